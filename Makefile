@@ -1,0 +1,45 @@
+# Developer workflow: install dependencies, build, test, benchmark.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+# Every Debian package the project needs, in one place.
+PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
+	googletest libgtest-dev libgmock-dev libbenchmark-dev \
+	qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev \
+	fonts-wine libxml2-utils
+
+.PHONY: deps configure build test bench run clean
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -z "$$missing" ]; then echo "deps: all packages present"; exit 0; fi; \
+	if [ "$$(id -u)" != "0" ]; then \
+	  echo "deps: missing packages:$$missing"; \
+	  echo "deps: run 'sudo make deps' (or install them with apt-get) and try again"; exit 1; \
+	fi; \
+	echo "deps: installing$$missing"; \
+	apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target benchmarks
+	@for b in $(BUILD_DIR)-bench/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+
+run: build
+	@echo "The command-line tool is coming; run 'make test' for now."
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench

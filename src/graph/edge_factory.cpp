@@ -1,0 +1,39 @@
+// Edge creation with dense IDs, lookup, clearing and compaction.
+#include "graph/edge_factory.h"
+
+#include "graph/compact_list.h"
+#include "graph/vertex_factory.h"
+
+namespace nx {
+
+EdgeFactory::~EdgeFactory() { clear(); }
+
+Edge* EdgeFactory::create(Vertex* source, Vertex* target) {
+    auto* edge = new Edge(source, target, edges_.size(), new ActualProperties(*schema_));
+    edges_.push_back(edge);
+    return edge;
+}
+
+Edge* EdgeFactory::create() {
+    ScopedLock lock(&mutex_);
+    Vertex* first = vertices_->create();
+    Vertex* second = vertices_->create();
+    return create(second, first);
+}
+
+Edge* EdgeFactory::at(ElementId id) {
+    ScopedLock lock(&mutex_);
+    return id < edges_.size() ? edges_[id] : nullptr;
+}
+
+void EdgeFactory::clear() {
+    ScopedLock lock(&mutex_);
+    for (Edge* e : edges_) delete e;
+    edges_.clear();
+}
+
+std::size_t EdgeFactory::compact(std::vector<ElementId>& map) {
+    return detail::compactList(edges_, map);
+}
+
+}  // namespace nx

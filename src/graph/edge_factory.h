@@ -1,0 +1,48 @@
+// nx::EdgeFactory: owns every edge of a space, indexed by ID.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+#include "graph/element.h"
+#include "graph/mutex.h"
+
+class TiXmlNode;
+
+namespace nx {
+
+class VertexFactory;
+
+class EdgeFactory {
+public:
+    EdgeFactory(FormalProperties* schema, VertexFactory* vertices)
+        : vertices_(vertices), schema_(schema) {}
+    virtual ~EdgeFactory();
+    EdgeFactory(const EdgeFactory&) = delete;
+    EdgeFactory& operator=(const EdgeFactory&) = delete;
+
+    // A new edge between existing vertices; takes no lock.
+    virtual Edge* create(Vertex* source, Vertex* target);
+    // A new edge between two new vertices: the second one made is the source.
+    virtual Edge* create();
+    virtual void reserved1() {}
+    virtual void reserved2() {}
+    virtual void writeStream(std::ostream& out);
+    virtual void saveXml(TiXmlNode& parent);
+    virtual std::size_t compact(std::vector<ElementId>& map);
+
+    Edge* at(ElementId id);
+    void clear();
+    std::size_t size() const { return edges_.size(); }
+    FormalProperties* schema() const { return schema_; }
+    Mutex& mutex() { return mutex_; }
+
+private:
+    VertexFactory* vertices_;  // not owned
+    std::vector<Edge*> edges_;
+    FormalProperties* schema_;  // not owned
+    Mutex mutex_;
+};
+
+}  // namespace nx

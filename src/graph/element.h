@@ -1,0 +1,67 @@
+// nx::Element, nx::Vertex and nx::Edge: the identified, property-carrying parts of a space.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+
+#include "properties/actual_properties.h"
+
+class TiXmlNode;
+
+namespace nx {
+
+class Visitor;
+
+using ElementId = std::uint64_t;
+
+class Element {
+public:
+    virtual void accept(Visitor& visitor) = 0;
+    virtual ~Element() = default;
+    // The element's record of the stream file.
+    virtual void writeStream(std::ostream& out) const = 0;
+    // Appends the element's XML element to the node.
+    virtual void saveXml(TiXmlNode& parent) const = 0;
+
+protected:
+    Element() = default;
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+};
+
+class Vertex : public Element {
+public:
+    // Takes ownership of the space-level properties.
+    Vertex(ElementId id, ActualProperties* properties) : id(id), properties(properties) {}
+    ~Vertex() override;
+
+    void accept(Visitor& visitor) override;
+    void writeStream(std::ostream& out) const override;
+    void saveXml(TiXmlNode& parent) const override;
+    virtual bool isGraph() const { return false; }
+
+    ElementId id;
+    ActualProperties* properties;  // owned
+};
+
+class Edge : public Element {
+public:
+    // Takes ownership of the space-level properties.
+    Edge(Vertex* source, Vertex* target, ElementId id, ActualProperties* properties)
+        : source(source), target(target), id(id), properties(properties) {}
+    ~Edge() override;
+
+    void accept(Visitor& visitor) override;
+    void writeStream(std::ostream& out) const override;
+    void saveXml(TiXmlNode& parent) const override;
+
+    bool isLoop() const { return source->id == target->id; }
+
+    Vertex* source;  // not owned
+    Vertex* target;  // not owned
+    ElementId id;
+    ActualProperties* properties;  // owned
+};
+
+}  // namespace nx

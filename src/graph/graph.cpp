@@ -1,0 +1,235 @@
+// Graph membership, incidence lists and the neighbour walks.
+#include "graph/graph.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <unordered_set>
+
+#include "graph/subgraph.h"
+#include "traversal/visitor.h"
+
+namespace nx {
+
+Graph::Graph(ElementId id, ActualProperties* properties, ActualProperties* graphProperties,
+             FormalProperties* vertexSchema, FormalProperties* edgeSchema)
+    : Vertex(id, properties),
+      graphProperties_(graphProperties),
+      vertexSchema_(vertexSchema),
+      edgeSchema_(edgeSchema) {}
+
+Graph::~Graph() {
+    for (auto& [edge, props] : edges_) disposeMemberProperties(props);
+    for (auto& [vertex, entry] : vertices_) disposeMemberProperties(entry.properties);
+    edges_.clear();
+    vertices_.clear();
+    delete graphProperties_;
+    spanningTrees_.clear();
+    componentsCache_.clear();
+}
+
+void Graph::accept(Visitor& visitor) { visitor.visit(*this); }
+
+void Graph::disposeMemberProperties(ActualProperties* properties) { delete properties; }
+
+void Graph::notifyObservers() {
+    // Observers may detach while being told; walk a copy.
+    const std::vector<Observer*> observers = observers_;
+    for (Observer* o : observers) o->update();
+}
+
+VertexEntry& Graph::entryOf(const Vertex& vertex) {
+    VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    if (!entry) throw std::runtime_error("Vertex not found");
+    return *entry;
+}
+
+const VertexEntry& Graph::entryOf(const Vertex& vertex) const {
+    const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    if (!entry) throw std::runtime_error("Vertex not found");
+    return *entry;
+}
+
+ActualProperties& Graph::vertexProperties(const Vertex& vertex) const {
+    const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    if (!entry) throw std::runtime_error("Vertex properties not found");
+    return *entry->properties;
+}
+
+ActualProperties& Graph::edgeProperties(const Edge& edge) const {
+    ActualProperties* const* props = edges_.find(const_cast<Edge*>(&edge));
+    if (!props) throw std::runtime_error("Edge properties not found");
+    return **props;
+}
+
+const std::vector<Edge*>& Graph::incidentEdges(const Vertex& vertex) const {
+    return entryOf(vertex).incident;
+}
+
+void Graph::setVertexProperty(const Vertex& vertex, const Property& value) {
+    const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    if (!entry)
+        throw std::runtime_error("Vertex " + std::to_string(vertex.id) +
+                                 " does not belong to graph  " + std::to_string(id) + "\n");
+    entry->properties->findByType(value).assign(value);
+}
+
+void Graph::addVertex(Vertex& vertex) {
+    if (vertices_.contains(&vertex)) return;
+    vertices_.insert(&vertex, VertexEntry{new ActualProperties(*vertexSchema_), {}});
+}
+
+void Graph::addEdge(Edge& edge) {
+    incidenceDirty_ = true;
+    addVertex(*edge.source);
+    addVertex(*edge.target);
+    if (edges_.contains(&edge)) return;
+    edges_.insert(&edge, new ActualProperties(*edgeSchema_));
+}
+
+void Graph::removeEdge(Edge& edge) {
+    ActualProperties* const* props = edges_.find(&edge);
+    if (!props) return;
+    disposeMemberProperties(*props);
+    edges_.erase(&edge);
+    incidenceDirty_ = true;
+}
+
+void Graph::removeVertex(Vertex& vertex) {
+    if (!vertices_.contains(&vertex)) return;
+    updateIncidence();
+    const std::vector<Edge*> incident = entryOf(vertex).incident;
+    for (Edge* e : incident) removeEdge(*e);
+    disposeMemberProperties(entryOf(vertex).properties);
+    vertices_.erase(&vertex);
+}
+
+void Graph::removeSubtree(Vertex& start) {
+    updateIncidence();
+    const std::vector<Edge*>& startEdges = incidentEdges(start);
+    Edge* parentEdge = nullptr;
+    for (Edge* e : startEdges) {
+        if (e->target->id == start.id) {
+            parentEdge = e;
+            break;
+        }
+    }
+
+    // Depth-first preorder along out-edges with an explicit stack: a vertex reached
+    // again (shared descendant or cycle) is not descended into twice.
+    std::vector<Vertex*> collectedVertices;
+    std::vector<Edge*> collectedEdges;
+    std::unordered_set<const Vertex*> seenVertices;
+    std::unordered_set<const Edge*> seenEdges;
+    struct Frame {
+        Vertex* vertex;
+        std::size_t next;
+    };
+    std::vector<Frame> stack;
+    collectedVertices.push_back(&start);
+    seenVertices.insert(&start);
+    stack.push_back({&start, 0});
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        const std::vector<Edge*>& list = entryOf(*frame.vertex).incident;
+        if (frame.next == list.size()) {
+            stack.pop_back();
+            continue;
+        }
+        Edge* e = list[frame.next++];
+        if (e->source->id != frame.vertex->id) continue;
+        if (seenEdges.insert(e).second) collectedEdges.push_back(e);
+        Vertex* child = e->target;
+        if (seenVertices.insert(child).second) {
+            collectedVertices.push_back(child);
+            stack.push_back({child, 0});
+        }
+    }
+    // Edges into the collection from outside (other than the parent edge) must go too,
+    // or they would be left with an end that is no longer a member.
+    for (Vertex* v : collectedVertices)
+        for (Edge* e : entryOf(*v).incident)
+            if (e != parentEdge && seenEdges.insert(e).second) collectedEdges.push_back(e);
+
+    if (parentEdge) removeEdge(*parentEdge);
+    if (!collectedEdges.empty()) incidenceDirty_ = true;
+    for (Edge* e : collectedEdges) {
+        if (ActualProperties* const* props = edges_.find(e)) {
+            disposeMemberProperties(*props);
+            edges_.erase(e);
+        }
+    }
+    for (Vertex* v : collectedVertices) {
+        ActualProperties* props = entryOf(*v).properties;
+        vertices_.erase(v);
+        disposeMemberProperties(props);
+    }
+}
+
+void Graph::clearGraph() {
+    for (auto& [edge, props] : edges_) disposeMemberProperties(props);
+    edges_.clear();
+    for (auto& [vertex, entry] : vertices_) disposeMemberProperties(entry.properties);
+    vertices_.clear();
+}
+
+void Graph::updateIncidence() {
+    if (!incidenceDirty_) return;
+    for (auto& [vertex, entry] : vertices_) entry.incident.clear();
+    for (auto& [edge, props] : edges_) {
+        entryOf(*edge->source).incident.push_back(edge);
+        entryOf(*edge->target).incident.push_back(edge);
+    }
+    auto byId = [](const Edge* a, const Edge* b) { return a->id < b->id; };
+    for (auto& [vertex, entry] : vertices_)
+        if (!std::is_sorted(entry.incident.begin(), entry.incident.end(), byId))
+            std::stable_sort(entry.incident.begin(), entry.incident.end(), byId);
+    componentsCache_.clear();
+    incidenceDirty_ = false;
+}
+
+void Graph::visitEndpoints(Visitor& visitor, Edge& edge) {
+    edge.source->accept(visitor);
+    edge.target->accept(visitor);
+}
+
+void Graph::visitIncidentEdges(Visitor& visitor, Vertex& vertex) {
+    for (Edge* e : entryOf(vertex).incident) e->accept(visitor);
+}
+
+void Graph::visitNeighbours(Visitor& visitor, Vertex& vertex) {
+    for (Edge* e : entryOf(vertex).incident) {
+        if (e->source->id == vertex.id) {
+            if (e->target->id != vertex.id) e->target->accept(visitor);
+        } else {
+            e->source->accept(visitor);
+        }
+    }
+}
+
+void Graph::visitAdjacentEdges(Visitor& visitor, Edge& edge) {
+    for (Edge* e : entryOf(*edge.source).incident)
+        if (e->id != edge.id) e->accept(visitor);
+    for (Edge* e : entryOf(*edge.target).incident)
+        if (e->id != edge.id) e->accept(visitor);
+}
+
+void Graph::visitTarget(Visitor& visitor, Edge& edge) { edge.target->accept(visitor); }
+
+void Graph::visitOutEdges(Visitor& visitor, Vertex& vertex) {
+    for (Edge* e : entryOf(vertex).incident)
+        if (e->source->id == vertex.id) e->accept(visitor);
+}
+
+void Graph::visitSuccessors(Visitor& visitor, Vertex& vertex) {
+    for (Edge* e : entryOf(vertex).incident)
+        if (e->target->id != vertex.id) e->target->accept(visitor);
+}
+
+void Graph::visitFollowingEdges(Visitor& visitor, Edge& edge) {
+    const ElementId head = edge.target->id;
+    for (Edge* e : entryOf(*edge.target).incident)
+        if (e->id != edge.id && e->target->id != head) e->accept(visitor);
+}
+
+}  // namespace nx

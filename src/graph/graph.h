@@ -1,0 +1,127 @@
+// nx::Graph: a vertex of the space that selects member vertices and edges with
+// graph-level values, incidence lists, components and spanning trees.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "graph/element.h"
+#include "graph/ordered_map.h"
+#include "graph/subject.h"
+#include "properties/formal_properties.h"
+
+class TiXmlElement;
+
+namespace nx {
+
+class Component;
+class SpanningTree;
+class Space;
+
+struct VertexEntry {
+    ActualProperties* properties = nullptr;  // graph-level values; owned unless a subgraph's
+    std::vector<Edge*> incident;             // incident edges, edge ID ascending
+};
+
+class Graph : public Vertex, public Subject {
+public:
+    using VertexMap = OrderedMap<Vertex*, VertexEntry>;
+    using EdgeMap = OrderedMap<Edge*, ActualProperties*>;
+
+    // Takes ownership of properties and graphProperties; the schemas stay the caller's.
+    Graph(ElementId id, ActualProperties* properties, ActualProperties* graphProperties,
+          FormalProperties* vertexSchema, FormalProperties* edgeSchema);
+    ~Graph() override;
+
+    void accept(Visitor& visitor) override;
+    void writeStream(std::ostream& out) const override;
+    void saveXml(TiXmlNode& parent) const override;
+    bool isGraph() const override { return true; }
+
+    // Structure. Adding an edge adds its ends; removing keeps elements in the space.
+    virtual void addEdge(Edge& edge);
+    virtual void addVertex(Vertex& vertex);
+    virtual void removeEdge(Edge& edge);
+    virtual void removeVertex(Vertex& vertex);
+    // Removes the vertex, everything reachable from it along out-edges, and every edge
+    // touching what was removed. Terminates on any shape.
+    virtual void removeSubtree(Vertex& vertex);
+    virtual void clearGraph();
+
+    // Neighbour walks in incidence order (edge ID ascending); see the visitor protocol.
+    virtual void visitEndpoints(Visitor& visitor, Edge& edge);
+    virtual void visitIncidentEdges(Visitor& visitor, Vertex& vertex);
+    virtual void visitNeighbours(Visitor& visitor, Vertex& vertex);
+    virtual void visitAdjacentEdges(Visitor& visitor, Edge& edge);
+    virtual void visitTarget(Visitor& visitor, Edge& edge);
+    virtual void visitOutEdges(Visitor& visitor, Vertex& vertex);
+    virtual void visitSuccessors(Visitor& visitor, Vertex& vertex);
+    virtual void visitFollowingEdges(Visitor& visitor, Edge& edge);
+
+    // The graph's own records in the two file formats (persistence).
+    virtual void writeGraphStream(std::ostream& out) const;
+    virtual void saveGraphXml(TiXmlNode& parent) const;
+    virtual void readGraphStream(std::istream& in, Space& space);
+    virtual void readGraphVerticesStream(std::istream& in, Space& space);
+    virtual void readGraphEdgesStream(std::istream& in, Space& space);
+    virtual void loadGraphXml(const TiXmlElement& element, Space& space);
+    virtual void loadGraphVerticesXml(const TiXmlElement& element, Space& space);
+    virtual void loadGraphEdgesXml(const TiXmlElement& element, Space& space);
+
+    // Subject
+    void changed() override {}
+    void notifyObservers() override;
+
+    std::size_t order() const { return vertices_.size(); }
+    std::size_t edgeCount() const { return edges_.size(); }
+    bool contains(const Vertex& vertex) const { return vertices_.contains(const_cast<Vertex*>(&vertex)); }
+    bool contains(const Edge& edge) const { return edges_.contains(const_cast<Edge*>(&edge)); }
+    const VertexMap& vertices() const { return vertices_; }
+    const EdgeMap& edges() const { return edges_; }
+
+    // Fails with "Vertex properties not found" for a non-member.
+    ActualProperties& vertexProperties(const Vertex& vertex) const;
+    // Fails with "Edge properties not found" for a non-member.
+    ActualProperties& edgeProperties(const Edge& edge) const;
+    // Fails with "Vertex not found" for a non-member.
+    const std::vector<Edge*>& incidentEdges(const Vertex& vertex) const;
+    // Assigns value to the member's first graph-level property of value's class.
+    void setVertexProperty(const Vertex& vertex, const Property& value);
+    // Rebuilds the incidence lists when structure changed; drops cached components.
+    void updateIncidence();
+    bool incidenceDirty() const { return incidenceDirty_; }
+    void markIncidenceDirty() { incidenceDirty_ = true; }
+
+    ActualProperties* graphProperties() const { return graphProperties_; }
+    FormalProperties* vertexSchema() const { return vertexSchema_; }
+    FormalProperties* edgeSchema() const { return edgeSchema_; }
+
+    // Traversal services (implemented with the traversal subsystem).
+    void findRoots(std::vector<Vertex*>& roots);
+    std::size_t visitedPropertyIndex() const;
+    const std::vector<std::unique_ptr<Component>>& components();
+    bool isTree();
+    bool isForest();
+    void buildSpanningTrees(const std::vector<Vertex*>& starts);
+    const std::vector<std::unique_ptr<SpanningTree>>& spanningTrees() const { return spanningTrees_; }
+
+protected:
+    // Hands back a member's graph-level values; subgraphs borrow theirs and keep them.
+    virtual void disposeMemberProperties(ActualProperties* properties);
+    VertexEntry& entryOf(const Vertex& vertex);
+    const VertexEntry& entryOf(const Vertex& vertex) const;
+
+    ActualProperties* graphProperties_;  // owned unless a subgraph's
+    VertexMap vertices_;
+    EdgeMap edges_;
+    bool incidenceDirty_ = false;
+    FormalProperties* vertexSchema_;  // not owned
+    FormalProperties* edgeSchema_;    // not owned
+    std::vector<std::unique_ptr<SpanningTree>> spanningTrees_;
+    std::vector<std::unique_ptr<Component>> componentsCache_;
+};
+
+}  // namespace nx

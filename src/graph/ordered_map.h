@@ -1,0 +1,112 @@
+// A map keyed by element address with constant-time lookup and insertion-order iteration.
+#pragma once
+
+#include <cstddef>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace nx {
+
+// Insertion order keeps files and drawings independent of addresses; erased slots
+// are tombstones until they outnumber the live ones, so erase stays O(1) amortised.
+template <typename K, typename V>
+class OrderedMap {
+public:
+    using value_type = std::pair<K, V>;
+
+    template <typename Slot>
+    class Iter {
+    public:
+        Iter(Slot* at, Slot* end) : at_(at), end_(end) { skip(); }
+        Slot& operator*() const { return *at_; }
+        Slot* operator->() const { return at_; }
+        Iter& operator++() {
+            ++at_;
+            skip();
+            return *this;
+        }
+        bool operator==(const Iter& o) const { return at_ == o.at_; }
+        bool operator!=(const Iter& o) const { return at_ != o.at_; }
+
+    private:
+        void skip() {
+            while (at_ != end_ && at_->first == K()) ++at_;
+        }
+        Slot* at_;
+        Slot* end_;
+    };
+    using iterator = Iter<value_type>;
+    using const_iterator = Iter<const value_type>;
+
+    std::size_t size() const { return index_.size(); }
+    bool empty() const { return index_.empty(); }
+    bool contains(K key) const { return index_.count(key) != 0; }
+
+    V* find(K key) {
+        auto it = index_.find(key);
+        return it == index_.end() ? nullptr : &slots_[it->second].second;
+    }
+    const V* find(K key) const {
+        auto it = index_.find(key);
+        return it == index_.end() ? nullptr : &slots_[it->second].second;
+    }
+
+    // Inserts unless present; answers the stored value and whether it was inserted.
+    std::pair<V*, bool> insert(K key, V value) {
+        auto [it, inserted] = index_.try_emplace(key, slots_.size());
+        if (!inserted) return {&slots_[it->second].second, false};
+        slots_.emplace_back(key, std::move(value));
+        return {&slots_.back().second, true};
+    }
+
+    // Removes the key; answers whether it was present. Invalidates iterators.
+    bool erase(K key) {
+        auto it = index_.find(key);
+        if (it == index_.end()) return false;
+        value_type& slot = slots_[it->second];
+        slot.first = K();
+        slot.second = V();
+        index_.erase(it);
+        if (slots_.size() > 32 && slots_.size() > 2 * index_.size()) compactSlots();
+        return true;
+    }
+
+    void clear() {
+        slots_.clear();
+        index_.clear();
+    }
+
+    void reserve(std::size_t n) {
+        slots_.reserve(n);
+        index_.reserve(n);
+    }
+
+    iterator begin() { return iterator(slots_.data(), slots_.data() + slots_.size()); }
+    iterator end() {
+        return iterator(slots_.data() + slots_.size(), slots_.data() + slots_.size());
+    }
+    const_iterator begin() const {
+        return const_iterator(slots_.data(), slots_.data() + slots_.size());
+    }
+    const_iterator end() const {
+        return const_iterator(slots_.data() + slots_.size(), slots_.data() + slots_.size());
+    }
+
+private:
+    void compactSlots() {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].first == K()) continue;
+            if (kept != i) slots_[kept] = std::move(slots_[i]);
+            index_[slots_[kept].first] = kept;
+            ++kept;
+        }
+        slots_.resize(kept);
+    }
+
+    std::vector<value_type> slots_;
+    std::unordered_map<K, std::size_t> index_;
+};
+
+}  // namespace nx

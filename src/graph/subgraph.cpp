@@ -1,0 +1,53 @@
+// Subgraph membership: values come from the parent and are never deleted here.
+#include "graph/subgraph.h"
+
+namespace nx {
+
+Subgraph::Subgraph(Graph& parent)
+    : Graph(parent.id, parent.properties, parent.graphProperties(), parent.vertexSchema(),
+            parent.edgeSchema()),
+      parent_(&parent) {}
+
+Subgraph::~Subgraph() {
+    edges_.clear();
+    vertices_.clear();
+    properties = nullptr;
+    graphProperties_ = nullptr;
+}
+
+void Subgraph::addVertex(Vertex& vertex) {
+    if (vertices_.contains(&vertex)) return;
+    vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});
+}
+
+void Subgraph::addEdge(Edge& edge) {
+    incidenceDirty_ = true;
+    addVertex(*edge.source);
+    addVertex(*edge.target);
+    ActualProperties& props = parent_->edgeProperties(edge);
+    edges_.insert(&edge, &props);
+}
+
+void Subgraph::clearGraph() {
+    edges_.clear();
+    vertices_.clear();
+}
+
+bool Subgraph::tryAddVertex(Vertex& vertex) {
+    if (vertices_.contains(&vertex)) return false;
+    vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});
+    return true;
+}
+
+bool Subgraph::tryAddEdge(Edge& edge) {
+    incidenceDirty_ = true;
+    const bool addedSource = tryAddVertex(*edge.source);
+    const bool addedTarget = tryAddVertex(*edge.target);
+    if (!edges_.contains(&edge)) {
+        edges_.insert(&edge, &parent_->edgeProperties(edge));
+        return true;
+    }
+    return addedSource || addedTarget;
+}
+
+}  // namespace nx

@@ -1,0 +1,46 @@
+// Subgraphs: graphs that borrow their parent's ID, properties and members' values.
+#pragma once
+
+#include "graph/graph.h"
+
+namespace nx {
+
+class Subgraph : public Graph {
+public:
+    explicit Subgraph(Graph& parent);
+    ~Subgraph() override;
+
+    void addEdge(Edge& edge) override;
+    void addVertex(Vertex& vertex) override;
+    void clearGraph() override;
+
+    // Inserts the edge (and its ends) with the parent's values; true when anything joined.
+    virtual bool tryAddEdge(Edge& edge);
+    // Inserts the vertex with the parent's values; false when already a member.
+    virtual bool tryAddVertex(Vertex& vertex);
+
+    Graph& parent() const { return *parent_; }
+
+protected:
+    void disposeMemberProperties(ActualProperties*) override {}
+
+private:
+    Graph* parent_;
+};
+
+class InducedSubgraph : public Subgraph {
+public:
+    using Subgraph::Subgraph;
+};
+
+class Component : public InducedSubgraph {
+public:
+    using InducedSubgraph::InducedSubgraph;
+};
+
+class SpanningTree : public Subgraph {
+public:
+    using Subgraph::Subgraph;
+};
+
+}  // namespace nx

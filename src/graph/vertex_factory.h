@@ -1,0 +1,47 @@
+// nx::VertexFactory: owns every vertex and graph of a space, indexed by ID.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+#include "graph/element.h"
+#include "graph/mutex.h"
+
+class TiXmlNode;
+
+namespace nx {
+
+class VertexFactory {
+public:
+    explicit VertexFactory(FormalProperties* schema) : schema_(schema) {}
+    virtual ~VertexFactory();
+    VertexFactory(const VertexFactory&) = delete;
+    VertexFactory& operator=(const VertexFactory&) = delete;
+
+    virtual void reserved1() {}
+    virtual void reserved2() {}
+    virtual void writeStream(std::ostream& out);
+    virtual void saveXml(TiXmlNode& parent);
+    // Deletes the elements whose map entry equals the list length and renumbers the rest;
+    // answers how many were deleted.
+    virtual std::size_t compact(std::vector<ElementId>& map);
+
+    Vertex* create();
+    // nullptr when the ID is not less than size().
+    Vertex* at(ElementId id);
+    void clear();
+    std::size_t size() const { return vertices_.size(); }
+
+    // Appends an element the caller made with ID size() (graphs); the factory owns it.
+    void append(Vertex* vertex);
+    FormalProperties* schema() const { return schema_; }
+    Mutex& mutex() { return mutex_; }
+
+private:
+    std::vector<Vertex*> vertices_;
+    FormalProperties* schema_;  // not owned
+    Mutex mutex_;
+};
+
+}  // namespace nx

@@ -1,0 +1,114 @@
+// nx::PropertyTemplate::Primitive<T> and the Bool, Int, Real and Pointer families.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "properties/property.h"
+#include "properties/value_traits.h"
+
+namespace nx::PropertyTemplate {
+
+// Maximum bytes of one value token in every text form except strings.
+inline constexpr std::size_t kTokenLimit = 255;
+
+template <typename T>
+class Primitive : public Property {
+public:
+    using value_type = T;
+
+    Primitive() : value() {}
+    explicit Primitive(T v) : value(v) {}
+
+    T get() const { return value; }
+    void set(T v) { value = v; }
+
+    // Used directly only for the four unnamed instantiations, which accept themselves.
+    Property* clone() const override { return new Primitive(*this); }
+    Property& assign(const Property& other) override {
+        if (auto* p = dynamic_cast<const Primitive*>(&other); p && p != this) value = p->value;
+        return *this;
+    }
+    void write(std::ostream& out) const override { ValueTraits<T>::write(out, value); }
+    void read(std::istream& in, char delimiter) override {
+        const std::string token = text::stripQuotes(text::readToken(in, delimiter, kTokenLimit));
+        if (!ValueTraits<T>::parse(token, value)) throw std::runtime_error(ValueTraits<T>::error);
+    }
+    const std::string& typeName() const override {
+        static const std::string name = std::string("Primitive(") + ValueTraits<T>::name + ")";
+        return name;
+    }
+    const std::string& valueTypeName() const override {
+        static const std::string name(ValueTraits<T>::name);
+        return name;
+    }
+    const std::string& className() const override {
+        static const std::string name =
+            std::string("nx::PropertyTemplate::Primitive<") + ValueTraits<T>::name + ">";
+        return name;
+    }
+
+    T value;
+};
+
+// A family base (Bool, Int, Real, Pointer): accepts any property of its Primitive.
+template <typename Self, typename T, const char* TypeName>
+class Family : public Primitive<T> {
+public:
+    using Primitive<T>::Primitive;
+    Property* clone() const override { return new Self(static_cast<const Self&>(*this)); }
+    const std::string& typeName() const override {
+        static const std::string name(TypeName);
+        return name;
+    }
+};
+
+// A named class over a family or another named class: accepts only its own class
+// and classes derived from it.
+template <typename Self, typename Base, const char* TypeName, bool Auxiliary = false>
+class Named : public Base {
+public:
+    using Base::Base;
+    Property* clone() const override { return new Self(static_cast<const Self&>(*this)); }
+    Property& assign(const Property& other) override {
+        if (auto* p = dynamic_cast<const Self*>(&other); p && p != this) this->value = p->value;
+        return *this;
+    }
+    const std::string& typeName() const override {
+        static const std::string name(TypeName);
+        return name;
+    }
+    bool isAuxiliary() const override { return Auxiliary; }
+};
+
+namespace names {
+inline constexpr char Bool[] = "Bool";
+inline constexpr char Int[] = "Int";
+inline constexpr char Real[] = "Real";
+inline constexpr char Pointer[] = "Pointer";
+}  // namespace names
+
+class Bool : public Family<Bool, bool, names::Bool> {
+public:
+    using Family::Family;
+};
+class Int : public Family<Int, std::int32_t, names::Int> {
+public:
+    using Family::Family;
+};
+class Real : public Family<Real, double, names::Real> {
+public:
+    using Family::Family;
+};
+class Pointer : public Family<Pointer, void*, names::Pointer> {
+public:
+    using Family::Family;
+};
+
+// The unnamed instantiations that files may carry.
+using UInt32 = Primitive<std::uint32_t>;
+using Int64 = Primitive<std::int64_t>;
+using UInt64 = Primitive<std::uint64_t>;
+using Char = Primitive<std::int8_t>;
+
+}  // namespace nx::PropertyTemplate

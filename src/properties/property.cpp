@@ -1,0 +1,52 @@
+// Shared behaviour of nx::Property: defaults and the XML value form.
+#include "properties/property.h"
+
+#include <sstream>
+#include <stdexcept>
+#include <tinyxml.h>
+
+#include "properties/list_separator.h"
+
+namespace nx {
+
+Property& Property::assign(const Property&) { throw std::logic_error("Unknown property"); }
+
+void Property::write(std::ostream&) const {}
+
+void Property::read(std::istream&, char) {}
+
+void Property::loadXml(const TiXmlElement& element) {
+    const TiXmlNode* child = element.FirstChild();
+    if (!child) return;
+    const TiXmlText* text = child->ToText();
+    if (!text) return;
+    std::istringstream in(text->ValueStr());
+    read(in, listSeparator());
+}
+
+void Property::saveXml(TiXmlElement& element) const {
+    element.LinkEndChild(new TiXmlText(toText()));
+}
+
+const std::string& Property::typeName() const {
+    static const std::string name("Unknown property");
+    return name;
+}
+
+const std::string& Property::valueTypeName() const {
+    static const std::string name;
+    return name;
+}
+
+const std::string& Property::className() const {
+    static const std::string name("nx::Property");
+    return name;
+}
+
+std::string Property::toText() const {
+    std::ostringstream out;
+    write(out);
+    return out.str();
+}
+
+}  // namespace nx

@@ -1,0 +1,42 @@
+// nx::Property: the polymorphic base of every typed value attached to an element.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+class TiXmlElement;
+
+namespace nx {
+
+class Property {
+public:
+    virtual ~Property() = default;
+
+    // A new object of the receiver's own class with the same value; the caller owns it.
+    virtual Property* clone() const = 0;
+    // Copies the value when other is of an accepted class; otherwise changes nothing.
+    virtual Property& assign(const Property& other);
+    // Writes the value's text form.
+    virtual void write(std::ostream& out) const;
+    // Reads one value's text form, ending at the delimiter.
+    virtual void read(std::istream& in, char delimiter);
+    // Reads the value from the element's first child when that is a text node.
+    virtual void loadXml(const TiXmlElement& element);
+    // Appends the value's text form to the element as one text node.
+    virtual void saveXml(TiXmlElement& element) const;
+    virtual const std::string& typeName() const;
+    virtual const std::string& valueTypeName() const;
+    virtual const std::string& className() const;
+    virtual bool isAuxiliary() const { return false; }
+
+    // The value's text form as a string (write into a buffer).
+    std::string toText() const;
+
+protected:
+    Property() = default;
+    Property(const Property&) = default;
+    Property& operator=(const Property&) = default;
+};
+
+}  // namespace nx

@@ -1,0 +1,77 @@
+// CPropertyRegistry construction, lookups and module start-up.
+#include "properties/property_registry.h"
+
+#include <stdexcept>
+
+#include "properties/list_separator.h"
+#include "properties/properties.h"
+
+namespace {
+std::unique_ptr<CPropertyRegistry> g_registry;
+}
+
+CPropertyRegistry& CPropertyRegistry::instance() {
+    if (!g_registry) g_registry.reset(new CPropertyRegistry());
+    return *g_registry;
+}
+
+void CPropertyRegistry::destroyInstance() { g_registry.reset(); }
+
+CPropertyRegistry::CPropertyRegistry() {
+    using namespace nx;
+    auto add = [this](Property* p) {
+        prototypes_.emplace_back(p);
+        names_.push_back(p->typeName());
+    };
+    add(new Name);
+    add(new Color);
+    add(new X);
+    add(new Y);
+    add(new Z);
+    add(new Selected);
+    add(new Weight);
+    add(new Visited);
+    add(new String);
+    add(new PropertyTemplate::Int);
+    add(new PropertyTemplate::Real);
+    add(new PropertyTemplate::Bool);
+    add(new PropertyTemplate::Pointer);
+    add(new _I1);
+    add(new _I2);
+    add(new _I3);
+    add(new _R1);
+    add(new _R2);
+    add(new _V1);
+}
+
+CPropertyRegistry::~CPropertyRegistry() = default;
+
+void CPropertyRegistry::checkId(std::size_t typeId) const {
+    if (typeId >= prototypes_.size())
+        throw std::runtime_error("Ramulo Control: Property type ID " + std::to_string(typeId) +
+                                 " does not exist.");
+}
+
+const std::string& CPropertyRegistry::typeNameOf(std::size_t typeId) const {
+    checkId(typeId);
+    return names_[typeId];
+}
+
+std::size_t CPropertyRegistry::typeIdOf(const std::string& typeName) const {
+    for (std::size_t i = 0; i < prototypes_.size(); ++i)
+        if (prototypes_[i]->typeName() == typeName) return i;
+    throw std::runtime_error("Ramulo Control: Property " + typeName + " does not exist.");
+}
+
+const nx::Property& CPropertyRegistry::prototypeOf(std::size_t typeId) const {
+    checkId(typeId);
+    return *prototypes_[typeId];
+}
+
+namespace nx {
+void initPropertySystem() {
+    if (CPropertyRegistry::instance().typeCount() == 0)
+        throw std::logic_error("PropertyRegistry is empty");
+    initListSeparator();
+}
+}  // namespace nx

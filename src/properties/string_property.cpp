@@ -1,0 +1,45 @@
+// Text forms of nx::String: separators escaped as byte 3, checked UTF conversion.
+#include "properties/string_property.h"
+
+#include <algorithm>
+#include <utf8.h>
+
+#include "properties/list_separator.h"
+#include "properties/text_io.h"
+
+namespace nx {
+
+Property& String::assign(const Property& other) {
+    if (auto* p = dynamic_cast<const String*>(&other); p && p != this) value = p->value;
+    return *this;
+}
+
+void String::write(std::ostream& out) const {
+    std::string bytes = utf8::utf16to8(value);
+    std::replace(bytes.begin(), bytes.end(), listSeparator(), '\x03');
+    out << bytes;
+}
+
+void String::read(std::istream& in, char delimiter) {
+    std::string token = text::readToken(in, delimiter, kStringTokenLimit);
+    token = text::stripQuotes(token);
+    std::replace(token.begin(), token.end(), '\x03', delimiter);
+    value = utf8::utf8to16(token);
+}
+
+const std::string& String::typeName() const {
+    static const std::string name("String");
+    return name;
+}
+
+Property& Name::assign(const Property& other) {
+    if (auto* p = dynamic_cast<const Name*>(&other); p && p != this) value = p->value;
+    return *this;
+}
+
+const std::string& Name::typeName() const {
+    static const std::string name("Name");
+    return name;
+}
+
+}  // namespace nx

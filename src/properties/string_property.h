@@ -1,0 +1,38 @@
+// nx::String and nx::Name: UTF-16 text values, UTF-8 in their text forms.
+#pragma once
+
+#include <string>
+
+#include "properties/property.h"
+
+namespace nx {
+
+class String : public Property {
+public:
+    String() = default;
+    explicit String(std::u16string v) : value(std::move(v)) {}
+
+    const std::u16string& get() const { return value; }
+    void set(std::u16string v) { value = std::move(v); }
+
+    Property* clone() const override { return new String(*this); }
+    Property& assign(const Property& other) override;
+    void write(std::ostream& out) const override;
+    void read(std::istream& in, char delimiter) override;
+    const std::string& typeName() const override;
+
+    std::u16string value;
+};
+
+class Name : public String {
+public:
+    using String::String;
+    Property* clone() const override { return new Name(*this); }
+    Property& assign(const Property& other) override;
+    const std::string& typeName() const override;
+};
+
+// Maximum bytes of one string token in every text form.
+inline constexpr std::size_t kStringTokenLimit = 1023;
+
+}  // namespace nx

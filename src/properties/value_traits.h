@@ -1,0 +1,95 @@
+// Text forms of the primitive value types: names, writing, parsing, error texts.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+#include "properties/text_io.h"
+
+namespace nx::PropertyTemplate {
+
+template <typename T>
+struct ValueTraits;
+
+template <>
+struct ValueTraits<bool> {
+    static constexpr const char* name = "bool";
+    static constexpr const char* error = "Failed to read a value of type 'int'";
+    static void write(std::ostream& out, bool v) { out << (v ? '1' : '0'); }
+    static bool parse(const std::string& s, bool& v) {
+        std::int32_t i = 0;
+        if (!text::parseInt32(s, i)) return false;
+        v = i != 0;
+        return true;
+    }
+};
+
+template <>
+struct ValueTraits<std::int32_t> {
+    static constexpr const char* name = "int";
+    static constexpr const char* error = "Failed to read a value of type 'int'";
+    static void write(std::ostream& out, std::int32_t v) { out << std::to_string(v); }
+    static bool parse(const std::string& s, std::int32_t& v) { return text::parseInt32(s, v); }
+};
+
+template <>
+struct ValueTraits<double> {
+    static constexpr const char* name = "double";
+    static constexpr const char* error = "Failed to read a value of type 'double'";
+    static void write(std::ostream& out, double v) { out << text::formatDouble(v); }
+    static bool parse(const std::string& s, double& v) { return text::parseDouble(s, v); }
+};
+
+template <>
+struct ValueTraits<void*> {
+    static constexpr const char* name = "void*";
+    static constexpr const char* error = "Failed to read a value of type 'void*'";
+    static void write(std::ostream& out, void* v) {
+        char buffer[24];
+        std::snprintf(buffer, sizeof buffer, "%016llX",
+                      static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(v)));
+        out << buffer;
+    }
+    static bool parse(const std::string& s, void*& v) {
+        std::uint64_t bits = 0;
+        if (!text::parseHex64(s, bits)) return false;
+        v = reinterpret_cast<void*>(static_cast<std::uintptr_t>(bits));
+        return true;
+    }
+};
+
+template <>
+struct ValueTraits<std::uint32_t> {
+    static constexpr const char* name = "unsigned int";
+    static constexpr const char* error = "Failed to read a value of type 'unsigned int'";
+    static void write(std::ostream& out, std::uint32_t v) { out << std::to_string(v); }
+    static bool parse(const std::string& s, std::uint32_t& v) { return text::parseUInt32(s, v); }
+};
+
+template <>
+struct ValueTraits<std::int64_t> {
+    static constexpr const char* name = "__int64";
+    static constexpr const char* error = "Failed to read a value of type 'long long'";
+    static void write(std::ostream& out, std::int64_t v) { out << std::to_string(v); }
+    static bool parse(const std::string& s, std::int64_t& v) { return text::parseInt64(s, v); }
+};
+
+template <>
+struct ValueTraits<std::uint64_t> {
+    static constexpr const char* name = "unsigned __int64";
+    static constexpr const char* error = "Failed to read a value of type 'unsigned long long'";
+    static void write(std::ostream& out, std::uint64_t v) { out << std::to_string(v); }
+    static bool parse(const std::string& s, std::uint64_t& v) { return text::parseUInt64(s, v); }
+};
+
+template <>
+struct ValueTraits<std::int8_t> {
+    static constexpr const char* name = "char";
+    static constexpr const char* error = "Failed to read a value of type 'char'";
+    static void write(std::ostream& out, std::int8_t v) { out << std::to_string(v); }
+    static bool parse(const std::string& s, std::int8_t& v) { return text::parseInt8(s, v); }
+};
+
+}  // namespace nx::PropertyTemplate
