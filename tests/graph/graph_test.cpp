@@ -1,0 +1,163 @@
+// Graph membership, graph-level values, incidence and the neighbour walks.
+#include <gtest/gtest.h>
+
+#include "document_fixture.h"
+#include "traversal/visitor.h"
+
+namespace nx {
+namespace {
+
+using GraphTest = testing::DocumentFixture;
+using testing::RecordingVisitor;
+using Seen = std::vector<std::string>;
+
+std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST_F(GraphTest, AddEdgeAddsItsEndsOnce) {
+    Graph* g = space.graphFactory().create();
+    Vertex* a = vertex();
+    Vertex* b = vertex();
+    Edge* e = edge(a, b);
+    g->addEdge(*e);
+    EXPECT_EQ(g->order(), 2u);
+    EXPECT_EQ(g->edgeCount(), 1u);
+    g->edgeProperties(*e).get<Weight>(0).value = 7;
+    g->addEdge(*e);
+    EXPECT_EQ(g->edgeCount(), 1u);
+    EXPECT_EQ(g->edgeProperties(*e).get<Weight>(0).value, 7) << "a second add keeps the values";
+    EXPECT_EQ(g->vertexProperties(*a).size(), 3u) << "graph-level values from the schema";
+}
+
+TEST_F(GraphTest, LookupsOfNonMembersFailWithTheirTexts) {
+    Graph* g = space.graphFactory().create();
+    Vertex* v = vertex();
+    Edge* e = edge(v, v);
+    EXPECT_EQ(errorOf([&] { g->vertexProperties(*v); }), "Vertex properties not found");
+    EXPECT_EQ(errorOf([&] { g->edgeProperties(*e); }), "Edge properties not found");
+    EXPECT_EQ(errorOf([&] { g->incidentEdges(*v); }), "Vertex not found");
+    RecordingVisitor visitor;
+    EXPECT_EQ(errorOf([&] { g->visitNeighbours(visitor, *v); }), "Vertex not found");
+    EXPECT_EQ(errorOf([&] { g->setVertexProperty(*v, X(3)); }),
+              "Vertex 1 does not belong to graph  0\n");
+    g->addVertex(*v);
+    EXPECT_EQ(errorOf([&] { g->setVertexProperty(*v, Y(3)); }), "Property does not exist");
+    g->setVertexProperty(*v, X(3));
+    EXPECT_EQ(xOf(*g, v), 3);
+}
+
+TEST_F(GraphTest, IncidenceListsAreSortedByEdgeIdAndLoopsStandTwice) {
+    Graph* g = space.graphFactory().create();
+    Vertex* a = vertex();
+    Vertex* b = vertex();
+    Vertex* c = vertex();
+    Edge* e0 = edge(a, b);
+    Edge* e1 = edge(c, a);
+    Edge* loop = edge(a, a);
+    g->addEdge(*loop);  // inserted first, sorted last
+    g->addEdge(*e1);
+    g->addEdge(*e0);
+    EXPECT_TRUE(g->incidenceDirty());
+    g->updateIncidence();
+    EXPECT_FALSE(g->incidenceDirty());
+    EXPECT_EQ(g->incidentEdges(*a), (std::vector<Edge*>{e0, e1, loop, loop}));
+    EXPECT_EQ(g->incidentEdges(*c), std::vector<Edge*>{e1});
+}
+
+TEST_F(GraphTest, NeighbourWalksHandElementsInIncidenceOrder) {
+    // a(1) -e0-> b(2), c(3) -e1-> a, a -e2-> a, b -e3-> c
+    Graph* g = space.graphFactory().create();
+    Vertex* a = vertex();
+    Vertex* b = vertex();
+    Vertex* c = vertex();
+    Edge* e0 = edge(a, b);
+    Edge* e1 = edge(c, a);
+    Edge* e2 = edge(a, a);
+    Edge* e3 = edge(b, c);
+    for (Edge* e : {e3, e2, e1, e0}) g->addEdge(*e);
+    g->updateIncidence();
+
+    struct Case {
+        const char* name;
+        std::function<void(Visitor&)> walk;
+        Seen expected;
+    } cases[] = {
+        {"endpoints", [&](Visitor& v) { g->visitEndpoints(v, *e1); }, {"v3", "v1"}},
+        {"incident", [&](Visitor& v) { g->visitIncidentEdges(v, *a); }, {"e0", "e1", "e2", "e2"}},
+        {"neighbours", [&](Visitor& v) { g->visitNeighbours(v, *a); }, {"v2", "v3"}},
+        {"adjacent", [&](Visitor& v) { g->visitAdjacentEdges(v, *e0); }, {"e1", "e2", "e2", "e3"}},
+        {"target", [&](Visitor& v) { g->visitTarget(v, *e0); }, {"v2"}},
+        {"out", [&](Visitor& v) { g->visitOutEdges(v, *a); }, {"e0", "e2", "e2"}},
+        {"successors", [&](Visitor& v) { g->visitSuccessors(v, *a); }, {"v2"}},
+        {"following", [&](Visitor& v) { g->visitFollowingEdges(v, *e1); }, {"e0"}},
+    };
+    for (const Case& c : cases) {
+        RecordingVisitor visitor;
+        c.walk(visitor);
+        EXPECT_EQ(visitor.seen, c.expected) << c.name;
+    }
+}
+
+TEST_F(GraphTest, GraphsAcceptAsGraphs) {
+    Graph* outer = space.graphFactory().create();
+    Graph* inner = space.graphFactory().create();
+    Vertex* v = vertex();
+    outer->addEdge(*edge(inner, v));
+    outer->updateIncidence();
+    RecordingVisitor visitor;
+    outer->visitNeighbours(visitor, *v);
+    EXPECT_EQ(visitor.seen, Seen{"g1"});
+}
+
+TEST_F(GraphTest, RemoveVertexKeepsElementsInTheSpace) {
+    Graph* g = space.graphFactory().create();
+    Vertex* a = vertex();
+    Vertex* b = vertex();
+    Vertex* c = vertex();
+    Edge* ab = edge(a, b);
+    Edge* bc = edge(b, c);
+    g->addEdge(*ab);
+    g->addEdge(*bc);
+    g->removeVertex(*b);
+    EXPECT_EQ(g->order(), 2u);
+    EXPECT_EQ(g->edgeCount(), 0u);
+    EXPECT_EQ(space.vertexFactory().at(b->id), b);
+    EXPECT_EQ(space.edgeFactory().at(bc->id), bc);
+    g->removeVertex(*b);  // not a member: nothing happens
+    g->removeEdge(*ab);
+    EXPECT_EQ(g->order(), 2u);
+}
+
+TEST_F(GraphTest, ClearGraphEmptiesBothMaps) {
+    Graph* g = space.graphFactory().create();
+    g->addEdge(*edge(vertex(), vertex()));
+    g->clearGraph();
+    EXPECT_EQ(g->order(), 0u);
+    EXPECT_EQ(g->edgeCount(), 0u);
+    EXPECT_EQ(space.vertexFactory().size(), 3u);
+}
+
+TEST_F(GraphTest, MembershipIteratesInInsertionOrderAcrossRemovals) {
+    Graph* g = space.graphFactory().create();
+    std::vector<Vertex*> vs;
+    for (int i = 0; i < 100; ++i) vs.push_back(vertex());
+    for (int i = 99; i >= 0; --i) g->addVertex(*vs[i]);
+    for (int i = 0; i < 100; i += 2) g->removeVertex(*vs[i]);  // forces compaction of slots
+    std::vector<ElementId> order;
+    for (const auto& [v, entry] : g->vertices()) order.push_back(v->id);
+    ASSERT_EQ(order.size(), 50u);
+    for (std::size_t i = 1; i < order.size(); ++i) EXPECT_GT(order[i - 1], order[i]);
+    g->addVertex(*vs[0]);
+    Vertex* last = nullptr;
+    for (const auto& [v, entry] : g->vertices()) last = v;
+    EXPECT_EQ(last, vs[0]) << "a re-added vertex goes to the end";
+}
+
+}  // namespace
+}  // namespace nx

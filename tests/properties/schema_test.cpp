@@ -1,0 +1,194 @@
+// Schemas and element values: lookup by exact class, construction by name, both file forms.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <sstream>
+#include <tinyxml.h>
+
+#include "properties/actual_properties.h"
+#include "properties/list_separator.h"
+#include "properties/properties.h"
+
+namespace nx {
+namespace {
+
+using namespace PropertyTemplate;
+
+std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(Schema, FindMatchesExactClassOnly) {
+    FormalProperties s;
+    s.add(Int());
+    EXPECT_EQ(s.find(X()), kNoIndex);
+    s.add(X());
+    EXPECT_EQ(s.find(X()), 1u);
+    EXPECT_EQ(s.find(Int()), 0u);
+
+    FormalProperties flags;
+    flags.add(_V1());
+    EXPECT_EQ(flags.find(Visited()), kNoIndex);
+    EXPECT_EQ(errorOf([&] { flags.findByType(Visited()); }), "Property does not exist");
+    EXPECT_EQ(errorOf([&] { flags.at(1); }), "Property does not exist");
+}
+
+TEST(Schema, AddByTypeName) {
+    FormalProperties s;
+    s.addByTypeName("X");
+    EXPECT_EQ(s.at(0).typeName(), "X");
+    EXPECT_EQ(s.at(0).toText(), "50");
+    s.addByTypeName("Primitive(unsigned int)");
+    EXPECT_EQ(s.at(1).typeName(), "Primitive(unsigned int)");
+    s.addByTypeName("Primitive(char)");
+    s.addByTypeName("Primitive(__int64)");
+    s.addByTypeName("Primitive(unsigned __int64)");
+    s.addByTypeName("Fading");
+    s.addByTypeName("Unfaded");
+    s.addByTypeName("_R3");
+    EXPECT_EQ(s.size(), 8u);
+    s.addByTypeName("Primitive(float)");
+    EXPECT_EQ(s.size(), 8u) << "unlisted primitive types are ignored";
+    EXPECT_EQ(errorOf([&] { s.addByTypeName("Float"); }), "Unknown property Float");
+}
+
+TEST(Schema, StreamFormRoundTrip) {
+    FormalProperties s;
+    s.add(Name());
+    s.add(X());
+    std::ostringstream out;
+    s.writeStream(out);
+    EXPECT_EQ(out.str(), "2,\"Name\",\"X\",#");
+
+    FormalProperties empty;
+    std::ostringstream emptyOut;
+    empty.writeStream(emptyOut);
+    EXPECT_EQ(emptyOut.str(), "0,#");
+
+    FormalProperties back;
+    back.add(Name());
+    std::istringstream in("1,\"Weight\",#\n");
+    back.readStream(in);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back.at(1).typeName(), "Weight");
+}
+
+TEST(Schema, StreamFormErrors) {
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"x,\"Name\",#\n", "Failed to read formal properties count"},
+        {"1,\"Name\",$\n", "Failed to read \"#\" from input stream"},
+        {"1,\"Nope\",#\n", "Unknown property Nope"},
+        {"99999999999,\"Name\",", "Unknown property "},
+    };
+    for (const Case& c : cases) {
+        FormalProperties s;
+        std::istringstream in(c.text);
+        EXPECT_EQ(errorOf([&] { s.readStream(in); }), c.error) << c.text;
+    }
+    FormalProperties crlf;
+    std::istringstream in("1,\"Name\",#\r\n");
+    EXPECT_EQ(errorOf([&] { crlf.readStream(in); }), "");
+}
+
+TEST(Schema, XmlFormRoundTripAndCounts) {
+    FormalProperties s;
+    s.add(Name());
+    s.add(X());
+    TiXmlElement e("VertexFormalProperties");
+    s.saveXml(e);
+    TiXmlPrinter printer;
+    printer.SetStreamPrinting();
+    e.Accept(&printer);
+    EXPECT_EQ(printer.Str(), "<VertexFormalProperties Count=\"2\"><Name /><X /></VertexFormalProperties>");
+
+    FormalProperties back;
+    back.loadXml(e);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back.at(1).typeName(), "X");
+
+    for (const char* count : {"0", "-3", "abc"}) {
+        TiXmlElement odd("S");
+        odd.SetAttribute("Count", count);
+        odd.LinkEndChild(new TiXmlElement("X"));
+        FormalProperties none;
+        none.loadXml(odd);
+        EXPECT_EQ(none.size(), 0u) << count;
+    }
+    TiXmlElement tooFew("S");
+    tooFew.SetAttribute("Count", "2");
+    tooFew.LinkEndChild(new TiXmlElement("X"));
+    FormalProperties partial;
+    EXPECT_EQ(errorOf([&] { partial.loadXml(tooFew); }), "Error reading formal properties");
+    EXPECT_EQ(partial.size(), 1u) << "what was read stays";
+}
+
+TEST(ActualValues, ClonedFromSchemaAndWrittenInBothForms) {
+    FormalProperties schema;
+    schema.add(Name(u"Root"));
+    schema.add(X());
+    ActualProperties values(schema);
+    std::ostringstream out;
+    values.writeStream(out);
+    EXPECT_EQ(out.str(), "2,Root,50,#");
+
+    TiXmlElement e("Vertex");
+    values.saveXml(e);
+    EXPECT_STREQ(e.Attribute("PropertyCount"), "2");
+    EXPECT_STREQ(e.FirstChildElement("Name")->GetText(), "Root");
+    EXPECT_STREQ(e.FirstChildElement("X")->GetText(), "50");
+
+    FormalProperties none;
+    ActualProperties empty(none);
+    std::ostringstream emptyOut;
+    empty.writeStream(emptyOut);
+    EXPECT_EQ(emptyOut.str(), "0,#");
+    TiXmlElement emptyXml("Vertex");
+    empty.saveXml(emptyXml);
+    EXPECT_STREQ(emptyXml.Attribute("PropertyCount"), "0");
+    EXPECT_EQ(emptyXml.FirstChild(), nullptr);
+}
+
+TEST(ActualValues, ElementsKeepTheSchemaTheyWereBuiltFrom) {
+    FormalProperties schema;
+    schema.add(Name());
+    ActualProperties older(schema);
+    schema.add(X());
+    ActualProperties newer(schema);
+    EXPECT_EQ(older.size(), 1u);
+    EXPECT_EQ(newer.size(), 2u);
+    EXPECT_EQ(errorOf([&] { older.at(1); }), "Property does not exist");
+}
+
+TEST(ListSeparator, ChosenFromTheLocaleDecimalPoint) {
+    const char previous = listSeparator();
+    initListSeparator();  // the C locale writes '.'
+    EXPECT_EQ(listSeparator(), ',');
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+        initListSeparator();
+        EXPECT_EQ(listSeparator(), ';');
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    setListSeparator(previous);
+}
+
+TEST(ListSeparator, ValuesUseTheSeparatorAndStayLocaleIndependent) {
+    ScopedListSeparator scope(';');
+    FormalProperties schema;
+    schema.add(Real(0.5));
+    schema.add(Name(u"a,b"));
+    ActualProperties values(schema);
+    std::ostringstream out;
+    values.writeStream(out);
+    EXPECT_EQ(out.str(), "2;0.5;a,b;#");
+}
+
+}  // namespace
+}  // namespace nx
