@@ -1,0 +1,74 @@
+// A document with the standard schemas and a random recursive tree, for benchmarks.
+#pragma once
+
+#include <malloc.h>
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "graph/space.h"
+#include "properties/properties.h"
+
+namespace bench {
+
+// Vertex: Name at space level; Visited, _V1, _I1, _I2, _R1, _R2 at graph level; edge: Name.
+struct StandardDocument {
+    StandardDocument() {
+        vertexSchema.add(nx::Name());
+        edgeSchema.add(nx::Name());
+        graphVertexSchema.add(nx::Visited());
+        graphVertexSchema.add(nx::_V1());
+        graphVertexSchema.add(nx::_I1());
+        graphVertexSchema.add(nx::_I2());
+        graphVertexSchema.add(nx::_R1());
+        graphVertexSchema.add(nx::_R2());
+        space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
+                                            &graphVertexSchema, &graphEdgeSchema);
+        graph = space->graphFactory().create();
+    }
+
+    // Vertex i > 0 gets a parent chosen uniformly among 0..i-1 (fixed seed).
+    void buildRandomRecursiveTree(std::size_t n, std::uint32_t seed = 12345) {
+        std::mt19937_64 rng(seed);
+        vertices.reserve(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            nx::Vertex* v = space->vertexFactory().create();
+            vertices.push_back(v);
+            if (i == 0) {
+                graph->addVertex(*v);
+                continue;
+            }
+            std::uniform_int_distribution<std::size_t> pick(0, i - 1);
+            graph->addEdge(*space->edgeFactory().create(vertices[pick(rng)], v));
+        }
+    }
+
+    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema,
+        graphEdgeSchema;
+    std::unique_ptr<nx::Space> space;
+    nx::Graph* graph = nullptr;
+    std::vector<nx::Vertex*> vertices;
+};
+
+// Bytes currently allocated through malloc.
+inline std::size_t heapInUse() { return mallinfo2().uordblks; }
+
+// Peak resident set of the process so far, in bytes.
+inline std::size_t peakResident() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            std::size_t kb = 0;
+            status >> kb;
+            return kb * 1024;
+        }
+        status.ignore(1 << 16, '\n');
+    }
+    return 0;
+}
+
+}  // namespace bench
