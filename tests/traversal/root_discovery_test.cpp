@@ -53,7 +53,7 @@ const std::vector<RootCase> kRootCases = {
     {"self-loop on the only source", 3, {{0, 0}, {0, 1}, {1, 2}}, {}, {}},
     {"cycle and a tree", 5, {{0, 1}, {1, 0}, {3, 2}, {3, 4}}, {}, {3}},
     {"sources sharing components", 7, {{1, 0}, {2, 0}, {3, 0}, {4, 5}, {6, 5}, {3, 2}}, {}, {1, 4}},
-    {"a given root is respected", 4, {{0, 1}, {2, 1}}, {2}, {2, 3}},
+    {"a given root in the component", 4, {{0, 1}, {2, 1}}, {2}, {2, 3}},
     {"a given root elsewhere", 4, {{0, 1}, {2, 1}}, {3}, {3, 0, 3}},
     {"last source in an earlier component", 6, {{1, 0}, {2, 0}, {5, 0}, {3, 4}}, {}, {1, 3}},
     {"in-star: many sources, one component", 6, {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}}, {}, {1}},
