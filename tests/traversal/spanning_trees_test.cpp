@@ -1,0 +1,96 @@
+// Breadth-first spanning trees built by the graph, one per start vertex.
+#include <gtest/gtest.h>
+
+#include "graph/subgraph.h"
+#include "traversal_fixture.h"
+
+namespace nx::test {
+namespace {
+
+std::vector<ElementId> edgeIds(const Graph& graph) {
+    std::vector<ElementId> result;
+    for (const auto& [edge, props] : graph.edges()) result.push_back(edge->id);
+    return result;
+}
+
+std::vector<ElementId> memberIds(const Graph& graph) {
+    std::vector<ElementId> result;
+    for (const auto& [vertex, entry] : graph.vertices()) result.push_back(vertex->id);
+    return result;
+}
+
+TEST(SpanningTrees, EdgesChosenByFirstDequeue) {
+    struct Case {
+        const char* name;
+        std::size_t vertexCount;
+        EdgeList edges;
+        std::size_t start;
+        std::vector<ElementId> treeEdges;  // in the order they joined
+        std::vector<ElementId> treeVertices;
+    };
+    const std::vector<Case> cases = {
+        {"path from the middle", 3, {{0, 1}, {1, 2}}, 1, {0, 1}, {0, 1, 2}},
+        {"isolated start", 3, {{0, 1}}, 2, {}, {2}},
+        {"diamond from the source",
+         4,
+         {{0, 1}, {0, 2}, {1, 3}, {2, 3}},
+         0,
+         {0, 1, 2},
+         {0, 1, 2, 3}},
+        {"diamond from the sink", 4, {{0, 1}, {0, 2}, {1, 3}, {2, 3}}, 3, {2, 3, 0}, {1, 3, 2, 0}},
+        // Depth-first would take the whole cycle; breadth-first meets at the far side.
+        {"four-cycle", 4, {{0, 1}, {1, 2}, {2, 3}, {3, 0}}, 0, {0, 3, 1}, {0, 1, 3, 2}},
+        {"self-loops and a two-cycle", 3, {{0, 0}, {0, 1}, {1, 0}, {1, 2}}, 0, {1, 3}, {0, 1, 2}},
+        {"other component untouched", 4, {{0, 1}, {2, 3}}, 3, {1}, {2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestGraph g(c.vertexCount);
+        g.edges(c.edges);
+        g.graph().buildSpanningTrees({g.at(c.start)});
+        ASSERT_EQ(g.graph().spanningTrees().size(), 1u);
+        const SpanningTree& tree = *g.graph().spanningTrees()[0];
+        EXPECT_EQ(edgeIds(tree), c.treeEdges);
+        EXPECT_EQ(memberIds(tree), c.treeVertices);
+        EXPECT_EQ(&tree.parent(), &g.graph());
+    }
+}
+
+TEST(SpanningTrees, OneTreePerStartAndRebuiltOnEachCall) {
+    TestGraph g(5);
+    g.edges({{0, 1}, {1, 2}, {3, 4}});
+    g.graph().buildSpanningTrees({g.at(2), g.at(4), g.at(0)});
+    const auto& trees = g.graph().spanningTrees();
+    ASSERT_EQ(trees.size(), 3u);
+    EXPECT_EQ(memberIds(*trees[0]), (std::vector<ElementId>{1, 2, 0}));
+    EXPECT_EQ(memberIds(*trees[1]), (std::vector<ElementId>{3, 4}));
+    EXPECT_EQ(memberIds(*trees[2]), (std::vector<ElementId>{0, 1, 2}));
+    // The last build cleared the flags first: only its own component is marked.
+    EXPECT_EQ(g.flags(1), (std::vector<bool>{true, true, true, false, false}));
+
+    g.graph().buildSpanningTrees({g.at(3)});
+    ASSERT_EQ(trees.size(), 1u);
+    EXPECT_EQ(edgeIds(*trees[0]), std::vector<ElementId>{2});
+    g.graph().buildSpanningTrees({});
+    EXPECT_TRUE(trees.empty());
+}
+
+TEST(SpanningTrees, FailuresKeepTheTreesBuiltSoFar) {
+    TestGraph g(3);
+    g.edge(0, 1);
+    Vertex* outsider = g.space().vertexFactory().create();  // not a member of the graph
+    g.graph().buildSpanningTrees({g.at(0), outsider, g.at(2)});
+    const auto& trees = g.graph().spanningTrees();
+    ASSERT_EQ(trees.size(), 2u);
+    EXPECT_EQ(edgeIds(*trees[0]), std::vector<ElementId>{0});
+    EXPECT_EQ(trees[1]->order(), 0u);
+
+    const _I1 i1;
+    TestGraph noFlag(2, {&i1});
+    noFlag.edge(0, 1);
+    noFlag.graph().buildSpanningTrees({noFlag.at(0)});
+    EXPECT_TRUE(noFlag.graph().spanningTrees().empty());
+}
+
+}  // namespace
+}  // namespace nx::test

@@ -1,0 +1,98 @@
+// Small graphs for the traversal tests: vertex i has ID i and is the i-th member.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "graph/graph.h"
+#include "graph/space.h"
+#include "properties/properties.h"
+#include "traversal/vertex_search_visitor.h"
+
+namespace nx::test {
+
+// A space whose graph-level vertex schema is the given prototypes (by default
+// Visited before _V1, so that lookups must pick _V1 by its exact class).
+class TestGraph {
+public:
+    explicit TestGraph(std::size_t vertexCount, const std::vector<const Property*>& graphLevel = {})
+        : space_(&vertexSchema_, &edgeSchema_, &graphSchema_, &graphVertexSchema_,
+                 &graphEdgeSchema_) {
+        if (graphLevel.empty()) {
+            graphVertexSchema_.add(Visited());
+            graphVertexSchema_.add(_V1());
+        }
+        for (const Property* p : graphLevel) graphVertexSchema_.add(*p);
+        vertices_.reserve(vertexCount);
+        for (std::size_t i = 0; i < vertexCount; ++i)
+            vertices_.push_back(space_.vertexFactory().create());
+        graph_ = space_.graphFactory().create();
+        for (Vertex* v : vertices_) graph_->addVertex(*v);
+    }
+
+    Graph& graph() { return *graph_; }
+    Vertex& operator[](std::size_t i) { return *vertices_[i]; }
+    Vertex* at(std::size_t i) { return vertices_[i]; }
+    Space& space() { return space_; }
+
+    // A new member edge source -> target; edge IDs follow the calls.
+    Edge& edge(std::size_t source, std::size_t target) {
+        Edge* e = space_.edgeFactory().create(vertices_[source], vertices_[target]);
+        graph_->addEdge(*e);
+        return *e;
+    }
+    void edges(const std::vector<std::pair<std::size_t, std::size_t>>& list) {
+        for (auto [s, t] : list) edge(s, t);
+    }
+
+    bool visited(std::size_t i, std::size_t index) {
+        return static_cast<Visited&>(graph_->vertexProperties(*vertices_[i]).at(index)).value;
+    }
+    std::vector<bool> flags(std::size_t index) {
+        std::vector<bool> result;
+        for (std::size_t i = 0; i < vertices_.size(); ++i) result.push_back(visited(i, index));
+        return result;
+    }
+    void setAllFlags(std::size_t index, bool value) {
+        for (std::size_t i = 0; i < vertices_.size(); ++i)
+            static_cast<Visited&>(graph_->vertexProperties(*vertices_[i]).at(index)).value = value;
+    }
+
+private:
+    FormalProperties vertexSchema_, edgeSchema_, graphSchema_, graphVertexSchema_, graphEdgeSchema_;
+    Space space_;
+    std::vector<Vertex*> vertices_;
+    Graph* graph_;
+};
+
+inline std::vector<ElementId> ids(const std::vector<Vertex*>& vertices) {
+    std::vector<ElementId> result;
+    for (const Vertex* v : vertices) result.push_back(v->id);
+    return result;
+}
+
+// Accepts every vertex and counts the tests.
+struct AcceptAll : VertexSearchVisitor::VertexPredicate {
+    int tests = 0;
+    bool test(Vertex&, Graph&) override {
+        ++tests;
+        return true;
+    }
+};
+
+// Accepts the vertices with the listed IDs.
+struct AcceptIds : VertexSearchVisitor::VertexPredicate {
+    explicit AcceptIds(std::vector<ElementId> wanted) : wanted(std::move(wanted)) {}
+    std::vector<ElementId> wanted;
+    bool test(Vertex& v, Graph&) override {
+        for (ElementId id : wanted)
+            if (id == v.id) return true;
+        return false;
+    }
+};
+
+using EdgeList = std::vector<std::pair<std::size_t, std::size_t>>;
+
+}  // namespace nx::test
