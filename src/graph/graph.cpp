@@ -85,6 +85,7 @@ void Graph::addEdge(Edge& edge) {
     addVertex(*edge.target);
     if (edges_.contains(&edge)) return;
     edges_.insert(&edge, new ActualProperties(*edgeSchema_));
+    incidenceGrew_ = true;
 }
 
 void Graph::removeEdge(Edge& edge) {
@@ -97,8 +98,12 @@ void Graph::removeEdge(Edge& edge) {
 
 void Graph::removeVertex(Vertex& vertex) {
     if (!vertices_.contains(&vertex)) return;
-    updateIncidence();
-    const std::vector<Edge*> incident = entryOf(vertex).incident;
+    // After removals alone the lists still hold every member edge, so a batch of
+    // removals needs no rebuild per vertex (which would make it quadratic).
+    if (incidenceGrew_) updateIncidence();
+    std::vector<Edge*> incident;
+    for (Edge* e : entryOf(vertex).incident)
+        if (edges_.contains(e)) incident.push_back(e);
     for (Edge* e : incident) removeEdge(*e);
     disposeMemberProperties(entryOf(vertex).properties);
     vertices_.erase(&vertex);
@@ -186,6 +191,7 @@ void Graph::updateIncidence() {
             std::stable_sort(entry.incident.begin(), entry.incident.end(), byId);
     componentsCache_.clear();
     incidenceDirty_ = false;
+    incidenceGrew_ = false;
 }
 
 void Graph::visitEndpoints(Visitor& visitor, Edge& edge) {

@@ -93,7 +93,8 @@ public:
     // Rebuilds the incidence lists when structure changed; drops cached components.
     void updateIncidence();
     bool incidenceDirty() const { return incidenceDirty_; }
-    void markIncidenceDirty() { incidenceDirty_ = true; }
+    // Forces a full rebuild of the incidence lists on next use.
+    void markIncidenceDirty() { incidenceDirty_ = incidenceGrew_ = true; }
 
     ActualProperties* graphProperties() const { return graphProperties_; }
     FormalProperties* vertexSchema() const { return vertexSchema_; }
@@ -118,6 +119,9 @@ protected:
     VertexMap vertices_;
     EdgeMap edges_;
     bool incidenceDirty_ = false;
+    // An edge joined since the last rebuild: the lists may miss members. Without it,
+    // a dirty list only holds extra (removed) edges, which removeVertex can filter.
+    bool incidenceGrew_ = false;
     FormalProperties* vertexSchema_;  // not owned
     FormalProperties* edgeSchema_;    // not owned
     std::vector<std::unique_ptr<SpanningTree>> spanningTrees_;

@@ -25,7 +25,7 @@ void Subgraph::addEdge(Edge& edge) {
     addVertex(*edge.source);
     addVertex(*edge.target);
     ActualProperties& props = parent_->edgeProperties(edge);
-    edges_.insert(&edge, &props);
+    if (edges_.insert(&edge, &props).second) incidenceGrew_ = true;
 }
 
 void Subgraph::clearGraph() {
@@ -45,6 +45,7 @@ bool Subgraph::tryAddEdge(Edge& edge) {
     const bool addedTarget = tryAddVertex(*edge.target);
     if (!edges_.contains(&edge)) {
         edges_.insert(&edge, &parent_->edgeProperties(edge));
+        incidenceGrew_ = true;
         return true;
     }
     return addedSource || addedTarget;

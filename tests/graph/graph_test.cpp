@@ -134,6 +134,30 @@ TEST_F(GraphTest, RemoveVertexKeepsElementsInTheSpace) {
     EXPECT_EQ(g->order(), 2u);
 }
 
+TEST_F(GraphTest, BatchRemovalsBetweenRebuildsRemoveExactlyTheIncidentEdges) {
+    // A star 0 -> 1..6 plus a chain 1 -> 2 -> 3; removals and additions interleaved
+    // without explicit rebuilds must give the same graph as one at a time.
+    Graph* g = space.graphFactory().create();
+    std::vector<Vertex*> vs;
+    for (int i = 0; i < 7; ++i) vs.push_back(vertex());
+    for (int i = 1; i < 7; ++i) g->addEdge(*edge(vs[0], vs[i]));
+    g->addEdge(*edge(vs[1], vs[2]));
+    g->removeVertex(*vs[1]);
+    g->removeVertex(*vs[4]);
+    g->addEdge(*edge(vs[2], vs[3]));
+    g->removeVertex(*vs[2]);
+    g->removeVertex(*vs[5]);
+    g->updateIncidence();
+    EXPECT_EQ(g->order(), 3u);  // 0, 3, 6
+    EXPECT_EQ(g->edgeCount(), 2u);
+    EXPECT_EQ(g->incidentEdges(*vs[0]).size(), 2u);
+    EXPECT_EQ(g->incidentEdges(*vs[3]).size(), 1u);
+    for (const auto& [e, props] : g->edges()) {
+        EXPECT_TRUE(g->contains(*e->source));
+        EXPECT_TRUE(g->contains(*e->target));
+    }
+}
+
 TEST_F(GraphTest, ClearGraphEmptiesBothMaps) {
     Graph* g = space.graphFactory().create();
     g->addEdge(*edge(vertex(), vertex()));
