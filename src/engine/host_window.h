@@ -1,0 +1,59 @@
+// HostWindow: everything the engine asks of the window system, as one abstract seam.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace nx {
+class DeviceContext;
+}
+
+// One entry of a popup menu; a separator carries no command.
+struct MenuItem {
+    std::uint32_t commandId = 0;
+    std::u16string text;
+    bool grayed = false;
+    bool separator = false;
+};
+
+using MenuModel = std::vector<MenuItem>;
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { None, Information, Question, Warning, Error };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+struct FileDialogRequest {
+    bool save = false;                // save dialog, else open dialog
+    std::u16string defaultExtension;  // without the dot
+    std::u16string fileName;          // proposed name
+    std::u16string filter;            // "Text|*.nx|XML|*.nxx||" style
+    std::u16string initialDirectory;
+};
+
+struct FileDialogResult {
+    bool accepted = false;
+    std::u16string path;       // full path of the chosen file
+    std::u16string fileName;   // name with extension
+    std::u16string extension;  // without the dot
+    std::u16string folder;     // directory of the file
+};
+
+class HostWindow {
+public:
+    virtual ~HostWindow() = default;
+
+    // Shows the menu at a point in client coordinates; 0 when nothing was chosen.
+    virtual std::uint32_t showPopupMenu(const MenuModel& menu, int x, int y) = 0;
+    virtual MessageAnswer messageBox(const std::u16string& text, const std::u16string& caption,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
+    virtual FileDialogResult fileDialog(const FileDialogRequest& request) = 0;
+    virtual void invalidate(bool eraseBackground) = 0;
+    virtual void repaintNow() = 0;
+    virtual void captureMouse() = 0;
+    virtual void releaseMouse() = 0;
+    virtual void requestLeaveNotification() = 0;
+    // A device context for drawing on the window outside a paint; null when there is none.
+    virtual std::unique_ptr<nx::DeviceContext> windowDeviceContext() = 0;
+};
