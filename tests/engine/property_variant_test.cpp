@@ -85,7 +85,7 @@ TEST(AssignVariant, PutsGoThroughThePropertyReader) {
         EXPECT_STREQ(e.what(), "Failed to read a value of type 'double'");
     }
     Name n;
-    for (const std::u16string text : {u"Smith, John", u"two\nlines", u"\"quoted\"",
+    for (const std::u16string& text : {std::u16string(u"Smith, John"), std::u16string(u"two\nlines"), std::u16string(u"\"quoted\""),
                                       std::u16string(2000, u'w')}) {
         AssignVariantToProperty(n, Variant::fromString(text));
         EXPECT_EQ(n.value, text) << "a host's string is stored as given";
