@@ -20,7 +20,10 @@ void BM_BuildRandomRecursiveTree(benchmark::State& state) {
     state.counters["heap_bytes_per_vertex"] = bytesPerVertex;
     state.counters["peak_rss_MB"] = double(bench::peakResident()) / (1 << 20);
 }
-BENCHMARK(BM_BuildRandomRecursiveTree)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_BuildRandomRecursiveTree)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
 void BM_UpdateIncidence(benchmark::State& state) {
@@ -31,7 +34,10 @@ void BM_UpdateIncidence(benchmark::State& state) {
         doc.graph->updateIncidence();
     }
 }
-BENCHMARK(BM_UpdateIncidence)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_UpdateIncidence)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
 // Removes every tenth vertex from the graph, then collects the garbage.

@@ -46,15 +46,16 @@ struct StandardDocument {
         }
     }
 
-    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema,
-        graphEdgeSchema;
+    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
     std::unique_ptr<nx::Space> space;
     nx::Graph* graph = nullptr;
     std::vector<nx::Vertex*> vertices;
 };
 
 // Bytes currently allocated through malloc.
-inline std::size_t heapInUse() { return mallinfo2().uordblks; }
+inline std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
 
 // Peak resident set of the process so far, in bytes.
 inline std::size_t peakResident() {

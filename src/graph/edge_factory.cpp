@@ -6,7 +6,9 @@
 
 namespace nx {
 
-EdgeFactory::~EdgeFactory() { clear(); }
+EdgeFactory::~EdgeFactory() {
+    clear();
+}
 
 Edge* EdgeFactory::create(Vertex* source, Vertex* target) {
     auto* edge = new Edge(source, target, edges_.size(), new ActualProperties(*schema_));

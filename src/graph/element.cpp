@@ -5,12 +5,20 @@
 
 namespace nx {
 
-Vertex::~Vertex() { delete properties; }
+Vertex::~Vertex() {
+    delete properties;
+}
 
-void Vertex::accept(Visitor& visitor) { visitor.visit(*this); }
+void Vertex::accept(Visitor& visitor) {
+    visitor.visit(*this);
+}
 
-Edge::~Edge() { delete properties; }
+Edge::~Edge() {
+    delete properties;
+}
 
-void Edge::accept(Visitor& visitor) { visitor.visit(*this); }
+void Edge::accept(Visitor& visitor) {
+    visitor.visit(*this);
+}
 
 }  // namespace nx

@@ -28,9 +28,13 @@ Graph::~Graph() {
     componentsCache_.clear();
 }
 
-void Graph::accept(Visitor& visitor) { visitor.visit(*this); }
+void Graph::accept(Visitor& visitor) {
+    visitor.visit(*this);
+}
 
-void Graph::disposeMemberProperties(ActualProperties* properties) { delete properties; }
+void Graph::disposeMemberProperties(ActualProperties* properties) {
+    delete properties;
+}
 
 void Graph::notifyObservers() {
     // Observers may detach while being told; walk a copy.
@@ -220,7 +224,9 @@ void Graph::visitAdjacentEdges(Visitor& visitor, Edge& edge) {
         if (e->id != edge.id) e->accept(visitor);
 }
 
-void Graph::visitTarget(Visitor& visitor, Edge& edge) { edge.target->accept(visitor); }
+void Graph::visitTarget(Visitor& visitor, Edge& edge) {
+    edge.target->accept(visitor);
+}
 
 void Graph::visitOutEdges(Visitor& visitor, Vertex& vertex) {
     for (Edge* e : entryOf(vertex).incident)

@@ -77,7 +77,9 @@ public:
 
     std::size_t order() const { return vertices_.size(); }
     std::size_t edgeCount() const { return edges_.size(); }
-    bool contains(const Vertex& vertex) const { return vertices_.contains(const_cast<Vertex*>(&vertex)); }
+    bool contains(const Vertex& vertex) const {
+        return vertices_.contains(const_cast<Vertex*>(&vertex));
+    }
     bool contains(const Edge& edge) const { return edges_.contains(const_cast<Edge*>(&edge)); }
     const VertexMap& vertices() const { return vertices_; }
     const EdgeMap& edges() const { return edges_; }
@@ -107,7 +109,9 @@ public:
     bool isTree();
     bool isForest();
     void buildSpanningTrees(const std::vector<Vertex*>& starts);
-    const std::vector<std::unique_ptr<SpanningTree>>& spanningTrees() const { return spanningTrees_; }
+    const std::vector<std::unique_ptr<SpanningTree>>& spanningTrees() const {
+        return spanningTrees_;
+    }
 
 protected:
     // Hands back a member's graph-level values; subgraphs borrow theirs and keep them.

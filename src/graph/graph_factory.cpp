@@ -8,9 +8,9 @@ namespace nx {
 Graph* GraphFactory::create() {
     ScopedLock lock(&mutex_);
     ScopedLock vertexLock(&vertices_->mutex());
-    auto* graph = new Graph(vertices_->size(), new ActualProperties(*vertices_->schema()),
-                            new ActualProperties(*graphSchema_), graphVertexSchema_,
-                            graphEdgeSchema_);
+    auto* graph =
+        new Graph(vertices_->size(), new ActualProperties(*vertices_->schema()),
+                  new ActualProperties(*graphSchema_), graphVertexSchema_, graphEdgeSchema_);
     vertices_->append(graph);
     graphs_.push_back(graph);
     return graph;

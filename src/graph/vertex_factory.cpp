@@ -5,7 +5,9 @@
 
 namespace nx {
 
-VertexFactory::~VertexFactory() { clear(); }
+VertexFactory::~VertexFactory() {
+    clear();
+}
 
 Vertex* VertexFactory::create() {
     ScopedLock lock(&mutex_);

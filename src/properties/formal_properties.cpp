@@ -1,10 +1,10 @@
 // Schemas: lookup by exact class, type-name construction and both text forms.
 #include "properties/formal_properties.h"
 
+#include <tinyxml.h>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
-#include <tinyxml.h>
 #include <typeinfo>
 
 #include "properties/list_separator.h"
@@ -15,7 +15,9 @@ namespace nx {
 
 FormalProperties::~FormalProperties() = default;
 
-void FormalProperties::clear() { properties_.clear(); }
+void FormalProperties::clear() {
+    properties_.clear();
+}
 
 void FormalProperties::add(const Property& prototype) {
     properties_.emplace_back(prototype.clone());

@@ -9,7 +9,9 @@ namespace {
 char g_separator = ',';
 }
 
-char listSeparator() { return g_separator; }
+char listSeparator() {
+    return g_separator;
+}
 
 void initListSeparator() {
     const std::lconv* conv = std::localeconv();
@@ -17,12 +19,16 @@ void initListSeparator() {
     g_separator = commaDecimal ? ';' : ',';
 }
 
-void setListSeparator(char separator) { g_separator = separator; }
+void setListSeparator(char separator) {
+    g_separator = separator;
+}
 
 ScopedListSeparator::ScopedListSeparator(char separator) : previous_(g_separator) {
     g_separator = separator;
 }
 
-ScopedListSeparator::~ScopedListSeparator() { g_separator = previous_; }
+ScopedListSeparator::~ScopedListSeparator() {
+    g_separator = previous_;
+}
 
 }  // namespace nx

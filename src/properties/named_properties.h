@@ -25,11 +25,11 @@ inline constexpr char R3[] = "_R3";
 
 using PropertyTemplate::Named;
 
-#define NX_NAMED_PROPERTY(Class, Base, TypeName, Default, Aux)              \
-    class Class : public Named<Class, Base, names::TypeName, Aux> {          \
-    public:                                                                  \
-        Class() : Named(Default) {}                                          \
-        explicit Class(value_type v) : Named(v) {}                           \
+#define NX_NAMED_PROPERTY(Class, Base, TypeName, Default, Aux)      \
+    class Class : public Named<Class, Base, names::TypeName, Aux> { \
+    public:                                                         \
+        Class() : Named(Default) {}                                 \
+        explicit Class(value_type v) : Named(v) {}                  \
     }
 
 NX_NAMED_PROPERTY(X, PropertyTemplate::Int, X, 50, false);

@@ -1,15 +1,17 @@
 // Shared behaviour of nx::Property: defaults and the XML value form.
 #include "properties/property.h"
 
+#include <tinyxml.h>
 #include <sstream>
 #include <stdexcept>
-#include <tinyxml.h>
 
 #include "properties/list_separator.h"
 
 namespace nx {
 
-Property& Property::assign(const Property&) { throw std::logic_error("Unknown property"); }
+Property& Property::assign(const Property&) {
+    throw std::logic_error("Unknown property");
+}
 
 void Property::write(std::ostream&) const {}
 

@@ -15,7 +15,9 @@ CPropertyRegistry& CPropertyRegistry::instance() {
     return *g_registry;
 }
 
-void CPropertyRegistry::destroyInstance() { g_registry.reset(); }
+void CPropertyRegistry::destroyInstance() {
+    g_registry.reset();
+}
 
 CPropertyRegistry::CPropertyRegistry() {
     using namespace nx;

@@ -1,8 +1,8 @@
 // Text forms of nx::String: separators escaped as byte 3, checked UTF conversion.
 #include "properties/string_property.h"
 
-#include <algorithm>
 #include <utf8.h>
+#include <algorithm>
 
 #include "properties/list_separator.h"
 #include "properties/text_io.h"

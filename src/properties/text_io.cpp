@@ -1,13 +1,13 @@
 // Token reading and locale-independent number parsing and formatting.
 #include "properties/text_io.h"
 
+#include <locale.h>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cerrno>
 #include <limits>
-#include <locale.h>
 
 namespace nx::text {
 
@@ -105,11 +105,21 @@ locale_t classicLocale() {
 
 }  // namespace
 
-bool parseInt32(const std::string& text, std::int32_t& out) { return parseSigned(text, out); }
-bool parseInt64(const std::string& text, std::int64_t& out) { return parseSigned(text, out); }
-bool parseInt8(const std::string& text, std::int8_t& out) { return parseSigned(text, out); }
-bool parseUInt32(const std::string& text, std::uint32_t& out) { return parseUnsigned(text, out); }
-bool parseUInt64(const std::string& text, std::uint64_t& out) { return parseUnsigned(text, out); }
+bool parseInt32(const std::string& text, std::int32_t& out) {
+    return parseSigned(text, out);
+}
+bool parseInt64(const std::string& text, std::int64_t& out) {
+    return parseSigned(text, out);
+}
+bool parseInt8(const std::string& text, std::int8_t& out) {
+    return parseSigned(text, out);
+}
+bool parseUInt32(const std::string& text, std::uint32_t& out) {
+    return parseUnsigned(text, out);
+}
+bool parseUInt64(const std::string& text, std::uint64_t& out) {
+    return parseUnsigned(text, out);
+}
 
 bool parseDouble(const std::string& text, double& out) {
     if (text.empty()) return false;
@@ -139,8 +149,8 @@ bool parseHex64(const std::string& text, std::uint64_t& out) {
 
 std::string formatDouble(double value) {
     char buffer[64];
-    auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::general, 6);
+    auto [ptr, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     if (ec != std::errc()) return std::string();
     return std::string(buffer, ptr);
 }

@@ -3,8 +3,8 @@
 
 #include <tinyxml.h>
 
-#include "properties/property_registry.h"
 #include "properties/properties.h"
+#include "properties/property_registry.h"
 
 namespace nx {
 namespace {
@@ -128,9 +128,9 @@ TEST(PropertyXml, LoadIgnoresEmptyAndNonTextContent) {
 
 TEST(Registry, NineteenTypesInOrder) {
     const CPropertyRegistry& r = CPropertyRegistry::instance();
-    const char* expected[] = {"Name", "Color", "X",   "Y",       "Z",   "Selected", "Weight",
-                              "Visited", "String", "Int", "Real", "Bool", "Pointer", "_I1",
-                              "_I2", "_I3", "_R1", "_R2", "_V1"};
+    const char* expected[] = {"Name",    "Color",  "X",   "Y",    "Z",    "Selected", "Weight",
+                              "Visited", "String", "Int", "Real", "Bool", "Pointer",  "_I1",
+                              "_I2",     "_I3",    "_R1", "_R2",  "_V1"};
     ASSERT_EQ(r.typeCount(), 19u);
     for (std::size_t i = 0; i < 19; ++i) {
         EXPECT_EQ(r.typeNameOf(i), expected[i]);

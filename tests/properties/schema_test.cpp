@@ -1,9 +1,9 @@
 // Schemas and element values: lookup by exact class, construction by name, both file forms.
 #include <gtest/gtest.h>
 
+#include <tinyxml.h>
 #include <clocale>
 #include <sstream>
-#include <tinyxml.h>
 
 #include "properties/actual_properties.h"
 #include "properties/list_separator.h"
@@ -107,7 +107,8 @@ TEST(Schema, XmlFormRoundTripAndCounts) {
     TiXmlPrinter printer;
     printer.SetStreamPrinting();
     e.Accept(&printer);
-    EXPECT_EQ(printer.Str(), "<VertexFormalProperties Count=\"2\"><Name /><X /></VertexFormalProperties>");
+    EXPECT_EQ(printer.Str(),
+              "<VertexFormalProperties Count=\"2\"><Name /><X /></VertexFormalProperties>");
 
     FormalProperties back;
     back.loadXml(e);

@@ -11,7 +11,9 @@ namespace {
 
 using namespace PropertyTemplate;
 
-std::string written(const Property& p) { return p.toText(); }
+std::string written(const Property& p) {
+    return p.toText();
+}
 
 // Reads one value from text with the current separator; answers the error text or "".
 std::string readInto(Property& p, const std::string& text) {
@@ -37,7 +39,9 @@ Property* make() {
     return new P;
 }
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReadTable : public ::testing::TestWithParam<ReadCase> {};
 
@@ -71,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BoolWord", make<Bool>, "true", nullptr, kIntError},
         ReadCase{"RealQuoted", make<Real>, "\"7\"", "7", nullptr},
         ReadCase{"RealExponent", make<_R1>, "1.5e3", "1500", nullptr},
-        ReadCase{"RealTrailingJunk", make<Real>, "1.5x", nullptr, "Failed to read a value of type 'double'"},
+        ReadCase{"RealTrailingJunk", make<Real>, "1.5x", nullptr,
+                 "Failed to read a value of type 'double'"},
         ReadCase{"RealOverflow", make<Real>, "1e999", nullptr,
                  "Failed to read a value of type 'double'"},
         ReadCase{"PointerHex", make<Pointer>, "00000000DEADBEEF", "00000000DEADBEEF", nullptr},
