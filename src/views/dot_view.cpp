@@ -158,7 +158,9 @@ void DotView::drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
     }
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties)) {
-        const std::u16string text = u"(" + labelText(*weight) + u")";
+        std::u16string text = labelText(*weight);
+        text.insert(text.begin(), u'(');
+        text.push_back(u')');
         const Size size = tools.getTextSize(text, kLabelFace, pointSize);
         tools.setPenColor(innerDark_);
         tools.drawText(text, kLabelFace, pointSize,
@@ -183,10 +185,10 @@ Rect DotView::getUpdateRectangle(Vertex* vertex, GraphView& view,
     int m = 0;
     if (const Property* name =
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
-        n = 6 * static_cast<int>(labelText(*name).size());
+        n = 6 * static_cast<int>(labelLength(*name));
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
-        m = 2 * (3 * static_cast<int>(labelText(*weight).size()) + 6);
+        m = 2 * (3 * static_cast<int>(labelLength(*weight)) + 6);
     if (n != 0 || m != 0) {
         const int wide = std::max(n, m);
         r.left -= wide;

@@ -1,6 +1,7 @@
 // nx::GraphView entries: attaching a graph, synchronising, coordinates and selection.
 #include "views/graph_view.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <stdexcept>
@@ -263,6 +264,7 @@ const VertexViewEntry* GraphView::findVertexEntry(const Vertex* vertex) const {
 }
 
 VertexView* GraphView::findVertexView(const Vertex* vertex) const {
+    if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->view;
     const VertexViewEntry* entry = findVertexEntry(vertex);
     return entry ? entry->view : nullptr;
 }
@@ -420,8 +422,32 @@ Point GraphView::devicePosition(const Vertex* vertex,
 }
 
 Point GraphView::devicePosition(const Vertex* vertex) const {
+    if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->position;
     const VertexViewEntry* entry = findVertexEntry(vertex);
     return devicePosition(vertex, entry ? entry->properties : nullptr);
+}
+
+GraphView::DrawCacheScope::DrawCacheScope(GraphView& view)
+    : view_(view), outer_(!view.drawCacheValid_) {
+    if (!outer_) return;
+    std::size_t size = 0;
+    for (const VertexViewEntry& entry : view_.sequence_)
+        size = std::max<std::size_t>(size, entry.vertex->id + 1);
+    view_.drawCache_.assign(size, DrawCacheSlot{});
+    for (const VertexViewEntry& entry : view_.sequence_)
+        view_.drawCache_[entry.vertex->id] = {
+            view_.devicePosition(entry.vertex, entry.properties), entry.view, true};
+    view_.drawCacheValid_ = true;
+}
+
+GraphView::DrawCacheScope::~DrawCacheScope() {
+    if (outer_) view_.drawCacheValid_ = false;
+}
+
+const GraphView::DrawCacheSlot* GraphView::cachedSlot(const Vertex* vertex) const {
+    if (!drawCacheValid_ || !vertex || vertex->id >= drawCache_.size()) return nullptr;
+    const DrawCacheSlot& slot = drawCache_[vertex->id];
+    return slot.present ? &slot : nullptr;
 }
 
 }  // namespace nx

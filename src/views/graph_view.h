@@ -212,6 +212,29 @@ protected:
     EdgeView* defaultEdgeView_ = nullptr;
 
 private:
+    // Device positions and views by vertex id, valid while draw() runs, so that edge ends
+    // need no map lookups.
+    struct DrawCacheSlot {
+        Point position;
+        VertexView* view = nullptr;
+        bool present = false;
+    };
+    // Fills the cache for one walk over the edges and drops it afterwards.
+    class DrawCacheScope {
+    public:
+        explicit DrawCacheScope(GraphView& view);
+        ~DrawCacheScope();
+        DrawCacheScope(const DrawCacheScope&) = delete;
+        DrawCacheScope& operator=(const DrawCacheScope&) = delete;
+
+    private:
+        GraphView& view_;
+        bool outer_;
+    };
+    const DrawCacheSlot* cachedSlot(const Vertex* vertex) const;
+
+    std::vector<DrawCacheSlot> drawCache_;
+    bool drawCacheValid_ = false;
     // Scratch of draw(), kept to avoid allocating on every paint.
     std::vector<std::size_t> framed_;
     std::vector<std::vector<Point>> handles_;

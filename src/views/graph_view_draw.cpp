@@ -69,6 +69,7 @@ void GraphView::draw(const Rect& area) {
     if (!tools) return;
     const Rect r = area.normalized();
     beginDraw(r);
+    DrawCacheScope cache(*this);
 
     handleCount_ = 0;
     for (auto& [edge, data] : edgeMap_) {
@@ -195,6 +196,7 @@ VertexViewEntry GraphView::vertexAt(const Point& p) {
 }
 
 EdgeViewEntry GraphView::edgeAt(const Point& p) {
+    DrawCacheScope cache(*this);
     for (auto& [edge, data] : edgeMap_) {
         if (data.view && data.view->hitTest(edge, *this, data.properties,
                                             devicePosition(edge->source),
@@ -230,6 +232,7 @@ std::vector<VertexViewEntry> GraphView::verticesInVisibleArea() {
 
 std::vector<EdgeViewEntry> GraphView::edgesInRect(const Rect& area) {
     const Rect r = area.normalized();
+    DrawCacheScope cache(*this);
     std::vector<EdgeViewEntry> found;
     for (auto& [edge, data] : edgeMap_) {
         if (data.view && data.view->getUpdateRectangle(edge, *this, data.properties).intersects(r))

@@ -351,8 +351,8 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
     const Property* weight =
         findLabelProperty(weightPrototype, weightIndices_, *edge, graph, viewProperties);
     if (name || weight) {
-        const int n = name ? 40 * static_cast<int>(labelText(*name).size()) : 0;
-        const int m = weight ? 40 * static_cast<int>(labelText(*weight).size()) : 0;
+        const int n = name ? 40 * static_cast<int>(labelLength(*name)) : 0;
+        const int m = weight ? 40 * static_cast<int>(labelLength(*weight)) : 0;
         const int wide = std::max(n, m);
         r = {r.left - wide, r.top - 140, r.right + wide, r.bottom + 140};
     }
