@@ -30,8 +30,12 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -81,9 +85,7 @@ public:
     void drawLineWithSelectedPen(const nx::Point&, const nx::Point&) override { ++primitives; }
     void drawCircleWithSelectedPen(const nx::Point&, int) override { ++primitives; }
     void drawEllipseWithSelectedPen(const nx::Rect&) override { ++primitives; }
-    void drawTextWithSelectedFont(const std::u16string&, const nx::Rect&) override {
-        ++primitives;
-    }
+    void drawTextWithSelectedFont(const std::u16string&, const nx::Rect&) override { ++primitives; }
     nx::Size getTextSizeWithSelectedFont(const std::u16string& t) override {
         return {7 * t.size(), 12};
     }
@@ -123,8 +125,8 @@ struct Scene {
         viewVertices.add(nx::Fading());
         viewEdges.add(nx::Selected());
         viewEdges.add(nx::_I1());
-        space = std::make_unique<nx::Space>(&vertices, &edges, &graphs, &graphVertices,
-                                            &graphEdges);
+        space =
+            std::make_unique<nx::Space>(&vertices, &edges, &graphs, &graphVertices, &graphEdges);
         nx::Graph* graph = space->graphFactory().create();
         std::mt19937 random(42);
         std::vector<nx::Vertex*> made;
@@ -169,7 +171,9 @@ void drawArea(benchmark::State& state, nx::Rect area) {
 }
 
 // (a) every element inside the area.
-void BM_DrawWholeTree(benchmark::State& state) { drawArea(state, scene().view->extent()); }
+void BM_DrawWholeTree(benchmark::State& state) {
+    drawArea(state, scene().view->extent());
+}
 
 // (b) a viewport of about 1% of the drawing (16000 x 10000 pixels).
 void BM_DrawOnePercentViewport(benchmark::State& state) {

@@ -16,8 +16,7 @@
 namespace nx {
 
 const char* const DotView::kColorNames[] = {"Blue", "Red", "Green", "Yellow", "Gray", nullptr};
-const char* const DotView::kPositionNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW",
-                                               nullptr};
+const char* const DotView::kPositionNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW", nullptr};
 
 namespace {
 
@@ -238,14 +237,22 @@ Rect DotView::getTextRectangle(int x, int y, const Size& text, int position) con
     const int pu = penUnit_;
     const Point o2 = o(2), o4 = o(4), o5 = o(5);
     switch (position) {
-        case N: return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};
-        case NE: return {x + hw + o4.x, y - hh - o2.y - h, x + hw + o4.x + w + 1, y - hh};
-        case E: return {x + hw + o4.x, y - h / 2, x + hw + o4.x + w + 1, y + h / 2 + pu};
-        case SE: return {x + hw + o4.x, y + hh + o5.y, x + hw + o4.x + w + 1, y + hh + o5.y + h};
-        case S: return {x - w / 2, y + hh + o5.y, x + w / 2 + pu, y + hh + o5.y + h};
-        case SW: return {x - hw - o4.x - w, y + hh + o5.y, x - hw - o4.x, y + hh + o5.y + h};
-        case W: return {x - hw - o4.x - w, y - h / 2, x - hw - o4.x, y + h / 2 + pu};
-        case NW: return {x - hw - o4.x - w, y - hh - o5.y - h, x - hw - o4.x, y - hh};
+        case N:
+            return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};
+        case NE:
+            return {x + hw + o4.x, y - hh - o2.y - h, x + hw + o4.x + w + 1, y - hh};
+        case E:
+            return {x + hw + o4.x, y - h / 2, x + hw + o4.x + w + 1, y + h / 2 + pu};
+        case SE:
+            return {x + hw + o4.x, y + hh + o5.y, x + hw + o4.x + w + 1, y + hh + o5.y + h};
+        case S:
+            return {x - w / 2, y + hh + o5.y, x + w / 2 + pu, y + hh + o5.y + h};
+        case SW:
+            return {x - hw - o4.x - w, y + hh + o5.y, x - hw - o4.x, y + hh + o5.y + h};
+        case W:
+            return {x - hw - o4.x - w, y - h / 2, x - hw - o4.x, y + h / 2 + pu};
+        case NW:
+            return {x - hw - o4.x - w, y - hh - o5.y - h, x - hw - o4.x, y - hh};
         default:
             throw std::runtime_error(
                 "Error in nx::DotView::getTextRectangle: Incorrect text position");
@@ -255,17 +262,19 @@ Rect DotView::getTextRectangle(int x, int y, const Size& text, int position) con
 void DotView::saveToStream(std::ostream& out) const {
     const char sep = records::separator();
     const DotParameters& p = parameters_;
-    out << getClassId() << sep << (p.isFilled ? 1 : 0) << sep << p.outerColor << sep
-        << p.innerColor << sep << p.namePosition << sep << p.weightPosition << sep << p.size
-        << sep << '#';
+    out << getClassId() << sep << (p.isFilled ? 1 : 0) << sep << p.outerColor << sep << p.innerColor
+        << sep << p.namePosition << sep << p.weightPosition << sep << p.size << sep << '#';
 }
 
 void DotView::saveToXml(TiXmlElement& element) const {
     element.SetAttribute("ClassId", getClassId());
     element.SetAttribute("ClassName", className());
-    for (const auto& [child, value] :
-         {std::pair{"IsFilled", 0}, {"Color", 1}, {"InnerColor", 2}, {"NamePos", 3},
-          {"WeightPos", 4}, {"Size", 5}})
+    for (const auto& [child, value] : {std::pair{"IsFilled", 0},
+                                       {"Color", 1},
+                                       {"InnerColor", 2},
+                                       {"NamePos", 3},
+                                       {"WeightPos", 4},
+                                       {"Size", 5}})
         records::appendTextChild(element, child, parameterValues_[value]);
 }
 

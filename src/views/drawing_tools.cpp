@@ -42,15 +42,21 @@ void DrawingTools::drawMissingIcon(const Point& p, const Size& size) {
     drawText(u"Icon", u"Tahoma", pointSize, {mx - hw, my - hh, mx + hw, my + hh});
 }
 
-void DrawingTools::selectPen() { selectedPen_ = PenDescription{effectivePenColor(), penWidth}; }
+void DrawingTools::selectPen() {
+    selectedPen_ = PenDescription{effectivePenColor(), penWidth};
+}
 
-void DrawingTools::releasePen() { selectedPen_.reset(); }
+void DrawingTools::releasePen() {
+    selectedPen_.reset();
+}
 
 void DrawingTools::selectFont(const std::u16string& faceName, int pointSize) {
     selectedFont_ = FontDescription{faceName, pointSize, false};
 }
 
-void DrawingTools::releaseFont() { selectedFont_.reset(); }
+void DrawingTools::releaseFont() {
+    selectedFont_.reset();
+}
 
 void DrawingTools::selectCachedFont(const std::u16string& faceName, int pointSize) {
     selectedFont_ = FontDescription{faceName, pointSize, true};
@@ -59,6 +65,8 @@ void DrawingTools::selectCachedFont(const std::u16string& faceName, int pointSiz
 // The cache holds platform fonts, so only a back end has anything to remove.
 void DrawingTools::removeCachedFont(const std::u16string&, int) {}
 
-void DrawingTools::releaseCachedFont() { selectedFont_.reset(); }
+void DrawingTools::releaseCachedFont() {
+    selectedFont_.reset();
+}
 
 }  // namespace nx

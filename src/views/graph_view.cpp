@@ -48,7 +48,9 @@ std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {
     return std::less<Vertex*>()(a, b) ? std::pair{a, b} : std::pair{b, a};
 }
 
-int parallelNumber(int n) { return n == 0 ? 0 : n % 2 ? (n + 1) / 2 : -n / 2; }
+int parallelNumber(int n) {
+    return n == 0 ? 0 : n % 2 ? (n + 1) / 2 : -n / 2;
+}
 
 }  // namespace
 
@@ -219,8 +221,7 @@ void GraphView::synchronize() {
     if (missing) {
         for (const auto& slot : graph_->edges()) {
             Edge* edge = slot.first;
-            const int before =
-                number ? parallels[unordered(edge->source, edge->target)]++ : 0;
+            const int before = number ? parallels[unordered(edge->source, edge->target)]++ : 0;
             if (edgeMap_.contains(edge)) continue;
             EdgeViewData data = makeEdgeData(edge);
             if (number)
@@ -377,8 +378,8 @@ bool GraphView::isSelected(const Vertex* vertex, const ActualProperties* viewPro
     if (auto* value = valueAt<BoolValue>(viewProperties, indices_.vertexSelected))
         return value->get();
     if (indices_.graphVertexSelected != kNoIndex && graph_ && vertex && graph_->contains(*vertex))
-        if (auto* value =
-                valueAt<BoolValue>(&graph_->vertexProperties(*vertex), indices_.graphVertexSelected))
+        if (auto* value = valueAt<BoolValue>(&graph_->vertexProperties(*vertex),
+                                             indices_.graphVertexSelected))
             return value->get();
     return false;
 }
@@ -408,8 +409,8 @@ bool GraphView::setSelected(const EdgeViewEntry& entry, bool selected) {
     BoolValue* value = valueAt<BoolValue>(entry.properties, indices_.edgeSelected);
     if (!value && indices_.graphEdgeSelected != kNoIndex && graph_ && entry.edge &&
         graph_->contains(*entry.edge))
-        value = valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge),
-                                   indices_.graphEdgeSelected);
+        value =
+            valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge), indices_.graphEdgeSelected);
     if (!value || value->get() == selected) return false;
     value->set(selected);
     return true;
@@ -435,8 +436,8 @@ GraphView::DrawCacheScope::DrawCacheScope(GraphView& view)
         size = std::max<std::size_t>(size, entry.vertex->id + 1);
     view_.drawCache_.assign(size, DrawCacheSlot{});
     for (const VertexViewEntry& entry : view_.sequence_)
-        view_.drawCache_[entry.vertex->id] = {
-            view_.devicePosition(entry.vertex, entry.properties), entry.view, true};
+        view_.drawCache_[entry.vertex->id] = {view_.devicePosition(entry.vertex, entry.properties),
+                                              entry.view, true};
     view_.drawCacheValid_ = true;
 }
 

@@ -113,6 +113,9 @@ public:
     const EdgeMap& edgeMap() const { return edgeMap_; }
     const std::vector<VertexViewEntry>& selectedVertices() const { return selectedVertices_; }
     const std::vector<EdgeViewEntry>& selectedEdges() const { return selectedEdges_; }
+    // Moves the vertex's entry to the position, swapping with the entry there (file readers
+    // restore the stored drawing order this way); false when either is unknown.
+    bool placeInSequence(Vertex* vertex, std::size_t position);
     // Rebuilds both selection lists from the Selected values (sequence and map order).
     void rebuildSelection();
 

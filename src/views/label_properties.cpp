@@ -22,9 +22,9 @@ const Property* pick(const Property* p, const Property& prototype) {
 }
 
 template <typename Element, typename GraphValues>
-const Property* lookup(const Property& prototype, PropertyIndexCache& cache,
-                       const Element& element, const FormalProperties* graphSchema,
-                       GraphValues graphValues, const ActualProperties* viewProperties) {
+const Property* lookup(const Property& prototype, PropertyIndexCache& cache, const Element& element,
+                       const FormalProperties* graphSchema, GraphValues graphValues,
+                       const ActualProperties* viewProperties) {
     if (cache.space == kNoIndex && cache.graph == kNoIndex && cache.view == kNoIndex) {
         cache.space = indexIn(element.properties, prototype);
         cache.graph = indexIn(graphSchema, prototype);

@@ -53,10 +53,9 @@ public:
               const Point& target, std::vector<Point>* points) override;
     Rect getUpdateRectangle(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                             const Point& source, const Point& target) override;
-    Rect getUpdateRectangle(Edge* edge, GraphView& view,
-                            ActualProperties* viewProperties) override;
-    bool hitTest(Edge* edge, GraphView& view, ActualProperties* viewProperties,
-                 const Point& source, const Point& target, const Point& p) override;
+    Rect getUpdateRectangle(Edge* edge, GraphView& view, ActualProperties* viewProperties) override;
+    bool hitTest(Edge* edge, GraphView& view, ActualProperties* viewProperties, const Point& source,
+                 const Point& target, const Point& p) override;
     bool isNearStart(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                      const Point& source, const Point& target, const Point& p) override;
     bool isNearEnd(Edge* edge, GraphView& view, ActualProperties* viewProperties,
@@ -70,8 +69,8 @@ public:
                           const Point& source, const Point& target);
     // Label rectangle beside the line through start, bend (start when straight) and end;
     // side -1 for the name, +1 for the weight.
-    Rect getTextRectangle(const Point& start, const Point& bend, const Point& end,
-                          const Size& text, int side) const;
+    Rect getTextRectangle(const Point& start, const Point& bend, const Point& end, const Size& text,
+                          int side) const;
     // The view-level parallel index, 0 when there is none.
     int parallelIndex(const ActualProperties* viewProperties);
 
