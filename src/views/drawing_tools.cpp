@@ -1,6 +1,7 @@
 // The platform-neutral part of nx::DrawingTools: fading, the selection protocol, placeholders.
 #include "views/drawing_tools.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace nx {
@@ -13,9 +14,11 @@ void DrawingTools::enableMemoryBuffer() {
 }
 
 RgbColor DrawingTools::blend(const RgbColor& base, const RgbColor& target, double ratio) {
+    // Clamped, so a ratio outside 0..1 cannot wrap a channel around.
     auto channel = [ratio](std::uint8_t from, std::uint8_t to) {
         const int delta = int(to) - int(from);
-        return static_cast<std::uint8_t>(int(from) + static_cast<int>(delta * ratio));
+        const int value = int(from) + static_cast<int>(delta * ratio);
+        return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     };
     return {channel(base.red, target.red), channel(base.green, target.green),
             channel(base.blue, target.blue)};
