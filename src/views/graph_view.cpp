@@ -434,6 +434,11 @@ GraphView::DrawCacheScope::DrawCacheScope(GraphView& view)
     std::size_t size = 0;
     for (const VertexViewEntry& entry : view_.sequence_)
         size = std::max<std::size_t>(size, entry.vertex->id + 1);
+    // A small graph in a large space keeps the map lookups rather than a sparse table.
+    if (size > 4 * view_.sequence_.size() + 1024) {
+        outer_ = false;
+        return;
+    }
     view_.drawCache_.assign(size, DrawCacheSlot{});
     for (const VertexViewEntry& entry : view_.sequence_)
         view_.drawCache_[entry.vertex->id] = {view_.devicePosition(entry.vertex, entry.properties),
