@@ -147,7 +147,7 @@ int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
 
 EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
                                         ActualProperties* viewProperties, const Point& s,
-                                        const Point& t) {
+                                        const Point& t, bool withArrows) {
     const double sx = view.scaleX;
     const double sy = view.scaleY;
     const int k = parallelIndex(viewProperties);
@@ -178,14 +178,17 @@ EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
         g.companion.push(g.q0 - shift);
         g.companion.push(g.q1 - shift);
         g.companion.push(c1);
-        arrowheads(g, e1, c1, direction(s.y - g.q1.y, s.x - g.q1.x), arrowLength, g.q1.x < g.q0.x);
+        if (withArrows)
+            arrowheads(g, e1, c1, direction(s.y - g.q1.y, s.x - g.q1.x), arrowLength,
+                       g.q1.x < g.q0.x);
         return g;
     }
     const Point e0 = s + contour(view.findVertexView(edge->source), view, t - s, companion);
     const Point c0 = s + companion;
     const Point e1 = t + contour(view.findVertexView(edge->target), view, s - t, companion);
     const Point c1 = t + companion;
-    const double theta = direction(t.y - s.y, t.x - s.x);
+    // The direction is needed only for a bend or an arrowhead.
+    const double theta = k != 0 || withArrows ? direction(t.y - s.y, t.x - s.x) : 0.0;
     double arrow = theta;
     if (k != 0) {
         // Large indices fold back below the limit; the test is on the magnitude so that
@@ -199,7 +202,7 @@ EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
         g.bend = e1.x >= e0.x ? e0 + offset : e0 - offset;
         arrow = theta - phi;
     }
-    arrowheads(g, e1, c1, arrow, arrowLength, t.x < s.x);
+    if (withArrows) arrowheads(g, e1, c1, arrow, arrowLength, t.x < s.x);
     g.main.push(e0);
     g.companion.push(c0);
     if (g.bent) {
@@ -344,7 +347,7 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
                                           const Point& target) {
     static const Name namePrototype;
     static const Weight weightPrototype;
-    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target);
+    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target, false);
     Rect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (const PointList* list : {&g.main, &g.companion}) {
         for (int i = 0; i < list->count; ++i) {
@@ -377,7 +380,7 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
 
 bool StraightEdgeView::hitTest(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                                const Point& source, const Point& target, const Point& p) {
-    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target);
+    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target, false);
     for (int i = 0; i + 1 < g.main.count; ++i) {
         const Point& a = g.main[i];
         const Point& b = g.main[i + 1];
@@ -390,13 +393,13 @@ bool StraightEdgeView::hitTest(Edge* edge, GraphView& view, ActualProperties* vi
 
 bool StraightEdgeView::isNearStart(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                                    const Point& source, const Point& target, const Point& p) {
-    const Point q = geometry(edge, view, viewProperties, source, target).main.front();
+    const Point q = geometry(edge, view, viewProperties, source, target, false).main.front();
     return std::abs(p.x - q.x) < 5 && std::abs(p.y - q.y) < 5;
 }
 
 bool StraightEdgeView::isNearEnd(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                                  const Point& source, const Point& target, const Point& p) {
-    const Point q = geometry(edge, view, viewProperties, source, target).main.back();
+    const Point q = geometry(edge, view, viewProperties, source, target, false).main.back();
     return std::abs(p.x - q.x) < 5 && std::abs(p.y - q.y) < 5;
 }
 

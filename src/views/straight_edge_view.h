@@ -64,9 +64,10 @@ public:
     void saveToStream(std::ostream& out) const override;
     void saveToXml(TiXmlElement& element) const override;
 
-    // The four point lists for the edge between the two device positions.
+    // The point lists for the edge between the two device positions; bounds and hit
+    // tests leave the arrowheads out.
     EdgeGeometry geometry(Edge* edge, GraphView& view, ActualProperties* viewProperties,
-                          const Point& source, const Point& target);
+                          const Point& source, const Point& target, bool withArrows = true);
     // Label rectangle beside the line through start, bend (start when straight) and end;
     // side -1 for the name, +1 for the weight.
     Rect getTextRectangle(const Point& start, const Point& bend, const Point& end, const Size& text,
