@@ -59,6 +59,15 @@ TEST_F(DotFixture, CircleOfSizeNineIsAShadowAndALightRing) {
     EXPECT_EQ(ellipses[1].rect, (Rect{91, 41, 109, 59}));
     EXPECT_EQ(ellipses[1].colour, (RgbColor{204, 204, 204}));
     EXPECT_EQ(view->tools.selectedPen(), nullptr);  // released at the end
+
+    // Printing at twice the scale: position, halves, pen unit and width all double.
+    view->scaleX = view->scaleY = 2.0f;
+    drawn(d);
+    const auto scaled = view->tools.callsNamed("drawEllipseWithSelectedPen");
+    ASSERT_EQ(scaled.size(), 2u);
+    EXPECT_EQ(scaled[0].rect, (Rect{184, 84, 220, 120}));
+    EXPECT_EQ(scaled[0].width, 4);
+    EXPECT_EQ(scaled[1].rect, (Rect{182, 82, 218, 118}));
 }
 
 TEST_F(DotFixture, OffsetsAndBevelStepsScaleByTruncation) {
