@@ -11,7 +11,9 @@
 #include "graph/subject.h"
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
+#include "views/graph_view_interaction.h"
 #include "views/vertex_draw_sequence.h"
+#include "views/view_entries.h"
 
 namespace nx {
 
@@ -25,25 +27,6 @@ class Graph;
 class Space;
 class Vertex;
 class VertexView;
-
-// A vertex with its view-level values and the view that draws it; empty when vertex is null.
-struct VertexViewEntry {
-    Vertex* vertex = nullptr;
-    ActualProperties* properties = nullptr;
-    VertexView* view = nullptr;
-};
-
-struct EdgeViewEntry {
-    Edge* edge = nullptr;
-    ActualProperties* properties = nullptr;
-    EdgeView* view = nullptr;
-};
-
-// What the edge map keeps per edge.
-struct EdgeViewData {
-    ActualProperties* properties = nullptr;
-    EdgeView* view = nullptr;
-};
 
 class GraphView : public IVertexDrawSequence, public Observer {
 public:
@@ -82,6 +65,26 @@ public:
     // The caller's reference passes to the view; the previous default is released.
     virtual void setDefaultVertexView(VertexView* view);
     virtual void setDefaultEdgeView(EdgeView* view);
+
+    // Mouse interaction in device points. The mouse operations answer whether something
+    // changed that needs a new extent; additive is the Ctrl key.
+    virtual bool mouseDown(const Point& p, bool additive);
+    virtual bool mouseUp(const Point& p);
+    virtual bool mouseUpAtLastPoint();
+    virtual bool cancelConnect();
+    virtual bool mouseMove(const Point& p);
+    // Starts drawing a new edge from (or to) the vertex; the next mouseDown finishes it.
+    virtual void beginConnectFrom(Vertex* vertex, ActualProperties* viewProperties);
+    virtual void beginConnectTo(Vertex* vertex, ActualProperties* viewProperties);
+    // Called after the view changed the selection itself.
+    virtual void selectionChanged() {}
+    // Hooks after an edge end was moved to another vertex, and whether an end may move.
+    virtual void edgeSourceMoved(const EdgeViewEntry&) {}
+    virtual void edgeTargetMoved(const EdgeViewEntry&) {}
+    virtual bool mayMoveEdgeSource(const EdgeViewEntry&) { return edgeSourcesMovable; }
+    virtual bool mayMoveEdgeTarget(const EdgeViewEntry&) { return edgeTargetsMovable; }
+    // False while an edge is being connected and once right after one was cancelled.
+    virtual bool contextMenuAllowed();
 
     void refreshPropertyIndices();
     // Attaches a graph (or none), rebuilding every entry with default views.
@@ -149,6 +152,22 @@ public:
     std::vector<EdgeViewEntry> edgesInVisibleArea();
     Rect visibleArea() const;
 
+    // Selection. Each answers whether the selection changed; additive keeps what is selected.
+    bool selectVertex(const VertexViewEntry& entry, bool additive);
+    bool selectEdge(const EdgeViewEntry& entry, bool additive);
+    bool selectVertices(const std::vector<VertexViewEntry>& entries, bool additive);
+    bool deselectVertex(const VertexViewEntry& entry);
+    bool deselectAllVertices();
+    bool deselectAllEdges();
+    bool isSelectedAt(const Point& p);
+    // Selects what lies at p; true when something was hit.
+    bool clickSelect(const Point& p, bool additive);
+    // Selects the vertices in the rectangle, never edges; true when it caught a vertex.
+    bool rectSelect(const Rect& r, bool additive);
+    // Moves the selected vertices; the drawing shifts so that no coordinate turns negative.
+    void moveSelected(int dx, int dy);
+    const InteractionState& interaction() const { return interaction_; }
+
     // Each answers whether anything moved.
     bool flipHorizontal();
     bool flipVertical();
@@ -168,6 +187,13 @@ public:
     bool printing = false;
     // Number parallel edges in their view-level _I1 when they are added.
     bool spreadParallelEdges = true;
+    // The mouse edits the drawing; off, a click only selects.
+    bool interactive = true;
+    // Refuse a new edge that stops the graph from being a forest.
+    bool keepForest = false;
+    // Whether the mouse may re-attach an edge's source or target to another vertex.
+    bool edgeSourcesMovable = true;
+    bool edgeTargetsMovable = true;
 
 protected:
     struct PropertyIndices {
@@ -191,6 +217,16 @@ protected:
     // Fading level for an element, or -1 when it is drawn normally; above 99 skips it.
     int fadingOf(const ActualProperties* properties, bool selected, std::size_t fading,
                  std::size_t unfaded) const;
+    // Interaction: XOR feedback on the screen (drawing it twice erases it) and connecting.
+    void xorRubberBand();
+    void xorConnectingLine();
+    void xorTargetBox(const VertexViewEntry& entry);
+    void eraseConnectFeedback();
+    void startConnect(Vertex* vertex, ActualProperties* viewProperties, bool from);
+    bool finishConnect();
+    void endConnect();
+    void crossCursor();
+    void arrowCursor();
     void drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry);
     void drawEdgeHandles(DrawingTools& tools, const std::vector<Point>& points);
     // Min and max of X or Y over all vertices; false without vertices.
@@ -210,6 +246,7 @@ protected:
     PropertyIndices indices_;
     std::vector<VertexViewEntry> selectedVertices_;
     std::vector<EdgeViewEntry> selectedEdges_;
+    InteractionState interaction_;
     Space* space_ = nullptr;
     VertexView* defaultVertexView_ = nullptr;
     EdgeView* defaultEdgeView_ = nullptr;

@@ -19,6 +19,8 @@ struct DrawCall {
     int width = 0;    // pen width of outlines
     std::u16string text;
     int pointSize = 0;
+    bool xorMode = false;   // drawn in XOR mode
+    bool toScreen = false;  // drawn on the screen rather than into the memory buffer
 };
 
 // Answers text sizes of (charWidth x characters, lineHeight): (7, 12) for "A" by default.
@@ -88,8 +90,8 @@ public:
     void copyFromMemoryToScreen(const Point&, const Point&, const Size&) override {}
     void copyFromScreenToMemory(const Point&, const Point&, const Size&) override {}
     bool isDrawingToMemory() const override { return toMemory; }
-    void setCopyMode() override {}
-    void setXorMode() override {}
+    void setCopyMode() override { xorMode_ = false; }
+    void setXorMode() override { xorMode_ = true; }
     void setBlackMode() override {}
     void selectBitmap(Bitmap&) override {}
     void deselectBitmap(Bitmap&) override {}
@@ -146,6 +148,8 @@ private:
     DrawCall& record(const char* op) {
         calls.emplace_back();
         calls.back().op = op;
+        calls.back().xorMode = xorMode_;
+        calls.back().toScreen = !toMemory;
         return calls.back();
     }
     void text_(const char* op, const std::u16string& text, int pointSize, const Rect& r) {
@@ -198,6 +202,7 @@ private:
     }
 
     Point current_;
+    bool xorMode_ = false;
 };
 
 // Records which cursor was asked for last.
