@@ -117,9 +117,11 @@ bool GraphView::selectEdge(const EdgeViewEntry& entry, bool additive) {
 
 bool GraphView::selectVertices(const std::vector<VertexViewEntry>& entries, bool additive) {
     bool changed = false;
-    if (additive && !selectedVertices_.empty()) {
+    if (additive) {
+        std::unordered_set<const Vertex*> listedAlready;
+        for (const VertexViewEntry& e : selectedVertices_) listedAlready.insert(e.vertex);
         for (const VertexViewEntry& e : entries) {
-            if (listed(selectedVertices_, e.vertex, &VertexViewEntry::vertex)) continue;
+            if (!e.vertex || !listedAlready.insert(e.vertex).second) continue;
             changed = setSelected(e, true) || changed;
             selectedVertices_.push_back(e);
         }
