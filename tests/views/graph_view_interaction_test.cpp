@@ -107,7 +107,6 @@ TEST_F(InteractionFixture, ClickSelectsAndCtrlClickAdds) {
     EXPECT_FALSE(flagged(b));
 
     // A plain click on an edge drops the vertices; one on empty space drops the edge.
-    click(c);
     view->mouseDown({150, 101}, false);
     view->mouseUp({150, 101});
     EXPECT_TRUE(selectedVertices().empty());
@@ -117,6 +116,13 @@ TEST_F(InteractionFixture, ClickSelectsAndCtrlClickAdds) {
     EXPECT_FALSE(view->clickSelect({150, 400}, false));
     EXPECT_TRUE(selectedEdges().empty());
     EXPECT_FALSE(flagged(ab));
+
+    // Selecting the only selected vertex again still reports the edges it dropped.
+    view->selectVertex(*view->findVertexEntry(a), false);
+    view->selectEdge(view->findEdgeEntry(ab), true);
+    EXPECT_TRUE(view->selectVertex(*view->findVertexEntry(a), false));
+    EXPECT_FALSE(flagged(ab));
+    EXPECT_FALSE(view->selectVertex(*view->findVertexEntry(a), false));
 }
 
 TEST_F(InteractionFixture, CtrlClickOnSelectedVertexDeselectsButOnSelectedEdgeChangesNothing) {
