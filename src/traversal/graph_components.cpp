@@ -49,9 +49,14 @@ bool Graph::isTree() {
 
 bool Graph::isForest() {
     if (vertices_.empty()) return false;
-    for (const auto& component : components())
+    // A component walk that failed (no visited flag at graph level) leaves vertices
+    // uncovered; judging only what was found would call any graph a forest.
+    std::size_t covered = 0;
+    for (const auto& component : components()) {
         if (!component->isTree()) return false;
-    return true;
+        covered += component->order();
+    }
+    return covered == order();
 }
 
 }  // namespace nx

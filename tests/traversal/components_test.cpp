@@ -122,12 +122,15 @@ TEST(TreeTests, RootsParentsAndEmptyGraphs) {
     }
 }
 
-TEST(Components, WithoutVisitedPropertyNoneAreFoundAndTheGraphPassesAsForest) {
+TEST(Components, WithoutVisitedPropertyNoneAreFoundAndNoGraphPassesAsForest) {
     const _I1 i1;
-    TestGraph g(2, {&i1});
-    g.edges({{0, 1}, {1, 0}});
-    EXPECT_TRUE(g.graph().components().empty());
-    EXPECT_TRUE(g.graph().isForest());
+    TestGraph cycle(2, {&i1});
+    cycle.edges({{0, 1}, {1, 0}});
+    EXPECT_TRUE(cycle.graph().components().empty());
+    EXPECT_FALSE(cycle.graph().isForest()) << "a failed walk must not vouch for a cycle";
+    TestGraph tree(2, {&i1});
+    tree.edges({{0, 1}});
+    EXPECT_FALSE(tree.graph().isForest()) << "the shape cannot be judged without the flag";
 }
 
 TEST(Components, ShareTheParentsValues) {
