@@ -357,17 +357,19 @@ const QBrush& QtDrawingTools::brushFor(const RgbColor& color) {
     return slot.brush;
 }
 
-const QFont& QtDrawingTools::pointFont(const std::u16string& faceName, int pointSize) {
+const std::shared_ptr<QtFontFace>& QtDrawingTools::pointFont(const std::u16string& faceName,
+                                                             int pointSize) {
     const int pixels = pixelSizeForPointSize(pointSize);
     for (const FontEntry& e : fonts_)
         if (e.pixelSize == pixels && e.face == faceName) return e.font;
     if (fonts_.size() == kFontSlots) fonts_.erase(fonts_.begin());
-    fonts_.push_back({faceName, pixels, labelFont(faceName, pixels)});
+    fonts_.push_back({faceName, pixels, std::make_shared<QtFontFace>(labelFont(faceName, pixels))});
     return fonts_.back().font;
 }
 
-QFont QtDrawingTools::explicitFont(const std::u16string& faceName, int height, int width,
-                                   int weight, bool italic, bool underline, bool strikeOut) const {
+std::shared_ptr<QtFontFace> QtDrawingTools::explicitFont(const std::u16string& faceName, int height,
+                                                         int width, int weight, bool italic,
+                                                         bool underline, bool strikeOut) const {
     // Negative heights are character heights, positive ones cell heights.
     int pixels = height < 0 ? -height : height;
     if (pixels == 0) pixels = kDefaultPixelHeight;
@@ -396,7 +398,7 @@ QFont QtDrawingTools::explicitFont(const std::u16string& faceName, int height, i
         default:
             break;
     }
-    return font;
+    return std::make_shared<QtFontFace>(font);
 }
 
 const QPen& QtDrawingTools::temporaryPen() {
@@ -425,12 +427,11 @@ void QtDrawingTools::selectFont(const std::u16string& faceName, int pointSize) {
     DrawingTools::selectFont(faceName, pointSize);
     if (!fontsAvailable()) return;
     activeFont_ = pointFont(faceName, pointSize);
-    hasActiveFont_ = true;
 }
 
 void QtDrawingTools::releaseFont() {
     DrawingTools::releaseFont();
-    hasActiveFont_ = false;
+    activeFont_.reset();
 }
 
 void QtDrawingTools::selectCachedFont(const std::u16string& faceName, int pointSize) {
@@ -440,9 +441,11 @@ void QtDrawingTools::selectCachedFont(const std::u16string& faceName, int pointS
         QString::fromStdU16String(faceName).toStdString() + std::to_string(pointSize);
     auto it = fontCache_.find(key);
     if (it == fontCache_.end())
-        it = fontCache_.emplace(key, labelFont(faceName, pixelSizeForPointSize(pointSize))).first;
+        it = fontCache_
+                 .emplace(key, std::make_shared<QtFontFace>(
+                                   labelFont(faceName, pixelSizeForPointSize(pointSize))))
+                 .first;
     activeFont_ = it->second;
-    hasActiveFont_ = true;
 }
 
 void QtDrawingTools::removeCachedFont(const std::u16string& faceName, int pointSize) {
@@ -452,7 +455,7 @@ void QtDrawingTools::removeCachedFont(const std::u16string& faceName, int pointS
 
 void QtDrawingTools::releaseCachedFont() {
     DrawingTools::releaseCachedFont();
-    hasActiveFont_ = false;
+    activeFont_.reset();
 }
 
 // ---- primitives ---------------------------------------------------------------------------
@@ -468,6 +471,19 @@ void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
 void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
+    const Rect n = r.normalized();
+    if (pen.width() == 0 && n.width() > 0 && n.height() > 0) {
+        // A one-pixel outline as four edge strips that do not overlap, the quickest
+        // path of the raster engine; every pixel is touched once, as XOR needs.
+        const QColor color = pen.color();
+        p->fillRect(QRect(n.left, n.top, n.width(), 1), color);
+        if (n.height() > 1) p->fillRect(QRect(n.left, n.bottom - 1, n.width(), 1), color);
+        if (n.height() > 2) {
+            p->fillRect(QRect(n.left, n.top + 1, 1, n.height() - 2), color);
+            if (n.width() > 1) p->fillRect(QRect(n.right - 1, n.top + 1, 1, n.height() - 2), color);
+        }
+        return;
+    }
     p->setPen(pen);
     p->setBrush(Qt::NoBrush);
     p->drawRect(outlineRect(r));
@@ -592,63 +608,54 @@ void QtDrawingTools::drawDiamondWithSelectedPen(const Point& centre, const Size&
 
 // ---- text ---------------------------------------------------------------------------------
 
-Size QtDrawingTools::measure(const QFont& font, const std::u16string& text) {
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(QString::fromStdU16String(text));
-    return {static_cast<std::uint64_t>(std::max(width, 0)),
-            static_cast<std::uint64_t>(std::max(metrics.height(), 0))};
+QtFontFace& QtDrawingTools::selectedFace() {
+    // Without a selected font the label font of scale 1 stands in for the surface's default.
+    return activeFont_ ? *activeFont_ : *pointFont(u"Tahoma", kDefaultPointSize);
 }
 
-void QtDrawingTools::textIn(const QFont& font, const std::u16string& text, const Rect& r) {
+void QtDrawingTools::textIn(QtFontFace& face, const std::u16string& text, const Rect& r) {
     QPainter* p = painter();
     if (!p || text.empty()) return;
-    const QString s = QString::fromStdU16String(text);
-    const QFontMetrics metrics(font);
-    // One line, centred horizontally and aligned to the top, on a transparent background.
-    const int x = r.left + (r.width() - metrics.horizontalAdvance(s)) / 2;
-    const int baseline = r.top + metrics.ascent();
     PlainComposition plain(*p);
     p->setPen(penFor(effectivePenColor(), 1));
-    p->setFont(font);
-    p->drawText(QPoint(x, baseline), s);
+    face.draw(*p, r, text);
 }
 
 void QtDrawingTools::drawText(const std::u16string& text, const std::u16string& faceName,
                               int height, int width, int /*orientation*/, int weight, bool italic,
                               bool underline, bool strikeOut, const Rect& r) {
     if (!fontsAvailable()) return;
-    textIn(explicitFont(faceName, height, width, weight, italic, underline, strikeOut), text, r);
+    textIn(*explicitFont(faceName, height, width, weight, italic, underline, strikeOut), text, r);
 }
 
 void QtDrawingTools::drawText(const std::u16string& text, const std::u16string& faceName,
                               int pointSize, const Rect& r) {
     if (!fontsAvailable()) return;
-    textIn(pointFont(faceName, pointSize), text, r);
+    textIn(*pointFont(faceName, pointSize), text, r);
 }
 
 Size QtDrawingTools::getTextSize(const std::u16string& text, const std::u16string& faceName,
                                  int height, int width, int /*orientation*/, int weight,
                                  bool italic, bool underline, bool strikeOut) {
     if (!fontsAvailable()) return {};
-    return measure(explicitFont(faceName, height, width, weight, italic, underline, strikeOut),
-                   text);
+    return explicitFont(faceName, height, width, weight, italic, underline, strikeOut)
+        ->measure(text);
 }
 
 Size QtDrawingTools::getTextSize(const std::u16string& text, const std::u16string& faceName,
                                  int pointSize) {
     if (!fontsAvailable()) return {};
-    return measure(pointFont(faceName, pointSize), text);
+    return pointFont(faceName, pointSize)->measure(text);
 }
 
 void QtDrawingTools::drawTextWithSelectedFont(const std::u16string& text, const Rect& r) {
     if (!fontsAvailable()) return;
-    // Without a selected font the label font of scale 1 stands in for the surface's default.
-    textIn(hasActiveFont_ ? activeFont_ : pointFont(u"Tahoma", kDefaultPointSize), text, r);
+    textIn(selectedFace(), text, r);
 }
 
 Size QtDrawingTools::getTextSizeWithSelectedFont(const std::u16string& text) {
     if (!fontsAvailable()) return {};
-    return measure(hasActiveFont_ ? activeFont_ : pointFont(u"Tahoma", kDefaultPointSize), text);
+    return selectedFace().measure(text);
 }
 
 // ---- bitmaps and icons --------------------------------------------------------------------

@@ -1,20 +1,20 @@
 // nx::QtDrawingTools: the drawing tools on QPainter, with a QImage as the memory buffer.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include <QBrush>
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 #include <QTransform>
 
+#include "platform/qt/qt_font_face.h"
 #include "views/drawing_tools.h"
 
 namespace nx {
@@ -118,9 +118,10 @@ private:
     // Pens, brushes and fonts are kept, so drawing does not allocate per primitive.
     const QPen& penFor(const RgbColor& color, int width);
     const QBrush& brushFor(const RgbColor& color);
-    const QFont& pointFont(const std::u16string& faceName, int pointSize);
-    QFont explicitFont(const std::u16string& faceName, int height, int width, int weight,
-                       bool italic, bool underline, bool strikeOut) const;
+    const std::shared_ptr<QtFontFace>& pointFont(const std::u16string& faceName, int pointSize);
+    std::shared_ptr<QtFontFace> explicitFont(const std::u16string& faceName, int height, int width,
+                                             int weight, bool italic, bool underline,
+                                             bool strikeOut) const;
     const QPen& temporaryPen();
     const QPen& currentSelectedPen();
 
@@ -128,8 +129,8 @@ private:
     void outlineEllipse(const QPen& pen, const Rect& r);
     void outlineDiamond(const QPen& pen, const Point& centre, const Size& half);
     void lineWith(const QPen& pen, const Point& to);
-    void textIn(const QFont& font, const std::u16string& text, const Rect& r);
-    static Size measure(const QFont& font, const std::u16string& text);
+    void textIn(QtFontFace& face, const std::u16string& text, const Rect& r);
+    QtFontFace& selectedFace();
 
     Surface current_ = Surface::None;
     RasterMode mode_ = RasterMode::Copy;
@@ -154,7 +155,7 @@ private:
     struct FontEntry {
         std::u16string face;
         int pixelSize;
-        QFont font;
+        std::shared_ptr<QtFontFace> font;
     };
     std::vector<PenEntry> pens_;
     std::vector<BrushEntry> brushes_;
@@ -162,10 +163,10 @@ private:
     std::size_t nextPen_ = 0;
     std::size_t nextBrush_ = 0;
 
-    QPen activePen_;    // the pen made by selectPen
-    QFont activeFont_;  // the font made by selectFont or selectCachedFont
-    bool hasActiveFont_ = false;
-    std::unordered_map<std::string, QFont> fontCache_;  // face (UTF-8) + size in decimal
+    QPen activePen_;                          // the pen made by selectPen
+    std::shared_ptr<QtFontFace> activeFont_;  // made by selectFont or selectCachedFont
+    // Face name (UTF-8) followed by the point size in decimal.
+    std::unordered_map<std::string, std::shared_ptr<QtFontFace>> fontCache_;
 };
 
 }  // namespace nx

@@ -207,38 +207,48 @@ TEST_F(QtDrawingToolsTest, LabelFaceIsTahomaOrTheDocumentedFallback) {
 }
 
 TEST_F(QtDrawingToolsTest, TextIsOneLineCentredTopAlignedOnATransparentBackground) {
-    bindDirect();
-    tools_.setBackgroundColor({0, 255, 0});  // an opaque background would show in green
-    const std::u16string text = u"Hello";
-    const Size size = tools_.getTextSize(text, u"Tahoma", 75);
-    const QFontMetrics metrics(labelFont(u"Tahoma", 10));
-    EXPECT_EQ(size, (Size{std::uint64_t(metrics.horizontalAdvance("Hello")),
-                          std::uint64_t(metrics.height())}));
+    // Latin labels take the glyph path, other scripts Qt's full layout; both must agree
+    // with their own measurement.
+    for (const std::u16string text : {u"Hello", u"Vertex 42", u"\u03a9\u03bc\u03b5\u03b3\u03b1"}) {
+        image_.fill(kWhite);
+        bindDirect();
+        tools_.setBackgroundColor({0, 255, 0});  // an opaque background would show in green
+        const QString qtext = QString::fromStdU16String(text);
+        const Size size = tools_.getTextSize(text, u"Tahoma", 75);
+        QFont unkerned = labelFont(u"Tahoma", 10);
+        unkerned.setKerning(false);
+        const QFontMetrics metrics(unkerned);
+        EXPECT_EQ(size, (Size{std::uint64_t(metrics.horizontalAdvance(qtext)),
+                              std::uint64_t(metrics.height())}))
+            << qtext.toStdString();
 
-    tools_.selectFont(u"Tahoma", 75);
-    EXPECT_EQ(tools_.getTextSizeWithSelectedFont(text), size);
-    const Rect box{10, 20, 110, 60};
-    tools_.drawTextWithSelectedFont(text, box);
-    tools_.releaseFont();
-    tools_.endPainting();
+        tools_.selectFont(u"Tahoma", 75);
+        EXPECT_EQ(tools_.getTextSizeWithSelectedFont(text), size);
+        const Rect box{10, 20, 110, 60};
+        tools_.drawTextWithSelectedFont(text, box);
+        tools_.releaseFont();
+        tools_.endPainting();
 
-    // Every touched pixel is the pen colour blended over white: the background is transparent.
-    int minX = 1000, maxX = -1, minY = 1000, maxY = -1, strongest = 255, foreign = 0;
-    for (int y = 0; y < image_.height(); ++y)
-        for (int x = 0; x < image_.width(); ++x) {
-            const QRgb p = image_.pixel(x, y);
-            if (p == kWhite.rgb()) continue;
-            minX = std::min(minX, x), maxX = std::max(maxX, x);
-            minY = std::min(minY, y), maxY = std::max(maxY, y);
-            if (qRed(p) != 255 || qGreen(p) != qBlue(p)) ++foreign;
-            strongest = std::min(strongest, qGreen(p));
-        }
-    EXPECT_EQ(foreign, 0);
-    EXPECT_LT(strongest, 64) << "some pixels nearly fully in the pen colour";
-    EXPECT_NEAR((minX + maxX + 1) / 2.0, (box.left + box.right) / 2.0, 2.0);
-    EXPECT_GE(minY, box.top);
-    EXPECT_LE(maxY, box.top + int(size.cy));
-    EXPECT_LE(maxX - minX + 1, int(size.cx) + 1);
+        // Every touched pixel is the pen colour blended over white.
+        int minX = 1000, maxX = -1, minY = 1000, maxY = -1, strongest = 255, foreign = 0;
+        for (int y = 0; y < image_.height(); ++y)
+            for (int x = 0; x < image_.width(); ++x) {
+                const QRgb p = image_.pixel(x, y);
+                if (p == kWhite.rgb()) continue;
+                minX = std::min(minX, x), maxX = std::max(maxX, x);
+                minY = std::min(minY, y), maxY = std::max(maxY, y);
+                if (qRed(p) != 255 || qGreen(p) != qBlue(p)) ++foreign;
+                strongest = std::min(strongest, qGreen(p));
+            }
+        SCOPED_TRACE(qtext.toStdString());
+        EXPECT_EQ(foreign, 0);
+        EXPECT_LT(strongest, 64) << "some pixels nearly fully in the pen colour";
+        EXPECT_NEAR((minX + maxX + 1) / 2.0, (box.left + box.right) / 2.0, 2.0);
+        EXPECT_GE(minY, box.top);
+        EXPECT_LE(maxY, box.top + int(size.cy));
+        EXPECT_LE(maxX - minX + 1, int(size.cx) + 1);
+        tools_.deinit();
+    }
 }
 
 TEST_F(QtDrawingToolsTest, MissingIconIsAGreyFrameWithItsWord) {
