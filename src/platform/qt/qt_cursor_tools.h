@@ -2,10 +2,9 @@
 #pragma once
 
 #include <QPointer>
+#include <QWidget>
 
 #include "views/cursor_tools.h"
-
-class QWidget;
 
 namespace nx {
 
