@@ -472,20 +472,27 @@ void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     const Rect n = r.normalized();
-    if (pen.width() == 0 && n.width() > 0 && n.height() > 0) {
-        // A one-pixel outline as four edge strips that do not overlap, the quickest
-        // path of the raster engine; every pixel is touched once, as XOR needs.
+    const int width = std::max(pen.width(), 1);
+    if (width <= 2 && n.width() > 0 && n.height() > 0) {
+        // Thin outlines as four edge strips that do not overlap, the quickest path of the
+        // raster engine, covering the pixels the stroker would; every pixel is touched
+        // once, as XOR needs. Wider pens keep the stroker for their round corners.
+        const QRect outer(n.left - width / 2, n.top - width / 2, n.width() + width - 1,
+                          n.height() + width - 1);
         const QColor color = pen.color();
-        p->fillRect(QRect(n.left, n.top, n.width(), 1), color);
-        if (n.height() > 1) p->fillRect(QRect(n.left, n.bottom - 1, n.width(), 1), color);
-        if (n.height() > 2) {
-            p->fillRect(QRect(n.left, n.top + 1, 1, n.height() - 2), color);
-            if (n.width() > 1) p->fillRect(QRect(n.right - 1, n.top + 1, 1, n.height() - 2), color);
+        if (outer.height() <= 2 * width || outer.width() <= 2 * width) {
+            p->fillRect(outer, color);
+            return;
         }
+        const int side = outer.height() - 2 * width;
+        p->fillRect(QRect(outer.left(), outer.top(), outer.width(), width), color);
+        p->fillRect(QRect(outer.left(), outer.bottom() - width + 1, outer.width(), width), color);
+        p->fillRect(QRect(outer.left(), outer.top() + width, width, side), color);
+        p->fillRect(QRect(outer.right() - width + 1, outer.top() + width, width, side), color);
         return;
     }
     p->setPen(pen);
-    p->setBrush(Qt::NoBrush);
+    p->setBrush(noBrush_);
     p->drawRect(outlineRect(r));
 }
 
@@ -493,7 +500,7 @@ void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     p->setPen(pen);
-    p->setBrush(Qt::NoBrush);
+    p->setBrush(noBrush_);
     p->drawEllipse(outlineRect(r));
 }
 
@@ -507,7 +514,7 @@ void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const 
                               {centre.x - cx, centre.y}};
     if (QPainter* p = painter()) {
         p->setPen(pen);
-        p->setBrush(Qt::NoBrush);
+        p->setBrush(noBrush_);
         p->drawPolyline(points, 5);
     }
     position_ = points[4];
@@ -561,7 +568,7 @@ void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
                               {centre.x + cx, centre.y},
                               {centre.x, centre.y + cy}};
     PlainComposition plain(*p);
-    p->setPen(Qt::NoPen);
+    p->setPen(noPen_);
     p->setBrush(brushFor(effectiveBrushColor()));
     p->drawPolygon(points, 4, Qt::WindingFill);
 }
@@ -574,7 +581,7 @@ void QtDrawingTools::fillEllipse(const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     PlainComposition plain(*p);
-    p->setPen(Qt::NoPen);
+    p->setPen(noPen_);
     p->setBrush(brushFor(effectiveBrushColor()));
     // Without an outline the filled shape is one pixel smaller, as the outline is not drawn.
     p->drawEllipse(outlineRect(r));

@@ -80,6 +80,31 @@ TEST_F(QtDrawingToolsTest, OutlinesNeverFillAndFillsNeverOutline) {
     EXPECT_EQ(at(90, 20), kBlue.rgb());
 }
 
+TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
+    const Rect rects[] = {
+        {10, 10, 20, 15}, {40, 10, 42, 12}, {50, 10, 53, 15}, {60, 10, 64, 14}, {70, 40, 60, 30}};
+    for (int width : {1, 2}) {
+        image_.fill(kWhite);
+        QImage expected = image_.copy();
+        bindDirect();
+        tools_.penWidth = width;
+        QPainter reference(&expected);
+        QPen pen(kRed);
+        pen.setWidth(width == 1 ? 0 : width);
+        pen.setJoinStyle(Qt::RoundJoin);
+        reference.setPen(pen);
+        for (const Rect& r : rects) {
+            tools_.drawRectangle(r);
+            const Rect n = r.normalized();
+            reference.drawRect(QRect(n.left, n.top, n.width() - 1, n.height() - 1));
+        }
+        reference.end();
+        tools_.endPainting();
+        EXPECT_EQ(image_, expected) << "pen width " << width;
+        tools_.deinit();
+    }
+}
+
 TEST_F(QtDrawingToolsTest, LinesLeaveOutTheirLastPixelAndMoveThePosition) {
     bindDirect();
     tools_.drawLine({10, 5}, {20, 5});
