@@ -37,16 +37,41 @@ std::uint32_t packed(const RgbColor& c) {
     return (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
 }
 
-int toInt(std::uint64_t v) {
-    return v > std::uint64_t(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
-                                                              : static_cast<int>(v);
+// Coordinates far beyond any surface are clamped here, so that Qt's int arithmetic on
+// them cannot overflow whatever a document holds.
+constexpr long long kCoordinateLimit = 1 << 24;
+
+int clampCoordinate(long long v) {
+    return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
 }
 
-// A rectangle with exclusive right and bottom edges as Qt's inclusive outline rectangle.
-QRect outlineRect(const Rect& r) {
-    const Rect n = r.normalized();
-    return QRect(n.left, n.top, std::max(n.right - n.left - 1, 0),
-                 std::max(n.bottom - n.top - 1, 0));
+int clampExtent(std::uint64_t v) {
+    return static_cast<int>(std::min<std::uint64_t>(v, std::uint64_t(kCoordinateLimit)));
+}
+
+QPoint safePoint(long long x, long long y) {
+    return {clampCoordinate(x), clampCoordinate(y)};
+}
+
+// Normalised and clamped; right and bottom stay exclusive.
+Rect safeRect(long long left, long long top, long long right, long long bottom) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    return {clampCoordinate(left), clampCoordinate(top), clampCoordinate(right),
+            clampCoordinate(bottom)};
+}
+
+Rect safeRect(const Rect& r) {
+    return safeRect(r.left, r.top, r.right, r.bottom);
+}
+
+Rect circleBox(const Point& c, int radius) {
+    return safeRect(c.x - 1LL * radius, c.y - 1LL * radius, c.x + 1LL * radius, c.y + 1LL * radius);
+}
+
+// A safe rectangle as Qt's outline rectangle, whose right and bottom edges are inclusive.
+QRect outlineRect(const Rect& n) {
+    return QRect(n.left, n.top, std::max(n.width() - 1, 0), std::max(n.height() - 1, 0));
 }
 
 // Fonts need a running QGuiApplication; without one, text is neither drawn nor measured.
@@ -140,7 +165,10 @@ void QtDrawingTools::init(DeviceContext* dc, const Size& size) {
         target_ = context;
         current_ = Surface::Target;
         if (memoryBufferEnabled) {
-            memory_ = QImage(toInt(bufferWidth), toInt(bufferHeight), QImage::Format_RGB32);
+            // A size Qt cannot hold leaves no buffer; drawing then goes to the target.
+            constexpr std::size_t kMaxSide = std::numeric_limits<int>::max();
+            if (bufferWidth <= kMaxSide && bufferHeight <= kMaxSide)
+                memory_ = QImage(int(bufferWidth), int(bufferHeight), QImage::Format_RGB32);
             if (!memory_.isNull()) memory_.fill(Qt::black);
             memoryOrigin_ = {};
         }
@@ -269,9 +297,11 @@ void QtDrawingTools::copyFromMemoryToScreen(const Point& source, const Point& de
     const QPainter::CompositionMode mode = p->compositionMode();
     p->setTransform(targetBase_);
     if (supportsRasterOps(*p)) p->setCompositionMode(QPainter::CompositionMode_Source);
-    const QPoint to = QPoint(destination.x, destination.y) + target_->viewportOrigin();
-    const QPoint from = QPoint(source.x, source.y) + memoryOrigin_;
-    p->drawImage(to, memory_, QRect(from, QSize(toInt(size.cx), toInt(size.cy))));
+    const QPoint to = safePoint(1LL * destination.x + target_->viewportOrigin().x(),
+                                1LL * destination.y + target_->viewportOrigin().y());
+    const QPoint from =
+        safePoint(1LL * source.x + memoryOrigin_.x(), 1LL * source.y + memoryOrigin_.y());
+    p->drawImage(to, memory_, QRect(from, QSize(clampExtent(size.cx), clampExtent(size.cy))));
     p->setCompositionMode(mode);
     p->setTransform(saved);
 }
@@ -289,9 +319,12 @@ void QtDrawingTools::copyFromScreenToMemory(const Point& source, const Point& de
     const QPainter::CompositionMode mode = memoryPainter_.compositionMode();
     memoryPainter_.resetTransform();
     memoryPainter_.setCompositionMode(QPainter::CompositionMode_Source);
-    const QPoint to = QPoint(destination.x, destination.y) + memoryOrigin_;
-    const QPoint from = QPoint(source.x, source.y) + target_->viewportOrigin();
-    memoryPainter_.drawImage(to, screen, QRect(from, QSize(toInt(size.cx), toInt(size.cy))));
+    const QPoint to =
+        safePoint(1LL * destination.x + memoryOrigin_.x(), 1LL * destination.y + memoryOrigin_.y());
+    const QPoint from = safePoint(1LL * source.x + target_->viewportOrigin().x(),
+                                  1LL * source.y + target_->viewportOrigin().y());
+    memoryPainter_.drawImage(to, screen,
+                             QRect(from, QSize(clampExtent(size.cx), clampExtent(size.cy))));
     memoryPainter_.setCompositionMode(mode);
     memoryPainter_.setTransform(saved);
 }
@@ -463,15 +496,15 @@ void QtDrawingTools::releaseCachedFont() {
 void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
     if (QPainter* p = painter()) {
         p->setPen(pen);
-        p->drawLine(QPoint(position_.x(), position_.y()), QPoint(to.x, to.y));
+        p->drawLine(position_, safePoint(to.x, to.y));
     }
-    position_ = QPoint(to.x, to.y);
+    position_ = safePoint(to.x, to.y);
 }
 
 void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
-    const Rect n = r.normalized();
+    const Rect n = safeRect(r);
     const int width = std::max(pen.width(), 1);
     if (width <= 2 && n.width() > 0 && n.height() > 0) {
         // Thin outlines as four edge strips that do not overlap, the quickest path of the
@@ -493,7 +526,7 @@ void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
     }
     p->setPen(pen);
     p->setBrush(noBrush_);
-    p->drawRect(outlineRect(r));
+    p->drawRect(outlineRect(n));
 }
 
 void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
@@ -501,17 +534,16 @@ void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
     if (!p) return;
     p->setPen(pen);
     p->setBrush(noBrush_);
-    p->drawEllipse(outlineRect(r));
+    p->drawEllipse(outlineRect(safeRect(r)));
 }
 
 void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const Size& half) {
-    const int cx = toInt(half.cx);
-    const int cy = toInt(half.cy);
-    const QPoint points[5] = {{centre.x - cx, centre.y},
-                              {centre.x, centre.y - cy},
-                              {centre.x + cx, centre.y},
-                              {centre.x, centre.y + cy},
-                              {centre.x - cx, centre.y}};
+    const long long cx = clampExtent(half.cx);
+    const long long cy = clampExtent(half.cy);
+    const QPoint points[5] = {
+        safePoint(centre.x - cx, centre.y), safePoint(centre.x, centre.y - cy),
+        safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy),
+        safePoint(centre.x - cx, centre.y)};
     if (QPainter* p = painter()) {
         p->setPen(pen);
         p->setBrush(noBrush_);
@@ -534,8 +566,7 @@ void QtDrawingTools::drawLine(const Point& from, const Point& to) {
 }
 
 void QtDrawingTools::drawCircle(const Point& centre, int radius) {
-    outlineEllipse(temporaryPen(),
-                   {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+    outlineEllipse(temporaryPen(), circleBox(centre, radius));
 }
 
 void QtDrawingTools::drawEllipse(const Rect& r) {
@@ -553,7 +584,7 @@ void QtDrawingTools::drawDiamond(const Point& centre, const Size& half) {
 void QtDrawingTools::fillRectangle(const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
-    const Rect n = r.normalized();
+    const Rect n = safeRect(r);
     PlainComposition plain(*p);
     p->fillRect(QRect(n.left, n.top, n.width(), n.height()), brushFor(effectiveBrushColor()));
 }
@@ -561,12 +592,11 @@ void QtDrawingTools::fillRectangle(const Rect& r) {
 void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
     QPainter* p = painter();
     if (!p) return;
-    const int cx = toInt(half.cx);
-    const int cy = toInt(half.cy);
-    const QPoint points[4] = {{centre.x - cx, centre.y},
-                              {centre.x, centre.y - cy},
-                              {centre.x + cx, centre.y},
-                              {centre.x, centre.y + cy}};
+    const long long cx = clampExtent(half.cx);
+    const long long cy = clampExtent(half.cy);
+    const QPoint points[4] = {
+        safePoint(centre.x - cx, centre.y), safePoint(centre.x, centre.y - cy),
+        safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy)};
     PlainComposition plain(*p);
     p->setPen(noPen_);
     p->setBrush(brushFor(effectiveBrushColor()));
@@ -574,7 +604,7 @@ void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
 }
 
 void QtDrawingTools::fillCircle(const Point& centre, int radius) {
-    fillEllipse({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+    fillEllipse(circleBox(centre, radius));
 }
 
 void QtDrawingTools::fillEllipse(const Rect& r) {
@@ -584,7 +614,7 @@ void QtDrawingTools::fillEllipse(const Rect& r) {
     p->setPen(noPen_);
     p->setBrush(brushFor(effectiveBrushColor()));
     // Without an outline the filled shape is one pixel smaller, as the outline is not drawn.
-    p->drawEllipse(outlineRect(r));
+    p->drawEllipse(outlineRect(safeRect(r)));
 }
 
 void QtDrawingTools::lineToWithSelectedPen(const Point& p) {
@@ -597,8 +627,7 @@ void QtDrawingTools::drawLineWithSelectedPen(const Point& from, const Point& to)
 }
 
 void QtDrawingTools::drawCircleWithSelectedPen(const Point& centre, int radius) {
-    outlineEllipse(currentSelectedPen(),
-                   {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+    outlineEllipse(currentSelectedPen(), circleBox(centre, radius));
 }
 
 void QtDrawingTools::drawEllipseWithSelectedPen(const Rect& r) {
@@ -679,13 +708,15 @@ void QtDrawingTools::drawBitmap(Bitmap& bitmap, const Point& p, const Rect& part
     auto* qt = dynamic_cast<QtBitmap*>(&bitmap);
     if (!qt || !qt->isSelected() || qt->image().isNull()) return;
     // Only the part inside the bitmap is copied, each pixel where it would have gone.
-    const QRect wanted(QPoint(part.left, part.top), QPoint(part.right - 1, part.bottom - 1));
-    const QRect inside = wanted.intersected(qt->image().rect());
+    const Rect wanted = safeRect(part);
+    const QRect inside = QRect(wanted.left, wanted.top, wanted.width(), wanted.height())
+                             .intersected(qt->image().rect());
     if (inside.isEmpty()) return;
     QPainter* painter = this->painter();
     if (!painter) return;
     PlainComposition plain(*painter);
-    painter->drawImage(QPoint(p.x + inside.left() - part.left, p.y + inside.top() - part.top),
+    painter->drawImage(safePoint(p.x + 1LL * (inside.left() - wanted.left),
+                                 p.y + 1LL * (inside.top() - wanted.top)),
                        qt->image(), inside);
 }
 

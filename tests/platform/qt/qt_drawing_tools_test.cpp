@@ -1,6 +1,7 @@
 // QtDrawingTools on offscreen images, checked by pixels: shapes, modes, text, buffer rules.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -103,6 +104,22 @@ TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
         EXPECT_EQ(image_, expected) << "pen width " << width;
         tools_.deinit();
     }
+}
+
+TEST_F(QtDrawingToolsTest, CoordinatesFromTheEndsOfTheIntRangeDrawWithoutOverflow) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    bindDirect();
+    tools_.drawRectangle({kMin, kMin, kMax, kMax});
+    tools_.drawEllipse({kMax, kMax, kMin, kMin});
+    tools_.drawCircle({kMax, kMin}, kMax);
+    tools_.drawDiamond({kMin, kMax}, {~0ull, ~0ull});
+    tools_.fillDiamond({0, 0}, {~0ull, 1});
+    tools_.drawLine({kMin, kMin}, {kMax, kMax});
+    tools_.copyFromScreenToMemory({kMax, kMax}, {kMin, kMin}, {~0ull, ~0ull});
+    tools_.fillRectangle({kMin, kMin, kMax, kMax});
+    tools_.endPainting();
+    EXPECT_EQ(countPixels(image_, kBlue), image_.width() * image_.height());
 }
 
 TEST_F(QtDrawingToolsTest, LinesLeaveOutTheirLastPixelAndMoveThePosition) {
