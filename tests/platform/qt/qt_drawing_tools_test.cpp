@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -448,6 +449,25 @@ TEST_F(QtDrawingToolsTest, MemoryBufferFollowsTheInitRules) {
     // A smaller request keeps the buffer.
     tools_.init(&context_, {300, 200});
     EXPECT_EQ(tools_.memoryBuffer().size(), QSize(1200, 800));
+}
+
+TEST(QtDrawingToolsHeadless, WithoutAnApplicationTheBufferHasTheDocumentedSizeAndTextIsSkipped) {
+    // A fresh process, so that no QGuiApplication (and no screen) exists in it.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QImage surface(10, 10, QImage::Format_RGB32);
+            QtDeviceContext context(&surface);
+            QtDrawingTools tools;
+            tools.enableMemoryBuffer();
+            tools.init(&context, {0, 0});
+            tools.drawText(u"A", u"Tahoma", 75, {0, 0, 10, 10});
+            const bool ok = maximumTrackingSize() == kNoScreenTrackingSize &&
+                            tools.bufferWidth == 4096 && tools.bufferHeight == 4096 &&
+                            tools.getTextSize(u"A", u"Tahoma", 75) == Size{};
+            std::exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(QtDrawingToolsTest, WithoutAMemoryBufferDrawingGoesToTheContext) {
