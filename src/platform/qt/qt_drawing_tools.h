@@ -24,7 +24,9 @@ class QtDeviceContext;
 // Draws on the surface of a QtDeviceContext, or on a memory buffer of its own that is
 // copied to that surface. Geometry follows the raster conventions of the views: right
 // and bottom edges of rectangles are exclusive, lines leave out their last pixel, shapes
-// are drawn without antialiasing, outlines never fill and fills never outline.
+// are drawn without antialiasing, outlines never fill and fills never outline. The XOR
+// and black modes change pen pixels only; fills, text and copies are drawn plainly.
+// Text is one line, horizontally centred and top-aligned, without kerning.
 //
 // Painters are opened on first use and stay open for the paint; endPainting() closes
 // them and must run before the surface is shown or destroyed (the view does it at the
