@@ -79,10 +79,18 @@ QImage render(FileIconKind kind, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     switch (kind) {
-        case FileIconKind::File: drawFile(p); break;
-        case FileIconKind::Folder: drawFolder(p); break;
-        case FileIconKind::Drive: drawDrive(p); break;
-        case FileIconKind::Program: drawProgram(p); break;
+        case FileIconKind::File:
+            drawFile(p);
+            break;
+        case FileIconKind::Folder:
+            drawFolder(p);
+            break;
+        case FileIconKind::Drive:
+            drawDrive(p);
+            break;
+        case FileIconKind::Program:
+            drawProgram(p);
+            break;
     }
     p.end();
     return image;

@@ -167,6 +167,8 @@ private:
     std::size_t nextPen_ = 0;
     std::size_t nextBrush_ = 0;
 
+    const QPen noPen_{Qt::NoPen};
+    const QBrush noBrush_{Qt::NoBrush};
     QPen activePen_;                          // the pen made by selectPen
     std::shared_ptr<QtFontFace> activeFont_;  // made by selectFont or selectCachedFont
     // Face name (UTF-8) followed by the point size in decimal.

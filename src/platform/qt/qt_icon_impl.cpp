@@ -25,7 +25,9 @@ QString toQString(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-int wantedSize(int size) { return size > 0 ? size : QtIconImpl::kDefaultSize; }
+int wantedSize(int size) {
+    return size > 0 ? size : QtIconImpl::kDefaultSize;
+}
 
 // Images already resolved from files and associated icons: the same path gives the same
 // image for the whole run.
@@ -62,9 +64,8 @@ QImage asArgb(const QImage& image) {
 QImage associatedImage(const QString& path, int size) {
     const FileIconKind kind = fileIconKind(path);
     QAbstractFileIconProvider provider;
-    const QIcon icon = kind == FileIconKind::Drive
-                           ? provider.icon(QAbstractFileIconProvider::Drive)
-                           : provider.icon(QFileInfo(path));
+    const QIcon icon = kind == FileIconKind::Drive ? provider.icon(QAbstractFileIconProvider::Drive)
+                                                   : provider.icon(QFileInfo(path));
     if (!icon.isNull()) {
         const QPixmap pixmap = icon.pixmap(size, size);
         if (!pixmap.isNull()) return asArgb(pixmap.toImage());
@@ -141,7 +142,9 @@ void QtIconImpl::loadResource(int id, int size) {
     loadResourceKey(QString(), QString::number(id), size);
 }
 
-void QtIconImpl::loadResource(int id) { loadResourceKey(QString(), QString::number(id), 0); }
+void QtIconImpl::loadResource(int id) {
+    loadResourceKey(QString(), QString::number(id), 0);
+}
 
 void QtIconImpl::loadModuleResource(const std::u16string& module, const std::u16string& name,
                                     int size) {
@@ -160,7 +163,9 @@ void QtIconImpl::loadResource(const std::u16string& name) {
     loadResourceKey(QString(), toQString(name), 0);
 }
 
-void QtIconImpl::loadFromFile(const std::u16string& file, int id) { loadFromFileIndex(file, id); }
+void QtIconImpl::loadFromFile(const std::u16string& file, int id) {
+    loadFromFileIndex(file, id);
+}
 
 void QtIconImpl::loadFromFileIndex(const std::u16string& file, int index) {
     const QString path = toQString(file);
@@ -220,8 +225,7 @@ QImage QtIconImpl::imageForLevel(int fadingLevel, const RgbColor& background) {
     const int k = entryForLevel(fadingLevel, count);
     if (k < 0) return {};
     if (k == 0) return entries_[0];
-    if (entries_.size() != static_cast<std::size_t>(count) + 1)
-        buildFadedCopies(count, background);
+    if (entries_.size() != static_cast<std::size_t>(count) + 1) buildFadedCopies(count, background);
     return entries_[k];
 }
 

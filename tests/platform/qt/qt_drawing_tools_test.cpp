@@ -1,6 +1,7 @@
 // QtDrawingTools on offscreen images, checked by pixels: shapes, modes, text, buffer rules.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -78,6 +79,47 @@ TEST_F(QtDrawingToolsTest, OutlinesNeverFillAndFillsNeverOutline) {
     EXPECT_EQ(at(50, 20), kBlue.rgb());
     EXPECT_EQ(at(90, 60), kBlue.rgb());
     EXPECT_EQ(at(90, 20), kBlue.rgb());
+}
+
+TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
+    const Rect rects[] = {
+        {10, 10, 20, 15}, {40, 10, 42, 12}, {50, 10, 53, 15}, {60, 10, 64, 14}, {70, 40, 60, 30}};
+    for (int width : {1, 2}) {
+        image_.fill(kWhite);
+        QImage expected = image_.copy();
+        bindDirect();
+        tools_.penWidth = width;
+        QPainter reference(&expected);
+        QPen pen(kRed);
+        pen.setWidth(width == 1 ? 0 : width);
+        pen.setJoinStyle(Qt::RoundJoin);
+        reference.setPen(pen);
+        for (const Rect& r : rects) {
+            tools_.drawRectangle(r);
+            const Rect n = r.normalized();
+            reference.drawRect(QRect(n.left, n.top, n.width() - 1, n.height() - 1));
+        }
+        reference.end();
+        tools_.endPainting();
+        EXPECT_EQ(image_, expected) << "pen width " << width;
+        tools_.deinit();
+    }
+}
+
+TEST_F(QtDrawingToolsTest, CoordinatesFromTheEndsOfTheIntRangeDrawWithoutOverflow) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    bindDirect();
+    tools_.drawRectangle({kMin, kMin, kMax, kMax});
+    tools_.drawEllipse({kMax, kMax, kMin, kMin});
+    tools_.drawCircle({kMax, kMin}, kMax);
+    tools_.drawDiamond({kMin, kMax}, {~0ull, ~0ull});
+    tools_.fillDiamond({0, 0}, {~0ull, 1});
+    tools_.drawLine({kMin, kMin}, {kMax, kMax});
+    tools_.copyFromScreenToMemory({kMax, kMax}, {kMin, kMin}, {~0ull, ~0ull});
+    tools_.fillRectangle({kMin, kMin, kMax, kMax});
+    tools_.endPainting();
+    EXPECT_EQ(countPixels(image_, kBlue), image_.width() * image_.height());
 }
 
 TEST_F(QtDrawingToolsTest, LinesLeaveOutTheirLastPixelAndMoveThePosition) {
