@@ -276,6 +276,14 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
     EXPECT_EQ(factory.readView(in), view);
     EXPECT_EQ(view->referenceCount(), 2u);
 
+    // The named form writes the two positions as names.
+    std::istringstream named("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" + sep +
+                             "0,0,0" + sep + "S_INSIDE" + sep + "0,0,0" + sep + "W" + sep + "#\n");
+    auto* byName = dynamic_cast<IconView*>(factory.readViewByName(named));
+    ASSERT_NE(byName, nullptr);
+    EXPECT_EQ(byName->namePosition(), IconView::S_INSIDE);
+    EXPECT_EQ(byName->weightPosition(), IconView::W);
+
     std::istringstream badEnd("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" +
                               sep + "0,0,0" + sep + "4" + sep + "0,0,0" + sep + "1" + sep + "X\n");
     EXPECT_EQ(errorOf([&] { factory.readView(badEnd); }), "Failed to read \"#\" from input stream");

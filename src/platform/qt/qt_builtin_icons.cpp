@@ -73,7 +73,7 @@ void drawProgram(QPainter& p) {
 }
 
 QImage render(FileIconKind kind, int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -57,8 +57,9 @@ QString cacheKey(const char* kind, const QString& path, int size) {
     return QString::fromLatin1(kind) + QString::number(size) + QLatin1Char('|') + path;
 }
 
-QImage asArgb(const QImage& image) {
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32);
+// Premultiplied alpha is the format QPainter draws fastest.
+QImage drawable(const QImage& image) {
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage associatedImage(const QString& path, int size) {
@@ -68,7 +69,7 @@ QImage associatedImage(const QString& path, int size) {
                                                    : provider.icon(QFileInfo(path));
     if (!icon.isNull()) {
         const QPixmap pixmap = icon.pixmap(size, size);
-        if (!pixmap.isNull()) return asArgb(pixmap.toImage());
+        if (!pixmap.isNull()) return drawable(pixmap.toImage());
     }
     return builtinFileIcon(kind, size);
 }
@@ -82,7 +83,7 @@ QImage QtIconImpl::readNearest(const QString& path, int size, int* imageNumber) 
     if (reader.format() == "svg" || reader.format() == "svgz") {
         reader.setScaledSize(QSize(wanted, wanted));
         if (imageNumber) *imageNumber = 0;
-        return asArgb(reader.read());
+        return drawable(reader.read());
     }
     QImage best;
     int bestNumber = -1;
@@ -101,7 +102,7 @@ QImage QtIconImpl::readNearest(const QString& path, int size, int* imageNumber) 
         }
     }
     if (imageNumber) *imageNumber = bestNumber;
-    return asArgb(best);
+    return drawable(best);
 }
 
 void QtIconImpl::setLoaded(const QImage& image, const QString& source) {
@@ -172,7 +173,7 @@ void QtIconImpl::loadFromFileIndex(const std::u16string& file, int index) {
     QImage image;
     QImageReader reader(path);
     if (index >= 0 && reader.canRead() && (index == 0 || reader.jumpToImage(index)))
-        image = asArgb(reader.read());
+        image = drawable(reader.read());
     setLoaded(image, path);
 }
 
@@ -215,7 +216,7 @@ void QtIconImpl::buildFadedCopies(int count, const RgbColor& background) {
                                 blendChannel(qBlue(c), background.blue, k, count), qAlpha(c));
             }
         }
-        entries_.push_back(copy);
+        entries_.push_back(drawable(copy));
     }
 }
 
@@ -225,7 +226,10 @@ QImage QtIconImpl::imageForLevel(int fadingLevel, const RgbColor& background) {
     const int k = entryForLevel(fadingLevel, count);
     if (k < 0) return {};
     if (k == 0) return entries_[0];
-    if (entries_.size() != static_cast<std::size_t>(count) + 1) buildFadedCopies(count, background);
+    // Copies follow the count and the background they were blended towards.
+    if (entries_.size() != static_cast<std::size_t>(count) + 1 ||
+        !(copiesBackground_ == background))
+        buildFadedCopies(count, background);
     return entries_[k];
 }
 

@@ -190,6 +190,10 @@ TEST_F(QtIconTest, FadedCopySixOfNineAtLevelFifty) {
     EXPECT_EQ(qAlpha(impl->entry(6).pixel(0, 0)), 0) << "alpha unchanged";
     EXPECT_EQ(impl->entry(9).pixel(16, 16),
               qRgb(0 + 255 * 9 / 11, 255 * 9 / 11, 200 + 55 * 9 / 11));
+    // A new background colour gives new copies.
+    tools_.setBackgroundColor({0, 0, 0});
+    EXPECT_EQ(drawn(icon, 50).pixel(26, 26), qRgb(0, 0, 91));
+    tools_.setBackgroundColor({255, 255, 255});
     // Levels of 90 and above draw nothing at all, not even the placeholder.
     for (int level : {90, 100})
         EXPECT_EQ(test::countPixels(drawn(icon, level), Qt::white), 80 * 80) << level;
