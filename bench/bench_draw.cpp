@@ -126,6 +126,7 @@ void report(benchmark::State& state, const nx::Rect& r) {
     const nx::Rect e = drawing().extent;
     const double area = double(e.right - e.left) * double(e.bottom - e.top);
     state.counters["vertices_shown"] = double(drawing().view->verticesInRect(r).size());
+    state.counters["edges_shown"] = double(drawing().view->edgesInRect(r).size());
     state.counters["area_pct"] =
         100.0 * double(r.right - r.left) * double(r.bottom - r.top) / std::max(area, 1.0);
 }

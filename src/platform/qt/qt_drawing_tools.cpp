@@ -496,11 +496,96 @@ void QtDrawingTools::releaseCachedFont() {
 // ---- primitives ---------------------------------------------------------------------------
 
 void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
-    if (QPainter* p = painter()) {
-        p->setPen(pen);
-        p->drawLine(position_, safePoint(to.x, to.y));
+    const QPoint end = safePoint(to.x, to.y);
+    if (!stepLine(pen, position_, end)) {
+        if (QPainter* p = painter()) {
+            p->setPen(pen);
+            p->drawLine(position_, end);
+        }
     }
-    position_ = safePoint(to.x, to.y);
+    position_ = end;
+}
+
+// Lines are stepped here rather than by Qt's cosmetic stroker for two reasons: the
+// stroker leaves out the pixel at the larger coordinate rather than the end point, so
+// a closed path drawn line by line in XOR mode would lose the corners where a line
+// runs backwards; and it spends a blend call per pixel, where edges are most of what a
+// large drawing puts on the buffer. Each step i in [0, n) of the longer axis puts the
+// other coordinate at round(i x delta / n), halves rounded away from the start; the last
+// pixel is left out. Only the steps that land on the image are walked.
+bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
+    if (pen.width() != 0) return false;
+    QImage* image = nullptr;
+    QPoint origin;
+    if (current_ == Surface::Memory) {
+        image = &memory_;
+        origin = memoryOrigin_;
+    } else if (current_ == Surface::Target && target_ && !target_->activePainter() &&
+               target_->device() && target_->device()->devType() == QInternal::Image) {
+        image = static_cast<QImage*>(target_->device());
+        origin = target_->viewportOrigin();
+    }
+    if (!image || image->isNull()) return false;
+    const QImage::Format format = image->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    // The painter owns the pixels: beginning it detaches a shared image.
+    if (!painter()) return false;
+
+    const long long x0 = 1LL * from.x() + origin.x();
+    const long long y0 = 1LL * from.y() + origin.y();
+    const long long dx = 1LL * to.x() - from.x();
+    const long long dy = 1LL * to.y() - from.y();
+    if (dx == 0 && dy == 0) return true;
+
+    const bool steep = std::llabs(dy) > std::llabs(dx);
+    const long long major0 = steep ? y0 : x0;
+    const long long minor0 = steep ? x0 : y0;
+    const long long majorDelta = steep ? dy : dx;
+    const long long minorDelta = steep ? dx : dy;
+    const long long n = std::llabs(majorDelta);
+    const long long a = std::llabs(minorDelta);
+    const long long majorStep = majorDelta > 0 ? 1 : -1;
+    const long long minorStep = minorDelta >= 0 ? 1 : -1;
+    const long long majorLimit = steep ? image->height() : image->width();
+    const long long minorLimit = steep ? image->width() : image->height();
+
+    long long first = 0;
+    long long last = n;  // exclusive
+    if (majorStep > 0) {
+        first = std::max(first, -major0);
+        last = std::min(last, majorLimit - major0);
+    } else {
+        first = std::max(first, major0 - (majorLimit - 1));
+        last = std::min(last, major0 + 1);
+    }
+    if (first >= last) return true;
+
+    const std::uint32_t color = pen.color().rgb() & 0x00ffffffu;
+    const bool xorMode = mode_ == RasterMode::Xor;
+    uchar* bits = const_cast<uchar*>(image->constBits());  // the painter's own pixels
+    const qsizetype stride = image->bytesPerLine();
+    const long long twoN = 2 * n;
+    long long remainder = 2 * first * a + n;
+    long long offset = remainder / twoN;
+    remainder %= twoN;
+    for (long long i = first; i < last; ++i) {
+        const long long minor = minor0 + minorStep * offset;
+        if (minor >= 0 && minor < minorLimit) {
+            const long long major = major0 + majorStep * i;
+            const long long x = steep ? minor : major;
+            const long long y = steep ? major : minor;
+            auto* pixel = reinterpret_cast<std::uint32_t*>(bits + y * stride) + x;
+            *pixel = xorMode ? (*pixel ^ color) : (0xff000000u | color);
+        }
+        remainder += 2 * a;
+        if (remainder >= twoN) {
+            remainder -= twoN;
+            ++offset;
+        }
+    }
+    return true;
 }
 
 void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
