@@ -18,6 +18,7 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_icon_impl.h"
 #include "platform/qt/qt_label_font.h"
+#include "platform/qt/qt_line_stepper.h"
 #include "platform/qt/qt_screen_metrics.h"
 #include "views/icon.h"
 
@@ -28,8 +29,7 @@ namespace {
 constexpr std::size_t kPenSlots = 32;
 constexpr std::size_t kBrushSlots = 32;
 constexpr std::size_t kFontSlots = 64;
-constexpr int kDefaultPointSize = 75;    // tenths of a point, the label size at scale 1
-constexpr int kDefaultPixelHeight = 12;  // an explicit font of height 0
+constexpr int kDefaultPointSize = 75;  // tenths of a point, the label size at scale 1
 
 QColor toQColor(const RgbColor& c) {
     return QColor(c.red, c.green, c.blue);
@@ -405,35 +405,8 @@ const std::shared_ptr<QtFontFace>& QtDrawingTools::pointFont(const std::u16strin
 std::shared_ptr<QtFontFace> QtDrawingTools::explicitFont(const std::u16string& faceName, int height,
                                                          int width, int weight, bool italic,
                                                          bool underline, bool strikeOut) const {
-    // Negative heights are character heights, positive ones cell heights.
-    int pixels = height < 0 ? -height : height;
-    if (pixels == 0) pixels = kDefaultPixelHeight;
-    QFont font = labelFont(faceName, pixels);
-    if (height > 0) {
-        const int cell = QFontMetrics(font).height();
-        if (cell > 0) font.setPixelSize(std::max(1, pixels * pixels / cell));
-    }
-    if (weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    font.setStrikeOut(strikeOut);
-    if (width != 0) {
-        const int natural = QFontMetrics(font).averageCharWidth();
-        if (natural > 0) font.setStretch(std::clamp(100 * std::abs(width) / natural, 1, 4000));
-    }
-    switch (fontQuality_) {
-        case 3:  // non-antialiased
-            font.setStyleStrategy(QFont::NoAntialias);
-            break;
-        case 4:  // antialiased
-        case 5:  // ClearType
-        case 6:
-            font.setStyleStrategy(QFont::PreferAntialias);
-            break;
-        default:
-            break;
-    }
-    return std::make_shared<QtFontFace>(font);
+    return std::make_shared<QtFontFace>(explicitLabelFont(faceName, height, width, weight, italic,
+                                                          underline, strikeOut, fontQuality_));
 }
 
 const QPen& QtDrawingTools::temporaryPen() {
@@ -506,13 +479,10 @@ void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
     position_ = end;
 }
 
-// Lines are stepped here rather than by Qt's cosmetic stroker for two reasons: the
-// stroker leaves out the pixel at the larger coordinate rather than the end point, so
-// a closed path drawn line by line in XOR mode would lose the corners where a line
-// runs backwards; and it spends a blend call per pixel, where edges are most of what a
-// large drawing puts on the buffer. Each step i in [0, n) of the longer axis puts the
-// other coordinate at round(i x delta / n), halves rounded away from the start; the last
-// pixel is left out. Only the steps that land on the image are walked.
+// Qt's cosmetic stroker leaves out the pixel at the larger coordinate rather than the
+// end point, so a closed path drawn line by line in XOR mode would lose the corners
+// where a line runs backwards; it also spends a blend call per pixel, and edges are
+// most of what a large drawing puts on its buffer. So image surfaces get stepped lines.
 bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
     if (pen.width() != 0) return false;
     QImage* image = nullptr;
@@ -525,66 +495,12 @@ bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
         image = static_cast<QImage*>(target_->device());
         origin = target_->viewportOrigin();
     }
-    if (!image || image->isNull()) return false;
-    const QImage::Format format = image->format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
-        format != QImage::Format_ARGB32_Premultiplied)
-        return false;
+    if (!image || !canStepLinesInto(*image)) return false;
     // The painter owns the pixels: beginning it detaches a shared image.
     if (!painter()) return false;
-
-    const long long x0 = 1LL * from.x() + origin.x();
-    const long long y0 = 1LL * from.y() + origin.y();
-    const long long dx = 1LL * to.x() - from.x();
-    const long long dy = 1LL * to.y() - from.y();
-    if (dx == 0 && dy == 0) return true;
-
-    const bool steep = std::llabs(dy) > std::llabs(dx);
-    const long long major0 = steep ? y0 : x0;
-    const long long minor0 = steep ? x0 : y0;
-    const long long majorDelta = steep ? dy : dx;
-    const long long minorDelta = steep ? dx : dy;
-    const long long n = std::llabs(majorDelta);
-    const long long a = std::llabs(minorDelta);
-    const long long majorStep = majorDelta > 0 ? 1 : -1;
-    const long long minorStep = minorDelta >= 0 ? 1 : -1;
-    const long long majorLimit = steep ? image->height() : image->width();
-    const long long minorLimit = steep ? image->width() : image->height();
-
-    long long first = 0;
-    long long last = n;  // exclusive
-    if (majorStep > 0) {
-        first = std::max(first, -major0);
-        last = std::min(last, majorLimit - major0);
-    } else {
-        first = std::max(first, major0 - (majorLimit - 1));
-        last = std::min(last, major0 + 1);
-    }
-    if (first >= last) return true;
-
-    const std::uint32_t color = pen.color().rgb() & 0x00ffffffu;
-    const bool xorMode = mode_ == RasterMode::Xor;
-    uchar* bits = const_cast<uchar*>(image->constBits());  // the painter's own pixels
-    const qsizetype stride = image->bytesPerLine();
-    const long long twoN = 2 * n;
-    long long remainder = 2 * first * a + n;
-    long long offset = remainder / twoN;
-    remainder %= twoN;
-    for (long long i = first; i < last; ++i) {
-        const long long minor = minor0 + minorStep * offset;
-        if (minor >= 0 && minor < minorLimit) {
-            const long long major = major0 + majorStep * i;
-            const long long x = steep ? minor : major;
-            const long long y = steep ? major : minor;
-            auto* pixel = reinterpret_cast<std::uint32_t*>(bits + y * stride) + x;
-            *pixel = xorMode ? (*pixel ^ color) : (0xff000000u | color);
-        }
-        remainder += 2 * a;
-        if (remainder >= twoN) {
-            remainder -= twoN;
-            ++offset;
-        }
-    }
+    stepLineIntoImage(*image, safePoint(1LL * from.x() + origin.x(), 1LL * from.y() + origin.y()),
+                      safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()),
+                      pen.color().rgb(), mode_ == RasterMode::Xor);
     return true;
 }
 
