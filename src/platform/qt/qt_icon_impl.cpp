@@ -236,8 +236,14 @@ QImage QtIconImpl::imageForLevel(int fadingLevel, const RgbColor& background) {
 void QtIconImpl::draw(const Point& p, const Size& size, DrawingTools& tools) {
     auto* qt = dynamic_cast<QtDrawingTools*>(&tools);
     if (!qt) return;
-    const QImage image = imageForLevel(tools.fadingLevel, tools.getBackgroundColor());
-    if (!image.isNull()) qt->drawImage(image, p, size);
+    QImage image = imageForLevel(tools.fadingLevel, tools.getBackgroundColor());
+    if (image.isNull()) return;
+    // Enlarged unfaded drawings (printing) start from the file's largest image.
+    const bool enlarged =
+        size.cx > std::uint64_t(image.width()) || size.cy > std::uint64_t(image.height());
+    if (enlarged && image.cacheKey() == entries_[0].cacheKey() && large_.width() > image.width())
+        image = large_;
+    qt->drawImage(image, p, size);
 }
 
 }  // namespace nx

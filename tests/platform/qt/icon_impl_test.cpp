@@ -92,6 +92,14 @@ TEST_F(QtIconTest, IcoInAnyLetterCaseIsReadAsAnIconFile) {
     EXPECT_EQ(image.pixel(10, 10), qRgb(255, 255, 255)) << "transparent rim";
 }
 
+TEST_F(QtIconTest, EnlargedDrawingsUseTheLargestImage) {
+    Icon icon;
+    icon.setFileWithSize(u16(kData + "sizes.ico"), 32);
+    EXPECT_EQ(drawn(icon, 0, 32).pixel(26, 26), kBlue);
+    EXPECT_EQ(drawn(icon, 0, 60).pixel(40, 40), kGreen);
+    EXPECT_EQ(drawn(icon, 0, 20).pixel(20, 20), kBlue);
+}
+
 TEST_F(QtIconTest, SameFileSameImageDuringTheRun) {
     QtIconImpl a, b;
     a.loadIconFile(u16(kData + "sizes.ico"), 32);
