@@ -16,9 +16,11 @@
 
 #include "platform/qt/qt_bitmap.h"
 #include "platform/qt/qt_device_context.h"
+#include "platform/qt/qt_icon_impl.h"
 #include "platform/qt/qt_label_font.h"
 #include "platform/qt/qt_line_stepper.h"
 #include "platform/qt/qt_screen_metrics.h"
+#include "views/icon.h"
 
 namespace nx {
 
@@ -725,10 +727,29 @@ void QtDrawingTools::drawBitmap(Bitmap& bitmap, const Point& p) {
     drawBitmap(bitmap, p, {0, 0, bitmap.getWidth(), bitmap.getHeight()});
 }
 
-void QtDrawingTools::drawIcon(Icon& /*icon*/, const Point& p, const Size& size) {
-    // Icons gain a Qt image implementation with the icon views; until an icon can
-    // load one, it is shown as missing, as any icon that fails to load is.
-    drawMissingIcon(p, size);
+void QtDrawingTools::drawIcon(Icon& icon, const Point& p, const Size& size) {
+    // The image is loaded on the icon's first drawing and kept with the icon.
+    if (!icon.impl()) {
+        icon.setImpl(std::make_unique<QtIconImpl>(&icon));
+        icon.load();
+    }
+    IconImpl* impl = icon.impl();
+    if (impl && impl->isLoaded())
+        impl->draw(p, size, *this);
+    else
+        drawMissingIcon(p, size);
+}
+
+void QtDrawingTools::drawImage(const QImage& image, const Point& p, const Size& size) {
+    if (image.isNull()) return;
+    QPainter* painter = this->painter();
+    if (!painter) return;
+    PlainComposition plain(*painter);
+    if (size.cx == 0 || size.cy == 0)
+        painter->drawImage(safePoint(p.x, p.y), image);
+    else
+        painter->drawImage(
+            QRect(safePoint(p.x, p.y), QSize(clampExtent(size.cx), clampExtent(size.cy))), image);
 }
 
 }  // namespace nx

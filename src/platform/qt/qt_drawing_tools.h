@@ -99,6 +99,10 @@ public:
     // offset applies to the buffer too.
     virtual void syncMemoryViewportOrigin();
 
+    // Draws an image stretched to (p, size) on the current surface, whatever the raster
+    // mode; a size of 0 in either direction keeps the image's own size.
+    void drawImage(const QImage& image, const Point& p, const Size& size);
+
     // Closes the painters opened on the target and on the buffer.
     void endPainting();
 
