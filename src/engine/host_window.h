@@ -8,7 +8,9 @@
 
 namespace nx {
 class DeviceContext;
-}
+class FormalProperties;
+class WindowGraphView;
+}  // namespace nx
 
 // One entry of a popup menu; a separator carries no command.
 struct MenuItem {
@@ -56,4 +58,8 @@ public:
     virtual void requestLeaveNotification() = 0;
     // A device context for drawing on the window outside a paint; null when there is none.
     virtual std::unique_ptr<nx::DeviceContext> windowDeviceContext() = 0;
+    // The view a new document is drawn in, on the given view-level schemas. The default
+    // draws nowhere; a window binding answers one with its own drawing tools.
+    virtual std::unique_ptr<nx::WindowGraphView> createGraphView(
+        nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals);
 };
