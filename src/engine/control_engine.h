@@ -207,10 +207,9 @@ private:
     void forgetCurrentElements();
     nx::ActualProperties* vertexValues(nx::Vertex& vertex, std::uint16_t level);
     nx::ActualProperties* edgeValues(nx::Edge& edge, std::uint16_t level);
-    void setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex,
-                          std::uint16_t size, VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                          std::uint16_t innerColor, std::uint16_t namePos,
-                          std::uint16_t weightPos);
+    void setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex, std::uint16_t size,
+                          VARIANT_BOOL isFilled, std::uint16_t outerColor, std::uint16_t innerColor,
+                          std::uint16_t namePos, std::uint16_t weightPos);
     // Hands a vertex view from the factory to one vertex, releasing it when that fails.
     void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);
 };

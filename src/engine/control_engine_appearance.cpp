@@ -56,9 +56,8 @@ void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool p
 }
 
 void ControlEngine::SetDefaultVertexAppearance(std::uint16_t size, VARIANT_BOOL isFilled,
-                                               std::uint16_t outerColor,
-                                               std::uint16_t innerColor, std::uint16_t namePos,
-                                               std::uint16_t weightPos) {
+                                               std::uint16_t outerColor, std::uint16_t innerColor,
+                                               std::uint16_t namePos, std::uint16_t weightPos) {
     setDotAppearance(kSquareDot, 0, false, size, isFilled, outerColor, innerColor, namePos,
                      weightPos);
 }
@@ -72,9 +71,11 @@ void ControlEngine::SetDefaultVertexAppearance_SquareDot(std::uint16_t size, VAR
                      weightPos);
 }
 
-void ControlEngine::SetDefaultVertexAppearance_DiamondDot(
-    std::uint16_t size, VARIANT_BOOL isFilled, std::uint16_t outerColor, std::uint16_t innerColor,
-    std::uint16_t namePos, std::uint16_t weightPos) {
+void ControlEngine::SetDefaultVertexAppearance_DiamondDot(std::uint16_t size, VARIANT_BOOL isFilled,
+                                                          std::uint16_t outerColor,
+                                                          std::uint16_t innerColor,
+                                                          std::uint16_t namePos,
+                                                          std::uint16_t weightPos) {
     setDotAppearance(kDiamondDot, 0, false, size, isFilled, outerColor, innerColor, namePos,
                      weightPos);
 }
@@ -89,18 +90,15 @@ void ControlEngine::SetVertexAppearance(std::uint32_t vertexId, std::uint16_t si
 
 void ControlEngine::SetVertexAppearance_SquareDot(std::uint32_t vertexId, std::uint16_t size,
                                                   VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                                                  std::uint16_t innerColor,
-                                                  std::uint16_t namePos,
+                                                  std::uint16_t innerColor, std::uint16_t namePos,
                                                   std::uint16_t weightPos) {
     setDotAppearance(kSquareDot, vertexId, true, size, isFilled, outerColor, innerColor, namePos,
                      weightPos);
 }
 
 void ControlEngine::SetVertexAppearance_DiamondDot(std::uint32_t vertexId, std::uint16_t size,
-                                                   VARIANT_BOOL isFilled,
-                                                   std::uint16_t outerColor,
-                                                   std::uint16_t innerColor,
-                                                   std::uint16_t namePos,
+                                                   VARIANT_BOOL isFilled, std::uint16_t outerColor,
+                                                   std::uint16_t innerColor, std::uint16_t namePos,
                                                    std::uint16_t weightPos) {
     setDotAppearance(kDiamondDot, vertexId, true, size, isFilled, outerColor, innerColor, namePos,
                      weightPos);

@@ -12,7 +12,9 @@
 
 namespace {
 
-std::uint32_t idOf(nx::ElementId id) { return static_cast<std::uint32_t>(id); }
+std::uint32_t idOf(nx::ElementId id) {
+    return static_cast<std::uint32_t>(id);
+}
 
 // The n-th element of a sequence walked from its start, or null past the end.
 template <typename Sequence, typename Get>
@@ -26,8 +28,7 @@ auto nthOf(const Sequence& sequence, std::uint32_t n, Get get) -> decltype(get(*
 [[noreturn]] void positionNotFound(const char* kind, std::uint32_t n, const char* what,
                                    std::size_t length) {
     std::ostringstream text;
-    text << "Ramulo Control: Error in Get" << kind << "ID. " << kind << ' ' << n
-         << " not found.\n"
+    text << "Ramulo Control: Error in Get" << kind << "ID. " << kind << ' ' << n << " not found.\n"
          << what << length << '.';
     throw std::runtime_error(text.str());
 }
@@ -36,7 +37,9 @@ auto nthOf(const Sequence& sequence, std::uint32_t n, Get get) -> decltype(get(*
 
 ControlEngine::ControlEngine() = default;
 
-ControlEngine::~ControlEngine() { ReleaseDocument(); }
+ControlEngine::~ControlEngine() {
+    ReleaseDocument();
+}
 
 void ControlEngine::ReleaseDocument() {
     view.reset();

@@ -1,7 +1,7 @@
 // ControlEngine: property types, schemas and element values by index and by type name.
+#include <utf8.h>
 #include <sstream>
 #include <stdexcept>
-#include <utf8.h>
 
 #include "engine/control_engine.h"
 #include "engine/property_variant.h"
@@ -167,8 +167,8 @@ Variant ControlEngine::GetVertexPropertyValue(std::uint32_t vertexId, std::uint1
     nx::Vertex* vertex = space->vertexFactory().at(vertexId);
     if (!vertex) throw PlainError("Ramulo Control: Incorrect Vertex ID");
     if (level > 2) badLevel("GetVertexPropertyValue", level);
-    return Property2OleVariant(
-        propertyAt(vertexValues(*vertex, level), index, "Ramulo Control: Incorrect Property Index"));
+    return Property2OleVariant(propertyAt(vertexValues(*vertex, level), index,
+                                          "Ramulo Control: Incorrect Property Index"));
 }
 
 void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index,
@@ -219,15 +219,13 @@ Variant ControlEngine::GetVertexPropertyValueByName(std::uint32_t vertexId,
     return GetVertexPropertyValue(vertexId, index, level);
 }
 
-void ControlEngine::SetVertexPropertyValueByName(std::uint32_t vertexId,
-                                                 const std::u16string& name,
+void ControlEngine::SetVertexPropertyValueByName(std::uint32_t vertexId, const std::u16string& name,
                                                  std::uint16_t level, const Variant& value) {
     const std::uint16_t index = FindVertexPropertyIndex(PropertyTypeID(name), level);
     SetVertexPropertyValue(vertexId, index, level, value);
 }
 
-Variant ControlEngine::GetEdgePropertyValueByName(std::uint32_t edgeId,
-                                                  const std::u16string& name,
+Variant ControlEngine::GetEdgePropertyValueByName(std::uint32_t edgeId, const std::u16string& name,
                                                   std::uint16_t level) {
     const std::uint16_t index = FindEdgePropertyIndex(PropertyTypeID(name), level);
     return GetEdgePropertyValue(edgeId, index, level);

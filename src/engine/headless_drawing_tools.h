@@ -20,8 +20,8 @@ public:
     void drawText(const std::u16string&, const std::u16string&, int, int, int, int, bool, bool,
                   bool, const Rect&) override {}
     void drawText(const std::u16string&, const std::u16string&, int, const Rect&) override {}
-    Size getTextSize(const std::u16string& text, const std::u16string&, int height, int width,
-                     int, int, bool, bool, bool) override;
+    Size getTextSize(const std::u16string& text, const std::u16string&, int height, int width, int,
+                     int, bool, bool, bool) override;
     Size getTextSize(const std::u16string& text, const std::u16string&, int pointSize) override;
     void drawRectangle(const Rect&) override {}
     void drawDiamond(const Point&, const Size&) override {}

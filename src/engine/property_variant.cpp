@@ -1,10 +1,10 @@
 // Property <-> Variant conversions used by every property get and put.
 #include "engine/property_variant.h"
 
+#include <utf8.h>
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
-#include <utf8.h>
 
 #include "properties/list_separator.h"
 #include "properties/properties.h"

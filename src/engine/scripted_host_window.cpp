@@ -1,8 +1,8 @@
 // The scripted host for tests and the headless host for command-line use.
 #include "engine/scripted_host_window.h"
 
-#include <iostream>
 #include <utf8.h>
+#include <iostream>
 
 #include "views/device_context.h"
 
@@ -29,8 +29,8 @@ std::uint32_t ScriptedHostWindow::showPopupMenu(const MenuModel& menu, int x, in
 }
 
 MessageAnswer ScriptedHostWindow::messageBox(const std::u16string& text,
-                                             const std::u16string& caption,
-                                             MessageButtons buttons, MessageIcon icon) {
+                                             const std::u16string& caption, MessageButtons buttons,
+                                             MessageIcon icon) {
     messages.push_back({text, caption, buttons, icon});
     if (answers.empty()) return declined(buttons);
     const MessageAnswer answer = answers.front();
@@ -46,11 +46,13 @@ FileDialogResult ScriptedHostWindow::fileDialog(const FileDialogRequest& request
     return result;
 }
 
-void ScriptedHostWindow::invalidate(bool) { ++invalidations; }
+void ScriptedHostWindow::invalidate(bool) {
+    ++invalidations;
+}
 
 MessageAnswer HeadlessHostWindow::messageBox(const std::u16string& text,
-                                             const std::u16string& caption,
-                                             MessageButtons buttons, MessageIcon) {
+                                             const std::u16string& caption, MessageButtons buttons,
+                                             MessageIcon) {
     std::cerr << utf8::utf16to8(caption) << ": " << utf8::utf16to8(text) << '\n';
     return declined(buttons);
 }

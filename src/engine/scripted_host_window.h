@@ -30,7 +30,8 @@ public:
     void requestLeaveNotification() override { ++leaveRequests; }
     std::unique_ptr<nx::DeviceContext> windowDeviceContext() override { return nullptr; }
 
-    // Answers, consumed in order; when a queue is empty the host cancels (0, Cancel/No, not accepted).
+    // Answers, consumed in order; when a queue is empty the host cancels (0, Cancel/No, not
+    // accepted).
     std::deque<std::uint32_t> menuChoices;
     std::deque<MessageAnswer> answers;
     std::deque<FileDialogResult> dialogResults;

@@ -60,13 +60,27 @@ struct Variant {
 
     Variant() : ullVal(0) {}
 
-    static Variant fromInt(std::int32_t v) { return make(VT_INT, [&](Variant& r) { r.intVal = v; }); }
-    static Variant fromI4(std::int32_t v) { return make(VT_I4, [&](Variant& r) { r.lVal = v; }); }
-    static Variant fromI2(std::int16_t v) { return make(VT_I2, [&](Variant& r) { r.iVal = v; }); }
-    static Variant fromUI2(std::uint16_t v) { return make(VT_UI2, [&](Variant& r) { r.uiVal = v; }); }
-    static Variant fromUI4(std::uint32_t v) { return make(VT_UI4, [&](Variant& r) { r.ulVal = v; }); }
-    static Variant fromR8(double v) { return make(VT_R8, [&](Variant& r) { r.dblVal = v; }); }
-    static Variant fromR4(float v) { return make(VT_R4, [&](Variant& r) { r.fltVal = v; }); }
+    static Variant fromInt(std::int32_t v) {
+        return make(VT_INT, [&](Variant& r) { r.intVal = v; });
+    }
+    static Variant fromI4(std::int32_t v) {
+        return make(VT_I4, [&](Variant& r) { r.lVal = v; });
+    }
+    static Variant fromI2(std::int16_t v) {
+        return make(VT_I2, [&](Variant& r) { r.iVal = v; });
+    }
+    static Variant fromUI2(std::uint16_t v) {
+        return make(VT_UI2, [&](Variant& r) { r.uiVal = v; });
+    }
+    static Variant fromUI4(std::uint32_t v) {
+        return make(VT_UI4, [&](Variant& r) { r.ulVal = v; });
+    }
+    static Variant fromR8(double v) {
+        return make(VT_R8, [&](Variant& r) { r.dblVal = v; });
+    }
+    static Variant fromR4(float v) {
+        return make(VT_R4, [&](Variant& r) { r.fltVal = v; });
+    }
     static Variant fromBool(bool v) {
         return make(VT_BOOL, [&](Variant& r) { r.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE; });
     }

@@ -54,12 +54,16 @@ TEST(VariantToText, WritesEachTypeAsItsReaderExpects) {
         Variant v;
         const char* text;
     } cases[] = {
-        {Variant::fromBool(true), "-1"},  {Variant::fromI2(-7), "-7"},
-        {Variant::fromI4(17), "17"},      {Variant::fromUI2(65535), "65535"},
+        {Variant::fromBool(true), "-1"},
+        {Variant::fromI2(-7), "-7"},
+        {Variant::fromI4(17), "17"},
+        {Variant::fromUI2(65535), "65535"},
         {Variant::fromUI4(4000000000u), "4000000000"},
         {Variant::fromR8(0.123456789), "0.123457"},
-        {date, "1.25"},                   {byte, "A"},
-        {i8, "-5000000000"},              {arrayOfInts, "<unsupported type>"},
+        {date, "1.25"},
+        {byte, "A"},
+        {i8, "-5000000000"},
+        {arrayOfInts, "<unsupported type>"},
         {empty, "<unsupported type>"},
     };
     for (const Case& c : cases) EXPECT_EQ(VariantToText(c.v), c.text) << "vt " << c.v.vt;
@@ -67,7 +71,9 @@ TEST(VariantToText, WritesEachTypeAsItsReaderExpects) {
 
 TEST(VariantToText, StringsEscapeTheListSeparator) {
     ScopedListSeparator scope(',');
-    EXPECT_EQ(VariantToText(Variant::fromString(u"a,b")), "a\x03" "b");
+    EXPECT_EQ(VariantToText(Variant::fromString(u"a,b")),
+              "a\x03"
+              "b");
 }
 
 TEST(AssignVariant, PutsGoThroughThePropertyReader) {
@@ -85,8 +91,9 @@ TEST(AssignVariant, PutsGoThroughThePropertyReader) {
         EXPECT_STREQ(e.what(), "Failed to read a value of type 'double'");
     }
     Name n;
-    for (const std::u16string& text : {std::u16string(u"Smith, John"), std::u16string(u"two\nlines"), std::u16string(u"\"quoted\""),
-                                      std::u16string(2000, u'w')}) {
+    for (const std::u16string& text :
+         {std::u16string(u"Smith, John"), std::u16string(u"two\nlines"),
+          std::u16string(u"\"quoted\""), std::u16string(2000, u'w')}) {
         AssignVariantToProperty(n, Variant::fromString(text));
         EXPECT_EQ(n.value, text) << "a host's string is stored as given";
     }
