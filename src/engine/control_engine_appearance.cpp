@@ -1,6 +1,7 @@
 // ControlEngine: vertex and edge appearances, layout parameters and transforms.
 #include <bit>
 #include <cstdint>
+#include <stdexcept>
 
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
@@ -18,9 +19,18 @@ constexpr int kDiamondDot = 3;
 const float kQuarterTurn = std::bit_cast<float>(std::uint32_t{0x3FC90FDB});
 const float kQuarterTurnBack = std::bit_cast<float>(std::uint32_t{0xBFC90FDB});
 
+// The dot views accept any position code and fail only when a label is placed, which
+// would break every later extent and paint; refuse such codes before anything changes.
+void checkDotTextPosition(std::uint16_t position) {
+    if (position > 7)
+        throw std::runtime_error("Error in nx::DotView::getTextRectangle: Incorrect text position");
+}
+
 nx::VertexView* dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
                         std::uint16_t outerColor, std::uint16_t innerColor, std::uint16_t namePos,
                         std::uint16_t weightPos) {
+    checkDotTextPosition(namePos);
+    checkDotTextPosition(weightPos);
     return nx::vertexViewFactory().getDotView(
         classId, {isFilled != 0, outerColor, innerColor, namePos, weightPos, size});
 }
