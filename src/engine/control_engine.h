@@ -33,6 +33,7 @@ inline constexpr std::uint16_t kNoPropertyIndex = 0xFFFF;
 
 class ControlEngine {
 public:
+    // Icons are drawn without faded copies from here on, process-wide.
     ControlEngine();
     // Releases the document too, so that no owner leaks it.
     ~ControlEngine();
@@ -136,6 +137,17 @@ public:
                                         VARIANT_BOOL isFilled, std::uint16_t outerColor,
                                         std::uint16_t innerColor, std::uint16_t namePos,
                                         std::uint16_t weightPos);
+    // Icon views; the text colours are OLE colours.
+    void SetDefaultVertexAppearance_Icon(const std::u16string& fileName,
+                                         const std::u16string& iconName, std::int32_t id,
+                                         std::int32_t index, std::uint16_t size,
+                                         std::uint32_t nameTextColor, std::uint32_t weightTextColor,
+                                         std::uint16_t namePos, std::uint16_t weightPos);
+    void SetVertexAppearance_Icon(std::uint32_t vertexId, const std::u16string& fileName,
+                                  const std::u16string& iconName, std::int32_t id,
+                                  std::int32_t index, std::uint16_t size,
+                                  std::uint32_t nameTextColor, std::uint32_t weightTextColor,
+                                  std::uint16_t namePos, std::uint16_t weightPos);
     void SetDefaultEdgeAppearance(std::uint16_t edgeColor);
     void SetEdgeAppearance(std::uint32_t edgeId, std::uint16_t edgeColor);
 
@@ -210,6 +222,9 @@ private:
     void setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex, std::uint16_t size,
                           VARIANT_BOOL isFilled, std::uint16_t outerColor, std::uint16_t innerColor,
                           std::uint16_t namePos, std::uint16_t weightPos);
+    // The vertex an appearance is for; null to ignore the call. Fails for a vertex outside
+    // the current graph.
+    nx::Vertex* appearanceTarget(std::uint32_t vertexId);
     // Hands a vertex view from the factory to one vertex, releasing it when that fails.
     void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);
 };

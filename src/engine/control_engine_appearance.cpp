@@ -4,10 +4,12 @@
 #include <stdexcept>
 
 #include "engine/control_engine.h"
+#include "engine/ole_color.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "views/edge_view_factory.h"
+#include "views/icon_view.h"
 #include "views/vertex_view_factory.h"
 
 namespace {
@@ -35,7 +37,21 @@ nx::VertexView* dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
         classId, {isFilled != 0, outerColor, innerColor, namePos, weightPos, size});
 }
 
+void checkIconTextPosition(std::uint16_t position) {
+    if (position > nx::IconView::NW_INSIDE)
+        throw std::runtime_error(
+            "Error in nx::IconView::getTextRectangle: Incorrect text position");
+}
+
 }  // namespace
+
+nx::Vertex* ControlEngine::appearanceTarget(std::uint32_t vertexId) {
+    if (!space || !view) return nullptr;
+    nx::Vertex* vertex = space->vertexFactory().at(vertexId);
+    // A vertex outside the current graph fails here, before a view is made for it.
+    if (vertex) view->vertexView(vertex);
+    return vertex;
+}
 
 void ControlEngine::setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView) {
     try {
@@ -56,11 +72,8 @@ void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool p
             dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
         return;
     }
-    if (!space) return;
-    nx::Vertex* vertex = space->vertexFactory().at(vertexId);
+    nx::Vertex* vertex = appearanceTarget(vertexId);
     if (!vertex) return;
-    // A vertex outside the current graph fails here, before a view is made for it.
-    view->vertexView(vertex);
     setVertexView(*vertex,
                   dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
 }
@@ -112,6 +125,34 @@ void ControlEngine::SetVertexAppearance_DiamondDot(std::uint32_t vertexId, std::
                                                    std::uint16_t weightPos) {
     setDotAppearance(kDiamondDot, vertexId, true, size, isFilled, outerColor, innerColor, namePos,
                      weightPos);
+}
+
+void ControlEngine::SetDefaultVertexAppearance_Icon(
+    const std::u16string& fileName, const std::u16string& iconName, std::int32_t id,
+    std::int32_t index, std::uint16_t size, std::uint32_t nameTextColor,
+    std::uint32_t weightTextColor, std::uint16_t namePos, std::uint16_t weightPos) {
+    if (!view) return;
+    checkIconTextPosition(namePos);
+    checkIconTextPosition(weightPos);
+    view->setDefaultVertexView(nx::vertexViewFactory().getIconView(
+        fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow), namePos,
+        oleColorToRgb(weightTextColor, hostWindow), weightPos));
+}
+
+void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::u16string& fileName,
+                                             const std::u16string& iconName, std::int32_t id,
+                                             std::int32_t index, std::uint16_t size,
+                                             std::uint32_t nameTextColor,
+                                             std::uint32_t weightTextColor, std::uint16_t namePos,
+                                             std::uint16_t weightPos) {
+    nx::Vertex* vertex = appearanceTarget(vertexId);
+    if (!vertex) return;
+    checkIconTextPosition(namePos);
+    checkIconTextPosition(weightPos);
+    setVertexView(*vertex,
+                  nx::vertexViewFactory().getIconView(
+                      fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow),
+                      namePos, oleColorToRgb(weightTextColor, hostWindow), weightPos));
 }
 
 void ControlEngine::SetDefaultEdgeAppearance(std::uint16_t edgeColor) {

@@ -9,6 +9,7 @@
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "views/drawing_tools.h"
+#include "views/icon_impl.h"
 
 namespace {
 
@@ -35,7 +36,9 @@ auto nthOf(const Sequence& sequence, std::uint32_t n, Get get) -> decltype(get(*
 
 }  // namespace
 
-ControlEngine::ControlEngine() = default;
+ControlEngine::ControlEngine() {
+    nx::IconImpl::setFadedCopyCount(0);
+}
 
 ControlEngine::~ControlEngine() {
     ReleaseDocument();

@@ -7,6 +7,7 @@
 
 #include "properties/text_io.h"
 #include "views/dot_shapes.h"
+#include "views/icon_view.h"
 #include "views/view_records.h"
 
 namespace nx {
@@ -88,6 +89,7 @@ void VertexViewFactory::loadFromStream(std::istream& in) {
 
 VertexView* VertexViewFactory::readRecord(std::istream& in, bool byName) {
     const int classId = records::readIntField(in);
+    if (classId == 5) return getIconView(IconParameters::readStream(in, byName));
     if (classId < 1 || classId > 4) return nullptr;
     return getDotView(classId, DotParameters::readStream(in, byName));
 }
@@ -99,6 +101,7 @@ VertexView* VertexViewFactory::readViewByName(std::istream& in) { return readRec
 VertexView* VertexViewFactory::readView(const TiXmlElement& element) {
     int classId = 0;
     element.Attribute("ClassId", &classId);
+    if (classId == 5) return getIconView(IconParameters::readXml(element));
     if (classId < 1 || classId > 4) return nullptr;
     return getDotView(classId, DotParameters::readXml(element));
 }

@@ -208,7 +208,7 @@ TEST(ViewFactory, XmlIsFilledIsFalseOnlyForExactlyFalse) {
     EXPECT_EQ(lower->parameters().size, 9);
     auto* exact = dynamic_cast<DotView*>(parse(record("False").c_str()));
     EXPECT_FALSE(exact->parameters().isFilled);
-    EXPECT_EQ(parse("<View ClassId=\"5\"/>"), nullptr);
+    EXPECT_EQ(parse("<View ClassId=\"6\"/>"), nullptr);
     EXPECT_EQ(errorOf([&] { parse("<View ClassId=\"2\"><IsFilled>True</IsFilled></View>"); }),
               "Failed to read \"Color\" from XML element");
 }

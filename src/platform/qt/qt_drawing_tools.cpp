@@ -1,0 +1,715 @@
+// nx::QtDrawingTools: painters, buffer rules, pens, brushes and fonts of the Qt back end.
+#include "platform/qt/qt_drawing_tools.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintEngine>
+#include <QPixmap>
+#include <QPolygon>
+#include <QString>
+#include <QTransform>
+#include <QWidget>
+
+#include "platform/qt/qt_bitmap.h"
+#include "platform/qt/qt_device_context.h"
+#include "platform/qt/qt_icon_impl.h"
+#include "platform/qt/qt_label_font.h"
+#include "platform/qt/qt_screen_metrics.h"
+#include "views/icon.h"
+
+namespace nx {
+
+namespace {
+
+constexpr std::size_t kPenSlots = 32;
+constexpr std::size_t kBrushSlots = 32;
+constexpr std::size_t kFontSlots = 64;
+constexpr int kDefaultPointSize = 75;    // tenths of a point, the label size at scale 1
+constexpr int kDefaultPixelHeight = 12;  // an explicit font of height 0
+
+QColor toQColor(const RgbColor& c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+std::uint32_t packed(const RgbColor& c) {
+    return (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
+}
+
+int toInt(std::uint64_t v) {
+    return v > std::uint64_t(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
+                                                              : static_cast<int>(v);
+}
+
+// A rectangle with exclusive right and bottom edges as Qt's inclusive outline rectangle.
+QRect outlineRect(const Rect& r) {
+    const Rect n = r.normalized();
+    return QRect(n.left, n.top, std::max(n.right - n.left - 1, 0),
+                 std::max(n.bottom - n.top - 1, 0));
+}
+
+// Fonts need a running QGuiApplication; without one, text is neither drawn nor measured.
+bool fontsAvailable() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+}
+
+bool supportsRasterOps(QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->hasFeature(QPaintEngine::RasterOpModes);
+}
+
+// Fills, text and copies ignore the raster mode, which applies to pen pixels only.
+class PlainComposition {
+public:
+    explicit PlainComposition(QPainter& painter)
+        : painter_(painter), saved_(painter.compositionMode()) {
+        if (saved_ != QPainter::CompositionMode_SourceOver)
+            painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    ~PlainComposition() {
+        if (saved_ != QPainter::CompositionMode_SourceOver) painter_.setCompositionMode(saved_);
+    }
+    PlainComposition(const PlainComposition&) = delete;
+    PlainComposition& operator=(const PlainComposition&) = delete;
+
+private:
+    QPainter& painter_;
+    QPainter::CompositionMode saved_;
+};
+
+QImage readableImage(QPaintDevice* device) {
+    if (!device) return {};
+    switch (device->devType()) {
+        case QInternal::Image:
+            return *static_cast<QImage*>(device);
+        case QInternal::Pixmap:
+            return static_cast<QPixmap*>(device)->toImage();
+        case QInternal::Widget:
+            return static_cast<QWidget*>(device)->grab().toImage();
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+QtDrawingTools::QtDrawingTools() {
+    pens_.reserve(kPenSlots);
+    brushes_.reserve(kBrushSlots);
+    fonts_.reserve(kFontSlots);
+}
+
+QtDrawingTools::~QtDrawingTools() {
+    QtDrawingTools::deinit();
+}
+
+// ---- surfaces and painters ------------------------------------------------------------
+
+void QtDrawingTools::init(DeviceContext* dc, const Size& size) {
+    auto* context = dynamic_cast<QtDeviceContext*>(dc);
+    if (!context || !context->isValid())
+        throw std::runtime_error("GdiDrawingTools::init error: incorrect device context");
+    // A new paint may bring a new surface behind the same context.
+    endPainting();
+
+    std::uint64_t w = size.cx;
+    std::uint64_t h = size.cy;
+    if (isDrawingToMemory() && (size.cx > bufferWidth || size.cy > bufferHeight)) {
+        deinit();
+        w = std::max<std::uint64_t>(size.cx, bufferWidth);
+        h = std::max<std::uint64_t>(size.cy, bufferHeight);
+    } else if (size.cx == 0 && size.cy == 0) {
+        const Size largest = maximumTrackingSize();
+        if (largest.cx > bufferWidth || largest.cy > bufferHeight) {
+            deinit();
+            w = largest.cx;
+            h = largest.cy;
+        }
+    }
+
+    if (!initialized) {
+        if (w != 0 && h != 0) {
+            bufferWidth = w;
+            bufferHeight = h;
+        } else {
+            const Size largest = maximumTrackingSize();
+            bufferWidth = largest.cx;
+            bufferHeight = largest.cy;
+        }
+        target_ = context;
+        current_ = Surface::Target;
+        if (memoryBufferEnabled) {
+            memory_ = QImage(toInt(bufferWidth), toInt(bufferHeight), QImage::Format_RGB32);
+            if (!memory_.isNull()) memory_.fill(Qt::black);
+            memoryOrigin_ = {};
+        }
+        initialized = true;
+    } else if (context != target_) {
+        target_ = context;
+    }
+    drawToMemory();
+}
+
+void QtDrawingTools::deinit() {
+    releasePen();
+    releaseFont();
+    endPainting();
+    memory_ = QImage();
+    memoryOrigin_ = {};
+    target_ = nullptr;
+    current_ = Surface::None;
+    initialized = false;
+}
+
+void QtDrawingTools::drawToMemory() {
+    if (memoryBufferEnabled && !memory_.isNull()) current_ = Surface::Memory;
+}
+
+void QtDrawingTools::drawToScreen() {
+    current_ = target_ ? Surface::Target : Surface::None;
+}
+
+bool QtDrawingTools::isDrawingToMemory() const {
+    return current_ == Surface::Memory && !memory_.isNull();
+}
+
+void QtDrawingTools::endPainting() {
+    closeTargetPainter();
+    if (memoryPainter_.isActive()) memoryPainter_.end();
+}
+
+void QtDrawingTools::closeTargetPainter() {
+    if (!targetPainter_) return;
+    if (targetPainter_ == &ownTargetPainter_)
+        ownTargetPainter_.end();
+    else
+        targetPainter_->restore();
+    targetPainter_ = nullptr;
+}
+
+void QtDrawingTools::beginOn(QPainter& painter, QPaintDevice* device, QPoint origin) {
+    if (!device || !painter.begin(device)) return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+    applyMode(painter);
+}
+
+void QtDrawingTools::applyMode(QPainter& painter) const {
+    if (!supportsRasterOps(painter)) return;
+    painter.setCompositionMode(mode_ == RasterMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                        : QPainter::CompositionMode_SourceOver);
+}
+
+QPainter* QtDrawingTools::targetPainter() {
+    if (!target_) return nullptr;
+    if (targetPainter_) return targetPainter_;
+    if (QPainter* external = target_->activePainter()) {
+        external->save();
+        targetBase_ = external->transform();
+        external->setRenderHint(QPainter::Antialiasing, false);
+        external->setBackgroundMode(Qt::TransparentMode);
+        const QPoint o = target_->viewportOrigin();
+        external->setTransform(QTransform::fromTranslate(o.x(), o.y()) * targetBase_);
+        applyMode(*external);
+        targetPainter_ = external;
+        return targetPainter_;
+    }
+    targetBase_ = QTransform();
+    beginOn(ownTargetPainter_, target_->device(), target_->viewportOrigin());
+    if (ownTargetPainter_.isActive()) targetPainter_ = &ownTargetPainter_;
+    return targetPainter_;
+}
+
+QPainter* QtDrawingTools::painter() {
+    switch (current_) {
+        case Surface::Memory:
+            if (!memoryPainter_.isActive()) beginOn(memoryPainter_, &memory_, memoryOrigin_);
+            return memoryPainter_.isActive() ? &memoryPainter_ : nullptr;
+        case Surface::Target:
+            return targetPainter();
+        case Surface::None:
+            break;
+    }
+    return nullptr;
+}
+
+void QtDrawingTools::setViewportOrigin(int x, int y) {
+    const QPoint origin(-x, -y);
+    if (target_) {
+        target_->setViewportOrigin(origin);
+        if (targetPainter_)
+            targetPainter_->setTransform(QTransform::fromTranslate(origin.x(), origin.y()) *
+                                         targetBase_);
+    }
+    if (memoryBufferEnabled) {
+        memoryOrigin_ = origin;
+        if (memoryPainter_.isActive())
+            memoryPainter_.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+    }
+}
+
+void QtDrawingTools::syncMemoryViewportOrigin() {
+    if (!memoryBufferEnabled || !target_) return;
+    memoryOrigin_ = target_->viewportOrigin();
+    if (memoryPainter_.isActive())
+        memoryPainter_.setTransform(
+            QTransform::fromTranslate(memoryOrigin_.x(), memoryOrigin_.y()));
+}
+
+void QtDrawingTools::copyFromMemoryToScreen(const Point& source, const Point& destination,
+                                            const Size& size) {
+    if (!target_ || target_->device() == &memory_)
+        throw std::runtime_error("Programming error in copyFromMemoryToScreen(): context not set");
+    if (memory_.isNull()) return;
+    QPainter* p = targetPainter();
+    if (!p) return;
+    const QTransform saved = p->transform();
+    const QPainter::CompositionMode mode = p->compositionMode();
+    p->setTransform(targetBase_);
+    if (supportsRasterOps(*p)) p->setCompositionMode(QPainter::CompositionMode_Source);
+    const QPoint to = QPoint(destination.x, destination.y) + target_->viewportOrigin();
+    const QPoint from = QPoint(source.x, source.y) + memoryOrigin_;
+    p->drawImage(to, memory_, QRect(from, QSize(toInt(size.cx), toInt(size.cy))));
+    p->setCompositionMode(mode);
+    p->setTransform(saved);
+}
+
+void QtDrawingTools::copyFromScreenToMemory(const Point& source, const Point& destination,
+                                            const Size& size) {
+    if (!target_ || target_->device() == &memory_)
+        throw std::runtime_error("Programming error in copyFromScreenToMemory(): context not set");
+    if (memory_.isNull()) return;
+    const QImage screen = readableImage(target_->device());
+    if (screen.isNull()) return;
+    if (!memoryPainter_.isActive()) beginOn(memoryPainter_, &memory_, memoryOrigin_);
+    if (!memoryPainter_.isActive()) return;
+    const QTransform saved = memoryPainter_.transform();
+    const QPainter::CompositionMode mode = memoryPainter_.compositionMode();
+    memoryPainter_.resetTransform();
+    memoryPainter_.setCompositionMode(QPainter::CompositionMode_Source);
+    const QPoint to = QPoint(destination.x, destination.y) + memoryOrigin_;
+    const QPoint from = QPoint(source.x, source.y) + target_->viewportOrigin();
+    memoryPainter_.drawImage(to, screen, QRect(from, QSize(toInt(size.cx), toInt(size.cy))));
+    memoryPainter_.setCompositionMode(mode);
+    memoryPainter_.setTransform(saved);
+}
+
+void QtDrawingTools::setCopyMode() {
+    mode_ = RasterMode::Copy;
+    if (memoryPainter_.isActive()) applyMode(memoryPainter_);
+    if (targetPainter_) applyMode(*targetPainter_);
+}
+
+void QtDrawingTools::setXorMode() {
+    mode_ = RasterMode::Xor;
+    if (memoryPainter_.isActive()) applyMode(memoryPainter_);
+    if (targetPainter_) applyMode(*targetPainter_);
+}
+
+void QtDrawingTools::setBlackMode() {
+    mode_ = RasterMode::Black;
+    if (memoryPainter_.isActive()) applyMode(memoryPainter_);
+    if (targetPainter_) applyMode(*targetPainter_);
+}
+
+// ---- pens, brushes, fonts ---------------------------------------------------------------
+
+const QPen& QtDrawingTools::penFor(const RgbColor& color, int width) {
+    const RgbColor c = color;
+    const std::uint32_t rgb = packed(c);
+    const int w = width <= 1 ? 0 : width;  // 0 and 1 are both one pixel wide
+    for (const PenEntry& e : pens_)
+        if (e.rgb == rgb && e.width == w) return e.pen;
+    QPen pen(toQColor(c));
+    pen.setWidth(w);
+    if (w == 0) {
+        // One-pixel lines leave out their last pixel, so closed outlines XOR cleanly.
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    if (pens_.size() < kPenSlots) {
+        pens_.push_back({rgb, w, std::move(pen)});
+        return pens_.back().pen;
+    }
+    PenEntry& slot = pens_[nextPen_];
+    nextPen_ = (nextPen_ + 1) % kPenSlots;
+    slot = {rgb, w, std::move(pen)};
+    return slot.pen;
+}
+
+const QBrush& QtDrawingTools::brushFor(const RgbColor& color) {
+    const std::uint32_t rgb = packed(color);
+    for (const BrushEntry& e : brushes_)
+        if (e.rgb == rgb) return e.brush;
+    QBrush brush(toQColor(color));
+    if (brushes_.size() < kBrushSlots) {
+        brushes_.push_back({rgb, std::move(brush)});
+        return brushes_.back().brush;
+    }
+    BrushEntry& slot = brushes_[nextBrush_];
+    nextBrush_ = (nextBrush_ + 1) % kBrushSlots;
+    slot = {rgb, std::move(brush)};
+    return slot.brush;
+}
+
+const std::shared_ptr<QtFontFace>& QtDrawingTools::pointFont(const std::u16string& faceName,
+                                                             int pointSize) {
+    const int pixels = pixelSizeForPointSize(pointSize);
+    for (const FontEntry& e : fonts_)
+        if (e.pixelSize == pixels && e.face == faceName) return e.font;
+    if (fonts_.size() == kFontSlots) fonts_.erase(fonts_.begin());
+    fonts_.push_back({faceName, pixels, std::make_shared<QtFontFace>(labelFont(faceName, pixels))});
+    return fonts_.back().font;
+}
+
+std::shared_ptr<QtFontFace> QtDrawingTools::explicitFont(const std::u16string& faceName, int height,
+                                                         int width, int weight, bool italic,
+                                                         bool underline, bool strikeOut) const {
+    // Negative heights are character heights, positive ones cell heights.
+    int pixels = height < 0 ? -height : height;
+    if (pixels == 0) pixels = kDefaultPixelHeight;
+    QFont font = labelFont(faceName, pixels);
+    if (height > 0) {
+        const int cell = QFontMetrics(font).height();
+        if (cell > 0) font.setPixelSize(std::max(1, pixels * pixels / cell));
+    }
+    if (weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    font.setStrikeOut(strikeOut);
+    if (width != 0) {
+        const int natural = QFontMetrics(font).averageCharWidth();
+        if (natural > 0) font.setStretch(std::clamp(100 * std::abs(width) / natural, 1, 4000));
+    }
+    switch (fontQuality_) {
+        case 3:  // non-antialiased
+            font.setStyleStrategy(QFont::NoAntialias);
+            break;
+        case 4:  // antialiased
+        case 5:  // ClearType
+        case 6:
+            font.setStyleStrategy(QFont::PreferAntialias);
+            break;
+        default:
+            break;
+    }
+    return std::make_shared<QtFontFace>(font);
+}
+
+const QPen& QtDrawingTools::temporaryPen() {
+    return penFor(mode_ == RasterMode::Black ? RgbColor{0, 0, 0} : effectivePenColor(), penWidth);
+}
+
+const QPen& QtDrawingTools::currentSelectedPen() {
+    // Without a selected pen the surface's default pen is used: black, one pixel.
+    const PenDescription* selected = selectedPen();
+    if (!selected) return penFor({0, 0, 0}, 1);
+    if (mode_ == RasterMode::Black) return penFor({0, 0, 0}, selected->width);
+    return activePen_;
+}
+
+void QtDrawingTools::selectPen() {
+    DrawingTools::selectPen();
+    activePen_ = penFor(selectedPen()->color, selectedPen()->width);
+}
+
+void QtDrawingTools::releasePen() {
+    DrawingTools::releasePen();
+    activePen_ = QPen();
+}
+
+void QtDrawingTools::selectFont(const std::u16string& faceName, int pointSize) {
+    DrawingTools::selectFont(faceName, pointSize);
+    if (!fontsAvailable()) return;
+    activeFont_ = pointFont(faceName, pointSize);
+}
+
+void QtDrawingTools::releaseFont() {
+    DrawingTools::releaseFont();
+    activeFont_.reset();
+}
+
+void QtDrawingTools::selectCachedFont(const std::u16string& faceName, int pointSize) {
+    DrawingTools::selectCachedFont(faceName, pointSize);
+    if (!fontsAvailable()) return;
+    const std::string key =
+        QString::fromStdU16String(faceName).toStdString() + std::to_string(pointSize);
+    auto it = fontCache_.find(key);
+    if (it == fontCache_.end())
+        it = fontCache_
+                 .emplace(key, std::make_shared<QtFontFace>(
+                                   labelFont(faceName, pixelSizeForPointSize(pointSize))))
+                 .first;
+    activeFont_ = it->second;
+}
+
+void QtDrawingTools::removeCachedFont(const std::u16string& faceName, int pointSize) {
+    DrawingTools::removeCachedFont(faceName, pointSize);
+    fontCache_.erase(QString::fromStdU16String(faceName).toStdString() + std::to_string(pointSize));
+}
+
+void QtDrawingTools::releaseCachedFont() {
+    DrawingTools::releaseCachedFont();
+    activeFont_.reset();
+}
+
+// ---- primitives ---------------------------------------------------------------------------
+
+void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
+    if (QPainter* p = painter()) {
+        p->setPen(pen);
+        p->drawLine(QPoint(position_.x(), position_.y()), QPoint(to.x, to.y));
+    }
+    position_ = QPoint(to.x, to.y);
+}
+
+void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
+    QPainter* p = painter();
+    if (!p) return;
+    const Rect n = r.normalized();
+    if (pen.width() == 0 && n.width() > 0 && n.height() > 0) {
+        // A one-pixel outline as four edge strips that do not overlap, the quickest
+        // path of the raster engine; every pixel is touched once, as XOR needs.
+        const QColor color = pen.color();
+        p->fillRect(QRect(n.left, n.top, n.width(), 1), color);
+        if (n.height() > 1) p->fillRect(QRect(n.left, n.bottom - 1, n.width(), 1), color);
+        if (n.height() > 2) {
+            p->fillRect(QRect(n.left, n.top + 1, 1, n.height() - 2), color);
+            if (n.width() > 1) p->fillRect(QRect(n.right - 1, n.top + 1, 1, n.height() - 2), color);
+        }
+        return;
+    }
+    p->setPen(pen);
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(outlineRect(r));
+}
+
+void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
+    QPainter* p = painter();
+    if (!p) return;
+    p->setPen(pen);
+    p->setBrush(Qt::NoBrush);
+    p->drawEllipse(outlineRect(r));
+}
+
+void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const Size& half) {
+    const int cx = toInt(half.cx);
+    const int cy = toInt(half.cy);
+    const QPoint points[5] = {{centre.x - cx, centre.y},
+                              {centre.x, centre.y - cy},
+                              {centre.x + cx, centre.y},
+                              {centre.x, centre.y + cy},
+                              {centre.x - cx, centre.y}};
+    if (QPainter* p = painter()) {
+        p->setPen(pen);
+        p->setBrush(Qt::NoBrush);
+        p->drawPolyline(points, 5);
+    }
+    position_ = points[4];
+}
+
+void QtDrawingTools::moveTo(const Point& p) {
+    position_ = QPoint(p.x, p.y);
+}
+
+void QtDrawingTools::lineTo(const Point& p) {
+    lineWith(temporaryPen(), p);
+}
+
+void QtDrawingTools::drawLine(const Point& from, const Point& to) {
+    moveTo(from);
+    lineWith(temporaryPen(), to);
+}
+
+void QtDrawingTools::drawCircle(const Point& centre, int radius) {
+    outlineEllipse(temporaryPen(),
+                   {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+}
+
+void QtDrawingTools::drawEllipse(const Rect& r) {
+    outlineEllipse(temporaryPen(), r);
+}
+
+void QtDrawingTools::drawRectangle(const Rect& r) {
+    outlineRectangle(temporaryPen(), r);
+}
+
+void QtDrawingTools::drawDiamond(const Point& centre, const Size& half) {
+    outlineDiamond(temporaryPen(), centre, half);
+}
+
+void QtDrawingTools::fillRectangle(const Rect& r) {
+    QPainter* p = painter();
+    if (!p) return;
+    const Rect n = r.normalized();
+    PlainComposition plain(*p);
+    p->fillRect(QRect(n.left, n.top, n.width(), n.height()), brushFor(effectiveBrushColor()));
+}
+
+void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
+    QPainter* p = painter();
+    if (!p) return;
+    const int cx = toInt(half.cx);
+    const int cy = toInt(half.cy);
+    const QPoint points[4] = {{centre.x - cx, centre.y},
+                              {centre.x, centre.y - cy},
+                              {centre.x + cx, centre.y},
+                              {centre.x, centre.y + cy}};
+    PlainComposition plain(*p);
+    p->setPen(Qt::NoPen);
+    p->setBrush(brushFor(effectiveBrushColor()));
+    p->drawPolygon(points, 4, Qt::WindingFill);
+}
+
+void QtDrawingTools::fillCircle(const Point& centre, int radius) {
+    fillEllipse({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+}
+
+void QtDrawingTools::fillEllipse(const Rect& r) {
+    QPainter* p = painter();
+    if (!p) return;
+    PlainComposition plain(*p);
+    p->setPen(Qt::NoPen);
+    p->setBrush(brushFor(effectiveBrushColor()));
+    // Without an outline the filled shape is one pixel smaller, as the outline is not drawn.
+    p->drawEllipse(outlineRect(r));
+}
+
+void QtDrawingTools::lineToWithSelectedPen(const Point& p) {
+    lineWith(currentSelectedPen(), p);
+}
+
+void QtDrawingTools::drawLineWithSelectedPen(const Point& from, const Point& to) {
+    moveTo(from);
+    lineWith(currentSelectedPen(), to);
+}
+
+void QtDrawingTools::drawCircleWithSelectedPen(const Point& centre, int radius) {
+    outlineEllipse(currentSelectedPen(),
+                   {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+}
+
+void QtDrawingTools::drawEllipseWithSelectedPen(const Rect& r) {
+    outlineEllipse(currentSelectedPen(), r);
+}
+
+void QtDrawingTools::drawRectangleWithSelectedPen(const Rect& r) {
+    outlineRectangle(currentSelectedPen(), r);
+}
+
+void QtDrawingTools::drawDiamondWithSelectedPen(const Point& centre, const Size& half) {
+    outlineDiamond(currentSelectedPen(), centre, half);
+}
+
+// ---- text ---------------------------------------------------------------------------------
+
+QtFontFace& QtDrawingTools::selectedFace() {
+    // Without a selected font the label font of scale 1 stands in for the surface's default.
+    return activeFont_ ? *activeFont_ : *pointFont(u"Tahoma", kDefaultPointSize);
+}
+
+void QtDrawingTools::textIn(QtFontFace& face, const std::u16string& text, const Rect& r) {
+    QPainter* p = painter();
+    if (!p || text.empty()) return;
+    PlainComposition plain(*p);
+    p->setPen(penFor(effectivePenColor(), 1));
+    face.draw(*p, r, text);
+}
+
+void QtDrawingTools::drawText(const std::u16string& text, const std::u16string& faceName,
+                              int height, int width, int /*orientation*/, int weight, bool italic,
+                              bool underline, bool strikeOut, const Rect& r) {
+    if (!fontsAvailable()) return;
+    textIn(*explicitFont(faceName, height, width, weight, italic, underline, strikeOut), text, r);
+}
+
+void QtDrawingTools::drawText(const std::u16string& text, const std::u16string& faceName,
+                              int pointSize, const Rect& r) {
+    if (!fontsAvailable()) return;
+    textIn(*pointFont(faceName, pointSize), text, r);
+}
+
+Size QtDrawingTools::getTextSize(const std::u16string& text, const std::u16string& faceName,
+                                 int height, int width, int /*orientation*/, int weight,
+                                 bool italic, bool underline, bool strikeOut) {
+    if (!fontsAvailable()) return {};
+    return explicitFont(faceName, height, width, weight, italic, underline, strikeOut)
+        ->measure(text);
+}
+
+Size QtDrawingTools::getTextSize(const std::u16string& text, const std::u16string& faceName,
+                                 int pointSize) {
+    if (!fontsAvailable()) return {};
+    return pointFont(faceName, pointSize)->measure(text);
+}
+
+void QtDrawingTools::drawTextWithSelectedFont(const std::u16string& text, const Rect& r) {
+    if (!fontsAvailable()) return;
+    textIn(selectedFace(), text, r);
+}
+
+Size QtDrawingTools::getTextSizeWithSelectedFont(const std::u16string& text) {
+    if (!fontsAvailable()) return {};
+    return selectedFace().measure(text);
+}
+
+// ---- bitmaps and icons --------------------------------------------------------------------
+
+void QtDrawingTools::selectBitmap(Bitmap& bitmap) {
+    if (auto* qt = dynamic_cast<QtBitmap*>(&bitmap)) qt->setSelected(true);
+}
+
+void QtDrawingTools::deselectBitmap(Bitmap& bitmap) {
+    if (auto* qt = dynamic_cast<QtBitmap*>(&bitmap)) qt->setSelected(false);
+}
+
+void QtDrawingTools::drawBitmap(Bitmap& bitmap, const Point& p, const Rect& part) {
+    auto* qt = dynamic_cast<QtBitmap*>(&bitmap);
+    if (!qt || !qt->isSelected() || qt->image().isNull()) return;
+    // Only the part inside the bitmap is copied, each pixel where it would have gone.
+    const QRect wanted(QPoint(part.left, part.top), QPoint(part.right - 1, part.bottom - 1));
+    const QRect inside = wanted.intersected(qt->image().rect());
+    if (inside.isEmpty()) return;
+    QPainter* painter = this->painter();
+    if (!painter) return;
+    PlainComposition plain(*painter);
+    painter->drawImage(QPoint(p.x + inside.left() - part.left, p.y + inside.top() - part.top),
+                       qt->image(), inside);
+}
+
+void QtDrawingTools::drawBitmap(Bitmap& bitmap, const Point& p) {
+    drawBitmap(bitmap, p, {0, 0, bitmap.getWidth(), bitmap.getHeight()});
+}
+
+void QtDrawingTools::drawIcon(Icon& icon, const Point& p, const Size& size) {
+    // The image is loaded on the icon's first drawing and kept with the icon.
+    if (!icon.impl()) {
+        icon.setImpl(std::make_unique<QtIconImpl>(&icon));
+        icon.load();
+    }
+    IconImpl* impl = icon.impl();
+    if (impl && impl->isLoaded())
+        impl->draw(p, size, *this);
+    else
+        drawMissingIcon(p, size);
+}
+
+void QtDrawingTools::drawImage(const QImage& image, const Point& p, const Size& size) {
+    if (image.isNull()) return;
+    QPainter* painter = this->painter();
+    if (!painter) return;
+    PlainComposition plain(*painter);
+    if (size.cx == 0 || size.cy == 0)
+        painter->drawImage(QPoint(p.x, p.y), image);
+    else
+        painter->drawImage(QRect(p.x, p.y, toInt(size.cx), toInt(size.cy)), image);
+}
+
+}  // namespace nx

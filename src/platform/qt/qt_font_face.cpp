@@ -1,0 +1,81 @@
+// nx::QtFontFace: glyph tables of a label font and its two text paths.
+#include "platform/qt/qt_font_face.h"
+
+#include <cmath>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+namespace nx {
+
+QtFontFace::QtFontFace(QFont font) : font_(std::move(font)) {
+    font_.setKerning(false);
+    const QFontMetrics metrics(font_);
+    height_ = metrics.height();
+    ascent_ = metrics.ascent();
+    raw_ = QRawFont::fromFont(font_);
+    if (!raw_.isValid()) return;
+    std::array<QChar, kDirectLimit> chars;
+    for (char16_t c = 0; c < kDirectLimit; ++c) chars[c] = QChar(c);
+    int count = kDirectLimit;
+    std::array<quint32, kDirectLimit> indexes{};
+    if (!raw_.glyphIndexesForChars(chars.data(), kDirectLimit, indexes.data(), &count) ||
+        count != kDirectLimit)
+        return;
+    std::array<QPointF, kDirectLimit> advances;
+    if (!raw_.advancesForGlyphIndexes(indexes.data(), advances.data(), kDirectLimit,
+                                      QRawFont::SeparateAdvances))
+        return;
+    for (std::size_t i = 0; i < kDirectLimit; ++i) {
+        glyphs_[i] = indexes[i];
+        advances_[i] = advances[i].x();
+    }
+    run_.setRawFont(raw_);
+}
+
+bool QtFontFace::direct(const std::u16string& text) const {
+    if (!raw_.isValid()) return false;
+    for (char16_t c : text)
+        if (c >= kDirectLimit || c < 0x20 || glyphs_[c] == 0) return false;
+    return true;
+}
+
+int QtFontFace::directWidth(const std::u16string& text) const {
+    qreal width = 0;
+    for (char16_t c : text) width += advances_[c];
+    return static_cast<int>(std::lround(width));  // as Qt rounds its own advances
+}
+
+Size QtFontFace::measure(const std::u16string& text) {
+    const int width = direct(text)
+                          ? directWidth(text)
+                          : QFontMetrics(font_).horizontalAdvance(QString::fromStdU16String(text));
+    return {static_cast<std::uint64_t>(width > 0 ? width : 0),
+            static_cast<std::uint64_t>(height_ > 0 ? height_ : 0)};
+}
+
+void QtFontFace::draw(QPainter& painter, const Rect& r, const std::u16string& text) {
+    if (text.empty()) return;
+    const int baseline = r.top + ascent_;
+    if (!direct(text)) {
+        const QString s = QString::fromStdU16String(text);
+        const int width = QFontMetrics(font_).horizontalAdvance(s);
+        painter.setFont(font_);
+        painter.drawText(QPoint(r.left + (r.width() - width) / 2, baseline), s);
+        return;
+    }
+    runGlyphs_.resize(text.size());
+    runPositions_.resize(text.size());
+    qreal x = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        runGlyphs_[i] = glyphs_[text[i]];
+        runPositions_[i] = QPointF(x, 0);
+        x += advances_[text[i]];
+    }
+    run_.setRawData(runGlyphs_.data(), runPositions_.data(), static_cast<int>(text.size()));
+    const int left = r.left + (r.width() - directWidth(text)) / 2;
+    painter.drawGlyphRun(QPointF(left, baseline), run_);
+}
+
+}  // namespace nx

@@ -1,0 +1,57 @@
+// nx::QtFontFace: one label font with its metrics, measuring and drawing single-line text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QPointF>
+#include <QRawFont>
+
+#include "views/geometry.h"
+
+class QPainter;
+
+namespace nx {
+
+// Text is laid out glyph by glyph from the font's own advances, without kerning, so
+// that measuring and drawing agree to the pixel. Latin text, the common case for
+// labels, takes a path that neither shapes nor allocates; other text goes through
+// Qt's full text layout (with font fallback), also without kerning.
+class QtFontFace {
+public:
+    explicit QtFontFace(QFont font);
+    QtFontFace(const QtFontFace&) = delete;
+    QtFontFace& operator=(const QtFontFace&) = delete;
+
+    const QFont& font() const { return font_; }
+    int height() const { return height_; }
+    int ascent() const { return ascent_; }
+
+    // (advance width, line height).
+    Size measure(const std::u16string& text);
+    // One line, centred horizontally in r and aligned to its top; the painter's pen
+    // gives the colour.
+    void draw(QPainter& painter, const Rect& r, const std::u16string& text);
+
+private:
+    static constexpr char16_t kDirectLimit = 0x250;  // Basic Latin up to Latin Extended-B
+
+    bool direct(const std::u16string& text) const;
+    int directWidth(const std::u16string& text) const;
+
+    QFont font_;
+    int height_ = 0;
+    int ascent_ = 0;
+    QRawFont raw_;
+    std::array<std::uint32_t, kDirectLimit> glyphs_{};  // 0 where the face has no glyph
+    std::array<qreal, kDirectLimit> advances_{};
+    std::vector<quint32> runGlyphs_;
+    std::vector<QPointF> runPositions_;
+    QGlyphRun run_;
+};
+
+}  // namespace nx

@@ -1,0 +1,24 @@
+// Label fonts for the Qt back end: the bundled face, point-to-pixel sizes, font lookup.
+#pragma once
+
+#include <string>
+
+#include <QFont>
+
+namespace nx {
+
+// Geometry must not depend on the machine, so point sizes are converted at a fixed 96 dpi.
+inline constexpr int kLogicalDpi = 96;
+
+// Tenths of a point to pixels: round(96 x |pointSize| / 720), at least 1 pixel.
+int pixelSizeForPointSize(int pointSize);
+
+// The face asked for, falling back to "DejaVu Sans" when it is not installed. The first
+// call registers /usr/share/wine/fonts/tahoma.ttf (outside fontconfig's path) when the
+// system has no "Tahoma" of its own. Needs a QGuiApplication.
+QFont labelFont(const std::u16string& faceName, int pixelSize);
+
+// Name of the family used when a face is missing.
+inline constexpr const char* kFallbackFamily = "DejaVu Sans";
+
+}  // namespace nx

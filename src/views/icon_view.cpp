@@ -1,0 +1,363 @@
+// Geometry, labels and records of nx::IconView.
+#include "views/icon_view.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+#include <stdexcept>
+
+#include <tinyxml.h>
+#include <utf8.h>
+
+#include "properties/named_properties.h"
+#include "properties/string_property.h"
+#include "properties/text_io.h"
+#include "views/drawing_tools.h"
+#include "views/graph_view.h"
+#include "views/view_records.h"
+
+namespace nx {
+
+const char* const IconView::kPositionNames[] = {
+    "N",        "NE",        "E",        "SE",        "S",        "SW",
+    "W",        "NW",        "CENTER",   "N_INSIDE",  "NE_INSIDE", "E_INSIDE",
+    "SE_INSIDE", "S_INSIDE", "SW_INSIDE", "W_INSIDE", "NW_INSIDE", nullptr};
+
+namespace {
+
+constexpr int kPositionCount = 17;
+constexpr int kLabelPointSize = 75;
+const std::u16string kLabelFace = u"Tahoma";
+
+std::string positionText(int code) {
+    return code >= 0 && code < kPositionCount ? IconView::kPositionNames[code]
+                                              : std::to_string(code);
+}
+
+std::string colorText(const RgbColor& c) {
+    std::ostringstream out;
+    out << c;
+    return out.str();
+}
+
+RgbColor parseColor(const std::string& text) {
+    RgbColor c;
+    std::uint8_t* channels[] = {&c.red, &c.green, &c.blue};
+    std::size_t start = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t end = i < 2 ? text.find(',', start) : text.size();
+        std::int32_t value = -1;
+        if (end == std::string::npos ||
+            !text::parseInt32(text.substr(start, end - start), value) || value < 0 ||
+            value > 255)
+            throw std::runtime_error("Failed to read a value of type 'RgbColor'");
+        *channels[i] = static_cast<std::uint8_t>(value);
+        start = end + 1;
+    }
+    return c;
+}
+
+// A colour is red,green,blue; when the field separator is a comma it spans three fields.
+RgbColor readColorField(std::istream& in) {
+    std::string text = records::readField(in);
+    for (int extra = 0; extra < 2 && std::count(text.begin(), text.end(), ',') < 2; ++extra)
+        text += ',' + records::readField(in);
+    return parseColor(text);
+}
+
+// Like records::nextTextChild, but an element without text reads as empty.
+const TiXmlElement* nextChild(const TiXmlElement& parent, const TiXmlElement* previous,
+                              const char* name, std::string& text) {
+    const TiXmlElement* child =
+        previous ? previous->NextSiblingElement(name) : parent.FirstChildElement(name);
+    if (!child)
+        throw std::runtime_error(std::string("Failed to read \"") + name +
+                                 "\" from XML element");
+    const char* value = child->GetText();
+    text = value ? value : "";
+    return child;
+}
+
+std::u16string fromUtf8(const std::string& text) { return utf8::utf8to16(text); }
+std::string toUtf8(const std::u16string& text) { return utf8::utf16to8(text); }
+
+}  // namespace
+
+int IconView::positionFromName(const std::string& name) {
+    for (int i = 0; kPositionNames[i]; ++i)
+        if (name == kPositionNames[i]) return i;
+    throw std::runtime_error("Unknown IconView::IconTextPos");
+}
+
+IconView::IconView(const std::u16string& fileName, const std::u16string& iconName, int id,
+                   int index, int size, const RgbColor& nameTextColor, int namePosition,
+                   const RgbColor& weightTextColor, int weightPosition)
+    : IconView(IconParameters{fileName, iconName, id, index, size, nameTextColor, namePosition,
+                              weightTextColor, weightPosition}) {}
+
+IconView::IconView(const IconParameters& p)
+    : size_(p.size),
+      nameTextColor_(p.nameTextColor),
+      weightTextColor_(p.weightTextColor),
+      namePosition_(p.namePosition),
+      weightPosition_(p.weightPosition) {
+    recordSource(icon_, p);
+    const auto edge = static_cast<std::size_t>(iconSize());
+    contour_ = std::make_unique<RectContour>(edge, edge);
+    updateGeometry(1.0, 1.0);
+    parameterValues_ = {
+        toUtf8(icon_.fileName()),
+        toUtf8(icon_.name()),
+        std::to_string(icon_.id()),
+        std::to_string(icon_.index()),
+        std::to_string(icon_.getSize() < 1 ? kDefaultIconSize : icon_.getSize()),
+        colorText(nameTextColor_),
+        positionText(namePosition_),
+        colorText(weightTextColor_),
+        positionText(weightPosition_),
+    };
+    getParameterDescriptors();  // built on first construction
+}
+
+void IconView::recordSource(Icon& icon, const IconParameters& p) {
+    // The index is not recorded: associated icons always use index 0.
+    if (p.fileName.empty() && p.iconName.empty() && p.id >= 1 && p.size == 0) {
+        icon.setResource(p.id);
+    } else if (p.fileName.empty() && p.iconName.empty() && p.id > 0 && p.size > 0) {
+        icon.setResource(p.id, p.size);
+    } else if (!p.fileName.empty()) {
+        icon.setFileWithSize(p.fileName, p.size);
+    } else if (!p.iconName.empty()) {
+        // A resource name alone is kept too, so it is drawn and survives saving.
+        if (p.size > 0)
+            icon.setResource(p.iconName, p.size);
+        else
+            icon.setResource(p.iconName);
+    }
+}
+
+bool IconView::matches(const IconParameters& p) const {
+    return p.fileName == icon_.fileName() && p.iconName == icon_.name() && p.id == icon_.id() &&
+           p.index == icon_.index() && p.size == icon_.getSize() &&
+           p.nameTextColor == nameTextColor_ && p.namePosition == namePosition_ &&
+           p.weightTextColor == weightTextColor_ && p.weightPosition == weightPosition_;
+}
+
+const std::vector<ParameterDescriptor>& IconView::getParameterDescriptors() const {
+    static const std::vector<ParameterDescriptor> table = {
+        {ParameterDescriptor::Text, "File", nullptr, ""},
+        {ParameterDescriptor::Text, "Name", nullptr, ""},
+        {ParameterDescriptor::Number, "ID", nullptr, "0"},
+        {ParameterDescriptor::Number, "Index", nullptr, "0"},
+        {ParameterDescriptor::Number, "Size", nullptr, "32"},
+        {ParameterDescriptor::Colour, "Name Text Color", nullptr, "0,0,0"},
+        {ParameterDescriptor::Choice, "Name Position", kPositionNames, "NE"},
+        {ParameterDescriptor::Colour, "Weight Text Color", nullptr, "0,0,0"},
+        {ParameterDescriptor::Choice, "Weight Position", kPositionNames, "E"},
+    };
+    return table;
+}
+
+void IconView::resetPropertyIndices() {
+    nameIndices_.reset();
+    weightIndices_.reset();
+}
+
+int IconView::iconSize() const {
+    // Size 0 asks for the default icon size, which is what gets drawn.
+    return icon_.getSize() < 1 ? kDefaultIconSize : icon_.getSize();
+}
+
+void IconView::updateGeometry(const GraphView& view) { updateGeometry(view.scaleX, view.scaleY); }
+
+void IconView::updateGeometry(double sx, double sy) {
+    const int s = iconSize();
+    if (sx == 1.0 && sy == 1.0) {
+        halfWidth_ = halfHeight_ = s / 2;
+        penUnit_ = 1;
+        for (int k = 2; k <= 5; ++k) offsets_[k - 2] = {k, k};
+        return;
+    }
+    halfWidth_ = static_cast<int>(s * sx * 0.5);
+    halfHeight_ = static_cast<int>(s * sy * 0.5);
+    penUnit_ = static_cast<int>(sx);
+    for (int k = 2; k <= 5; ++k)
+        offsets_[k - 2] = {static_cast<int>(k * sx), static_cast<int>(k * sy)};
+}
+
+void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) {
+    updateGeometry(view);
+    DrawingTools* tools = view.drawingTools();
+    if (!tools) return;
+    const double sx = view.scaleX;
+    const double sy = view.scaleY;
+    const Point at = view.devicePosition(vertex, viewProperties);
+    const int s = iconSize();
+    int w = s;
+    int h = s;
+    if (sx != 1.0 || sy != 1.0) {
+        w = static_cast<int>(s * sx);
+        h = static_cast<int>(s * sy);
+    }
+    tools->drawIcon(icon_, {at.x - w / 2, at.y - h / 2},
+                    {static_cast<std::uint64_t>(std::max(w, 0)),
+                     static_cast<std::uint64_t>(std::max(h, 0))});
+
+    // Only the name is written; icon views draw no weight.
+    static const Name namePrototype;
+    if (auto* name = dynamic_cast<const Name*>(findLabelProperty(
+            namePrototype, nameIndices_, *vertex, view.graph(), viewProperties));
+        name && !name->get().empty()) {
+        ScopedFont font(tools, kLabelFace, static_cast<int>(sx * kLabelPointSize));
+        const Size size = tools->getTextSizeWithSelectedFont(name->get());
+        tools->setPenColor(nameTextColor_);
+        tools->drawTextWithSelectedFont(name->get(),
+                                        getTextRectangle(at.x, at.y, size, namePosition_));
+    }
+}
+
+Rect IconView::getBoundingRectangle(Vertex* vertex, GraphView& view,
+                                    ActualProperties* viewProperties) {
+    updateGeometry(view);
+    const Point at = view.devicePosition(vertex, viewProperties);
+    return {at.x - halfWidth_, at.y - halfHeight_, at.x + halfWidth_, at.y + halfHeight_};
+}
+
+Rect IconView::getUpdateRectangle(Vertex* vertex, GraphView& view,
+                                  ActualProperties* viewProperties) {
+    static const Name namePrototype;
+    static const Weight weightPrototype;
+    Rect r = getBoundingRectangle(vertex, view, viewProperties);
+    const Graph* graph = view.graph();
+    int n = 0;
+    int m = 0;
+    if (const Property* name =
+            findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
+        n = 6 * static_cast<int>(labelText(*name).size());
+    if (const Property* weight =
+            findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
+        m = 2 * (3 * static_cast<int>(labelText(*weight).size()) + 6);
+    if (n != 0 || m != 0) {
+        const int wide = std::max(n, m);
+        r.left -= wide;
+        r.right += wide;
+        r.top -= 16;
+        r.bottom += 16;
+    }
+    return {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
+}
+
+Size IconView::getSize() const {
+    const auto s = static_cast<std::uint64_t>(iconSize());
+    return {s, s};
+}
+
+Point IconView::getContourPoint(const Point& direction, GraphView& view, Point& companion) {
+    Point point;
+    contour_->getContourPoint(direction, point, companion, view.scaleX, view.scaleY);
+    return point;
+}
+
+bool IconView::hitTest(const Point& centre, const Point& position) const {
+    const long long half = iconSize() / 2;
+    return std::llabs(static_cast<long long>(position.x) - centre.x) <= half &&
+           std::llabs(static_cast<long long>(position.y) - centre.y) <= half;
+}
+
+Rect IconView::getTextRectangle(int x, int y, const Size& text, int position) const {
+    const int tw = static_cast<int>(text.cx);
+    const int th = static_cast<int>(text.cy);
+    const int hw = halfWidth_;
+    const int hh = halfHeight_;
+    const int u = penUnit_;
+    const int o2y = offset(2).y;
+    const int o4x = offset(4).x;
+    const int o5y = offset(5).y;
+    switch (position) {
+        case N: return {x - tw / 2, y - hh - o2y - th, x + tw / 2 + u, y - hh};
+        case NE: return {x + hw + o4x, y - hh - o2y - th, x + hw + o4x + tw + 1, y - hh};
+        case E: return {x + hw + o4x, y - th / 2, x + hw + o4x + tw + 1, y + th / 2 + u};
+        case SE: return {x + hw + o4x, y + hh + o5y, x + hw + o4x + tw + 1, y + hh + o5y + th};
+        case S: return {x - tw / 2, y + hh + o5y, x + tw / 2 + u, y + hh + o5y + th};
+        case SW: return {x - hw - o4x - tw, y + hh + o5y, x - hw - o4x, y + hh + o5y + th};
+        case W: return {x - hw - o4x - tw, y - th / 2, x - hw - o4x, y + th / 2 + u};
+        case NW: return {x - hw - o4x - tw, y - hh - o5y - th, x - hw - o4x, y - hh};
+        case CENTER: return {x - tw / 2, y - th / 2, x + tw / 2 + u, y + th / 2 + u};
+        case N_INSIDE: return {x - tw / 2, y - hh, x + tw / 2 + u, y - hh + o2y + th};
+        case NE_INSIDE: return {x + hw - tw, y - hh, x + hw, y - hh + o2y + th};
+        case E_INSIDE: return {x + hw - tw, y - th / 2, x + hw, y + th / 2 + u};
+        case SE_INSIDE: return {x + hw - tw, y + hh - th, x + hw, y + hh + o2y};
+        case S_INSIDE: return {x - tw / 2, y + hh - th, x + tw / 2 + u, y + hh + o2y};
+        case SW_INSIDE: return {x - hw, y + hh - th, x - hw + tw, y + hh + o2y};
+        case W_INSIDE: return {x - hw, y - th / 2, x - hw + tw, y + th / 2 + u};
+        case NW_INSIDE: return {x - hw, y - hh, x - hw + tw, y - hh + o2y + th};
+        default:
+            throw std::runtime_error(
+                "Error in nx::IconView::getTextRectangle: Incorrect text position");
+    }
+}
+
+void IconView::saveToStream(std::ostream& out) const {
+    const char sep = records::separator();
+    out << getClassId() << sep << toUtf8(icon_.fileName()) << sep << toUtf8(icon_.name()) << sep
+        << icon_.id() << sep << icon_.index() << sep << icon_.getSize() << sep << nameTextColor_
+        << sep << namePosition_ << sep << weightTextColor_ << sep << weightPosition_ << sep
+        << '#';
+}
+
+void IconView::saveToXml(TiXmlElement& element) const {
+    element.SetAttribute("ClassId", getClassId());
+    element.SetAttribute("ClassName", "IconView");
+    records::appendTextChild(element, "FileName", toUtf8(icon_.fileName()));
+    records::appendTextChild(element, "Name", toUtf8(icon_.name()));
+    records::appendTextChild(element, "Id", std::to_string(icon_.id()));
+    records::appendTextChild(element, "Index", std::to_string(icon_.index()));
+    records::appendTextChild(element, "Size", std::to_string(icon_.getSize()));
+    records::appendTextChild(element, "NameTextColor", colorText(nameTextColor_));
+    records::appendTextChild(element, "NamePos", positionText(namePosition_));
+    records::appendTextChild(element, "WeightTextColor", colorText(weightTextColor_));
+    records::appendTextChild(element, "WeightPos", positionText(weightPosition_));
+}
+
+IconParameters IconParameters::readStream(std::istream& in, bool byName) {
+    IconParameters p;
+    p.fileName = fromUtf8(records::readField(in));
+    p.iconName = fromUtf8(records::readField(in));
+    p.id = records::readIntField(in);
+    p.index = records::readIntField(in);
+    p.size = records::readIntField(in);
+    p.nameTextColor = readColorField(in);
+    p.namePosition = byName ? IconView::positionFromName(records::readField(in))
+                            : records::readIntField(in);
+    p.weightTextColor = readColorField(in);
+    p.weightPosition = byName ? IconView::positionFromName(records::readField(in))
+                              : records::readIntField(in);
+    records::readEndMark(in);
+    return p;
+}
+
+IconParameters IconParameters::readXml(const TiXmlElement& element) {
+    IconParameters p;
+    std::string text;
+    const TiXmlElement* at = nextChild(element, nullptr, "FileName", text);
+    p.fileName = fromUtf8(text);
+    at = nextChild(element, at, "Name", text);
+    p.iconName = fromUtf8(text);
+    at = records::nextTextChild(element, at, "Id", text);
+    p.id = records::leadingInt(text);
+    at = records::nextTextChild(element, at, "Index", text);
+    p.index = records::leadingInt(text);
+    at = records::nextTextChild(element, at, "Size", text);
+    p.size = records::leadingInt(text);
+    at = records::nextTextChild(element, at, "NameTextColor", text);
+    p.nameTextColor = parseColor(text);
+    at = records::nextTextChild(element, at, "NamePos", text);
+    p.namePosition = IconView::positionFromName(text);
+    at = records::nextTextChild(element, at, "WeightTextColor", text);
+    p.weightTextColor = parseColor(text);
+    records::nextTextChild(element, at, "WeightPos", text);
+    p.weightPosition = IconView::positionFromName(text);
+    return p;
+}
+
+}  // namespace nx

@@ -1,0 +1,34 @@
+// Find-or-create of icon views in the vertex view factory.
+#include <memory>
+
+#include "views/icon_view.h"
+#include "views/vertex_view_factory.h"
+
+namespace nx {
+
+VertexView* VertexViewFactory::getIconView(const std::u16string& fileName,
+                                           const std::u16string& iconName, int id, int index,
+                                           int size, const RgbColor& nameTextColor,
+                                           int namePosition, const RgbColor& weightTextColor,
+                                           int weightPosition) {
+    return getIconView(IconParameters{fileName, iconName, id, index, size, nameTextColor,
+                                      namePosition, weightTextColor, weightPosition});
+}
+
+VertexView* VertexViewFactory::getIconView(const IconParameters& p) {
+    ScopedLock lock(&mutex_);
+    for (VertexView* view : views_) {
+        auto* icon = dynamic_cast<IconView*>(view);
+        if (icon && icon->matches(p)) {
+            icon->acquire();
+            return icon;
+        }
+    }
+    auto made = std::make_unique<IconView>(p);
+    made->setId(static_cast<unsigned>(views_.size()));
+    views_.push_back(made.get());
+    made->acquire();
+    return made.release();
+}
+
+}  // namespace nx
