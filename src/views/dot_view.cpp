@@ -1,0 +1,307 @@
+// Shared geometry, labels and records of the dot vertex views.
+#include "views/dot_view.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+#include <tinyxml.h>
+
+#include "properties/named_properties.h"
+#include "properties/string_property.h"
+#include "views/drawing_tools.h"
+#include "views/graph_view.h"
+#include "views/view_records.h"
+
+namespace nx {
+
+const char* const DotView::kColorNames[] = {"Blue", "Red", "Green", "Yellow", "Gray", nullptr};
+const char* const DotView::kPositionNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW",
+                                               nullptr};
+
+namespace {
+
+struct Tones {
+    RgbColor light, medium, dark;
+};
+
+constexpr Tones kTones[] = {
+    {{184, 184, 255}, {130, 130, 255}, {82, 82, 255}},
+    {{255, 184, 148}, {245, 130, 108}, {212, 82, 64}},
+    {{128, 224, 72}, {86, 196, 36}, {24, 128, 12}},
+    {{255, 228, 130}, {245, 196, 84}, {208, 148, 36}},
+    {{204, 204, 204}, {130, 130, 130}, {82, 82, 82}},
+};
+
+constexpr double kBevelSteps[] = {1.7, 2.7, 3.7, 4.7, 5.7};
+constexpr int kLabelPointSize = 75;
+const std::u16string kLabelFace = u"Tahoma";
+
+int indexOfName(const char* const* names, const std::string& name) {
+    for (int i = 0; names[i]; ++i)
+        if (name == names[i]) return i;
+    return -1;
+}
+
+const std::string& nameOrNumber(const char* const* names, int count, int code,
+                                std::string& scratch) {
+    scratch = code >= 0 && code < count ? names[code] : std::to_string(code);
+    return scratch;
+}
+
+}  // namespace
+
+int DotView::colorFromName(const std::string& name) {
+    const int code = indexOfName(kColorNames, name);
+    if (code < 0) throw std::runtime_error("Unknown DotView::DotColor");
+    return code;
+}
+
+int DotView::positionFromName(const std::string& name) {
+    const int code = indexOfName(kPositionNames, name);
+    if (code < 0) throw std::runtime_error("Unknown DotView::DotTextPos");
+    return code;
+}
+
+DotView::DotView(const DotParameters& p) : parameters_(p) {
+    auto valid = [](int code) { return code >= 0 && code <= 4; };
+    if (!valid(p.outerColor) || !valid(p.innerColor))
+        throw std::runtime_error("Error in nx::DotView : Incorrect color");
+    outerLight_ = kTones[p.outerColor].light;
+    outerDark_ = kTones[p.outerColor].dark;
+    innerLight_ = kTones[p.innerColor].light;
+    innerMedium_ = kTones[p.innerColor].medium;
+    innerDark_ = kTones[p.innerColor].dark;
+    std::string scratch;
+    parameterValues_ = {
+        p.isFilled ? "True" : "False",
+        kColorNames[p.outerColor],
+        kColorNames[p.innerColor],
+        nameOrNumber(kPositionNames, 8, p.namePosition, scratch),
+        nameOrNumber(kPositionNames, 8, p.weightPosition, scratch),
+        std::to_string(p.size),
+    };
+    getParameterDescriptors();  // built on first construction
+}
+
+const std::vector<ParameterDescriptor>& DotView::getParameterDescriptors() const {
+    static const std::vector<ParameterDescriptor> table = {
+        {ParameterDescriptor::YesNo, "Is Filled", nullptr, "False"},
+        {ParameterDescriptor::Choice, "Color", kColorNames, "Gray"},
+        {ParameterDescriptor::Choice, "Inner Color", kColorNames, "Gray"},
+        {ParameterDescriptor::Choice, "Name Position", kPositionNames, "NE"},
+        {ParameterDescriptor::Choice, "Weight Position", kPositionNames, "E"},
+        {ParameterDescriptor::Number, "Size", nullptr, "9"},
+    };
+    return table;
+}
+
+void DotView::resetPropertyIndices() {
+    nameIndices_.reset();
+    weightIndices_.reset();
+}
+
+void DotView::updateGeometry(const GraphView& view) {
+    const double sx = view.scaleX;
+    const double sy = view.scaleY;
+    const int size = parameters_.size;
+    if (sx == 1.0 && sy == 1.0) {
+        halfWidth_ = halfHeight_ = size;
+        penUnit_ = 1;
+        for (int k = 2; k <= 6; ++k) {
+            offsets_[k - 2] = {k, k};
+            bevels_[k - 2] = {k, k};
+        }
+        return;
+    }
+    halfWidth_ = scaled(size, sx);
+    halfHeight_ = scaled(size, sy);
+    penUnit_ = static_cast<int>(sx);
+    for (int k = 2; k <= 6; ++k) offsets_[k - 2] = {scaled(k, sx), scaled(k, sy)};
+    for (int i = 0; i < 5; ++i)
+        bevels_[i] = {scaled(kBevelSteps[i], sx), scaled(kBevelSteps[i], sy)};
+}
+
+Rect DotView::shapeBounds(int x, int y) const {
+    return {x - halfWidth_, y - halfHeight_, x + halfWidth_, y + halfHeight_};
+}
+
+void DotView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) {
+    updateGeometry(view);
+    DrawingTools* tools = view.drawingTools();
+    if (!tools) return;
+    const Point at = view.devicePosition(vertex, viewProperties);
+    // Shape and fill reselect the pen as colours change and release it once.
+    drawShape(*tools, at.x, at.y);
+    if (parameters_.isFilled && parameters_.size >= 3) {
+        tools->penWidth = penUnit_;
+        drawFill(*tools, at.x, at.y);
+    }
+    tools->releasePen();
+    drawLabels(*tools, vertex, view, viewProperties, at.x, at.y, view.scaleX);
+}
+
+void DotView::drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
+                         ActualProperties* viewProperties, int x, int y, double sx) {
+    static const Name namePrototype;
+    static const Weight weightPrototype;
+    const int pointSize = scaled(kLabelPointSize, sx);
+    const Graph* graph = view.graph();
+    if (auto* name = dynamic_cast<const Name*>(
+            findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties));
+        name && !name->get().empty()) {
+        ScopedFont font(&tools, kLabelFace, pointSize);
+        const Size size = tools.getTextSizeWithSelectedFont(name->get());
+        tools.setPenColor(outerDark_);
+        tools.drawTextWithSelectedFont(name->get(),
+                                       getTextRectangle(x, y, size, parameters_.namePosition));
+    }
+    if (const Property* weight =
+            findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties)) {
+        const std::u16string text = u"(" + labelText(*weight) + u")";
+        const Size size = tools.getTextSize(text, kLabelFace, pointSize);
+        tools.setPenColor(innerDark_);
+        tools.drawText(text, kLabelFace, pointSize,
+                       getTextRectangle(x, y, size, parameters_.weightPosition));
+    }
+}
+
+Rect DotView::getBoundingRectangle(Vertex* vertex, GraphView& view,
+                                   ActualProperties* viewProperties) {
+    updateGeometry(view);
+    const Point at = view.devicePosition(vertex, viewProperties);
+    return shapeBounds(at.x, at.y);
+}
+
+Rect DotView::getUpdateRectangle(Vertex* vertex, GraphView& view,
+                                 ActualProperties* viewProperties) {
+    static const Name namePrototype;
+    static const Weight weightPrototype;
+    Rect r = getBoundingRectangle(vertex, view, viewProperties);
+    const Graph* graph = view.graph();
+    int n = 0;
+    int m = 0;
+    if (const Property* name =
+            findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
+        n = 6 * static_cast<int>(labelText(*name).size());
+    if (const Property* weight =
+            findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
+        m = 2 * (3 * static_cast<int>(labelText(*weight).size()) + 6);
+    if (n != 0 || m != 0) {
+        const int wide = std::max(n, m);
+        r.left -= wide;
+        r.right += wide;
+        r.top -= 16;
+        r.bottom += 16;
+    }
+    return {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
+}
+
+Size DotView::getSize() const {
+    const auto side = static_cast<std::uint64_t>(2 * parameters_.size);
+    return {side, side};
+}
+
+Point DotView::getContourPoint(const Point& d, GraphView& view, Point& companion) {
+    updateGeometry(view);
+    const int hw = halfWidth_ + 1;
+    const int hh = halfHeight_ + 1;
+    if (d.x == 0 && d.y == 0) {
+        companion = {hw, hh};
+        return companion;
+    }
+    if (std::abs(d.y) < std::abs(d.x)) {
+        const int px = d.x <= 0 ? -hw : hw;
+        const int py = static_cast<int>(static_cast<long long>(d.y) * px / d.x);
+        companion = {px, py + 1};
+        return {px, py};
+    }
+    const int py = d.y <= 0 ? -hh : hh;
+    const int px = static_cast<int>(static_cast<long long>(d.x) * py / d.y);
+    const bool right = d.x == 0 || (d.x < 0 && d.y > 0) || (d.x > 0 && d.y <= 0);
+    companion = {right ? px + 1 : px - 1, py};
+    return {px, py};
+}
+
+bool DotView::hitTest(const Point& centre, const Point& position) const {
+    return std::abs(static_cast<long long>(position.x) - centre.x) <= parameters_.size &&
+           std::abs(static_cast<long long>(position.y) - centre.y) <= parameters_.size;
+}
+
+Rect DotView::getTextRectangle(int x, int y, const Size& text, int position) const {
+    const int w = static_cast<int>(text.cx);
+    const int h = static_cast<int>(text.cy);
+    const int hw = halfWidth_;
+    const int hh = halfHeight_;
+    const int pu = penUnit_;
+    const Point o2 = o(2), o4 = o(4), o5 = o(5);
+    switch (position) {
+        case N: return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};
+        case NE: return {x + hw + o4.x, y - hh - o2.y - h, x + hw + o4.x + w + 1, y - hh};
+        case E: return {x + hw + o4.x, y - h / 2, x + hw + o4.x + w + 1, y + h / 2 + pu};
+        case SE: return {x + hw + o4.x, y + hh + o5.y, x + hw + o4.x + w + 1, y + hh + o5.y + h};
+        case S: return {x - w / 2, y + hh + o5.y, x + w / 2 + pu, y + hh + o5.y + h};
+        case SW: return {x - hw - o4.x - w, y + hh + o5.y, x - hw - o4.x, y + hh + o5.y + h};
+        case W: return {x - hw - o4.x - w, y - h / 2, x - hw - o4.x, y + h / 2 + pu};
+        case NW: return {x - hw - o4.x - w, y - hh - o5.y - h, x - hw - o4.x, y - hh};
+        default:
+            throw std::runtime_error(
+                "Error in nx::DotView::getTextRectangle: Incorrect text position");
+    }
+}
+
+void DotView::saveToStream(std::ostream& out) const {
+    const char sep = records::separator();
+    const DotParameters& p = parameters_;
+    out << getClassId() << sep << (p.isFilled ? 1 : 0) << sep << p.outerColor << sep
+        << p.innerColor << sep << p.namePosition << sep << p.weightPosition << sep << p.size
+        << sep << '#';
+}
+
+void DotView::saveToXml(TiXmlElement& element) const {
+    element.SetAttribute("ClassId", getClassId());
+    element.SetAttribute("ClassName", className());
+    for (const auto& [child, value] :
+         {std::pair{"IsFilled", 0}, {"Color", 1}, {"InnerColor", 2}, {"NamePos", 3},
+          {"WeightPos", 4}, {"Size", 5}})
+        records::appendTextChild(element, child, parameterValues_[value]);
+}
+
+DotParameters DotParameters::readStream(std::istream& in, bool byName) {
+    DotParameters p;
+    p.isFilled = records::readIntField(in) != 0;
+    if (byName) {
+        p.outerColor = DotView::colorFromName(records::readField(in));
+        p.innerColor = DotView::colorFromName(records::readField(in));
+        p.namePosition = DotView::positionFromName(records::readField(in));
+        p.weightPosition = DotView::positionFromName(records::readField(in));
+    } else {
+        p.outerColor = records::readIntField(in);
+        p.innerColor = records::readIntField(in);
+        p.namePosition = records::readIntField(in);
+        p.weightPosition = records::readIntField(in);
+    }
+    p.size = records::readIntField(in);
+    records::readEndMark(in);
+    return p;
+}
+
+DotParameters DotParameters::readXml(const TiXmlElement& element) {
+    DotParameters p;
+    std::string text;
+    const TiXmlElement* at = records::nextTextChild(element, nullptr, "IsFilled", text);
+    p.isFilled = text != "False";
+    at = records::nextTextChild(element, at, "Color", text);
+    p.outerColor = DotView::colorFromName(text);
+    at = records::nextTextChild(element, at, "InnerColor", text);
+    p.innerColor = DotView::colorFromName(text);
+    at = records::nextTextChild(element, at, "NamePos", text);
+    p.namePosition = DotView::positionFromName(text);
+    at = records::nextTextChild(element, at, "WeightPos", text);
+    p.weightPosition = DotView::positionFromName(text);
+    records::nextTextChild(element, at, "Size", text);
+    p.size = records::leadingInt(text);
+    return p;
+}
+
+}  // namespace nx

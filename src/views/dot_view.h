@@ -1,0 +1,105 @@
+// nx::DotView: a bevelled dot of one of four shapes with its name and weight labels.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "views/label_properties.h"
+#include "views/view.h"
+
+namespace nx {
+
+class DrawingTools;
+
+// The six parameters shared by every dot shape.
+struct DotParameters {
+    bool isFilled = false;
+    int outerColor = 4;
+    int innerColor = 4;
+    int namePosition = 1;
+    int weightPosition = 2;
+    int size = 9;
+
+    friend bool operator==(const DotParameters&, const DotParameters&) = default;
+
+    // The fields of a stream record after its class id, end mark included; byName reads
+    // the colours and positions as names.
+    static DotParameters readStream(std::istream& in, bool byName);
+    // The six child elements, each looked for after the previous one.
+    static DotParameters readXml(const TiXmlElement& element);
+};
+
+class DotView : public VertexView {
+public:
+    enum DotColor { Blue = 0, Red = 1, Green = 2, Yellow = 3, Gray = 4 };
+    enum DotTextPos { N = 0, NE, E, SE, S, SW, W, NW };
+
+    static const char* const kColorNames[];     // null-terminated
+    static const char* const kPositionNames[];  // null-terminated
+    // Exact, case-sensitive; unknown names throw.
+    static int colorFromName(const std::string& name);
+    static int positionFromName(const std::string& name);
+
+    // Throws for a colour code outside 0..4.
+    explicit DotView(const DotParameters& parameters);
+
+    const std::vector<ParameterDescriptor>& getParameterDescriptors() const override;
+    void resetPropertyIndices() override;
+    void draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) override;
+    Rect getUpdateRectangle(Vertex* vertex, GraphView& view,
+                            ActualProperties* viewProperties) override;
+    Rect getBoundingRectangle(Vertex* vertex, GraphView& view,
+                              ActualProperties* viewProperties) override;
+    Size getSize() const override;
+    Point getContourPoint(const Point& direction, GraphView& view, Point& companion) override;
+    bool hitTest(const Point& centre, const Point& position) const override;
+    void saveToStream(std::ostream& out) const override;
+    void saveToXml(TiXmlElement& element) const override;
+
+    // Rectangle of a label of the given size at a text position, for the geometry of
+    // the last drawing or query.
+    Rect getTextRectangle(int x, int y, const Size& text, int position) const;
+
+    const DotParameters& parameters() const { return parameters_; }
+    int halfWidth() const { return halfWidth_; }
+    int halfHeight() const { return halfHeight_; }
+    int penUnit() const { return penUnit_; }
+    // Plain offset of k pixels (k = 2..6) and bevel step i (1..5 for 1.7..5.7), scaled.
+    Point offset(int k) const { return offsets_[k - 2]; }
+    Point bevel(int i) const { return bevels_[i - 1]; }
+
+    // Scales the geometry for the graph view's print scale.
+    void updateGeometry(const GraphView& view);
+
+protected:
+    virtual const char* className() const = 0;
+    virtual void drawShape(DrawingTools& tools, int x, int y) = 0;
+    // Called only for filled dots of size 3 and above.
+    virtual void drawFill(DrawingTools& tools, int x, int y) = 0;
+    // The shape's rectangle around the device position.
+    virtual Rect shapeBounds(int x, int y) const;
+
+    Point o(int k) const { return offset(k); }
+    Point b(int i) const { return bevel(i); }
+
+    DotParameters parameters_;
+    int halfHeight_ = 0;
+    int halfWidth_ = 0;
+    int penUnit_ = 1;
+    Point offsets_[5];
+    Point bevels_[5];
+    RgbColor outerLight_, outerDark_, innerLight_, innerMedium_, innerDark_;
+
+private:
+    void drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
+                    ActualProperties* viewProperties, int x, int y, double sx);
+
+    PropertyIndexCache nameIndices_;
+    PropertyIndexCache weightIndices_;
+};
+
+// Truncating product of an integer and a scale, as all scaled geometry uses.
+inline int scaled(double value, double scale) { return static_cast<int>(value * scale); }
+
+}  // namespace nx

@@ -1,0 +1,427 @@
+// nx::GraphView entries: attaching a graph, synchronising, coordinates and selection.
+#include "views/graph_view.h"
+
+#include <functional>
+#include <sstream>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "graph/graph.h"
+#include "properties/actual_properties.h"
+#include "properties/named_properties.h"
+#include "views/edge_view_factory.h"
+#include "views/vertex_view_factory.h"
+#include "views/view.h"
+
+namespace nx {
+
+namespace {
+
+using IntValue = PropertyTemplate::Int;
+using BoolValue = PropertyTemplate::Bool;
+
+template <typename P>
+P* valueAt(const ActualProperties* properties, std::size_t index) {
+    if (!properties || index >= properties->size()) return nullptr;
+    return dynamic_cast<P*>(const_cast<Property*>(&properties->at(index)));
+}
+
+ActualProperties* newValues(const FormalProperties* schema) {
+    return schema ? new ActualProperties(*schema) : new ActualProperties();
+}
+
+[[noreturn]] void notInGraph(const char* kind, ElementId id, const Graph* graph) {
+    std::ostringstream text;
+    text << kind << ' ' << id << " does not belong to graph " << (graph ? graph->id : 0) << '\n';
+    throw std::runtime_error(text.str());
+}
+
+// Parallel edges are those joining the same two vertices in either direction.
+struct PairHash {
+    std::size_t operator()(const std::pair<Vertex*, Vertex*>& p) const {
+        return std::hash<Vertex*>()(p.first) * 31 + std::hash<Vertex*>()(p.second);
+    }
+};
+
+std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {
+    return std::less<Vertex*>()(a, b) ? std::pair{a, b} : std::pair{b, a};
+}
+
+int parallelNumber(int n) { return n == 0 ? 0 : n % 2 ? (n + 1) / 2 : -n / 2; }
+
+}  // namespace
+
+GraphView::GraphView(FormalProperties* vertexFormals, FormalProperties* edgeFormals)
+    : vertexFormals_(vertexFormals), edgeFormals_(edgeFormals) {
+    refreshPropertyIndices();
+}
+
+GraphView::~GraphView() {
+    if (graph_) graph_->detach(this);
+    clearEntries();
+    if (defaultVertexView_) defaultVertexView_->release();
+    if (defaultEdgeView_) defaultEdgeView_->release();
+}
+
+void GraphView::setFormals(FormalProperties* vertexFormals, FormalProperties* edgeFormals) {
+    vertexFormals_ = vertexFormals;
+    edgeFormals_ = edgeFormals;
+}
+
+void GraphView::refreshPropertyIndices() {
+    static const X x;
+    static const Y y;
+    static const Z z;
+    static const Selected selected;
+    static const _I1 i1;
+    static const Fading fading;
+    static const Unfaded unfaded;
+    auto at = [](const FormalProperties* schema, const Property& p) {
+        return schema ? schema->find(p) : kNoIndex;
+    };
+    indices_.vertexX = at(vertexFormals_, x);
+    indices_.vertexY = at(vertexFormals_, y);
+    indices_.vertexZ = at(vertexFormals_, z);
+    indices_.vertexSelected = at(vertexFormals_, selected);
+    indices_.edgeSelected = at(edgeFormals_, selected);
+    indices_.edgeI1 = at(edgeFormals_, i1);
+    indices_.vertexFading = at(vertexFormals_, fading);
+    indices_.vertexUnfaded = at(vertexFormals_, unfaded);
+    indices_.edgeFading = at(edgeFormals_, fading);
+    indices_.edgeUnfaded = at(edgeFormals_, unfaded);
+}
+
+void GraphView::refreshGraphPropertyIndices() {
+    static const X x;
+    static const Y y;
+    static const Z z;
+    static const Selected selected;
+    const FormalProperties* vertices = graph_ ? graph_->vertexSchema() : nullptr;
+    const FormalProperties* edges = graph_ ? graph_->edgeSchema() : nullptr;
+    auto at = [](const FormalProperties* schema, const Property& p) {
+        return schema ? schema->find(p) : kNoIndex;
+    };
+    indices_.graphX = at(vertices, x);
+    indices_.graphY = at(vertices, y);
+    indices_.graphZ = at(vertices, z);
+    indices_.graphVertexSelected = at(vertices, selected);
+    indices_.graphEdgeSelected = at(edges, selected);
+}
+
+// --- default views
+
+VertexView* GraphView::defaultVertexView() {
+    if (!defaultVertexView_)
+        defaultVertexView_ = vertexViewFactory().getSquareDotView(true, 4, 4, 2, 6, 9);
+    defaultVertexView_->acquire();
+    return defaultVertexView_;
+}
+
+EdgeView* GraphView::defaultEdgeView() {
+    if (!defaultEdgeView_) defaultEdgeView_ = edgeViewFactory().getStraightEdgeView(4);
+    defaultEdgeView_->acquire();
+    return defaultEdgeView_;
+}
+
+void GraphView::setDefaultVertexView(VertexView* view) {
+    if (defaultVertexView_) defaultVertexView_->release();
+    defaultVertexView_ = view;
+}
+
+void GraphView::setDefaultEdgeView(EdgeView* view) {
+    if (defaultEdgeView_) defaultEdgeView_->release();
+    defaultEdgeView_ = view;
+}
+
+// --- entries
+
+VertexViewEntry GraphView::makeVertexEntry(Vertex* vertex) {
+    return {vertex, newValues(vertexFormals_), defaultVertexView()};
+}
+
+EdgeViewData GraphView::makeEdgeData(Edge*) {
+    return {newValues(edgeFormals_), defaultEdgeView()};
+}
+
+void GraphView::dropVertexEntry(VertexViewEntry& entry) {
+    delete entry.properties;
+    entry.properties = nullptr;
+    if (entry.view) entry.view->release();
+    entry.view = nullptr;
+}
+
+void GraphView::dropEdgeData(EdgeViewData& data) {
+    delete data.properties;
+    data.properties = nullptr;
+    if (data.view) data.view->release();
+    data.view = nullptr;
+}
+
+void GraphView::clearEntries() {
+    for (VertexViewEntry& entry : sequence_) dropVertexEntry(entry);
+    for (auto& slot : edgeMap_) dropEdgeData(slot.second);
+    sequence_.clear();
+    vertexMap_.clear();
+    edgeMap_.clear();
+    selectedVertices_.clear();
+    selectedEdges_.clear();
+}
+
+void GraphView::setGraph(Graph* graph) {
+    if (graph == graph_) return;
+    ScopedLock lock(&mutex_);
+    if (graph_) graph_->detach(this);
+    clearEntries();
+    graph_ = graph;
+    refreshGraphPropertyIndices();
+    if (!graph_) return;
+    sequence_.reserve(graph_->order());
+    vertexMap_.reserve(graph_->order());
+    for (const auto& slot : graph_->vertices()) {
+        vertexMap_.insert(slot.first, sequence_.size());
+        sequence_.push_back(makeVertexEntry(slot.first));
+    }
+    edgeMap_.reserve(graph_->edgeCount());
+    for (const auto& slot : graph_->edges()) {
+        EdgeViewData data = makeEdgeData(slot.first);
+        if (auto* index = valueAt<IntValue>(data.properties, indices_.edgeI1)) index->set(0);
+        edgeMap_.insert(slot.first, data);
+    }
+    rebuildSelection();
+    graph_->attach(this);
+}
+
+void GraphView::synchronize() {
+    ScopedLock lock(&mutex_);
+    if (!graph_) return;
+    std::vector<VertexViewEntry> next;
+    next.reserve(graph_->order());
+    for (VertexViewEntry& entry : sequence_) {
+        if (graph_->contains(*entry.vertex)) {
+            next.push_back(entry);
+        } else {
+            vertexMap_.erase(entry.vertex);
+            dropVertexEntry(entry);
+        }
+    }
+    if (next.size() < graph_->order()) {
+        for (const auto& slot : graph_->vertices())
+            if (vertexMap_.insert(slot.first, next.size()).second)
+                next.push_back(makeVertexEntry(slot.first));
+    }
+    for (std::size_t i = 0; i < next.size(); ++i) *vertexMap_.find(next[i].vertex) = i;
+
+    const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
+    std::unordered_map<std::pair<Vertex*, Vertex*>, int, PairHash> parallels;
+    bool missing = false;
+    for (const auto& slot : graph_->edges()) missing = missing || !edgeMap_.contains(slot.first);
+    if (missing) {
+        for (const auto& slot : graph_->edges()) {
+            Edge* edge = slot.first;
+            const int before =
+                number ? parallels[unordered(edge->source, edge->target)]++ : 0;
+            if (edgeMap_.contains(edge)) continue;
+            EdgeViewData data = makeEdgeData(edge);
+            if (number)
+                valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(before));
+            edgeMap_.insert(edge, data);
+        }
+    }
+    std::vector<Edge*> gone;
+    for (auto& slot : edgeMap_)
+        if (!graph_->contains(*slot.first)) gone.push_back(slot.first);
+    for (Edge* edge : gone) {
+        dropEdgeData(*edgeMap_.find(edge));
+        edgeMap_.erase(edge);
+    }
+
+    sequence_.swap(next);
+    std::erase_if(selectedVertices_,
+                  [this](const VertexViewEntry& e) { return !vertexMap_.contains(e.vertex); });
+    std::erase_if(selectedEdges_,
+                  [this](const EdgeViewEntry& e) { return !edgeMap_.contains(e.edge); });
+}
+
+void GraphView::rebuildSelection() {
+    selectedVertices_.clear();
+    selectedEdges_.clear();
+    for (const VertexViewEntry& entry : sequence_)
+        if (isSelected(entry.vertex, entry.properties)) selectedVertices_.push_back(entry);
+    for (const auto& slot : edgeMap_)
+        if (isSelected(slot.first, slot.second.properties))
+            selectedEdges_.push_back({slot.first, slot.second.properties, slot.second.view});
+}
+
+std::size_t GraphView::positionOf(const Vertex* vertex) const {
+    const std::size_t* at = vertexMap_.find(const_cast<Vertex*>(vertex));
+    return at ? *at : sequence_.size();
+}
+
+const VertexViewEntry* GraphView::findVertexEntry(const Vertex* vertex) const {
+    const std::size_t at = positionOf(vertex);
+    return at < sequence_.size() ? &sequence_[at] : nullptr;
+}
+
+VertexView* GraphView::findVertexView(const Vertex* vertex) const {
+    const VertexViewEntry* entry = findVertexEntry(vertex);
+    return entry ? entry->view : nullptr;
+}
+
+EdgeViewEntry GraphView::findEdgeEntry(Edge* edge) const {
+    const EdgeViewData* data = edgeMap_.find(edge);
+    return data ? EdgeViewEntry{edge, data->properties, data->view} : EdgeViewEntry{};
+}
+
+ActualProperties* GraphView::vertexViewProperties(Vertex* vertex) {
+    const VertexViewEntry* entry = findVertexEntry(vertex);
+    if (!entry) throw std::runtime_error("Vertex properties not found");
+    return entry->properties;
+}
+
+ActualProperties* GraphView::edgeViewProperties(Edge* edge) {
+    const EdgeViewData* data = edgeMap_.find(edge);
+    if (!data) throw std::runtime_error("Edge properties not found");
+    return data->properties;
+}
+
+VertexView* GraphView::vertexView(Vertex* vertex) {
+    const VertexViewEntry* entry = findVertexEntry(vertex);
+    if (!entry) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
+    return entry->view;
+}
+
+void GraphView::setVertexView(Vertex* vertex, VertexView* view) {
+    const std::size_t at = positionOf(vertex);
+    if (at >= sequence_.size()) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
+    VertexViewEntry& entry = sequence_[at];
+    if (entry.view) entry.view->release();
+    entry.view = view;
+    for (VertexViewEntry& selected : selectedVertices_)
+        if (selected.vertex == vertex) selected.view = view;
+}
+
+void GraphView::setEdgeView(Edge* edge, EdgeView* view) {
+    EdgeViewData* data = edgeMap_.find(edge);
+    if (!data) notInGraph("Edge", edge ? edge->id : 0, graph_);
+    if (data->view) data->view->release();
+    data->view = view;
+    for (EdgeViewEntry& selected : selectedEdges_)
+        if (selected.edge == edge) selected.view = view;
+}
+
+// --- coordinates and flags
+
+int GraphView::coordinate(const Vertex* vertex, const ActualProperties* viewProperties,
+                          std::size_t viewIndex, std::size_t graphIndex) const {
+    try {
+        if (viewIndex != kNoIndex && viewProperties) {
+            if (auto* value = valueAt<IntValue>(viewProperties, viewIndex)) return value->get();
+        }
+        if (graphIndex != kNoIndex && graph_ && vertex && graph_->contains(*vertex)) {
+            if (auto* value = valueAt<IntValue>(&graph_->vertexProperties(*vertex), graphIndex))
+                return value->get();
+        }
+    } catch (const std::exception&) {
+        // A value that cannot be read counts as missing.
+    }
+    return 0;
+}
+
+bool GraphView::setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
+                              std::size_t viewIndex, std::size_t graphIndex, int v) {
+    if (viewIndex != kNoIndex && viewProperties) {
+        if (auto* value = valueAt<IntValue>(viewProperties, viewIndex)) {
+            value->set(v);
+            return true;
+        }
+    }
+    if (graphIndex != kNoIndex && graph_ && vertex && graph_->contains(*vertex)) {
+        if (auto* value = valueAt<IntValue>(&graph_->vertexProperties(*vertex), graphIndex)) {
+            value->set(v);
+            return true;
+        }
+    }
+    return false;
+}
+
+int GraphView::getX(const Vertex* v, const ActualProperties* p) const {
+    return coordinate(v, p, indices_.vertexX, indices_.graphX);
+}
+int GraphView::getY(const Vertex* v, const ActualProperties* p) const {
+    return coordinate(v, p, indices_.vertexY, indices_.graphY);
+}
+int GraphView::getZ(const Vertex* v, const ActualProperties* p) const {
+    return coordinate(v, p, indices_.vertexZ, indices_.graphZ);
+}
+void GraphView::setX(const Vertex* v, ActualProperties* p, int value) {
+    setCoordinate(v, p, indices_.vertexX, indices_.graphX, value);
+}
+void GraphView::setY(const Vertex* v, ActualProperties* p, int value) {
+    setCoordinate(v, p, indices_.vertexY, indices_.graphY, value);
+}
+void GraphView::setZ(const Vertex* v, ActualProperties* p, int value) {
+    setCoordinate(v, p, indices_.vertexZ, indices_.graphZ, value);
+}
+int GraphView::addX(const Vertex* v, ActualProperties* p, int delta) {
+    const int value = getX(v, p) + delta;
+    return setCoordinate(v, p, indices_.vertexX, indices_.graphX, value) ? value : 0;
+}
+int GraphView::addY(const Vertex* v, ActualProperties* p, int delta) {
+    const int value = getY(v, p) + delta;
+    return setCoordinate(v, p, indices_.vertexY, indices_.graphY, value) ? value : 0;
+}
+
+bool GraphView::isSelected(const Vertex* vertex, const ActualProperties* viewProperties) const {
+    if (auto* value = valueAt<BoolValue>(viewProperties, indices_.vertexSelected))
+        return value->get();
+    if (indices_.graphVertexSelected != kNoIndex && graph_ && vertex && graph_->contains(*vertex))
+        if (auto* value =
+                valueAt<BoolValue>(&graph_->vertexProperties(*vertex), indices_.graphVertexSelected))
+            return value->get();
+    return false;
+}
+
+bool GraphView::isSelected(const Edge* edge, const ActualProperties* viewProperties) const {
+    if (auto* value = valueAt<BoolValue>(viewProperties, indices_.edgeSelected))
+        return value->get();
+    if (indices_.graphEdgeSelected != kNoIndex && graph_ && edge && graph_->contains(*edge))
+        if (auto* value =
+                valueAt<BoolValue>(&graph_->edgeProperties(*edge), indices_.graphEdgeSelected))
+            return value->get();
+    return false;
+}
+
+bool GraphView::setSelected(const VertexViewEntry& entry, bool selected) {
+    BoolValue* value = valueAt<BoolValue>(entry.properties, indices_.vertexSelected);
+    if (!value && indices_.graphVertexSelected != kNoIndex && graph_ && entry.vertex &&
+        graph_->contains(*entry.vertex))
+        value = valueAt<BoolValue>(&graph_->vertexProperties(*entry.vertex),
+                                   indices_.graphVertexSelected);
+    if (!value || value->get() == selected) return false;
+    value->set(selected);
+    return true;
+}
+
+bool GraphView::setSelected(const EdgeViewEntry& entry, bool selected) {
+    BoolValue* value = valueAt<BoolValue>(entry.properties, indices_.edgeSelected);
+    if (!value && indices_.graphEdgeSelected != kNoIndex && graph_ && entry.edge &&
+        graph_->contains(*entry.edge))
+        value = valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge),
+                                   indices_.graphEdgeSelected);
+    if (!value || value->get() == selected) return false;
+    value->set(selected);
+    return true;
+}
+
+Point GraphView::devicePosition(const Vertex* vertex,
+                                const ActualProperties* viewProperties) const {
+    return {static_cast<int>(getX(vertex, viewProperties) * double(scaleX)),
+            static_cast<int>(getY(vertex, viewProperties) * double(scaleY))};
+}
+
+Point GraphView::devicePosition(const Vertex* vertex) const {
+    const VertexViewEntry* entry = findVertexEntry(vertex);
+    return devicePosition(vertex, entry ? entry->properties : nullptr);
+}
+
+}  // namespace nx

@@ -1,0 +1,221 @@
+// nx::GraphView: the presentation of one graph: per-element view values, drawing order,
+// selection, drawing with culling and fading, extent and transforms.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "graph/mutex.h"
+#include "graph/ordered_map.h"
+#include "graph/subject.h"
+#include "properties/formal_properties.h"
+#include "views/geometry.h"
+#include "views/vertex_draw_sequence.h"
+
+namespace nx {
+
+class ActualProperties;
+class Bitmap;
+class CursorTools;
+class DrawingTools;
+class Edge;
+class EdgeView;
+class Graph;
+class Space;
+class Vertex;
+class VertexView;
+
+// A vertex with its view-level values and the view that draws it; empty when vertex is null.
+struct VertexViewEntry {
+    Vertex* vertex = nullptr;
+    ActualProperties* properties = nullptr;
+    VertexView* view = nullptr;
+};
+
+struct EdgeViewEntry {
+    Edge* edge = nullptr;
+    ActualProperties* properties = nullptr;
+    EdgeView* view = nullptr;
+};
+
+// What the edge map keeps per edge.
+struct EdgeViewData {
+    ActualProperties* properties = nullptr;
+    EdgeView* view = nullptr;
+};
+
+class GraphView : public IVertexDrawSequence, public Observer {
+public:
+    // The vertex map answers an entry's position in the drawing sequence.
+    using VertexMap = OrderedMap<Vertex*, std::size_t>;
+    using EdgeMap = OrderedMap<Edge*, EdgeViewData>;
+
+    // The schemas are the view-level ones and stay the caller's.
+    GraphView(FormalProperties* vertexFormals, FormalProperties* edgeFormals);
+    GraphView(const GraphView&) = delete;
+    GraphView& operator=(const GraphView&) = delete;
+
+    // Drawing order; nothing happens with fewer than two vertices or an unknown one.
+    void bringForward(Vertex* vertex) override;
+    void sendBackward(Vertex* vertex) override;
+    void bringToFront(Vertex* vertex) override;
+    void sendToBack(Vertex* vertex) override;
+    // Notification from the graph; a window binding resynchronises and repaints.
+    void update() override {}
+
+    virtual ~GraphView();
+    // Records the visible area and fills it with the background colour.
+    virtual void eraseBackground(const Rect& r) = 0;
+    virtual void draw(const Rect& r);
+    virtual void beginDraw(const Rect& r);
+    virtual void endDraw(const Rect& r);
+    virtual Rect extent();
+    virtual void copyToScreen(const Rect& r) = 0;
+    virtual DrawingTools* drawingTools() = 0;
+    virtual CursorTools* cursorTools() = 0;
+    virtual Bitmap* bitmap() = 0;
+    // Both answer a reference acquired for the caller, making the standard view first
+    // when none is set.
+    virtual VertexView* defaultVertexView();
+    virtual EdgeView* defaultEdgeView();
+    // The caller's reference passes to the view; the previous default is released.
+    virtual void setDefaultVertexView(VertexView* view);
+    virtual void setDefaultEdgeView(EdgeView* view);
+
+    void refreshPropertyIndices();
+    // Attaches a graph (or none), rebuilding every entry with default views.
+    void setGraph(Graph* graph);
+    // Follows the graph: drops entries of removed elements, appends new ones on top.
+    void synchronize();
+
+    Graph* graph() const { return graph_; }
+    Space* space() const { return space_; }
+    void setSpace(Space* space) { space_ = space; }
+    FormalProperties* vertexFormals() const { return vertexFormals_; }
+    FormalProperties* edgeFormals() const { return edgeFormals_; }
+    // Replaces the view-level schemas (file readers); call refreshPropertyIndices after.
+    void setFormals(FormalProperties* vertexFormals, FormalProperties* edgeFormals);
+
+    // Entries and views. The lookups throw std::runtime_error for an element without entry.
+    ActualProperties* vertexViewProperties(Vertex* vertex);
+    ActualProperties* edgeViewProperties(Edge* edge);
+    VertexView* vertexView(Vertex* vertex);
+    void setVertexView(Vertex* vertex, VertexView* view);
+    void setEdgeView(Edge* edge, EdgeView* view);
+    // Null when the element has no entry.
+    const VertexViewEntry* findVertexEntry(const Vertex* vertex) const;
+    VertexView* findVertexView(const Vertex* vertex) const;
+    EdgeViewEntry findEdgeEntry(Edge* edge) const;
+
+    const std::vector<VertexViewEntry>& vertexSequence() const { return sequence_; }
+    const VertexMap& vertexMap() const { return vertexMap_; }
+    const EdgeMap& edgeMap() const { return edgeMap_; }
+    const std::vector<VertexViewEntry>& selectedVertices() const { return selectedVertices_; }
+    const std::vector<EdgeViewEntry>& selectedEdges() const { return selectedEdges_; }
+    // Rebuilds both selection lists from the Selected values (sequence and map order).
+    void rebuildSelection();
+
+    // Coordinates: the view level when it has the property, else the graph level, else none
+    // (reads 0, writes nothing).
+    int getX(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    int getY(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    int getZ(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    void setX(const Vertex* vertex, ActualProperties* viewProperties, int value);
+    void setY(const Vertex* vertex, ActualProperties* viewProperties, int value);
+    void setZ(const Vertex* vertex, ActualProperties* viewProperties, int value);
+    int addX(const Vertex* vertex, ActualProperties* viewProperties, int delta);
+    int addY(const Vertex* vertex, ActualProperties* viewProperties, int delta);
+    bool isSelected(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    bool isSelected(const Edge* edge, const ActualProperties* viewProperties) const;
+    // Answer whether the value changed; false without a Selected property.
+    bool setSelected(const VertexViewEntry& entry, bool selected);
+    bool setSelected(const EdgeViewEntry& entry, bool selected);
+    // (X × scaleX, Y × scaleY), truncated.
+    Point devicePosition(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    // Looks the view-level values up first.
+    Point devicePosition(const Vertex* vertex) const;
+
+    // Hit tests and areas in device units.
+    VertexViewEntry vertexAt(const Point& p);
+    EdgeViewEntry edgeAt(const Point& p);
+    std::vector<VertexViewEntry> verticesInRect(const Rect& r);
+    std::vector<VertexViewEntry> verticesInVisibleArea();
+    // Edges whose update rectangle meets the area.
+    std::vector<EdgeViewEntry> edgesInRect(const Rect& r);
+    std::vector<EdgeViewEntry> edgesInVisibleArea();
+    Rect visibleArea() const;
+
+    // Each answers whether anything moved.
+    bool flipHorizontal();
+    bool flipVertical();
+    bool rotate(float radians);
+
+    Mutex& mutex() { return mutex_; }
+
+    // Top-left corner and size of the visible area, kept by the platform binding.
+    Point origin;
+    std::uint64_t visibleWidth = 0;
+    std::uint64_t visibleHeight = 0;
+    RgbColor penColor{0, 0, 0};
+    RgbColor backgroundColor{255, 255, 255};
+    // Printer-to-screen ratios while printing; 1 on screen.
+    float scaleY = 1.0f;
+    float scaleX = 1.0f;
+    bool printing = false;
+    // Number parallel edges in their view-level _I1 when they are added.
+    bool spreadParallelEdges = true;
+
+protected:
+    struct PropertyIndices {
+        std::size_t vertexX = kNoIndex, vertexY = kNoIndex, vertexZ = kNoIndex;
+        std::size_t vertexSelected = kNoIndex;
+        std::size_t edgeSelected = kNoIndex, edgeI1 = kNoIndex;
+        std::size_t graphX = kNoIndex, graphY = kNoIndex, graphZ = kNoIndex;
+        std::size_t graphVertexSelected = kNoIndex, graphEdgeSelected = kNoIndex;
+        std::size_t vertexFading = kNoIndex, vertexUnfaded = kNoIndex;
+        std::size_t edgeFading = kNoIndex, edgeUnfaded = kNoIndex;
+    };
+
+    void refreshGraphPropertyIndices();
+    VertexViewEntry makeVertexEntry(Vertex* vertex);
+    EdgeViewData makeEdgeData(Edge* edge);
+    void dropVertexEntry(VertexViewEntry& entry);
+    void dropEdgeData(EdgeViewData& data);
+    void clearEntries();
+    void swapEntries(std::size_t a, std::size_t b);
+    std::size_t positionOf(const Vertex* vertex) const;
+    // Fading level for an element, or -1 when it is drawn normally; above 99 skips it.
+    int fadingOf(const ActualProperties* properties, bool selected, std::size_t fading,
+                 std::size_t unfaded) const;
+    void drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry);
+    void drawEdgeHandles(DrawingTools& tools, const std::vector<Point>& points);
+    // Min and max of X or Y over all vertices; false without vertices.
+    bool coordinateRange(bool horizontal, int& low, int& high) const;
+    int coordinate(const Vertex* vertex, const ActualProperties* viewProperties,
+                   std::size_t viewIndex, std::size_t graphIndex) const;
+    bool setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
+                       std::size_t viewIndex, std::size_t graphIndex, int value);
+
+    EdgeMap edgeMap_;
+    VertexMap vertexMap_;
+    Graph* graph_ = nullptr;
+    FormalProperties* vertexFormals_;
+    FormalProperties* edgeFormals_;
+    std::vector<VertexViewEntry> sequence_;
+    Mutex mutex_;
+    PropertyIndices indices_;
+    std::vector<VertexViewEntry> selectedVertices_;
+    std::vector<EdgeViewEntry> selectedEdges_;
+    Space* space_ = nullptr;
+    VertexView* defaultVertexView_ = nullptr;
+    EdgeView* defaultEdgeView_ = nullptr;
+
+private:
+    // Scratch of draw(), kept to avoid allocating on every paint.
+    std::vector<std::size_t> framed_;
+    std::vector<std::vector<Point>> handles_;
+    std::size_t handleCount_ = 0;
+};
+
+}  // namespace nx

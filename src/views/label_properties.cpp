@@ -1,0 +1,70 @@
+// Level-preferring lookup of label properties for the vertex and edge views.
+#include "views/label_properties.h"
+
+#include <typeinfo>
+
+#include "graph/graph.h"
+#include "properties/actual_properties.h"
+#include "properties/string_property.h"
+
+namespace nx {
+
+namespace {
+
+std::size_t indexIn(const FormalProperties* list, const Property& prototype) {
+    return list ? list->find(prototype) : kNoIndex;
+}
+
+const Property* pick(const Property* p, const Property& prototype) {
+    return p && typeid(*p) == typeid(prototype) ? p : nullptr;
+}
+
+template <typename Element, typename GraphValues>
+const Property* lookup(const Property& prototype, PropertyIndexCache& cache,
+                       const Element& element, const FormalProperties* graphSchema,
+                       GraphValues graphValues, const ActualProperties* viewProperties) {
+    if (cache.space == kNoIndex && cache.graph == kNoIndex && cache.view == kNoIndex) {
+        cache.space = indexIn(element.properties, prototype);
+        cache.graph = indexIn(graphSchema, prototype);
+        cache.view = indexIn(viewProperties, prototype);
+    }
+    if (viewProperties && cache.view < viewProperties->size())
+        return pick(&viewProperties->at(cache.view), prototype);
+    if (graphSchema && cache.graph < graphSchema->size()) {
+        if (const ActualProperties* values = graphValues(); values && cache.graph < values->size())
+            return pick(&values->at(cache.graph), prototype);
+    }
+    if (element.properties && cache.space < element.properties->size())
+        return pick(&element.properties->at(cache.space), prototype);
+    return nullptr;
+}
+
+}  // namespace
+
+const Property* findLabelProperty(const Property& prototype, PropertyIndexCache& cache,
+                                  const Vertex& vertex, const Graph* graph,
+                                  const ActualProperties* viewProperties) {
+    auto graphValues = [&]() -> const ActualProperties* {
+        return graph && graph->contains(vertex) ? &graph->vertexProperties(vertex) : nullptr;
+    };
+    return lookup(prototype, cache, vertex, graph ? graph->vertexSchema() : nullptr, graphValues,
+                  viewProperties);
+}
+
+const Property* findLabelProperty(const Property& prototype, PropertyIndexCache& cache,
+                                  const Edge& edge, const Graph* graph,
+                                  const ActualProperties* viewProperties) {
+    auto graphValues = [&]() -> const ActualProperties* {
+        return graph && graph->contains(edge) ? &graph->edgeProperties(edge) : nullptr;
+    };
+    return lookup(prototype, cache, edge, graph ? graph->edgeSchema() : nullptr, graphValues,
+                  viewProperties);
+}
+
+std::u16string labelText(const Property& property) {
+    if (auto* name = dynamic_cast<const String*>(&property)) return name->get();
+    const std::string text = property.toText();
+    return std::u16string(text.begin(), text.end());  // text forms of numbers are ASCII
+}
+
+}  // namespace nx

@@ -1,0 +1,39 @@
+// Finds an element's Name or Weight at view, graph or space level, with cached positions.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "properties/formal_properties.h"
+
+namespace nx {
+
+class ActualProperties;
+class Edge;
+class Graph;
+class Property;
+class Vertex;
+
+// Positions of one property class among the space-level values, the graph's member
+// schema and the view-level values; recomputed while all three are unknown.
+struct PropertyIndexCache {
+    std::size_t space = kNoIndex;
+    std::size_t graph = kNoIndex;
+    std::size_t view = kNoIndex;
+
+    void reset() { space = graph = view = kNoIndex; }
+};
+
+// Prefers the view level, then the graph level, then the space level; answers the
+// property only when it is of exactly the prototype's class.
+const Property* findLabelProperty(const Property& prototype, PropertyIndexCache& cache,
+                                  const Vertex& vertex, const Graph* graph,
+                                  const ActualProperties* viewProperties);
+const Property* findLabelProperty(const Property& prototype, PropertyIndexCache& cache,
+                                  const Edge& edge, const Graph* graph,
+                                  const ActualProperties* viewProperties);
+
+// A label text as UTF-16: a Name's value, or any other property's text form.
+std::u16string labelText(const Property& property);
+
+}  // namespace nx

@@ -1,0 +1,57 @@
+// Field-level helpers shared by the view records and the view factories.
+#include "views/view_records.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include <tinyxml.h>
+
+#include "properties/list_separator.h"
+#include "properties/text_io.h"
+
+namespace nx::records {
+
+namespace {
+constexpr std::size_t kFieldLimit = 255;
+}
+
+char separator() { return listSeparator(); }
+
+std::string readField(std::istream& in) { return text::readToken(in, separator(), kFieldLimit); }
+
+std::int32_t readIntField(std::istream& in) {
+    std::int32_t value = 0;
+    if (!text::parseInt32(readField(in), value))
+        throw std::runtime_error("Failed to read a value of type 'int'");
+    return value;
+}
+
+void readEndMark(std::istream& in) {
+    std::string mark = text::readToken(in, '\n', kFieldLimit);
+    if (!mark.empty() && mark.back() == '\r') mark.pop_back();
+    if (mark != "#") throw std::runtime_error("Failed to read \"#\" from input stream");
+}
+
+void appendTextChild(TiXmlElement& element, const char* name, const std::string& text) {
+    TiXmlElement child(name);
+    child.InsertEndChild(TiXmlText(text.c_str()));
+    element.InsertEndChild(child);
+}
+
+const TiXmlElement* nextTextChild(const TiXmlElement& parent, const TiXmlElement* previous,
+                                  const char* name, std::string& text) {
+    const TiXmlElement* child =
+        previous ? previous->NextSiblingElement(name) : parent.FirstChildElement(name);
+    const char* value = child ? child->GetText() : nullptr;
+    if (!value)
+        throw std::runtime_error(std::string("Failed to read \"") + name +
+                                 "\" from XML element");
+    text = value;
+    return child;
+}
+
+std::int32_t leadingInt(const std::string& text) {
+    return static_cast<std::int32_t>(std::strtol(text.c_str(), nullptr, 10));
+}
+
+}  // namespace nx::records

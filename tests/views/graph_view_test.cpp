@@ -1,0 +1,401 @@
+// Graph view: entries, synchronising, coordinates, drawing order, drawing, extent, transforms.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numbers>
+#include <stdexcept>
+
+#include "views/dot_view.h"
+#include "views/recording_graph_view.h"
+#include "views/straight_edge_view.h"
+#include "views/vertex_view_factory.h"
+
+namespace nx::test {
+namespace {
+
+struct GraphViewFixture : ::testing::Test {
+    Document doc;
+    std::unique_ptr<RecordingGraphView> view;
+
+    void SetUp() override { makeView(); }
+    void makeView() {
+        view = std::make_unique<RecordingGraphView>(&doc.vertexViewSchema, &doc.edgeViewSchema);
+        view->setGraph(doc.graph);
+    }
+    Vertex* vertexAt(Point p) {
+        Vertex* v = doc.addVertex();
+        view->synchronize();
+        place(v, p);
+        return v;
+    }
+    void place(Vertex* v, Point p) {
+        view->setX(v, view->vertexViewProperties(v), p.x);
+        view->setY(v, view->vertexViewProperties(v), p.y);
+    }
+    Point at(Vertex* v) { return view->devicePosition(v); }
+    std::vector<Vertex*> order() {
+        std::vector<Vertex*> out;
+        for (const VertexViewEntry& e : view->vertexSequence()) out.push_back(e.vertex);
+        return out;
+    }
+    void select(Vertex* v) {
+        view->setSelected(*view->findVertexEntry(v), true);
+        view->rebuildSelection();
+    }
+    template <typename P>
+    P& vertexValue(Vertex* v) {
+        return valueOf<P>(view->vertexViewProperties(v));
+    }
+    void draw(Rect r = {0, 0, 1000, 1000}) {
+        view->tools.calls.clear();
+        view->draw(r);
+    }
+    // Ellipse outlines drawn at a vertex's position by the default square views' neighbours
+    // are rectangles; count the outer light outline of each drawn square.
+    std::size_t squaresAt(Point p) {
+        std::size_t n = 0;
+        for (const DrawCall& c : view->tools.callsNamed("drawRectangleWithSelectedPen"))
+            n += c.rect == Rect{p.x - 9, p.y - 9, p.x + 9, p.y + 9};
+        return n;
+    }
+};
+
+TEST_F(GraphViewFixture, ParallelEdgesAreNumberedInEitherDirection) {
+    Vertex* a = vertexAt({0, 0});
+    Vertex* b = vertexAt({100, 0});
+    Vertex* c = vertexAt({0, 100});
+    std::vector<Edge*> edges;
+    for (auto [from, to] : {std::pair{a, b}, {a, b}, {a, c}, {a, b}, {b, a}}) {
+        edges.push_back(doc.addEdge(from, to));
+        view->synchronize();
+    }
+    const int expected[] = {0, 1, 0, -1, 2};
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        EXPECT_EQ(valueOf<_I1>(view->edgeViewProperties(edges[i])).get(), expected[i]) << i;
+
+    view->spreadParallelEdges = false;
+    Edge* more = doc.addEdge(a, b);
+    view->synchronize();
+    EXPECT_EQ(valueOf<_I1>(view->edgeViewProperties(more)).get(), 0);
+}
+
+TEST_F(GraphViewFixture, SynchronizeAppendsOnTopAndDropsRemovedElements) {
+    Vertex* a = vertexAt({0, 0});
+    Vertex* b = vertexAt({10, 0});
+    Edge* e = doc.addEdge(a, b);
+    view->synchronize();
+    select(b);
+    view->setSelected(view->findEdgeEntry(e), true);
+    view->rebuildSelection();
+    ASSERT_EQ(view->selectedVertices().size(), 1u);
+    ASSERT_EQ(view->selectedEdges().size(), 1u);
+
+    Vertex* c = vertexAt({20, 0});
+    EXPECT_EQ(order(), (std::vector<Vertex*>{a, b, c}));
+    doc.graph->removeVertex(*b);
+    view->synchronize();
+    EXPECT_EQ(order(), (std::vector<Vertex*>{a, c}));
+    EXPECT_TRUE(view->selectedVertices().empty());
+    EXPECT_TRUE(view->selectedEdges().empty());
+    EXPECT_TRUE(view->edgeMap().empty());
+    EXPECT_EQ(view->findVertexEntry(b), nullptr);
+    EXPECT_EQ(view->findVertexEntry(c), &view->vertexSequence()[1]);
+}
+
+TEST_F(GraphViewFixture, MissingEntriesFailWithTheirMessages) {
+    Vertex* stranger = doc.space.vertexFactory().create();
+    Edge* loose = doc.space.edgeFactory().create(stranger, stranger);
+    auto message = [](const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const std::runtime_error& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message([&] { view->vertexViewProperties(stranger); }),
+              "Vertex properties not found");
+    EXPECT_EQ(message([&] { view->edgeViewProperties(loose); }), "Edge properties not found");
+    const std::string notInGraph = "Vertex " + std::to_string(stranger->id) +
+                                   " does not belong to graph " + std::to_string(doc.graph->id) +
+                                   "\n";
+    EXPECT_EQ(message([&] { view->vertexView(stranger); }), notInGraph);
+    EXPECT_EQ(message([&] { view->setVertexView(stranger, nullptr); }), notInGraph);
+    EXPECT_EQ(message([&] { view->setEdgeView(loose, nullptr); }),
+              "Edge " + std::to_string(loose->id) + " does not belong to graph " +
+                  std::to_string(doc.graph->id) + "\n");
+}
+
+TEST_F(GraphViewFixture, CoordinatesFallBackToTheGraphLevel) {
+    Document graphLevel(false);
+    graphLevel.graphVertexSchema.add(X());
+    graphLevel.graphVertexSchema.add(Y());
+    graphLevel.graphVertexSchema.add(Selected());
+    graphLevel.vertexViewSchema.add(Y());  // the view level wins where it has the property
+    Vertex* v = graphLevel.addVertex();
+    RecordingGraphView gv(&graphLevel.vertexViewSchema, &graphLevel.edgeViewSchema);
+    gv.setGraph(graphLevel.graph);
+    ActualProperties* p = gv.vertexViewProperties(v);
+    gv.setX(v, p, 70);
+    gv.setY(v, p, 30);
+    EXPECT_EQ(valueOf<X>(&graphLevel.graph->vertexProperties(*v)).get(), 70);
+    EXPECT_EQ(valueOf<Y>(&graphLevel.graph->vertexProperties(*v)).get(), 50);
+    EXPECT_EQ(valueOf<Y>(p).get(), 30);
+    EXPECT_EQ(gv.addX(v, p, 5), 75);
+    EXPECT_EQ(gv.getZ(v, p), 0);  // no Z anywhere: reads 0
+    gv.setZ(v, p, 3);             // and writes nothing
+    EXPECT_EQ(gv.getZ(v, p), 0);
+    EXPECT_TRUE(gv.setSelected(*gv.findVertexEntry(v), true));
+    EXPECT_FALSE(gv.setSelected(*gv.findVertexEntry(v), true));
+    EXPECT_TRUE(gv.isSelected(v, p));
+    gv.scaleX = 1.5f;
+    EXPECT_EQ(gv.devicePosition(v), (Point{112, 30}));  // trunc(75 x 1.5)
+}
+
+TEST_F(GraphViewFixture, DrawingOrderOperationsSwapEntries) {
+    Vertex* a = vertexAt({0, 0});
+    Vertex* b = vertexAt({0, 0});
+    Vertex* c = vertexAt({0, 0});
+    using Op = void (GraphView::*)(Vertex*);
+    struct Case {
+        Op op;
+        Vertex* v;
+        std::vector<Vertex*> expected;
+    };
+    const Case cases[] = {
+        {&GraphView::bringToFront, a, {c, b, a}}, {&GraphView::bringToFront, c, {a, b, c}},
+        {&GraphView::bringForward, a, {b, a, c}}, {&GraphView::bringForward, c, {a, b, c}},
+        {&GraphView::sendBackward, c, {a, c, b}}, {&GraphView::sendBackward, a, {a, b, c}},
+        {&GraphView::sendToBack, c, {c, b, a}},   {&GraphView::sendToBack, a, {a, b, c}},
+    };
+    for (const Case& k : cases) {
+        view->setGraph(nullptr);
+        view->setGraph(doc.graph);
+        (view.get()->*k.op)(k.v);
+        EXPECT_EQ(order(), k.expected);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(view->findVertexEntry(k.expected[i]), &view->vertexSequence()[i]);
+    }
+}
+
+TEST_F(GraphViewFixture, FlipsMirrorWithinTheRange) {
+    Vertex* a = vertexAt({10, 5});
+    Vertex* b = vertexAt({10, 25});
+    EXPECT_FALSE(view->flipHorizontal());
+    EXPECT_EQ(at(a), (Point{10, 5}));
+    Vertex* c = vertexAt({40, 5});
+    EXPECT_TRUE(view->flipHorizontal());
+    EXPECT_EQ(at(a), (Point{40, 5}));
+    EXPECT_EQ(at(c), (Point{10, 5}));
+    EXPECT_TRUE(view->flipVertical());
+    EXPECT_EQ(at(b), (Point{40, 5}));
+    EXPECT_EQ(at(c), (Point{10, 25}));
+}
+
+TEST_F(GraphViewFixture, RotationKeepsTheTopLeftCorner) {
+    Vertex* a = vertexAt({0, 0});
+    Vertex* b = vertexAt({100, 0});
+    Vertex* c = vertexAt({100, 50});
+    EXPECT_TRUE(view->rotate(std::numbers::pi_v<float> / 2));
+    // Centre (50, 25); -24.5 truncates towards zero, so the height becomes 99.
+    EXPECT_EQ(at(a), (Point{50, 0}));
+    EXPECT_EQ(at(b), (Point{50, 99}));
+    EXPECT_EQ(at(c), (Point{0, 99}));
+
+    for (Vertex* v : {a, b, c}) place(v, {7, 7});
+    EXPECT_FALSE(view->rotate(1.0f));
+}
+
+TEST_F(GraphViewFixture, ExtentCoversTheUpdateRectangles) {
+    RecordingGraphView empty(&doc.vertexViewSchema, &doc.edgeViewSchema);
+    EXPECT_EQ(empty.extent(), (Rect{}));
+    empty.draw({0, 0, 100, 100});
+    EXPECT_TRUE(empty.tools.calls.empty());
+
+    EXPECT_EQ(view->extent(), (Rect{}));  // no vertices
+    vertexAt({100, 50});
+    EXPECT_EQ(view->extent(), (Rect{89, 39, 111, 61}));
+    vertexAt({-20, 10});
+    EXPECT_EQ(view->extent(), (Rect{-31, -1, 111, 61}));
+}
+
+TEST_F(GraphViewFixture, DrawCullsVerticesAndEdgesOutsideTheArea) {
+    Vertex* a = vertexAt({100, 100});
+    Vertex* b = vertexAt({900, 100});
+    Vertex* far = vertexAt({900, 900});
+    doc.addEdge(a, b);
+    doc.addEdge(b, far);
+    view->synchronize();
+    draw({400, 50, 600, 150});  // only the middle of the first edge
+    EXPECT_EQ(squaresAt(at(a)), 0u);
+    EXPECT_EQ(squaresAt(at(b)), 0u);
+    EXPECT_EQ(view->tools.callsNamed("lineToWithSelectedPen").size(), 4u);  // one edge
+
+    draw({-1000, -1000, 150, 150});  // reversed corners are normalised
+    EXPECT_EQ(squaresAt(at(a)), 1u);
+    view->printing = true;
+    draw({0, 0, 1, 1});
+    EXPECT_EQ(squaresAt(at(far)), 1u);
+    EXPECT_EQ(view->tools.callsNamed("lineToWithSelectedPen").size(), 8u);
+}
+
+TEST_F(GraphViewFixture, FadingBlendsSkipsOrIsOverridden) {
+    Vertex* v = vertexAt({100, 100});
+    view->tools.setBackgroundColor({255, 255, 255});
+    struct Case {
+        int fading;
+        bool unfaded, selected;
+        std::size_t drawn;
+        RgbColor light;  // the light outline of the grey square
+    };
+    const Case cases[] = {
+        {0, false, false, 1, {204, 204, 204}},  {50, false, false, 1, {229, 229, 229}},
+        {99, false, false, 1, {254, 254, 254}}, {100, false, false, 0, {}},
+        {100, true, false, 1, {204, 204, 204}}, {100, false, true, 1, {204, 204, 204}},
+        {-40, false, false, 1, {204, 204, 204}},
+    };
+    for (const Case& c : cases) {
+        vertexValue<Fading>(v).set(c.fading);
+        vertexValue<Unfaded>(v).set(c.unfaded);
+        vertexValue<Selected>(v).set(c.selected);
+        draw();
+        ASSERT_EQ(squaresAt(at(v)), c.drawn) << c.fading;
+        if (c.drawn) {
+            for (const DrawCall& call : view->tools.callsNamed("drawRectangleWithSelectedPen"))
+                if (call.rect == Rect{91, 91, 109, 109}) {
+                    EXPECT_EQ(call.colour, c.light) << c.fading;
+                }
+        }
+        EXPECT_EQ(view->tools.fadingLevel, 0);
+        EXPECT_EQ(view->tools.fadingRatio, 0.0);
+    }
+}
+
+TEST_F(GraphViewFixture, SchemaWithoutFadingDrawsEverything) {
+    Document plain(false);
+    plain.vertexViewSchema.add(X());
+    plain.vertexViewSchema.add(Y());
+    Vertex* v = plain.addVertex();
+    RecordingGraphView gv(&plain.vertexViewSchema, &plain.edgeViewSchema);
+    gv.setGraph(plain.graph);
+    gv.setX(v, gv.vertexViewProperties(v), 50);
+    gv.draw({0, 0, 100, 100});
+    EXPECT_FALSE(gv.tools.callsNamed("drawRectangleWithSelectedPen").empty());
+}
+
+TEST_F(GraphViewFixture, SelectedVertexGetsFourCornerSquares) {
+    Vertex* v = vertexAt({100, 50});
+    select(v);
+    draw();
+    // Contour offsets (-10, -10) and (10, 10) + 1: corners at 90 and 111.
+    std::vector<Rect> black, white;
+    for (const DrawCall& c : view->tools.calls) {
+        if (c.op == "fillRectangle" && c.colour == RgbColor{0, 0, 0}) black.push_back(c.rect);
+        if (c.op == "drawRectangleWithSelectedPen" && c.colour == RgbColor{255, 255, 255})
+            white.push_back(c.rect);
+    }
+    const std::vector<Rect> corners = {
+        {87, 37, 93, 43}, {87, 58, 93, 64}, {108, 37, 114, 43}, {108, 58, 114, 64}};
+    EXPECT_EQ(black, corners);
+    EXPECT_EQ(white, corners);
+}
+
+TEST_F(GraphViewFixture, SelectedEdgeGetsHandlesAtItsEnds) {
+    Vertex* a = vertexAt({100, 100});
+    Vertex* b = vertexAt({200, 100});
+    Edge* e = doc.addEdge(a, b);
+    view->synchronize();
+    view->setSelected(view->findEdgeEntry(e), true);
+    draw();
+    auto find = [&](const char* op, Rect r, RgbColor colour) {
+        return std::count_if(view->tools.calls.begin(), view->tools.calls.end(),
+                             [&](const DrawCall& c) {
+                                 return c.op == op && c.rect == r && c.colour == colour;
+                             });
+    };
+    const RgbColor black{0, 0, 0}, white{255, 255, 255};
+    EXPECT_EQ(find("fillRectangle", {106, 96, 115, 105}, white), 1);  // first point (110, 100)
+    EXPECT_EQ(find("drawRectangleWithSelectedPen", {106, 96, 115, 105}, black), 1);
+    EXPECT_EQ(find("drawRectangleWithSelectedPen", {108, 98, 113, 103}, black), 1);
+    EXPECT_EQ(find("fillRectangle", {186, 96, 195, 105}, black), 1);  // last point (190, 100)
+    EXPECT_EQ(find("drawRectangleWithSelectedPen", {187, 97, 194, 104}, white), 1);
+}
+
+TEST_F(GraphViewFixture, HitTestsAndAreaQueries) {
+    Vertex* a = vertexAt({100, 100});
+    Vertex* b = vertexAt({105, 100});  // on top of a
+    Vertex* c = vertexAt({300, 100});
+    Edge* e = doc.addEdge(b, c);
+    view->synchronize();
+    EXPECT_EQ(view->vertexAt({98, 100}).vertex, b);
+    view->sendToBack(b);
+    EXPECT_EQ(view->vertexAt({98, 100}).vertex, a);
+    EXPECT_EQ(view->vertexAt({200, 100}).vertex, nullptr);
+    EXPECT_EQ(view->edgeAt({200, 101}).edge, e);
+    EXPECT_EQ(view->edgeAt({200, 110}).edge, nullptr);
+
+    // Half size 9 + 1 = 10 of slack around the rectangle.
+    EXPECT_EQ(view->verticesInRect({0, 0, 90, 90}).size(), 1u);
+    EXPECT_EQ(view->verticesInRect({0, 0, 89, 90}).size(), 0u);
+    const auto all = view->verticesInRect({0, 0, 400, 400});
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all.front().vertex, c);  // topmost first
+    EXPECT_EQ(view->edgesInRect({190, 95, 210, 101}).size(), 1u);
+    EXPECT_TRUE(view->edgesInRect({190, 90, 210, 100}).empty());  // right and bottom exclusive
+    EXPECT_TRUE(view->edgesInRect({190, 300, 210, 310}).empty());
+
+    view->origin = {250, 0};
+    view->visibleWidth = 100;
+    view->visibleHeight = 200;
+    const auto visible = view->verticesInVisibleArea();
+    ASSERT_EQ(visible.size(), 1u);
+    EXPECT_EQ(visible[0].vertex, c);
+    EXPECT_EQ(view->edgesInVisibleArea().size(), 1u);
+}
+
+TEST_F(GraphViewFixture, ViewsAreCountedAndTheGraphIsDetachedOnDestruction) {
+    Vertex* v = vertexAt({0, 0});
+    VertexView* standard = view->vertexView(v);
+    const std::size_t before = standard->referenceCount();
+    vertexAt({10, 10});
+    EXPECT_EQ(standard->referenceCount(), before + 1);
+    VertexView* circle = vertexViewFactory().getCircleDotView(false, 0, 0, 0, 0, 3);
+    view->setVertexView(v, circle);
+    EXPECT_EQ(standard->referenceCount(), before);
+    EXPECT_EQ(view->vertexView(v), circle);
+    view->setGraph(nullptr);
+    EXPECT_EQ(standard->referenceCount(), before - 1);  // only the default slot remains
+    EXPECT_EQ(circle->referenceCount(), 0u);
+    EXPECT_TRUE(doc.graph->observers().empty());
+    view->setGraph(doc.graph);
+    EXPECT_EQ(doc.graph->observers().size(), 1u);
+    view.reset();
+    EXPECT_TRUE(doc.graph->observers().empty());
+}
+
+TEST_F(GraphViewFixture, MissingViewsFailWhileDrawing) {
+    Vertex* a = vertexAt({0, 0});
+    Vertex* b = vertexAt({10, 0});
+    Edge* e = doc.addEdge(a, b);
+    view->synchronize();
+    view->setEdgeView(e, nullptr);
+    EXPECT_THROW(
+        {
+            try {
+                view->draw({0, 0, 100, 100});
+            } catch (const std::runtime_error& x) {
+                EXPECT_STREQ(x.what(), "Error in nx::GraphView: Edge view class is unknown");
+                throw;
+            }
+        },
+        std::runtime_error);
+    view->setEdgeView(e, view->defaultEdgeView());
+    view->setVertexView(a, nullptr);
+    EXPECT_THROW(view->extent(), std::runtime_error);
+    EXPECT_THROW(view->draw({0, 0, 100, 100}), std::runtime_error);
+    view->setVertexView(a, view->defaultVertexView());
+    view->draw({0, 0, 100, 100});  // the mutex was released by the failures
+}
+
+}  // namespace
+}  // namespace nx::test
