@@ -46,6 +46,7 @@ float ForceDirectedSimulation::iterate() {
     dx_.assign(n, 0.0f);
     dy_.assign(n, 0.0f);
     const bool grid = useGrid && buildGrid();
+    gridUsed_ = grid;
     for (std::uint32_t i = 0; i < n; ++i) {
         if (grid)
             repelFromGrid(i);

@@ -24,6 +24,9 @@ public:
     // One iteration; answers the sum of the step lengths.
     float iterate();
 
+    // Whether the last iteration found its pairs with the grid.
+    bool gridUsed() const { return gridUsed_; }
+
     std::vector<float> x, y;
     // False: every later vertex is tested for repulsion, as in the plain loop.
     bool useGrid = true;
@@ -42,6 +45,7 @@ private:
     std::vector<float> dx_, dy_;
     std::vector<std::uint32_t> first_, targets_;
     Random15 random_;
+    bool gridUsed_ = false;
 
     // Grid: cell of each vertex, and the vertices of each cell in ascending order.
     double cell_ = 1.0;
