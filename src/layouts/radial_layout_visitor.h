@@ -1,0 +1,54 @@
+// nx::RadialLayoutVisitor: leaf counts, wedges and angles over one spanning tree.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "layouts/vertex_table.h"
+#include "traversal/visitor.h"
+
+namespace nx {
+
+class RadialLayout;
+
+// The walks keep their own stacks, so a path of any length is walked without recursion.
+class RadialLayoutVisitor : public Visitor {
+public:
+    // positions is the layout's scratch by vertex ID; the tree's incidence must be current.
+    RadialLayoutVisitor(Graph& tree, RadialLayout& layout, std::vector<std::uint32_t>& positions);
+
+    void visit(Graph& graph) override;
+    // Hands both ends to the visitor.
+    void visit(Edge& edge) override;
+    // Pass 1: depth (_I2) and leaf count (_I1); pass 2: wedge (_R1); pass 3: angle (_R2).
+    void visit(Vertex& vertex) override;
+    // Starts a pass: depth and cursor 0, every visited flag of the tree cleared.
+    virtual void setPass(int pass);
+
+    const VertexTable& table() const { return table_; }
+
+    Graph* graph;
+    int depth = 0;
+    int pass = 0;
+    RadialLayout* layout;
+    double cursor = 0.0;
+
+private:
+    struct Frame {
+        std::uint32_t vertex;
+        std::uint32_t next;
+        int sum;
+    };
+
+    int countLeaves(std::uint32_t root);
+    void assignWedges(std::uint32_t root);
+    void assignAngles(std::uint32_t root);
+
+    VertexTable table_;
+    std::vector<bool*> visited_;
+    std::vector<std::int32_t*> leaves_, depths_;
+    std::vector<double*> wedges_, angles_;
+    std::vector<Frame> stack_;
+};
+
+}  // namespace nx
