@@ -156,6 +156,14 @@ public:
     void SetRadialLayoutParams(std::uint16_t separation, double damping);
     void SetForceDirectedLayoutParams(std::uint16_t separation, std::uint16_t iterations);
 
+    // A failure while arranging is shown in a "RamuloCtrl Error" box and answers false;
+    // a failure to build the layout propagates. False also without a document.
+    bool HierarchicalLayout();
+    bool RadialLayout();
+    bool ForceDirectedLayout();
+    // The radial layout around currentVertex; its failures propagate.
+    bool CenterOfRadialLayout();
+
     // Each answers whether there was a document to transform.
     bool RotateRight90();
     bool RotateLeft90();
@@ -225,6 +233,10 @@ private:
     // The vertex an appearance is for; null to ignore the call. Fails for a vertex outside
     // the current graph.
     nx::Vertex* appearanceTarget(std::uint32_t vertexId);
+    // Runs arrange under the message-box guard.
+    template <typename Arrange>
+    bool arrangeShowingFailure(Arrange&& arrange);
+    void showLayoutError(const std::string& text);
     // Hands a vertex view from the factory to one vertex, releasing it when that fails.
     void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);
 };
