@@ -88,6 +88,15 @@ public:
     std::uint16_t FindEdgePropertyIndex(std::uint32_t typeId, std::uint16_t level) const;
     std::uint16_t FindGraphPropertyIndex(std::uint32_t typeId) const;
 
+    // The automation forms: the element ID, the graph's level and StartingFrom are accepted
+    // and not used, so each answers exactly what the index lookup above answers.
+    std::uint16_t FindVertexPropertyIndex(std::uint32_t vertexId, std::uint32_t typeId,
+                                          std::uint16_t level, std::uint16_t startingFrom) const;
+    std::uint16_t FindEdgePropertyIndex(std::uint32_t edgeId, std::uint32_t typeId,
+                                        std::uint16_t level, std::uint16_t startingFrom) const;
+    std::uint16_t FindGraphPropertyIndex(std::uint32_t graphId, std::uint32_t typeId,
+                                         std::uint16_t level, std::uint16_t startingFrom) const;
+
     Variant GetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index,
                                    std::uint16_t level);
     void SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index, std::uint16_t level,

@@ -133,6 +133,21 @@ std::uint16_t ControlEngine::FindGraphPropertyIndex(std::uint32_t typeId) const 
     return indexOf(*graphFormals, typeId);
 }
 
+std::uint16_t ControlEngine::FindVertexPropertyIndex(std::uint32_t, std::uint32_t typeId,
+                                                     std::uint16_t level, std::uint16_t) const {
+    return FindVertexPropertyIndex(typeId, level);
+}
+
+std::uint16_t ControlEngine::FindEdgePropertyIndex(std::uint32_t, std::uint32_t typeId,
+                                                   std::uint16_t level, std::uint16_t) const {
+    return FindEdgePropertyIndex(typeId, level);
+}
+
+std::uint16_t ControlEngine::FindGraphPropertyIndex(std::uint32_t, std::uint32_t typeId,
+                                                    std::uint16_t, std::uint16_t) const {
+    return FindGraphPropertyIndex(typeId);
+}
+
 // --- Values
 
 nx::ActualProperties* ControlEngine::vertexValues(nx::Vertex& vertex, std::uint16_t level) {

@@ -83,6 +83,17 @@ TEST_F(OpenDocument, SchemasGrowByTypeAndAnswerFirstIndices) {
     // Exact class: the Int family's base type is not found through X.
     EXPECT_EQ(engine.FindGraphPropertyIndex(ControlEngine::PropertyTypeID(u"Int")), 1u);
     EXPECT_EQ(engine.FindGraphPropertyIndex(x), kNoPropertyIndex);
+
+    // The automation forms ignore the element, the graph's level and the starting point.
+    const std::uint32_t name = ControlEngine::PropertyTypeID(u"Name");
+    for (std::uint32_t element : {0u, 77u, kNoElement})
+        for (std::uint16_t from : {0, 1, 500}) {
+            EXPECT_EQ(engine.FindGraphPropertyIndex(element, name, from, from), 0u);
+            EXPECT_EQ(engine.FindVertexPropertyIndex(element, x, 2, from), 0u);
+            EXPECT_EQ(engine.FindEdgePropertyIndex(element, name, 0, from), 0u);
+        }
+    EXPECT_EQ(errorOf([&] { engine.FindEdgePropertyIndex(0, name, 4, 0); }),
+              errorOf([&] { engine.FindEdgePropertyIndex(name, 4); }));
 }
 
 TEST_F(OpenDocument, ErrorsNameTheirOperationAsHostsSeeThem) {
