@@ -80,6 +80,7 @@ void TreeLayout::arrange() {
         startX = SubtreeSeparation + visitor.maxX;
     }
     startX = s;
+    visitor.commit();
 }
 
 }  // namespace nx

@@ -22,7 +22,9 @@ public:
 
     // positions is scratch indexed by vertex ID, shared by tables over one space; the
     // entries of this graph's vertices are overwritten. The incidence lists must be current.
-    VertexTable(Graph& graph, std::vector<std::uint32_t>& positions);
+    // Positions follow the graph's vertex order, or with depthFirst a depth-first preorder
+    // of the components, which keeps each subtree of a tree close together in memory.
+    VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bool depthFirst = false);
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(vertices_.size()); }
     Vertex& vertex(std::uint32_t i) const { return *vertices_[i]; }
@@ -44,6 +46,8 @@ public:
     }
 
 private:
+    void renumberDepthFirst();
+
     std::vector<Vertex*> vertices_;
     std::vector<ActualProperties*> values_;
     std::vector<std::uint32_t> first_;
