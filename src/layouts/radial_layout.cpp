@@ -101,7 +101,8 @@ void RadialLayout::arrange() {
             minY = std::min(minY, ys[v]);
         }
         // Written once, already moved so that the tree's box of positions starts at (x0, y0).
-        for (std::uint32_t v = 0; v < n; ++v) {
+        for (std::uint32_t k = 0; k < n; ++k) {
+            const std::uint32_t v = table.atGraphIndex(k);
             std::int32_t *x = nullptr, *y = nullptr;
             coordinateSlots(table.vertex(v), x, y);
             if (!x) continue;

@@ -13,33 +13,42 @@ namespace nx {
 RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
                                          std::vector<std::uint32_t>& positions)
     : graph(&tree), layout(&layout), table_(tree, positions, true) {
-    flagSlots_ = table_.slots<_V1>(layout.v1Index);
-    leafSlots_ = table_.slots<_I1>(layout.i1Index);
-    depthSlots_ = table_.slots<_I2>(layout.i2Index);
-    wedgeSlots_ = table_.slots<_R1>(layout.r1Index);
-    angleSlots_ = table_.slots<_R2>(layout.r2Index);
     const std::uint32_t n = table_.size();
+    flagSlots_.resize(n);
+    leafSlots_.resize(n);
+    depthSlots_.resize(n);
+    wedgeSlots_.resize(n);
+    angleSlots_.resize(n);
     visited_.resize(n);
     leaves_.resize(n);
     depths_.resize(n);
     wedges_.resize(n);
     angles_.resize(n);
-    for (std::uint32_t i = 0; i < n; ++i) {
-        visited_[i] = *flagSlots_[i];
-        leaves_[i] = *leafSlots_[i];
-        depths_[i] = *depthSlots_[i];
-        wedges_[i] = *wedgeSlots_[i];
-        angles_[i] = *angleSlots_[i];
+    // Slots in the tree's vertex order (k), values in walking order (i).
+    for (std::uint32_t k = 0; k < n; ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        ActualProperties& values = table_.values(i);
+        flagSlots_[k] = &static_cast<_V1&>(values.at(layout.v1Index)).value;
+        leafSlots_[k] = &static_cast<_I1&>(values.at(layout.i1Index)).value;
+        depthSlots_[k] = &static_cast<_I2&>(values.at(layout.i2Index)).value;
+        wedgeSlots_[k] = &static_cast<_R1&>(values.at(layout.r1Index)).value;
+        angleSlots_[k] = &static_cast<_R2&>(values.at(layout.r2Index)).value;
+        visited_[i] = *flagSlots_[k];
+        leaves_[i] = *leafSlots_[k];
+        depths_[i] = *depthSlots_[k];
+        wedges_[i] = *wedgeSlots_[k];
+        angles_[i] = *angleSlots_[k];
     }
 }
 
 void RadialLayoutVisitor::commit() {
-    for (std::uint32_t i = 0; i < table_.size(); ++i) {
-        *flagSlots_[i] = visited_[i] != 0;
-        *leafSlots_[i] = leaves_[i];
-        *depthSlots_[i] = depths_[i];
-        *wedgeSlots_[i] = wedges_[i];
-        *angleSlots_[i] = angles_[i];
+    for (std::uint32_t k = 0; k < table_.size(); ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        *flagSlots_[k] = visited_[i] != 0;
+        *leafSlots_[k] = leaves_[i];
+        *depthSlots_[k] = depths_[i];
+        *wedgeSlots_[k] = wedges_[i];
+        *angleSlots_[k] = angles_[i];
     }
 }
 

@@ -21,10 +21,10 @@ constexpr int kUnknownWidth = std::numeric_limits<int>::min();
 
 TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
     : graph(&graph), layout(&layout), table_(graph, positions_, true) {
-    flagSlots_ = table_.slots<_V1>(layout.v1Index);
-    prelimSlots_ = table_.slots<_I1>(layout.i1Index);
-    modSlots_ = table_.slots<_I2>(layout.i2Index);
     const std::uint32_t n = table_.size();
+    flagSlots_.resize(n);
+    prelimSlots_.resize(n);
+    modSlots_.resize(n);
     xSlots_.resize(n);
     ySlots_.resize(n);
     visited_.resize(n);
@@ -32,24 +32,31 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
     mod_.resize(n);
     x_.resize(n);
     y_.resize(n);
-    for (std::uint32_t i = 0; i < n; ++i) {
-        layout.coordinateSlots(table_.vertex(i), xSlots_[i], ySlots_[i]);
-        visited_[i] = *flagSlots_[i];
-        prelim_[i] = *prelimSlots_[i];
-        mod_[i] = *modSlots_[i];
-        x_[i] = *xSlots_[i];
-        y_[i] = *ySlots_[i];
+    // Slots in graph order (k), values in walking order (i).
+    for (std::uint32_t k = 0; k < n; ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        ActualProperties& values = table_.values(i);
+        flagSlots_[k] = &static_cast<_V1&>(values.at(layout.v1Index)).value;
+        prelimSlots_[k] = &static_cast<_I1&>(values.at(layout.i1Index)).value;
+        modSlots_[k] = &static_cast<_I2&>(values.at(layout.i2Index)).value;
+        layout.coordinateSlots(table_.vertex(i), xSlots_[k], ySlots_[k]);
+        visited_[i] = *flagSlots_[k];
+        prelim_[i] = *prelimSlots_[k];
+        mod_[i] = *modSlots_[k];
+        x_[i] = *xSlots_[k];
+        y_[i] = *ySlots_[k];
     }
     widths_.assign(n, kUnknownWidth);
 }
 
 void TreeLayoutVisitor::commit() {
-    for (std::uint32_t i = 0; i < table_.size(); ++i) {
-        *flagSlots_[i] = visited_[i] != 0;
-        *prelimSlots_[i] = prelim_[i];
-        *modSlots_[i] = mod_[i];
-        *xSlots_[i] = x_[i];
-        *ySlots_[i] = y_[i];
+    for (std::uint32_t k = 0; k < table_.size(); ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        *flagSlots_[k] = visited_[i] != 0;
+        *prelimSlots_[k] = prelim_[i];
+        *modSlots_[k] = mod_[i];
+        *xSlots_[k] = x_[i];
+        *ySlots_[k] = y_[i];
     }
 }
 

@@ -73,6 +73,7 @@ void VertexTable::renumberDepthFirst() {
         (*positions_)[vertices[i]->id] = i;
     }
     first[n] = static_cast<std::uint32_t>(neighbours.size());
+    byGraphOrder_.swap(renamed);
     vertices_.swap(vertices);
     values_.swap(values);
     first_.swap(first);

@@ -35,6 +35,9 @@ public:
         return {neighbours_.data() + first_[i], neighbours_.data() + first_[i + 1]};
     }
     ActualProperties& values(std::uint32_t i) const { return *values_[i]; }
+    // Position of the k-th vertex in the graph's vertex order. Values are stored in
+    // that order, so passes over them in it touch memory in sequence.
+    std::uint32_t atGraphIndex(std::uint32_t k) const { return byGraphOrder_.empty() ? k : byGraphOrder_[k]; }
 
     // Pointers to the value of the graph-level property at index, per position.
     template <typename P>
@@ -53,6 +56,7 @@ private:
     std::vector<std::uint32_t> first_;
     std::vector<std::uint32_t> neighbours_;
     std::vector<std::uint32_t>* positions_;
+    std::vector<std::uint32_t> byGraphOrder_;  // empty without renumbering
 };
 
 }  // namespace nx
