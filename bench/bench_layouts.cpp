@@ -120,15 +120,29 @@ void treeLayout(benchmark::State& state, Shape shape) {
     }
 }
 
-// What the tree layout calls before its walks: the forest test and root discovery.
-void treePrerequisites(benchmark::State& state, Shape shape) {
+// The traversal services the layouts call, for the share they take: root discovery (both
+// layouts), the spanning tree (radial) and the graph's own component-building forest test
+// (which the tree layout replaces by counting).
+void findRoots(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) {
+        std::vector<nx::Vertex*> roots;
+        d.graph->findRoots(roots);
+        benchmark::DoNotOptimize(roots.data());
+    }
+}
+
+void spanningTree(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) d.graph->buildSpanningTrees({d.vertices.front()});
+}
+
+void graphIsForest(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
     for (auto _ : state) {
         d.graph->markIncidenceDirty();
         d.graph->updateIncidence();
-        std::vector<nx::Vertex*> roots;
         benchmark::DoNotOptimize(d.graph->isForest());
-        d.graph->findRoots(roots);
     }
 }
 
@@ -185,9 +199,12 @@ const bool registered = [] {
             const std::string suffix = std::string("/") + shapeName(shape);
             benchmark::RegisterBenchmark(("Baseline" + suffix).c_str(), baseline, shape)
                 ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("ForestTestAndRoots" + suffix).c_str(),
-                                         treePrerequisites, shape)
-                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+            using Run = void (*)(benchmark::State&, Shape);
+            for (auto [name, run] : {std::pair<std::string, Run>{"FindRoots", findRoots},
+                                     std::pair<std::string, Run>{"SpanningTree", spanningTree},
+                                     std::pair<std::string, Run>{"GraphIsForest", graphIsForest}})
+                benchmark::RegisterBenchmark((name + suffix).c_str(), run, shape)
+                    ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
             if (tooSlow(shape, n))
                 benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), skipped)->Arg(n)
                     ->Iterations(1);
