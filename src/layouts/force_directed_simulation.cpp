@@ -10,6 +10,9 @@ namespace {
 
 // Beyond this magnitude, or for values that are not finite, the grid is not used.
 constexpr float kGridCoordinateLimit = 1e9f;
+// Smaller cells scan less area around a vertex: 5 × 5 half-reach cells cover 6.25 reach²
+// where 3 × 3 whole-reach cells cover 9.
+constexpr std::int64_t kCellsPerReach = 2;
 
 }  // namespace
 
@@ -137,15 +140,16 @@ bool ForceDirectedSimulation::buildGrid() {
         minY = std::min(minY, y[i]);
         maxY = std::max(maxY, y[i]);
     }
-    // A pair in cells that are not neighbours is at least the reach apart on one axis,
-    // so its squared distance is at least both 1 (no jitter) and cutoff² (no push). The
-    // margin on the cell size covers the rounding of the cell computation.
+    // Cells are half the reach wide. A pair more than two cells apart on one axis is at
+    // least the reach apart there, so its squared distance is at least both 1 (no jitter)
+    // and cutoff² (no push). The margin on the cell size covers the rounding of the cell
+    // computation.
     const double reach = std::max(static_cast<double>(std::fabs(cutoff)), 1.0);
-    cell_ = reach * 1.001;
+    cell_ = reach * 1.001 / kCellsPerReach;
     columns_ = static_cast<std::int64_t>((double(maxX) - double(minX)) / cell_) + 1;
     rows_ = static_cast<std::int64_t>((double(maxY) - double(minY)) / cell_) + 1;
-    if (columns_ > 16 * std::int64_t(n) + 1024 || rows_ > 16 * std::int64_t(n) + 1024 ||
-        columns_ * rows_ > 16 * std::int64_t(n) + 1024)
+    const std::int64_t most = 32 * std::int64_t(n) + 1024;
+    if (columns_ > most || rows_ > most || columns_ * rows_ > most)
         return false;
     const auto cells = static_cast<std::size_t>(columns_ * rows_);
     cellOf_.resize(n);
@@ -160,7 +164,14 @@ bool ForceDirectedSimulation::buildGrid() {
     cellVertices_.resize(n);
     std::vector<std::uint32_t>& fill = candidates_;
     fill.assign(cellStart_.begin(), cellStart_.end() - 1);
-    for (std::uint32_t i = 0; i < n; ++i) cellVertices_[fill[cellOf_[i]]++] = i;
+    cellX_.resize(n);
+    cellY_.resize(n);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::uint32_t at = fill[cellOf_[i]]++;
+        cellVertices_[at] = i;
+        cellX_[at] = x[i];
+        cellY_[at] = y[i];
+    }
     return true;
 }
 
@@ -168,19 +179,30 @@ void ForceDirectedSimulation::repelFromGrid(std::uint32_t i) {
     const std::int64_t cell = cellOf_[i];
     const std::int64_t row = cell / columns_;
     const std::int64_t col = cell % columns_;
-    candidates_.clear();
-    for (std::int64_t r = std::max<std::int64_t>(row - 1, 0); r <= std::min(row + 1, rows_ - 1);
-         ++r)
-        for (std::int64_t c = std::max<std::int64_t>(col - 1, 0);
-             c <= std::min(col + 1, columns_ - 1); ++c) {
-            const std::size_t at = static_cast<std::size_t>(r * columns_ + c);
-            // Each cell lists its vertices in ascending order: skip those up to i.
-            const auto begin = cellVertices_.begin() + cellStart_[at];
-            const auto end = cellVertices_.begin() + cellStart_[at + 1];
-            candidates_.insert(candidates_.end(), std::upper_bound(begin, end, i), end);
+    const std::int64_t left = std::max<std::int64_t>(col - kCellsPerReach, 0);
+    const std::int64_t right = std::min(col + kCellsPerReach, columns_ - 1);
+    const float xi = x[i], yi = y[i];
+    std::size_t count = 0;
+    for (std::int64_t r = std::max<std::int64_t>(row - kCellsPerReach, 0);
+         r <= std::min(row + kCellsPerReach, rows_ - 1); ++r) {
+        // The neighbouring cells of a row lie next to each other in cell order.
+        const std::size_t begin = cellStart_[static_cast<std::size_t>(r * columns_ + left)];
+        const std::size_t end = cellStart_[static_cast<std::size_t>(r * columns_ + right) + 1];
+        if (candidates_.size() < count + (end - begin)) candidates_.resize(2 * (count + end - begin));
+        for (std::size_t slot = begin; slot < end; ++slot) {
+            // Keep the later vertices the plain loop would act on (coincident, or within
+            // the cut-off), tested with its own arithmetic; it passes over the rest.
+            // Without branches: which slots pass is unpredictable.
+            const std::uint32_t j = cellVertices_[slot];
+            const float ux = cellX_[slot] - xi;
+            const float uy = cellY_[slot] - yi;
+            const float q = ux * ux + uy * uy;
+            candidates_[count] = j;
+            count += static_cast<std::size_t>((j > i) & ((q < 1.0f) | (q < cutoff2)));
         }
-    std::sort(candidates_.begin(), candidates_.end());
-    for (std::uint32_t j : candidates_) repel(i, j);
+    }
+    std::sort(candidates_.begin(), candidates_.begin() + static_cast<std::ptrdiff_t>(count));
+    for (std::size_t c = 0; c < count; ++c) repel(i, candidates_[c]);
 }
 
 }  // namespace nx

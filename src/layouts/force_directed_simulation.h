@@ -51,6 +51,7 @@ private:
     double cell_ = 1.0;
     std::int64_t columns_ = 0, rows_ = 0;
     std::vector<std::uint32_t> cellOf_, cellStart_, cellVertices_, candidates_;
+    std::vector<float> cellX_, cellY_;  // coordinates in cell order, for the scan
 };
 
 }  // namespace nx

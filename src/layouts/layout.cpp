@@ -49,6 +49,19 @@ std::int32_t* Layout::ySlot(Vertex& vertex) {
     return nullptr;
 }
 
+void Layout::coordinateSlots(Vertex& vertex, std::int32_t*& x, std::int32_t*& y) {
+    x = y = nullptr;
+    if (usesViewLevel()) {
+        ActualProperties* values = view->vertexViewProperties(&vertex);
+        x = &static_cast<X&>(values->at(viewXIndex)).value;
+        y = &static_cast<Y&>(values->at(viewYIndex)).value;
+    } else if (usesGraphLevel()) {
+        ActualProperties& values = graph->vertexProperties(vertex);
+        x = &static_cast<X&>(values.at(graphXIndex)).value;
+        y = &static_cast<Y&>(values.at(graphYIndex)).value;
+    }
+}
+
 void Layout::setXY(Vertex& vertex, int x, int y) {
     if (std::int32_t* px = xSlot(vertex)) {
         *px = x;

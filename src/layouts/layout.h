@@ -38,6 +38,9 @@ protected:
     // The walks keep these to avoid a lookup per access.
     std::int32_t* xSlot(Vertex& vertex);
     std::int32_t* ySlot(Vertex& vertex);
+    // Both at once, with one lookup of the vertex's entry; both null when neither level
+    // has them.
+    void coordinateSlots(Vertex& vertex, std::int32_t*& x, std::int32_t*& y);
     bool usesViewLevel() const;
     bool usesGraphLevel() const;
 };

@@ -11,7 +11,6 @@
 #include "graph/subgraph.h"
 #include "layouts/is_leaf.h"
 #include "layouts/radial_layout_visitor.h"
-#include "layouts/set_i1.h"
 #include "layouts/vertex_table.h"
 #include "properties/named_properties.h"
 
@@ -74,17 +73,16 @@ void RadialLayout::arrange() {
             visitor.setPass(pass);
             visitor.visit(*centres[i]);
         }
+        visitor.commit();
 
         const VertexTable& table = visitor.table();
         const std::uint32_t n = table.size();
         if (n == 0) continue;
-        const auto depths = table.slots<_I2>(i2Index);
-        const auto angles = table.slots<_R2>(r2Index);
         xs.resize(n);
         ys.resize(n);
         int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX;
         for (std::uint32_t v = 0; v < n; ++v) {
-            const int d = *depths[v];
+            const int d = visitor.depthOf(v);
             while (radii.size() <= static_cast<std::size_t>(std::max(d, 0))) {
                 // Ring k + 1 lies one ring distance beyond ring k.
                 if (radii.empty()) {
@@ -96,23 +94,29 @@ void RadialLayout::arrange() {
                 }
             }
             const int r = d > 0 ? radii[d] : 0;
-            xs[v] = static_cast<int>(std::cos(*angles[v]) * r);
-            ys[v] = static_cast<int>(std::sin(*angles[v]) * r);
+            xs[v] = static_cast<int>(std::cos(visitor.angleOf(v)) * r);
+            ys[v] = static_cast<int>(std::sin(visitor.angleOf(v)) * r);
             minX = std::min(minX, xs[v]);
             maxX = std::max(maxX, xs[v]);
             minY = std::min(minY, ys[v]);
         }
         // Written once, already moved so that the tree's box of positions starts at (x0, y0).
-        for (std::uint32_t v = 0; v < n; ++v)
-            setXY(table.vertex(v), xs[v] + (x0 - minX), ys[v] + (y0 - minY));
+        for (std::uint32_t k = 0; k < n; ++k) {
+            const std::uint32_t v = table.atGraphIndex(k);
+            std::int32_t *x = nullptr, *y = nullptr;
+            coordinateSlots(table.vertex(v), x, y);
+            if (!x) continue;
+            *x = xs[v] + (x0 - minX);
+            *y = ys[v] + (y0 - minY);
+        }
         x0 = (maxX + x0 - minX) + 2 * startX;
     }
 }
 
 void RadialLayout::labelComponent(std::uint32_t start, int n, const VertexTable& table) {
-    // Any walk of the component gives every member the same label; a stamp per walk
-    // keeps each labelling proportional to the component instead of the graph.
-    SetI1 label(n);
+    // What a depth-first search with SetI1 does: any walk of the component gives every
+    // member the same label; a stamp per walk keeps each labelling proportional to the
+    // component instead of the graph.
     ++stamp_;
     stack_.clear();
     stack_.push_back(start);
@@ -120,7 +124,7 @@ void RadialLayout::labelComponent(std::uint32_t start, int n, const VertexTable&
     while (!stack_.empty()) {
         const std::uint32_t v = stack_.back();
         stack_.pop_back();
-        label.test(table.vertex(v), *graph);
+        *labels_[v] = n;
         for (std::uint32_t w : table.neighbours(v))
             if (stamps_[w] != stamp_) {
                 stamps_[w] = stamp_;
@@ -133,7 +137,8 @@ void RadialLayout::completeCentres() {
     graph->updateIncidence();
     VertexTable table(*graph, positions_);
     const std::uint32_t n = table.size();
-    const auto labels = table.slots<_I1>(i1Index);
+    labels_ = table.slots<_I1>(i1Index);
+    const auto& labels = labels_;
     for (std::int32_t* label : labels) *label = 0;
     stamps_.assign(n, 0);
     stamp_ = 0;

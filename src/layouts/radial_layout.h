@@ -37,12 +37,14 @@ private:
     friend class RadialLayoutVisitor;
     using Layout::xSlot;
     using Layout::ySlot;
+    using Layout::coordinateSlots;
     void labelComponent(std::uint32_t start, int n, const VertexTable& table);
 
     std::vector<std::uint32_t> positions_;  // by vertex ID, shared by the tables of a run
     std::vector<std::uint32_t> stamps_;     // walk marks of the labelling
     std::uint32_t stamp_ = 0;
     std::vector<std::uint32_t> stack_;
+    std::vector<std::int32_t*> labels_;  // _I1 by position during completeCentres
 };
 
 }  // namespace nx

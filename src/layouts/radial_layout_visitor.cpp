@@ -1,6 +1,7 @@
 // The radial layout's three walks over a spanning tree from its centre.
 #include "layouts/radial_layout_visitor.h"
 
+#include <algorithm>
 #include <numbers>
 
 #include "graph/graph.h"
@@ -11,12 +12,44 @@ namespace nx {
 
 RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
                                          std::vector<std::uint32_t>& positions)
-    : graph(&tree), layout(&layout), table_(tree, positions) {
-    visited_ = table_.slots<_V1>(layout.v1Index);
-    leaves_ = table_.slots<_I1>(layout.i1Index);
-    depths_ = table_.slots<_I2>(layout.i2Index);
-    wedges_ = table_.slots<_R1>(layout.r1Index);
-    angles_ = table_.slots<_R2>(layout.r2Index);
+    : graph(&tree), layout(&layout), table_(tree, positions, true) {
+    const std::uint32_t n = table_.size();
+    flagSlots_.resize(n);
+    leafSlots_.resize(n);
+    depthSlots_.resize(n);
+    wedgeSlots_.resize(n);
+    angleSlots_.resize(n);
+    visited_.resize(n);
+    leaves_.resize(n);
+    depths_.resize(n);
+    wedges_.resize(n);
+    angles_.resize(n);
+    // Slots in the tree's vertex order (k), values in walking order (i).
+    for (std::uint32_t k = 0; k < n; ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        ActualProperties& values = table_.values(i);
+        flagSlots_[k] = &static_cast<_V1&>(values.at(layout.v1Index)).value;
+        leafSlots_[k] = &static_cast<_I1&>(values.at(layout.i1Index)).value;
+        depthSlots_[k] = &static_cast<_I2&>(values.at(layout.i2Index)).value;
+        wedgeSlots_[k] = &static_cast<_R1&>(values.at(layout.r1Index)).value;
+        angleSlots_[k] = &static_cast<_R2&>(values.at(layout.r2Index)).value;
+        visited_[i] = *flagSlots_[k];
+        leaves_[i] = *leafSlots_[k];
+        depths_[i] = *depthSlots_[k];
+        wedges_[i] = *wedgeSlots_[k];
+        angles_[i] = *angleSlots_[k];
+    }
+}
+
+void RadialLayoutVisitor::commit() {
+    for (std::uint32_t k = 0; k < table_.size(); ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        *flagSlots_[k] = visited_[i] != 0;
+        *leafSlots_[k] = leaves_[i];
+        *depthSlots_[k] = depths_[i];
+        *wedgeSlots_[k] = wedges_[i];
+        *angleSlots_[k] = angles_[i];
+    }
 }
 
 void RadialLayoutVisitor::visit(Graph&) {}
@@ -45,15 +78,15 @@ void RadialLayoutVisitor::setPass(int p) {
     pass = p;
     depth = 0;
     cursor = 0.0;
-    for (bool* flag : visited_) *flag = false;
+    std::fill(visited_.begin(), visited_.end(), 0);
 }
 
 // Depth first; each vertex's _I1 becomes its number of leaves (a leaf counts 1).
 int RadialLayoutVisitor::countLeaves(std::uint32_t root) {
-    if (*visited_[root]) return 0;
+    if (visited_[root]) return 0;
     auto enter = [this](std::uint32_t v) {
-        *visited_[v] = true;
-        *depths_[v] = depth++;
+        visited_[v] = true;
+        depths_[v] = depth++;
         stack_.push_back({v, 0, 0});
     };
     stack_.clear();
@@ -63,11 +96,11 @@ int RadialLayoutVisitor::countLeaves(std::uint32_t root) {
         const auto neighbours = table_.neighbours(top.vertex);
         if (top.next < neighbours.size()) {
             const std::uint32_t n = neighbours[top.next++];
-            if (!*visited_[n]) enter(n);
+            if (!visited_[n]) enter(n);
         } else {
             --depth;
             const int count = top.sum > 0 ? top.sum : 1;
-            *leaves_[top.vertex] = count;
+            leaves_[top.vertex] = count;
             stack_.pop_back();
             if (stack_.empty()) return count;
             stack_.back().sum += count;
@@ -77,9 +110,9 @@ int RadialLayoutVisitor::countLeaves(std::uint32_t root) {
 
 // A vertex's wedge is its parent's, shared in proportion to the leaf counts.
 void RadialLayoutVisitor::assignWedges(std::uint32_t root) {
-    if (*visited_[root]) return;
-    *visited_[root] = true;
-    *wedges_[root] = 2 * std::numbers::pi;
+    if (visited_[root]) return;
+    visited_[root] = true;
+    wedges_[root] = 2 * std::numbers::pi;
     stack_.clear();
     stack_.push_back({root, 0, 0});
     while (!stack_.empty()) {
@@ -91,10 +124,10 @@ void RadialLayoutVisitor::assignWedges(std::uint32_t root) {
             continue;
         }
         const std::uint32_t w = neighbours[top.next++];
-        if (*visited_[w]) continue;
-        *visited_[w] = true;
-        const int parentLeaves = *leaves_[v];
-        *wedges_[w] = parentLeaves != 0 ? *leaves_[w] * *wedges_[v] / parentLeaves
+        if (visited_[w]) continue;
+        visited_[w] = true;
+        const int parentLeaves = leaves_[v];
+        wedges_[w] = parentLeaves != 0 ? leaves_[w] * wedges_[v] / parentLeaves
                                         : 2 * std::numbers::pi;
         stack_.push_back({w, 0, 0});
     }
@@ -103,14 +136,14 @@ void RadialLayoutVisitor::assignWedges(std::uint32_t root) {
 // Children take consecutive parts of the parent's wedge in incidence order; each angle
 // is the middle of its part.
 void RadialLayoutVisitor::assignAngles(std::uint32_t root) {
-    if (*visited_[root]) return;
+    if (visited_[root]) return;
     auto enter = [this](std::uint32_t v, bool isRoot) {
-        *visited_[v] = true;
-        cursor = isRoot ? 0.0 : *angles_[v] - *wedges_[v] * 0.5;
+        visited_[v] = true;
+        cursor = isRoot ? 0.0 : angles_[v] - wedges_[v] * 0.5;
         for (std::uint32_t w : table_.neighbours(v)) {
-            if (*visited_[w]) continue;
-            *angles_[w] = cursor + *wedges_[w] * 0.5;
-            cursor += *wedges_[w];
+            if (visited_[w]) continue;
+            angles_[w] = cursor + wedges_[w] * 0.5;
+            cursor += wedges_[w];
         }
         stack_.push_back({v, 0, 0});
     };
@@ -124,7 +157,7 @@ void RadialLayoutVisitor::assignAngles(std::uint32_t root) {
             continue;
         }
         const std::uint32_t w = neighbours[top.next++];
-        if (!*visited_[w]) enter(w, false);
+        if (!visited_[w]) enter(w, false);
     }
 }
 

@@ -25,7 +25,13 @@ public:
     // Starts a pass: depth and cursor 0, every visited flag of the tree cleared.
     virtual void setPass(int pass);
 
+    // Stores the walks' flags, leaf counts, depths, wedges and angles in the vertices'
+    // properties; the layout calls it after the last pass.
+    void commit();
+
     const VertexTable& table() const { return table_; }
+    int depthOf(std::uint32_t v) const { return depths_[v]; }
+    double angleOf(std::uint32_t v) const { return angles_[v]; }
 
     Graph* graph;
     int depth = 0;
@@ -45,9 +51,13 @@ private:
     void assignAngles(std::uint32_t root);
 
     VertexTable table_;
-    std::vector<bool*> visited_;
-    std::vector<std::int32_t*> leaves_, depths_;
-    std::vector<double*> wedges_, angles_;
+    // Mirrored in dense arrays during the walks, written back by commit().
+    std::vector<bool*> flagSlots_;
+    std::vector<std::int32_t*> leafSlots_, depthSlots_;
+    std::vector<double*> wedgeSlots_, angleSlots_;
+    std::vector<char> visited_;
+    std::vector<std::int32_t> leaves_, depths_;
+    std::vector<double> wedges_, angles_;
     std::vector<Frame> stack_;
 };
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "graph/graph.h"
+#include "layouts/forest_test.h"
 #include "layouts/tree_layout_visitor.h"
 #include "properties/named_properties.h"
 
@@ -36,7 +37,12 @@ bool TreeLayout::requirementsMet() {
 
 void TreeLayout::arrange() {
     if (!graph || graph->order() == 0) return;
-    if (!graph->isForest()) throw std::runtime_error("TreeLayout error: Graph is not a tree");
+    // Graph::isForest() builds every component as a subgraph; counting answers the same.
+    // Without a visited property that test finds no components and passes any graph.
+    if (!isForestByCounting(*graph) && graph->vertexSchema() &&
+        (graph->vertexSchema()->find(_V1()) != kNoIndex ||
+         graph->vertexSchema()->find(Visited()) != kNoIndex))
+        throw std::runtime_error("TreeLayout error: Graph is not a tree");
     if (!requirementsMet())
         throw std::runtime_error(
             "TreeLayout requires that vertices have the following properties:\n"
@@ -80,6 +86,7 @@ void TreeLayout::arrange() {
         startX = SubtreeSeparation + visitor.maxX;
     }
     startX = s;
+    visitor.commit();
 }
 
 }  // namespace nx

@@ -30,6 +30,7 @@ private:
     friend class TreeLayoutVisitor;
     using Layout::xSlot;
     using Layout::ySlot;
+    using Layout::coordinateSlots;
 };
 
 }  // namespace nx

@@ -20,17 +20,44 @@ constexpr int kUnknownWidth = std::numeric_limits<int>::min();
 }  // namespace
 
 TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
-    : graph(&graph), layout(&layout), table_(graph, positions_) {
-    visited_ = table_.slots<_V1>(layout.v1Index);
-    prelim_ = table_.slots<_I1>(layout.i1Index);
-    mod_ = table_.slots<_I2>(layout.i2Index);
-    x_.resize(table_.size());
-    y_.resize(table_.size());
-    for (std::uint32_t i = 0; i < table_.size(); ++i) {
-        x_[i] = layout.xSlot(table_.vertex(i));
-        y_[i] = layout.ySlot(table_.vertex(i));
+    : graph(&graph), layout(&layout), table_(graph, positions_, true) {
+    const std::uint32_t n = table_.size();
+    flagSlots_.resize(n);
+    prelimSlots_.resize(n);
+    modSlots_.resize(n);
+    xSlots_.resize(n);
+    ySlots_.resize(n);
+    visited_.resize(n);
+    prelim_.resize(n);
+    mod_.resize(n);
+    x_.resize(n);
+    y_.resize(n);
+    // Slots in graph order (k), values in walking order (i).
+    for (std::uint32_t k = 0; k < n; ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        ActualProperties& values = table_.values(i);
+        flagSlots_[k] = &static_cast<_V1&>(values.at(layout.v1Index)).value;
+        prelimSlots_[k] = &static_cast<_I1&>(values.at(layout.i1Index)).value;
+        modSlots_[k] = &static_cast<_I2&>(values.at(layout.i2Index)).value;
+        layout.coordinateSlots(table_.vertex(i), xSlots_[k], ySlots_[k]);
+        visited_[i] = *flagSlots_[k];
+        prelim_[i] = *prelimSlots_[k];
+        mod_[i] = *modSlots_[k];
+        x_[i] = *xSlots_[k];
+        y_[i] = *ySlots_[k];
     }
-    widths_.assign(table_.size(), kUnknownWidth);
+    widths_.assign(n, kUnknownWidth);
+}
+
+void TreeLayoutVisitor::commit() {
+    for (std::uint32_t k = 0; k < table_.size(); ++k) {
+        const std::uint32_t i = table_.atGraphIndex(k);
+        *flagSlots_[k] = visited_[i] != 0;
+        *prelimSlots_[k] = prelim_[i];
+        *modSlots_[k] = mod_[i];
+        *xSlots_[k] = x_[i];
+        *ySlots_[k] = y_[i];
+    }
 }
 
 void TreeLayoutVisitor::visit(Graph&) {}
@@ -60,19 +87,19 @@ void TreeLayoutVisitor::setPass(int p) {
     minX = INT_MAX;
     maxX = INT_MIN;
     depth = 0;
-    for (bool* flag : visited_) *flag = false;
+    std::fill(visited_.begin(), visited_.end(), 0);
     if (p == 1) {
-        for (std::int32_t* value : prelim_) *value = 0;
-        for (std::int32_t* value : mod_) *value = 0;
+        std::fill(prelim_.begin(), prelim_.end(), 0);
+        std::fill(mod_.begin(), mod_.end(), 0);
     }
 }
 
 void TreeLayoutVisitor::children(std::uint32_t v, bool ordered, std::vector<std::uint32_t>& out) {
     out.clear();
     for (std::uint32_t n : table_.neighbours(v))
-        if (!*visited_[n]) out.push_back(n);
+        if (!visited_[n]) out.push_back(n);
     if (!ordered || out.size() < 2) return;
-    auto byX = [this](std::uint32_t a, std::uint32_t b) { return *x_[a] < *x_[b]; };
+    auto byX = [this](std::uint32_t a, std::uint32_t b) { return x_[a] < x_[b]; };
     // Siblings are nearly always in order already; checking first saves the sort.
     if (!std::is_sorted(out.begin(), out.end(), byX))
         std::stable_sort(out.begin(), out.end(), byX);
@@ -82,11 +109,11 @@ int TreeLayoutVisitor::width(std::uint32_t v) {
     if (widths_[v] == kUnknownWidth) {
         Vertex& vertex = table_.vertex(v);
         GraphView& view = *layout->view;
-        VertexView* shape = view.vertexView(&vertex);
+        const VertexViewEntry* entry = view.findVertexEntry(&vertex);
+        if (!entry) view.vertexView(&vertex);  // throws the view's error
         int w = 0;
-        if (shape) {
-            const Rect r =
-                shape->getBoundingRectangle(&vertex, view, view.vertexViewProperties(&vertex));
+        if (entry && entry->view) {
+            const Rect r = entry->view->getBoundingRectangle(&vertex, view, entry->properties);
             w = std::abs(r.right - r.left);
         }
         widths_[v] = w;
@@ -97,8 +124,8 @@ int TreeLayoutVisitor::width(std::uint32_t v) {
 // First walk: post-order; the flags stay set until the next pass.
 
 void TreeLayoutVisitor::firstWalk(std::uint32_t root) {
-    if (*visited_[root]) return;
-    *visited_[root] = true;
+    if (visited_[root]) return;
+    visited_[root] = true;
     std::vector<Frame>& stack = frames_;
     stack.clear();
     enterFirst(root, 0, stack);
@@ -108,8 +135,8 @@ void TreeLayoutVisitor::firstWalk(std::uint32_t root) {
         if (top.next < siblings.size()) {
             const std::uint32_t place = top.next++;
             const std::uint32_t c = siblings[place];
-            if (*visited_[c]) continue;
-            *visited_[c] = true;
+            if (visited_[c]) continue;
+            visited_[c] = true;
             enterFirst(c, place, stack);
         } else {
             const Frame done = top;
@@ -138,37 +165,37 @@ bool TreeLayoutVisitor::enterFirst(std::uint32_t v, std::uint32_t place,
 
 void TreeLayoutVisitor::placeLeaf(std::uint32_t v, std::uint32_t place) {
     if (depth <= 0 || place == 0) {
-        *prelim_[v] = 0;
+        prelim_[v] = 0;
     } else {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        *prelim_[v] =
-            *prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
+        prelim_[v] =
+            prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
     }
-    *mod_[v] = 0;
+    mod_[v] = 0;
 }
 
 void TreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t place) {
     const std::vector<std::uint32_t>& kids = levels[depth];
-    const int mid = (*prelim_[kids.front()] + *prelim_[kids.back()]) / 2;
+    const int mid = (prelim_[kids.front()] + prelim_[kids.back()]) / 2;
     if (depth == 0) {
-        *prelim_[v] = mid;
-        *mod_[v] = 0;
+        prelim_[v] = mid;
+        mod_[v] = 0;
         return;
     }
     if (place > 0) {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        *prelim_[v] =
-            *prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
+        prelim_[v] =
+            prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
     } else {
-        *prelim_[v] = mid;
+        prelim_[v] = mid;
     }
-    *mod_[v] = *prelim_[v] - mid;
+    mod_[v] = prelim_[v] - mid;
 }
 
 // Placement walk: preorder with path marking; X from the ancestors' modifiers.
 
 void TreeLayoutVisitor::placementWalk(std::uint32_t root) {
-    if (*visited_[root]) return;
+    if (visited_[root]) return;
     std::vector<Frame>& stack = frames_;
     stack.clear();
     enterPlacement(root, stack);
@@ -177,27 +204,27 @@ void TreeLayoutVisitor::placementWalk(std::uint32_t root) {
         const auto neighbours = table_.neighbours(top.vertex);
         if (top.next < neighbours.size()) {
             const std::uint32_t n = neighbours[top.next++];
-            if (!*visited_[n]) enterPlacement(n, stack);
+            if (!visited_[n]) enterPlacement(n, stack);
         } else {
             const std::uint32_t v = top.vertex;
             stack.pop_back();
             --depth;
-            modSum -= *mod_[v];
-            *visited_[v] = false;
+            modSum -= mod_[v];
+            visited_[v] = false;
         }
     }
 }
 
 void TreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stack) {
-    *visited_[v] = true;
-    const int x = depth == 0 ? layout->startX + *prelim_[v]
-                             : layout->startX + modSum + *prelim_[v];
+    visited_[v] = true;
+    const int x = depth == 0 ? layout->startX + prelim_[v]
+                             : layout->startX + modSum + prelim_[v];
     const int y = depth * layout->LayerSeparation + layout->startY;
-    *x_[v] = x;
-    *y_[v] = y;
+    x_[v] = x;
+    y_[v] = y;
     minX = std::min(minX, x);
     maxX = std::max(maxX, x);
-    modSum = depth == 0 ? *mod_[v] : modSum + *mod_[v];
+    modSum = depth == 0 ? mod_[v] : modSum + mod_[v];
     ++depth;
     stack.push_back({v, 0, 0, 0, 0});
 }
@@ -231,11 +258,11 @@ int TreeLayoutVisitor::separationWalk(std::uint32_t root) {
 // Answers the height of a vertex finished at once (-1 visited, 1 leaf), or 0 when the
 // vertex was entered and its children are to be walked.
 int TreeLayoutVisitor::enterSeparation(std::uint32_t v) {
-    if (*visited_[v]) return -1;
-    *visited_[v] = true;
+    if (visited_[v]) return -1;
+    visited_[v] = true;
     children(v, true, scratch_);
     if (scratch_.empty()) {
-        *visited_[v] = false;
+        visited_[v] = false;
         return 1;
     }
     const auto begin = static_cast<std::uint32_t>(kids_.size());
@@ -251,18 +278,18 @@ int TreeLayoutVisitor::finishSeparation(const Frame& frame) {
     int height = 1;
     for (std::uint32_t i = frame.begin; i < frame.end; ++i) height = std::max(height, heights_[i]);
     if (frame.end - frame.begin >= 2 && height > 1) separateChildren(frame.begin, frame.end, height);
-    const int mid = (*prelim_[kids_[frame.begin]] + *prelim_[kids_[frame.end - 1]]) / 2;
+    const int mid = (prelim_[kids_[frame.begin]] + prelim_[kids_[frame.end - 1]]) / 2;
     if (depth == 0) {
-        *prelim_[v] = mid;
-        *mod_[v] = 0;
+        prelim_[v] = mid;
+        mod_[v] = 0;
     } else {
-        const int old = *mod_[v];
-        *mod_[v] = *prelim_[v] - mid;
+        const int old = mod_[v];
+        mod_[v] = prelim_[v] - mid;
         // A shift by nothing would only widen maxX, which the next placement resets.
-        if (const int d = *mod_[v] - old; d != 0)
+        if (const int d = mod_[v] - old; d != 0)
             for (std::uint32_t i = frame.begin; i < frame.end; ++i) shiftSubtree(kids_[i], d);
     }
-    *visited_[v] = false;
+    visited_[v] = false;
     return height + 1;
 }
 
@@ -270,8 +297,8 @@ template <typename Visit>
 void TreeLayoutVisitor::walkSubtree(std::uint32_t c, int limit, bool ordered, Visit&& visit) {
     std::vector<Frame>& stack = walkFrames_;
     auto enter = [&](std::uint32_t v, int k) {
-        if (*visited_[v] || k >= limit) return;
-        *visited_[v] = true;
+        if (visited_[v] || k >= limit) return;
+        visited_[v] = true;
         visit(v, k);
         const auto begin = static_cast<std::uint32_t>(walkKids_.size());
         children(v, ordered, scratch_);
@@ -287,7 +314,7 @@ void TreeLayoutVisitor::walkSubtree(std::uint32_t c, int limit, bool ordered, Vi
             const std::uint32_t n = walkKids_[top.next++];
             enter(n, top.k + 1);
         } else {
-            *visited_[top.vertex] = false;
+            visited_[top.vertex] = false;
             walkKids_.resize(top.begin);
             stack.pop_back();
         }
@@ -296,8 +323,8 @@ void TreeLayoutVisitor::walkSubtree(std::uint32_t c, int limit, bool ordered, Vi
 
 void TreeLayoutVisitor::shiftSubtree(std::uint32_t c, int d) {
     walkSubtree(c, INT_MAX, false, [this, d](std::uint32_t v, int) {
-        *x_[v] += d;
-        maxX = std::max(maxX, *x_[v]);
+        x_[v] += d;
+        maxX = std::max(maxX, x_[v]);
     });
 }
 
@@ -306,8 +333,8 @@ void TreeLayoutVisitor::shiftFrom(std::uint32_t begin, std::uint32_t end, std::u
     const int d = layout->SubtreeSeparation - gap;
     for (std::uint32_t i = begin + from; i < end; ++i) {
         const std::uint32_t c = kids_[i];
-        *prelim_[c] += d;
-        *mod_[c] += d;
+        prelim_[c] += d;
+        mod_[c] += d;
         shiftSubtree(c, d);
     }
 }
@@ -320,12 +347,12 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end,
     contour_.assign(height, 0);
     auto addContour = [this](std::uint32_t c) {
         walkSubtree(c, INT_MAX, false, [this](std::uint32_t v, int k) {
-            if (k < static_cast<int>(contour_.size())) contour_[k] = std::max(contour_[k], *x_[v]);
+            if (k < static_cast<int>(contour_.size())) contour_[k] = std::max(contour_[k], x_[v]);
         });
     };
     auto findGap = [this, height](std::uint32_t c) {
         walkSubtree(c, height, true, [this](std::uint32_t v, int k) {
-            const int g = *x_[v] - contour_[k];
+            const int g = x_[v] - contour_[k];
             if (g < minGap_) {
                 minGap_ = g;
                 gapDepth_ = k;
@@ -351,15 +378,15 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end,
         int k = static_cast<int>(c) - 1;
         while (k >= 0 && heightOf(k) < gapDepth_) --k;
         if (k < 0 || k >= static_cast<int>(c) - 1) continue;
-        const int e = *prelim_[child(k)];
-        const int step = (*prelim_[child(c)] - e) / (static_cast<int>(c) - k);
+        const int e = prelim_[child(k)];
+        const int step = (prelim_[child(c)] - e) / (static_cast<int>(c) - k);
         for (std::uint32_t l = k + 1; l < c; ++l) {
             const int target = e + (static_cast<int>(l) - k) * step;
             const std::uint32_t cl = child(l);
-            if (target > *prelim_[cl]) {
-                const int o = target - *prelim_[cl];
-                *prelim_[cl] = target;
-                *mod_[cl] += o;
+            if (target > prelim_[cl]) {
+                const int o = target - prelim_[cl];
+                prelim_[cl] = target;
+                mod_[cl] += o;
                 shiftSubtree(cl, o);
             }
         }

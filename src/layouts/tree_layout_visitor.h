@@ -25,6 +25,9 @@ public:
     void visit(Vertex& vertex) override;
     // Starts a pass: clears every visited flag, and for pass 1 every prelim and modifier.
     virtual void setPass(int pass);
+    // Stores the flags, prelims, modifiers and coordinates of the walks in the vertices'
+    // properties; the layout calls it after the last walk.
+    void commit();
 
     Graph* graph;
     TreeLayout* layout;
@@ -65,8 +68,12 @@ private:
 
     std::vector<std::uint32_t> positions_;  // by vertex ID, for the table
     VertexTable table_;
-    std::vector<bool*> visited_;
-    std::vector<std::int32_t*> prelim_, mod_, x_, y_;
+    // The working values and coordinates are mirrored in dense arrays during the run and
+    // written back by commit(): the walks then touch compact memory only.
+    std::vector<bool*> flagSlots_;
+    std::vector<std::int32_t*> prelimSlots_, modSlots_, xSlots_, ySlots_;
+    std::vector<char> visited_;
+    std::vector<std::int32_t> prelim_, mod_, x_, y_;
     std::vector<int> widths_;
     std::vector<std::uint32_t> scratch_;
     std::vector<Frame> frames_, walkFrames_;

@@ -22,7 +22,9 @@ public:
 
     // positions is scratch indexed by vertex ID, shared by tables over one space; the
     // entries of this graph's vertices are overwritten. The incidence lists must be current.
-    VertexTable(Graph& graph, std::vector<std::uint32_t>& positions);
+    // Positions follow the graph's vertex order, or with depthFirst a depth-first preorder
+    // of the components, which keeps each subtree of a tree close together in memory.
+    VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bool depthFirst = false);
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(vertices_.size()); }
     Vertex& vertex(std::uint32_t i) const { return *vertices_[i]; }
@@ -33,6 +35,9 @@ public:
         return {neighbours_.data() + first_[i], neighbours_.data() + first_[i + 1]};
     }
     ActualProperties& values(std::uint32_t i) const { return *values_[i]; }
+    // Position of the k-th vertex in the graph's vertex order. Values are stored in
+    // that order, so passes over them in it touch memory in sequence.
+    std::uint32_t atGraphIndex(std::uint32_t k) const { return byGraphOrder_.empty() ? k : byGraphOrder_[k]; }
 
     // Pointers to the value of the graph-level property at index, per position.
     template <typename P>
@@ -44,11 +49,14 @@ public:
     }
 
 private:
+    void renumberDepthFirst();
+
     std::vector<Vertex*> vertices_;
     std::vector<ActualProperties*> values_;
     std::vector<std::uint32_t> first_;
     std::vector<std::uint32_t> neighbours_;
     std::vector<std::uint32_t>* positions_;
+    std::vector<std::uint32_t> byGraphOrder_;  // empty without renumbering
 };
 
 }  // namespace nx

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <stdexcept>
 #include <string>
 
+#include "layouts/forest_test.h"
 #include "layouts/layout_fixture.h"
 #include "layouts/tree_layout.h"
 
@@ -157,6 +159,28 @@ TEST(TreeLayoutTest, WorkingValuesExplainTheResult) {
         }
         EXPECT_EQ(d.at(i).first, x) << i;
     }
+}
+
+// The counting forest test answers what the component-building one answers: random
+// small graphs with parallel edges, self-loops, cycles and several components.
+TEST(TreeLayoutTest, CountingForestTestAgreesWithComponents) {
+    std::mt19937 random(5);
+    int forests = 0;
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t n = 1 + random() % 9;
+        LayoutDocument d(n);
+        EdgeList edges;
+        for (std::size_t i = 1; i < n; ++i)
+            if (random() % 4) edges.emplace_back(random() % i, i);  // a random forest
+        for (std::size_t extra = random() % 3; extra-- > 0;)
+            if (random() % 2) edges.emplace_back(random() % n, random() % n);
+        d.edges(edges);
+        const bool expected = d.graph().isForest();
+        EXPECT_EQ(isForestByCounting(d.graph()), expected) << round;
+        forests += expected;
+    }
+    EXPECT_GT(forests, 50);
+    EXPECT_LT(forests, 250);
 }
 
 // A million-vertex path: every walk keeps its own stack.
