@@ -5,8 +5,8 @@
 
 namespace nx {
 
-void RectContour::getContourPoint(const Point& d, Point& point, Point& companion,
-                                  double scaleX, double scaleY) const {
+void RectContour::getContourPoint(const Point& d, Point& point, Point& companion, double scaleX,
+                                  double scaleY) const {
     int halfWidth = static_cast<int>(width_ / 2);
     int halfHeight = static_cast<int>(height_ / 2);
     if (scaleX != 1.0 || scaleY != 1.0) {

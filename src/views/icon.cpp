@@ -11,7 +11,9 @@ void Icon::clear() {
     size_ = 0;
 }
 
-void Icon::releaseImage() { impl_.reset(); }
+void Icon::releaseImage() {
+    impl_.reset();
+}
 
 void Icon::setModuleResource(const std::u16string& module, int id, int size) {
     clear();
@@ -39,8 +41,7 @@ void Icon::setResource(int id) {
     if (impl_) impl_->loadResource(id);
 }
 
-void Icon::setModuleResource(const std::u16string& module, const std::u16string& name,
-                             int size) {
+void Icon::setModuleResource(const std::u16string& module, const std::u16string& name, int size) {
     clear();
     name_ = name;
     size_ = size;

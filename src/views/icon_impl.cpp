@@ -9,9 +9,13 @@ namespace {
 std::atomic<int> fadedCopies{9};
 }
 
-int IconImpl::fadedCopyCount() { return fadedCopies.load(); }
+int IconImpl::fadedCopyCount() {
+    return fadedCopies.load();
+}
 
-void IconImpl::setFadedCopyCount(int count) { fadedCopies.store(count < 0 ? 0 : count); }
+void IconImpl::setFadedCopyCount(int count) {
+    fadedCopies.store(count < 0 ? 0 : count);
+}
 
 int IconImpl::entryForLevel(int level, int n) {
     if (level <= 0 || n <= 0) return 0;

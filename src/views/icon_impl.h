@@ -40,9 +40,7 @@ public:
         (void)file, (void)index;
     }
     virtual void loadIconFile(const std::u16string& file, int size) { (void)file, (void)size; }
-    virtual void loadAssociated(const std::u16string& file, int index) {
-        (void)file, (void)index;
-    }
+    virtual void loadAssociated(const std::u16string& file, int index) { (void)file, (void)index; }
     // Draws the entry for the tools' fading level stretched to (p, size).
     virtual void draw(const Point& p, const Size& size, DrawingTools& tools) {
         (void)p, (void)size, (void)tools;

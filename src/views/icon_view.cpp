@@ -19,8 +19,8 @@
 namespace nx {
 
 const char* const IconView::kPositionNames[] = {
-    "N",        "NE",        "E",        "SE",        "S",        "SW",
-    "W",        "NW",        "CENTER",   "N_INSIDE",  "NE_INSIDE", "E_INSIDE",
+    "N",         "NE",       "E",         "SE",       "S",         "SW",
+    "W",         "NW",       "CENTER",    "N_INSIDE", "NE_INSIDE", "E_INSIDE",
     "SE_INSIDE", "S_INSIDE", "SW_INSIDE", "W_INSIDE", "NW_INSIDE", nullptr};
 
 namespace {
@@ -47,9 +47,8 @@ RgbColor parseColor(const std::string& text) {
     for (int i = 0; i < 3; ++i) {
         const std::size_t end = i < 2 ? text.find(',', start) : text.size();
         std::int32_t value = -1;
-        if (end == std::string::npos ||
-            !text::parseInt32(text.substr(start, end - start), value) || value < 0 ||
-            value > 255)
+        if (end == std::string::npos || !text::parseInt32(text.substr(start, end - start), value) ||
+            value < 0 || value > 255)
             throw std::runtime_error("Failed to read a value of type 'RgbColor'");
         *channels[i] = static_cast<std::uint8_t>(value);
         start = end + 1;
@@ -71,15 +70,18 @@ const TiXmlElement* nextChild(const TiXmlElement& parent, const TiXmlElement* pr
     const TiXmlElement* child =
         previous ? previous->NextSiblingElement(name) : parent.FirstChildElement(name);
     if (!child)
-        throw std::runtime_error(std::string("Failed to read \"") + name +
-                                 "\" from XML element");
+        throw std::runtime_error(std::string("Failed to read \"") + name + "\" from XML element");
     const char* value = child->GetText();
     text = value ? value : "";
     return child;
 }
 
-std::u16string fromUtf8(const std::string& text) { return utf8::utf8to16(text); }
-std::string toUtf8(const std::u16string& text) { return utf8::utf16to8(text); }
+std::u16string fromUtf8(const std::string& text) {
+    return utf8::utf8to16(text);
+}
+std::string toUtf8(const std::u16string& text) {
+    return utf8::utf16to8(text);
+}
 
 }  // namespace
 
@@ -168,7 +170,9 @@ int IconView::iconSize() const {
     return icon_.getSize() < 1 ? kDefaultIconSize : icon_.getSize();
 }
 
-void IconView::updateGeometry(const GraphView& view) { updateGeometry(view.scaleX, view.scaleY); }
+void IconView::updateGeometry(const GraphView& view) {
+    updateGeometry(view.scaleX, view.scaleY);
+}
 
 void IconView::updateGeometry(double sx, double sy) {
     const int s = iconSize();
@@ -199,14 +203,14 @@ void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewPrope
         w = static_cast<int>(s * sx);
         h = static_cast<int>(s * sy);
     }
-    tools->drawIcon(icon_, {at.x - w / 2, at.y - h / 2},
-                    {static_cast<std::uint64_t>(std::max(w, 0)),
-                     static_cast<std::uint64_t>(std::max(h, 0))});
+    tools->drawIcon(
+        icon_, {at.x - w / 2, at.y - h / 2},
+        {static_cast<std::uint64_t>(std::max(w, 0)), static_cast<std::uint64_t>(std::max(h, 0))});
 
     // Only the name is written; icon views draw no weight.
     static const Name namePrototype;
-    if (auto* name = dynamic_cast<const Name*>(findLabelProperty(
-            namePrototype, nameIndices_, *vertex, view.graph(), viewProperties));
+    if (auto* name = dynamic_cast<const Name*>(
+            findLabelProperty(namePrototype, nameIndices_, *vertex, view.graph(), viewProperties));
         name && !name->get().empty()) {
         ScopedFont font(tools, kLabelFace, static_cast<int>(sx * kLabelPointSize));
         const Size size = tools->getTextSizeWithSelectedFont(name->get());
@@ -274,23 +278,40 @@ Rect IconView::getTextRectangle(int x, int y, const Size& text, int position) co
     const int o4x = offset(4).x;
     const int o5y = offset(5).y;
     switch (position) {
-        case N: return {x - tw / 2, y - hh - o2y - th, x + tw / 2 + u, y - hh};
-        case NE: return {x + hw + o4x, y - hh - o2y - th, x + hw + o4x + tw + 1, y - hh};
-        case E: return {x + hw + o4x, y - th / 2, x + hw + o4x + tw + 1, y + th / 2 + u};
-        case SE: return {x + hw + o4x, y + hh + o5y, x + hw + o4x + tw + 1, y + hh + o5y + th};
-        case S: return {x - tw / 2, y + hh + o5y, x + tw / 2 + u, y + hh + o5y + th};
-        case SW: return {x - hw - o4x - tw, y + hh + o5y, x - hw - o4x, y + hh + o5y + th};
-        case W: return {x - hw - o4x - tw, y - th / 2, x - hw - o4x, y + th / 2 + u};
-        case NW: return {x - hw - o4x - tw, y - hh - o5y - th, x - hw - o4x, y - hh};
-        case CENTER: return {x - tw / 2, y - th / 2, x + tw / 2 + u, y + th / 2 + u};
-        case N_INSIDE: return {x - tw / 2, y - hh, x + tw / 2 + u, y - hh + o2y + th};
-        case NE_INSIDE: return {x + hw - tw, y - hh, x + hw, y - hh + o2y + th};
-        case E_INSIDE: return {x + hw - tw, y - th / 2, x + hw, y + th / 2 + u};
-        case SE_INSIDE: return {x + hw - tw, y + hh - th, x + hw, y + hh + o2y};
-        case S_INSIDE: return {x - tw / 2, y + hh - th, x + tw / 2 + u, y + hh + o2y};
-        case SW_INSIDE: return {x - hw, y + hh - th, x - hw + tw, y + hh + o2y};
-        case W_INSIDE: return {x - hw, y - th / 2, x - hw + tw, y + th / 2 + u};
-        case NW_INSIDE: return {x - hw, y - hh, x - hw + tw, y - hh + o2y + th};
+        case N:
+            return {x - tw / 2, y - hh - o2y - th, x + tw / 2 + u, y - hh};
+        case NE:
+            return {x + hw + o4x, y - hh - o2y - th, x + hw + o4x + tw + 1, y - hh};
+        case E:
+            return {x + hw + o4x, y - th / 2, x + hw + o4x + tw + 1, y + th / 2 + u};
+        case SE:
+            return {x + hw + o4x, y + hh + o5y, x + hw + o4x + tw + 1, y + hh + o5y + th};
+        case S:
+            return {x - tw / 2, y + hh + o5y, x + tw / 2 + u, y + hh + o5y + th};
+        case SW:
+            return {x - hw - o4x - tw, y + hh + o5y, x - hw - o4x, y + hh + o5y + th};
+        case W:
+            return {x - hw - o4x - tw, y - th / 2, x - hw - o4x, y + th / 2 + u};
+        case NW:
+            return {x - hw - o4x - tw, y - hh - o5y - th, x - hw - o4x, y - hh};
+        case CENTER:
+            return {x - tw / 2, y - th / 2, x + tw / 2 + u, y + th / 2 + u};
+        case N_INSIDE:
+            return {x - tw / 2, y - hh, x + tw / 2 + u, y - hh + o2y + th};
+        case NE_INSIDE:
+            return {x + hw - tw, y - hh, x + hw, y - hh + o2y + th};
+        case E_INSIDE:
+            return {x + hw - tw, y - th / 2, x + hw, y + th / 2 + u};
+        case SE_INSIDE:
+            return {x + hw - tw, y + hh - th, x + hw, y + hh + o2y};
+        case S_INSIDE:
+            return {x - tw / 2, y + hh - th, x + tw / 2 + u, y + hh + o2y};
+        case SW_INSIDE:
+            return {x - hw, y + hh - th, x - hw + tw, y + hh + o2y};
+        case W_INSIDE:
+            return {x - hw, y - th / 2, x - hw + tw, y + th / 2 + u};
+        case NW_INSIDE:
+            return {x - hw, y - hh, x - hw + tw, y - hh + o2y + th};
         default:
             throw std::runtime_error(
                 "Error in nx::IconView::getTextRectangle: Incorrect text position");
@@ -301,8 +322,7 @@ void IconView::saveToStream(std::ostream& out) const {
     const char sep = records::separator();
     out << getClassId() << sep << toUtf8(icon_.fileName()) << sep << toUtf8(icon_.name()) << sep
         << icon_.id() << sep << icon_.index() << sep << icon_.getSize() << sep << nameTextColor_
-        << sep << namePosition_ << sep << weightTextColor_ << sep << weightPosition_ << sep
-        << '#';
+        << sep << namePosition_ << sep << weightTextColor_ << sep << weightPosition_ << sep << '#';
 }
 
 void IconView::saveToXml(TiXmlElement& element) const {
@@ -327,11 +347,11 @@ IconParameters IconParameters::readStream(std::istream& in, bool byName) {
     p.index = records::readIntField(in);
     p.size = records::readIntField(in);
     p.nameTextColor = readColorField(in);
-    p.namePosition = byName ? IconView::positionFromName(records::readField(in))
-                            : records::readIntField(in);
+    p.namePosition =
+        byName ? IconView::positionFromName(records::readField(in)) : records::readIntField(in);
     p.weightTextColor = readColorField(in);
-    p.weightPosition = byName ? IconView::positionFromName(records::readField(in))
-                              : records::readIntField(in);
+    p.weightPosition =
+        byName ? IconView::positionFromName(records::readField(in)) : records::readIntField(in);
     records::readEndMark(in);
     return p;
 }

@@ -37,8 +37,23 @@ struct IconParameters {
 class IconView : public VertexView {
 public:
     enum IconTextPos {
-        N = 0, NE, E, SE, S, SW, W, NW, CENTER,
-        N_INSIDE, NE_INSIDE, E_INSIDE, SE_INSIDE, S_INSIDE, SW_INSIDE, W_INSIDE, NW_INSIDE
+        N = 0,
+        NE,
+        E,
+        SE,
+        S,
+        SW,
+        W,
+        NW,
+        CENTER,
+        N_INSIDE,
+        NE_INSIDE,
+        E_INSIDE,
+        SE_INSIDE,
+        S_INSIDE,
+        SW_INSIDE,
+        W_INSIDE,
+        NW_INSIDE
     };
     static const char* const kPositionNames[];  // null-terminated
     // Exact, case-sensitive; unknown names throw.

@@ -42,14 +42,13 @@ public:
                                  int weightPosition, int size);
     VertexView* getCircleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
                                  int weightPosition, int size);
-    VertexView* getDiamondDotView(bool isFilled, int outerColor, int innerColor,
-                                  int namePosition, int weightPosition, int size);
-    VertexView* getTriangleDotView(bool isFilled, int outerColor, int innerColor,
-                                   int namePosition, int weightPosition, int size);
-    VertexView* getIconView(const std::u16string& fileName, const std::u16string& iconName,
-                            int id, int index, int size, const RgbColor& nameTextColor,
-                            int namePosition, const RgbColor& weightTextColor,
-                            int weightPosition);
+    VertexView* getDiamondDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
+                                  int weightPosition, int size);
+    VertexView* getTriangleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
+                                   int weightPosition, int size);
+    VertexView* getIconView(const std::u16string& fileName, const std::u16string& iconName, int id,
+                            int index, int size, const RgbColor& nameTextColor, int namePosition,
+                            const RgbColor& weightTextColor, int weightPosition);
     VertexView* getIconView(const IconParameters& parameters);
     // Dispatches on the dot class id (1 square, 2 circle, 3 diamond, 4 triangle); null otherwise.
     VertexView* getDotView(int classId, const DotParameters& parameters);

@@ -71,21 +71,33 @@ TEST(Icon, EverySetterForgetsThePreviousSourceAndReloadsALoadedImage) {
         const char* load;
     };
     const Case cases[] = {
-        {"module id size", [](Icon& i) { i.setModuleResource(u"m", 4, 16); },
-         {u"", u"", 4, -1, 16}, "module m id 4 16"},
+        {"module id size",
+         [](Icon& i) { i.setModuleResource(u"m", 4, 16); },
+         {u"", u"", 4, -1, 16},
+         "module m id 4 16"},
         {"id size", [](Icon& i) { i.setResource(7, 24); }, {u"", u"", 7, -1, 24}, "id 7 24"},
         {"id", [](Icon& i) { i.setResource(7); }, {u"", u"", 7, -1, 0}, "id 7"},
-        {"name size", [](Icon& i) { i.setResource(u"disk", 48); }, {u"", u"disk", 0, -1, 48},
+        {"name size",
+         [](Icon& i) { i.setResource(u"disk", 48); },
+         {u"", u"disk", 0, -1, 48},
          "name disk 48"},
         {"name", [](Icon& i) { i.setResource(u"disk"); }, {u"", u"disk", 0, -1, 0}, "name disk"},
-        {"file id", [](Icon& i) { i.setFile(u"a.dll", 3); }, {u"a.dll", u"", 3, -1, 0},
+        {"file id",
+         [](Icon& i) { i.setFile(u"a.dll", 3); },
+         {u"a.dll", u"", 3, -1, 0},
          "file a.dll id 3"},
-        {"file index", [](Icon& i) { i.setFileIndex(u"a.dll", 2); }, {u"a.dll", u"", 0, 2, 0},
+        {"file index",
+         [](Icon& i) { i.setFileIndex(u"a.dll", 2); },
+         {u"a.dll", u"", 0, 2, 0},
          "file a.dll index 2"},
-        {"file size", [](Icon& i) { i.setFileWithSize(u"a.ico", 16); },
-         {u"a.ico", u"", 0, -1, 16}, "icon file a.ico 16"},
-        {"associated", [](Icon& i) { i.setAssociatedFile(u"b.txt", 1); },
-         {u"b.txt", u"", 0, 1, 0}, "associated b.txt 1"},
+        {"file size",
+         [](Icon& i) { i.setFileWithSize(u"a.ico", 16); },
+         {u"a.ico", u"", 0, -1, 16},
+         "icon file a.ico 16"},
+        {"associated",
+         [](Icon& i) { i.setAssociatedFile(u"b.txt", 1); },
+         {u"b.txt", u"", 0, 1, 0},
+         "associated b.txt 1"},
     };
     for (const Case& c : cases) {
         Icon icon;
@@ -148,9 +160,9 @@ TEST(IconImpl, FadingLevelChoosesTheEntry) {
         int level, copies, entry;
     };
     const Case cases[] = {
-        {0, 9, 0},   {1, 9, 1},    {9, 9, 1},   {10, 9, 2},  {50, 9, 6},
-        {89, 9, 9},  {90, 9, -1},  {99, 9, -1}, {100, 9, -1},
-        {0, 0, 0},   {50, 0, 0},   {90, 0, 0},  {100, 0, 0},  // N = 0: never faded
+        {0, 9, 0},   {1, 9, 1},    {9, 9, 1}, {10, 9, 2}, {50, 9, 6}, {89, 9, 9},  {90, 9, -1},
+        {99, 9, -1}, {100, 9, -1}, {0, 0, 0}, {50, 0, 0}, {90, 0, 0}, {100, 0, 0},  // N = 0: never
+                                                                                    // faded
         {49, 1, 1},  {50, 1, -1},
     };
     for (const Case& c : cases)

@@ -88,17 +88,19 @@ TEST(IconViewText, RectanglesForEveryPosition) {
     view.updateGeometry(1.0, 1.0);
     // Text (20, 10) beside a 32-pixel icon at (100, 50): halves 16, gaps 2, 4 and 5.
     const Rect expected[] = {
-        {90, 22, 111, 34},   {120, 22, 141, 34}, {120, 45, 141, 56}, {120, 71, 141, 81},
-        {90, 71, 111, 81},   {60, 71, 80, 81},   {60, 45, 80, 56},   {60, 19, 80, 34},
-        {90, 45, 111, 56},   {90, 34, 111, 46},  {96, 34, 116, 46},  {96, 45, 116, 56},
-        {96, 56, 116, 68},   {90, 56, 111, 68},  {84, 56, 104, 68},  {84, 45, 104, 56},
+        {90, 22, 111, 34}, {120, 22, 141, 34}, {120, 45, 141, 56}, {120, 71, 141, 81},
+        {90, 71, 111, 81}, {60, 71, 80, 81},   {60, 45, 80, 56},   {60, 19, 80, 34},
+        {90, 45, 111, 56}, {90, 34, 111, 46},  {96, 34, 116, 46},  {96, 45, 116, 56},
+        {96, 56, 116, 68}, {90, 56, 111, 68},  {84, 56, 104, 68},  {84, 45, 104, 56},
         {84, 34, 104, 46},
     };
     for (int position = 0; position < 17; ++position)
         EXPECT_EQ(view.getTextRectangle(100, 50, {20, 10}, position), expected[position])
             << IconView::kPositionNames[position];
     for (int bad : {-1, 17})
-        EXPECT_EQ(errorOf([&] { view.getTextRectangle(100, 50, {20, 10}, bad); }),
+        EXPECT_EQ(errorOf([&] {
+                      view.getTextRectangle(100, 50, {20, 10}, bad);
+                  }),
                   "Error in nx::IconView::getTextRectangle: Incorrect text position");
 }
 
@@ -183,9 +185,9 @@ TEST_F(IconFixture, ContourIsTheBoxOneOutsideTheIcon) {
         Point direction, point, companion;
     };
     const Case cases[] = {
-        {{0, 0}, {17, 17}, {17, 17}},     {{100, 50}, {17, 8}, {17, 9}},
-        {{-100, 0}, {-17, 0}, {-17, 1}},  {{0, 10}, {0, 17}, {1, 17}},
-        {{10, 20}, {8, 17}, {7, 17}},     {{-10, -20}, {-8, -17}, {-9, -17}},
+        {{0, 0}, {17, 17}, {17, 17}},    {{100, 50}, {17, 8}, {17, 9}},
+        {{-100, 0}, {-17, 0}, {-17, 1}}, {{0, 10}, {0, 17}, {1, 17}},
+        {{10, 20}, {8, 17}, {7, 17}},    {{-10, -20}, {-8, -17}, {-9, -17}},
     };
     for (const Case& c : cases) {
         Point companion;
@@ -230,7 +232,8 @@ TEST(IconViewFactory, ConstructorRecordsTheSourceAndTheParameterValues) {
     const Case cases[] = {
         {source(u"", u"", 101, 2, 0), {"", "", "101", "-1", "32"}},
         {source(u"", u"", 101, -1, 48), {"", "", "101", "-1", "48"}},
-        {source(u"d\u00e9j\u00e0.ico", u"x", 5, 4, 16), {"d\xc3\xa9j\xc3\xa0.ico", "", "0", "-1", "16"}},
+        {source(u"d\u00e9j\u00e0.ico", u"x", 5, 4, 16),
+         {"d\xc3\xa9j\xc3\xa0.ico", "", "0", "-1", "16"}},
         // A resource name alone is kept, so it is drawn and saved.
         {source(u"", u"folder", 0, -1, 24), {"", "folder", "0", "-1", "24"}},
         // Nothing to record: the icon keeps its initial size.
@@ -273,10 +276,17 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
     EXPECT_EQ(factory.readView(in), view);
     EXPECT_EQ(view->referenceCount(), 2u);
 
+    // The named form writes the two positions as names.
+    std::istringstream named("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" + sep +
+                             "0,0,0" + sep + "S_INSIDE" + sep + "0,0,0" + sep + "W" + sep + "#\n");
+    auto* byName = dynamic_cast<IconView*>(factory.readViewByName(named));
+    ASSERT_NE(byName, nullptr);
+    EXPECT_EQ(byName->namePosition(), IconView::S_INSIDE);
+    EXPECT_EQ(byName->weightPosition(), IconView::W);
+
     std::istringstream badEnd("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" +
                               sep + "0,0,0" + sep + "4" + sep + "0,0,0" + sep + "1" + sep + "X\n");
-    EXPECT_EQ(errorOf([&] { factory.readView(badEnd); }),
-              "Failed to read \"#\" from input stream");
+    EXPECT_EQ(errorOf([&] { factory.readView(badEnd); }), "Failed to read \"#\" from input stream");
 }
 
 TEST(IconViewFactory, XmlRecordReadsBackAsTheSameView) {
@@ -289,10 +299,10 @@ TEST(IconViewFactory, XmlRecordReadsBackAsTheSameView) {
     std::vector<std::string> children;
     for (const TiXmlElement* c = element.FirstChildElement(); c; c = c->NextSiblingElement())
         children.push_back(std::string(c->Value()) + "=" + (c->GetText() ? c->GetText() : ""));
-    EXPECT_EQ(children, (std::vector<std::string>{"FileName=C:", "Name=", "Id=0", "Index=-1",
-                                                  "Size=32", "NameTextColor=9,8,7",
-                                                  "NamePos=CENTER", "WeightTextColor=0,0,0",
-                                                  "WeightPos=SE_INSIDE"}));
+    EXPECT_EQ(children,
+              (std::vector<std::string>{"FileName=C:", "Name=", "Id=0", "Index=-1", "Size=32",
+                                        "NameTextColor=9,8,7", "NamePos=CENTER",
+                                        "WeightTextColor=0,0,0", "WeightPos=SE_INSIDE"}));
     // Through a printed and parsed document, where the empty Name has no text at all.
     TiXmlPrinter printer;
     element.Accept(&printer);
@@ -316,9 +326,7 @@ TEST(IconViewFactory, XmlReadErrors) {
     EXPECT_EQ(errorOf([&] { parse(head + "<NamePos>se</NamePos>" + tail); }),
               "Unknown IconView::IconTextPos");
     EXPECT_EQ(errorOf([&] { parse(head + tail); }), "Failed to read \"NamePos\" from XML element");
-    EXPECT_EQ(errorOf([&] {
-                  parse("<FileName>a.ico</FileName><Id>0</Id>");
-              }),
+    EXPECT_EQ(errorOf([&] { parse("<FileName>a.ico</FileName><Id>0</Id>"); }),
               "Failed to read \"Name\" from XML element");
 }
 

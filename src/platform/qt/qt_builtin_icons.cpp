@@ -73,16 +73,24 @@ void drawProgram(QPainter& p) {
 }
 
 QImage render(FileIconKind kind, int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     switch (kind) {
-        case FileIconKind::File: drawFile(p); break;
-        case FileIconKind::Folder: drawFolder(p); break;
-        case FileIconKind::Drive: drawDrive(p); break;
-        case FileIconKind::Program: drawProgram(p); break;
+        case FileIconKind::File:
+            drawFile(p);
+            break;
+        case FileIconKind::Folder:
+            drawFolder(p);
+            break;
+        case FileIconKind::Drive:
+            drawDrive(p);
+            break;
+        case FileIconKind::Program:
+            drawProgram(p);
+            break;
     }
     p.end();
     return image;

@@ -13,7 +13,7 @@ enum class FileIconKind { File, Folder, Drive, Program };
 // .cmd is a program; anything else is a file.
 FileIconKind fileIconKind(const QString& path);
 
-// The built-in image of a kind, size x size pixels (ARGB32); the same image for the
+// The built-in image of a kind, size x size pixels (premultiplied ARGB32); the same image for the
 // same arguments during a run.
 QImage builtinFileIcon(FileIconKind kind, int size);
 

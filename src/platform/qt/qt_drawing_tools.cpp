@@ -18,6 +18,7 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_icon_impl.h"
 #include "platform/qt/qt_label_font.h"
+#include "platform/qt/qt_line_stepper.h"
 #include "platform/qt/qt_screen_metrics.h"
 #include "views/icon.h"
 
@@ -28,8 +29,7 @@ namespace {
 constexpr std::size_t kPenSlots = 32;
 constexpr std::size_t kBrushSlots = 32;
 constexpr std::size_t kFontSlots = 64;
-constexpr int kDefaultPointSize = 75;    // tenths of a point, the label size at scale 1
-constexpr int kDefaultPixelHeight = 12;  // an explicit font of height 0
+constexpr int kDefaultPointSize = 75;  // tenths of a point, the label size at scale 1
 
 QColor toQColor(const RgbColor& c) {
     return QColor(c.red, c.green, c.blue);
@@ -39,16 +39,41 @@ std::uint32_t packed(const RgbColor& c) {
     return (std::uint32_t(c.red) << 16) | (std::uint32_t(c.green) << 8) | c.blue;
 }
 
-int toInt(std::uint64_t v) {
-    return v > std::uint64_t(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
-                                                              : static_cast<int>(v);
+// Coordinates far beyond any surface are clamped here, so that Qt's int arithmetic on
+// them cannot overflow whatever a document holds.
+constexpr long long kCoordinateLimit = 1 << 24;
+
+int clampCoordinate(long long v) {
+    return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
 }
 
-// A rectangle with exclusive right and bottom edges as Qt's inclusive outline rectangle.
-QRect outlineRect(const Rect& r) {
-    const Rect n = r.normalized();
-    return QRect(n.left, n.top, std::max(n.right - n.left - 1, 0),
-                 std::max(n.bottom - n.top - 1, 0));
+int clampExtent(std::uint64_t v) {
+    return static_cast<int>(std::min<std::uint64_t>(v, std::uint64_t(kCoordinateLimit)));
+}
+
+QPoint safePoint(long long x, long long y) {
+    return {clampCoordinate(x), clampCoordinate(y)};
+}
+
+// Normalised and clamped; right and bottom stay exclusive.
+Rect safeRect(long long left, long long top, long long right, long long bottom) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    return {clampCoordinate(left), clampCoordinate(top), clampCoordinate(right),
+            clampCoordinate(bottom)};
+}
+
+Rect safeRect(const Rect& r) {
+    return safeRect(r.left, r.top, r.right, r.bottom);
+}
+
+Rect circleBox(const Point& c, int radius) {
+    return safeRect(c.x - 1LL * radius, c.y - 1LL * radius, c.x + 1LL * radius, c.y + 1LL * radius);
+}
+
+// A safe rectangle as Qt's outline rectangle, whose right and bottom edges are inclusive.
+QRect outlineRect(const Rect& n) {
+    return QRect(n.left, n.top, std::max(n.width() - 1, 0), std::max(n.height() - 1, 0));
 }
 
 // Fonts need a running QGuiApplication; without one, text is neither drawn nor measured.
@@ -142,7 +167,10 @@ void QtDrawingTools::init(DeviceContext* dc, const Size& size) {
         target_ = context;
         current_ = Surface::Target;
         if (memoryBufferEnabled) {
-            memory_ = QImage(toInt(bufferWidth), toInt(bufferHeight), QImage::Format_RGB32);
+            // A size Qt cannot hold leaves no buffer; drawing then goes to the target.
+            constexpr std::size_t kMaxSide = std::numeric_limits<int>::max();
+            if (bufferWidth <= kMaxSide && bufferHeight <= kMaxSide)
+                memory_ = QImage(int(bufferWidth), int(bufferHeight), QImage::Format_RGB32);
             if (!memory_.isNull()) memory_.fill(Qt::black);
             memoryOrigin_ = {};
         }
@@ -271,9 +299,11 @@ void QtDrawingTools::copyFromMemoryToScreen(const Point& source, const Point& de
     const QPainter::CompositionMode mode = p->compositionMode();
     p->setTransform(targetBase_);
     if (supportsRasterOps(*p)) p->setCompositionMode(QPainter::CompositionMode_Source);
-    const QPoint to = QPoint(destination.x, destination.y) + target_->viewportOrigin();
-    const QPoint from = QPoint(source.x, source.y) + memoryOrigin_;
-    p->drawImage(to, memory_, QRect(from, QSize(toInt(size.cx), toInt(size.cy))));
+    const QPoint to = safePoint(1LL * destination.x + target_->viewportOrigin().x(),
+                                1LL * destination.y + target_->viewportOrigin().y());
+    const QPoint from =
+        safePoint(1LL * source.x + memoryOrigin_.x(), 1LL * source.y + memoryOrigin_.y());
+    p->drawImage(to, memory_, QRect(from, QSize(clampExtent(size.cx), clampExtent(size.cy))));
     p->setCompositionMode(mode);
     p->setTransform(saved);
 }
@@ -291,9 +321,12 @@ void QtDrawingTools::copyFromScreenToMemory(const Point& source, const Point& de
     const QPainter::CompositionMode mode = memoryPainter_.compositionMode();
     memoryPainter_.resetTransform();
     memoryPainter_.setCompositionMode(QPainter::CompositionMode_Source);
-    const QPoint to = QPoint(destination.x, destination.y) + memoryOrigin_;
-    const QPoint from = QPoint(source.x, source.y) + target_->viewportOrigin();
-    memoryPainter_.drawImage(to, screen, QRect(from, QSize(toInt(size.cx), toInt(size.cy))));
+    const QPoint to =
+        safePoint(1LL * destination.x + memoryOrigin_.x(), 1LL * destination.y + memoryOrigin_.y());
+    const QPoint from = safePoint(1LL * source.x + target_->viewportOrigin().x(),
+                                  1LL * source.y + target_->viewportOrigin().y());
+    memoryPainter_.drawImage(to, screen,
+                             QRect(from, QSize(clampExtent(size.cx), clampExtent(size.cy))));
     memoryPainter_.setCompositionMode(mode);
     memoryPainter_.setTransform(saved);
 }
@@ -372,35 +405,8 @@ const std::shared_ptr<QtFontFace>& QtDrawingTools::pointFont(const std::u16strin
 std::shared_ptr<QtFontFace> QtDrawingTools::explicitFont(const std::u16string& faceName, int height,
                                                          int width, int weight, bool italic,
                                                          bool underline, bool strikeOut) const {
-    // Negative heights are character heights, positive ones cell heights.
-    int pixels = height < 0 ? -height : height;
-    if (pixels == 0) pixels = kDefaultPixelHeight;
-    QFont font = labelFont(faceName, pixels);
-    if (height > 0) {
-        const int cell = QFontMetrics(font).height();
-        if (cell > 0) font.setPixelSize(std::max(1, pixels * pixels / cell));
-    }
-    if (weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    font.setStrikeOut(strikeOut);
-    if (width != 0) {
-        const int natural = QFontMetrics(font).averageCharWidth();
-        if (natural > 0) font.setStretch(std::clamp(100 * std::abs(width) / natural, 1, 4000));
-    }
-    switch (fontQuality_) {
-        case 3:  // non-antialiased
-            font.setStyleStrategy(QFont::NoAntialias);
-            break;
-        case 4:  // antialiased
-        case 5:  // ClearType
-        case 6:
-            font.setStyleStrategy(QFont::PreferAntialias);
-            break;
-        default:
-            break;
-    }
-    return std::make_shared<QtFontFace>(font);
+    return std::make_shared<QtFontFace>(explicitLabelFont(faceName, height, width, weight, italic,
+                                                          underline, strikeOut, fontQuality_));
 }
 
 const QPen& QtDrawingTools::temporaryPen() {
@@ -463,53 +469,87 @@ void QtDrawingTools::releaseCachedFont() {
 // ---- primitives ---------------------------------------------------------------------------
 
 void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
-    if (QPainter* p = painter()) {
-        p->setPen(pen);
-        p->drawLine(QPoint(position_.x(), position_.y()), QPoint(to.x, to.y));
+    const QPoint end = safePoint(to.x, to.y);
+    if (!stepLine(pen, position_, end)) {
+        if (QPainter* p = painter()) {
+            p->setPen(pen);
+            p->drawLine(position_, end);
+        }
     }
-    position_ = QPoint(to.x, to.y);
+    position_ = end;
+}
+
+// Qt's cosmetic stroker leaves out the pixel at the larger coordinate rather than the
+// end point, so a closed path drawn line by line in XOR mode would lose the corners
+// where a line runs backwards; it also spends a blend call per pixel, and edges are
+// most of what a large drawing puts on its buffer. So image surfaces get stepped lines.
+bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
+    if (pen.width() != 0) return false;
+    QImage* image = nullptr;
+    QPoint origin;
+    if (current_ == Surface::Memory) {
+        image = &memory_;
+        origin = memoryOrigin_;
+    } else if (current_ == Surface::Target && target_ && !target_->activePainter() &&
+               target_->device() && target_->device()->devType() == QInternal::Image) {
+        image = static_cast<QImage*>(target_->device());
+        origin = target_->viewportOrigin();
+    }
+    if (!image || !canStepLinesInto(*image)) return false;
+    // The painter owns the pixels: beginning it detaches a shared image.
+    if (!painter()) return false;
+    stepLineIntoImage(*image, safePoint(1LL * from.x() + origin.x(), 1LL * from.y() + origin.y()),
+                      safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()),
+                      pen.color().rgb(), mode_ == RasterMode::Xor);
+    return true;
 }
 
 void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
-    const Rect n = r.normalized();
-    if (pen.width() == 0 && n.width() > 0 && n.height() > 0) {
-        // A one-pixel outline as four edge strips that do not overlap, the quickest
-        // path of the raster engine; every pixel is touched once, as XOR needs.
+    const Rect n = safeRect(r);
+    const int width = std::max(pen.width(), 1);
+    if (width <= 2 && n.width() > 0 && n.height() > 0) {
+        // Thin outlines as four edge strips that do not overlap, the quickest path of the
+        // raster engine, covering the pixels the stroker would; every pixel is touched
+        // once, as XOR needs. Wider pens keep the stroker for their round corners.
+        const QRect outer(n.left - width / 2, n.top - width / 2, n.width() + width - 1,
+                          n.height() + width - 1);
         const QColor color = pen.color();
-        p->fillRect(QRect(n.left, n.top, n.width(), 1), color);
-        if (n.height() > 1) p->fillRect(QRect(n.left, n.bottom - 1, n.width(), 1), color);
-        if (n.height() > 2) {
-            p->fillRect(QRect(n.left, n.top + 1, 1, n.height() - 2), color);
-            if (n.width() > 1) p->fillRect(QRect(n.right - 1, n.top + 1, 1, n.height() - 2), color);
+        if (outer.height() <= 2 * width || outer.width() <= 2 * width) {
+            p->fillRect(outer, color);
+            return;
         }
+        const int side = outer.height() - 2 * width;
+        p->fillRect(QRect(outer.left(), outer.top(), outer.width(), width), color);
+        p->fillRect(QRect(outer.left(), outer.bottom() - width + 1, outer.width(), width), color);
+        p->fillRect(QRect(outer.left(), outer.top() + width, width, side), color);
+        p->fillRect(QRect(outer.right() - width + 1, outer.top() + width, width, side), color);
         return;
     }
     p->setPen(pen);
-    p->setBrush(Qt::NoBrush);
-    p->drawRect(outlineRect(r));
+    p->setBrush(noBrush_);
+    p->drawRect(outlineRect(n));
 }
 
 void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     p->setPen(pen);
-    p->setBrush(Qt::NoBrush);
-    p->drawEllipse(outlineRect(r));
+    p->setBrush(noBrush_);
+    p->drawEllipse(outlineRect(safeRect(r)));
 }
 
 void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const Size& half) {
-    const int cx = toInt(half.cx);
-    const int cy = toInt(half.cy);
-    const QPoint points[5] = {{centre.x - cx, centre.y},
-                              {centre.x, centre.y - cy},
-                              {centre.x + cx, centre.y},
-                              {centre.x, centre.y + cy},
-                              {centre.x - cx, centre.y}};
+    const long long cx = clampExtent(half.cx);
+    const long long cy = clampExtent(half.cy);
+    const QPoint points[5] = {
+        safePoint(centre.x - cx, centre.y), safePoint(centre.x, centre.y - cy),
+        safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy),
+        safePoint(centre.x - cx, centre.y)};
     if (QPainter* p = painter()) {
         p->setPen(pen);
-        p->setBrush(Qt::NoBrush);
+        p->setBrush(noBrush_);
         p->drawPolyline(points, 5);
     }
     position_ = points[4];
@@ -529,8 +569,7 @@ void QtDrawingTools::drawLine(const Point& from, const Point& to) {
 }
 
 void QtDrawingTools::drawCircle(const Point& centre, int radius) {
-    outlineEllipse(temporaryPen(),
-                   {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+    outlineEllipse(temporaryPen(), circleBox(centre, radius));
 }
 
 void QtDrawingTools::drawEllipse(const Rect& r) {
@@ -548,7 +587,7 @@ void QtDrawingTools::drawDiamond(const Point& centre, const Size& half) {
 void QtDrawingTools::fillRectangle(const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
-    const Rect n = r.normalized();
+    const Rect n = safeRect(r);
     PlainComposition plain(*p);
     p->fillRect(QRect(n.left, n.top, n.width(), n.height()), brushFor(effectiveBrushColor()));
 }
@@ -556,30 +595,29 @@ void QtDrawingTools::fillRectangle(const Rect& r) {
 void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
     QPainter* p = painter();
     if (!p) return;
-    const int cx = toInt(half.cx);
-    const int cy = toInt(half.cy);
-    const QPoint points[4] = {{centre.x - cx, centre.y},
-                              {centre.x, centre.y - cy},
-                              {centre.x + cx, centre.y},
-                              {centre.x, centre.y + cy}};
+    const long long cx = clampExtent(half.cx);
+    const long long cy = clampExtent(half.cy);
+    const QPoint points[4] = {
+        safePoint(centre.x - cx, centre.y), safePoint(centre.x, centre.y - cy),
+        safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy)};
     PlainComposition plain(*p);
-    p->setPen(Qt::NoPen);
+    p->setPen(noPen_);
     p->setBrush(brushFor(effectiveBrushColor()));
     p->drawPolygon(points, 4, Qt::WindingFill);
 }
 
 void QtDrawingTools::fillCircle(const Point& centre, int radius) {
-    fillEllipse({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+    fillEllipse(circleBox(centre, radius));
 }
 
 void QtDrawingTools::fillEllipse(const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     PlainComposition plain(*p);
-    p->setPen(Qt::NoPen);
+    p->setPen(noPen_);
     p->setBrush(brushFor(effectiveBrushColor()));
     // Without an outline the filled shape is one pixel smaller, as the outline is not drawn.
-    p->drawEllipse(outlineRect(r));
+    p->drawEllipse(outlineRect(safeRect(r)));
 }
 
 void QtDrawingTools::lineToWithSelectedPen(const Point& p) {
@@ -592,8 +630,7 @@ void QtDrawingTools::drawLineWithSelectedPen(const Point& from, const Point& to)
 }
 
 void QtDrawingTools::drawCircleWithSelectedPen(const Point& centre, int radius) {
-    outlineEllipse(currentSelectedPen(),
-                   {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius});
+    outlineEllipse(currentSelectedPen(), circleBox(centre, radius));
 }
 
 void QtDrawingTools::drawEllipseWithSelectedPen(const Rect& r) {
@@ -674,13 +711,15 @@ void QtDrawingTools::drawBitmap(Bitmap& bitmap, const Point& p, const Rect& part
     auto* qt = dynamic_cast<QtBitmap*>(&bitmap);
     if (!qt || !qt->isSelected() || qt->image().isNull()) return;
     // Only the part inside the bitmap is copied, each pixel where it would have gone.
-    const QRect wanted(QPoint(part.left, part.top), QPoint(part.right - 1, part.bottom - 1));
-    const QRect inside = wanted.intersected(qt->image().rect());
+    const Rect wanted = safeRect(part);
+    const QRect inside = QRect(wanted.left, wanted.top, wanted.width(), wanted.height())
+                             .intersected(qt->image().rect());
     if (inside.isEmpty()) return;
     QPainter* painter = this->painter();
     if (!painter) return;
     PlainComposition plain(*painter);
-    painter->drawImage(QPoint(p.x + inside.left() - part.left, p.y + inside.top() - part.top),
+    painter->drawImage(safePoint(p.x + 1LL * (inside.left() - wanted.left),
+                                 p.y + 1LL * (inside.top() - wanted.top)),
                        qt->image(), inside);
 }
 
@@ -707,9 +746,10 @@ void QtDrawingTools::drawImage(const QImage& image, const Point& p, const Size& 
     if (!painter) return;
     PlainComposition plain(*painter);
     if (size.cx == 0 || size.cy == 0)
-        painter->drawImage(QPoint(p.x, p.y), image);
+        painter->drawImage(safePoint(p.x, p.y), image);
     else
-        painter->drawImage(QRect(p.x, p.y, toInt(size.cx), toInt(size.cy)), image);
+        painter->drawImage(
+            QRect(safePoint(p.x, p.y), QSize(clampExtent(size.cx), clampExtent(size.cy))), image);
 }
 
 }  // namespace nx

@@ -133,6 +133,9 @@ private:
     void outlineEllipse(const QPen& pen, const Rect& r);
     void outlineDiamond(const QPen& pen, const Point& centre, const Size& half);
     void lineWith(const QPen& pen, const Point& to);
+    // A one-pixel line stepped straight into an image surface; false when the line has
+    // to go through Qt (another kind of surface, a host's painter or a wider pen).
+    bool stepLine(const QPen& pen, QPoint from, QPoint to);
     void textIn(QtFontFace& face, const std::u16string& text, const Rect& r);
     QtFontFace& selectedFace();
 
@@ -167,6 +170,8 @@ private:
     std::size_t nextPen_ = 0;
     std::size_t nextBrush_ = 0;
 
+    const QPen noPen_{Qt::NoPen};
+    const QBrush noBrush_{Qt::NoBrush};
     QPen activePen_;                          // the pen made by selectPen
     std::shared_ptr<QtFontFace> activeFont_;  // made by selectFont or selectCachedFont
     // Face name (UTF-8) followed by the point size in decimal.

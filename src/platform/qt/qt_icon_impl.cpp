@@ -25,7 +25,9 @@ QString toQString(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-int wantedSize(int size) { return size > 0 ? size : QtIconImpl::kDefaultSize; }
+int wantedSize(int size) {
+    return size > 0 ? size : QtIconImpl::kDefaultSize;
+}
 
 // Images already resolved from files and associated icons: the same path gives the same
 // image for the whole run.
@@ -55,19 +57,19 @@ QString cacheKey(const char* kind, const QString& path, int size) {
     return QString::fromLatin1(kind) + QString::number(size) + QLatin1Char('|') + path;
 }
 
-QImage asArgb(const QImage& image) {
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32);
+// Premultiplied alpha is the format QPainter draws fastest.
+QImage drawable(const QImage& image) {
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage associatedImage(const QString& path, int size) {
     const FileIconKind kind = fileIconKind(path);
     QAbstractFileIconProvider provider;
-    const QIcon icon = kind == FileIconKind::Drive
-                           ? provider.icon(QAbstractFileIconProvider::Drive)
-                           : provider.icon(QFileInfo(path));
+    const QIcon icon = kind == FileIconKind::Drive ? provider.icon(QAbstractFileIconProvider::Drive)
+                                                   : provider.icon(QFileInfo(path));
     if (!icon.isNull()) {
         const QPixmap pixmap = icon.pixmap(size, size);
-        if (!pixmap.isNull()) return asArgb(pixmap.toImage());
+        if (!pixmap.isNull()) return drawable(pixmap.toImage());
     }
     return builtinFileIcon(kind, size);
 }
@@ -81,7 +83,7 @@ QImage QtIconImpl::readNearest(const QString& path, int size, int* imageNumber) 
     if (reader.format() == "svg" || reader.format() == "svgz") {
         reader.setScaledSize(QSize(wanted, wanted));
         if (imageNumber) *imageNumber = 0;
-        return asArgb(reader.read());
+        return drawable(reader.read());
     }
     QImage best;
     int bestNumber = -1;
@@ -100,7 +102,7 @@ QImage QtIconImpl::readNearest(const QString& path, int size, int* imageNumber) 
         }
     }
     if (imageNumber) *imageNumber = bestNumber;
-    return asArgb(best);
+    return drawable(best);
 }
 
 void QtIconImpl::setLoaded(const QImage& image, const QString& source) {
@@ -141,7 +143,9 @@ void QtIconImpl::loadResource(int id, int size) {
     loadResourceKey(QString(), QString::number(id), size);
 }
 
-void QtIconImpl::loadResource(int id) { loadResourceKey(QString(), QString::number(id), 0); }
+void QtIconImpl::loadResource(int id) {
+    loadResourceKey(QString(), QString::number(id), 0);
+}
 
 void QtIconImpl::loadModuleResource(const std::u16string& module, const std::u16string& name,
                                     int size) {
@@ -160,14 +164,16 @@ void QtIconImpl::loadResource(const std::u16string& name) {
     loadResourceKey(QString(), toQString(name), 0);
 }
 
-void QtIconImpl::loadFromFile(const std::u16string& file, int id) { loadFromFileIndex(file, id); }
+void QtIconImpl::loadFromFile(const std::u16string& file, int id) {
+    loadFromFileIndex(file, id);
+}
 
 void QtIconImpl::loadFromFileIndex(const std::u16string& file, int index) {
     const QString path = toQString(file);
     QImage image;
     QImageReader reader(path);
     if (index >= 0 && reader.canRead() && (index == 0 || reader.jumpToImage(index)))
-        image = asArgb(reader.read());
+        image = drawable(reader.read());
     setLoaded(image, path);
 }
 
@@ -210,7 +216,7 @@ void QtIconImpl::buildFadedCopies(int count, const RgbColor& background) {
                                 blendChannel(qBlue(c), background.blue, k, count), qAlpha(c));
             }
         }
-        entries_.push_back(copy);
+        entries_.push_back(drawable(copy));
     }
 }
 
@@ -220,7 +226,9 @@ QImage QtIconImpl::imageForLevel(int fadingLevel, const RgbColor& background) {
     const int k = entryForLevel(fadingLevel, count);
     if (k < 0) return {};
     if (k == 0) return entries_[0];
-    if (entries_.size() != static_cast<std::size_t>(count) + 1)
+    // Copies follow the count and the background they were blended towards.
+    if (entries_.size() != static_cast<std::size_t>(count) + 1 ||
+        !(copiesBackground_ == background))
         buildFadedCopies(count, background);
     return entries_[k];
 }
@@ -228,8 +236,14 @@ QImage QtIconImpl::imageForLevel(int fadingLevel, const RgbColor& background) {
 void QtIconImpl::draw(const Point& p, const Size& size, DrawingTools& tools) {
     auto* qt = dynamic_cast<QtDrawingTools*>(&tools);
     if (!qt) return;
-    const QImage image = imageForLevel(tools.fadingLevel, tools.getBackgroundColor());
-    if (!image.isNull()) qt->drawImage(image, p, size);
+    QImage image = imageForLevel(tools.fadingLevel, tools.getBackgroundColor());
+    if (image.isNull()) return;
+    // Enlarged unfaded drawings (printing) start from the file's largest image.
+    const bool enlarged =
+        size.cx > std::uint64_t(image.width()) || size.cy > std::uint64_t(image.height());
+    if (enlarged && image.cacheKey() == entries_[0].cacheKey() && large_.width() > image.width())
+        image = large_;
+    qt->drawImage(image, p, size);
 }
 
 }  // namespace nx

@@ -36,7 +36,8 @@ public:
     // Image number id (or index) of a multi-image file such as an .ico.
     void loadFromFile(const std::u16string& file, int id) override;
     void loadFromFileIndex(const std::u16string& file, int index) override;
-    // The image of the file nearest the size; also keeps the one nearest 256 x 256.
+    // The image of the file nearest the size; also keeps the one nearest 256 x 256, from
+    // which unfaded drawings larger than the image are scaled.
     void loadIconFile(const std::u16string& file, int size) override;
     // The desktop's icon for the file's type, folder or drive; our own set where the
     // desktop offers none. Only index 0 exists.

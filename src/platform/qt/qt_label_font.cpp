@@ -1,11 +1,13 @@
 // Label fonts for the Qt back end: registration of the bundled face and size conversion.
 #include "platform/qt/qt_label_font.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace nx {
@@ -38,6 +40,39 @@ QFont labelFont(const std::u16string& faceName, int pixelSize) {
     QFont font;
     font.setFamilies({QString::fromStdU16String(faceName), QString::fromLatin1(kFallbackFamily)});
     font.setPixelSize(pixelSize < 1 ? 1 : pixelSize);
+    return font;
+}
+
+QFont explicitLabelFont(const std::u16string& faceName, int height, int width, int weight,
+                        bool italic, bool underline, bool strikeOut, int quality) {
+    constexpr int kDefaultPixelHeight = 12;
+    int pixels = height < 0 ? -height : height;
+    if (pixels == 0) pixels = kDefaultPixelHeight;
+    QFont font = labelFont(faceName, pixels);
+    if (height > 0) {
+        const int cell = QFontMetrics(font).height();
+        if (cell > 0) font.setPixelSize(std::max(1, pixels * pixels / cell));
+    }
+    if (weight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    font.setStrikeOut(strikeOut);
+    if (width != 0) {
+        const int natural = QFontMetrics(font).averageCharWidth();
+        if (natural > 0) font.setStretch(std::clamp(100 * std::abs(width) / natural, 1, 4000));
+    }
+    switch (quality) {
+        case 3:
+            font.setStyleStrategy(QFont::NoAntialias);
+            break;
+        case 4:
+        case 5:
+        case 6:
+            font.setStyleStrategy(QFont::PreferAntialias);
+            break;
+        default:
+            break;
+    }
     return font;
 }
 

@@ -18,6 +18,13 @@ int pixelSizeForPointSize(int pointSize);
 // system has no "Tahoma" of its own. Needs a QGuiApplication.
 QFont labelFont(const std::u16string& faceName, int pixelSize);
 
+// A font from explicit parameters: height in pixels (negative for the character height,
+// positive for the cell height, 0 for 12), average character width (0 for the face's
+// own), weight 1 to 1000 (0 for normal), and a quality code (3 without antialiasing,
+// 4 to 6 antialiased, anything else the default).
+QFont explicitLabelFont(const std::u16string& faceName, int height, int width, int weight,
+                        bool italic, bool underline, bool strikeOut, int quality);
+
 // Name of the family used when a face is missing.
 inline constexpr const char* kFallbackFamily = "DejaVu Sans";
 

@@ -18,11 +18,13 @@ namespace nx {
 namespace {
 
 const QString kData = QStringLiteral(RAMULO_TEST_DATA "/icons/");
-const QRgb kRed = qRgb(200, 0, 0);     // the 16-pixel image of sizes.ico
-const QRgb kBlue = qRgb(0, 0, 200);    // its 32-pixel image
-const QRgb kGreen = qRgb(0, 160, 0);   // its 48-pixel image
+const QRgb kRed = qRgb(200, 0, 0);    // the 16-pixel image of sizes.ico
+const QRgb kBlue = qRgb(0, 0, 200);   // its 32-pixel image
+const QRgb kGreen = qRgb(0, 160, 0);  // its 48-pixel image
 
-std::u16string u16(const QString& s) { return s.toStdU16String(); }
+std::u16string u16(const QString& s) {
+    return s.toStdU16String();
+}
 
 QRgb centre(const QImage& image) {
     return image.pixel(image.width() / 2, image.height() / 2);
@@ -64,8 +66,8 @@ TEST_F(QtIconTest, IconFileGivesTheImageNearestTheSize) {
         int width;
         QRgb colour;
     };
-    const Case cases[] = {{0, 32, kBlue}, {32, 32, kBlue}, {20, 16, kRed}, {16, 16, kRed},
-                          {40, 48, kGreen}, {256, 48, kGreen}};
+    const Case cases[] = {{0, 32, kBlue}, {32, 32, kBlue},  {20, 16, kRed},
+                          {16, 16, kRed}, {40, 48, kGreen}, {256, 48, kGreen}};
     for (const Case& c : cases) {
         QtIconImpl impl;
         impl.loadIconFile(u16(kData + "sizes.ico"), c.size);
@@ -90,6 +92,14 @@ TEST_F(QtIconTest, IcoInAnyLetterCaseIsReadAsAnIconFile) {
     EXPECT_EQ(image.pixel(10, 10), qRgb(255, 255, 255)) << "transparent rim";
 }
 
+TEST_F(QtIconTest, EnlargedDrawingsUseTheLargestImage) {
+    Icon icon;
+    icon.setFileWithSize(u16(kData + "sizes.ico"), 32);
+    EXPECT_EQ(drawn(icon, 0, 32).pixel(26, 26), kBlue);
+    EXPECT_EQ(drawn(icon, 0, 60).pixel(40, 40), kGreen);
+    EXPECT_EQ(drawn(icon, 0, 20).pixel(20, 20), kBlue);
+}
+
 TEST_F(QtIconTest, SameFileSameImageDuringTheRun) {
     QtIconImpl a, b;
     a.loadIconFile(u16(kData + "sizes.ico"), 32);
@@ -107,9 +117,9 @@ TEST(QtFileIconKind, DrivesFoldersProgramsAndFiles) {
         FileIconKind kind;
     };
     const Case cases[] = {
-        {"C:", FileIconKind::Drive},         {"d:\\", FileIconKind::Drive},
-        {"E:/", FileIconKind::Drive},        {"/", FileIconKind::Drive},
-        {".", FileIconKind::Folder},         {RAMULO_TEST_DATA, FileIconKind::Folder},
+        {"C:", FileIconKind::Drive},          {"d:\\", FileIconKind::Drive},
+        {"E:/", FileIconKind::Drive},         {"/", FileIconKind::Drive},
+        {".", FileIconKind::Folder},          {RAMULO_TEST_DATA, FileIconKind::Folder},
         {"setup.EXE", FileIconKind::Program}, {"run.bat", FileIconKind::Program},
         {"/bin/sh", FileIconKind::Program},   {"README", FileIconKind::File},
         {"notes.txt", FileIconKind::File},    {"C:foo", FileIconKind::File},
@@ -135,7 +145,8 @@ TEST_F(QtIconTest, AssociatedIconsFallBackToTheBuiltInSet) {
         icon.load();
         ASSERT_TRUE(icon.impl()->isLoaded());
         const QImage image = static_cast<QtIconImpl*>(icon.impl())->entry(0);
-        EXPECT_EQ(image, builtinFileIcon(c.kind, 32)) << QString::fromStdU16String(c.file).toStdString();
+        EXPECT_EQ(image, builtinFileIcon(c.kind, 32))
+            << QString::fromStdU16String(c.file).toStdString();
     }
     // The four drawings differ from one another.
     EXPECT_NE(builtinFileIcon(FileIconKind::Drive, 32), builtinFileIcon(FileIconKind::Folder, 32));
@@ -185,7 +196,12 @@ TEST_F(QtIconTest, FadedCopySixOfNineAtLevelFifty) {
     auto* impl = static_cast<QtIconImpl*>(icon.impl());
     EXPECT_EQ(impl->entry(6).pixel(16, 16), qRgb(139, 139, 230));
     EXPECT_EQ(qAlpha(impl->entry(6).pixel(0, 0)), 0) << "alpha unchanged";
-    EXPECT_EQ(impl->entry(9).pixel(16, 16), qRgb(0 + 255 * 9 / 11, 255 * 9 / 11, 200 + 55 * 9 / 11));
+    EXPECT_EQ(impl->entry(9).pixel(16, 16),
+              qRgb(0 + 255 * 9 / 11, 255 * 9 / 11, 200 + 55 * 9 / 11));
+    // A new background colour gives new copies.
+    tools_.setBackgroundColor({0, 0, 0});
+    EXPECT_EQ(drawn(icon, 50).pixel(26, 26), qRgb(0, 0, 91));
+    tools_.setBackgroundColor({255, 255, 255});
     // Levels of 90 and above draw nothing at all, not even the placeholder.
     for (int level : {90, 100})
         EXPECT_EQ(test::countPixels(drawn(icon, level), Qt::white), 80 * 80) << level;

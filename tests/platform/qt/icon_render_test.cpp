@@ -56,16 +56,17 @@ TEST(QtIconRender, SmallGraphShowsIconsLabelsAndThePlaceholder) {
         {u"missing.ico", u"/no/such/dir/missing.ico", 180, 140},
     };
     for (Node& n : nodes) n.v = d.add(n.name);
-    for (int i = 1; i < 4; ++i) d.graph->addEdge(*d.space.edgeFactory().create(nodes[0].v, nodes[i].v));
+    for (int i = 1; i < 4; ++i)
+        d.graph->addEdge(*d.space.edgeFactory().create(nodes[0].v, nodes[i].v));
 
     QtView view(&d.vertexViewSchema, &d.edgeViewSchema);
     view.setGraph(d.graph);
     for (Node& n : nodes) {
         view.setX(n.v, view.vertexViewProperties(n.v), n.x);
         view.setY(n.v, view.vertexViewProperties(n.v), n.y);
-        view.setVertexView(n.v, vertexViewFactory().getIconView(n.file, u"", 0, -1, 32, {0, 0, 0},
-                                                                IconView::S, {0, 0, 0},
-                                                                IconView::NE));
+        view.setVertexView(
+            n.v, vertexViewFactory().getIconView(n.file, u"", 0, -1, 32, {0, 0, 0}, IconView::S,
+                                                 {0, 0, 0}, IconView::NE));
     }
     QImage surface(240, 190, QImage::Format_RGB32);
     QtDeviceContext context(&surface);

@@ -1,6 +1,9 @@
 // QtDrawingTools on offscreen images, checked by pixels: shapes, modes, text, buffer rules.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -80,6 +83,47 @@ TEST_F(QtDrawingToolsTest, OutlinesNeverFillAndFillsNeverOutline) {
     EXPECT_EQ(at(90, 20), kBlue.rgb());
 }
 
+TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
+    const Rect rects[] = {
+        {10, 10, 20, 15}, {40, 10, 42, 12}, {50, 10, 53, 15}, {60, 10, 64, 14}, {70, 40, 60, 30}};
+    for (int width : {1, 2}) {
+        image_.fill(kWhite);
+        QImage expected = image_.copy();
+        bindDirect();
+        tools_.penWidth = width;
+        QPainter reference(&expected);
+        QPen pen(kRed);
+        pen.setWidth(width == 1 ? 0 : width);
+        pen.setJoinStyle(Qt::RoundJoin);
+        reference.setPen(pen);
+        for (const Rect& r : rects) {
+            tools_.drawRectangle(r);
+            const Rect n = r.normalized();
+            reference.drawRect(QRect(n.left, n.top, n.width() - 1, n.height() - 1));
+        }
+        reference.end();
+        tools_.endPainting();
+        EXPECT_EQ(image_, expected) << "pen width " << width;
+        tools_.deinit();
+    }
+}
+
+TEST_F(QtDrawingToolsTest, CoordinatesFromTheEndsOfTheIntRangeDrawWithoutOverflow) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    bindDirect();
+    tools_.drawRectangle({kMin, kMin, kMax, kMax});
+    tools_.drawEllipse({kMax, kMax, kMin, kMin});
+    tools_.drawCircle({kMax, kMin}, kMax);
+    tools_.drawDiamond({kMin, kMax}, {~0ull, ~0ull});
+    tools_.fillDiamond({0, 0}, {~0ull, 1});
+    tools_.drawLine({kMin, kMin}, {kMax, kMax});
+    tools_.copyFromScreenToMemory({kMax, kMax}, {kMin, kMin}, {~0ull, ~0ull});
+    tools_.fillRectangle({kMin, kMin, kMax, kMax});
+    tools_.endPainting();
+    EXPECT_EQ(countPixels(image_, kBlue), image_.width() * image_.height());
+}
+
 TEST_F(QtDrawingToolsTest, LinesLeaveOutTheirLastPixelAndMoveThePosition) {
     bindDirect();
     tools_.drawLine({10, 5}, {20, 5});
@@ -96,33 +140,107 @@ TEST_F(QtDrawingToolsTest, LinesLeaveOutTheirLastPixelAndMoveThePosition) {
     EXPECT_EQ(at(40, 30), kWhite.rgb());
 }
 
-TEST_F(QtDrawingToolsTest, XorDrawnTwiceRestoresTheSurface) {
-    bindDirect();
-    tools_.fillRectangle({0, 0, 60, 80});  // half blue, half white underneath
-    tools_.endPainting();
-    const QImage before = image_.copy();
-
-    tools_.setXorMode();
-    auto rubberBand = [this] {
-        tools_.drawRectangle({20, 10, 100, 60});
-        tools_.drawLine({5, 70}, {115, 70});
-        tools_.drawDiamond({60, 35}, {10, 10});
+TEST_F(QtDrawingToolsTest, LinesInTheMemoryBufferAreStepsAlongTheIdealLine) {
+    // The buffer's one-pixel lines are stepped by the tools: one pixel per step along
+    // the longer axis, each within half a pixel of the ideal line, the first pixel in
+    // and the last one out, whatever the direction; far ends are cut off, not walked.
+    struct Line {
+        Point from, to;
     };
-    rubberBand();
-    tools_.endPainting();
-    EXPECT_EQ(at(20, 10), qRgb(255, 0, 255)) << "red XOR blue";
-    EXPECT_EQ(at(99, 10), qRgb(0, 255, 255)) << "red XOR white";
-    rubberBand();
-    tools_.endPainting();
-    EXPECT_EQ(image_, before);
+    const Line lines[] = {
+        {{5, 5}, {60, 5}},    {{60, 8}, {5, 8}},       {{10, 10}, {10, 70}},
+        {{12, 70}, {12, 10}}, {{20, 10}, {50, 25}},    {{50, 30}, {20, 45}},
+        {{30, 20}, {37, 70}}, {{40, 70}, {33, 20}},    {{60, 60}, {100, 20}},
+        {{70, 10}, {71, 11}}, {{-500, 40}, {119, 41}}, {{110, -3000}, {100, 5000}},
+    };
+    tools_.enableMemoryBuffer();
+    tools_.init(&context_, {120, 80});
+    tools_.setPenColor({255, 0, 0});
+    for (const Line& l : lines) {
+        tools_.setBrushColor({255, 255, 255});
+        tools_.fillRectangle({0, 0, 120, 80});
+        tools_.drawLine(l.from, l.to);
+        tools_.endPainting();
+        const QImage drawn = tools_.memoryBuffer().copy(0, 0, 120, 80);
+        const double dx = l.to.x - l.from.x;
+        const double dy = l.to.y - l.from.y;
+        const bool steep = std::abs(dy) > std::abs(dx);
+        int steps = 0;  // steps of the longer axis that land on the surface, end left out
+        for (int i = 0; i < int(std::max(std::abs(dx), std::abs(dy))); ++i) {
+            const int major = (steep ? l.from.y : l.from.x) + i * ((steep ? dy : dx) > 0 ? 1 : -1);
+            steps += major >= 0 && major < (steep ? 80 : 120);
+        }
+        int count = 0;
+        double worst = 0.0;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 120; ++x) {
+                if (drawn.pixel(x, y) != kRed.rgb()) continue;
+                ++count;
+                const double ideal = steep ? l.from.x + (y - l.from.y) * dx / dy
+                                           : l.from.y + (x - l.from.x) * dy / dx;
+                worst = std::max(worst, std::abs((steep ? x : y) - ideal));
+            }
+        SCOPED_TRACE(testing::Message() << l.from << " to " << l.to);
+        EXPECT_EQ(count, steps);
+        EXPECT_LE(worst, 0.5);
+        if (QRect(0, 0, 120, 80).contains(l.from.x, l.from.y)) {
+            EXPECT_EQ(drawn.pixel(l.from.x, l.from.y), kRed.rgb());
+        }
+        if (QRect(0, 0, 120, 80).contains(l.to.x, l.to.y)) {
+            EXPECT_NE(drawn.pixel(l.to.x, l.to.y), kRed.rgb());
+        }
+    }
+}
 
-    // Fills ignore the raster mode; copy mode is plain drawing again.
-    tools_.fillRectangle({70, 70, 75, 75});
-    tools_.setCopyMode();
-    tools_.drawLine({0, 75}, {10, 75});
-    tools_.endPainting();
-    EXPECT_EQ(at(72, 72), kBlue.rgb());
-    EXPECT_EQ(at(5, 75), kRed.rgb());
+TEST_F(QtDrawingToolsTest, XorDrawnTwiceRestoresTheSurface) {
+    for (const bool buffered : {false, true}) {
+        SCOPED_TRACE(buffered ? "memory buffer" : "surface");
+        image_.fill(kWhite);
+        if (buffered) tools_.enableMemoryBuffer();
+        tools_.init(&context_, {120, 80});
+        tools_.setPenColor({255, 0, 0});
+        tools_.setBrushColor({255, 255, 255});
+        tools_.fillRectangle({0, 0, 120, 80});
+        tools_.setBrushColor({0, 0, 255});
+        tools_.fillRectangle({0, 0, 60, 80});  // half blue, half white underneath
+        tools_.endPainting();
+        auto surface = [&] {
+            return buffered ? tools_.memoryBuffer().copy(0, 0, 120, 80) : image_.copy();
+        };
+        const QImage before = surface();
+
+        tools_.setXorMode();
+        auto rubberBand = [this] {
+            tools_.drawRectangle({20, 10, 100, 60});
+            tools_.drawLine({5, 70}, {115, 70});
+            tools_.drawDiamond({60, 35}, {10, 10});
+            // A closed path of lines touches each corner once.
+            tools_.moveTo({80, 20});
+            tools_.lineTo({110, 30});
+            tools_.lineTo({90, 50});
+            tools_.lineTo({80, 20});
+        };
+        rubberBand();
+        tools_.endPainting();
+        const QImage once = surface();
+        EXPECT_EQ(once.pixel(20, 10), qRgb(255, 0, 255)) << "red XOR blue";
+        EXPECT_EQ(once.pixel(99, 10), qRgb(0, 255, 255)) << "red XOR white";
+        for (const QPoint corner : {QPoint(80, 20), QPoint(110, 30), QPoint(90, 50)})
+            EXPECT_EQ(once.pixel(corner), qRgb(0, 255, 255)) << corner.x() << "," << corner.y();
+        rubberBand();
+        tools_.endPainting();
+        EXPECT_EQ(surface(), before);
+
+        // Fills ignore the raster mode; copy mode is plain drawing again.
+        tools_.fillRectangle({70, 70, 75, 75});
+        tools_.setCopyMode();
+        tools_.drawLine({0, 75}, {10, 75});
+        tools_.endPainting();
+        EXPECT_EQ(surface().pixel(72, 72), kBlue.rgb());
+        EXPECT_EQ(surface().pixel(5, 75), kRed.rgb());
+        tools_.deinit();
+        tools_.memoryBufferEnabled = false;
+    }
 }
 
 TEST_F(QtDrawingToolsTest, BlackModeMakesPenPixelsBlack) {
@@ -331,6 +449,25 @@ TEST_F(QtDrawingToolsTest, MemoryBufferFollowsTheInitRules) {
     // A smaller request keeps the buffer.
     tools_.init(&context_, {300, 200});
     EXPECT_EQ(tools_.memoryBuffer().size(), QSize(1200, 800));
+}
+
+TEST(QtDrawingToolsHeadless, WithoutAnApplicationTheBufferHasTheDocumentedSizeAndTextIsSkipped) {
+    // A fresh process, so that no QGuiApplication (and no screen) exists in it.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QImage surface(10, 10, QImage::Format_RGB32);
+            QtDeviceContext context(&surface);
+            QtDrawingTools tools;
+            tools.enableMemoryBuffer();
+            tools.init(&context, {0, 0});
+            tools.drawText(u"A", u"Tahoma", 75, {0, 0, 10, 10});
+            const bool ok = maximumTrackingSize() == kNoScreenTrackingSize &&
+                            tools.bufferWidth == 4096 && tools.bufferHeight == 4096 &&
+                            tools.getTextSize(u"A", u"Tahoma", 75) == Size{};
+            std::exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(QtDrawingToolsTest, WithoutAMemoryBufferDrawingGoesToTheContext) {

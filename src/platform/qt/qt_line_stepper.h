@@ -1,0 +1,19 @@
+// One-pixel lines stepped straight into 32-bit images, as the drawing tools draw them.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+
+namespace nx {
+
+// Images whose pixels are 32-bit 0xAARRGGBB words.
+bool canStepLinesInto(const QImage& image);
+
+// Draws from `from` to `to` in device pixels, leaving out the pixel at `to`: each step i
+// in [0, n) of the longer axis puts the other coordinate at round(i x delta / n), halves
+// rounded away from the start. Only the steps that land on the image are walked. The
+// colour is written opaque, or its red, green and blue are XOR-ed into the pixel.
+void stepLineIntoImage(QImage& image, QPoint from, QPoint to, QRgb rgb, bool xorMode);
+
+}  // namespace nx
