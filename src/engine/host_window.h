@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "views/geometry.h"
+
 namespace nx {
 class DeviceContext;
-}
+class FormalProperties;
+class WindowGraphView;
+}  // namespace nx
 
 // One entry of a popup menu; a separator carries no command.
 struct MenuItem {
@@ -40,6 +44,9 @@ struct FileDialogResult {
     std::u16string folder;     // directory of the file
 };
 
+// The usual desktop colour of a system colour index; black for an unknown index.
+nx::RgbColor defaultSystemColor(int index);
+
 class HostWindow {
 public:
     virtual ~HostWindow() = default;
@@ -56,4 +63,11 @@ public:
     virtual void requestLeaveNotification() = 0;
     // A device context for drawing on the window outside a paint; null when there is none.
     virtual std::unique_ptr<nx::DeviceContext> windowDeviceContext() = 0;
+    // A system colour by its index (0 scroll bar ... 30 menu bar); the default answers the
+    // usual desktop colours, a window binding its palette's.
+    virtual nx::RgbColor systemColor(int index);
+    // The view a new document is drawn in, on the given view-level schemas. The default
+    // draws nowhere; a window binding answers one with its own drawing tools.
+    virtual std::unique_ptr<nx::WindowGraphView> createGraphView(
+        nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals);
 };

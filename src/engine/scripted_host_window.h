@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/host_window.h"
+#include "views/device_context.h"
 
 class ScriptedHostWindow : public HostWindow {
 public:

@@ -1,0 +1,229 @@
+// Tree, radial and force-directed layout costs on large trees, against one pass over X.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "graph/space.h"
+#include "layouts/force_directed_simulation.h"
+#include "layouts/radial_layout.h"
+#include "layouts/tree_layout.h"
+#include "properties/properties.h"
+#include "views/graph_view.h"
+
+namespace {
+
+enum class Shape { RandomTree, Binary, Comb };
+
+const char* shapeName(Shape shape) {
+    switch (shape) {
+        case Shape::RandomTree:
+            return "RandomTree";
+        case Shape::Binary:
+            return "CompleteBinary";
+        case Shape::Comb:
+            return "Comb";
+    }
+    return "";
+}
+
+// A view without a window: the layouts only read entries and shapes.
+class HeadlessView : public nx::GraphView {
+public:
+    using GraphView::GraphView;
+    void eraseBackground(const nx::Rect&) override {}
+    void copyToScreen(const nx::Rect&) override {}
+    nx::DrawingTools* drawingTools() override { return nullptr; }
+    nx::CursorTools* cursorTools() override { return nullptr; }
+    nx::Bitmap* bitmap() override { return nullptr; }
+};
+
+// A document with view-level coordinates and the working properties; vertex i has ID i.
+struct Document {
+    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
+    nx::FormalProperties vertexViewSchema, edgeViewSchema;
+    std::unique_ptr<nx::Space> space;
+    std::unique_ptr<HeadlessView> view;
+    nx::Graph* graph = nullptr;
+    std::vector<nx::Vertex*> vertices;
+
+    Document(Shape shape, std::size_t n) {
+        vertexSchema.add(nx::Name());
+        graphVertexSchema.add(nx::_V1());
+        graphVertexSchema.add(nx::_I1());
+        graphVertexSchema.add(nx::_I2());
+        graphVertexSchema.add(nx::_R1());
+        graphVertexSchema.add(nx::_R2());
+        vertexViewSchema.add(nx::X());
+        vertexViewSchema.add(nx::Y());
+        vertexViewSchema.add(nx::Selected());
+        space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
+                                            &graphVertexSchema, &graphEdgeSchema);
+        vertices.reserve(n);
+        for (std::size_t i = 0; i < n; ++i) vertices.push_back(space->vertexFactory().create());
+        graph = space->graphFactory().create();
+        for (nx::Vertex* v : vertices) graph->addVertex(*v);
+        std::mt19937_64 random(20261210);
+        auto link = [&](std::size_t s, std::size_t t) {
+            graph->addEdge(*space->edgeFactory().create(vertices[s], vertices[t]));
+        };
+        for (std::size_t i = 1; i < n; ++i) {
+            switch (shape) {
+                case Shape::RandomTree:
+                    link(std::uniform_int_distribution<std::size_t>(0, i - 1)(random), i);
+                    break;
+                case Shape::Binary:
+                    link((i - 1) / 2, i);
+                    break;
+                case Shape::Comb:  // spine on even IDs, one leaf on each odd one
+                    link(i % 2 ? i - 1 : i - 2, i);
+                    break;
+            }
+        }
+        graph->updateIncidence();
+        view = std::make_unique<HeadlessView>(&vertexViewSchema, &edgeViewSchema);
+        view->setGraph(graph);
+    }
+};
+
+// Building a million-vertex document takes seconds: keep the last one for the next run.
+// The last one is left to the process's end: the shared views it holds belong to
+// process-wide factories that may be gone by the time statics are destroyed.
+Document& document(Shape shape, std::size_t n) {
+    static Document* current = nullptr;
+    static Shape currentShape;
+    static std::size_t currentSize = 0;
+    if (!current || currentShape != shape || currentSize != n) {
+        delete current;
+        current = new Document(shape, n);
+        currentShape = shape;
+        currentSize = n;
+    }
+    return *current;
+}
+
+// The baseline: one pass writing every vertex's view-level X.
+void baseline(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state)
+        for (nx::Vertex* v : d.vertices) d.view->setX(v, d.view->vertexViewProperties(v), 1);
+}
+
+// As the hierarchical command runs it: forest test, root discovery, the walks.
+void treeLayout(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) {
+        nx::TreeLayout layout(*d.view, 80, 80, 80);
+        layout.arrange();
+    }
+}
+
+// The traversal services the layouts call, for the share they take: root discovery (both
+// layouts), the spanning tree (radial) and the graph's own component-building forest test
+// (which the tree layout replaces by counting).
+void findRoots(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) {
+        std::vector<nx::Vertex*> roots;
+        d.graph->findRoots(roots);
+        benchmark::DoNotOptimize(roots.data());
+    }
+}
+
+void spanningTree(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) d.graph->buildSpanningTrees({d.vertices.front()});
+}
+
+void graphIsForest(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) {
+        d.graph->markIncidenceDirty();
+        d.graph->updateIncidence();
+        benchmark::DoNotOptimize(d.graph->isForest());
+    }
+}
+
+// As the radial command runs it: root discovery gives the centres.
+void radialLayout(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    for (auto _ : state) {
+        nx::RadialLayout layout(*d.view, 80, 0.95);
+        d.graph->findRoots(layout.centres);
+        layout.arrange();
+    }
+}
+
+// 100 iterations on the random recursive tree as the tree layout leaves it.
+void forceDirected(benchmark::State& state, bool grid) {
+    Document& d = document(Shape::RandomTree, state.range(0));
+    nx::TreeLayout(*d.view, 80, 80, 80).arrange();
+    nx::ForceDirectedSimulation start(80);
+    std::vector<std::uint32_t> first{0}, targets;
+    for (nx::Vertex* v : d.vertices) {
+        auto* values = d.view->vertexViewProperties(v);
+        start.x.push_back(float(d.view->getX(v, values)));
+        start.y.push_back(float(d.view->getY(v, values)));
+        for (const nx::Edge* e : d.graph->incidentEdges(*v))
+            if (e->source == v) targets.push_back(std::uint32_t(e->target->id - d.vertices[0]->id));
+        first.push_back(std::uint32_t(targets.size()));
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        nx::ForceDirectedSimulation simulation(80);
+        simulation.useGrid = grid;
+        simulation.x = start.x;
+        simulation.y = start.y;
+        simulation.setEdges(first, targets);
+        state.ResumeTiming();
+        for (int i = 0; i < 100; ++i) simulation.iterate();
+        if (grid && !simulation.gridUsed()) state.SkipWithError("grid not used");
+    }
+}
+
+// The comb's separation walks are quadratic (see the closing note): at a million vertices
+// the tree layout would run for hours.
+bool tooSlow(Shape shape, std::int64_t n) { return shape == Shape::Comb && n >= 1000000; }
+
+void skipped(benchmark::State& state) {
+    for (auto _ : state) {
+    }
+    state.SkipWithError("skipped: over two minutes");
+}
+
+const bool registered = [] {
+    for (Shape shape : {Shape::RandomTree, Shape::Binary, Shape::Comb})
+        for (std::int64_t n : {10000, 100000, 1000000}) {
+            const std::string suffix = std::string("/") + shapeName(shape);
+            benchmark::RegisterBenchmark(("Baseline" + suffix).c_str(), baseline, shape)
+                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+            using Run = void (*)(benchmark::State&, Shape);
+            for (auto [name, run] : {std::pair<std::string, Run>{"FindRoots", findRoots},
+                                     std::pair<std::string, Run>{"SpanningTree", spanningTree},
+                                     std::pair<std::string, Run>{"GraphIsForest", graphIsForest}})
+                benchmark::RegisterBenchmark((name + suffix).c_str(), run, shape)
+                    ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+            if (tooSlow(shape, n))
+                benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), skipped)->Arg(n)
+                    ->Iterations(1);
+            else
+                benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), treeLayout, shape)
+                    ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("RadialLayout" + suffix).c_str(), radialLayout, shape)
+                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+        }
+    for (std::int64_t n : {1000, 10000, 100000}) {
+        benchmark::RegisterBenchmark("ForceDirected100/Grid", forceDirected, true)
+            ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+        if (n <= 10000)
+            benchmark::RegisterBenchmark("ForceDirected100/AllPairs", forceDirected, false)
+                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
+
+}  // namespace
+
+BENCHMARK_MAIN();

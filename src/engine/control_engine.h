@@ -1,0 +1,251 @@
+// ControlEngine: the control's model/controller: the document, its editing, property
+// access, appearances, layouts and transforms.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/variant.h"
+#include "properties/formal_properties.h"
+#include "views/geometry.h"
+
+class HostWindow;
+
+namespace nx {
+class ActualProperties;
+class Edge;
+class Graph;
+class GraphView;
+class Space;
+class Vertex;
+class VertexView;
+class WindowGraphView;
+}  // namespace nx
+
+// A host callback of a custom menu item: receives the ID of the element it was invoked on.
+using MenuCallback = void (*)(std::uint32_t);
+
+inline constexpr std::uint32_t kNoElement = 0xFFFFFFFF;
+// The index answer of a lookup that finds no property.
+inline constexpr std::uint16_t kNoPropertyIndex = 0xFFFF;
+
+class ControlEngine {
+public:
+    // Icons are drawn without faded copies from here on, process-wide.
+    ControlEngine();
+    // Releases the document too, so that no owner leaks it.
+    ~ControlEngine();
+    ControlEngine(const ControlEngine&) = delete;
+    ControlEngine& operator=(const ControlEngine&) = delete;
+
+    // --- Document lifecycle and structural editing
+
+    // Deletes the view, the space (with its graphs) and the seven schemas: Empty.
+    void ReleaseDocument();
+    // A fresh document with seven empty schemas: Initialised.
+    void Init();
+    // A new, empty current graph in the (possibly existing) space, shown in a new view
+    // bound to the host window (which may be null); answers the graph's ID.
+    std::uint32_t NewTree(bool editingEnabled, HostWindow* hostWindow);
+
+    std::uint32_t AddVertex();
+    void RemoveVertex(std::uint32_t vertexId);
+    std::uint32_t AddEdge(std::uint32_t sourceId, std::uint32_t targetId);
+    void RemoveEdge(std::uint32_t edgeId);
+    // The batch forms synchronise the view once; a skipped AddEdges pair answers kNoElement.
+    void AddVertices(std::uint16_t count, std::uint32_t* vertexIds);
+    void RemoveVertices(std::uint16_t count, const std::uint32_t* vertexIds);
+    void AddEdges(std::uint16_t count, const std::uint32_t* sourceIds,
+                  const std::uint32_t* targetIds, std::uint32_t* edgeIds);
+    void RemoveEdges(std::uint16_t count, const std::uint32_t* edgeIds);
+
+    // Scope 0: the current graph; 1: the selection; 2: the visible area; others: none.
+    std::uint32_t GetVertexCount(std::uint16_t scope);
+    std::uint32_t GetEdgeCount(std::uint16_t scope);
+    std::uint32_t GetVertexID(std::uint16_t scope, std::uint32_t position);
+    std::uint32_t GetEdgeID(std::uint16_t scope, std::uint32_t position);
+    // The scrollable size: the drawing's bounds plus the margins; (1, 1) without a document.
+    nx::Size GetExtent();
+
+    // --- Property access
+
+    static std::uint32_t PropertyTypeCount();
+    static std::u16string PropertyTypeName(std::uint32_t typeId);
+    // Case-sensitive; fails with "Ramulo Control: Property <name> does not exist.".
+    static std::uint32_t PropertyTypeID(const std::u16string& typeName);
+
+    std::uint32_t GraphPropertyCount() const;
+    std::uint32_t VertexPropertyCount(std::uint16_t level) const;
+    std::uint32_t EdgePropertyCount(std::uint16_t level) const;
+
+    void AddVertexProperty(std::uint32_t typeId, std::uint16_t level);
+    void AddEdgeProperty(std::uint32_t typeId, std::uint16_t level);
+    void AddGraphProperty(std::uint32_t typeId);
+
+    std::uint16_t FindVertexPropertyIndex(std::uint32_t typeId, std::uint16_t level) const;
+    std::uint16_t FindEdgePropertyIndex(std::uint32_t typeId, std::uint16_t level) const;
+    std::uint16_t FindGraphPropertyIndex(std::uint32_t typeId) const;
+
+    // The automation forms: the element ID, the graph's level and StartingFrom are accepted
+    // and not used, so each answers exactly what the index lookup above answers.
+    std::uint16_t FindVertexPropertyIndex(std::uint32_t vertexId, std::uint32_t typeId,
+                                          std::uint16_t level, std::uint16_t startingFrom) const;
+    std::uint16_t FindEdgePropertyIndex(std::uint32_t edgeId, std::uint32_t typeId,
+                                        std::uint16_t level, std::uint16_t startingFrom) const;
+    std::uint16_t FindGraphPropertyIndex(std::uint32_t graphId, std::uint32_t typeId,
+                                         std::uint16_t level, std::uint16_t startingFrom) const;
+
+    Variant GetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index,
+                                   std::uint16_t level);
+    void SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index, std::uint16_t level,
+                                const Variant& value);
+    Variant GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index, std::uint16_t level);
+    void SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index, std::uint16_t level,
+                              const Variant& value);
+    Variant GetGraphPropertyValue(std::uint16_t index);
+    void SetGraphPropertyValue(std::uint16_t index, const Variant& value);
+
+    // By type name: name -> type ID -> index -> the operation above.
+    Variant GetVertexPropertyValueByName(std::uint32_t vertexId, const std::u16string& name,
+                                         std::uint16_t level);
+    void SetVertexPropertyValueByName(std::uint32_t vertexId, const std::u16string& name,
+                                      std::uint16_t level, const Variant& value);
+    Variant GetEdgePropertyValueByName(std::uint32_t edgeId, const std::u16string& name,
+                                       std::uint16_t level);
+    void SetEdgePropertyValueByName(std::uint32_t edgeId, const std::u16string& name,
+                                    std::uint16_t level, const Variant& value);
+    Variant GetGraphPropertyValueByName(const std::u16string& name);
+    void SetGraphPropertyValueByName(const std::u16string& name, const Variant& value);
+    void AddVertexPropertyByName(const std::u16string& name, std::uint16_t level);
+    void AddEdgePropertyByName(const std::u16string& name, std::uint16_t level);
+    void AddGraphPropertyByName(const std::u16string& name);
+
+    // --- Appearance, layouts and transforms
+
+    // Only vertices and edges that get their view entry afterwards take a default.
+    void SetDefaultVertexAppearance(std::uint16_t size, VARIANT_BOOL isFilled,
+                                    std::uint16_t outerColor, std::uint16_t innerColor,
+                                    std::uint16_t namePos, std::uint16_t weightPos);
+    void SetDefaultVertexAppearance_SquareDot(std::uint16_t size, VARIANT_BOOL isFilled,
+                                              std::uint16_t outerColor, std::uint16_t innerColor,
+                                              std::uint16_t namePos, std::uint16_t weightPos);
+    void SetDefaultVertexAppearance_DiamondDot(std::uint16_t size, VARIANT_BOOL isFilled,
+                                               std::uint16_t outerColor, std::uint16_t innerColor,
+                                               std::uint16_t namePos, std::uint16_t weightPos);
+    // An ID naming no vertex or edge is ignored; one that is not in the current graph fails.
+    void SetVertexAppearance(std::uint32_t vertexId, std::uint16_t size, VARIANT_BOOL isFilled,
+                             std::uint16_t outerColor, std::uint16_t innerColor,
+                             std::uint16_t namePos, std::uint16_t weightPos);
+    void SetVertexAppearance_SquareDot(std::uint32_t vertexId, std::uint16_t size,
+                                       VARIANT_BOOL isFilled, std::uint16_t outerColor,
+                                       std::uint16_t innerColor, std::uint16_t namePos,
+                                       std::uint16_t weightPos);
+    void SetVertexAppearance_DiamondDot(std::uint32_t vertexId, std::uint16_t size,
+                                        VARIANT_BOOL isFilled, std::uint16_t outerColor,
+                                        std::uint16_t innerColor, std::uint16_t namePos,
+                                        std::uint16_t weightPos);
+    // Icon views; the text colours are OLE colours.
+    void SetDefaultVertexAppearance_Icon(const std::u16string& fileName,
+                                         const std::u16string& iconName, std::int32_t id,
+                                         std::int32_t index, std::uint16_t size,
+                                         std::uint32_t nameTextColor, std::uint32_t weightTextColor,
+                                         std::uint16_t namePos, std::uint16_t weightPos);
+    void SetVertexAppearance_Icon(std::uint32_t vertexId, const std::u16string& fileName,
+                                  const std::u16string& iconName, std::int32_t id,
+                                  std::int32_t index, std::uint16_t size,
+                                  std::uint32_t nameTextColor, std::uint32_t weightTextColor,
+                                  std::uint16_t namePos, std::uint16_t weightPos);
+    void SetDefaultEdgeAppearance(std::uint16_t edgeColor);
+    void SetEdgeAppearance(std::uint32_t edgeId, std::uint16_t edgeColor);
+
+    void SetHierarchicalLayoutParams(std::uint16_t layer, std::uint16_t sibling,
+                                     std::uint16_t subtree);
+    void SetRadialLayoutParams(std::uint16_t separation, double damping);
+    void SetForceDirectedLayoutParams(std::uint16_t separation, std::uint16_t iterations);
+
+    // A failure while arranging is shown in a "RamuloCtrl Error" box and answers false;
+    // a failure to build the layout propagates. False also without a document.
+    bool HierarchicalLayout();
+    bool RadialLayout();
+    bool ForceDirectedLayout();
+    // The radial layout around currentVertex; its failures propagate.
+    bool CenterOfRadialLayout();
+
+    // Each answers whether there was a document to transform.
+    bool RotateRight90();
+    bool RotateLeft90();
+    bool FlipVertical();
+    bool FlipHorizontal();
+
+    // --- Document
+
+    std::unique_ptr<nx::FormalProperties> spaceLevelVertexFormals;
+    std::unique_ptr<nx::FormalProperties> spaceLevelEdgeFormals;
+    std::unique_ptr<nx::FormalProperties> graphFormals;
+    std::unique_ptr<nx::FormalProperties> graphLevelVertexFormals;
+    std::unique_ptr<nx::FormalProperties> graphLevelEdgeFormals;
+    std::unique_ptr<nx::FormalProperties> viewLevelVertexFormals;
+    std::unique_ptr<nx::FormalProperties> viewLevelEdgeFormals;
+    std::unique_ptr<nx::Space> space;
+    nx::Graph* graph = nullptr;  // owned by the space
+    std::unique_ptr<nx::WindowGraphView> view;
+
+    nx::RgbColor backgroundColor{255, 255, 255};
+    float screenScaleX = 1.0f;
+    float screenScaleY = 1.0f;
+    std::int32_t extentMarginX = 50;
+    std::int32_t extentMarginY = 30;
+
+    // The last hit test's elements and their view-level values.
+    nx::Vertex* currentVertex = nullptr;
+    nx::ActualProperties* currentVertexProperties = nullptr;
+    nx::Edge* currentEdge = nullptr;
+    nx::ActualProperties* currentEdgeProperties = nullptr;
+
+    // Custom context-menu items: parallel arrays of text, callback and enabled flag.
+    std::vector<std::u16string> vertexMenuTexts;
+    std::vector<MenuCallback> vertexMenuCallbacks;
+    std::vector<std::int32_t> vertexMenuEnabled;
+    std::vector<std::u16string> edgeMenuTexts;
+    std::vector<MenuCallback> edgeMenuCallbacks;
+    std::vector<std::int32_t> edgeMenuEnabled;
+    std::vector<std::u16string> graphMenuTexts;
+    std::vector<MenuCallback> graphMenuCallbacks;
+    std::vector<std::int32_t> graphMenuEnabled;
+
+    std::uint32_t layerSeparation = 80;
+    std::uint32_t siblingSeparation = 80;
+    std::uint32_t subtreeSeparation = 80;
+    std::uint32_t radialSeparation = 80;
+    double dampingCoefficient = 0.95;
+    std::uint32_t forceDirectedSeparation = 80;
+    std::uint32_t maxIterations = 100;
+
+    // The window the current view draws in; message boxes go there. May be null.
+    HostWindow* hostWindow = nullptr;
+
+private:
+    bool hasFormals() const;
+    nx::FormalProperties* vertexFormals(std::uint16_t level) const;
+    nx::FormalProperties* edgeFormals(std::uint16_t level) const;
+    void synchronizeView();
+    // Drops current elements that left the graph, whose view-level values went with them.
+    void forgetStaleCurrentElements();
+    void forgetCurrentElements();
+    nx::ActualProperties* vertexValues(nx::Vertex& vertex, std::uint16_t level);
+    nx::ActualProperties* edgeValues(nx::Edge& edge, std::uint16_t level);
+    void setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex, std::uint16_t size,
+                          VARIANT_BOOL isFilled, std::uint16_t outerColor, std::uint16_t innerColor,
+                          std::uint16_t namePos, std::uint16_t weightPos);
+    // The vertex an appearance is for; null to ignore the call. Fails for a vertex outside
+    // the current graph.
+    nx::Vertex* appearanceTarget(std::uint32_t vertexId);
+    // Runs arrange under the message-box guard.
+    template <typename Arrange>
+    bool arrangeShowingFailure(Arrange&& arrange);
+    void showLayoutError(const std::string& text);
+    // Hands a vertex view from the factory to one vertex, releasing it when that fails.
+    void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);
+};

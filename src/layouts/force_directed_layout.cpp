@@ -1,0 +1,75 @@
+// The force-directed layout's run: read coordinates, iterate, move to (50, 50), write back.
+#include "layouts/force_directed_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+#include "graph/graph.h"
+#include "layouts/force_directed_simulation.h"
+#include "layouts/vertex_table.h"
+
+namespace nx {
+
+ForceDirectedLayout::ForceDirectedLayout(GraphView& view) : Layout(view) {}
+
+void ForceDirectedLayout::arrange() {
+    if (Separation > 15000) throw std::runtime_error("Separation is too big");
+    if (!graph || graph->order() == 0) return;
+    if (!requirementsMet())
+        throw std::runtime_error(
+            "ForceDirectedLayout requires the following vertex properties:\n\tX, Y");
+
+    ForceDirectedSimulation simulation(Separation, seed);
+    k = simulation.k;
+    k2 = simulation.k2;
+    cutoff = simulation.cutoff;
+    cutoff2 = simulation.cutoff2;
+    jitterScale = simulation.jitterScale;
+    jitterOffset = simulation.jitterOffset;
+    simulation.useGrid = useGrid;
+
+    graph->updateIncidence();
+    std::vector<std::uint32_t> positions;
+    const VertexTable table(*graph, positions);
+    const std::uint32_t n = table.size();
+    std::vector<std::int32_t*> xs(n), ys(n);
+    simulation.x.resize(n);
+    simulation.y.resize(n);
+    std::vector<std::uint32_t> first{0}, targets;
+    first.reserve(n + 1);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        Vertex& vertex = table.vertex(i);
+        xs[i] = xSlot(vertex);
+        ys[i] = ySlot(vertex);
+        simulation.x[i] = static_cast<float>(*xs[i]);
+        simulation.y[i] = static_cast<float>(*ys[i]);
+        // Each edge acts once, from its source.
+        for (const Edge* edge : graph->incidentEdges(vertex)) {
+            if (edge->isLoop() || edge->source->id != vertex.id) continue;
+            const std::uint32_t j = table.position(*edge->target);
+            if (j == VertexTable::kNone)
+                throw std::logic_error("Error in ForceDirectedLayout::arrange()");
+            targets.push_back(j);
+        }
+        first.push_back(static_cast<std::uint32_t>(targets.size()));
+    }
+    simulation.setEdges(std::move(first), std::move(targets));
+    iterations = simulation.run(MaxIterations);
+
+    const float minX = *std::min_element(simulation.x.begin(), simulation.x.end());
+    const float minY = *std::min_element(simulation.y.begin(), simulation.y.end());
+    const float sx = static_cast<float>(startX) - minX;
+    const float sy = static_cast<float>(startY) - minY;
+    if (std::fabs(sx) >= 1.0f)
+        for (float& value : simulation.x) value += sx;
+    if (std::fabs(sy) >= 1.0f)
+        for (float& value : simulation.y) value += sy;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        *xs[i] = static_cast<std::int32_t>(simulation.x[i]);
+        *ys[i] = static_cast<std::int32_t>(simulation.y[i]);
+    }
+}
+
+}  // namespace nx

@@ -1,0 +1,64 @@
+// nx::RadialLayoutVisitor: leaf counts, wedges and angles over one spanning tree.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "layouts/vertex_table.h"
+#include "traversal/visitor.h"
+
+namespace nx {
+
+class RadialLayout;
+
+// The walks keep their own stacks, so a path of any length is walked without recursion.
+class RadialLayoutVisitor : public Visitor {
+public:
+    // positions is the layout's scratch by vertex ID; the tree's incidence must be current.
+    RadialLayoutVisitor(Graph& tree, RadialLayout& layout, std::vector<std::uint32_t>& positions);
+
+    void visit(Graph& graph) override;
+    // Hands both ends to the visitor.
+    void visit(Edge& edge) override;
+    // Pass 1: depth (_I2) and leaf count (_I1); pass 2: wedge (_R1); pass 3: angle (_R2).
+    void visit(Vertex& vertex) override;
+    // Starts a pass: depth and cursor 0, every visited flag of the tree cleared.
+    virtual void setPass(int pass);
+
+    // Stores the walks' flags, leaf counts, depths, wedges and angles in the vertices'
+    // properties; the layout calls it after the last pass.
+    void commit();
+
+    const VertexTable& table() const { return table_; }
+    int depthOf(std::uint32_t v) const { return depths_[v]; }
+    double angleOf(std::uint32_t v) const { return angles_[v]; }
+
+    Graph* graph;
+    int depth = 0;
+    int pass = 0;
+    RadialLayout* layout;
+    double cursor = 0.0;
+
+private:
+    struct Frame {
+        std::uint32_t vertex;
+        std::uint32_t next;
+        int sum;
+    };
+
+    int countLeaves(std::uint32_t root);
+    void assignWedges(std::uint32_t root);
+    void assignAngles(std::uint32_t root);
+
+    VertexTable table_;
+    // Mirrored in dense arrays during the walks, written back by commit().
+    std::vector<bool*> flagSlots_;
+    std::vector<std::int32_t*> leafSlots_, depthSlots_;
+    std::vector<double*> wedgeSlots_, angleSlots_;
+    std::vector<char> visited_;
+    std::vector<std::int32_t> leaves_, depths_;
+    std::vector<double> wedges_, angles_;
+    std::vector<Frame> stack_;
+};
+
+}  // namespace nx

@@ -1,0 +1,36 @@
+// nx::TreeLayout: top-down layout of a forest with parents centred over their children.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "layouts/layout.h"
+
+namespace nx {
+
+class TreeLayout : public Layout {
+public:
+    TreeLayout(GraphView& view, int LayerSeparation, int SiblingSeparation,
+               int SubtreeSeparation);
+
+    // Lays out every vertex; throws std::runtime_error when the graph is not a forest or
+    // lacks the working properties. The caller brings the incidence lists up to date.
+    void arrange() override;
+    // The base condition, and _V1, _I1 and _I2 at graph level.
+    bool requirementsMet() override;
+
+    // Tree roots in left-to-right order; found by root discovery when left empty.
+    std::vector<Vertex*> roots;
+    int LayerSeparation;
+    int SiblingSeparation;
+    int SubtreeSeparation;
+    std::size_t v1Index, i1Index, i2Index;
+
+private:
+    friend class TreeLayoutVisitor;
+    using Layout::xSlot;
+    using Layout::ySlot;
+    using Layout::coordinateSlots;
+};
+
+}  // namespace nx
