@@ -5,6 +5,7 @@
 
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "persistence/graph_members_xml.h"
 #include "persistence/missing_element.h"
 #include "persistence/stream_fields.h"
 #include "persistence/xml_values.h"
@@ -125,19 +126,7 @@ void Graph::loadGraphVerticesXml(const TiXmlElement& element, Space& space) {
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
         if (!child) throw std::runtime_error("Error reading vertices");
-        const std::uint64_t vertexId = idAttribute(*child, "Id");
-        Vertex* vertex = space.vertexFactory().at(vertexId);
-        if (!vertex) throw missingMember(*this, "vertex", vertexId);
-        addVertex(*vertex);
-        ActualProperties& values = vertexProperties(*vertex);
-        const long valueCount = longAttribute(*child, "PropertyCount");
-        const TiXmlElement* valueElement = nullptr;
-        for (long j = 0; j < valueCount; ++j) {
-            Property& value = values.at(static_cast<std::size_t>(j));
-            valueElement = j == 0 ? firstChild(*child) : nextChild(*valueElement);
-            if (!valueElement) throw std::runtime_error("Error reading vertex properties");
-            loadValueXml(value, *valueElement);
-        }
+        readMemberVertexXml(*this, *child, space);
     }
 }
 
@@ -149,20 +138,43 @@ void Graph::loadGraphEdgesXml(const TiXmlElement& element, Space& space) {
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
         if (!child) throw std::runtime_error("Error reading edges");
-        const std::uint64_t edgeId = idAttribute(*child, "Id");
-        Edge* edge = space.edgeFactory().at(edgeId);
-        if (!edge) throw missingMember(*this, "edge", edgeId);
-        addEdge(*edge);
-        ActualProperties& values = edgeProperties(*edge);
-        const long valueCount = longAttribute(*child, "PropertyCount");
-        const TiXmlElement* valueElement = nullptr;
-        for (long j = 0; j < valueCount; ++j) {
-            Property& value = values.at(static_cast<std::size_t>(j));
-            valueElement = j == 0 ? firstChild(*child) : nextChild(*valueElement);
-            if (!valueElement) throw std::runtime_error("Error reading edge properties");
-            loadValueXml(value, *valueElement);
-        }
+        readMemberEdgeXml(*this, *child, space);
     }
 }
+
+namespace persistence {
+
+namespace {
+
+void readMemberValues(const TiXmlElement& record, ActualProperties& values, const char* missing) {
+    const long count = longAttribute(record, "PropertyCount");
+    const TiXmlElement* child = nullptr;
+    for (long j = 0; j < count; ++j) {
+        Property& value = values.at(static_cast<std::size_t>(j));
+        child = j == 0 ? firstChild(record) : nextChild(*child);
+        if (!child) throw std::runtime_error(missing);
+        loadValueXml(value, *child);
+    }
+}
+
+}  // namespace
+
+void readMemberVertexXml(Graph& graph, const TiXmlElement& record, Space& space) {
+    const std::uint64_t vertexId = idAttribute(record, "Id");
+    Vertex* vertex = space.vertexFactory().at(vertexId);
+    if (!vertex) throw missingMember(graph, "vertex", vertexId);
+    graph.addVertex(*vertex);
+    readMemberValues(record, graph.vertexProperties(*vertex), "Error reading vertex properties");
+}
+
+void readMemberEdgeXml(Graph& graph, const TiXmlElement& record, Space& space) {
+    const std::uint64_t edgeId = idAttribute(record, "Id");
+    Edge* edge = space.edgeFactory().at(edgeId);
+    if (!edge) throw missingMember(graph, "edge", edgeId);
+    graph.addEdge(*edge);
+    readMemberValues(record, graph.edgeProperties(*edge), "Error reading edge properties");
+}
+
+}  // namespace persistence
 
 }  // namespace nx

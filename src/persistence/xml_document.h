@@ -1,19 +1,34 @@
-// Reading and printing whole XML documents with the XML library.
+// XML text in and out through the XML library: whole files, single records, verbatim white space.
 #pragma once
 
+#include <memory>
 #include <string>
-
-class TiXmlDocument;
+#include <string_view>
+#include <tinyxml.h>
 
 namespace nx::persistence {
 
-// Parses the file into doc with the library's default encoding detection, keeping
-// white space inside values. Fails with a runtime error carrying the library's
-// description, or the nesting error for absurdly deep documents.
-void parseXmlFile(TiXmlDocument& doc, const std::string& fileName);
+// The file's bytes with CR LF and lone CR turned into LF (as the library's own loader
+// does); fails with the library's "Failed to open file" or the nesting error.
+std::string readXmlText(const std::string& fileName);
 
-// Prints the document with the library's printer, replacing the file; answers
-// false (and writes nothing) when the file cannot be opened.
-bool printXmlFile(const TiXmlDocument& doc, const std::string& fileName);
+// Parses a piece of XML text as a document of its own with the given encoding; fails with
+// a runtime error carrying the library's description.
+std::unique_ptr<TiXmlDocument> parseXml(std::string_view text, TiXmlEncoding encoding);
+
+// The library trims and collapses white space in text by default, which would change
+// string values; the setting is global, so it is restored when the guard goes.
+class KeepWhiteSpace {
+public:
+    KeepWhiteSpace() : previous_(TiXmlBase::IsWhiteSpaceCondensed()) {
+        TiXmlBase::SetCondenseWhiteSpace(false);
+    }
+    ~KeepWhiteSpace() { TiXmlBase::SetCondenseWhiteSpace(previous_); }
+    KeepWhiteSpace(const KeepWhiteSpace&) = delete;
+    KeepWhiteSpace& operator=(const KeepWhiteSpace&) = delete;
+
+private:
+    bool previous_;
+};
 
 }  // namespace nx::persistence

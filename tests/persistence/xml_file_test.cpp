@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <tinyxml.h>
 #include <utf8.h>
 
 #include "persistence/document.h"
+#include "persistence/schema_xml.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -102,6 +104,48 @@ TEST(XmlFile, ExampleDocumentIsPrintedInFullAndReadsBack) {
     EXPECT_EQ(loadError(kExample, copy), "(no error)");
     EXPECT_EQ(dump(*copy.space), dump(*doc.space));
     EXPECT_FALSE(copy.space->graphFactory().find(0)->incidenceDirty());
+}
+
+// The file is written record by record; it must equal the whole tree that the element
+// and factory writers build, printed by the XML library in one go.
+TEST(XmlFile, RecordByRecordOutputEqualsThePrintedTreeOfTheFactoryWriters) {
+    Document doc;
+    buildRich(doc);
+    const auto path = outputPath("rich_records.nxx");
+    doc.space->saveXml(path, nullptr);
+
+    TiXmlDocument tree;
+    TiXmlDocument scratch;
+    scratch.Parse("<?nodalyx version='1.0.0'?>");
+    tree.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", "no"));
+    tree.LinkEndChild(scratch.FirstChild()->Clone());
+    tree.LinkEndChild(
+        new TiXmlComment(" Ramulo graph document: vertices, edges, graphs and their properties "));
+    auto* root = new TiXmlElement("Space");
+    tree.LinkEndChild(root);
+    const std::pair<const char*, FormalProperties*> schemas[] = {
+        {"VertexFormalProperties", &doc.vertexSchema},
+        {"EdgeFormalProperties", &doc.edgeSchema},
+        {"GraphFormalProperties", &doc.graphSchema},
+        {"GraphVertexFormalProperties", &doc.graphVertexSchema},
+        {"GraphEdgeFormalProperties", &doc.graphEdgeSchema}};
+    for (const auto& [name, schema] : schemas) {
+        auto* element = new TiXmlElement(name);
+        persistence::saveSchemaXml(*element, *schema);
+        root->LinkEndChild(element);
+    }
+    auto* vertices = new TiXmlElement("VertexFactory");
+    doc.space->vertexFactory().saveXml(*vertices);
+    root->LinkEndChild(vertices);
+    auto* edges = new TiXmlElement("EdgeFactory");
+    doc.space->edgeFactory().saveXml(*edges);
+    root->LinkEndChild(edges);
+    auto* graphs = new TiXmlElement("GraphFactory");
+    doc.space->graphFactory().saveXml(*graphs);
+    root->LinkEndChild(graphs);
+    const auto treePath = outputPath("rich_tree.nxx");
+    ASSERT_TRUE(tree.SaveFile(treePath.string()));
+    EXPECT_EQ(readFile(path), readFile(treePath));
 }
 
 TEST(XmlFile, EmptySpaceHasEightEmptyChildren) {
