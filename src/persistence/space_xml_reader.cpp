@@ -24,11 +24,11 @@ namespace {
 class RecordReader {
 public:
     RecordReader(const std::string& text, TiXmlEncoding encoding)
-        : scanner_(text), encoding_(encoding) {}
+        : text_(text), scanner_(text), encoding_(encoding) {}
 
     // The element with everything in it.
     std::unique_ptr<TiXmlDocument> parse(const XmlSpan& span) const {
-        return parseXml(scanner_.slice(span.begin, span.end), encoding_);
+        return parseElement(text_.c_str() + span.begin, encoding_);
     }
 
     // The start tag alone, as an empty element: its name and attributes.
@@ -43,14 +43,18 @@ public:
         return previous ? scanner_.nextSibling(parent, *previous) : scanner_.firstChild(parent);
     }
 
-    // The first count child elements in order; `missing` when they run out.
+    // Parses the first count child elements in order and hands each to read; `missing`
+    // when they run out. Each record is found and parsed in one pass of the XML library.
     template <typename Read>
     void forChildren(const XmlSpan& parent, long count, const char* missing, Read read) const {
-        std::optional<XmlSpan> child;
+        std::size_t at = parent.tagEnd;
         for (long i = 0; i < count; ++i) {
-            child = next(parent, child);
-            if (!child) throw std::runtime_error(missing);
-            read(*child);
+            const std::size_t start = parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
+            if (start == std::string::npos) throw std::runtime_error(missing);
+            const char* end = nullptr;
+            const auto record = parseElement(text_.c_str() + start, encoding_, &end);
+            read(*record->RootElement());
+            at = static_cast<std::size_t>(end - text_.c_str());
         }
     }
 
@@ -63,6 +67,7 @@ public:
     }
 
 private:
+    const std::string& text_;
     XmlScanner scanner_;
     TiXmlEncoding encoding_;
 };
@@ -122,16 +127,16 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
     for (const XmlSpan& part : parts) {
         if (part.name != "Vertices") continue;
         reader.forChildren(part, longAttribute(root(reader.parseTag(part)), "Count"),
-                           "Error reading vertices", [&](const XmlSpan& member) {
-                               readMemberVertexXml(graph, root(reader.parse(member)), space);
+                           "Error reading vertices", [&](const TiXmlElement& member) {
+                               readMemberVertexXml(graph, member, space);
                            });
         break;
     }
     for (const XmlSpan& part : parts) {
         if (part.name != "Edges") continue;
         reader.forChildren(part, longAttribute(root(reader.parseTag(part)), "Count"),
-                           "Error reading edges", [&](const XmlSpan& member) {
-                               readMemberEdgeXml(graph, root(reader.parse(member)), space);
+                           "Error reading edges", [&](const TiXmlElement& member) {
+                               readMemberEdgeXml(graph, member, space);
                            });
         break;
     }
@@ -199,21 +204,21 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     space.edgeFactory().clear();
     each("VertexFactory", [&](const XmlSpan& s) {
         reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading vertices", [&](const XmlSpan& record) {
-                               readVertexRecord(root(reader.parse(record)), space);
-                           });
+                           "Error reading vertices", [&](const TiXmlElement& record) { readVertexRecord(record, space); });
     });
     each("EdgeFactory", [&](const XmlSpan& s) {
         reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading edges", [&](const XmlSpan& record) {
-                               readEdgeRecord(root(reader.parse(record)), space);
-                           });
+                           "Error reading edges", [&](const TiXmlElement& record) { readEdgeRecord(record, space); });
     });
     // A graph is listed like a vertex: a missing one fails as a missing vertex does.
     each("GraphFactory", [&](const XmlSpan& s) {
-        reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading vertices",
-                           [&](const XmlSpan& record) { readGraphRecord(reader, record, space); });
+        std::optional<XmlSpan> record;
+        const long count = longAttribute(root(reader.parseTag(s)), "Count");
+        for (long i = 0; i < count; ++i) {
+            record = reader.next(s, record);
+            if (!record) throw std::runtime_error("Error reading vertices");
+            readGraphRecord(reader, *record, space);
+        }
     });
 
     if (view) {

@@ -2,7 +2,6 @@
 #include "persistence/xml_document.h"
 
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "persistence/xml_nesting.h"
@@ -10,21 +9,38 @@
 namespace nx::persistence {
 
 std::string readXmlText(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::in | std::ios::binary);
+    std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
     if (!in) throw std::runtime_error("Failed to open file");
-    const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string text;
-    text.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\r') {
-            text.push_back('\n');
-            if (i + 1 < raw.size() && raw[i + 1] == '\n') ++i;
-        } else {
-            text.push_back(raw[i]);
+    std::string text(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.find('\r') != std::string::npos) {
+        std::size_t out = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r') {
+                text[out++] = '\n';
+                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            } else {
+                text[out++] = text[i];
+            }
         }
+        text.resize(out);
     }
     checkXmlNesting(text);
     return text;
+}
+
+std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding encoding,
+                                            const char** end) {
+    auto doc = std::make_unique<TiXmlDocument>();
+    // Parsed as an element of a document so that failures leave their description there.
+    TiXmlNode* element = doc->LinkEndChild(new TiXmlElement(""));
+    const char* after = element->Parse(start, nullptr, encoding);
+    if (doc->Error()) throw std::runtime_error(doc->ErrorDesc());
+    if (!after) throw std::runtime_error("Error parsing Element.");
+    if (end) *end = after;
+    return doc;
 }
 
 std::unique_ptr<TiXmlDocument> parseXml(std::string_view text, TiXmlEncoding encoding) {

@@ -16,6 +16,11 @@ std::string readXmlText(const std::string& fileName);
 // a runtime error carrying the library's description.
 std::unique_ptr<TiXmlDocument> parseXml(std::string_view text, TiXmlEncoding encoding);
 
+// Parses the one element that starts at start (a terminated text may follow it); the
+// document holds it as its root, *end (when given) is set past it. Fails like parseXml.
+std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding encoding,
+                                            const char** end = nullptr);
+
 // The library trims and collapses white space in text by default, which would change
 // string values; the setting is global, so it is restored when the guard goes.
 class KeepWhiteSpace {

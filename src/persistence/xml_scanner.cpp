@@ -93,14 +93,20 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
     throw std::runtime_error("Error reading end tag.");
 }
 
-std::optional<XmlSpan> XmlScanner::nextElement(std::size_t from, std::size_t limit) const {
-    std::size_t i = from;
-    while ((i = text_.find('<', i)) != npos && i < limit) {
-        if (i + 1 < text_.size() && text_[i + 1] == '/') return std::nullopt;
-        if (i + 1 < text_.size() && startsElementName(text_[i + 1])) return elementAt(i);
+std::size_t XmlScanner::nextStart(std::size_t pos) const {
+    std::size_t i = pos;
+    while ((i = text_.find('<', i)) != npos) {
+        if (i + 1 < text_.size() && text_[i + 1] == '/') return npos;
+        if (i + 1 < text_.size() && startsElementName(text_[i + 1])) return i;
         i = skipMarkup(i);
     }
-    return std::nullopt;
+    return npos;
+}
+
+std::optional<XmlSpan> XmlScanner::nextElement(std::size_t from, std::size_t limit) const {
+    const std::size_t i = nextStart(from);
+    if (i == npos || i >= limit) return std::nullopt;
+    return elementAt(i);
 }
 
 std::optional<XmlSpan> XmlScanner::firstChild(const XmlSpan& parent) const {

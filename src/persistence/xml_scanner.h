@@ -31,6 +31,10 @@ public:
     // or an end tag comes first.
     std::optional<XmlSpan> nextElement(std::size_t from, std::size_t limit) const;
 
+    // Where the next element starts from pos on, skipping text, comments and other
+    // markup; npos when an end tag or the end of the text comes first.
+    std::size_t nextStart(std::size_t pos) const;
+
     // The first child element of a span, and the one after a child within its parent.
     std::optional<XmlSpan> firstChild(const XmlSpan& parent) const;
     std::optional<XmlSpan> nextSibling(const XmlSpan& parent, const XmlSpan& child) const;

@@ -69,7 +69,8 @@ void saveValuesXml(TiXmlElement& element, const ActualProperties& values) {
 }
 
 void loadValueXml(Property& value, const TiXmlElement& element) {
-    auto* text = dynamic_cast<String*>(&value);
+    // Only the text classes have no value type name: the cheap test spares most casts.
+    auto* text = value.valueTypeName().empty() ? dynamic_cast<String*>(&value) : nullptr;
     if (!text) {
         value.loadXml(element);
         return;
