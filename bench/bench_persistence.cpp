@@ -38,7 +38,8 @@ void buildTree(Document& doc) {
     vertices.reserve(kVertices);
     for (std::size_t i = 0; i < kVertices; ++i) {
         nx::Vertex* v = space.vertexFactory().create();
-        const std::string name = "v" + std::to_string(i);
+        std::string name(1, 'v');
+        name += std::to_string(i);
         v->properties->get<nx::Name>(0).value = std::u16string(name.begin(), name.end());
         vertices.push_back(v);
         if (i == 0) {
