@@ -148,6 +148,31 @@ TEST(XmlFile, RecordByRecordOutputEqualsThePrintedTreeOfTheFactoryWriters) {
     EXPECT_EQ(readFile(path), readFile(treePath));
 }
 
+// The graph's own XML reader, given the "Graph" elements of a whole parsed tree, restores
+// the same members and values as the document reader.
+TEST(XmlFile, GraphReaderRestoresMembersFromParsedGraphElements) {
+    Document original;
+    buildRich(original);
+    const auto path = outputPath("rich_graphs.nxx");
+    original.space->saveXml(path, nullptr);
+
+    Document copy;
+    copy.space->loadXml(path, nullptr);
+    for (Graph* graph : copy.space->graphFactory().graphs()) {
+        graph->clearGraph();
+        graph->graphProperties()->at(0).assign(Name());
+    }
+    TiXmlDocument tree(path.string());
+    ASSERT_TRUE(tree.LoadFile());
+    const TiXmlElement* graphs = tree.RootElement()->FirstChildElement("GraphFactory");
+    for (const TiXmlElement* g = graphs->FirstChildElement(); g; g = g->NextSiblingElement()) {
+        int id = -1;
+        g->QueryIntAttribute("Id", &id);
+        copy.space->graphFactory().find(static_cast<ElementId>(id))->loadGraphXml(*g, *copy.space);
+    }
+    EXPECT_EQ(dump(*copy.space), dump(*original.space));
+}
+
 TEST(XmlFile, EmptySpaceHasEightEmptyChildren) {
     Document doc;
     const auto path = outputPath("empty.nxx");
