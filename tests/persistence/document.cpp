@@ -2,6 +2,7 @@
 #include "persistence/document.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <utf8.h>
 
@@ -176,7 +177,13 @@ std::string dump(Space& space) {
 }
 
 std::filesystem::path outputPath(const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::path(RAMULO_TEST_OUTPUT) / "persistence";
+    // One folder per test: ctest runs tests in parallel processes.
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string folder = test ? std::string(test->test_suite_name()) + "." + test->name() : "any";
+    for (char& c : folder)
+        if (c == '/') c = '_';
+    const std::filesystem::path dir =
+        std::filesystem::path(RAMULO_TEST_OUTPUT) / "persistence" / folder;
     std::filesystem::create_directories(dir);
     const std::filesystem::path path = dir / name;
     std::filesystem::remove(path);

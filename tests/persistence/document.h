@@ -28,7 +28,7 @@ void buildRich(Document& doc);
 // Schemas, elements, values and memberships as text; equal dumps mean equal documents.
 std::string dump(Space& space);
 
-// A fresh path under the test output folder (the folder exists, the file does not).
+// A fresh path in the running test's own output folder (the folder exists, the file does not).
 std::filesystem::path outputPath(const std::string& name);
 
 std::string readFile(const std::filesystem::path& path);
