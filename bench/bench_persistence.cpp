@@ -75,7 +75,9 @@ long peakMegabytes() {
         if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6)) / 1024;
     return -1;
 }
-void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void resetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 void report(benchmark::State& state, const std::string& file) {
     state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(file)) / 1e6;

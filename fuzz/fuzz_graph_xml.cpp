@@ -1,7 +1,7 @@
 // Fuzz target: a graph's own XML record, parsed by the XML library, read into a small fixed space.
+#include <tinyxml.h>
 #include <exception>
 #include <string>
-#include <tinyxml.h>
 
 #include "fuzz_input.h"
 

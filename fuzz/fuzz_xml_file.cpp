@@ -11,6 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::exception&) {
         return 0;
     }
-    nx::fuzz::saveBoth(*doc.space, path);
+    nx::fuzz::checkSavesAreStable(*doc.space, path, true);
     return 0;
 }

@@ -26,10 +26,18 @@ void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
 
 }  // namespace
 
-void Vertex::writeStream(std::ostream& out) const { writeVertexRecord(out, *this); }
-void Vertex::saveXml(TiXmlNode& parent) const { saveVertexRecord(parent, *this); }
-void Graph::writeStream(std::ostream& out) const { writeVertexRecord(out, *this); }
-void Graph::saveXml(TiXmlNode& parent) const { saveVertexRecord(parent, *this); }
+void Vertex::writeStream(std::ostream& out) const {
+    writeVertexRecord(out, *this);
+}
+void Vertex::saveXml(TiXmlNode& parent) const {
+    saveVertexRecord(parent, *this);
+}
+void Graph::writeStream(std::ostream& out) const {
+    writeVertexRecord(out, *this);
+}
+void Graph::saveXml(TiXmlNode& parent) const {
+    saveVertexRecord(parent, *this);
+}
 
 void Edge::writeStream(std::ostream& out) const {
     const char sep = listSeparator();

@@ -1,4 +1,5 @@
-// One graph member's XML record read into a graph: shared by the tree and the record-by-record readers.
+// One graph member's XML record read into a graph: shared by the tree and the record-by-record
+// readers.
 #pragma once
 
 class TiXmlElement;

@@ -1,7 +1,7 @@
 // A graph's own record (its values, members and their graph-level values) in both files.
+#include <tinyxml.h>
 #include <stdexcept>
 #include <string>
-#include <tinyxml.h>
 
 #include "graph/graph.h"
 #include "graph/space.h"
@@ -96,7 +96,8 @@ void Graph::readGraphEdgesStream(std::istream& in, Space& space) {
         Edge* edge = space.edgeFactory().at(edgeId);
         if (!edge) throw missingMember(*this, "edge", edgeId);
         addEdge(*edge);
-        const std::uint64_t values = readUInt64(in, sep, "Failed to read graph edge property count");
+        const std::uint64_t values =
+            readUInt64(in, sep, "Failed to read graph edge property count");
         readValues(in, edgeProperties(*edge), values);
         expectEndMark(in);
     }

@@ -1,8 +1,8 @@
 // Schema elements of the XML file, written and read through the XML name table.
 #include "persistence/schema_xml.h"
 
-#include <stdexcept>
 #include <tinyxml.h>
+#include <stdexcept>
 
 #include "persistence/xml_names.h"
 #include "persistence/xml_values.h"

@@ -31,7 +31,8 @@ void readVertexSection(std::istream& in, Space& space) {
         const std::int32_t isGraph = readInt32(in, sep, "Failed to read isGraph flag");
         const std::uint64_t values = readUInt64(in, sep, "Failed to read vertex property count");
         if (values != schemaSize) throw std::runtime_error("Incorrect number of vertex properties");
-        Vertex* vertex = isGraph != 0 ? space.graphFactory().create() : space.vertexFactory().create();
+        Vertex* vertex =
+            isGraph != 0 ? space.graphFactory().create() : space.vertexFactory().create();
         readValues(in, *vertex->properties, values);
         expectEndMark(in);
     }

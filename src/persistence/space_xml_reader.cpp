@@ -1,8 +1,8 @@
 // Reading the XML document file record by record: the library parses each record on its
 // own, so memory and time follow the record size, not the document size.
+#include <strings.h>
 #include <cstring>
 #include <stdexcept>
-#include <strings.h>
 #include <vector>
 
 #include "graph/space.h"
@@ -39,7 +39,8 @@ public:
     }
 
     // The child after previous (the first one when there is no previous).
-    std::optional<XmlSpan> next(const XmlSpan& parent, const std::optional<XmlSpan>& previous) const {
+    std::optional<XmlSpan> next(const XmlSpan& parent,
+                                const std::optional<XmlSpan>& previous) const {
         return previous ? scanner_.nextSibling(parent, *previous) : scanner_.firstChild(parent);
     }
 
@@ -49,7 +50,8 @@ public:
     void forChildren(const XmlSpan& parent, long count, const char* missing, Read read) const {
         std::size_t at = parent.tagEnd;
         for (long i = 0; i < count; ++i) {
-            const std::size_t start = parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
+            const std::size_t start =
+                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
             if (start == std::string::npos) throw std::runtime_error(missing);
             const char* end = nullptr;
             const auto record = parseElement(text_.c_str() + start, encoding_, &end);
@@ -72,7 +74,9 @@ private:
     TiXmlEncoding encoding_;
 };
 
-const TiXmlElement& root(const std::unique_ptr<TiXmlDocument>& doc) { return *doc->RootElement(); }
+const TiXmlElement& root(const std::unique_ptr<TiXmlDocument>& doc) {
+    return *doc->RootElement();
+}
 
 void readValues(const TiXmlElement& record, ActualProperties& values, const char* missing) {
     const TiXmlElement* child = nullptr;
@@ -126,18 +130,16 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
     const std::vector<XmlSpan> parts = reader.children(span);
     for (const XmlSpan& part : parts) {
         if (part.name != "Vertices") continue;
-        reader.forChildren(part, longAttribute(root(reader.parseTag(part)), "Count"),
-                           "Error reading vertices", [&](const TiXmlElement& member) {
-                               readMemberVertexXml(graph, member, space);
-                           });
+        reader.forChildren(
+            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading vertices",
+            [&](const TiXmlElement& member) { readMemberVertexXml(graph, member, space); });
         break;
     }
     for (const XmlSpan& part : parts) {
         if (part.name != "Edges") continue;
-        reader.forChildren(part, longAttribute(root(reader.parseTag(part)), "Count"),
-                           "Error reading edges", [&](const TiXmlElement& member) {
-                               readMemberEdgeXml(graph, member, space);
-                           });
+        reader.forChildren(
+            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading edges",
+            [&](const TiXmlElement& member) { readMemberEdgeXml(graph, member, space); });
         break;
     }
     graph.updateIncidence();
@@ -204,11 +206,13 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     space.edgeFactory().clear();
     each("VertexFactory", [&](const XmlSpan& s) {
         reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading vertices", [&](const TiXmlElement& record) { readVertexRecord(record, space); });
+                           "Error reading vertices",
+                           [&](const TiXmlElement& record) { readVertexRecord(record, space); });
     });
     each("EdgeFactory", [&](const XmlSpan& s) {
         reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading edges", [&](const TiXmlElement& record) { readEdgeRecord(record, space); });
+                           "Error reading edges",
+                           [&](const TiXmlElement& record) { readEdgeRecord(record, space); });
     });
     // A graph is listed like a vertex: a missing one fails as a missing vertex does.
     each("GraphFactory", [&](const XmlSpan& s) {

@@ -1,8 +1,8 @@
 // Writing the XML document file: the same bytes as printing the whole tree, produced one
 // record at a time under each factory's lock.
+#include <tinyxml.h>
 #include <cstdio>
 #include <memory>
-#include <tinyxml.h>
 
 #include "graph/space.h"
 #include "persistence/document_format.h"

@@ -39,9 +39,13 @@ std::int32_t readInt32(std::istream& in, char terminator, const char* error) {
     return value;
 }
 
-std::string readLine(std::istream& in) { return dropCr(text::readToken(in, '\n', 255)); }
+std::string readLine(std::istream& in) {
+    return dropCr(text::readToken(in, '\n', 255));
+}
 
-bool isHeader(const std::string& line) { return line.compare(0, kHeaderWord.size(), kHeaderWord) == 0; }
+bool isHeader(const std::string& line) {
+    return line.compare(0, kHeaderWord.size(), kHeaderWord) == 0;
+}
 
 void expectLabel(std::istream& in, const std::string& label) {
     if (text::readToken(in, listSeparator(), 254) != label)

@@ -13,10 +13,20 @@ namespace {
 }
 }  // namespace
 
-void requireViewSections(const GraphView&) { unavailable(); }
-void writeViewGroupsStream(std::ostream&, GraphView&) { unavailable(); }
-void readViewGroupsStream(std::istream&, Space&, GraphView&) { unavailable(); }
-void saveViewXml(TiXmlElement&, GraphView&) { unavailable(); }
-void loadViewXml(const TiXmlElement&, Space&, GraphView&) { unavailable(); }
+void requireViewSections(const GraphView&) {
+    unavailable();
+}
+void writeViewGroupsStream(std::ostream&, GraphView&) {
+    unavailable();
+}
+void readViewGroupsStream(std::istream&, Space&, GraphView&) {
+    unavailable();
+}
+void saveViewXml(TiXmlElement&, GraphView&) {
+    unavailable();
+}
+void loadViewXml(const TiXmlElement&, Space&, GraphView&) {
+    unavailable();
+}
 
 }  // namespace nx::persistence

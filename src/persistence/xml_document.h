@@ -1,10 +1,10 @@
 // XML text in and out through the XML library: whole files, single records, verbatim white space.
 #pragma once
 
+#include <tinyxml.h>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <tinyxml.h>
 
 namespace nx::persistence {
 

@@ -1,9 +1,9 @@
 // Element nesting depth of an XML text, measured without building a tree.
 #include "persistence/xml_nesting.h"
 
+#include <strings.h>
 #include <cctype>
 #include <stdexcept>
-#include <strings.h>
 
 namespace nx::persistence {
 
@@ -12,8 +12,7 @@ namespace {
 bool startsAt(const std::string& text, std::size_t i, const char* word, bool ignoreCase = false) {
     const std::size_t n = std::char_traits<char>::length(word);
     if (text.size() - i < n) return false;
-    return ignoreCase ? strncasecmp(text.data() + i, word, n) == 0
-                      : text.compare(i, n, word) == 0;
+    return ignoreCase ? strncasecmp(text.data() + i, word, n) == 0 : text.compare(i, n, word) == 0;
 }
 
 // Element names start with a letter, '_' or any byte of a multi-byte UTF-8 sequence.

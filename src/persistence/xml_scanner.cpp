@@ -1,9 +1,9 @@
 // Element boundaries by the XML library's own rules for comments, CDATA, markup and quotes.
 #include "persistence/xml_scanner.h"
 
+#include <strings.h>
 #include <cctype>
 #include <stdexcept>
-#include <strings.h>
 
 namespace nx::persistence {
 

@@ -1,11 +1,11 @@
 // XML value text: written well-formed whatever the value holds, read back losslessly.
 #include "persistence/xml_values.h"
 
+#include <tinyxml.h>
+#include <utf8.h>
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <tinyxml.h>
-#include <utf8.h>
 
 #include "persistence/xml_names.h"
 #include "properties/actual_properties.h"
@@ -99,7 +99,9 @@ void setNumberAttribute(TiXmlElement& element, const char* name, std::uint64_t v
     element.SetAttribute(name, static_cast<int>(static_cast<std::int32_t>(value)));
 }
 
-const TiXmlElement* firstChild(const TiXmlElement& parent) { return parent.FirstChildElement(); }
+const TiXmlElement* firstChild(const TiXmlElement& parent) {
+    return parent.FirstChildElement();
+}
 
 const TiXmlElement* nextChild(const TiXmlElement& previous) {
     return previous.NextSiblingElement();

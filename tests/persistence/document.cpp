@@ -1,10 +1,10 @@
 // Builders and the canonical dump of test documents.
 #include "persistence/document.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <utf8.h>
+#include <fstream>
+#include <sstream>
 
 #include "properties/properties.h"
 
@@ -92,11 +92,19 @@ void buildRich(Document& doc) {
     addAll(doc.graphEdgeSchema, {"Weight", "_I2"});
 
     // Texts that stress both forms: separators, quotes, markup, white space, non-ASCII.
-    const char* texts[] = {"", "a,b;c", "\"", "  padded  ", "   ", "<&>'\"", "tab\there\nline",
-                           "caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8C\xB3", "\"x\",\"y\""};
+    const char* texts[] = {"",
+                           "a,b;c",
+                           "\"",
+                           "  padded  ",
+                           "   ",
+                           "<&>'\"",
+                           "tab\there\nline",
+                           "caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8C\xB3",
+                           "\"x\",\"y\""};
     Space& space = *doc.space;
     for (int i = 0; i < 9; ++i) {
-        Vertex* v = (i == 2 || i == 6) ? space.graphFactory().create() : space.vertexFactory().create();
+        Vertex* v =
+            (i == 2 || i == 6) ? space.graphFactory().create() : space.vertexFactory().create();
         for (std::size_t j = 0; j < std::size(spaceLevel); ++j)
             setText(v->properties->at(j), spaceLevel[j].second);
         setText(v->properties->at(0), texts[i]);

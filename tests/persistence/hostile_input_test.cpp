@@ -107,9 +107,8 @@ TEST(HostileInput, DeeplyNestedXmlIsRefusedBeforeParsing) {
     for (int i = 0; i < 100000; ++i) open += "<a>";
     for (int i = 0; i < 100000; ++i) hidden += "<a b=\"/>\">";  // a quoted "/>" closes nothing
     const std::string error = "XML elements nested deeper than 256 levels";
-    EXPECT_EQ(tryLoad(Format::Xml, frame + open), "Error loading xml file " +
-                                                      outputPath("hostile.nxx").string() + ". " +
-                                                      error);
+    EXPECT_EQ(tryLoad(Format::Xml, frame + open),
+              "Error loading xml file " + outputPath("hostile.nxx").string() + ". " + error);
     EXPECT_NE(tryLoad(Format::Xml, frame + hidden).find(error), std::string::npos);
 }
 

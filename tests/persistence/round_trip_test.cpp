@@ -1,4 +1,5 @@
-// Both document files carry every value, membership and shape back unchanged, with either separator.
+// Both document files carry every value, membership and shape back unchanged, with either
+// separator.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -71,9 +72,8 @@ INSTANTIATE_TEST_SUITE_P(FormatsAndSeparators, RoundTrip,
                          testing::Combine(testing::Values(Format::Stream, Format::Xml),
                                           testing::Values(',', ';')),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param) == Format::Stream
-                                                    ? "Stream"
-                                                    : "Xml") +
+                             return std::string(std::get<0>(info.param) == Format::Stream ? "Stream"
+                                                                                          : "Xml") +
                                     (std::get<1>(info.param) == ',' ? "Comma" : "Semicolon");
                          });
 

@@ -64,11 +64,11 @@ TEST(StreamFile, EmptySpaceIsTheTwoHeadersTheSchemasAndThreeEmptySections) {
     Document doc;
     const auto path = outputPath("empty.nx");
     doc.space->saveStream(path, nullptr);
-    EXPECT_EQ(readFile(path), join({"Nodalyx1.0.0", "VertexFormalProperties,0,#",
-                                    "EdgeFormalProperties,0,#", "GraphFormalProperties,0,#",
-                                    "GraphVertexFormalProperties,0,#",
-                                    "GraphEdgeFormalProperties,0,#", "Nodalyx1.0.0",
-                                    "VertexFactory,0", "EdgeFactory,0", "GraphFactory,0"}));
+    EXPECT_EQ(readFile(path),
+              join({"Nodalyx1.0.0", "VertexFormalProperties,0,#", "EdgeFormalProperties,0,#",
+                    "GraphFormalProperties,0,#", "GraphVertexFormalProperties,0,#",
+                    "GraphEdgeFormalProperties,0,#", "Nodalyx1.0.0", "VertexFactory,0",
+                    "EdgeFactory,0", "GraphFactory,0"}));
 }
 
 TEST(StreamFile, SemicolonSeparatesEveryField) {
@@ -130,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BrokenLine{1, "VertexFormalProperties,x,#", "Failed to read formal properties count"},
         BrokenLine{1, "VertexFormalProperties,1,\"Float\",#", "Unknown property Float"},
-        BrokenLine{2, "EdgeFormalProperties,1,\"Weight\",!", "Failed to read \"#\" from input stream"},
+        BrokenLine{2, "EdgeFormalProperties,1,\"Weight\",!",
+                   "Failed to read \"#\" from input stream"},
         BrokenLine{7, "VertexFactories,3", "Failed to read \"VertexFactory\" from input stream"},
         BrokenLine{7, "VertexFactory,three", "Failed to read vertex count"},
         BrokenLine{9, "x,0,2,a,b,#", "Failed to read vertex Id"},

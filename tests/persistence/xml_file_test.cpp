@@ -1,12 +1,12 @@
 // The XML file: the printed frame, the version rules, every reader error and the value texts.
 #include <gtest/gtest.h>
 
+#include <tinyxml.h>
+#include <utf8.h>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-#include <tinyxml.h>
-#include <utf8.h>
 
 #include "persistence/document.h"
 #include "persistence/schema_xml.h"
@@ -279,8 +279,7 @@ class XmlReaderError : public testing::TestWithParam<Mutation> {};
 
 TEST_P(XmlReaderError, FailsWithItsTextAfterTheFileName) {
     Document doc;
-    EXPECT_EQ(loadError(replaced(kExample, GetParam().from, GetParam().to), doc),
-              GetParam().error);
+    EXPECT_EQ(loadError(replaced(kExample, GetParam().from, GetParam().to), doc), GetParam().error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
