@@ -22,7 +22,12 @@ void setText(Property& p, const std::string& text) {
 }
 
 std::string valueText(const Property& p) {
-    if (auto* s = dynamic_cast<const String*>(&p)) return "\"" + utf8::utf16to8(s->value) + "\"";
+    if (auto* s = dynamic_cast<const String*>(&p)) {
+        std::string quoted(1, '"');
+        quoted += utf8::utf16to8(s->value);
+        quoted += '"';
+        return quoted;
+    }
     std::ostringstream out;
     p.write(out);
     return out.str();
