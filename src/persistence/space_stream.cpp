@@ -1,5 +1,6 @@
 // The stream document file: header groups, schemas, the three element sections.
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -104,7 +105,8 @@ void Space::saveStream(const std::string& fileName, GraphView* view) {
 void Space::loadStream(const std::string& fileName, GraphView* view) {
     if (view) requireViewSections(*view);
     std::ifstream in(fileName, std::ios::in | std::ios::binary);
-    if (!in)
+    std::error_code notADirectory;  // a directory opens like a file here but cannot be read
+    if (!in || std::filesystem::is_directory(fileName, notADirectory))
         throw std::runtime_error("nx::Space error: Failed to open input file " + fileName +
                                  " for reading");
     if (isHeader(readLine(in))) {

@@ -1,6 +1,7 @@
 // XML files read whole as text; pieces of it parsed by the XML library.
 #include "persistence/xml_document.h"
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -9,9 +10,13 @@
 namespace nx::persistence {
 
 std::string readXmlText(const std::string& fileName) {
+    // A directory opens like a file here but has no size to read.
+    std::error_code notADirectory;
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
-    if (!in) throw std::runtime_error("Failed to open file");
-    std::string text(static_cast<std::size_t>(in.tellg()), '\0');
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0 || std::filesystem::is_directory(fileName, notADirectory))
+        throw std::runtime_error("Failed to open file");
+    std::string text(static_cast<std::size_t>(size), '\0');
     in.seekg(0);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));

@@ -190,12 +190,15 @@ TEST(StreamFile, MissingFilesFailWithTheirNames) {
         EXPECT_EQ(std::string(e.what()),
                   "nx::Space error: Failed to open output file " + missing + " for writing");
     }
-    try {
-        doc.space->loadStream(missing, nullptr);
-        FAIL() << "loaded a missing file";
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "nx::Space error: Failed to open input file " + missing + " for reading");
+    const std::string folder = outputPath("folder").parent_path().string();
+    for (const std::string& unreadable : {missing, folder}) {
+        try {
+            doc.space->loadStream(unreadable, nullptr);
+            FAIL() << "loaded " << unreadable;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "nx::Space error: Failed to open input file " + unreadable + " for reading");
+        }
     }
 }
 

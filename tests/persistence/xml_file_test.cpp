@@ -257,15 +257,18 @@ TEST(XmlFile, FailedReadKeepsWhatWasReadBeforeIt) {
     EXPECT_EQ(doc.space->graphFactory().find(0)->order(), 2u);
 }
 
-TEST(XmlFile, MissingFileFailsWithTheLibraryText) {
+TEST(XmlFile, MissingFileOrFolderFailsWithTheLibraryText) {
     Document doc;
     const std::string missing = outputPath("missing.nxx").string();
-    try {
-        doc.space->loadXml(missing, nullptr);
-        FAIL() << "loaded a missing file";
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Error loading xml file " + missing + ". Failed to open file");
+    const std::string folder = outputPath("folder").parent_path().string();
+    for (const std::string& unreadable : {missing, folder}) {
+        try {
+            doc.space->loadXml(unreadable, nullptr);
+            FAIL() << "loaded " << unreadable;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Error loading xml file " + unreadable + ". Failed to open file");
+        }
     }
 }
 
