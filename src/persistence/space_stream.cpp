@@ -9,6 +9,7 @@
 #include "persistence/document_format.h"
 #include "persistence/missing_element.h"
 #include "persistence/stream_fields.h"
+#include "persistence/text_check.h"
 #include "persistence/view_sections.h"
 #include "properties/list_separator.h"
 
@@ -83,6 +84,7 @@ void clearElements(Space& space) {
 
 void Space::saveStream(const std::string& fileName, GraphView* view) {
     if (view) requireViewSections(*view);
+    checkTexts(*this, true);  // before the old file is replaced
     std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!out)
         throw std::runtime_error("nx::Space error: Failed to open output file " + fileName +

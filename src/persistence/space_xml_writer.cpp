@@ -7,6 +7,7 @@
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/schema_xml.h"
+#include "persistence/text_check.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_names.h"
 #include "persistence/xml_record_printer.h"
@@ -78,6 +79,7 @@ void printGraph(XmlRecordPrinter& printer, const Graph& graph) {
 
 void Space::saveXml(const std::string& fileName, GraphView* view) {
     if (view) requireViewSections(*view);
+    checkTexts(*this, false);  // before the old file is replaced
     // An unopenable file is silently not written.
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "w"));
     if (!file) return;

@@ -180,6 +180,36 @@ TEST(StreamFile, FailedReadKeepsWhatWasReadBeforeIt) {
     EXPECT_EQ(doc.space->graphFactory().find(0)->order(), 2u);
 }
 
+// A text longer than the reader's token would make a file that cannot be read back:
+// the save fails before the old file is touched.
+TEST(StreamFile, TextsBeyondOneTokenFailTheSaveAndKeepTheOldFile) {
+    const std::u16string quoted = u"\"" + std::u16string(1020, u'q') + u"\"";
+    const std::pair<std::u16string, bool> cases[] = {
+        {std::u16string(1023, u'x'), true},
+        {std::u16string(1024, u'x'), false},
+        {std::u16string(511, u'\u00e9') + u"x", true},  // 1023 bytes of UTF-8
+        {std::u16string(512, u'\u00e9'), false},
+        {u"\"" + std::u16string(1019, u'q') + u"\"", true},  // 1021 + the writer's 2 quotes
+        {quoted, false},
+    };
+    for (const auto& [text, fits] : cases) {
+        Document doc;
+        buildExample(doc);
+        const auto path = outputPath("long.nx");
+        writeFile(path, "old");
+        doc.space->vertexFactory().at(1)->properties->get<Name>(0).value = text;
+        if (!fits) {
+            EXPECT_THROW(doc.space->saveStream(path, nullptr), std::runtime_error);
+            EXPECT_EQ(readFile(path), "old");
+            continue;
+        }
+        doc.space->saveStream(path, nullptr);
+        Document copy;
+        copy.space->loadStream(path, nullptr);
+        EXPECT_EQ(copy.space->vertexFactory().at(1)->properties->get<Name>(0).value, text);
+    }
+}
+
 TEST(StreamFile, MissingFilesFailWithTheirNames) {
     Document doc;
     const std::string missing = outputPath("no-such-dir").string() + "/doc.nx";

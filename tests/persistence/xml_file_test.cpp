@@ -224,6 +224,23 @@ TEST(XmlFile, CharactersXmlCannotCarryBecomeReplacementCharacters) {
               u"a\uFFFDb\uFFFDc,d");
 }
 
+TEST(XmlFile, LongTextsRoundTripAndBrokenTextsFailBeforeTheFileIsTouched) {
+    Document doc;
+    buildExample(doc);
+    auto& name = doc.space->vertexFactory().at(1)->properties->get<Name>(0);
+    name.value = std::u16string(5000, u'\u00e9') + u", end";
+    const auto path = outputPath("long.nxx");
+    doc.space->saveXml(path, nullptr);
+    Document copy;
+    copy.space->loadXml(path, nullptr);
+    EXPECT_EQ(copy.space->vertexFactory().at(1)->properties->get<Name>(0).value, name.value);
+
+    name.value = u"lone \xD800 surrogate";
+    EXPECT_THROW(doc.space->saveXml(path, nullptr), std::exception);
+    copy.space->loadXml(path, nullptr);  // the earlier file is still there, whole
+    EXPECT_EQ(copy.space->vertexFactory().size(), 3u);
+}
+
 TEST(XmlFile, PrimitiveTypesGetWellFormedElementNames) {
     Document doc;
     for (const char* type : {"Primitive(unsigned int)", "Primitive(__int64)",
