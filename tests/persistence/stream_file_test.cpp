@@ -182,15 +182,21 @@ TEST(StreamFile, FailedReadKeepsWhatWasReadBeforeIt) {
 
 // A text longer than the reader's token would make a file that cannot be read back:
 // the save fails before the old file is touched.
+// Wraps a text in double quotes.
+std::u16string quotedText(std::size_t inner) {
+    std::u16string text(inner + 2, u'q');
+    text.front() = text.back() = u'"';
+    return text;
+}
+
 TEST(StreamFile, TextsBeyondOneTokenFailTheSaveAndKeepTheOldFile) {
-    const std::u16string quoted = u"\"" + std::u16string(1020, u'q') + u"\"";
     const std::pair<std::u16string, bool> cases[] = {
         {std::u16string(1023, u'x'), true},
         {std::u16string(1024, u'x'), false},
         {std::u16string(511, u'\u00e9') + u"x", true},  // 1023 bytes of UTF-8
         {std::u16string(512, u'\u00e9'), false},
-        {u"\"" + std::u16string(1019, u'q') + u"\"", true},  // 1021 + the writer's 2 quotes
-        {quoted, false},
+        {quotedText(1019), true},  // 1021 + the writer's 2 quotes
+        {quotedText(1020), false},
     };
     for (const auto& [text, fits] : cases) {
         Document doc;

@@ -228,7 +228,8 @@ TEST(XmlFile, LongTextsRoundTripAndBrokenTextsFailBeforeTheFileIsTouched) {
     Document doc;
     buildExample(doc);
     auto& name = doc.space->vertexFactory().at(1)->properties->get<Name>(0);
-    name.value = std::u16string(5000, u'\u00e9') + u", end";
+    name.value = std::u16string(5000, u'\u00e9');
+    name.value += u", end";
     const auto path = outputPath("long.nxx");
     doc.space->saveXml(path, nullptr);
     Document copy;
