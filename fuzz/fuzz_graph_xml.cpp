@@ -1,0 +1,34 @@
+// Fuzz target: a graph's own XML record, parsed by the XML library, read into a small fixed space.
+#include <tinyxml.h>
+#include <exception>
+#include <string>
+
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    nx::fuzz::Document doc;
+    for (const char* type : {"Name", "Real"}) doc.graphSchema.addByTypeName(type);
+    for (const char* type : {"Visited", "String"}) doc.graphVertexSchema.addByTypeName(type);
+    doc.graphEdgeSchema.addByTypeName("Weight");
+    nx::Space& space = *doc.space;
+    nx::Graph* graph = space.graphFactory().create();
+    nx::Vertex* a = space.vertexFactory().create();
+    nx::Vertex* b = space.vertexFactory().create();
+    space.edgeFactory().create(a, b);
+    space.edgeFactory().create(b, b);
+    // Shallow inputs only: the document readers bound nesting before parsing.
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (text.size() > 4096) return 0;
+    TiXmlDocument xml;
+    xml.Parse(text.c_str());
+    const TiXmlElement* record = xml.RootElement();
+    if (xml.Error() || !record) return 0;
+    try {
+        graph->loadGraphXml(*record, space);
+    } catch (const std::exception&) {
+        return 0;
+    }
+    TiXmlElement out("GraphFactory");
+    graph->saveGraphXml(out);
+    return 0;
+}

@@ -1,0 +1,20 @@
+// One graph member's XML record read into a graph: shared by the tree and the record-by-record
+// readers.
+#pragma once
+
+class TiXmlElement;
+
+namespace nx {
+class Graph;
+class Space;
+}  // namespace nx
+
+namespace nx::persistence {
+
+// A "Vertex" child of "Vertices": the member named by "Id" is added and its graph-level
+// values read from the first "PropertyCount" children.
+void readMemberVertexXml(Graph& graph, const TiXmlElement& record, Space& space);
+// An "Edge" child of "Edges", likewise.
+void readMemberEdgeXml(Graph& graph, const TiXmlElement& record, Space& space);
+
+}  // namespace nx::persistence

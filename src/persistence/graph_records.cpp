@@ -1,0 +1,181 @@
+// A graph's own record (its values, members and their graph-level values) in both files.
+#include <tinyxml.h>
+#include <stdexcept>
+#include <string>
+
+#include "graph/graph.h"
+#include "graph/space.h"
+#include "persistence/graph_members_xml.h"
+#include "persistence/missing_element.h"
+#include "persistence/stream_fields.h"
+#include "persistence/xml_values.h"
+#include "properties/list_separator.h"
+
+namespace nx {
+
+using namespace persistence;
+
+void Graph::writeGraphStream(std::ostream& out) const {
+    const char sep = listSeparator();
+    out << id << sep;
+    writeValues(out, *graphProperties_);
+    endLine(out);
+    out << vertices_.size();
+    for (const auto& [vertex, entry] : vertices_) {
+        endLine(out);
+        out << vertex->id << sep;
+        writeValues(out, *entry.properties);
+    }
+    endLine(out);
+    out << edges_.size();
+    for (const auto& [edge, props] : edges_) {
+        endLine(out);
+        out << edge->id << sep;
+        writeValues(out, *props);
+    }
+}
+
+void Graph::saveGraphXml(TiXmlNode& parent) const {
+    auto* element = new TiXmlElement("Graph");
+    setNumberAttribute(*element, "Id", id);
+    element->SetAttribute("IsGraph", 1);
+    saveValuesXml(*element, *graphProperties_);
+
+    auto* members = new TiXmlElement("Vertices");
+    setNumberAttribute(*members, "Count", vertices_.size());
+    for (const auto& [vertex, entry] : vertices_) {
+        auto* child = new TiXmlElement("Vertex");
+        setNumberAttribute(*child, "Id", vertex->id);
+        saveValuesXml(*child, *entry.properties);
+        members->LinkEndChild(child);
+    }
+    element->LinkEndChild(members);
+
+    auto* edges = new TiXmlElement("Edges");
+    setNumberAttribute(*edges, "Count", edges_.size());
+    for (const auto& [edge, props] : edges_) {
+        auto* child = new TiXmlElement("Edge");
+        setNumberAttribute(*child, "Id", edge->id);
+        saveValuesXml(*child, *props);
+        edges->LinkEndChild(child);
+    }
+    element->LinkEndChild(edges);
+    parent.LinkEndChild(element);
+}
+
+void Graph::readGraphStream(std::istream& in, Space& space) {
+    const char sep = listSeparator();
+    const std::uint64_t count = readUInt64(in, sep, "Failed to read graph property count");
+    readValues(in, *graphProperties_, count);
+    expectEndMark(in);
+    readGraphVerticesStream(in, space);
+    readGraphEdgesStream(in, space);
+    updateIncidence();
+}
+
+void Graph::readGraphVerticesStream(std::istream& in, Space& space) {
+    const char sep = listSeparator();
+    const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph vertex count");
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
+        Vertex* vertex = space.vertexFactory().at(vertexId);
+        if (!vertex) throw missingMember(*this, "vertex", vertexId);
+        addVertex(*vertex);
+        const std::uint64_t values =
+            readUInt64(in, sep, "Failed to read graph vertex property count");
+        readValues(in, vertexProperties(*vertex), values);
+        expectEndMark(in);
+    }
+}
+
+void Graph::readGraphEdgesStream(std::istream& in, Space& space) {
+    const char sep = listSeparator();
+    const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph edge count");
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
+        Edge* edge = space.edgeFactory().at(edgeId);
+        if (!edge) throw missingMember(*this, "edge", edgeId);
+        addEdge(*edge);
+        const std::uint64_t values =
+            readUInt64(in, sep, "Failed to read graph edge property count");
+        readValues(in, edgeProperties(*edge), values);
+        expectEndMark(in);
+    }
+}
+
+void Graph::loadGraphXml(const TiXmlElement& element, Space& space) {
+    const long count = longAttribute(element, "PropertyCount");
+    const TiXmlElement* child = nullptr;
+    for (long i = 0; i < count; ++i) {
+        // Checked before the child: a count past the schema fails as the stream reader does.
+        Property& value = graphProperties_->at(static_cast<std::size_t>(i));
+        child = i == 0 ? firstChild(element) : nextChild(*child);
+        // Graph values are read like vertex values; a missing one fails the same way.
+        if (!child) throw std::runtime_error("Error reading vertex properties");
+        loadValueXml(value, *child);
+    }
+    loadGraphVerticesXml(element, space);
+    loadGraphEdgesXml(element, space);
+    updateIncidence();
+}
+
+void Graph::loadGraphVerticesXml(const TiXmlElement& element, Space& space) {
+    const TiXmlElement* list = element.FirstChildElement("Vertices");
+    if (!list) return;
+    const long count = longAttribute(*list, "Count");
+    const TiXmlElement* child = nullptr;
+    for (long i = 0; i < count; ++i) {
+        child = i == 0 ? firstChild(*list) : nextChild(*child);
+        if (!child) throw std::runtime_error("Error reading vertices");
+        readMemberVertexXml(*this, *child, space);
+    }
+}
+
+void Graph::loadGraphEdgesXml(const TiXmlElement& element, Space& space) {
+    const TiXmlElement* list = element.FirstChildElement("Edges");
+    if (!list) return;
+    const long count = longAttribute(*list, "Count");
+    const TiXmlElement* child = nullptr;
+    for (long i = 0; i < count; ++i) {
+        child = i == 0 ? firstChild(*list) : nextChild(*child);
+        if (!child) throw std::runtime_error("Error reading edges");
+        readMemberEdgeXml(*this, *child, space);
+    }
+}
+
+namespace persistence {
+
+namespace {
+
+void readMemberValues(const TiXmlElement& record, ActualProperties& values, const char* missing) {
+    const long count = longAttribute(record, "PropertyCount");
+    const TiXmlElement* child = nullptr;
+    for (long j = 0; j < count; ++j) {
+        Property& value = values.at(static_cast<std::size_t>(j));
+        child = j == 0 ? firstChild(record) : nextChild(*child);
+        if (!child) throw std::runtime_error(missing);
+        loadValueXml(value, *child);
+    }
+}
+
+}  // namespace
+
+void readMemberVertexXml(Graph& graph, const TiXmlElement& record, Space& space) {
+    const std::uint64_t vertexId = idAttribute(record, "Id");
+    Vertex* vertex = space.vertexFactory().at(vertexId);
+    if (!vertex) throw missingMember(graph, "vertex", vertexId);
+    graph.addVertex(*vertex);
+    readMemberValues(record, graph.vertexProperties(*vertex), "Error reading vertex properties");
+}
+
+void readMemberEdgeXml(Graph& graph, const TiXmlElement& record, Space& space) {
+    const std::uint64_t edgeId = idAttribute(record, "Id");
+    Edge* edge = space.edgeFactory().at(edgeId);
+    if (!edge) throw missingMember(graph, "edge", edgeId);
+    graph.addEdge(*edge);
+    readMemberValues(record, graph.edgeProperties(*edge), "Error reading edge properties");
+}
+
+}  // namespace persistence
+
+}  // namespace nx

@@ -1,0 +1,135 @@
+// The stream document file: header groups, schemas, the three element sections.
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+#include "graph/space.h"
+#include "persistence/document_format.h"
+#include "persistence/missing_element.h"
+#include "persistence/stream_fields.h"
+#include "persistence/text_check.h"
+#include "persistence/view_sections.h"
+#include "properties/list_separator.h"
+
+namespace nx {
+
+using namespace persistence;
+
+namespace {
+
+std::array<FormalProperties*, 5> schemasOf(const Space& space) {
+    return {space.vertexSchema(), space.edgeSchema(), space.graphSchema(),
+            space.graphVertexSchema(), space.graphEdgeSchema()};
+}
+
+void readVertexSection(std::istream& in, Space& space) {
+    const char sep = listSeparator();
+    const std::uint64_t count = readUInt64(in, '\n', "Failed to read vertex count");
+    const std::size_t schemaSize = space.vertexSchema()->size();
+    for (std::uint64_t k = 0; k < count; ++k) {
+        readUInt64(in, sep, "Failed to read vertex Id");  // IDs follow reading order
+        const std::int32_t isGraph = readInt32(in, sep, "Failed to read isGraph flag");
+        const std::uint64_t values = readUInt64(in, sep, "Failed to read vertex property count");
+        if (values != schemaSize) throw std::runtime_error("Incorrect number of vertex properties");
+        Vertex* vertex =
+            isGraph != 0 ? space.graphFactory().create() : space.vertexFactory().create();
+        readValues(in, *vertex->properties, values);
+        expectEndMark(in);
+    }
+}
+
+void readEdgeSection(std::istream& in, Space& space) {
+    const char sep = listSeparator();
+    const std::uint64_t count = readUInt64(in, '\n', "Failed to read edge count");
+    const std::size_t schemaSize = space.edgeSchema()->size();
+    for (std::uint64_t k = 0; k < count; ++k) {
+        readUInt64(in, sep, "Failed to read edge Id");  // IDs follow reading order
+        const std::uint64_t sourceId = readUInt64(in, sep, "Failed to read first vertex Id");
+        const std::uint64_t targetId = readUInt64(in, sep, "Failed to read second vertex Id");
+        const std::uint64_t values = readUInt64(in, sep, "Failed to read edge property count");
+        if (values != schemaSize) throw std::runtime_error("Incorrect number of edge properties");
+        Vertex* source = space.vertexFactory().at(sourceId);
+        if (!source) throw missingEnd(space.edgeFactory().size(), sourceId);
+        Vertex* target = space.vertexFactory().at(targetId);
+        if (!target) throw missingEnd(space.edgeFactory().size(), targetId);
+        Edge* edge = space.edgeFactory().create(source, target);
+        readValues(in, *edge->properties, values);
+        expectEndMark(in);
+    }
+}
+
+void readGraphSection(std::istream& in, Space& space) {
+    const char sep = listSeparator();
+    const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph count");
+    for (std::uint64_t k = 0; k < count; ++k) {
+        const std::uint64_t graphId = readUInt64(in, sep, "Failed to read graph Id");
+        Vertex* vertex = space.vertexFactory().at(graphId);
+        if (!vertex || !vertex->isGraph()) throw std::runtime_error("Incorrect graph Id");
+        static_cast<Graph*>(vertex)->readGraphStream(in, space);
+    }
+}
+
+void clearElements(Space& space) {
+    {
+        ScopedLock lock(&space.graphFactory().mutex());
+        space.graphFactory().forget();
+    }
+    space.vertexFactory().clear();
+    space.edgeFactory().clear();
+}
+
+}  // namespace
+
+void Space::saveStream(const std::string& fileName, GraphView* view) {
+    if (view) requireViewSections(*view);
+    checkTexts(*this, true);  // before the old file is replaced
+    std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!out)
+        throw std::runtime_error("nx::Space error: Failed to open output file " + fileName +
+                                 " for writing");
+    const char sep = listSeparator();
+    const auto schemas = schemasOf(*this);
+    writeHeader(out);
+    for (std::size_t i = 0; i < schemas.size(); ++i) {
+        out << kSchemaNames[i] << sep;
+        schemas[i]->writeStream(out);
+        endLine(out);
+    }
+    writeHeader(out);
+    vertexFactory_.writeStream(out);
+    edgeFactory_.writeStream(out);
+    graphFactory_.writeStream(out);
+    if (view) writeViewGroupsStream(out, *view);
+}
+
+void Space::loadStream(const std::string& fileName, GraphView* view) {
+    if (view) requireViewSections(*view);
+    std::ifstream in(fileName, std::ios::in | std::ios::binary);
+    std::error_code notADirectory;  // a directory opens like a file here but cannot be read
+    if (!in || std::filesystem::is_directory(fileName, notADirectory))
+        throw std::runtime_error("nx::Space error: Failed to open input file " + fileName +
+                                 " for reading");
+    if (isHeader(readLine(in))) {
+        const auto schemas = schemasOf(*this);
+        for (FormalProperties* schema : schemas) schema->clear();
+        for (std::size_t i = 0; i < schemas.size(); ++i) {
+            // The name is skipped by its length, not compared.
+            in.ignore(static_cast<std::streamsize>(kSchemaNames[i].size() + 1));
+            schemas[i]->readStream(in);
+        }
+    }
+    if (isHeader(readLine(in))) {
+        clearElements(*this);
+        expectLabel(in, "VertexFactory");
+        readVertexSection(in, *this);
+        expectLabel(in, "EdgeFactory");
+        readEdgeSection(in, *this);
+        expectLabel(in, "GraphFactory");
+        readGraphSection(in, *this);
+    }
+    if (view) readViewGroupsStream(in, *this, *view);
+}
+
+}  // namespace nx

@@ -1,0 +1,252 @@
+// Reading the XML document file record by record: the library parses each record on its
+// own, so memory and time follow the record size, not the document size.
+#include <strings.h>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+#include "graph/space.h"
+#include "persistence/document_format.h"
+#include "persistence/graph_members_xml.h"
+#include "persistence/missing_element.h"
+#include "persistence/schema_xml.h"
+#include "persistence/view_sections.h"
+#include "persistence/xml_document.h"
+#include "persistence/xml_scanner.h"
+#include "persistence/xml_values.h"
+
+namespace nx {
+
+using namespace persistence;
+
+namespace {
+
+class RecordReader {
+public:
+    RecordReader(const std::string& text, TiXmlEncoding encoding)
+        : text_(text), scanner_(text), encoding_(encoding) {}
+
+    // The element with everything in it.
+    std::unique_ptr<TiXmlDocument> parse(const XmlSpan& span) const {
+        return parseElement(text_.c_str() + span.begin, encoding_);
+    }
+
+    // The start tag alone, as an empty element: its name and attributes.
+    std::unique_ptr<TiXmlDocument> parseTag(const XmlSpan& span) const {
+        if (span.selfClosing) return parse(span);
+        std::string tag(scanner_.slice(span.begin, span.tagEnd - 1));
+        return parseXml(tag + "/>", encoding_);
+    }
+
+    // The child after previous (the first one when there is no previous).
+    std::optional<XmlSpan> next(const XmlSpan& parent,
+                                const std::optional<XmlSpan>& previous) const {
+        return previous ? scanner_.nextSibling(parent, *previous) : scanner_.firstChild(parent);
+    }
+
+    // Parses the first count child elements in order and hands each to read; `missing`
+    // when they run out. Each record is found and parsed in one pass of the XML library.
+    template <typename Read>
+    void forChildren(const XmlSpan& parent, long count, const char* missing, Read read) const {
+        std::size_t at = parent.tagEnd;
+        for (long i = 0; i < count; ++i) {
+            const std::size_t start =
+                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
+            if (start == std::string::npos) throw std::runtime_error(missing);
+            const char* end = nullptr;
+            const auto record = parseElement(text_.c_str() + start, encoding_, &end);
+            read(*record->RootElement());
+            at = static_cast<std::size_t>(end - text_.c_str());
+        }
+    }
+
+    std::vector<XmlSpan> children(const XmlSpan& parent) const {
+        std::vector<XmlSpan> all;
+        for (auto child = scanner_.firstChild(parent); child;
+             child = scanner_.nextSibling(parent, *child))
+            all.push_back(*child);
+        return all;
+    }
+
+private:
+    const std::string& text_;
+    XmlScanner scanner_;
+    TiXmlEncoding encoding_;
+};
+
+const TiXmlElement& root(const std::unique_ptr<TiXmlDocument>& doc) {
+    return *doc->RootElement();
+}
+
+void readValues(const TiXmlElement& record, ActualProperties& values, const char* missing) {
+    const TiXmlElement* child = nullptr;
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        child = j == 0 ? firstChild(record) : nextChild(*child);
+        if (!child) throw std::runtime_error(missing);
+        loadValueXml(values.at(j), *child);
+    }
+}
+
+void readVertexRecord(const TiXmlElement& record, Space& space) {
+    const long isGraph = longAttribute(record, "IsGraph");
+    if (longAttribute(record, "PropertyCount") != static_cast<long>(space.vertexSchema()->size()))
+        throw std::runtime_error("Incorrect number of vertex properties");
+    Vertex* vertex = isGraph != 0 ? space.graphFactory().create() : space.vertexFactory().create();
+    readValues(record, *vertex->properties, "Error reading vertex properties");
+}
+
+void readEdgeRecord(const TiXmlElement& record, Space& space) {
+    const std::uint64_t sourceId = idAttribute(record, "FirstVertexId");
+    const std::uint64_t targetId = idAttribute(record, "SecondVertexId");
+    if (longAttribute(record, "PropertyCount") != static_cast<long>(space.edgeSchema()->size()))
+        throw std::runtime_error("Incorrect number of edge properties");
+    Vertex* source = space.vertexFactory().at(sourceId);
+    if (!source) throw missingEnd(space.edgeFactory().size(), sourceId);
+    Vertex* target = space.vertexFactory().at(targetId);
+    if (!target) throw missingEnd(space.edgeFactory().size(), targetId);
+    Edge* edge = space.edgeFactory().create(source, target);
+    readValues(record, *edge->properties, "Error reading edge properties");
+}
+
+// A "Graph" record, read as the graph's own XML reader reads it, but with its member
+// lists taken one record at a time.
+void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& space) {
+    const auto tag = reader.parseTag(span);
+    Vertex* vertex = space.vertexFactory().at(idAttribute(root(tag), "Id"));
+    if (!vertex || !vertex->isGraph()) throw std::runtime_error("Incorrect graph Id");
+    auto& graph = static_cast<Graph&>(*vertex);
+
+    const long count = longAttribute(root(tag), "PropertyCount");
+    std::optional<XmlSpan> child;
+    for (long i = 0; i < count; ++i) {
+        // Checked before the child: a count past the schema fails as the stream reader does.
+        Property& value = graph.graphProperties()->at(static_cast<std::size_t>(i));
+        child = reader.next(span, child);
+        // Graph values are read like vertex values; a missing one fails the same way.
+        if (!child) throw std::runtime_error("Error reading vertex properties");
+        loadValueXml(value, root(reader.parse(*child)));
+    }
+
+    const std::vector<XmlSpan> parts = reader.children(span);
+    for (const XmlSpan& part : parts) {
+        if (part.name != "Vertices") continue;
+        reader.forChildren(
+            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading vertices",
+            [&](const TiXmlElement& member) { readMemberVertexXml(graph, member, space); });
+        break;
+    }
+    for (const XmlSpan& part : parts) {
+        if (part.name != "Edges") continue;
+        reader.forChildren(
+            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading edges",
+            [&](const TiXmlElement& member) { readMemberEdgeXml(graph, member, space); });
+        break;
+    }
+    graph.updateIncidence();
+}
+
+std::array<FormalProperties*, 5> schemasOf(const Space& space) {
+    return {space.vertexSchema(), space.edgeSchema(), space.graphSchema(),
+            space.graphVertexSchema(), space.graphEdgeSchema()};
+}
+
+// The encoding the library would have chosen for the whole document.
+TiXmlEncoding encodingOf(const std::string& text, const TiXmlDeclaration& declaration) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) return TIXML_ENCODING_UTF8;
+    const char* name = declaration.Encoding();
+    if (!*name || strncasecmp(name, "UTF-8", 5) == 0 || strncasecmp(name, "UTF8", 4) == 0)
+        return TIXML_ENCODING_UTF8;
+    return TIXML_ENCODING_LEGACY;
+}
+
+void readDocument(const std::string& fileName, Space& space, GraphView* view) {
+    KeepWhiteSpace keep;
+    const std::string text = readXmlText(fileName);
+    XmlScanner scanner(text);
+
+    // The frame: everything before "Space" and its start tag, parsed as one small document.
+    std::optional<XmlSpan> spaceSpan = scanner.nextElement(0, text.size());
+    while (spaceSpan && spaceSpan->name != "Space")
+        spaceSpan = scanner.nextElement(spaceSpan->end, text.size());
+    std::string frameText = text;
+    if (spaceSpan) {
+        frameText = text.substr(0, spaceSpan->tagEnd);
+        if (!spaceSpan->selfClosing) frameText.replace(frameText.size() - 1, 1, "/>");
+    }
+    const auto frame = parseXml(frameText, TIXML_DEFAULT_ENCODING);
+    const TiXmlNode* first = frame->FirstChild();
+    if (!first || !first->ToDeclaration()) throw std::runtime_error("Incorrect file format");
+    const TiXmlNode* instruction = first->NextSibling();
+    if (!instruction || !instruction->ToUnknown()) throw std::runtime_error("Unknown version");
+    // The stored text is ?nodalyx version='1.0.0'? : the version stands between
+    // the first 18 and the last 2 characters.
+    const std::string& markup = instruction->ValueStr();
+    if (markup.size() < 20 || markup.compare(18, markup.size() - 20, kVersion) != 0)
+        throw std::runtime_error("Incorrect version");
+    if (!spaceSpan) throw std::runtime_error("<Space> tag cannot be found");
+
+    const RecordReader reader(text, encodingOf(text, *first->ToDeclaration()));
+    const std::vector<XmlSpan> sections = reader.children(*spaceSpan);
+    auto each = [&](std::string_view name, const auto& read) {
+        for (const XmlSpan& section : sections)
+            if (section.name == name) read(section);
+    };
+
+    const auto schemas = schemasOf(space);
+    for (FormalProperties* schema : schemas) schema->clear();
+    for (std::size_t i = 0; i < schemas.size(); ++i)
+        each(kSchemaNames[i],
+             [&](const XmlSpan& s) { loadSchemaXml(*schemas[i], root(reader.parse(s))); });
+
+    {
+        ScopedLock lock(&space.graphFactory().mutex());
+        space.graphFactory().forget();
+    }
+    space.vertexFactory().clear();
+    space.edgeFactory().clear();
+    each("VertexFactory", [&](const XmlSpan& s) {
+        reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
+                           "Error reading vertices",
+                           [&](const TiXmlElement& record) { readVertexRecord(record, space); });
+    });
+    each("EdgeFactory", [&](const XmlSpan& s) {
+        reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
+                           "Error reading edges",
+                           [&](const TiXmlElement& record) { readEdgeRecord(record, space); });
+    });
+    // A graph is listed like a vertex: a missing one fails as a missing vertex does.
+    each("GraphFactory", [&](const XmlSpan& s) {
+        std::optional<XmlSpan> record;
+        const long count = longAttribute(root(reader.parseTag(s)), "Count");
+        for (long i = 0; i < count; ++i) {
+            record = reader.next(s, record);
+            if (!record) throw std::runtime_error("Error reading vertices");
+            readGraphRecord(reader, *record, space);
+        }
+    });
+
+    if (view) {
+        // The view's reader gets a "Space" element holding the parts it reads.
+        TiXmlElement viewParts("Space");
+        for (const XmlSpan& section : sections)
+            if (section.name == kVertexViewSchemaName || section.name == kEdgeViewSchemaName ||
+                section.name == "GraphView")
+                viewParts.InsertEndChild(root(reader.parse(section)));
+        loadViewXml(viewParts, space, *view);
+    }
+}
+
+}  // namespace
+
+void Space::loadXml(const std::string& fileName, GraphView* view) {
+    if (view) requireViewSections(*view);
+    try {
+        readDocument(fileName, *this, view);
+    } catch (const std::exception& e) {
+        throw std::runtime_error("Error loading xml file " + fileName + ". " + e.what());
+    } catch (...) {
+        throw std::runtime_error("Unknown error loading xml file " + fileName);
+    }
+}
+
+}  // namespace nx

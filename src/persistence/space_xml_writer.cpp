@@ -1,0 +1,135 @@
+// Writing the XML document file: the same bytes as printing the whole tree, produced one
+// record at a time under each factory's lock.
+#include <tinyxml.h>
+#include <cstdio>
+#include <memory>
+
+#include "graph/space.h"
+#include "persistence/document_format.h"
+#include "persistence/schema_xml.h"
+#include "persistence/text_check.h"
+#include "persistence/view_sections.h"
+#include "persistence/xml_names.h"
+#include "persistence/xml_record_printer.h"
+#include "persistence/xml_values.h"
+
+namespace nx {
+
+using namespace persistence;
+
+namespace {
+
+constexpr char kNotice[] = " Ramulo graph document: vertices, edges, graphs and their properties ";
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+TiXmlElement counted(const char* name, std::size_t count) {
+    TiXmlElement tag(name);
+    setNumberAttribute(tag, "Count", count);
+    return tag;
+}
+
+// Prints the records that save(holder) appends to a scratch element, then drops them.
+template <typename Save>
+void printRecord(XmlRecordPrinter& printer, int depth, Save save) {
+    TiXmlElement holder("records");
+    save(holder);
+    for (const TiXmlNode* node = holder.FirstChild(); node; node = node->NextSibling())
+        printer.child(*node, depth);
+}
+
+void printGraph(XmlRecordPrinter& printer, const Graph& graph) {
+    TiXmlElement tag("Graph");
+    setNumberAttribute(tag, "Id", graph.id);
+    tag.SetAttribute("IsGraph", 1);
+    const ActualProperties& values = *graph.graphProperties();
+    setNumberAttribute(tag, "PropertyCount", values.size());
+    printer.open(tag, 2, true);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        TiXmlElement value(elementNameOf(values.at(i).typeName()));
+        saveValueXml(value, values.at(i));
+        printer.child(value, 3);
+    }
+
+    const TiXmlElement vertices = counted("Vertices", graph.vertices().size());
+    printer.open(vertices, 3, !graph.vertices().empty());
+    for (const auto& [vertex, entry] : graph.vertices()) {
+        TiXmlElement member("Vertex");
+        setNumberAttribute(member, "Id", vertex->id);
+        saveValuesXml(member, *entry.properties);
+        printer.child(member, 4);
+    }
+    printer.close(vertices, 3, !graph.vertices().empty());
+
+    const TiXmlElement edges = counted("Edges", graph.edges().size());
+    printer.open(edges, 3, !graph.edges().empty());
+    for (const auto& [edge, props] : graph.edges()) {
+        TiXmlElement member("Edge");
+        setNumberAttribute(member, "Id", edge->id);
+        saveValuesXml(member, *props);
+        printer.child(member, 4);
+    }
+    printer.close(edges, 3, !graph.edges().empty());
+    printer.close(tag, 2, true);
+}
+
+}  // namespace
+
+void Space::saveXml(const std::string& fileName, GraphView* view) {
+    if (view) requireViewSections(*view);
+    checkTexts(*this, false);  // before the old file is replaced
+    // An unopenable file is silently not written.
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "w"));
+    if (!file) return;
+    XmlRecordPrinter printer(file.get());
+
+    TiXmlDocument scratch;
+    scratch.Parse(("<?nodalyx version='" + std::string(kVersion) + "'?>").c_str());
+    printer.topLevel(TiXmlDeclaration("1.0", "UTF-8", "no"));
+    printer.topLevel(*scratch.FirstChild());
+    printer.topLevel(TiXmlComment(kNotice));
+
+    const TiXmlElement root("Space");
+    printer.open(root, 0, true, true);
+    const FormalProperties* schemas[] = {vertexSchema_, edgeSchema_, graphSchema_,
+                                         graphVertexSchema_, graphEdgeSchema_};
+    for (std::size_t i = 0; i < std::size(schemas); ++i) {
+        TiXmlElement element{std::string(kSchemaNames[i])};
+        saveSchemaXml(element, *schemas[i]);
+        printer.child(element, 1);
+    }
+    {
+        ScopedLock lock(&vertexFactory_.mutex());
+        const TiXmlElement tag = counted("VertexFactory", vertexFactory_.size());
+        printer.open(tag, 1, vertexFactory_.size() > 0);
+        for (ElementId id = 0; id < vertexFactory_.size(); ++id)
+            printRecord(printer, 2, [&](TiXmlElement& h) { vertexFactory_.at(id)->saveXml(h); });
+        printer.close(tag, 1, vertexFactory_.size() > 0);
+    }
+    {
+        ScopedLock lock(&edgeFactory_.mutex());
+        const TiXmlElement tag = counted("EdgeFactory", edgeFactory_.size());
+        printer.open(tag, 1, edgeFactory_.size() > 0);
+        for (ElementId id = 0; id < edgeFactory_.size(); ++id)
+            printRecord(printer, 2, [&](TiXmlElement& h) { edgeFactory_.at(id)->saveXml(h); });
+        printer.close(tag, 1, edgeFactory_.size() > 0);
+    }
+    {
+        ScopedLock lock(&graphFactory_.mutex());
+        const TiXmlElement tag = counted("GraphFactory", graphFactory_.size());
+        printer.open(tag, 1, graphFactory_.size() > 0);
+        for (const Graph* graph : graphFactory_.graphs()) printGraph(printer, *graph);
+        printer.close(tag, 1, graphFactory_.size() > 0);
+    }
+    if (view) {
+        TiXmlElement parts("Space");
+        saveViewXml(parts, *view);
+        for (const TiXmlNode* node = parts.FirstChild(); node; node = node->NextSibling())
+            printer.child(*node, 1);
+    }
+    printer.close(root, 0, true, true);
+}
+
+}  // namespace nx

@@ -1,0 +1,91 @@
+// Token, count, label and value handling shared by every stream record.
+#include "persistence/stream_fields.h"
+
+#include <stdexcept>
+
+#include "persistence/document_format.h"
+#include "properties/actual_properties.h"
+#include "properties/list_separator.h"
+#include "properties/string_property.h"
+#include "properties/text_io.h"
+
+namespace nx::persistence {
+
+namespace {
+
+std::string dropCr(std::string token) {
+    if (!token.empty() && token.back() == '\r') token.pop_back();
+    return token;
+}
+
+}  // namespace
+
+std::string readField(std::istream& in, char terminator) {
+    std::string token = text::readToken(in, terminator, 49);
+    return terminator == '\n' ? dropCr(std::move(token)) : token;
+}
+
+std::uint64_t readUInt64(std::istream& in, char terminator, const char* error) {
+    std::uint64_t value = 0;
+    if (!text::parseUInt64(text::stripQuotes(readField(in, terminator)), value))
+        throw std::runtime_error(error);
+    return value;
+}
+
+std::int32_t readInt32(std::istream& in, char terminator, const char* error) {
+    std::int32_t value = 0;
+    if (!text::parseInt32(text::stripQuotes(readField(in, terminator)), value))
+        throw std::runtime_error(error);
+    return value;
+}
+
+std::string readLine(std::istream& in) {
+    return dropCr(text::readToken(in, '\n', 255));
+}
+
+bool isHeader(const std::string& line) {
+    return line.compare(0, kHeaderWord.size(), kHeaderWord) == 0;
+}
+
+void expectLabel(std::istream& in, const std::string& label) {
+    if (text::readToken(in, listSeparator(), 254) != label)
+        throw std::runtime_error("Failed to read \"" + label + "\" from input stream");
+}
+
+void expectEndMark(std::istream& in) {
+    if (dropCr(text::readToken(in, '\n', 254)) != "#")
+        throw std::runtime_error("Failed to read \"#\" from input stream");
+}
+
+void readValues(std::istream& in, ActualProperties& values, std::uint64_t count) {
+    const char sep = listSeparator();
+    for (std::uint64_t j = 0; j < count; ++j) values.at(j).read(in, sep);
+}
+
+void writeValues(std::ostream& out, const ActualProperties& values) {
+    const char sep = listSeparator();
+    out << values.size();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Property& value = values.at(i);
+        out << sep;
+        if (!dynamic_cast<const String*>(&value)) {
+            value.write(out);
+            continue;
+        }
+        // The reader strips one pair of enclosing quotes, so a text that begins and
+        // ends with a quote gets one more pair and comes back unchanged.
+        const std::string bytes = value.toText();
+        if (!bytes.empty() && bytes.front() == '"' && bytes.back() == '"')
+            out << '"' << bytes << '"';
+        else
+            out << bytes;
+    }
+    out << sep << '#';
+}
+
+void writeHeader(std::ostream& out) {
+    out << kHeaderWord << kVersion;
+    endLine(out);
+}
+
+}  // namespace nx::persistence

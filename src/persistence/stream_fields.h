@@ -1,0 +1,52 @@
+// Field-level reading and writing of the stream file: tokens, counts, labels, end marks, values.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace nx {
+class ActualProperties;
+}
+
+namespace nx::persistence {
+
+// A token of at most 49 bytes up to the terminator (consumed). A CR before an LF
+// terminator is dropped so that CR LF files read like LF files.
+std::string readField(std::istream& in, char terminator);
+
+// A token parsed as an unsigned 64-bit number; fails with a runtime error carrying `error`.
+std::uint64_t readUInt64(std::istream& in, char terminator, const char* error);
+// A token parsed as a signed 32-bit number; fails with a runtime error carrying `error`.
+std::int32_t readInt32(std::istream& in, char terminator, const char* error);
+
+// A line of at most 255 bytes (the LF is consumed, a trailing CR dropped).
+std::string readLine(std::istream& in);
+// True when the line is a group header (only the word is compared, not the version).
+bool isHeader(const std::string& line);
+
+// Up to 254 bytes up to the separator must be exactly the label, else
+// "Failed to read \"<label>\" from input stream".
+void expectLabel(std::istream& in, const std::string& label);
+// Up to 254 bytes up to LF must be exactly "#".
+void expectEndMark(std::istream& in);
+
+// Reads `count` values into slots 0..count-1 with the separator as delimiter
+// ("Property does not exist" past the last slot).
+void readValues(std::istream& in, ActualProperties& values, std::uint64_t count);
+
+// The values form: count, each value after the separator, then the separator and "#".
+// A text value that would lose its enclosing quotes on reading is quoted once more.
+void writeValues(std::ostream& out, const ActualProperties& values);
+
+// Ends a line and hands it to the file at once.
+inline void endLine(std::ostream& out) {
+    out.put('\n');
+    out.flush();
+}
+
+// "Nodalyx1.0.0" and LF.
+void writeHeader(std::ostream& out);
+
+}  // namespace nx::persistence

@@ -1,0 +1,69 @@
+// A pass over every value of every element and membership, measuring texts as the writers will.
+#include "persistence/text_check.h"
+
+#include <utf8.h>
+#include <stdexcept>
+#include <string>
+
+#include "graph/space.h"
+#include "properties/string_property.h"
+
+namespace nx::persistence {
+
+namespace {
+
+// UTF-8 length of the text as written into the stream file, quoting included.
+std::size_t writtenBytes(const std::u16string& text) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c < 0x80) {
+            bytes += 1;
+        } else if (c < 0x800) {
+            bytes += 2;
+        } else if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                   text[i + 1] < 0xE000) {
+            bytes += 4;
+            ++i;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            throw utf8::invalid_utf16(c);
+        } else {
+            bytes += 3;
+        }
+    }
+    // The stream writer adds a pair of quotes to a text that begins and ends with one.
+    if (!text.empty() && text.front() == u'"' && text.back() == u'"') bytes += 2;
+    return bytes;
+}
+
+void check(const FormalProperties& values, bool forStream) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Property& value = values.at(i);
+        // Only the text classes have no value type name: the cheap test spares most casts.
+        const auto* text =
+            value.valueTypeName().empty() ? dynamic_cast<const String*>(&value) : nullptr;
+        if (!text) continue;
+        const std::size_t bytes = writtenBytes(text->value);
+        if (forStream && bytes > kStreamTextLimit)
+            throw std::runtime_error("nx::Space error: a text value of " + std::to_string(bytes) +
+                                     " bytes does not fit the stream file (at most " +
+                                     std::to_string(kStreamTextLimit) +
+                                     "); save the document as XML");
+    }
+}
+
+}  // namespace
+
+void checkTexts(Space& space, bool forStream) {
+    for (ElementId id = 0; id < space.vertexFactory().size(); ++id)
+        check(*space.vertexFactory().at(id)->properties, forStream);
+    for (ElementId id = 0; id < space.edgeFactory().size(); ++id)
+        check(*space.edgeFactory().at(id)->properties, forStream);
+    for (const Graph* graph : space.graphFactory().graphs()) {
+        check(*graph->graphProperties(), forStream);
+        for (const auto& [vertex, entry] : graph->vertices()) check(*entry.properties, forStream);
+        for (const auto& [edge, values] : graph->edges()) check(*values, forStream);
+    }
+}
+
+}  // namespace nx::persistence

@@ -1,0 +1,29 @@
+// Where the graph view's part of both document files plugs in.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+class TiXmlElement;
+
+namespace nx {
+class GraphView;
+class Space;
+}  // namespace nx
+
+namespace nx::persistence {
+
+// Fails with a logic error while this build cannot write or read view sections;
+// called before a file is touched so that no half-written document is left.
+void requireViewSections(const GraphView& view);
+
+// Stream file: the view-schema group and the view group, after the element group.
+void writeViewGroupsStream(std::ostream& out, GraphView& view);
+void readViewGroupsStream(std::istream& in, Space& space, GraphView& view);
+
+// XML file: the view's two schema elements and "GraphView", appended to "Space";
+// reading gets the "Space" element and finds them itself.
+void saveViewXml(TiXmlElement& space, GraphView& view);
+void loadViewXml(const TiXmlElement& spaceElement, Space& space, GraphView& view);
+
+}  // namespace nx::persistence

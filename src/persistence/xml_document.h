@@ -1,0 +1,39 @@
+// XML text in and out through the XML library: whole files, single records, verbatim white space.
+#pragma once
+
+#include <tinyxml.h>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace nx::persistence {
+
+// The file's bytes with CR LF and lone CR turned into LF (as the library's own loader
+// does); fails with the library's "Failed to open file" or the nesting error.
+std::string readXmlText(const std::string& fileName);
+
+// Parses a piece of XML text as a document of its own with the given encoding; fails with
+// a runtime error carrying the library's description.
+std::unique_ptr<TiXmlDocument> parseXml(std::string_view text, TiXmlEncoding encoding);
+
+// Parses the one element that starts at start (a terminated text may follow it); the
+// document holds it as its root, *end (when given) is set past it. Fails like parseXml.
+std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding encoding,
+                                            const char** end = nullptr);
+
+// The library trims and collapses white space in text by default, which would change
+// string values; the setting is global, so it is restored when the guard goes.
+class KeepWhiteSpace {
+public:
+    KeepWhiteSpace() : previous_(TiXmlBase::IsWhiteSpaceCondensed()) {
+        TiXmlBase::SetCondenseWhiteSpace(false);
+    }
+    ~KeepWhiteSpace() { TiXmlBase::SetCondenseWhiteSpace(previous_); }
+    KeepWhiteSpace(const KeepWhiteSpace&) = delete;
+    KeepWhiteSpace& operator=(const KeepWhiteSpace&) = delete;
+
+private:
+    bool previous_;
+};
+
+}  // namespace nx::persistence

@@ -1,0 +1,37 @@
+// Test documents: a space with its five schemas, builders and a canonical text dump.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "graph/space.h"
+
+namespace nx::test {
+
+struct Document {
+    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
+    std::unique_ptr<Space> space;
+    Document()
+        : space(std::make_unique<Space>(&vertexSchema, &edgeSchema, &graphSchema,
+                                        &graphVertexSchema, &graphEdgeSchema)) {}
+};
+
+// Graph 0 holding vertices 1 "Root" and 2 "Leaf" and edge 0 from 1 to 2; the graph's Name is Main.
+void buildExample(Document& doc);
+
+// Every property type at space level with non-default values, odd strings, two graphs
+// with their own values and graph-level values, parallel edges, a self-loop and an
+// element that belongs to no graph.
+void buildRich(Document& doc);
+
+// Schemas, elements, values and memberships as text; equal dumps mean equal documents.
+std::string dump(Space& space);
+
+// A fresh path in the running test's own output folder (the folder exists, the file does not).
+std::filesystem::path outputPath(const std::string& name);
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace nx::test

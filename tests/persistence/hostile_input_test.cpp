@@ -1,0 +1,135 @@
+// Truncated, absurd, junk and deeply nested input fails with a text, quickly, and never crashes.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+#include <string>
+
+#include "persistence/document.h"
+#include "persistence/xml_nesting.h"
+
+namespace nx::test {
+namespace {
+
+enum class Format { Stream, Xml };
+
+// Loads the bytes; answers the error text, or "" when the load succeeded.
+std::string tryLoad(Format format, const std::string& bytes) {
+    const auto path = outputPath(format == Format::Stream ? "hostile.nx" : "hostile.nxx");
+    writeFile(path, bytes);
+    Document doc;
+    try {
+        if (format == Format::Stream)
+            doc.space->loadStream(path, nullptr);
+        else
+            doc.space->loadXml(path, nullptr);
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()), "");
+        return e.what();
+    }
+    return "";
+}
+
+std::string richFile(Format format) {
+    Document doc;
+    buildRich(doc);
+    const auto path = outputPath(format == Format::Stream ? "hostile_rich.nx" : "hostile_rich.nxx");
+    if (format == Format::Stream)
+        doc.space->saveStream(path, nullptr);
+    else
+        doc.space->saveXml(path, nullptr);
+    return readFile(path);
+}
+
+TEST(HostileInput, EveryTruncationOfAStreamFileFailsCleanly) {
+    const std::string full = richFile(Format::Stream);
+    ASSERT_EQ(tryLoad(Format::Stream, full), "");
+    // Cut inside a header, a group is skipped as if absent; cut anywhere in the
+    // element group, the load fails, except when only the last line end is missing.
+    const std::size_t elements = full.find("Nodalyx", 1) + 13;
+    for (std::size_t length = 0; length < full.size() - 1; ++length) {
+        const std::string error = tryLoad(Format::Stream, full.substr(0, length));
+        if (length >= elements) {
+            EXPECT_NE(error, "") << "length " << length;
+        }
+    }
+    EXPECT_EQ(tryLoad(Format::Stream, full.substr(0, full.size() - 1)), "");
+}
+
+TEST(HostileInput, TruncatedXmlFilesFailCleanly) {
+    const std::string full = richFile(Format::Xml);
+    ASSERT_EQ(tryLoad(Format::Xml, full), "");
+    for (std::size_t length = 0; length + 1 < full.size(); length += 13)
+        EXPECT_NE(tryLoad(Format::Xml, full.substr(0, length)), "") << "length " << length;
+}
+
+TEST(HostileInput, AbsurdCountsFailAtTheEndOfTheInput) {
+    const std::string schemas =
+        "Nodalyx1.0.0\nVertexFormalProperties,0,#\nEdgeFormalProperties,0,#\n"
+        "GraphFormalProperties,0,#\nGraphVertexFormalProperties,0,#\n"
+        "GraphEdgeFormalProperties,0,#\nNodalyx1.0.0\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"Nodalyx1.0.0\nVertexFormalProperties,99999999999,#\n", "Unknown property \n"},
+        {schemas + "VertexFactory,99999999999\n", "Failed to read vertex Id"},
+        {schemas + "VertexFactory,0\nEdgeFactory,18446744073709551615\n", "Failed to read edge Id"},
+        {schemas + "VertexFactory,1\n0,1,0,#\nEdgeFactory,0\nGraphFactory,1\n0,0,#\n99999999999\n",
+         "Failed to read graph vertex Id"},
+        {schemas + "VertexFactory,1\n0,1,0,#\nEdgeFactory,0\nGraphFactory,1\n0,99999999999,#\n",
+         "Property does not exist"},
+    };
+    for (const auto& [bytes, error] : cases) EXPECT_EQ(tryLoad(Format::Stream, bytes), error);
+}
+
+TEST(HostileInput, BinaryJunkFailsCleanly) {
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const std::string stream = richFile(Format::Stream);
+    const std::string xml = richFile(Format::Xml);
+    for (int round = 0; round < 200; ++round) {
+        std::string junk(1 + random() % 2000, '\0');
+        for (char& c : junk) c = static_cast<char>(byte(random));
+        tryLoad(Format::Stream, junk);
+        tryLoad(Format::Xml, junk);
+        // Flipped bytes inside valid files reach the deeper readers.
+        std::string s = stream, x = xml;
+        for (int flips = 0; flips < 4; ++flips) {
+            s[random() % s.size()] = static_cast<char>(byte(random));
+            x[random() % x.size()] = static_cast<char>(byte(random));
+        }
+        tryLoad(Format::Stream, s);
+        tryLoad(Format::Xml, x);
+    }
+}
+
+TEST(HostileInput, DeeplyNestedXmlIsRefusedBeforeParsing) {
+    const std::string frame = "<?xml version=\"1.0\" ?>\n<?nodalyx version='1.0.0'?>\n<Space>";
+    std::string open, hidden;
+    for (int i = 0; i < 100000; ++i) open += "<a>";
+    for (int i = 0; i < 100000; ++i) hidden += "<a b=\"/>\">";  // a quoted "/>" closes nothing
+    const std::string error = "XML elements nested deeper than 256 levels";
+    EXPECT_EQ(tryLoad(Format::Xml, frame + open),
+              "Error loading xml file " + outputPath("hostile.nxx").string() + ". " + error);
+    EXPECT_NE(tryLoad(Format::Xml, frame + hidden).find(error), std::string::npos);
+}
+
+TEST(XmlNesting, CountsElementsAsTheParserDoes) {
+    const std::pair<const char*, bool> cases[] = {
+        {"<a><b><c/></b></a>", true},
+        {"<a><b><c></c></b></a>", false},
+        {"<a><!-- <b><c> --></a>", true},
+        {"<a><![CDATA[<b><c>]]></a>", true},
+        {"<a x='>'><b/></a>", true},
+        {"<a><b>/><c>", false},  // text "/>" closes nothing
+        {"<?xml version='1.0'?><a><b></b></a>", true},
+        {"<a><b><c", true},  // unterminated: the parser stops there
+    };
+    for (const auto& [text, allowed] : cases) {
+        if (allowed)
+            EXPECT_NO_THROW(persistence::checkXmlNesting(text, 2)) << text;
+        else
+            EXPECT_THROW(persistence::checkXmlNesting(text, 2), std::runtime_error) << text;
+    }
+}
+
+}  // namespace
+}  // namespace nx::test
