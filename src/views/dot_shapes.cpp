@@ -18,7 +18,9 @@ void pen(DrawingTools& tools, const RgbColor& colour) {
     tools.selectPen();
 }
 
-void brush(DrawingTools& tools, const RgbColor& colour) { tools.setBrushColor(colour); }
+void brush(DrawingTools& tools, const RgbColor& colour) {
+    tools.setBrushColor(colour);
+}
 
 Size half(int cx, int cy) {
     return {static_cast<std::uint64_t>(cx), static_cast<std::uint64_t>(cy)};

@@ -16,8 +16,7 @@
 namespace nx {
 
 const char* const DotView::kColorNames[] = {"Blue", "Red", "Green", "Yellow", "Gray", nullptr};
-const char* const DotView::kPositionNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW",
-                                               nullptr};
+const char* const DotView::kPositionNames[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW", nullptr};
 
 namespace {
 
@@ -158,7 +157,9 @@ void DotView::drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
     }
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties)) {
-        const std::u16string text = u"(" + labelText(*weight) + u")";
+        std::u16string text = labelText(*weight);
+        text.insert(text.begin(), u'(');
+        text.push_back(u')');
         const Size size = tools.getTextSize(text, kLabelFace, pointSize);
         tools.setPenColor(innerDark_);
         tools.drawText(text, kLabelFace, pointSize,
@@ -183,10 +184,10 @@ Rect DotView::getUpdateRectangle(Vertex* vertex, GraphView& view,
     int m = 0;
     if (const Property* name =
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
-        n = 6 * static_cast<int>(labelText(*name).size());
+        n = 6 * static_cast<int>(labelLength(*name));
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
-        m = 2 * (3 * static_cast<int>(labelText(*weight).size()) + 6);
+        m = 2 * (3 * static_cast<int>(labelLength(*weight)) + 6);
     if (n != 0 || m != 0) {
         const int wide = std::max(n, m);
         r.left -= wide;
@@ -236,14 +237,22 @@ Rect DotView::getTextRectangle(int x, int y, const Size& text, int position) con
     const int pu = penUnit_;
     const Point o2 = o(2), o4 = o(4), o5 = o(5);
     switch (position) {
-        case N: return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};
-        case NE: return {x + hw + o4.x, y - hh - o2.y - h, x + hw + o4.x + w + 1, y - hh};
-        case E: return {x + hw + o4.x, y - h / 2, x + hw + o4.x + w + 1, y + h / 2 + pu};
-        case SE: return {x + hw + o4.x, y + hh + o5.y, x + hw + o4.x + w + 1, y + hh + o5.y + h};
-        case S: return {x - w / 2, y + hh + o5.y, x + w / 2 + pu, y + hh + o5.y + h};
-        case SW: return {x - hw - o4.x - w, y + hh + o5.y, x - hw - o4.x, y + hh + o5.y + h};
-        case W: return {x - hw - o4.x - w, y - h / 2, x - hw - o4.x, y + h / 2 + pu};
-        case NW: return {x - hw - o4.x - w, y - hh - o5.y - h, x - hw - o4.x, y - hh};
+        case N:
+            return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};
+        case NE:
+            return {x + hw + o4.x, y - hh - o2.y - h, x + hw + o4.x + w + 1, y - hh};
+        case E:
+            return {x + hw + o4.x, y - h / 2, x + hw + o4.x + w + 1, y + h / 2 + pu};
+        case SE:
+            return {x + hw + o4.x, y + hh + o5.y, x + hw + o4.x + w + 1, y + hh + o5.y + h};
+        case S:
+            return {x - w / 2, y + hh + o5.y, x + w / 2 + pu, y + hh + o5.y + h};
+        case SW:
+            return {x - hw - o4.x - w, y + hh + o5.y, x - hw - o4.x, y + hh + o5.y + h};
+        case W:
+            return {x - hw - o4.x - w, y - h / 2, x - hw - o4.x, y + h / 2 + pu};
+        case NW:
+            return {x - hw - o4.x - w, y - hh - o5.y - h, x - hw - o4.x, y - hh};
         default:
             throw std::runtime_error(
                 "Error in nx::DotView::getTextRectangle: Incorrect text position");
@@ -253,17 +262,19 @@ Rect DotView::getTextRectangle(int x, int y, const Size& text, int position) con
 void DotView::saveToStream(std::ostream& out) const {
     const char sep = records::separator();
     const DotParameters& p = parameters_;
-    out << getClassId() << sep << (p.isFilled ? 1 : 0) << sep << p.outerColor << sep
-        << p.innerColor << sep << p.namePosition << sep << p.weightPosition << sep << p.size
-        << sep << '#';
+    out << getClassId() << sep << (p.isFilled ? 1 : 0) << sep << p.outerColor << sep << p.innerColor
+        << sep << p.namePosition << sep << p.weightPosition << sep << p.size << sep << '#';
 }
 
 void DotView::saveToXml(TiXmlElement& element) const {
     element.SetAttribute("ClassId", getClassId());
     element.SetAttribute("ClassName", className());
-    for (const auto& [child, value] :
-         {std::pair{"IsFilled", 0}, {"Color", 1}, {"InnerColor", 2}, {"NamePos", 3},
-          {"WeightPos", 4}, {"Size", 5}})
+    for (const auto& [child, value] : {std::pair{"IsFilled", 0},
+                                       {"Color", 1},
+                                       {"InnerColor", 2},
+                                       {"NamePos", 3},
+                                       {"WeightPos", 4},
+                                       {"Size", 5}})
         records::appendTextChild(element, child, parameterValues_[value]);
 }
 

@@ -100,6 +100,8 @@ private:
 };
 
 // Truncating product of an integer and a scale, as all scaled geometry uses.
-inline int scaled(double value, double scale) { return static_cast<int>(value * scale); }
+inline int scaled(double value, double scale) {
+    return static_cast<int>(value * scale);
+}
 
 }  // namespace nx

@@ -1,6 +1,7 @@
 // The platform-neutral part of nx::DrawingTools: fading, the selection protocol, placeholders.
 #include "views/drawing_tools.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace nx {
@@ -13,9 +14,11 @@ void DrawingTools::enableMemoryBuffer() {
 }
 
 RgbColor DrawingTools::blend(const RgbColor& base, const RgbColor& target, double ratio) {
+    // Clamped, so a ratio outside 0..1 cannot wrap a channel around.
     auto channel = [ratio](std::uint8_t from, std::uint8_t to) {
         const int delta = int(to) - int(from);
-        return static_cast<std::uint8_t>(int(from) + static_cast<int>(delta * ratio));
+        const int value = int(from) + static_cast<int>(delta * ratio);
+        return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     };
     return {channel(base.red, target.red), channel(base.green, target.green),
             channel(base.blue, target.blue)};
@@ -42,15 +45,21 @@ void DrawingTools::drawMissingIcon(const Point& p, const Size& size) {
     drawText(u"Icon", u"Tahoma", pointSize, {mx - hw, my - hh, mx + hw, my + hh});
 }
 
-void DrawingTools::selectPen() { selectedPen_ = PenDescription{effectivePenColor(), penWidth}; }
+void DrawingTools::selectPen() {
+    selectedPen_ = PenDescription{effectivePenColor(), penWidth};
+}
 
-void DrawingTools::releasePen() { selectedPen_.reset(); }
+void DrawingTools::releasePen() {
+    selectedPen_.reset();
+}
 
 void DrawingTools::selectFont(const std::u16string& faceName, int pointSize) {
     selectedFont_ = FontDescription{faceName, pointSize, false};
 }
 
-void DrawingTools::releaseFont() { selectedFont_.reset(); }
+void DrawingTools::releaseFont() {
+    selectedFont_.reset();
+}
 
 void DrawingTools::selectCachedFont(const std::u16string& faceName, int pointSize) {
     selectedFont_ = FontDescription{faceName, pointSize, true};
@@ -59,6 +68,8 @@ void DrawingTools::selectCachedFont(const std::u16string& faceName, int pointSiz
 // The cache holds platform fonts, so only a back end has anything to remove.
 void DrawingTools::removeCachedFont(const std::u16string&, int) {}
 
-void DrawingTools::releaseCachedFont() { selectedFont_.reset(); }
+void DrawingTools::releaseCachedFont() {
+    selectedFont_.reset();
+}
 
 }  // namespace nx

@@ -44,11 +44,11 @@ public:
     virtual void drawText(const std::u16string& text, const std::u16string& faceName, int height,
                           int width, int orientation, int weight, bool italic, bool underline,
                           bool strikeOut, const Rect& r) = 0;
-    virtual void drawText(const std::u16string& text, const std::u16string& faceName,
-                          int pointSize, const Rect& r) = 0;
-    virtual Size getTextSize(const std::u16string& text, const std::u16string& faceName,
-                             int height, int width, int orientation, int weight, bool italic,
-                             bool underline, bool strikeOut) = 0;
+    virtual void drawText(const std::u16string& text, const std::u16string& faceName, int pointSize,
+                          const Rect& r) = 0;
+    virtual Size getTextSize(const std::u16string& text, const std::u16string& faceName, int height,
+                             int width, int orientation, int weight, bool italic, bool underline,
+                             bool strikeOut) = 0;
     virtual Size getTextSize(const std::u16string& text, const std::u16string& faceName,
                              int pointSize) = 0;
     virtual void drawRectangle(const Rect& r) = 0;
@@ -156,8 +156,7 @@ private:
 // Selects a point font for its lifetime.
 class ScopedFont {
 public:
-    ScopedFont(DrawingTools* tools, const std::u16string& faceName, int pointSize)
-        : tools_(tools) {
+    ScopedFont(DrawingTools* tools, const std::u16string& faceName, int pointSize) : tools_(tools) {
         if (tools_) tools_->selectFont(faceName, pointSize);
     }
     ~ScopedFont() {

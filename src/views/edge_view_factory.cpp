@@ -70,9 +70,13 @@ EdgeView* EdgeViewFactory::readRecord(std::istream& in, bool byName) {
     return getStraightEdgeView(StraightEdgeView::readStream(in, byName));
 }
 
-EdgeView* EdgeViewFactory::readView(std::istream& in) { return readRecord(in, false); }
+EdgeView* EdgeViewFactory::readView(std::istream& in) {
+    return readRecord(in, false);
+}
 
-EdgeView* EdgeViewFactory::readViewByName(std::istream& in) { return readRecord(in, true); }
+EdgeView* EdgeViewFactory::readViewByName(std::istream& in) {
+    return readRecord(in, true);
+}
 
 EdgeView* EdgeViewFactory::readView(const TiXmlElement& element) {
     int classId = 0;

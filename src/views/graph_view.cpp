@@ -1,6 +1,7 @@
 // nx::GraphView entries: attaching a graph, synchronising, coordinates and selection.
 #include "views/graph_view.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <stdexcept>
@@ -47,7 +48,9 @@ std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {
     return std::less<Vertex*>()(a, b) ? std::pair{a, b} : std::pair{b, a};
 }
 
-int parallelNumber(int n) { return n == 0 ? 0 : n % 2 ? (n + 1) / 2 : -n / 2; }
+int parallelNumber(int n) {
+    return n == 0 ? 0 : n % 2 ? (n + 1) / 2 : -n / 2;
+}
 
 }  // namespace
 
@@ -218,8 +221,7 @@ void GraphView::synchronize() {
     if (missing) {
         for (const auto& slot : graph_->edges()) {
             Edge* edge = slot.first;
-            const int before =
-                number ? parallels[unordered(edge->source, edge->target)]++ : 0;
+            const int before = number ? parallels[unordered(edge->source, edge->target)]++ : 0;
             if (edgeMap_.contains(edge)) continue;
             EdgeViewData data = makeEdgeData(edge);
             if (number)
@@ -263,6 +265,7 @@ const VertexViewEntry* GraphView::findVertexEntry(const Vertex* vertex) const {
 }
 
 VertexView* GraphView::findVertexView(const Vertex* vertex) const {
+    if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->view;
     const VertexViewEntry* entry = findVertexEntry(vertex);
     return entry ? entry->view : nullptr;
 }
@@ -375,8 +378,8 @@ bool GraphView::isSelected(const Vertex* vertex, const ActualProperties* viewPro
     if (auto* value = valueAt<BoolValue>(viewProperties, indices_.vertexSelected))
         return value->get();
     if (indices_.graphVertexSelected != kNoIndex && graph_ && vertex && graph_->contains(*vertex))
-        if (auto* value =
-                valueAt<BoolValue>(&graph_->vertexProperties(*vertex), indices_.graphVertexSelected))
+        if (auto* value = valueAt<BoolValue>(&graph_->vertexProperties(*vertex),
+                                             indices_.graphVertexSelected))
             return value->get();
     return false;
 }
@@ -406,8 +409,8 @@ bool GraphView::setSelected(const EdgeViewEntry& entry, bool selected) {
     BoolValue* value = valueAt<BoolValue>(entry.properties, indices_.edgeSelected);
     if (!value && indices_.graphEdgeSelected != kNoIndex && graph_ && entry.edge &&
         graph_->contains(*entry.edge))
-        value = valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge),
-                                   indices_.graphEdgeSelected);
+        value =
+            valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge), indices_.graphEdgeSelected);
     if (!value || value->get() == selected) return false;
     value->set(selected);
     return true;
@@ -420,8 +423,37 @@ Point GraphView::devicePosition(const Vertex* vertex,
 }
 
 Point GraphView::devicePosition(const Vertex* vertex) const {
+    if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->position;
     const VertexViewEntry* entry = findVertexEntry(vertex);
     return devicePosition(vertex, entry ? entry->properties : nullptr);
+}
+
+GraphView::DrawCacheScope::DrawCacheScope(GraphView& view)
+    : view_(view), outer_(!view.drawCacheValid_) {
+    if (!outer_) return;
+    std::size_t size = 0;
+    for (const VertexViewEntry& entry : view_.sequence_)
+        size = std::max<std::size_t>(size, entry.vertex->id + 1);
+    // A small graph in a large space keeps the map lookups rather than a sparse table.
+    if (size > 4 * view_.sequence_.size() + 1024) {
+        outer_ = false;
+        return;
+    }
+    view_.drawCache_.assign(size, DrawCacheSlot{});
+    for (const VertexViewEntry& entry : view_.sequence_)
+        view_.drawCache_[entry.vertex->id] = {view_.devicePosition(entry.vertex, entry.properties),
+                                              entry.view, true};
+    view_.drawCacheValid_ = true;
+}
+
+GraphView::DrawCacheScope::~DrawCacheScope() {
+    if (outer_) view_.drawCacheValid_ = false;
+}
+
+const GraphView::DrawCacheSlot* GraphView::cachedSlot(const Vertex* vertex) const {
+    if (!drawCacheValid_ || !vertex || vertex->id >= drawCache_.size()) return nullptr;
+    const DrawCacheSlot& slot = drawCache_[vertex->id];
+    return slot.present ? &slot : nullptr;
 }
 
 }  // namespace nx

@@ -113,6 +113,9 @@ public:
     const EdgeMap& edgeMap() const { return edgeMap_; }
     const std::vector<VertexViewEntry>& selectedVertices() const { return selectedVertices_; }
     const std::vector<EdgeViewEntry>& selectedEdges() const { return selectedEdges_; }
+    // Moves the vertex's entry to the position, swapping with the entry there (file readers
+    // restore the stored drawing order this way); false when either is unknown.
+    bool placeInSequence(Vertex* vertex, std::size_t position);
     // Rebuilds both selection lists from the Selected values (sequence and map order).
     void rebuildSelection();
 
@@ -212,6 +215,29 @@ protected:
     EdgeView* defaultEdgeView_ = nullptr;
 
 private:
+    // Device positions and views by vertex id, valid while draw() runs, so that edge ends
+    // need no map lookups.
+    struct DrawCacheSlot {
+        Point position;
+        VertexView* view = nullptr;
+        bool present = false;
+    };
+    // Fills the cache for one walk over the edges and drops it afterwards.
+    class DrawCacheScope {
+    public:
+        explicit DrawCacheScope(GraphView& view);
+        ~DrawCacheScope();
+        DrawCacheScope(const DrawCacheScope&) = delete;
+        DrawCacheScope& operator=(const DrawCacheScope&) = delete;
+
+    private:
+        GraphView& view_;
+        bool outer_;
+    };
+    const DrawCacheSlot* cachedSlot(const Vertex* vertex) const;
+
+    std::vector<DrawCacheSlot> drawCache_;
+    bool drawCacheValid_ = false;
     // Scratch of draw(), kept to avoid allocating on every paint.
     std::vector<std::size_t> framed_;
     std::vector<std::vector<Point>> handles_;

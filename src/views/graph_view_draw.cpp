@@ -69,10 +69,12 @@ void GraphView::draw(const Rect& area) {
     if (!tools) return;
     const Rect r = area.normalized();
     beginDraw(r);
+    DrawCacheScope cache(*this);
 
     handleCount_ = 0;
     for (auto& [edge, data] : edgeMap_) {
-        if (!data.view) throw std::runtime_error("Error in nx::GraphView: Edge view class is unknown");
+        if (!data.view)
+            throw std::runtime_error("Error in nx::GraphView: Edge view class is unknown");
         const Point s = devicePosition(edge->source);
         const Point t = devicePosition(edge->target);
         const bool visible =
@@ -195,10 +197,11 @@ VertexViewEntry GraphView::vertexAt(const Point& p) {
 }
 
 EdgeViewEntry GraphView::edgeAt(const Point& p) {
+    DrawCacheScope cache(*this);
     for (auto& [edge, data] : edgeMap_) {
-        if (data.view && data.view->hitTest(edge, *this, data.properties,
-                                            devicePosition(edge->source),
-                                            devicePosition(edge->target), p))
+        if (data.view &&
+            data.view->hitTest(edge, *this, data.properties, devicePosition(edge->source),
+                               devicePosition(edge->target), p))
             return {edge, data.properties, data.view};
     }
     return {};
@@ -230,6 +233,7 @@ std::vector<VertexViewEntry> GraphView::verticesInVisibleArea() {
 
 std::vector<EdgeViewEntry> GraphView::edgesInRect(const Rect& area) {
     const Rect r = area.normalized();
+    DrawCacheScope cache(*this);
     std::vector<EdgeViewEntry> found;
     for (auto& [edge, data] : edgeMap_) {
         if (data.view && data.view->getUpdateRectangle(edge, *this, data.properties).intersects(r))
@@ -238,6 +242,8 @@ std::vector<EdgeViewEntry> GraphView::edgesInRect(const Rect& area) {
     return found;
 }
 
-std::vector<EdgeViewEntry> GraphView::edgesInVisibleArea() { return edgesInRect(visibleArea()); }
+std::vector<EdgeViewEntry> GraphView::edgesInVisibleArea() {
+    return edgesInRect(visibleArea());
+}
 
 }  // namespace nx

@@ -37,6 +37,13 @@ void GraphView::sendToBack(Vertex* vertex) {
     swapEntries(at, 0);
 }
 
+bool GraphView::placeInSequence(Vertex* vertex, std::size_t position) {
+    const std::size_t at = positionOf(vertex);
+    if (at >= sequence_.size() || position >= sequence_.size()) return false;
+    if (at != position) swapEntries(at, position);
+    return true;
+}
+
 bool GraphView::coordinateRange(bool horizontal, int& low, int& high) const {
     if (sequence_.empty()) return false;
     low = INT_MAX;

@@ -1,10 +1,12 @@
 // Level-preferring lookup of label properties for the vertex and edge views.
 #include "views/label_properties.h"
 
+#include <charconv>
 #include <typeinfo>
 
 #include "graph/graph.h"
 #include "properties/actual_properties.h"
+#include "properties/primitive.h"
 #include "properties/string_property.h"
 
 namespace nx {
@@ -20,9 +22,9 @@ const Property* pick(const Property* p, const Property& prototype) {
 }
 
 template <typename Element, typename GraphValues>
-const Property* lookup(const Property& prototype, PropertyIndexCache& cache,
-                       const Element& element, const FormalProperties* graphSchema,
-                       GraphValues graphValues, const ActualProperties* viewProperties) {
+const Property* lookup(const Property& prototype, PropertyIndexCache& cache, const Element& element,
+                       const FormalProperties* graphSchema, GraphValues graphValues,
+                       const ActualProperties* viewProperties) {
     if (cache.space == kNoIndex && cache.graph == kNoIndex && cache.view == kNoIndex) {
         cache.space = indexIn(element.properties, prototype);
         cache.graph = indexIn(graphSchema, prototype);
@@ -63,8 +65,23 @@ const Property* findLabelProperty(const Property& prototype, PropertyIndexCache&
 
 std::u16string labelText(const Property& property) {
     if (auto* name = dynamic_cast<const String*>(&property)) return name->get();
+    if (auto* number = dynamic_cast<const PropertyTemplate::Int*>(&property)) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, number->get()).ptr;
+        return std::u16string(digits, end);
+    }
     const std::string text = property.toText();
     return std::u16string(text.begin(), text.end());  // text forms of numbers are ASCII
+}
+
+std::size_t labelLength(const Property& property) {
+    if (auto* name = dynamic_cast<const String*>(&property)) return name->get().size();
+    if (auto* number = dynamic_cast<const PropertyTemplate::Int*>(&property)) {
+        char digits[16];
+        return static_cast<std::size_t>(
+            std::to_chars(digits, digits + sizeof digits, number->get()).ptr - digits);
+    }
+    return labelText(property).size();
 }
 
 }  // namespace nx

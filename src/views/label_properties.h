@@ -35,5 +35,7 @@ const Property* findLabelProperty(const Property& prototype, PropertyIndexCache&
 
 // A label text as UTF-16: a Name's value, or any other property's text form.
 std::u16string labelText(const Property& property);
+// The number of characters of labelText, without building it for names and integers.
+std::size_t labelLength(const Property& property);
 
 }  // namespace nx

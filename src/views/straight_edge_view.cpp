@@ -22,7 +22,7 @@ namespace nx {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr double kMaxBend = 1.0471975511965976;  // pi/3
+constexpr double kMaxBend = 1.0471975511965976;    // pi/3
 constexpr double kLoopStart = 0.5235987755982988;  // pi/6
 constexpr double kArrowHalfAngle = kPi / 10;
 constexpr int kArrowLength = 14;
@@ -38,8 +38,12 @@ constexpr Tones kTones[] = {
     {{142, 142, 142}, {224, 224, 224}},
 };
 
-Point operator+(const Point& a, const Point& b) { return {a.x + b.x, a.y + b.y}; }
-Point operator-(const Point& a, const Point& b) { return {a.x - b.x, a.y - b.y}; }
+Point operator+(const Point& a, const Point& b) {
+    return {a.x + b.x, a.y + b.y};
+}
+Point operator-(const Point& a, const Point& b) {
+    return {a.x - b.x, a.y - b.y};
+}
 
 // atan(dy / dx) with the vertical cases spelled out; coincident points give 0.
 double direction(double dy, double dx) {
@@ -107,8 +111,7 @@ int StraightEdgeView::colorFromName(const std::string& name) {
 }
 
 int StraightEdgeView::readStream(std::istream& in, bool byName) {
-    const int color =
-        byName ? colorFromName(records::readField(in)) : records::readIntField(in);
+    const int color = byName ? colorFromName(records::readField(in)) : records::readIntField(in);
     records::readEndMark(in);
     return color;
 }
@@ -135,7 +138,8 @@ void StraightEdgeView::resetPropertyIndices() {
 int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
     static const _I1 prototype;
     if (!viewProperties) return 0;
-    if (parallelIndexPosition_ == kNoIndex) parallelIndexPosition_ = viewProperties->find(prototype);
+    if (parallelIndexPosition_ == kNoIndex)
+        parallelIndexPosition_ = viewProperties->find(prototype);
     if (parallelIndexPosition_ >= viewProperties->size()) return 0;
     auto* index = dynamic_cast<const _I1*>(&viewProperties->at(parallelIndexPosition_));
     return index ? index->get() : 0;
@@ -143,7 +147,7 @@ int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
 
 EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
                                         ActualProperties* viewProperties, const Point& s,
-                                        const Point& t) {
+                                        const Point& t, bool withArrows) {
     const double sx = view.scaleX;
     const double sy = view.scaleY;
     const int k = parallelIndex(viewProperties);
@@ -174,15 +178,17 @@ EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
         g.companion.push(g.q0 - shift);
         g.companion.push(g.q1 - shift);
         g.companion.push(c1);
-        arrowheads(g, e1, c1, direction(s.y - g.q1.y, s.x - g.q1.x), arrowLength,
-                   g.q1.x < g.q0.x);
+        if (withArrows)
+            arrowheads(g, e1, c1, direction(s.y - g.q1.y, s.x - g.q1.x), arrowLength,
+                       g.q1.x < g.q0.x);
         return g;
     }
     const Point e0 = s + contour(view.findVertexView(edge->source), view, t - s, companion);
     const Point c0 = s + companion;
     const Point e1 = t + contour(view.findVertexView(edge->target), view, s - t, companion);
     const Point c1 = t + companion;
-    const double theta = direction(t.y - s.y, t.x - s.x);
+    // The direction is needed only for a bend or an arrowhead.
+    const double theta = k != 0 || withArrows ? direction(t.y - s.y, t.x - s.x) : 0.0;
     double arrow = theta;
     if (k != 0) {
         // Large indices fold back below the limit; the test is on the magnitude so that
@@ -196,7 +202,7 @@ EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
         g.bend = e1.x >= e0.x ? e0 + offset : e0 - offset;
         arrow = theta - phi;
     }
-    arrowheads(g, e1, c1, arrow, arrowLength, t.x < s.x);
+    if (withArrows) arrowheads(g, e1, c1, arrow, arrowLength, t.x < s.x);
     g.main.push(e0);
     g.companion.push(c0);
     if (g.bent) {
@@ -209,8 +215,7 @@ EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
 }
 
 void StraightEdgeView::draw(Edge* edge, GraphView& view, ActualProperties* viewProperties,
-                            const Point& source, const Point& target,
-                            std::vector<Point>* points) {
+                            const Point& source, const Point& target, std::vector<Point>* points) {
     DrawingTools* tools = view.drawingTools();
     if (!tools) return;
     const double sx = view.scaleX;
@@ -272,10 +277,9 @@ void StraightEdgeView::drawLabels(DrawingTools& t, Edge* edge, GraphView& view,
 Rect StraightEdgeView::getTextRectangle(const Point& p0, const Point& p1, const Point& p2,
                                         const Size& text, int s) const {
     const bool bent = !(p1 == p0);
-    const Point anchor =
-        bent ? p1
-             : Point{p0.x + static_cast<int>((p2.x - p0.x) * 0.5),
-                     p0.y + static_cast<int>((p2.y - p0.y) * 0.5)};
+    const Point anchor = bent ? p1
+                              : Point{p0.x + static_cast<int>((p2.x - p0.x) * 0.5),
+                                      p0.y + static_cast<int>((p2.y - p0.y) * 0.5)};
     const Point dir = bent ? p1 - p0 : p2 - p0;
     const int dx = anchor.x - p0.x;
     const int dy = anchor.y - p0.y;
@@ -315,15 +319,24 @@ Rect StraightEdgeView::getTextRectangle(const Point& p0, const Point& p1, const 
     const int w = static_cast<int>(text.cx);
     const int h = static_cast<int>(text.cy);
     switch (code) {
-        case 1: return {x, y, x + w, y + h};
-        case 2: return {x - w / 2 - 1, y, x + w / 2 + 1, y + h};
-        case 3: return {x - w, y, x, y + h};
-        case 4: return {x, y - h / 2 - 1, x + w, y + h / 2 + 1};
-        case 5: return {x - w / 2 - 1, y - h / 2 - 1, x + w / 2 + 1, y + h / 2 + 1};
-        case 6: return {x - w, y - h / 2 - 1, x, y + h / 2 + 1};
-        case 7: return {x, y - h, x + w, y};
-        case 8: return {x - w / 2 - 1, y - h, x + w / 2 + 1, y};
-        case 9: return {x - w, y - h, x, y};
+        case 1:
+            return {x, y, x + w, y + h};
+        case 2:
+            return {x - w / 2 - 1, y, x + w / 2 + 1, y + h};
+        case 3:
+            return {x - w, y, x, y + h};
+        case 4:
+            return {x, y - h / 2 - 1, x + w, y + h / 2 + 1};
+        case 5:
+            return {x - w / 2 - 1, y - h / 2 - 1, x + w / 2 + 1, y + h / 2 + 1};
+        case 6:
+            return {x - w, y - h / 2 - 1, x, y + h / 2 + 1};
+        case 7:
+            return {x, y - h, x + w, y};
+        case 8:
+            return {x - w / 2 - 1, y - h, x + w / 2 + 1, y};
+        case 9:
+            return {x - w, y - h, x, y};
         default:
             throw std::runtime_error("Error in nx::StraightEdgeView: Incorrect text position");
     }
@@ -334,7 +347,7 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
                                           const Point& target) {
     static const Name namePrototype;
     static const Weight weightPrototype;
-    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target);
+    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target, false);
     Rect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (const PointList* list : {&g.main, &g.companion}) {
         for (int i = 0; i < list->count; ++i) {
@@ -351,8 +364,8 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
     const Property* weight =
         findLabelProperty(weightPrototype, weightIndices_, *edge, graph, viewProperties);
     if (name || weight) {
-        const int n = name ? 40 * static_cast<int>(labelText(*name).size()) : 0;
-        const int m = weight ? 40 * static_cast<int>(labelText(*weight).size()) : 0;
+        const int n = name ? 40 * static_cast<int>(labelLength(*name)) : 0;
+        const int m = weight ? 40 * static_cast<int>(labelLength(*weight)) : 0;
         const int wide = std::max(n, m);
         r = {r.left - wide, r.top - 140, r.right + wide, r.bottom + 140};
     }
@@ -367,7 +380,7 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
 
 bool StraightEdgeView::hitTest(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                                const Point& source, const Point& target, const Point& p) {
-    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target);
+    const EdgeGeometry g = geometry(edge, view, viewProperties, source, target, false);
     for (int i = 0; i + 1 < g.main.count; ++i) {
         const Point& a = g.main[i];
         const Point& b = g.main[i + 1];
@@ -378,16 +391,15 @@ bool StraightEdgeView::hitTest(Edge* edge, GraphView& view, ActualProperties* vi
     return false;
 }
 
-bool StraightEdgeView::isNearStart(Edge* edge, GraphView& view,
-                                   ActualProperties* viewProperties, const Point& source,
-                                   const Point& target, const Point& p) {
-    const Point q = geometry(edge, view, viewProperties, source, target).main.front();
+bool StraightEdgeView::isNearStart(Edge* edge, GraphView& view, ActualProperties* viewProperties,
+                                   const Point& source, const Point& target, const Point& p) {
+    const Point q = geometry(edge, view, viewProperties, source, target, false).main.front();
     return std::abs(p.x - q.x) < 5 && std::abs(p.y - q.y) < 5;
 }
 
 bool StraightEdgeView::isNearEnd(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                                  const Point& source, const Point& target, const Point& p) {
-    const Point q = geometry(edge, view, viewProperties, source, target).main.back();
+    const Point q = geometry(edge, view, viewProperties, source, target, false).main.back();
     return std::abs(p.x - q.x) < 5 && std::abs(p.y - q.y) < 5;
 }
 

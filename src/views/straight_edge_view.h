@@ -53,10 +53,9 @@ public:
               const Point& target, std::vector<Point>* points) override;
     Rect getUpdateRectangle(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                             const Point& source, const Point& target) override;
-    Rect getUpdateRectangle(Edge* edge, GraphView& view,
-                            ActualProperties* viewProperties) override;
-    bool hitTest(Edge* edge, GraphView& view, ActualProperties* viewProperties,
-                 const Point& source, const Point& target, const Point& p) override;
+    Rect getUpdateRectangle(Edge* edge, GraphView& view, ActualProperties* viewProperties) override;
+    bool hitTest(Edge* edge, GraphView& view, ActualProperties* viewProperties, const Point& source,
+                 const Point& target, const Point& p) override;
     bool isNearStart(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                      const Point& source, const Point& target, const Point& p) override;
     bool isNearEnd(Edge* edge, GraphView& view, ActualProperties* viewProperties,
@@ -65,13 +64,14 @@ public:
     void saveToStream(std::ostream& out) const override;
     void saveToXml(TiXmlElement& element) const override;
 
-    // The four point lists for the edge between the two device positions.
+    // The point lists for the edge between the two device positions; bounds and hit
+    // tests leave the arrowheads out.
     EdgeGeometry geometry(Edge* edge, GraphView& view, ActualProperties* viewProperties,
-                          const Point& source, const Point& target);
+                          const Point& source, const Point& target, bool withArrows = true);
     // Label rectangle beside the line through start, bend (start when straight) and end;
     // side -1 for the name, +1 for the weight.
-    Rect getTextRectangle(const Point& start, const Point& bend, const Point& end,
-                          const Size& text, int side) const;
+    Rect getTextRectangle(const Point& start, const Point& bend, const Point& end, const Size& text,
+                          int side) const;
     // The view-level parallel index, 0 when there is none.
     int parallelIndex(const ActualProperties* viewProperties);
 

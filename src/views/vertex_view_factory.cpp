@@ -33,10 +33,18 @@ VertexView* VertexViewFactory::getDotView(int classId, const DotParameters& p) {
     }
     std::unique_ptr<VertexView> made;
     switch (classId) {
-        case 1: made = std::make_unique<SquareDotView>(p); break;
-        case 2: made = std::make_unique<CircleDotView>(p); break;
-        case 3: made = std::make_unique<DiamondDotView>(p); break;
-        default: made = std::make_unique<TriangleDotView>(p); break;
+        case 1:
+            made = std::make_unique<SquareDotView>(p);
+            break;
+        case 2:
+            made = std::make_unique<CircleDotView>(p);
+            break;
+        case 3:
+            made = std::make_unique<DiamondDotView>(p);
+            break;
+        default:
+            made = std::make_unique<TriangleDotView>(p);
+            break;
     }
     made->setId(static_cast<unsigned>(views_.size()));
     views_.push_back(made.get());
@@ -92,9 +100,13 @@ VertexView* VertexViewFactory::readRecord(std::istream& in, bool byName) {
     return getDotView(classId, DotParameters::readStream(in, byName));
 }
 
-VertexView* VertexViewFactory::readView(std::istream& in) { return readRecord(in, false); }
+VertexView* VertexViewFactory::readView(std::istream& in) {
+    return readRecord(in, false);
+}
 
-VertexView* VertexViewFactory::readViewByName(std::istream& in) { return readRecord(in, true); }
+VertexView* VertexViewFactory::readViewByName(std::istream& in) {
+    return readRecord(in, true);
+}
 
 VertexView* VertexViewFactory::readView(const TiXmlElement& element) {
     int classId = 0;

@@ -38,10 +38,10 @@ public:
                                  int weightPosition, int size);
     VertexView* getCircleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
                                  int weightPosition, int size);
-    VertexView* getDiamondDotView(bool isFilled, int outerColor, int innerColor,
-                                  int namePosition, int weightPosition, int size);
-    VertexView* getTriangleDotView(bool isFilled, int outerColor, int innerColor,
-                                   int namePosition, int weightPosition, int size);
+    VertexView* getDiamondDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
+                                  int weightPosition, int size);
+    VertexView* getTriangleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
+                                   int weightPosition, int size);
     // Dispatches on the dot class id (1 square, 2 circle, 3 diamond, 4 triangle); null otherwise.
     VertexView* getDotView(int classId, const DotParameters& parameters);
 

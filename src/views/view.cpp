@@ -5,7 +5,9 @@
 
 namespace nx {
 
-std::size_t View::acquire() { return ++referenceCount_; }
+std::size_t View::acquire() {
+    return ++referenceCount_;
+}
 
 std::size_t View::release() {
     if (referenceCount_ == 0)

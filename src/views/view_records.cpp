@@ -15,9 +15,13 @@ namespace {
 constexpr std::size_t kFieldLimit = 255;
 }
 
-char separator() { return listSeparator(); }
+char separator() {
+    return listSeparator();
+}
 
-std::string readField(std::istream& in) { return text::readToken(in, separator(), kFieldLimit); }
+std::string readField(std::istream& in) {
+    return text::readToken(in, separator(), kFieldLimit);
+}
 
 std::int32_t readIntField(std::istream& in) {
     std::int32_t value = 0;
@@ -44,8 +48,7 @@ const TiXmlElement* nextTextChild(const TiXmlElement& parent, const TiXmlElement
         previous ? previous->NextSiblingElement(name) : parent.FirstChildElement(name);
     const char* value = child ? child->GetText() : nullptr;
     if (!value)
-        throw std::runtime_error(std::string("Failed to read \"") + name +
-                                 "\" from XML element");
+        throw std::runtime_error(std::string("Failed to read \"") + name + "\" from XML element");
     text = value;
     return child;
 }

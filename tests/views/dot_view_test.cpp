@@ -35,8 +35,8 @@ struct DotFixture : ::testing::Test {
         v->properties = new ActualProperties(doc.vertexSchema);
     }
     DotView* dot(int classId, bool filled, int size, int namePos = 2, int weightPos = 6) {
-        auto* d = dynamic_cast<DotView*>(factory.getDotView(classId, {filled, 4, 1, namePos,
-                                                                      weightPos, size}));
+        auto* d = dynamic_cast<DotView*>(
+            factory.getDotView(classId, {filled, 4, 1, namePos, weightPos, size}));
         view->setVertexView(v, d);
         d->acquire();  // the test keeps one reference of its own
         return d;
@@ -59,6 +59,15 @@ TEST_F(DotFixture, CircleOfSizeNineIsAShadowAndALightRing) {
     EXPECT_EQ(ellipses[1].rect, (Rect{91, 41, 109, 59}));
     EXPECT_EQ(ellipses[1].colour, (RgbColor{204, 204, 204}));
     EXPECT_EQ(view->tools.selectedPen(), nullptr);  // released at the end
+
+    // Printing at twice the scale: position, halves, pen unit and width all double.
+    view->scaleX = view->scaleY = 2.0f;
+    drawn(d);
+    const auto scaled = view->tools.callsNamed("drawEllipseWithSelectedPen");
+    ASSERT_EQ(scaled.size(), 2u);
+    EXPECT_EQ(scaled[0].rect, (Rect{184, 84, 220, 120}));
+    EXPECT_EQ(scaled[0].width, 4);
+    EXPECT_EQ(scaled[1].rect, (Rect{182, 82, 218, 118}));
 }
 
 TEST_F(DotFixture, OffsetsAndBevelStepsScaleByTruncation) {
@@ -90,9 +99,9 @@ TEST_F(DotFixture, FillsDependOnTheUnscaledSize) {
         std::size_t fills, outlines;
     };
     const Case cases[] = {
-        {2, 2, true, 0, 2},  {2, 3, true, 1, 2},  {2, 6, true, 1, 2},  {2, 7, true, 1, 4},
-        {1, 2, true, 0, 2},  {1, 3, true, 1, 2},  {1, 7, true, 1, 4},  {4, 6, true, 1, 3},
-        {4, 7, true, 1, 5},  {3, 2, true, 0, 5},  {3, 5, true, 1, 6},  {3, 7, true, 1, 7},
+        {2, 2, true, 0, 2},  {2, 3, true, 1, 2},  {2, 6, true, 1, 2}, {2, 7, true, 1, 4},
+        {1, 2, true, 0, 2},  {1, 3, true, 1, 2},  {1, 7, true, 1, 4}, {4, 6, true, 1, 3},
+        {4, 7, true, 1, 5},  {3, 2, true, 0, 5},  {3, 5, true, 1, 6}, {3, 7, true, 1, 7},
         {1, 9, false, 0, 2}, {3, 9, false, 0, 5},
     };
     for (const Case& c : cases) {
@@ -128,7 +137,7 @@ TEST_F(DotFixture, DiamondHalfDiagonalIsTheTruncatedSideTimesRootTwo) {
 TEST_F(DotFixture, LabelRectanglesForEveryPosition) {
     DotView* d = dot(2, true, 9);
     d->updateGeometry(*view);
-    const Rect expected[] = {{97, 27, 104, 41}, {113, 27, 121, 41}, {113, 44, 121, 57},
+    const Rect expected[] = {{97, 27, 104, 41},  {113, 27, 121, 41}, {113, 44, 121, 57},
                              {113, 64, 121, 76}, {97, 64, 104, 76},  {80, 64, 87, 76},
                              {80, 44, 87, 57},   {80, 24, 87, 41}};
     for (int pos = 0; pos < 8; ++pos)
@@ -196,9 +205,9 @@ TEST_F(DotFixture, DiamondContourPoints) {
         Point direction, point, companion;
     };
     const Case cases[] = {
-        {{0, -5}, {0, -13}, {1, -13}},  {{0, 0}, {0, 0}, {1, 0}},
-        {{5, 0}, {13, 0}, {13, 1}},     {{-5, 0}, {-13, 0}, {-13, 1}},
-        {{10, 10}, {7, 7}, {6, 7}},     {{-10, -10}, {-7, -7}, {-8, -7}},
+        {{0, -5}, {0, -13}, {1, -13}},   {{0, 0}, {0, 0}, {1, 0}},
+        {{5, 0}, {13, 0}, {13, 1}},      {{-5, 0}, {-13, 0}, {-13, 1}},
+        {{10, 10}, {7, 7}, {6, 7}},      {{-10, -10}, {-7, -7}, {-8, -7}},
         {{-20, 10}, {-10, 4}, {-10, 5}},
     };
     for (const Case& c : cases) {

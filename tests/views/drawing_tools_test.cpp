@@ -15,11 +15,12 @@ TEST(DrawingTools, FadingBlendsOnlyWhenTheLevelIsSet) {
         RgbColor pen, background, expected;
     };
     const Case cases[] = {
-        {0, 0.5, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}},          // the switch is the level
-        {50, 0.5, {0, 0, 0}, {255, 255, 255}, {127, 127, 127}},   // truncated, not rounded
-        {50, 0.5, {255, 255, 255}, {0, 0, 0}, {128, 128, 128}},   // 255 + trunc(-127.5)
+        {0, 0.5, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}},         // the switch is the level
+        {50, 0.5, {0, 0, 0}, {255, 255, 255}, {127, 127, 127}},  // truncated, not rounded
+        {50, 0.5, {255, 255, 255}, {0, 0, 0}, {128, 128, 128}},  // 255 + trunc(-127.5)
         {30, 0.3, {82, 82, 255}, {255, 255, 255}, {133, 133, 255}},
         {100, 1.0, {10, 200, 30}, {40, 50, 60}, {40, 50, 60}},
+        {100, 2.0, {0, 100, 250}, {200, 200, 200}, {255, 255, 150}},  // clamped, never wrapped
     };
     for (const Case& c : cases) {
         RecordingDrawingTools tools;

@@ -176,6 +176,12 @@ TEST_F(GraphViewFixture, DrawingOrderOperationsSwapEntries) {
         for (std::size_t i = 0; i < 3; ++i)
             EXPECT_EQ(view->findVertexEntry(k.expected[i]), &view->vertexSequence()[i]);
     }
+    // A stored order is restored by placing each vertex in turn.
+    const std::vector<Vertex*> stored = {c, a, b};
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        EXPECT_TRUE(view->placeInSequence(stored[i], i));
+    EXPECT_EQ(order(), stored);
+    EXPECT_FALSE(view->placeInSequence(a, 3));
 }
 
 TEST_F(GraphViewFixture, FlipsMirrorWithinTheRange) {
@@ -249,9 +255,9 @@ TEST_F(GraphViewFixture, FadingBlendsSkipsOrIsOverridden) {
         RgbColor light;  // the light outline of the grey square
     };
     const Case cases[] = {
-        {0, false, false, 1, {204, 204, 204}},  {50, false, false, 1, {229, 229, 229}},
-        {99, false, false, 1, {254, 254, 254}}, {100, false, false, 0, {}},
-        {100, true, false, 1, {204, 204, 204}}, {100, false, true, 1, {204, 204, 204}},
+        {0, false, false, 1, {204, 204, 204}},   {50, false, false, 1, {229, 229, 229}},
+        {99, false, false, 1, {254, 254, 254}},  {100, false, false, 0, {}},
+        {100, true, false, 1, {204, 204, 204}},  {100, false, true, 1, {204, 204, 204}},
         {-40, false, false, 1, {204, 204, 204}},
     };
     for (const Case& c : cases) {
@@ -308,10 +314,9 @@ TEST_F(GraphViewFixture, SelectedEdgeGetsHandlesAtItsEnds) {
     view->setSelected(view->findEdgeEntry(e), true);
     draw();
     auto find = [&](const char* op, Rect r, RgbColor colour) {
-        return std::count_if(view->tools.calls.begin(), view->tools.calls.end(),
-                             [&](const DrawCall& c) {
-                                 return c.op == op && c.rect == r && c.colour == colour;
-                             });
+        return std::count_if(
+            view->tools.calls.begin(), view->tools.calls.end(),
+            [&](const DrawCall& c) { return c.op == op && c.rect == r && c.colour == colour; });
     };
     const RgbColor black{0, 0, 0}, white{255, 255, 255};
     EXPECT_EQ(find("fillRectangle", {106, 96, 115, 105}, white), 1);  // first point (110, 100)

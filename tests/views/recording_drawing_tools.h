@@ -74,7 +74,9 @@ public:
         return measure(text);
     }
     void drawRectangle(const Rect& r) override { outline("drawRectangle", r, false); }
-    void drawDiamond(const Point& c, const Size& h) override { diamond("drawDiamond", c, h, false); }
+    void drawDiamond(const Point& c, const Size& h) override {
+        diamond("drawDiamond", c, h, false);
+    }
     void fillRectangle(const Rect& r) override { fill("fillRectangle", r); }
     void fillDiamond(const Point& c, const Size& h) override {
         fill("fillDiamond", {c.x, c.y, int(h.cx), int(h.cy)});

@@ -106,11 +106,11 @@ TEST_F(EdgeFixture, LabelPlacementCodesFollowTheDirection) {
     auto rect = [&](Point p0, Point p2, int side) {
         return edgeView->getTextRectangle(p0, p0, p2, {10, 6}, side);
     };
-    EXPECT_EQ(rect({0, 0}, {100, 0}, -1), (Rect{44, -10, 56, -4}));   // code 8 at (50, -4)
-    EXPECT_EQ(rect({100, 0}, {0, 0}, -1), (Rect{44, 4, 56, 10}));     // code 2 at (50, 4)
-    EXPECT_EQ(rect({0, 0}, {0, 100}, -1), (Rect{4, 46, 14, 54}));     // code 4 at (4, 50)
-    EXPECT_EQ(rect({0, 100}, {0, 0}, -1), (Rect{-14, 46, -4, 54}));   // code 6 at (-4, 50)
-    EXPECT_EQ(rect({0, 0}, {100, 0}, 0), (Rect{44, -4, 56, 4}));      // code 5
+    EXPECT_EQ(rect({0, 0}, {100, 0}, -1), (Rect{44, -10, 56, -4}));  // code 8 at (50, -4)
+    EXPECT_EQ(rect({100, 0}, {0, 0}, -1), (Rect{44, 4, 56, 10}));    // code 2 at (50, 4)
+    EXPECT_EQ(rect({0, 0}, {0, 100}, -1), (Rect{4, 46, 14, 54}));    // code 4 at (4, 50)
+    EXPECT_EQ(rect({0, 100}, {0, 0}, -1), (Rect{-14, 46, -4, 54}));  // code 6 at (-4, 50)
+    EXPECT_EQ(rect({0, 0}, {100, 0}, 0), (Rect{44, -4, 56, 4}));     // code 5
     // Down-right at 45 degrees: offset (-2, 2) for the name, code 7.
     EXPECT_EQ(rect({0, 0}, {100, 100}, -1), (Rect{52, 42, 62, 48}));
     // Up-left, weight side: offset (2, -2), code 7 as well.
@@ -124,10 +124,10 @@ TEST_F(EdgeFixture, ParallelIndicesBendTheEdgeAndLargeOnesFoldBack) {
     };
     // d = 80; the bend rises by trunc(sin(phi) x 40 / cos(phi)).
     const Case cases[] = {
-        {1, 112},   // phi = pi/10: 40 tan(pi/10) = 12.997
+        {1, 112},  // phi = pi/10: 40 tan(pi/10) = 12.997
         {-1, 88},
-        {4, 117},   // 4 pi/10 is not below pi/3: 4 pi/10 / 3
-        {-5, 77},   // negative indices fold back too (-pi/2 / 3)
+        {4, 117},  // 4 pi/10 is not below pi/3: 4 pi/10 / 3
+        {-5, 77},  // negative indices fold back too (-pi/2 / 3)
     };
     for (const Case& c : cases) {
         Edge* e = connect(a, b, c.index);
@@ -162,8 +162,8 @@ TEST_F(EdgeFixture, LoopsStartAtPiOverSixAndStepByTheBend) {
         ASSERT_EQ(g.main.count, 4);
         const double start = 0.5235987755982988 + index * StraightEdgeView::kBendStep;
         EXPECT_NEAR(std::atan2(g.q0.y - 100, g.q0.x - 100), start, 0.01) << index;
-        EXPECT_NEAR(std::atan2(g.q1.y - 100, g.q1.x - 100),
-                    start + StraightEdgeView::kBendStep / 2, 0.01)
+        EXPECT_NEAR(std::atan2(g.q1.y - 100, g.q1.x - 100), start + StraightEdgeView::kBendStep / 2,
+                    0.01)
             << index;
         EXPECT_NEAR(std::hypot(g.q0.x - 100, g.q0.y - 100), 144, 1.5);  // 8 x 18
         EXPECT_EQ(g.main[1], g.q0);

@@ -68,8 +68,7 @@ TEST(ViewFactory, DescriptorsAndParameterValues) {
     EXPECT_EQ(view->getParameterValues(),
               (std::vector<std::string>{"True", "Green", "Yellow", "NW", "S", "12"}));
     EdgeViewFactory edges;
-    EXPECT_EQ(edges.getStraightEdgeView(0)->getParameterValues(),
-              std::vector<std::string>{"Blue"});
+    EXPECT_EQ(edges.getStraightEdgeView(0)->getParameterValues(), std::vector<std::string>{"Blue"});
 }
 
 TEST(ViewFactory, StreamSectionRoundTripsAndMergesEqualRecords) {
