@@ -185,7 +185,9 @@ void forceDirected(benchmark::State& state, bool grid) {
 
 // The comb's separation walks are quadratic (see the closing note): at a million vertices
 // the tree layout would run for hours.
-bool tooSlow(Shape shape, std::int64_t n) { return shape == Shape::Comb && n >= 1000000; }
+bool tooSlow(Shape shape, std::int64_t n) {
+    return shape == Shape::Comb && n >= 1000000;
+}
 
 void skipped(benchmark::State& state) {
     for (auto _ : state) {
@@ -198,28 +200,41 @@ const bool registered = [] {
         for (std::int64_t n : {10000, 100000, 1000000}) {
             const std::string suffix = std::string("/") + shapeName(shape);
             benchmark::RegisterBenchmark(("Baseline" + suffix).c_str(), baseline, shape)
-                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+                ->Arg(n)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
             using Run = void (*)(benchmark::State&, Shape);
             for (auto [name, run] : {std::pair<std::string, Run>{"FindRoots", findRoots},
                                      std::pair<std::string, Run>{"SpanningTree", spanningTree},
                                      std::pair<std::string, Run>{"GraphIsForest", graphIsForest}})
                 benchmark::RegisterBenchmark((name + suffix).c_str(), run, shape)
-                    ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+                    ->Arg(n)
+                    ->Iterations(1)
+                    ->Unit(benchmark::kMillisecond);
             if (tooSlow(shape, n))
-                benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), skipped)->Arg(n)
+                benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), skipped)
+                    ->Arg(n)
                     ->Iterations(1);
             else
                 benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), treeLayout, shape)
-                    ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+                    ->Arg(n)
+                    ->Iterations(1)
+                    ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("RadialLayout" + suffix).c_str(), radialLayout, shape)
-                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+                ->Arg(n)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
         }
     for (std::int64_t n : {1000, 10000, 100000}) {
         benchmark::RegisterBenchmark("ForceDirected100/Grid", forceDirected, true)
-            ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+            ->Arg(n)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
         if (n <= 10000)
             benchmark::RegisterBenchmark("ForceDirected100/AllPairs", forceDirected, false)
-                ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
+                ->Arg(n)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
     }
     return true;
 }();

@@ -149,8 +149,7 @@ bool ForceDirectedSimulation::buildGrid() {
     columns_ = static_cast<std::int64_t>((double(maxX) - double(minX)) / cell_) + 1;
     rows_ = static_cast<std::int64_t>((double(maxY) - double(minY)) / cell_) + 1;
     const std::int64_t most = 32 * std::int64_t(n) + 1024;
-    if (columns_ > most || rows_ > most || columns_ * rows_ > most)
-        return false;
+    if (columns_ > most || rows_ > most || columns_ * rows_ > most) return false;
     const auto cells = static_cast<std::size_t>(columns_ * rows_);
     cellOf_.resize(n);
     cellStart_.assign(cells + 1, 0);
@@ -188,7 +187,8 @@ void ForceDirectedSimulation::repelFromGrid(std::uint32_t i) {
         // The neighbouring cells of a row lie next to each other in cell order.
         const std::size_t begin = cellStart_[static_cast<std::size_t>(r * columns_ + left)];
         const std::size_t end = cellStart_[static_cast<std::size_t>(r * columns_ + right) + 1];
-        if (candidates_.size() < count + (end - begin)) candidates_.resize(2 * (count + end - begin));
+        if (candidates_.size() < count + (end - begin))
+            candidates_.resize(2 * (count + end - begin));
         for (std::size_t slot = begin; slot < end; ++slot) {
             // Keep the later vertices the plain loop would act on (coincident, or within
             // the cut-off), tested with its own arithmetic; it passes over the rest.

@@ -5,7 +5,9 @@
 
 namespace nx {
 
-bool IsLeaf::test(Vertex& vertex, Graph& graph) { return holds(graph, vertex); }
+bool IsLeaf::test(Vertex& vertex, Graph& graph) {
+    return holds(graph, vertex);
+}
 
 bool IsLeaf::holds(const Graph& graph, const Vertex& vertex) {
     const std::vector<Edge*>& incident = graph.incidentEdges(vertex);

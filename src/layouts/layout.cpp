@@ -25,13 +25,17 @@ Layout::Layout(GraphView& view) : graph(view.graph()), view(&view) {
     graphYIndex = indexIn(graphSchema, yPrototype);
 }
 
-bool Layout::usesViewLevel() const { return viewXIndex != kNoIndex && viewYIndex != kNoIndex; }
+bool Layout::usesViewLevel() const {
+    return viewXIndex != kNoIndex && viewYIndex != kNoIndex;
+}
 
 bool Layout::usesGraphLevel() const {
     return !usesViewLevel() && graphXIndex != kNoIndex && graphYIndex != kNoIndex;
 }
 
-bool Layout::requirementsMet() { return usesViewLevel() || usesGraphLevel(); }
+bool Layout::requirementsMet() {
+    return usesViewLevel() || usesGraphLevel();
+}
 
 std::int32_t* Layout::xSlot(Vertex& vertex) {
     if (usesViewLevel())

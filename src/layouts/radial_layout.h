@@ -34,10 +34,6 @@ public:
     std::vector<Vertex*> centres;
 
 private:
-    friend class RadialLayoutVisitor;
-    using Layout::xSlot;
-    using Layout::ySlot;
-    using Layout::coordinateSlots;
     void labelComponent(std::uint32_t start, int n, const VertexTable& table);
 
     std::vector<std::uint32_t> positions_;  // by vertex ID, shared by the tables of a run

@@ -54,7 +54,9 @@ void RadialLayoutVisitor::commit() {
 
 void RadialLayoutVisitor::visit(Graph&) {}
 
-void RadialLayoutVisitor::visit(Edge& edge) { graph->visitEndpoints(*this, edge); }
+void RadialLayoutVisitor::visit(Edge& edge) {
+    graph->visitEndpoints(*this, edge);
+}
 
 void RadialLayoutVisitor::visit(Vertex& vertex) {
     const std::uint32_t v = table_.position(vertex);
@@ -127,8 +129,8 @@ void RadialLayoutVisitor::assignWedges(std::uint32_t root) {
         if (visited_[w]) continue;
         visited_[w] = true;
         const int parentLeaves = leaves_[v];
-        wedges_[w] = parentLeaves != 0 ? leaves_[w] * wedges_[v] / parentLeaves
-                                        : 2 * std::numbers::pi;
+        wedges_[w] =
+            parentLeaves != 0 ? leaves_[w] * wedges_[v] / parentLeaves : 2 * std::numbers::pi;
         stack_.push_back({w, 0, 0});
     }
 }

@@ -10,8 +10,7 @@ namespace nx {
 
 class TreeLayout : public Layout {
 public:
-    TreeLayout(GraphView& view, int LayerSeparation, int SiblingSeparation,
-               int SubtreeSeparation);
+    TreeLayout(GraphView& view, int LayerSeparation, int SiblingSeparation, int SubtreeSeparation);
 
     // Lays out every vertex; throws std::runtime_error when the graph is not a forest or
     // lacks the working properties. The caller brings the incidence lists up to date.
@@ -27,10 +26,7 @@ public:
     std::size_t v1Index, i1Index, i2Index;
 
 private:
-    friend class TreeLayoutVisitor;
-    using Layout::xSlot;
-    using Layout::ySlot;
-    using Layout::coordinateSlots;
+    friend class TreeLayoutVisitor;  // resolves the coordinate slots once per run
 };
 
 }  // namespace nx

@@ -62,7 +62,9 @@ void TreeLayoutVisitor::commit() {
 
 void TreeLayoutVisitor::visit(Graph&) {}
 
-void TreeLayoutVisitor::visit(Edge& edge) { graph->visitEndpoints(*this, edge); }
+void TreeLayoutVisitor::visit(Edge& edge) {
+    graph->visitEndpoints(*this, edge);
+}
 
 void TreeLayoutVisitor::visit(Vertex& vertex) {
     const std::uint32_t v = table_.position(vertex);
@@ -101,8 +103,7 @@ void TreeLayoutVisitor::children(std::uint32_t v, bool ordered, std::vector<std:
     if (!ordered || out.size() < 2) return;
     auto byX = [this](std::uint32_t a, std::uint32_t b) { return x_[a] < x_[b]; };
     // Siblings are nearly always in order already; checking first saves the sort.
-    if (!std::is_sorted(out.begin(), out.end(), byX))
-        std::stable_sort(out.begin(), out.end(), byX);
+    if (!std::is_sorted(out.begin(), out.end(), byX)) std::stable_sort(out.begin(), out.end(), byX);
 }
 
 int TreeLayoutVisitor::width(std::uint32_t v) {
@@ -168,8 +169,7 @@ void TreeLayoutVisitor::placeLeaf(std::uint32_t v, std::uint32_t place) {
         prelim_[v] = 0;
     } else {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] =
-            prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
+        prelim_[v] = prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
     }
     mod_[v] = 0;
 }
@@ -184,8 +184,7 @@ void TreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t place) {
     }
     if (place > 0) {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] =
-            prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
+        prelim_[v] = prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
     } else {
         prelim_[v] = mid;
     }
@@ -217,8 +216,7 @@ void TreeLayoutVisitor::placementWalk(std::uint32_t root) {
 
 void TreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stack) {
     visited_[v] = true;
-    const int x = depth == 0 ? layout->startX + prelim_[v]
-                             : layout->startX + modSum + prelim_[v];
+    const int x = depth == 0 ? layout->startX + prelim_[v] : layout->startX + modSum + prelim_[v];
     const int y = depth * layout->LayerSeparation + layout->startY;
     x_[v] = x;
     y_[v] = y;
@@ -277,7 +275,8 @@ int TreeLayoutVisitor::finishSeparation(const Frame& frame) {
     const std::uint32_t v = frame.vertex;
     int height = 1;
     for (std::uint32_t i = frame.begin; i < frame.end; ++i) height = std::max(height, heights_[i]);
-    if (frame.end - frame.begin >= 2 && height > 1) separateChildren(frame.begin, frame.end, height);
+    if (frame.end - frame.begin >= 2 && height > 1)
+        separateChildren(frame.begin, frame.end, height);
     const int mid = (prelim_[kids_[frame.begin]] + prelim_[kids_[frame.end - 1]]) / 2;
     if (depth == 0) {
         prelim_[v] = mid;

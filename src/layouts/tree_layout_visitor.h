@@ -43,7 +43,7 @@ private:
     struct Frame {
         std::uint32_t vertex;
         std::uint32_t begin, end, next;  // the vertex's children in an arena
-        int k;                           // relative depth in a subtree walk
+        int k;  // relative depth in a subtree walk; place among siblings in the first walk
     };
 
     void firstWalk(std::uint32_t root);

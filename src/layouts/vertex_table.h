@@ -37,7 +37,9 @@ public:
     ActualProperties& values(std::uint32_t i) const { return *values_[i]; }
     // Position of the k-th vertex in the graph's vertex order. Values are stored in
     // that order, so passes over them in it touch memory in sequence.
-    std::uint32_t atGraphIndex(std::uint32_t k) const { return byGraphOrder_.empty() ? k : byGraphOrder_[k]; }
+    std::uint32_t atGraphIndex(std::uint32_t k) const {
+        return byGraphOrder_.empty() ? k : byGraphOrder_[k];
+    }
 
     // Pointers to the value of the graph-level property at index, per position.
     template <typename P>

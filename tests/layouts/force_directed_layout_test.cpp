@@ -31,8 +31,8 @@ TEST(ForceDirectedLayoutTest, SeparationLimitComesFirst) {
         std::size_t vertices;
         bool fails;
     };
-    for (const Case c : {Case{15000, 2, false}, Case{15001, 0, true}, Case{15001, 2, true},
-                         Case{80, 0, false}}) {
+    for (const Case c :
+         {Case{15000, 2, false}, Case{15001, 0, true}, Case{15001, 2, true}, Case{80, 0, false}}) {
         LayoutDocument d(c.vertices);
         if (c.vertices) d.edges({{0, 1}});
         if (c.fails) {
@@ -51,7 +51,8 @@ TEST(ForceDirectedLayoutTest, SeparationLimitComesFirst) {
         runForce(missing);
         ADD_FAILURE() << "no error";
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "ForceDirectedLayout requires the following vertex properties:\n\tX, Y");
+        EXPECT_STREQ(e.what(),
+                     "ForceDirectedLayout requires the following vertex properties:\n\tX, Y");
     }
 }
 
@@ -186,8 +187,8 @@ TEST(ForceDirectedLayoutTest, GridMatchesAllPairsBitForBit) {
     std::mt19937 random(20261210);
     for (const Case c : {Case{300, 3000, false, 80}, Case{400, 600, true, 80},
                          Case{250, 100, true, 35}, Case{300, 20000, true, 200}}) {
-        AllPairsReference reference{{}, {}, std::vector<std::vector<std::uint32_t>>(c.n),
-                                    c.separation};
+        AllPairsReference reference{
+            {}, {}, std::vector<std::vector<std::uint32_t>>(c.n), c.separation};
         std::uniform_real_distribution<float> place(0, c.spread);
         for (std::uint32_t i = 0; i < c.n; ++i) {
             if (c.coincident && i > 0 && random() % 4 == 0) {

@@ -71,9 +71,9 @@ struct LayoutDocument {
     }
     // Width of a vertex's shape in the view, as the tree layout measures it.
     int width(std::size_t i) {
-        const Rect r = view->vertexView(vertices[i])
-                           ->getBoundingRectangle(vertices[i], *view,
-                                                  view->vertexViewProperties(vertices[i]));
+        const Rect r =
+            view->vertexView(vertices[i])
+                ->getBoundingRectangle(vertices[i], *view, view->vertexViewProperties(vertices[i]));
         return r.right - r.left;
     }
 };

@@ -79,8 +79,8 @@ TEST(RadialLayoutTest, ComponentsSideBySide) {
 }
 
 TEST(RadialLayoutTest, MissingPropertiesAreRefused) {
-    for (LayoutDocument* d : {new LayoutDocument(2, Level::None),
-                              new LayoutDocument(2, Level::View, false)}) {
+    for (LayoutDocument* d :
+         {new LayoutDocument(2, Level::None), new LayoutDocument(2, Level::View, false)}) {
         std::unique_ptr<LayoutDocument> owner(d);
         d->edges({{0, 1}});
         try {

@@ -127,8 +127,8 @@ TEST(TreeLayoutTest, CoordinatesAtGraphLevelOrMissing) {
     EXPECT_EQ(graphLevel.at(1), Position(50, 130));
     EXPECT_EQ(graphLevel.at(0).second, 50);
 
-    for (LayoutDocument* d : {new LayoutDocument(2, Level::None),
-                              new LayoutDocument(2, Level::View, false)}) {
+    for (LayoutDocument* d :
+         {new LayoutDocument(2, Level::None), new LayoutDocument(2, Level::View, false)}) {
         std::unique_ptr<LayoutDocument> owner(d);
         d->edges({{0, 1}});
         try {
@@ -144,7 +144,7 @@ TEST(TreeLayoutTest, CoordinatesAtGraphLevelOrMissing) {
 // root's X less its prelim), the modifiers of the ancestors and the vertex's own prelim.
 TEST(TreeLayoutTest, WorkingValuesExplainTheResult) {
     LayoutDocument d(12);
-    const EdgeList edges = {{0, 1}, {0, 2}, {0, 3}, {1, 4}, {1, 5}, {3, 6},
+    const EdgeList edges = {{0, 1}, {0, 2}, {0, 3}, {1, 4},  {1, 5}, {3, 6},
                             {3, 7}, {3, 8}, {6, 9}, {6, 10}, {5, 11}};
     d.edges(edges);
     runTree(d, 80, 30, 50);
