@@ -79,7 +79,6 @@ bool ControlEngine::hasFormals() const {
 }
 
 std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
-    (void)editingEnabled;  // the view's interaction options arrive with the interaction code
     if (!hasFormals()) throw std::logic_error("Formal properties undefined");
     if (view) {
         view.reset();
@@ -93,6 +92,11 @@ std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
     view = host ? host->createGraphView(viewLevelVertexFormals.get(), viewLevelEdgeFormals.get())
                 : std::make_unique<nx::WindowGraphView>(viewLevelVertexFormals.get(),
                                                         viewLevelEdgeFormals.get());
+    view->interactive = editingEnabled;
+    view->keepForest = true;
+    // Edges are never re-attached with the mouse.
+    view->edgeSourcesMovable = false;
+    view->edgeTargetsMovable = false;
     view->drawingTools()->setBackgroundColor(backgroundColor);
     view->drawingTools()->enableMemoryBuffer();
     view->setSpace(space.get());

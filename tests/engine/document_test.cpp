@@ -37,6 +37,12 @@ TEST(ControlEngineStates, InitDeletesTheDocumentAndNewTreeOpensIt) {
     EXPECT_EQ(engine.view->space(), engine.space.get());
     EXPECT_EQ(engine.view->hostWindow(), &host);
     EXPECT_TRUE(engine.view->drawingTools()->memoryBufferEnabled);
+    EXPECT_FALSE(engine.view->interactive) << "the editing switch";
+    EXPECT_TRUE(engine.view->keepForest);
+    EXPECT_FALSE(engine.view->edgeSourcesMovable);
+    EXPECT_FALSE(engine.view->edgeTargetsMovable);
+    engine.NewTree(true, &host);
+    EXPECT_TRUE(engine.view->interactive);
     for (std::uint16_t scope : {0, 1, 2}) {
         EXPECT_EQ(engine.GetVertexCount(scope), 0u);
         EXPECT_EQ(engine.GetEdgeCount(scope), 0u);
