@@ -11,6 +11,8 @@
 #include "engine/window_graph_view.h"
 #include "properties/properties.h"
 #include "standard_document.h"
+#include "views/edge_view_factory.h"
+#include "views/vertex_view_factory.h"
 
 namespace {
 
@@ -33,6 +35,10 @@ struct ViewDocument : bench::StandardDocument {
 };
 
 ViewDocument& shown() {
+    // The shared view factories must outlive the static document, whose view releases
+    // their views when the process ends.
+    nx::vertexViewFactory();
+    nx::edgeViewFactory();
     static ViewDocument doc;
     static bool built = false;
     if (!built) {
