@@ -307,6 +307,40 @@ TEST(ViewStreamSection, ARecordOfAnUnknownViewClassGivesTheDefaultView) {
     EXPECT_EQ(copy.view.edgeMap().size(), 1u);  // the lines after it were read as usual
 }
 
+TEST(ViewXmlSection, AViewElementOfAnUnknownClassGivesTheDefaultView) {
+    ViewDocument doc;
+    buildSmallView(doc);
+    const auto path = outputPath("unknown_class.nxx");
+    doc.space->saveXml(path, &doc.view);
+    std::string bytes = readFile(path);
+    const std::string from = "<Vertex Id=\"2\">";
+    const std::size_t at = bytes.find("<View ClassId=\"1\"", bytes.find(from));
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 18, "<View ClassId=\"9\"");
+    writeFile(path, bytes);
+
+    ViewDocument copy;
+    copy.space->loadXml(path, &copy.view);
+    VertexView* defaultView = copy.view.defaultVertexView();
+    EXPECT_EQ(copy.view.findVertexView(copy.space->vertexFactory().at(2)), defaultView);
+    defaultView->release();
+}
+
+TEST(ViewFiles, AViewWithoutAGraphReadsBackWithoutAGraph) {
+    for (const Format format : {Format::Stream, Format::Xml}) {
+        ViewDocument doc;
+        buildExample(doc);
+        const auto path = outputPath(format == Format::Stream ? "no_graph.nx" : "no_graph.nxx");
+        save(doc, format, path);
+        ViewDocument copy;
+        buildSmallView(copy);
+        load(copy, format, path);
+        EXPECT_EQ(copy.view.graph(), nullptr);
+        EXPECT_TRUE(copy.view.vertexSequence().empty());
+        if (format == Format::Xml) expectWellFormed(path);
+    }
+}
+
 struct Corruption {
     const char* from;
     const char* to;
