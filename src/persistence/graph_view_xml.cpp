@@ -1,0 +1,215 @@
+// The graph view's "GraphView" element of the XML file.
+#include "persistence/graph_view_xml.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "graph/graph.h"
+#include "graph/space.h"
+#include "persistence/graph_view_section.h"
+#include "persistence/xml_values.h"
+#include "properties/actual_properties.h"
+#include "views/edge_view_factory.h"
+#include "views/graph_view.h"
+#include "views/vertex_view_factory.h"
+#include "views/view.h"
+
+namespace nx {
+
+using namespace persistence;
+
+namespace {
+
+constexpr const char* kPenNames[] = {"PenColorR", "PenColorG", "PenColorB"};
+constexpr const char* kBackgroundNames[] = {"BackgroundColorR", "BackgroundColorG",
+                                            "BackgroundColorB"};
+
+void setColor(TiXmlElement& element, const char* const names[3], const RgbColor& color) {
+    element.SetAttribute(names[0], color.red);
+    element.SetAttribute(names[1], color.green);
+    element.SetAttribute(names[2], color.blue);
+}
+
+// A missing channel stays as it is; a number outside 0..255 is clamped.
+void readColor(const TiXmlElement& element, const char* const names[3], RgbColor& color) {
+    std::uint8_t* channels[] = {&color.red, &color.green, &color.blue};
+    for (int i = 0; i < 3; ++i) {
+        int value = 0;
+        if (element.QueryIntAttribute(names[i], &value) == TIXML_SUCCESS)
+            *channels[i] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+    }
+}
+
+template <typename V>
+TiXmlElement entryElement(const char* name, ElementId id, const ActualProperties& values,
+                          const V* view) {
+    TiXmlElement entry(name);
+    setNumberAttribute(entry, "Id", id);
+    TiXmlElement properties("Properties");
+    saveValuesXml(properties, values);
+    entry.InsertEndChild(properties);
+    TiXmlElement viewElement("View");
+    if (view) view->saveToXml(viewElement);
+    entry.InsertEndChild(viewElement);
+    return entry;
+}
+
+// "Properties": the count must match the entry's values; each child element fills the next.
+void readEntryValues(const TiXmlElement& entry, ActualProperties& values, const char* missing) {
+    const TiXmlElement* properties = entry.FirstChildElement("Properties");
+    const long count = properties ? longAttribute(*properties, "PropertyCount") : 0;
+    if (count < 0 || static_cast<unsigned long>(count) != values.size())
+        throw std::runtime_error("Incorrect number of properties");
+    const TiXmlElement* child = nullptr;
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        child = j == 0 ? firstChild(*properties) : nextChild(*child);
+        if (!child) throw std::runtime_error(missing);
+        loadValueXml(values.at(j), *child);
+    }
+}
+
+// The count's children in order; `missing` when they run out first.
+template <typename Read>
+void forEntries(const TiXmlElement& list, long count, const char* missing, Read read) {
+    const TiXmlElement* child = nullptr;
+    for (long i = 0; i < count; ++i) {
+        child = i == 0 ? firstChild(list) : nextChild(*child);
+        if (!child) throw std::runtime_error(missing);
+        read(*child, static_cast<std::size_t>(i));
+    }
+}
+
+Space& spaceOf(const GraphView& view) {
+    if (!view.space())
+        throw std::runtime_error("nx::GraphView error: no space to read the view into");
+    return *view.space();
+}
+
+}  // namespace
+
+namespace persistence {
+
+TiXmlElement viewTag(const GraphView& view) {
+    TiXmlElement element("GraphView");
+    setNumberAttribute(element, "GraphId", view.graph() ? view.graph()->id : 0);
+    setColor(element, kPenNames, view.penColor);
+    setColor(element, kBackgroundNames, view.backgroundColor);
+    return element;
+}
+
+TiXmlElement defaultVertexViewElement(const GraphView& view) {
+    TiXmlElement element("DefaultVertexView");
+    if (const VertexView* v = view.storedDefaultVertexView()) v->saveToXml(element);
+    return element;
+}
+
+TiXmlElement defaultEdgeViewElement(const GraphView& view) {
+    TiXmlElement element("DefaultEdgeView");
+    if (const EdgeView* v = view.storedDefaultEdgeView()) v->saveToXml(element);
+    return element;
+}
+
+TiXmlElement vertexEntryElement(const VertexViewEntry& entry) {
+    return entryElement("Vertex", entry.vertex->id, *entry.properties, entry.view);
+}
+
+TiXmlElement edgeEntryElement(const Edge& edge, const EdgeViewData& data) {
+    return entryElement("Edge", edge.id, *data.properties, data.view);
+}
+
+void readViewHead(GraphView& view, const TiXmlElement& element) {
+    Space& space = spaceOf(view);
+    view.setGraph(nullptr);
+    Graph* graph = space.graphFactory().find(idAttribute(element, "GraphId"));
+    if (!graph)
+        throw std::runtime_error("Incorrect GraphId found file reading GraphView from xml file");
+    view.setGraph(graph);
+    readColor(element, kPenNames, view.penColor);
+    readColor(element, kBackgroundNames, view.backgroundColor);
+    if (const TiXmlElement* child = element.FirstChildElement("DefaultVertexView"))
+        if (VertexView* v = vertexViewFactory().readView(*child)) view.setDefaultVertexView(v);
+    if (const TiXmlElement* child = element.FirstChildElement("DefaultEdgeView"))
+        if (EdgeView* v = edgeViewFactory().readView(*child)) view.setDefaultEdgeView(v);
+}
+
+void checkSequenceCount(const GraphView& view, long count) {
+    checkVertexCount(count, view.vertexSequence().size(), view.vertexMap().size());
+}
+
+void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position) {
+    const std::uint64_t id = idAttribute(entry, "Id");
+    Vertex* vertex = spaceOf(view).vertexFactory().at(id);
+    if (!vertex || !view.vertexMap().find(vertex))
+        throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+    view.placeInSequence(vertex, position);
+    readEntryValues(entry, *view.vertexSequence()[position].properties,
+                    "Error reading vertex properties");
+    const TiXmlElement* viewElement = entry.FirstChildElement("View");
+    VertexView* v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
+    view.setVertexView(vertex, v ? v : view.defaultVertexView());
+}
+
+void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
+    Space& space = spaceOf(view);
+    Edge* edge = nullptr;
+    {
+        ScopedLock lock(&space.edgeFactory().mutex());
+        edge = space.edgeFactory().at(idAttribute(entry, "Id"));
+    }
+    const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
+    if (!data) throw std::runtime_error("Edge not found");
+    readEntryValues(entry, *data->properties, "Error reading edge properties");
+    const TiXmlElement* viewElement = entry.FirstChildElement("View");
+    EdgeView* v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
+    view.setEdgeView(edge, v ? v : view.defaultEdgeView());
+}
+
+void finishViewRead(GraphView& view) {
+    view.synchronize();
+    view.rebuildSelection();
+}
+
+}  // namespace persistence
+
+void GraphView::saveXml(TiXmlElement& element) {
+    ScopedLock lock(&mutex_);
+    const TiXmlElement tag = viewTag(*this);
+    for (const TiXmlAttribute* a = tag.FirstAttribute(); a; a = a->Next())
+        element.SetAttribute(a->Name(), a->Value());
+    element.InsertEndChild(defaultVertexViewElement(*this));
+    element.InsertEndChild(defaultEdgeViewElement(*this));
+
+    TiXmlElement sequence("VertexSequence");
+    setNumberAttribute(sequence, "Count", sequence_.size());
+    for (const VertexViewEntry& entry : sequence_)
+        sequence.InsertEndChild(vertexEntryElement(entry));
+    element.InsertEndChild(sequence);
+
+    TiXmlElement edges("Edges");
+    setNumberAttribute(edges, "Count", edgeMap_.size());
+    for (const auto& [edge, data] : edgeMap_) edges.InsertEndChild(edgeEntryElement(*edge, data));
+    element.InsertEndChild(edges);
+}
+
+void GraphView::loadXml(const TiXmlElement& spaceElement) {
+    spaceOf(*this);
+    for (const TiXmlElement* element = spaceElement.FirstChildElement("GraphView"); element;
+         element = element->NextSiblingElement("GraphView")) {
+        readViewHead(*this, *element);
+        if (const TiXmlElement* list = element->FirstChildElement("VertexSequence")) {
+            const long count = longAttribute(*list, "Count");
+            checkSequenceCount(*this, count);
+            forEntries(*list, count, "Error reading vertices",
+                       [&](const TiXmlElement& entry, std::size_t i) {
+                           readVertexEntry(*this, entry, i);
+                       });
+        }
+        if (const TiXmlElement* list = element->FirstChildElement("Edges"))
+            forEntries(
+                *list, longAttribute(*list, "Count"), "Error reading edges",
+                [&](const TiXmlElement& entry, std::size_t) { readEdgeEntry(*this, entry); });
+        finishViewRead(*this);
+    }
+}
+
+}  // namespace nx
