@@ -339,6 +339,8 @@ Variant invokeMember(RamuloControl& control, const MemberInfo& member, std::vect
     } catch (const std::exception& e) {
         // A member without a guard failed: its text still reaches the host.
         throw AutomationError(DISP_E_EXCEPTION, toUtf16(e.what()));
+    } catch (...) {
+        throw AutomationError(DISP_E_EXCEPTION, u"Unknown exception");
     }
 }
 
