@@ -1,4 +1,6 @@
 // ControlEngine: whole documents to and from the two file formats.
+#include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 
 #include "engine/control_engine.h"
@@ -47,6 +49,20 @@ std::uint16_t ControlEngine::SaveStream(const std::string& path) {
 
 std::uint16_t ControlEngine::SaveXml(const std::string& path) {
     if (!space || !graph) return 0;
-    space->saveXml(path, view.get());
+    // The XML writer passes over a file it cannot open; answering "written" then would hide
+    // the lost document, so the file is tried first (appending leaves its content alone).
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(path, ignored);
+    std::FILE* probe = std::fopen(path.c_str(), "a");
+    if (!probe)
+        throw std::runtime_error("nx::Space error: Failed to open output file " + path +
+                                 " for writing");
+    std::fclose(probe);
+    try {
+        space->saveXml(path, view.get());
+    } catch (...) {
+        if (!existed) std::filesystem::remove(path, ignored);  // no empty file left behind
+        throw;
+    }
     return 1;
 }
