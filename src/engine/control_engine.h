@@ -179,6 +179,28 @@ public:
     bool FlipVertical();
     bool FlipHorizontal();
 
+    // --- Files
+
+    // A fresh document read from a stream file; the view's graph becomes current. A failure
+    // propagates and leaves what the reading produced.
+    std::uint32_t LoadStream(const std::string& path, bool editingEnabled, HostWindow* host);
+    // As LoadStream for an XML file; after a runtime error the document is a fresh, empty one.
+    std::uint32_t LoadXml(const std::string& path, bool editingEnabled, HostWindow* host);
+    // 1 when written, 0 without a document.
+    std::uint16_t SaveStream(const std::string& path);
+    std::uint16_t SaveXml(const std::string& path);
+
+    // --- Custom context-menu items
+
+    enum class Menu { Graph, Vertex, Edge };
+    // Appends an enabled item and answers its index.
+    std::uint16_t AddMenuItem(Menu menu, const std::u16string& text,
+                              MenuCallback callback = nullptr);
+    void ClearMenuItems(Menu menu);
+    // Stores the flag sign-extended (true is -1); an index past the items changes nothing.
+    void EnableMenuItem(Menu menu, std::uint16_t index, VARIANT_BOOL enable);
+    std::size_t MenuItemCount(Menu menu) const;
+
     // --- Document
 
     std::unique_ptr<nx::FormalProperties> spaceLevelVertexFormals;

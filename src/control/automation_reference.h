@@ -1,0 +1,7 @@
+// The automation member reference, printed from the dispatch table.
+#pragma once
+
+#include <string>
+
+// Markdown: one table of members (DISPID, name, kind, parameters, result) and one of events.
+std::string automationReference();

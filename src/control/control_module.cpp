@@ -1,0 +1,16 @@
+// The module's start and exit.
+#include "control/control_module.h"
+
+#include "properties/property_registry.h"
+
+namespace control_module {
+
+void start() {
+    nx::initPropertySystem();
+}
+
+void exit() {
+    CPropertyRegistry::destroyInstance();
+}
+
+}  // namespace control_module

@@ -1,0 +1,202 @@
+// RamuloControl: appearance, layout, transform and custom menu-item members.
+#include "control/member_guard.h"
+#include "control/ramulo_control.h"
+
+using control_detail::guarded;
+
+void RamuloControl::SetDefaultVertexAppearance(std::uint16_t Sz, VARIANT_BOOL IsFilled,
+                                               std::uint16_t OuterColor, std::uint16_t InnerColor,
+                                               std::uint16_t NamePos, std::uint16_t WeightPos) {
+    engine_.SetDefaultVertexAppearance(Sz, IsFilled, OuterColor, InnerColor, NamePos, WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetDefaultVertexAppearance_SquareDot(std::uint16_t Sz, VARIANT_BOOL IsFilled,
+                                                         std::uint16_t OuterColor,
+                                                         std::uint16_t InnerColor,
+                                                         std::uint16_t NamePos,
+                                                         std::uint16_t WeightPos) {
+    engine_.SetDefaultVertexAppearance_SquareDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                                 WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetDefaultVertexAppearance_DiamondDot(std::uint16_t Sz, VARIANT_BOOL IsFilled,
+                                                          std::uint16_t OuterColor,
+                                                          std::uint16_t InnerColor,
+                                                          std::uint16_t NamePos,
+                                                          std::uint16_t WeightPos) {
+    engine_.SetDefaultVertexAppearance_DiamondDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                                  WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetDefaultVertexAppearance_Icon(
+    const std::u16string& FileName, const std::u16string& IconName, std::int32_t ID,
+    std::int32_t Index, std::uint16_t Sz, OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
+    std::uint16_t NamePos, std::uint16_t WeightPos) {
+    engine_.SetDefaultVertexAppearance_Icon(FileName, IconName, ID, Index, Sz, NameTextColor,
+                                            WeightTextColor, NamePos, WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetDefaultEdgeAppearance(std::uint16_t EdgeColor) {
+    engine_.SetDefaultEdgeAppearance(EdgeColor);
+    modified_ = true;
+}
+
+void RamuloControl::SetVertexAppearance(std::uint32_t VertexID, std::uint16_t Sz,
+                                        VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
+                                        std::uint16_t InnerColor, std::uint16_t NamePos,
+                                        std::uint16_t WeightPos) {
+    engine_.SetVertexAppearance(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos, WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetVertexAppearance_SquareDot(std::uint32_t VertexID, std::uint16_t Sz,
+                                                  VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
+                                                  std::uint16_t InnerColor, std::uint16_t NamePos,
+                                                  std::uint16_t WeightPos) {
+    engine_.SetVertexAppearance_SquareDot(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                          WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetVertexAppearance_DiamondDot(std::uint32_t VertexID, std::uint16_t Sz,
+                                                   VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
+                                                   std::uint16_t InnerColor, std::uint16_t NamePos,
+                                                   std::uint16_t WeightPos) {
+    engine_.SetVertexAppearance_DiamondDot(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                           WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetVertexAppearance_Icon(std::uint32_t VertexID, const std::u16string& FileName,
+                                             const std::u16string& IconName, std::int32_t ID,
+                                             std::int32_t Index, std::uint16_t Sz,
+                                             OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
+                                             std::uint16_t NamePos, std::uint16_t WeightPos) {
+    engine_.SetVertexAppearance_Icon(VertexID, FileName, IconName, ID, Index, Sz, NameTextColor,
+                                     WeightTextColor, NamePos, WeightPos);
+    modified_ = true;
+}
+
+void RamuloControl::SetEdgeAppearance(std::uint32_t EdgeID, std::uint16_t EdgeColor) {
+    engine_.SetEdgeAppearance(EdgeID, EdgeColor);
+    modified_ = true;
+}
+
+// --- Layouts: arranging failures are shown by the engine; the rest is the member's code.
+
+void RamuloControl::afterLayout() {
+    modified_ = true;
+    setScrollSizesFromExtent();
+    invalidate();
+}
+
+void RamuloControl::HierarchicalLayout() {
+    guarded(0x800a03ef, u"Unknown exception", [&] {
+        engine_.HierarchicalLayout();
+        afterLayout();
+    });
+}
+
+void RamuloControl::RadialLayout() {
+    guarded(0x800a03f1, u"Unknown exception", [&] {
+        engine_.RadialLayout();
+        afterLayout();
+    });
+}
+
+void RamuloControl::ForceDirectedLayout() {
+    guarded(0x800a03f1, u"Unknown exception", [&] {
+        engine_.ForceDirectedLayout();
+        afterLayout();
+    });
+}
+
+void RamuloControl::SetHierarchicalLayoutParams(std::uint16_t LayerSeparation,
+                                                std::uint16_t SiblingSeparation,
+                                                std::uint16_t SubtreeSeparation) {
+    engine_.SetHierarchicalLayoutParams(LayerSeparation, SiblingSeparation, SubtreeSeparation);
+}
+
+void RamuloControl::SetRadialLayoutParams(std::uint16_t Separation, double DampingCoefficient) {
+    engine_.SetRadialLayoutParams(Separation, DampingCoefficient);
+}
+
+void RamuloControl::SetForceDirectedLayoutParams(std::uint16_t Separation,
+                                                 std::uint16_t MaxIterations) {
+    engine_.SetForceDirectedLayoutParams(Separation, MaxIterations);
+}
+
+// --- Transforms
+
+void RamuloControl::afterTransform(bool done) {
+    if (!done) return;
+    modified_ = true;
+    setScrollSizesFromExtent();
+    invalidate();
+}
+
+void RamuloControl::RotateRight90() {
+    afterTransform(engine_.RotateRight90());
+}
+void RamuloControl::RotateLeft90() {
+    afterTransform(engine_.RotateLeft90());
+}
+void RamuloControl::FlipVertical() {
+    afterTransform(engine_.FlipVertical());
+}
+void RamuloControl::FlipHorizontal() {
+    afterTransform(engine_.FlipHorizontal());
+}
+
+// --- Custom menu items. A Func that is a plain number is never called: an address handed
+// over as a number cannot be checked, so it is stored as no callback.
+
+namespace {
+MenuCallback callbackOf(const Variant&) {
+    return nullptr;
+}
+}  // namespace
+
+std::uint16_t RamuloControl::AddGraphMenuItem(const std::u16string& ItemString) {
+    return engine_.AddMenuItem(ControlEngine::Menu::Graph, ItemString);
+}
+std::uint16_t RamuloControl::AddGraphMenuItemFunc(const std::u16string& ItemString,
+                                                  const Variant& Func) {
+    return engine_.AddMenuItem(ControlEngine::Menu::Graph, ItemString, callbackOf(Func));
+}
+std::uint16_t RamuloControl::AddVertexMenuItem(const std::u16string& ItemString) {
+    return engine_.AddMenuItem(ControlEngine::Menu::Vertex, ItemString);
+}
+std::uint16_t RamuloControl::AddVertexMenuItemFunc(const std::u16string& ItemString,
+                                                   const Variant& Func) {
+    return engine_.AddMenuItem(ControlEngine::Menu::Vertex, ItemString, callbackOf(Func));
+}
+std::uint16_t RamuloControl::AddEdgeMenuItem(const std::u16string& ItemString) {
+    return engine_.AddMenuItem(ControlEngine::Menu::Edge, ItemString);
+}
+std::uint16_t RamuloControl::AddEdgeMenuItemFunc(const std::u16string& ItemString,
+                                                 const Variant& Func) {
+    return engine_.AddMenuItem(ControlEngine::Menu::Edge, ItemString, callbackOf(Func));
+}
+void RamuloControl::ClearGraphMenuItems() {
+    engine_.ClearMenuItems(ControlEngine::Menu::Graph);
+}
+void RamuloControl::ClearVertexMenuItems() {
+    engine_.ClearMenuItems(ControlEngine::Menu::Vertex);
+}
+void RamuloControl::ClearEdgeMenuItems() {
+    engine_.ClearMenuItems(ControlEngine::Menu::Edge);
+}
+void RamuloControl::EnableGraphMenuItem(std::uint16_t MenuID, VARIANT_BOOL Enable) {
+    engine_.EnableMenuItem(ControlEngine::Menu::Graph, MenuID, Enable);
+}
+void RamuloControl::EnableVertexMenuItem(std::uint16_t MenuID, VARIANT_BOOL Enable) {
+    engine_.EnableMenuItem(ControlEngine::Menu::Vertex, MenuID, Enable);
+}
+void RamuloControl::EnableEdgeMenuItem(std::uint16_t MenuID, VARIANT_BOOL Enable) {
+    engine_.EnableMenuItem(ControlEngine::Menu::Edge, MenuID, Enable);
+}

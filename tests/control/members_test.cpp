@@ -1,0 +1,173 @@
+// The members' boundary: read-only puts, error codes and texts, the modified flag and the
+// custom menu items.
+#include <functional>
+#include <vector>
+
+#include "control_fixture.h"
+#include "engine/window_graph_view.h"
+
+using namespace control_test;
+
+namespace {
+
+TEST_F(ControlTest, ConstructionValues) {
+    EXPECT_EQ(control.GetTestID(), 1);
+    for (VARIANT_BOOL flag :
+         {control.GetEditingEnabled(), control.GetNewEnabled(), control.GetFileIOEnabled(),
+          control.GetRotationEnabled(), control.GetHierarchicalLayoutEnabled(),
+          control.GetRadialLayoutEnabled(), control.GetForceDirectedLayoutEnabled(),
+          control.GetDoubleClickEnabled()})
+        EXPECT_EQ(flag, VARIANT_FALSE);
+    EXPECT_TRUE(control.GetWorkingDirectory().empty());
+    EXPECT_TRUE(control.GetFileName().empty());
+    EXPECT_TRUE(control.GetFileExt().empty());
+    EXPECT_FALSE(control.isModified());
+    EXPECT_EQ(control.GetVertexCount(0), 0u);
+    EXPECT_EQ(control.AddVertex(), kNoElement);
+}
+
+TEST_F(ShownControl, WritingReadOnlyPropertiesChangesNothing) {
+    const std::vector<std::function<void()>> puts{
+        [&] { control.SetPropertyTypeCount(3); },
+        [&] { control.SetGraphPropertyCount(3); },
+        [&] { control.SetPropertyTypeName(0, u"Other"); },
+        [&] { control.SetPropertyTypeID(u"Name", 9); },
+        [&] { control.SetVertexPropertyCount(0, 9); },
+        [&] { control.SetEdgePropertyCount(0, 9); },
+        [&] { control.SetVertexCount(0, 3); },
+        [&] { control.SetEdgeCount(0, 3); },
+        [&] { control.SetVertexID(0, 0, 7); },
+        [&] { control.SetEdgeID(0, 0, 7); },
+        [&] { control.SetVertexPropertyIndex(0, 0, 7); },
+        [&] { control.SetEdgePropertyIndex(0, 0, 7); },
+        [&] { control.SetGraphPropertyIndex(0, 7); },
+    };
+    control.setModified(false);
+    for (const auto& put : puts) EXPECT_EQ(failureOf(put).code, 0u);
+    EXPECT_EQ(control.GetPropertyTypeCount(), 19);
+    EXPECT_EQ(control.GetVertexCount(0), 11u);
+    EXPECT_EQ(control.GetEdgeCount(0), 10u);
+    EXPECT_EQ(control.GetPropertyTypeName(0), ControlEngine::PropertyTypeName(0));
+    EXPECT_FALSE(control.isModified());
+}
+
+TEST_F(ControlTest, NewTreeBeforeInitFailsWithTheControlsName) {
+    const Failure f = failureOf([&] { control.NewTree(); });
+    EXPECT_EQ(f.code, 1u);
+    EXPECT_EQ(f.description, u"Ramulo Control");
+    EXPECT_EQ(f.helpContext, 1u);
+    EXPECT_TRUE(control.GetFileName().empty());
+}
+
+TEST_F(ControlTest, GuardedMembersReportCodeAndText) {
+    control.Init();
+    control.NewTree();
+    control.AddVertex();
+    control.setModified(false);
+    struct Case {
+        std::function<void()> call;
+        std::uint32_t code;
+        std::u16string text;
+    };
+    const std::vector<Case> cases{
+        {[&] { control.RemoveVertex(42); }, 0x800a03f3,
+         u"Ramulo Control: RemoveVertex Error. Vertex 42 cannot be found"},
+        {[&] { control.RemoveEdge(7); }, 0x800a03f4,
+         u"Ramulo Control: RemoveEdge Error. Edge 7 cannot be found"},
+        {[&] { control.GetEdgeID(0, 5); }, 0x800a03f8,
+         u"Ramulo Control: Error in GetEdgeID. Edge 5 not found.\nNumber of edges is 0."},
+        {[&] { control.GetVertexID(0, 1); }, 0x800a03f7,
+         u"Ramulo Control: Error in GetVertexID. Vertex 1 not found.\nGraph order is 1."},
+        {[&] { control.GetPropertyTypeID(u"name"); }, 0x800a03f9,
+         u"Ramulo Control: Property name does not exist."},
+        {[&] { control.GetVertexPropertyValue(12345, 0, 0); }, 0x800a03fe,
+         u"Ramulo Control: Incorrect Vertex ID"},
+        {[&] { control.SetVertexPropertyValue(12345, 0, 0, Variant::fromInt(1)); }, 0x800a03f5,
+         u"Incorrect Vertex ID"},
+        {[&] { control.GetVertexPropertyIndex(0, 3); }, 0x800a03fa,
+         u"Ramulo Control: Error in FindVertexPropertyIndex. PropertyLevel is 3.\n"
+         u"PropertyLevel can only be 0 (space-level), 1 (graph-level) or 2 (view-level)."},
+        {[&] { control.SetBorderStyle(2); }, 0x800a017c, u""},
+        {[&] { control.SetAppearance(-1); }, 0x800a017c, u""},
+    };
+    for (const Case& c : cases) {
+        const Failure f = failureOf(c.call);
+        EXPECT_EQ(f.code, c.code) << std::hex << c.code;
+        EXPECT_EQ(f.description, c.text) << std::hex << c.code;
+        EXPECT_EQ(f.helpContext, 0u);
+    }
+    // A failed member leaves the modified flag alone.
+    EXPECT_FALSE(control.isModified());
+    EXPECT_EQ(control.GetBorderStyle(), 0);
+}
+
+TEST_F(ControlTest, ModifiedFlagFollowsTheMember) {
+    struct Case {
+        const char* name;
+        std::function<void()> call;
+        bool modified;
+    };
+    control.Init();
+    control.AddVertexPropertyByName(u"X", 2);
+    control.NewTree();
+    const std::uint32_t v = control.AddVertex();
+    const std::vector<Case> cases{
+        {"flag setter", [&] { control.SetRotationEnabled(VARIANT_TRUE); }, true},
+        {"TestID", [&] { control.SetTestID(3); }, true},
+        {"AddVertex", [&] { control.AddVertex(); }, true},
+        {"index put", [&] { control.SetVertexPropertyValue(v, 0, 2, Variant::fromInt(5)); }, true},
+        {"by-name put",
+         [&] { control.SetVertexPropertyValueByName(v, u"X", 2, Variant::fromInt(6)); }, false},
+        {"appearance", [&] { control.SetDefaultEdgeAppearance(1); }, true},
+        {"layout", [&] { control.HierarchicalLayout(); }, true},
+        {"transform", [&] { control.FlipVertical(); }, true},
+        {"layout parameters", [&] { control.SetRadialLayoutParams(10, 0.5); }, false},
+        {"menu item", [&] { control.AddGraphMenuItem(u"Go"); }, false},
+        {"file name", [&] { control.SetFileName(u"tree"); }, false},
+    };
+    for (const Case& c : cases) {
+        control.setModified(false);
+        c.call();
+        EXPECT_EQ(control.isModified(), c.modified) << c.name;
+    }
+    control.Init();
+    EXPECT_FALSE(control.isModified());
+}
+
+TEST_F(ControlTest, EditingEnabledConfiguresTheView) {
+    control.Init();
+    control.NewTree();
+    control.SetEditingEnabled(VARIANT_TRUE);
+    EXPECT_EQ(control.GetEditingEnabled(), VARIANT_TRUE);
+    EXPECT_TRUE(control.engine().view->interactive);
+    EXPECT_TRUE(control.engine().view->keepForest);
+    control.SetEditingEnabled(VARIANT_FALSE);
+    EXPECT_FALSE(control.engine().view->interactive);
+}
+
+TEST_F(ControlTest, CustomMenuItemsIndexFromZeroAndClear) {
+    EXPECT_EQ(control.AddGraphMenuItem(u"First"), 0);
+    EXPECT_EQ(control.AddGraphMenuItem(u"Second"), 1);
+    EXPECT_EQ(control.AddVertexMenuItemFunc(u"Call", Variant::fromI4(0x401000)), 0);
+    const ControlEngine& e = control.engine();
+    EXPECT_EQ(e.graphMenuTexts, (std::vector<std::u16string>{u"First", u"Second"}));
+    EXPECT_EQ(e.graphMenuEnabled, (std::vector<std::int32_t>{1, 1}));
+    // An address that arrives as a number is never called.
+    EXPECT_EQ(e.vertexMenuCallbacks.at(0), nullptr);
+
+    control.EnableGraphMenuItem(1, VARIANT_FALSE);
+    control.EnableGraphMenuItem(2, VARIANT_FALSE);  // past the items: nothing
+    control.EnableGraphMenuItem(0, VARIANT_TRUE);
+    EXPECT_EQ(e.graphMenuEnabled, (std::vector<std::int32_t>{-1, 0}));
+
+    control.ClearGraphMenuItems();
+    EXPECT_TRUE(e.graphMenuTexts.empty() && e.graphMenuCallbacks.empty() &&
+                e.graphMenuEnabled.empty());
+    EXPECT_EQ(control.AddGraphMenuItem(u"Again"), 0);
+    EXPECT_EQ(e.vertexMenuTexts.size(), 1u);  // other menus untouched
+    control.ClearVertexMenuItems();
+    control.ClearEdgeMenuItems();
+    EXPECT_TRUE(e.vertexMenuTexts.empty());
+}
+
+}  // namespace
