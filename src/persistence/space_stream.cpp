@@ -83,8 +83,8 @@ void clearElements(Space& space) {
 }  // namespace
 
 void Space::saveStream(const std::string& fileName, GraphView* view) {
-    if (view) requireViewSections(*view);
     checkTexts(*this, true);  // before the old file is replaced
+    if (view) checkTexts(*view, true);
     std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!out)
         throw std::runtime_error("nx::Space error: Failed to open output file " + fileName +
@@ -105,7 +105,6 @@ void Space::saveStream(const std::string& fileName, GraphView* view) {
 }
 
 void Space::loadStream(const std::string& fileName, GraphView* view) {
-    if (view) requireViewSections(*view);
     std::ifstream in(fileName, std::ios::in | std::ios::binary);
     std::error_code notADirectory;  // a directory opens like a file here but cannot be read
     if (!in || std::filesystem::is_directory(fileName, notADirectory))
@@ -121,6 +120,7 @@ void Space::loadStream(const std::string& fileName, GraphView* view) {
         }
     }
     if (isHeader(readLine(in))) {
+        detachFromSpace(*this, view);
         clearElements(*this);
         expectLabel(in, "VertexFactory");
         readVertexSection(in, *this);

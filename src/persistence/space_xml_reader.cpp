@@ -198,6 +198,7 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
         each(kSchemaNames[i],
              [&](const XmlSpan& s) { loadSchemaXml(*schemas[i], root(reader.parse(s))); });
 
+    detachFromSpace(space, view);
     {
         ScopedLock lock(&space.graphFactory().mutex());
         space.graphFactory().forget();
@@ -239,7 +240,6 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
 }  // namespace
 
 void Space::loadXml(const std::string& fileName, GraphView* view) {
-    if (view) requireViewSections(*view);
     try {
         readDocument(fileName, *this, view);
     } catch (const std::exception& e) {

@@ -78,8 +78,8 @@ void printGraph(XmlRecordPrinter& printer, const Graph& graph) {
 }  // namespace
 
 void Space::saveXml(const std::string& fileName, GraphView* view) {
-    if (view) requireViewSections(*view);
     checkTexts(*this, false);  // before the old file is replaced
+    if (view) checkTexts(*view, false);
     // An unopenable file is silently not written.
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "w"));
     if (!file) return;

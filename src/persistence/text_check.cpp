@@ -7,6 +7,7 @@
 
 #include "graph/space.h"
 #include "properties/string_property.h"
+#include "views/graph_view.h"
 
 namespace nx::persistence {
 
@@ -64,6 +65,12 @@ void checkTexts(Space& space, bool forStream) {
         for (const auto& [vertex, entry] : graph->vertices()) check(*entry.properties, forStream);
         for (const auto& [edge, values] : graph->edges()) check(*values, forStream);
     }
+}
+
+void checkTexts(GraphView& view, bool forStream) {
+    ScopedLock lock(&view.mutex());
+    for (const VertexViewEntry& entry : view.vertexSequence()) check(*entry.properties, forStream);
+    for (const auto& [edge, data] : view.edgeMap()) check(*data.properties, forStream);
 }
 
 }  // namespace nx::persistence

@@ -5,8 +5,9 @@
 #include <cstddef>
 
 namespace nx {
+class GraphView;
 class Space;
-}
+}  // namespace nx
 
 namespace nx::persistence {
 
@@ -16,5 +17,7 @@ inline constexpr std::size_t kStreamTextLimit = 1023;
 // Fails with "Invalid UTF-16" for a text holding an unpaired surrogate and, when
 // forStream is set, with a runtime error for a text longer than one stream token.
 void checkTexts(Space& space, bool forStream);
+// The same for the view-level values of the view's entries.
+void checkTexts(GraphView& view, bool forStream);
 
 }  // namespace nx::persistence

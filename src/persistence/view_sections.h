@@ -13,9 +13,9 @@ class Space;
 
 namespace nx::persistence {
 
-// Fails with a logic error while this build cannot write or read view sections;
-// called before a file is touched so that no half-written document is left.
-void requireViewSections(const GraphView& view);
+// Detaches the view from its graph when that graph belongs to the space, which is about
+// to delete every graph it holds; the view would otherwise keep a dangling graph.
+void detachFromSpace(Space& space, GraphView* view);
 
 // Stream file: the view-schema group and the view group, after the element group.
 void writeViewGroupsStream(std::ostream& out, GraphView& view);

@@ -1,0 +1,201 @@
+// The graph view's section of the stream file, and the view's own file.
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+#include <stdexcept>
+
+#include "graph/graph.h"
+#include "graph/space.h"
+#include "persistence/document_format.h"
+#include "persistence/graph_view_section.h"
+#include "persistence/stream_fields.h"
+#include "properties/actual_properties.h"
+#include "properties/list_separator.h"
+#include "views/edge_view_factory.h"
+#include "views/graph_view.h"
+#include "views/vertex_view_factory.h"
+#include "views/view.h"
+
+namespace nx {
+
+using namespace persistence;
+
+namespace {
+
+constexpr char kNumberError[] = "Failed to read a value of type 'unsigned long long'";
+
+std::uint64_t readNumber(std::istream& in, char terminator) {
+    return readUInt64(in, terminator, kNumberError);
+}
+
+void readColor(std::istream& in, RgbColor& color) {
+    const char sep = listSeparator();
+    try {
+        std::uint8_t channels[3];
+        for (std::uint8_t& channel : channels) {
+            const std::uint64_t value =
+                readUInt64(in, sep, "Failed to read a value of type 'unsigned int'");
+            if (value > 255)
+                throw std::runtime_error("Failed to read a value of type 'unsigned int'");
+            channel = static_cast<std::uint8_t>(value);
+        }
+        color = {channels[0], channels[1], channels[2]};
+    } catch (const std::exception& e) {
+        throw std::runtime_error(
+            std::string("Failed to read a value of type 'nx::RgbColor' from input stream. ") +
+            e.what());
+    }
+}
+
+// An entry's values: the count must match, the values follow, then "#" before the view.
+void readEntryValues(std::istream& in, ActualProperties& values) {
+    const std::uint64_t count = readNumber(in, listSeparator());
+    if (count != values.size()) throw std::runtime_error("Incorrect number of properties");
+    readValues(in, values, count);
+    expectLabel(in, "#");
+}
+
+// A record of a class this build cannot make leaves its fields unread; they are skipped
+// so that the next entry starts on its own line.
+void skipRestOfLine(std::istream& in) {
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+}
+
+void writeColor(std::ostream& out, const RgbColor& color, char sep) {
+    out << int(color.red) << sep << int(color.green) << sep << int(color.blue) << sep;
+}
+
+}  // namespace
+
+void GraphView::writeStream(std::ostream& out) {
+    ScopedLock lock(&mutex_);
+    const char sep = listSeparator();
+    out << (graph_ ? graph_->id : kNoGraphId) << sep;
+    writeColor(out, penColor, sep);
+    writeColor(out, backgroundColor, sep);
+    out << '#';
+    endLine(out);
+
+    out << "DefaultVertexView" << sep;
+    if (defaultVertexView_)
+        defaultVertexView_->saveToStream(out);
+    else
+        out << "-1" << sep << '#';
+    endLine(out);
+    out << "DefaultEdgeView" << sep;
+    if (defaultEdgeView_)
+        defaultEdgeView_->saveToStream(out);
+    else
+        out << "-1" << sep << '#';
+    endLine(out);
+
+    out << "VertexSequence" << sep << sequence_.size();
+    endLine(out);
+    for (const VertexViewEntry& entry : sequence_) {
+        out << entry.vertex->id << sep;
+        writeValues(out, *entry.properties);
+        out << sep;
+        entry.view->saveToStream(out);
+        endLine(out);
+    }
+    out << "Edges" << sep << edgeMap_.size();
+    endLine(out);
+    for (const auto& [edge, data] : edgeMap_) {
+        out << edge->id << sep;
+        writeValues(out, *data.properties);
+        out << sep;
+        data.view->saveToStream(out);
+        endLine(out);
+    }
+}
+
+void GraphView::readStream(std::istream& in) {
+    if (!space_) throw std::runtime_error("nx::GraphView error: no space to read the view into");
+    const char sep = listSeparator();
+
+    const std::uint64_t graphId = readNumber(in, sep);
+    setGraph(nullptr);
+    setGraph(space_->graphFactory().find(graphId));
+
+    readColor(in, penColor);
+    readColor(in, backgroundColor);
+    expectEndMark(in);
+
+    expectLabel(in, "DefaultVertexView");
+    if (VertexView* view = vertexViewFactory().readView(in)) {
+        setDefaultVertexView(view);
+    } else {
+        expectEndMark(in);
+        defaultVertexView()->release();
+    }
+    expectLabel(in, "DefaultEdgeView");
+    if (EdgeView* view = edgeViewFactory().readView(in)) {
+        setDefaultEdgeView(view);
+    } else {
+        expectEndMark(in);
+        defaultEdgeView()->release();
+    }
+
+    expectLabel(in, "VertexSequence");
+    const std::uint64_t count = readNumber(in, '\n');
+    checkVertexCount(count, sequence_.size(), vertexMap_.size());
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::uint64_t id = readNumber(in, sep);
+        Vertex* vertex = space_->vertexFactory().at(id);
+        if (!vertex || !vertexMap_.find(vertex))
+            throw vertexNotInView(id, vertexMap_.size(), graph_);
+        placeInSequence(vertex, static_cast<std::size_t>(i));
+        readEntryValues(in, *sequence_[i].properties);
+        VertexView* view = vertexViewFactory().readView(in);
+        if (!view) {
+            skipRestOfLine(in);
+            view = defaultVertexView();
+        }
+        setVertexView(vertex, view);
+    }
+
+    expectLabel(in, "Edges");
+    const std::uint64_t edges = readNumber(in, '\n');
+    for (std::uint64_t i = 0; i < edges; ++i) {
+        const std::uint64_t id = readNumber(in, sep);
+        Edge* edge = nullptr;
+        {
+            ScopedLock lock(&space_->edgeFactory().mutex());
+            edge = space_->edgeFactory().at(id);
+        }
+        EdgeViewData* data = edge ? edgeMap_.find(edge) : nullptr;
+        if (!data) throw std::runtime_error("Edge not found");
+        readEntryValues(in, *data->properties);
+        EdgeView* view = edgeViewFactory().readView(in);
+        if (!view) {
+            skipRestOfLine(in);
+            view = defaultEdgeView();
+        }
+        setEdgeView(edge, view);
+    }
+
+    synchronize();
+    rebuildSelection();
+}
+
+void GraphView::saveToFile(const std::string& path) {
+    std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!out)
+        throw std::runtime_error("nx::GraphView error: Failed to open output file " + path +
+                                 " for writing");
+    out << kHeaderWord;
+    endLine(out);
+    writeStream(out);
+}
+
+std::string GraphView::loadFromFile(const std::string& path) {
+    std::ifstream in(path, std::ios::in | std::ios::binary);
+    std::error_code notADirectory;  // a directory opens like a file here but cannot be read
+    if (!in || std::filesystem::is_directory(path, notADirectory))
+        throw std::runtime_error("nx::GraphView error: Failed to open input file " + path +
+                                 " for reading");
+    return readLine(in);
+}
+
+}  // namespace nx
