@@ -1,6 +1,7 @@
 // The call verb: a scriptable automation host running member calls through the dispatch table.
 #include "call_verb.h"
 
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include "call_script.h"
 #include "control/automation_error.h"
 #include "control/dispatch_table.h"
+#include "control/variant_conversion.h"
 #include "document.h"
 #include "verbs.h"
 
@@ -21,6 +23,7 @@ const char* const kCallHelp =
     "\n"
     "  Name arg1 arg2 ...        call a method, or read a property\n"
     "  Name arg1 ... = value     write a property\n"
+    "A member may be given by its DISPID instead of its name (\"32\" for AddVertex).\n"
     "Arguments: \"text\" (escapes \\\" \\\\ \\n), true, false, integers (decimal or 0x hex),\n"
     "reals, and [1 2 3] for an array parameter (grown to the count N given before it; the\n"
     "IDs written into it are printed). Lines starting with # are comments.\n"
@@ -40,10 +43,26 @@ void printMemberList() {
     }
 }
 
+// A member is named, or given by its DISPID as a decimal number.
+std::optional<std::int32_t> dispidOf(const std::string& name) {
+    std::int32_t dispid = 0;
+    const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), dispid);
+    if (ec != std::errc() || end != name.data() + name.size()) return std::nullopt;
+    return dispid;
+}
+
 MemberKind kindOf(const ScriptCall& call) {
     if (call.putValue) return MemberKind::PropertyPut;
-    if (findMember(toUtf16(call.name), MemberKind::Method)) return MemberKind::Method;
-    return MemberKind::PropertyGet;
+    const std::optional<std::int32_t> dispid = dispidOf(call.name);
+    const MemberInfo* method = dispid ? findMember(*dispid, MemberKind::Method)
+                                      : findMember(toUtf16(call.name), MemberKind::Method);
+    return method ? MemberKind::Method : MemberKind::PropertyGet;
+}
+
+Variant invokeCall(RamuloControl& control, const ScriptCall& call, std::vector<Variant> args) {
+    if (const std::optional<std::int32_t> dispid = dispidOf(call.name))
+        return invoke(control, *dispid, kindOf(call), std::move(args));
+    return invoke(control, toUtf16(call.name), kindOf(call), std::move(args));
 }
 
 // The array arguments live here while the call runs; each is at least as long as the
@@ -53,12 +72,15 @@ struct CallArguments {
     std::vector<std::unique_ptr<std::vector<std::uint32_t>>> arrays;
 };
 
+// The count as the member will see it (converted to UI2 as invoke does); 0 when it does
+// not convert, in which case invoke refuses the call anyway.
 std::size_t countArgument(const ScriptCall& call) {
     if (call.arguments.empty() || call.arguments[0].array) return 0;
-    const Variant& n = call.arguments[0].value;
-    if (n.vt == VT_I4 && n.lVal > 0) return static_cast<std::size_t>(n.lVal);
-    if (n.vt == VT_UI4) return n.ulVal;
-    return 0;
+    try {
+        return changeType(call.arguments[0].value, VT_UI2).uiVal;
+    } catch (const AutomationError&) {
+        return 0;
+    }
 }
 
 CallArguments variantsOf(const ScriptCall& call) {
@@ -105,8 +127,7 @@ bool runLine(Document& doc, const std::string& line, int lineNumber) {
     if (!call) return true;
     CallArguments args = variantsOf(*call);
     try {
-        const Variant result =
-            invoke(doc.control(), toUtf16(call->name), kindOf(*call), args.variants);
+        const Variant result = invokeCall(doc.control(), *call, args.variants);
         std::printf("%s: %s%s\n", call->name.c_str(), formatVariant(result).c_str(),
                     arraysText(args).c_str());
         return true;

@@ -140,6 +140,7 @@ TEST_F(CliTest, CallRunsMembersAndReportsErrorsWithTheirCodes) {
         "# a new control shows document 1\n"
         "VertexCount 0\n"
         "AddVertices 2 []\n"
+        "32\n"
         "VertexPropertyValueByName 12 \"Name\" 0 = \"n\\\"ew\"\n"
         "VertexPropertyValueByName 12 \"Name\" 0\n"
         "RemoveVertex 999\n"
@@ -158,6 +159,7 @@ TEST_F(CliTest, CallRunsMembersAndReportsErrorsWithTheirCodes) {
     const QStringList expected = {
         "VertexCount: 11",
         "AddVertices: ok [12 13]",
+        "32: 14",
         "VertexPropertyValueByName: ok",
         "VertexPropertyValueByName: \"n\\\"ew\"",
         "RemoveVertex: error 0x800A03F3: Ramulo Control: RemoveVertex Error. Vertex 999 "
@@ -169,7 +171,7 @@ TEST_F(CliTest, CallRunsMembersAndReportsErrorsWithTheirCodes) {
         "FileExt: \"nxx\"",
         "VertexCount: error 0x80020005: Type mismatch.",
         "Nonsense: error 0x80020006: Unknown name.",
-        "line 15: syntax error: unterminated string",
+        "line 16: syntax error: unterminated string",
     };
     EXPECT_EQ(lines, expected) << r.out.toStdString();
     // The document the calls left behind is written afterwards.
