@@ -62,6 +62,15 @@ void skipRestOfLine(std::istream& in) {
     in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
 }
 
+// An entry without a view is written as the "none" record; it reads back as the default view.
+template <typename V>
+void writeRecord(std::ostream& out, const V* view, char sep) {
+    if (view)
+        view->saveToStream(out);
+    else
+        out << "-1" << sep << '#';
+}
+
 void writeColor(std::ostream& out, const RgbColor& color, char sep) {
     out << int(color.red) << sep << int(color.green) << sep << int(color.blue) << sep;
 }
@@ -78,16 +87,10 @@ void GraphView::writeStream(std::ostream& out) {
     endLine(out);
 
     out << "DefaultVertexView" << sep;
-    if (defaultVertexView_)
-        defaultVertexView_->saveToStream(out);
-    else
-        out << "-1" << sep << '#';
+    writeRecord(out, defaultVertexView_, sep);
     endLine(out);
     out << "DefaultEdgeView" << sep;
-    if (defaultEdgeView_)
-        defaultEdgeView_->saveToStream(out);
-    else
-        out << "-1" << sep << '#';
+    writeRecord(out, defaultEdgeView_, sep);
     endLine(out);
 
     out << "VertexSequence" << sep << sequence_.size();
@@ -96,7 +99,7 @@ void GraphView::writeStream(std::ostream& out) {
         out << entry.vertex->id << sep;
         writeValues(out, *entry.properties);
         out << sep;
-        entry.view->saveToStream(out);
+        writeRecord(out, entry.view, sep);
         endLine(out);
     }
     out << "Edges" << sep << edgeMap_.size();
@@ -105,7 +108,7 @@ void GraphView::writeStream(std::ostream& out) {
         out << edge->id << sep;
         writeValues(out, *data.properties);
         out << sep;
-        data.view->saveToStream(out);
+        writeRecord(out, data.view, sep);
         endLine(out);
     }
 }

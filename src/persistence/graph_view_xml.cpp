@@ -1,5 +1,5 @@
 // The graph view's "GraphView" element of the XML file.
-#include <tinyxml.h>
+#include "persistence/graph_view_xml.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -40,8 +40,9 @@ void readColor(const TiXmlElement& element, const char* const names[3], RgbColor
     }
 }
 
+template <typename V>
 TiXmlElement entryElement(const char* name, ElementId id, const ActualProperties& values,
-                          const auto* view) {
+                          const V* view) {
     TiXmlElement entry(name);
     setNumberAttribute(entry, "Id", id);
     TiXmlElement properties("Properties");
@@ -78,93 +79,136 @@ void forEntries(const TiXmlElement& list, long count, const char* missing, Read 
     }
 }
 
+Space& spaceOf(const GraphView& view) {
+    if (!view.space())
+        throw std::runtime_error("nx::GraphView error: no space to read the view into");
+    return *view.space();
+}
+
 }  // namespace
+
+namespace persistence {
+
+TiXmlElement viewTag(const GraphView& view) {
+    TiXmlElement element("GraphView");
+    setNumberAttribute(element, "GraphId", view.graph() ? view.graph()->id : 0);
+    setColor(element, kPenNames, view.penColor);
+    setColor(element, kBackgroundNames, view.backgroundColor);
+    return element;
+}
+
+TiXmlElement defaultVertexViewElement(const GraphView& view) {
+    TiXmlElement element("DefaultVertexView");
+    if (const VertexView* v = view.storedDefaultVertexView()) v->saveToXml(element);
+    return element;
+}
+
+TiXmlElement defaultEdgeViewElement(const GraphView& view) {
+    TiXmlElement element("DefaultEdgeView");
+    if (const EdgeView* v = view.storedDefaultEdgeView()) v->saveToXml(element);
+    return element;
+}
+
+TiXmlElement vertexEntryElement(const VertexViewEntry& entry) {
+    return entryElement("Vertex", entry.vertex->id, *entry.properties, entry.view);
+}
+
+TiXmlElement edgeEntryElement(const Edge& edge, const EdgeViewData& data) {
+    return entryElement("Edge", edge.id, *data.properties, data.view);
+}
+
+void readViewHead(GraphView& view, const TiXmlElement& element) {
+    Space& space = spaceOf(view);
+    view.setGraph(nullptr);
+    Graph* graph = space.graphFactory().find(idAttribute(element, "GraphId"));
+    if (!graph)
+        throw std::runtime_error("Incorrect GraphId found file reading GraphView from xml file");
+    view.setGraph(graph);
+    readColor(element, kPenNames, view.penColor);
+    readColor(element, kBackgroundNames, view.backgroundColor);
+    if (const TiXmlElement* child = element.FirstChildElement("DefaultVertexView"))
+        if (VertexView* v = vertexViewFactory().readView(*child)) view.setDefaultVertexView(v);
+    if (const TiXmlElement* child = element.FirstChildElement("DefaultEdgeView"))
+        if (EdgeView* v = edgeViewFactory().readView(*child)) view.setDefaultEdgeView(v);
+}
+
+void checkSequenceCount(const GraphView& view, long count) {
+    checkVertexCount(count, view.vertexSequence().size(), view.vertexMap().size());
+}
+
+void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position) {
+    const std::uint64_t id = idAttribute(entry, "Id");
+    Vertex* vertex = spaceOf(view).vertexFactory().at(id);
+    if (!vertex || !view.vertexMap().find(vertex))
+        throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+    view.placeInSequence(vertex, position);
+    readEntryValues(entry, *view.vertexSequence()[position].properties,
+                    "Error reading vertex properties");
+    const TiXmlElement* viewElement = entry.FirstChildElement("View");
+    VertexView* v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
+    view.setVertexView(vertex, v ? v : view.defaultVertexView());
+}
+
+void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
+    Space& space = spaceOf(view);
+    Edge* edge = nullptr;
+    {
+        ScopedLock lock(&space.edgeFactory().mutex());
+        edge = space.edgeFactory().at(idAttribute(entry, "Id"));
+    }
+    const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
+    if (!data) throw std::runtime_error("Edge not found");
+    readEntryValues(entry, *data->properties, "Error reading edge properties");
+    const TiXmlElement* viewElement = entry.FirstChildElement("View");
+    EdgeView* v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
+    view.setEdgeView(edge, v ? v : view.defaultEdgeView());
+}
+
+void finishViewRead(GraphView& view) {
+    view.synchronize();
+    view.rebuildSelection();
+}
+
+}  // namespace persistence
 
 void GraphView::saveXml(TiXmlElement& element) {
     ScopedLock lock(&mutex_);
-    setNumberAttribute(element, "GraphId", graph_ ? graph_->id : 0);
-    setColor(element, kPenNames, penColor);
-    setColor(element, kBackgroundNames, backgroundColor);
-
-    TiXmlElement defaultVertex("DefaultVertexView");
-    if (defaultVertexView_) defaultVertexView_->saveToXml(defaultVertex);
-    element.InsertEndChild(defaultVertex);
-    TiXmlElement defaultEdge("DefaultEdgeView");
-    if (defaultEdgeView_) defaultEdgeView_->saveToXml(defaultEdge);
-    element.InsertEndChild(defaultEdge);
+    const TiXmlElement tag = viewTag(*this);
+    for (const TiXmlAttribute* a = tag.FirstAttribute(); a; a = a->Next())
+        element.SetAttribute(a->Name(), a->Value());
+    element.InsertEndChild(defaultVertexViewElement(*this));
+    element.InsertEndChild(defaultEdgeViewElement(*this));
 
     TiXmlElement sequence("VertexSequence");
     setNumberAttribute(sequence, "Count", sequence_.size());
     for (const VertexViewEntry& entry : sequence_)
-        sequence.InsertEndChild(
-            entryElement("Vertex", entry.vertex->id, *entry.properties, entry.view));
+        sequence.InsertEndChild(vertexEntryElement(entry));
     element.InsertEndChild(sequence);
 
     TiXmlElement edges("Edges");
     setNumberAttribute(edges, "Count", edgeMap_.size());
-    for (const auto& [edge, data] : edgeMap_)
-        edges.InsertEndChild(entryElement("Edge", edge->id, *data.properties, data.view));
+    for (const auto& [edge, data] : edgeMap_) edges.InsertEndChild(edgeEntryElement(*edge, data));
     element.InsertEndChild(edges);
 }
 
 void GraphView::loadXml(const TiXmlElement& spaceElement) {
-    if (!space_) throw std::runtime_error("nx::GraphView error: no space to read the view into");
+    spaceOf(*this);
     for (const TiXmlElement* element = spaceElement.FirstChildElement("GraphView"); element;
          element = element->NextSiblingElement("GraphView")) {
-        setGraph(nullptr);
-        Graph* graph = space_->graphFactory().find(idAttribute(*element, "GraphId"));
-        if (!graph)
-            throw std::runtime_error(
-                "Incorrect GraphId found file reading GraphView from xml file");
-        setGraph(graph);
-        readColor(*element, kPenNames, penColor);
-        readColor(*element, kBackgroundNames, backgroundColor);
-
-        if (const TiXmlElement* child = element->FirstChildElement("DefaultVertexView"))
-            if (VertexView* view = vertexViewFactory().readView(*child)) setDefaultVertexView(view);
-        if (const TiXmlElement* child = element->FirstChildElement("DefaultEdgeView"))
-            if (EdgeView* view = edgeViewFactory().readView(*child)) setDefaultEdgeView(view);
-
+        readViewHead(*this, *element);
         if (const TiXmlElement* list = element->FirstChildElement("VertexSequence")) {
             const long count = longAttribute(*list, "Count");
-            checkVertexCount(count, sequence_.size(), vertexMap_.size());
+            checkSequenceCount(*this, count);
             forEntries(*list, count, "Error reading vertices",
                        [&](const TiXmlElement& entry, std::size_t i) {
-                           const std::uint64_t id = idAttribute(entry, "Id");
-                           Vertex* vertex = space_->vertexFactory().at(id);
-                           if (!vertex || !vertexMap_.find(vertex))
-                               throw vertexNotInView(id, vertexMap_.size(), graph_);
-                           placeInSequence(vertex, i);
-                           readEntryValues(entry, *sequence_[i].properties,
-                                           "Error reading vertex properties");
-                           const TiXmlElement* viewElement = entry.FirstChildElement("View");
-                           VertexView* view =
-                               viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
-                           setVertexView(vertex, view ? view : defaultVertexView());
+                           readVertexEntry(*this, entry, i);
                        });
         }
-
-        if (const TiXmlElement* list = element->FirstChildElement("Edges")) {
-            forEntries(*list, longAttribute(*list, "Count"), "Error reading edges",
-                       [&](const TiXmlElement& entry, std::size_t) {
-                           Edge* edge = nullptr;
-                           {
-                               ScopedLock lock(&space_->edgeFactory().mutex());
-                               edge = space_->edgeFactory().at(idAttribute(entry, "Id"));
-                           }
-                           EdgeViewData* data = edge ? edgeMap_.find(edge) : nullptr;
-                           if (!data) throw std::runtime_error("Edge not found");
-                           readEntryValues(entry, *data->properties,
-                                           "Error reading edge properties");
-                           const TiXmlElement* viewElement = entry.FirstChildElement("View");
-                           EdgeView* view =
-                               viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
-                           setEdgeView(edge, view ? view : defaultEdgeView());
-                       });
-        }
-
-        synchronize();
-        rebuildSelection();
+        if (const TiXmlElement* list = element->FirstChildElement("Edges"))
+            forEntries(
+                *list, longAttribute(*list, "Count"), "Error reading edges",
+                [&](const TiXmlElement& entry, std::size_t) { readEdgeEntry(*this, entry); });
+        finishViewRead(*this);
     }
 }
 

@@ -8,12 +8,14 @@
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/graph_members_xml.h"
+#include "persistence/graph_view_xml.h"
 #include "persistence/missing_element.h"
 #include "persistence/schema_xml.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_document.h"
 #include "persistence/xml_scanner.h"
 #include "persistence/xml_values.h"
+#include "views/graph_view.h"
 
 namespace nx {
 
@@ -145,6 +147,36 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
     graph.updateIncidence();
 }
 
+// A "GraphView" section read as the view's XML reader reads it, with its entries taken one
+// record at a time.
+void readViewSection(const RecordReader& reader, const XmlSpan& span, GraphView& view) {
+    const auto tag = reader.parseTag(span);
+    TiXmlElement head(root(tag));
+    const std::vector<XmlSpan> parts = reader.children(span);
+    for (const XmlSpan& part : parts)
+        if (part.name == "DefaultVertexView" || part.name == "DefaultEdgeView")
+            head.InsertEndChild(root(reader.parse(part)));
+    readViewHead(view, head);
+    for (const XmlSpan& part : parts) {
+        if (part.name != "VertexSequence") continue;
+        const long count = longAttribute(root(reader.parseTag(part)), "Count");
+        checkSequenceCount(view, count);
+        std::size_t position = 0;
+        reader.forChildren(part, count, "Error reading vertices", [&](const TiXmlElement& entry) {
+            readVertexEntry(view, entry, position++);
+        });
+        break;
+    }
+    for (const XmlSpan& part : parts) {
+        if (part.name != "Edges") continue;
+        reader.forChildren(part, longAttribute(root(reader.parseTag(part)), "Count"),
+                           "Error reading edges",
+                           [&](const TiXmlElement& entry) { readEdgeEntry(view, entry); });
+        break;
+    }
+    finishViewRead(view);
+}
+
 std::array<FormalProperties*, 5> schemasOf(const Space& space) {
     return {space.vertexSchema(), space.edgeSchema(), space.graphSchema(),
             space.graphVertexSchema(), space.graphEdgeSchema()};
@@ -227,13 +259,12 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     });
 
     if (view) {
-        // The view's reader gets a "Space" element holding the parts it reads.
-        TiXmlElement viewParts("Space");
+        TiXmlElement schemaParts("Space");
         for (const XmlSpan& section : sections)
-            if (section.name == kVertexViewSchemaName || section.name == kEdgeViewSchemaName ||
-                section.name == "GraphView")
-                viewParts.InsertEndChild(root(reader.parse(section)));
-        loadViewXml(viewParts, space, *view);
+            if (section.name == kVertexViewSchemaName || section.name == kEdgeViewSchemaName)
+                schemaParts.InsertEndChild(root(reader.parse(section)));
+        loadViewSchemasXml(schemaParts, space, *view);
+        each("GraphView", [&](const XmlSpan& s) { readViewSection(reader, s, *view); });
     }
 }
 

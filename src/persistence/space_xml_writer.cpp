@@ -6,12 +6,14 @@
 
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/graph_view_xml.h"
 #include "persistence/schema_xml.h"
 #include "persistence/text_check.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_names.h"
 #include "persistence/xml_record_printer.h"
 #include "persistence/xml_values.h"
+#include "views/graph_view.h"
 
 namespace nx {
 
@@ -75,6 +77,28 @@ void printGraph(XmlRecordPrinter& printer, const Graph& graph) {
     printer.close(tag, 2, true);
 }
 
+// "GraphView" one entry at a time, under the view's lock.
+void printView(XmlRecordPrinter& printer, GraphView& view) {
+    ScopedLock lock(&view.mutex());
+    const TiXmlElement tag = viewTag(view);
+    printer.open(tag, 1, true);
+    printer.child(defaultVertexViewElement(view), 2);
+    printer.child(defaultEdgeViewElement(view), 2);
+
+    const auto& sequence = view.vertexSequence();
+    const TiXmlElement vertices = counted("VertexSequence", sequence.size());
+    printer.open(vertices, 2, !sequence.empty());
+    for (const VertexViewEntry& entry : sequence) printer.child(vertexEntryElement(entry), 3);
+    printer.close(vertices, 2, !sequence.empty());
+
+    const auto& edgeMap = view.edgeMap();
+    const TiXmlElement edges = counted("Edges", edgeMap.size());
+    printer.open(edges, 2, edgeMap.size() > 0);
+    for (const auto& [edge, data] : edgeMap) printer.child(edgeEntryElement(*edge, data), 3);
+    printer.close(edges, 2, edgeMap.size() > 0);
+    printer.close(tag, 1, true);
+}
+
 }  // namespace
 
 void Space::saveXml(const std::string& fileName, GraphView* view) {
@@ -125,9 +149,11 @@ void Space::saveXml(const std::string& fileName, GraphView* view) {
     }
     if (view) {
         TiXmlElement parts("Space");
-        saveViewXml(parts, *view);
+        saveViewSchemasXml(parts, *view);
         for (const TiXmlNode* node = parts.FirstChild(); node; node = node->NextSibling())
             printer.child(*node, 1);
+        // A view without a graph has no section: reading leaves such a view without a graph.
+        if (view->graph()) printView(printer, *view);
     }
     printer.close(root, 0, true, true);
 }

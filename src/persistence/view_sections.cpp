@@ -77,7 +77,7 @@ void readViewGroupsStream(std::istream& in, Space& space, GraphView& view) {
     view.readStream(in);
 }
 
-void saveViewXml(TiXmlElement& space, GraphView& view) {
+void saveViewSchemasXml(TiXmlElement& space, GraphView& view) {
     FormalProperties noSchema;
     TiXmlElement vertexSchema{std::string(kVertexViewSchemaName)};
     saveSchemaXml(vertexSchema, schemaOr(view.vertexFormals(), noSchema));
@@ -85,6 +85,10 @@ void saveViewXml(TiXmlElement& space, GraphView& view) {
     TiXmlElement edgeSchema{std::string(kEdgeViewSchemaName)};
     saveSchemaXml(edgeSchema, schemaOr(view.edgeFormals(), noSchema));
     space.InsertEndChild(edgeSchema);
+}
+
+void saveViewXml(TiXmlElement& space, GraphView& view) {
+    saveViewSchemasXml(space, view);
     // A view without a graph has no section: reading leaves such a view without a graph.
     if (!view.graph()) return;
     TiXmlElement section("GraphView");
@@ -92,7 +96,7 @@ void saveViewXml(TiXmlElement& space, GraphView& view) {
     space.InsertEndChild(section);
 }
 
-void loadViewXml(const TiXmlElement& spaceElement, Space& space, GraphView& view) {
+void loadViewSchemasXml(const TiXmlElement& spaceElement, Space& space, GraphView& view) {
     FormalProperties noVertexSchema, noEdgeSchema;
     FormalProperties& vertexSchema = schemaOr(view.vertexFormals(), noVertexSchema);
     FormalProperties& edgeSchema = schemaOr(view.edgeFormals(), noEdgeSchema);
@@ -107,6 +111,10 @@ void loadViewXml(const TiXmlElement& spaceElement, Space& space, GraphView& view
         loadSchemaXml(edgeSchema, *e);
     refreshIndices(view);
     view.setSpace(&space);
+}
+
+void loadViewXml(const TiXmlElement& spaceElement, Space& space, GraphView& view) {
+    loadViewSchemasXml(spaceElement, space, view);
     view.loadXml(spaceElement);
 }
 

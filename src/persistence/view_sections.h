@@ -25,5 +25,9 @@ void readViewGroupsStream(std::istream& in, Space& space, GraphView& view);
 // reading gets the "Space" element and finds them itself.
 void saveViewXml(TiXmlElement& space, GraphView& view);
 void loadViewXml(const TiXmlElement& spaceElement, Space& space, GraphView& view);
+// The schema parts alone: the document file prints and reads "GraphView" entry by entry.
+void saveViewSchemasXml(TiXmlElement& space, GraphView& view);
+// Replaces the view's schemas with the ones in "Space", refreshes indices, hands the space.
+void loadViewSchemasXml(const TiXmlElement& spaceElement, Space& space, GraphView& view);
 
 }  // namespace nx::persistence

@@ -70,6 +70,9 @@ public:
     // The caller's reference passes to the view; the previous default is released.
     virtual void setDefaultVertexView(VertexView* view);
     virtual void setDefaultEdgeView(EdgeView* view);
+    // The default views as set, null when none was made yet (file writers).
+    VertexView* storedDefaultVertexView() const { return defaultVertexView_; }
+    EdgeView* storedDefaultEdgeView() const { return defaultEdgeView_; }
 
     // Mouse interaction in device points. The mouse operations answer whether something
     // changed that needs a new extent; additive is the Ctrl key.
