@@ -9,6 +9,7 @@
 #include <QString>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "document.h"
@@ -149,6 +150,9 @@ void renderDocument(ControlEngine& engine, const std::string& path) {
     const nx::Size size = drawingSize(engine);
     const int w = static_cast<int>(size.cx);
     const int h = static_cast<int>(size.cy);
+    if (size.cx == kMaxDrawingSide || size.cy == kMaxDrawingSide)
+        std::fprintf(stderr, "ramulo: warning: the drawing is cut at %llu pixels\n",
+                     static_cast<unsigned long long>(kMaxDrawingSide));
     const std::string ext = extensionOf(path);
     if (ext == "png")
         renderPng(engine, path, w, h);

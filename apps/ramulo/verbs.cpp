@@ -8,7 +8,6 @@
 
 #include "call_verb.h"
 #include "document.h"
-#include "engine/window_graph_view.h"
 #include "graph/space.h"
 #include "properties/formal_properties.h"
 #include "properties/property.h"
