@@ -38,8 +38,17 @@ bench: configure
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target benchmarks
 	@for b in $(BUILD_DIR)-bench/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
 
+# Every sample document drawn to a PNG by the command-line tool.
+OUT_DIR ?= out
+RAMULO := $(BUILD_DIR)/apps/ramulo/ramulo
+
 run: build
-	@echo "The command-line tool is coming; run 'make test' for now."
+	@mkdir -p $(OUT_DIR)
+	@for n in 0 1 2 3 4; do \
+	  $(RAMULO) sample $$n -o $(OUT_DIR)/sample$$n.png || exit 1; \
+	done
+	@echo "run: the sample documents are drawn in $$(cd $(OUT_DIR) && pwd):"
+	@ls -1 $(OUT_DIR)/sample*.png
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench

@@ -1,0 +1,42 @@
+// Document: one control with its headless window, and the file and sample operations the
+// command-line verbs share.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "cli_host_window.h"
+#include "control/ramulo_control.h"
+
+// The document file kinds, chosen by extension as the control does: "nx" (any case) is the
+// stream format, every other extension the XML format.
+enum class DocumentFormat { Stream, Xml };
+DocumentFormat documentFormatFor(const std::string& path);
+
+// Lower-case extension of a path without the dot; empty when there is none.
+std::string extensionOf(const std::string& path);
+
+class Document {
+public:
+    // The control's window exists from the start, showing document testId as a host's
+    // window would; the verbs that replace the document ask for the empty one (0).
+    explicit Document(std::uint16_t testId = 0);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // Replaces the document with the file's. The control's Load reports failures without
+    // a text; this runs the same engine load and lets the reader's text through.
+    void load(const std::string& path);
+    // Writes the document through Save or SaveToXml, by extension.
+    void save(const std::string& path);
+    // LoadTest: builds sample document id.
+    void buildSample(std::uint16_t id);
+
+    RamuloControl& control() { return control_; }
+    ControlEngine& engine() { return control_.engine(); }
+
+private:
+    CliHostWindow host_;
+    RamuloControl control_;
+};

@@ -1,0 +1,165 @@
+// Rendering a document: screen path for images and SVG, printing path for PDF.
+#include "render.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+#include "document.h"
+#include "engine/control_engine.h"
+#include "engine/window_graph_view.h"
+#include "graph/graph.h"
+#include "platform/qt/qt_device_context.h"
+#include "platform/qt/qt_drawing_tools.h"
+
+namespace {
+
+nx::QtDrawingTools& qtTools(ControlEngine& engine) {
+    auto* tools = dynamic_cast<nx::QtDrawingTools*>(engine.view->drawingTools());
+    if (!tools) throw std::logic_error("The document's view does not draw through Qt");
+    return *tools;
+}
+
+// What the control's paint does before the view draws: plain colours, the current graph.
+nx::QtDrawingTools& prepare(ControlEngine& engine, bool printing) {
+    nx::WindowGraphView& view = *engine.view;
+    view.printing = printing;
+    view.scaleX = 1.0f;
+    view.scaleY = 1.0f;
+    nx::QtDrawingTools& tools = qtTools(engine);
+    tools.fadingLevel = 0;
+    tools.fadingRatio = 0.0;
+    view.setGraph(engine.graph);
+    engine.graph->attach(&view);
+    return tools;
+}
+
+QString qt(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Screen drawing of the rectangle (0, 0, w, h) on the context's surface.
+void drawOnScreen(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h,
+                  bool viaMemory) {
+    nx::QtDrawingTools& tools = prepare(engine, false);
+    tools.init(&context, {static_cast<std::uint64_t>(w), static_cast<std::uint64_t>(h)});
+    // A vector surface keeps its shapes only when they are drawn on it directly.
+    const bool wasToMemory = tools.isDrawingToMemory();
+    if (wasToMemory && !viaMemory) tools.drawToScreen();
+    const bool buffered = tools.isDrawingToMemory();
+    if (buffered) tools.syncMemoryViewportOrigin();
+    engine.view->eraseBackground({0, 0, w, h});
+    engine.view->draw({0, 0, w, h});
+    // As a window's paint does: the buffer is drawn, then shown.
+    if (buffered) engine.view->copyToScreen({0, 0, w, h});
+    if (wasToMemory && !viaMemory) tools.drawToMemory();
+    tools.endPainting();
+}
+
+void renderPng(ControlEngine& engine, const std::string& path, int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    if (image.isNull()) throw std::runtime_error("The drawing is too large for an image");
+    nx::QtDeviceContext context(&image);
+    drawOnScreen(engine, context, w, h, true);
+    if (!image.save(qt(path), "PNG")) throw std::runtime_error("Failed to write " + path);
+}
+
+void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
+    QSvgGenerator generator;
+    generator.setFileName(qt(path));
+    generator.setSize(QSize(w, h));
+    generator.setViewBox(QRect(0, 0, w, h));
+    generator.setTitle(QStringLiteral("Ramulo document"));
+    QPainter painter;
+    if (!painter.begin(&generator)) throw std::runtime_error("Failed to write " + path);
+    nx::QtDeviceContext context(&painter);
+    drawOnScreen(engine, context, w, h, false);
+    painter.end();
+}
+
+// The printing path: the view scaled by the printer's pixels per millimetre, no background
+// erased, the tools drawing straight onto the printer. The page is as many millimetres as
+// the extent has pixels, so the whole drawing fits on one page.
+void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(qt(path));
+    printer.setResolution(kPdfResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(w, h), QPageSize::Millimeter),
+                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                      QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&printer)) throw std::runtime_error("Failed to write " + path);
+    nx::QtDrawingTools& tools = prepare(engine, true);
+    nx::WindowGraphView& view = *engine.view;
+    const int deviceW = printer.width(), deviceH = printer.height();
+    view.scaleY =
+        static_cast<float>(static_cast<float>(deviceH) / static_cast<float>(printer.heightMM())) /
+        engine.screenScaleY;
+    view.scaleX =
+        static_cast<float>(static_cast<float>(deviceW) / static_cast<float>(printer.widthMM())) /
+        engine.screenScaleX;
+    const nx::Rect area{-1, -1, deviceW + 1, deviceH + 1};
+    nx::QtDeviceContext context(&painter, {}, true);
+    tools.init(&context, {static_cast<std::uint64_t>(area.right - area.left),
+                          static_cast<std::uint64_t>(area.bottom - area.top)});
+    const bool wasToMemory = tools.isDrawingToMemory();
+    if (wasToMemory) tools.drawToScreen();
+    // The page is white; the control's background colour is not printed.
+    view.draw(area);
+    if (wasToMemory) tools.drawToMemory();
+    tools.endPainting();
+    painter.end();
+    // The screen scale again, so extents computed later are not the printer's.
+    view.printing = false;
+    view.scaleX = view.scaleY = 1.0f;
+}
+
+}  // namespace
+
+nx::Size drawingSize(ControlEngine& engine) {
+    const nx::Size extent = engine.GetExtent();
+    const nx::Rect bounds = engine.view->extent();
+    // The extent is the drawing's size plus margins, counted from the origin; a drawing
+    // that starts further in than the margins would be cut at the right or bottom, so
+    // the far side gets at least the near side's space.
+    const auto side = [](std::uint64_t extentSide, std::int32_t low, std::int32_t high) {
+        const long long mirrored = static_cast<long long>(high) + std::max(low, 0);
+        const auto wanted = std::max<std::uint64_t>(
+            extentSide, static_cast<std::uint64_t>(std::max(mirrored, 1LL)));
+        return std::min<std::uint64_t>(wanted, kMaxDrawingSide);
+    };
+    return {side(extent.cx, bounds.left, bounds.right), side(extent.cy, bounds.top, bounds.bottom)};
+}
+
+bool isRenderTarget(const std::string& path) {
+    const std::string ext = extensionOf(path);
+    return ext == "png" || ext == "svg" || ext == "pdf";
+}
+
+void renderDocument(ControlEngine& engine, const std::string& path) {
+    if (!engine.graph || !engine.view) throw std::runtime_error("There is no document to draw");
+    const nx::Size size = drawingSize(engine);
+    const int w = static_cast<int>(size.cx);
+    const int h = static_cast<int>(size.cy);
+    if (size.cx == kMaxDrawingSide || size.cy == kMaxDrawingSide)
+        std::fprintf(stderr, "ramulo: warning: the drawing is cut at %llu pixels\n",
+                     static_cast<unsigned long long>(kMaxDrawingSide));
+    const std::string ext = extensionOf(path);
+    if (ext == "png")
+        renderPng(engine, path, w, h);
+    else if (ext == "svg")
+        renderSvg(engine, path, w, h);
+    else if (ext == "pdf")
+        renderPdf(engine, path, w, h);
+    else
+        throw std::runtime_error("Cannot draw into a ." + ext + " file: use .png, .svg or .pdf");
+}

@@ -1,0 +1,31 @@
+// The verbs of the command-line tool: names, help texts and what each runs.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// Wrong arguments: reported with the verb's help text and exit code 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Verb {
+    const char* name;
+    const char* help;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+// Null for an unknown name.
+const Verb* findVerb(const std::string& name);
+
+class Document;
+// Writes the document to path: a drawing for .png, .svg and .pdf, else a document file.
+void writeOutput(Document& doc, const std::string& path);
+
+// Progress for long work, on stderr so that stdout stays the verb's result.
+void progress(const std::string& text);
