@@ -33,6 +33,11 @@ void Subgraph::clearGraph() {
     vertices_.clear();
 }
 
+void Subgraph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
+    vertices_.reserve(vertices_.size() + vertexCount);
+    edges_.reserve(edges_.size() + edgeCount);
+}
+
 bool Subgraph::tryAddVertex(Vertex& vertex) {
     if (vertices_.contains(&vertex)) return false;
     vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});

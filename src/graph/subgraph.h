@@ -20,6 +20,8 @@ public:
     virtual bool tryAddVertex(Vertex& vertex);
 
     Graph& parent() const { return *parent_; }
+    // Room for this many more members, so that bulk insertion does not rehash.
+    void reserveMore(std::size_t vertexCount, std::size_t edgeCount);
 
 protected:
     void disposeMemberProperties(ActualProperties*) override {}
