@@ -1,6 +1,7 @@
 // Breadth-first spanning-tree growth: the queue holds (vertex reached, edge used) pairs.
 #include "traversal/breadth_first_spanning_tree_building_visitor.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "graph/subgraph.h"
@@ -35,23 +36,60 @@ void BreadthFirstSpanningTreeBuildingVisitor::build() {
     clear();
 }
 
+void BreadthFirstSpanningTreeBuildingVisitor::MemberTable::fill(const Graph& graph) {
+    byId.clear();
+    visited.clear();
+    std::size_t size = 0;
+    for (const auto& [vertex, entry] : graph.vertices())
+        size = std::max<std::size_t>(size, vertex->id + 1);
+    if (size > 4 * graph.order() + 1024) return;  // sparse: the hashed lookups stay
+    byId.assign(size, {nullptr, nullptr});
+    for (const auto& [vertex, entry] : graph.vertices()) byId[vertex->id] = {vertex, &entry};
+    visited.assign(size, 0);
+}
+
+const VertexEntry& BreadthFirstSpanningTreeBuildingVisitor::entryOf(const Vertex& vertex,
+                                                                    std::size_t& slot) const {
+    if (table_ && vertex.id < table_->byId.size() && table_->byId[vertex.id].first == &vertex) {
+        slot = vertex.id;
+        return *table_->byId[slot].second;
+    }
+    slot = std::size_t(-1);
+    return memberEntry(*graph_, vertex);
+}
+
+bool BreadthFirstSpanningTreeBuildingVisitor::isVisited(const VertexEntry& entry,
+                                                        std::size_t slot) const {
+    if (slot != std::size_t(-1)) return table_->visited[slot] != 0;
+    return flagOf(entry, visitedIndex_);
+}
+
 void BreadthFirstSpanningTreeBuildingVisitor::buildTracked(std::vector<Vertex*>& marked,
-                                                           bool clearAll) {
+                                                           bool clearAll, MemberTable* table) {
     clear();
     graph_->updateIncidence();
-    if (clearAll)
+    table_ = table;
+    if (clearAll) {
         clearVisitedFlags(*graph_, visitedIndex_);
-    else
-        for (Vertex* vertex : marked) visitedFlag(*graph_, *vertex, visitedIndex_) = false;
+        if (table_) std::fill(table_->visited.begin(), table_->visited.end(), 0);
+    } else {
+        for (Vertex* vertex : marked) {
+            std::size_t slot;
+            flagOf(entryOf(*vertex, slot), visitedIndex_) = false;
+            if (slot != std::size_t(-1)) table_->visited[slot] = 0;
+        }
+    }
     marked.clear();
     marked_ = &marked;
     try {
         if (start_) start_->accept(*this);
     } catch (...) {
         marked_ = nullptr;
+        table_ = nullptr;
         throw;
     }
     marked_ = nullptr;
+    table_ = nullptr;
     clear();
 }
 
@@ -69,14 +107,25 @@ void BreadthFirstSpanningTreeBuildingVisitor::pushNeighbours(Vertex& vertex,
     }
 }
 
-void BreadthFirstSpanningTreeBuildingVisitor::mark(Vertex& vertex, bool& flag) {
-    flag = true;
+void BreadthFirstSpanningTreeBuildingVisitor::mark(Vertex& vertex, const VertexEntry& entry,
+                                                   std::size_t slot) {
+    flagOf(entry, visitedIndex_) = true;
+    if (slot != std::size_t(-1)) table_->visited[slot] = 1;
     if (marked_) marked_->push_back(&vertex);
 }
 
 void BreadthFirstSpanningTreeBuildingVisitor::addCollectedEdges() {
-    if (!treeEdges_.empty()) tree_->reserveMore(treeEdges_.size() + 1, treeEdges_.size());
-    for (Edge* edge : treeEdges_) tree_->tryAddEdge(*edge);
+    if (treeEdges_.empty()) return;
+    tree_->reserveMore(treeEdges_.size() + 1, treeEdges_.size());
+    // Each reached vertex is new and joins from a member (the start, once the first edge
+    // is in), so a tree that started empty needs none of tryAddEdge's lookups.
+    const bool fresh = tree_->order() == 0;
+    for (const Joined& joined : treeEdges_) {
+        if (fresh)
+            tree_->addPendantEdge(*joined.edge, *joined.vertex, *joined.values);
+        else
+            tree_->tryAddEdge(*joined.edge);
+    }
     treeEdges_.clear();
 }
 
@@ -86,10 +135,10 @@ void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
     // maps then grow in one run instead of between the walk's lookups.
     treeEdges_.clear();
     try {
-        const VertexEntry& startEntry = memberEntry(*graph_, start);
-        bool& startVisited = flagOf(startEntry, visitedIndex_);
-        if (!startVisited) {
-            mark(start, startVisited);
+        std::size_t slot;
+        const VertexEntry& startEntry = entryOf(start, slot);
+        if (!isVisited(startEntry, slot)) {
+            mark(start, startEntry, slot);
             pushNeighbours(start, startEntry.incident);
             push(levelMarker());
         }
@@ -101,11 +150,10 @@ void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
             }
             auto& reached = *static_cast<Vertex*>(current);
             auto* edge = static_cast<Edge*>(pop());
-            const VertexEntry& entry = memberEntry(*graph_, reached);
-            bool& visited = flagOf(entry, visitedIndex_);
-            if (visited) continue;
-            mark(reached, visited);
-            treeEdges_.push_back(edge);
+            const VertexEntry& entry = entryOf(reached, slot);
+            if (isVisited(entry, slot)) continue;
+            mark(reached, entry, slot);
+            treeEdges_.push_back({edge, &reached, entry.properties});
             pushNeighbours(reached, entry.incident);
         }
     } catch (...) {
