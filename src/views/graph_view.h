@@ -201,8 +201,10 @@ public:
     bool edgeSourcesMovable = true;
     bool edgeTargetsMovable = true;
     // Cull through the cached grid; off, every element's update rectangle is tested on
-    // every draw. Both draw the same primitives in the same order.
-    bool useSpatialIndex = true;
+    // every draw. Both draw the same primitives in the same order, but the grid only sees
+    // changes made through the view: turn it on only where every other writer of
+    // coordinates, labels or view sizes calls invalidateSpatialIndex().
+    bool useSpatialIndex = false;
 
 protected:
     struct PropertyIndices {
