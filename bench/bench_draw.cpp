@@ -134,29 +134,32 @@ void report(benchmark::State& state, const nx::Rect& r) {
 // (a) The whole drawing is visible: nothing is culled, every element is drawn (the
 // buffer keeps the part that lands on it).
 void BM_DrawWholeTree(benchmark::State& state) {
+    drawing().view->useSpatialIndex = state.range(0) != 0;  // 0: the full walk
     const nx::Rect r = drawing().extent;
     for (auto _ : state) drawing().paint(r);
     report(state, r);
 }
-BENCHMARK(BM_DrawWholeTree)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DrawWholeTree)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // (b) A buffer-sized viewport in the middle of the drawing: about 1% of it.
 void BM_DrawOnePercentViewport(benchmark::State& state) {
+    drawing().view->useSpatialIndex = state.range(0) != 0;  // 0: the full walk
     const nx::Rect r = centredViewport();
     for (auto _ : state) drawing().paint(r);
     report(state, r);
 }
-BENCHMARK(BM_DrawOnePercentViewport)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_DrawOnePercentViewport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // (c) A buffer-sized viewport beside the drawing: only the culling walk over all
 // elements and the background remain, the fixed part of (b).
 void BM_DrawEmptyViewport(benchmark::State& state) {
+    drawing().view->useSpatialIndex = state.range(0) != 0;  // 0: the full walk
     const nx::Rect e = drawing().extent;
     const nx::Rect r{e.right + 1000, e.top, e.right + 1000 + kBufferWidth, e.top + kBufferHeight};
     for (auto _ : state) drawing().paint(r);
     report(state, r);
 }
-BENCHMARK(BM_DrawEmptyViewport)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_DrawEmptyViewport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 

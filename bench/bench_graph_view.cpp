@@ -159,6 +159,7 @@ Scene& scene() {
 
 void drawArea(benchmark::State& state, nx::Rect area) {
     Scene& s = scene();
+    s.view->useSpatialIndex = state.range(0) != 0;  // 0: the full walk
     long allocations = 0;
     for (auto _ : state) {
         s.view->tools.primitives = 0;
@@ -185,9 +186,9 @@ void BM_CullingWalkOnly(benchmark::State& state) {
     drawArea(state, {-100000, -100000, -99000, -99000});
 }
 
-BENCHMARK(BM_DrawWholeTree)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_DrawOnePercentViewport)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_CullingWalkOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_DrawWholeTree)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_DrawOnePercentViewport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_CullingWalkOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 

@@ -33,6 +33,21 @@ void Subgraph::clearGraph() {
     vertices_.clear();
 }
 
+void Subgraph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
+    vertices_.reserve(vertices_.size() + vertexCount);
+    edges_.reserve(edges_.size() + edgeCount);
+}
+
+void Subgraph::addPendantEdge(Edge& edge, Vertex& added, ActualProperties& addedValues) {
+    if (vertices_.empty()) {
+        tryAddEdge(edge);
+        return;
+    }
+    incidenceDirty_ = incidenceGrew_ = true;
+    vertices_.insert(&added, VertexEntry{&addedValues, {}});
+    edges_.insert(&edge, &parent_->edgeProperties(edge));
+}
+
 bool Subgraph::tryAddVertex(Vertex& vertex) {
     if (vertices_.contains(&vertex)) return false;
     vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});

@@ -1,10 +1,28 @@
 // Breadth-first spanning-tree growth: the queue holds (vertex reached, edge used) pairs.
 #include "traversal/breadth_first_spanning_tree_building_visitor.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "graph/subgraph.h"
 #include "traversal/visited_flag.h"
 
 namespace nx {
+
+namespace {
+
+// One lookup gives both the flag and the incidence list of a member.
+const VertexEntry& memberEntry(const Graph& graph, const Vertex& vertex) {
+    const VertexEntry* entry = graph.vertices().find(const_cast<Vertex*>(&vertex));
+    if (!entry) throw std::runtime_error("Vertex properties not found");
+    return *entry;
+}
+
+bool& flagOf(const VertexEntry& entry, std::size_t index) {
+    return static_cast<Visited&>(entry.properties->at(index)).value;
+}
+
+}  // namespace
 
 void BreadthFirstSpanningTreeBuildingVisitor::visit(Graph&) {}
 
@@ -18,9 +36,67 @@ void BreadthFirstSpanningTreeBuildingVisitor::build() {
     clear();
 }
 
-void BreadthFirstSpanningTreeBuildingVisitor::pushNeighbours(Vertex& vertex) {
+void BreadthFirstSpanningTreeBuildingVisitor::MemberTable::fill(const Graph& graph) {
+    byId.clear();
+    visited.clear();
+    std::size_t size = 0;
+    for (const auto& [vertex, entry] : graph.vertices())
+        size = std::max<std::size_t>(size, vertex->id + 1);
+    if (size > 4 * graph.order() + 1024) return;  // sparse: the hashed lookups stay
+    byId.assign(size, {nullptr, nullptr});
+    for (const auto& [vertex, entry] : graph.vertices()) byId[vertex->id] = {vertex, &entry};
+    visited.assign(size, 0);
+}
+
+const VertexEntry& BreadthFirstSpanningTreeBuildingVisitor::entryOf(const Vertex& vertex,
+                                                                    std::size_t& slot) const {
+    if (table_ && vertex.id < table_->byId.size() && table_->byId[vertex.id].first == &vertex) {
+        slot = vertex.id;
+        return *table_->byId[slot].second;
+    }
+    slot = std::size_t(-1);
+    return memberEntry(*graph_, vertex);
+}
+
+bool BreadthFirstSpanningTreeBuildingVisitor::isVisited(const VertexEntry& entry,
+                                                        std::size_t slot) const {
+    if (slot != std::size_t(-1)) return table_->visited[slot] != 0;
+    return flagOf(entry, visitedIndex_);
+}
+
+void BreadthFirstSpanningTreeBuildingVisitor::buildTracked(std::vector<Vertex*>& marked,
+                                                           bool clearAll, MemberTable* table) {
+    clear();
+    graph_->updateIncidence();
+    table_ = table;
+    if (clearAll) {
+        clearVisitedFlags(*graph_, visitedIndex_);
+        if (table_) std::fill(table_->visited.begin(), table_->visited.end(), 0);
+    } else {
+        for (Vertex* vertex : marked) {
+            std::size_t slot;
+            flagOf(entryOf(*vertex, slot), visitedIndex_) = false;
+            if (slot != std::size_t(-1)) table_->visited[slot] = 0;
+        }
+    }
+    marked.clear();
+    marked_ = &marked;
+    try {
+        if (start_) start_->accept(*this);
+    } catch (...) {
+        marked_ = nullptr;
+        table_ = nullptr;
+        throw;
+    }
+    marked_ = nullptr;
+    table_ = nullptr;
+    clear();
+}
+
+void BreadthFirstSpanningTreeBuildingVisitor::pushNeighbours(Vertex& vertex,
+                                                             const std::vector<Edge*>& incident) {
     const ElementId here = vertex.id;
-    for (Edge* edge : graph_->incidentEdges(vertex)) {
+    for (Edge* edge : incident) {
         if (edge->source->id == here) {
             if (edge->target->id == here) continue;  // self-loop
             push(edge->target);
@@ -31,27 +107,60 @@ void BreadthFirstSpanningTreeBuildingVisitor::pushNeighbours(Vertex& vertex) {
     }
 }
 
-void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
-    bool& startVisited = visitedFlag(*graph_, start, visitedIndex_);
-    if (!startVisited) {
-        startVisited = true;
-        pushNeighbours(start);
-        push(levelMarker());
+void BreadthFirstSpanningTreeBuildingVisitor::mark(Vertex& vertex, const VertexEntry& entry,
+                                                   std::size_t slot) {
+    flagOf(entry, visitedIndex_) = true;
+    if (slot != std::size_t(-1)) table_->visited[slot] = 1;
+    if (marked_) marked_->push_back(&vertex);
+}
+
+void BreadthFirstSpanningTreeBuildingVisitor::addCollectedEdges() {
+    if (treeEdges_.empty()) return;
+    tree_->reserveMore(treeEdges_.size() + 1, treeEdges_.size());
+    // Each reached vertex is new and joins from a member (the start, once the first edge
+    // is in), so a tree that started empty needs none of tryAddEdge's lookups.
+    const bool fresh = tree_->order() == 0;
+    for (const Joined& joined : treeEdges_) {
+        if (fresh)
+            tree_->addPendantEdge(*joined.edge, *joined.vertex, *joined.values);
+        else
+            tree_->tryAddEdge(*joined.edge);
     }
-    for (Element* current = pop(); current; current = pop()) {
-        if (isLevelMarker(current)) {
-            current = pop();
-            if (!current) break;
+    treeEdges_.clear();
+}
+
+void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
+    // Each vertex joins the tree at most once and through a new edge, so the edges are
+    // collected first and inserted in the same order once the walk is done: the tree's
+    // maps then grow in one run instead of between the walk's lookups.
+    treeEdges_.clear();
+    try {
+        std::size_t slot;
+        const VertexEntry& startEntry = entryOf(start, slot);
+        if (!isVisited(startEntry, slot)) {
+            mark(start, startEntry, slot);
+            pushNeighbours(start, startEntry.incident);
             push(levelMarker());
         }
-        auto& reached = *static_cast<Vertex*>(current);
-        auto& edge = *static_cast<Edge*>(pop());
-        bool& visited = visitedFlag(*graph_, reached, visitedIndex_);
-        if (visited) continue;
-        visited = true;
-        tree_->tryAddEdge(edge);
-        pushNeighbours(reached);
+        for (Element* current = pop(); current; current = pop()) {
+            if (isLevelMarker(current)) {
+                current = pop();
+                if (!current) break;
+                push(levelMarker());
+            }
+            auto& reached = *static_cast<Vertex*>(current);
+            auto* edge = static_cast<Edge*>(pop());
+            const VertexEntry& entry = entryOf(reached, slot);
+            if (isVisited(entry, slot)) continue;
+            mark(reached, entry, slot);
+            treeEdges_.push_back({edge, &reached, entry.properties});
+            pushNeighbours(reached, entry.incident);
+        }
+    } catch (...) {
+        addCollectedEdges();  // as far as the walk got
+        throw;
     }
+    addCollectedEdges();
     if (tree_->order() == 0) tree_->tryAddVertex(start);
 }
 

@@ -67,11 +67,13 @@ GraphView::~GraphView() {
 }
 
 void GraphView::setFormals(FormalProperties* vertexFormals, FormalProperties* edgeFormals) {
+    invalidateSpatialIndex();
     vertexFormals_ = vertexFormals;
     edgeFormals_ = edgeFormals;
 }
 
 void GraphView::refreshPropertyIndices() {
+    invalidateSpatialIndex();
     static const X x;
     static const Y y;
     static const Z z;
@@ -95,6 +97,7 @@ void GraphView::refreshPropertyIndices() {
 }
 
 void GraphView::refreshGraphPropertyIndices() {
+    invalidateSpatialIndex();
     static const X x;
     static const Y y;
     static const Z z;
@@ -161,6 +164,7 @@ void GraphView::dropEdgeData(EdgeViewData& data) {
 }
 
 void GraphView::clearEntries() {
+    invalidateSpatialIndex();
     for (VertexViewEntry& entry : sequence_) dropVertexEntry(entry);
     for (auto& slot : edgeMap_) dropEdgeData(slot.second);
     sequence_.clear();
@@ -171,6 +175,7 @@ void GraphView::clearEntries() {
 }
 
 void GraphView::setGraph(Graph* graph) {
+    invalidateSpatialIndex();
     if (graph == graph_) return;
     ScopedLock lock(&mutex_);
     if (graph_) graph_->detach(this);
@@ -195,6 +200,7 @@ void GraphView::setGraph(Graph* graph) {
 }
 
 void GraphView::synchronize() {
+    invalidateSpatialIndex();
     ScopedLock lock(&mutex_);
     if (!graph_) return;
     std::vector<VertexViewEntry> next;
@@ -294,6 +300,7 @@ VertexView* GraphView::vertexView(Vertex* vertex) {
 }
 
 void GraphView::setVertexView(Vertex* vertex, VertexView* view) {
+    invalidateSpatialIndex();
     const std::size_t at = positionOf(vertex);
     if (at >= sequence_.size()) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
     VertexViewEntry& entry = sequence_[at];
@@ -304,6 +311,7 @@ void GraphView::setVertexView(Vertex* vertex, VertexView* view) {
 }
 
 void GraphView::setEdgeView(Edge* edge, EdgeView* view) {
+    invalidateSpatialIndex();
     EdgeViewData* data = edgeMap_.find(edge);
     if (!data) notInGraph("Edge", edge ? edge->id : 0, graph_);
     if (data->view) data->view->release();
@@ -332,6 +340,7 @@ int GraphView::coordinate(const Vertex* vertex, const ActualProperties* viewProp
 
 bool GraphView::setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
                               std::size_t viewIndex, std::size_t graphIndex, int v) {
+    invalidateSpatialIndex();
     if (viewIndex != kNoIndex && viewProperties) {
         if (auto* value = valueAt<IntValue>(viewProperties, viewIndex)) {
             value->set(v);

@@ -15,6 +15,7 @@
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
 #include "views/graph_view_interaction.h"
+#include "views/spatial_index.h"
 #include "views/vertex_draw_sequence.h"
 #include "views/view_entries.h"
 
@@ -197,6 +198,11 @@ public:
 
     Mutex& mutex() { return mutex_; }
 
+    // Drops the grid that culls drawing. The view does so itself whenever coordinates,
+    // views, drawing order or membership change through it; code that writes coordinates,
+    // labels or view sizes past the view calls this before the next draw.
+    void invalidateSpatialIndex() { ++layoutStamp_; }
+
     // Top-left corner and size of the visible area, kept by the platform binding.
     Point origin;
     std::uint64_t visibleWidth = 0;
@@ -216,6 +222,11 @@ public:
     // Whether the mouse may re-attach an edge's source or target to another vertex.
     bool edgeSourcesMovable = true;
     bool edgeTargetsMovable = true;
+    // Cull through the cached grid; off, every element's update rectangle is tested on
+    // every draw. Both draw the same primitives in the same order, but the grid only sees
+    // changes made through the view: turn it on only where every other writer of
+    // coordinates, labels or view sizes calls invalidateSpatialIndex().
+    bool useSpatialIndex = false;
 
 protected:
     struct PropertyIndices {
@@ -295,6 +306,30 @@ private:
     };
     const DrawCacheSlot* cachedSlot(const Vertex* vertex) const;
 
+    // Update-rectangle boxes of every edge (in edge-map order) and vertex (in drawing
+    // order), valid while the stamp and the scales they were built with hold.
+    struct CullingGrid {
+        bool valid = false;
+        std::uint64_t stamp = 0;
+        const Graph* graph = nullptr;
+        float scaleX = 1.0f, scaleY = 1.0f;
+        SpatialIndex edges, vertices;
+        std::vector<Edge*> edgeOrder;
+        std::vector<Vertex*> vertexOrder;
+    };
+    // True when the grid is current (rebuilt if needed); false sends draw() the full walk.
+    bool prepareCullingGrid();
+    bool buildCullingGrid();
+    // Fills the candidate lists for the area; false when the grid no longer fits the entries.
+    bool queryCullingGrid(const Rect& r);
+    void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r);
+    void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r);
+
+    std::uint64_t layoutStamp_ = 0;
+    CullingGrid culling_;
+    std::vector<std::uint32_t> candidates_;  // edges, by edge-map position
+    std::vector<EdgeViewData*> edgeCandidates_;
+    std::vector<std::uint32_t> vertexCandidates_;  // drawing-order positions
     std::vector<DrawCacheSlot> drawCache_;
     bool drawCacheValid_ = false;
     // Scratch of draw(), kept to avoid allocating on every paint.

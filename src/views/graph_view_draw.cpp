@@ -1,6 +1,7 @@
 // nx::GraphView drawing, extent, hit tests and area queries.
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <stdexcept>
 
 #include "graph/graph.h"
@@ -62,6 +63,109 @@ int GraphView::fadingOf(const ActualProperties* properties, bool selected, std::
     return value && value->get() > 0 ? value->get() : 0;
 }
 
+void GraphView::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r) {
+    if (!data.view) throw std::runtime_error("Error in nx::GraphView: Edge view class is unknown");
+    const Point s = devicePosition(edge->source);
+    const Point t = devicePosition(edge->target);
+    const bool visible =
+        r.containsInclusive(s) || r.containsInclusive(t) ||
+        data.view->getUpdateRectangle(edge, *this, data.properties, s, t).intersects(r);
+    if (!visible && !printing) return;
+    const bool selected = isSelected(edge, data.properties);
+    const int level =
+        fadingOf(data.properties, selected, indices_.edgeFading, indices_.edgeUnfaded);
+    if (level > 99) return;
+    std::vector<Point>* points = nullptr;
+    if (selected && !printing) {
+        if (handles_.size() <= handleCount_) handles_.emplace_back();
+        points = &handles_[handleCount_];
+        points->clear();
+    }
+    {
+        FadingScope fade(tools, level);
+        data.view->draw(edge, *this, data.properties, s, t, points);
+    }
+    if (points && points->size() >= 2) ++handleCount_;
+}
+
+void GraphView::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r) {
+    const VertexViewEntry& entry = sequence_[i];
+    if (!entry.view)
+        throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");
+    if (!printing &&
+        !entry.view->getUpdateRectangle(entry.vertex, *this, entry.properties).intersects(r))
+        return;
+    const bool selected = isSelected(entry.vertex, entry.properties);
+    const int level =
+        fadingOf(entry.properties, selected, indices_.vertexFading, indices_.vertexUnfaded);
+    if (level > 99) return;
+    {
+        FadingScope fade(tools, level);
+        entry.view->draw(entry.vertex, *this, entry.properties);
+    }
+    if (selected && !printing) framed_.push_back(i);
+}
+
+bool GraphView::buildCullingGrid() {
+    culling_.valid = false;
+    std::vector<Rect> boxes;
+    boxes.reserve(edgeMap_.size());
+    culling_.edgeOrder.clear();
+    {
+        DrawCacheScope cache(*this);
+        for (auto& [edge, data] : edgeMap_) {
+            if (!data.view) return false;  // the full walk reports it where it meets it
+            const Point s = devicePosition(edge->source);
+            const Point t = devicePosition(edge->target);
+            const Rect u = data.view->getUpdateRectangle(edge, *this, data.properties, s, t);
+            // Visible when an end lies in the area or the rectangle meets it.
+            boxes.push_back({std::min({u.left, s.x, t.x}), std::min({u.top, s.y, t.y}),
+                             std::max({u.right, s.x, t.x}), std::max({u.bottom, s.y, t.y})});
+            culling_.edgeOrder.push_back(edge);
+        }
+    }
+    culling_.edges.build(boxes);
+    boxes.clear();
+    culling_.vertexOrder.clear();
+    for (const VertexViewEntry& entry : sequence_) {
+        if (!entry.view) return false;
+        boxes.push_back(entry.view->getUpdateRectangle(entry.vertex, *this, entry.properties));
+        culling_.vertexOrder.push_back(entry.vertex);
+    }
+    culling_.vertices.build(boxes);
+    culling_.valid = true;
+    culling_.stamp = layoutStamp_;
+    culling_.graph = graph_;
+    culling_.scaleX = scaleX;
+    culling_.scaleY = scaleY;
+    return true;
+}
+
+bool GraphView::prepareCullingGrid() {
+    if (!useSpatialIndex || printing) return false;
+    const bool current = culling_.valid && culling_.stamp == layoutStamp_ &&
+                         culling_.graph == graph_ && culling_.scaleX == scaleX &&
+                         culling_.scaleY == scaleY &&
+                         culling_.edgeOrder.size() == edgeMap_.size() &&
+                         culling_.vertexOrder.size() == sequence_.size();
+    return current || buildCullingGrid();
+}
+
+bool GraphView::queryCullingGrid(const Rect& r) {
+    // A member changed behind the view's back: the caller rebuilds or walks everything.
+    culling_.edges.query(r, candidates_);
+    edgeCandidates_.clear();
+    for (std::uint32_t k : candidates_) {
+        EdgeViewData* data = edgeMap_.find(culling_.edgeOrder[k]);
+        if (!data) return false;
+        edgeCandidates_.push_back(data);
+    }
+    culling_.vertices.query(r, vertexCandidates_);
+    for (std::uint32_t i : vertexCandidates_)
+        if (sequence_[i].vertex != culling_.vertexOrder[i]) return false;
+    return true;
+}
+
 void GraphView::draw(const Rect& area) {
     ScopedLock lock(&mutex_);
     if (!graph_) return;
@@ -69,52 +173,22 @@ void GraphView::draw(const Rect& area) {
     if (!tools) return;
     const Rect r = area.normalized();
     beginDraw(r);
-    DrawCacheScope cache(*this);
-
     handleCount_ = 0;
-    for (auto& [edge, data] : edgeMap_) {
-        if (!data.view)
-            throw std::runtime_error("Error in nx::GraphView: Edge view class is unknown");
-        const Point s = devicePosition(edge->source);
-        const Point t = devicePosition(edge->target);
-        const bool visible =
-            r.containsInclusive(s) || r.containsInclusive(t) ||
-            data.view->getUpdateRectangle(edge, *this, data.properties, s, t).intersects(r);
-        if (!visible && !printing) continue;
-        const bool selected = isSelected(edge, data.properties);
-        const int level =
-            fadingOf(data.properties, selected, indices_.edgeFading, indices_.edgeUnfaded);
-        if (level > 99) continue;
-        std::vector<Point>* points = nullptr;
-        if (selected && !printing) {
-            if (handles_.size() <= handleCount_) handles_.emplace_back();
-            points = &handles_[handleCount_];
-            points->clear();
-        }
-        {
-            FadingScope fade(*tools, level);
-            data.view->draw(edge, *this, data.properties, s, t, points);
-        }
-        if (points && points->size() >= 2) ++handleCount_;
-    }
-
     framed_.clear();
-    for (std::size_t i = 0; i < sequence_.size(); ++i) {
-        const VertexViewEntry& entry = sequence_[i];
-        if (!entry.view)
-            throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");
-        if (!printing &&
-            !entry.view->getUpdateRectangle(entry.vertex, *this, entry.properties).intersects(r))
-            continue;
-        const bool selected = isSelected(entry.vertex, entry.properties);
-        const int level =
-            fadingOf(entry.properties, selected, indices_.vertexFading, indices_.vertexUnfaded);
-        if (level > 99) continue;
-        {
-            FadingScope fade(*tools, level);
-            entry.view->draw(entry.vertex, *this, entry.properties);
-        }
-        if (selected && !printing) framed_.push_back(i);
+
+    if (prepareCullingGrid() &&
+        (queryCullingGrid(r) || (buildCullingGrid() && queryCullingGrid(r)))) {
+        // Only the elements whose boxes meet the area, in the full walk's order; the
+        // position table pays off once many edges are drawn.
+        std::optional<DrawCacheScope> cache;
+        if (candidates_.size() > edgeMap_.size() / 8) cache.emplace(*this);
+        for (std::size_t j = 0; j < candidates_.size(); ++j)
+            drawEdge(*tools, culling_.edgeOrder[candidates_[j]], *edgeCandidates_[j], r);
+        for (std::uint32_t i : vertexCandidates_) drawVertex(*tools, i, r);
+    } else {
+        DrawCacheScope cache(*this);
+        for (auto& [edge, data] : edgeMap_) drawEdge(*tools, edge, data, r);
+        for (std::size_t i = 0; i < sequence_.size(); ++i) drawVertex(*tools, i, r);
     }
 
     for (std::size_t i : framed_) drawSelectionFrame(*tools, sequence_[i]);

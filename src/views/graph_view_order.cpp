@@ -8,6 +8,7 @@
 namespace nx {
 
 void GraphView::swapEntries(std::size_t a, std::size_t b) {
+    invalidateSpatialIndex();
     std::swap(sequence_[a], sequence_[b]);
     *vertexMap_.find(sequence_[a].vertex) = a;
     *vertexMap_.find(sequence_[b].vertex) = b;
@@ -38,6 +39,7 @@ void GraphView::sendToBack(Vertex* vertex) {
 }
 
 bool GraphView::placeInSequence(Vertex* vertex, std::size_t position) {
+    invalidateSpatialIndex();
     const std::size_t at = positionOf(vertex);
     if (at >= sequence_.size() || position >= sequence_.size()) return false;
     if (at != position) swapEntries(at, position);

@@ -1,6 +1,9 @@
 // Breadth-first spanning trees built by the graph, one per start vertex.
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <random>
+
 #include "graph/subgraph.h"
 #include "traversal_fixture.h"
 
@@ -90,6 +93,74 @@ TEST(SpanningTrees, FailuresKeepTheTreesBuiltSoFar) {
     noFlag.edge(0, 1);
     noFlag.graph().buildSpanningTrees({noFlag.at(0)});
     EXPECT_TRUE(noFlag.graph().spanningTrees().empty());
+}
+
+// The procedure word for word: clear every flag, then breadth first from the start, each
+// vertex joining through the edge by which it is first dequeued (tryAddEdge).
+void plainSpanningTree(TestGraph& g, std::size_t index, Vertex* start, SpanningTree& tree) {
+    g.setAllFlags(index, false);
+    auto flag = [&](Vertex* v) -> bool& {
+        return static_cast<Visited&>(g.graph().vertexProperties(*v).at(index)).value;
+    };
+    std::deque<std::pair<Vertex*, Edge*>> queue;
+    auto pushNeighbours = [&](Vertex* v) {
+        for (Edge* e : g.graph().incidentEdges(*v))
+            if (!e->isLoop()) queue.emplace_back(e->source == v ? e->target : e->source, e);
+    };
+    if (!flag(start)) {
+        flag(start) = true;
+        pushNeighbours(start);
+    }
+    while (!queue.empty()) {
+        auto [w, e] = queue.front();
+        queue.pop_front();
+        if (flag(w)) continue;
+        flag(w) = true;
+        tree.tryAddEdge(*e);
+        pushNeighbours(w);
+    }
+    if (tree.order() == 0) tree.tryAddVertex(*start);
+}
+
+// Many trees in one call must give exactly what the procedure gives tree by tree: same
+// members in the same order, same flags at the end.
+TEST(SpanningTrees, ManyTreesEqualBuildingEachFromClearFlags) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 30; ++round) {
+        SCOPED_TRACE(round);
+        const std::size_t n = 1 + random() % 40;
+        TestGraph g(n);
+        // A random forest (each vertex maybe hangs under an earlier one), sometimes with
+        // a few extra edges that close cycles, add parallels or self-loops.
+        for (std::size_t v = 1; v < n; ++v)
+            if (random() % 4 != 0) g.edge(random() % v, v);
+        if (round % 3 == 0)
+            for (int extra = 0; extra < 3; ++extra) g.edge(random() % n, random() % n);
+        std::vector<Vertex*> starts;
+        for (std::size_t k = random() % (n + 3); k > 0; --k) starts.push_back(g.at(random() % n));
+        const std::size_t index = g.graph().visitedPropertyIndex();
+
+        g.setAllFlags(index, true);  // stale flags from an earlier walk
+        std::vector<std::vector<ElementId>> plainEdges, plainMembers;
+        g.graph().updateIncidence();
+        for (Vertex* start : starts) {
+            SpanningTree tree(g.graph());
+            plainSpanningTree(g, index, start, tree);
+            plainEdges.push_back(edgeIds(tree));
+            plainMembers.push_back(memberIds(tree));
+        }
+        const std::vector<bool> plainFlags = g.flags(index);
+
+        g.setAllFlags(index, true);
+        g.graph().buildSpanningTrees(starts);
+        const auto& trees = g.graph().spanningTrees();
+        ASSERT_EQ(trees.size(), starts.size());
+        for (std::size_t t = 0; t < trees.size(); ++t) {
+            EXPECT_EQ(edgeIds(*trees[t]), plainEdges[t]);
+            EXPECT_EQ(memberIds(*trees[t]), plainMembers[t]);
+        }
+        EXPECT_EQ(g.flags(index), plainFlags);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+// The grids behind the graph view's culling: the finest has about one cell per item.
+#include "views/spatial_index.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace nx {
+
+int SpatialIndex::Level::column(std::int64_t x, std::int64_t left) const {
+    return static_cast<int>(std::clamp<std::int64_t>((x - left) / cellWidth, 0, columns - 1));
+}
+
+int SpatialIndex::Level::row(std::int64_t y, std::int64_t top) const {
+    return static_cast<int>(std::clamp<std::int64_t>((y - top) / cellHeight, 0, rows - 1));
+}
+
+void SpatialIndex::clear() {
+    levels_.clear();
+    seen_.clear();
+}
+
+void SpatialIndex::build(const std::vector<Rect>& boxes) {
+    clear();
+    if (boxes.empty()) return;
+    std::int64_t right = boxes[0].right, bottom = boxes[0].bottom;
+    left_ = boxes[0].left;
+    top_ = boxes[0].top;
+    for (const Rect& b : boxes) {
+        left_ = std::min<std::int64_t>(left_, b.left);
+        top_ = std::min<std::int64_t>(top_, b.top);
+        right = std::max<std::int64_t>(right, b.right);
+        bottom = std::max<std::int64_t>(bottom, b.bottom);
+    }
+    right_ = right;
+    bottom_ = bottom;
+    const std::int64_t width = right - left_ + 1, height = bottom - top_ + 1;
+    // The finest level: about one square cell per item over the covered area.
+    const double side =
+        std::max(1.0, std::sqrt(double(width) * double(height) / double(boxes.size())));
+    std::int64_t cellWidth = std::max<std::int64_t>(1, std::int64_t(side));
+    std::int64_t cellHeight = cellWidth;
+    for (;;) {
+        Level level;
+        level.cellWidth = cellWidth;
+        level.cellHeight = cellHeight;
+        level.columns = int(std::min<std::int64_t>((width + cellWidth - 1) / cellWidth, 1 << 20));
+        level.rows = int(std::min<std::int64_t>((height + cellHeight - 1) / cellHeight, 1 << 20));
+        if (std::int64_t(level.columns) * level.rows > std::int64_t(4 * boxes.size() + 64)) {
+            // Very thin areas: fewer, wider cells along the long side.
+            cellWidth *= 8;
+            cellHeight *= 8;
+            continue;
+        }
+        const bool top = level.columns == 1 && level.rows == 1;
+        level.cellStart.assign(std::size_t(level.columns) * level.rows + 1, 0);
+        levels_.push_back(std::move(level));
+        if (top) break;
+        cellWidth *= 8;
+        cellHeight *= 8;
+    }
+
+    // Each item's level; the top level has a single cell, so every item finds one.
+    std::vector<std::uint8_t> levelOf(boxes.size());
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        const Rect& b = boxes[k];
+        std::size_t l = 0;
+        for (;; ++l) {
+            const Level& level = levels_[l];
+            const std::int64_t cells =
+                std::int64_t(level.column(b.right, left_) - level.column(b.left, left_) + 1) *
+                (level.row(b.bottom, top_) - level.row(b.top, top_) + 1);
+            if (cells <= kMaxCellsPerItem || l + 1 == levels_.size()) break;
+        }
+        levelOf[k] = std::uint8_t(l);
+    }
+    auto forCells = [&](const Level& level, const Rect& b, auto&& visit) {
+        const int c0 = level.column(b.left, left_), c1 = level.column(b.right, left_);
+        const int r0 = level.row(b.top, top_), r1 = level.row(b.bottom, top_);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * level.columns + c);
+    };
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        Level& level = levels_[levelOf[k]];
+        forCells(level, boxes[k], [&](std::size_t cell) { ++level.cellStart[cell + 1]; });
+    }
+    for (Level& level : levels_) {
+        for (std::size_t c = 0; c + 1 < level.cellStart.size(); ++c)
+            level.cellStart[c + 1] += level.cellStart[c];
+        level.cellItems.resize(level.cellStart.back());
+    }
+    std::vector<std::vector<std::uint32_t>> fill;
+    for (const Level& level : levels_)
+        fill.emplace_back(level.cellStart.begin(), level.cellStart.end() - 1);
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        Level& level = levels_[levelOf[k]];
+        std::vector<std::uint32_t>& next = fill[levelOf[k]];
+        forCells(level, boxes[k],
+                 [&](std::size_t cell) { level.cellItems[next[cell]++] = std::uint32_t(k); });
+    }
+    seen_.assign(boxes.size(), 0);
+    queryNumber_ = 0;
+}
+
+void SpatialIndex::query(const Rect& area, std::vector<std::uint32_t>& out) const {
+    out.clear();
+    if (levels_.empty() || area.right < left_ || area.left > right_ || area.bottom < top_ ||
+        area.top > bottom_)
+        return;
+    if (++queryNumber_ == 0) {  // wrapped: forget every earlier query
+        std::fill(seen_.begin(), seen_.end(), 0);
+        queryNumber_ = 1;
+    }
+    for (const Level& level : levels_) {
+        const int c0 = level.column(area.left, left_), c1 = level.column(area.right, left_);
+        const int r0 = level.row(area.top, top_), r1 = level.row(area.bottom, top_);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c) {
+                const std::size_t cell = std::size_t(r) * level.columns + c;
+                for (std::uint32_t i = level.cellStart[cell]; i < level.cellStart[cell + 1]; ++i) {
+                    const std::uint32_t k = level.cellItems[i];
+                    if (seen_[k] == queryNumber_) continue;
+                    seen_[k] = queryNumber_;
+                    out.push_back(k);
+                }
+            }
+    }
+    std::sort(out.begin(), out.end());
+}
+
+}  // namespace nx
