@@ -79,7 +79,6 @@ bool ControlEngine::hasFormals() const {
 }
 
 std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
-    (void)editingEnabled;  // the view's interaction options arrive with the interaction code
     if (!hasFormals()) throw std::logic_error("Formal properties undefined");
     if (view) {
         view.reset();
@@ -97,6 +96,12 @@ std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
     view->drawingTools()->enableMemoryBuffer();
     view->setSpace(space.get());
     view->setHostWindow(host);
+    // Only forests are edited, and the mouse never re-attaches an edge's ends.
+    view->interactive = editingEnabled;
+    view->keepForest = true;
+    view->edgeSourcesMovable = false;
+    view->edgeTargetsMovable = false;
+    this->editingEnabled = editingEnabled;
     hostWindow = host;
     graph = space->graphFactory().create();
     view->setGraph(graph);
