@@ -129,7 +129,9 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
         case id::NewVertex:
             if (engine.NewVertexAtClick()) changed(true);
             break;
-        case id::HierarchicalLayout: control_.HierarchicalLayout(); break;
+        case id::HierarchicalLayout:
+            control_.HierarchicalLayout();
+            break;
         case id::NewIncomingEdge:
         case id::NewOutcomingEdge: {
             if (w) w->repaintNow();
@@ -146,7 +148,9 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
         case id::DeleteEdge:
             if (engine.DeleteCurrentEdge(w)) changed(true);
             break;
-        case id::RadialLayout: control_.RadialLayout(); break;
+        case id::RadialLayout:
+            control_.RadialLayout();
+            break;
         case id::CenterOfRadialLayout:
             try {
                 if (engine.CenterOfRadialLayout()) changed(true);
@@ -156,15 +160,33 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
                                   MessageIcon::Error);
             }
             break;
-        case id::ForceDirectedLayout: control_.ForceDirectedLayout(); break;
-        case id::RotateRight90: control_.RotateRight90(); break;
-        case id::RotateLeft90: control_.RotateLeft90(); break;
-        case id::FlipVertical: control_.FlipVertical(); break;
-        case id::FlipHorizontal: control_.FlipHorizontal(); break;
-        case id::FileNew: control_.OnNew(); break;
-        case id::FileOpen: control_.OnOpen(); break;
-        case id::FileSave: control_.OnSave(); break;
-        case id::FileSaveAs: control_.OnSaveAs(); break;
+        case id::ForceDirectedLayout:
+            control_.ForceDirectedLayout();
+            break;
+        case id::RotateRight90:
+            control_.RotateRight90();
+            break;
+        case id::RotateLeft90:
+            control_.RotateLeft90();
+            break;
+        case id::FlipVertical:
+            control_.FlipVertical();
+            break;
+        case id::FlipHorizontal:
+            control_.FlipHorizontal();
+            break;
+        case id::FileNew:
+            control_.OnNew();
+            break;
+        case id::FileOpen:
+            control_.OnOpen();
+            break;
+        case id::FileSave:
+            control_.OnSave();
+            break;
+        case id::FileSaveAs:
+            control_.OnSaveAs();
+            break;
         case id::SelectAllVertices:
             if (engine.SelectAllVertices()) changed(false);
             break;
@@ -177,6 +199,7 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
         case id::CustomEdgeCommand:
             if (events) events->EdgeMenuCommand(command.index, command.elementId);
             break;
-        default: break;
+        default:
+            break;
     }
 }

@@ -39,13 +39,14 @@ void appendCustom(MenuModel& menu, const std::vector<std::u16string>& texts,
     if (texts.empty()) return;
     appendSeparator(menu);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        menu.push_back({menu_id::kCustomItemBase + static_cast<std::uint32_t>(i), texts[i], enabled[i] == 0,
-                        false});
+        menu.push_back({menu_id::kCustomItemBase + static_cast<std::uint32_t>(i), texts[i],
+                        enabled[i] == 0, false});
 }
 
 // The custom item a chosen ID names, or false.
 bool customIndex(std::uint32_t chosen, std::size_t count, std::uint16_t& index) {
-    if (chosen < menu_id::kCustomItemBase || chosen - menu_id::kCustomItemBase >= count) return false;
+    if (chosen < menu_id::kCustomItemBase || chosen - menu_id::kCustomItemBase >= count)
+        return false;
     index = static_cast<std::uint16_t>(chosen - menu_id::kCustomItemBase);
     return true;
 }
@@ -88,7 +89,8 @@ MenuModel ControlEngine::graphMenu(const MenuFlags& flags) const {
     const std::size_t vertices = graph ? graph->order() : 0;
     if (vertices > 1 && flags.rotation) {
         appendSeparator(menu);
-        for (std::uint32_t id : {menu_id::RotateRight90, menu_id::RotateLeft90, menu_id::FlipVertical, menu_id::FlipHorizontal})
+        for (std::uint32_t id : {menu_id::RotateRight90, menu_id::RotateLeft90,
+                                 menu_id::FlipVertical, menu_id::FlipHorizontal})
             appendItem(menu, kTreeTextMenu, id);
     }
     if (vertices > 0 &&
@@ -96,7 +98,8 @@ MenuModel ControlEngine::graphMenu(const MenuFlags& flags) const {
         appendSeparator(menu);
         if (flags.hierarchicalLayout) appendItem(menu, kTreeTextMenu, menu_id::HierarchicalLayout);
         if (flags.radialLayout) appendItem(menu, kTreeTextMenu, menu_id::RadialLayout);
-        if (flags.forceDirectedLayout) appendItem(menu, kTreeTextMenu, menu_id::ForceDirectedLayout);
+        if (flags.forceDirectedLayout)
+            appendItem(menu, kTreeTextMenu, menu_id::ForceDirectedLayout);
     }
     if (vertices > 0 && flags.editing) {
         appendSeparator(menu);
@@ -150,9 +153,19 @@ bool ControlEngine::ShowContextMenu(HostWindow* host, nx::Point screen, const Me
     }
     const std::uint32_t chosen = host->showPopupMenu(graphMenu(flags), screen.x, screen.y);
     switch (chosen) {
-        case menu_id::NewVertex: case menu_id::HierarchicalLayout: case menu_id::TreeProperties: case menu_id::RadialLayout:
-        case menu_id::ForceDirectedLayout: case menu_id::RotateRight90: case menu_id::RotateLeft90: case menu_id::FlipVertical:
-        case menu_id::FlipHorizontal: case menu_id::FileNew: case menu_id::FileOpen: case menu_id::FileSave: case menu_id::FileSaveAs:
+        case menu_id::NewVertex:
+        case menu_id::HierarchicalLayout:
+        case menu_id::TreeProperties:
+        case menu_id::RadialLayout:
+        case menu_id::ForceDirectedLayout:
+        case menu_id::RotateRight90:
+        case menu_id::RotateLeft90:
+        case menu_id::FlipVertical:
+        case menu_id::FlipHorizontal:
+        case menu_id::FileNew:
+        case menu_id::FileOpen:
+        case menu_id::FileSave:
+        case menu_id::FileSaveAs:
         case menu_id::SelectAllVertices:
             result.command = chosen;
             break;

@@ -18,24 +18,23 @@ constexpr MenuResourceItem kVertexText[] = {{VertexAppearance, u"Vertex Appearan
                                             {Action, u"Action"}};
 constexpr MenuResourceItem kEdgeText[] = {{EdgeAppearance, u"Edge Appearance..."},
                                           {EdgeProperties, u"Edge Properties..."}};
-constexpr MenuResourceItem kTreeText[] = {
-    {TreeAppearance, u"Tree Appearance..."},
-    {TreeProperties, u"Tree Properties..."},
-    {HierarchicalLayout, u"Hierarchical Layout"},
-    {RadialLayout, u"Radial Layout"},
-    {ForceDirectedLayout, u"Force-Directed Layout"},
-    {RotateRight90, u"Rotate Right 90\u00B0"},
-    {RotateLeft90, u"Rotate Left 90\u00B0"},
-    {FlipVertical, u"Flip Vertical"},
-    {FlipHorizontal, u"Flip Horizontal"},
-    {SelectAllVertices, u"Select All Vertices"},
-    {FileNew, u"&New"},
-    {FileOpen, u"&Open..."},
-    {FileSave, u"&Save"},
-    {FileSaveAs, u"Save &As..."},
-    {CustomGraphCommand, u"Custom Graph Command"},
-    {CustomVertexCommand, u"Custom Vertex Command"},
-    {CustomEdgeCommand, u"Custom Edge Command"}};
+constexpr MenuResourceItem kTreeText[] = {{TreeAppearance, u"Tree Appearance..."},
+                                          {TreeProperties, u"Tree Properties..."},
+                                          {HierarchicalLayout, u"Hierarchical Layout"},
+                                          {RadialLayout, u"Radial Layout"},
+                                          {ForceDirectedLayout, u"Force-Directed Layout"},
+                                          {RotateRight90, u"Rotate Right 90\u00B0"},
+                                          {RotateLeft90, u"Rotate Left 90\u00B0"},
+                                          {FlipVertical, u"Flip Vertical"},
+                                          {FlipHorizontal, u"Flip Horizontal"},
+                                          {SelectAllVertices, u"Select All Vertices"},
+                                          {FileNew, u"&New"},
+                                          {FileOpen, u"&Open..."},
+                                          {FileSave, u"&Save"},
+                                          {FileSaveAs, u"Save &As..."},
+                                          {CustomGraphCommand, u"Custom Graph Command"},
+                                          {CustomVertexCommand, u"Custom Vertex Command"},
+                                          {CustomEdgeCommand, u"Custom Edge Command"}};
 
 template <std::size_t N>
 MenuResource resource(const MenuResourceItem (&items)[N]) {
@@ -46,13 +45,20 @@ MenuResource resource(const MenuResourceItem (&items)[N]) {
 
 MenuResource menuResource(int resourceId) {
     switch (resourceId) {
-        case kTreePopupMenu: return resource(kTreeBase);
-        case kVertexPopupMenu: return resource(kVertexBase);
-        case kEdgePopupMenu: return resource(kEdgeBase);
-        case kVertexTextMenu: return resource(kVertexText);
-        case kEdgeTextMenu: return resource(kEdgeText);
-        case kTreeTextMenu: return resource(kTreeText);
-        default: return {nullptr, 0};
+        case kTreePopupMenu:
+            return resource(kTreeBase);
+        case kVertexPopupMenu:
+            return resource(kVertexBase);
+        case kEdgePopupMenu:
+            return resource(kEdgeBase);
+        case kVertexTextMenu:
+            return resource(kVertexText);
+        case kEdgeTextMenu:
+            return resource(kEdgeText);
+        case kTreeTextMenu:
+            return resource(kTreeText);
+        default:
+            return {nullptr, 0};
     }
 }
 
