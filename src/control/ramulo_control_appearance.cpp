@@ -153,11 +153,13 @@ void RamuloControl::FlipHorizontal() {
 }
 
 // --- Custom menu items. A Func that is a plain number is never called: an address handed
-// over as a number cannot be checked, so it is stored as no callback.
+// over as a number cannot be checked, so it is stored as no callback. A callable object
+// (VT_DISPATCH) is kept and called.
 
 namespace {
-MenuCallback callbackOf(const Variant&) {
-    return nullptr;
+MenuCallback callbackOf(const Variant& func) {
+    if (func.vt != VT_DISPATCH || !func.callable) return nullptr;
+    return [callable = func.callable](std::uint32_t elementId) { callable->call(elementId); };
 }
 }  // namespace
 

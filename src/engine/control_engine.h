@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/host_window.h"
 #include "engine/variant.h"
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
@@ -14,6 +16,7 @@
 class HostWindow;
 
 namespace nx {
+class DeviceContext;
 class ActualProperties;
 class Edge;
 class Graph;
@@ -25,7 +28,8 @@ class WindowGraphView;
 }  // namespace nx
 
 // A host callback of a custom menu item: receives the ID of the element it was invoked on.
-using MenuCallback = void (*)(std::uint32_t);
+// Always a typed callable registered by the host, never an address that came as a number.
+using MenuCallback = std::function<void(std::uint32_t)>;
 
 inline constexpr std::uint32_t kNoElement = 0xFFFFFFFF;
 // The index answer of a lookup that finds no property.
@@ -201,6 +205,59 @@ public:
     void EnableMenuItem(Menu menu, std::uint16_t index, VARIANT_BOOL enable);
     std::size_t MenuItemCount(Menu menu) const;
 
+    // --- Interaction: context menus, double-click, mouse and the editing commands. Points
+    // are client points; the scroll position turns them into logical drawing coordinates.
+
+    // The switches a context menu depends on, in the order the host passes them.
+    struct MenuFlags {
+        bool editing = true;
+        bool newFile = true;
+        bool fileIO = true;
+        bool rotation = true;
+        bool radialLayout = true;
+        bool hierarchicalLayout = true;
+        bool forceDirectedLayout = true;
+    };
+    // The command a menu or double-click asks the control to run: a built-in command ID,
+    // or a custom command (33810-33812) with the item's index and the element's ID.
+    struct MenuCommand {
+        std::uint32_t command = 0;
+        std::uint16_t index = 0;
+        std::uint32_t elementId = 0;
+    };
+    // Hit-tests, shows the vertex, edge or graph menu and answers whether a menu was shown.
+    bool ShowContextMenu(HostWindow* host, nx::Point screen, const MenuFlags& flags,
+                         MenuCommand& result, nx::Point client, nx::Point scroll);
+    // Item 0 of the custom items of what lies under the point; false when there is none.
+    bool DoubleClick(MenuCommand& result, nx::Point client, nx::Point scroll);
+    // Each answers whether the document changed. MouseUp and MouseLeave answer the new
+    // extent with a change.
+    bool MouseDown(nx::DeviceContext* dc, std::uint32_t keyFlags, nx::Point client,
+                   nx::Point scroll);
+    bool MouseUp(nx::DeviceContext* dc, nx::Size& extent, nx::Point client, nx::Point scroll);
+    bool MouseLeave(nx::DeviceContext* dc, nx::Size& extent);
+    bool MouseMove(nx::DeviceContext* dc, nx::Point client, nx::Point scroll);
+    // Start connecting a new edge from (to) currentVertex; the next button press ends it.
+    bool StartOutgoingEdge(nx::DeviceContext* dc, HostWindow* host);
+    bool StartIncomingEdge(nx::DeviceContext* dc, HostWindow* host);
+    // Ask first; true when the element was removed.
+    bool DeleteCurrentVertex(HostWindow* host);
+    bool DeleteCurrentEdge(HostWindow* host);
+    // A vertex at the last-click position; true when one was made.
+    bool NewVertexAtClick();
+    // True when any Selected flag changed.
+    bool SelectAllVertices();
+    // Builds the menus as the host is shown them (tests and bindings may inspect them).
+    MenuModel vertexMenu(const MenuFlags& flags) const;
+    MenuModel edgeMenu(const MenuFlags& flags) const;
+    MenuModel graphMenu(const MenuFlags& flags) const;
+
+    static constexpr std::uint32_t kControlKey = 0x0008;  // MK_CONTROL
+    // The editing commands do nothing unless this is on; the control keeps it in step.
+    bool editingEnabled = true;
+    // Logical point of the last context-menu request or double-click.
+    nx::Point lastClick{0, 0};
+
     // --- Document
 
     std::unique_ptr<nx::FormalProperties> spaceLevelVertexFormals;
@@ -270,4 +327,8 @@ private:
     void showLayoutError(const std::string& text);
     // Hands a vertex view from the factory to one vertex, releasing it when that fails.
     void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);
+    // Initialises the view's drawing tools on the context; false without a view or tools.
+    bool prepareTools(nx::DeviceContext* dc);
+    bool startEdge(nx::DeviceContext* dc, HostWindow* host, bool outgoing);
+    nx::Size extentAfterChange();
 };

@@ -101,6 +101,12 @@ std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
     view->drawingTools()->enableMemoryBuffer();
     view->setSpace(space.get());
     view->setHostWindow(host);
+    // Only forests are edited, and the mouse never re-attaches an edge's ends.
+    view->interactive = editingEnabled;
+    view->keepForest = true;
+    view->edgeSourcesMovable = false;
+    view->edgeTargetsMovable = false;
+    this->editingEnabled = editingEnabled;
     hostWindow = host;
     graph = space->graphFactory().create();
     view->setGraph(graph);

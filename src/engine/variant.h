@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 using VARTYPE = std::uint16_t;
@@ -36,6 +37,15 @@ using VARIANT_BOOL = std::int16_t;
 inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
 inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
 
+// A callable object of the host's, carried by a VT_DISPATCH Variant: the only form in which
+// a callback can arrive through the dispatch table, since an address given as a number
+// cannot be checked.
+class VariantCallable {
+public:
+    virtual ~VariantCallable() = default;
+    virtual void call(std::uint32_t elementId) = 0;
+};
+
 // One value of one VT type; strings are UTF-16, pointers are opaque addresses.
 struct Variant {
     VARTYPE vt = VT_EMPTY;
@@ -57,6 +67,7 @@ struct Variant {
         void* ptr;
     };
     std::u16string bstrVal;
+    std::shared_ptr<VariantCallable> callable;  // with VT_DISPATCH
 
     Variant() : ullVal(0) {}
 
@@ -83,6 +94,12 @@ struct Variant {
     }
     static Variant fromBool(bool v) {
         return make(VT_BOOL, [&](Variant& r) { r.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE; });
+    }
+    static Variant fromCallable(std::shared_ptr<VariantCallable> c) {
+        Variant r;
+        r.vt = VT_DISPATCH;
+        r.callable = std::move(c);
+        return r;
     }
     static Variant fromString(std::u16string v) {
         Variant r;
