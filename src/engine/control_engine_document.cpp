@@ -92,11 +92,6 @@ std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
     view = host ? host->createGraphView(viewLevelVertexFormals.get(), viewLevelEdgeFormals.get())
                 : std::make_unique<nx::WindowGraphView>(viewLevelVertexFormals.get(),
                                                         viewLevelEdgeFormals.get());
-    view->interactive = editingEnabled;
-    view->keepForest = true;
-    // Edges are never re-attached with the mouse.
-    view->edgeSourcesMovable = false;
-    view->edgeTargetsMovable = false;
     view->drawingTools()->setBackgroundColor(backgroundColor);
     view->drawingTools()->enableMemoryBuffer();
     view->setSpace(space.get());
