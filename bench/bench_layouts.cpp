@@ -1,6 +1,8 @@
 // Tree, radial and force-directed layout costs on large trees, against one pass over X.
 #include <benchmark/benchmark.h>
 
+#include "standard_document.h"
+
 #include <memory>
 #include <random>
 #include <string>
@@ -61,28 +63,18 @@ struct Document {
         vertexViewSchema.add(nx::Selected());
         space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
                                             &graphVertexSchema, &graphEdgeSchema);
-        vertices.reserve(n);
-        for (std::size_t i = 0; i < n; ++i) vertices.push_back(space->vertexFactory().create());
-        graph = space->graphFactory().create();
-        for (nx::Vertex* v : vertices) graph->addVertex(*v);
         std::mt19937_64 random(20261210);
-        auto link = [&](std::size_t s, std::size_t t) {
-            graph->addEdge(*space->edgeFactory().create(vertices[s], vertices[t]));
-        };
-        for (std::size_t i = 1; i < n; ++i) {
+        graph = bench::buildVerticesThenGraph(*space, n, vertices, [&](std::size_t i) {
             switch (shape) {
                 case Shape::RandomTree:
-                    link(std::uniform_int_distribution<std::size_t>(0, i - 1)(random), i);
-                    break;
+                    return std::uniform_int_distribution<std::size_t>(0, i - 1)(random);
                 case Shape::Binary:
-                    link((i - 1) / 2, i);
-                    break;
+                    return (i - 1) / 2;
                 case Shape::Comb:  // spine on even IDs, one leaf on each odd one
-                    link(i % 2 ? i - 1 : i - 2, i);
-                    break;
+                    return i % 2 ? i - 1 : i - 2;
             }
-        }
-        graph->updateIncidence();
+            return n;
+        });
         view = std::make_unique<HeadlessView>(&vertexViewSchema, &edgeViewSchema);
         view->setGraph(graph);
     }

@@ -1,6 +1,8 @@
 // Traversal costs on million-vertex trees, paths and pair forests, and their growth from 100k.
 #include <benchmark/benchmark.h>
 
+#include "standard_document.h"
+
 #include <memory>
 #include <random>
 #include <string>
@@ -45,28 +47,18 @@ struct Document {
         graphVertexSchema.add(nx::_R2());
         space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
                                             &graphVertexSchema, &graphEdgeSchema);
-        vertices.reserve(n);
-        for (std::size_t i = 0; i < n; ++i) vertices.push_back(space->vertexFactory().create());
-        graph = space->graphFactory().create();
-        for (nx::Vertex* v : vertices) graph->addVertex(*v);
         std::mt19937_64 random(20261210);
-        auto link = [&](std::size_t s, std::size_t t) {
-            graph->addEdge(*space->edgeFactory().create(vertices[s], vertices[t]));
-        };
-        for (std::size_t i = 1; i < n; ++i) {
+        graph = bench::buildVerticesThenGraph(*space, n, vertices, [&](std::size_t i) {
             switch (shape) {
                 case Shape::RandomTree:
-                    link(std::uniform_int_distribution<std::size_t>(0, i - 1)(random), i);
-                    break;
+                    return std::uniform_int_distribution<std::size_t>(0, i - 1)(random);
                 case Shape::Path:
-                    link(i - 1, i);
-                    break;
+                    return i - 1;
                 case Shape::Pairs:
-                    if (i % 2) link(i - 1, i);
-                    break;
+                    return i % 2 ? i - 1 : n;
             }
-        }
-        graph->updateIncidence();
+            return n;
+        });
     }
 };
 

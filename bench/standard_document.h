@@ -52,6 +52,23 @@ struct StandardDocument {
     std::vector<nx::Vertex*> vertices;
 };
 
+// Creates n vertices (vertex i gets ID i), then one graph holding them all, then an
+// edge parent(i) -> i for every i > 0 where parent answers an index below i, or n for none.
+template <typename Parent>
+nx::Graph* buildVerticesThenGraph(nx::Space& space, std::size_t n,
+                                  std::vector<nx::Vertex*>& vertices, Parent parent) {
+    vertices.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) vertices.push_back(space.vertexFactory().create());
+    nx::Graph* graph = space.graphFactory().create();
+    for (nx::Vertex* v : vertices) graph->addVertex(*v);
+    for (std::size_t i = 1; i < n; ++i) {
+        const std::size_t p = parent(i);
+        if (p < n) graph->addEdge(*space.edgeFactory().create(vertices[p], vertices[i]));
+    }
+    graph->updateIncidence();
+    return graph;
+}
+
 // Bytes currently allocated through malloc.
 inline std::size_t heapInUse() {
     return mallinfo2().uordblks;
