@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "engine/window_graph_view.h"
-#include "platform/qt/qt_drawing_tools.h"
+#include "platform/qt/qt_window_graph_view.h"
 
 std::uint32_t CliHostWindow::showPopupMenu(const MenuModel&, int, int) {
     return 0;
@@ -25,6 +25,5 @@ FileDialogResult CliHostWindow::fileDialog(const FileDialogRequest&) {
 
 std::unique_ptr<nx::WindowGraphView> CliHostWindow::createGraphView(
     nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals) {
-    return std::make_unique<nx::WindowGraphView>(vertexFormals, edgeFormals,
-                                                 std::make_unique<nx::QtDrawingTools>());
+    return std::make_unique<nx::QtWindowGraphView>(vertexFormals, edgeFormals);
 }

@@ -27,50 +27,26 @@ nx::QtDrawingTools& qtTools(ControlEngine& engine) {
     return *tools;
 }
 
-// What the control's paint does before the view draws: plain colours, the current graph.
-nx::QtDrawingTools& prepare(ControlEngine& engine, bool printing) {
-    nx::WindowGraphView& view = *engine.view;
-    view.printing = printing;
-    view.scaleX = 1.0f;
-    view.scaleY = 1.0f;
-    nx::QtDrawingTools& tools = qtTools(engine);
-    tools.fadingLevel = 0;
-    tools.fadingRatio = 0.0;
-    view.setGraph(engine.graph);
-    engine.graph->attach(&view);
-    return tools;
-}
-
 QString qt(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Screen drawing of the rectangle (0, 0, w, h) on the context's surface.
-void drawOnScreen(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h,
-                  bool viaMemory) {
-    nx::QtDrawingTools& tools = prepare(engine, false);
-    tools.init(&context, {static_cast<std::uint64_t>(w), static_cast<std::uint64_t>(h)});
-    // A vector surface keeps its shapes only when they are drawn on it directly.
-    const bool wasToMemory = tools.isDrawingToMemory();
-    if (wasToMemory && !viaMemory) tools.drawToScreen();
-    const bool buffered = tools.isDrawingToMemory();
-    if (buffered) tools.syncMemoryViewportOrigin();
-    engine.view->eraseBackground({0, 0, w, h});
-    engine.view->draw({0, 0, w, h});
-    // As a window's paint does: the buffer is drawn, then shown.
-    if (buffered) engine.view->copyToScreen({0, 0, w, h});
-    if (wasToMemory && !viaMemory) tools.drawToMemory();
-    tools.endPainting();
+// The control's draw operation on the rectangle (0, 0, w, h) of the context's surface.
+void drawArea(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h) {
+    const nx::Rect area{0, 0, w, h};
+    engine.Draw(&context, area, area);
 }
 
 void renderPng(ControlEngine& engine, const std::string& path, int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     if (image.isNull()) throw std::runtime_error("The drawing is too large for an image");
     nx::QtDeviceContext context(&image);
-    drawOnScreen(engine, context, w, h, true);
+    drawArea(engine, context, w, h);
     if (!image.save(qt(path), "PNG")) throw std::runtime_error("Failed to write " + path);
 }
 
+// A vector surface keeps its shapes only when they are drawn on it directly, so the
+// memory buffer is switched off for the drawing and given back afresh afterwards.
 void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
     QSvgGenerator generator;
     generator.setFileName(qt(path));
@@ -79,8 +55,20 @@ void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
     generator.setTitle(QStringLiteral("Ramulo document"));
     QPainter painter;
     if (!painter.begin(&generator)) throw std::runtime_error("Failed to write " + path);
+    nx::QtDrawingTools& tools = qtTools(engine);
+    const bool buffered = tools.memoryBufferEnabled;
+    tools.deinit();
+    tools.memoryBufferEnabled = false;
     nx::QtDeviceContext context(&painter);
-    drawOnScreen(engine, context, w, h, false);
+    try {
+        drawArea(engine, context, w, h);
+    } catch (...) {
+        tools.deinit();
+        tools.memoryBufferEnabled = buffered;
+        throw;
+    }
+    tools.deinit();
+    tools.memoryBufferEnabled = buffered;
     painter.end();
 }
 
@@ -98,25 +86,16 @@ void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
                                       QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&printer)) throw std::runtime_error("Failed to write " + path);
-    nx::QtDrawingTools& tools = prepare(engine, true);
-    nx::WindowGraphView& view = *engine.view;
-    const int deviceW = printer.width(), deviceH = printer.height();
-    view.scaleY =
-        static_cast<float>(static_cast<float>(deviceH) / static_cast<float>(printer.heightMM())) /
-        engine.screenScaleY;
-    view.scaleX =
-        static_cast<float>(static_cast<float>(deviceW) / static_cast<float>(printer.widthMM())) /
-        engine.screenScaleX;
-    const nx::Rect area{-1, -1, deviceW + 1, deviceH + 1};
-    nx::QtDeviceContext context(&painter, {}, true);
-    tools.init(&context, {static_cast<std::uint64_t>(area.right - area.left),
-                          static_cast<std::uint64_t>(area.bottom - area.top)});
-    const bool wasToMemory = tools.isDrawingToMemory();
-    if (wasToMemory) tools.drawToScreen();
     // The page is white; the control's background colour is not printed.
-    view.draw(area);
-    if (wasToMemory) tools.drawToMemory();
-    tools.endPainting();
+    nx::QtDeviceContext context(&painter, {}, true);
+    nx::WindowGraphView& view = *engine.view;
+    try {
+        drawArea(engine, context, printer.width(), printer.height());
+    } catch (...) {
+        view.printing = false;
+        view.scaleX = view.scaleY = 1.0f;
+        throw;
+    }
     painter.end();
     // The screen scale again, so extents computed later are not the printer's.
     view.printing = false;

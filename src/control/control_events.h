@@ -12,4 +12,16 @@ public:
     virtual void VertexMenuCommand(std::uint16_t cmnd, std::uint32_t elementID) = 0;
     // DISPID 503: a custom edge-menu item (or a double-click on an edge).
     virtual void EdgeMenuCommand(std::uint16_t cmnd, std::uint32_t elementID) = 0;
+
+    // Beyond the automation events, for hosts that follow the user's edits; a listener that
+    // ignores them sees exactly the three events above.
+    virtual void SelectionChanged() {}
+    // An edit with the mouse or the menu set the modified flag.
+    virtual void DocumentModified() {}
+    virtual void VertexAdded(std::uint32_t /*vertexID*/) {}
+    virtual void VertexRemoved(std::uint32_t /*vertexID*/) {}
+    virtual void EdgeAdded(std::uint32_t /*edgeID*/) {}
+    virtual void EdgeRemoved(std::uint32_t /*edgeID*/) {}
+    // A layout (member or menu command) arranged the graph.
+    virtual void LayoutFinished() {}
 };

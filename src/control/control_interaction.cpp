@@ -1,21 +1,24 @@
 // ControlInteraction: mouse handlers, context menus, double-click and command dispatch.
 #include "control/control_interaction.h"
 
-#include <exception>
-#include <string>
+#include <cstddef>
 
 #include "control/control_events.h"
+#include "control/member_guard.h"
 #include "control/ramulo_control.h"
 #include "engine/host_window.h"
 #include "engine/menu_resources.h"
+#include "engine/window_graph_view.h"
+#include "graph/edge_factory.h"
+#include "graph/graph.h"
+#include "graph/space.h"
 #include "views/device_context.h"
 
 namespace {
 
-std::u16string widen(const char* text) {
-    std::u16string r;
-    for (const char* c = text; *c; ++c) r.push_back(static_cast<unsigned char>(*c));
-    return r;
+template <typename Element>
+std::uint32_t idOf(const Element* element) {
+    return static_cast<std::uint32_t>(element->id);
 }
 
 }  // namespace
@@ -38,6 +41,7 @@ ControlEngine::MenuFlags ControlInteraction::menuFlags() const {
 
 void ControlInteraction::changed(bool newExtent) {
     control_.setModified(true);
+    if (RamuloControlEvents* events = control_.eventListener()) events->DocumentModified();
     // Update recomputes the scroll sizes from the extent and repaints.
     if (newExtent)
         control_.Update();
@@ -49,13 +53,36 @@ void ControlInteraction::buttonDown(std::uint32_t keyFlags, nx::Point client, nx
     syncSwitches();
     HostWindow* w = control_.window();
     {
+        ControlEngine& engine = control_.engine();
+        const bool connecting = engine.view && engine.view->interaction().connecting();
+        const std::size_t edgesBefore = engine.graph ? engine.graph->edgeCount() : 0;
         auto dc = w ? w->windowDeviceContext() : nullptr;
-        if (control_.engine().MouseDown(dc.get(), keyFlags, client, scroll)) changed(true);
+        if (engine.MouseDown(dc.get(), keyFlags, client, scroll)) {
+            changed(true);
+            if (connecting) reportNewEdge(edgesBefore);
+        }
     }
     if (w) {
         w->requestLeaveNotification();
         w->captureMouse();
     }
+}
+
+void ControlInteraction::reportNewEdge(std::size_t edgesBefore) {
+    ControlEngine& engine = control_.engine();
+    RamuloControlEvents* events = control_.eventListener();
+    if (!events || !engine.graph || !engine.space) return;
+    if (engine.graph->edgeCount() <= edgesBefore) return;
+    // The factory hands out dense IDs, so the new edge is its last one.
+    const std::size_t made = engine.space->edgeFactory().size();
+    if (made > 0) events->EdgeAdded(static_cast<std::uint32_t>(made - 1));
+}
+
+template <typename Arrange>
+void ControlInteraction::menuLayout(std::uint32_t code, Arrange&& arrange) {
+    if (!control_detail::guarded(code, u"Unknown exception", arrange)) return;
+    changed(true);
+    if (RamuloControlEvents* events = control_.eventListener()) events->LayoutFinished();
 }
 
 void ControlInteraction::leftButtonDown(std::uint32_t keyFlags, nx::Point client,
@@ -127,10 +154,13 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
     RamuloControlEvents* events = control_.eventListener();
     switch (command.command) {
         case id::NewVertex:
-            if (engine.NewVertexAtClick()) changed(true);
+            if (engine.NewVertexAtClick()) {
+                changed(true);
+                if (events && engine.currentVertex) events->VertexAdded(idOf(engine.currentVertex));
+            }
             break;
         case id::HierarchicalLayout:
-            control_.HierarchicalLayout();
+            menuLayout(0x800a03ef, [&] { return engine.HierarchicalLayout(); });
             break;
         case id::NewIncomingEdge:
         case id::NewOutcomingEdge: {
@@ -142,26 +172,30 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
                 engine.StartOutgoingEdge(dc.get(), w);
             break;
         }
-        case id::DeleteVertex:
-            if (engine.DeleteCurrentVertex(w)) changed(true);
-            break;
-        case id::DeleteEdge:
-            if (engine.DeleteCurrentEdge(w)) changed(true);
-            break;
-        case id::RadialLayout:
-            control_.RadialLayout();
-            break;
-        case id::CenterOfRadialLayout:
-            try {
-                if (engine.CenterOfRadialLayout()) changed(true);
-            } catch (const std::exception& e) {
-                if (w)
-                    w->messageBox(widen(e.what()), u"RamuloCtrl Error", MessageButtons::Ok,
-                                  MessageIcon::Error);
+        case id::DeleteVertex: {
+            const std::uint32_t vertex = engine.currentVertex ? idOf(engine.currentVertex) : 0;
+            if (engine.DeleteCurrentVertex(w)) {
+                changed(true);
+                if (events) events->VertexRemoved(vertex);
             }
             break;
+        }
+        case id::DeleteEdge: {
+            const std::uint32_t edge = engine.currentEdge ? idOf(engine.currentEdge) : 0;
+            if (engine.DeleteCurrentEdge(w)) {
+                changed(true);
+                if (events) events->EdgeRemoved(edge);
+            }
+            break;
+        }
+        case id::RadialLayout:
+            menuLayout(0x800a03f1, [&] { return engine.RadialLayout(); });
+            break;
+        case id::CenterOfRadialLayout:
+            menuLayout(0x800a03f1, [&] { return engine.CenterOfRadialLayout(); });
+            break;
         case id::ForceDirectedLayout:
-            control_.ForceDirectedLayout();
+            menuLayout(0x800a03f2, [&] { return engine.ForceDirectedLayout(); });
             break;
         case id::RotateRight90:
             control_.RotateRight90();
@@ -188,7 +222,10 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
             control_.OnSaveAs();
             break;
         case id::SelectAllVertices:
-            if (engine.SelectAllVertices()) changed(false);
+            if (engine.SelectAllVertices()) {
+                changed(false);
+                if (events) events->SelectionChanged();
+            }
             break;
         case id::CustomGraphCommand:
             if (events) events->GraphMenuCommand(command.index);

@@ -23,7 +23,8 @@ public:
     void leftDoubleClick(nx::Point client, nx::Point scroll);
     // A context-menu request at a screen point (client point and scroll for the hit test).
     void contextMenu(nx::Point screen, nx::Point client, nx::Point scroll);
-    // Runs a command the menu, a double-click or the window's command messages name.
+    // Runs a command the menu, a double-click or the window's command messages name. A
+    // failure of a file or layout command escapes as the member's AutomationError.
     void runCommand(const ControlEngine::MenuCommand& command);
 
 private:
@@ -31,6 +32,11 @@ private:
     // Ends a drag at the point; with a change the document is modified and grows.
     void endDrag(nx::Point client, nx::Point scroll);
     void changed(bool newExtent);
+    // A layout run from the menu: only an arrangement modifies, rescrolls and repaints.
+    template <typename Arrange>
+    void menuLayout(std::uint32_t code, Arrange&& arrange);
+    // The user's press that finished connecting may have made an edge.
+    void reportNewEdge(std::size_t edgesBefore);
     void syncSwitches();
     ControlEngine::MenuFlags menuFlags() const;
 

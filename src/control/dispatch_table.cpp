@@ -150,6 +150,7 @@ std::vector<MemberInfo> buildTable() {
 
     b.method(-552, "AboutBox", {}, T::None, &C::AboutBox);
     b.property(-520, "Appearance", {}, T::I2, &C::GetAppearance, &C::SetAppearance);
+    b.property(-512, "Font", {}, T::BSTR, &C::GetFont, &C::SetFont);
     b.property(-504, "BorderStyle", {}, T::I2, &C::GetBorderStyle, &C::SetBorderStyle);
     b.property(-501, "BackColor", {}, T::OLE_COLOR, &C::GetBackColor, &C::SetBackColor);
 

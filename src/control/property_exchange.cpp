@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "control/automation_error.h"
+#include "control/control_site.h"
 #include "control/property_bag.h"
 #include "control/ramulo_control.h"
 
@@ -64,6 +65,7 @@ void RamuloControl::exchangeProperties(PropertyBag& bag, ExchangeMode mode) {
     px.number("_StockProps", stockProps, kStockProps);
     std::int16_t appearance = appearance_;
     px.number<std::int16_t>("Appearance", appearance, 0);
+    px.text("Font", font_, u"");
 
     std::int16_t borderStyle = borderStyle_;
     px.number<std::int16_t>("BorderStyle", borderStyle, 0);
@@ -76,6 +78,7 @@ void RamuloControl::exchangeProperties(PropertyBag& bag, ExchangeMode mode) {
         const bool wasModified = modified_;
         SetBackColor(backColor);
         modified_ = wasModified;
+        if (site_) site_->stockPropertiesChanged();
     }
 
     px.number<VARIANT_BOOL>("FileIOEnabled", fileIOEnabled_, VARIANT_FALSE);

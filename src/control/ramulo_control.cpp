@@ -51,12 +51,21 @@ void RamuloControl::SetBorderStyle(std::int16_t value) {
     if (value != 0 && value != 1) throw AutomationError(CTL_E_INVALIDPROPERTYVALUE, u"");
     borderStyle_ = value;
     modified_ = true;
+    if (site_) site_->stockPropertiesChanged();
 }
 
 void RamuloControl::SetAppearance(std::int16_t value) {
     if (value != 0 && value != 1) throw AutomationError(CTL_E_INVALIDPROPERTYVALUE, u"");
     appearance_ = value;
     modified_ = true;
+    if (site_) site_->stockPropertiesChanged();
+}
+
+void RamuloControl::SetFont(const std::u16string& value) {
+    font_ = value;
+    modified_ = true;
+    if (site_) site_->stockPropertiesChanged();
+    invalidate();
 }
 
 void RamuloControl::SetBackColor(OLE_COLOR value) {
@@ -65,6 +74,7 @@ void RamuloControl::SetBackColor(OLE_COLOR value) {
     if (engine_.view && engine_.view->drawingTools())
         engine_.view->drawingTools()->setBackgroundColor(engine_.backgroundColor);
     modified_ = true;
+    if (site_) site_->stockPropertiesChanged();
     invalidate();
 }
 

@@ -10,6 +10,10 @@
 #include "engine/variant.h"
 #include "views/geometry.h"
 
+namespace nx {
+class DeviceContext;
+}
+
 class ControlSite;
 class HostWindow;
 class PropertyBag;
@@ -46,6 +50,10 @@ public:
     // The size last handed to the site (the engine's extent), (0, 0) before the first.
     nx::Size scrollSize() const { return scrollSize_; }
 
+    // The control's draw operation: the engine draws on the context (already scrolled by
+    // the widget); any failure becomes automation error 0x800a03f0.
+    void OnDraw(nx::DeviceContext* dc, const nx::Rect& bounds, const nx::Rect& invalid);
+
     // --- Persisted state
 
     // Loads, saves or resets the persisted set in its fixed order; with a window the
@@ -64,6 +72,10 @@ public:
     OLE_COLOR GetBackColor() const { return backColor_; }
     // Also hands the colour, as RGB, to the engine and the view's drawing tools.
     void SetBackColor(OLE_COLOR value);
+    // The stock font as its text description (the widget's own form); empty means the
+    // host's default font.
+    std::u16string GetFont() const { return font_; }
+    void SetFont(const std::u16string& value);
     void AboutBox();
 
     // --- The eight switches (DISPIDs 1-7, 79): stored as given, modified flag set
@@ -261,7 +273,7 @@ private:
     void setFlag(VARIANT_BOOL& flag, VARIANT_BOOL value);
     void setScrollSizesFromExtent();
     void invalidate();
-    void afterLayout();
+    void afterLayout(bool done);
     void afterTransform(bool done);
     // The path of the document: folder, separator, name, dot, extension.
     std::u16string documentPath() const;
@@ -292,4 +304,5 @@ private:
     std::int16_t borderStyle_ = 0;
     std::int16_t appearance_ = 0;
     OLE_COLOR backColor_ = 0xFFFFFF;
+    std::u16string font_;
 };

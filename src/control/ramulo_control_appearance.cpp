@@ -1,4 +1,5 @@
 // RamuloControl: appearance, layout, transform and custom menu-item members.
+#include "control/control_events.h"
 #include "control/member_guard.h"
 #include "control/ramulo_control.h"
 
@@ -88,30 +89,29 @@ void RamuloControl::SetEdgeAppearance(std::uint32_t EdgeID, std::uint16_t EdgeCo
 
 // --- Layouts: arranging failures are shown by the engine; the rest is the member's code.
 
-void RamuloControl::afterLayout() {
+// As automation methods, layouts rescroll and repaint even when they did not arrange.
+void RamuloControl::afterLayout(bool done) {
     modified_ = true;
     setScrollSizesFromExtent();
     invalidate();
+    if (done && events_) events_->LayoutFinished();
 }
 
 void RamuloControl::HierarchicalLayout() {
     guarded(0x800a03ef, u"Unknown exception", [&] {
-        engine_.HierarchicalLayout();
-        afterLayout();
+        afterLayout(engine_.HierarchicalLayout());
     });
 }
 
 void RamuloControl::RadialLayout() {
     guarded(0x800a03f1, u"Unknown exception", [&] {
-        engine_.RadialLayout();
-        afterLayout();
+        afterLayout(engine_.RadialLayout());
     });
 }
 
 void RamuloControl::ForceDirectedLayout() {
     guarded(0x800a03f1, u"Unknown exception", [&] {
-        engine_.ForceDirectedLayout();
-        afterLayout();
+        afterLayout(engine_.ForceDirectedLayout());
     });
 }
 

@@ -183,6 +183,13 @@ public:
     bool FlipVertical();
     bool FlipHorizontal();
 
+    // --- Drawing
+
+    // Draws the document on a screen context (whose viewport origin scrolls it) or a
+    // printing one (scaled by the printer's pixels per millimetre). The invalid rectangle
+    // is in device pixels. Without a graph or a view nothing is drawn.
+    void Draw(nx::DeviceContext* dc, const nx::Rect& bounds, const nx::Rect& invalid);
+
     // --- Files
 
     // A fresh document read from a stream file; the view's graph becomes current. A failure

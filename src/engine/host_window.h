@@ -66,6 +66,8 @@ public:
     // A system colour by its index (0 scroll bar ... 30 menu bar); the default answers the
     // usual desktop colours, a window binding its palette's.
     virtual nx::RgbColor systemColor(int index);
+    // The user changed the selection in the window (click, Ctrl+click, rubber band).
+    virtual void selectionChanged() {}
     // The view a new document is drawn in, on the given view-level schemas. The default
     // draws nowhere; a window binding answers one with its own drawing tools.
     virtual std::unique_ptr<nx::WindowGraphView> createGraphView(

@@ -22,6 +22,10 @@ void WindowGraphView::update() {
     if (host_) host_->invalidate(true);
 }
 
+void WindowGraphView::selectionChanged() {
+    if (host_) host_->selectionChanged();
+}
+
 void WindowGraphView::recordVisibleArea(const Rect& n) {
     origin = {n.left, n.top};
     visibleWidth = static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.right) - n.left));

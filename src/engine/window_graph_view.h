@@ -28,6 +28,13 @@ public:
     CursorTools* cursorTools() override { return cursors_.get(); }
     Bitmap* bitmap() override { return nullptr; }
 
+    // Around one paint of the window, after the tools were given the context: a binding
+    // may align its buffer with the context here, and let go of the surface afterwards.
+    virtual void beginPaint() {}
+    virtual void endPaint() {}
+    // The host window hears of every change of the selection.
+    void selectionChanged() override;
+
     HostWindow* hostWindow() const { return host_; }
     void setHostWindow(HostWindow* host) { host_ = host; }
 

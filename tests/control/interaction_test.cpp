@@ -389,3 +389,67 @@ TEST_F(Interaction, EditingSession) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace control_test;
+namespace id = menu_id;
+
+// A layout whose arrangement fails answers false after its message box: from the menu that
+// leaves the document unmodified and unpainted, while the automation method still marks it.
+TEST_F(Interaction, MenuLayoutThatDidNotArrangeChangesNothing) {
+    control.Init();
+    control.NewTree();  // no coordinates or working properties: every layout refuses
+    control.AddVertex();
+    control.setModified(false);
+    const int invalidations = window.invalidations;
+    for (std::uint32_t command : {id::HierarchicalLayout, id::RadialLayout,
+                                  id::ForceDirectedLayout}) {
+        window.menuChoices.push_back(command);
+        ui.contextMenu({400, 400}, {400, 400}, {0, 0});
+        ASSERT_FALSE(window.messages.empty());
+        EXPECT_EQ(window.messages.back().caption, u"RamuloCtrl Error");
+    }
+    EXPECT_EQ(window.messages.size(), 3u);
+    EXPECT_FALSE(control.isModified());
+    EXPECT_EQ(window.invalidations, invalidations);
+    control.HierarchicalLayout();
+    EXPECT_TRUE(control.isModified());
+}
+
+// A window whose message box fails: the layout's failure then reaches the command.
+struct RefusingWindow : ScriptedHostWindow {
+    MessageAnswer messageBox(const std::u16string&, const std::u16string&, MessageButtons,
+                             MessageIcon) override {
+        throw std::runtime_error("no box today");
+    }
+};
+
+TEST(MenuLayoutFailure, EachCommandReportsItsOwnCode) {
+    control_module::start();
+    RefusingWindow window;
+    RamuloControl control;
+    control.windowCreated(&window);
+    control.SetHierarchicalLayoutEnabled(VARIANT_TRUE);
+    control.SetRadialLayoutEnabled(VARIANT_TRUE);
+    control.SetForceDirectedLayoutEnabled(VARIANT_TRUE);
+    control.Init();
+    control.NewTree();
+    control.AddVertex();
+    ControlInteraction ui{control};
+    const struct {
+        std::uint32_t command;
+        std::uint32_t code;
+    } cases[] = {{id::HierarchicalLayout, 0x800a03ef},
+                 {id::RadialLayout, 0x800a03f1},
+                 {id::ForceDirectedLayout, 0x800a03f2}};
+    for (const auto& c : cases) {
+        window.menuChoices.push_back(c.command);
+        const Failure f = failureOf([&] { ui.contextMenu({400, 400}, {400, 400}, {0, 0}); });
+        EXPECT_EQ(f.code, c.code) << c.command;
+        EXPECT_EQ(f.description, u"no box today");
+    }
+    EXPECT_EQ(failureOf([&] { control.ForceDirectedLayout(); }).code, 0x800a03f1u);
+}
+
+}  // namespace

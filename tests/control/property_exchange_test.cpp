@@ -31,6 +31,7 @@ TEST_F(ControlTest, ExchangeKeepsOneOrderForLoadAndSave) {
                                          "_ExtentY",
                                          "_StockProps",
                                          "Appearance",
+                                         "Font",
                                          "BorderStyle",
                                          "BackColor",
                                          "FileIOEnabled",
@@ -56,8 +57,10 @@ TEST_F(ControlTest, ExchangeKeepsOneOrderForLoadAndSave) {
 TEST_F(ControlTest, ResetGivesThePersistedDefaults) {
     control.SetRotationEnabled(VARIANT_TRUE);
     control.SetBackColor(0x00123456);
+    control.SetFont(u"Tahoma,9");
     MemoryPropertyBag bag;
     control.exchangeProperties(bag, ExchangeMode::Reset);
+    EXPECT_EQ(control.GetFont(), u"");
     EXPECT_TRUE(bag.values().empty());
     EXPECT_EQ(control.GetTestID(), 0);
     EXPECT_EQ(control.GetRotationEnabled(), VARIANT_FALSE);
@@ -74,6 +77,7 @@ TEST_F(ControlTest, SaveAndLoadCarryTheStateButNotNewEnabled) {
     control.SetDoubleClickEnabled(VARIANT_TRUE);
     control.SetBorderStyle(1);
     control.SetBackColor(0x00336699);
+    control.SetFont(u"Tahoma,9");
     control.SetTestID(4);
     control.SetWorkingDirectory(u"/tmp/trees");
     control.SetFileExt(u"nx");
@@ -90,6 +94,7 @@ TEST_F(ControlTest, SaveAndLoadCarryTheStateButNotNewEnabled) {
     EXPECT_EQ(loaded.GetBorderStyle(), 1);
     EXPECT_EQ(loaded.GetBackColor(), 0x00336699u);
     EXPECT_EQ(loaded.engine().backgroundColor, (nx::RgbColor{0x99, 0x66, 0x33}));
+    EXPECT_EQ(loaded.GetFont(), u"Tahoma,9");
     EXPECT_EQ(loaded.GetTestID(), 4);
     EXPECT_EQ(loaded.GetWorkingDirectory(), u"/tmp/trees");
     EXPECT_EQ(loaded.GetFileName(), u"forest");

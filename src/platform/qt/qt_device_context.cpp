@@ -1,7 +1,9 @@
-// nx::QtDeviceContext: binding to a painter that the caller has already begun.
+// nx::QtDeviceContext: binding to a painter the caller has begun, and the surface's metrics.
 #include "platform/qt/qt_device_context.h"
 
+#include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace nx {
 
@@ -11,6 +13,28 @@ QtDeviceContext::QtDeviceContext(QPainter* activePainter, QPoint viewportOrigin,
         painter_ = activePainter;
         device_ = activePainter->device();
     }
+}
+
+Size QtDeviceContext::pixelSize() const {
+    if (!device_) return {};
+    return {static_cast<std::uint64_t>(std::max(device_->width(), 0)),
+            static_cast<std::uint64_t>(std::max(device_->height(), 0))};
+}
+
+Size QtDeviceContext::millimetreSize() const {
+    if (!device_) return {};
+    return {static_cast<std::uint64_t>(std::max(device_->widthMM(), 0)),
+            static_cast<std::uint64_t>(std::max(device_->heightMM(), 0))};
+}
+
+Rect QtDeviceContext::deviceToLogical(const Rect& r) const {
+    const int dx = viewportOrigin_.x(), dy = viewportOrigin_.y();
+    return {r.left - dx, r.top - dy, r.right - dx, r.bottom - dy};
+}
+
+Rect QtDeviceContext::logicalToDevice(const Rect& r) const {
+    const int dx = viewportOrigin_.x(), dy = viewportOrigin_.y();
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
 }  // namespace nx

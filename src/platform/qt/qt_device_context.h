@@ -31,8 +31,14 @@ public:
     QPoint viewportOrigin() const { return viewportOrigin_; }
     void setViewportOrigin(QPoint origin) { viewportOrigin_ = origin; }
 
-    bool isPrinting() const { return printing_; }
+    bool isPrinting() const override { return printing_; }
     void setPrinting(bool printing) { printing_ = printing; }
+
+    // The paint device's metrics; a logical point p is device pixel p + viewportOrigin().
+    Size pixelSize() const override;
+    Size millimetreSize() const override;
+    Rect deviceToLogical(const Rect& r) const override;
+    Rect logicalToDevice(const Rect& r) const override;
 
 private:
     QPaintDevice* device_ = nullptr;

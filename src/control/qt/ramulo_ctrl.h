@@ -1,0 +1,369 @@
+// CRamuloCtrl: the Ramulo control as a Qt widget a host puts on a form.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "control/control_interaction.h"
+#include "control/control_site.h"
+#include "control/ramulo_control.h"
+#include "engine/host_window.h"
+
+class QAction;
+class QFileDialog;
+class QMenu;
+class QMessageBox;
+
+// A scroll area that owns one RamuloControl for its whole life: it draws the document,
+// scrolls it, hands the user's mouse and context menus to the control, and offers every
+// automation member as a Q_PROPERTY or Q_INVOKABLE with Qt types (the same members are
+// reachable by DISPID through the dispatch table on control()).
+//
+// The window counts as created when the widget is first shown: the document TestID is
+// built then. A member that fails throws AutomationError, as through the dispatch table.
+class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public ControlSite {
+    Q_OBJECT
+    Q_PROPERTY(bool EditingEnabled READ editingEnabled WRITE setEditingEnabled)
+    Q_PROPERTY(bool NewEnabled READ newEnabled WRITE setNewEnabled)
+    Q_PROPERTY(bool FileIOEnabled READ fileIOEnabled WRITE setFileIOEnabled)
+    Q_PROPERTY(bool RotationEnabled READ rotationEnabled WRITE setRotationEnabled)
+    Q_PROPERTY(bool HierarchicalLayoutEnabled READ hierarchicalLayoutEnabled WRITE
+                   setHierarchicalLayoutEnabled)
+    Q_PROPERTY(bool RadialLayoutEnabled READ radialLayoutEnabled WRITE setRadialLayoutEnabled)
+    Q_PROPERTY(bool ForceDirectedLayoutEnabled READ forceDirectedLayoutEnabled WRITE
+                   setForceDirectedLayoutEnabled)
+    Q_PROPERTY(bool DoubleClickEnabled READ doubleClickEnabled WRITE setDoubleClickEnabled)
+    Q_PROPERTY(quint16 TestID READ testID WRITE setTestID)
+    Q_PROPERTY(QString WorkingDirectory READ workingDirectory WRITE setWorkingDirectory)
+    Q_PROPERTY(QString FileName READ fileName WRITE setFileName)
+    Q_PROPERTY(QString FileExt READ fileExt WRITE setFileExt)
+    Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(qint16 Appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(QFont Font READ stockFont WRITE setStockFont)
+    Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
+    Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
+
+public:
+    explicit CRamuloCtrl(QWidget* parent = nullptr);
+    // With editing and file input/output enabled, asks whether to save changes first.
+    ~CRamuloCtrl() override;
+
+    RamuloControl& control() { return *control_; }
+    ControlInteraction& interaction() { return interaction_; }
+    // The window exists (the widget was shown once, or createWindow was called).
+    bool isCreated() const { return created_; }
+    // Creates the window now, without showing it: builds the document TestID.
+    void createWindow();
+
+    // --- Scrolling: the total size, page and line as last set, and the scroll position.
+    QSize scrollTotal() const { return total_; }
+    QSize scrollPage() const { return page_; }
+    QSize scrollLine() const { return line_; }
+    bool scrollSizesSet() const { return scrollSizesSet_; }
+    QPoint scrollPosition() const;
+
+    // The picture the widget shows, as last drawn (feedback drawn outside a paint included).
+    const QImage& screenImage() const { return screen_; }
+
+    // The window's command messages: true for an ID the control handles (some only accept).
+    bool onCommand(std::uint32_t id);
+
+    // --- Hooks that stand in for the modal loops (tests, scripted hosts). Each receives
+    // the prepared menu, box or dialog; unset, they run exec().
+    std::function<QAction*(QMenu& menu, const QPoint& globalPos)> execMenu;
+    std::function<int(QMessageBox& box)> execMessageBox;
+    std::function<int(QFileDialog& dialog)> execFileDialog;
+
+    // --- HostWindow
+    std::uint32_t showPopupMenu(const MenuModel& menu, int x, int y) override;
+    MessageAnswer messageBox(const std::u16string& text, const std::u16string& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
+    FileDialogResult fileDialog(const FileDialogRequest& request) override;
+    void invalidate(bool eraseBackground) override;
+    void repaintNow() override;
+    void captureMouse() override;
+    void releaseMouse() override;
+    void requestLeaveNotification() override;
+    std::unique_ptr<nx::DeviceContext> windowDeviceContext() override;
+    nx::RgbColor systemColor(int index) override;
+    std::unique_ptr<nx::WindowGraphView> createGraphView(nx::FormalProperties* vertexFormals,
+                                                         nx::FormalProperties* edgeFormals) override;
+    void selectionChanged() override;
+
+    // --- ControlSite
+    void setScrollSizes(const nx::Size& total) override;
+    void showAboutBox() override;
+    void stockPropertiesChanged() override;
+
+    // --- Properties
+    bool editingEnabled() const { return control_->GetEditingEnabled() != 0; }
+    void setEditingEnabled(bool on) { control_->SetEditingEnabled(on ? -1 : 0); }
+    bool newEnabled() const { return control_->GetNewEnabled() != 0; }
+    void setNewEnabled(bool on) { control_->SetNewEnabled(on ? -1 : 0); }
+    bool fileIOEnabled() const { return control_->GetFileIOEnabled() != 0; }
+    void setFileIOEnabled(bool on) { control_->SetFileIOEnabled(on ? -1 : 0); }
+    bool rotationEnabled() const { return control_->GetRotationEnabled() != 0; }
+    void setRotationEnabled(bool on) { control_->SetRotationEnabled(on ? -1 : 0); }
+    bool hierarchicalLayoutEnabled() const { return control_->GetHierarchicalLayoutEnabled() != 0; }
+    void setHierarchicalLayoutEnabled(bool on) {
+        control_->SetHierarchicalLayoutEnabled(on ? -1 : 0);
+    }
+    bool radialLayoutEnabled() const { return control_->GetRadialLayoutEnabled() != 0; }
+    void setRadialLayoutEnabled(bool on) { control_->SetRadialLayoutEnabled(on ? -1 : 0); }
+    bool forceDirectedLayoutEnabled() const {
+        return control_->GetForceDirectedLayoutEnabled() != 0;
+    }
+    void setForceDirectedLayoutEnabled(bool on) {
+        control_->SetForceDirectedLayoutEnabled(on ? -1 : 0);
+    }
+    bool doubleClickEnabled() const { return control_->GetDoubleClickEnabled() != 0; }
+    void setDoubleClickEnabled(bool on) { control_->SetDoubleClickEnabled(on ? -1 : 0); }
+    quint16 testID() const { return control_->GetTestID(); }
+    void setTestID(quint16 id) { control_->SetTestID(id); }
+    QString workingDirectory() const;
+    void setWorkingDirectory(const QString& value);
+    QString fileName() const;
+    void setFileName(const QString& value);
+    QString fileExt() const;
+    void setFileExt(const QString& value);
+    QColor backColor() const;
+    // An invalid colour stands for the window's system colour.
+    void setBackColor(const QColor& color);
+    qint16 borderStyle() const { return control_->GetBorderStyle(); }
+    void setBorderStyle(qint16 value) { control_->SetBorderStyle(value); }
+    qint16 appearance() const { return control_->GetAppearance(); }
+    void setAppearance(qint16 value) { control_->SetAppearance(value); }
+    QFont stockFont() const;
+    void setStockFont(const QFont& font);
+    quint16 propertyTypeCount() const { return control_->GetPropertyTypeCount(); }
+    quint16 graphPropertyCount() const { return control_->GetGraphPropertyCount(); }
+
+    // --- Methods (the automation members with Qt types)
+    Q_INVOKABLE void AboutBox() { control_->AboutBox(); }
+    Q_INVOKABLE void Init() { control_->Init(); }
+    Q_INVOKABLE quint32 NewTree() { return control_->NewTree(); }
+    Q_INVOKABLE quint16 Load(const QString& pathname);
+    Q_INVOKABLE quint16 LoadFromXml(const QString& pathname);
+    Q_INVOKABLE quint16 LoadTest(quint16 id) { return control_->LoadTest(id); }
+    Q_INVOKABLE quint16 Save(const QString& pathname);
+    Q_INVOKABLE quint16 SaveToXml(const QString& pathname);
+    Q_INVOKABLE void Update() { control_->Update(); }
+
+    Q_INVOKABLE quint32 AddVertex() { return control_->AddVertex(); }
+    Q_INVOKABLE void RemoveVertex(quint32 vertexID) { control_->RemoveVertex(vertexID); }
+    Q_INVOKABLE quint32 AddEdge(quint32 vertexID1, quint32 vertexID2) {
+        return control_->AddEdge(vertexID1, vertexID2);
+    }
+    Q_INVOKABLE void RemoveEdge(quint32 edgeID) { control_->RemoveEdge(edgeID); }
+    // The batch forms: N new vertex IDs; the edge IDs of the pairs (0xFFFFFFFF when skipped).
+    Q_INVOKABLE QVariantList AddVertices(quint16 n);
+    Q_INVOKABLE void RemoveVertices(const QVariantList& vertexIDs);
+    Q_INVOKABLE QVariantList AddEdges(const QVariantList& vertexID1, const QVariantList& vertexID2);
+    Q_INVOKABLE void RemoveEdges(const QVariantList& edgeIDs);
+    Q_INVOKABLE quint32 VertexCount(quint16 scope) { return control_->GetVertexCount(scope); }
+    Q_INVOKABLE quint32 EdgeCount(quint16 scope) { return control_->GetEdgeCount(scope); }
+    Q_INVOKABLE quint32 VertexID(quint16 scope, quint32 n) { return control_->GetVertexID(scope, n); }
+    Q_INVOKABLE quint32 EdgeID(quint16 scope, quint32 n) { return control_->GetEdgeID(scope, n); }
+
+    Q_INVOKABLE QString PropertyTypeName(quint16 propertyTypeID) const;
+    Q_INVOKABLE quint16 PropertyTypeID(const QString& propertyTypeName) const;
+    Q_INVOKABLE quint16 VertexPropertyCount(quint16 level) const {
+        return control_->GetVertexPropertyCount(level);
+    }
+    Q_INVOKABLE quint16 EdgePropertyCount(quint16 level) const {
+        return control_->GetEdgePropertyCount(level);
+    }
+    Q_INVOKABLE void AddVertexProperty(quint16 typeID, quint16 level) {
+        control_->AddVertexProperty(typeID, level);
+    }
+    Q_INVOKABLE void AddEdgeProperty(quint16 typeID, quint16 level) {
+        control_->AddEdgeProperty(typeID, level);
+    }
+    Q_INVOKABLE void AddGraphProperty(quint16 typeID) { control_->AddGraphProperty(typeID); }
+    Q_INVOKABLE void AddVertexPropertyByName(const QString& name, quint16 level);
+    Q_INVOKABLE void AddEdgePropertyByName(const QString& name, quint16 level);
+    Q_INVOKABLE void AddGraphPropertyByName(const QString& name);
+    Q_INVOKABLE quint16 FindVertexPropertyIndex(quint32 vertexID, quint16 typeID, quint16 level,
+                                                quint16 startingFrom) {
+        return control_->FindVertexPropertyIndex(vertexID, typeID, level, startingFrom);
+    }
+    Q_INVOKABLE quint16 FindEdgePropertyIndex(quint32 edgeID, quint16 typeID, quint16 level,
+                                              quint16 startingFrom) {
+        return control_->FindEdgePropertyIndex(edgeID, typeID, level, startingFrom);
+    }
+    Q_INVOKABLE quint16 FindGraphPropertyIndex(quint32 graphID, quint16 typeID, quint16 level,
+                                               quint16 startingFrom) {
+        return control_->FindGraphPropertyIndex(graphID, typeID, level, startingFrom);
+    }
+    Q_INVOKABLE quint16 VertexPropertyIndex(quint16 typeID, quint16 level) {
+        return control_->GetVertexPropertyIndex(typeID, level);
+    }
+    Q_INVOKABLE quint16 EdgePropertyIndex(quint16 typeID, quint16 level) {
+        return control_->GetEdgePropertyIndex(typeID, level);
+    }
+    Q_INVOKABLE quint16 GraphPropertyIndex(quint16 typeID) {
+        return control_->GetGraphPropertyIndex(typeID);
+    }
+    Q_INVOKABLE QVariant VertexPropertyValue(quint32 vertexID, quint16 index, quint16 level);
+    Q_INVOKABLE void SetVertexPropertyValue(quint32 vertexID, quint16 index, quint16 level,
+                                            const QVariant& value);
+    Q_INVOKABLE QVariant EdgePropertyValue(quint32 edgeID, quint16 index, quint16 level);
+    Q_INVOKABLE void SetEdgePropertyValue(quint32 edgeID, quint16 index, quint16 level,
+                                          const QVariant& value);
+    Q_INVOKABLE QVariant GraphPropertyValue(quint16 index);
+    Q_INVOKABLE void SetGraphPropertyValue(quint16 index, const QVariant& value);
+    Q_INVOKABLE QVariant VertexPropertyValueByName(quint32 vertexID, const QString& name,
+                                                   quint16 level);
+    Q_INVOKABLE void SetVertexPropertyValueByName(quint32 vertexID, const QString& name,
+                                                  quint16 level, const QVariant& value);
+    Q_INVOKABLE QVariant EdgePropertyValueByName(quint32 edgeID, const QString& name,
+                                                 quint16 level);
+    Q_INVOKABLE void SetEdgePropertyValueByName(quint32 edgeID, const QString& name, quint16 level,
+                                                const QVariant& value);
+    Q_INVOKABLE QVariant GraphPropertyValueByName(const QString& name);
+    Q_INVOKABLE void SetGraphPropertyValueByName(const QString& name, const QVariant& value);
+
+    Q_INVOKABLE quint16 AddGraphMenuItem(const QString& text);
+    Q_INVOKABLE quint16 AddVertexMenuItem(const QString& text);
+    Q_INVOKABLE quint16 AddEdgeMenuItem(const QString& text);
+    // Func: a callable QJSValue or a std::function<void(quint32)> in the QVariant; anything
+    // else adds the item without a callback.
+    Q_INVOKABLE quint16 AddGraphMenuItemFunc(const QString& text, const QVariant& func);
+    Q_INVOKABLE quint16 AddVertexMenuItemFunc(const QString& text, const QVariant& func);
+    Q_INVOKABLE quint16 AddEdgeMenuItemFunc(const QString& text, const QVariant& func);
+    Q_INVOKABLE void ClearGraphMenuItems() { control_->ClearGraphMenuItems(); }
+    Q_INVOKABLE void ClearVertexMenuItems() { control_->ClearVertexMenuItems(); }
+    Q_INVOKABLE void ClearEdgeMenuItems() { control_->ClearEdgeMenuItems(); }
+    Q_INVOKABLE void EnableGraphMenuItem(quint16 menuID, bool enable) {
+        control_->EnableGraphMenuItem(menuID, enable ? -1 : 0);
+    }
+    Q_INVOKABLE void EnableVertexMenuItem(quint16 menuID, bool enable) {
+        control_->EnableVertexMenuItem(menuID, enable ? -1 : 0);
+    }
+    Q_INVOKABLE void EnableEdgeMenuItem(quint16 menuID, bool enable) {
+        control_->EnableEdgeMenuItem(menuID, enable ? -1 : 0);
+    }
+
+    Q_INVOKABLE void SetDefaultVertexAppearance(quint16 sz, bool isFilled, quint16 outerColor,
+                                                quint16 innerColor, quint16 namePos,
+                                                quint16 weightPos);
+    Q_INVOKABLE void SetDefaultVertexAppearance_SquareDot(quint16 sz, bool isFilled,
+                                                          quint16 outerColor, quint16 innerColor,
+                                                          quint16 namePos, quint16 weightPos);
+    Q_INVOKABLE void SetDefaultVertexAppearance_DiamondDot(quint16 sz, bool isFilled,
+                                                           quint16 outerColor, quint16 innerColor,
+                                                           quint16 namePos, quint16 weightPos);
+    Q_INVOKABLE void SetDefaultVertexAppearance_Icon(const QString& fileName,
+                                                     const QString& iconName, qint32 id,
+                                                     qint32 index, quint16 sz,
+                                                     const QColor& nameTextColor,
+                                                     const QColor& weightTextColor,
+                                                     quint16 namePos, quint16 weightPos);
+    Q_INVOKABLE void SetDefaultEdgeAppearance(quint16 edgeColor) {
+        control_->SetDefaultEdgeAppearance(edgeColor);
+    }
+    Q_INVOKABLE void SetVertexAppearance(quint32 vertexID, quint16 sz, bool isFilled,
+                                         quint16 outerColor, quint16 innerColor, quint16 namePos,
+                                         quint16 weightPos);
+    Q_INVOKABLE void SetVertexAppearance_SquareDot(quint32 vertexID, quint16 sz, bool isFilled,
+                                                   quint16 outerColor, quint16 innerColor,
+                                                   quint16 namePos, quint16 weightPos);
+    Q_INVOKABLE void SetVertexAppearance_DiamondDot(quint32 vertexID, quint16 sz, bool isFilled,
+                                                    quint16 outerColor, quint16 innerColor,
+                                                    quint16 namePos, quint16 weightPos);
+    Q_INVOKABLE void SetVertexAppearance_Icon(quint32 vertexID, const QString& fileName,
+                                              const QString& iconName, qint32 id, qint32 index,
+                                              quint16 sz, const QColor& nameTextColor,
+                                              const QColor& weightTextColor, quint16 namePos,
+                                              quint16 weightPos);
+    Q_INVOKABLE void SetEdgeAppearance(quint32 edgeID, quint16 edgeColor) {
+        control_->SetEdgeAppearance(edgeID, edgeColor);
+    }
+
+    Q_INVOKABLE void HierarchicalLayout() { control_->HierarchicalLayout(); }
+    Q_INVOKABLE void RadialLayout() { control_->RadialLayout(); }
+    Q_INVOKABLE void ForceDirectedLayout() { control_->ForceDirectedLayout(); }
+    Q_INVOKABLE void SetHierarchicalLayoutParams(quint16 layerSeparation, quint16 siblingSeparation,
+                                                 quint16 subtreeSeparation) {
+        control_->SetHierarchicalLayoutParams(layerSeparation, siblingSeparation,
+                                              subtreeSeparation);
+    }
+    Q_INVOKABLE void SetRadialLayoutParams(quint16 separation, double dampingCoefficient) {
+        control_->SetRadialLayoutParams(separation, dampingCoefficient);
+    }
+    Q_INVOKABLE void SetForceDirectedLayoutParams(quint16 separation, quint16 maxIterations) {
+        control_->SetForceDirectedLayoutParams(separation, maxIterations);
+    }
+    Q_INVOKABLE void RotateRight90() { control_->RotateRight90(); }
+    Q_INVOKABLE void RotateLeft90() { control_->RotateLeft90(); }
+    Q_INVOKABLE void FlipVertical() { control_->FlipVertical(); }
+    Q_INVOKABLE void FlipHorizontal() { control_->FlipHorizontal(); }
+
+signals:
+    // The automation events.
+    void GraphMenuCommand(quint16 cmnd);
+    void VertexMenuCommand(quint16 cmnd, quint32 elementID);
+    void EdgeMenuCommand(quint16 cmnd, quint32 elementID);
+    // The user's edits, beyond the automation events.
+    void SelectionChanged();
+    void DocumentModified();
+    void VertexAdded(quint32 vertexID);
+    void VertexRemoved(quint32 vertexID);
+    void EdgeAdded(quint32 edgeID);
+    void EdgeRemoved(quint32 edgeID);
+    void LayoutFinished();
+    // Drawing failed with automation error 0x800a03f0; the picture keeps its background.
+    void DrawingFailed(quint32 code, const QString& description);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    class Events;
+    class ScreenContext;
+
+    void updateBars();
+    void pageStep(QScrollBar* bar, int action, int page);
+    // Draws what was invalidated into the shown picture.
+    void renderStale();
+    void ensureScreenSize();
+    // Runs a handler of the user's input; a failure that escapes it is shown in a box.
+    template <typename Handler>
+    void guardInput(Handler&& handler);
+    void showFailure(const std::u16string& text);
+    nx::Point clientPoint(const QPoint& viewportPos) const;
+    nx::Point scroll() const;
+    void contextMenuAt(const QPoint& globalPos, const QPoint& viewportPos);
+
+    std::unique_ptr<Events> events_;
+    std::unique_ptr<RamuloControl> control_;
+    ControlInteraction interaction_;
+    bool created_ = false;
+    bool leaveRequested_ = false;
+    bool updatingBars_ = false;
+    bool scrollSizesSet_ = false;
+    QSize total_{0, 0};
+    QSize page_{0, 0};
+    QSize line_{0, 0};
+    QImage screen_;
+    QRegion stale_;
+};
