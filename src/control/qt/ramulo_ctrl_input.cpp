@@ -1,5 +1,6 @@
 // CRamuloCtrl: the user's mouse, context menus and the window's command messages.
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <exception>
 
@@ -114,7 +115,8 @@ void CRamuloCtrl::requestLeaveNotification() {
 void CRamuloCtrl::captureMouse() {
     // A press already holds Qt's implicit grab; connecting a new edge needs one without a
     // button, so that the next press anywhere ends it.
-    if (viewport()->isVisible()) viewport()->grabMouse();
+    if (viewport()->isVisible() && QGuiApplication::mouseButtons() == Qt::NoButton)
+        viewport()->grabMouse();
 }
 
 void CRamuloCtrl::releaseMouse() {
