@@ -87,8 +87,10 @@ void CRamuloCtrl::mouseMoveEvent(QMouseEvent* event) {
 void CRamuloCtrl::contextMenuEvent(QContextMenuEvent* event) {
     // The mouse's requests are answered at the right button's release; only the keyboard's
     // menu key asks here.
+    // It may come to the frame (which holds the focus) or to the viewport: the global point
+    // says where it is either way.
     if (event->reason() == QContextMenuEvent::Keyboard)
-        contextMenuAt(event->globalPos(), event->pos());
+        contextMenuAt(event->globalPos(), viewport()->mapFromGlobal(event->globalPos()));
     event->accept();
 }
 

@@ -1,0 +1,63 @@
+// ramulo-widget-demo: the control on a form, editable, with its events shown in the title.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "control/qt/ramulo_ctrl.h"
+
+namespace {
+
+// Opens the context menu of the vertex at a logical point as a right click would, saves a
+// picture of the whole screen while it is open, then closes it and quits.
+void screenshotWithMenu(CRamuloCtrl& ctrl, QPoint vertex, const QString& path) {
+    QTimer::singleShot(300, &ctrl, [&ctrl, vertex, path] {
+        QTimer::singleShot(500, &ctrl, [path] {
+            QScreen* screen = QGuiApplication::primaryScreen();
+            screen->grabWindow(0).save(path);
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+        });
+        const QPointF at = vertex - ctrl.scrollPosition();
+        const QPointF global = ctrl.viewport()->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(ctrl.viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(ctrl.viewport(), &release);  // the menu runs in here
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* ctrl = new CRamuloCtrl;
+    ctrl->setEditingEnabled(true);
+    ctrl->setRotationEnabled(true);
+    ctrl->setHierarchicalLayoutEnabled(true);
+    ctrl->setRadialLayoutEnabled(true);
+    ctrl->setDoubleClickEnabled(true);
+    ctrl->AddVertexMenuItem(QStringLiteral("Show ID"));
+    QObject::connect(ctrl, &CRamuloCtrl::VertexMenuCommand, &window,
+                     [&window](quint16, quint32 id) {
+                         window.setWindowTitle(QStringLiteral("Vertex %1").arg(id));
+                     });
+    layout->addWidget(ctrl);
+    window.setWindowTitle(QStringLiteral("Ramulo"));
+    window.resize(480, 380);
+    window.show();
+
+    // --screenshot FILE: a picture of sample 1 with the vertex menu of C open.
+    const QStringList args = app.arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--screenshot"));
+    if (at > 0 && at + 1 < args.size()) screenshotWithMenu(*ctrl, {180, 130}, args[at + 1]);
+    return app.exec();
+}
