@@ -24,11 +24,11 @@ void screenshotWithMenu(CRamuloCtrl& ctrl, QPoint vertex, const QString& path) {
         });
         const QPointF at = vertex - ctrl.scrollPosition();
         const QPointF global = ctrl.viewport()->mapToGlobal(at);
-        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(ctrl.viewport(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(ctrl.viewport(), &release);  // the menu runs in here
     });
 }

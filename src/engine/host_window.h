@@ -51,7 +51,7 @@ class HostWindow {
 public:
     virtual ~HostWindow() = default;
 
-    // Shows the menu at a point in client coordinates; 0 when nothing was chosen.
+    // Shows the menu at a point in screen coordinates; 0 when nothing was chosen.
     virtual std::uint32_t showPopupMenu(const MenuModel& menu, int x, int y) = 0;
     virtual MessageAnswer messageBox(const std::u16string& text, const std::u16string& caption,
                                      MessageButtons buttons, MessageIcon icon) = 0;

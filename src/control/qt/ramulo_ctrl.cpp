@@ -190,26 +190,26 @@ nx::RgbColor CRamuloCtrl::systemColor(int index) {
         QPalette::ColorRole role;
     };
     static const Role kRoles[] = {
-        {1, QPalette::Active, QPalette::Window},          // desktop
-        {4, QPalette::Active, QPalette::Window},          // menu
-        {5, QPalette::Active, QPalette::Base},            // window
-        {6, QPalette::Active, QPalette::Shadow},          // window frame
-        {7, QPalette::Active, QPalette::WindowText},      // menu text
-        {8, QPalette::Active, QPalette::Text},            // window text
-        {13, QPalette::Active, QPalette::Highlight},      // highlight
+        {1, QPalette::Active, QPalette::Window},      // desktop
+        {4, QPalette::Active, QPalette::Window},      // menu
+        {5, QPalette::Active, QPalette::Base},        // window
+        {6, QPalette::Active, QPalette::Shadow},      // window frame
+        {7, QPalette::Active, QPalette::WindowText},  // menu text
+        {8, QPalette::Active, QPalette::Text},        // window text
+        {13, QPalette::Active, QPalette::Highlight},  // highlight
         {14, QPalette::Active, QPalette::HighlightedText},
-        {15, QPalette::Active, QPalette::Button},         // button face
-        {16, QPalette::Active, QPalette::Dark},           // button shadow
-        {17, QPalette::Disabled, QPalette::Text},         // grey text
+        {15, QPalette::Active, QPalette::Button},  // button face
+        {16, QPalette::Active, QPalette::Dark},    // button shadow
+        {17, QPalette::Disabled, QPalette::Text},  // grey text
         {18, QPalette::Active, QPalette::ButtonText},
-        {20, QPalette::Active, QPalette::Light},          // button highlight
-        {21, QPalette::Active, QPalette::Shadow},         // 3D dark shadow
-        {22, QPalette::Active, QPalette::Midlight},       // 3D light
+        {20, QPalette::Active, QPalette::Light},     // button highlight
+        {21, QPalette::Active, QPalette::Shadow},    // 3D dark shadow
+        {22, QPalette::Active, QPalette::Midlight},  // 3D light
         {23, QPalette::Active, QPalette::ToolTipText},
         {24, QPalette::Active, QPalette::ToolTipBase},
-        {26, QPalette::Active, QPalette::Link},           // hot-tracked item
-        {29, QPalette::Active, QPalette::Highlight},      // menu highlight
-        {30, QPalette::Active, QPalette::Window},         // menu bar
+        {26, QPalette::Active, QPalette::Link},       // hot-tracked item
+        {29, QPalette::Active, QPalette::Highlight},  // menu highlight
+        {30, QPalette::Active, QPalette::Window},     // menu bar
     };
     for (const Role& r : kRoles) {
         if (r.index != index) continue;

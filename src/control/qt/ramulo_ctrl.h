@@ -12,7 +12,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
+#include "control/automation_error.h"
 #include "control/control_interaction.h"
 #include "control/control_site.h"
 #include "control/ramulo_control.h"
@@ -29,7 +31,8 @@ class QMessageBox;
 // reachable by DISPID through the dispatch table on control()).
 //
 // The window counts as created when the widget is first shown: the document TestID is
-// built then. A member that fails throws AutomationError, as through the dispatch table.
+// built then. A member that fails throws AutomationError, as through the dispatch table
+// (or raises a script error, below).
 class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public ControlSite {
     Q_OBJECT
     Q_PROPERTY(bool EditingEnabled READ editingEnabled WRITE setEditingEnabled)
@@ -96,8 +99,8 @@ public:
     void requestLeaveNotification() override;
     std::unique_ptr<nx::DeviceContext> windowDeviceContext() override;
     nx::RgbColor systemColor(int index) override;
-    std::unique_ptr<nx::WindowGraphView> createGraphView(nx::FormalProperties* vertexFormals,
-                                                         nx::FormalProperties* edgeFormals) override;
+    std::unique_ptr<nx::WindowGraphView> createGraphView(
+        nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals) override;
     void selectionChanged() override;
 
     // --- ControlSite
@@ -107,29 +110,43 @@ public:
 
     // --- Properties
     bool editingEnabled() const { return control_->GetEditingEnabled() != 0; }
-    void setEditingEnabled(bool on) { control_->SetEditingEnabled(on ? -1 : 0); }
+    void setEditingEnabled(bool on) {
+        member([&] { control_->SetEditingEnabled(on ? -1 : 0); });
+    }
     bool newEnabled() const { return control_->GetNewEnabled() != 0; }
-    void setNewEnabled(bool on) { control_->SetNewEnabled(on ? -1 : 0); }
+    void setNewEnabled(bool on) {
+        member([&] { control_->SetNewEnabled(on ? -1 : 0); });
+    }
     bool fileIOEnabled() const { return control_->GetFileIOEnabled() != 0; }
-    void setFileIOEnabled(bool on) { control_->SetFileIOEnabled(on ? -1 : 0); }
+    void setFileIOEnabled(bool on) {
+        member([&] { control_->SetFileIOEnabled(on ? -1 : 0); });
+    }
     bool rotationEnabled() const { return control_->GetRotationEnabled() != 0; }
-    void setRotationEnabled(bool on) { control_->SetRotationEnabled(on ? -1 : 0); }
+    void setRotationEnabled(bool on) {
+        member([&] { control_->SetRotationEnabled(on ? -1 : 0); });
+    }
     bool hierarchicalLayoutEnabled() const { return control_->GetHierarchicalLayoutEnabled() != 0; }
     void setHierarchicalLayoutEnabled(bool on) {
-        control_->SetHierarchicalLayoutEnabled(on ? -1 : 0);
+        member([&] { control_->SetHierarchicalLayoutEnabled(on ? -1 : 0); });
     }
     bool radialLayoutEnabled() const { return control_->GetRadialLayoutEnabled() != 0; }
-    void setRadialLayoutEnabled(bool on) { control_->SetRadialLayoutEnabled(on ? -1 : 0); }
+    void setRadialLayoutEnabled(bool on) {
+        member([&] { control_->SetRadialLayoutEnabled(on ? -1 : 0); });
+    }
     bool forceDirectedLayoutEnabled() const {
         return control_->GetForceDirectedLayoutEnabled() != 0;
     }
     void setForceDirectedLayoutEnabled(bool on) {
-        control_->SetForceDirectedLayoutEnabled(on ? -1 : 0);
+        member([&] { control_->SetForceDirectedLayoutEnabled(on ? -1 : 0); });
     }
     bool doubleClickEnabled() const { return control_->GetDoubleClickEnabled() != 0; }
-    void setDoubleClickEnabled(bool on) { control_->SetDoubleClickEnabled(on ? -1 : 0); }
+    void setDoubleClickEnabled(bool on) {
+        member([&] { control_->SetDoubleClickEnabled(on ? -1 : 0); });
+    }
     quint16 testID() const { return control_->GetTestID(); }
-    void setTestID(quint16 id) { control_->SetTestID(id); }
+    void setTestID(quint16 id) {
+        member([&] { control_->SetTestID(id); });
+    }
     QString workingDirectory() const;
     void setWorkingDirectory(const QString& value);
     QString fileName() const;
@@ -140,79 +157,113 @@ public:
     // An invalid colour stands for the window's system colour.
     void setBackColor(const QColor& color);
     qint16 borderStyle() const { return control_->GetBorderStyle(); }
-    void setBorderStyle(qint16 value) { control_->SetBorderStyle(value); }
+    void setBorderStyle(qint16 value) {
+        member([&] { control_->SetBorderStyle(value); });
+    }
     qint16 appearance() const { return control_->GetAppearance(); }
-    void setAppearance(qint16 value) { control_->SetAppearance(value); }
+    void setAppearance(qint16 value) {
+        member([&] { control_->SetAppearance(value); });
+    }
     QFont stockFont() const;
     void setStockFont(const QFont& font);
     quint16 propertyTypeCount() const { return control_->GetPropertyTypeCount(); }
     quint16 graphPropertyCount() const { return control_->GetGraphPropertyCount(); }
 
     // --- Methods (the automation members with Qt types)
-    Q_INVOKABLE void AboutBox() { control_->AboutBox(); }
-    Q_INVOKABLE void Init() { control_->Init(); }
-    Q_INVOKABLE quint32 NewTree() { return control_->NewTree(); }
+    Q_INVOKABLE void AboutBox() {
+        member([&] { control_->AboutBox(); });
+    }
+    Q_INVOKABLE void Init() {
+        member([&] { control_->Init(); });
+    }
+    Q_INVOKABLE quint32 NewTree() {
+        return member([&] { return control_->NewTree(); });
+    }
     Q_INVOKABLE quint16 Load(const QString& pathname);
     Q_INVOKABLE quint16 LoadFromXml(const QString& pathname);
-    Q_INVOKABLE quint16 LoadTest(quint16 id) { return control_->LoadTest(id); }
+    Q_INVOKABLE quint16 LoadTest(quint16 id) {
+        return member([&] { return control_->LoadTest(id); });
+    }
     Q_INVOKABLE quint16 Save(const QString& pathname);
     Q_INVOKABLE quint16 SaveToXml(const QString& pathname);
-    Q_INVOKABLE void Update() { control_->Update(); }
-
-    Q_INVOKABLE quint32 AddVertex() { return control_->AddVertex(); }
-    Q_INVOKABLE void RemoveVertex(quint32 vertexID) { control_->RemoveVertex(vertexID); }
-    Q_INVOKABLE quint32 AddEdge(quint32 vertexID1, quint32 vertexID2) {
-        return control_->AddEdge(vertexID1, vertexID2);
+    Q_INVOKABLE void Update() {
+        member([&] { control_->Update(); });
     }
-    Q_INVOKABLE void RemoveEdge(quint32 edgeID) { control_->RemoveEdge(edgeID); }
+
+    Q_INVOKABLE quint32 AddVertex() {
+        return member([&] { return control_->AddVertex(); });
+    }
+    Q_INVOKABLE void RemoveVertex(quint32 vertexID) {
+        member([&] { control_->RemoveVertex(vertexID); });
+    }
+    Q_INVOKABLE quint32 AddEdge(quint32 vertexID1, quint32 vertexID2) {
+        return member([&] { return control_->AddEdge(vertexID1, vertexID2); });
+    }
+    Q_INVOKABLE void RemoveEdge(quint32 edgeID) {
+        member([&] { control_->RemoveEdge(edgeID); });
+    }
     // The batch forms: N new vertex IDs; the edge IDs of the pairs (0xFFFFFFFF when skipped).
     Q_INVOKABLE QVariantList AddVertices(quint16 n);
     Q_INVOKABLE void RemoveVertices(const QVariantList& vertexIDs);
     Q_INVOKABLE QVariantList AddEdges(const QVariantList& vertexID1, const QVariantList& vertexID2);
     Q_INVOKABLE void RemoveEdges(const QVariantList& edgeIDs);
-    Q_INVOKABLE quint32 VertexCount(quint16 scope) { return control_->GetVertexCount(scope); }
-    Q_INVOKABLE quint32 EdgeCount(quint16 scope) { return control_->GetEdgeCount(scope); }
-    Q_INVOKABLE quint32 VertexID(quint16 scope, quint32 n) { return control_->GetVertexID(scope, n); }
-    Q_INVOKABLE quint32 EdgeID(quint16 scope, quint32 n) { return control_->GetEdgeID(scope, n); }
+    Q_INVOKABLE quint32 VertexCount(quint16 scope) {
+        return member([&] { return control_->GetVertexCount(scope); });
+    }
+    Q_INVOKABLE quint32 EdgeCount(quint16 scope) {
+        return member([&] { return control_->GetEdgeCount(scope); });
+    }
+    Q_INVOKABLE quint32 VertexID(quint16 scope, quint32 n) {
+        return member([&] { return control_->GetVertexID(scope, n); });
+    }
+    Q_INVOKABLE quint32 EdgeID(quint16 scope, quint32 n) {
+        return member([&] { return control_->GetEdgeID(scope, n); });
+    }
 
     Q_INVOKABLE QString PropertyTypeName(quint16 propertyTypeID) const;
     Q_INVOKABLE quint16 PropertyTypeID(const QString& propertyTypeName) const;
     Q_INVOKABLE quint16 VertexPropertyCount(quint16 level) const {
-        return control_->GetVertexPropertyCount(level);
+        return member([&] { return control_->GetVertexPropertyCount(level); });
     }
     Q_INVOKABLE quint16 EdgePropertyCount(quint16 level) const {
-        return control_->GetEdgePropertyCount(level);
+        return member([&] { return control_->GetEdgePropertyCount(level); });
     }
     Q_INVOKABLE void AddVertexProperty(quint16 typeID, quint16 level) {
-        control_->AddVertexProperty(typeID, level);
+        member([&] { control_->AddVertexProperty(typeID, level); });
     }
     Q_INVOKABLE void AddEdgeProperty(quint16 typeID, quint16 level) {
-        control_->AddEdgeProperty(typeID, level);
+        member([&] { control_->AddEdgeProperty(typeID, level); });
     }
-    Q_INVOKABLE void AddGraphProperty(quint16 typeID) { control_->AddGraphProperty(typeID); }
+    Q_INVOKABLE void AddGraphProperty(quint16 typeID) {
+        member([&] { control_->AddGraphProperty(typeID); });
+    }
     Q_INVOKABLE void AddVertexPropertyByName(const QString& name, quint16 level);
     Q_INVOKABLE void AddEdgePropertyByName(const QString& name, quint16 level);
     Q_INVOKABLE void AddGraphPropertyByName(const QString& name);
     Q_INVOKABLE quint16 FindVertexPropertyIndex(quint32 vertexID, quint16 typeID, quint16 level,
                                                 quint16 startingFrom) {
-        return control_->FindVertexPropertyIndex(vertexID, typeID, level, startingFrom);
+        return member([&] {
+            return control_->FindVertexPropertyIndex(vertexID, typeID, level, startingFrom);
+        });
     }
     Q_INVOKABLE quint16 FindEdgePropertyIndex(quint32 edgeID, quint16 typeID, quint16 level,
                                               quint16 startingFrom) {
-        return control_->FindEdgePropertyIndex(edgeID, typeID, level, startingFrom);
+        return member(
+            [&] { return control_->FindEdgePropertyIndex(edgeID, typeID, level, startingFrom); });
     }
     Q_INVOKABLE quint16 FindGraphPropertyIndex(quint32 graphID, quint16 typeID, quint16 level,
                                                quint16 startingFrom) {
-        return control_->FindGraphPropertyIndex(graphID, typeID, level, startingFrom);
+        return member(
+            [&] { return control_->FindGraphPropertyIndex(graphID, typeID, level, startingFrom); });
     }
     Q_INVOKABLE quint16 VertexPropertyIndex(quint16 typeID, quint16 level) {
-        return control_->GetVertexPropertyIndex(typeID, level);
+        return member([&] { return control_->GetVertexPropertyIndex(typeID, level); });
     }
     Q_INVOKABLE quint16 EdgePropertyIndex(quint16 typeID, quint16 level) {
-        return control_->GetEdgePropertyIndex(typeID, level);
+        return member([&] { return control_->GetEdgePropertyIndex(typeID, level); });
     }
     Q_INVOKABLE quint16 GraphPropertyIndex(quint16 typeID) {
-        return control_->GetGraphPropertyIndex(typeID);
+        return member([&] { return control_->GetGraphPropertyIndex(typeID); });
     }
     Q_INVOKABLE QVariant VertexPropertyValue(quint32 vertexID, quint16 index, quint16 level);
     Q_INVOKABLE void SetVertexPropertyValue(quint32 vertexID, quint16 index, quint16 level,
@@ -241,17 +292,23 @@ public:
     Q_INVOKABLE quint16 AddGraphMenuItemFunc(const QString& text, const QVariant& func);
     Q_INVOKABLE quint16 AddVertexMenuItemFunc(const QString& text, const QVariant& func);
     Q_INVOKABLE quint16 AddEdgeMenuItemFunc(const QString& text, const QVariant& func);
-    Q_INVOKABLE void ClearGraphMenuItems() { control_->ClearGraphMenuItems(); }
-    Q_INVOKABLE void ClearVertexMenuItems() { control_->ClearVertexMenuItems(); }
-    Q_INVOKABLE void ClearEdgeMenuItems() { control_->ClearEdgeMenuItems(); }
+    Q_INVOKABLE void ClearGraphMenuItems() {
+        member([&] { control_->ClearGraphMenuItems(); });
+    }
+    Q_INVOKABLE void ClearVertexMenuItems() {
+        member([&] { control_->ClearVertexMenuItems(); });
+    }
+    Q_INVOKABLE void ClearEdgeMenuItems() {
+        member([&] { control_->ClearEdgeMenuItems(); });
+    }
     Q_INVOKABLE void EnableGraphMenuItem(quint16 menuID, bool enable) {
-        control_->EnableGraphMenuItem(menuID, enable ? -1 : 0);
+        member([&] { control_->EnableGraphMenuItem(menuID, enable ? -1 : 0); });
     }
     Q_INVOKABLE void EnableVertexMenuItem(quint16 menuID, bool enable) {
-        control_->EnableVertexMenuItem(menuID, enable ? -1 : 0);
+        member([&] { control_->EnableVertexMenuItem(menuID, enable ? -1 : 0); });
     }
     Q_INVOKABLE void EnableEdgeMenuItem(quint16 menuID, bool enable) {
-        control_->EnableEdgeMenuItem(menuID, enable ? -1 : 0);
+        member([&] { control_->EnableEdgeMenuItem(menuID, enable ? -1 : 0); });
     }
 
     Q_INVOKABLE void SetDefaultVertexAppearance(quint16 sz, bool isFilled, quint16 outerColor,
@@ -267,10 +324,10 @@ public:
                                                      const QString& iconName, qint32 id,
                                                      qint32 index, quint16 sz,
                                                      const QColor& nameTextColor,
-                                                     const QColor& weightTextColor,
-                                                     quint16 namePos, quint16 weightPos);
+                                                     const QColor& weightTextColor, quint16 namePos,
+                                                     quint16 weightPos);
     Q_INVOKABLE void SetDefaultEdgeAppearance(quint16 edgeColor) {
-        control_->SetDefaultEdgeAppearance(edgeColor);
+        member([&] { control_->SetDefaultEdgeAppearance(edgeColor); });
     }
     Q_INVOKABLE void SetVertexAppearance(quint32 vertexID, quint16 sz, bool isFilled,
                                          quint16 outerColor, quint16 innerColor, quint16 namePos,
@@ -287,27 +344,43 @@ public:
                                               const QColor& weightTextColor, quint16 namePos,
                                               quint16 weightPos);
     Q_INVOKABLE void SetEdgeAppearance(quint32 edgeID, quint16 edgeColor) {
-        control_->SetEdgeAppearance(edgeID, edgeColor);
+        member([&] { control_->SetEdgeAppearance(edgeID, edgeColor); });
     }
 
-    Q_INVOKABLE void HierarchicalLayout() { control_->HierarchicalLayout(); }
-    Q_INVOKABLE void RadialLayout() { control_->RadialLayout(); }
-    Q_INVOKABLE void ForceDirectedLayout() { control_->ForceDirectedLayout(); }
+    Q_INVOKABLE void HierarchicalLayout() {
+        member([&] { control_->HierarchicalLayout(); });
+    }
+    Q_INVOKABLE void RadialLayout() {
+        member([&] { control_->RadialLayout(); });
+    }
+    Q_INVOKABLE void ForceDirectedLayout() {
+        member([&] { control_->ForceDirectedLayout(); });
+    }
     Q_INVOKABLE void SetHierarchicalLayoutParams(quint16 layerSeparation, quint16 siblingSeparation,
                                                  quint16 subtreeSeparation) {
-        control_->SetHierarchicalLayoutParams(layerSeparation, siblingSeparation,
-                                              subtreeSeparation);
+        member([&] {
+            control_->SetHierarchicalLayoutParams(layerSeparation, siblingSeparation,
+                                                  subtreeSeparation);
+        });
     }
     Q_INVOKABLE void SetRadialLayoutParams(quint16 separation, double dampingCoefficient) {
-        control_->SetRadialLayoutParams(separation, dampingCoefficient);
+        member([&] { control_->SetRadialLayoutParams(separation, dampingCoefficient); });
     }
     Q_INVOKABLE void SetForceDirectedLayoutParams(quint16 separation, quint16 maxIterations) {
-        control_->SetForceDirectedLayoutParams(separation, maxIterations);
+        member([&] { control_->SetForceDirectedLayoutParams(separation, maxIterations); });
     }
-    Q_INVOKABLE void RotateRight90() { control_->RotateRight90(); }
-    Q_INVOKABLE void RotateLeft90() { control_->RotateLeft90(); }
-    Q_INVOKABLE void FlipVertical() { control_->FlipVertical(); }
-    Q_INVOKABLE void FlipHorizontal() { control_->FlipHorizontal(); }
+    Q_INVOKABLE void RotateRight90() {
+        member([&] { control_->RotateRight90(); });
+    }
+    Q_INVOKABLE void RotateLeft90() {
+        member([&] { control_->RotateLeft90(); });
+    }
+    Q_INVOKABLE void FlipVertical() {
+        member([&] { control_->FlipVertical(); });
+    }
+    Q_INVOKABLE void FlipHorizontal() {
+        member([&] { control_->FlipHorizontal(); });
+    }
 
 signals:
     // The automation events.
@@ -341,6 +414,14 @@ private:
     class Events;
     class ScreenContext;
 
+    // Runs a member. A failure stays an AutomationError for C++ callers; once the widget was
+    // handed to a QJSEngine it becomes a script error there (an Error with `code` and
+    // `description`), since an exception must not cross the script engine's frames.
+    template <typename F>
+    auto member(F&& work) const -> decltype(work());
+    // False when no script engine holds the widget.
+    bool raiseInScript(const AutomationError& error) const;
+
     void updateBars();
     void pageStep(QScrollBar* bar, int action, int page);
     // Draws what was invalidated into the shown picture.
@@ -367,3 +448,13 @@ private:
     QImage screen_;
     QRegion stale_;
 };
+
+template <typename F>
+auto CRamuloCtrl::member(F&& work) const -> decltype(work()) {
+    try {
+        return work();
+    } catch (const AutomationError& error) {
+        if (!raiseInScript(error)) throw;
+        if constexpr (!std::is_void_v<decltype(work())>) return {};
+    }
+}

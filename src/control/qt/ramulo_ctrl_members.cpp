@@ -1,4 +1,5 @@
 // CRamuloCtrl: the automation members with Qt types, converted to the member layer's.
+#include <QJSEngine>
 #include <QJSValue>
 #include <QMetaType>
 #include <vector>
@@ -41,7 +42,8 @@ Variant toVariant(const QVariant& value) {
             return Variant::fromR8(value.toDouble());
         case QMetaType::LongLong: {
             const qlonglong v = value.toLongLong();
-            if (v >= INT32_MIN && v <= INT32_MAX) return Variant::fromI4(static_cast<std::int32_t>(v));
+            if (v >= INT32_MIN && v <= INT32_MAX)
+                return Variant::fromI4(static_cast<std::int32_t>(v));
             return Variant::fromR8(static_cast<double>(v));
         }
         case QMetaType::ULongLong: {
@@ -130,25 +132,36 @@ QVariantList qlist(const std::vector<std::uint32_t>& values) {
 
 }  // namespace
 
+bool CRamuloCtrl::raiseInScript(const AutomationError& error) const {
+    QJSEngine* js = qjsEngine(this);
+    if (!js) return false;
+    const QString description = QString::fromStdU16String(error.description());
+    QJSValue raised = js->newErrorObject(QJSValue::GenericError, description);
+    raised.setProperty(QStringLiteral("code"), static_cast<double>(error.code()));
+    raised.setProperty(QStringLiteral("description"), description);
+    js->throwError(raised);
+    return true;
+}
+
 // --- Properties
 
 QString CRamuloCtrl::workingDirectory() const {
     return qtext(control_->GetWorkingDirectory());
 }
 void CRamuloCtrl::setWorkingDirectory(const QString& value) {
-    control_->SetWorkingDirectory(text(value));
+    member([&] { control_->SetWorkingDirectory(text(value)); });
 }
 QString CRamuloCtrl::fileName() const {
     return qtext(control_->GetFileName());
 }
 void CRamuloCtrl::setFileName(const QString& value) {
-    control_->SetFileName(text(value));
+    member([&] { control_->SetFileName(text(value)); });
 }
 QString CRamuloCtrl::fileExt() const {
     return qtext(control_->GetFileExt());
 }
 void CRamuloCtrl::setFileExt(const QString& value) {
-    control_->SetFileExt(text(value));
+    member([&] { control_->SetFileExt(text(value)); });
 }
 
 QFont CRamuloCtrl::stockFont() const {
@@ -156,132 +169,147 @@ QFont CRamuloCtrl::stockFont() const {
 }
 
 void CRamuloCtrl::setStockFont(const QFont& f) {
-    control_->SetFont(text(f.toString()));
+    member([&] { control_->SetFont(text(f.toString())); });
 }
 
 // --- Files
 
 quint16 CRamuloCtrl::Load(const QString& pathname) {
-    return control_->Load(text(pathname));
+    return member([&] { return control_->Load(text(pathname)); });
 }
 quint16 CRamuloCtrl::LoadFromXml(const QString& pathname) {
-    return control_->LoadFromXml(text(pathname));
+    return member([&] { return control_->LoadFromXml(text(pathname)); });
 }
 quint16 CRamuloCtrl::Save(const QString& pathname) {
-    return control_->Save(text(pathname));
+    return member([&] { return control_->Save(text(pathname)); });
 }
 quint16 CRamuloCtrl::SaveToXml(const QString& pathname) {
-    return control_->SaveToXml(text(pathname));
+    return member([&] { return control_->SaveToXml(text(pathname)); });
 }
 
 // --- Batch editing
 
 QVariantList CRamuloCtrl::AddVertices(quint16 n) {
-    std::vector<std::uint32_t> made(n, 0xFFFFFFFF);
-    control_->AddVertices(n, made.data());
-    return qlist(made);
+    return member([&] {
+        std::vector<std::uint32_t> made(n, 0xFFFFFFFF);
+        control_->AddVertices(n, made.data());
+        return qlist(made);
+    });
 }
 
 void CRamuloCtrl::RemoveVertices(const QVariantList& vertexIDs) {
-    std::vector<std::uint32_t> v = ids(vertexIDs);
-    control_->RemoveVertices(static_cast<std::uint16_t>(std::min<std::size_t>(v.size(), 0xFFFF)),
-                             v.data());
+    member([&] {
+        std::vector<std::uint32_t> v = ids(vertexIDs);
+        control_->RemoveVertices(
+            static_cast<std::uint16_t>(std::min<std::size_t>(v.size(), 0xFFFF)), v.data());
+    });
 }
 
 QVariantList CRamuloCtrl::AddEdges(const QVariantList& vertexID1, const QVariantList& vertexID2) {
-    std::vector<std::uint32_t> a = ids(vertexID1), b = ids(vertexID2);
-    const std::size_t n = std::min<std::size_t>({a.size(), b.size(), 0xFFFF});
-    std::vector<std::uint32_t> made(n, 0xFFFFFFFF);
-    control_->AddEdges(static_cast<std::uint16_t>(n), a.data(), b.data(), made.data());
-    return qlist(made);
+    return member([&] {
+        std::vector<std::uint32_t> a = ids(vertexID1), b = ids(vertexID2);
+        const std::size_t n = std::min<std::size_t>({a.size(), b.size(), 0xFFFF});
+        std::vector<std::uint32_t> made(n, 0xFFFFFFFF);
+        control_->AddEdges(static_cast<std::uint16_t>(n), a.data(), b.data(), made.data());
+        return qlist(made);
+    });
 }
 
 void CRamuloCtrl::RemoveEdges(const QVariantList& edgeIDs) {
-    std::vector<std::uint32_t> v = ids(edgeIDs);
-    control_->RemoveEdges(static_cast<std::uint16_t>(std::min<std::size_t>(v.size(), 0xFFFF)),
-                          v.data());
+    member([&] {
+        std::vector<std::uint32_t> v = ids(edgeIDs);
+        control_->RemoveEdges(static_cast<std::uint16_t>(std::min<std::size_t>(v.size(), 0xFFFF)),
+                              v.data());
+    });
 }
 
 // --- Property types and values
 
 QString CRamuloCtrl::PropertyTypeName(quint16 propertyTypeID) const {
-    return qtext(control_->GetPropertyTypeName(propertyTypeID));
+    return member([&] { return qtext(control_->GetPropertyTypeName(propertyTypeID)); });
 }
 quint16 CRamuloCtrl::PropertyTypeID(const QString& propertyTypeName) const {
-    return control_->GetPropertyTypeID(text(propertyTypeName));
+    return member([&] { return control_->GetPropertyTypeID(text(propertyTypeName)); });
 }
 void CRamuloCtrl::AddVertexPropertyByName(const QString& name, quint16 level) {
-    control_->AddVertexPropertyByName(text(name), level);
+    member([&] { control_->AddVertexPropertyByName(text(name), level); });
 }
 void CRamuloCtrl::AddEdgePropertyByName(const QString& name, quint16 level) {
-    control_->AddEdgePropertyByName(text(name), level);
+    member([&] { control_->AddEdgePropertyByName(text(name), level); });
 }
 void CRamuloCtrl::AddGraphPropertyByName(const QString& name) {
-    control_->AddGraphPropertyByName(text(name));
+    member([&] { control_->AddGraphPropertyByName(text(name)); });
 }
 
 QVariant CRamuloCtrl::VertexPropertyValue(quint32 vertexID, quint16 index, quint16 level) {
-    return toQVariant(control_->GetVertexPropertyValue(vertexID, index, level));
+    return member(
+        [&] { return toQVariant(control_->GetVertexPropertyValue(vertexID, index, level)); });
 }
 void CRamuloCtrl::SetVertexPropertyValue(quint32 vertexID, quint16 index, quint16 level,
                                          const QVariant& value) {
-    control_->SetVertexPropertyValue(vertexID, index, level, toVariant(value));
+    member([&] { control_->SetVertexPropertyValue(vertexID, index, level, toVariant(value)); });
 }
 QVariant CRamuloCtrl::EdgePropertyValue(quint32 edgeID, quint16 index, quint16 level) {
-    return toQVariant(control_->GetEdgePropertyValue(edgeID, index, level));
+    return member([&] { return toQVariant(control_->GetEdgePropertyValue(edgeID, index, level)); });
 }
 void CRamuloCtrl::SetEdgePropertyValue(quint32 edgeID, quint16 index, quint16 level,
                                        const QVariant& value) {
-    control_->SetEdgePropertyValue(edgeID, index, level, toVariant(value));
+    member([&] { control_->SetEdgePropertyValue(edgeID, index, level, toVariant(value)); });
 }
 QVariant CRamuloCtrl::GraphPropertyValue(quint16 index) {
-    return toQVariant(control_->GetGraphPropertyValue(index));
+    return member([&] { return toQVariant(control_->GetGraphPropertyValue(index)); });
 }
 void CRamuloCtrl::SetGraphPropertyValue(quint16 index, const QVariant& value) {
-    control_->SetGraphPropertyValue(index, toVariant(value));
+    member([&] { control_->SetGraphPropertyValue(index, toVariant(value)); });
 }
 QVariant CRamuloCtrl::VertexPropertyValueByName(quint32 vertexID, const QString& name,
                                                 quint16 level) {
-    return toQVariant(control_->GetVertexPropertyValueByName(vertexID, text(name), level));
+    return member([&] {
+        return toQVariant(control_->GetVertexPropertyValueByName(vertexID, text(name), level));
+    });
 }
-void CRamuloCtrl::SetVertexPropertyValueByName(quint32 vertexID, const QString& name,
-                                               quint16 level, const QVariant& value) {
-    control_->SetVertexPropertyValueByName(vertexID, text(name), level, toVariant(value));
+void CRamuloCtrl::SetVertexPropertyValueByName(quint32 vertexID, const QString& name, quint16 level,
+                                               const QVariant& value) {
+    member([&] {
+        control_->SetVertexPropertyValueByName(vertexID, text(name), level, toVariant(value));
+    });
 }
-QVariant CRamuloCtrl::EdgePropertyValueByName(quint32 edgeID, const QString& name,
-                                              quint16 level) {
-    return toQVariant(control_->GetEdgePropertyValueByName(edgeID, text(name), level));
+QVariant CRamuloCtrl::EdgePropertyValueByName(quint32 edgeID, const QString& name, quint16 level) {
+    return member([&] {
+        return toQVariant(control_->GetEdgePropertyValueByName(edgeID, text(name), level));
+    });
 }
 void CRamuloCtrl::SetEdgePropertyValueByName(quint32 edgeID, const QString& name, quint16 level,
                                              const QVariant& value) {
-    control_->SetEdgePropertyValueByName(edgeID, text(name), level, toVariant(value));
+    member(
+        [&] { control_->SetEdgePropertyValueByName(edgeID, text(name), level, toVariant(value)); });
 }
 QVariant CRamuloCtrl::GraphPropertyValueByName(const QString& name) {
-    return toQVariant(control_->GetGraphPropertyValueByName(text(name)));
+    return member([&] { return toQVariant(control_->GetGraphPropertyValueByName(text(name))); });
 }
 void CRamuloCtrl::SetGraphPropertyValueByName(const QString& name, const QVariant& value) {
-    control_->SetGraphPropertyValueByName(text(name), toVariant(value));
+    member([&] { control_->SetGraphPropertyValueByName(text(name), toVariant(value)); });
 }
 
 // --- Custom menu items
 
 quint16 CRamuloCtrl::AddGraphMenuItem(const QString& item) {
-    return control_->AddGraphMenuItem(text(item));
+    return member([&] { return control_->AddGraphMenuItem(text(item)); });
 }
 quint16 CRamuloCtrl::AddVertexMenuItem(const QString& item) {
-    return control_->AddVertexMenuItem(text(item));
+    return member([&] { return control_->AddVertexMenuItem(text(item)); });
 }
 quint16 CRamuloCtrl::AddEdgeMenuItem(const QString& item) {
-    return control_->AddEdgeMenuItem(text(item));
+    return member([&] { return control_->AddEdgeMenuItem(text(item)); });
 }
 quint16 CRamuloCtrl::AddGraphMenuItemFunc(const QString& item, const QVariant& func) {
-    return control_->AddGraphMenuItemFunc(text(item), callableOf(func));
+    return member([&] { return control_->AddGraphMenuItemFunc(text(item), callableOf(func)); });
 }
 quint16 CRamuloCtrl::AddVertexMenuItemFunc(const QString& item, const QVariant& func) {
-    return control_->AddVertexMenuItemFunc(text(item), callableOf(func));
+    return member([&] { return control_->AddVertexMenuItemFunc(text(item), callableOf(func)); });
 }
 quint16 CRamuloCtrl::AddEdgeMenuItemFunc(const QString& item, const QVariant& func) {
-    return control_->AddEdgeMenuItemFunc(text(item), callableOf(func));
+    return member([&] { return control_->AddEdgeMenuItemFunc(text(item), callableOf(func)); });
 }
 
 // --- Appearances
@@ -289,54 +317,70 @@ quint16 CRamuloCtrl::AddEdgeMenuItemFunc(const QString& item, const QVariant& fu
 void CRamuloCtrl::SetDefaultVertexAppearance(quint16 sz, bool isFilled, quint16 outerColor,
                                              quint16 innerColor, quint16 namePos,
                                              quint16 weightPos) {
-    control_->SetDefaultVertexAppearance(sz, isFilled ? -1 : 0, outerColor, innerColor, namePos,
-                                         weightPos);
+    member([&] {
+        control_->SetDefaultVertexAppearance(sz, isFilled ? -1 : 0, outerColor, innerColor, namePos,
+                                             weightPos);
+    });
 }
 void CRamuloCtrl::SetDefaultVertexAppearance_SquareDot(quint16 sz, bool isFilled,
                                                        quint16 outerColor, quint16 innerColor,
                                                        quint16 namePos, quint16 weightPos) {
-    control_->SetDefaultVertexAppearance_SquareDot(sz, isFilled ? -1 : 0, outerColor, innerColor,
-                                                   namePos, weightPos);
+    member([&] {
+        control_->SetDefaultVertexAppearance_SquareDot(sz, isFilled ? -1 : 0, outerColor,
+                                                       innerColor, namePos, weightPos);
+    });
 }
 void CRamuloCtrl::SetDefaultVertexAppearance_DiamondDot(quint16 sz, bool isFilled,
                                                         quint16 outerColor, quint16 innerColor,
                                                         quint16 namePos, quint16 weightPos) {
-    control_->SetDefaultVertexAppearance_DiamondDot(sz, isFilled ? -1 : 0, outerColor,
-                                                    innerColor, namePos, weightPos);
+    member([&] {
+        control_->SetDefaultVertexAppearance_DiamondDot(sz, isFilled ? -1 : 0, outerColor,
+                                                        innerColor, namePos, weightPos);
+    });
 }
 void CRamuloCtrl::SetDefaultVertexAppearance_Icon(const QString& fileName, const QString& iconName,
                                                   qint32 id, qint32 index, quint16 sz,
                                                   const QColor& nameTextColor,
                                                   const QColor& weightTextColor, quint16 namePos,
                                                   quint16 weightPos) {
-    control_->SetDefaultVertexAppearance_Icon(text(fileName), text(iconName), id, index, sz,
-                                              oleColor(nameTextColor), oleColor(weightTextColor),
-                                              namePos, weightPos);
+    member([&] {
+        control_->SetDefaultVertexAppearance_Icon(text(fileName), text(iconName), id, index, sz,
+                                                  oleColor(nameTextColor),
+                                                  oleColor(weightTextColor), namePos, weightPos);
+    });
 }
 void CRamuloCtrl::SetVertexAppearance(quint32 vertexID, quint16 sz, bool isFilled,
                                       quint16 outerColor, quint16 innerColor, quint16 namePos,
                                       quint16 weightPos) {
-    control_->SetVertexAppearance(vertexID, sz, isFilled ? -1 : 0, outerColor, innerColor,
-                                  namePos, weightPos);
+    member([&] {
+        control_->SetVertexAppearance(vertexID, sz, isFilled ? -1 : 0, outerColor, innerColor,
+                                      namePos, weightPos);
+    });
 }
 void CRamuloCtrl::SetVertexAppearance_SquareDot(quint32 vertexID, quint16 sz, bool isFilled,
                                                 quint16 outerColor, quint16 innerColor,
                                                 quint16 namePos, quint16 weightPos) {
-    control_->SetVertexAppearance_SquareDot(vertexID, sz, isFilled ? -1 : 0, outerColor,
-                                            innerColor, namePos, weightPos);
+    member([&] {
+        control_->SetVertexAppearance_SquareDot(vertexID, sz, isFilled ? -1 : 0, outerColor,
+                                                innerColor, namePos, weightPos);
+    });
 }
 void CRamuloCtrl::SetVertexAppearance_DiamondDot(quint32 vertexID, quint16 sz, bool isFilled,
                                                  quint16 outerColor, quint16 innerColor,
                                                  quint16 namePos, quint16 weightPos) {
-    control_->SetVertexAppearance_DiamondDot(vertexID, sz, isFilled ? -1 : 0, outerColor,
-                                             innerColor, namePos, weightPos);
+    member([&] {
+        control_->SetVertexAppearance_DiamondDot(vertexID, sz, isFilled ? -1 : 0, outerColor,
+                                                 innerColor, namePos, weightPos);
+    });
 }
 void CRamuloCtrl::SetVertexAppearance_Icon(quint32 vertexID, const QString& fileName,
                                            const QString& iconName, qint32 id, qint32 index,
                                            quint16 sz, const QColor& nameTextColor,
                                            const QColor& weightTextColor, quint16 namePos,
                                            quint16 weightPos) {
-    control_->SetVertexAppearance_Icon(vertexID, text(fileName), text(iconName), id, index, sz,
-                                       oleColor(nameTextColor), oleColor(weightTextColor),
-                                       namePos, weightPos);
+    member([&] {
+        control_->SetVertexAppearance_Icon(vertexID, text(fileName), text(iconName), id, index, sz,
+                                           oleColor(nameTextColor), oleColor(weightTextColor),
+                                           namePos, weightPos);
+    });
 }

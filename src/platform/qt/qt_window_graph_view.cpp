@@ -5,8 +5,8 @@
 
 namespace nx {
 
-QtWindowGraphView::QtWindowGraphView(FormalProperties* vertexFormals,
-                                     FormalProperties* edgeFormals, QWidget* cursorWidget)
+QtWindowGraphView::QtWindowGraphView(FormalProperties* vertexFormals, FormalProperties* edgeFormals,
+                                     QWidget* cursorWidget)
     : WindowGraphView(vertexFormals, edgeFormals, std::make_unique<QtDrawingTools>(),
                       std::make_unique<QtCursorTools>(cursorWidget)),
       qtTools_(static_cast<QtDrawingTools*>(drawingTools())) {}

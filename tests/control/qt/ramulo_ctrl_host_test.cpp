@@ -25,13 +25,11 @@ TEST_F(Widget, VertexMenuCommandsRunAndReportTheirElement) {
     answers = {QMessageBox::Yes};
     rightClick(kE);
     ASSERT_EQ(menus.size(), 1u);
-    const std::vector<Item> expected{{QStringLiteral("New Outcoming Edge")},
-                                     {QStringLiteral("New Incoming Edge")},
-                                     {QStringLiteral("Delete Vertex")},
-                                     {QStringLiteral("-"), false},
-                                     {QStringLiteral("Center of Radial Layout")},
-                                     {QStringLiteral("-"), false},
-                                     {QStringLiteral("Inspect"), false}};
+    const std::vector<Item> expected{
+        {QStringLiteral("New Outcoming Edge")},      {QStringLiteral("New Incoming Edge")},
+        {QStringLiteral("Delete Vertex")},           {QStringLiteral("-"), false},
+        {QStringLiteral("Center of Radial Layout")}, {QStringLiteral("-"), false},
+        {QStringLiteral("Inspect"), false}};
     EXPECT_EQ(menus[0], expected);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, QStringLiteral("Delete Vertex"));
@@ -138,11 +136,11 @@ TEST(FileFilters, TheControlsFiltersInQtsForm) {
     EXPECT_EQ(qtNameFilters(u"Nodalyx Files (*.nxx; *.nx)|*.nxx; *.nx|XML Files (*.xml)|*.xml||"),
               (QStringList{QStringLiteral("Nodalyx Files (*.nxx *.nx)"),
                            QStringLiteral("XML Files (*.xml)")}));
-    EXPECT_EQ(qtNameFilters(u"Nodalyx File (*.nxx)|*.nxx|Nodalyx File (*.nx)|*.nx|XML File "
-                            u"(*.xml)|*.xml||"),
-              (QStringList{QStringLiteral("Nodalyx File (*.nxx)"),
-                           QStringLiteral("Nodalyx File (*.nx)"),
-                           QStringLiteral("XML File (*.xml)")}));
+    EXPECT_EQ(
+        qtNameFilters(u"Nodalyx File (*.nxx)|*.nxx|Nodalyx File (*.nx)|*.nx|XML File "
+                      u"(*.xml)|*.xml||"),
+        (QStringList{QStringLiteral("Nodalyx File (*.nxx)"), QStringLiteral("Nodalyx File (*.nx)"),
+                     QStringLiteral("XML File (*.xml)")}));
     EXPECT_EQ(qtNameFilters(u"Text|*.txt"), QStringList{QStringLiteral("Text (*.txt)")});
     EXPECT_TRUE(qtNameFilters(u"").isEmpty());
 }
@@ -214,15 +212,15 @@ TEST_F(Widget, ScriptsReachPropertiesMethodsAndCallbacks) {
     QJSValue ctrl = engine.newQObject(w.get());
     QJSEngine::setObjectOwnership(w.get(), QJSEngine::CppOwnership);
     engine.globalObject().setProperty(QStringLiteral("ctrl"), ctrl);
-    const QJSValue result = engine.evaluate(QStringLiteral(
-        "var seen = [];"
-        "ctrl.RotationEnabled = false;"
-        "ctrl.AddVertexMenuItemFunc('Mark', function (id) { seen.push(id); });"
-        "var v = ctrl.AddVertex();"
-        "ctrl.SetVertexPropertyValueByName(v, 'Name', 0, 'L');"
-        "[v, ctrl.VertexCount(0), ctrl.VertexPropertyValueByName(v, 'Name', 0),"
-        " ctrl.PropertyTypeName(ctrl.PropertyTypeID('Weight')), ctrl.TestID,"
-        " ctrl.FileExt].join('/')"));
+    const QJSValue result = engine.evaluate(
+        QStringLiteral("var seen = [];"
+                       "ctrl.RotationEnabled = false;"
+                       "ctrl.AddVertexMenuItemFunc('Mark', function (id) { seen.push(id); });"
+                       "var v = ctrl.AddVertex();"
+                       "ctrl.SetVertexPropertyValueByName(v, 'Name', 0, 'L');"
+                       "[v, ctrl.VertexCount(0), ctrl.VertexPropertyValueByName(v, 'Name', 0),"
+                       " ctrl.PropertyTypeName(ctrl.PropertyTypeID('Weight')), ctrl.TestID,"
+                       " ctrl.FileExt].join('/')"));
     ASSERT_FALSE(result.isError()) << result.toString().toStdString();
     EXPECT_EQ(result.toString(), QStringLiteral("12/12/L/Weight/1/"));
     EXPECT_FALSE(w->rotationEnabled());
@@ -230,6 +228,24 @@ TEST_F(Widget, ScriptsReachPropertiesMethodsAndCallbacks) {
     choices = {QStringLiteral("Mark")};
     rightClick(kK);
     EXPECT_EQ(engine.evaluate(QStringLiteral("seen.join()")).toString(), QStringLiteral("11"));
+
+    // A failing member is an Error the script can catch, with the automation code and text.
+    const QJSValue caught = engine.evaluate(QStringLiteral(
+        "try { ctrl.RemoveVertex(999); 'not thrown' }"
+        "catch (e) { (e instanceof Error) + ' ' + e.code.toString(16) + ' ' + e.description }"));
+    EXPECT_EQ(caught.toString(),
+              QStringLiteral("true 800a03f3 Ramulo Control: RemoveVertex Error. Vertex 999 "
+                             "cannot be found"));
+    EXPECT_EQ(engine.evaluate(QStringLiteral("ctrl.VertexCount(0)")).toInt(), 12);
+}
+
+TEST_F(Widget, CppCallersGetTheAutomationError) {
+    try {
+        w->RemoveVertex(999);
+        ADD_FAILURE() << "no error";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.code(), 0x800a03f3u);
+    }
 }
 
 }  // namespace

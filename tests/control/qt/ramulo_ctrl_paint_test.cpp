@@ -3,6 +3,7 @@
 
 #include "control/automation_error.h"
 #include "platform/qt/qt_device_context.h"
+#include "platform/qt/qt_get_picture.h"
 #include "widget_fixture.h"
 
 namespace {
@@ -112,6 +113,40 @@ TEST(WidgetWithoutWindow, ADrawingFailureIsTheDrawingsAutomationError) {
         EXPECT_EQ(e.code(), 0x800a03f0u);
         EXPECT_EQ(e.description(), u"GdiDrawingTools::init error: incorrect device context");
     }
+}
+
+}  // namespace
+
+namespace {
+
+using namespace widget_test;
+
+// Counts the paints a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(Widget, AnIdleWidgetPaintsNoMore) {
+    PaintCounter counter;
+    vp()->installEventFilter(&counter);
+    for (int i = 0; i < 5; ++i) settle();
+    EXPECT_EQ(counter.paints, 0);
+    w->Update();
+    for (int i = 0; i < 5; ++i) settle();
+    EXPECT_EQ(counter.paints, 1);
+    vp()->removeEventFilter(&counter);
+}
+
+TEST(Pictures, GetPictureAnswersTheHostsBitmapResource) {
+    const QPixmap picture = GetPicture(7);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(4, 3));
+    EXPECT_EQ(picture.toImage().pixel(1, 1), qRgb(200, 30, 40));
+    EXPECT_TRUE(GetPicture(8).isNull());
 }
 
 }  // namespace
