@@ -52,11 +52,17 @@ int main(int argc, char** argv) {
                      });
     layout->addWidget(ctrl);
     window.setWindowTitle(QStringLiteral("Ramulo"));
-    window.resize(480, 380);
+    // --size WxH: the window's size (480x380 unless given).
+    const QStringList args = app.arguments();
+    QSize size(480, 380);
+    if (const qsizetype i = args.indexOf(QStringLiteral("--size")); i > 0 && i + 1 < args.size()) {
+        const QStringList wh = args[i + 1].split(QLatin1Char('x'));
+        if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt()).expandedTo(QSize(50, 50));
+    }
+    window.resize(size);
     window.show();
 
     // --screenshot FILE: a picture of sample 1 with the vertex menu of C open.
-    const QStringList args = app.arguments();
     const qsizetype at = args.indexOf(QStringLiteral("--screenshot"));
     if (at > 0 && at + 1 < args.size()) screenshotWithMenu(*ctrl, {180, 130}, args[at + 1]);
     return app.exec();
