@@ -109,44 +109,24 @@ public:
     void stockPropertiesChanged() override;
 
     // --- Properties
-    bool editingEnabled() const { return control_->GetEditingEnabled() != 0; }
-    void setEditingEnabled(bool on) {
-        member([&] { control_->SetEditingEnabled(on ? -1 : 0); });
-    }
-    bool newEnabled() const { return control_->GetNewEnabled() != 0; }
-    void setNewEnabled(bool on) {
-        member([&] { control_->SetNewEnabled(on ? -1 : 0); });
-    }
-    bool fileIOEnabled() const { return control_->GetFileIOEnabled() != 0; }
-    void setFileIOEnabled(bool on) {
-        member([&] { control_->SetFileIOEnabled(on ? -1 : 0); });
-    }
-    bool rotationEnabled() const { return control_->GetRotationEnabled() != 0; }
-    void setRotationEnabled(bool on) {
-        member([&] { control_->SetRotationEnabled(on ? -1 : 0); });
-    }
-    bool hierarchicalLayoutEnabled() const { return control_->GetHierarchicalLayoutEnabled() != 0; }
-    void setHierarchicalLayoutEnabled(bool on) {
-        member([&] { control_->SetHierarchicalLayoutEnabled(on ? -1 : 0); });
-    }
-    bool radialLayoutEnabled() const { return control_->GetRadialLayoutEnabled() != 0; }
-    void setRadialLayoutEnabled(bool on) {
-        member([&] { control_->SetRadialLayoutEnabled(on ? -1 : 0); });
-    }
-    bool forceDirectedLayoutEnabled() const {
-        return control_->GetForceDirectedLayoutEnabled() != 0;
-    }
-    void setForceDirectedLayoutEnabled(bool on) {
-        member([&] { control_->SetForceDirectedLayoutEnabled(on ? -1 : 0); });
-    }
-    bool doubleClickEnabled() const { return control_->GetDoubleClickEnabled() != 0; }
-    void setDoubleClickEnabled(bool on) {
-        member([&] { control_->SetDoubleClickEnabled(on ? -1 : 0); });
-    }
-    quint16 testID() const { return control_->GetTestID(); }
-    void setTestID(quint16 id) {
-        member([&] { control_->SetTestID(id); });
-    }
+    bool editingEnabled() const;
+    void setEditingEnabled(bool on);
+    bool newEnabled() const;
+    void setNewEnabled(bool on);
+    bool fileIOEnabled() const;
+    void setFileIOEnabled(bool on);
+    bool rotationEnabled() const;
+    void setRotationEnabled(bool on);
+    bool hierarchicalLayoutEnabled() const;
+    void setHierarchicalLayoutEnabled(bool on);
+    bool radialLayoutEnabled() const;
+    void setRadialLayoutEnabled(bool on);
+    bool forceDirectedLayoutEnabled() const;
+    void setForceDirectedLayoutEnabled(bool on);
+    bool doubleClickEnabled() const;
+    void setDoubleClickEnabled(bool on);
+    quint16 testID() const;
+    void setTestID(quint16 id);
     QString workingDirectory() const;
     void setWorkingDirectory(const QString& value);
     QString fileName() const;
@@ -156,115 +136,59 @@ public:
     QColor backColor() const;
     // An invalid colour stands for the window's system colour.
     void setBackColor(const QColor& color);
-    qint16 borderStyle() const { return control_->GetBorderStyle(); }
-    void setBorderStyle(qint16 value) {
-        member([&] { control_->SetBorderStyle(value); });
-    }
-    qint16 appearance() const { return control_->GetAppearance(); }
-    void setAppearance(qint16 value) {
-        member([&] { control_->SetAppearance(value); });
-    }
+    qint16 borderStyle() const;
+    void setBorderStyle(qint16 value);
+    qint16 appearance() const;
+    void setAppearance(qint16 value);
     QFont stockFont() const;
     void setStockFont(const QFont& font);
-    quint16 propertyTypeCount() const { return control_->GetPropertyTypeCount(); }
-    quint16 graphPropertyCount() const { return control_->GetGraphPropertyCount(); }
+    quint16 propertyTypeCount() const;
+    quint16 graphPropertyCount() const;
 
     // --- Methods (the automation members with Qt types)
-    Q_INVOKABLE void AboutBox() {
-        member([&] { control_->AboutBox(); });
-    }
-    Q_INVOKABLE void Init() {
-        member([&] { control_->Init(); });
-    }
-    Q_INVOKABLE quint32 NewTree() {
-        return member([&] { return control_->NewTree(); });
-    }
+    Q_INVOKABLE void AboutBox();
+    Q_INVOKABLE void Init();
+    Q_INVOKABLE quint32 NewTree();
     Q_INVOKABLE quint16 Load(const QString& pathname);
     Q_INVOKABLE quint16 LoadFromXml(const QString& pathname);
-    Q_INVOKABLE quint16 LoadTest(quint16 id) {
-        return member([&] { return control_->LoadTest(id); });
-    }
+    Q_INVOKABLE quint16 LoadTest(quint16 id);
     Q_INVOKABLE quint16 Save(const QString& pathname);
     Q_INVOKABLE quint16 SaveToXml(const QString& pathname);
-    Q_INVOKABLE void Update() {
-        member([&] { control_->Update(); });
-    }
+    Q_INVOKABLE void Update();
 
-    Q_INVOKABLE quint32 AddVertex() {
-        return member([&] { return control_->AddVertex(); });
-    }
-    Q_INVOKABLE void RemoveVertex(quint32 vertexID) {
-        member([&] { control_->RemoveVertex(vertexID); });
-    }
-    Q_INVOKABLE quint32 AddEdge(quint32 vertexID1, quint32 vertexID2) {
-        return member([&] { return control_->AddEdge(vertexID1, vertexID2); });
-    }
-    Q_INVOKABLE void RemoveEdge(quint32 edgeID) {
-        member([&] { control_->RemoveEdge(edgeID); });
-    }
+    Q_INVOKABLE quint32 AddVertex();
+    Q_INVOKABLE void RemoveVertex(quint32 vertexID);
+    Q_INVOKABLE quint32 AddEdge(quint32 vertexID1, quint32 vertexID2);
+    Q_INVOKABLE void RemoveEdge(quint32 edgeID);
     // The batch forms: N new vertex IDs; the edge IDs of the pairs (0xFFFFFFFF when skipped).
     Q_INVOKABLE QVariantList AddVertices(quint16 n);
     Q_INVOKABLE void RemoveVertices(const QVariantList& vertexIDs);
     Q_INVOKABLE QVariantList AddEdges(const QVariantList& vertexID1, const QVariantList& vertexID2);
     Q_INVOKABLE void RemoveEdges(const QVariantList& edgeIDs);
-    Q_INVOKABLE quint32 VertexCount(quint16 scope) {
-        return member([&] { return control_->GetVertexCount(scope); });
-    }
-    Q_INVOKABLE quint32 EdgeCount(quint16 scope) {
-        return member([&] { return control_->GetEdgeCount(scope); });
-    }
-    Q_INVOKABLE quint32 VertexID(quint16 scope, quint32 n) {
-        return member([&] { return control_->GetVertexID(scope, n); });
-    }
-    Q_INVOKABLE quint32 EdgeID(quint16 scope, quint32 n) {
-        return member([&] { return control_->GetEdgeID(scope, n); });
-    }
+    Q_INVOKABLE quint32 VertexCount(quint16 scope);
+    Q_INVOKABLE quint32 EdgeCount(quint16 scope);
+    Q_INVOKABLE quint32 VertexID(quint16 scope, quint32 n);
+    Q_INVOKABLE quint32 EdgeID(quint16 scope, quint32 n);
 
     Q_INVOKABLE QString PropertyTypeName(quint16 propertyTypeID) const;
     Q_INVOKABLE quint16 PropertyTypeID(const QString& propertyTypeName) const;
-    Q_INVOKABLE quint16 VertexPropertyCount(quint16 level) const {
-        return member([&] { return control_->GetVertexPropertyCount(level); });
-    }
-    Q_INVOKABLE quint16 EdgePropertyCount(quint16 level) const {
-        return member([&] { return control_->GetEdgePropertyCount(level); });
-    }
-    Q_INVOKABLE void AddVertexProperty(quint16 typeID, quint16 level) {
-        member([&] { control_->AddVertexProperty(typeID, level); });
-    }
-    Q_INVOKABLE void AddEdgeProperty(quint16 typeID, quint16 level) {
-        member([&] { control_->AddEdgeProperty(typeID, level); });
-    }
-    Q_INVOKABLE void AddGraphProperty(quint16 typeID) {
-        member([&] { control_->AddGraphProperty(typeID); });
-    }
+    Q_INVOKABLE quint16 VertexPropertyCount(quint16 level) const;
+    Q_INVOKABLE quint16 EdgePropertyCount(quint16 level) const;
+    Q_INVOKABLE void AddVertexProperty(quint16 typeID, quint16 level);
+    Q_INVOKABLE void AddEdgeProperty(quint16 typeID, quint16 level);
+    Q_INVOKABLE void AddGraphProperty(quint16 typeID);
     Q_INVOKABLE void AddVertexPropertyByName(const QString& name, quint16 level);
     Q_INVOKABLE void AddEdgePropertyByName(const QString& name, quint16 level);
     Q_INVOKABLE void AddGraphPropertyByName(const QString& name);
     Q_INVOKABLE quint16 FindVertexPropertyIndex(quint32 vertexID, quint16 typeID, quint16 level,
-                                                quint16 startingFrom) {
-        return member([&] {
-            return control_->FindVertexPropertyIndex(vertexID, typeID, level, startingFrom);
-        });
-    }
+                                                quint16 startingFrom);
     Q_INVOKABLE quint16 FindEdgePropertyIndex(quint32 edgeID, quint16 typeID, quint16 level,
-                                              quint16 startingFrom) {
-        return member(
-            [&] { return control_->FindEdgePropertyIndex(edgeID, typeID, level, startingFrom); });
-    }
+                                              quint16 startingFrom);
     Q_INVOKABLE quint16 FindGraphPropertyIndex(quint32 graphID, quint16 typeID, quint16 level,
-                                               quint16 startingFrom) {
-        return member(
-            [&] { return control_->FindGraphPropertyIndex(graphID, typeID, level, startingFrom); });
-    }
-    Q_INVOKABLE quint16 VertexPropertyIndex(quint16 typeID, quint16 level) {
-        return member([&] { return control_->GetVertexPropertyIndex(typeID, level); });
-    }
-    Q_INVOKABLE quint16 EdgePropertyIndex(quint16 typeID, quint16 level) {
-        return member([&] { return control_->GetEdgePropertyIndex(typeID, level); });
-    }
-    Q_INVOKABLE quint16 GraphPropertyIndex(quint16 typeID) {
-        return member([&] { return control_->GetGraphPropertyIndex(typeID); });
-    }
+                                               quint16 startingFrom);
+    Q_INVOKABLE quint16 VertexPropertyIndex(quint16 typeID, quint16 level);
+    Q_INVOKABLE quint16 EdgePropertyIndex(quint16 typeID, quint16 level);
+    Q_INVOKABLE quint16 GraphPropertyIndex(quint16 typeID);
     Q_INVOKABLE QVariant VertexPropertyValue(quint32 vertexID, quint16 index, quint16 level);
     Q_INVOKABLE void SetVertexPropertyValue(quint32 vertexID, quint16 index, quint16 level,
                                             const QVariant& value);
@@ -292,24 +216,12 @@ public:
     Q_INVOKABLE quint16 AddGraphMenuItemFunc(const QString& text, const QVariant& func);
     Q_INVOKABLE quint16 AddVertexMenuItemFunc(const QString& text, const QVariant& func);
     Q_INVOKABLE quint16 AddEdgeMenuItemFunc(const QString& text, const QVariant& func);
-    Q_INVOKABLE void ClearGraphMenuItems() {
-        member([&] { control_->ClearGraphMenuItems(); });
-    }
-    Q_INVOKABLE void ClearVertexMenuItems() {
-        member([&] { control_->ClearVertexMenuItems(); });
-    }
-    Q_INVOKABLE void ClearEdgeMenuItems() {
-        member([&] { control_->ClearEdgeMenuItems(); });
-    }
-    Q_INVOKABLE void EnableGraphMenuItem(quint16 menuID, bool enable) {
-        member([&] { control_->EnableGraphMenuItem(menuID, enable ? -1 : 0); });
-    }
-    Q_INVOKABLE void EnableVertexMenuItem(quint16 menuID, bool enable) {
-        member([&] { control_->EnableVertexMenuItem(menuID, enable ? -1 : 0); });
-    }
-    Q_INVOKABLE void EnableEdgeMenuItem(quint16 menuID, bool enable) {
-        member([&] { control_->EnableEdgeMenuItem(menuID, enable ? -1 : 0); });
-    }
+    Q_INVOKABLE void ClearGraphMenuItems();
+    Q_INVOKABLE void ClearVertexMenuItems();
+    Q_INVOKABLE void ClearEdgeMenuItems();
+    Q_INVOKABLE void EnableGraphMenuItem(quint16 menuID, bool enable);
+    Q_INVOKABLE void EnableVertexMenuItem(quint16 menuID, bool enable);
+    Q_INVOKABLE void EnableEdgeMenuItem(quint16 menuID, bool enable);
 
     Q_INVOKABLE void SetDefaultVertexAppearance(quint16 sz, bool isFilled, quint16 outerColor,
                                                 quint16 innerColor, quint16 namePos,
@@ -326,9 +238,7 @@ public:
                                                      const QColor& nameTextColor,
                                                      const QColor& weightTextColor, quint16 namePos,
                                                      quint16 weightPos);
-    Q_INVOKABLE void SetDefaultEdgeAppearance(quint16 edgeColor) {
-        member([&] { control_->SetDefaultEdgeAppearance(edgeColor); });
-    }
+    Q_INVOKABLE void SetDefaultEdgeAppearance(quint16 edgeColor);
     Q_INVOKABLE void SetVertexAppearance(quint32 vertexID, quint16 sz, bool isFilled,
                                          quint16 outerColor, quint16 innerColor, quint16 namePos,
                                          quint16 weightPos);
@@ -343,44 +253,19 @@ public:
                                               quint16 sz, const QColor& nameTextColor,
                                               const QColor& weightTextColor, quint16 namePos,
                                               quint16 weightPos);
-    Q_INVOKABLE void SetEdgeAppearance(quint32 edgeID, quint16 edgeColor) {
-        member([&] { control_->SetEdgeAppearance(edgeID, edgeColor); });
-    }
+    Q_INVOKABLE void SetEdgeAppearance(quint32 edgeID, quint16 edgeColor);
 
-    Q_INVOKABLE void HierarchicalLayout() {
-        member([&] { control_->HierarchicalLayout(); });
-    }
-    Q_INVOKABLE void RadialLayout() {
-        member([&] { control_->RadialLayout(); });
-    }
-    Q_INVOKABLE void ForceDirectedLayout() {
-        member([&] { control_->ForceDirectedLayout(); });
-    }
+    Q_INVOKABLE void HierarchicalLayout();
+    Q_INVOKABLE void RadialLayout();
+    Q_INVOKABLE void ForceDirectedLayout();
     Q_INVOKABLE void SetHierarchicalLayoutParams(quint16 layerSeparation, quint16 siblingSeparation,
-                                                 quint16 subtreeSeparation) {
-        member([&] {
-            control_->SetHierarchicalLayoutParams(layerSeparation, siblingSeparation,
-                                                  subtreeSeparation);
-        });
-    }
-    Q_INVOKABLE void SetRadialLayoutParams(quint16 separation, double dampingCoefficient) {
-        member([&] { control_->SetRadialLayoutParams(separation, dampingCoefficient); });
-    }
-    Q_INVOKABLE void SetForceDirectedLayoutParams(quint16 separation, quint16 maxIterations) {
-        member([&] { control_->SetForceDirectedLayoutParams(separation, maxIterations); });
-    }
-    Q_INVOKABLE void RotateRight90() {
-        member([&] { control_->RotateRight90(); });
-    }
-    Q_INVOKABLE void RotateLeft90() {
-        member([&] { control_->RotateLeft90(); });
-    }
-    Q_INVOKABLE void FlipVertical() {
-        member([&] { control_->FlipVertical(); });
-    }
-    Q_INVOKABLE void FlipHorizontal() {
-        member([&] { control_->FlipHorizontal(); });
-    }
+                                                 quint16 subtreeSeparation);
+    Q_INVOKABLE void SetRadialLayoutParams(quint16 separation, double dampingCoefficient);
+    Q_INVOKABLE void SetForceDirectedLayoutParams(quint16 separation, quint16 maxIterations);
+    Q_INVOKABLE void RotateRight90();
+    Q_INVOKABLE void RotateLeft90();
+    Q_INVOKABLE void FlipVertical();
+    Q_INVOKABLE void FlipHorizontal();
 
 signals:
     // The automation events.

@@ -143,35 +143,6 @@ bool CRamuloCtrl::raiseInScript(const AutomationError& error) const {
     return true;
 }
 
-// --- Properties
-
-QString CRamuloCtrl::workingDirectory() const {
-    return qtext(control_->GetWorkingDirectory());
-}
-void CRamuloCtrl::setWorkingDirectory(const QString& value) {
-    member([&] { control_->SetWorkingDirectory(text(value)); });
-}
-QString CRamuloCtrl::fileName() const {
-    return qtext(control_->GetFileName());
-}
-void CRamuloCtrl::setFileName(const QString& value) {
-    member([&] { control_->SetFileName(text(value)); });
-}
-QString CRamuloCtrl::fileExt() const {
-    return qtext(control_->GetFileExt());
-}
-void CRamuloCtrl::setFileExt(const QString& value) {
-    member([&] { control_->SetFileExt(text(value)); });
-}
-
-QFont CRamuloCtrl::stockFont() const {
-    return font();
-}
-
-void CRamuloCtrl::setStockFont(const QFont& f) {
-    member([&] { control_->SetFont(text(f.toString())); });
-}
-
 // --- Files
 
 quint16 CRamuloCtrl::Load(const QString& pathname) {
@@ -383,4 +354,184 @@ void CRamuloCtrl::SetVertexAppearance_Icon(quint32 vertexID, const QString& file
                                            oleColor(nameTextColor), oleColor(weightTextColor),
                                            namePos, weightPos);
     });
+}
+
+// --- The members defined by one call
+
+void CRamuloCtrl::AboutBox() {
+    member([&] { control_->AboutBox(); });
+}
+
+void CRamuloCtrl::Init() {
+    member([&] { control_->Init(); });
+}
+
+quint32 CRamuloCtrl::NewTree() {
+    return member([&] { return control_->NewTree(); });
+}
+
+quint16 CRamuloCtrl::LoadTest(quint16 id) {
+    return member([&] { return control_->LoadTest(id); });
+}
+
+void CRamuloCtrl::Update() {
+    member([&] { control_->Update(); });
+}
+
+quint32 CRamuloCtrl::AddVertex() {
+    return member([&] { return control_->AddVertex(); });
+}
+
+void CRamuloCtrl::RemoveVertex(quint32 vertexID) {
+    member([&] { control_->RemoveVertex(vertexID); });
+}
+
+quint32 CRamuloCtrl::AddEdge(quint32 vertexID1, quint32 vertexID2) {
+    return member([&] { return control_->AddEdge(vertexID1, vertexID2); });
+}
+
+void CRamuloCtrl::RemoveEdge(quint32 edgeID) {
+    member([&] { control_->RemoveEdge(edgeID); });
+}
+
+quint32 CRamuloCtrl::VertexCount(quint16 scope) {
+    return member([&] { return control_->GetVertexCount(scope); });
+}
+
+quint32 CRamuloCtrl::EdgeCount(quint16 scope) {
+    return member([&] { return control_->GetEdgeCount(scope); });
+}
+
+quint32 CRamuloCtrl::VertexID(quint16 scope, quint32 n) {
+    return member([&] { return control_->GetVertexID(scope, n); });
+}
+
+quint32 CRamuloCtrl::EdgeID(quint16 scope, quint32 n) {
+    return member([&] { return control_->GetEdgeID(scope, n); });
+}
+
+quint16 CRamuloCtrl::VertexPropertyCount(quint16 level) const {
+    return member([&] { return control_->GetVertexPropertyCount(level); });
+}
+
+quint16 CRamuloCtrl::EdgePropertyCount(quint16 level) const {
+    return member([&] { return control_->GetEdgePropertyCount(level); });
+}
+
+void CRamuloCtrl::AddVertexProperty(quint16 typeID, quint16 level) {
+    member([&] { control_->AddVertexProperty(typeID, level); });
+}
+
+void CRamuloCtrl::AddEdgeProperty(quint16 typeID, quint16 level) {
+    member([&] { control_->AddEdgeProperty(typeID, level); });
+}
+
+void CRamuloCtrl::AddGraphProperty(quint16 typeID) {
+    member([&] { control_->AddGraphProperty(typeID); });
+}
+
+quint16 CRamuloCtrl::FindVertexPropertyIndex(quint32 vertexID, quint16 typeID, quint16 level,
+                                             quint16 startingFrom) {
+    return member(
+        [&] { return control_->FindVertexPropertyIndex(vertexID, typeID, level, startingFrom); });
+}
+
+quint16 CRamuloCtrl::FindEdgePropertyIndex(quint32 edgeID, quint16 typeID, quint16 level,
+                                           quint16 startingFrom) {
+    return member(
+        [&] { return control_->FindEdgePropertyIndex(edgeID, typeID, level, startingFrom); });
+}
+
+quint16 CRamuloCtrl::FindGraphPropertyIndex(quint32 graphID, quint16 typeID, quint16 level,
+                                            quint16 startingFrom) {
+    return member(
+        [&] { return control_->FindGraphPropertyIndex(graphID, typeID, level, startingFrom); });
+}
+
+quint16 CRamuloCtrl::VertexPropertyIndex(quint16 typeID, quint16 level) {
+    return member([&] { return control_->GetVertexPropertyIndex(typeID, level); });
+}
+
+quint16 CRamuloCtrl::EdgePropertyIndex(quint16 typeID, quint16 level) {
+    return member([&] { return control_->GetEdgePropertyIndex(typeID, level); });
+}
+
+quint16 CRamuloCtrl::GraphPropertyIndex(quint16 typeID) {
+    return member([&] { return control_->GetGraphPropertyIndex(typeID); });
+}
+
+void CRamuloCtrl::ClearGraphMenuItems() {
+    member([&] { control_->ClearGraphMenuItems(); });
+}
+
+void CRamuloCtrl::ClearVertexMenuItems() {
+    member([&] { control_->ClearVertexMenuItems(); });
+}
+
+void CRamuloCtrl::ClearEdgeMenuItems() {
+    member([&] { control_->ClearEdgeMenuItems(); });
+}
+
+void CRamuloCtrl::EnableGraphMenuItem(quint16 menuID, bool enable) {
+    member([&] { control_->EnableGraphMenuItem(menuID, enable ? -1 : 0); });
+}
+
+void CRamuloCtrl::EnableVertexMenuItem(quint16 menuID, bool enable) {
+    member([&] { control_->EnableVertexMenuItem(menuID, enable ? -1 : 0); });
+}
+
+void CRamuloCtrl::EnableEdgeMenuItem(quint16 menuID, bool enable) {
+    member([&] { control_->EnableEdgeMenuItem(menuID, enable ? -1 : 0); });
+}
+
+void CRamuloCtrl::SetDefaultEdgeAppearance(quint16 edgeColor) {
+    member([&] { control_->SetDefaultEdgeAppearance(edgeColor); });
+}
+
+void CRamuloCtrl::SetEdgeAppearance(quint32 edgeID, quint16 edgeColor) {
+    member([&] { control_->SetEdgeAppearance(edgeID, edgeColor); });
+}
+
+void CRamuloCtrl::HierarchicalLayout() {
+    member([&] { control_->HierarchicalLayout(); });
+}
+
+void CRamuloCtrl::RadialLayout() {
+    member([&] { control_->RadialLayout(); });
+}
+
+void CRamuloCtrl::ForceDirectedLayout() {
+    member([&] { control_->ForceDirectedLayout(); });
+}
+
+void CRamuloCtrl::SetHierarchicalLayoutParams(quint16 layerSeparation, quint16 siblingSeparation,
+                                              quint16 subtreeSeparation) {
+    member([&] {
+        control_->SetHierarchicalLayoutParams(layerSeparation, siblingSeparation,
+                                              subtreeSeparation);
+    });
+}
+
+void CRamuloCtrl::SetRadialLayoutParams(quint16 separation, double dampingCoefficient) {
+    member([&] { control_->SetRadialLayoutParams(separation, dampingCoefficient); });
+}
+
+void CRamuloCtrl::SetForceDirectedLayoutParams(quint16 separation, quint16 maxIterations) {
+    member([&] { control_->SetForceDirectedLayoutParams(separation, maxIterations); });
+}
+
+void CRamuloCtrl::RotateRight90() {
+    member([&] { control_->RotateRight90(); });
+}
+
+void CRamuloCtrl::RotateLeft90() {
+    member([&] { control_->RotateLeft90(); });
+}
+
+void CRamuloCtrl::FlipVertical() {
+    member([&] { control_->FlipVertical(); });
+}
+
+void CRamuloCtrl::FlipHorizontal() {
+    member([&] { control_->FlipHorizontal(); });
 }
