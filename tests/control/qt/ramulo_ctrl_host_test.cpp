@@ -200,6 +200,10 @@ TEST_F(Widget, StockPropertiesShowOnTheWidget) {
     EXPECT_EQ(w->control().GetBackColor(), 0x001E140Au);
     settle();
     EXPECT_EQ(w->screenImage().pixel(480, 380), QColor(10, 20, 30).rgb());
+    // An invalid colour is the window's system colour, taken from the palette.
+    w->setBackColor(QColor());
+    EXPECT_EQ(w->control().GetBackColor(), 0x80000005u);
+    EXPECT_EQ(w->backColor(), w->palette().color(QPalette::Base));
     QFont font(QStringLiteral("DejaVu Sans"), 13);
     w->setStockFont(font);
     EXPECT_EQ(w->font().pointSize(), 13);

@@ -91,6 +91,21 @@ TEST_F(Widget, ExtentChangesRescroll) {
     EXPECT_EQ(w->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
+TEST(WidgetWithoutWindow, ConstructionIsEmptyUntilTheWindowIsCreated) {
+    CRamuloCtrl w;
+    EXPECT_EQ(w.control().engine().graph, nullptr);
+    EXPECT_EQ(w.testID(), 1);
+    EXPECT_FALSE(w.editingEnabled());
+    EXPECT_FALSE(w.doubleClickEnabled());
+    EXPECT_EQ(w.VertexCount(0), 0u);
+    w.setTestID(2);
+    w.createWindow();
+    EXPECT_TRUE(w.isCreated());
+    EXPECT_EQ(w.VertexCount(0), 10u);  // document 2
+    EXPECT_EQ(w.scrollTotal(), QSize(int(w.control().engine().GetExtent().cx),
+                                     int(w.control().engine().GetExtent().cy)));
+}
+
 TEST(WidgetWithoutWindow, FirstPaintScrollsOverWhatItShows) {
     CRamuloCtrl w;
     w.resize(300, 200);
