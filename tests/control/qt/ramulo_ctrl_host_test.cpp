@@ -17,6 +17,12 @@ namespace {
 
 using namespace widget_test;
 
+// The file commands move the process into the document's folder; tests move back.
+struct KeepCurrentDirectory {
+    QString path = QDir::currentPath();
+    ~KeepCurrentDirectory() { QDir::setCurrent(path); }
+};
+
 TEST_F(Widget, VertexMenuCommandsRunAndReportTheirElement) {
     QSignalSpy removed(w.get(), &CRamuloCtrl::VertexRemoved);
     w->AddVertexMenuItem(QStringLiteral("Inspect"));
@@ -147,6 +153,7 @@ TEST(FileFilters, TheControlsFiltersInQtsForm) {
 }
 
 TEST_F(Widget, SaveAsFromTheMenuAsksWithTheSaveDialog) {
+    KeepCurrentDirectory keep;
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString target = dir.filePath(QStringLiteral("forest.nx"));
@@ -170,6 +177,32 @@ TEST_F(Widget, SaveAsFromTheMenuAsksWithTheSaveDialog) {
     EXPECT_EQ(w->fileExt(), QStringLiteral("nx"));
     EXPECT_EQ(QDir(w->workingDirectory()), QDir(dir.path()));
     EXPECT_FALSE(w->control().isModified());
+}
+
+TEST_F(Widget, OpenFromTheMenuLoadsTheChosenFile) {
+    KeepCurrentDirectory keep;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("three.nxx"));
+    w->LoadTest(3);
+    ASSERT_EQ(w->SaveToXml(file), 1);
+    w->LoadTest(1);
+    w->setFileIOEnabled(true);
+    bool opening = false;
+    w->execFileDialog = [&](QFileDialog& dialog) {
+        opening = dialog.acceptMode() == QFileDialog::AcceptOpen &&
+                  dialog.fileMode() == QFileDialog::ExistingFile;
+        dialog.selectFile(file);
+        return int(QDialog::Accepted);
+    };
+    choices = {QStringLiteral("&Open...")};
+    answers = {QMessageBox::No};  // do not save document 1
+    rightClick({450, 350});
+    EXPECT_TRUE(opening);
+    EXPECT_EQ(w->VertexCount(0), 31u);
+    EXPECT_EQ(w->fileName(), QStringLiteral("three"));
+    EXPECT_EQ(w->fileExt(), QStringLiteral("nxx"));
+    EXPECT_EQ(w->scrollTotal(), extent());
 }
 
 TEST_F(Widget, DestructionAsksTheSaveQuestionWhileTheWindowIsWhole) {
