@@ -35,6 +35,8 @@ nx::Point CRamuloCtrl::clientPoint(const QPoint& viewportPos) const {
 template <typename Handler>
 void CRamuloCtrl::guardInput(Handler&& handler) {
     // Nothing may escape into Qt's event loop: a failure the user caused is shown to the user.
+    // While the control is going, input is dropped.
+    if (!control_) return;
     try {
         handler();
     } catch (const AutomationError& e) {

@@ -33,8 +33,10 @@ public:
         : QtDeviceContext(&widget.screen_, origin), w_(widget) {}
     ~ScreenContext() override {
         // The tools' painters on the picture close before it is shown.
-        if (auto* view = dynamic_cast<nx::QtWindowGraphView*>(w_.control_->engine().view.get()))
-            view->endPaint();
+        if (w_.control_) {
+            auto* view = dynamic_cast<nx::QtWindowGraphView*>(w_.control_->engine().view.get());
+            if (view) view->endPaint();
+        }
         w_.viewport()->update();
     }
     ScreenContext(const ScreenContext&) = delete;
@@ -75,6 +77,9 @@ void CRamuloCtrl::ensureScreenSize() {
 }
 
 void CRamuloCtrl::renderStale() {
+    // While the control is going (its save question may run an event loop) the picture
+    // stays as it was.
+    if (!control_) return;
     ensureScreenSize();
     const QRect area = stale_.boundingRect() & screen_.rect();
     stale_ = QRegion();
@@ -97,7 +102,7 @@ void CRamuloCtrl::renderStale() {
 
 void CRamuloCtrl::paintEvent(QPaintEvent* event) {
     // A window painted before anything set its scroll sizes scrolls over what it shows.
-    if (!scrollSizesSet_)
+    if (!scrollSizesSet_ && control_)
         setScrollSizes({static_cast<std::uint64_t>(viewport()->width()),
                         static_cast<std::uint64_t>(viewport()->height())});
     renderStale();
@@ -112,6 +117,7 @@ std::unique_ptr<nx::DeviceContext> CRamuloCtrl::windowDeviceContext() {
 }
 
 QColor CRamuloCtrl::backColor() const {
+    if (!control_) return palette().color(QPalette::Base);
     return qtColor(oleColorToRgb(control_->GetBackColor(), const_cast<CRamuloCtrl*>(this)));
 }
 
@@ -180,5 +186,5 @@ void CRamuloCtrl::scrollContentsBy(int, int) {
 void CRamuloCtrl::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     stale_ = QRegion(viewport()->rect());
-    if (created_ && !updatingBars_) control_->Update();
+    if (created_ && !updatingBars_ && control_) control_->Update();
 }

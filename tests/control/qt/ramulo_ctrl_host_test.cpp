@@ -208,7 +208,16 @@ TEST_F(Widget, OpenFromTheMenuLoadsTheChosenFile) {
 TEST_F(Widget, DestructionAsksTheSaveQuestionWhileTheWindowIsWhole) {
     w->setFileIOEnabled(true);
     w->AddVertex();
-    answers = {QMessageBox::No};
+    // The question's event loop still paints and delivers input to the going widget.
+    CRamuloCtrl* going = w.get();
+    w->execMessageBox = [&](QMessageBox& box) {
+        boxes.push_back({box.windowTitle(), box.text(), box.standardButtons(), box.icon()});
+        going->invalidate(true);
+        going->viewport()->repaint();
+        QTest::mouseClick(going->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
+        settle();
+        return int(QMessageBox::No);
+    };
     w.reset();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, QStringLiteral("Ramulo Control"));
