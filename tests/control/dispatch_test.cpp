@@ -59,6 +59,10 @@ TEST_F(ControlTest, InvokeByDispidAndByName) {
     // The put of a read-only property is accepted and does nothing.
     invoke(control, 36, MemberKind::PropertyPut, {Variant::fromI4(0), Variant::fromI4(9)});
     EXPECT_EQ(control.GetVertexCount(0), 1u);
+
+    // The stock font, by its DISPID, as its text description.
+    invoke(control, -512, MemberKind::PropertyPut, {Variant::fromString(u"Tahoma,9")});
+    EXPECT_EQ(invoke(control, u"Font", MemberKind::PropertyGet, {}).bstrVal, u"Tahoma,9");
 }
 
 TEST_F(ControlTest, InvokeConvertsArgumentsAsAutomationDoes) {
