@@ -54,6 +54,27 @@ TEST_F(Widget, VertexMenuCommandsRunAndReportTheirElement) {
     EXPECT_EQ(w->VertexCount(0), 10u);
 }
 
+TEST_F(Widget, EdgeMenuDeletesTheEdgeAndSaysWhich) {
+    QSignalSpy removed(w.get(), &CRamuloCtrl::EdgeRemoved);
+    QSignalSpy edgeCommand(w.get(), &CRamuloCtrl::EdgeMenuCommand);
+    w->AddEdgeMenuItem(QStringLiteral("Weigh"));
+    const QPoint middleOfAB = (kA + kB) / 2;
+    choices = {QStringLiteral("Weigh"), QStringLiteral("Delete Edge")};
+    answers = {QMessageBox::Yes};
+    rightClick(middleOfAB);
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0], (std::vector<Item>{{QStringLiteral("Delete Edge")},
+                                           {QStringLiteral("-"), false},
+                                           {QStringLiteral("Weigh")}}));
+    ASSERT_EQ(edgeCommand.count(), 1);
+    EXPECT_EQ(edgeCommand.at(0).at(1).toUInt(), 0u);  // A to B is the first edge
+    rightClick(middleOfAB);
+    EXPECT_EQ(boxes.back().text, QStringLiteral("Do you want to remove edge 0 from the tree?"));
+    EXPECT_EQ(w->EdgeCount(0), 9u);
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed.at(0).at(0).toUInt(), 0u);
+}
+
 TEST_F(Widget, TheMenuFollowsTheRightButtonsReleaseAndTheMenuKey) {
     // Through the window, as the platform delivers them: on X11 (and offscreen) Qt raises
     // its context-menu event right after the press, before the release.
