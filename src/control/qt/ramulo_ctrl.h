@@ -326,6 +326,7 @@ private:
     bool created_ = false;
     bool leaveRequested_ = false;
     bool updatingBars_ = false;
+    bool painting_ = false;
     bool scrollSizesSet_ = false;
     QSize total_{0, 0};
     QSize page_{0, 0};

@@ -101,6 +101,7 @@ void CRamuloCtrl::renderStale() {
 }
 
 void CRamuloCtrl::paintEvent(QPaintEvent* event) {
+    painting_ = true;
     // A window painted before anything set its scroll sizes scrolls over what it shows.
     if (!scrollSizesSet_ && control_)
         setScrollSizes({static_cast<std::uint64_t>(viewport()->width()),
@@ -108,6 +109,7 @@ void CRamuloCtrl::paintEvent(QPaintEvent* event) {
     renderStale();
     QPainter painter(viewport());
     painter.drawImage(event->rect(), screen_, event->rect());
+    painting_ = false;
 }
 
 std::unique_ptr<nx::DeviceContext> CRamuloCtrl::windowDeviceContext() {
@@ -180,7 +182,13 @@ void CRamuloCtrl::pageStep(QScrollBar* bar, int action, int page) {
 }
 
 void CRamuloCtrl::scrollContentsBy(int, int) {
-    invalidate(true);
+    // A scroll shows its new picture at once; one that comes from a change of the range in
+    // the middle of a paint or of sizing the bars waits for the next paint.
+    stale_ = QRegion(viewport()->rect());
+    if (painting_ || updatingBars_)
+        viewport()->update();
+    else
+        viewport()->repaint();
 }
 
 void CRamuloCtrl::resizeEvent(QResizeEvent* event) {
