@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "document.h"
+#include "drawing_output.h"
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -41,10 +42,6 @@ nx::QtDrawingTools& prepare(ControlEngine& engine, bool printing) {
     return tools;
 }
 
-QString qt(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Screen drawing of the rectangle (0, 0, w, h) on the context's surface.
 void drawOnScreen(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h,
                   bool viaMemory) {
@@ -68,12 +65,15 @@ void renderPng(ControlEngine& engine, const std::string& path, int w, int h) {
     if (image.isNull()) throw std::runtime_error("The drawing is too large for an image");
     nx::QtDeviceContext context(&image);
     drawOnScreen(engine, context, w, h, true);
-    if (!image.save(qt(path), "PNG")) throw std::runtime_error("Failed to write " + path);
+    DrawingOutput out(path);
+    if (!image.save(out.scratchPath(), "PNG")) throw std::runtime_error("Failed to write " + path);
+    out.commit(kPngEnding);
 }
 
 void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
+    DrawingOutput out(path);
     QSvgGenerator generator;
-    generator.setFileName(qt(path));
+    generator.setFileName(out.scratchPath());
     generator.setSize(QSize(w, h));
     generator.setViewBox(QRect(0, 0, w, h));
     generator.setTitle(QStringLiteral("Ramulo document"));
@@ -82,15 +82,17 @@ void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
     nx::QtDeviceContext context(&painter);
     drawOnScreen(engine, context, w, h, false);
     painter.end();
+    out.commit(kSvgEnding);
 }
 
 // The printing path: the view scaled by the printer's pixels per millimetre, no background
 // erased, the tools drawing straight onto the printer. The page is as many millimetres as
 // the extent has pixels, so the whole drawing fits on one page.
 void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
+    DrawingOutput out(path);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(qt(path));
+    printer.setOutputFileName(out.scratchPath());
     printer.setResolution(kPdfResolution);
     printer.setFullPage(true);
     printer.setPageLayout(QPageLayout(QPageSize(QSizeF(w, h), QPageSize::Millimeter),
@@ -121,6 +123,7 @@ void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
     // The screen scale again, so extents computed later are not the printer's.
     view.printing = false;
     view.scaleX = view.scaleY = 1.0f;
+    out.commit(kPdfEnding);
 }
 
 }  // namespace
