@@ -1,0 +1,71 @@
+// The file writers report failed writes with the system's reason, and an output that is
+// not completed leaves the old file and nothing else.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "persistence/document.h"
+#include "persistence/safe_output_file.h"
+#include "support/scratch_filesystem.h"
+#include "views/graph_view.h"
+
+namespace nx::test {
+namespace {
+
+class PlainView : public GraphView {
+public:
+    using GraphView::GraphView;
+    void eraseBackground(const Rect&) override {}
+    void copyToScreen(const Rect&) override {}
+    DrawingTools* drawingTools() override { return nullptr; }
+    CursorTools* cursorTools() override { return nullptr; }
+    Bitmap* bitmap() override { return nullptr; }
+};
+
+TEST(SafeOutput, EveryWriterReportsAFullDeviceWithTheReason) {
+    Document doc;
+    buildRich(doc);
+    FormalProperties vertexViewSchema, edgeViewSchema;
+    PlainView view(&vertexViewSchema, &edgeViewSchema);
+    const std::string full = std::string("Failed to write output file /dev/full: ") +
+                             std::strerror(ENOSPC);
+    const std::pair<std::function<void()>, std::string> writers[] = {
+        {[&] { doc.space->saveStream("/dev/full", nullptr); }, "nx::Space error: " + full},
+        // The XML writer passes over a file it cannot open, but not one it cannot write.
+        {[&] { doc.space->saveXml("/dev/full", nullptr); }, "nx::Space error: " + full},
+        {[&] { view.saveToFile("/dev/full"); }, "nx::GraphView error: " + full},
+    };
+    for (const auto& [write, text] : writers) {
+        try {
+            write();
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), text);
+        }
+    }
+}
+
+TEST(SafeOutput, AnOutputNotCompletedLeavesTheOldFileAndNoTrace) {
+    const auto path = outputPath("kept.nx");
+    writeFile(path, "old content\n");
+    {
+        persistence::SafeOutputFile out(path.string(), "");
+        out.stream() << std::string(1 << 20, 'x');  // past the buffer, so bytes reach a file
+        std::fprintf(out.file(), "more");
+    }
+    EXPECT_EQ(readFile(path), "old content\n");
+    EXPECT_EQ(test_support::namesIn(path.parent_path()), std::set<std::string>{"kept.nx"});
+
+    // A folder cannot be written over.
+    try {
+        persistence::SafeOutputFile out(path.parent_path().string(), "nx::Space error: ");
+        ADD_FAILURE() << "a folder opened for writing";
+    } catch (const persistence::OutputOpenError& e) {
+        EXPECT_EQ(e.what(), "nx::Space error: Failed to open output file " +
+                                path.parent_path().string() + " for writing");
+    }
+}
+
+}  // namespace
+}  // namespace nx::test
