@@ -48,7 +48,9 @@ class SafeSaves : public ShownControl {
 protected:
     void SetUp() override {
         ShownControl::SetUp();
-        folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "safe_saves";
+        // One folder per test: ctest runs the tests in parallel processes.
+        folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "safe_saves" /
+                 testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
