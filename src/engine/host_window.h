@@ -67,7 +67,9 @@ public:
     // usual desktop colours, a window binding its palette's.
     virtual nx::RgbColor systemColor(int index);
     // The view a new document is drawn in, on the given view-level schemas. The default
-    // draws nowhere; a window binding answers one with its own drawing tools.
+    // draws nowhere; a window binding answers one with its own drawing tools. A load that
+    // fails discards the view it asked for and keeps the one before, so a window must not
+    // hold on to the views it makes.
     virtual std::unique_ptr<nx::WindowGraphView> createGraphView(
         nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals);
 };

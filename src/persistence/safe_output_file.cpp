@@ -41,10 +41,12 @@ int createTemporary(const std::filesystem::path& target, std::string& name) {
     std::random_device seed;
     std::mt19937 random(seed());
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof(kLetters)) - 2);
+    // Named after the target, short enough that the longest target name still leaves room.
+    const std::string base = target.filename().string().substr(0, 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string suffix(6, 'x');
         for (char& c : suffix) c = kLetters[pick(random)];
-        name = (folder / ("." + target.filename().string() + ".tmp-" + suffix)).string();
+        name = (folder / ("." + base + ".tmp-" + suffix)).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
