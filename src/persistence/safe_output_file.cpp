@@ -146,8 +146,10 @@ SafeOutputFile::SafeOutputFile(const std::string& path, std::string errorPrefix)
     } else {
         // A file its user may not write is not replaced either.
         if (exists && ::access(path.c_str(), W_OK) != 0) throw OutputOpenError(openError);
-        target_ = followLinks(path).string();
-        fd_ = createTemporary(target_, temporary_);
+        const std::filesystem::path target = followLinks(path);
+        if (!target.has_filename()) throw OutputOpenError(openError);  // "" or "folder/"
+        target_ = target.string();
+        fd_ = createTemporary(target, temporary_);
         if (fd_ < 0) {
             temporary_.clear();
             throw OutputOpenError(openError);

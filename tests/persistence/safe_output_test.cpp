@@ -57,14 +57,18 @@ TEST(SafeOutput, AnOutputNotCompletedLeavesTheOldFileAndNoTrace) {
     EXPECT_EQ(readFile(path), "old content\n");
     EXPECT_EQ(test_support::namesIn(path.parent_path()), std::set<std::string>{"kept.nx"});
 
-    // A folder cannot be written over.
-    try {
-        persistence::SafeOutputFile out(path.parent_path().string(), "nx::Space error: ");
-        ADD_FAILURE() << "a folder opened for writing";
-    } catch (const persistence::OutputOpenError& e) {
-        EXPECT_EQ(e.what(), "nx::Space error: Failed to open output file " +
-                                path.parent_path().string() + " for writing");
+    // A folder, or a path that names none, cannot be written over.
+    const std::string folder = path.parent_path().string();
+    for (const std::string& target : {folder, folder + "/new/", std::string()}) {
+        try {
+            persistence::SafeOutputFile out(target, "nx::Space error: ");
+            ADD_FAILURE() << "opened for writing: " << target;
+        } catch (const persistence::OutputOpenError& e) {
+            EXPECT_EQ(e.what(),
+                      "nx::Space error: Failed to open output file " + target + " for writing");
+        }
     }
+    EXPECT_EQ(test_support::namesIn(path.parent_path()), std::set<std::string>{"kept.nx"});
 }
 
 }  // namespace
