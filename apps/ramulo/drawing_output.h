@@ -1,5 +1,4 @@
-// Drawing files written safely: Qt writes into a scratch file, whose complete bytes then
-// replace the target through the core's safe output.
+// Drawing files written safely: a checked scratch file whose bytes then replace the target.
 #pragma once
 
 #include <QString>
@@ -7,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+// Qt writes the drawing into a scratch file; only its complete bytes go to the target, through
+// the core's SafeOutputFile.
 class DrawingOutput {
 public:
     // Fails with "Failed to write <target>" when no scratch file can be made.

@@ -29,8 +29,8 @@ struct DocumentParts {
 };
 
 std::array<std::unique_ptr<nx::FormalProperties>*, 7> formalsOf(ControlEngine& e) {
-    return {&e.spaceLevelVertexFormals, &e.spaceLevelEdgeFormals,   &e.graphFormals,
-            &e.graphLevelVertexFormals, &e.graphLevelEdgeFormals,   &e.viewLevelVertexFormals,
+    return {&e.spaceLevelVertexFormals, &e.spaceLevelEdgeFormals, &e.graphFormals,
+            &e.graphLevelVertexFormals, &e.graphLevelEdgeFormals, &e.viewLevelVertexFormals,
             &e.viewLevelEdgeFormals};
 }
 
@@ -92,8 +92,7 @@ std::uint32_t loadFresh(ControlEngine& e, bool editingEnabled, HostWindow* host,
 
 std::uint32_t ControlEngine::LoadStream(const std::string& path, bool editingEnabled,
                                         HostWindow* host) {
-    return loadFresh(*this, editingEnabled, host,
-                     [&] { space->loadStream(path, view.get()); });
+    return loadFresh(*this, editingEnabled, host, [&] { space->loadStream(path, view.get()); });
 }
 
 std::uint32_t ControlEngine::LoadXml(const std::string& path, bool editingEnabled,

@@ -66,8 +66,7 @@ TEST_F(SafeOutputs, EveryOutputOntoAFullDiskFailsAndKeepsTheOldFile) {
         disk.fill(1024);
         const QString out = QString::fromStdString((folder / name).string());
         const CliRun sample = runCli({"sample", "3", "-o", out});
-        expectFailedKeepingOld(sample, std::strerror(ENOSPC), folder / name, old,
-                               {name, "filler"});
+        expectFailedKeepingOld(sample, std::strerror(ENOSPC), folder / name, old, {name, "filler"});
         if (std::string(name).ends_with(".nx")) {
             const CliRun convert = runCli({"convert", path("in.nxx"), out});
             expectFailedKeepingOld(convert, std::strerror(ENOSPC), folder / name, old,

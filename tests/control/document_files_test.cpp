@@ -2,15 +2,16 @@
 // Save command builds, round trips and failures.
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "control_fixture.h"
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/space.h"
+#include "support/scratch_filesystem.h"
 
 using namespace control_test;
+using test_support::bytesOf;
 
 namespace {
 
@@ -132,14 +133,15 @@ struct OpenDocument {
 
 OpenDocument openDocument(RamuloControl& control) {
     const ControlEngine& e = control.engine();
-    return {control.GetVertexCount(0), control.GetEdgeCount(0), control.GetVertexCount(1),
-            control.isModified(), control.GetFileName(), e.graph, e.view.get(),
-            e.currentVertex, e.currentEdge};
-}
-
-std::string bytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return {control.GetVertexCount(0),
+            control.GetEdgeCount(0),
+            control.GetVertexCount(1),
+            control.isModified(),
+            control.GetFileName(),
+            e.graph,
+            e.view.get(),
+            e.currentVertex,
+            e.currentEdge};
 }
 
 void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
@@ -199,8 +201,7 @@ TEST_F(DocumentFiles, FailedLoadsKeepTheOpenDocumentAndSayWhy) {
             std::string(c.file).ends_with(".nx") ? control.Load(path) : control.LoadFromXml(path);
         });
         EXPECT_EQ(f.code, 1u);
-        EXPECT_NE(f.description.find(c.text), std::u16string::npos)
-            << toUtf8(f.description);
+        EXPECT_NE(f.description.find(c.text), std::u16string::npos) << toUtf8(f.description);
         EXPECT_EQ(openDocument(control), before);
         // The document is alive: the view follows edits of its graph.
         const std::uint32_t v = control.AddVertex();

@@ -67,7 +67,8 @@ protected:
         control.LoadTest(1);
         std::vector<std::uint32_t> ids(50000);
         for (std::uint32_t done = 0; done < extra;) {
-            const auto batch = static_cast<std::uint16_t>(std::min<std::uint32_t>(50000, extra - done));
+            const auto batch =
+                static_cast<std::uint16_t>(std::min<std::uint32_t>(50000, extra - done));
             control.engine().AddVertices(batch, ids.data());
             done += batch;
         }

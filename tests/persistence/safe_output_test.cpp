@@ -28,8 +28,8 @@ TEST(SafeOutput, EveryWriterReportsAFullDeviceWithTheReason) {
     buildRich(doc);
     FormalProperties vertexViewSchema, edgeViewSchema;
     PlainView view(&vertexViewSchema, &edgeViewSchema);
-    const std::string full = std::string("Failed to write output file /dev/full: ") +
-                             std::strerror(ENOSPC);
+    const std::string full =
+        std::string("Failed to write output file /dev/full: ") + std::strerror(ENOSPC);
     const std::pair<std::function<void()>, std::string> writers[] = {
         {[&] { doc.space->saveStream("/dev/full", nullptr); }, "nx::Space error: " + full},
         // The XML writer passes over a file it cannot open, but not one it cannot write.
