@@ -1,6 +1,8 @@
 // The file writers report failed writes with the system's reason, and an output that is
 // not completed leaves the old file and nothing else.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <functional>
@@ -69,6 +71,46 @@ TEST(SafeOutput, AnOutputNotCompletedLeavesTheOldFileAndNoTrace) {
         }
     }
     EXPECT_EQ(test_support::namesIn(path.parent_path()), std::set<std::string>{"kept.nx"});
+}
+
+// A writable folder must not let a save replace a file its user may not write. Run as an
+// unprivileged user (a child that drops root's privileges, when the tests run as root).
+TEST(SafeOutput, AFileItsUserMayNotWriteIsNotReplaced) {
+    const auto path = outputPath("locked.nx");
+    writeFile(path, "old content\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    std::filesystem::permissions(path.parent_path(), std::filesystem::perms::all);
+    // 0 refused, 1 replaced, 2 the folder is out of the user's reach (nothing shown).
+    const auto attempt = [&]() -> int {
+        if (::access(path.parent_path().c_str(), W_OK | X_OK) != 0) return 2;
+        try {
+            persistence::SafeOutputFile out(path.string(), "");
+            out.stream() << "new content\n";
+            out.commit();
+            return 1;
+        } catch (const persistence::OutputOpenError&) {
+            return 0;
+        }
+    };
+    int result = 0;
+    if (::geteuid() == 0) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            ::_exit(dropped ? attempt() : 2);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        result = WEXITSTATUS(status);
+    } else {
+        result = attempt();
+    }
+    if (result == 2) GTEST_SKIP() << "the test folder is out of an unprivileged user's reach";
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(readFile(path), "old content\n");
+    EXPECT_EQ(test_support::namesIn(path.parent_path()), std::set<std::string>{"locked.nx"});
 }
 
 }  // namespace
