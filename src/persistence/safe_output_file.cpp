@@ -212,7 +212,9 @@ void SafeOutputFile::discard() {
 }
 
 void SafeOutputFile::commit() {
-    if (committed_ || fd_ < 0) return;
+    if (committed_) return;
+    // A failed output stays failed; committing it again must not look like success.
+    if (fd_ < 0) throw std::logic_error(prefix_ + "Output file " + path_ + " already failed");
     if (file_) {
         const int flushed = std::fflush(file_);
         std::fclose(file_);
