@@ -7,9 +7,9 @@
 #include <QDir>
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <system_error>
+#include <vector>
 
 #include "persistence/safe_output_file.h"
 
@@ -37,13 +37,20 @@ DrawingOutput::DrawingOutput(std::string target)
 
 void DrawingOutput::commit(std::string_view ending) {
     const std::string scratch = scratch_.fileName().toStdString();
-    std::ifstream in(scratch, std::ios::binary);
+    std::ifstream in(scratch, std::ios::binary | std::ios::ate);
     if (!in) throw std::runtime_error("Failed to write " + target_);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!bytes.ends_with(ending))
+    const std::streamoff size = in.tellg();
+    std::string last(ending.size(), '\0');
+    const auto tail = static_cast<std::streamoff>(ending.size());
+    if (size < tail || !in.seekg(size - tail) || !in.read(last.data(), tail) || last != ending)
         throw std::runtime_error("Failed to write output file " + target_ + ": " +
                                  whyCutShort(scratch));
+    in.seekg(0);
     nx::persistence::SafeOutputFile out(target_, "");
-    out.stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // Copied in pieces: a drawing of a large document can be large.
+    std::vector<char> piece(1 << 20);
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0)
+        out.stream().write(piece.data(), in.gcount());
+    if (in.bad()) throw std::runtime_error("Failed to write " + target_);
     out.commit();
 }
