@@ -25,8 +25,8 @@ public:
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
-    // Replaces the document with the file's. The control's Load reports failures without
-    // a text; this runs the same engine load and lets the reader's text through.
+    // Replaces the document with the file's, through the same engine load as the control's
+    // Load; a failure keeps the open document and passes the reader's text on.
     void load(const std::string& path);
     // Writes the document through Save or SaveToXml, by extension.
     void save(const std::string& path);

@@ -1,5 +1,6 @@
 // ramulo: the command-line host: sample documents, rendering, conversion, inspection, calls.
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -52,6 +53,9 @@ int main(int argc, char** argv) {
         }
 
     chooseOffscreenWithoutDisplay();
+    // Past a file-size limit a write then fails with its reason instead of ending the tool,
+    // which could not report it (the old file is kept either way).
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     try {
         control_module::start();

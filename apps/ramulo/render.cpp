@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "document.h"
+#include "drawing_output.h"
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -27,10 +28,6 @@ nx::QtDrawingTools& qtTools(ControlEngine& engine) {
     return *tools;
 }
 
-QString qt(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // The control's draw operation on the rectangle (0, 0, w, h) of the context's surface.
 void drawArea(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h) {
     const nx::Rect area{0, 0, w, h};
@@ -42,14 +39,17 @@ void renderPng(ControlEngine& engine, const std::string& path, int w, int h) {
     if (image.isNull()) throw std::runtime_error("The drawing is too large for an image");
     nx::QtDeviceContext context(&image);
     drawArea(engine, context, w, h);
-    if (!image.save(qt(path), "PNG")) throw std::runtime_error("Failed to write " + path);
+    DrawingOutput out(path);
+    image.save(out.scratchPath(), "PNG");  // a failed write shows as a file cut short
+    out.commit(kPngEnding);
 }
 
 // A vector surface keeps its shapes only when they are drawn on it directly, so the
 // memory buffer is switched off for the drawing and given back afresh afterwards.
 void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
+    DrawingOutput out(path);
     QSvgGenerator generator;
-    generator.setFileName(qt(path));
+    generator.setFileName(out.scratchPath());
     generator.setSize(QSize(w, h));
     generator.setViewBox(QRect(0, 0, w, h));
     generator.setTitle(QStringLiteral("Ramulo document"));
@@ -70,15 +70,17 @@ void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
     tools.deinit();
     tools.memoryBufferEnabled = buffered;
     painter.end();
+    out.commit(kSvgEnding);
 }
 
 // The printing path: the view scaled by the printer's pixels per millimetre, no background
 // erased, the tools drawing straight onto the printer. The page is as many millimetres as
 // the extent has pixels, so the whole drawing fits on one page.
 void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
+    DrawingOutput out(path);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(qt(path));
+    printer.setOutputFileName(out.scratchPath());
     printer.setResolution(kPdfResolution);
     printer.setFullPage(true);
     printer.setPageLayout(QPageLayout(QPageSize(QSizeF(w, h), QPageSize::Millimeter),
@@ -100,6 +102,7 @@ void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
     // The screen scale again, so extents computed later are not the printer's.
     view.printing = false;
     view.scaleX = view.scaleY = 1.0f;
+    out.commit(kPdfEnding);
 }
 
 }  // namespace

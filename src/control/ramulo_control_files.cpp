@@ -32,8 +32,9 @@ void changeDirectory(const std::u16string& folder) {
 std::uint16_t RamuloControl::Load(const std::u16string& Pathname) {
     try {
         engine_.LoadStream(toUtf8(Pathname), editingEnabled_ != 0, window_);
-    } catch (const std::exception&) {
-        throw AutomationError(1, u"");
+    } catch (const std::exception& e) {
+        // The open document is kept; the reader's text tells the host what went wrong.
+        throw AutomationError(1, toUtf16(e.what()));
     }
     modified_ = false;
     setScrollSizesFromExtent();
@@ -43,8 +44,9 @@ std::uint16_t RamuloControl::Load(const std::u16string& Pathname) {
 std::uint16_t RamuloControl::LoadFromXml(const std::u16string& Pathname) {
     try {
         engine_.LoadXml(toUtf8(Pathname), editingEnabled_ != 0, window_);
-    } catch (const std::exception&) {
-        throw AutomationError(1, u"");
+    } catch (const std::exception& e) {
+        // The open document is kept; the reader's text tells the host what went wrong.
+        throw AutomationError(1, toUtf16(e.what()));
     }
     modified_ = false;
     setScrollSizesFromExtent();

@@ -192,12 +192,14 @@ public:
 
     // --- Files
 
-    // A fresh document read from a stream file; the view's graph becomes current. A failure
-    // propagates and leaves what the reading produced.
+    // A fresh document read from a stream file; the view's graph becomes current. The file
+    // is read into a document of its own, so a failure propagates and leaves the open
+    // document, its view, selection and current elements exactly as they were.
     std::uint32_t LoadStream(const std::string& path, bool editingEnabled, HostWindow* host);
-    // As LoadStream for an XML file; after a runtime error the document is a fresh, empty one.
+    // As LoadStream for an XML file.
     std::uint32_t LoadXml(const std::string& path, bool editingEnabled, HostWindow* host);
-    // 1 when written, 0 without a document.
+    // 1 when written, 0 without a document. A failure (the file cannot be opened or
+    // written) propagates with its reason and leaves an existing file as it was.
     std::uint16_t SaveStream(const std::string& path);
     std::uint16_t SaveXml(const std::string& path);
 

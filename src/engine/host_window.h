@@ -69,7 +69,9 @@ public:
     // The user changed the selection in the window (click, Ctrl+click, rubber band).
     virtual void selectionChanged() {}
     // The view a new document is drawn in, on the given view-level schemas. The default
-    // draws nowhere; a window binding answers one with its own drawing tools.
+    // draws nowhere; a window binding answers one with its own drawing tools. A load that
+    // fails discards the view it asked for and keeps the one before, so a window must not
+    // hold on to the views it makes.
     virtual std::unique_ptr<nx::WindowGraphView> createGraphView(
         nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals);
 };

@@ -9,6 +9,7 @@
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/graph_view_section.h"
+#include "persistence/safe_output_file.h"
 #include "persistence/stream_fields.h"
 #include "properties/actual_properties.h"
 #include "properties/list_separator.h"
@@ -183,13 +184,11 @@ void GraphView::readStream(std::istream& in) {
 }
 
 void GraphView::saveToFile(const std::string& path) {
-    std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out)
-        throw std::runtime_error("nx::GraphView error: Failed to open output file " + path +
-                                 " for writing");
-    out << kHeaderWord;
-    endLine(out);
-    writeStream(out);
+    SafeOutputFile file(path, "nx::GraphView error: ");
+    file.stream() << kHeaderWord;
+    endLine(file.stream());
+    writeStream(file.stream());
+    file.commit();
 }
 
 std::string GraphView::loadFromFile(const std::string& path) {

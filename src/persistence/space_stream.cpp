@@ -8,6 +8,7 @@
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/missing_element.h"
+#include "persistence/safe_output_file.h"
 #include "persistence/stream_fields.h"
 #include "persistence/text_check.h"
 #include "persistence/view_sections.h"
@@ -83,12 +84,10 @@ void clearElements(Space& space) {
 }  // namespace
 
 void Space::saveStream(const std::string& fileName, GraphView* view) {
-    checkTexts(*this, true);  // before the old file is replaced
+    checkTexts(*this, true);  // before anything is written
     if (view) checkTexts(*view, true);
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out)
-        throw std::runtime_error("nx::Space error: Failed to open output file " + fileName +
-                                 " for writing");
+    SafeOutputFile file(fileName, "nx::Space error: ");
+    std::ostream& out = file.stream();
     const char sep = listSeparator();
     const auto schemas = schemasOf(*this);
     writeHeader(out);
@@ -102,6 +101,7 @@ void Space::saveStream(const std::string& fileName, GraphView* view) {
     edgeFactory_.writeStream(out);
     graphFactory_.writeStream(out);
     if (view) writeViewGroupsStream(out, *view);
+    file.commit();
 }
 
 void Space::loadStream(const std::string& fileName, GraphView* view) {

@@ -1,13 +1,13 @@
 // Writing the XML document file: the same bytes as printing the whole tree, produced one
 // record at a time under each factory's lock.
 #include <tinyxml.h>
-#include <cstdio>
-#include <memory>
 
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/graph_view_xml.h"
+#include "persistence/safe_output_file.h"
 #include "persistence/schema_xml.h"
+#include "persistence/space_xml_writer.h"
 #include "persistence/text_check.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_names.h"
@@ -22,10 +22,6 @@ using namespace persistence;
 namespace {
 
 constexpr char kNotice[] = " Ramulo graph document: vertices, edges, graphs and their properties ";
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 TiXmlElement counted(const char* name, std::size_t count) {
     TiXmlElement tag(name);
@@ -101,13 +97,15 @@ void printView(XmlRecordPrinter& printer, GraphView& view) {
 
 }  // namespace
 
-void Space::saveXml(const std::string& fileName, GraphView* view) {
-    checkTexts(*this, false);  // before the old file is replaced
+}  // namespace nx
+
+namespace nx::persistence {
+
+void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
+    checkTexts(space, false);  // before anything is written
     if (view) checkTexts(*view, false);
-    // An unopenable file is silently not written.
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "w"));
-    if (!file) return;
-    XmlRecordPrinter printer(file.get());
+    SafeOutputFile file(fileName, "nx::Space error: ");
+    XmlRecordPrinter printer(file.file());
 
     TiXmlDocument scratch;
     scratch.Parse(("<?nodalyx version='" + std::string(kVersion) + "'?>").c_str());
@@ -117,35 +115,39 @@ void Space::saveXml(const std::string& fileName, GraphView* view) {
 
     const TiXmlElement root("Space");
     printer.open(root, 0, true, true);
-    const FormalProperties* schemas[] = {vertexSchema_, edgeSchema_, graphSchema_,
-                                         graphVertexSchema_, graphEdgeSchema_};
+    const FormalProperties* schemas[] = {space.vertexSchema(), space.edgeSchema(),
+                                         space.graphSchema(), space.graphVertexSchema(),
+                                         space.graphEdgeSchema()};
     for (std::size_t i = 0; i < std::size(schemas); ++i) {
         TiXmlElement element{std::string(kSchemaNames[i])};
         saveSchemaXml(element, *schemas[i]);
         printer.child(element, 1);
     }
     {
-        ScopedLock lock(&vertexFactory_.mutex());
-        const TiXmlElement tag = counted("VertexFactory", vertexFactory_.size());
-        printer.open(tag, 1, vertexFactory_.size() > 0);
-        for (ElementId id = 0; id < vertexFactory_.size(); ++id)
-            printRecord(printer, 2, [&](TiXmlElement& h) { vertexFactory_.at(id)->saveXml(h); });
-        printer.close(tag, 1, vertexFactory_.size() > 0);
+        VertexFactory& vertices = space.vertexFactory();
+        ScopedLock lock(&vertices.mutex());
+        const TiXmlElement tag = counted("VertexFactory", vertices.size());
+        printer.open(tag, 1, vertices.size() > 0);
+        for (ElementId id = 0; id < vertices.size(); ++id)
+            printRecord(printer, 2, [&](TiXmlElement& h) { vertices.at(id)->saveXml(h); });
+        printer.close(tag, 1, vertices.size() > 0);
     }
     {
-        ScopedLock lock(&edgeFactory_.mutex());
-        const TiXmlElement tag = counted("EdgeFactory", edgeFactory_.size());
-        printer.open(tag, 1, edgeFactory_.size() > 0);
-        for (ElementId id = 0; id < edgeFactory_.size(); ++id)
-            printRecord(printer, 2, [&](TiXmlElement& h) { edgeFactory_.at(id)->saveXml(h); });
-        printer.close(tag, 1, edgeFactory_.size() > 0);
+        EdgeFactory& edges = space.edgeFactory();
+        ScopedLock lock(&edges.mutex());
+        const TiXmlElement tag = counted("EdgeFactory", edges.size());
+        printer.open(tag, 1, edges.size() > 0);
+        for (ElementId id = 0; id < edges.size(); ++id)
+            printRecord(printer, 2, [&](TiXmlElement& h) { edges.at(id)->saveXml(h); });
+        printer.close(tag, 1, edges.size() > 0);
     }
     {
-        ScopedLock lock(&graphFactory_.mutex());
-        const TiXmlElement tag = counted("GraphFactory", graphFactory_.size());
-        printer.open(tag, 1, graphFactory_.size() > 0);
-        for (const Graph* graph : graphFactory_.graphs()) printGraph(printer, *graph);
-        printer.close(tag, 1, graphFactory_.size() > 0);
+        GraphFactory& graphs = space.graphFactory();
+        ScopedLock lock(&graphs.mutex());
+        const TiXmlElement tag = counted("GraphFactory", graphs.size());
+        printer.open(tag, 1, graphs.size() > 0);
+        for (const Graph* graph : graphs.graphs()) printGraph(printer, *graph);
+        printer.close(tag, 1, graphs.size() > 0);
     }
     if (view) {
         TiXmlElement parts("Space");
@@ -156,6 +158,19 @@ void Space::saveXml(const std::string& fileName, GraphView* view) {
         if (view->graph()) printView(printer, *view);
     }
     printer.close(root, 0, true, true);
+    file.commit();
+}
+
+}  // namespace nx::persistence
+
+namespace nx {
+
+void Space::saveXml(const std::string& fileName, GraphView* view) {
+    try {
+        persistence::writeSpaceXml(*this, fileName, view);
+    } catch (const persistence::OutputOpenError&) {
+        // An unopenable file is silently not written; the engine's save reports it.
+    }
 }
 
 }  // namespace nx

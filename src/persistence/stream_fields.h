@@ -40,10 +40,9 @@ void readValues(std::istream& in, ActualProperties& values, std::uint64_t count)
 // A text value that would lose its enclosing quotes on reading is quoted once more.
 void writeValues(std::ostream& out, const ActualProperties& values);
 
-// Ends a line and hands it to the file at once.
+// Ends a line. The file is flushed once, when it is complete.
 inline void endLine(std::ostream& out) {
     out.put('\n');
-    out.flush();
 }
 
 // "Nodalyx1.0.0" and LF.

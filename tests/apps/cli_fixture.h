@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace ramulo::test {
 
@@ -19,8 +20,11 @@ struct CliRun {
 };
 
 // Without a display, as on a build machine: the tool must pick the offscreen platform itself.
-inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
+// childSetup runs in the child before the tool starts (limits, signal dispositions).
+inline CliRun runCli(const QStringList& args, const QByteArray& input = {},
+                     const std::function<void()>& childSetup = {}) {
     QProcess p;
+    if (childSetup) p.setChildProcessModifier(childSetup);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");

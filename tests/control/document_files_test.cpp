@@ -5,8 +5,13 @@
 #include <string>
 
 #include "control_fixture.h"
+#include "engine/control_engine.h"
+#include "engine/window_graph_view.h"
+#include "graph/space.h"
+#include "support/scratch_filesystem.h"
 
 using namespace control_test;
+using test_support::bytesOf;
 
 namespace {
 
@@ -114,15 +119,105 @@ TEST_F(DocumentFiles, OpenLoadsTheChosenFileAndTakesItsName) {
     EXPECT_FALSE(control.isModified());
 }
 
-TEST_F(DocumentFiles, BrokenXmlLeavesAFreshEmptyDocument) {
-    const auto path = folder / "broken.nxx";
-    std::ofstream(path) << "<?xml version=\"1.0\"?><Space><Vertex";
-    const Failure f = failureOf([&] { control.LoadFromXml(path.u16string()); });
-    EXPECT_EQ(f.code, 1u);
-    EXPECT_TRUE(f.description.empty());
-    ASSERT_NE(control.engine().graph, nullptr);
-    EXPECT_EQ(control.GetVertexCount(0), 0u);
-    EXPECT_EQ(control.GetVertexPropertyCount(0), 0);  // no standard property set
+// Everything a failed load must leave as it was, down to the engine's own pointers.
+struct OpenDocument {
+    std::uint32_t vertices = 0, edges = 0, selected = 0;
+    bool modified = false;
+    std::u16string fileName;
+    const void* graph = nullptr;
+    const void* view = nullptr;
+    const void* currentVertex = nullptr;
+    const void* currentEdge = nullptr;
+    bool operator==(const OpenDocument&) const = default;
+};
+
+OpenDocument openDocument(RamuloControl& control) {
+    const ControlEngine& e = control.engine();
+    return {control.GetVertexCount(0),
+            control.GetEdgeCount(0),
+            control.GetVertexCount(1),
+            control.isModified(),
+            control.GetFileName(),
+            e.graph,
+            e.view.get(),
+            e.currentVertex,
+            e.currentEdge};
+}
+
+void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+TEST_F(DocumentFiles, FailedLoadsKeepTheOpenDocumentAndSayWhy) {
+    // Broken copies of a saved document 3: cut early, cut in the middle, wrong late.
+    control.LoadTest(3);
+    const auto good = folder / "good.nx", goodXml = folder / "good.nxx";
+    control.Save(good.u16string());
+    control.SaveToXml(goodXml.u16string());
+    const std::string stream = bytesOf(good), xml = bytesOf(goodXml);
+    std::size_t sevenLines = 0;
+    for (int n = 0; n < 7; ++n) sevenLines = stream.find('\n', sevenLines) + 1;
+    std::string lateStream = stream, lateXml = xml;
+    lateStream.replace(lateStream.find("VertexSequence"), 14, "VertexSequencX");
+    lateXml.replace(lateXml.find("GraphId=\""), 9, "GraphId=\"7");
+    writeBytes(folder / "seven.nx", stream.substr(0, sevenLines));
+    writeBytes(folder / "half.nx", stream.substr(0, stream.size() / 2));
+    writeBytes(folder / "late.nx", lateStream);
+    writeBytes(folder / "half.nxx", xml.substr(0, xml.size() / 2));
+    writeBytes(folder / "late.nxx", lateXml);
+
+    struct Case {
+        const char* file;
+        const char16_t* text;  // part of the description
+    };
+    const Case cases[] = {
+        {"missing.nx", u"Failed to open input file"},
+        {"seven.nx", u"Failed to read \"VertexFactory\" from input stream"},
+        {"half.nx", u"Failed to read"},
+        {"late.nx", u"Failed to read \"VertexSequence\" from input stream"},
+        {"missing.nxx", u"Error loading xml file"},
+        {"half.nxx", u"Error loading xml file"},
+        {"late.nxx", u"Incorrect GraphId found file reading GraphView from xml file"},
+    };
+
+    // The open document: two of its vertices selected, a current vertex and edge, unsaved.
+    control.LoadTest(1);
+    control.SetFileName(u"kept");
+    ControlEngine& e = control.engine();
+    for (std::uint32_t n : {1u, 2u})
+        control.SetVertexPropertyValueByName(control.GetVertexID(0, n), u"Selected", 2,
+                                             Variant::fromBool(true));
+    e.view->rebuildSelection();
+    e.currentVertex = e.space->vertexFactory().at(control.GetVertexID(0, 3));
+    e.currentEdge = e.space->edgeFactory().at(control.GetEdgeID(0, 0));
+    control.setModified(true);
+    const OpenDocument before = openDocument(control);
+    ASSERT_EQ(before.selected, 2u);
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::u16string path = (folder / c.file).u16string();
+        const Failure f = failureOf([&] {
+            std::string(c.file).ends_with(".nx") ? control.Load(path) : control.LoadFromXml(path);
+        });
+        EXPECT_EQ(f.code, 1u);
+        EXPECT_NE(f.description.find(c.text), std::u16string::npos) << toUtf8(f.description);
+        EXPECT_EQ(openDocument(control), before);
+        // The document is alive: the view follows edits of its graph.
+        const std::uint32_t v = control.AddVertex();
+        control.AddEdge(control.GetVertexID(0, 0), v);
+        EXPECT_EQ(control.GetVertexCount(0), before.vertices + 1);
+        EXPECT_NE(e.view->vertexMap().find(e.space->vertexFactory().at(v)), nullptr);
+        control.RemoveVertex(v);
+        control.setModified(true);
+    }
+    // What the host then saves is the document it had, not a partial one.
+    control.Save(good.u16string());
+    RamuloControl reader;
+    reader.Load(good.u16string());
+    EXPECT_EQ(reader.GetVertexCount(0), before.vertices);
+    EXPECT_EQ(reader.GetEdgeCount(0), before.edges);
+    EXPECT_EQ(reader.GetVertexCount(1), 2u);
 }
 
 TEST_F(DocumentFiles, SaveFailuresCarryTheirCodesAndTexts) {

@@ -50,12 +50,14 @@ TEST_F(ControlTest, SaveWithoutADocumentWritesNothingAndAnswersZero) {
     }
 }
 
-TEST_F(ControlTest, LoadFailuresCarryCodeOneWithoutText) {
-    for (auto load : {&RamuloControl::Load, &RamuloControl::LoadFromXml}) {
-        const Failure f = failureOf([&] { (control.*load)(u"/nonexistent/tree.file"); });
-        EXPECT_EQ(f.code, 1u);
-        EXPECT_TRUE(f.description.empty());
-    }
+TEST_F(ControlTest, LoadFailuresCarryCodeOneAndTheReadersText) {
+    const Failure stream = failureOf([&] { control.Load(u"/nonexistent/tree.file"); });
+    EXPECT_EQ(stream.code, 1u);
+    EXPECT_EQ(stream.description,
+              u"nx::Space error: Failed to open input file /nonexistent/tree.file for reading");
+    const Failure xml = failureOf([&] { control.LoadFromXml(u"/nonexistent/tree.file"); });
+    EXPECT_EQ(xml.code, 1u);
+    EXPECT_EQ(xml.description.rfind(u"Error loading xml file /nonexistent/tree.file. ", 0), 0u);
 }
 
 class FileCommands : public ShownControl {
