@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "document.h"
+#include "image_limit.h"
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -154,6 +155,7 @@ void renderDocument(ControlEngine& engine, const std::string& path) {
         std::fprintf(stderr, "ramulo: warning: the drawing is cut at %llu pixels\n",
                      static_cast<unsigned long long>(kMaxDrawingSide));
     const std::string ext = extensionOf(path);
+    const RasterGuard raster(engine, ext, size.cx, size.cy);
     if (ext == "png")
         renderPng(engine, path, w, h);
     else if (ext == "svg")

@@ -1,0 +1,29 @@
+// The device coordinate range that stored vertex positions keep to.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+namespace nx {
+
+class GraphView;
+
+// Any sum or difference of two coordinates in this range still fits a 32-bit int, and
+// sizes and margins added to one have room to spare.
+inline constexpr std::int32_t kCoordinateLimit = 1'000'000'000;
+
+constexpr bool inCoordinateRange(std::int64_t value) {
+    return value >= -kCoordinateLimit && value <= kCoordinateLimit;
+}
+
+constexpr std::int32_t clampCoordinate(std::int64_t value) {
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+// Brings every vertex position the view draws (its X and Y, at whichever level the view
+// reads them) into the coordinate range. File readers call it: a position from a file
+// may be anything a 32-bit int holds.
+void clampVertexCoordinates(GraphView& view);
+
+}  // namespace nx
