@@ -21,6 +21,15 @@ constexpr std::int32_t clampCoordinate(std::int64_t value) {
         std::clamp<std::int64_t>(value, -kCoordinateLimit, kCoordinateLimit));
 }
 
+// A coordinate times a device scale (a printer's is about 12), truncated, and kept in the
+// range: a position far out on the screen must not leave the int range on paper.
+inline std::int32_t scaledCoordinate(std::int32_t value, float scale) {
+    const double scaled = value * double(scale);
+    if (!(scaled >= -kCoordinateLimit)) return -kCoordinateLimit;
+    if (scaled > kCoordinateLimit) return kCoordinateLimit;
+    return static_cast<std::int32_t>(scaled);
+}
+
 // Brings every vertex position the view draws (its X and Y, at whichever level the view
 // reads them) into the coordinate range. File readers call it: a position from a file
 // may be anything a 32-bit int holds.

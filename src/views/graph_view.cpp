@@ -10,6 +10,7 @@
 #include "graph/graph.h"
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
+#include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
 #include "views/vertex_view_factory.h"
 #include "views/view.h"
@@ -427,8 +428,8 @@ bool GraphView::setSelected(const EdgeViewEntry& entry, bool selected) {
 
 Point GraphView::devicePosition(const Vertex* vertex,
                                 const ActualProperties* viewProperties) const {
-    return {static_cast<int>(getX(vertex, viewProperties) * double(scaleX)),
-            static_cast<int>(getY(vertex, viewProperties) * double(scaleY))};
+    return {scaledCoordinate(getX(vertex, viewProperties), scaleX),
+            scaledCoordinate(getY(vertex, viewProperties), scaleY)};
 }
 
 Point GraphView::devicePosition(const Vertex* vertex) const {

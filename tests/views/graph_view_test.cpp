@@ -262,6 +262,15 @@ TEST(GraphViewRange, TransformsKeepPositionsInsideTheCoordinateRange) {
     }
 }
 
+// Printing scales positions by about 12: far ones stay at the range's edge.
+TEST_F(GraphViewFixture, ScaledDevicePositionsStayInsideTheCoordinateRange) {
+    Vertex* near = vertexAt({1000, -7});
+    Vertex* far = vertexAt({kCoordinateLimit, -kCoordinateLimit});
+    view->scaleX = view->scaleY = 11.811f;
+    EXPECT_EQ(at(near), (Point{int(1000 * double(11.811f)), int(-7 * double(11.811f))}));
+    EXPECT_EQ(at(far), (Point{kCoordinateLimit, -kCoordinateLimit}));
+}
+
 TEST_F(GraphViewFixture, ExtentCoversTheUpdateRectangles) {
     RecordingGraphView empty(&doc.vertexViewSchema, &doc.edgeViewSchema);
     EXPECT_EQ(empty.extent(), (Rect{}));
