@@ -5,7 +5,6 @@
 #include <climits>
 #include <cmath>
 #include <deque>
-#include <memory>
 #include <string>
 #include <utility>
 #include <stdexcept>
@@ -73,11 +72,14 @@ private:
     double damping_;
 };
 
-// One spanning tree laid out but not yet stored: its walks' values and its positions,
-// already moved to the tree's place.
-struct PlacedTree {
-    std::unique_ptr<RadialLayoutVisitor> visitor;
-    std::vector<std::int32_t> xs, ys;
+// One vertex laid out but not yet stored: its working values, where they go, and its
+// position, already moved to its tree's place.
+struct Placed {
+    ActualProperties* values;  // graph level
+    std::int32_t *x, *y;       // null when neither level has coordinates
+    double wedge, angle;
+    std::int32_t leaves, depth, px, py;
+    bool visited;
 };
 
 // The vertices' _I1 labels and _V1 flags, which labelling the components and building the
@@ -129,37 +131,38 @@ void RadialLayout::arrange() {
     // Every tree is placed before anything is stored: a layout that does not fit the
     // coordinate range fails without a change.
     const SavedMarks marks(*graph, i1Index, v1Index);
-    std::vector<PlacedTree> placed;
+    std::vector<Placed> placed;
     try {
         completeCentres();
         graph->buildSpanningTrees(centres);
+        placed.reserve(graph->order());
         std::int64_t x0 = startX;
         const std::int64_t y0 = startY;
         Rings rings(Separation, DampingCoefficient);
+        std::vector<int> xs, ys;
         const auto& trees = graph->spanningTrees();
         for (std::size_t i = 0; i < trees.size() && i < centres.size(); ++i) {
             SpanningTree& tree = *trees[i];
             tree.updateIncidence();
-            PlacedTree& p = placed.emplace_back();
-            p.visitor = std::make_unique<RadialLayoutVisitor>(tree, *this, positions_);
-            RadialLayoutVisitor& visitor = *p.visitor;
+            RadialLayoutVisitor visitor(tree, *this, positions_);
             for (int pass = 1; pass <= 3; ++pass) {
                 visitor.setPass(pass);
                 visitor.visit(*centres[i]);
             }
-            const std::uint32_t n = visitor.table().size();
+            const VertexTable& table = visitor.table();
+            const std::uint32_t n = table.size();
             if (n == 0) continue;
-            p.xs.resize(n);
-            p.ys.resize(n);
+            xs.resize(n);
+            ys.resize(n);
             int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
             for (std::uint32_t v = 0; v < n; ++v) {
                 const int r = rings.radius(visitor.depthOf(v));
-                p.xs[v] = static_cast<int>(std::cos(visitor.angleOf(v)) * r);
-                p.ys[v] = static_cast<int>(std::sin(visitor.angleOf(v)) * r);
-                minX = std::min(minX, p.xs[v]);
-                maxX = std::max(maxX, p.xs[v]);
-                minY = std::min(minY, p.ys[v]);
-                maxY = std::max(maxY, p.ys[v]);
+                xs[v] = static_cast<int>(std::cos(visitor.angleOf(v)) * r);
+                ys[v] = static_cast<int>(std::sin(visitor.angleOf(v)) * r);
+                minX = std::min(minX, xs[v]);
+                maxX = std::max(maxX, xs[v]);
+                minY = std::min(minY, ys[v]);
+                maxY = std::max(maxY, ys[v]);
             }
             // Moved so that the tree's box of positions starts at (x0, y0).
             const std::int64_t right = maxX + x0 - minX;
@@ -167,9 +170,19 @@ void RadialLayout::arrange() {
                 !inCoordinateRange(y0 + maxY - minY))
                 failBeyondRange(kLayoutName,
                                 std::to_string(i + 1) + " components side by side", kAdvice);
-            for (std::uint32_t v = 0; v < n; ++v) {
-                p.xs[v] = static_cast<int>(p.xs[v] + (x0 - minX));
-                p.ys[v] = static_cast<int>(p.ys[v] + (y0 - minY));
+            // In the tree's vertex order, as its values are laid out in memory.
+            for (std::uint32_t k = 0; k < n; ++k) {
+                const std::uint32_t v = table.atGraphIndex(k);
+                Placed& p = placed.emplace_back();
+                p.values = &table.values(v);
+                coordinateSlots(table.vertex(v), p.x, p.y);
+                p.wedge = visitor.wedgeOf(v);
+                p.angle = visitor.angleOf(v);
+                p.leaves = visitor.leavesOf(v);
+                p.depth = visitor.depthOf(v);
+                p.px = static_cast<int>(xs[v] + (x0 - minX));
+                p.py = static_cast<int>(ys[v] + (y0 - minY));
+                p.visited = visitor.visitedOf(v);
             }
             x0 = right + 2 * std::int64_t{startX};
         }
@@ -178,17 +191,16 @@ void RadialLayout::arrange() {
         throw;
     }
 
-    for (PlacedTree& p : placed) {
-        p.visitor->commit();
-        const VertexTable& table = p.visitor->table();
-        for (std::uint32_t k = 0; k < p.xs.size(); ++k) {
-            const std::uint32_t v = table.atGraphIndex(k);
-            std::int32_t *x = nullptr, *y = nullptr;
-            coordinateSlots(table.vertex(v), x, y);
-            if (!x) continue;
-            *x = p.xs[v];
-            *y = p.ys[v];
-        }
+    for (const Placed& p : placed) {
+        ActualProperties& values = *p.values;
+        static_cast<_V1&>(values.at(v1Index)).value = p.visited;
+        static_cast<_I1&>(values.at(i1Index)).value = p.leaves;
+        static_cast<_I2&>(values.at(i2Index)).value = p.depth;
+        static_cast<_R1&>(values.at(r1Index)).value = p.wedge;
+        static_cast<_R2&>(values.at(r2Index)).value = p.angle;
+        if (!p.x) continue;
+        *p.x = p.px;
+        *p.y = p.py;
     }
 }
 

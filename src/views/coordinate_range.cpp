@@ -1,9 +1,15 @@
 // Clamping the positions a graph view draws into the device coordinate range.
 #include "views/coordinate_range.h"
 
+#include "properties/named_properties.h"
 #include "views/graph_view.h"
 
 namespace nx {
+
+void clampIfCoordinate(Property& property) {
+    if (auto* x = dynamic_cast<X*>(&property)) x->value = clampCoordinate(x->value);
+    if (auto* y = dynamic_cast<Y*>(&property)) y->value = clampCoordinate(y->value);
+}
 
 void clampVertexCoordinates(GraphView& view) {
     for (const VertexViewEntry& e : view.vertexSequence()) {

@@ -7,6 +7,7 @@
 namespace nx {
 
 class GraphView;
+class Property;
 
 // Any sum or difference of two coordinates in this range still fits a 32-bit int, and
 // sizes and margins added to one have room to spare.
@@ -29,6 +30,9 @@ inline std::int32_t scaledCoordinate(std::int32_t value, float scale) {
     if (scaled > kCoordinateLimit) return kCoordinateLimit;
     return static_cast<std::int32_t>(scaled);
 }
+
+// Clamps the value when the property is an X or a Y; other properties are left alone.
+void clampIfCoordinate(Property& property);
 
 // Brings every vertex position the view draws (its X and Y, at whichever level the view
 // reads them) into the coordinate range. File readers call it: a position from a file
