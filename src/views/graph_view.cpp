@@ -375,12 +375,13 @@ void GraphView::setY(const Vertex* v, ActualProperties* p, int value) {
 void GraphView::setZ(const Vertex* v, ActualProperties* p, int value) {
     setCoordinate(v, p, indices_.vertexZ, indices_.graphZ, value);
 }
+// Moves stop at the coordinate range's edge: drags add up without bound.
 int GraphView::addX(const Vertex* v, ActualProperties* p, int delta) {
-    const int value = getX(v, p) + delta;
+    const int value = clampCoordinate(std::int64_t{getX(v, p)} + delta);
     return setCoordinate(v, p, indices_.vertexX, indices_.graphX, value) ? value : 0;
 }
 int GraphView::addY(const Vertex* v, ActualProperties* p, int delta) {
-    const int value = getY(v, p) + delta;
+    const int value = clampCoordinate(std::int64_t{getY(v, p)} + delta);
     return setCoordinate(v, p, indices_.vertexY, indices_.graphY, value) ? value : 0;
 }
 

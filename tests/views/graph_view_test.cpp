@@ -262,10 +262,16 @@ TEST(GraphViewRange, TransformsKeepPositionsInsideTheCoordinateRange) {
     }
 }
 
-// Printing scales positions by about 12: far ones stay at the range's edge.
-TEST_F(GraphViewFixture, ScaledDevicePositionsStayInsideTheCoordinateRange) {
+// Moves stop at the range's edge; printing scales positions by about 12, and far ones
+// stay at the edge.
+TEST_F(GraphViewFixture, MovedAndScaledPositionsStayInsideTheCoordinateRange) {
     Vertex* near = vertexAt({1000, -7});
-    Vertex* far = vertexAt({kCoordinateLimit, -kCoordinateLimit});
+    Vertex* far = vertexAt({kCoordinateLimit - 3, -kCoordinateLimit + 3});
+    ActualProperties* values = view->vertexViewProperties(far);
+    EXPECT_EQ(view->addX(far, values, 5), kCoordinateLimit);
+    EXPECT_EQ(view->addY(far, values, INT_MIN), -kCoordinateLimit);
+    EXPECT_EQ(view->addX(far, values, -10), kCoordinateLimit - 10);
+    view->addX(far, values, 10);
     view->scaleX = view->scaleY = 11.811f;
     EXPECT_EQ(at(near), (Point{int(1000 * double(11.811f)), int(-7 * double(11.811f))}));
     EXPECT_EQ(at(far), (Point{kCoordinateLimit, -kCoordinateLimit}));
