@@ -27,8 +27,7 @@ std::uint64_t parsePixelCount(const std::string& text) {
     std::uint64_t pixels = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), pixels);
     if (ec != std::errc() || end != text.data() + text.size() || pixels == 0)
-        throw UsageError("--max-pixels needs a whole number of pixels above 0, not '" + text +
-                         "'");
+        throw UsageError("--max-pixels needs a whole number of pixels above 0, not '" + text + "'");
     return pixels;
 }
 

@@ -13,10 +13,10 @@
 #include <stdexcept>
 
 #include "document.h"
-#include "image_limit.h"
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
+#include "image_limit.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_drawing_tools.h"
 

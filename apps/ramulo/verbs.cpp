@@ -8,8 +8,8 @@
 
 #include "call_verb.h"
 #include "document.h"
-#include "image_limit.h"
 #include "graph/space.h"
+#include "image_limit.h"
 #include "properties/formal_properties.h"
 #include "properties/property.h"
 #include "render.h"
@@ -173,16 +173,13 @@ int runInfo(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-#define MAX_PIXELS_HELP                                                                  \
-    "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"  \
-    "                  16384 x 16384); a larger drawing fails without writing OUT\n"
-
 const Verb kVerbs[] = {
     {"sample",
      "usage: ramulo sample N -o OUT [--max-pixels N]\n"
      "Builds sample document N (0 empty, 1-4 sample trees) and writes it. The kind of OUT\n"
      "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing).\n"
-     MAX_PIXELS_HELP,
+     "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
+     "                  16384 x 16384); a larger drawing fails without writing OUT\n",
      runSample},
     {"render",
      "usage: ramulo render IN -o OUT [--layout hierarchical|radial|force]\n"
@@ -191,7 +188,8 @@ const Verb kVerbs[] = {
      "Loads IN, optionally arranges it, applies the transforms in the order given and draws\n"
      "the whole extent into OUT: .png (image), .svg (vector) or .pdf (printed, one screen\n"
      "pixel per millimetre, on one page of the drawing's size).\n"
-     MAX_PIXELS_HELP,
+     "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
+     "                  16384 x 16384); a larger drawing fails without writing OUT\n",
      runRender},
     {"convert",
      "usage: ramulo convert IN OUT\n"
@@ -205,8 +203,6 @@ const Verb kVerbs[] = {
      runInfo},
     {"call", kCallHelp, runCall},
 };
-
-#undef MAX_PIXELS_HELP
 
 }  // namespace
 

@@ -5,9 +5,9 @@
 #include <climits>
 #include <cmath>
 #include <deque>
+#include <stdexcept>
 #include <string>
 #include <utility>
-#include <stdexcept>
 
 #include "graph/graph.h"
 #include "graph/subgraph.h"
@@ -168,8 +168,8 @@ void RadialLayout::arrange() {
             const std::int64_t right = maxX + x0 - minX;
             if (!inCoordinateRange(x0) || !inCoordinateRange(right) || !inCoordinateRange(y0) ||
                 !inCoordinateRange(y0 + maxY - minY))
-                failBeyondRange(kLayoutName,
-                                std::to_string(i + 1) + " components side by side", kAdvice);
+                failBeyondRange(kLayoutName, std::to_string(i + 1) + " components side by side",
+                                kAdvice);
             // In the tree's vertex order, as its values are laid out in memory.
             for (std::uint32_t k = 0; k < n; ++k) {
                 const std::uint32_t v = table.atGraphIndex(k);

@@ -34,10 +34,8 @@ int nextStart(const TreeLayout& layout, int maxX) {
 // any position is placed, so that a too deep graph is named as such.
 void checkRows(const TreeLayout& layout, std::size_t levels) {
     const std::int64_t deepest = static_cast<std::int64_t>(levels) - 1;
-    if (deepest <= 0 || inCoordinateRange(deepest * layout.LayerSeparation + layout.startY))
-        return;
-    failBeyondRange("TreeLayout",
-                    "the rows of a graph " + std::to_string(deepest) + " levels deep",
+    if (deepest <= 0 || inCoordinateRange(deepest * layout.LayerSeparation + layout.startY)) return;
+    failBeyondRange("TreeLayout", "the rows of a graph " + std::to_string(deepest) + " levels deep",
                     "a smaller LayerSeparation may fit");
 }
 

@@ -239,7 +239,8 @@ TEST_F(CliTest, ImagesOverThePixelLimitAreRefusedWithoutAFile) {
     for (const char* tag : {"X", "Y"}) {
         const auto m = QRegularExpression(QString("<%1>[0-9]+</%1>").arg(tag)).match(text);
         ASSERT_TRUE(m.hasMatch());
-        text.replace(m.capturedStart(), m.capturedLength(), QString("<%1>2000000000</%1>").arg(tag));
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     QString("<%1>2000000000</%1>").arg(tag));
     }
     QFile far(path("far.nxx"));
     ASSERT_TRUE(far.open(QIODevice::WriteOnly));
@@ -254,17 +255,27 @@ TEST_F(CliTest, ImagesOverThePixelLimitAreRefusedWithoutAFile) {
         QString message;
     };
     const Case cases[] = {
-        {{"render", path("far.nxx"), "-o", path("far.png")}, "far.png", 1,
+        {{"render", path("far.nxx"), "-o", path("far.png")},
+         "far.png",
+         1,
          "the drawing is 32767 x 32767 pixels (1073676289), more than the limit of 268435456 "
          "pixels for an image; draw it into a .svg or .pdf file, make the drawing smaller (a "
          "layout, or vertices nearer to each other), or raise the limit with --max-pixels N"},
-        {{"render", path("s.nxx"), "-o", path("small.png"), "--max-pixels", "1000"}, "small.png",
-         1, "more than the limit of 1000 pixels"},
-        {{"sample", "1", "-o", path("sample.png"), "--max-pixels", "1000"}, "sample.png", 1,
+        {{"render", path("s.nxx"), "-o", path("small.png"), "--max-pixels", "1000"},
+         "small.png",
+         1,
          "more than the limit of 1000 pixels"},
-        {{"call", "-o", path("called.png"), "--max-pixels", "1000"}, "called.png", 1,
+        {{"sample", "1", "-o", path("sample.png"), "--max-pixels", "1000"},
+         "sample.png",
+         1,
          "more than the limit of 1000 pixels"},
-        {{"render", path("s.nxx"), "-o", path("zero.png"), "--max-pixels", "0"}, "zero.png", 2,
+        {{"call", "-o", path("called.png"), "--max-pixels", "1000"},
+         "called.png",
+         1,
+         "more than the limit of 1000 pixels"},
+        {{"render", path("s.nxx"), "-o", path("zero.png"), "--max-pixels", "0"},
+         "zero.png",
+         2,
          "--max-pixels needs a whole number of pixels above 0, not '0'"},
     };
     for (const Case& c : cases) {

@@ -1,4 +1,5 @@
-// Layouts whose parameters would carry positions beyond the coordinate range fail and change nothing.
+// Layouts whose parameters would carry positions beyond the coordinate range fail and change
+// nothing.
 #include <gtest/gtest.h>
 
 #include <cmath>

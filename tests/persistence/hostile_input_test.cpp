@@ -1,4 +1,5 @@
-// Truncated, absurd, junk, deep or attribute-heavy input fails with a text, quickly, never crashing.
+// Truncated, absurd, junk, deep or attribute-heavy input fails with a text, quickly, never
+// crashing.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -128,7 +129,7 @@ TEST(XmlNesting, CountsAttributesAsTheParserReadsThem) {
     const std::pair<const char*, bool> cases[] = {
         {"<a x=\"1\" y='2'/>", true},
         {"<a x=\"1\" y=\"2\" z=\"3\"/>", false},
-        {"<a x=\"=\" y='a=b=c'/>", true},        // quoted signs are values
+        {"<a x=\"=\" y='a=b=c'/>", true},         // quoted signs are values
         {"<a x=1 y=2 z=3>", false},               // unquoted values still count
         {"<a x='1'><b y='1' z='2'/></a>", true},  // each element on its own
         {"<a><!-- <b x='1' y='2' z='3'/> --></a>", true},

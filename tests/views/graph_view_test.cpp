@@ -232,11 +232,17 @@ TEST(GraphViewRange, TransformsKeepPositionsInsideTheCoordinateRange) {
     };
     const Case cases[] = {
         {"flip at the limits", {{-L, 0}, {L, 0}, {5, 0}}, flipH, {{L, 0}, {-L, 0}, {-5, 0}}, 0},
-        {"flip beyond them", {{INT_MIN, 1}, {INT_MAX, 2}, {0, 3}}, flipH,
-         {{L, 1}, {-L, 2}, {-1, 3}}, 0},
+        {"flip beyond them",
+         {{INT_MIN, 1}, {INT_MAX, 2}, {0, 3}},
+         flipH,
+         {{L, 1}, {-L, 2}, {-1, 3}},
+         0},
         {"vertical flip beyond them", {{1, INT_MIN}, {2, INT_MAX}}, flipV, {{1, L}, {2, -L}}, 0},
-        {"turn of a tall drawing at the right edge", {{900000000, -L}, {L, L}}, turn,
-         {{L, -L}, {-L, -900000000}}, 256},
+        {"turn of a tall drawing at the right edge",
+         {{900000000, -L}, {L, L}},
+         turn,
+         {{L, -L}, {-L, -900000000}},
+         256},
         {"turn beyond them", {{INT_MIN, 0}, {INT_MAX, 10}}, turn, {{-L, -L}, {-L, L}}, 0},
     };
     for (const Case& c : cases) {
