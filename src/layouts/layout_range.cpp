@@ -17,4 +17,8 @@ void failBeyondRange(const std::string& layout, const std::string& what,
     throw std::runtime_error(beyondRangeMessage(layout, what, advice));
 }
 
+void failVerticesBeyondRange(const char* layout, const char* advice) {
+    failBeyondRange(layout, "vertices", advice);
+}
+
 }  // namespace nx

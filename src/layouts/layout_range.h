@@ -17,10 +17,15 @@ std::string beyondRangeMessage(const std::string& layout, const std::string& wha
 [[noreturn]] void failBeyondRange(const std::string& layout, const std::string& what,
                                   const std::string& advice);
 
+// failBeyondRange for vertices; out of line and with plain texts, so that the checks on
+// the layouts' hot paths stay small.
+[[noreturn, gnu::cold, gnu::noinline]] void failVerticesBeyondRange(const char* layout,
+                                                                    const char* advice);
+
 // The value as a coordinate when it lies in the range; fails otherwise.
 inline std::int32_t fitCoordinate(std::int64_t value, const char* layout, const char* advice) {
     if (!inCoordinateRange(value)) [[unlikely]]
-        failBeyondRange(layout, "vertices", advice);
+        failVerticesBeyondRange(layout, advice);
     return static_cast<std::int32_t>(value);
 }
 
