@@ -13,10 +13,11 @@
 #include "control/dispatch_table.h"
 #include "control/variant_conversion.h"
 #include "document.h"
+#include "image_limit.h"
 #include "verbs.h"
 
 const char* const kCallHelp =
-    "usage: ramulo call [FILE|-] [-o OUT] [--list]\n"
+    "usage: ramulo call [FILE|-] [-o OUT] [--max-pixels N] [--list]\n"
     "Runs member calls, one per line, from FILE (or stdin) against one control whose window\n"
     "shows its first document, as in a host's container, and prints each result or error\n"
     "(code in hex and description). Exit code 1 when any call failed.\n"
@@ -28,6 +29,7 @@ const char* const kCallHelp =
     "reals, and [1 2 3] for an array parameter (grown to the count N given before it; the\n"
     "IDs written into it are printed). Lines starting with # are comments.\n"
     "  -o OUT    afterwards write the document (.nx, .nxx, .xml) or draw it (.png, .svg, .pdf)\n"
+    "  --max-pixels N  largest .png image -o may allocate (default 268435456 pixels)\n"
     "  --list    print every member: DISPID, kind, name, parameter and result types\n";
 
 namespace {
@@ -149,6 +151,9 @@ int runCall(const std::vector<std::string>& args) {
         else if (args[i] == "-o" || args[i] == "--output") {
             if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
             output = args[++i];
+        } else if (args[i] == "--max-pixels") {
+            if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
+            setMaxImagePixels(parsePixelCount(args[++i]));
         } else if (args[i] != "-" && args[i].size() > 1 && args[i][0] == '-')
             throw UsageError("unknown option " + args[i]);
         else if (file.empty())

@@ -17,16 +17,11 @@
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
+#include "image_limit.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_drawing_tools.h"
 
 namespace {
-
-nx::QtDrawingTools& qtTools(ControlEngine& engine) {
-    auto* tools = dynamic_cast<nx::QtDrawingTools*>(engine.view->drawingTools());
-    if (!tools) throw std::logic_error("The document's view does not draw through Qt");
-    return *tools;
-}
 
 // The control's draw operation on the rectangle (0, 0, w, h) of the context's surface.
 void drawArea(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h) {
@@ -44,8 +39,8 @@ void renderPng(ControlEngine& engine, const std::string& path, int w, int h) {
     out.commit(kPngEnding);
 }
 
-// A vector surface keeps its shapes only when they are drawn on it directly, so the
-// memory buffer is switched off for the drawing and given back afresh afterwards.
+// A vector surface keeps its shapes only when they are drawn on it directly; the caller's
+// RasterGuard switches the memory buffer off for the drawing.
 void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
     DrawingOutput out(path);
     QSvgGenerator generator;
@@ -55,20 +50,8 @@ void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
     generator.setTitle(QStringLiteral("Ramulo document"));
     QPainter painter;
     if (!painter.begin(&generator)) throw std::runtime_error("Failed to write " + path);
-    nx::QtDrawingTools& tools = qtTools(engine);
-    const bool buffered = tools.memoryBufferEnabled;
-    tools.deinit();
-    tools.memoryBufferEnabled = false;
     nx::QtDeviceContext context(&painter);
-    try {
-        drawArea(engine, context, w, h);
-    } catch (...) {
-        tools.deinit();
-        tools.memoryBufferEnabled = buffered;
-        throw;
-    }
-    tools.deinit();
-    tools.memoryBufferEnabled = buffered;
+    drawArea(engine, context, w, h);
     painter.end();
     out.commit(kSvgEnding);
 }
@@ -136,6 +119,7 @@ void renderDocument(ControlEngine& engine, const std::string& path) {
         std::fprintf(stderr, "ramulo: warning: the drawing is cut at %llu pixels\n",
                      static_cast<unsigned long long>(kMaxDrawingSide));
     const std::string ext = extensionOf(path);
+    const RasterGuard raster(engine, ext, size.cx, size.cy);
     if (ext == "png")
         renderPng(engine, path, w, h);
     else if (ext == "svg")

@@ -9,6 +9,7 @@
 #include "call_verb.h"
 #include "document.h"
 #include "graph/space.h"
+#include "image_limit.h"
 #include "properties/formal_properties.h"
 #include "properties/property.h"
 #include "render.h"
@@ -29,7 +30,8 @@ void writeOutput(Document& doc, const std::string& path) {
 
 namespace {
 
-// Positional arguments, "-o OUT", "--layout NAME" and the transform switches in order.
+// Positional arguments, "-o OUT", "--layout NAME" and the transform switches in order;
+// "--max-pixels N" takes effect at once.
 struct Arguments {
     std::vector<std::string> positional;
     std::string output;
@@ -52,6 +54,8 @@ Arguments parse(const std::vector<std::string>& args, bool arrangeOptions) {
         };
         if (a == "-o" || a == "--output")
             out.output = value();
+        else if (a == "--max-pixels")
+            setMaxImagePixels(parsePixelCount(value()));
         else if (arrangeOptions && a == "--layout")
             out.layout = value();
         else if (arrangeOptions && isTransform(a))
@@ -171,16 +175,21 @@ int runInfo(const std::vector<std::string>& args) {
 
 const Verb kVerbs[] = {
     {"sample",
-     "usage: ramulo sample N -o OUT\n"
+     "usage: ramulo sample N -o OUT [--max-pixels N]\n"
      "Builds sample document N (0 empty, 1-4 sample trees) and writes it. The kind of OUT\n"
-     "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing).\n",
+     "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing).\n"
+     "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
+     "                  16384 x 16384); a larger drawing fails without writing OUT\n",
      runSample},
     {"render",
      "usage: ramulo render IN -o OUT [--layout hierarchical|radial|force]\n"
      "                    [--rotate-right|--rotate-left|--flip-horizontal|--flip-vertical]...\n"
+     "                    [--max-pixels N]\n"
      "Loads IN, optionally arranges it, applies the transforms in the order given and draws\n"
      "the whole extent into OUT: .png (image), .svg (vector) or .pdf (printed, one screen\n"
-     "pixel per millimetre, on one page of the drawing's size).\n",
+     "pixel per millimetre, on one page of the drawing's size).\n"
+     "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
+     "                  16384 x 16384); a larger drawing fails without writing OUT\n",
      runRender},
     {"convert",
      "usage: ramulo convert IN OUT\n"

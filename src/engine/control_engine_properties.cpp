@@ -10,6 +10,7 @@
 #include "graph/space.h"
 #include "properties/actual_properties.h"
 #include "properties/property_registry.h"
+#include "views/coordinate_range.h"
 
 namespace {
 
@@ -191,8 +192,11 @@ void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t
     if (!hasFormals() || !graph || !view) return;
     nx::Vertex* vertex = space->vertexFactory().at(vertexId);
     if (!vertex) throw PlainError("Incorrect Vertex ID");
-    AssignVariantToProperty(
-        propertyAt(vertexValues(*vertex, level), index, "Incorrect Property Index"), value);
+    nx::Property& property =
+        propertyAt(vertexValues(*vertex, level), index, "Incorrect Property Index");
+    AssignVariantToProperty(property, value);
+    // Positions the view draws stay where drawing arithmetic cannot overflow.
+    if (level != 0) nx::clampIfCoordinate(property);
 }
 
 Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,

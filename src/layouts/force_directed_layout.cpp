@@ -8,9 +8,28 @@
 
 #include "graph/graph.h"
 #include "layouts/force_directed_simulation.h"
+#include "layouts/layout_range.h"
 #include "layouts/vertex_table.h"
 
 namespace nx {
+
+namespace {
+
+// Positions are stored only when every one is a number inside the coordinate range.
+void checkPositions(const std::vector<float>& values) {
+    constexpr auto limit = static_cast<float>(kCoordinateLimit);
+    for (const float v : values) {
+        if (std::isnan(v))
+            throw std::runtime_error(
+                "ForceDirectedLayout error: the forces gave positions that are not numbers; "
+                "a Separation above 0 may help");
+        if (!(v >= -limit && v <= limit))
+            failBeyondRange("ForceDirectedLayout", "vertices",
+                            "vertices nearer to each other may fit");
+    }
+}
+
+}  // namespace
 
 ForceDirectedLayout::ForceDirectedLayout(GraphView& view) : Layout(view) {}
 
@@ -66,6 +85,8 @@ void ForceDirectedLayout::arrange() {
         for (float& value : simulation.x) value += sx;
     if (std::fabs(sy) >= 1.0f)
         for (float& value : simulation.y) value += sy;
+    checkPositions(simulation.x);
+    checkPositions(simulation.y);
     for (std::uint32_t i = 0; i < n; ++i) {
         *xs[i] = static_cast<std::int32_t>(simulation.x[i]);
         *ys[i] = static_cast<std::int32_t>(simulation.y[i]);

@@ -11,8 +11,9 @@ class ForceDirectedLayout : public Layout {
 public:
     explicit ForceDirectedLayout(GraphView& view);
 
-    // Moves every vertex; throws std::runtime_error for a separation above 15000 or
-    // missing coordinates. The caller brings the incidence lists up to date.
+    // Moves every vertex; throws std::runtime_error for a separation above 15000, missing
+    // coordinates, or positions that are not numbers or lie beyond the coordinate range
+    // (then none is stored). The caller brings the incidence lists up to date.
     void arrange() override;
 
     int Separation = 80;

@@ -6,10 +6,13 @@
 #include <cmath>
 #include <deque>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "graph/graph.h"
 #include "graph/subgraph.h"
 #include "layouts/is_leaf.h"
+#include "layouts/layout_range.h"
 #include "layouts/radial_layout_visitor.h"
 #include "layouts/vertex_table.h"
 #include "properties/named_properties.h"
@@ -39,14 +42,80 @@ bool RadialLayout::requirementsMet() {
            i2Index != kNoIndex && r1Index != kNoIndex && r2Index != kNoIndex;
 }
 
-int RadialLayout::ringRadius(int d) const {
-    int r = 0;
-    int distance = Separation;
-    for (int i = 0; i < d; ++i) {
-        r += distance;
-        distance = static_cast<int>(distance * DampingCoefficient);
+namespace {
+
+constexpr const char* kLayoutName = "RadialLayout";
+constexpr const char* kAdvice = "a smaller Separation or DampingCoefficient may fit";
+
+// Ring radii, grown as deeper rings are asked for. Distances are kept as the whole
+// numbers the int arithmetic of the rings gives, but in double, so that a ring beyond the
+// coordinate range is found before anything is converted to int.
+class Rings {
+public:
+    Rings(int separation, double damping) : distance_(separation), damping_(damping) {}
+
+    int radius(int depth) {
+        if (depth <= 0) return 0;
+        while (radii_.size() <= static_cast<std::size_t>(depth)) {
+            const double r = radii_.back() + distance_;
+            if (!std::isfinite(r) || std::fabs(r) > kCoordinateLimit)
+                failBeyondRange(kLayoutName, "ring " + std::to_string(radii_.size()), kAdvice);
+            radii_.push_back(static_cast<int>(r));
+            distance_ = std::trunc(distance_ * damping_);
+        }
+        return radii_[depth];
     }
-    return r;
+
+private:
+    std::vector<int> radii_{0};
+    double distance_;
+    double damping_;
+};
+
+// One vertex laid out but not yet stored: its working values, where they go, and its
+// position, already moved to its tree's place.
+struct Placed {
+    ActualProperties* values;  // graph level
+    std::int32_t *x, *y;       // null when neither level has coordinates
+    double wedge, angle;
+    std::int32_t leaves, depth, px, py;
+    bool visited;
+};
+
+// The vertices' _I1 labels and _V1 flags, which labelling the components and building the
+// spanning trees overwrite before the positions are known; put back when a run fails, so
+// that a refused layout changes nothing.
+class SavedMarks {
+public:
+    SavedMarks(Graph& graph, std::size_t i1Index, std::size_t v1Index) {
+        marks_.reserve(graph.order());
+        for (const auto& [vertex, entry] : graph.vertices()) {
+            std::int32_t* label = &static_cast<_I1&>(entry.properties->at(i1Index)).value;
+            bool* flag = &static_cast<_V1&>(entry.properties->at(v1Index)).value;
+            marks_.push_back({label, *label, flag, *flag});
+        }
+    }
+    void restore() const {
+        for (const Mark& m : marks_) {
+            *m.label = m.labelValue;
+            *m.flag = m.flagValue;
+        }
+    }
+
+private:
+    struct Mark {
+        std::int32_t* label;
+        std::int32_t labelValue;
+        bool* flag;
+        bool flagValue;
+    };
+    std::vector<Mark> marks_;
+};
+
+}  // namespace
+
+int RadialLayout::ringRadius(int d) const {
+    return Rings(Separation, DampingCoefficient).radius(d);
 }
 
 void RadialLayout::arrange() {
@@ -56,60 +125,82 @@ void RadialLayout::arrange() {
             "RadialLayout requires that vertices have the following properties:\n"
             "\tX and Y at view or graph level,\n"
             "\t_I1, _I2, _R1, _R2 and _V1 system properties at graph level");
-    completeCentres();
-    graph->buildSpanningTrees(centres);
+    if (!std::isfinite(DampingCoefficient))
+        throw std::runtime_error("RadialLayout error: DampingCoefficient must be a finite number");
 
-    int x0 = startX;
-    const int y0 = startY;
-    std::vector<int> radii;
-    int ringDistance = Separation;
-    std::vector<int> xs, ys;
-    const auto& trees = graph->spanningTrees();
-    for (std::size_t i = 0; i < trees.size() && i < centres.size(); ++i) {
-        SpanningTree& tree = *trees[i];
-        tree.updateIncidence();
-        RadialLayoutVisitor visitor(tree, *this, positions_);
-        for (int pass = 1; pass <= 3; ++pass) {
-            visitor.setPass(pass);
-            visitor.visit(*centres[i]);
-        }
-        visitor.commit();
-
-        const VertexTable& table = visitor.table();
-        const std::uint32_t n = table.size();
-        if (n == 0) continue;
-        xs.resize(n);
-        ys.resize(n);
-        int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX;
-        for (std::uint32_t v = 0; v < n; ++v) {
-            const int d = visitor.depthOf(v);
-            while (radii.size() <= static_cast<std::size_t>(std::max(d, 0))) {
-                // Ring k + 1 lies one ring distance beyond ring k.
-                if (radii.empty()) {
-                    radii.push_back(0);
-                    ringDistance = Separation;
-                } else {
-                    radii.push_back(radii.back() + ringDistance);
-                    ringDistance = static_cast<int>(ringDistance * DampingCoefficient);
-                }
+    // Every tree is placed before anything is stored: a layout that does not fit the
+    // coordinate range fails without a change.
+    const SavedMarks marks(*graph, i1Index, v1Index);
+    std::vector<Placed> placed;
+    try {
+        completeCentres();
+        graph->buildSpanningTrees(centres);
+        placed.reserve(graph->order());
+        std::int64_t x0 = startX;
+        const std::int64_t y0 = startY;
+        Rings rings(Separation, DampingCoefficient);
+        std::vector<int> xs, ys;
+        const auto& trees = graph->spanningTrees();
+        for (std::size_t i = 0; i < trees.size() && i < centres.size(); ++i) {
+            SpanningTree& tree = *trees[i];
+            tree.updateIncidence();
+            RadialLayoutVisitor visitor(tree, *this, positions_);
+            for (int pass = 1; pass <= 3; ++pass) {
+                visitor.setPass(pass);
+                visitor.visit(*centres[i]);
             }
-            const int r = d > 0 ? radii[d] : 0;
-            xs[v] = static_cast<int>(std::cos(visitor.angleOf(v)) * r);
-            ys[v] = static_cast<int>(std::sin(visitor.angleOf(v)) * r);
-            minX = std::min(minX, xs[v]);
-            maxX = std::max(maxX, xs[v]);
-            minY = std::min(minY, ys[v]);
+            const VertexTable& table = visitor.table();
+            const std::uint32_t n = table.size();
+            if (n == 0) continue;
+            xs.resize(n);
+            ys.resize(n);
+            int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
+            for (std::uint32_t v = 0; v < n; ++v) {
+                const int r = rings.radius(visitor.depthOf(v));
+                xs[v] = static_cast<int>(std::cos(visitor.angleOf(v)) * r);
+                ys[v] = static_cast<int>(std::sin(visitor.angleOf(v)) * r);
+                minX = std::min(minX, xs[v]);
+                maxX = std::max(maxX, xs[v]);
+                minY = std::min(minY, ys[v]);
+                maxY = std::max(maxY, ys[v]);
+            }
+            // Moved so that the tree's box of positions starts at (x0, y0).
+            const std::int64_t right = maxX + x0 - minX;
+            if (!inCoordinateRange(x0) || !inCoordinateRange(right) || !inCoordinateRange(y0) ||
+                !inCoordinateRange(y0 + maxY - minY))
+                failBeyondRange(kLayoutName, std::to_string(i + 1) + " components side by side",
+                                kAdvice);
+            // In the tree's vertex order, as its values are laid out in memory.
+            for (std::uint32_t k = 0; k < n; ++k) {
+                const std::uint32_t v = table.atGraphIndex(k);
+                Placed& p = placed.emplace_back();
+                p.values = &table.values(v);
+                coordinateSlots(table.vertex(v), p.x, p.y);
+                p.wedge = visitor.wedgeOf(v);
+                p.angle = visitor.angleOf(v);
+                p.leaves = visitor.leavesOf(v);
+                p.depth = visitor.depthOf(v);
+                p.px = static_cast<int>(xs[v] + (x0 - minX));
+                p.py = static_cast<int>(ys[v] + (y0 - minY));
+                p.visited = visitor.visitedOf(v);
+            }
+            x0 = right + 2 * std::int64_t{startX};
         }
-        // Written once, already moved so that the tree's box of positions starts at (x0, y0).
-        for (std::uint32_t k = 0; k < n; ++k) {
-            const std::uint32_t v = table.atGraphIndex(k);
-            std::int32_t *x = nullptr, *y = nullptr;
-            coordinateSlots(table.vertex(v), x, y);
-            if (!x) continue;
-            *x = xs[v] + (x0 - minX);
-            *y = ys[v] + (y0 - minY);
-        }
-        x0 = (maxX + x0 - minX) + 2 * startX;
+    } catch (...) {
+        marks.restore();
+        throw;
+    }
+
+    for (const Placed& p : placed) {
+        ActualProperties& values = *p.values;
+        static_cast<_V1&>(values.at(v1Index)).value = p.visited;
+        static_cast<_I1&>(values.at(i1Index)).value = p.leaves;
+        static_cast<_I2&>(values.at(i2Index)).value = p.depth;
+        static_cast<_R1&>(values.at(r1Index)).value = p.wedge;
+        static_cast<_R2&>(values.at(r2Index)).value = p.angle;
+        if (!p.x) continue;
+        *p.x = p.px;
+        *p.y = p.py;
     }
 }
 

@@ -16,7 +16,9 @@ public:
     RadialLayout(GraphView& view, int Separation, double DampingCoefficient);
 
     // Lays out every vertex; throws std::runtime_error when working properties are
-    // missing. The caller sets any known centres and brings the incidence lists up to date.
+    // missing, the damping coefficient is not finite or the layout would reach beyond the
+    // coordinate range (then nothing has changed). The caller sets any known centres and
+    // brings the incidence lists up to date.
     void arrange() override;
     // The base condition, and _V1, _I1, _I2, _R1 and _R2 at graph level.
     bool requirementsMet() override;
@@ -25,6 +27,7 @@ public:
     // component's first vertex. Labels the components in _I1.
     void completeCentres();
     // Radius of ring d: the sum of d ring distances shrinking by the damping coefficient.
+    // Fails with std::runtime_error for a ring beyond the coordinate range.
     int ringRadius(int d) const;
 
     int Separation;

@@ -14,41 +14,20 @@ RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
                                          std::vector<std::uint32_t>& positions)
     : graph(&tree), layout(&layout), table_(tree, positions, true) {
     const std::uint32_t n = table_.size();
-    flagSlots_.resize(n);
-    leafSlots_.resize(n);
-    depthSlots_.resize(n);
-    wedgeSlots_.resize(n);
-    angleSlots_.resize(n);
     visited_.resize(n);
     leaves_.resize(n);
     depths_.resize(n);
     wedges_.resize(n);
     angles_.resize(n);
-    // Slots in the tree's vertex order (k), values in walking order (i).
+    // Values in the tree's vertex order (k), as they lie in memory; arrays in walking order (i).
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
         ActualProperties& values = table_.values(i);
-        flagSlots_[k] = &static_cast<_V1&>(values.at(layout.v1Index)).value;
-        leafSlots_[k] = &static_cast<_I1&>(values.at(layout.i1Index)).value;
-        depthSlots_[k] = &static_cast<_I2&>(values.at(layout.i2Index)).value;
-        wedgeSlots_[k] = &static_cast<_R1&>(values.at(layout.r1Index)).value;
-        angleSlots_[k] = &static_cast<_R2&>(values.at(layout.r2Index)).value;
-        visited_[i] = *flagSlots_[k];
-        leaves_[i] = *leafSlots_[k];
-        depths_[i] = *depthSlots_[k];
-        wedges_[i] = *wedgeSlots_[k];
-        angles_[i] = *angleSlots_[k];
-    }
-}
-
-void RadialLayoutVisitor::commit() {
-    for (std::uint32_t k = 0; k < table_.size(); ++k) {
-        const std::uint32_t i = table_.atGraphIndex(k);
-        *flagSlots_[k] = visited_[i] != 0;
-        *leafSlots_[k] = leaves_[i];
-        *depthSlots_[k] = depths_[i];
-        *wedgeSlots_[k] = wedges_[i];
-        *angleSlots_[k] = angles_[i];
+        visited_[i] = static_cast<_V1&>(values.at(layout.v1Index)).value;
+        leaves_[i] = static_cast<_I1&>(values.at(layout.i1Index)).value;
+        depths_[i] = static_cast<_I2&>(values.at(layout.i2Index)).value;
+        wedges_[i] = static_cast<_R1&>(values.at(layout.r1Index)).value;
+        angles_[i] = static_cast<_R2&>(values.at(layout.r2Index)).value;
     }
 }
 

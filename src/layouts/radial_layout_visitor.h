@@ -25,13 +25,12 @@ public:
     // Starts a pass: depth and cursor 0, every visited flag of the tree cleared.
     virtual void setPass(int pass);
 
-    // Stores the walks' flags, leaf counts, depths, wedges and angles in the vertices'
-    // properties; the layout calls it after the last pass.
-    void commit();
-
     const VertexTable& table() const { return table_; }
     int depthOf(std::uint32_t v) const { return depths_[v]; }
     double angleOf(std::uint32_t v) const { return angles_[v]; }
+    bool visitedOf(std::uint32_t v) const { return visited_[v] != 0; }
+    int leavesOf(std::uint32_t v) const { return leaves_[v]; }
+    double wedgeOf(std::uint32_t v) const { return wedges_[v]; }
 
     Graph* graph;
     int depth = 0;
@@ -51,10 +50,8 @@ private:
     void assignAngles(std::uint32_t root);
 
     VertexTable table_;
-    // Mirrored in dense arrays during the walks, written back by commit().
-    std::vector<bool*> flagSlots_;
-    std::vector<std::int32_t*> leafSlots_, depthSlots_;
-    std::vector<double*> wedgeSlots_, angleSlots_;
+    // Mirrored in dense arrays during the walks; the layout stores them once every tree of
+    // the graph is placed.
     std::vector<char> visited_;
     std::vector<std::int32_t> leaves_, depths_;
     std::vector<double> wedges_, angles_;

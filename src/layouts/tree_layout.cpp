@@ -7,6 +7,7 @@
 
 #include "graph/graph.h"
 #include "layouts/forest_test.h"
+#include "layouts/layout_range.h"
 #include "layouts/tree_layout_visitor.h"
 #include "properties/named_properties.h"
 
@@ -16,6 +17,26 @@ namespace {
 
 std::size_t graphIndex(Graph* graph, const Property& prototype) {
     return graph && graph->vertexSchema() ? graph->vertexSchema()->find(prototype) : kNoIndex;
+}
+
+int fit(std::int64_t value) {
+    return fitCoordinate(value, "TreeLayout", "smaller separations may fit");
+}
+
+// The next tree starts SubtreeSeparation right of the last one's rightmost vertex; a root
+// that placed nothing (one outside the graph) leaves the start where it was.
+int nextStart(const TreeLayout& layout, int maxX) {
+    if (maxX == INT_MIN) return layout.startX;
+    return fit(std::int64_t{layout.SubtreeSeparation} + maxX);
+}
+
+// The rows lie LayerSeparation apart from startY down to the deepest level; checked before
+// any position is placed, so that a too deep graph is named as such.
+void checkRows(const TreeLayout& layout, std::size_t levels) {
+    const std::int64_t deepest = static_cast<std::int64_t>(levels) - 1;
+    if (deepest <= 0 || inCoordinateRange(deepest * layout.LayerSeparation + layout.startY)) return;
+    failBeyondRange("TreeLayout", "the rows of a graph " + std::to_string(deepest) + " levels deep",
+                    "a smaller LayerSeparation may fit");
 }
 
 }  // namespace
@@ -55,16 +76,23 @@ void TreeLayout::arrange() {
 
     TreeLayoutVisitor visitor(*graph, *this);
     const int s = startX;
+    // A run that fails part way leaves the layout as it found it.
+    struct RestoreStart {
+        int& field;
+        int saved;
+        ~RestoreStart() { field = saved; }
+    } restore{startX, s};
 
     visitor.setPass(1);
     for (Vertex* root : roots) visitor.visit(*root);
+    checkRows(*this, visitor.levels.size());
 
     visitor.setPass(3);
     for (Vertex* root : roots) {
         visitor.minX = INT_MAX;
         visitor.maxX = INT_MIN;
         visitor.visit(*root);
-        startX = SubtreeSeparation + visitor.maxX;
+        startX = nextStart(*this, visitor.maxX);
     }
     startX = s;
 
@@ -78,12 +106,12 @@ void TreeLayout::arrange() {
         visitor.visit(*root);
         if (visitor.minX < startX) {
             // Move the tree right so that its leftmost vertex lands on the old start.
-            startX = 2 * startX - visitor.minX;
+            startX = fit(2 * std::int64_t{startX} - visitor.minX);
             visitor.minX = INT_MAX;
             visitor.maxX = INT_MIN;
             visitor.visit(*root);
         }
-        startX = SubtreeSeparation + visitor.maxX;
+        startX = nextStart(*this, visitor.maxX);
     }
     startX = s;
     visitor.commit();

@@ -12,8 +12,10 @@ class TreeLayout : public Layout {
 public:
     TreeLayout(GraphView& view, int LayerSeparation, int SiblingSeparation, int SubtreeSeparation);
 
-    // Lays out every vertex; throws std::runtime_error when the graph is not a forest or
-    // lacks the working properties. The caller brings the incidence lists up to date.
+    // Lays out every vertex; throws std::runtime_error when the graph is not a forest,
+    // lacks the working properties or would reach beyond the coordinate range with these
+    // separations (then no value has changed). The caller brings the incidence lists up
+    // to date.
     void arrange() override;
     // The base condition, and _V1, _I1 and _I2 at graph level.
     bool requirementsMet() override;

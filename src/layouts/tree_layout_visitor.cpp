@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "graph/graph.h"
+#include "layouts/layout_range.h"
 #include "layouts/tree_layout.h"
 #include "properties/named_properties.h"
 #include "views/graph_view.h"
@@ -16,6 +17,17 @@ namespace nx {
 namespace {
 
 constexpr int kUnknownWidth = std::numeric_limits<int>::min();
+
+// Every stored value is computed in 64 bits and checked: prelims, modifiers and sums of
+// modifiers are offsets within the drawing, so none of them exceeds a drawing that fits.
+std::int32_t fit(std::int64_t value) {
+    return fitCoordinate(value, "TreeLayout", "smaller separations may fit");
+}
+
+// Integer halves as the layout takes them: truncated towards zero.
+std::int32_t half(std::int64_t a, std::int64_t b) {
+    return static_cast<std::int32_t>((a + b) / 2);
+}
 
 }  // namespace
 
@@ -169,14 +181,15 @@ void TreeLayoutVisitor::placeLeaf(std::uint32_t v, std::uint32_t place) {
         prelim_[v] = 0;
     } else {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
+        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
+                         half(width(left), width(v)));
     }
     mod_[v] = 0;
 }
 
 void TreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t place) {
     const std::vector<std::uint32_t>& kids = levels[depth];
-    const int mid = (prelim_[kids.front()] + prelim_[kids.back()]) / 2;
+    const int mid = half(prelim_[kids.front()], prelim_[kids.back()]);
     if (depth == 0) {
         prelim_[v] = mid;
         mod_[v] = 0;
@@ -184,11 +197,12 @@ void TreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t place) {
     }
     if (place > 0) {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = prelim_[left] + layout->SiblingSeparation + (width(left) + width(v)) / 2;
+        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
+                         half(width(left), width(v)));
     } else {
         prelim_[v] = mid;
     }
-    mod_[v] = prelim_[v] - mid;
+    mod_[v] = fit(std::int64_t{prelim_[v]} - mid);
 }
 
 // Placement walk: preorder with path marking; X from the ancestors' modifiers.
@@ -208,7 +222,7 @@ void TreeLayoutVisitor::placementWalk(std::uint32_t root) {
             const std::uint32_t v = top.vertex;
             stack.pop_back();
             --depth;
-            modSum -= mod_[v];
+            modSum = fit(std::int64_t{modSum} - mod_[v]);
             visited_[v] = false;
         }
     }
@@ -216,13 +230,14 @@ void TreeLayoutVisitor::placementWalk(std::uint32_t root) {
 
 void TreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stack) {
     visited_[v] = true;
-    const int x = depth == 0 ? layout->startX + prelim_[v] : layout->startX + modSum + prelim_[v];
-    const int y = depth * layout->LayerSeparation + layout->startY;
+    const std::int64_t start = layout->startX;
+    const int x = fit(depth == 0 ? start + prelim_[v] : start + modSum + prelim_[v]);
+    const int y = fit(std::int64_t{depth} * layout->LayerSeparation + layout->startY);
     x_[v] = x;
     y_[v] = y;
     minX = std::min(minX, x);
     maxX = std::max(maxX, x);
-    modSum = depth == 0 ? mod_[v] : modSum + mod_[v];
+    modSum = depth == 0 ? mod_[v] : fit(std::int64_t{modSum} + mod_[v]);
     ++depth;
     stack.push_back({v, 0, 0, 0, 0});
 }
@@ -277,15 +292,15 @@ int TreeLayoutVisitor::finishSeparation(const Frame& frame) {
     for (std::uint32_t i = frame.begin; i < frame.end; ++i) height = std::max(height, heights_[i]);
     if (frame.end - frame.begin >= 2 && height > 1)
         separateChildren(frame.begin, frame.end, height);
-    const int mid = (prelim_[kids_[frame.begin]] + prelim_[kids_[frame.end - 1]]) / 2;
+    const int mid = half(prelim_[kids_[frame.begin]], prelim_[kids_[frame.end - 1]]);
     if (depth == 0) {
         prelim_[v] = mid;
         mod_[v] = 0;
     } else {
         const int old = mod_[v];
-        mod_[v] = prelim_[v] - mid;
+        mod_[v] = fit(std::int64_t{prelim_[v]} - mid);
         // A shift by nothing would only widen maxX, which the next placement resets.
-        if (const int d = mod_[v] - old; d != 0)
+        if (const std::int64_t d = std::int64_t{mod_[v]} - old; d != 0)
             for (std::uint32_t i = frame.begin; i < frame.end; ++i) shiftSubtree(kids_[i], d);
     }
     visited_[v] = false;
@@ -320,20 +335,20 @@ void TreeLayoutVisitor::walkSubtree(std::uint32_t c, int limit, bool ordered, Vi
     }
 }
 
-void TreeLayoutVisitor::shiftSubtree(std::uint32_t c, int d) {
+void TreeLayoutVisitor::shiftSubtree(std::uint32_t c, std::int64_t d) {
     walkSubtree(c, INT_MAX, false, [this, d](std::uint32_t v, int) {
-        x_[v] += d;
+        x_[v] = fit(x_[v] + d);
         maxX = std::max(maxX, x_[v]);
     });
 }
 
 void TreeLayoutVisitor::shiftFrom(std::uint32_t begin, std::uint32_t end, std::uint32_t from,
-                                  int gap) {
-    const int d = layout->SubtreeSeparation - gap;
+                                  std::int64_t gap) {
+    const std::int64_t d = layout->SubtreeSeparation - gap;
     for (std::uint32_t i = begin + from; i < end; ++i) {
         const std::uint32_t c = kids_[i];
-        prelim_[c] += d;
-        mod_[c] += d;
+        prelim_[c] = fit(prelim_[c] + d);
+        mod_[c] = fit(mod_[c] + d);
         shiftSubtree(c, d);
     }
 }
@@ -351,7 +366,7 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end,
     };
     auto findGap = [this, height](std::uint32_t c) {
         walkSubtree(c, height, true, [this](std::uint32_t v, int k) {
-            const int g = x_[v] - contour_[k];
+            const std::int64_t g = std::int64_t{x_[v]} - contour_[k];
             if (g < minGap_) {
                 minGap_ = g;
                 gapDepth_ = k;
@@ -377,15 +392,15 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end,
         int k = static_cast<int>(c) - 1;
         while (k >= 0 && heightOf(k) < gapDepth_) --k;
         if (k < 0 || k >= static_cast<int>(c) - 1) continue;
-        const int e = prelim_[child(k)];
-        const int step = (prelim_[child(c)] - e) / (static_cast<int>(c) - k);
+        const std::int64_t e = prelim_[child(k)];
+        const std::int64_t step = (prelim_[child(c)] - e) / (static_cast<std::int64_t>(c) - k);
         for (std::uint32_t l = k + 1; l < c; ++l) {
-            const int target = e + (static_cast<int>(l) - k) * step;
+            const std::int64_t target = e + (static_cast<std::int64_t>(l) - k) * step;
             const std::uint32_t cl = child(l);
             if (target > prelim_[cl]) {
-                const int o = target - prelim_[cl];
-                prelim_[cl] = target;
-                mod_[cl] += o;
+                const std::int64_t o = target - prelim_[cl];
+                prelim_[cl] = fit(target);
+                mod_[cl] = fit(mod_[cl] + o);
                 shiftSubtree(cl, o);
             }
         }

@@ -54,14 +54,14 @@ private:
     int enterSeparation(std::uint32_t v);
     int finishSeparation(const Frame& frame);
     void separateChildren(std::uint32_t begin, std::uint32_t end, int height);
-    void shiftFrom(std::uint32_t begin, std::uint32_t end, std::uint32_t from, int gap);
+    void shiftFrom(std::uint32_t begin, std::uint32_t end, std::uint32_t from, std::int64_t gap);
     void placementWalk(std::uint32_t root);
     void enterPlacement(std::uint32_t v, std::vector<Frame>& stack);
 
     // Preorder walk of c's subtree with path marking; children ordered by X when asked.
     template <typename Visit>
     void walkSubtree(std::uint32_t c, int limit, bool ordered, Visit&& visit);
-    void shiftSubtree(std::uint32_t c, int d);
+    void shiftSubtree(std::uint32_t c, std::int64_t d);
     // Unmarked neighbours in incidence order, sorted stably by X.
     void children(std::uint32_t v, bool ordered, std::vector<std::uint32_t>& out);
     int width(std::uint32_t v);
@@ -80,7 +80,7 @@ private:
     std::vector<std::uint32_t> kids_, walkKids_;
     std::vector<int> heights_;
     std::vector<int> contour_;
-    int minGap_ = 0;
+    std::int64_t minGap_ = 0;
     int gapDepth_ = 0;
 };
 

@@ -13,6 +13,7 @@
 #include "persistence/stream_fields.h"
 #include "properties/actual_properties.h"
 #include "properties/list_separator.h"
+#include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
 #include "views/graph_view.h"
 #include "views/vertex_view_factory.h"
@@ -180,6 +181,7 @@ void GraphView::readStream(std::istream& in) {
     }
 
     synchronize();
+    clampVertexCoordinates(*this);
     rebuildSelection();
 }
 

@@ -9,6 +9,7 @@
 #include "persistence/graph_view_section.h"
 #include "persistence/xml_values.h"
 #include "properties/actual_properties.h"
+#include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
 #include "views/graph_view.h"
 #include "views/vertex_view_factory.h"
@@ -166,6 +167,7 @@ void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
 
 void finishViewRead(GraphView& view) {
     view.synchronize();
+    clampVertexCoordinates(view);
     view.rebuildSelection();
 }
 

@@ -32,7 +32,7 @@ std::string readXmlText(const std::string& fileName) {
         }
         text.resize(out);
     }
-    checkXmlNesting(text);
+    checkXmlStructure(text);
     return text;
 }
 

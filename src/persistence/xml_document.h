@@ -9,7 +9,7 @@
 namespace nx::persistence {
 
 // The file's bytes with CR LF and lone CR turned into LF (as the library's own loader
-// does); fails with the library's "Failed to open file" or the nesting error.
+// does); fails with the library's "Failed to open file" or the structure errors.
 std::string readXmlText(const std::string& fileName);
 
 // Parses a piece of XML text as a document of its own with the given encoding; fails with

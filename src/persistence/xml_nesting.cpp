@@ -1,4 +1,4 @@
-// Element nesting depth of an XML text, measured without building a tree.
+// Element nesting depth and attribute counts of an XML text, measured without building a tree.
 #include "persistence/xml_nesting.h"
 
 #include <strings.h>
@@ -24,6 +24,10 @@ bool startsName(char c) {
 }  // namespace
 
 void checkXmlNesting(const std::string& text, std::size_t maxDepth) {
+    checkXmlStructure(text, maxDepth, std::string::npos);
+}
+
+void checkXmlStructure(const std::string& text, std::size_t maxDepth, std::size_t maxAttributes) {
     constexpr std::size_t npos = std::string::npos;
     std::size_t depth = 0;
     std::size_t i = 0;
@@ -43,10 +47,15 @@ void checkXmlNesting(const std::string& text, std::size_t maxDepth) {
             end = text.find('>', i + 2);
         } else if (i + 1 < text.size() && startsName(text[i + 1])) {
             std::size_t j = i + 1;
+            std::size_t attributes = 0;
             while (j < text.size() && text[j] != '>') {
                 if (text[j] == '"' || text[j] == '\'') {
                     j = text.find(text[j], j + 1);
                     if (j == npos) return;  // unterminated: the parser stops here too
+                } else if (text[j] == '=' && ++attributes > maxAttributes) {
+                    // Each attribute the library reads takes one '=' outside quotes.
+                    throw std::runtime_error("XML element with more than " +
+                                             std::to_string(maxAttributes) + " attributes");
                 }
                 ++j;
             }

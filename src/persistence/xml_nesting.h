@@ -1,4 +1,5 @@
-// A pre-parse bound on element nesting, so that a recursive XML parser cannot exhaust the stack.
+// Pre-parse bounds on element nesting and attributes, so that the XML library can neither
+// exhaust the stack by recursion nor spend quadratic time on one element's attributes.
 #pragma once
 
 #include <cstddef>
@@ -9,9 +10,18 @@ namespace nx::persistence {
 // Far deeper than any document file; shallow enough for a recursive parser on a small stack.
 inline constexpr std::size_t kMaxXmlNesting = 256;
 
-// Fails with a runtime error when elements in the text nest deeper than maxDepth.
+// Far more than any element of a document file carries (seven at most); few enough that
+// the library's check of each attribute against all earlier ones of its element stays cheap.
+inline constexpr std::size_t kMaxXmlAttributes = 64;
+
+// Fails with a runtime error when elements in the text nest deeper than maxDepth or a
+// start tag carries more than maxAttributes attributes (counted by their '=' signs).
 // Counts as the XML library parses: comments, CDATA, declarations and quoted
 // attribute values hide their contents; "</" closes, "/>" closes its own tag only.
+void checkXmlStructure(const std::string& text, std::size_t maxDepth = kMaxXmlNesting,
+                       std::size_t maxAttributes = kMaxXmlAttributes);
+
+// The nesting bound alone.
 void checkXmlNesting(const std::string& text, std::size_t maxDepth = kMaxXmlNesting);
 
 }  // namespace nx::persistence

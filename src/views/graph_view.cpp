@@ -10,6 +10,7 @@
 #include "graph/graph.h"
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
+#include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
 #include "views/vertex_view_factory.h"
 #include "views/view.h"
@@ -374,12 +375,13 @@ void GraphView::setY(const Vertex* v, ActualProperties* p, int value) {
 void GraphView::setZ(const Vertex* v, ActualProperties* p, int value) {
     setCoordinate(v, p, indices_.vertexZ, indices_.graphZ, value);
 }
+// Moves stop at the coordinate range's edge: drags add up without bound.
 int GraphView::addX(const Vertex* v, ActualProperties* p, int delta) {
-    const int value = getX(v, p) + delta;
+    const int value = clampCoordinate(std::int64_t{getX(v, p)} + delta);
     return setCoordinate(v, p, indices_.vertexX, indices_.graphX, value) ? value : 0;
 }
 int GraphView::addY(const Vertex* v, ActualProperties* p, int delta) {
-    const int value = getY(v, p) + delta;
+    const int value = clampCoordinate(std::int64_t{getY(v, p)} + delta);
     return setCoordinate(v, p, indices_.vertexY, indices_.graphY, value) ? value : 0;
 }
 
@@ -427,8 +429,8 @@ bool GraphView::setSelected(const EdgeViewEntry& entry, bool selected) {
 
 Point GraphView::devicePosition(const Vertex* vertex,
                                 const ActualProperties* viewProperties) const {
-    return {static_cast<int>(getX(vertex, viewProperties) * double(scaleX)),
-            static_cast<int>(getY(vertex, viewProperties) * double(scaleY))};
+    return {scaledCoordinate(getX(vertex, viewProperties), scaleX),
+            scaledCoordinate(getY(vertex, viewProperties), scaleY)};
 }
 
 Point GraphView::devicePosition(const Vertex* vertex) const {

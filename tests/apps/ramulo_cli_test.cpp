@@ -228,6 +228,68 @@ TEST_F(CliTest, FailuresExitNonZeroWithAMessage) {
     EXPECT_FALSE(QFile::exists(path("x.png")));
 }
 
+// A vertex at (2e9, 2e9) is clamped to the coordinate range on loading; the drawing is
+// still 32767 pixels square, so an image of it is refused before anything is allocated.
+// Any limit counts: the sample's own image is refused under a limit of 1000 pixels.
+TEST_F(CliTest, ImagesOverThePixelLimitAreRefusedWithoutAFile) {
+    ok({"sample", "1", "-o", path("s.nxx")});
+    QFile sample(path("s.nxx"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(sample.readAll());
+    for (const char* tag : {"X", "Y"}) {
+        const auto m = QRegularExpression(QString("<%1>[0-9]+</%1>").arg(tag)).match(text);
+        ASSERT_TRUE(m.hasMatch());
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     QString("<%1>2000000000</%1>").arg(tag));
+    }
+    QFile far(path("far.nxx"));
+    ASSERT_TRUE(far.open(QIODevice::WriteOnly));
+    far.write(text.toUtf8());
+    far.close();
+    EXPECT_TRUE(info(*this, path("far.nxx")).contains("extent: 1000000032 x 999999952\n"));
+
+    struct Case {
+        QStringList args;
+        QString output;
+        int exitCode;
+        QString message;
+    };
+    const Case cases[] = {
+        {{"render", path("far.nxx"), "-o", path("far.png")},
+         "far.png",
+         1,
+         "the drawing is 32767 x 32767 pixels (1073676289), more than the limit of 268435456 "
+         "pixels for an image; draw it into a .svg or .pdf file, make the drawing smaller (a "
+         "layout, or vertices nearer to each other), or raise the limit with --max-pixels N"},
+        {{"render", path("s.nxx"), "-o", path("small.png"), "--max-pixels", "1000"},
+         "small.png",
+         1,
+         "more than the limit of 1000 pixels"},
+        {{"sample", "1", "-o", path("sample.png"), "--max-pixels", "1000"},
+         "sample.png",
+         1,
+         "more than the limit of 1000 pixels"},
+        {{"call", "-o", path("called.png"), "--max-pixels", "1000"},
+         "called.png",
+         1,
+         "more than the limit of 1000 pixels"},
+        {{"render", path("s.nxx"), "-o", path("zero.png"), "--max-pixels", "0"},
+         "zero.png",
+         2,
+         "--max-pixels needs a whole number of pixels above 0, not '0'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRun r = runCli(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path(c.output)));
+    }
+    // Vector drawings allocate no image; the limit leaves them alone.
+    ok({"render", path("far.nxx"), "-o", path("far.svg")});
+    ok({"render", path("s.nxx"), "-o", path("raised.png"), "--max-pixels", "200000"});
+}
+
 TEST_F(CliTest, EveryVerbHasHelp) {
     for (const char* verb : {"sample", "render", "convert", "info", "call"}) {
         const CliRun r = ok({verb, "--help"});

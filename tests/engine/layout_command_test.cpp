@@ -90,11 +90,23 @@ TEST_F(LaidOutTree, FailuresWhileArrangingAreShownAndAnswerFalse) {
          [&] { return engine.HierarchicalLayout(); }, "TreeLayout error: Graph is not a tree"},
         {"separation too big", [&] { engine.SetForceDirectedLayoutParams(20000, 10); },
          [&] { return engine.ForceDirectedLayout(); }, "Separation is too big"},
+        {"rings beyond the coordinate range", [&] { engine.SetRadialLayoutParams(80, 1e308); },
+         [&] { return engine.RadialLayout(); },
+         "RadialLayout error: ring 2 would lie beyond the coordinate range of -1000000000 to "
+         "1000000000; a smaller Separation or DampingCoefficient may fit"},
+        {"damping not a number", [&] { engine.SetRadialLayoutParams(80, std::nan("")); },
+         [&] { return engine.RadialLayout(); },
+         "RadialLayout error: DampingCoefficient must be a finite number"},
     };
     for (const Case& c : cases) {
         host.messages.clear();
         c.prepare();
+        std::vector<std::pair<int, int>> before;
+        for (std::uint32_t id : ids) before.emplace_back(x(id), y(id));
         EXPECT_FALSE(c.run()) << c.what;
+        std::vector<std::pair<int, int>> after;
+        for (std::uint32_t id : ids) after.emplace_back(x(id), y(id));
+        EXPECT_EQ(after, before) << c.what;
         ASSERT_EQ(host.messages.size(), 1u) << c.what;
         const ScriptedHostWindow::Message& box = host.messages[0];
         EXPECT_EQ(box.text, std::u16string(c.text.begin(), c.text.end())) << c.what;

@@ -249,4 +249,29 @@ TEST_F(OpenDocument, PutsReachOnlyTheAddressedLevel) {
     EXPECT_EQ(show(engine.GetVertexPropertyValueByName(v, u"Name", 0)), "BSTR a,b;c\nd");
 }
 
+// Positions the view draws (graph and view level) are clamped to the coordinate range;
+// a space-level X is a plain value and keeps what the host gave.
+TEST_F(OpenDocument, PutPositionsAreKeptInsideTheCoordinateRange) {
+    engine.AddVertexPropertyByName(u"X", 0);
+    engine.AddVertexPropertyByName(u"Y", 1);
+    const std::uint32_t v = engine.AddVertex();
+    struct Case {
+        const char16_t* type;
+        std::uint16_t level;
+        Variant written;
+        const char* read;
+    } cases[] = {
+        {u"X", 2, Variant::fromI4(2147483647), "INT 1000000000"},
+        {u"Y", 2, Variant::fromString(u"-2000000000"), "INT -1000000000"},
+        {u"X", 2, Variant::fromI4(-1000000000), "INT -1000000000"},
+        {u"Y", 1, Variant::fromI4(1500000000), "INT 1000000000"},
+        {u"X", 0, Variant::fromI4(2147483647), "INT 2147483647"},
+    };
+    for (const Case& c : cases) {
+        engine.SetVertexPropertyValueByName(v, c.type, c.level, c.written);
+        EXPECT_EQ(show(engine.GetVertexPropertyValueByName(v, c.type, c.level)), c.read)
+            << c.read << " at level " << c.level;
+    }
+}
+
 }  // namespace

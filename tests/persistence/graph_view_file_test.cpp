@@ -341,6 +341,41 @@ TEST(ViewFiles, AViewWithoutAGraphReadsBackWithoutAGraph) {
     }
 }
 
+// Positions beyond the device coordinate range, at whichever level the view reads them,
+// come back clamped to it; positions inside it are kept.
+TEST(ViewFiles, PositionsBeyondTheCoordinateRangeAreClampedOnLoad) {
+    const Point written[] = {{2000000000, -2147483647 - 1}, {-5, 7}, {1000000001, 2147483647}};
+    const Point read[] = {{1000000000, -1000000000}, {-5, 7}, {1000000000, 1000000000}};
+    for (const Format format : {Format::Stream, Format::Xml})
+        for (const bool viewLevel : {true, false}) {
+            SCOPED_TRACE(std::string(format == Format::Stream ? "stream" : "xml") +
+                         (viewLevel ? ", view level" : ", graph level"));
+            ViewDocument doc;
+            for (const char* name : {"X", "Y"})
+                (viewLevel ? doc.vertexViewSchema : doc.graphVertexSchema).addByTypeName(name);
+            doc.view.refreshPropertyIndices();
+            buildExample(doc);
+            Graph* graph = doc.space->graphFactory().graphs().front();
+            graph->addVertex(*doc.space->vertexFactory().create());
+            doc.view.setGraph(graph);
+            std::size_t i = 0;
+            for (const VertexViewEntry& e : doc.view.vertexSequence()) {
+                doc.view.setX(e.vertex, e.properties, written[i].x);
+                doc.view.setY(e.vertex, e.properties, written[i++].y);
+            }
+            const auto path = outputPath(format == Format::Stream ? "far.nx" : "far.nxx");
+            save(doc, format, path);
+            ViewDocument copy;
+            load(copy, format, path);
+            ASSERT_EQ(copy.view.vertexSequence().size(), 3u);
+            i = 0;
+            for (const VertexViewEntry& e : copy.view.vertexSequence()) {
+                EXPECT_EQ(copy.view.getX(e.vertex, e.properties), read[i].x) << i;
+                EXPECT_EQ(copy.view.getY(e.vertex, e.properties), read[i++].y) << i;
+            }
+        }
+}
+
 struct Corruption {
     const char* from;
     const char* to;

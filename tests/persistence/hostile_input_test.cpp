@@ -1,4 +1,5 @@
-// Truncated, absurd, junk and deeply nested input fails with a text, quickly, and never crashes.
+// Truncated, absurd, junk, deep or attribute-heavy input fails with a text, quickly, never
+// crashing.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -110,6 +111,37 @@ TEST(HostileInput, DeeplyNestedXmlIsRefusedBeforeParsing) {
     EXPECT_EQ(tryLoad(Format::Xml, frame + open),
               "Error loading xml file " + outputPath("hostile.nxx").string() + ". " + error);
     EXPECT_NE(tryLoad(Format::Xml, frame + hidden).find(error), std::string::npos);
+}
+
+// The XML library checks each attribute against all earlier ones of its element: 80,000
+// attributes on one element would take it about a minute.
+TEST(HostileInput, ElementsWithTooManyAttributesAreRefusedBeforeParsing) {
+    std::string attributes;
+    for (int i = 0; i < 80000; ++i) attributes += " a" + std::to_string(i) + "=\"1\"";
+    const std::string file = "<?xml version=\"1.0\" ?>\n<?nodalyx version='1.0.0'?>\n<Space" +
+                             attributes + "></Space>\n";
+    EXPECT_EQ(tryLoad(Format::Xml, file), "Error loading xml file " +
+                                              outputPath("hostile.nxx").string() +
+                                              ". XML element with more than 64 attributes");
+}
+
+TEST(XmlNesting, CountsAttributesAsTheParserReadsThem) {
+    const std::pair<const char*, bool> cases[] = {
+        {"<a x=\"1\" y='2'/>", true},
+        {"<a x=\"1\" y=\"2\" z=\"3\"/>", false},
+        {"<a x=\"=\" y='a=b=c'/>", true},         // quoted signs are values
+        {"<a x=1 y=2 z=3>", false},               // unquoted values still count
+        {"<a x='1'><b y='1' z='2'/></a>", true},  // each element on its own
+        {"<a><!-- <b x='1' y='2' z='3'/> --></a>", true},
+        {"<a>x=1 y=2 z=3</a>", true},  // text is no tag
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?><a/>", true},
+    };
+    for (const auto& [text, allowed] : cases) {
+        if (allowed)
+            EXPECT_NO_THROW(persistence::checkXmlStructure(text, 256, 2)) << text;
+        else
+            EXPECT_THROW(persistence::checkXmlStructure(text, 256, 2), std::runtime_error) << text;
+    }
 }
 
 TEST(XmlNesting, CountsElementsAsTheParserDoes) {

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 #include <numbers>
 #include <stdexcept>
 
+#include "views/coordinate_range.h"
 #include "views/dot_view.h"
 #include "views/recording_graph_view.h"
 #include "views/straight_edge_view.h"
@@ -210,6 +213,74 @@ TEST_F(GraphViewFixture, RotationKeepsTheTopLeftCorner) {
 
     for (Vertex* v : {a, b, c}) place(v, {7, 7});
     EXPECT_FALSE(view->rotate(1.0f));
+}
+
+// Flips and turns near the limits, and of positions a host set beyond them, end inside
+// the coordinate range; a turned drawing too wide to keep its left edge moves back in.
+TEST(GraphViewRange, TransformsKeepPositionsInsideTheCoordinateRange) {
+    constexpr int L = kCoordinateLimit;
+    using Transform = std::function<bool(GraphView&)>;
+    const Transform flipH = [](GraphView& v) { return v.flipHorizontal(); };
+    const Transform flipV = [](GraphView& v) { return v.flipVertical(); };
+    const Transform turn = [](GraphView& v) { return v.rotate(1.5707964f); };
+    struct Case {
+        const char* name;
+        std::vector<Point> from;
+        Transform transform;
+        std::vector<Point> to;
+        int tolerance;  // single-precision rounding of positions near the limits
+    };
+    const Case cases[] = {
+        {"flip at the limits", {{-L, 0}, {L, 0}, {5, 0}}, flipH, {{L, 0}, {-L, 0}, {-5, 0}}, 0},
+        {"flip beyond them",
+         {{INT_MIN, 1}, {INT_MAX, 2}, {0, 3}},
+         flipH,
+         {{L, 1}, {-L, 2}, {-1, 3}},
+         0},
+        {"vertical flip beyond them", {{1, INT_MIN}, {2, INT_MAX}}, flipV, {{1, L}, {2, -L}}, 0},
+        {"turn of a tall drawing at the right edge",
+         {{900000000, -L}, {L, L}},
+         turn,
+         {{L, -L}, {-L, -900000000}},
+         256},
+        {"turn beyond them", {{INT_MIN, 0}, {INT_MAX, 10}}, turn, {{-L, -L}, {-L, L}}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Document doc;
+        RecordingGraphView view(&doc.vertexViewSchema, &doc.edgeViewSchema);
+        view.setGraph(doc.graph);
+        std::vector<Vertex*> vertices;
+        for (const Point p : c.from) {
+            vertices.push_back(doc.addVertex());
+            view.synchronize();
+            ActualProperties* values = view.vertexViewProperties(vertices.back());
+            view.setX(vertices.back(), values, p.x);
+            view.setY(vertices.back(), values, p.y);
+        }
+        EXPECT_TRUE(c.transform(view));
+        for (std::size_t i = 0; i < vertices.size(); ++i) {
+            const Point p = view.devicePosition(vertices[i]);
+            EXPECT_TRUE(inCoordinateRange(p.x) && inCoordinateRange(p.y)) << i;
+            EXPECT_NEAR(p.x, c.to[i].x, c.tolerance) << i;
+            EXPECT_NEAR(p.y, c.to[i].y, c.tolerance) << i;
+        }
+    }
+}
+
+// Moves stop at the range's edge; printing scales positions by about 12, and far ones
+// stay at the edge.
+TEST_F(GraphViewFixture, MovedAndScaledPositionsStayInsideTheCoordinateRange) {
+    Vertex* near = vertexAt({1000, -7});
+    Vertex* far = vertexAt({kCoordinateLimit - 3, -kCoordinateLimit + 3});
+    ActualProperties* values = view->vertexViewProperties(far);
+    EXPECT_EQ(view->addX(far, values, 5), kCoordinateLimit);
+    EXPECT_EQ(view->addY(far, values, INT_MIN), -kCoordinateLimit);
+    EXPECT_EQ(view->addX(far, values, -10), kCoordinateLimit - 10);
+    view->addX(far, values, 10);
+    view->scaleX = view->scaleY = 11.811f;
+    EXPECT_EQ(at(near), (Point{int(1000 * double(11.811f)), int(-7 * double(11.811f))}));
+    EXPECT_EQ(at(far), (Point{kCoordinateLimit, -kCoordinateLimit}));
 }
 
 TEST_F(GraphViewFixture, ExtentCoversTheUpdateRectangles) {
