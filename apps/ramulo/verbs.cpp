@@ -8,6 +8,7 @@
 
 #include "call_verb.h"
 #include "document.h"
+#include "formats.h"
 #include "graph/space.h"
 #include "properties/formal_properties.h"
 #include "properties/property.h"
@@ -23,7 +24,7 @@ void writeOutput(Document& doc, const std::string& path) {
         renderDocument(doc.engine(), path);
     } else {
         progress("writing " + path);
-        doc.save(path);
+        if (!writeGraphFile(doc, path)) doc.save(path);
     }
 }
 
@@ -34,6 +35,8 @@ struct Arguments {
     std::vector<std::string> positional;
     std::string output;
     std::string layout;
+    std::string from;
+    std::string layeredLimit;
     std::vector<std::string> transforms;
 };
 
@@ -54,6 +57,10 @@ Arguments parse(const std::vector<std::string>& args, bool arrangeOptions) {
             out.output = value();
         else if (arrangeOptions && a == "--layout")
             out.layout = value();
+        else if (arrangeOptions && a == "--layered-limit")
+            out.layeredLimit = value();
+        else if (a == "--from")
+            out.from = value();
         else if (arrangeOptions && isTransform(a))
             out.transforms.push_back(a);
         else if (a.size() > 1 && a[0] == '-')
@@ -69,9 +76,9 @@ void expectPositional(const Arguments& a, std::size_t count) {
     if (a.positional.size() > count) throw UsageError("unexpected argument " + a.positional[count]);
 }
 
-void loadInput(Document& doc, const std::string& path) {
+void loadInput(Document& doc, const std::string& path, const std::string& from) {
     progress("loading " + path);
-    doc.load(path);
+    loadDocumentFile(doc, path, from);
 }
 
 int runSample(const std::vector<std::string>& args) {
@@ -90,12 +97,21 @@ int runSample(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
+std::uint32_t layeredLimitOf(const std::string& text) {
+    std::uint32_t limit = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), limit);
+    if (ec != std::errc() || end != text.data() + text.size() || limit == 0)
+        throw UsageError("--layered-limit needs a positive number of vertices, not '" + text + "'");
+    return limit;
+}
+
 bool arrange(ControlEngine& engine, const std::string& layout) {
     progress("arranging (" + layout + ")");
     if (layout == "hierarchical") return engine.HierarchicalLayout();
     if (layout == "radial") return engine.RadialLayout();
     if (layout == "force") return engine.ForceDirectedLayout();
-    throw UsageError("unknown layout '" + layout + "' (hierarchical, radial or force)");
+    if (layout == "layered") return engine.LayeredLayout();
+    throw UsageError("unknown layout '" + layout + "' (hierarchical, radial, force or layered)");
 }
 
 void transform(ControlEngine& engine, const std::string& t) {
@@ -115,10 +131,12 @@ int runRender(const std::vector<std::string>& args) {
     if (a.output.empty()) throw UsageError("missing -o OUT");
     if (!isRenderTarget(a.output)) throw UsageError("OUT must end in .png, .svg or .pdf");
     if (!a.layout.empty() && a.layout != "hierarchical" && a.layout != "radial" &&
-        a.layout != "force")
-        throw UsageError("unknown layout '" + a.layout + "' (hierarchical, radial or force)");
+        a.layout != "force" && a.layout != "layered")
+        throw UsageError("unknown layout '" + a.layout +
+                         "' (hierarchical, radial, force or layered)");
     Document doc;
-    loadInput(doc, a.positional[0]);
+    if (!a.layeredLimit.empty()) doc.engine().layeredLayoutLimit = layeredLimitOf(a.layeredLimit);
+    loadInput(doc, a.positional[0], a.from);
     // The engine has already shown the layout's own message on stderr.
     if (!a.layout.empty() && !arrange(doc.engine(), a.layout))
         throw std::runtime_error("the " + a.layout + " layout failed");
@@ -132,10 +150,11 @@ int runConvert(const std::vector<std::string>& args) {
     std::vector<std::string> files = a.positional;
     if (!a.output.empty()) files.push_back(a.output);
     if (files.size() != 2) throw UsageError("convert needs IN and OUT");
+    checkDocumentTarget(files[1]);
     Document doc;
-    loadInput(doc, files[0]);
+    loadInput(doc, files[0], a.from);
     progress("writing " + files[1]);
-    doc.save(files[1]);
+    if (!writeGraphFile(doc, files[1])) doc.save(files[1]);
     return kExitOk;
 }
 
@@ -150,7 +169,7 @@ int runInfo(const std::vector<std::string>& args) {
     const Arguments a = parse(args, false);
     expectPositional(a, 1);
     Document doc;
-    doc.load(a.positional[0]);
+    loadDocumentFile(doc, a.positional[0], a.from);
     ControlEngine& e = doc.engine();
     const nx::Size extent = e.GetExtent();
     std::ostringstream out;
@@ -176,19 +195,27 @@ const Verb kVerbs[] = {
      "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing).\n",
      runSample},
     {"render",
-     "usage: ramulo render IN -o OUT [--layout hierarchical|radial|force]\n"
+     "usage: ramulo render IN -o OUT [--from FORMAT]\n"
+     "                    [--layout hierarchical|radial|force|layered] [--layered-limit N]\n"
      "                    [--rotate-right|--rotate-left|--flip-horizontal|--flip-vertical]...\n"
      "Loads IN, optionally arranges it, applies the transforms in the order given and draws\n"
      "the whole extent into OUT: .png (image), .svg (vector) or .pdf (printed, one screen\n"
-     "pixel per millimetre, on one page of the drawing's size).\n",
+     "pixel per millimetre, on one page of the drawing's size).\n"
+     "IN may be a document (.nx, .nxx, .xml) or a graph file (.graphml, .dot, .gv, .csv,\n"
+     ".tsv, .json; or name the format with --from). The layered layout (Graphviz's dot)\n"
+     "arranges any directed graph; it refuses more than 5000 vertices unless\n"
+     "--layered-limit raises the limit.\n",
      runRender},
     {"convert",
-     "usage: ramulo convert IN OUT\n"
-     "Loads IN and writes it to OUT in the format OUT's extension names: .nx is the stream\n"
-     "format, .nxx, .xml and any other extension the XML format.\n",
+     "usage: ramulo convert IN OUT [--from FORMAT]\n"
+     "Loads IN and writes it to OUT in the format OUT's extension names: .nx (stream),\n"
+     ".nxx or .xml (XML), .graphml (GraphML with yEd geometry), .dot or .gv (DOT with pos\n"
+     "in points), .csv or .tsv (edge list), .json (Cytoscape elements). IN may be any of\n"
+     "them; --from FORMAT (graphml, dot, csv, tsv, json, nx, nxx) overrides its extension.\n"
+     "Attributes without a place in the document are reported as warnings.\n",
      runConvert},
     {"info",
-     "usage: ramulo info IN\n"
+     "usage: ramulo info IN [--from FORMAT]\n"
      "Prints the current graph's vertex and edge counts, the number of graphs in the\n"
      "document, the seven schemas with their property types in order, and the extent.\n",
      runInfo},

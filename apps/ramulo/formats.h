@@ -1,0 +1,19 @@
+// The interchange formats in the command-line tool: reading any of them as the input
+// document, writing them as output, and the list of what is understood.
+#pragma once
+
+#include <string>
+
+class Document;
+
+// Loads path into doc: a GraphML, DOT, CSV, TSV or JSON file by `from` (when not empty) or
+// by extension, else a document file (.nx, .nxx, .xml). Warnings go to stderr. Fails with
+// a UsageError for an unknown `from`.
+void loadDocumentFile(Document& doc, const std::string& path, const std::string& from);
+
+// Writes the current graph in the interchange format path's extension names; false when
+// the extension names none.
+bool writeGraphFile(Document& doc, const std::string& path);
+
+// Fails with a UsageError listing the known extensions when convert cannot write path.
+void checkDocumentTarget(const std::string& path);
