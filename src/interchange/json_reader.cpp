@@ -150,9 +150,12 @@ private:
         GraphEdge e{*si, *ti, {}};
         if (const auto label = data.find("label"); label != data.end())
             e.label = text(*label, where, "label");
+        else if (const auto name = data.find("name"); name != data.end())
+            e.label = text(*name, where, "name");
         // An edge's id only names it in the file.
         for (const auto& [key, value] : data.items())
-            if (key != "id" && key != "source" && key != "target" && key != "label")
+            if (key != "id" && key != "source" && key != "target" && key != "label" &&
+                !(key == "name" && !data.contains("label")))
                 data_.ignored.add(IgnoredAttributes::Edge, key);
         for (const auto& [key, value] : element.items())
             if (key != "data" && key != "group") data_.ignored.add(IgnoredAttributes::Edge, key);
