@@ -104,7 +104,7 @@ GraphData readDot(const std::string& path) {
     GraphvizSession session;
     std::string name = path;
     agsetfile(name.data());
-    agreadline(0);
+    agreadline(1);
     std::unique_ptr<Agraph_t, GraphCloser> graph(agread(file.get(), nullptr));
     if (!graph) failWithErrors(path, session.errors());
     GraphData data;
