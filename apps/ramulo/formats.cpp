@@ -18,7 +18,8 @@ const char* const kDocumentExtensions = "nx, nxx, xml";
 
 }  // namespace
 
-void loadDocumentFile(Document& doc, const std::string& path, const std::string& from) {
+void loadDocumentFile(Document& doc, const std::string& path, const std::string& from,
+                      bool arrange) {
     std::optional<nx::GraphFormat> format;
     if (!from.empty()) {
         format = nx::graphFormatNamed(from);
@@ -32,7 +33,9 @@ void loadDocumentFile(Document& doc, const std::string& path, const std::string&
         doc.load(path);
         return;
     }
-    const nx::ImportResult result = nx::importGraph(doc.engine(), path, *format);
+    nx::ImportOptions options;
+    options.arrange = arrange;
+    const nx::ImportResult result = nx::importGraph(doc.engine(), path, *format, options);
     doc.control().setModified(false);
     warn(result.warnings);
 }

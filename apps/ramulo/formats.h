@@ -8,8 +8,10 @@ class Document;
 
 // Loads path into doc: a GraphML, DOT, CSV, TSV or JSON file by `from` (when not empty) or
 // by extension, else a document file (.nx, .nxx, .xml). Warnings go to stderr. Fails with
-// a UsageError for an unknown `from`.
-void loadDocumentFile(Document& doc, const std::string& path, const std::string& from);
+// a UsageError for an unknown `from`. Without `arrange` a graph file without positions is
+// not laid out on import (for callers that run a layout of their own next).
+void loadDocumentFile(Document& doc, const std::string& path, const std::string& from,
+                      bool arrange = true);
 
 // Writes the current graph in the interchange format path's extension names; false when
 // the extension names none.

@@ -76,9 +76,10 @@ void expectPositional(const Arguments& a, std::size_t count) {
     if (a.positional.size() > count) throw UsageError("unexpected argument " + a.positional[count]);
 }
 
-void loadInput(Document& doc, const std::string& path, const std::string& from) {
+void loadInput(Document& doc, const std::string& path, const std::string& from,
+               bool arrange = true) {
     progress("loading " + path);
-    loadDocumentFile(doc, path, from);
+    loadDocumentFile(doc, path, from, arrange);
 }
 
 int runSample(const std::vector<std::string>& args) {
@@ -136,7 +137,8 @@ int runRender(const std::vector<std::string>& args) {
                          "' (hierarchical, radial, force or layered)");
     Document doc;
     if (!a.layeredLimit.empty()) doc.engine().layeredLayoutLimit = layeredLimitOf(a.layeredLimit);
-    loadInput(doc, a.positional[0], a.from);
+    // A layout asked for replaces whatever the import would arrange.
+    loadInput(doc, a.positional[0], a.from, a.layout.empty());
     // The engine has already shown the layout's own message on stderr.
     if (!a.layout.empty() && !arrange(doc.engine(), a.layout))
         throw std::runtime_error("the " + a.layout + " layout failed");
