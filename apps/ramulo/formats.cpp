@@ -47,9 +47,10 @@ bool writeGraphFile(Document& doc, const std::string& path) {
     return true;
 }
 
-void checkDocumentTarget(const std::string& path) {
+void checkDocumentTarget(const std::string& path, const char* alsoKnown) {
     const std::string ext = extensionOf(path);
     if (ext == "nx" || ext == "nxx" || ext == "xml" || nx::graphFormatForPath(path)) return;
     throw UsageError("cannot write a document to '" + path + "': known extensions are " +
-                     kDocumentExtensions + ", " + nx::graphFormatExtensions());
+                     kDocumentExtensions + ", " + nx::graphFormatExtensions() +
+                     (alsoKnown ? std::string(", ") + alsoKnown : std::string()));
 }

@@ -17,5 +17,6 @@ void loadDocumentFile(Document& doc, const std::string& path, const std::string&
 // the extension names none.
 bool writeGraphFile(Document& doc, const std::string& path);
 
-// Fails with a UsageError listing the known extensions when convert cannot write path.
-void checkDocumentTarget(const std::string& path);
+// Fails with a UsageError listing the known extensions (and `alsoKnown`, when given) when
+// path names no document or graph file.
+void checkDocumentTarget(const std::string& path, const char* alsoKnown = nullptr);

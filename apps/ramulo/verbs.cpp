@@ -86,6 +86,7 @@ int runSample(const std::vector<std::string>& args) {
     const Arguments a = parse(args, false);
     expectPositional(a, 1);
     if (a.output.empty()) throw UsageError("missing -o OUT");
+    if (!isRenderTarget(a.output)) checkDocumentTarget(a.output, "png, svg, pdf");
     const std::string& n = a.positional[0];
     unsigned id = 0;
     const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), id);
@@ -194,7 +195,8 @@ const Verb kVerbs[] = {
     {"sample",
      "usage: ramulo sample N -o OUT\n"
      "Builds sample document N (0 empty, 1-4 sample trees) and writes it. The kind of OUT\n"
-     "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing).\n",
+     "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing),\n"
+     ".graphml, .dot, .gv, .csv, .tsv or .json (graph file).\n",
      runSample},
     {"render",
      "usage: ramulo render IN -o OUT [--from FORMAT]\n"

@@ -24,6 +24,12 @@ TEST_F(CliTest, ConvertRefusesAnOutputExtensionItDoesNotKnow) {
             << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(path(name)));
     }
+    const CliRun sample = runCli({"sample", "1", "-o", path("x.txt")});
+    EXPECT_EQ(sample.exitCode, 2);
+    EXPECT_TRUE(sample.err.contains("tsv, json, png, svg, pdf")) << sample.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("x.txt")));
+    ok({"sample", "1", "-o", path("s.gv")});
+    EXPECT_TRUE(ok({"info", path("s.gv")}).out.startsWith("vertices: 11\nedges: 10\n"));
 }
 
 TEST_F(CliTest, ConvertGoesThroughEveryGraphFormatAndBack) {

@@ -132,5 +132,34 @@ TEST(ForeignFiles, EdgeListHeaderDetectedGivenOrAbsent) {
     EXPECT_EQ(r.warnings, (std::vector<std::string>{"ignored 1 edge attribute: column 4"}));
 }
 
+TEST(ForeignFiles, ChangesOfMeaningAreReported) {
+    struct Row {
+        const char* file;
+        nx::GraphFormat format;
+        const char* content;
+        std::vector<std::string> warnings;
+        std::multiset<EdgeKey> edges;
+    };
+    const Row rows[] = {
+        {"undirected.dot", nx::GraphFormat::Dot, "graph { a -- b }\ndigraph { c }",
+         {"only the first graph of the file is read",
+          "undirected edges are read as directed from their first to their second node"},
+         {{"a", "b", ""}}},
+        {"nested.graphml", nx::GraphFormat::GraphML,
+         "<graphml><graph edgedefault=\"undirected\"><node id=\"g\"><graph><node id=\"a\"/>"
+         "</graph></node><edge source=\"a\" target=\"g\"/></graph><graph/></graphml>",
+         {"only the first <graph> of the file is read",
+          "nested graphs are read as part of the top graph",
+          "undirected edges are read as directed from their source to their target"},
+         {{"a", "g", ""}}},
+    };
+    for (const Row& row : rows) {
+        Engine e;
+        const nx::ImportResult r = nx::importGraph(e.engine, writeFile(row.file, row.content), row.format);
+        EXPECT_EQ(r.warnings, row.warnings) << row.file;
+        EXPECT_EQ(e.edges(), row.edges) << row.file;
+    }
+}
+
 }  // namespace
 }  // namespace interchange_test
