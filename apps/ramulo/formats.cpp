@@ -18,8 +18,9 @@ const char* const kDocumentExtensions = "nx, nxx, xml";
 
 }  // namespace
 
-void loadDocumentFile(Document& doc, const std::string& path, const std::string& from,
+void loadDocumentFile(Document& doc, const std::string& path, const InputChoice& input,
                       bool arrange) {
+    const std::string& from = input.format;
     std::optional<nx::GraphFormat> format;
     if (!from.empty()) {
         format = nx::graphFormatNamed(from);
@@ -29,12 +30,18 @@ void loadDocumentFile(Document& doc, const std::string& path, const std::string&
     } else {
         format = nx::graphFormatForPath(path);
     }
+    nx::ImportOptions options;
+    options.arrange = arrange;
+    if (input.header == "yes")
+        options.header = nx::EdgeListOptions::Header::Present;
+    else if (input.header == "no")
+        options.header = nx::EdgeListOptions::Header::Absent;
+    else if (!input.header.empty())
+        throw UsageError("--header takes yes or no, not '" + input.header + "'");
     if (!format) {
         doc.load(path);
         return;
     }
-    nx::ImportOptions options;
-    options.arrange = arrange;
     const nx::ImportResult result = nx::importGraph(doc.engine(), path, *format, options);
     doc.control().setModified(false);
     warn(result.warnings);

@@ -35,7 +35,7 @@ struct Arguments {
     std::vector<std::string> positional;
     std::string output;
     std::string layout;
-    std::string from;
+    InputChoice input;
     std::string layeredLimit;
     std::vector<std::string> transforms;
 };
@@ -60,7 +60,9 @@ Arguments parse(const std::vector<std::string>& args, bool arrangeOptions) {
         else if (arrangeOptions && a == "--layered-limit")
             out.layeredLimit = value();
         else if (a == "--from")
-            out.from = value();
+            out.input.format = value();
+        else if (a == "--header")
+            out.input.header = value();
         else if (arrangeOptions && isTransform(a))
             out.transforms.push_back(a);
         else if (a.size() > 1 && a[0] == '-')
@@ -76,10 +78,10 @@ void expectPositional(const Arguments& a, std::size_t count) {
     if (a.positional.size() > count) throw UsageError("unexpected argument " + a.positional[count]);
 }
 
-void loadInput(Document& doc, const std::string& path, const std::string& from,
+void loadInput(Document& doc, const std::string& path, const InputChoice& input,
                bool arrange = true) {
     progress("loading " + path);
-    loadDocumentFile(doc, path, from, arrange);
+    loadDocumentFile(doc, path, input, arrange);
 }
 
 int runSample(const std::vector<std::string>& args) {
@@ -139,7 +141,7 @@ int runRender(const std::vector<std::string>& args) {
     Document doc;
     if (!a.layeredLimit.empty()) doc.engine().layeredLayoutLimit = layeredLimitOf(a.layeredLimit);
     // A layout asked for replaces whatever the import would arrange.
-    loadInput(doc, a.positional[0], a.from, a.layout.empty());
+    loadInput(doc, a.positional[0], a.input, a.layout.empty());
     // The engine has already shown the layout's own message on stderr.
     if (!a.layout.empty() && !arrange(doc.engine(), a.layout))
         throw std::runtime_error("the " + a.layout + " layout failed");
@@ -155,7 +157,7 @@ int runConvert(const std::vector<std::string>& args) {
     if (files.size() != 2) throw UsageError("convert needs IN and OUT");
     checkDocumentTarget(files[1]);
     Document doc;
-    loadInput(doc, files[0], a.from);
+    loadInput(doc, files[0], a.input);
     progress("writing " + files[1]);
     if (!writeGraphFile(doc, files[1])) doc.save(files[1]);
     return kExitOk;
@@ -172,7 +174,7 @@ int runInfo(const std::vector<std::string>& args) {
     const Arguments a = parse(args, false);
     expectPositional(a, 1);
     Document doc;
-    loadDocumentFile(doc, a.positional[0], a.from);
+    loadDocumentFile(doc, a.positional[0], a.input);
     ControlEngine& e = doc.engine();
     const nx::Size extent = e.GetExtent();
     std::ostringstream out;
@@ -199,7 +201,7 @@ const Verb kVerbs[] = {
      ".graphml, .dot, .gv, .csv, .tsv or .json (graph file).\n",
      runSample},
     {"render",
-     "usage: ramulo render IN -o OUT [--from FORMAT]\n"
+     "usage: ramulo render IN -o OUT [--from FORMAT] [--header yes|no]\n"
      "                    [--layout hierarchical|radial|force|layered] [--layered-limit N]\n"
      "                    [--rotate-right|--rotate-left|--flip-horizontal|--flip-vertical]...\n"
      "Loads IN, optionally arranges it, applies the transforms in the order given and draws\n"
@@ -211,15 +213,17 @@ const Verb kVerbs[] = {
      "--layered-limit raises the limit.\n",
      runRender},
     {"convert",
-     "usage: ramulo convert IN OUT [--from FORMAT]\n"
+     "usage: ramulo convert IN OUT [--from FORMAT] [--header yes|no]\n"
      "Loads IN and writes it to OUT in the format OUT's extension names: .nx (stream),\n"
      ".nxx or .xml (XML), .graphml (GraphML with yEd geometry), .dot or .gv (DOT with pos\n"
      "in points), .csv or .tsv (edge list), .json (Cytoscape elements). IN may be any of\n"
      "them; --from FORMAT (graphml, dot, csv, tsv, json, nx, nxx) overrides its extension.\n"
+     "An edge list's first row is taken as a header when it names a source and a target\n"
+     "column; --header yes or no says so instead.\n"
      "Attributes without a place in the document are reported as warnings.\n",
      runConvert},
     {"info",
-     "usage: ramulo info IN [--from FORMAT]\n"
+     "usage: ramulo info IN [--from FORMAT] [--header yes|no]\n"
      "Prints the current graph's vertex and edge counts, the number of graphs in the\n"
      "document, the seven schemas with their property types in order, and the extent.\n",
      runInfo},

@@ -45,6 +45,9 @@ TEST_F(CliTest, ConvertGoesThroughEveryGraphFormatAndBack) {
     // --from names the format when the extension does not.
     QFile::copy(path("tree.csv"), path("tree.txt"));
     EXPECT_TRUE(ok({"info", path("tree.txt"), "--from", "csv"}).out.startsWith("vertices: 31\n"));
+    // --header no takes the first row as an edge "source" -> "target".
+    EXPECT_TRUE(ok({"info", path("tree.csv"), "--header", "no"}).out.startsWith(
+        "vertices: 33\nedges: 31\n"));
     const CliRun wrong = runCli({"info", path("tree.txt"), "--from", "xls"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.contains("unknown format 'xls'")) << wrong.err.toStdString();
