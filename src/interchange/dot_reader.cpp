@@ -104,6 +104,10 @@ GraphData readDot(const std::string& path) {
     GraphvizSession session;
     std::string name = path;
     agsetfile(name.data());
+    // The library keeps the pointer; it must not outlive `name`.
+    struct ForgetName {
+        ~ForgetName() { agsetfile(const_cast<char*>("")); }
+    } forgetName;
     agreadline(1);
     std::unique_ptr<Agraph_t, GraphCloser> graph(agread(file.get(), nullptr));
     if (!graph) failWithErrors(path, session.errors());
