@@ -42,8 +42,9 @@ TEST_P(RoundTrip, KeepsNamesEdgesAndPositions) {
     buildDocument(ours, c.keepsEmptyNames);
     const std::string first = outputPath(std::string("round_trip.") + c.file);
     EXPECT_TRUE(nx::exportGraph(ours.engine, first, c.format).empty());
-    if (c.format == nx::GraphFormat::GraphML)  // well-formed for every XML tool
+    if (c.format == nx::GraphFormat::GraphML) {  // well-formed for every XML tool
         EXPECT_EQ(std::system(("xmllint --noout '" + first + "'").c_str()), 0);
+    }
 
     Engine back;
     back.newDocument();
