@@ -22,7 +22,8 @@ const char* const kUsage =
     "  info IN              print counts, schemas and extent of a document\n"
     "  call [FILE]          run member calls, one per line, from FILE or stdin\n"
     "\n"
-    "Documents: .nx is the stream format, .nxx, .xml (and any other extension) XML.\n";
+    "Documents: .nx is the stream format, .nxx and .xml XML; graph files .graphml, .dot,\n"
+    ".gv, .csv, .tsv and .json are read and written as well.\n";
 
 // Without a display the tool still draws: Qt's offscreen platform needs no window system.
 void chooseOffscreenWithoutDisplay() {

@@ -8,6 +8,7 @@
 
 #include "call_verb.h"
 #include "document.h"
+#include "formats.h"
 #include "graph/space.h"
 #include "image_limit.h"
 #include "properties/formal_properties.h"
@@ -24,7 +25,7 @@ void writeOutput(Document& doc, const std::string& path) {
         renderDocument(doc.engine(), path);
     } else {
         progress("writing " + path);
-        doc.save(path);
+        if (!writeGraphFile(doc, path)) doc.save(path);
     }
 }
 
@@ -36,6 +37,8 @@ struct Arguments {
     std::vector<std::string> positional;
     std::string output;
     std::string layout;
+    InputChoice input;
+    std::string layeredLimit;
     std::vector<std::string> transforms;
 };
 
@@ -58,6 +61,12 @@ Arguments parse(const std::vector<std::string>& args, bool arrangeOptions) {
             setMaxImagePixels(parsePixelCount(value()));
         else if (arrangeOptions && a == "--layout")
             out.layout = value();
+        else if (arrangeOptions && a == "--layered-limit")
+            out.layeredLimit = value();
+        else if (a == "--from")
+            out.input.format = value();
+        else if (a == "--header")
+            out.input.header = value();
         else if (arrangeOptions && isTransform(a))
             out.transforms.push_back(a);
         else if (a.size() > 1 && a[0] == '-')
@@ -73,15 +82,17 @@ void expectPositional(const Arguments& a, std::size_t count) {
     if (a.positional.size() > count) throw UsageError("unexpected argument " + a.positional[count]);
 }
 
-void loadInput(Document& doc, const std::string& path) {
+void loadInput(Document& doc, const std::string& path, const InputChoice& input,
+               bool arrange = true) {
     progress("loading " + path);
-    doc.load(path);
+    loadDocumentFile(doc, path, input, arrange);
 }
 
 int runSample(const std::vector<std::string>& args) {
     const Arguments a = parse(args, false);
     expectPositional(a, 1);
     if (a.output.empty()) throw UsageError("missing -o OUT");
+    if (!isRenderTarget(a.output)) checkDocumentTarget(a.output, "png, svg, pdf");
     const std::string& n = a.positional[0];
     unsigned id = 0;
     const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), id);
@@ -94,12 +105,21 @@ int runSample(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
+std::uint32_t layeredLimitOf(const std::string& text) {
+    std::uint32_t limit = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), limit);
+    if (ec != std::errc() || end != text.data() + text.size() || limit == 0)
+        throw UsageError("--layered-limit needs a positive number of vertices, not '" + text + "'");
+    return limit;
+}
+
 bool arrange(ControlEngine& engine, const std::string& layout) {
     progress("arranging (" + layout + ")");
     if (layout == "hierarchical") return engine.HierarchicalLayout();
     if (layout == "radial") return engine.RadialLayout();
     if (layout == "force") return engine.ForceDirectedLayout();
-    throw UsageError("unknown layout '" + layout + "' (hierarchical, radial or force)");
+    if (layout == "layered") return engine.LayeredLayout();
+    throw UsageError("unknown layout '" + layout + "' (hierarchical, radial, force or layered)");
 }
 
 void transform(ControlEngine& engine, const std::string& t) {
@@ -119,10 +139,13 @@ int runRender(const std::vector<std::string>& args) {
     if (a.output.empty()) throw UsageError("missing -o OUT");
     if (!isRenderTarget(a.output)) throw UsageError("OUT must end in .png, .svg or .pdf");
     if (!a.layout.empty() && a.layout != "hierarchical" && a.layout != "radial" &&
-        a.layout != "force")
-        throw UsageError("unknown layout '" + a.layout + "' (hierarchical, radial or force)");
+        a.layout != "force" && a.layout != "layered")
+        throw UsageError("unknown layout '" + a.layout +
+                         "' (hierarchical, radial, force or layered)");
     Document doc;
-    loadInput(doc, a.positional[0]);
+    if (!a.layeredLimit.empty()) doc.engine().layeredLayoutLimit = layeredLimitOf(a.layeredLimit);
+    // A layout asked for replaces whatever the import would arrange.
+    loadInput(doc, a.positional[0], a.input, a.layout.empty());
     // The engine has already shown the layout's own message on stderr.
     if (!a.layout.empty() && !arrange(doc.engine(), a.layout))
         throw std::runtime_error("the " + a.layout + " layout failed");
@@ -136,10 +159,11 @@ int runConvert(const std::vector<std::string>& args) {
     std::vector<std::string> files = a.positional;
     if (!a.output.empty()) files.push_back(a.output);
     if (files.size() != 2) throw UsageError("convert needs IN and OUT");
+    checkDocumentTarget(files[1]);
     Document doc;
-    loadInput(doc, files[0]);
+    loadInput(doc, files[0], a.input);
     progress("writing " + files[1]);
-    doc.save(files[1]);
+    if (!writeGraphFile(doc, files[1])) doc.save(files[1]);
     return kExitOk;
 }
 
@@ -154,7 +178,7 @@ int runInfo(const std::vector<std::string>& args) {
     const Arguments a = parse(args, false);
     expectPositional(a, 1);
     Document doc;
-    doc.load(a.positional[0]);
+    loadDocumentFile(doc, a.positional[0], a.input);
     ControlEngine& e = doc.engine();
     const nx::Size extent = e.GetExtent();
     std::ostringstream out;
@@ -177,27 +201,38 @@ const Verb kVerbs[] = {
     {"sample",
      "usage: ramulo sample N -o OUT [--max-pixels N]\n"
      "Builds sample document N (0 empty, 1-4 sample trees) and writes it. The kind of OUT\n"
-     "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing).\n"
+     "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing),\n"
+     ".graphml, .dot, .gv, .csv, .tsv or .json (graph file).\n"
      "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
      "                  16384 x 16384); a larger drawing fails without writing OUT\n",
      runSample},
     {"render",
-     "usage: ramulo render IN -o OUT [--layout hierarchical|radial|force]\n"
+     "usage: ramulo render IN -o OUT [--from FORMAT] [--header yes|no]\n"
+     "                    [--layout hierarchical|radial|force|layered] [--layered-limit N]\n"
      "                    [--rotate-right|--rotate-left|--flip-horizontal|--flip-vertical]...\n"
      "                    [--max-pixels N]\n"
      "Loads IN, optionally arranges it, applies the transforms in the order given and draws\n"
      "the whole extent into OUT: .png (image), .svg (vector) or .pdf (printed, one screen\n"
      "pixel per millimetre, on one page of the drawing's size).\n"
+     "IN may be a document (.nx, .nxx, .xml) or a graph file (.graphml, .dot, .gv, .csv,\n"
+     ".tsv, .json; or name the format with --from). The layered layout (Graphviz's dot)\n"
+     "arranges any directed graph; it refuses more than 5000 vertices unless\n"
+     "--layered-limit raises the limit.\n"
      "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
      "                  16384 x 16384); a larger drawing fails without writing OUT\n",
      runRender},
     {"convert",
-     "usage: ramulo convert IN OUT\n"
-     "Loads IN and writes it to OUT in the format OUT's extension names: .nx is the stream\n"
-     "format, .nxx, .xml and any other extension the XML format.\n",
+     "usage: ramulo convert IN OUT [--from FORMAT] [--header yes|no]\n"
+     "Loads IN and writes it to OUT in the format OUT's extension names: .nx (stream),\n"
+     ".nxx or .xml (XML), .graphml (GraphML with yEd geometry), .dot or .gv (DOT with pos\n"
+     "in points), .csv or .tsv (edge list), .json (Cytoscape elements). IN may be any of\n"
+     "them; --from FORMAT (graphml, dot, csv, tsv, json, nx, nxx) overrides its extension.\n"
+     "An edge list's first row is taken as a header when it names a source and a target\n"
+     "column; --header yes or no says so instead.\n"
+     "Attributes without a place in the document are reported as warnings.\n",
      runConvert},
     {"info",
-     "usage: ramulo info IN\n"
+     "usage: ramulo info IN [--from FORMAT] [--header yes|no]\n"
      "Prints the current graph's vertex and edge counts, the number of graphs in the\n"
      "document, the seven schemas with their property types in order, and the extent.\n",
      runInfo},

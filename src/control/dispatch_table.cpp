@@ -301,6 +301,10 @@ std::vector<MemberInfo> buildTable() {
     b.method(89, "AddGraphPropertyByName", {{"PropertyName", T::BSTR}}, T::None,
              &C::AddGraphPropertyByName);
     b.method(90, "Update", {}, T::None, &C::Update);
+    // Extensions, numbered apart from the members above.
+    b.method(1001, "LayeredLayout", {}, T::None, &C::LayeredLayout);
+    b.property(1002, "LayeredLayoutLimit", {}, T::UI4, &C::GetLayeredLayoutLimit,
+               &C::SetLayeredLayoutLimit);
     return std::move(b.members);
 }
 

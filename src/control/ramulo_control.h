@@ -241,6 +241,10 @@ public:
                                      std::uint16_t SubtreeSeparation);
     void SetRadialLayoutParams(std::uint16_t Separation, double DampingCoefficient);
     void SetForceDirectedLayoutParams(std::uint16_t Separation, std::uint16_t MaxIterations);
+    // Extensions: the layered layout for graphs that are not forests, and its size limit.
+    void LayeredLayout();
+    std::uint32_t GetLayeredLayoutLimit() const { return engine_.layeredLayoutLimit; }
+    void SetLayeredLayoutLimit(std::uint32_t value) { engine_.layeredLayoutLimit = value; }
     void RotateRight90();
     void RotateLeft90();
     void FlipVertical();

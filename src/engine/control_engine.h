@@ -176,6 +176,10 @@ public:
     bool ForceDirectedLayout();
     // The radial layout around currentVertex; its failures propagate.
     bool CenterOfRadialLayout();
+    // Graphviz's layered layout for any directed graph, refused above layeredLayoutLimit
+    // vertices; failures are shown as for the other layouts.
+    bool LayeredLayout();
+    std::uint32_t layeredLayoutLimit = 5000;
 
     // Each answers whether there was a document to transform.
     bool RotateRight90();

@@ -1,0 +1,121 @@
+// Import and export: the reader or writer for a format, the document handed over whole.
+#include "interchange/graph_import.h"
+
+#include <utf8.h>
+
+#include <stdexcept>
+
+#include "engine/control_engine.h"
+#include "engine/window_graph_view.h"
+#include "graph/graph.h"
+#include "graph/space.h"
+#include "interchange/document_builder.h"
+#include "interchange/dot_reader.h"
+#include "interchange/graph_writers.h"
+#include "interchange/graphml_reader.h"
+#include "interchange/json_reader.h"
+#include "interchange/output_file.h"
+#include "properties/properties.h"
+
+namespace nx {
+
+GraphData readGraphFile(const std::string& path, GraphFormat format, const ImportOptions& options) {
+    switch (format) {
+        case GraphFormat::GraphML:
+            return readGraphMl(path);
+        case GraphFormat::Dot:
+            return readDot(path);
+        case GraphFormat::Json:
+            return readJsonElements(path);
+        case GraphFormat::Csv:
+        case GraphFormat::Tsv: {
+            EdgeListOptions o;
+            o.separator = format == GraphFormat::Tsv ? '\t' : ',';
+            o.header = options.header;
+            return readEdgeList(path, o);
+        }
+    }
+    throw std::logic_error("unknown graph format");
+}
+
+ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFormat format,
+                         const ImportOptions& options) {
+    GraphData data = readGraphFile(path, format, options);
+    ImportResult result;
+    result.warnings = data.warnings;
+    for (std::string& line : data.ignored.warnings()) result.warnings.push_back(std::move(line));
+
+    ControlEngine fresh;
+    fresh.backgroundColor = engine.backgroundColor;
+    fresh.layerSeparation = engine.layerSeparation;
+    fresh.siblingSeparation = engine.siblingSeparation;
+    fresh.subtreeSeparation = engine.subtreeSeparation;
+    fresh.forceDirectedSeparation = engine.forceDirectedSeparation;
+    fresh.maxIterations = engine.maxIterations;
+    buildDocument(fresh, data, path, options, engine.editingEnabled, engine.hostWindow, result);
+    // Only a complete document reaches the engine; its old one goes with `fresh`.
+    exchangeDocuments(engine, fresh);
+    return result;
+}
+
+GraphData snapshotOf(ControlEngine& engine) {
+    if (!engine.space || !engine.graph || !engine.view)
+        throw std::runtime_error("There is no document to export");
+    Space& space = *engine.space;
+    Graph& graph = *engine.graph;
+    WindowGraphView& view = *engine.view;
+    const std::size_t vertexName = space.vertexSchema()->find(Name());
+    const std::size_t edgeName = space.edgeSchema()->find(Name());
+    GraphData data;
+    data.reserve(graph.order(), graph.edgeCount());
+    std::unordered_map<const Vertex*, std::size_t> index;
+    index.reserve(graph.order());
+    for (const auto& [vertex, entry] : graph.vertices()) {
+        GraphNode n;
+        n.id = "n" + std::to_string(vertex->id);
+        if (vertexName != kNoIndex)
+            n.label = utf8::utf16to8(vertex->properties->get<Name>(vertexName).value);
+        const ActualProperties* values = view.findVertexEntry(vertex) ? view.vertexViewProperties(vertex) : nullptr;
+        n.hasPosition = true;
+        n.x = view.getX(vertex, values);
+        n.y = view.getY(vertex, values);
+        index.emplace(vertex, data.nodes.size());
+        data.addNode(std::move(n));
+    }
+    for (const auto& [edge, values] : graph.edges()) {
+        GraphEdge e;
+        e.source = index.at(edge->source);
+        e.target = index.at(edge->target);
+        if (edgeName != kNoIndex) e.label = utf8::utf16to8(edge->properties->get<Name>(edgeName).value);
+        data.edges.push_back(std::move(e));
+    }
+    return data;
+}
+
+std::vector<std::string> exportGraph(ControlEngine& engine, const std::string& path,
+                                     GraphFormat format) {
+    const GraphData data = snapshotOf(engine);
+    std::vector<std::string> warnings;
+    writeOutputFile(path, [&](std::ostream& out) {
+        switch (format) {
+            case GraphFormat::GraphML:
+                writeGraphMl(data, out);
+                break;
+            case GraphFormat::Dot:
+                writeDot(data, out);
+                break;
+            case GraphFormat::Json:
+                writeJsonElements(data, out);
+                break;
+            case GraphFormat::Csv:
+                writeEdgeList(data, out, ',', warnings);
+                break;
+            case GraphFormat::Tsv:
+                writeEdgeList(data, out, '\t', warnings);
+                break;
+        }
+    });
+    return warnings;
+}
+
+}  // namespace nx
