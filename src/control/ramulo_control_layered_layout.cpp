@@ -6,7 +6,6 @@ using control_detail::guarded;
 
 void RamuloControl::LayeredLayout() {
     guarded(0x800a03f1, u"Unknown exception", [&] {
-        engine_.LayeredLayout();
-        afterLayout();
+        afterLayout(engine_.LayeredLayout());
     });
 }
