@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev \
-	fonts-wine libxml2-utils xvfb
+	fonts-wine libxml2-utils xvfb poppler-utils
 
 .PHONY: deps configure build test bench run clean
 

@@ -171,15 +171,6 @@ void CRamuloCtrl::showFailure(const std::u16string& text) {
     messageBox(text, u"Ramulo Control", MessageButtons::Ok, MessageIcon::Error);
 }
 
-void CRamuloCtrl::showAboutBox() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("About Ramulo Control"),
-                    QStringLiteral("Ramulo Control"), QMessageBox::Ok, this);
-    if (execMessageBox)
-        execMessageBox(box);
-    else
-        box.exec();
-}
-
 // --- Colours and the stock properties
 
 nx::RgbColor CRamuloCtrl::systemColor(int index) {
