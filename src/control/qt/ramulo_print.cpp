@@ -28,38 +28,6 @@ float printingScale(std::uint64_t pixels, std::uint64_t millimetres) {
     return static_cast<float>(pixels) / static_cast<float>(millimetres);
 }
 
-// Puts the view's drawing tools straight onto the printer for the job and gives the window
-// its buffer back afterwards (a page-sized buffer would only waste memory).
-class PrintScope {
-public:
-    explicit PrintScope(ControlEngine& engine) : engine_(engine) {
-        if (engine.view) tools_ = dynamic_cast<nx::QtDrawingTools*>(engine.view->drawingTools());
-        if (tools_) {
-            buffered_ = tools_->memoryBufferEnabled;
-            tools_->deinit();
-            tools_->memoryBufferEnabled = false;
-        }
-    }
-    ~PrintScope() {
-        if (tools_) {
-            tools_->deinit();
-            tools_->memoryBufferEnabled = buffered_;
-        }
-        // The screen's scale again, so extents and hit tests are not the printer's.
-        if (engine_.view) {
-            engine_.view->printing = false;
-            engine_.view->scaleX = engine_.view->scaleY = 1.0f;
-        }
-    }
-    PrintScope(const PrintScope&) = delete;
-    PrintScope& operator=(const PrintScope&) = delete;
-
-private:
-    ControlEngine& engine_;
-    nx::QtDrawingTools* tools_ = nullptr;
-    bool buffered_ = true;
-};
-
 // Where the next tiles begin (dashed) and which page this is, so the pieces can be put
 // together; drawn in grey outside the engine's drawing.
 void drawTileMarks(QPainter& painter, const PrintPlan& plan, int index) {
@@ -88,6 +56,31 @@ void drawTileMarks(QPainter& painter, const PrintPlan& plan, int index) {
 }
 
 }  // namespace
+
+SurfaceScope::SurfaceScope(ControlEngine& engine) : engine_(engine) {
+    if (engine.view) tools_ = dynamic_cast<nx::QtDrawingTools*>(engine.view->drawingTools());
+    if (tools_) {
+        buffered_ = tools_->memoryBufferEnabled;
+        tools_->deinit();
+        tools_->memoryBufferEnabled = false;
+    }
+}
+
+void SurfaceScope::endDrawing() {
+    if (tools_) tools_->deinit();
+}
+
+SurfaceScope::~SurfaceScope() {
+    if (tools_) {
+        tools_->deinit();
+        tools_->memoryBufferEnabled = buffered_;
+    }
+    // The screen's scale again, so extents and hit tests are not the printer's.
+    if (engine_.view) {
+        engine_.view->printing = false;
+        engine_.view->scaleX = engine_.view->scaleY = 1.0f;
+    }
+}
 
 QRect PrintPlan::tile(int index) const {
     const int column = index % columns;
@@ -131,30 +124,33 @@ int printDocument(RamuloControl& control, QPrinter& printer, PrintLayout layout)
     const int overlap = static_cast<int>(kTileOverlapMm * scaleX * engine.screenScaleX);
     const PrintPlan plan = planPrint(drawing, page, layout, overlap);
 
-    PrintScope scope(engine);
-    for (int index = 0; index < plan.pageCount(); ++index) {
-        if (index > 0) printer.newPage();
-        nx::Rect invalid{0, 0, page.width(), page.height()};
-        painter.save();
-        if (layout == PrintLayout::FitToPage) {
-            painter.scale(plan.shrink, plan.shrink);
-            invalid = {0, 0, std::max(drawing.width(), page.width()),
-                       std::max(drawing.height(), page.height())};
-        } else if (layout == PrintLayout::Tiled) {
-            const QRect part = plan.tile(index);
-            painter.translate(-part.topLeft());
-            invalid = {part.left(), part.top(), part.right() + 1, part.bottom() + 1};
-        }
-        const nx::Rect bounds{0, 0, page.width(), page.height()};
-        try {
-            control.OnDraw(&context, bounds, invalid);
-        } catch (...) {
+    {
+        SurfaceScope scope(engine);
+        for (int index = 0; index < plan.pageCount(); ++index) {
+            if (index > 0) printer.newPage();
+            nx::Rect invalid{0, 0, page.width(), page.height()};
+            painter.save();
+            if (layout == PrintLayout::FitToPage) {
+                painter.scale(plan.shrink, plan.shrink);
+                invalid = {0, 0, std::max(drawing.width(), page.width()),
+                           std::max(drawing.height(), page.height())};
+            } else if (layout == PrintLayout::Tiled) {
+                const QRect part = plan.tile(index);
+                painter.translate(-part.topLeft());
+                invalid = {part.left(), part.top(), part.right() + 1, part.bottom() + 1};
+            }
+            const nx::Rect bounds{0, 0, page.width(), page.height()};
+            try {
+                control.OnDraw(&context, bounds, invalid);
+            } catch (...) {
+                scope.endDrawing();
+                painter.restore();
+                throw;
+            }
+            scope.endDrawing();
             painter.restore();
-            painter.end();
-            throw;
+            if (layout == PrintLayout::Tiled && plan.pageCount() > 1) drawTileMarks(painter, plan, index);
         }
-        painter.restore();
-        if (layout == PrintLayout::Tiled && plan.pageCount() > 1) drawTileMarks(painter, plan, index);
     }
     painter.end();
     return plan.pageCount();

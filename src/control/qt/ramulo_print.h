@@ -7,6 +7,10 @@
 
 class QPrinter;
 class RamuloControl;
+class ControlEngine;
+namespace nx {
+class QtDrawingTools;
+}
 
 enum class PrintLayout { OnePage, FitToPage, Tiled };
 
@@ -33,3 +37,21 @@ inline constexpr double kTileOverlapMm = 10.0;
 // Prints the document; returns the number of pages. Drawing failures come as the control's
 // automation error 0x800a03f0; a printer that cannot start fails with a runtime error.
 int printDocument(RamuloControl& control, QPrinter& printer, PrintLayout layout);
+
+// For one drawing on a surface other than the window (printer, file): the view's tools draw
+// straight onto it, and afterwards the window gets its buffer and the screen's scale back.
+class SurfaceScope {
+public:
+    explicit SurfaceScope(ControlEngine& engine);
+    ~SurfaceScope();
+    SurfaceScope(const SurfaceScope&) = delete;
+    SurfaceScope& operator=(const SurfaceScope&) = delete;
+    // Closes the tools' hold on the surface (and on a caller's painter, whose saved state
+    // comes back), so the caller may change the painter between drawings.
+    void endDrawing();
+
+private:
+    ControlEngine& engine_;
+    nx::QtDrawingTools* tools_ = nullptr;
+    bool buffered_ = true;
+};
