@@ -44,7 +44,9 @@ RamuloScript::Result RamuloScript::evaluate(const QString& program, const QStrin
     result.ok = false;
     const QJSValue code = value.property(QStringLiteral("code"));
     if (code.isNumber()) result.code = code.toNumber();
-    const QString at = value.property(QStringLiteral("fileName")).toString();
+    QString at = value.property(QStringLiteral("fileName")).toString();
+    // The engine names the program as a URL; the user knows it by its name.
+    if (at.startsWith(QLatin1String("file:"))) at.remove(0, 5);
     const int where = value.property(QStringLiteral("lineNumber")).toInt();
     QString message = value.toString();
     if (code.isNumber())
