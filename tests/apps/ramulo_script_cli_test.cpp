@@ -65,6 +65,16 @@ TEST_F(CliTest, ScriptFailuresAndOutput) {
     EXPECT_EQ(runCli({QStringLiteral("script"), path(QStringLiteral("missing.js"))}).exitCode, 1);
 }
 
+TEST_F(CliTest, MemberListCarriesTheHelpStrings) {
+    const QString list = ok({QStringLiteral("call"), QStringLiteral("--list")}).out;
+    for (const char* line :
+         {"    19  method      Init()  \"method Init\"\n",
+          "    24  method      Load(BSTR Pathname) -> UI2  \"method Load\"\n",
+          "    36  get         VertexCount(UI2 Scope) -> UI4  \"property VertexCount\"\n",
+          "  -552  method      AboutBox()\n"})
+        EXPECT_TRUE(list.contains(QString::fromLatin1(line))) << line << list.toStdString();
+}
+
 #ifdef RAMULO_HOST
 TEST_F(CliTest, HostWindowDrawsOffscreenWithItsConsoleRun) {
     const QString js = path(QStringLiteral("h.js"));
