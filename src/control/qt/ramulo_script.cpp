@@ -36,6 +36,8 @@ RamuloScript::~RamuloScript() = default;
 RamuloScript::Result RamuloScript::evaluate(const QString& program, const QString& fileName,
                                             int line) {
     Result result;
+    // An error a member raised while called from outside any script is not this program's.
+    if (engine_.hasError()) engine_.catchError();
     const QJSValue value = engine_.evaluate(program, fileName, line);
     if (!value.isError()) {
         if (!value.isUndefined()) result.value = value.toString();
