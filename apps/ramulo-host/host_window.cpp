@@ -104,21 +104,8 @@ void RamuloHostWindow::call(const QString& what, F&& work) {
         work();
         // Once the console holds the control, a failing member raises its error in the script
         // engine rather than here: take it back from there.
-        QJSEngine& js = script_->engine();
-        if (js.hasError()) {
-            const QJSValue error = js.catchError();
-            const QString text = error.property(QStringLiteral("description")).isString()
-                                     ? error.property(QStringLiteral("description")).toString()
-                                     : error.toString();
-            logLine(QStringLiteral("call %1 failed: 0x%2 %3")
-                        .arg(what)
-                        .arg(static_cast<quint32>(error.property(QStringLiteral("code")).toNumber()),
-                             8, 16, QLatin1Char('0'))
-                        .arg(text));
-            QMessageBox::warning(this, QStringLiteral("Ramulo Host"), text);
-        } else {
-            logLine(QStringLiteral("call ") + what);
-        }
+        if (const std::optional<AutomationError> raised = script_->takeRaisedError()) throw *raised;
+        logLine(QStringLiteral("call ") + what);
     } catch (const AutomationError& e) {
         const QString text = QString::fromStdU16String(e.description());
         logLine(QStringLiteral("call %1 failed: 0x%2 %3")

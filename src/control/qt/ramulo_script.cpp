@@ -37,7 +37,7 @@ RamuloScript::Result RamuloScript::evaluate(const QString& program, const QStrin
                                             int line) {
     Result result;
     // An error a member raised while called from outside any script is not this program's.
-    if (engine_.hasError()) engine_.catchError();
+    takeRaisedError();
     const QJSValue value = engine_.evaluate(program, fileName, line);
     if (!value.isError()) {
         if (!value.isUndefined()) result.value = value.toString();
@@ -60,6 +60,16 @@ RamuloScript::Result RamuloScript::evaluate(const QString& program, const QStrin
                                    .arg(message)
                              : message;
     return result;
+}
+
+std::optional<AutomationError> RamuloScript::takeRaisedError() {
+    if (!engine_.hasError()) return std::nullopt;
+    const QJSValue error = engine_.catchError();
+    const QJSValue code = error.property(QStringLiteral("code"));
+    const QJSValue description = error.property(QStringLiteral("description"));
+    return AutomationError(
+        code.isNumber() ? static_cast<std::uint32_t>(code.toNumber()) : 0x80020009u,
+        (description.isString() ? description.toString() : error.toString()).toStdU16String());
 }
 
 void RamuloScript::write(const QString& line) {

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+
+#include "control/automation_error.h"
 
 class CRamuloCtrl;
 
@@ -33,6 +36,11 @@ public:
     Result evaluate(const QString& program, const QString& fileName = {}, int line = 1);
 
     QJSEngine& engine() { return engine_; }
+
+    // Once the engine holds the control, a member that C++ calls outside any script raises
+    // its failure in the engine instead of throwing: this takes it back (the C++ caller's
+    // AutomationError), or nothing when no member failed since.
+    std::optional<AutomationError> takeRaisedError();
 
     // Where print() and console.log go; unset, to standard output.
     std::function<void(const QString&)> output;

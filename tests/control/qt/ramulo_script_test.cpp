@@ -68,6 +68,21 @@ TEST_F(Script, AnUncaughtFailureReportsItsPlaceAndCode) {
     EXPECT_TRUE(script->evaluate(QStringLiteral("ctrl.VertexCount(0)")).ok);
 }
 
+TEST_F(Script, FailuresOfCppCallsOutsideScriptsAreTakenBack) {
+    // The engine holds the control: a C++ caller's failing member raises there, not here.
+    EXPECT_NO_THROW(w->RemoveVertex(999));
+    const std::optional<AutomationError> raised = script->takeRaisedError();
+    ASSERT_TRUE(raised);
+    EXPECT_EQ(raised->code(), 0x800a03f3u);
+    EXPECT_EQ(raised->description(), u"Ramulo Control: RemoveVertex Error. Vertex 999 cannot be found");
+    EXPECT_FALSE(script->takeRaisedError());
+    // A failure nobody took back is not blamed on the next program.
+    w->RemoveEdge(999);
+    const RamuloScript::Result r = script->evaluate(QStringLiteral("ctrl.VertexCount(0)"));
+    EXPECT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.value, QStringLiteral("11"));
+}
+
 TEST_F(Script, HostExportsTheWholeDrawing) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("d.png"));
