@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
                          qPrintable(parser.value(script)));
             return 1;
         }
-        if (!window.console().run(QString::fromUtf8(file.readAll()))) exitCode = 1;
+        const QString name = QFileInfo(parser.value(script)).fileName();
+        if (!window.console().run(QString::fromUtf8(file.readAll()), name)) exitCode = 1;
     }
     if (parser.isSet(shot)) {
         const QString path = parser.value(shot);

@@ -49,18 +49,22 @@ ScriptConsole::ScriptConsole(RamuloScript& script, QWidget* parent)
     connect(clear, &QPushButton::clicked, output_, &QPlainTextEdit::clear);
 }
 
-bool ScriptConsole::run(const QString& program) {
+bool ScriptConsole::run(const QString& program, const QString& label) {
     if (program.trimmed().isEmpty()) return true;
-    if (history_.isEmpty() || history_.back() != program) history_.push_back(program);
-    historyAt_ = static_cast<int>(history_.size());
-    append(QStringLiteral("> ") + program.trimmed(), QStringLiteral("gray"));
-    const RamuloScript::Result result = script_.evaluate(program, QStringLiteral("console"));
+    if (label.isEmpty()) {
+        if (history_.isEmpty() || history_.back() != program) history_.push_back(program);
+        historyAt_ = static_cast<int>(history_.size());
+    }
+    append(QStringLiteral("> ") + (label.isEmpty() ? program.trimmed() : label),
+           QStringLiteral("gray"));
+    const RamuloScript::Result result =
+        script_.evaluate(program, label.isEmpty() ? QStringLiteral("console") : label);
     if (!result.ok) {
         append(result.error, QStringLiteral("red"));
         return false;
     }
     if (!result.value.isEmpty()) append(result.value, QStringLiteral("darkblue"));
-    input_->clear();
+    if (label.isEmpty()) input_->clear();
     return true;
 }
 

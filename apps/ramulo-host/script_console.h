@@ -13,8 +13,9 @@ class ScriptConsole : public QWidget {
 public:
     explicit ScriptConsole(RamuloScript& script, QWidget* parent = nullptr);
 
-    // Runs the program as if typed and run; returns whether it ran without an error.
-    bool run(const QString& program);
+    // Runs the program as if typed and run (echoed as `label` when one is given, as for a
+    // file); returns whether it ran without an error.
+    bool run(const QString& program, const QString& label = {});
     QPlainTextEdit* input() const { return input_; }
     QPlainTextEdit* output() const { return output_; }
 

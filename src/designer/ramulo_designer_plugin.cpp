@@ -53,7 +53,6 @@ QString RamuloDesignerPlugin::domXml() const {
         " <widget class=\"CRamuloCtrl\" name=\"ramuloCtrl\">\n"
         "  <property name=\"geometry\"><rect><x>0</x><y>0</y><width>320</width>"
         "<height>240</height></rect></property>\n"
-        "  <property name=\"toolTip\"><string>Ramulo Control</string></property>\n"
         "  <property name=\"TestID\"><number>0</number></property>\n"
         "  <property name=\"WorkingDirectory\"><string>.</string></property>\n"
         "  <property name=\"FileName\"><string>Untitled</string></property>\n"

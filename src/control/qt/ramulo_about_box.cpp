@@ -26,7 +26,7 @@ CRamuloAboutBox::CRamuloAboutBox(const nx::IRevisionInfo& revision, QWidget* par
     version_ = new QLabel(QStringLiteral("Ramulo Control, Version 1.3,"), this);
     version_->setObjectName(QStringLiteral("version"));
     revision_ = new QLabel(revisionLine(revision), this);
-    revision_->setObjectName(QStringLiteral("revision"));
+    revision_->setObjectName(QStringLiteral("1062"));
     revision_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
