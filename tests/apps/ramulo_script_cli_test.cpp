@@ -37,6 +37,11 @@ TEST_F(CliTest, OrgChartExampleBuildsStylesArrangesSavesAndExports) {
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
+TEST_F(CliTest, EventsExampleSetsUpItsItemsAndHandlers) {
+    const CliRun r = ok({QStringLiteral("script"), QStringLiteral(RAMULO_EXAMPLES "/events.js")});
+    EXPECT_EQ(r.out, QStringLiteral("items 0 0 ready\n"));
+}
+
 TEST_F(CliTest, ScriptFailuresAndOutput) {
     const QString js = path(QStringLiteral("s.js"));
     QFile file(js);
