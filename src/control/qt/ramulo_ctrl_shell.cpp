@@ -1,10 +1,13 @@
 // CRamuloCtrl: printing, the about box, the property page and the actions that show them.
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "control/qt/ramulo_about_box.h"
@@ -75,6 +78,21 @@ void CRamuloCtrl::printPreview() {
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { printShowingFailure(target); });
+    // The page layout is chosen where its effect is seen.
+    if (auto* bar = dialog.findChild<QToolBar*>()) {
+        auto* layouts = new QComboBox(bar);
+        layouts->setObjectName(QStringLiteral("printLayout"));
+        layouts->addItems({QStringLiteral("One page, actual size"), QStringLiteral("Fit to page"),
+                           QStringLiteral("Tile over pages")});
+        layouts->setCurrentIndex(static_cast<int>(printLayout_));
+        bar->addSeparator();
+        bar->addWidget(layouts);
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        connect(layouts, &QComboBox::currentIndexChanged, &dialog, [this, preview](int index) {
+            printLayout_ = static_cast<PrintLayout>(index);
+            if (preview) preview->updatePreview();
+        });
+    }
     if (execDialog)
         execDialog(dialog);
     else
