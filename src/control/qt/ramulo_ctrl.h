@@ -48,13 +48,13 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(bool ForceDirectedLayoutEnabled READ forceDirectedLayoutEnabled WRITE
                    setForceDirectedLayoutEnabled)
     Q_PROPERTY(bool DoubleClickEnabled READ doubleClickEnabled WRITE setDoubleClickEnabled)
-    Q_PROPERTY(quint16 TestID READ testID WRITE setTestID)
+    Q_PROPERTY(int TestID READ testID WRITE setTestIDValue)
     Q_PROPERTY(QString WorkingDirectory READ workingDirectory WRITE setWorkingDirectory)
     Q_PROPERTY(QString FileName READ fileName WRITE setFileName)
     Q_PROPERTY(QString FileExt READ fileExt WRITE setFileExt)
     Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(qint16 Appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyleValue)
+    Q_PROPERTY(int Appearance READ appearance WRITE setAppearanceValue)
     Q_PROPERTY(QFont Font READ stockFont WRITE setStockFont)
     Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
@@ -166,6 +166,12 @@ public:
     void setBorderStyle(qint16 value);
     qint16 appearance() const;
     void setAppearance(qint16 value);
+    // The Q_PROPERTY forms of the 16-bit properties take int, the number type forms and Qt
+    // Designer store; a value outside the member's type fails with DISP_E_OVERFLOW, as it
+    // does through the dispatch table.
+    void setTestIDValue(int id);
+    void setBorderStyleValue(int value);
+    void setAppearanceValue(int value);
     QFont stockFont() const;
     void setStockFont(const QFont& font);
     quint16 propertyTypeCount() const;

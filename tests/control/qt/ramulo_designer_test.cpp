@@ -74,6 +74,41 @@ TEST(DesignerPlugin, FormWithTheControlLoadsThroughQUiLoader) {
 }
 #endif
 
+TEST(DesignerProperties, EveryPropertyHasATypeFormsStoreAndRangesHold) {
+    // Qt Designer edits and .ui files store bool, int, string, colour and font values (the
+    // read-only counts are not stored).
+    const QMetaObject& meta = CRamuloCtrl::staticMetaObject;
+    const QList<int> editable{QMetaType::Bool, QMetaType::Int, QMetaType::QString,
+                              QMetaType::QColor, QMetaType::QFont};
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        if (p.isWritable()) EXPECT_TRUE(editable.contains(p.metaType().id())) << p.name();
+    }
+
+    CRamuloCtrl ctrl;
+    EXPECT_TRUE(ctrl.setProperty("TestID", 65535));
+    EXPECT_EQ(ctrl.testID(), 65535);
+    const std::pair<const char*, int> outOfRange[] = {
+        {"TestID", 65536}, {"TestID", -1}, {"BorderStyle", 32768}, {"Appearance", -32769}};
+    for (const auto& [name, value] : outOfRange) {
+        try {
+            ctrl.setProperty(name, value);
+            ADD_FAILURE() << name << " took " << value;
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.code(), DISP_E_OVERFLOW) << name;
+        }
+    }
+    EXPECT_EQ(ctrl.testID(), 65535);
+    EXPECT_EQ(ctrl.borderStyle(), 0);
+    // In range but not allowed: the member's own error.
+    try {
+        ctrl.setProperty("BorderStyle", 2);
+        ADD_FAILURE() << "BorderStyle took 2";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.code(), 0x800a017cu);
+    }
+}
+
 TEST(SettingsBag, ThePersistedSetRoundTripsThroughQSettings) {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("form.ini"));
