@@ -82,7 +82,9 @@ TEST(DesignerProperties, EveryPropertyHasATypeFormsStoreAndRangesHold) {
                               QMetaType::QColor, QMetaType::QFont};
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QMetaProperty p = meta.property(i);
-        if (p.isWritable()) EXPECT_TRUE(editable.contains(p.metaType().id())) << p.name();
+        if (p.isWritable()) {
+            EXPECT_TRUE(editable.contains(p.metaType().id())) << p.name();
+        }
     }
 
     CRamuloCtrl ctrl;
