@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev \
-	fonts-wine libxml2-utils xvfb libgraphviz-dev nlohmann-json3-dev
+	fonts-wine libxml2-utils xvfb libgraphviz-dev nlohmann-json3-dev poppler-utils
 
 .PHONY: deps configure build test bench run clean
 
@@ -38,17 +38,26 @@ bench: configure
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target benchmarks
 	@for b in $(BUILD_DIR)-bench/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
 
-# Every sample document drawn to a PNG by the command-line tool.
+# Every sample document drawn to a PNG by the command-line tool, and a picture of the host
+# window drawn on the offscreen platform; with a display, the host itself on sample 1.
 OUT_DIR ?= out
 RAMULO := $(BUILD_DIR)/apps/ramulo/ramulo
+RAMULO_HOST := $(BUILD_DIR)/apps/ramulo-host/ramulo-host
 
 run: build
 	@mkdir -p $(OUT_DIR)
 	@for n in 0 1 2 3 4; do \
 	  $(RAMULO) sample $$n -o $(OUT_DIR)/sample$$n.png || exit 1; \
 	done
-	@echo "run: the sample documents are drawn in $$(cd $(OUT_DIR) && pwd):"
-	@ls -1 $(OUT_DIR)/sample*.png
+	@QT_QPA_PLATFORM=offscreen $(RAMULO_HOST) --sample 1 --screenshot $(OUT_DIR)/ramulo-host.png
+	@echo "run: the sample documents and the host window are drawn in $$(cd $(OUT_DIR) && pwd):"
+	@ls -1 $(OUT_DIR)/sample*.png $(OUT_DIR)/ramulo-host.png
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "run: starting ramulo-host on sample 1"; \
+	  $(RAMULO_HOST) --sample 1; \
+	else \
+	  echo "run: no display, so ramulo-host is not started (see $(OUT_DIR)/ramulo-host.png)"; \
+	fi
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench

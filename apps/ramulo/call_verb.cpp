@@ -11,6 +11,7 @@
 #include "call_script.h"
 #include "control/automation_error.h"
 #include "control/dispatch_table.h"
+#include "control/type_library.h"
 #include "control/variant_conversion.h"
 #include "document.h"
 #include "image_limit.h"
@@ -30,7 +31,8 @@ const char* const kCallHelp =
     "IDs written into it are printed). Lines starting with # are comments.\n"
     "  -o OUT    afterwards write the document (.nx, .nxx, .xml) or draw it (.png, .svg, .pdf)\n"
     "  --max-pixels N  largest .png image -o may allocate (default 268435456 pixels)\n"
-    "  --list    print every member: DISPID, kind, name, parameter and result types\n";
+    "  --list    print every member: DISPID, kind, name, parameter and result types and\n"
+    "            its help string\n";
 
 namespace {
 
@@ -41,6 +43,8 @@ void printMemberList() {
             std::printf("%s%s %s", i ? ", " : "", typeName(m.params[i].type), m.params[i].name);
         std::printf(")");
         if (m.result != ArgType::None) std::printf(" -> %s", typeName(m.result));
+        const std::string help = type_library::helpString(m);
+        if (!help.empty()) std::printf("  \"%s\"", help.c_str());
         std::printf("\n");
     }
 }

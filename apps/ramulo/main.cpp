@@ -21,6 +21,7 @@ const char* const kUsage =
     "  convert IN OUT       rewrite a document in the format OUT's extension names\n"
     "  info IN              print counts, schemas and extent of a document\n"
     "  call [FILE]          run member calls, one per line, from FILE or stdin\n"
+    "  script FILE.js       run a JavaScript file against the control\n"
     "\n"
     "Documents: .nx is the stream format, .nxx and .xml XML; graph files .graphml, .dot,\n"
     ".gv, .csv, .tsv and .json are read and written as well.\n";

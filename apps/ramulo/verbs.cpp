@@ -14,6 +14,7 @@
 #include "properties/formal_properties.h"
 #include "properties/property.h"
 #include "render.h"
+#include "script_verb.h"
 
 void progress(const std::string& text) {
     std::fprintf(stderr, "ramulo: %s\n", text.c_str());
@@ -237,6 +238,7 @@ const Verb kVerbs[] = {
      "document, the seven schemas with their property types in order, and the extent.\n",
      runInfo},
     {"call", kCallHelp, runCall},
+    {"script", kScriptHelp, runScript},
 };
 
 }  // namespace

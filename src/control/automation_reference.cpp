@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "control/dispatch_table.h"
+#include "control/type_library.h"
 
 namespace {
 
@@ -30,11 +31,21 @@ std::string automationReference() {
         << "mismatch), one outside the type's range with 0x8002000A (overflow). A put takes\n"
         << "the new value as its last parameter. `UI4*` parameters take a VT_BYREF|VT_UI4\n"
         << "value addressing N consecutive values.\n\n"
-        << "| DISPID | Name | Kind | Parameters | Result |\n"
-        << "|---:|---|---|---|---|\n";
-    for (const MemberInfo& m : memberTable())
+        << "Type library `" << type_library::kLibraryName << "` (\"" << type_library::kLibraryHelp
+        << "\", version " << type_library::kVersionMajor << "." << type_library::kVersionMinor
+        << "):\ndispatch interface `" << type_library::kDispatchName << "` (\""
+        << type_library::kDispatchHelp << "\"),\nevent interface `" << type_library::kEventsName
+        << "` (\"" << type_library::kEventsHelp << "\"),\ncontrol class `"
+        << type_library::kClassName << "` (\"" << type_library::kClassHelp << "\").\nThe control is created by its ProgID \"Nodalyx.RamuloCtrl.1\" (\"Ramulo Control\"), its\n"
+        << "property page by \"Nodalyx.RamuloPropPage.1\" (\"Ramulo Property Page\").\n\n"
+        << "| DISPID | Name | Kind | Parameters | Result | Help string |\n"
+        << "|---:|---|---|---|---|---|\n";
+    for (const MemberInfo& m : memberTable()) {
+        const std::string help = type_library::helpString(m);
         out << "| " << m.dispid << " | `" << m.name << "` | " << kindName(m.kind) << " | "
-            << parameters(m.params) << " | " << typeName(m.result) << " |\n";
+            << parameters(m.params) << " | " << typeName(m.result) << " | "
+            << (help.empty() ? "-" : help) << " |\n";
+    }
     out << "\n# Events\n\n"
         << "| DISPID | Name | Parameters |\n"
         << "|---:|---|---|\n";

@@ -11,7 +11,7 @@
 #include <QScrollBar>
 
 #include "control/control_events.h"
-#include "control/control_module.h"
+#include "control/qt/ramulo_module.h"
 #include "control/qt/file_filter.h"
 #include "platform/qt/qt_window_graph_view.h"
 
@@ -41,7 +41,7 @@ private:
 CRamuloCtrl::CRamuloCtrl(QWidget* parent)
     : QAbstractScrollArea(parent),
       events_(std::make_unique<Events>(*this)),
-      control_((control_module::start(), std::make_unique<RamuloControl>())),
+      control_((ensureModuleStarted(), std::make_unique<RamuloControl>())),
       interaction_(*control_) {
     control_->setEventListener(events_.get());
     viewport()->setMouseTracking(true);
@@ -169,15 +169,6 @@ FileDialogResult CRamuloCtrl::fileDialog(const FileDialogRequest& request) {
 
 void CRamuloCtrl::showFailure(const std::u16string& text) {
     messageBox(text, u"Ramulo Control", MessageButtons::Ok, MessageIcon::Error);
-}
-
-void CRamuloCtrl::showAboutBox() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("About Ramulo Control"),
-                    QStringLiteral("Ramulo Control"), QMessageBox::Ok, this);
-    if (execMessageBox)
-        execMessageBox(box);
-    else
-        box.exec();
 }
 
 // --- Colours and the stock properties

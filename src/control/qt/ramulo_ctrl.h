@@ -17,13 +17,16 @@
 #include "control/automation_error.h"
 #include "control/control_interaction.h"
 #include "control/control_site.h"
+#include "control/qt/ramulo_print.h"
 #include "control/ramulo_control.h"
 #include "engine/host_window.h"
 
 class QAction;
+class QDialog;
 class QFileDialog;
 class QMenu;
 class QMessageBox;
+class QPrinter;
 
 // A scroll area that owns one RamuloControl for its whole life: it draws the document,
 // scrolls it, hands the user's mouse and context menus to the control, and offers every
@@ -45,13 +48,13 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(bool ForceDirectedLayoutEnabled READ forceDirectedLayoutEnabled WRITE
                    setForceDirectedLayoutEnabled)
     Q_PROPERTY(bool DoubleClickEnabled READ doubleClickEnabled WRITE setDoubleClickEnabled)
-    Q_PROPERTY(quint16 TestID READ testID WRITE setTestID)
+    Q_PROPERTY(int TestID READ testID WRITE setTestIDValue)
     Q_PROPERTY(QString WorkingDirectory READ workingDirectory WRITE setWorkingDirectory)
     Q_PROPERTY(QString FileName READ fileName WRITE setFileName)
     Q_PROPERTY(QString FileExt READ fileExt WRITE setFileExt)
     Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
-    Q_PROPERTY(qint16 BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(qint16 Appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyleValue)
+    Q_PROPERTY(int Appearance READ appearance WRITE setAppearanceValue)
     Q_PROPERTY(QFont Font READ stockFont WRITE setStockFont)
     Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
@@ -86,6 +89,29 @@ public:
     std::function<QAction*(QMenu& menu, const QPoint& globalPos)> execMenu;
     std::function<int(QMessageBox& box)> execMessageBox;
     std::function<int(QFileDialog& dialog)> execFileDialog;
+    // The about box, the property page and the print dialogs.
+    std::function<int(QDialog& dialog)> execDialog;
+
+    // --- Printing, about box and property page (the shell around the members)
+
+    // Prints the document on the printer with the print layout (OnePage unless changed):
+    // the engine's printing path, one screen pixel to one millimetre. Returns the pages
+    // printed; a drawing failure throws AutomationError 0x800a03f0.
+    int print(QPrinter* printer);
+    PrintLayout printLayout() const { return printLayout_; }
+    void setPrintLayout(PrintLayout layout) { printLayout_ = layout; }
+    // Asks for a printer (the layout on a tab of its own), then prints; false if cancelled.
+    bool printWithDialog();
+    // Shows the pages in a preview dialog, from which they can be printed.
+    void printPreview();
+    // The "Properties" verb: the property page, modal, bound to this control.
+    Q_INVOKABLE void ShowPropertyPage();
+    // Actions a host places in its menus and toolbars: "Print...", "Print Preview...",
+    // "Properties..." and "About Ramulo Control..." (the widget's own context actions).
+    QAction* printAction();
+    QAction* printPreviewAction();
+    QAction* propertiesAction();
+    QAction* aboutAction();
 
     // --- HostWindow
     std::uint32_t showPopupMenu(const MenuModel& menu, int x, int y) override;
@@ -140,6 +166,12 @@ public:
     void setBorderStyle(qint16 value);
     qint16 appearance() const;
     void setAppearance(qint16 value);
+    // The Q_PROPERTY forms of the 16-bit properties take int, the number type forms and Qt
+    // Designer store; a value outside the member's type fails with DISP_E_OVERFLOW, as it
+    // does through the dispatch table.
+    void setTestIDValue(int id);
+    void setBorderStyleValue(int value);
+    void setAppearanceValue(int value);
     QFont stockFont() const;
     void setStockFont(const QFont& font);
     quint16 propertyTypeCount() const;
@@ -316,6 +348,7 @@ private:
     template <typename Handler>
     void guardInput(Handler&& handler);
     void showFailure(const std::u16string& text);
+    void printShowingFailure(QPrinter* printer);
     nx::Point clientPoint(const QPoint& viewportPos) const;
     nx::Point scroll() const;
     void contextMenuAt(const QPoint& globalPos, const QPoint& viewportPos);
@@ -333,6 +366,11 @@ private:
     QSize line_{0, 0};
     QImage screen_;
     QRegion stale_;
+    PrintLayout printLayout_ = PrintLayout::OnePage;
+    QAction* printAction_ = nullptr;
+    QAction* printPreviewAction_ = nullptr;
+    QAction* propertiesAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 };
 
 template <typename F>

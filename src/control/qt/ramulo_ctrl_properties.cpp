@@ -1,4 +1,6 @@
 // CRamuloCtrl: the Q_PROPERTY accessors, with Qt types at the boundary.
+#include <limits>
+
 #include "control/qt/ramulo_ctrl.h"
 
 namespace {
@@ -11,7 +13,27 @@ QString qtext(const std::u16string& s) {
     return QString::fromStdU16String(s);
 }
 
+// The int of a Q_PROPERTY as the member's 16-bit type, or DISP_E_OVERFLOW.
+template <typename T>
+T narrowed(int value) {
+    if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
+        throw AutomationError(DISP_E_OVERFLOW, u"Out of present range.");
+    return static_cast<T>(value);
+}
+
 }  // namespace
+
+void CRamuloCtrl::setTestIDValue(int id) {
+    member([&] { control_->SetTestID(narrowed<std::uint16_t>(id)); });
+}
+
+void CRamuloCtrl::setBorderStyleValue(int value) {
+    member([&] { control_->SetBorderStyle(narrowed<std::int16_t>(value)); });
+}
+
+void CRamuloCtrl::setAppearanceValue(int value) {
+    member([&] { control_->SetAppearance(narrowed<std::int16_t>(value)); });
+}
 
 bool CRamuloCtrl::editingEnabled() const {
     return control_->GetEditingEnabled() != 0;

@@ -1,0 +1,17 @@
+// Exporting the control's whole drawing into a PNG, SVG or PDF file.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class RamuloControl;
+
+// The drawing's size: the engine's extent, at most 32767 pixels a side; empty without a
+// document.
+QSize exportSize(RamuloControl& control);
+
+// The kind follows the extension (any case): .png, .svg, or .pdf (printed on one page of the
+// drawing's size, a millimetre per pixel). Fails with a runtime error for another extension,
+// without a document, or when the file cannot be written; drawing failures come as
+// automation error 0x800a03f0.
+void exportDrawing(RamuloControl& control, const QString& path);

@@ -1,0 +1,6 @@
+// The control's icon: a small tree of dots, drawn rather than loaded so it needs no resource.
+#pragma once
+
+#include <QIcon>
+
+QIcon ramuloIcon();

@@ -1,0 +1,99 @@
+// CRamuloPropPage: the check boxes, their bindings and OK / Apply / Cancel.
+#include "control/qt/ramulo_prop_page.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "control/qt/ramulo_ctrl.h"
+#include "control/qt/ramulo_icon.h"
+
+struct CRamuloPropPage::Binding {
+    int controlId;
+    const char* text;
+    const char* property;
+};
+
+const std::array<CRamuloPropPage::Binding, 8>& CRamuloPropPage::bindings() {
+    static const std::array<Binding, 8> table{{
+        {1007, "Editing Enabled", "EditingEnabled"},
+        {1008, "New Enabled", "NewEnabled"},
+        {1009, "File IO Enabled", "FileIOEnabled"},
+        {1010, "Rotation Enabled", "RotationEnabled"},
+        {1011, "Hierarchical Layout Enabled", "HierarchicalLayoutEnabled"},
+        {1012, "Radial Layout Enabled", "RadialLayoutEnabled"},
+        {1013, "Force Directed Layout Enabled", "ForceDirectedLayoutEnabled"},
+        {1014, "Double-Click Enabled", "DoubleClickEnabled"},
+    }};
+    return table;
+}
+
+CRamuloPropPage::CRamuloPropPage(CRamuloCtrl* object, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(caption());
+    setWhatsThis(helpString());
+    setToolTip(helpString());
+    setWindowIcon(ramuloIcon());
+    setModal(true);
+    auto* group = new QGroupBox(this);
+    auto* column = new QVBoxLayout(group);
+    for (std::size_t i = 0; i < bindings().size(); ++i) {
+        const Binding& b = bindings()[i];
+        auto* box = new QCheckBox(QString::fromLatin1(b.text), group);
+        box->setObjectName(QString::number(b.controlId));
+        connect(box, &QCheckBox::toggled, this, &CRamuloPropPage::changed);
+        column->addWidget(box);
+        boxes_[i] = box;
+    }
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    apply_ = buttons->button(QDialogButtonBox::Apply);
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        apply();
+        accept();
+    });
+    connect(apply_, &QPushButton::clicked, this, &CRamuloPropPage::apply);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    setObject(object);
+}
+
+void CRamuloPropPage::setObject(CRamuloCtrl* object) {
+    object_ = object;
+    load();
+}
+
+QCheckBox* CRamuloPropPage::checkBox(int controlId) const {
+    for (std::size_t i = 0; i < bindings().size(); ++i)
+        if (bindings()[i].controlId == controlId) return boxes_[i];
+    return nullptr;
+}
+
+void CRamuloPropPage::load() {
+    for (std::size_t i = 0; i < bindings().size(); ++i) {
+        const QSignalBlocker quiet(boxes_[i]);
+        boxes_[i]->setChecked(object_ && object_->property(bindings()[i].property).toBool());
+        boxes_[i]->setEnabled(object_ != nullptr);
+    }
+    apply_->setEnabled(false);
+}
+
+void CRamuloPropPage::apply() {
+    if (!object_) return;
+    // Only what the user changed is written: each write sets the control's modified flag.
+    for (std::size_t i = 0; i < bindings().size(); ++i) {
+        const bool on = boxes_[i]->isChecked();
+        if (object_->property(bindings()[i].property).toBool() != on)
+            object_->setProperty(bindings()[i].property, on);
+    }
+    apply_->setEnabled(false);
+}
+
+void CRamuloPropPage::changed() {
+    apply_->setEnabled(object_ != nullptr);
+}
