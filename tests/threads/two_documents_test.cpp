@@ -113,9 +113,9 @@ Outcome runDocument(int variant, const std::string& stem) {
     for (int i = 0; i < n; ++i) {
         const std::uint32_t id = engine.AddVertex();
         ids.push_back(id);
-        engine.SetVertexPropertyValueByName(
-            id, u"Name", 0,
-            Variant::fromString(u"v" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26))));
+        // Inner and outer spaces, which an XML reader that condenses white space loses.
+        const std::u16string name = u" v  " + std::u16string(1, char16_t(u'a' + i % 26)) + u" ";
+        engine.SetVertexPropertyValueByName(id, u"Name", 0, Variant::fromString(name));
         engine.SetVertexPropertyValueByName(id, u"Weight", 0, Variant::fromInt(i * 7 + variant));
         if (i > 0) {
             const std::uint32_t edge = engine.AddEdge(ids[(i - 1) / 3], id);
