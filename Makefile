@@ -41,7 +41,7 @@ bench: configure
 # The whole suite under AddressSanitizer + UndefinedBehaviorSanitizer, then the thread
 # tests under ThreadSanitizer; any finding fails the run. Leaks of the system's font
 # libraries are suppressed (tools/lsan.supp), nothing of ours.
-SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
 	-DRAMULO_BUILD_BENCH=OFF
 ASAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
