@@ -2,6 +2,8 @@
 // the three layouts with parameters from the input, the transforms, a drawing, and saves in
 // both forms that must read back and save to the same bytes again.
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 
@@ -79,29 +81,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // and may be refused by the stream writer before it writes.
     for (const bool toXml : {false, true}) {
         const char* ext = toXml ? ".nxx" : ".nx";
+        // 1 when written, 0 when there is no current graph to write.
         auto save = [&](ControlEngine& e, const std::string& name) {
-            toXml ? e.SaveXml(name) : e.SaveStream(name);
+            return toXml ? e.SaveXml(name) : e.SaveStream(name);
         };
         auto load = [&](ControlEngine& e, const std::string& name) {
             toXml ? e.LoadXml(name, true, &host) : e.LoadStream(name, true, &host);
         };
         const std::string first = path + ".1" + ext;
         try {
-            save(engine, first);
-        } catch (const std::exception&) {
+            if (save(engine, first) == 0) continue;
+        } catch (const std::exception& e) {
             if (xml && !toXml) continue;
+            std::fprintf(stderr, "%s: %s\n", ext, e.what());
             std::abort();
         }
         try {
             ControlEngine again;
             load(again, first);
             draw(again);
-            save(again, path + ".2" + ext);
+            if (save(again, path + ".2" + ext) == 0) std::abort();
             ControlEngine onceMore;
             load(onceMore, path + ".2" + ext);
-            save(onceMore, path + ".3" + ext);
-        } catch (const std::exception&) {
-            std::abort();  // what was written must read back and save again
+            if (save(onceMore, path + ".3" + ext) == 0) std::abort();
+        } catch (const std::exception& e) {
+            // What was written must read back and save again.
+            std::fprintf(stderr, "%s: %s\n", ext, e.what());
+            std::abort();
         }
         if (nx::fuzz::slurp(path + ".2" + ext) != nx::fuzz::slurp(path + ".3" + ext)) std::abort();
     }
