@@ -28,8 +28,8 @@ public:
     // Mostly small numbers, which name existing elements, levels and positions.
     std::uint32_t number() {
         const std::uint8_t form = byte();
-        if (form < 200) return form % 40;
-        if (form < 240) return u16();
+        if (form < 240) return form % 40;
+        if (form < 252) return u16();
         return u32();
     }
     double real() {
