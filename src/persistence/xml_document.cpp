@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <stdexcept>
 
 #include "persistence/xml_nesting.h"
@@ -46,6 +47,36 @@ std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding enc
     if (!after) throw std::runtime_error("Error parsing Element.");
     if (end) *end = after;
     return doc;
+}
+
+namespace {
+
+struct WhiteSpaceSetting {
+    std::mutex mutex;
+    int guards = 0;
+    bool previous = true;
+};
+
+WhiteSpaceSetting& whiteSpaceSetting() {
+    static WhiteSpaceSetting setting;
+    return setting;
+}
+
+}  // namespace
+
+KeepWhiteSpace::KeepWhiteSpace() {
+    WhiteSpaceSetting& s = whiteSpaceSetting();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (s.guards++ == 0) {
+        s.previous = TiXmlBase::IsWhiteSpaceCondensed();
+        TiXmlBase::SetCondenseWhiteSpace(false);
+    }
+}
+
+KeepWhiteSpace::~KeepWhiteSpace() {
+    WhiteSpaceSetting& s = whiteSpaceSetting();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (--s.guards == 0) TiXmlBase::SetCondenseWhiteSpace(s.previous);
 }
 
 std::unique_ptr<TiXmlDocument> parseXml(std::string_view text, TiXmlEncoding encoding) {

@@ -22,18 +22,14 @@ std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding enc
                                             const char** end = nullptr);
 
 // The library trims and collapses white space in text by default, which would change
-// string values; the setting is global, so it is restored when the guard goes.
+// string values; the setting is global, so it is restored when the last guard goes.
+// Guards on several threads share one setting: it stays off while any of them lives.
 class KeepWhiteSpace {
 public:
-    KeepWhiteSpace() : previous_(TiXmlBase::IsWhiteSpaceCondensed()) {
-        TiXmlBase::SetCondenseWhiteSpace(false);
-    }
-    ~KeepWhiteSpace() { TiXmlBase::SetCondenseWhiteSpace(previous_); }
+    KeepWhiteSpace();
+    ~KeepWhiteSpace();
     KeepWhiteSpace(const KeepWhiteSpace&) = delete;
     KeepWhiteSpace& operator=(const KeepWhiteSpace&) = delete;
-
-private:
-    bool previous_;
 };
 
 }  // namespace nx::persistence

@@ -1,22 +1,38 @@
 // CPropertyRegistry construction, lookups and module start-up.
 #include "properties/property_registry.h"
 
+#include <atomic>
+#include <mutex>
 #include <stdexcept>
 
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
 namespace {
-std::unique_ptr<CPropertyRegistry> g_registry;
-}
+// Created once by whichever thread asks first; afterwards only read, without the lock.
+std::atomic<CPropertyRegistry*> g_registry{nullptr};
+std::mutex g_registryMutex;
+
+// Whatever module shutdown left is deleted at exit.
+struct RegistryAtExit {
+    ~RegistryAtExit() { delete g_registry.exchange(nullptr); }
+} g_registryAtExit;
+}  // namespace
 
 CPropertyRegistry& CPropertyRegistry::instance() {
-    if (!g_registry) g_registry.reset(new CPropertyRegistry());
-    return *g_registry;
+    if (CPropertyRegistry* registry = g_registry.load(std::memory_order_acquire)) return *registry;
+    std::lock_guard<std::mutex> lock(g_registryMutex);
+    CPropertyRegistry* registry = g_registry.load(std::memory_order_relaxed);
+    if (!registry) {
+        registry = new CPropertyRegistry();
+        g_registry.store(registry, std::memory_order_release);
+    }
+    return *registry;
 }
 
 void CPropertyRegistry::destroyInstance() {
-    g_registry.reset();
+    std::lock_guard<std::mutex> lock(g_registryMutex);
+    delete g_registry.exchange(nullptr, std::memory_order_acq_rel);
 }
 
 CPropertyRegistry::CPropertyRegistry() {

@@ -30,9 +30,9 @@ Size half(int cx, int cy) {
 
 // --- square
 
-void SquareDotView::drawShape(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_, pu = penUnit_;
-    t.penWidth = b(1).x;
+void SquareDotView::drawShape(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight, pu = g.penUnit;
+    t.penWidth = g.b(1).x;
     pen(t, outerDark_);
     t.drawRectangleWithSelectedPen({x + pu - hw, y + pu - hh, x + pu + hw, y + pu + hh});
     t.penWidth = pu;
@@ -40,27 +40,28 @@ void SquareDotView::drawShape(DrawingTools& t, int x, int y) {
     t.drawRectangleWithSelectedPen({x - hw, y - hh, x + hw, y + hh});
 }
 
-void SquareDotView::drawFill(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_;
+void SquareDotView::drawFill(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight;
     if (parameters_.size < 7) {
         brush(t, innerMedium_);
-        t.fillRectangle({x + o(3).x - hw, y + o(3).y - hh, x + hw - b(1).x, y + hh - b(1).y});
+        t.fillRectangle(
+            {x + g.o(3).x - hw, y + g.o(3).y - hh, x + hw - g.b(1).x, y + hh - g.b(1).y});
         return;
     }
     pen(t, innerDark_);
     t.drawRectangleWithSelectedPen(
-        {x + o(4).x - hw, y + o(4).y - hh, x + hw - b(2).x, y + hh - b(2).y});
+        {x + g.o(4).x - hw, y + g.o(4).y - hh, x + hw - g.b(2).x, y + hh - g.b(2).y});
     pen(t, innerLight_);
     t.drawRectangleWithSelectedPen(
-        {x + o(5).x - hw, y + o(5).y - hh, x + hw - b(3).x, y + hh - b(3).y});
+        {x + g.o(5).x - hw, y + g.o(5).y - hh, x + hw - g.b(3).x, y + hh - g.b(3).y});
     brush(t, innerMedium_);
-    t.fillRectangle({x + o(6).x - hw, y + o(6).y - hh, x + hw - b(4).x, y + hh - b(4).y});
+    t.fillRectangle({x + g.o(6).x - hw, y + g.o(6).y - hh, x + hw - g.b(4).x, y + hh - g.b(4).y});
 }
 
 // --- circle
 
-void CircleDotView::drawShape(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_, pu = penUnit_;
+void CircleDotView::drawShape(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight, pu = g.penUnit;
     t.penWidth = 2 * pu;
     pen(t, outerDark_);
     t.drawEllipseWithSelectedPen({x + pu - hw, y + pu - hh, x + pu + hw, y + pu + hh});
@@ -69,36 +70,36 @@ void CircleDotView::drawShape(DrawingTools& t, int x, int y) {
     t.penWidth = pu;
 }
 
-void CircleDotView::drawFill(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_;
+void CircleDotView::drawFill(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight;
     brush(t, innerMedium_);
     if (parameters_.size < 7) {
-        t.fillEllipse({x + o(3).x - hw, y + o(3).y - hh, x + hw - o(2).x, y + hh - o(2).y});
+        t.fillEllipse({x + g.o(3).x - hw, y + g.o(3).y - hh, x + hw - g.o(2).x, y + hh - g.o(2).y});
         return;
     }
-    t.fillEllipse({x + o(5).x - hw, y + o(5).y - hh, x + hw - o(3).x, y + hh - o(3).y});
+    t.fillEllipse({x + g.o(5).x - hw, y + g.o(5).y - hh, x + hw - g.o(3).x, y + hh - g.o(3).y});
     pen(t, innerLight_);
     t.drawEllipseWithSelectedPen(
-        {x + o(5).x - hw, y + o(5).y - hh, x + hw - o(4).x, y + hh - o(4).y});
+        {x + g.o(5).x - hw, y + g.o(5).y - hh, x + hw - g.o(4).x, y + hh - g.o(4).y});
     pen(t, innerDark_);
     t.drawEllipseWithSelectedPen(
-        {x + o(4).x - hw, y + o(4).y - hh, x + hw - o(3).x, y + hh - o(3).y});
+        {x + g.o(4).x - hw, y + g.o(4).y - hh, x + hw - g.o(3).x, y + hh - g.o(3).y});
 }
 
 // --- diamond
 
-Rect DiamondDotView::shapeBounds(int x, int y) const {
-    const int dw = static_cast<int>(halfWidth_ * kSqrt2);
-    const int dh = static_cast<int>(halfHeight_ * kSqrt2);
+Rect DiamondDotView::shapeBounds(const DotGeometry& g, int x, int y) const {
+    const int dw = static_cast<int>(g.halfWidth * kSqrt2);
+    const int dh = static_cast<int>(g.halfHeight * kSqrt2);
     return {x - dw, y - dh, x + dw, y + dh};
 }
 
-void DiamondDotView::drawShape(DrawingTools& t, int x, int y) {
-    const int dw = static_cast<int>(halfWidth_ * kSqrt2);
-    const int dh = static_cast<int>(halfHeight_ * kSqrt2);
-    const int pu = penUnit_;
+void DiamondDotView::drawShape(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int dw = static_cast<int>(g.halfWidth * kSqrt2);
+    const int dh = static_cast<int>(g.halfHeight * kSqrt2);
+    const int pu = g.penUnit;
     const Size diagonals = half(dw, dh);
-    t.penWidth = o(2).x;
+    t.penWidth = g.o(2).x;
     pen(t, outerDark_);
     t.drawDiamondWithSelectedPen({x, y}, diagonals);
     t.penWidth = pu;
@@ -106,13 +107,13 @@ void DiamondDotView::drawShape(DrawingTools& t, int x, int y) {
     t.drawDiamondWithSelectedPen({x, y + pu}, diagonals);
     pen(t, outerLight_);
     t.drawDiamondWithSelectedPen({x, y - pu}, diagonals);
-    t.drawLineWithSelectedPen({x - dw - pu, y}, {x - dw - o(2).x, y});
-    t.drawLineWithSelectedPen({x + dw + pu, y}, {x + dw + o(2).x, y});
+    t.drawLineWithSelectedPen({x - dw - pu, y}, {x - dw - g.o(2).x, y});
+    t.drawLineWithSelectedPen({x + dw + pu, y}, {x + dw + g.o(2).x, y});
 }
 
-void DiamondDotView::drawFill(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_;
-    const Size inner2 = half(hw - o(2).x, hh - o(2).y);
+void DiamondDotView::drawFill(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight;
+    const Size inner2 = half(hw - g.o(2).x, hh - g.o(2).y);
     brush(t, innerMedium_);
     if (parameters_.size < 7) {
         t.fillDiamond({x, y}, inner2);
@@ -120,7 +121,7 @@ void DiamondDotView::drawFill(DrawingTools& t, int x, int y) {
         t.drawDiamondWithSelectedPen({x, y}, inner2);
         return;
     }
-    const Size inner3 = half(hw - o(3).x, hh - o(3).y);
+    const Size inner3 = half(hw - g.o(3).x, hh - g.o(3).y);
     t.fillDiamond({x, y}, inner3);
     pen(t, innerLight_);
     t.drawDiamondWithSelectedPen({x, y}, inner3);
@@ -129,7 +130,6 @@ void DiamondDotView::drawFill(DrawingTools& t, int x, int y) {
 }
 
 Point DiamondDotView::getContourPoint(const Point& d, GraphView& view, Point& companion) {
-    updateGeometry(view);
     const int c = static_cast<int>(parameters_.size * kSqrt2 * double(view.scaleY));
     const int dd = static_cast<int>(parameters_.size * kSqrt2 * double(view.scaleX));
     if (d.x == 0) {
@@ -165,8 +165,8 @@ Point DiamondDotView::getContourPoint(const Point& d, GraphView& view, Point& co
 
 // --- triangle
 
-void TriangleDotView::drawShape(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_, pu = penUnit_;
+void TriangleDotView::drawShape(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight, pu = g.penUnit;
     t.penWidth = pu;
     pen(t, outerDark_);
     t.drawRectangleWithSelectedPen({x - hw, y - hh, x + hw + 1, y + hh + 1});
@@ -175,20 +175,21 @@ void TriangleDotView::drawShape(DrawingTools& t, int x, int y) {
     t.drawRectangleWithSelectedPen({x - hw, y - hh, x + hw - pu + 1, y + hh - pu + 1});
 }
 
-void TriangleDotView::drawFill(DrawingTools& t, int x, int y) {
-    const int hw = halfWidth_, hh = halfHeight_;
+void TriangleDotView::drawFill(DrawingTools& t, const DotGeometry& g, int x, int y) const {
+    const int hw = g.halfWidth, hh = g.halfHeight;
     if (parameters_.size < 7) {
         brush(t, innerMedium_);
-        t.fillRectangle({x + o(3).x - hw, y + o(3).y - hh, x + hw - o(2).x, y + hh - o(2).y});
+        t.fillRectangle(
+            {x + g.o(3).x - hw, y + g.o(3).y - hh, x + hw - g.o(2).x, y + hh - g.o(2).y});
         return;
     }
     pen(t, innerDark_);
     t.drawRectangleWithSelectedPen(
-        {x + o(4).x - hw, y + o(4).y - hh, x + hw - o(3).x, y + hh - o(3).y});
+        {x + g.o(4).x - hw, y + g.o(4).y - hh, x + hw - g.o(3).x, y + hh - g.o(3).y});
     t.setPenColor(innerLight_);
-    t.drawRectangle({x + o(5).x - hw, y + o(5).y - hh, x + hw - o(4).x, y + hh - o(4).y});
+    t.drawRectangle({x + g.o(5).x - hw, y + g.o(5).y - hh, x + hw - g.o(4).x, y + hh - g.o(4).y});
     brush(t, innerMedium_);
-    t.fillRectangle({x + o(6).x - hw, y + o(6).y - hh, x + hw - o(5).x, y + hh - o(5).y});
+    t.fillRectangle({x + g.o(6).x - hw, y + g.o(6).y - hh, x + hw - g.o(5).x, y + hh - g.o(5).y});
 }
 
 }  // namespace nx

@@ -12,8 +12,8 @@ public:
 
 protected:
     const char* className() const override { return "SquareDotView"; }
-    void drawShape(DrawingTools& tools, int x, int y) override;
-    void drawFill(DrawingTools& tools, int x, int y) override;
+    void drawShape(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
+    void drawFill(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
 };
 
 class CircleDotView : public DotView {
@@ -23,8 +23,8 @@ public:
 
 protected:
     const char* className() const override { return "CircleDotView"; }
-    void drawShape(DrawingTools& tools, int x, int y) override;
-    void drawFill(DrawingTools& tools, int x, int y) override;
+    void drawShape(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
+    void drawFill(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
 };
 
 class DiamondDotView : public DotView {
@@ -35,9 +35,9 @@ public:
 
 protected:
     const char* className() const override { return "DiamondDotView"; }
-    void drawShape(DrawingTools& tools, int x, int y) override;
-    void drawFill(DrawingTools& tools, int x, int y) override;
-    Rect shapeBounds(int x, int y) const override;
+    void drawShape(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
+    void drawFill(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
+    Rect shapeBounds(const DotGeometry& g, int x, int y) const override;
 };
 
 class TriangleDotView : public DotView {
@@ -47,8 +47,8 @@ public:
 
 protected:
     const char* className() const override { return "TriangleDotView"; }
-    void drawShape(DrawingTools& tools, int x, int y) override;
-    void drawFill(DrawingTools& tools, int x, int y) override;
+    void drawShape(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
+    void drawFill(DrawingTools& tools, const DotGeometry& g, int x, int y) const override;
 };
 
 }  // namespace nx

@@ -100,47 +100,51 @@ void DotView::resetPropertyIndices() {
     weightIndices_.reset();
 }
 
-void DotView::updateGeometry(const GraphView& view) {
-    const double sx = view.scaleX;
-    const double sy = view.scaleY;
-    const int size = parameters_.size;
-    if (sx == 1.0 && sy == 1.0) {
-        halfWidth_ = halfHeight_ = size;
-        penUnit_ = 1;
-        for (int k = 2; k <= 6; ++k) {
-            offsets_[k - 2] = {k, k};
-            bevels_[k - 2] = {k, k};
-        }
-        return;
-    }
-    halfWidth_ = scaled(size, sx);
-    halfHeight_ = scaled(size, sy);
-    penUnit_ = static_cast<int>(sx);
-    for (int k = 2; k <= 6; ++k) offsets_[k - 2] = {scaled(k, sx), scaled(k, sy)};
-    for (int i = 0; i < 5; ++i)
-        bevels_[i] = {scaled(kBevelSteps[i], sx), scaled(kBevelSteps[i], sy)};
+DotGeometry DotView::geometry(const GraphView& view) const {
+    return geometry(view.scaleX, view.scaleY);
 }
 
-Rect DotView::shapeBounds(int x, int y) const {
-    return {x - halfWidth_, y - halfHeight_, x + halfWidth_, y + halfHeight_};
+DotGeometry DotView::geometry(double sx, double sy) const {
+    const int size = parameters_.size;
+    DotGeometry g;
+    if (sx == 1.0 && sy == 1.0) {
+        g.halfWidth = g.halfHeight = size;
+        g.penUnit = 1;
+        for (int k = 2; k <= 6; ++k) {
+            g.offsets[k - 2] = {k, k};
+            g.bevels[k - 2] = {k, k};
+        }
+        return g;
+    }
+    g.halfWidth = scaled(size, sx);
+    g.halfHeight = scaled(size, sy);
+    g.penUnit = static_cast<int>(sx);
+    for (int k = 2; k <= 6; ++k) g.offsets[k - 2] = {scaled(k, sx), scaled(k, sy)};
+    for (int i = 0; i < 5; ++i)
+        g.bevels[i] = {scaled(kBevelSteps[i], sx), scaled(kBevelSteps[i], sy)};
+    return g;
+}
+
+Rect DotView::shapeBounds(const DotGeometry& g, int x, int y) const {
+    return {x - g.halfWidth, y - g.halfHeight, x + g.halfWidth, y + g.halfHeight};
 }
 
 void DotView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) {
-    updateGeometry(view);
+    const DotGeometry g = geometry(view);
     DrawingTools* tools = view.drawingTools();
     if (!tools) return;
     const Point at = view.devicePosition(vertex, viewProperties);
     // Shape and fill reselect the pen as colours change and release it once.
-    drawShape(*tools, at.x, at.y);
+    drawShape(*tools, g, at.x, at.y);
     if (parameters_.isFilled && parameters_.size >= 3) {
-        tools->penWidth = penUnit_;
-        drawFill(*tools, at.x, at.y);
+        tools->penWidth = g.penUnit;
+        drawFill(*tools, g, at.x, at.y);
     }
     tools->releasePen();
-    drawLabels(*tools, vertex, view, viewProperties, at.x, at.y, view.scaleX);
+    drawLabels(*tools, g, vertex, view, viewProperties, at.x, at.y, view.scaleX);
 }
 
-void DotView::drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
+void DotView::drawLabels(DrawingTools& tools, const DotGeometry& g, Vertex* vertex, GraphView& view,
                          ActualProperties* viewProperties, int x, int y, double sx) {
     static const Name namePrototype;
     static const Weight weightPrototype;
@@ -153,7 +157,7 @@ void DotView::drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
         const Size size = tools.getTextSizeWithSelectedFont(name->get());
         tools.setPenColor(outerDark_);
         tools.drawTextWithSelectedFont(name->get(),
-                                       getTextRectangle(x, y, size, parameters_.namePosition));
+                                       getTextRectangle(g, x, y, size, parameters_.namePosition));
     }
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties)) {
@@ -163,15 +167,14 @@ void DotView::drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
         const Size size = tools.getTextSize(text, kLabelFace, pointSize);
         tools.setPenColor(innerDark_);
         tools.drawText(text, kLabelFace, pointSize,
-                       getTextRectangle(x, y, size, parameters_.weightPosition));
+                       getTextRectangle(g, x, y, size, parameters_.weightPosition));
     }
 }
 
 Rect DotView::getBoundingRectangle(Vertex* vertex, GraphView& view,
                                    ActualProperties* viewProperties) {
-    updateGeometry(view);
     const Point at = view.devicePosition(vertex, viewProperties);
-    return shapeBounds(at.x, at.y);
+    return shapeBounds(geometry(view), at.x, at.y);
 }
 
 Rect DotView::getUpdateRectangle(Vertex* vertex, GraphView& view,
@@ -204,9 +207,9 @@ Size DotView::getSize() const {
 }
 
 Point DotView::getContourPoint(const Point& d, GraphView& view, Point& companion) {
-    updateGeometry(view);
-    const int hw = halfWidth_ + 1;
-    const int hh = halfHeight_ + 1;
+    const DotGeometry g = geometry(view);
+    const int hw = g.halfWidth + 1;
+    const int hh = g.halfHeight + 1;
     if (d.x == 0 && d.y == 0) {
         companion = {hw, hh};
         return companion;
@@ -229,13 +232,14 @@ bool DotView::hitTest(const Point& centre, const Point& position) const {
            std::abs(static_cast<long long>(position.y) - centre.y) <= parameters_.size;
 }
 
-Rect DotView::getTextRectangle(int x, int y, const Size& text, int position) const {
+Rect DotView::getTextRectangle(const DotGeometry& g, int x, int y, const Size& text,
+                               int position) const {
     const int w = static_cast<int>(text.cx);
     const int h = static_cast<int>(text.cy);
-    const int hw = halfWidth_;
-    const int hh = halfHeight_;
-    const int pu = penUnit_;
-    const Point o2 = o(2), o4 = o(4), o5 = o(5);
+    const int hw = g.halfWidth;
+    const int hh = g.halfHeight;
+    const int pu = g.penUnit;
+    const Point o2 = g.offset(2), o4 = g.offset(4), o5 = g.offset(5);
     switch (position) {
         case N:
             return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};

@@ -30,6 +30,23 @@ struct DotParameters {
     static DotParameters readXml(const TiXmlElement& element);
 };
 
+// The scaled sizes one drawing or query works with. Computed per call from the graph
+// view's scale, so a view shared by documents on several threads keeps no drawing state.
+struct DotGeometry {
+    int halfWidth = 0;
+    int halfHeight = 0;
+    int penUnit = 1;
+    Point offsets[5];
+    Point bevels[5];
+
+    // Plain offset of k pixels (k = 2..6) and bevel step i (1..5 for 1.7..5.7), scaled.
+    Point offset(int k) const { return offsets[k - 2]; }
+    Point bevel(int i) const { return bevels[i - 1]; }
+    // Short forms for the shape formulas.
+    Point o(int k) const { return offset(k); }
+    Point b(int i) const { return bevel(i); }
+};
+
 class DotView : public VertexView {
 public:
     enum DotColor { Blue = 0, Red = 1, Green = 2, Yellow = 3, Gray = 4 };
@@ -57,42 +74,28 @@ public:
     void saveToStream(std::ostream& out) const override;
     void saveToXml(TiXmlElement& element) const override;
 
-    // Rectangle of a label of the given size at a text position, for the geometry of
-    // the last drawing or query.
-    Rect getTextRectangle(int x, int y, const Size& text, int position) const;
+    // Rectangle of a label of the given size at a text position.
+    Rect getTextRectangle(const DotGeometry& g, int x, int y, const Size& text, int position) const;
 
     const DotParameters& parameters() const { return parameters_; }
-    int halfWidth() const { return halfWidth_; }
-    int halfHeight() const { return halfHeight_; }
-    int penUnit() const { return penUnit_; }
-    // Plain offset of k pixels (k = 2..6) and bevel step i (1..5 for 1.7..5.7), scaled.
-    Point offset(int k) const { return offsets_[k - 2]; }
-    Point bevel(int i) const { return bevels_[i - 1]; }
 
-    // Scales the geometry for the graph view's print scale.
-    void updateGeometry(const GraphView& view);
+    // The geometry at the graph view's print scale, or at the given scales.
+    DotGeometry geometry(const GraphView& view) const;
+    DotGeometry geometry(double scaleX, double scaleY) const;
 
 protected:
     virtual const char* className() const = 0;
-    virtual void drawShape(DrawingTools& tools, int x, int y) = 0;
+    virtual void drawShape(DrawingTools& tools, const DotGeometry& g, int x, int y) const = 0;
     // Called only for filled dots of size 3 and above.
-    virtual void drawFill(DrawingTools& tools, int x, int y) = 0;
+    virtual void drawFill(DrawingTools& tools, const DotGeometry& g, int x, int y) const = 0;
     // The shape's rectangle around the device position.
-    virtual Rect shapeBounds(int x, int y) const;
-
-    Point o(int k) const { return offset(k); }
-    Point b(int i) const { return bevel(i); }
+    virtual Rect shapeBounds(const DotGeometry& g, int x, int y) const;
 
     DotParameters parameters_;
-    int halfHeight_ = 0;
-    int halfWidth_ = 0;
-    int penUnit_ = 1;
-    Point offsets_[5];
-    Point bevels_[5];
     RgbColor outerLight_, outerDark_, innerLight_, innerMedium_, innerDark_;
 
 private:
-    void drawLabels(DrawingTools& tools, Vertex* vertex, GraphView& view,
+    void drawLabels(DrawingTools& tools, const DotGeometry& g, Vertex* vertex, GraphView& view,
                     ActualProperties* viewProperties, int x, int y, double sx);
 
     PropertyIndexCache nameIndices_;

@@ -36,9 +36,20 @@ EdgeView* EdgeViewFactory::getStraightEdgeView(int color) {
     return made.release();
 }
 
+std::size_t EdgeViewFactory::size() const {
+    ScopedLock lock(&mutex_);
+    return views_.size();
+}
+
+EdgeView* EdgeViewFactory::at(std::size_t id) const {
+    ScopedLock lock(&mutex_);
+    return id < views_.size() ? views_[id] : nullptr;
+}
+
 void EdgeViewFactory::saveToStream(std::ostream& out) {
+    ScopedLock lock(&mutex_);
     const char sep = records::separator();
-    out << defaultViewId_ << sep << views_.size() << sep << '\n';
+    out << defaultViewId_.load() << sep << views_.size() << sep << '\n';
     for (const EdgeView* view : views_) {
         view->saveToStream(out);
         out << '\n';
@@ -46,7 +57,8 @@ void EdgeViewFactory::saveToStream(std::ostream& out) {
 }
 
 void EdgeViewFactory::saveToXml(TiXmlElement& element) {
-    element.SetAttribute("DefaultEdgeViewId", defaultViewId_);
+    ScopedLock lock(&mutex_);
+    element.SetAttribute("DefaultEdgeViewId", defaultViewId_.load());
     for (const EdgeView* view : views_) {
         TiXmlElement child("View");
         view->saveToXml(child);
@@ -55,10 +67,12 @@ void EdgeViewFactory::saveToXml(TiXmlElement& element) {
 }
 
 void EdgeViewFactory::resetPropertyIndices() {
+    ScopedLock lock(&mutex_);
     for (EdgeView* view : views_) view->resetPropertyIndices();
 }
 
 void EdgeViewFactory::loadFromStream(std::istream& in) {
+    ScopedLock lock(&mutex_);
     defaultViewId_ = records::readIntField(in);
     const std::int32_t count = records::readIntField(in);
     text::readToken(in, '\n', 255);

@@ -1,6 +1,7 @@
 // nx::EdgeViewFactory: the process-wide owner of every edge view, found by parameters.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <istream>
 #include <ostream>
@@ -33,16 +34,18 @@ public:
     // Find-or-create; answers a view acquired for the caller.
     EdgeView* getStraightEdgeView(int color);
 
-    std::size_t size() const { return views_.size(); }
-    EdgeView* at(std::size_t id) const { return id < views_.size() ? views_[id] : nullptr; }
-    int defaultViewId() const { return defaultViewId_; }
+    std::size_t size() const;
+    EdgeView* at(std::size_t id) const;
+    int defaultViewId() const { return defaultViewId_.load(); }
 
 private:
     EdgeView* readRecord(std::istream& in, bool byName);
 
     std::vector<EdgeView*> views_;
-    int defaultViewId_ = 0;
-    Mutex mutex_;
+    std::atomic<int> defaultViewId_{0};
+    // Guards the list: every walk and every registration holds it, so documents on
+    // several threads may share the factory.
+    mutable Mutex mutex_;
 };
 
 // The process-wide factory, created on first use and destroyed at exit.

@@ -1,6 +1,8 @@
 // Source recording and the loading rule of nx::Icon.
 #include "views/icon.h"
 
+#include "graph/mutex.h"
+
 namespace nx {
 
 void Icon::clear() {
@@ -12,10 +14,12 @@ void Icon::clear() {
 }
 
 void Icon::releaseImage() {
+    ScopedLock lock(&iconImageMutex());
     impl_.reset();
 }
 
 void Icon::setModuleResource(const std::u16string& module, int id, int size) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     id_ = id;
     size_ = size;
@@ -23,12 +27,14 @@ void Icon::setModuleResource(const std::u16string& module, int id, int size) {
 }
 
 void Icon::setModuleResource(const std::u16string& module, int id) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     id_ = id;
     if (impl_) impl_->loadModuleResource(module, id);
 }
 
 void Icon::setResource(int id, int size) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     id_ = id;
     size_ = size;
@@ -36,12 +42,14 @@ void Icon::setResource(int id, int size) {
 }
 
 void Icon::setResource(int id) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     id_ = id;
     if (impl_) impl_->loadResource(id);
 }
 
 void Icon::setModuleResource(const std::u16string& module, const std::u16string& name, int size) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     name_ = name;
     size_ = size;
@@ -49,12 +57,14 @@ void Icon::setModuleResource(const std::u16string& module, const std::u16string&
 }
 
 void Icon::setModuleResource(const std::u16string& module, const std::u16string& name) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     name_ = name;
     if (impl_) impl_->loadModuleResource(module, name);
 }
 
 void Icon::setResource(const std::u16string& name, int size) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     name_ = name;
     size_ = size;
@@ -62,12 +72,14 @@ void Icon::setResource(const std::u16string& name, int size) {
 }
 
 void Icon::setResource(const std::u16string& name) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     name_ = name;
     if (impl_) impl_->loadResource(name);
 }
 
 void Icon::setFile(const std::u16string& file, int id) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     fileName_ = file;
     id_ = id;
@@ -75,6 +87,7 @@ void Icon::setFile(const std::u16string& file, int id) {
 }
 
 void Icon::setFileIndex(const std::u16string& file, int index) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     fileName_ = file;
     index_ = index;
@@ -82,6 +95,7 @@ void Icon::setFileIndex(const std::u16string& file, int index) {
 }
 
 void Icon::setFileWithSize(const std::u16string& file, int size) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     fileName_ = file;
     size_ = size;
@@ -89,6 +103,7 @@ void Icon::setFileWithSize(const std::u16string& file, int size) {
 }
 
 void Icon::setAssociatedFile(const std::u16string& file, int index) {
+    ScopedLock lock(&iconImageMutex());
     clear();
     fileName_ = file;
     index_ = index;
@@ -105,6 +120,7 @@ bool Icon::isIconFileName(const std::u16string& fileName) {
 }
 
 void Icon::load() {
+    ScopedLock lock(&iconImageMutex());
     if (!impl_) return;
     if (fileName_.empty() && name_.empty() && id_ > 0) {
         impl_->loadResource(id_, size_);

@@ -3,10 +3,17 @@
 
 #include <atomic>
 
+#include "graph/mutex.h"
+
 namespace nx {
 
 namespace {
 std::atomic<int> fadedCopies{9};
+}
+
+Mutex& iconImageMutex() {
+    static Mutex mutex;
+    return mutex;
 }
 
 int IconImpl::fadedCopyCount() {

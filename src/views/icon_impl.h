@@ -8,6 +8,12 @@
 namespace nx {
 
 class DrawingTools;
+class Mutex;
+
+// The process-wide lock of icon images: held while an icon's source changes, while its
+// image is loaded, its faded copies are built or it is drawn, so documents on several
+// threads may draw the same shared icon view.
+Mutex& iconImageMutex();
 
 // Every operation does nothing here; a platform binding loads and draws real images.
 // A size of 0 asks for the platform's default icon size.

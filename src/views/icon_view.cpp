@@ -106,7 +106,6 @@ IconView::IconView(const IconParameters& p)
     recordSource(icon_, p);
     const auto edge = static_cast<std::size_t>(iconSize());
     contour_ = std::make_unique<RectContour>(edge, edge);
-    updateGeometry(1.0, 1.0);
     parameterValues_ = {
         toUtf8(icon_.fileName()),
         toUtf8(icon_.name()),
@@ -170,27 +169,29 @@ int IconView::iconSize() const {
     return icon_.getSize() < 1 ? kDefaultIconSize : icon_.getSize();
 }
 
-void IconView::updateGeometry(const GraphView& view) {
-    updateGeometry(view.scaleX, view.scaleY);
+IconGeometry IconView::geometry(const GraphView& view) const {
+    return geometry(view.scaleX, view.scaleY);
 }
 
-void IconView::updateGeometry(double sx, double sy) {
+IconGeometry IconView::geometry(double sx, double sy) const {
     const int s = iconSize();
+    IconGeometry g;
     if (sx == 1.0 && sy == 1.0) {
-        halfWidth_ = halfHeight_ = s / 2;
-        penUnit_ = 1;
-        for (int k = 2; k <= 5; ++k) offsets_[k - 2] = {k, k};
-        return;
+        g.halfWidth = g.halfHeight = s / 2;
+        g.penUnit = 1;
+        for (int k = 2; k <= 5; ++k) g.offsets[k - 2] = {k, k};
+        return g;
     }
-    halfWidth_ = static_cast<int>(s * sx * 0.5);
-    halfHeight_ = static_cast<int>(s * sy * 0.5);
-    penUnit_ = static_cast<int>(sx);
+    g.halfWidth = static_cast<int>(s * sx * 0.5);
+    g.halfHeight = static_cast<int>(s * sy * 0.5);
+    g.penUnit = static_cast<int>(sx);
     for (int k = 2; k <= 5; ++k)
-        offsets_[k - 2] = {static_cast<int>(k * sx), static_cast<int>(k * sy)};
+        g.offsets[k - 2] = {static_cast<int>(k * sx), static_cast<int>(k * sy)};
+    return g;
 }
 
 void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) {
-    updateGeometry(view);
+    const IconGeometry g = geometry(view);
     DrawingTools* tools = view.drawingTools();
     if (!tools) return;
     const double sx = view.scaleX;
@@ -216,15 +217,15 @@ void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewPrope
         const Size size = tools->getTextSizeWithSelectedFont(name->get());
         tools->setPenColor(nameTextColor_);
         tools->drawTextWithSelectedFont(name->get(),
-                                        getTextRectangle(at.x, at.y, size, namePosition_));
+                                        getTextRectangle(g, at.x, at.y, size, namePosition_));
     }
 }
 
 Rect IconView::getBoundingRectangle(Vertex* vertex, GraphView& view,
                                     ActualProperties* viewProperties) {
-    updateGeometry(view);
+    const IconGeometry g = geometry(view);
     const Point at = view.devicePosition(vertex, viewProperties);
-    return {at.x - halfWidth_, at.y - halfHeight_, at.x + halfWidth_, at.y + halfHeight_};
+    return {at.x - g.halfWidth, at.y - g.halfHeight, at.x + g.halfWidth, at.y + g.halfHeight};
 }
 
 Rect IconView::getUpdateRectangle(Vertex* vertex, GraphView& view,
@@ -268,15 +269,16 @@ bool IconView::hitTest(const Point& centre, const Point& position) const {
            std::llabs(static_cast<long long>(position.y) - centre.y) <= half;
 }
 
-Rect IconView::getTextRectangle(int x, int y, const Size& text, int position) const {
+Rect IconView::getTextRectangle(const IconGeometry& g, int x, int y, const Size& text,
+                                int position) const {
     const int tw = static_cast<int>(text.cx);
     const int th = static_cast<int>(text.cy);
-    const int hw = halfWidth_;
-    const int hh = halfHeight_;
-    const int u = penUnit_;
-    const int o2y = offset(2).y;
-    const int o4x = offset(4).x;
-    const int o5y = offset(5).y;
+    const int hw = g.halfWidth;
+    const int hh = g.halfHeight;
+    const int u = g.penUnit;
+    const int o2y = g.offset(2).y;
+    const int o4x = g.offset(4).x;
+    const int o5y = g.offset(5).y;
     switch (position) {
         case N:
             return {x - tw / 2, y - hh - o2y - th, x + tw / 2 + u, y - hh};

@@ -34,6 +34,17 @@ struct IconParameters {
     static IconParameters readXml(const TiXmlElement& element);
 };
 
+// The scaled sizes one drawing or query works with, computed per call (see DotGeometry).
+struct IconGeometry {
+    int halfWidth = 0;
+    int halfHeight = 0;
+    int penUnit = 1;
+    Point offsets[4];
+
+    // Scaled offset of k pixels, k = 2..5.
+    Point offset(int k) const { return offsets[k - 2]; }
+};
+
 class IconView : public VertexView {
 public:
     enum IconTextPos {
@@ -80,12 +91,12 @@ public:
     void saveToStream(std::ostream& out) const override;
     void saveToXml(TiXmlElement& element) const override;
 
-    // Rectangle of a label of the given size at a text position, for the geometry of the
-    // last drawing or query.
-    Rect getTextRectangle(int x, int y, const Size& text, int position) const;
-    // Scales the geometry for the graph view's print scale.
-    void updateGeometry(const GraphView& view);
-    void updateGeometry(double scaleX, double scaleY);
+    // Rectangle of a label of the given size at a text position.
+    Rect getTextRectangle(const IconGeometry& g, int x, int y, const Size& text,
+                          int position) const;
+    // The geometry at the graph view's print scale, or at the given scales.
+    IconGeometry geometry(const GraphView& view) const;
+    IconGeometry geometry(double scaleX, double scaleY) const;
 
     // Whether a request with these parameters is answered by this view: the source as the
     // icon recorded it, the icon's size and the four label parameters.
@@ -101,11 +112,6 @@ public:
     const RgbColor& weightTextColor() const { return weightTextColor_; }
     int namePosition() const { return namePosition_; }
     int weightPosition() const { return weightPosition_; }
-    int halfWidth() const { return halfWidth_; }
-    int halfHeight() const { return halfHeight_; }
-    int penUnit() const { return penUnit_; }
-    // Scaled offset of k pixels, k = 2..5.
-    Point offset(int k) const { return offsets_[k - 2]; }
 
 private:
     static void recordSource(Icon& icon, const IconParameters& p);
@@ -118,10 +124,6 @@ private:
     RgbColor weightTextColor_;
     int namePosition_;
     int weightPosition_;
-    int halfHeight_ = 0;
-    int halfWidth_ = 0;
-    int penUnit_ = 1;
-    Point offsets_[4];
     std::unique_ptr<RectContour> contour_;
 };
 

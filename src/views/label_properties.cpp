@@ -25,19 +25,26 @@ template <typename Element, typename GraphValues>
 const Property* lookup(const Property& prototype, PropertyIndexCache& cache, const Element& element,
                        const FormalProperties* graphSchema, GraphValues graphValues,
                        const ActualProperties* viewProperties) {
-    if (cache.space == kNoIndex && cache.graph == kNoIndex && cache.view == kNoIndex) {
-        cache.space = indexIn(element.properties, prototype);
-        cache.graph = indexIn(graphSchema, prototype);
-        cache.view = indexIn(viewProperties, prototype);
+    // One call works with one copy of the positions.
+    std::size_t space = cache.space.load(std::memory_order_relaxed);
+    std::size_t graph = cache.graph.load(std::memory_order_relaxed);
+    std::size_t view = cache.view.load(std::memory_order_relaxed);
+    if (space == kNoIndex && graph == kNoIndex && view == kNoIndex) {
+        space = indexIn(element.properties, prototype);
+        graph = indexIn(graphSchema, prototype);
+        view = indexIn(viewProperties, prototype);
+        cache.space.store(space, std::memory_order_relaxed);
+        cache.graph.store(graph, std::memory_order_relaxed);
+        cache.view.store(view, std::memory_order_relaxed);
     }
-    if (viewProperties && cache.view < viewProperties->size())
-        return pick(&viewProperties->at(cache.view), prototype);
-    if (graphSchema && cache.graph < graphSchema->size()) {
-        if (const ActualProperties* values = graphValues(); values && cache.graph < values->size())
-            return pick(&values->at(cache.graph), prototype);
+    if (viewProperties && view < viewProperties->size())
+        return pick(&viewProperties->at(view), prototype);
+    if (graphSchema && graph < graphSchema->size()) {
+        if (const ActualProperties* values = graphValues(); values && graph < values->size())
+            return pick(&values->at(graph), prototype);
     }
-    if (element.properties && cache.space < element.properties->size())
-        return pick(&element.properties->at(cache.space), prototype);
+    if (element.properties && space < element.properties->size())
+        return pick(&element.properties->at(space), prototype);
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 // Finds an element's Name or Weight at view, graph or space level, with cached positions.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -15,13 +16,19 @@ class Property;
 class Vertex;
 
 // Positions of one property class among the space-level values, the graph's member
-// schema and the view-level values; recomputed while all three are unknown.
+// schema and the view-level values; recomputed while all three are unknown. A shared view
+// holds it for every document, so the positions are atomics: documents on other threads
+// read and store them without a data race, and every position is checked before use.
 struct PropertyIndexCache {
-    std::size_t space = kNoIndex;
-    std::size_t graph = kNoIndex;
-    std::size_t view = kNoIndex;
+    std::atomic<std::size_t> space{kNoIndex};
+    std::atomic<std::size_t> graph{kNoIndex};
+    std::atomic<std::size_t> view{kNoIndex};
 
-    void reset() { space = graph = view = kNoIndex; }
+    void reset() {
+        space.store(kNoIndex, std::memory_order_relaxed);
+        graph.store(kNoIndex, std::memory_order_relaxed);
+        view.store(kNoIndex, std::memory_order_relaxed);
+    }
 };
 
 // Prefers the view level, then the graph level, then the space level; answers the

@@ -132,16 +132,21 @@ const std::vector<ParameterDescriptor>& StraightEdgeView::getParameterDescriptor
 void StraightEdgeView::resetPropertyIndices() {
     nameIndices_.reset();
     weightIndices_.reset();
-    parallelIndexPosition_ = kNoIndex;
+    parallelIndexPosition_.store(kNoIndex, std::memory_order_relaxed);
 }
 
 int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
     static const _I1 prototype;
     if (!viewProperties) return 0;
-    if (parallelIndexPosition_ == kNoIndex)
-        parallelIndexPosition_ = viewProperties->find(prototype);
-    if (parallelIndexPosition_ >= viewProperties->size()) return 0;
-    auto* index = dynamic_cast<const _I1*>(&viewProperties->at(parallelIndexPosition_));
+    // Documents on other threads may share this view: one load and one store, never a
+    // position read twice.
+    std::size_t position = parallelIndexPosition_.load(std::memory_order_relaxed);
+    if (position == kNoIndex) {
+        position = viewProperties->find(prototype);
+        parallelIndexPosition_.store(position, std::memory_order_relaxed);
+    }
+    if (position >= viewProperties->size()) return 0;
+    auto* index = dynamic_cast<const _I1*>(&viewProperties->at(position));
     return index ? index->get() : 0;
 }
 
@@ -219,16 +224,13 @@ void StraightEdgeView::draw(Edge* edge, GraphView& view, ActualProperties* viewP
     DrawingTools* tools = view.drawingTools();
     if (!tools) return;
     const double sx = view.scaleX;
-    const double sy = view.scaleY;
-    penUnit_ = sx == 1.0 ? 1 : static_cast<int>(sx);
-    labelOffsetX_ = static_cast<int>(labelOffset_ * sx);
-    labelOffsetY_ = static_cast<int>(labelOffset_ * sy);
+    const int penUnit = sx == 1.0 ? 1 : static_cast<int>(sx);
     const EdgeGeometry g = geometry(edge, view, viewProperties, source, target);
     if (points) points->assign(g.main.points.begin(), g.main.points.begin() + g.main.count);
     if (g.companion.count < 2) return;
 
     DrawingTools& t = *tools;
-    t.penWidth = penUnit_;
+    t.penWidth = penUnit;
     auto drawArrow = [&t](const PointList& a) {
         if (a.count != 3) return;
         t.drawLineWithSelectedPen(a[0], a[1]);
@@ -262,7 +264,8 @@ void StraightEdgeView::drawLabels(DrawingTools& t, Edge* edge, GraphView& view,
     auto label = [&](const std::u16string& text, const RgbColor& colour, int side) {
         const Size size = t.getTextSize(text, kLabelFace, pointSize);
         t.setPenColor(colour);
-        t.drawText(text, kLabelFace, pointSize, getTextRectangle(p0, p1, p2, size, side));
+        t.drawText(text, kLabelFace, pointSize,
+                   getTextRectangle(p0, p1, p2, size, side, view.scaleX, view.scaleY));
     };
     const Graph* graph = view.graph();
     if (auto* name = dynamic_cast<const Name*>(
@@ -275,7 +278,8 @@ void StraightEdgeView::drawLabels(DrawingTools& t, Edge* edge, GraphView& view,
 }
 
 Rect StraightEdgeView::getTextRectangle(const Point& p0, const Point& p1, const Point& p2,
-                                        const Size& text, int s) const {
+                                        const Size& text, int s, double scaleX,
+                                        double scaleY) const {
     const bool bent = !(p1 == p0);
     const Point anchor = bent ? p1
                               : Point{p0.x + static_cast<int>((p2.x - p0.x) * 0.5),
@@ -283,7 +287,8 @@ Rect StraightEdgeView::getTextRectangle(const Point& p0, const Point& p1, const 
     const Point dir = bent ? p1 - p0 : p2 - p0;
     const int dx = anchor.x - p0.x;
     const int dy = anchor.y - p0.y;
-    const int lx = labelOffsetX_, ly = labelOffsetY_;
+    const int lx = static_cast<int>(kLabelOffset * scaleX);
+    const int ly = static_cast<int>(kLabelOffset * scaleY);
     auto pick = [s](int negative, int zero, int positive) {
         return s < 0 ? negative : s == 0 ? zero : positive;
     };

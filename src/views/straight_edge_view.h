@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <istream>
 #include <string>
 #include <vector>
@@ -69,9 +70,9 @@ public:
     EdgeGeometry geometry(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                           const Point& source, const Point& target, bool withArrows = true);
     // Label rectangle beside the line through start, bend (start when straight) and end;
-    // side -1 for the name, +1 for the weight.
+    // side -1 for the name, +1 for the weight; the gap to the line grows with the scale.
     Rect getTextRectangle(const Point& start, const Point& bend, const Point& end, const Size& text,
-                          int side) const;
+                          int side, double scaleX = 1.0, double scaleY = 1.0) const;
     // The view-level parallel index, 0 when there is none.
     int parallelIndex(const ActualProperties* viewProperties);
 
@@ -81,16 +82,12 @@ private:
     void drawLabels(DrawingTools& tools, Edge* edge, GraphView& view,
                     ActualProperties* viewProperties, const EdgeGeometry& g);
 
-    int penUnit_ = 1;
     PropertyIndexCache nameIndices_;
     PropertyIndexCache weightIndices_;
-    int labelOffset_ = kLabelOffset;
-    int labelOffsetX_ = kLabelOffset;
-    int labelOffsetY_ = kLabelOffset;
     double bendStep_ = kBendStep;
     int color_;
     RgbColor darkTone_, lightTone_;
-    std::size_t parallelIndexPosition_ = kNoIndex;
+    std::atomic<std::size_t> parallelIndexPosition_{kNoIndex};
 };
 
 }  // namespace nx

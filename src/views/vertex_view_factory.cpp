@@ -66,9 +66,20 @@ VertexView* VertexViewFactory::getTriangleDotView(bool f, int o, int i, int n, i
     return getDotView(4, {f, o, i, n, w, s});
 }
 
+std::size_t VertexViewFactory::size() const {
+    ScopedLock lock(&mutex_);
+    return views_.size();
+}
+
+VertexView* VertexViewFactory::at(std::size_t id) const {
+    ScopedLock lock(&mutex_);
+    return id < views_.size() ? views_[id] : nullptr;
+}
+
 void VertexViewFactory::saveToStream(std::ostream& out) {
+    ScopedLock lock(&mutex_);
     const char sep = records::separator();
-    out << defaultViewId_ << sep << views_.size() << sep << '\n';
+    out << defaultViewId_.load() << sep << views_.size() << sep << '\n';
     for (const VertexView* view : views_) {
         view->saveToStream(out);
         out << '\n';
@@ -76,7 +87,8 @@ void VertexViewFactory::saveToStream(std::ostream& out) {
 }
 
 void VertexViewFactory::saveToXml(TiXmlElement& element) {
-    element.SetAttribute("DefaultVertexViewId", defaultViewId_);
+    ScopedLock lock(&mutex_);
+    element.SetAttribute("DefaultVertexViewId", defaultViewId_.load());
     for (const VertexView* view : views_) {
         TiXmlElement child("View");
         view->saveToXml(child);
@@ -85,10 +97,12 @@ void VertexViewFactory::saveToXml(TiXmlElement& element) {
 }
 
 void VertexViewFactory::resetPropertyIndices() {
+    ScopedLock lock(&mutex_);
     for (VertexView* view : views_) view->resetPropertyIndices();
 }
 
 void VertexViewFactory::loadFromStream(std::istream& in) {
+    ScopedLock lock(&mutex_);
     defaultViewId_ = records::readIntField(in);
     const std::int32_t count = records::readIntField(in);
     text::readToken(in, '\n', 255);

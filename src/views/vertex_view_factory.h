@@ -1,6 +1,7 @@
 // nx::VertexViewFactory: the process-wide owner of every vertex view, found by parameters.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <istream>
 #include <ostream>
@@ -53,17 +54,19 @@ public:
     // Dispatches on the dot class id (1 square, 2 circle, 3 diamond, 4 triangle); null otherwise.
     VertexView* getDotView(int classId, const DotParameters& parameters);
 
-    std::size_t size() const { return views_.size(); }
+    std::size_t size() const;
     // The view with that id, or null.
-    VertexView* at(std::size_t id) const { return id < views_.size() ? views_[id] : nullptr; }
-    int defaultViewId() const { return defaultViewId_; }
+    VertexView* at(std::size_t id) const;
+    int defaultViewId() const { return defaultViewId_.load(); }
 
 private:
     VertexView* readRecord(std::istream& in, bool byName);
 
     std::vector<VertexView*> views_;
-    int defaultViewId_ = 0;
-    Mutex mutex_;
+    std::atomic<int> defaultViewId_{0};
+    // Guards the list: every walk and every registration holds it, so documents on
+    // several threads may share the factory.
+    mutable Mutex mutex_;
 };
 
 // The process-wide factory, created on first use and destroyed at exit.

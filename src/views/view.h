@@ -1,6 +1,7 @@
 // nx::View, nx::VertexView and nx::EdgeView: shared, reference-counted appearances.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -35,13 +36,14 @@ public:
     virtual ~View() = default;
     virtual const std::vector<ParameterDescriptor>& getParameterDescriptors() const = 0;
     virtual const std::vector<std::string>& getParameterValues() const { return parameterValues_; }
-    // Both answer the new count; release() refuses to go below zero.
+    // Both answer the new count; release() refuses to go below zero. The count is
+    // atomic: documents on several threads hold the same shared views.
     virtual std::size_t acquire();
     virtual std::size_t release();
     // Forgets cached property positions (after a schema changed).
     virtual void resetPropertyIndices() = 0;
 
-    std::size_t referenceCount() const { return referenceCount_; }
+    std::size_t referenceCount() const { return referenceCount_.load(); }
     // Position in the owning factory's list, set when the factory registers the view.
     unsigned id() const { return id_; }
     void setId(unsigned id) { id_ = id; }
@@ -50,7 +52,7 @@ protected:
     std::vector<std::string> parameterValues_;
 
 private:
-    std::size_t referenceCount_ = 0;
+    std::atomic<std::size_t> referenceCount_{0};
     unsigned id_ = 0;
 };
 

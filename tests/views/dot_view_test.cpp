@@ -82,13 +82,13 @@ TEST_F(DotFixture, OffsetsAndBevelStepsScaleByTruncation) {
     };
     for (const Case& c : cases) {
         view->scaleX = view->scaleY = c.scale;
-        d->updateGeometry(*view);
+        const DotGeometry g = d->geometry(*view);
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(d->offset(i + 2), (Point{c.offsets[i], c.offsets[i]})) << c.scale;
-            EXPECT_EQ(d->bevel(i + 1), (Point{c.bevels[i], c.bevels[i]})) << c.scale;
+            EXPECT_EQ(g.offset(i + 2), (Point{c.offsets[i], c.offsets[i]})) << c.scale;
+            EXPECT_EQ(g.bevel(i + 1), (Point{c.bevels[i], c.bevels[i]})) << c.scale;
         }
-        EXPECT_EQ(d->halfWidth(), c.half);
-        EXPECT_EQ(d->penUnit(), c.penUnit);
+        EXPECT_EQ(g.halfWidth, c.half);
+        EXPECT_EQ(g.penUnit, c.penUnit);
     }
 }
 
@@ -136,14 +136,14 @@ TEST_F(DotFixture, DiamondHalfDiagonalIsTheTruncatedSideTimesRootTwo) {
 
 TEST_F(DotFixture, LabelRectanglesForEveryPosition) {
     DotView* d = dot(2, true, 9);
-    d->updateGeometry(*view);
+    const DotGeometry g = d->geometry(*view);
     const Rect expected[] = {{97, 27, 104, 41},  {113, 27, 121, 41}, {113, 44, 121, 57},
                              {113, 64, 121, 76}, {97, 64, 104, 76},  {80, 64, 87, 76},
                              {80, 44, 87, 57},   {80, 24, 87, 41}};
     for (int pos = 0; pos < 8; ++pos)
-        EXPECT_EQ(d->getTextRectangle(100, 50, {7, 12}, pos), expected[pos]) << pos;
+        EXPECT_EQ(d->getTextRectangle(g, 100, 50, {7, 12}, pos), expected[pos]) << pos;
     try {
-        d->getTextRectangle(100, 50, {7, 12}, 8);
+        d->getTextRectangle(g, 100, 50, {7, 12}, 8);
         FAIL();
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "Error in nx::DotView::getTextRectangle: Incorrect text position");

@@ -85,7 +85,7 @@ struct IconFixture : ::testing::Test {
 
 TEST(IconViewText, RectanglesForEveryPosition) {
     IconView view(fileIcon(u"a.ico"));
-    view.updateGeometry(1.0, 1.0);
+    const IconGeometry g = view.geometry(1.0, 1.0);
     // Text (20, 10) beside a 32-pixel icon at (100, 50): halves 16, gaps 2, 4 and 5.
     const Rect expected[] = {
         {90, 22, 111, 34}, {120, 22, 141, 34}, {120, 45, 141, 56}, {120, 71, 141, 81},
@@ -95,24 +95,24 @@ TEST(IconViewText, RectanglesForEveryPosition) {
         {84, 34, 104, 46},
     };
     for (int position = 0; position < 17; ++position)
-        EXPECT_EQ(view.getTextRectangle(100, 50, {20, 10}, position), expected[position])
+        EXPECT_EQ(view.getTextRectangle(g, 100, 50, {20, 10}, position), expected[position])
             << IconView::kPositionNames[position];
     for (int bad : {-1, 17})
         EXPECT_EQ(errorOf([&] {
-                      view.getTextRectangle(100, 50, {20, 10}, bad);
+                      view.getTextRectangle(g, 100, 50, {20, 10}, bad);
                   }),
                   "Error in nx::IconView::getTextRectangle: Incorrect text position");
 }
 
 TEST(IconViewText, PrintScaleWidensHalvesAndGaps) {
     IconView view(fileIcon(u"a.ico"));
-    view.updateGeometry(2.5, 2.0);
-    EXPECT_EQ(view.halfWidth(), 40);
-    EXPECT_EQ(view.halfHeight(), 32);
-    EXPECT_EQ(view.penUnit(), 2);
-    EXPECT_EQ(view.offset(2), (Point{5, 4}));
-    EXPECT_EQ(view.offset(5), (Point{12, 10}));
-    EXPECT_EQ(view.getTextRectangle(0, 0, {20, 10}, IconView::SE),
+    const IconGeometry g = view.geometry(2.5, 2.0);
+    EXPECT_EQ(g.halfWidth, 40);
+    EXPECT_EQ(g.halfHeight, 32);
+    EXPECT_EQ(g.penUnit, 2);
+    EXPECT_EQ(g.offset(2), (Point{5, 4}));
+    EXPECT_EQ(g.offset(5), (Point{12, 10}));
+    EXPECT_EQ(view.getTextRectangle(g, 0, 0, {20, 10}, IconView::SE),
               (Rect{40 + 10, 32 + 10, 40 + 10 + 21, 32 + 10 + 10}));
 }
 

@@ -14,6 +14,7 @@
 #include <QTransform>
 #include <QWidget>
 
+#include "graph/mutex.h"
 #include "platform/qt/qt_bitmap.h"
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_icon_impl.h"
@@ -728,7 +729,9 @@ void QtDrawingTools::drawBitmap(Bitmap& bitmap, const Point& p) {
 }
 
 void QtDrawingTools::drawIcon(Icon& icon, const Point& p, const Size& size) {
-    // The image is loaded on the icon's first drawing and kept with the icon.
+    // The image is loaded on the icon's first drawing and kept with the icon; the
+    // icon's image state is shared by every document that draws it.
+    ScopedLock lock(&iconImageMutex());
     if (!icon.impl()) {
         icon.setImpl(std::make_unique<QtIconImpl>(&icon));
         icon.load();
