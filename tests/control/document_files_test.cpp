@@ -30,7 +30,9 @@ protected:
     void SetUp() override {
         ShownControl::SetUp();
         previous = std::filesystem::current_path();
-        folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "document_files";
+        // One folder per test: ctest runs the tests of this suite side by side.
+        folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "document_files" /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         control.SetWorkingDirectory(folder.u16string());
