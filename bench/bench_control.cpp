@@ -5,6 +5,7 @@
 #include "control/control_module.h"
 #include "control/dispatch_table.h"
 #include "control/ramulo_control.h"
+#include "engine/scripted_host_window.h"
 #include "target_ratio.h"
 
 #include <memory>
@@ -64,8 +65,10 @@ void BM_SingleCallEditingAgainstBatch(benchmark::State& state) {
     control_module::start();
     const auto n = static_cast<std::size_t>(state.range(0));
     std::unique_ptr<RamuloControl> control;
+    ScriptedHostWindow window;
     auto fresh = [&] {
         control = std::make_unique<RamuloControl>();
+        control->windowCreated(&window);
         control->NewTree();
     };
     std::vector<std::uint32_t> ids(n), sources, targets, edgeIds(n);
