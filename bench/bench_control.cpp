@@ -5,6 +5,11 @@
 #include "control/control_module.h"
 #include "control/dispatch_table.h"
 #include "control/ramulo_control.h"
+#include "engine/scripted_host_window.h"
+#include "target_ratio.h"
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -53,6 +58,46 @@ void BM_LoadTest(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(c.LoadTest(id));
 }
 BENCHMARK(BM_LoadTest)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// A tree of n vertices built through the members: vertex i hangs under vertex i / 2.
+// Baseline: the batch members, in batches of at most 65535; measured: one call each.
+void BM_SingleCallEditingAgainstBatch(benchmark::State& state) {
+    control_module::start();
+    const auto n = static_cast<std::size_t>(state.range(0));
+    std::unique_ptr<RamuloControl> control;
+    ScriptedHostWindow window;
+    auto fresh = [&] {
+        control = std::make_unique<RamuloControl>();
+        control->windowCreated(&window);
+        control->NewTree();
+    };
+    std::vector<std::uint32_t> ids(n), sources, targets, edgeIds(n);
+    auto batch = [&] {
+        for (std::size_t at = 0; at < n; at += 65535) {
+            const auto count = static_cast<std::uint16_t>(std::min<std::size_t>(65535, n - at));
+            control->AddVertices(count, ids.data() + at);
+        }
+        sources.clear();
+        targets.clear();
+        for (std::size_t i = 1; i < n; ++i) {
+            sources.push_back(ids[i / 2]);
+            targets.push_back(ids[i]);
+        }
+        for (std::size_t at = 0; at < sources.size(); at += 65535) {
+            const auto count =
+                static_cast<std::uint16_t>(std::min<std::size_t>(65535, sources.size() - at));
+            control->AddEdges(count, sources.data() + at, targets.data() + at,
+                              edgeIds.data() + at);
+        }
+    };
+    auto single = [&] {
+        for (std::size_t i = 0; i < n; ++i) ids[i] = control->AddVertex();
+        for (std::size_t i = 1; i < n; ++i) control->AddEdge(ids[i / 2], ids[i]);
+    };
+    bench::compareWithBaseline(state, fresh, batch, fresh, single, 3.0);
+    benchmark::DoNotOptimize(control->GetEdgeCount(0));
+}
+BENCHMARK(BM_SingleCallEditingAgainstBatch)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -81,6 +81,7 @@ void Graph::setVertexProperty(const Vertex& vertex, const Property& value) {
 void Graph::addVertex(Vertex& vertex) {
     if (vertices_.contains(&vertex)) return;
     vertices_.insert(&vertex, VertexEntry{new ActualProperties(*vertexSchema_), {}});
+    tellObservers([&](Observer& o) { o.vertexAdded(*this, vertex); });
 }
 
 void Graph::addEdge(Edge& edge) {
@@ -90,6 +91,7 @@ void Graph::addEdge(Edge& edge) {
     if (edges_.contains(&edge)) return;
     edges_.insert(&edge, new ActualProperties(*edgeSchema_));
     incidenceGrew_ = true;
+    tellObservers([&](Observer& o) { o.edgeAdded(*this, edge); });
 }
 
 void Graph::removeEdge(Edge& edge) {
@@ -98,6 +100,7 @@ void Graph::removeEdge(Edge& edge) {
     disposeMemberProperties(*props);
     edges_.erase(&edge);
     incidenceDirty_ = true;
+    tellObservers([&](Observer& o) { o.edgeRemoved(*this, edge); });
 }
 
 void Graph::removeVertex(Vertex& vertex) {
@@ -111,10 +114,12 @@ void Graph::removeVertex(Vertex& vertex) {
     for (Edge* e : incident) removeEdge(*e);
     disposeMemberProperties(entryOf(vertex).properties);
     vertices_.erase(&vertex);
+    tellObservers([&](Observer& o) { o.vertexRemoved(*this, vertex); });
 }
 
 void Graph::removeSubtree(Vertex& start) {
     updateIncidence();
+    ++membershipStamp_;
     const std::vector<Edge*>& startEdges = incidentEdges(start);
     Edge* parentEdge = nullptr;
     for (Edge* e : startEdges) {
@@ -176,6 +181,7 @@ void Graph::removeSubtree(Vertex& start) {
 }
 
 void Graph::clearGraph() {
+    ++membershipStamp_;
     for (auto& [edge, props] : edges_) disposeMemberProperties(props);
     edges_.clear();
     for (auto& [vertex, entry] : vertices_) disposeMemberProperties(entry.properties);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -75,6 +76,9 @@ public:
     void changed() override {}
     void notifyObservers() override;
 
+    // Moves on with every change of membership, told or not.
+    std::uint64_t membershipStamp() const { return membershipStamp_; }
+
     std::size_t order() const { return vertices_.size(); }
     std::size_t edgeCount() const { return edges_.size(); }
     bool contains(const Vertex& vertex) const {
@@ -118,11 +122,19 @@ protected:
     virtual void disposeMemberProperties(ActualProperties* properties);
     VertexEntry& entryOf(const Vertex& vertex);
     const VertexEntry& entryOf(const Vertex& vertex) const;
+    // Calls the observers' hook after one change of membership.
+    template <typename Tell>
+    void tellObservers(Tell tell) {
+        ++membershipStamp_;
+        // By index: an observer may detach while being told.
+        for (std::size_t i = 0; i < observers_.size(); ++i) tell(*observers_[i]);
+    }
 
     ActualProperties* graphProperties_;  // owned unless a subgraph's
     VertexMap vertices_;
     EdgeMap edges_;
     bool incidenceDirty_ = false;
+    std::uint64_t membershipStamp_ = 0;
     // An edge joined since the last rebuild: the lists may miss members. Without it,
     // a dirty list only holds extra (removed) edges, which removeVertex can filter.
     bool incidenceGrew_ = false;

@@ -16,11 +16,13 @@ Subgraph::~Subgraph() {
 }
 
 void Subgraph::addVertex(Vertex& vertex) {
+    ++membershipStamp_;
     if (vertices_.contains(&vertex)) return;
     vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});
 }
 
 void Subgraph::addEdge(Edge& edge) {
+    ++membershipStamp_;
     incidenceDirty_ = true;
     addVertex(*edge.source);
     addVertex(*edge.target);
@@ -29,6 +31,7 @@ void Subgraph::addEdge(Edge& edge) {
 }
 
 void Subgraph::clearGraph() {
+    ++membershipStamp_;
     edges_.clear();
     vertices_.clear();
 }
@@ -39,6 +42,7 @@ void Subgraph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
 }
 
 void Subgraph::addPendantEdge(Edge& edge, Vertex& added, ActualProperties& addedValues) {
+    ++membershipStamp_;
     if (vertices_.empty()) {
         tryAddEdge(edge);
         return;
@@ -49,12 +53,14 @@ void Subgraph::addPendantEdge(Edge& edge, Vertex& added, ActualProperties& added
 }
 
 bool Subgraph::tryAddVertex(Vertex& vertex) {
+    ++membershipStamp_;
     if (vertices_.contains(&vertex)) return false;
     vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});
     return true;
 }
 
 bool Subgraph::tryAddEdge(Edge& edge) {
+    ++membershipStamp_;
     incidenceDirty_ = true;
     const bool addedSource = tryAddVertex(*edge.source);
     const bool addedTarget = tryAddVertex(*edge.target);

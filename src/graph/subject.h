@@ -6,10 +6,21 @@
 
 namespace nx {
 
+class Edge;
+class Graph;
+class Vertex;
+
 class Observer {
 public:
     virtual ~Observer() = default;
     virtual void update() = 0;
+    // Told right after one member joined or left the graph. Changes made in bulk
+    // (clearing, removing a subtree, subgraph building) are told by no call: the graph's
+    // membership stamp moves on without one.
+    virtual void vertexAdded(const Graph&, Vertex&) {}
+    virtual void edgeAdded(const Graph&, Edge&) {}
+    virtual void vertexRemoved(const Graph&, Vertex&) {}
+    virtual void edgeRemoved(const Graph&, Edge&) {}
 };
 
 class Subject {

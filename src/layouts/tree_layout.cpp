@@ -10,6 +10,7 @@
 #include "layouts/layout_range.h"
 #include "layouts/tree_layout_visitor.h"
 #include "properties/named_properties.h"
+#include "traversal/visited_flag.h"
 
 namespace nx {
 
@@ -60,10 +61,15 @@ void TreeLayout::arrange() {
     if (!graph || graph->order() == 0) return;
     // Graph::isForest() builds every component as a subgraph; counting answers the same.
     // Without a visited property that test finds no components and passes any graph.
-    if (!isForestByCounting(*graph) && graph->vertexSchema() &&
-        (graph->vertexSchema()->find(_V1()) != kNoIndex ||
-         graph->vertexSchema()->find(Visited()) != kNoIndex))
+    const bool walkable = graph->vertexSchema() &&
+                          (graph->vertexSchema()->find(_V1()) != kNoIndex ||
+                           graph->vertexSchema()->find(Visited()) != kNoIndex);
+    if (walkable && !isForestByCounting(*graph)) {
+        // The component walk that refuses the graph leaves every member flagged, and a
+        // document saved afterwards holds those flags.
+        setVisitedFlags(*graph, graph->visitedPropertyIndex());
         throw std::runtime_error("TreeLayout error: Graph is not a tree");
+    }
     if (!requirementsMet())
         throw std::runtime_error(
             "TreeLayout requires that vertices have the following properties:\n"

@@ -14,4 +14,9 @@ void clearVisitedFlags(Graph& graph, std::size_t index) {
         static_cast<Visited&>(entry.properties->at(index)).value = false;
 }
 
+void setVisitedFlags(Graph& graph, std::size_t index) {
+    for (const auto& [vertex, entry] : graph.vertices())
+        static_cast<Visited&>(entry.properties->at(index)).value = true;
+}
+
 }  // namespace nx

@@ -20,4 +20,7 @@ inline bool& visitedFlag(Graph& graph, const Vertex& vertex, std::size_t index) 
 // Clears the flag of every member vertex, in the graph's vertex order.
 void clearVisitedFlags(Graph& graph, std::size_t index);
 
+// Sets the flag of every member vertex, as a walk over all components leaves it.
+void setVisitedFlags(Graph& graph, std::size_t index);
+
 }  // namespace nx

@@ -38,13 +38,6 @@ ActualProperties* newValues(const FormalProperties* schema) {
     throw std::runtime_error(text.str());
 }
 
-// Parallel edges are those joining the same two vertices in either direction.
-struct PairHash {
-    std::size_t operator()(const std::pair<Vertex*, Vertex*>& p) const {
-        return std::hash<Vertex*>()(p.first) * 31 + std::hash<Vertex*>()(p.second);
-    }
-};
-
 std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {
     return std::less<Vertex*>()(a, b) ? std::pair{a, b} : std::pair{b, a};
 }
@@ -173,6 +166,8 @@ void GraphView::clearEntries() {
     edgeMap_.clear();
     selectedVertices_.clear();
     selectedEdges_.clear();
+    parallels_.clear();
+    parallelsValid_ = false;
 }
 
 void GraphView::setGraph(Graph* graph) {
@@ -183,6 +178,7 @@ void GraphView::setGraph(Graph* graph) {
     clearEntries();
     graph_ = graph;
     refreshGraphPropertyIndices();
+    restartNotes();
     if (!graph_) return;
     sequence_.reserve(graph_->order());
     vertexMap_.reserve(graph_->order());
@@ -198,12 +194,142 @@ void GraphView::setGraph(Graph* graph) {
     }
     rebuildSelection();
     graph_->attach(this);
+    restartNotes();
 }
 
 void GraphView::synchronize() {
     invalidateSpatialIndex();
     ScopedLock lock(&mutex_);
     if (!graph_) return;
+    if (!followNotes()) synchronizeFully();
+    restartNotes();
+}
+
+void GraphView::restartNotes() {
+    pending_.addedVertices.clear();
+    pending_.removedVertices.clear();
+    pending_.addedEdges.clear();
+    pending_.removedEdges.clear();
+    pending_.stamp = graph_ ? graph_->membershipStamp() : 0;
+    pending_.lost = false;
+}
+
+bool GraphView::noteMembership(const Graph& graph) {
+    if (&graph != graph_ || pending_.lost) return false;
+    // Past as many changes as the view holds entries, a full pass costs no more.
+    if (graph.membershipStamp() != pending_.stamp + 1 ||
+        pending_.size() > 1024 + sequence_.size() + edgeMap_.size()) {
+        pending_.lost = true;
+        pending_.addedVertices = {};
+        pending_.removedVertices = {};
+        pending_.addedEdges = {};
+        pending_.removedEdges = {};
+        return false;
+    }
+    pending_.stamp = graph.membershipStamp();
+    return true;
+}
+
+void GraphView::vertexAdded(const Graph& graph, Vertex& vertex) {
+    if (noteMembership(graph)) pending_.addedVertices.push_back(&vertex);
+}
+
+void GraphView::edgeAdded(const Graph& graph, Edge& edge) {
+    if (noteMembership(graph)) pending_.addedEdges.push_back(&edge);
+}
+
+void GraphView::vertexRemoved(const Graph& graph, Vertex& vertex) {
+    if (noteMembership(graph)) pending_.removedVertices.push_back(&vertex);
+}
+
+void GraphView::edgeRemoved(const Graph& graph, Edge& edge) {
+    if (noteMembership(graph)) pending_.removedEdges.push_back(&edge);
+}
+
+bool GraphView::followNotes() {
+    if (pending_.lost || pending_.stamp != graph_->membershipStamp()) return false;
+    const bool added = !pending_.addedVertices.empty() || !pending_.addedEdges.empty();
+    const bool removed = !pending_.removedVertices.empty() || !pending_.removedEdges.empty();
+    // An element that left and came back keeps its entry in a full pass; mixed notes
+    // take that pass rather than tell the cases apart.
+    if (added && removed) return false;
+    if (added) appendNoted();
+    if (removed) dropNoted();
+    return sequence_.size() == graph_->order() && edgeMap_.size() == graph_->edgeCount();
+}
+
+// New members are the last ones of the graph's order, in the order they were told: they
+// land where a full pass would put them, numbered as it would number them.
+void GraphView::appendNoted() {
+    for (Vertex* vertex : pending_.addedVertices) {
+        if (!graph_->contains(*vertex)) continue;
+        if (vertexMap_.insert(vertex, sequence_.size()).second)
+            sequence_.push_back(makeVertexEntry(vertex));
+    }
+    if (pending_.addedEdges.empty()) return;
+    const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
+    if (number && !parallelsValid_) countParallels();
+    for (Edge* edge : pending_.addedEdges) {
+        if (!graph_->contains(*edge) || edgeMap_.contains(edge)) continue;
+        const auto pair = unordered(edge->source, edge->target);
+        EdgeViewData data = makeEdgeData(edge);
+        if (number)
+            valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(parallels_[pair]));
+        if (parallelsValid_) ++parallels_[pair];
+        edgeMap_.insert(edge, data);
+    }
+}
+
+void GraphView::dropNoted() {
+    for (Edge* edge : pending_.removedEdges) {
+        EdgeViewData* data = edgeMap_.find(edge);
+        if (!data || graph_->contains(*edge)) continue;
+        dropEdgeData(*data);
+        edgeMap_.erase(edge);
+        if (parallelsValid_) addParallel(edge, -1);
+    }
+    if (!pending_.removedVertices.empty()) {
+        // The survivors keep their order; only those behind the first gap move.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < sequence_.size(); ++i) {
+            VertexViewEntry& entry = sequence_[i];
+            if (graph_->contains(*entry.vertex)) {
+                if (kept != i) {
+                    sequence_[kept] = entry;
+                    *vertexMap_.find(entry.vertex) = kept;
+                }
+                ++kept;
+            } else {
+                vertexMap_.erase(entry.vertex);
+                dropVertexEntry(entry);
+            }
+        }
+        sequence_.resize(kept);
+        std::erase_if(selectedVertices_,
+                      [this](const VertexViewEntry& e) { return !vertexMap_.contains(e.vertex); });
+    }
+    if (!pending_.removedEdges.empty())
+        std::erase_if(selectedEdges_,
+                      [this](const EdgeViewEntry& e) { return !edgeMap_.contains(e.edge); });
+}
+
+void GraphView::countParallels() {
+    parallels_.clear();
+    parallels_.reserve(edgeMap_.size());
+    for (const auto& slot : edgeMap_) ++parallels_[unordered(slot.first->source, slot.first->target)];
+    parallelsValid_ = true;
+}
+
+void GraphView::addParallel(const Edge* edge, int delta) {
+    auto it = parallels_.find(unordered(edge->source, edge->target));
+    if (it == parallels_.end()) return;
+    it->second += delta;
+    if (it->second == 0) parallels_.erase(it);
+}
+
+void GraphView::synchronizeFully() {
+    parallelsValid_ = false;
+    parallels_.clear();
     std::vector<VertexViewEntry> next;
     next.reserve(graph_->order());
     for (VertexViewEntry& entry : sequence_) {
@@ -222,7 +348,7 @@ void GraphView::synchronize() {
     for (std::size_t i = 0; i < next.size(); ++i) *vertexMap_.find(next[i].vertex) = i;
 
     const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
-    std::unordered_map<std::pair<Vertex*, Vertex*>, int, PairHash> parallels;
+    std::unordered_map<std::pair<Vertex*, Vertex*>, int, VertexPairHash> parallels;
     bool missing = false;
     for (const auto& slot : graph_->edges()) missing = missing || !edgeMap_.contains(slot.first);
     if (missing) {

@@ -7,6 +7,9 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <functional>
 #include <vector>
 
 #include "graph/mutex.h"
@@ -34,6 +37,13 @@ class Space;
 class Vertex;
 class VertexView;
 
+// Parallel edges are those joining the same two vertices in either direction.
+struct VertexPairHash {
+    std::size_t operator()(const std::pair<Vertex*, Vertex*>& p) const {
+        return std::hash<Vertex*>()(p.first) * 31 + std::hash<Vertex*>()(p.second);
+    }
+};
+
 class GraphView : public IVertexDrawSequence, public Observer {
 public:
     // The vertex map answers an entry's position in the drawing sequence.
@@ -52,6 +62,11 @@ public:
     void sendToBack(Vertex* vertex) override;
     // Notification from the graph; a window binding resynchronises and repaints.
     void update() override {}
+    // Membership notifications: noted here, applied by the next synchronize().
+    void vertexAdded(const Graph& graph, Vertex& vertex) override;
+    void edgeAdded(const Graph& graph, Edge& edge) override;
+    void vertexRemoved(const Graph& graph, Vertex& vertex) override;
+    void edgeRemoved(const Graph& graph, Edge& edge) override;
 
     virtual ~GraphView();
     // Records the visible area and fills it with the background colour.
@@ -112,7 +127,8 @@ public:
     void refreshPropertyIndices();
     // Attaches a graph (or none), rebuilding every entry with default views.
     void setGraph(Graph* graph);
-    // Follows the graph: drops entries of removed elements, appends new ones on top.
+    // Follows the graph: drops entries of removed elements, appends new ones on top. When
+    // the graph told every change since the last call, only those elements are visited.
     void synchronize();
 
     Graph* graph() const { return graph_; }
@@ -285,6 +301,33 @@ protected:
     EdgeView* defaultEdgeView_ = nullptr;
 
 private:
+    // What the graph told since the view last matched its membership, at which stamp.
+    struct PendingMembers {
+        std::vector<Vertex*> addedVertices, removedVertices;
+        std::vector<Edge*> addedEdges, removedEdges;
+        std::uint64_t stamp = 0;
+        bool lost = false;  // a change went untold, or too many to be worth noting
+        std::size_t size() const {
+            return addedVertices.size() + removedVertices.size() + addedEdges.size() +
+                   removedEdges.size();
+        }
+    };
+    // True while the notes still describe every change since the view matched the graph.
+    bool noteMembership(const Graph& graph);
+    void restartNotes();
+    // Applies the notes; false when they cannot stand for a full pass.
+    bool followNotes();
+    void appendNoted();
+    void dropNoted();
+    void synchronizeFully();
+    void countParallels();
+    void addParallel(const Edge* edge, int delta);
+
+    PendingMembers pending_;
+    // Edges of the map per unordered pair of ends, kept only between full passes.
+    std::unordered_map<std::pair<Vertex*, Vertex*>, int, VertexPairHash> parallels_;
+    bool parallelsValid_ = false;
+
     // Device positions and views by vertex id, valid while draw() runs, so that edge ends
     // need no map lookups.
     struct DrawCacheSlot {

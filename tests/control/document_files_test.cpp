@@ -2,6 +2,8 @@
 // Save command builds, round trips and failures.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <regex>
 #include <string>
 
 #include "control_fixture.h"
@@ -232,6 +234,27 @@ TEST_F(DocumentFiles, SaveFailuresCarryTheirCodesAndTexts) {
     EXPECT_EQ(xml.code, 0x800a03ebu);
     EXPECT_NE(xml.description.find(u"Failed to open output file"), std::u16string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST_F(DocumentFiles, FailedLayoutSavesTheFlagsOfItsComponentWalk) {
+    // A self-loop makes the graph no forest: the layout fails after walking every
+    // component, and that walk's flags are what the saved document holds.
+    const std::uint32_t v = control.AddVertex();
+    control.AddEdge(1, 1);
+    failureOf([&] { control.HierarchicalLayout(); });
+    const auto path = folder / "failed.nx";
+    ASSERT_EQ(control.Save(path.u16string()), 1);
+    std::ifstream in(path);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Graph-level vertex values: ID, count, then Visited and _V1.
+    const std::regex row(R"((?:^|\n)(\d+),6,(\d),(\d),)");
+    std::size_t rows = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), row);
+         it != std::sregex_iterator(); ++it, ++rows) {
+        EXPECT_EQ((*it)[2], "0") << (*it)[0];
+        EXPECT_EQ((*it)[3], "1") << (*it)[0];
+    }
+    EXPECT_EQ(rows, v);
 }
 
 }  // namespace

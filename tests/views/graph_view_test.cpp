@@ -5,6 +5,8 @@
 #include <climits>
 #include <functional>
 #include <numbers>
+#include <random>
+#include <string>
 #include <stdexcept>
 
 #include "views/coordinate_range.h"
@@ -103,6 +105,74 @@ TEST_F(GraphViewFixture, SynchronizeAppendsOnTopAndDropsRemovedElements) {
     EXPECT_TRUE(view->edgeMap().empty());
     EXPECT_EQ(view->findVertexEntry(b), nullptr);
     EXPECT_EQ(view->findVertexEntry(c), &view->vertexSequence()[1]);
+}
+
+// What a view makes of the graph's notes must match what a full pass makes: a second view
+// that hears nothing takes that pass every time. Edits come in runs of one to three
+// between synchronisations, mixing kinds, re-adding removed members and bulk changes.
+TEST_F(GraphViewFixture, NotedChangesLeaveWhatAFullPassLeaves) {
+    RecordingGraphView oracle(&doc.vertexViewSchema, &doc.edgeViewSchema);
+    oracle.setGraph(doc.graph);
+    doc.graph->detach(&oracle);
+    std::mt19937 rng(7);
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
+    std::vector<Vertex*> known;
+    std::vector<Edge*> edges;
+    std::size_t numbered = 0;
+    auto members = [&] {
+        std::vector<Vertex*> out;
+        for (const auto& slot : doc.graph->vertices()) out.push_back(slot.first);
+        return out;
+    };
+    auto snapshot = [](GraphView& v) {
+        std::vector<std::string> out;
+        for (const VertexViewEntry& e : v.vertexSequence())
+            out.push_back("v" + std::to_string(e.vertex->id) + "@" +
+                          std::to_string(*v.vertexMap().find(e.vertex)));
+        for (const auto& [edge, data] : v.edgeMap())
+            out.push_back("e" + std::to_string(edge->id) + ":" +
+                          std::to_string(valueOf<_I1>(data.properties).get()));
+        for (const VertexViewEntry& e : v.selectedVertices()) out.push_back("sv" + std::to_string(e.vertex->id));
+        for (const EdgeViewEntry& e : v.selectedEdges()) out.push_back("se" + std::to_string(e.edge->id));
+        return out;
+    };
+    for (int round = 0; round < 1500; ++round) {
+        const int runs = pick(4) ? 1 : 2 + static_cast<int>(pick(2));
+        for (int k = 0; k < runs; ++k) {
+            const std::vector<Vertex*> now = members();
+            // Few vertices and edges mostly among the first three: many parallels.
+            const std::size_t what = pick(20);
+            auto end = [&] { return now[pick(std::min<std::size_t>(now.size(), pick(2) ? 3 : 8))]; };
+            if (now.size() < 2 || (what < 5 && now.size() < 8)) {
+                known.push_back(doc.addVertex());
+            } else if (what < 12) {
+                edges.push_back(doc.addEdge(end(), end()));
+            } else if (what < 15 && doc.graph->edgeCount()) {
+                doc.graph->removeEdge(*edges[pick(edges.size())]);
+            } else if (what < 17) {
+                doc.graph->removeVertex(*now[pick(now.size())]);
+            } else if (what < 19) {
+                doc.graph->addVertex(*known[pick(known.size())]);  // back after a removal
+            } else if (pick(8) == 0) {
+                doc.graph->removeSubtree(*now[pick(now.size())]);
+            }
+        }
+        view->synchronize();
+        oracle.synchronize();
+        ASSERT_EQ(snapshot(*view), snapshot(oracle)) << round;
+        for (const auto& [edge, data] : view->edgeMap())
+            numbered += valueOf<_I1>(data.properties).get() != 0;
+        if (round % 5 == 0 && !view->vertexSequence().empty()) {
+            const std::size_t i = pick(view->vertexSequence().size());
+            for (GraphView* v : {static_cast<GraphView*>(view.get()), static_cast<GraphView*>(&oracle)}) {
+                v->setSelected(v->vertexSequence()[i], true);
+                if (!v->edgeMap().empty())
+                    v->setSelected(v->findEdgeEntry(v->edgeMap().begin()->first), true);
+                v->rebuildSelection();
+            }
+        }
+    }
+    EXPECT_GT(numbered, 100u) << numbered;  // the runs met parallel edges often
 }
 
 TEST_F(GraphViewFixture, MissingEntriesFailWithTheirMessages) {
