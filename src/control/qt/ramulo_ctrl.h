@@ -55,6 +55,7 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(QFont Font READ stockFont WRITE setStockFont)
     Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
+    Q_PROPERTY(double Zoom READ zoom WRITE setZoom NOTIFY ZoomChanged)
 
 public:
     explicit CRamuloCtrl(QWidget* parent = nullptr);
@@ -74,6 +75,25 @@ public:
     QSize scrollLine() const { return line_; }
     bool scrollSizesSet() const { return scrollSizesSet_; }
     QPoint scrollPosition() const;
+
+    // --- Zoom and pan (ramulo_ctrl_zoom.cpp). 1.0 shows the drawing pixel for pixel; the
+    // scroll bars work in shown pixels, the control and its view in logical ones.
+    static constexpr double kMinZoom = 0.1;
+    static constexpr double kMaxZoom = 8.0;
+    double zoom() const { return zoom_; }
+    // Zooms about the middle of the viewport; the value is clamped to kMinZoom ... kMaxZoom.
+    void setZoom(double zoom);
+    // Zooms so that what lies under the viewport point `anchor` stays under it.
+    void zoomAbout(double zoom, QPointF anchor);
+    Q_INVOKABLE void ZoomIn();
+    Q_INVOKABLE void ZoomOut();
+    // The whole drawing (with its margins) in the viewport, at most at zoom 1.
+    Q_INVOKABLE void ZoomToFit();
+    // The logical point under a viewport point, and the logical rectangle the viewport shows.
+    QPoint logicalAt(QPoint viewportPos) const;
+    QRect visibleLogicalRect() const;
+    // Scrolls so that the logical point lands at the viewport's top-left corner.
+    void scrollToLogical(QPointF topLeft);
 
     // The picture the widget shows, as last drawn (feedback drawn outside a paint included).
     const QImage& screenImage() const { return screen_; }
@@ -282,6 +302,10 @@ signals:
     void LayoutFinished();
     // Drawing failed with automation error 0x800a03f0; the picture keeps its background.
     void DrawingFailed(quint32 code, const QString& description);
+    // The zoom changed (Zoom, the wheel, the keys, a pinch, ZoomToFit).
+    void ZoomChanged(double zoom);
+    // The visible part of the drawing moved or changed its size.
+    void ViewChanged();
 
 protected:
     bool viewportEvent(QEvent* event) override;
@@ -294,6 +318,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     class Events;
@@ -319,6 +346,16 @@ private:
     nx::Point clientPoint(const QPoint& viewportPos) const;
     nx::Point scroll() const;
     void contextMenuAt(const QPoint& globalPos, const QPoint& viewportPos);
+    // The shown picture's size and the logical point at its top-left corner.
+    QSize pictureSize() const;
+    QPoint pictureOrigin() const;
+    QSize zoomedTotal() const;
+    // Zoom and pan input; true when the event was taken.
+    bool zoomKey(QKeyEvent* event);
+    bool panPress(QMouseEvent* event);
+    bool panMove(QMouseEvent* event);
+    bool panRelease(QMouseEvent* event);
+    bool zoomGesture(QEvent* event);
 
     std::unique_ptr<Events> events_;
     std::unique_ptr<RamuloControl> control_;
@@ -333,6 +370,13 @@ private:
     QSize line_{0, 0};
     QImage screen_;
     QRegion stale_;
+    double zoom_ = 1.0;
+    // Panning: the pointer's and the bars' positions where it began.
+    bool panning_ = false;
+    bool spaceHeld_ = false;
+    bool spacePanned_ = false;
+    QPoint panFrom_;
+    QPoint panScroll_;
 };
 
 template <typename F>
