@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <QVariant>
@@ -21,6 +22,7 @@
 #include "engine/host_window.h"
 
 class QAction;
+class QLineEdit;
 class QFileDialog;
 class QMenu;
 class QMessageBox;
@@ -94,6 +96,17 @@ public:
     QRect visibleLogicalRect() const;
     // Scrolls so that the logical point lands at the viewport's top-left corner.
     void scrollToLogical(QPointF topLeft);
+
+    // --- Keyboard (ramulo_ctrl_keyboard.cpp): the vertex the keys work on. The arrows walk
+    // the drawing from it (Up parent, Down first child, Left and Right siblings), Space
+    // selects it (Ctrl+Space toggles), Delete deletes it, F2 renames it, Enter runs the
+    // double-click action and the menu key opens its menu. Its mark shows while the widget
+    // has the focus.
+    static constexpr quint32 kNoVertex = 0xFFFFFFFF;
+    quint32 focusedVertex() const;
+    void setFocusedVertex(quint32 vertexID);
+    // The in-place name editor while F2 renames, else null.
+    QLineEdit* nameEditor() const;
 
     // The picture the widget shows, as last drawn (feedback drawn outside a paint included).
     const QImage& screenImage() const { return screen_; }
@@ -321,6 +334,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     class Events;
@@ -342,6 +357,8 @@ private:
     // Runs a handler of the user's input; a failure that escapes it is shown in a box.
     template <typename Handler>
     void guardInput(Handler&& handler);
+    // guardInput for handlers outside the file that defines it.
+    void guardHandler(const std::function<void()>& handler);
     void showFailure(const std::u16string& text);
     nx::Point clientPoint(const QPoint& viewportPos) const;
     nx::Point scroll() const;
@@ -356,6 +373,19 @@ private:
     bool panMove(QMouseEvent* event);
     bool panRelease(QMouseEvent* event);
     bool zoomGesture(QEvent* event);
+    // Keyboard: the focused vertex when it is still in the graph, and what the keys do.
+    nx::Vertex* focusVertex() const;
+    bool navigationKey(QKeyEvent* event);
+    void selectFocused(bool toggle);
+    void deleteFocused();
+    void beginRename();
+    void endRename(bool commit);
+    // Where a logical point is shown in the viewport; scrolls it into view first.
+    QPoint shownPoint(QPoint logical) const;
+    void showLogical(QPoint logical);
+    QRect focusMarkRect() const;
+    QPoint logicalPositionOf(nx::Vertex* vertex) const;
+    void drawFocusMark(QPainter& painter);
 
     std::unique_ptr<Events> events_;
     std::unique_ptr<RamuloControl> control_;
@@ -377,6 +407,9 @@ private:
     bool spacePanned_ = false;
     QPoint panFrom_;
     QPoint panScroll_;
+    quint32 focus_ = kNoVertex;
+    QPointer<QLineEdit> nameEditor_;
+    quint32 renaming_ = kNoVertex;
 };
 
 template <typename F>

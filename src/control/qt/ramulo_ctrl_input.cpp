@@ -50,6 +50,10 @@ void CRamuloCtrl::guardInput(Handler&& handler) {
     }
 }
 
+void CRamuloCtrl::guardHandler(const std::function<void()>& handler) {
+    guardInput(handler);
+}
+
 void CRamuloCtrl::mousePressEvent(QMouseEvent* event) {
     if (panPress(event)) return;
     const nx::Point at = clientPoint(event->position().toPoint());
@@ -96,8 +100,16 @@ void CRamuloCtrl::contextMenuEvent(QContextMenuEvent* event) {
     // menu key asks here.
     // It may come to the frame (which holds the focus) or to the viewport: the global point
     // says where it is either way.
-    if (event->reason() == QContextMenuEvent::Keyboard)
-        contextMenuAt(event->globalPos(), viewport()->mapFromGlobal(event->globalPos()));
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // With a vertex focused from the keyboard, its menu opens at the vertex.
+        if (nx::Vertex* v = focusVertex()) {
+            showLogical(logicalPositionOf(v));
+            const QPoint at = shownPoint(logicalPositionOf(v));
+            contextMenuAt(viewport()->mapToGlobal(at), at);
+        } else {
+            contextMenuAt(event->globalPos(), viewport()->mapFromGlobal(event->globalPos()));
+        }
+    }
     event->accept();
 }
 

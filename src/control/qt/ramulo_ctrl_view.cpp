@@ -121,7 +121,10 @@ void CRamuloCtrl::paintEvent(QPaintEvent* event) {
         painter.scale(zoom_, zoom_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1.0);
         painter.drawImage(QPointF(0, 0), screen_);
+        painter.resetTransform();
     }
+    // The keyboard's mark lies over the picture, never in it.
+    if (hasFocus()) drawFocusMark(painter);
     painting_ = false;
 }
 
