@@ -70,10 +70,18 @@ void CRamuloCtrl::repaintNow() {
 
 void CRamuloCtrl::ensureScreenSize() {
     const QSize size = pictureSize();
-    if (screen_.size() == size) return;
-    screen_ = QImage(size, QImage::Format_RGB32);
+    // Drawn at the screen's pixel density, measured in units like the viewport.
+    const qreal ratio = viewport()->devicePixelRatioF();
+    if (screen_.deviceIndependentSize().toSize() == size && screen_.devicePixelRatio() == ratio)
+        return;
+    if (ratio == 1.0) {
+        screen_ = QImage(size, QImage::Format_RGB32);
+    } else {
+        screen_ = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+        screen_.setDevicePixelRatio(ratio);
+    }
     screen_.fill(backColor());
-    stale_ = QRegion(screen_.rect());
+    stale_ = QRegion(QRect(QPoint(0, 0), size));
 }
 
 void CRamuloCtrl::renderStale() {
@@ -82,9 +90,8 @@ void CRamuloCtrl::renderStale() {
     if (!control_) return;
     ensureScreenSize();
     // Zoomed, the picture and the viewport differ in size: what is stale is all of it.
-    const QRect area =
-        (zoom_ == 1.0 || stale_.isEmpty() ? stale_.boundingRect() : screen_.rect()) &
-        screen_.rect();
+    const QRect whole(QPoint(0, 0), pictureSize());
+    const QRect area = (zoom_ == 1.0 || stale_.isEmpty() ? stale_.boundingRect() : whole) & whole;
     stale_ = QRegion();
     if (area.isEmpty()) return;
     {
@@ -94,7 +101,7 @@ void CRamuloCtrl::renderStale() {
     }
     const QPoint offset = pictureOrigin();
     nx::QtDeviceContext context(&screen_, -offset);
-    const nx::Rect bounds{0, 0, screen_.width(), screen_.height()};
+    const nx::Rect bounds{0, 0, whole.width(), whole.height()};
     const nx::Rect invalid{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
     try {
         control_->OnDraw(&context, bounds, invalid);
@@ -112,7 +119,13 @@ void CRamuloCtrl::paintEvent(QPaintEvent* event) {
     renderStale();
     QPainter painter(viewport());
     if (zoom_ == 1.0) {
-        painter.drawImage(event->rect(), screen_, event->rect());
+        const QRect r = event->rect();
+        const qreal ratio = screen_.devicePixelRatio();
+        if (ratio == 1.0)
+            painter.drawImage(r, screen_, r);
+        else
+            painter.drawImage(QRectF(r), screen_,
+                              QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     } else {
         // The picture starts at a whole logical point; what the bars scrolled beyond it
         // shifts the zoomed picture by the rest.
