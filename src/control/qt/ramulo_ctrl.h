@@ -140,6 +140,9 @@ public:
     void setScrollSizes(const nx::Size& total) override;
     void showAboutBox() override;
     void stockPropertiesChanged() override;
+    double viewZoom() const override { return zoom(); }
+    void setViewZoom(double zoom) override { setZoom(zoom); }
+    void zoomToFit() override { ZoomToFit(); }
 
     // --- Properties
     bool editingEnabled() const;

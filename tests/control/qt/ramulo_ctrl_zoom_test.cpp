@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QWheelEvent>
+#include <cmath>
 
+#include "control/dispatch_table.h"
 #include "platform/qt/qt_device_context.h"
 #include "widget_fixture.h"
 
@@ -208,6 +210,34 @@ TEST_F(Zoom, MiddleButtonAndSpaceDragPanWithoutTouchingTheDocument) {
     EXPECT_EQ(w->scrollPosition(), QPoint(310, 260));
     EXPECT_EQ(selectedCount(), 0u);
     EXPECT_EQ(modified.count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace widget_test;
+
+TEST_F(Zoom, TheZoomMembersReachTheWindowByDispatch) {
+    RamuloControl& c = w->control();
+    EXPECT_EQ(invoke(c, u"Zoom", MemberKind::PropertyGet, {}).dblVal, 1.0);
+    invoke(c, 1010, MemberKind::PropertyPut, {Variant::fromR8(2.5)});
+    EXPECT_DOUBLE_EQ(w->zoom(), 2.5);
+    EXPECT_DOUBLE_EQ(invoke(c, u"Zoom", MemberKind::PropertyGet, {}).dblVal, 2.5);
+    // Beyond the limits the window clamps; what is no zoom at all is refused.
+    invoke(c, u"Zoom", MemberKind::PropertyPut, {Variant::fromR8(100.0)});
+    EXPECT_EQ(w->zoom(), CRamuloCtrl::kMaxZoom);
+    for (double bad : {0.0, -1.0, std::nan("")}) {
+        try {
+            invoke(c, u"Zoom", MemberKind::PropertyPut, {Variant::fromR8(bad)});
+            ADD_FAILURE() << bad << " was taken";
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.code(), 0x80070057u);
+        }
+    }
+    EXPECT_EQ(w->zoom(), CRamuloCtrl::kMaxZoom);
+    invoke(c, 1011, MemberKind::Method, {});  // ZoomToFit
+    EXPECT_EQ(w->zoom(), 1.0);                // document 1 fits the window
 }
 
 }  // namespace
