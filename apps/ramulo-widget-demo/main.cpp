@@ -1,6 +1,7 @@
 // ramulo-widget-demo: the control on a form, editable, with its events shown in the title.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "control/qt/overview_widget.h"
 #include "control/qt/ramulo_ctrl.h"
 
 namespace {
@@ -50,7 +52,15 @@ int main(int argc, char** argv) {
                      [&window](quint16, quint32 id) {
                          window.setWindowTitle(QStringLiteral("Vertex %1").arg(id));
                      });
-    layout->addWidget(ctrl);
+    // The control with its overview map beside it.
+    auto* row = new QHBoxLayout;
+    row->addWidget(ctrl, 1);
+    auto* overview = new RamuloOverview;
+    overview->setControl(ctrl);
+    overview->setFixedWidth(160);
+    row->addWidget(overview, 0, Qt::AlignTop);
+    overview->setFixedHeight(120);
+    layout->addLayout(row);
     window.setWindowTitle(QStringLiteral("Ramulo"));
     // --size WxH: the window's size (480x380 unless given).
     const QStringList args = app.arguments();
@@ -61,6 +71,19 @@ int main(int argc, char** argv) {
     }
     window.resize(size);
     window.show();
+    ctrl->setFocus();
+    // --zoom Z: start at that zoom.
+    if (const qsizetype i = args.indexOf(QStringLiteral("--zoom")); i > 0 && i + 1 < args.size())
+        ctrl->setZoom(args[i + 1].toDouble());
+    // --window-shot FILE: a picture of the window once it has settled, then quit.
+    if (const qsizetype i = args.indexOf(QStringLiteral("--window-shot"));
+        i > 0 && i + 1 < args.size()) {
+        const QString path = args[i + 1];
+        QTimer::singleShot(500, &window, [&window, path] {
+            window.grab().save(path);
+            QApplication::quit();
+        });
+    }
 
     // --screenshot FILE: a picture of sample 1 with the vertex menu of C open.
     const qsizetype at = args.indexOf(QStringLiteral("--screenshot"));

@@ -12,4 +12,8 @@ public:
     virtual void showAboutBox() {}
     // BorderStyle, Appearance, BackColor or Font changed: the widget shows the new values.
     virtual void stockPropertiesChanged() {}
+    // The window's zoom (1.0 shows the drawing pixel for pixel); a site without one keeps 1.
+    virtual double viewZoom() const { return 1.0; }
+    virtual void setViewZoom(double) {}
+    virtual void zoomToFit() {}
 };

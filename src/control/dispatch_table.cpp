@@ -63,6 +63,9 @@ Variant resultOf(std::int16_t r, ArgType type) {
     if (type == ArgType::BOOL) v.vt = VT_BOOL;
     return v;
 }
+Variant resultOf(double r, ArgType) {
+    return Variant::fromR8(r);
+}
 Variant resultOf(const std::u16string& r, ArgType) {
     return Variant::fromString(r);
 }
@@ -305,6 +308,8 @@ std::vector<MemberInfo> buildTable() {
     b.method(1001, "LayeredLayout", {}, T::None, &C::LayeredLayout);
     b.property(1002, "LayeredLayoutLimit", {}, T::UI4, &C::GetLayeredLayoutLimit,
                &C::SetLayeredLayoutLimit);
+    b.property(1010, "Zoom", {}, T::R8, &C::GetZoom, &C::SetZoom);
+    b.method(1011, "ZoomToFit", {}, T::None, &C::ZoomToFit);
     return std::move(b.members);
 }
 

@@ -245,6 +245,11 @@ public:
     void LayeredLayout();
     std::uint32_t GetLayeredLayoutLimit() const { return engine_.layeredLayoutLimit; }
     void SetLayeredLayoutLimit(std::uint32_t value) { engine_.layeredLayoutLimit = value; }
+    // The window's zoom (DISPIDs 1010, 1011): 1.0 without a window that zooms. A zoom that
+    // is not a positive number fails with E_INVALIDARG; the window clamps the rest.
+    double GetZoom() const;
+    void SetZoom(double zoom);
+    void ZoomToFit();
     void RotateRight90();
     void RotateLeft90();
     void FlipVertical();

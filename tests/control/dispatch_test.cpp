@@ -29,6 +29,7 @@ TEST(DispatchTable, HoldsEveryCustomMemberOnceForEachKind) {
     for (std::int32_t id = 1; id <= 90; ++id)
         if (id != 17 && id != 18) expected.insert(id);
     expected.insert({1001, 1002});  // the layered layout and its limit
+    expected.insert({1010, 1011});  // the window's zoom and zoom to fit
     EXPECT_EQ(dispids, expected);
     EXPECT_EQ(findMember(u"vertexcount", MemberKind::PropertyGet)->dispid, 36);
     EXPECT_EQ(findMember(u"Init", MemberKind::PropertyGet), nullptr);

@@ -50,10 +50,12 @@ CRamuloCtrl::CRamuloCtrl(QWidget* parent)
     viewport()->setAutoFillBackground(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { pageStep(horizontalScrollBar(), action, page_.width()); });
-    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { pageStep(verticalScrollBar(), action, page_.height()); });
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this](int action) {
+        pageStep(horizontalScrollBar(), action, int(page_.width() * zoom_));
+    });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this](int action) {
+        pageStep(verticalScrollBar(), action, int(page_.height() * zoom_));
+    });
     stockPropertiesChanged();
 }
 

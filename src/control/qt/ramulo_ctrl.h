@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <QVariant>
@@ -23,6 +24,7 @@
 
 class QAction;
 class QDialog;
+class QLineEdit;
 class QFileDialog;
 class QMenu;
 class QMessageBox;
@@ -58,6 +60,7 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(QFont Font READ stockFont WRITE setStockFont)
     Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
+    Q_PROPERTY(double Zoom READ zoom WRITE setZoom NOTIFY ZoomChanged)
 
 public:
     explicit CRamuloCtrl(QWidget* parent = nullptr);
@@ -77,6 +80,36 @@ public:
     QSize scrollLine() const { return line_; }
     bool scrollSizesSet() const { return scrollSizesSet_; }
     QPoint scrollPosition() const;
+
+    // --- Zoom and pan (ramulo_ctrl_zoom.cpp). 1.0 shows the drawing pixel for pixel; the
+    // scroll bars work in shown pixels, the control and its view in logical ones.
+    static constexpr double kMinZoom = 0.1;
+    static constexpr double kMaxZoom = 8.0;
+    double zoom() const { return zoom_; }
+    // Zooms about the middle of the viewport; the value is clamped to kMinZoom ... kMaxZoom.
+    void setZoom(double zoom);
+    // Zooms so that what lies under the viewport point `anchor` stays under it.
+    void zoomAbout(double zoom, QPointF anchor);
+    Q_INVOKABLE void ZoomIn();
+    Q_INVOKABLE void ZoomOut();
+    // The whole drawing (with its margins) in the viewport, at most at zoom 1.
+    Q_INVOKABLE void ZoomToFit();
+    // The logical point under a viewport point, and the logical rectangle the viewport shows.
+    QPoint logicalAt(QPoint viewportPos) const;
+    QRect visibleLogicalRect() const;
+    // Scrolls so that the logical point lands at the viewport's top-left corner.
+    void scrollToLogical(QPointF topLeft);
+
+    // --- Keyboard (ramulo_ctrl_keyboard.cpp): the vertex the keys work on. The arrows walk
+    // the drawing from it (Up parent, Down first child, Left and Right siblings), Space
+    // selects it (Ctrl+Space toggles), Delete deletes it, F2 renames it, Enter runs the
+    // double-click action and the menu key opens its menu. Its mark shows while the widget
+    // has the focus.
+    static constexpr quint32 kNoVertex = 0xFFFFFFFF;
+    quint32 focusedVertex() const;
+    void setFocusedVertex(quint32 vertexID);
+    // The in-place name editor while F2 renames, else null.
+    QLineEdit* nameEditor() const;
 
     // The picture the widget shows, as last drawn (feedback drawn outside a paint included).
     const QImage& screenImage() const { return screen_; }
@@ -133,6 +166,9 @@ public:
     void setScrollSizes(const nx::Size& total) override;
     void showAboutBox() override;
     void stockPropertiesChanged() override;
+    double viewZoom() const override { return zoom(); }
+    void setViewZoom(double zoom) override { setZoom(zoom); }
+    void zoomToFit() override { ZoomToFit(); }
 
     // --- Properties
     bool editingEnabled() const;
@@ -314,6 +350,10 @@ signals:
     void LayoutFinished();
     // Drawing failed with automation error 0x800a03f0; the picture keeps its background.
     void DrawingFailed(quint32 code, const QString& description);
+    // The zoom changed (Zoom, the wheel, the keys, a pinch, ZoomToFit).
+    void ZoomChanged(double zoom);
+    // The visible part of the drawing moved or changed its size.
+    void ViewChanged();
 
 protected:
     bool viewportEvent(QEvent* event) override;
@@ -326,6 +366,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     class Events;
@@ -347,11 +392,36 @@ private:
     // Runs a handler of the user's input; a failure that escapes it is shown in a box.
     template <typename Handler>
     void guardInput(Handler&& handler);
+    // guardInput for handlers outside the file that defines it.
+    void guardHandler(const std::function<void()>& handler);
     void showFailure(const std::u16string& text);
     void printShowingFailure(QPrinter* printer);
     nx::Point clientPoint(const QPoint& viewportPos) const;
     nx::Point scroll() const;
     void contextMenuAt(const QPoint& globalPos, const QPoint& viewportPos);
+    // The shown picture's size and the logical point at its top-left corner.
+    QSize pictureSize() const;
+    QPoint pictureOrigin() const;
+    QSize zoomedTotal() const;
+    // Zoom and pan input; true when the event was taken.
+    bool zoomKey(QKeyEvent* event);
+    bool panPress(QMouseEvent* event);
+    bool panMove(QMouseEvent* event);
+    bool panRelease(QMouseEvent* event);
+    bool zoomGesture(QEvent* event);
+    // Keyboard: the focused vertex when it is still in the graph, and what the keys do.
+    nx::Vertex* focusVertex() const;
+    bool navigationKey(QKeyEvent* event);
+    void selectFocused(bool toggle);
+    void deleteFocused();
+    void beginRename();
+    void endRename(bool commit);
+    // Where a logical point is shown in the viewport; scrolls it into view first.
+    QPoint shownPoint(QPoint logical) const;
+    void showLogical(QPoint logical);
+    QRect focusMarkRect() const;
+    QPoint logicalPositionOf(nx::Vertex* vertex) const;
+    void drawFocusMark(QPainter& painter);
 
     std::unique_ptr<Events> events_;
     std::unique_ptr<RamuloControl> control_;
@@ -371,6 +441,16 @@ private:
     QAction* printPreviewAction_ = nullptr;
     QAction* propertiesAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    double zoom_ = 1.0;
+    // Panning: the pointer's and the bars' positions where it began.
+    bool panning_ = false;
+    bool spaceHeld_ = false;
+    bool spacePanned_ = false;
+    QPoint panFrom_;
+    QPoint panScroll_;
+    quint32 focus_ = kNoVertex;
+    QPointer<QLineEdit> nameEditor_;
+    quint32 renaming_ = kNoVertex;
 };
 
 template <typename F>

@@ -29,7 +29,9 @@ std::u16string widen(const char* text) {
 }  // namespace
 
 nx::Point CRamuloCtrl::clientPoint(const QPoint& viewportPos) const {
-    return {viewportPos.x(), viewportPos.y()};
+    // The control's client point lies on the shown picture, which starts at pictureOrigin().
+    const QPoint p = logicalAt(viewportPos) - pictureOrigin();
+    return {p.x(), p.y()};
 }
 
 template <typename Handler>
@@ -48,7 +50,12 @@ void CRamuloCtrl::guardInput(Handler&& handler) {
     }
 }
 
+void CRamuloCtrl::guardHandler(const std::function<void()>& handler) {
+    guardInput(handler);
+}
+
 void CRamuloCtrl::mousePressEvent(QMouseEvent* event) {
+    if (panPress(event)) return;
     const nx::Point at = clientPoint(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         guardInput([&] { interaction_.leftButtonDown(keyFlags(*event), at, scroll()); });
@@ -58,6 +65,7 @@ void CRamuloCtrl::mousePressEvent(QMouseEvent* event) {
 }
 
 void CRamuloCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    if (panRelease(event)) return;
     const QPoint pos = event->position().toPoint();
     const nx::Point at = clientPoint(pos);
     if (event->button() == Qt::LeftButton) {
@@ -81,6 +89,7 @@ void CRamuloCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CRamuloCtrl::mouseMoveEvent(QMouseEvent* event) {
+    if (panMove(event)) return;
     const nx::Point at = clientPoint(event->position().toPoint());
     guardInput([&] { interaction_.mouseMove(at, scroll()); });
     event->accept();
@@ -91,8 +100,16 @@ void CRamuloCtrl::contextMenuEvent(QContextMenuEvent* event) {
     // menu key asks here.
     // It may come to the frame (which holds the focus) or to the viewport: the global point
     // says where it is either way.
-    if (event->reason() == QContextMenuEvent::Keyboard)
-        contextMenuAt(event->globalPos(), viewport()->mapFromGlobal(event->globalPos()));
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // With a vertex focused from the keyboard, its menu opens at the vertex.
+        if (nx::Vertex* v = focusVertex()) {
+            showLogical(logicalPositionOf(v));
+            const QPoint at = shownPoint(logicalPositionOf(v));
+            contextMenuAt(viewport()->mapToGlobal(at), at);
+        } else {
+            contextMenuAt(event->globalPos(), viewport()->mapFromGlobal(event->globalPos()));
+        }
+    }
     event->accept();
 }
 
@@ -104,6 +121,7 @@ void CRamuloCtrl::contextMenuAt(const QPoint& globalPos, const QPoint& viewportP
 }
 
 bool CRamuloCtrl::viewportEvent(QEvent* event) {
+    if (zoomGesture(event)) return true;
     if (event->type() == QEvent::Leave && leaveRequested_) {
         // One notification per request, as the request asks for.
         leaveRequested_ = false;

@@ -52,7 +52,7 @@ QPoint CRamuloCtrl::scrollPosition() const {
 }
 
 nx::Point CRamuloCtrl::scroll() const {
-    const QPoint p = scrollPosition();
+    const QPoint p = pictureOrigin();
     return {p.x(), p.y()};
 }
 
@@ -69,11 +69,19 @@ void CRamuloCtrl::repaintNow() {
 }
 
 void CRamuloCtrl::ensureScreenSize() {
-    const QSize size = viewport()->size().expandedTo(QSize(1, 1));
-    if (screen_.size() == size) return;
-    screen_ = QImage(size, QImage::Format_RGB32);
+    const QSize size = pictureSize();
+    // Drawn at the screen's pixel density, measured in units like the viewport.
+    const qreal ratio = viewport()->devicePixelRatioF();
+    if (screen_.deviceIndependentSize().toSize() == size && screen_.devicePixelRatio() == ratio)
+        return;
+    if (ratio == 1.0) {
+        screen_ = QImage(size, QImage::Format_RGB32);
+    } else {
+        screen_ = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+        screen_.setDevicePixelRatio(ratio);
+    }
     screen_.fill(backColor());
-    stale_ = QRegion(screen_.rect());
+    stale_ = QRegion(QRect(QPoint(0, 0), size));
 }
 
 void CRamuloCtrl::renderStale() {
@@ -81,7 +89,9 @@ void CRamuloCtrl::renderStale() {
     // stays as it was.
     if (!control_) return;
     ensureScreenSize();
-    const QRect area = stale_.boundingRect() & screen_.rect();
+    // Zoomed, the picture and the viewport differ in size: what is stale is all of it.
+    const QRect whole(QPoint(0, 0), pictureSize());
+    const QRect area = (zoom_ == 1.0 || stale_.isEmpty() ? stale_.boundingRect() : whole) & whole;
     stale_ = QRegion();
     if (area.isEmpty()) return;
     {
@@ -89,9 +99,9 @@ void CRamuloCtrl::renderStale() {
         QPainter painter(&screen_);
         painter.fillRect(area, backColor());
     }
-    const QPoint offset = scrollPosition();
+    const QPoint offset = pictureOrigin();
     nx::QtDeviceContext context(&screen_, -offset);
-    const nx::Rect bounds{0, 0, screen_.width(), screen_.height()};
+    const nx::Rect bounds{0, 0, whole.width(), whole.height()};
     const nx::Rect invalid{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
     try {
         control_->OnDraw(&context, bounds, invalid);
@@ -108,14 +118,33 @@ void CRamuloCtrl::paintEvent(QPaintEvent* event) {
                         static_cast<std::uint64_t>(viewport()->height())});
     renderStale();
     QPainter painter(viewport());
-    painter.drawImage(event->rect(), screen_, event->rect());
+    if (zoom_ == 1.0) {
+        const QRect r = event->rect();
+        const qreal ratio = screen_.devicePixelRatio();
+        if (ratio == 1.0)
+            painter.drawImage(r, screen_, r);
+        else
+            painter.drawImage(QRectF(r), screen_,
+                              QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    } else {
+        // The picture starts at a whole logical point; what the bars scrolled beyond it
+        // shifts the zoomed picture by the rest.
+        const QPointF shift = QPointF(pictureOrigin()) * zoom_ - QPointF(scrollPosition());
+        painter.translate(shift);
+        painter.scale(zoom_, zoom_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1.0);
+        painter.drawImage(QPointF(0, 0), screen_);
+        painter.resetTransform();
+    }
+    // The keyboard's mark lies over the picture, never in it.
+    if (hasFocus()) drawFocusMark(painter);
     painting_ = false;
 }
 
 std::unique_ptr<nx::DeviceContext> CRamuloCtrl::windowDeviceContext() {
     // Feedback goes onto the picture as it should look now, not onto one about to be redrawn.
     renderStale();
-    return std::make_unique<ScreenContext>(*this, -scrollPosition());
+    return std::make_unique<ScreenContext>(*this, -pictureOrigin());
 }
 
 QColor CRamuloCtrl::backColor() const {
@@ -151,11 +180,12 @@ void CRamuloCtrl::updateBars() {
     const int barWidth = verticalScrollBar()->sizeHint().width();
     bool horizontal = false, vertical = false;
     if (client.width() > barWidth && client.height() > barHeight) {
-        horizontal = total_.width() > client.width();
-        vertical = total_.height() > client.height();
+        const QSize total = zoomedTotal();
+        horizontal = total.width() > client.width();
+        vertical = total.height() > client.height();
         // A bar takes room from the other direction.
-        if (horizontal && !vertical) vertical = total_.height() > client.height() - barHeight;
-        if (vertical && !horizontal) horizontal = total_.width() > client.width() - barWidth;
+        if (horizontal && !vertical) vertical = total.height() > client.height() - barHeight;
+        if (vertical && !horizontal) horizontal = total.width() > client.width() - barWidth;
     }
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -166,10 +196,11 @@ void CRamuloCtrl::updateBars() {
     QScrollBar* v = verticalScrollBar();
     h->setPageStep(std::max(visible.width(), 1));
     v->setPageStep(std::max(visible.height(), 1));
-    h->setSingleStep(line_.width());
-    v->setSingleStep(line_.height());
-    h->setRange(0, horizontal ? std::max(total_.width() - visible.width(), 0) : 0);
-    v->setRange(0, vertical ? std::max(total_.height() - visible.height(), 0) : 0);
+    const QSize total = zoomedTotal();
+    h->setSingleStep(std::max(int(line_.width() * zoom_), zoom_ == 1.0 ? 0 : 1));
+    v->setSingleStep(std::max(int(line_.height() * zoom_), zoom_ == 1.0 ? 0 : 1));
+    h->setRange(0, horizontal ? std::max(total.width() - visible.width(), 0) : 0);
+    v->setRange(0, vertical ? std::max(total.height() - visible.height(), 0) : 0);
     updatingBars_ = false;
 }
 
@@ -189,10 +220,12 @@ void CRamuloCtrl::scrollContentsBy(int, int) {
         viewport()->update();
     else
         viewport()->repaint();
+    emit ViewChanged();
 }
 
 void CRamuloCtrl::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     stale_ = QRegion(viewport()->rect());
     if (created_ && !updatingBars_ && control_) control_->Update();
+    emit ViewChanged();
 }

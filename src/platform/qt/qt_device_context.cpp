@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace nx {
 
@@ -17,8 +18,27 @@ QtDeviceContext::QtDeviceContext(QPainter* activePainter, QPoint viewportOrigin,
 
 Size QtDeviceContext::pixelSize() const {
     if (!device_) return {};
+    // An image drawn for a high-density screen holds ratio x ratio pixels per unit; the
+    // drawing measures in units.
+    const qreal ratio = devicePixelRatio();
+    const auto units = [ratio](int pixels) {
+        return static_cast<std::uint64_t>(std::ceil(std::max(pixels, 0) / ratio));
+    };
+    if (ratio != 1.0) return {units(device_->width()), units(device_->height())};
     return {static_cast<std::uint64_t>(std::max(device_->width(), 0)),
             static_cast<std::uint64_t>(std::max(device_->height(), 0))};
+}
+
+qreal QtDeviceContext::devicePixelRatio() const {
+    if (!device_) return 1.0;
+    switch (device_->devType()) {
+        case QInternal::Image:
+        case QInternal::Pixmap:
+            return device_->devicePixelRatioF();
+        default:
+            // Widgets and printers already measure in units.
+            return 1.0;
+    }
 }
 
 Size QtDeviceContext::millimetreSize() const {

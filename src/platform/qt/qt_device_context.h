@@ -36,6 +36,8 @@ public:
 
     // The paint device's metrics; a logical point p is device pixel p + viewportOrigin().
     Size pixelSize() const override;
+    // Device pixels per unit of an image or pixmap surface (1 for every other device).
+    qreal devicePixelRatio() const;
     Size millimetreSize() const override;
     Rect deviceToLogical(const Rect& r) const override;
     Rect logicalToDevice(const Rect& r) const override;

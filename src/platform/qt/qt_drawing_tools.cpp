@@ -106,6 +106,16 @@ private:
     QPainter::CompositionMode saved_;
 };
 
+// A hairline covers a unit on a high-density surface as it covers a pixel on a plain one.
+QPen unitPen(const QPainter& painter, const QPen& pen) {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (pen.width() != 0 || ratio == 1.0) return pen;
+    QPen wider(pen);
+    wider.setWidthF(ratio);
+    wider.setCosmetic(true);
+    return wider;
+}
+
 QImage readableImage(QPaintDevice* device) {
     if (!device) return {};
     switch (device->devType()) {
@@ -140,6 +150,10 @@ void QtDrawingTools::init(DeviceContext* dc, const Size& size) {
         throw std::runtime_error("GdiDrawingTools::init error: incorrect device context");
     // A new paint may bring a new surface behind the same context.
     endPainting();
+    // A buffer drawn for another pixel density starts afresh.
+    if (initialized && !memory_.isNull() &&
+        memory_.devicePixelRatio() != context->devicePixelRatio())
+        deinit();
 
     std::uint64_t w = size.cx;
     std::uint64_t h = size.cy;
@@ -170,8 +184,16 @@ void QtDrawingTools::init(DeviceContext* dc, const Size& size) {
         if (memoryBufferEnabled) {
             // A size Qt cannot hold leaves no buffer; drawing then goes to the target.
             constexpr std::size_t kMaxSide = std::numeric_limits<int>::max();
-            if (bufferWidth <= kMaxSide && bufferHeight <= kMaxSide)
+            // On a high-density surface the buffer has as many pixels per unit.
+            const qreal ratio = context->devicePixelRatio();
+            const double side = std::max(double(bufferWidth), double(bufferHeight)) * ratio;
+            if (ratio == 1.0 && bufferWidth <= kMaxSide && bufferHeight <= kMaxSide) {
                 memory_ = QImage(int(bufferWidth), int(bufferHeight), QImage::Format_RGB32);
+            } else if (ratio != 1.0 && side <= double(kMaxSide)) {
+                memory_ = QImage(int(std::ceil(bufferWidth * ratio)),
+                                 int(std::ceil(bufferHeight * ratio)), QImage::Format_RGB32);
+                memory_.setDevicePixelRatio(ratio);
+            }
             if (!memory_.isNull()) memory_.fill(Qt::black);
             memoryOrigin_ = {};
         }
@@ -304,7 +326,13 @@ void QtDrawingTools::copyFromMemoryToScreen(const Point& source, const Point& de
                                 1LL * destination.y + target_->viewportOrigin().y());
     const QPoint from =
         safePoint(1LL * source.x + memoryOrigin_.x(), 1LL * source.y + memoryOrigin_.y());
-    p->drawImage(to, memory_, QRect(from, QSize(clampExtent(size.cx), clampExtent(size.cy))));
+    const QRect area(from, QSize(clampExtent(size.cx), clampExtent(size.cy)));
+    if (const qreal ratio = memory_.devicePixelRatio(); ratio != 1.0)
+        // Units on the target, the buffer's own pixels at the source.
+        p->drawImage(QRectF(to, area.size()), memory_,
+                     QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    else
+        p->drawImage(to, memory_, area);
     p->setCompositionMode(mode);
     p->setTransform(saved);
 }
@@ -326,8 +354,13 @@ void QtDrawingTools::copyFromScreenToMemory(const Point& source, const Point& de
         safePoint(1LL * destination.x + memoryOrigin_.x(), 1LL * destination.y + memoryOrigin_.y());
     const QPoint from = safePoint(1LL * source.x + target_->viewportOrigin().x(),
                                   1LL * source.y + target_->viewportOrigin().y());
-    memoryPainter_.drawImage(to, screen,
-                             QRect(from, QSize(clampExtent(size.cx), clampExtent(size.cy))));
+    const QRect area(from, QSize(clampExtent(size.cx), clampExtent(size.cy)));
+    if (const qreal ratio = screen.devicePixelRatio(); ratio != 1.0)
+        memoryPainter_.drawImage(
+            QRectF(to, area.size()), screen,
+            QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    else
+        memoryPainter_.drawImage(to, screen, area);
     memoryPainter_.setCompositionMode(mode);
     memoryPainter_.setTransform(saved);
 }
@@ -473,7 +506,7 @@ void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
     const QPoint end = safePoint(to.x, to.y);
     if (!stepLine(pen, position_, end)) {
         if (QPainter* p = painter()) {
-            p->setPen(pen);
+            p->setPen(unitPen(*p, pen));
             p->drawLine(position_, end);
         }
     }
@@ -496,7 +529,8 @@ bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
         image = static_cast<QImage*>(target_->device());
         origin = target_->viewportOrigin();
     }
-    if (!image || !canStepLinesInto(*image)) return false;
+    // Stepping works in pixels; a high-density image leaves lines to the painter's scale.
+    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0) return false;
     // The painter owns the pixels: beginning it detaches a shared image.
     if (!painter()) return false;
     stepLineIntoImage(*image, safePoint(1LL * from.x() + origin.x(), 1LL * from.y() + origin.y()),
@@ -536,7 +570,7 @@ void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
 void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
-    p->setPen(pen);
+    p->setPen(unitPen(*p, pen));
     p->setBrush(noBrush_);
     p->drawEllipse(outlineRect(safeRect(r)));
 }
@@ -549,7 +583,7 @@ void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const 
         safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy),
         safePoint(centre.x - cx, centre.y)};
     if (QPainter* p = painter()) {
-        p->setPen(pen);
+        p->setPen(unitPen(*p, pen));
         p->setBrush(noBrush_);
         p->drawPolyline(points, 5);
     }
