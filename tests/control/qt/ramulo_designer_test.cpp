@@ -75,10 +75,10 @@ TEST(DesignerPlugin, FormWithTheControlLoadsThroughQUiLoader) {
 #endif
 
 TEST(DesignerProperties, EveryPropertyHasATypeFormsStoreAndRangesHold) {
-    // Qt Designer edits and .ui files store bool, int, string, colour and font values (the
+    // Qt Designer edits and .ui files store bool, int, double, string, colour and font values (the
     // read-only counts are not stored).
     const QMetaObject& meta = CRamuloCtrl::staticMetaObject;
-    const QList<int> editable{QMetaType::Bool, QMetaType::Int, QMetaType::QString,
+    const QList<int> editable{QMetaType::Bool, QMetaType::Int, QMetaType::Double, QMetaType::QString,
                               QMetaType::QColor, QMetaType::QFont};
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QMetaProperty p = meta.property(i);
