@@ -1,131 +1,118 @@
-// Rendering a document: screen path for images and SVG, printing path for PDF.
+// The command line's drawing options and its calls into the library's rendering.
 #include "render.h"
 
-#include <QImage>
-#include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
-#include <QPrinter>
 #include <QString>
-#include <QSvgGenerator>
-#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
 #include "document.h"
-#include "drawing_output.h"
-#include "engine/control_engine.h"
-#include "engine/window_graph_view.h"
-#include "graph/graph.h"
 #include "image_limit.h"
-#include "platform/qt/qt_device_context.h"
-#include "platform/qt/qt_drawing_tools.h"
+#include "verbs.h"
 
 namespace {
 
-// The control's draw operation on the rectangle (0, 0, w, h) of the context's surface.
-void drawArea(ControlEngine& engine, nx::QtDeviceContext& context, int w, int h) {
-    const nx::Rect area{0, 0, w, h};
-    engine.Draw(&context, area, area);
+double positiveNumber(const std::string& option, const std::string& text) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || !(value > 0) ||
+        !std::isfinite(value))
+        throw UsageError(option + " needs a number above 0, not '" + text + "'");
+    return value;
 }
 
-void renderPng(ControlEngine& engine, const std::string& path, int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    if (image.isNull()) throw std::runtime_error("The drawing is too large for an image");
-    nx::QtDeviceContext context(&image);
-    drawArea(engine, context, w, h);
-    DrawingOutput out(path);
-    image.save(out.scratchPath(), "PNG");  // a failed write shows as a file cut short
-    out.commit(kPngEnding);
+int pixelCount(const std::string& option, const std::string& text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value <= 0 ||
+        value > nx::kMaxDrawingSide)
+        throw UsageError(option + " needs a whole number of pixels from 1 to 32767, not '" +
+                         text + "'");
+    return value;
 }
 
-// A vector surface keeps its shapes only when they are drawn on it directly; the caller's
-// RasterGuard switches the memory buffer off for the drawing.
-void renderSvg(ControlEngine& engine, const std::string& path, int w, int h) {
-    DrawingOutput out(path);
-    QSvgGenerator generator;
-    generator.setFileName(out.scratchPath());
-    generator.setSize(QSize(w, h));
-    generator.setViewBox(QRect(0, 0, w, h));
-    generator.setTitle(QStringLiteral("Ramulo document"));
-    QPainter painter;
-    if (!painter.begin(&generator)) throw std::runtime_error("Failed to write " + path);
-    nx::QtDeviceContext context(&painter);
-    drawArea(engine, context, w, h);
-    painter.end();
-    out.commit(kSvgEnding);
-}
-
-// The printing path: the view scaled by the printer's pixels per millimetre, no background
-// erased, the tools drawing straight onto the printer. The page is as many millimetres as
-// the extent has pixels, so the whole drawing fits on one page.
-void renderPdf(ControlEngine& engine, const std::string& path, int w, int h) {
-    DrawingOutput out(path);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(out.scratchPath());
-    printer.setResolution(kPdfResolution);
-    printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(w, h), QPageSize::Millimeter),
-                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                      QPageLayout::Millimeter));
-    QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error("Failed to write " + path);
-    // The page is white; the control's background colour is not printed.
-    nx::QtDeviceContext context(&painter, {}, true);
-    nx::WindowGraphView& view = *engine.view;
-    try {
-        drawArea(engine, context, printer.width(), printer.height());
-    } catch (...) {
-        view.printing = false;
-        view.scaleX = view.scaleY = 1.0f;
-        throw;
-    }
-    painter.end();
-    // The screen scale again, so extents computed later are not the printer's.
-    view.printing = false;
-    view.scaleX = view.scaleY = 1.0f;
-    out.commit(kPdfEnding);
+QPageSize pageNamed(const std::string& name) {
+    struct Page {
+        const char* name;
+        QPageSize::PageSizeId id;
+    };
+    static const Page pages[] = {{"a3", QPageSize::A3},     {"a4", QPageSize::A4},
+                                 {"a5", QPageSize::A5},     {"letter", QPageSize::Letter},
+                                 {"legal", QPageSize::Legal}};
+    const std::string lower = QString::fromStdString(name).toLower().toStdString();
+    for (const Page& p : pages)
+        if (lower == p.name) return QPageSize(p.id);
+    throw UsageError("unknown page size '" + name + "' (A3, A4, A5, Letter or Legal)");
 }
 
 }  // namespace
 
-nx::Size drawingSize(ControlEngine& engine) {
-    const nx::Size extent = engine.GetExtent();
-    const nx::Rect bounds = engine.view->extent();
-    // The extent is the drawing's size plus margins, counted from the origin; a drawing
-    // that starts further in than the margins would be cut at the right or bottom, so
-    // the far side gets at least the near side's space.
-    const auto side = [](std::uint64_t extentSide, std::int32_t low, std::int32_t high) {
-        const long long mirrored = static_cast<long long>(high) + std::max(low, 0);
-        const auto wanted = std::max<std::uint64_t>(
-            extentSide, static_cast<std::uint64_t>(std::max(mirrored, 1LL)));
-        return std::min<std::uint64_t>(wanted, kMaxDrawingSide);
+bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
+                       RenderChoice& choice) {
+    const std::string& a = args[i];
+    const auto value = [&]() -> const std::string& {
+        if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
+        return args[++i];
     };
-    return {side(extent.cx, bounds.left, bounds.right), side(extent.cy, bounds.top, bounds.bottom)};
+    const auto layout = [&](nx::PageLayout l) {
+        if (choice.pdf.layout != nx::PageLayout::DrawingSize &&
+            choice.pdf.layout != nx::PageLayout::OnePage && choice.pdf.layout != l)
+            throw UsageError("--fit and --tiles cannot be combined");
+        choice.pdf.layout = l;
+    };
+    if (a == "--scale" || a == "--dpi") {
+        if (choice.scaleGiven || choice.sizeGiven)
+            throw UsageError("give one of --scale, --dpi or --width/--height");
+        const double n = positiveNumber(a, value());
+        choice.image.scale = a == "--scale" ? n : n / 96.0;
+        choice.scaleGiven = true;
+    } else if (a == "--width" || a == "--height") {
+        if (choice.scaleGiven) throw UsageError("give one of --scale, --dpi or --width/--height");
+        const int n = pixelCount(a, value());
+        if (a == "--width")
+            choice.image.size.setWidth(n);
+        else
+            choice.image.size.setHeight(n);
+        choice.sizeGiven = true;
+    } else if (a == "--page") {
+        choice.pdf.pageSize = pageNamed(value());
+        choice.pageGiven = true;
+        if (choice.pdf.layout == nx::PageLayout::DrawingSize) choice.pdf.layout = nx::PageLayout::OnePage;
+    } else if (a == "--landscape") {
+        choice.pdf.orientation = QPageLayout::Landscape;
+        if (choice.pdf.layout == nx::PageLayout::DrawingSize) choice.pdf.layout = nx::PageLayout::OnePage;
+    } else if (a == "--fit") {
+        layout(nx::PageLayout::FitToPage);
+    } else if (a == "--tiles") {
+        layout(nx::PageLayout::Tiled);
+    } else if (a == "--max-pixels") {
+        setMaxImagePixels(parsePixelCount(value()));
+    } else {
+        return false;
+    }
+    return true;
 }
 
 bool isRenderTarget(const std::string& path) {
-    const std::string ext = extensionOf(path);
-    return ext == "png" || ext == "svg" || ext == "pdf";
+    return nx::isRenderTarget(QString::fromLocal8Bit(path.c_str()));
 }
 
-void renderDocument(ControlEngine& engine, const std::string& path) {
-    if (!engine.graph || !engine.view) throw std::runtime_error("There is no document to draw");
-    const nx::Size size = drawingSize(engine);
-    const int w = static_cast<int>(size.cx);
-    const int h = static_cast<int>(size.cy);
-    if (size.cx == kMaxDrawingSide || size.cy == kMaxDrawingSide)
-        std::fprintf(stderr, "ramulo: warning: the drawing is cut at %llu pixels\n",
-                     static_cast<unsigned long long>(kMaxDrawingSide));
-    const std::string ext = extensionOf(path);
-    const RasterGuard raster(engine, ext, size.cx, size.cy);
-    if (ext == "png")
-        renderPng(engine, path, w, h);
-    else if (ext == "svg")
-        renderSvg(engine, path, w, h);
-    else if (ext == "pdf")
-        renderPdf(engine, path, w, h);
-    else
-        throw std::runtime_error("Cannot draw into a ." + ext + " file: use .png, .svg or .pdf");
+void renderDocument(Document& doc, const std::string& path, const RenderChoice& choice) {
+    const QSize drawing = nx::drawingSize(doc.control());
+    if (drawing.width() == nx::kMaxDrawingSide || drawing.height() == nx::kMaxDrawingSide)
+        std::fprintf(stderr, "ramulo: warning: the drawing is cut at %d pixels\n",
+                     nx::kMaxDrawingSide);
+    nx::ImageOptions image = choice.image;
+    image.maxPixels = maxImagePixels();
+    try {
+        nx::renderFile(doc.control(), QString::fromLocal8Bit(path.c_str()), image, choice.pdf);
+    } catch (const nx::ImageTooLarge& e) {
+        throw std::runtime_error(
+            std::string(e.what()) +
+            "; draw it into a .svg or .pdf file, draw it smaller with --scale, --width or "
+            "--height, make the drawing smaller (a layout, or vertices nearer to each other), "
+            "or raise the limit with --max-pixels N");
+    }
 }

@@ -1,25 +1,46 @@
-// Drawing a whole document into a PNG, SVG or PDF file through the Qt drawing tools.
+// Drawing the tool's document into a PNG, SVG or PDF file through the library's rendering.
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "views/geometry.h"
+#include "ramulo/render.h"
 
-class ControlEngine;
+class Document;
 
-// The kind follows the extension: .png (raster, through a QImage), .svg (QSvgGenerator)
-// or .pdf (QPrinter, drawn on the printing path). Fails with a runtime error for any other
-// extension, without a document, or when the file cannot be written.
-void renderDocument(ControlEngine& engine, const std::string& path);
+// The drawing options of one run, from the command line.
+struct RenderChoice {
+    nx::ImageOptions image;
+    nx::PdfOptions pdf;
+    bool scaleGiven = false;  // --scale or --dpi
+    bool sizeGiven = false;   // --width or --height
+    bool pageGiven = false;   // --page or --landscape
+};
 
-// The size of the drawn area, from the origin: the engine's extent, grown where the
-// drawing reaches past it; at most kMaxDrawingSide in each direction.
-inline constexpr std::uint64_t kMaxDrawingSide = 32767;
-nx::Size drawingSize(ControlEngine& engine);
+// Takes the drawing option args[i] (with its value, advancing i) into choice; false when
+// args[i] is not one. Bad values and clashing options fail with a UsageError.
+bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i, RenderChoice& choice);
+
+// The drawing options' lines of a verb's help text (a literal, to join the verbs' own).
+#define RAMULO_RENDER_OPTIONS_HELP \
+    "  --scale S       draw .png and .svg at S times the drawing's size (0.5 half, 2 double)\n" \
+    "  --width W, --height H\n" \
+    "                  draw .png and .svg W pixels wide and/or H high (both: the largest\n" \
+    "                  drawing that fits, proportions kept)\n" \
+    "  --dpi D         draw .png and .svg at D dots per inch, a drawing pixel being\n" \
+    "                  1/96 inch\n" \
+    "  --page SIZE     print .pdf on A3, A4, A5, Letter or Legal pages at the printing\n" \
+    "                  scale, cut at the page's edge; --landscape turns the page\n" \
+    "  --fit           print .pdf shrunk to fit one page (A4 unless --page)\n" \
+    "  --tiles         print .pdf over as many pages as it needs (A4 unless --page),\n" \
+    "                  neighbours overlapping by 10 mm\n" \
+    "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n" \
+    "                  16384 x 16384); a larger drawing fails without writing OUT\n"
+
+// The kind follows the extension: .png, .svg or .pdf. Fails with a runtime error for any
+// other extension, without a document, when the file cannot be written, and for an image
+// over the --max-pixels limit (naming the options that make it smaller).
+void renderDocument(Document& doc, const std::string& path, const RenderChoice& choice = {});
 
 // Whether renderDocument can write a file with this path's extension.
 bool isRenderTarget(const std::string& path);
-
-// The printer resolution of the PDF output; the drawing is scaled by its pixels per
-// millimetre, so one screen pixel becomes one millimetre on the page.
-inline constexpr int kPdfResolution = 300;

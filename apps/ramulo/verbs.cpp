@@ -20,10 +20,10 @@ void progress(const std::string& text) {
     std::fprintf(stderr, "ramulo: %s\n", text.c_str());
 }
 
-void writeOutput(Document& doc, const std::string& path) {
+void writeOutput(Document& doc, const std::string& path, const RenderChoice& choice) {
     if (isRenderTarget(path)) {
         progress("drawing " + path);
-        renderDocument(doc.engine(), path);
+        renderDocument(doc, path, choice);
     } else {
         progress("writing " + path);
         if (!writeGraphFile(doc, path)) doc.save(path);
@@ -32,8 +32,8 @@ void writeOutput(Document& doc, const std::string& path) {
 
 namespace {
 
-// Positional arguments, "-o OUT", "--layout NAME" and the transform switches in order;
-// "--max-pixels N" takes effect at once.
+// Positional arguments, "-o OUT", "--layout NAME", the transform switches in order and the
+// drawing options; "--max-pixels N" takes effect at once.
 struct Arguments {
     std::vector<std::string> positional;
     std::string output;
@@ -41,6 +41,7 @@ struct Arguments {
     InputChoice input;
     std::string layeredLimit;
     std::vector<std::string> transforms;
+    RenderChoice render;
 };
 
 bool isTransform(const std::string& a) {
@@ -48,7 +49,8 @@ bool isTransform(const std::string& a) {
            a == "--flip-vertical";
 }
 
-Arguments parse(const std::vector<std::string>& args, bool arrangeOptions) {
+Arguments parse(const std::vector<std::string>& args, bool arrangeOptions,
+                bool drawOptions = false) {
     Arguments out;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -58,6 +60,8 @@ Arguments parse(const std::vector<std::string>& args, bool arrangeOptions) {
         };
         if (a == "-o" || a == "--output")
             out.output = value();
+        else if (drawOptions && parseRenderOption(args, i, out.render))
+            continue;
         else if (a == "--max-pixels")
             setMaxImagePixels(parsePixelCount(value()));
         else if (arrangeOptions && a == "--layout")
@@ -90,7 +94,7 @@ void loadInput(Document& doc, const std::string& path, const InputChoice& input,
 }
 
 int runSample(const std::vector<std::string>& args) {
-    const Arguments a = parse(args, false);
+    const Arguments a = parse(args, false, true);
     expectPositional(a, 1);
     if (a.output.empty()) throw UsageError("missing -o OUT");
     if (!isRenderTarget(a.output)) checkDocumentTarget(a.output, "png, svg, pdf");
@@ -102,7 +106,7 @@ int runSample(const std::vector<std::string>& args) {
     Document doc;
     progress("building sample document " + n);
     doc.buildSample(static_cast<std::uint16_t>(id));
-    writeOutput(doc, a.output);
+    writeOutput(doc, a.output, a.render);
     return kExitOk;
 }
 
@@ -135,7 +139,7 @@ void transform(ControlEngine& engine, const std::string& t) {
 }
 
 int runRender(const std::vector<std::string>& args) {
-    const Arguments a = parse(args, true);
+    const Arguments a = parse(args, true, true);
     expectPositional(a, 1);
     if (a.output.empty()) throw UsageError("missing -o OUT");
     if (!isRenderTarget(a.output)) throw UsageError("OUT must end in .png, .svg or .pdf");
@@ -151,7 +155,7 @@ int runRender(const std::vector<std::string>& args) {
     if (!a.layout.empty() && !arrange(doc.engine(), a.layout))
         throw std::runtime_error("the " + a.layout + " layout failed");
     for (const std::string& t : a.transforms) transform(doc.engine(), t);
-    writeOutput(doc, a.output);
+    writeOutput(doc, a.output, a.render);
     return kExitOk;
 }
 
@@ -200,27 +204,26 @@ int runInfo(const std::vector<std::string>& args) {
 
 const Verb kVerbs[] = {
     {"sample",
-     "usage: ramulo sample N -o OUT [--max-pixels N]\n"
+     "usage: ramulo sample N -o OUT [drawing options]\n"
      "Builds sample document N (0 empty, 1-4 sample trees) and writes it. The kind of OUT\n"
      "follows its extension: .nx (stream), .nxx or .xml (XML), .png, .svg or .pdf (drawing),\n"
      ".graphml, .dot, .gv, .csv, .tsv or .json (graph file).\n"
-     "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
-     "                  16384 x 16384); a larger drawing fails without writing OUT\n",
+     "Drawing options:\n" RAMULO_RENDER_OPTIONS_HELP,
      runSample},
     {"render",
      "usage: ramulo render IN -o OUT [--from FORMAT] [--header yes|no]\n"
      "                    [--layout hierarchical|radial|force|layered] [--layered-limit N]\n"
      "                    [--rotate-right|--rotate-left|--flip-horizontal|--flip-vertical]...\n"
-     "                    [--max-pixels N]\n"
+     "                    [drawing options]\n"
      "Loads IN, optionally arranges it, applies the transforms in the order given and draws\n"
      "the whole extent into OUT: .png (image), .svg (vector) or .pdf (printed, one screen\n"
-     "pixel per millimetre, on one page of the drawing's size).\n"
+     "pixel per millimetre, on one page of the drawing's size unless --page, --fit or\n"
+     "--tiles choose paper).\n"
      "IN may be a document (.nx, .nxx, .xml) or a graph file (.graphml, .dot, .gv, .csv,\n"
      ".tsv, .json; or name the format with --from). The layered layout (Graphviz's dot)\n"
      "arranges any directed graph; it refuses more than 5000 vertices unless\n"
      "--layered-limit raises the limit.\n"
-     "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n"
-     "                  16384 x 16384); a larger drawing fails without writing OUT\n",
+     "Drawing options:\n" RAMULO_RENDER_OPTIONS_HELP,
      runRender},
     {"convert",
      "usage: ramulo convert IN OUT [--from FORMAT] [--header yes|no]\n"

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "render.h"
+
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
@@ -24,8 +26,9 @@ struct Verb {
 const Verb* findVerb(const std::string& name);
 
 class Document;
-// Writes the document to path: a drawing for .png, .svg and .pdf, else a document file.
-void writeOutput(Document& doc, const std::string& path);
+// Writes the document to path: a drawing for .png, .svg and .pdf (with the drawing
+// options), else a document file.
+void writeOutput(Document& doc, const std::string& path, const RenderChoice& choice = {});
 
 // Progress for long work, on stderr so that stdout stays the verb's result.
 void progress(const std::string& text);

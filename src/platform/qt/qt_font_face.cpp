@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QString>
 
@@ -58,7 +59,10 @@ Size QtFontFace::measure(const std::u16string& text) {
 void QtFontFace::draw(QPainter& painter, const Rect& r, const std::u16string& text) {
     if (text.empty()) return;
     const int baseline = r.top + ascent_;
-    if (!direct(text)) {
+    // An SVG file keeps a glyph run without its characters; given as text, a label stays
+    // text there, searchable and selectable.
+    const bool vector = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+    if (vector || !direct(text)) {
         const QString s = QString::fromStdU16String(text);
         const int width = QFontMetrics(font_).horizontalAdvance(s);
         painter.setFont(font_);

@@ -1,5 +1,5 @@
 // Drawing files: a scratch file checked for completeness, then written through SafeOutputFile.
-#include "drawing_output.h"
+#include "render/drawing_output.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,0 +1,29 @@
+// Choosing the kind of drawing by the file's extension.
+#include <QFileInfo>
+#include <stdexcept>
+
+#include "ramulo/render.h"
+
+namespace nx {
+
+bool isRenderTarget(const QString& path) {
+    const QString kind = QFileInfo(path).suffix().toLower();
+    return kind == QLatin1String("png") || kind == QLatin1String("svg") ||
+           kind == QLatin1String("pdf");
+}
+
+void renderFile(RamuloControl& control, const QString& path, const ImageOptions& image,
+                const PdfOptions& pdf) {
+    const QString kind = QFileInfo(path).suffix().toLower();
+    if (kind == QLatin1String("png"))
+        renderPng(control, path, image);
+    else if (kind == QLatin1String("svg"))
+        renderSvg(control, path, image);
+    else if (kind == QLatin1String("pdf"))
+        renderPdf(control, path, pdf);
+    else
+        throw std::runtime_error("Cannot draw into a ." + kind.toStdString() +
+                                 " file: use .png, .svg or .pdf");
+}
+
+}  // namespace nx
