@@ -129,6 +129,68 @@ TEST_F(CliTest, SvgDrawsTheSameGraphAsThePng) {
     EXPECT_TRUE(head(path("s.svg"), 1 << 20).contains(">Root</text>"));
 }
 
+// The size options scale the drawing (proportions kept); paper options print it on pages.
+TEST_F(CliTest, DrawingOptionsSizeImagesAndLayOutPages) {
+    ok({"sample", "1", "-o", path("s.png")});
+    ok({"sample", "1", "-o", path("s.svg")});
+    const QSize base = QImage(path("s.png")).size();
+    const QSize baseSvg = QSvgRenderer(path("s.svg")).defaultSize();
+    struct ImageCase {
+        QStringList options;
+        double scale;
+    };
+    const ImageCase images[] = {
+        {{"--scale", "2"}, 2.0},
+        {{"--dpi", "48"}, 0.5},
+        {{"--width", "100"}, 100.0 / base.width()},
+        // Both sides: the largest drawing inside them.
+        {{"--width", "5000", "--height", QString::number(base.height() / 2)}, 0.5},
+    };
+    for (const ImageCase& c : images) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        ok(QStringList{"sample", "1", "-o", path("scaled.png")} + c.options);
+        const QImage image(path("scaled.png"));
+        EXPECT_NEAR(image.width(), base.width() * c.scale, 1.0);
+        EXPECT_NEAR(image.height(), base.height() * c.scale, 1.0);
+        EXPECT_GT(inkPixels(image), 100);
+        ok(QStringList{"sample", "1", "-o", path("scaled.svg")} + c.options);
+        // The SVG's size scales alike; its view box keeps the drawing's units.
+        const QSize svg = QSvgRenderer(path("scaled.svg")).defaultSize();
+        EXPECT_NEAR(svg.width(), baseSvg.width() * c.scale, 2.0);
+        EXPECT_EQ(QSvgRenderer(path("scaled.svg")).viewBox().size(), base);
+    }
+
+    // Points of each page's media box, and the number of pages.
+    struct PageCase {
+        QStringList options;
+        QSizeF page;
+        int pages;
+    };
+    const QSizeF a4(595, 842);
+    const PageCase pages[] = {
+        {{"--fit"}, a4, 1},
+        {{"--page", "a4", "--landscape"}, a4.transposed(), 1},
+        // The drawing is wider and higher than A4 in millimetres: two pages each way.
+        {{"--tiles"}, a4, 4},
+    };
+    for (const PageCase& c : pages) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        ok(QStringList{"sample", "1", "-o", path("paged.pdf")} + c.options);
+        QFile pdf(path("paged.pdf"));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(pdf.readAll());
+        EXPECT_EQ(text.count(QRegularExpression("/Type /Page\\b(?!s)")), c.pages);
+        auto boxes = QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").globalMatch(text);
+        int count = 0;
+        for (; boxes.hasNext(); ++count) {
+            const QRegularExpressionMatch m = boxes.next();
+            EXPECT_NEAR(m.captured(1).toDouble(), c.page.width(), 1.0);
+            EXPECT_NEAR(m.captured(2).toDouble(), c.page.height(), 1.0);
+        }
+        EXPECT_EQ(count, c.pages);
+    }
+}
+
 // Printed, one screen pixel becomes one millimetre: the page is the drawing's size in mm.
 TEST_F(CliTest, PdfPageHasTheDrawingsSizeInMillimetres) {
     ok({"sample", "1", "-o", path("s.png")});
@@ -223,6 +285,21 @@ TEST_F(CliTest, FailuresExitNonZeroWithAMessage) {
          2,
          "unknown layout 'spiral'"},
         {{"render", path("s.nxx"), "-o", path("x.png"), "--rotate"}, 2, "unknown option"},
+        {{"render", path("s.nxx"), "-o", path("x.png"), "--scale", "0"},
+         2,
+         "--scale needs a number above 0, not '0'"},
+        {{"render", path("s.nxx"), "-o", path("x.png"), "--width", "40000"},
+         2,
+         "--width needs a whole number of pixels from 1 to 32767, not '40000'"},
+        {{"render", path("s.nxx"), "-o", path("x.png"), "--scale", "2", "--height", "9"},
+         2,
+         "give one of --scale, --dpi or --width/--height"},
+        {{"render", path("s.nxx"), "-o", path("x.png"), "--fit", "--tiles"},
+         2,
+         "--fit and --tiles cannot be combined"},
+        {{"render", path("s.nxx"), "-o", path("x.png"), "--page", "B9"},
+         2,
+         "unknown page size 'B9' (A3, A4, A5, Letter or Legal)"},
         {{"info", path("missing.nxx")}, 1, "missing.nxx"},
         {{"info", path("broken.nxx")}, 1, "error:"},
         {{"convert", path("s.nxx"), "/no/such/dir/out.nx"}, 1, "error:"},
@@ -298,6 +375,7 @@ TEST_F(CliTest, ImagesOverThePixelLimitAreRefusedWithoutAFile) {
     // Vector drawings allocate no image; the limit leaves them alone.
     ok({"render", path("far.nxx"), "-o", path("far.svg")});
     ok({"render", path("s.nxx"), "-o", path("raised.png"), "--max-pixels", "200000"});
+    ok({"render", path("s.nxx"), "-o", path("narrow.png"), "--max-pixels", "1000", "--width", "30"});
 }
 
 TEST_F(CliTest, EveryVerbHasHelp) {
