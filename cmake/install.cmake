@@ -1,0 +1,31 @@
+# Installing Ramulo: libraries, headers, the Ramulo CMake package and ramulo.pc.
+include(CMakePackageConfigHelpers)
+
+set(RAMULO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Ramulo)
+
+install(TARGETS ramulo_core ramulo_qt ramulo_revision ramulo_widget EXPORT RamuloTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(EXPORT RamuloTargets NAMESPACE Ramulo:: DESTINATION ${RAMULO_CMAKE_DIR})
+
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/ramulo DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The public headers still include the control's own; they go beside them, out of the way.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ramulo/detail
+        FILES_MATCHING PATTERN "*.h"
+        PATTERN "designer" EXCLUDE PATTERN "revision" EXCLUDE)
+
+configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/RamuloConfig.cmake.in
+                              ${CMAKE_BINARY_DIR}/RamuloConfig.cmake
+                              INSTALL_DESTINATION ${RAMULO_CMAKE_DIR})
+# Before 1.0 a minor version may change the interface.
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/RamuloConfigVersion.cmake
+                                 COMPATIBILITY SameMinorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/RamuloConfig.cmake ${CMAKE_BINARY_DIR}/RamuloConfigVersion.cmake
+        DESTINATION ${RAMULO_CMAKE_DIR})
+
+# The prefix as seen from the .pc file, so the installed tree can move.
+file(RELATIVE_PATH RAMULO_PC_PREFIX /root/${CMAKE_INSTALL_LIBDIR}/pkgconfig /root)
+string(REGEX REPLACE "/$" "" RAMULO_PC_PREFIX "${RAMULO_PC_PREFIX}")
+configure_file(${CMAKE_SOURCE_DIR}/cmake/ramulo.pc.in ${CMAKE_BINARY_DIR}/ramulo.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/ramulo.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
