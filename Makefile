@@ -9,7 +9,7 @@ PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
 	qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev \
 	fonts-wine libxml2-utils xvfb libgraphviz-dev nlohmann-json3-dev poppler-utils
 
-.PHONY: deps configure build test bench run sanitize clean
+.PHONY: deps configure build test bench run sanitize docs clean
 
 deps:
 	@missing=""; \
@@ -81,6 +81,14 @@ run: build
 	else \
 	  echo "run: no display, so ramulo-host is not started (see $(OUT_DIR)/ramulo-host.png)"; \
 	fi
+
+# The API reference of the public headers (include/ramulo) in $(BUILD_DIR)/docs/html. Not
+# run by CI; needs Doxygen: apt-get install doxygen.
+docs:
+	@command -v doxygen >/dev/null || { echo "docs: doxygen is missing: apt-get install doxygen"; exit 1; }
+	@mkdir -p $(BUILD_DIR)/docs
+	RAMULO_DOCS_DIR=$(BUILD_DIR)/docs doxygen docs/Doxyfile
+	@echo "docs: $(BUILD_DIR)/docs/html/index.html"
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-asan $(BUILD_DIR)-tsan

@@ -82,7 +82,7 @@ QImage renderImage(RamuloControl& control, const ImageOptions& options = {});
 /// file as it was.
 void renderPng(RamuloControl& control, const QString& path, const ImageOptions& options = {});
 
-/// The drawing as SVG: shapes as vector paths, labels as <text> elements. Its size follows
+/// The drawing as SVG: shapes as vector paths, labels as `<text>` elements. Its size follows
 /// the options' scale or size; the view box is the drawing in drawing units. Written as
 /// renderPng writes, with its failures; no pixel limit applies.
 void renderSvg(RamuloControl& control, const QString& path, const ImageOptions& options = {});
