@@ -7,7 +7,8 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev \
-	fonts-wine libxml2-utils xvfb libgraphviz-dev nlohmann-json3-dev poppler-utils
+	fonts-wine libxml2-utils xvfb libgraphviz-dev nlohmann-json3-dev poppler-utils \
+	zlib1g-dev
 
 .PHONY: deps configure build test bench run sanitize docs clean
 

@@ -30,7 +30,7 @@ const char* const kCallHelp =
     "reals, and [1 2 3] for an array parameter (grown to the count N given before it; the\n"
     "IDs written into it are printed). Lines starting with # are comments.\n"
     "  -o OUT    afterwards write the document (.nx, .nxx, .xml) or draw it (.png, .svg, .pdf)\n"
-    "  --max-pixels N  largest .png image -o may allocate (default 268435456 pixels)\n"
+    "  --max-pixels N  largest .png image -o may draw (default 268435456 pixels)\n"
     "  --list    print every member: DISPID, kind, name, parameter and result types and\n"
     "            its help string\n";
 

@@ -34,8 +34,10 @@ bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i, Ren
     "  --fit           print .pdf shrunk to fit one page (A4 unless --page)\n" \
     "  --tiles         print .pdf over as many pages as it needs (A4 unless --page),\n" \
     "                  neighbours overlapping by 10 mm\n" \
-    "  --max-pixels N  largest .png image to allocate, in pixels (default 268435456,\n" \
-    "                  16384 x 16384); a larger drawing fails without writing OUT\n"
+    "  --max-pixels N  largest .png image to draw, in pixels (default 268435456,\n" \
+    "                  16384 x 16384); a larger drawing fails without writing OUT. Over\n" \
+    "                  67108864 pixels the image is drawn and written in bands of rows,\n" \
+    "                  so it is never held whole in memory\n"
 
 // The kind follows the extension: .png, .svg or .pdf. Fails with a runtime error for any
 // other extension, without a document, when the file cannot be written, and for an image

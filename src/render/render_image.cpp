@@ -10,6 +10,7 @@
 #include "platform/qt/qt_device_context.h"
 #include "ramulo/render.h"
 #include "render/drawing_output.h"
+#include "render/render_bands.h"
 #include "render/render_scale.h"
 
 namespace nx {
@@ -62,6 +63,10 @@ QImage renderImage(RamuloControl& control, const ImageOptions& options) {
 }
 
 void renderPng(RamuloControl& control, const QString& path, const ImageOptions& options) {
+    // A large image is never made whole: it is drawn and compressed a band at a time.
+    const QSize pixels = imageSize(control, options);
+    if (std::uint64_t(pixels.width()) * std::uint64_t(pixels.height()) > kBandThresholdPixels)
+        return renderPngInBands(control, path, options, kBandPixels);
     const QImage image = renderImage(control, options);
     DrawingOutput out(QFile::encodeName(path).toStdString());
     image.save(out.scratchPath(), "PNG");  // a failed write shows as a file cut short

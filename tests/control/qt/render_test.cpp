@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "ramulo/render.h"
+#include "render/render_bands.h"
 #include "widget_fixture.h"
 
 namespace {
@@ -58,6 +59,39 @@ TEST_F(Render, ScaleAndPixelRatioGrowTheSameDrawing) {
     }
     // The window's own drawing is not disturbed: the next plain rendering is the first.
     EXPECT_EQ(nx::renderImage(w->control()), plain);
+}
+
+// A PNG drawn band by band holds the pixels of the whole image whatever the band's height
+// (one row, a few, more than the image). Scaled, Qt rounds a few pixels of shapes cut at a
+// band's edge differently; the drawing is the same.
+TEST_F(Render, BandsHoldThePixelsOfTheWholeImage) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("bands.png"));
+    const int width = nx::drawingSize(w->control()).width();
+    for (const double scale : {1.0, 2.0, 0.75}) {
+        nx::ImageOptions options;
+        options.scale = scale;
+        const QImage whole = nx::renderImage(w->control(), options);
+        for (const int rows : {1, 7, 100000}) {
+            SCOPED_TRACE(testing::Message() << "scale " << scale << ", " << rows << " rows");
+            nx::renderPngInBands(w->control(), png, options,
+                                 std::uint64_t(rows) * std::uint64_t(width * scale + 1));
+            const QImage banded = QImage(png).convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(banded.size(), whole.size());
+            if (scale == 1.0 || rows == 100000) {
+                EXPECT_EQ(banded, whole);
+                continue;
+            }
+            int differing = 0;
+            for (int y = 0; y < whole.height(); ++y)
+                for (int x = 0; x < whole.width(); ++x)
+                    differing += banded.pixel(x, y) != whole.pixel(x, y);
+            EXPECT_LT(differing, whole.width() * whole.height() / 1000);
+        }
+    }
+    nx::ImageOptions small;
+    small.maxPixels = 1000;
+    EXPECT_THROW(nx::renderPngInBands(w->control(), png, small, 1000), nx::ImageTooLarge);
 }
 
 TEST_F(Render, FailuresNameTheirCauseAndWriteNothing) {
