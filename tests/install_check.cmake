@@ -49,5 +49,7 @@ run(${PKG_CONFIG} --cflags --libs ramulo)
 separate_arguments(flags UNIX_COMMAND "${run_output}")
 run(${CXX} -std=c++20 -fPIC ${EXAMPLE_DIR}/main.cpp -o ${WORK_DIR}/minimal_host_pc ${flags})
 file(MAKE_DIRECTORY ${WORK_DIR}/out_pc)
+# pkg-config gives no run path: shared libraries of a private prefix are found this way.
+set(ENV{LD_LIBRARY_PATH} ${prefix}/${LIBDIR})
 run(${WORK_DIR}/minimal_host_pc ${WORK_DIR}/out_pc)
 expect_outputs(${WORK_DIR}/out_pc)
