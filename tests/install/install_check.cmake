@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix, then builds the minimal host against it twice,
-# through find_package(Ramulo) and through ramulo.pc, and runs both builds.
-# Arguments: BUILD_DIR, EXAMPLE_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER (may be empty),
+# through find_package(Ramulo) and through ramulo.pc, and a host of the Qt-free core alone,
+# and runs them.
+# Arguments: BUILD_DIR, EXAMPLE_DIR, CORE_HOST_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER (may be empty),
 # LIBDIR (the install's library folder).
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -35,6 +36,17 @@ if(LAUNCHER)
 endif()
 run(${configure})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+
+# The core alone: it builds and links without Qt.
+string(REPLACE "-S;${EXAMPLE_DIR};-B;${WORK_DIR}/build" "-S;${CORE_HOST_DIR};-B;${WORK_DIR}/core"
+       configure_core "${configure}")
+run(${configure_core})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/core)
+run(${WORK_DIR}/core/core_host)
+if(NOT run_output STREQUAL "There is no document to export\n")
+  message(FATAL_ERROR "unexpected output of the core host: ${run_output}")
+endif()
+
 file(MAKE_DIRECTORY ${WORK_DIR}/out)
 run(${WORK_DIR}/build/minimal_host ${WORK_DIR}/out)
 if(NOT run_output MATCHES "^7 vertices, 6 edges")
