@@ -57,8 +57,12 @@ TEST_F(Render, ScaleAndPixelRatioGrowTheSameDrawing) {
         EXPECT_NEAR(scaled.right(), box.right() * c.pixelsPerUnit, slack);
         EXPECT_NEAR(scaled.bottom(), box.bottom() * c.pixelsPerUnit, slack);
     }
-    // The window's own drawing is not disturbed: the next plain rendering is the first.
+    // Neither the window's drawing nor the next plain rendering is disturbed.
     EXPECT_EQ(nx::renderImage(w->control()), plain);
+    w->viewport()->repaint();
+    const QImage shown = w->screenImage();
+    const QRect common = QRect(QPoint(0, 0), plain.size()).intersected(shown.rect());
+    EXPECT_EQ(shown.copy(common).convertToFormat(QImage::Format_RGB32), plain.copy(common));
 }
 
 // A PNG drawn band by band holds the pixels of the whole image whatever the band's height
