@@ -1,6 +1,13 @@
 // Drawing a control's document into an image, a PNG, SVG or PDF file.
 #pragma once
 
+/// @file
+/// The rendering of a control's whole drawing, as the Qt widget, the command-line tool and
+/// scripts use it: into a QImage at any scale and device-pixel ratio, into PNG and SVG files
+/// (labels as text), and printed into a PDF on a page of its own size, fitted to paper or
+/// tiled. Files are replaced only by a complete drawing. The functions take the control
+/// behind a widget (CRamuloCtrl::control()) or one with a HostWindow of the host's own.
+
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -17,8 +24,8 @@ namespace nx {
 /// further is drawn cut at this side.
 inline constexpr int kMaxDrawingSide = 32767;
 
-/// The largest image renderImage allocates unless told otherwise: 256 megapixels
-/// (16384 x 16384), about 1 GiB for the image and as much for the drawing's buffer.
+/// The largest image renderImage and renderPng draw unless told otherwise: 256 megapixels
+/// (16384 x 16384), about 1 GiB for a whole image and as much for the drawing's buffer.
 inline constexpr std::uint64_t kDefaultMaxImagePixels = std::uint64_t{16384} * 16384;
 
 /// How a raster or SVG drawing is sized. The drawing is `scale` image units per drawing
@@ -76,7 +83,8 @@ QSize imageSize(RamuloControl& control, const ImageOptions& options = {});
 /// when the drawing fails.
 QImage renderImage(RamuloControl& control, const ImageOptions& options = {});
 
-/// renderImage written to a PNG file. The file is replaced only by a complete drawing;
+/// renderImage written to a PNG file; an image over 64 megapixels is drawn and compressed a
+/// band of rows at a time, never held whole. The file is replaced only by a complete drawing;
 /// a failed write fails with "Failed to open output file <path> for writing", "Failed to
 /// write <path>" or "Failed to write output file <path>: <reason>" and leaves any earlier
 /// file as it was.
