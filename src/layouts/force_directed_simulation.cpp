@@ -50,12 +50,21 @@ float ForceDirectedSimulation::iterate() {
     dy_.assign(n, 0.0f);
     const bool grid = useGrid && buildGrid();
     gridUsed_ = grid;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        if (grid)
-            repelFromGrid(i);
-        else
+    if (grid) {
+        // Finding the pairs reads positions only, so it runs in cell order, where each
+        // vertex's neighbourhood is mostly still in the cache from the one before; the forces
+        // then act in vertex order, as the plain loop has them act.
+        findPairs();
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const std::uint32_t* pair = pairs_.data() + pairStart_[i];
+            for (std::uint32_t c = 0; c < pairCount_[i]; ++c) repel(i, pair[c]);
+            attract(i);
+        }
+    } else {
+        for (std::uint32_t i = 0; i < n; ++i) {
             repelAllPairs(i);
-        attract(i);
+            attract(i);
+        }
     }
     float sum = 0.0f;
     for (std::uint32_t i = 0; i < n; ++i) {
@@ -165,6 +174,8 @@ bool ForceDirectedSimulation::buildGrid() {
     fill.assign(cellStart_.begin(), cellStart_.end() - 1);
     cellX_.resize(n);
     cellY_.resize(n);
+    pairStart_.resize(n);
+    pairCount_.resize(n);
     for (std::uint32_t i = 0; i < n; ++i) {
         const std::uint32_t at = fill[cellOf_[i]]++;
         cellVertices_[at] = i;
@@ -174,35 +185,55 @@ bool ForceDirectedSimulation::buildGrid() {
     return true;
 }
 
-void ForceDirectedSimulation::repelFromGrid(std::uint32_t i) {
-    const std::int64_t cell = cellOf_[i];
-    const std::int64_t row = cell / columns_;
-    const std::int64_t col = cell % columns_;
-    const std::int64_t left = std::max<std::int64_t>(col - kCellsPerReach, 0);
-    const std::int64_t right = std::min(col + kCellsPerReach, columns_ - 1);
-    const float xi = x[i], yi = y[i];
-    std::size_t count = 0;
-    for (std::int64_t r = std::max<std::int64_t>(row - kCellsPerReach, 0);
-         r <= std::min(row + kCellsPerReach, rows_ - 1); ++r) {
-        // The neighbouring cells of a row lie next to each other in cell order.
-        const std::size_t begin = cellStart_[static_cast<std::size_t>(r * columns_ + left)];
-        const std::size_t end = cellStart_[static_cast<std::size_t>(r * columns_ + right) + 1];
-        if (candidates_.size() < count + (end - begin))
-            candidates_.resize(2 * (count + end - begin));
-        for (std::size_t slot = begin; slot < end; ++slot) {
-            // Keep the later vertices the plain loop would act on (coincident, or within
-            // the cut-off), tested with its own arithmetic; it passes over the rest.
-            // Without branches: which slots pass is unpredictable.
-            const std::uint32_t j = cellVertices_[slot];
-            const float ux = cellX_[slot] - xi;
-            const float uy = cellY_[slot] - yi;
-            const float q = ux * ux + uy * uy;
-            candidates_[count] = j;
-            count += static_cast<std::size_t>((j > i) & ((q < 1.0f) | (q < cutoff2)));
+void ForceDirectedSimulation::findPairs() {
+    std::size_t used = 0;
+    for (std::int64_t row = 0; row < rows_; ++row) {
+        const std::int64_t top = std::max<std::int64_t>(row - kCellsPerReach, 0);
+        const std::int64_t bottom = std::min(row + kCellsPerReach, rows_ - 1);
+        for (std::int64_t col = 0; col < columns_; ++col) {
+            const auto cell = static_cast<std::size_t>(row * columns_ + col);
+            if (cellStart_[cell] == cellStart_[cell + 1]) continue;
+            const std::int64_t left = std::max<std::int64_t>(col - kCellsPerReach, 0);
+            const std::int64_t right = std::min(col + kCellsPerReach, columns_ - 1);
+            // The neighbouring cells of a row lie next to each other in cell order.
+            std::size_t begin[2 * kCellsPerReach + 1], end[2 * kCellsPerReach + 1];
+            std::size_t reach = 0, rows = 0;
+            for (std::int64_t r = top; r <= bottom; ++r, ++rows) {
+                begin[rows] = cellStart_[static_cast<std::size_t>(r * columns_ + left)];
+                end[rows] = cellStart_[static_cast<std::size_t>(r * columns_ + right) + 1];
+                reach += end[rows] - begin[rows];
+            }
+            for (std::size_t at = cellStart_[cell]; at < cellStart_[cell + 1]; ++at) {
+                const std::uint32_t i = cellVertices_[at];
+                const float xi = cellX_[at], yi = cellY_[at];
+                if (pairs_.size() < used + reach) pairs_.resize(2 * (used + reach));
+                std::uint32_t* const out = pairs_.data() + used;
+                std::size_t count = 0;
+                for (std::size_t k = 0; k < rows; ++k)
+                    for (std::size_t slot = begin[k]; slot < end[k]; ++slot) {
+                        // Keep the later vertices the plain loop would act on (coincident,
+                        // or within the cut-off), tested with its own arithmetic; it passes
+                        // over the rest. Without branches: which slots pass is unpredictable.
+                        const std::uint32_t j = cellVertices_[slot];
+                        const float ux = cellX_[slot] - xi;
+                        const float uy = cellY_[slot] - yi;
+                        const float q = ux * ux + uy * uy;
+                        out[count] = j;
+                        count += static_cast<std::size_t>((j > i) & ((q < 1.0f) | (q < cutoff2)));
+                    }
+                // A handful each: insertion sort.
+                for (std::size_t a = 1; a < count; ++a) {
+                    const std::uint32_t v = out[a];
+                    std::size_t b = a;
+                    for (; b > 0 && out[b - 1] > v; --b) out[b] = out[b - 1];
+                    out[b] = v;
+                }
+                pairStart_[i] = used;
+                pairCount_[i] = static_cast<std::uint32_t>(count);
+                used += count;
+            }
         }
     }
-    std::sort(candidates_.begin(), candidates_.begin() + static_cast<std::ptrdiff_t>(count));
-    for (std::size_t c = 0; c < count; ++c) repel(i, candidates_[c]);
 }
 
 }  // namespace nx
