@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "standard_document.h"
+#include "first_force_simulation.h"
 #include "target_ratio.h"
 
 #include <memory>
@@ -154,31 +155,71 @@ void radialLayout(benchmark::State& state, Shape shape) {
     }
 }
 
-// 100 iterations on the random recursive tree as the tree layout leaves it.
-void forceDirected(benchmark::State& state, bool grid) {
-    Document& d = document(Shape::RandomTree, state.range(0));
-    nx::TreeLayout(*d.view, 80, 80, 80).arrange();
-    nx::ForceDirectedSimulation start(80);
+// The random recursive tree as the tree layout leaves it, as simulation input.
+struct ForceInput {
+    std::vector<float> x, y;
     std::vector<std::uint32_t> first{0}, targets;
+};
+
+ForceInput forceInput(std::int64_t n) {
+    Document& d = document(Shape::RandomTree, n);
+    nx::TreeLayout(*d.view, 80, 80, 80).arrange();
+    ForceInput input;
     for (nx::Vertex* v : d.vertices) {
         auto* values = d.view->vertexViewProperties(v);
-        start.x.push_back(float(d.view->getX(v, values)));
-        start.y.push_back(float(d.view->getY(v, values)));
+        input.x.push_back(float(d.view->getX(v, values)));
+        input.y.push_back(float(d.view->getY(v, values)));
         for (const nx::Edge* e : d.graph->incidentEdges(*v))
-            if (e->source == v) targets.push_back(std::uint32_t(e->target->id - d.vertices[0]->id));
-        first.push_back(std::uint32_t(targets.size()));
+            if (e->source == v)
+                input.targets.push_back(std::uint32_t(e->target->id - d.vertices[0]->id));
+        input.first.push_back(std::uint32_t(input.targets.size()));
     }
+    return input;
+}
+
+// 100 iterations on the random recursive tree as the tree layout leaves it.
+void forceDirected(benchmark::State& state, bool grid) {
+    const ForceInput start = forceInput(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         nx::ForceDirectedSimulation simulation(80);
         simulation.useGrid = grid;
         simulation.x = start.x;
         simulation.y = start.y;
-        simulation.setEdges(first, targets);
+        simulation.setEdges(start.first, start.targets);
         state.ResumeTiming();
         for (int i = 0; i < 100; ++i) simulation.iterate();
         if (grid && !simulation.gridUsed()) state.SkipWithError("grid not used");
     }
+}
+
+// The same 100 iterations against the first grid form, which found each vertex's pairs in
+// vertex order; the coordinates must come out the same.
+void forceDirectedAgainstFirst(benchmark::State& state) {
+    const ForceInput start = forceInput(state.range(0));
+    std::unique_ptr<bench::FirstForceSimulation> first;
+    std::unique_ptr<nx::ForceDirectedSimulation> now;
+    bench::compareWithBaseline(
+        state,
+        [&] {
+            first = std::make_unique<bench::FirstForceSimulation>(80);
+            first->x = start.x;
+            first->y = start.y;
+            first->setEdges(start.first, start.targets);
+        },
+        [&] {
+            for (int i = 0; i < 100; ++i) first->iterate();
+        },
+        [&] {
+            now = std::make_unique<nx::ForceDirectedSimulation>(80);
+            now->x = start.x;
+            now->y = start.y;
+            now->setEdges(start.first, start.targets);
+        },
+        [&] {
+            for (int i = 0; i < 100; ++i) now->iterate();
+        });
+    if (first->x != now->x || first->y != now->y) state.SkipWithError("coordinates differ");
 }
 
 // The tree layout against its first walks (kept as the tests' oracle), which separated
@@ -235,6 +276,10 @@ const bool registered = [] {
         benchmark::RegisterBenchmark("ForceDirected100/Grid", forceDirected, true)
             ->Arg(n)
             ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("ForceDirected100/AgainstFirstGrid", forceDirectedAgainstFirst)
+            ->Arg(n)
+            ->Iterations(3)
             ->Unit(benchmark::kMillisecond);
         if (n <= 10000)
             benchmark::RegisterBenchmark("ForceDirected100/AllPairs", forceDirected, false)
