@@ -43,7 +43,10 @@ private:
     // Every vertex's repulsion partners: the later vertices within reach, ascending.
     void findPairs();
 
-    std::vector<float> dx_, dy_;
+    struct Pair {
+        float x, y;
+    };
+    std::vector<Pair> at_, force_;
     std::vector<std::uint32_t> first_, targets_;
     Random15 random_;
     bool gridUsed_ = false;
