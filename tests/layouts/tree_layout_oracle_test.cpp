@@ -101,12 +101,14 @@ void build(LayoutDocument& d, const Shape& shape, Start start, unsigned seed) {
 }
 
 template <typename L>
-Outcome run(const Shape& shape, Start start, unsigned seed, Separations s) {
+Outcome run(const Shape& shape, Start start, unsigned seed, Separations s,
+            const std::vector<std::size_t>& roots = {}) {
     LayoutDocument d(shape.n);
     build(d, shape, start, seed);
     Outcome outcome;
     try {
         L layout(*d.view, s.layer, s.sibling, s.subtree);
+        for (std::size_t r : roots) layout.roots.push_back(d[r]);
         layout.arrange();
     } catch (const std::exception& e) {
         outcome.error = e.what();
@@ -133,6 +135,20 @@ TEST(TreeLayoutOracleTest, SameValuesAsTheFirstWalksOnEveryShape) {
                     << shape.name << " start " << static_cast<int>(start) << " separations "
                     << s.sibling << "/" << s.subtree;
             }
+}
+
+// Roots chosen by the caller may be inner vertices, or two of one tree: each walk then
+// starts from where the one before left the coordinates.
+TEST(TreeLayoutOracleTest, SameValuesFromChosenRoots) {
+    const std::vector<std::vector<std::size_t>> choices = {{7}, {0, 7}, {400, 0, 399}, {5, 5}};
+    for (const Shape& shape : shapes())
+        for (const auto& roots : choices) {
+            const Outcome fast = run<TreeLayout>(shape, Start::FewValues, 11, {80, 80, 80}, roots);
+            const Outcome first =
+                run<ReferenceTreeLayout>(shape, Start::FewValues, 11, {80, 80, 80}, roots);
+            EXPECT_EQ(fast.error, first.error) << shape.name;
+            EXPECT_TRUE(fast.values == first.values) << shape.name << " roots " << roots.front();
+        }
 }
 
 // Separations large enough that some trees leave the coordinate range part way through the
