@@ -60,8 +60,7 @@ float ForceDirectedSimulation::iterate() {
         // then act in vertex order, as the plain loop has them act.
         findPairs();
         for (std::uint32_t i = 0; i < n; ++i) {
-            const std::uint32_t* pair = pairs_.data() + pairStart_[i];
-            for (std::uint32_t c = 0; c < pairCount_[i]; ++c) repel(i, pair[c]);
+            repelPairs(i);
             attract(i);
         }
     } else {
@@ -110,6 +109,32 @@ void ForceDirectedSimulation::repel(std::uint32_t i, std::uint32_t j) {
         force_[j].x += f * ux;
         force_[j].y += f * uy;
     }
+}
+
+// repel() for each of i's pairs, with i's own force kept at hand; a pair that draws
+// jitter goes through repel() itself.
+void ForceDirectedSimulation::repelPairs(std::uint32_t i) {
+    const std::uint32_t* pair = pairs_.data() + pairStart_[i];
+    const float xi = at_[i].x, yi = at_[i].y;
+    Pair own = force_[i];
+    for (std::uint32_t c = 0; c < pairCount_[i]; ++c) {
+        const std::uint32_t j = pair[c];
+        const float ux = at_[j].x - xi;
+        const float uy = at_[j].y - yi;
+        const float q = ux * ux + uy * uy;
+        if (q < 1.0f) {
+            force_[i] = own;
+            repel(i, j);
+            own = force_[i];
+        } else if (q < cutoff2) {
+            const float f = k2 / q;
+            own.x -= f * ux;
+            own.y -= f * uy;
+            force_[j].x += f * ux;
+            force_[j].y += f * uy;
+        }
+    }
+    force_[i] = own;
 }
 
 void ForceDirectedSimulation::attract(std::uint32_t i) {
