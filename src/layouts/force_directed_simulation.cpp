@@ -47,11 +47,10 @@ int ForceDirectedSimulation::run(int maxIterations) {
 
 float ForceDirectedSimulation::iterate() {
     const auto n = static_cast<std::uint32_t>(x.size());
-    // Positions and forces side by side: a partner's X and Y share a cache line, and so do
-    // its forces.
-    at_.resize(n);
-    for (std::uint32_t i = 0; i < n; ++i) at_[i] = {x[i], y[i]};
-    force_.assign(n, {0.0f, 0.0f});
+    // Each vertex's position and force side by side: acting on a partner touches one cache
+    // line.
+    body_.resize(n);
+    for (std::uint32_t i = 0; i < n; ++i) body_[i] = {{x[i], y[i]}, {0.0f, 0.0f}};
     const bool grid = useGrid && buildGrid();
     gridUsed_ = grid;
     if (grid) {
@@ -71,8 +70,8 @@ float ForceDirectedSimulation::iterate() {
     }
     float sum = 0.0f;
     for (std::uint32_t i = 0; i < n; ++i) {
-        float mx = step * force_[i].x;
-        float my = step * force_[i].y;
+        float mx = step * body_[i].force.x;
+        float my = step * body_[i].force.y;
         if (std::fabs(mx) > maxStep) {
             const float f = maxStep / std::fabs(mx);
             mx *= f;
@@ -98,16 +97,16 @@ void ForceDirectedSimulation::jitter(float& ux, float& uy, float& q) {
 }
 
 void ForceDirectedSimulation::repel(std::uint32_t i, std::uint32_t j) {
-    float ux = at_[j].x - at_[i].x;
-    float uy = at_[j].y - at_[i].y;
+    float ux = body_[j].at.x - body_[i].at.x;
+    float uy = body_[j].at.y - body_[i].at.y;
     float q = ux * ux + uy * uy;
     if (q < 1.0f) jitter(ux, uy, q);
     if (q < cutoff2) {
         const float f = k2 / q;
-        force_[i].x -= f * ux;
-        force_[i].y -= f * uy;
-        force_[j].x += f * ux;
-        force_[j].y += f * uy;
+        body_[i].force.x -= f * ux;
+        body_[i].force.y -= f * uy;
+        body_[j].force.x += f * ux;
+        body_[j].force.y += f * uy;
     }
 }
 
@@ -115,34 +114,34 @@ void ForceDirectedSimulation::repel(std::uint32_t i, std::uint32_t j) {
 // jitter goes through repel() itself.
 void ForceDirectedSimulation::repelPairs(std::uint32_t i) {
     const std::uint32_t* pair = pairs_.data() + pairStart_[i];
-    const float xi = at_[i].x, yi = at_[i].y;
-    Pair own = force_[i];
+    const float xi = body_[i].at.x, yi = body_[i].at.y;
+    Pair own = body_[i].force;
     for (std::uint32_t c = 0; c < pairCount_[i]; ++c) {
         const std::uint32_t j = pair[c];
-        const float ux = at_[j].x - xi;
-        const float uy = at_[j].y - yi;
+        const float ux = body_[j].at.x - xi;
+        const float uy = body_[j].at.y - yi;
         const float q = ux * ux + uy * uy;
         if (q < 1.0f) {
-            force_[i] = own;
+            body_[i].force = own;
             repel(i, j);
-            own = force_[i];
+            own = body_[i].force;
         } else if (q < cutoff2) {
             const float f = k2 / q;
             own.x -= f * ux;
             own.y -= f * uy;
-            force_[j].x += f * ux;
-            force_[j].y += f * uy;
+            body_[j].force.x += f * ux;
+            body_[j].force.y += f * uy;
         }
     }
-    force_[i] = own;
+    body_[i].force = own;
 }
 
 void ForceDirectedSimulation::attract(std::uint32_t i) {
     if (first_.empty()) return;
     for (std::uint32_t e = first_[i]; e < first_[i + 1]; ++e) {
         const std::uint32_t j = targets_[e];
-        float ux = at_[j].x - at_[i].x;
-        float uy = at_[j].y - at_[i].y;
+        float ux = body_[j].at.x - body_[i].at.x;
+        float uy = body_[j].at.y - body_[i].at.y;
         float q = ux * ux + uy * uy;
         if (q < 1.0f) jitter(ux, uy, q);
         float capped = q;
@@ -154,10 +153,10 @@ void ForceDirectedSimulation::attract(std::uint32_t i) {
             length = std::sqrt(q);
         }
         const float t = ((capped - k2) / k) / length;
-        force_[i].x += t * ux;
-        force_[i].y += t * uy;
-        force_[j].x -= t * ux;
-        force_[j].y -= t * uy;
+        body_[i].force.x += t * ux;
+        body_[i].force.y += t * uy;
+        body_[j].force.x -= t * ux;
+        body_[j].force.y -= t * uy;
     }
 }
 

@@ -47,7 +47,10 @@ private:
     struct Pair {
         float x, y;
     };
-    std::vector<Pair> at_, force_;
+    struct Body {
+        Pair at, force;
+    };
+    std::vector<Body> body_;
     std::vector<std::uint32_t> first_, targets_;
     Random15 random_;
     bool gridUsed_ = false;
