@@ -40,4 +40,18 @@ void SubtreeOutlines::mergeLeft(Outline& dst, const Outline& src) {
         dst.leftBelow[j] = j == 0 ? dst.left[0] : std::min(dst.leftBelow[j - 1], dst.left[j]);
 }
 
+void SubtreeOutlines::mergeRight(std::vector<std::int64_t>& dst, std::int64_t dstOffset,
+                                 std::int64_t x) {
+    if (dst.empty())
+        dst.push_back(x - dstOffset);
+    else
+        dst.back() = std::max(dst.back(), x - dstOffset);
+}
+
+void SubtreeOutlines::mergeLeft(Outline& dst, std::int64_t x) {
+    const std::size_t j = dst.left.size() - 1;
+    dst.left[j] = std::min(dst.left[j], x - dst.leftOffset);
+    dst.leftBelow[j] = j == 0 ? dst.left[0] : std::min(dst.leftBelow[j - 1], dst.left[j]);
+}
+
 }  // namespace nx

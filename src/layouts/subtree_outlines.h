@@ -49,6 +49,9 @@ public:
                            const std::vector<std::int64_t>& src, std::int64_t srcOffset);
     // The same for left sides (least), keeping leftBelow current.
     static void mergeLeft(Outline& dst, const Outline& src);
+    // The same for a one-vertex outline at x.
+    static void mergeRight(std::vector<std::int64_t>& dst, std::int64_t dstOffset, std::int64_t x);
+    static void mergeLeft(Outline& dst, std::int64_t x);
 
 private:
     std::deque<Outline> outlines_;  // a deque: references stay valid as outlines are added

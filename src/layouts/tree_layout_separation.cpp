@@ -25,7 +25,6 @@ int TreeLayoutVisitor::separationWalk(std::uint32_t root) {
     heights_.clear();
     walked_.clear();
     int result = enterSeparation(root, VertexTable::kNone);
-    if (result == 1) outlines_.release(outline_[root]);
     while (result == 0) {
         Frame& top = stack.back();
         if (top.next < top.end) {
@@ -60,7 +59,7 @@ int TreeLayoutVisitor::enterSeparation(std::uint32_t v, std::uint32_t parent) {
     children(v, true, scratch_);
     if (scratch_.empty()) {
         visited_[v] = false;
-        outline_[v] = outlines_.leaf(x_[v]);
+        outline_[v] = kLeafOutline;
         return 1;
     }
     const auto begin = static_cast<std::uint32_t>(kids_.size());
@@ -91,7 +90,8 @@ int TreeLayoutVisitor::finishSeparation(const Frame& frame) {
     if (depth == 0) {
         prelim_[v] = mid;
         mod_[v] = 0;
-        for (std::uint32_t i = frame.begin; i < frame.end; ++i) outlines_.release(outline_[kids_[i]]);
+        for (std::uint32_t i = frame.begin; i < frame.end; ++i)
+            if (outline_[kids_[i]] != kLeafOutline) outlines_.release(outline_[kids_[i]]);
     } else {
         const int old = mod_[v];
         mod_[v] = fit(std::int64_t{prelim_[v]} - mid);
@@ -110,10 +110,14 @@ void TreeLayoutVisitor::moveSubtree(std::uint32_t c, std::int64_t d, bool workin
         prelim_[c] = fit(prelim_[c] + d);
         mod_[c] = fit(mod_[c] + d);
     }
-    SubtreeOutlines::Outline& o = outlines_[outline_[c]];
-    fit(o.leftmost() + d);
-    fit(o.mostRight() + d);
-    o.shift(d);
+    if (outline_[c] == kLeafOutline) {
+        fit(leafX(c) + d);
+    } else {
+        SubtreeOutlines::Outline& o = outlines_[outline_[c]];
+        fit(o.leftmost() + d);
+        fit(o.mostRight() + d);
+        o.shift(d);
+    }
     shift_[c] += d;
 }
 
@@ -123,6 +127,11 @@ std::int64_t TreeLayoutVisitor::frontAt(std::uint32_t depth) const {
 }
 
 void TreeLayoutVisitor::addToFront(std::uint32_t c) {
+    if (outline_[c] == kLeafOutline) {
+        if (front_.empty()) frontOffset_ = 0;
+        SubtreeOutlines::mergeRight(front_, frontOffset_, leafX(c));
+        return;
+    }
     SubtreeOutlines::Outline& o = outlines_[outline_[c]];
     if (o.height() > front_.size()) {
         // The deeper outline becomes the front; the child's own right side is not needed
@@ -146,8 +155,15 @@ int TreeLayoutVisitor::highEnough(std::uint32_t begin, std::uint32_t c, int dept
 // the child's left outline minus the front is least; depths below the front's reach count
 // the front as 0, so the least X from there down answers for all of them.
 std::int64_t TreeLayoutVisitor::closestApproach(std::uint32_t begin, std::uint32_t c, int& depth) {
-    const SubtreeOutlines::Outline& o = outlines_[outline_[kids_[begin + c]]];
     const std::int64_t separation = layout->SubtreeSeparation;
+    const std::uint32_t kid = kids_[begin + c];
+    if (outline_[kid] == kLeafOutline) {
+        // The front holds the child before at least, so it reaches depth 0.
+        const std::int64_t gap = std::min(separation, leafX(kid) - frontAt(0));
+        depth = gap < separation ? 0 : -1;
+        return gap;
+    }
+    const SubtreeOutlines::Outline& o = outlines_[outline_[kid]];
     const auto reach = static_cast<std::uint32_t>(front_.size());
     const std::uint32_t shared = std::min(o.height(), reach);
     std::int64_t gap = separation;
@@ -257,11 +273,7 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end)
                 const std::int64_t o = target - prelim_[cl];
                 prelim_[cl] = fit(target);
                 mod_[cl] = fit(mod_[cl] + o);
-                SubtreeOutlines::Outline& ol = outlines_[outline_[cl]];
-                fit(ol.leftmost() + o);
-                fit(ol.mostRight() + o);
-                ol.shift(o);
-                shift_[cl] += o;
+                moveSubtree(cl, o, false);
                 spread_[l] = 1;
             }
         }
@@ -275,49 +287,60 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end)
 void TreeLayoutVisitor::buildOutline(const Frame& frame, bool separated) {
     const std::uint32_t n = frame.end - frame.begin;
     auto child = [&](std::uint32_t i) { return kids_[frame.begin + i]; };
+    auto isLeaf = [&](std::uint32_t i) { return outline_[child(i)] == kLeafOutline; };
     std::uint32_t tallest = 0;
     for (std::uint32_t i = 1; i < n; ++i)
         if (heights_[frame.begin + i] > heights_[frame.begin + tallest]) tallest = i;
-    const SubtreeOutlines::Id id = outline_[child(tallest)];
+    // Leaves have no outline of their own: over leaves only, the parent starts a new one.
+    const SubtreeOutlines::Id id =
+        isLeaf(tallest) ? outlines_.leaf(leafX(child(tallest))) : outline_[child(tallest)];
     SubtreeOutlines::Outline& base = outlines_[id];
+    auto mergeRightOf = [&](std::uint32_t i) {
+        if (isLeaf(i)) {
+            SubtreeOutlines::mergeRight(base.right, base.rightOffset, leafX(child(i)));
+        } else {
+            const SubtreeOutlines::Outline& o = outlines_[outline_[child(i)]];
+            SubtreeOutlines::mergeRight(base.right, base.rightOffset, o.right, o.rightOffset);
+        }
+    };
     const std::int64_t x = x_[frame.vertex];
     std::int64_t most = x;
     for (std::uint32_t i = 0; i < n; ++i) {
+        if (isLeaf(i)) {
+            most = std::max(most, leafX(child(i)));
+            if (i != tallest) SubtreeOutlines::mergeLeft(base, leafX(child(i)));
+            continue;
+        }
         const SubtreeOutlines::Outline& o = outlines_[outline_[child(i)]];
         most = std::max(most, o.mostRight());
         if (i != tallest) SubtreeOutlines::mergeLeft(base, o);
     }
     if (separated) {
-        SubtreeOutlines::Outline& last = outlines_[outline_[child(n - 1)]];
-        if (last.height() > front_.size()) {
+        // The front reaches depth 0 at least, as deep as a leaf last child.
+        if (!isLeaf(n - 1) && outlines_[outline_[child(n - 1)]].height() > front_.size()) {
+            SubtreeOutlines::Outline& last = outlines_[outline_[child(n - 1)]];
             SubtreeOutlines::mergeRight(last.right, last.rightOffset, front_, frontOffset_);
             if (&last != &base) {
                 base.right.swap(last.right);
                 base.rightOffset = last.rightOffset;
             }
         } else {
-            SubtreeOutlines::mergeRight(front_, frontOffset_, last.right, last.rightOffset);
             base.right.swap(front_);
-            base.rightOffset = frontOffset_;
+            std::swap(base.rightOffset, frontOffset_);
+            mergeRightOf(n - 1);
         }
         for (std::uint32_t l = 0; l + 1 < n; ++l)
-            if (spread_[l]) {
-                const SubtreeOutlines::Outline& o = outlines_[outline_[child(l)]];
-                SubtreeOutlines::mergeRight(base.right, base.rightOffset, o.right, o.rightOffset);
-            }
+            if (spread_[l]) mergeRightOf(l);
     } else {
         for (std::uint32_t i = 0; i < n; ++i)
-            if (i != tallest) {
-                const SubtreeOutlines::Outline& o = outlines_[outline_[child(i)]];
-                SubtreeOutlines::mergeRight(base.right, base.rightOffset, o.right, o.rightOffset);
-            }
+            if (i != tallest) mergeRightOf(i);
     }
     base.left.push_back(x - base.leftOffset);
     base.leftBelow.push_back(std::min(base.leftBelow.back(), base.left.back()));
     base.right.push_back(x - base.rightOffset);
     base.rightmost = most - base.rightOffset;
     for (std::uint32_t i = 0; i < n; ++i)
-        if (i != tallest) outlines_.release(outline_[child(i)]);
+        if (i != tallest && !isLeaf(i)) outlines_.release(outline_[child(i)]);
     outline_[frame.vertex] = id;
 }
 

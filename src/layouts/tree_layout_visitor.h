@@ -63,6 +63,9 @@ private:
     // The nearest sibling left of c at least as high as depth, or -1.
     int highEnough(std::uint32_t begin, std::uint32_t c, int depth) const;
     std::int64_t frontAt(std::uint32_t depth) const;
+    // A leaf's outline is its X alone, which it keeps in x_ and shift_.
+    static constexpr SubtreeOutlines::Id kLeafOutline = 0xFFFFFFFF;
+    std::int64_t leafX(std::uint32_t v) const { return std::int64_t{x_[v]} + shift_[v]; }
     void addToFront(std::uint32_t c);
     // Moves c's subtree by d: with working, its prelim and modifier too.
     void moveSubtree(std::uint32_t c, std::int64_t d, bool working);
