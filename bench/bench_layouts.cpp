@@ -20,7 +20,7 @@
 
 namespace {
 
-enum class Shape { RandomTree, Binary, Comb, Caterpillar };
+enum class Shape { RandomTree, Binary, Comb, Caterpillar, Broom };
 
 const char* shapeName(Shape shape) {
     switch (shape) {
@@ -32,6 +32,8 @@ const char* shapeName(Shape shape) {
             return "Comb";
         case Shape::Caterpillar:
             return "Caterpillar";
+        case Shape::Broom:
+            return "Broom";
     }
     return "";
 }
@@ -79,6 +81,8 @@ struct Document {
                     return i % 2 ? i - 1 : i - 2;
                 case Shape::Caterpillar:  // spine on multiples of 4, three leaves on each
                     return i % 4 ? i - i % 4 : i - 4;
+                case Shape::Broom:  // a handle of half the vertices, the rest on its end
+                    return i < n / 2 ? i - 1 : n / 2 - 1;
             }
             return n;
         });
@@ -240,7 +244,8 @@ void treeLayoutAgainstFirstWalks(benchmark::State& state, Shape shape) {
 }
 
 const bool registered = [] {
-    for (Shape shape : {Shape::RandomTree, Shape::Binary, Shape::Comb, Shape::Caterpillar})
+    for (Shape shape :
+         {Shape::RandomTree, Shape::Binary, Shape::Comb, Shape::Caterpillar, Shape::Broom})
         for (std::int64_t n : {10000, 100000, 1000000}) {
             const std::string suffix = std::string("/") + shapeName(shape);
             benchmark::RegisterBenchmark(("Baseline" + suffix).c_str(), baseline, shape)
