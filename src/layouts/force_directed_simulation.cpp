@@ -14,6 +14,8 @@ constexpr float kGridCoordinateLimit = 1e9f;
 // (9 reach² against 6.25), but a tree's neighbourhoods are sparse, and three row runs per
 // vertex cost less than five (measured on the layout bench).
 constexpr std::int64_t kCellsPerReach = 1;
+// How many vertices ahead the partners are fetched.
+constexpr std::uint32_t kAhead = 2;
 
 }  // namespace
 
@@ -59,6 +61,9 @@ float ForceDirectedSimulation::iterate() {
         // then act in vertex order, as the plain loop has them act.
         findPairs();
         for (std::uint32_t i = 0; i < n; ++i) {
+            // The partners are scattered over memory: ask for those of a vertex a little
+            // ahead while this one is worked on.
+            if (i + kAhead < n) prefetchPartners(i + kAhead);
             repelPairs(i);
             attract(i);
         }
@@ -108,6 +113,18 @@ void ForceDirectedSimulation::repel(std::uint32_t i, std::uint32_t j) {
         body_[j].force.x += f * ux;
         body_[j].force.y += f * uy;
     }
+}
+
+void ForceDirectedSimulation::prefetchPartners(std::uint32_t i) const {
+#if defined(__GNUC__)
+    const std::uint32_t* pair = pairs_.data() + pairStart_[i];
+    for (std::uint32_t c = 0; c < pairCount_[i]; ++c) __builtin_prefetch(&body_[pair[c]], 1);
+    if (!first_.empty())
+        for (std::uint32_t e = first_[i]; e < first_[i + 1]; ++e)
+            __builtin_prefetch(&body_[targets_[e]], 1);
+#else
+    (void)i;
+#endif
 }
 
 // repel() for each of i's pairs, with i's own force kept at hand; a pair that draws

@@ -36,6 +36,7 @@ public:
 private:
     void repel(std::uint32_t i, std::uint32_t j);
     void repelPairs(std::uint32_t i);
+    void prefetchPartners(std::uint32_t i) const;
     void attract(std::uint32_t i);
     void jitter(float& ux, float& uy, float& q);
     // Fills the grid; false when the coordinates are too spread out for one.
