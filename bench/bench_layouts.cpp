@@ -2,6 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "standard_document.h"
+#include "first_force_simulation.h"
+#include "target_ratio.h"
 
 #include <memory>
 #include <random>
@@ -11,13 +13,14 @@
 #include "graph/space.h"
 #include "layouts/force_directed_simulation.h"
 #include "layouts/radial_layout.h"
+#include "layouts/reference_tree_layout.h"
 #include "layouts/tree_layout.h"
 #include "properties/properties.h"
 #include "views/graph_view.h"
 
 namespace {
 
-enum class Shape { RandomTree, Binary, Comb };
+enum class Shape { RandomTree, Binary, Comb, Caterpillar, Broom };
 
 const char* shapeName(Shape shape) {
     switch (shape) {
@@ -27,6 +30,10 @@ const char* shapeName(Shape shape) {
             return "CompleteBinary";
         case Shape::Comb:
             return "Comb";
+        case Shape::Caterpillar:
+            return "Caterpillar";
+        case Shape::Broom:
+            return "Broom";
     }
     return "";
 }
@@ -72,6 +79,10 @@ struct Document {
                     return (i - 1) / 2;
                 case Shape::Comb:  // spine on even IDs, one leaf on each odd one
                     return i % 2 ? i - 1 : i - 2;
+                case Shape::Caterpillar:  // spine on multiples of 4, three leaves on each
+                    return i % 4 ? i - i % 4 : i - 4;
+                case Shape::Broom:  // a handle of half the vertices, the rest on its end
+                    return i < n / 2 ? i - 1 : n / 2 - 1;
             }
             return n;
         });
@@ -148,47 +159,93 @@ void radialLayout(benchmark::State& state, Shape shape) {
     }
 }
 
-// 100 iterations on the random recursive tree as the tree layout leaves it.
-void forceDirected(benchmark::State& state, bool grid) {
-    Document& d = document(Shape::RandomTree, state.range(0));
-    nx::TreeLayout(*d.view, 80, 80, 80).arrange();
-    nx::ForceDirectedSimulation start(80);
+// The random recursive tree as the tree layout leaves it, as simulation input.
+struct ForceInput {
+    std::vector<float> x, y;
     std::vector<std::uint32_t> first{0}, targets;
+};
+
+ForceInput forceInput(std::int64_t n) {
+    Document& d = document(Shape::RandomTree, n);
+    nx::TreeLayout(*d.view, 80, 80, 80).arrange();
+    ForceInput input;
     for (nx::Vertex* v : d.vertices) {
         auto* values = d.view->vertexViewProperties(v);
-        start.x.push_back(float(d.view->getX(v, values)));
-        start.y.push_back(float(d.view->getY(v, values)));
+        input.x.push_back(float(d.view->getX(v, values)));
+        input.y.push_back(float(d.view->getY(v, values)));
         for (const nx::Edge* e : d.graph->incidentEdges(*v))
-            if (e->source == v) targets.push_back(std::uint32_t(e->target->id - d.vertices[0]->id));
-        first.push_back(std::uint32_t(targets.size()));
+            if (e->source == v)
+                input.targets.push_back(std::uint32_t(e->target->id - d.vertices[0]->id));
+        input.first.push_back(std::uint32_t(input.targets.size()));
     }
+    return input;
+}
+
+// 100 iterations on the random recursive tree as the tree layout leaves it.
+void forceDirected(benchmark::State& state, bool grid) {
+    const ForceInput start = forceInput(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         nx::ForceDirectedSimulation simulation(80);
         simulation.useGrid = grid;
         simulation.x = start.x;
         simulation.y = start.y;
-        simulation.setEdges(first, targets);
+        simulation.setEdges(start.first, start.targets);
         state.ResumeTiming();
         for (int i = 0; i < 100; ++i) simulation.iterate();
         if (grid && !simulation.gridUsed()) state.SkipWithError("grid not used");
     }
 }
 
-// The comb's separation walks are quadratic (see the closing note): at a million vertices
-// the tree layout would run for hours.
-bool tooSlow(Shape shape, std::int64_t n) {
-    return shape == Shape::Comb && n >= 1000000;
+// The same 100 iterations against the first grid form, which found each vertex's pairs in
+// vertex order; the coordinates must come out the same.
+void forceDirectedAgainstFirst(benchmark::State& state) {
+    const ForceInput start = forceInput(state.range(0));
+    std::unique_ptr<bench::FirstForceSimulation> first;
+    std::unique_ptr<nx::ForceDirectedSimulation> now;
+    bench::compareWithBaseline(
+        state,
+        [&] {
+            first = std::make_unique<bench::FirstForceSimulation>(80);
+            first->x = start.x;
+            first->y = start.y;
+            first->setEdges(start.first, start.targets);
+        },
+        [&] {
+            for (int i = 0; i < 100; ++i) first->iterate();
+        },
+        [&] {
+            now = std::make_unique<nx::ForceDirectedSimulation>(80);
+            now->x = start.x;
+            now->y = start.y;
+            now->setEdges(start.first, start.targets);
+        },
+        [&] {
+            for (int i = 0; i < 100; ++i) now->iterate();
+        });
+    if (first->x != now->x || first->y != now->y) state.SkipWithError("coordinates differ");
 }
 
-void skipped(benchmark::State& state) {
-    for (auto _ : state) {
-    }
-    state.SkipWithError("skipped: over two minutes");
+// The tree layout against its first walks (kept as the tests' oracle), which separated
+// subtrees by walking them whole: quadratic on combs and caterpillars.
+void treeLayoutAgainstFirstWalks(benchmark::State& state, Shape shape) {
+    Document& d = document(shape, state.range(0));
+    bench::compareWithBaseline(
+        state, [] {},
+        [&] {
+            nx::test::ReferenceTreeLayout layout(*d.view, 80, 80, 80);
+            layout.arrange();
+        },
+        [] {},
+        [&] {
+            nx::TreeLayout layout(*d.view, 80, 80, 80);
+            layout.arrange();
+        });
 }
 
 const bool registered = [] {
-    for (Shape shape : {Shape::RandomTree, Shape::Binary, Shape::Comb})
+    for (Shape shape :
+         {Shape::RandomTree, Shape::Binary, Shape::Comb, Shape::Caterpillar, Shape::Broom})
         for (std::int64_t n : {10000, 100000, 1000000}) {
             const std::string suffix = std::string("/") + shapeName(shape);
             benchmark::RegisterBenchmark(("Baseline" + suffix).c_str(), baseline, shape)
@@ -203,14 +260,17 @@ const bool registered = [] {
                     ->Arg(n)
                     ->Iterations(1)
                     ->Unit(benchmark::kMillisecond);
-            if (tooSlow(shape, n))
-                benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), skipped)
+            benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), treeLayout, shape)
+                ->Arg(n)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
+            // The first walks take minutes on a 100,000-vertex comb.
+            const bool quadratic = shape == Shape::Comb || shape == Shape::Caterpillar;
+            if (n <= (quadratic ? 10000 : 1000000))
+                benchmark::RegisterBenchmark(("TreeLayoutAgainstFirstWalks" + suffix).c_str(),
+                                             treeLayoutAgainstFirstWalks, shape)
                     ->Arg(n)
-                    ->Iterations(1);
-            else
-                benchmark::RegisterBenchmark(("TreeLayout" + suffix).c_str(), treeLayout, shape)
-                    ->Arg(n)
-                    ->Iterations(1)
+                    ->Iterations(3)
                     ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("RadialLayout" + suffix).c_str(), radialLayout, shape)
                 ->Arg(n)
@@ -221,6 +281,10 @@ const bool registered = [] {
         benchmark::RegisterBenchmark("ForceDirected100/Grid", forceDirected, true)
             ->Arg(n)
             ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("ForceDirected100/AgainstFirstGrid", forceDirectedAgainstFirst)
+            ->Arg(n)
+            ->Iterations(3)
             ->Unit(benchmark::kMillisecond);
         if (n <= 10000)
             benchmark::RegisterBenchmark("ForceDirected100/AllPairs", forceDirected, false)

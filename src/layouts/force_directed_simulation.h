@@ -35,14 +35,23 @@ public:
 
 private:
     void repel(std::uint32_t i, std::uint32_t j);
+    void repelPairs(std::uint32_t i);
+    void prefetchPartners(std::uint32_t i) const;
     void attract(std::uint32_t i);
     void jitter(float& ux, float& uy, float& q);
     // Fills the grid; false when the coordinates are too spread out for one.
     bool buildGrid();
     void repelAllPairs(std::uint32_t i);
-    void repelFromGrid(std::uint32_t i);
+    // Every vertex's repulsion partners: the later vertices within reach, ascending.
+    void findPairs();
 
-    std::vector<float> dx_, dy_;
+    struct Pair {
+        float x, y;
+    };
+    struct Body {
+        Pair at, force;
+    };
+    std::vector<Body> body_;
     std::vector<std::uint32_t> first_, targets_;
     Random15 random_;
     bool gridUsed_ = false;
@@ -52,6 +61,8 @@ private:
     std::int64_t columns_ = 0, rows_ = 0;
     std::vector<std::uint32_t> cellOf_, cellStart_, cellVertices_, candidates_;
     std::vector<float> cellX_, cellY_;  // coordinates in cell order, for the scan
+    std::vector<std::uint32_t> pairs_, pairCount_;  // partners per vertex, in cell order
+    std::vector<std::size_t> pairStart_;
 };
 
 }  // namespace nx

@@ -1,4 +1,4 @@
-// The tree layout's walks: preliminary x and modifiers, subtree separation and placement.
+// The tree layout's walks: preliminary x and modifiers, and placement.
 #include "layouts/tree_layout_visitor.h"
 
 #include <algorithm>
@@ -59,6 +59,9 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         y_[i] = *ySlots_[k];
     }
     widths_.assign(n, kUnknownWidth);
+    shift_.resize(n);
+    outline_.resize(n);
+    parent_.resize(n);
 }
 
 void TreeLayoutVisitor::commit() {
@@ -240,171 +243,6 @@ void TreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stac
     modSum = depth == 0 ? mod_[v] : fit(std::int64_t{modSum} + mod_[v]);
     ++depth;
     stack.push_back({v, 0, 0, 0, 0});
-}
-
-// Separation walk: post-order with path marking; answers the subtree's height.
-
-int TreeLayoutVisitor::separationWalk(std::uint32_t root) {
-    std::vector<Frame>& stack = frames_;
-    stack.clear();
-    kids_.clear();
-    heights_.clear();
-    if (const int h = enterSeparation(root); h != 0) return h;
-    for (;;) {
-        Frame& top = stack.back();
-        if (top.next < top.end) {
-            const std::uint32_t i = top.next++;
-            if (const int h = enterSeparation(kids_[i]); h != 0) heights_[i] = h;
-        } else {
-            const Frame done = top;
-            stack.pop_back();
-            --depth;
-            const int h = finishSeparation(done);
-            kids_.resize(done.begin);
-            heights_.resize(done.begin);
-            if (stack.empty()) return h;
-            heights_[stack.back().next - 1] = h;
-        }
-    }
-}
-
-// Answers the height of a vertex finished at once (-1 visited, 1 leaf), or 0 when the
-// vertex was entered and its children are to be walked.
-int TreeLayoutVisitor::enterSeparation(std::uint32_t v) {
-    if (visited_[v]) return -1;
-    visited_[v] = true;
-    children(v, true, scratch_);
-    if (scratch_.empty()) {
-        visited_[v] = false;
-        return 1;
-    }
-    const auto begin = static_cast<std::uint32_t>(kids_.size());
-    kids_.insert(kids_.end(), scratch_.begin(), scratch_.end());
-    heights_.resize(kids_.size(), 0);
-    ++depth;
-    frames_.push_back({v, begin, static_cast<std::uint32_t>(kids_.size()), begin, 0});
-    return 0;
-}
-
-int TreeLayoutVisitor::finishSeparation(const Frame& frame) {
-    const std::uint32_t v = frame.vertex;
-    int height = 1;
-    for (std::uint32_t i = frame.begin; i < frame.end; ++i) height = std::max(height, heights_[i]);
-    if (frame.end - frame.begin >= 2 && height > 1)
-        separateChildren(frame.begin, frame.end, height);
-    const int mid = half(prelim_[kids_[frame.begin]], prelim_[kids_[frame.end - 1]]);
-    if (depth == 0) {
-        prelim_[v] = mid;
-        mod_[v] = 0;
-    } else {
-        const int old = mod_[v];
-        mod_[v] = fit(std::int64_t{prelim_[v]} - mid);
-        // A shift by nothing would only widen maxX, which the next placement resets.
-        if (const std::int64_t d = std::int64_t{mod_[v]} - old; d != 0)
-            for (std::uint32_t i = frame.begin; i < frame.end; ++i) shiftSubtree(kids_[i], d);
-    }
-    visited_[v] = false;
-    return height + 1;
-}
-
-template <typename Visit>
-void TreeLayoutVisitor::walkSubtree(std::uint32_t c, int limit, bool ordered, Visit&& visit) {
-    std::vector<Frame>& stack = walkFrames_;
-    auto enter = [&](std::uint32_t v, int k) {
-        if (visited_[v] || k >= limit) return;
-        visited_[v] = true;
-        visit(v, k);
-        const auto begin = static_cast<std::uint32_t>(walkKids_.size());
-        children(v, ordered, scratch_);
-        walkKids_.insert(walkKids_.end(), scratch_.begin(), scratch_.end());
-        stack.push_back({v, begin, static_cast<std::uint32_t>(walkKids_.size()), begin, k});
-    };
-    stack.clear();
-    walkKids_.clear();
-    enter(c, 0);
-    while (!stack.empty()) {
-        Frame& top = stack.back();
-        if (top.next < top.end) {
-            const std::uint32_t n = walkKids_[top.next++];
-            enter(n, top.k + 1);
-        } else {
-            visited_[top.vertex] = false;
-            walkKids_.resize(top.begin);
-            stack.pop_back();
-        }
-    }
-}
-
-void TreeLayoutVisitor::shiftSubtree(std::uint32_t c, std::int64_t d) {
-    walkSubtree(c, INT_MAX, false, [this, d](std::uint32_t v, int) {
-        x_[v] = fit(x_[v] + d);
-        maxX = std::max(maxX, x_[v]);
-    });
-}
-
-void TreeLayoutVisitor::shiftFrom(std::uint32_t begin, std::uint32_t end, std::uint32_t from,
-                                  std::int64_t gap) {
-    const std::int64_t d = layout->SubtreeSeparation - gap;
-    for (std::uint32_t i = begin + from; i < end; ++i) {
-        const std::uint32_t c = kids_[i];
-        prelim_[c] = fit(prelim_[c] + d);
-        mod_[c] = fit(mod_[c] + d);
-        shiftSubtree(c, d);
-    }
-}
-
-void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end, int height) {
-    const int separation = layout->SubtreeSeparation;
-    const std::uint32_t n = end - begin;
-    auto child = [&](std::uint32_t i) { return kids_[begin + i]; };
-    auto heightOf = [&](std::uint32_t i) { return heights_[begin + i]; };
-    contour_.assign(height, 0);
-    auto addContour = [this](std::uint32_t c) {
-        walkSubtree(c, INT_MAX, false, [this](std::uint32_t v, int k) {
-            if (k < static_cast<int>(contour_.size())) contour_[k] = std::max(contour_[k], x_[v]);
-        });
-    };
-    auto findGap = [this, height](std::uint32_t c) {
-        walkSubtree(c, height, true, [this](std::uint32_t v, int k) {
-            const std::int64_t g = std::int64_t{x_[v]} - contour_[k];
-            if (g < minGap_) {
-                minGap_ = g;
-                gapDepth_ = k;
-            }
-        });
-    };
-
-    minGap_ = separation;
-    gapDepth_ = -1;
-    addContour(child(0));
-    findGap(child(1));
-    if (minGap_ < separation) shiftFrom(begin, end, 1, minGap_);
-
-    for (std::uint32_t c = 2; c < n; ++c) {
-        addContour(child(c - 1));
-        minGap_ = separation;
-        gapDepth_ = 0;
-        findGap(child(c));
-        if (minGap_ >= separation) continue;
-        shiftFrom(begin, end, c, minGap_);
-        // Spread the smaller subtrees between the pushed one and the nearest one as deep
-        // as the closest approach; they only ever move right.
-        int k = static_cast<int>(c) - 1;
-        while (k >= 0 && heightOf(k) < gapDepth_) --k;
-        if (k < 0 || k >= static_cast<int>(c) - 1) continue;
-        const std::int64_t e = prelim_[child(k)];
-        const std::int64_t step = (prelim_[child(c)] - e) / (static_cast<std::int64_t>(c) - k);
-        for (std::uint32_t l = k + 1; l < c; ++l) {
-            const std::int64_t target = e + (static_cast<std::int64_t>(l) - k) * step;
-            const std::uint32_t cl = child(l);
-            if (target > prelim_[cl]) {
-                const std::int64_t o = target - prelim_[cl];
-                prelim_[cl] = fit(target);
-                mod_[cl] = fit(mod_[cl] + o);
-                shiftSubtree(cl, o);
-            }
-        }
-    }
 }
 
 }  // namespace nx

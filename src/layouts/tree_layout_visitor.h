@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "layouts/subtree_outlines.h"
 #include "layouts/vertex_table.h"
 #include "traversal/visitor.h"
 
@@ -51,17 +52,28 @@ private:
     void placeLeaf(std::uint32_t v, std::uint32_t place);
     void placeParent(std::uint32_t v, std::uint32_t place);
     int separationWalk(std::uint32_t root);
-    int enterSeparation(std::uint32_t v);
+    int enterSeparation(std::uint32_t v, std::uint32_t parent);
     int finishSeparation(const Frame& frame);
-    void separateChildren(std::uint32_t begin, std::uint32_t end, int height);
-    void shiftFrom(std::uint32_t begin, std::uint32_t end, std::uint32_t from, std::int64_t gap);
+    void separateChildren(std::uint32_t begin, std::uint32_t end);
+    // The smallest gap between child c's left outline and the front (below the subtree
+    // separation, else that separation), and the depth of the first vertex in preorder
+    // that shows it.
+    std::int64_t closestApproach(std::uint32_t begin, std::uint32_t c, int& depth);
+    int firstAtGap(std::uint32_t c, std::int64_t gap);
+    // The nearest sibling left of c at least as high as depth, or -1.
+    int highEnough(std::uint32_t begin, std::uint32_t c, int depth) const;
+    std::int64_t frontAt(std::uint32_t depth) const;
+    // A leaf's outline is its X alone, which it keeps in x_ and shift_.
+    static constexpr SubtreeOutlines::Id kLeafOutline = 0xFFFFFFFF;
+    std::int64_t leafX(std::uint32_t v) const { return std::int64_t{x_[v]} + shift_[v]; }
+    void addToFront(std::uint32_t c);
+    // Moves c's subtree by d: with working, its prelim and modifier too.
+    void moveSubtree(std::uint32_t c, std::int64_t d, bool working);
+    void buildOutline(const Frame& frame, bool separated);
+    void commitSeparation();
     void placementWalk(std::uint32_t root);
     void enterPlacement(std::uint32_t v, std::vector<Frame>& stack);
 
-    // Preorder walk of c's subtree with path marking; children ordered by X when asked.
-    template <typename Visit>
-    void walkSubtree(std::uint32_t c, int limit, bool ordered, Visit&& visit);
-    void shiftSubtree(std::uint32_t c, std::int64_t d);
     // Unmarked neighbours in incidence order, sorted stably by X.
     void children(std::uint32_t v, bool ordered, std::vector<std::uint32_t>& out);
     int width(std::uint32_t v);
@@ -79,9 +91,17 @@ private:
     std::vector<Frame> frames_, walkFrames_;
     std::vector<std::uint32_t> kids_, walkKids_;
     std::vector<int> heights_;
-    std::vector<int> contour_;
-    std::int64_t minGap_ = 0;
-    int gapDepth_ = 0;
+    // The separation walk moves whole subtrees: each move is noted once at the subtree's
+    // top (shift_) and in its outline, and X is brought up to date when the walk ends.
+    std::vector<std::int64_t> shift_;
+    std::vector<std::uint32_t> outline_, parent_, walked_;
+    SubtreeOutlines outlines_;
+    // The right outline of the children placed so far (relative to frontOffset_), deepest
+    // first; depths it does not reach count as 0.
+    std::vector<std::int64_t> front_;
+    std::int64_t frontOffset_ = 0;
+    std::vector<char> spread_;
+    std::vector<int> candidates_;  // children moved after joining the front
 };
 
 }  // namespace nx
