@@ -1,0 +1,53 @@
+// LabelContrast on the widget: off by default and then the drawing as it always was; on,
+// dark labels on a dark background are drawn lighter and nothing else changes.
+#include "control/dispatch_table.h"
+#include "widget_fixture.h"
+
+namespace {
+
+using namespace widget_test;
+
+int brightPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 100) ++n;
+    return n;
+}
+
+TEST_F(Widget, LabelContrastLightensDarkLabelsOnlyWhereTheyAreHardToRead) {
+    EXPECT_FALSE(w->labelContrast());
+    EXPECT_EQ(invoke(w->control(), u"LabelContrast", MemberKind::PropertyGet, {}).boolVal,
+              VARIANT_FALSE);
+
+    // On white every label reads already: the opt-in changes no pixel.
+    const QImage onWhite = w->screenImage();
+    invoke(w->control(), u"LabelContrast", MemberKind::PropertyPut, {Variant::fromBool(true)});
+    settle();
+    EXPECT_TRUE(w->labelContrast());
+    EXPECT_EQ(w->screenImage(), onWhite);
+
+    // On black the dark names light up; the shapes and edges stay as they were.
+    w->setBackColor(QColor(0, 0, 0));
+    settle();
+    const QImage readable = w->screenImage();
+    w->setLabelContrast(false);
+    settle();
+    const QImage asSpecified = w->screenImage();
+    EXPECT_NE(readable, asSpecified);
+    EXPECT_GT(brightPixels(readable), brightPixels(asSpecified) + 20);
+    // Every changed pixel lies near a vertex's name (names sit above the vertices).
+    const QPoint vertices[] = {kA, kB, kC, kD, kE, kF, kG, kK, {65, 290}, {165, 290}, {245, 290}};
+    for (int y = 0; y < readable.height(); ++y)
+        for (int x = 0; x < readable.width(); ++x) {
+            if (readable.pixel(x, y) == asSpecified.pixel(x, y)) continue;
+            const QPoint at = QPoint(x, y) + w->scrollPosition();
+            bool nearName = false;
+            for (const QPoint& v : vertices)
+                nearName = nearName || (std::abs(at.x() - v.x()) <= 12 && at.y() < v.y() &&
+                                        at.y() >= v.y() - 24);
+            ASSERT_TRUE(nearName) << x << "," << y;
+        }
+}
+
+}  // namespace
