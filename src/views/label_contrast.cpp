@@ -30,8 +30,8 @@ double contrastRatio(const RgbColor& a, const RgbColor& b) {
 
 RgbColor readableTextColor(const RgbColor& text, const RgbColor& background) {
     if (contrastRatio(text, background) >= kMinimumLabelContrast) return text;
-    // Towards the end that contrasts more with the background; black and white always
-    // reach the ratio against one of them.
+    // Towards the end that contrasts more with the background; against any background one
+    // of black and white reaches a ratio of at least 4.58.
     const RgbColor white{255, 255, 255};
     const RgbColor black{0, 0, 0};
     const RgbColor end =

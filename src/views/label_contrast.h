@@ -8,8 +8,9 @@ namespace nx {
 // The contrast ratio of two colours from their relative luminances (sRGB), 1 to 21.
 double contrastRatio(const RgbColor& a, const RgbColor& b);
 
-// Below this ratio a label counts as hard to read (the ratio asked of large text).
-inline constexpr double kMinimumLabelContrast = 3.0;
+// Below this ratio a label counts as hard to read (the ratio asked of ordinary text; labels
+// are small).
+inline constexpr double kMinimumLabelContrast = 4.5;
 
 // The text colour itself when it contrasts enough with the background; else the colour
 // moved the least towards white (on dark backgrounds) or black (on light ones) that does,

@@ -57,7 +57,9 @@ TEST(LabelContrast, ReadableColoursStayAndOthersMoveTheLeastTowardsTheFarEnd) {
         const RgbColor answer = readableTextColor(text, background);
         EXPECT_GE(contrastRatio(answer, background), kMinimumLabelContrast)
             << text << " on " << background;
-        if (contrastRatio(text, background) >= kMinimumLabelContrast) EXPECT_EQ(answer, text);
+        if (contrastRatio(text, background) >= kMinimumLabelContrast) {
+            EXPECT_EQ(answer, text);
+        }
     }
 }
 
