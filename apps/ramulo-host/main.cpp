@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 #include "control/qt/ramulo_ctrl.h"
@@ -40,6 +41,11 @@ int main(int argc, char** argv) {
     if (!CRamuloCtrl::installTranslator(locale) && parser.isSet(language))
         std::fprintf(stderr, "ramulo-host: no translation for %s, English it is\n",
                      qPrintable(parser.value(language)));
+    QTranslator hostTexts;
+    if (locale.language() != QLocale::English &&
+        hostTexts.load(locale, QStringLiteral("ramulo-host"), QStringLiteral("_"),
+                       QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&hostTexts);
 
     bool ok = false;
     const uint id = parser.value(sample).toUInt(&ok);
