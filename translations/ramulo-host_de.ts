@@ -244,4 +244,19 @@
         <translation>Menüeinträge für %1 löschen</translation>
     </message>
 </context>
+<context>
+    <name>ScriptConsole</name>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Run the script (Ctrl+Return)</source>
+        <translation>Skript ausführen (Strg+Eingabe)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
 </TS>
