@@ -38,6 +38,8 @@ RamuloAccessibleWidget::RamuloAccessibleWidget(CRamuloCtrl* widget)
 }
 
 RamuloAccessibleWidget::~RamuloAccessibleWidget() {
+    // At the process's end Qt's interface cache deletes every interface itself.
+    if (!QCoreApplication::instance() || QCoreApplication::closingDown()) return;
     for (QAccessible::Id id : std::as_const(registered_))
         if (QAccessible::accessibleInterface(id)) QAccessible::deleteAccessibleInterface(id);
 }
