@@ -222,7 +222,7 @@ public:
     void setStockFont(const QFont& font);
     quint16 propertyTypeCount() const;
     quint16 graphPropertyCount() const;
-    // Labels keep a readable contrast against the background (off: as specified).
+    // Labels keep a readable contrast against the background (off: their own colours).
     bool labelContrast() const;
     void setLabelContrast(bool on);
 

@@ -25,16 +25,16 @@ TEST_F(Widget, LabelContrastLightensDarkLabelsOnlyWhereTheyAreHardToRead) {
     const QImage readable = w->screenImage();
     w->setLabelContrast(false);
     settle();
-    const QImage asSpecified = w->screenImage();
-    EXPECT_NE(readable, asSpecified);
+    const QImage ownColours = w->screenImage();
+    EXPECT_NE(readable, ownColours);
     // Every changed pixel is lighter, and lies by a vertex (names sit beside them).
     const QPoint vertices[] = {kA, kB, kC, kD, kE, kF, kG, kK, {65, 290}, {165, 290}, {245, 290}};
     int changed = 0;
     for (int y = 0; y < readable.height(); ++y)
         for (int x = 0; x < readable.width(); ++x) {
-            if (readable.pixel(x, y) == asSpecified.pixel(x, y)) continue;
+            if (readable.pixel(x, y) == ownColours.pixel(x, y)) continue;
             ++changed;
-            ASSERT_GT(qGray(readable.pixel(x, y)), qGray(asSpecified.pixel(x, y))) << x << "," << y;
+            ASSERT_GT(qGray(readable.pixel(x, y)), qGray(ownColours.pixel(x, y))) << x << "," << y;
             const QPoint at = QPoint(x, y) + w->scrollPosition();
             bool byVertex = false;
             for (const QPoint& v : vertices)
