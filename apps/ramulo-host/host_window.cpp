@@ -50,7 +50,7 @@ RamuloHostWindow::RamuloHostWindow(quint16 sample, QWidget* parent) : QMainWindo
     log_->setObjectName(QStringLiteral("eventLog"));
     log_->setReadOnly(true);
     log_->setMaximumBlockCount(2000);
-    auto* logDock = new QDockWidget(QStringLiteral("Events"), this);
+    auto* logDock = new QDockWidget(tr("Events"), this);
     logDock->setObjectName(QStringLiteral("eventsDock"));
     logDock->setWidget(log_);
     addDockWidget(Qt::BottomDockWidgetArea, logDock);
@@ -63,7 +63,7 @@ RamuloHostWindow::RamuloHostWindow(quint16 sample, QWidget* parent) : QMainWindo
 
     script_ = std::make_unique<RamuloScript>(*ctrl_);
     console_ = new ScriptConsole(*script_, this);
-    auto* consoleDock = new QDockWidget(QStringLiteral("Script"), this);
+    auto* consoleDock = new QDockWidget(tr("Script"), this);
     consoleDock->setObjectName(QStringLiteral("scriptDock"));
     consoleDock->setWidget(console_);
     addDockWidget(Qt::RightDockWidgetArea, consoleDock);
@@ -75,16 +75,16 @@ RamuloHostWindow::RamuloHostWindow(quint16 sample, QWidget* parent) : QMainWindo
     buildAppearanceMenu();
     buildLayoutMenu();
     buildMenuItemsMenu();
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(ctrl_->aboutAction());
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Window"));
+    QMenu* view = menuBar()->addMenu(tr("&Window"));
     view->addAction(logDock->toggleViewAction());
     view->addAction(consoleDock->toggleViewAction());
     buildToolBar();
     resizeDocks({logDock}, {130}, Qt::Vertical);
     resizeDocks({consoleDock}, {360}, Qt::Horizontal);
     connect(ctrl_, &CRamuloCtrl::DocumentModified, this, &RamuloHostWindow::updateTitle);
-    statusBar()->showMessage(QStringLiteral("Right-click the drawing for its menus"));
+    statusBar()->showMessage(tr("Right-click the drawing for its menus"));
     updateTitle();
 }
 
@@ -112,10 +112,10 @@ void RamuloHostWindow::call(const QString& what, F&& work) {
                     .arg(what)
                     .arg(e.code(), 8, 16, QLatin1Char('0'))
                     .arg(text));
-        QMessageBox::warning(this, QStringLiteral("Ramulo Host"), text);
+        QMessageBox::warning(this, tr("Ramulo Host"), text);
     } catch (const std::exception& e) {
         logLine(QStringLiteral("call %1 failed: %2").arg(what, QString::fromLocal8Bit(e.what())));
-        QMessageBox::warning(this, QStringLiteral("Ramulo Host"), QString::fromLocal8Bit(e.what()));
+        QMessageBox::warning(this, tr("Ramulo Host"), QString::fromLocal8Bit(e.what()));
     }
     updateTitle();
 }
@@ -136,13 +136,13 @@ std::vector<quint32> RamuloHostWindow::selectedEdges() {
 
 void RamuloHostWindow::updateTitle() {
     QString name = ctrl_->fileName();
-    if (name.isEmpty()) name = QStringLiteral("Untitled");
+    if (name.isEmpty()) name = tr("Untitled");
     setWindowTitle(QStringLiteral("%1%2 - Ramulo Host")
                        .arg(name, ctrl_->control().isModified() ? QStringLiteral("*") : QString()));
 }
 
 void RamuloHostWindow::buildFileMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* m = menuBar()->addMenu(tr("&File"));
     // The control's own file commands: its dialogs, its save question, its folder.
     const auto command = [this](quint32 id) {
         return [this, id] {
@@ -150,63 +150,64 @@ void RamuloHostWindow::buildFileMenu() {
             updateTitle();
         };
     };
-    m->addAction(QIcon::fromTheme(QStringLiteral("document-new")), QStringLiteral("&New"),
+    m->addAction(QIcon::fromTheme(QStringLiteral("document-new")), tr("&New"),
                  QKeySequence::New, this, command(menu_id::FileNew));
     openAction_ = m->addAction(QIcon::fromTheme(QStringLiteral("document-open")),
-                               QStringLiteral("&Open..."), QKeySequence::Open, this,
+                               tr("&Open..."), QKeySequence::Open, this,
                                command(menu_id::FileOpen));
     saveAction_ = m->addAction(QIcon::fromTheme(QStringLiteral("document-save")),
-                               QStringLiteral("&Save"), QKeySequence::Save, this,
+                               tr("&Save"), QKeySequence::Save, this,
                                command(menu_id::FileSave));
-    m->addAction(QStringLiteral("Save &As..."), QKeySequence::SaveAs, this,
+    m->addAction(tr("Save &As..."), QKeySequence::SaveAs, this,
                  command(menu_id::FileSaveAs));
     m->addSeparator();
-    m->addAction(QStringLiteral("&Export Drawing..."), this, [this] { exportAs(); });
+    m->addAction(tr("&Export Drawing..."), this, [this] { exportAs(); });
     m->addAction(ctrl_->printAction());
     m->addAction(ctrl_->printPreviewAction());
-    QMenu* layout = m->addMenu(QStringLiteral("Print &Layout"));
+    QMenu* layout = m->addMenu(tr("Print &Layout"));
     auto* group = new QActionGroup(this);
     const std::pair<PrintLayout, const char*> layouts[] = {
-        {PrintLayout::OnePage, "One Page, Actual Size"},
-        {PrintLayout::FitToPage, "Fit to Page"},
-        {PrintLayout::Tiled, "Tile over Pages"},
+        {PrintLayout::OnePage, QT_TR_NOOP("One Page, Actual Size")},
+        {PrintLayout::FitToPage, QT_TR_NOOP("Fit to Page")},
+        {PrintLayout::Tiled, QT_TR_NOOP("Tile over Pages")},
     };
     for (const auto& [value, text] : layouts) {
-        QAction* a = layout->addAction(QString::fromLatin1(text));
+        QAction* a = layout->addAction(tr(text));
         a->setCheckable(true);
         a->setChecked(ctrl_->printLayout() == value);
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, v = value] { ctrl_->setPrintLayout(v); });
     }
     m->addSeparator();
-    m->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    m->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 }
 
 void RamuloHostWindow::exportAs() {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Drawing"), ctrl_->fileName(),
-        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+        this, tr("Export Drawing"), ctrl_->fileName(),
+        tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
     if (path.isEmpty()) return;
     call(QStringLiteral("export %1").arg(path), [&] { exportDrawing(ctrl_->control(), path); });
 }
 
 void RamuloHostWindow::buildDocumentMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Document"));
+    QMenu* m = menuBar()->addMenu(tr("&Document"));
     m->addAction(QStringLiteral("Init"), this, [this] { call("Init()", [&] { ctrl_->Init(); }); });
     m->addAction(QStringLiteral("NewTree"), this, [this] {
         call("NewTree()", [&] { logLine(QStringLiteral("graph %1").arg(ctrl_->NewTree())); });
     });
     QMenu* samples = m->addMenu(QStringLiteral("LoadTest"));
-    const char* names[] = {"0: empty document", "1: a small tree", "2: a wide tree",
-                           "3: a large tree", "4: icons (drives)"};
+    const char* names[] = {QT_TR_NOOP("0: empty document"), QT_TR_NOOP("1: a small tree"),
+                           QT_TR_NOOP("2: a wide tree"), QT_TR_NOOP("3: a large tree"),
+                           QT_TR_NOOP("4: icons (drives)")};
     for (quint16 id = 0; id <= 4; ++id)
-        samples->addAction(QString::fromLatin1(names[id]), this, [this, id] {
+        samples->addAction(tr(names[id]), this, [this, id] {
             call(QStringLiteral("LoadTest(%1)").arg(id), [&] { ctrl_->LoadTest(id); });
         });
     m->addAction(QStringLiteral("Update"), this,
                  [this] { call("Update()", [&] { ctrl_->Update(); }); });
     m->addSeparator();
-    m->addAction(QStringLiteral("Counts"), this, [this] {
+    m->addAction(tr("Counts"), this, [this] {
         call("VertexCount/EdgeCount", [&] {
             logLine(QStringLiteral("vertices %1 (selected %2, visible %3), edges %4 (selected %5)")
                         .arg(ctrl_->VertexCount(0))
@@ -219,7 +220,7 @@ void RamuloHostWindow::buildDocumentMenu() {
 }
 
 void RamuloHostWindow::buildEditingMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Editing"));
+    QMenu* m = menuBar()->addMenu(tr("&Editing"));
     m->addAction(QStringLiteral("Add Vertex (child of the selection)"), this, [this] {
         call("AddVertex()", [&] {
             const std::vector<quint32> parents = selectedVertices();
@@ -231,7 +232,7 @@ void RamuloHostWindow::buildEditingMenu() {
             ctrl_->Update();
         });
     });
-    m->addAction(QStringLiteral("Remove Selected Vertices"), this, [this] {
+    m->addAction(tr("Remove Selected Vertices"), this, [this] {
         call("RemoveVertices()", [&] {
             QVariantList ids;
             for (quint32 id : selectedVertices()) ids.push_back(id);
@@ -239,7 +240,7 @@ void RamuloHostWindow::buildEditingMenu() {
             ctrl_->Update();
         });
     });
-    m->addAction(QStringLiteral("Remove Selected Edges"), this, [this] {
+    m->addAction(tr("Remove Selected Edges"), this, [this] {
         call("RemoveEdges()", [&] {
             QVariantList ids;
             for (quint32 id : selectedEdges()) ids.push_back(id);
@@ -247,14 +248,14 @@ void RamuloHostWindow::buildEditingMenu() {
             ctrl_->Update();
         });
     });
-    m->addAction(QStringLiteral("Select All Vertices"), QKeySequence::SelectAll, this,
+    m->addAction(tr("Select All Vertices"), QKeySequence::SelectAll, this,
                  [this] { ctrl_->onCommand(menu_id::SelectAllVertices); });
 }
 
 void RamuloHostWindow::buildPropertiesMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Properties"));
+    QMenu* m = menuBar()->addMenu(tr("&Properties"));
     m->addAction(ctrl_->propertiesAction());
-    QMenu* switches = m->addMenu(QStringLiteral("Switches"));
+    QMenu* switches = m->addMenu(tr("Switches"));
     const char* names[] = {"EditingEnabled",          "NewEnabled",
                            "FileIOEnabled",           "RotationEnabled",
                            "HierarchicalLayoutEnabled", "RadialLayoutEnabled",
@@ -274,7 +275,7 @@ void RamuloHostWindow::buildPropertiesMenu() {
             a->setChecked(ctrl_->property(a->text().toLatin1().constData()).toBool());
         }
     });
-    m->addAction(QStringLiteral("List Property Types"), this, [this] {
+    m->addAction(tr("List Property Types"), this, [this] {
         call("PropertyTypeName", [&] {
             QStringList names;
             for (quint16 id = 0; id < ctrl_->propertyTypeCount(); ++id)
@@ -282,7 +283,7 @@ void RamuloHostWindow::buildPropertiesMenu() {
             logLine(QStringLiteral("property types: ") + names.join(QStringLiteral(", ")));
         });
     });
-    m->addAction(QStringLiteral("Selected Vertex Values"), this, [this] {
+    m->addAction(tr("Selected Vertex Values"), this, [this] {
         call("VertexPropertyValueByName", [&] {
             for (quint32 v : selectedVertices())
                 logLine(QStringLiteral("vertex %1: Name=%2 Weight=%3 X=%4 Y=%5")
@@ -300,8 +301,8 @@ void RamuloHostWindow::buildPropertiesMenu() {
 }
 
 void RamuloHostWindow::buildAppearanceMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Appearance"));
-    QMenu* vertices = m->addMenu(QStringLiteral("Default Vertex"));
+    QMenu* m = menuBar()->addMenu(tr("&Appearance"));
+    QMenu* vertices = m->addMenu(tr("Default Vertex"));
     const char* shapes[] = {"Circle", "Square", "Diamond"};
     for (int shape = 0; shape < 3; ++shape)
         for (quint16 colour = 0; colour < 5; ++colour) {
@@ -320,9 +321,9 @@ void RamuloHostWindow::buildAppearanceMenu() {
                 });
             });
         }
-    QMenu* selected = m->addMenu(QStringLiteral("Selected Vertices"));
-    QMenu* edges = m->addMenu(QStringLiteral("Default Edge"));
-    QMenu* selectedEdges = m->addMenu(QStringLiteral("Selected Edges"));
+    QMenu* selected = m->addMenu(tr("Selected Vertices"));
+    QMenu* edges = m->addMenu(tr("Default Edge"));
+    QMenu* selectedEdges = m->addMenu(tr("Selected Edges"));
     for (quint16 colour = 0; colour < 5; ++colour) {
         const QString name = QLatin1String(kColours[colour]);
         selected->addAction(name, this, [this, colour, name] {
@@ -346,7 +347,7 @@ void RamuloHostWindow::buildAppearanceMenu() {
         });
     }
     m->addSeparator();
-    m->addAction(QStringLiteral("Background Colour..."), this, [this] {
+    m->addAction(tr("Background Colour..."), this, [this] {
         call("BackColor", [&] {
             const QColor c = QColorDialog::getColor(ctrl_->backColor(), this);
             if (c.isValid()) ctrl_->setBackColor(c);
@@ -355,24 +356,24 @@ void RamuloHostWindow::buildAppearanceMenu() {
 }
 
 void RamuloHostWindow::buildLayoutMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Layout"));
-    layoutActions_[0] = m->addAction(QStringLiteral("Hierarchical Layout"), this, [this] {
+    QMenu* m = menuBar()->addMenu(tr("&Layout"));
+    layoutActions_[0] = m->addAction(tr("Hierarchical Layout"), this, [this] {
         call("HierarchicalLayout()", [&] { ctrl_->HierarchicalLayout(); });
     });
-    layoutActions_[1] = m->addAction(QStringLiteral("Radial Layout"), this, [this] {
+    layoutActions_[1] = m->addAction(tr("Radial Layout"), this, [this] {
         call("RadialLayout()", [&] { ctrl_->RadialLayout(); });
     });
-    layoutActions_[2] = m->addAction(QStringLiteral("Force-Directed Layout"), this, [this] {
+    layoutActions_[2] = m->addAction(tr("Force-Directed Layout"), this, [this] {
         call("ForceDirectedLayout()", [&] { ctrl_->ForceDirectedLayout(); });
     });
-    m->addAction(QStringLiteral("Layout Parameters..."), this, [this] {
+    m->addAction(tr("Layout Parameters..."), this, [this] {
         bool ok = false;
-        const int layer = QInputDialog::getInt(this, QStringLiteral("Hierarchical Layout"),
-                                               QStringLiteral("Layer separation"), 80, 1, 1000,
+        const int layer = QInputDialog::getInt(this, tr("Hierarchical Layout"),
+                                               tr("Layer separation"), 80, 1, 1000,
                                                1, &ok);
         if (!ok) return;
-        const int sibling = QInputDialog::getInt(this, QStringLiteral("Hierarchical Layout"),
-                                                 QStringLiteral("Sibling separation"), 40, 1,
+        const int sibling = QInputDialog::getInt(this, tr("Hierarchical Layout"),
+                                                 tr("Sibling separation"), 40, 1,
                                                  1000, 1, &ok);
         if (!ok) return;
         call(QStringLiteral("SetHierarchicalLayoutParams(%1, %2, %2)").arg(layer).arg(sibling),
@@ -382,36 +383,37 @@ void RamuloHostWindow::buildLayoutMenu() {
              });
     });
     m->addSeparator();
-    rotateActions_[0] = m->addAction(QStringLiteral("Rotate Right 90"), this, [this] {
+    rotateActions_[0] = m->addAction(tr("Rotate Right 90"), this, [this] {
         call("RotateRight90()", [&] { ctrl_->RotateRight90(); });
     });
-    rotateActions_[1] = m->addAction(QStringLiteral("Rotate Left 90"), this, [this] {
+    rotateActions_[1] = m->addAction(tr("Rotate Left 90"), this, [this] {
         call("RotateLeft90()", [&] { ctrl_->RotateLeft90(); });
     });
-    m->addAction(QStringLiteral("Flip Vertical"), this,
+    m->addAction(tr("Flip Vertical"), this,
                  [this] { call("FlipVertical()", [&] { ctrl_->FlipVertical(); }); });
-    m->addAction(QStringLiteral("Flip Horizontal"), this,
+    m->addAction(tr("Flip Horizontal"), this,
                  [this] { call("FlipHorizontal()", [&] { ctrl_->FlipHorizontal(); }); });
 }
 
 void RamuloHostWindow::buildMenuItemsMenu() {
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Menu Items"));
+    QMenu* m = menuBar()->addMenu(tr("&Menu Items"));
     struct Kind {
         const char* label;
         quint16 (CRamuloCtrl::*add)(const QString&);
         void (CRamuloCtrl::*clear)();
     };
+    // The kinds as members name them; the menus show them translated.
     const Kind kinds[] = {
-        {"Graph", &CRamuloCtrl::AddGraphMenuItem, &CRamuloCtrl::ClearGraphMenuItems},
-        {"Vertex", &CRamuloCtrl::AddVertexMenuItem, &CRamuloCtrl::ClearVertexMenuItems},
-        {"Edge", &CRamuloCtrl::AddEdgeMenuItem, &CRamuloCtrl::ClearEdgeMenuItems},
+        {QT_TR_NOOP("Graph"), &CRamuloCtrl::AddGraphMenuItem, &CRamuloCtrl::ClearGraphMenuItems},
+        {QT_TR_NOOP("Vertex"), &CRamuloCtrl::AddVertexMenuItem, &CRamuloCtrl::ClearVertexMenuItems},
+        {QT_TR_NOOP("Edge"), &CRamuloCtrl::AddEdgeMenuItem, &CRamuloCtrl::ClearEdgeMenuItems},
     };
     for (const Kind& k : kinds) {
         const QString label = QLatin1String(k.label);
-        m->addAction(QStringLiteral("Add %1 Menu Item...").arg(label), this, [this, k, label] {
+        m->addAction(tr("Add %1 Menu Item...").arg(tr(k.label)), this, [this, k, label] {
             bool ok = false;
             const QString text = QInputDialog::getText(
-                this, QStringLiteral("Add%1MenuItem").arg(label), QStringLiteral("Item text"),
+                this, QStringLiteral("Add%1MenuItem").arg(label), tr("Item text"),
                 QLineEdit::Normal, QStringLiteral("My %1 Command").arg(label), &ok);
             if (!ok || text.isEmpty()) return;
             call(QStringLiteral("Add%1MenuItem(\"%2\")").arg(label, text), [&] {
@@ -422,14 +424,14 @@ void RamuloHostWindow::buildMenuItemsMenu() {
     m->addSeparator();
     for (const Kind& k : kinds) {
         const QString label = QLatin1String(k.label);
-        m->addAction(QStringLiteral("Clear %1 Menu Items").arg(label), this, [this, k, label] {
+        m->addAction(tr("Clear %1 Menu Items").arg(tr(k.label)), this, [this, k, label] {
             call(QStringLiteral("Clear%1MenuItems()").arg(label), [&] { (ctrl_->*k.clear)(); });
         });
     }
 }
 
 void RamuloHostWindow::buildToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Control"));
+    QToolBar* bar = addToolBar(tr("Control"));
     bar->setObjectName(QStringLiteral("controlToolBar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->addAction(openAction_);

@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 #include "control/qt/ramulo_ctrl.h"
@@ -27,8 +29,23 @@ int main(int argc, char** argv) {
                                   QStringLiteral("FILE"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size WxH."),
                                   QStringLiteral("WxH"), QStringLiteral("1100x720"));
-    parser.addOptions({sample, script, shot, size});
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The control's language (de; en for English); the system's by default."),
+        QStringLiteral("L"));
+    parser.addOptions({sample, script, shot, size, language});
     parser.process(app);
+    // The control's menus, questions and dialogs in the chosen language where it has a
+    // translation; English otherwise.
+    const QLocale locale = parser.isSet(language) ? QLocale(parser.value(language)) : QLocale();
+    if (!CRamuloCtrl::installTranslator(locale) && parser.isSet(language))
+        std::fprintf(stderr, "ramulo-host: no translation for %s, English it is\n",
+                     qPrintable(parser.value(language)));
+    QTranslator hostTexts;
+    if (locale.language() != QLocale::English &&
+        hostTexts.load(locale, QStringLiteral("ramulo-host"), QStringLiteral("_"),
+                       QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&hostTexts);
 
     bool ok = false;
     const uint id = parser.value(sample).toUInt(&ok);

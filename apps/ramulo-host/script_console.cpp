@@ -25,9 +25,9 @@ ScriptConsole::ScriptConsole(RamuloScript& script, QWidget* parent)
     input_->setPlaceholderText(
         QStringLiteral("ctrl.AddVertex(); ctrl.HierarchicalLayout(); print(ctrl.VertexCount(0))"));
     input_->installEventFilter(this);
-    runButton_ = new QPushButton(QStringLiteral("Run"), this);
-    runButton_->setToolTip(QStringLiteral("Run the script (Ctrl+Return)"));
-    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    runButton_ = new QPushButton(tr("Run"), this);
+    runButton_->setToolTip(tr("Run the script (Ctrl+Return)"));
+    auto* clear = new QPushButton(tr("Clear"), this);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(output_);

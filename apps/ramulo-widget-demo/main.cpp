@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <cstdio>
 
 #include "control/qt/overview_widget.h"
 #include "control/qt/ramulo_ctrl.h"
@@ -39,6 +41,12 @@ void screenshotWithMenu(CRamuloCtrl& ctrl, QPoint vertex, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // --language L: the control's menus and questions in that language (de), else English.
+    if (const QStringList a = app.arguments(); a.indexOf(QStringLiteral("--language")) > 0) {
+        const qsizetype i = a.indexOf(QStringLiteral("--language"));
+        if (i + 1 < a.size() && !CRamuloCtrl::installTranslator(QLocale(a[i + 1])))
+            std::fprintf(stderr, "ramulo-widget-demo: no translation for %s\n", qPrintable(a[i + 1]));
+    }
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* ctrl = new CRamuloCtrl;

@@ -310,6 +310,7 @@ std::vector<MemberInfo> buildTable() {
                &C::SetLayeredLayoutLimit);
     b.property(1010, "Zoom", {}, T::R8, &C::GetZoom, &C::SetZoom);
     b.method(1011, "ZoomToFit", {}, T::None, &C::ZoomToFit);
+    b.property(1030, "LabelContrast", {}, T::BOOL, &C::GetLabelContrast, &C::SetLabelContrast);
     return std::move(b.members);
 }
 

@@ -250,6 +250,9 @@ public:
     double GetZoom() const;
     void SetZoom(double zoom);
     void ZoomToFit();
+    // Labels readable on dark backgrounds (DISPID 1030): off draws them in their own colours.
+    VARIANT_BOOL GetLabelContrast() const;
+    void SetLabelContrast(VARIANT_BOOL value);
     void RotateRight90();
     void RotateLeft90();
     void FlipVertical();

@@ -285,6 +285,8 @@ public:
     std::unique_ptr<nx::WindowGraphView> view;
 
     nx::RgbColor backgroundColor{255, 255, 255};
+    // Labels keep their contrast against the background (an opt-in of the host).
+    bool labelContrast = false;
     float screenScaleX = 1.0f;
     float screenScaleY = 1.0f;
     std::int32_t extentMarginX = 50;

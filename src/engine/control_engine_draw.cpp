@@ -41,6 +41,7 @@ void ControlEngine::Draw(nx::DeviceContext* dc, const nx::Rect&, const nx::Rect&
     view->printing = printing;
     tools->fadingLevel = 0;
     tools->fadingRatio = 0.0;
+    tools->labelContrast = labelContrast;
 
     if (!printing) {
         view->scaleX = 1.0f;

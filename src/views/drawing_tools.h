@@ -120,6 +120,9 @@ public:
     int fontCharSet() const { return fontCharSet_; }
 
     bool memoryBufferEnabled = false;
+    // Text keeps a readable contrast against the background colour (back ends that draw
+    // text honour it); off, text takes the pen colour as it is.
+    bool labelContrast = false;
     bool initialized = false;
     int fadingLevel = 0;
     int penWidth = 1;

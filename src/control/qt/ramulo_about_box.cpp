@@ -1,6 +1,7 @@
 // CRamuloAboutBox: icon, product line, revision line and OK.
 #include "control/qt/ramulo_about_box.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -9,21 +10,21 @@
 #include "control/revision_info.h"
 
 QString CRamuloAboutBox::revisionLine(const nx::IRevisionInfo& revision) {
-    return QStringLiteral("Revision %1 (%2)")
+    return QCoreApplication::translate("CRamuloCtrl", "Revision %1 (%2)")
         .arg(QString::fromStdString(revision.revisionText()),
              QString::fromStdString(revision.shortDate()));
 }
 
 CRamuloAboutBox::CRamuloAboutBox(const nx::IRevisionInfo& revision, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Ramulo Control"));
+    setWindowTitle(QCoreApplication::translate("CRamuloCtrl", "About Ramulo Control"));
     setModal(true);
     const QIcon icon = ramuloIcon();
     setWindowIcon(icon);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("icon"));
     picture->setPixmap(icon.pixmap(32, 32));
-    version_ = new QLabel(QStringLiteral("Ramulo Control, Version 1.3,"), this);
+    version_ = new QLabel(QCoreApplication::translate("CRamuloCtrl", "Ramulo Control, Version 1.3,"), this);
     version_->setObjectName(QStringLiteral("version"));
     revision_ = new QLabel(revisionLine(revision), this);
     revision_->setObjectName(QStringLiteral("1062"));

@@ -11,8 +11,11 @@
 #include <QScrollBar>
 
 #include "control/control_events.h"
+#include "control/qt/ramulo_accessible.h"
 #include "control/qt/ramulo_module.h"
 #include "control/qt/file_filter.h"
+#include "control/qt/ramulo_translation.h"
+#include "engine/menu_resources.h"
 #include "platform/qt/qt_window_graph_view.h"
 
 // The control's events, relayed as the widget's signals.
@@ -44,6 +47,7 @@ CRamuloCtrl::CRamuloCtrl(QWidget* parent)
       control_((ensureModuleStarted(), std::make_unique<RamuloControl>())),
       interaction_(*control_) {
     control_->setEventListener(events_.get());
+    installRamuloAccessibility();
     viewport()->setMouseTracking(true);
     // The widget keeps its own picture and paints every pixel of it.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -90,7 +94,10 @@ std::uint32_t CRamuloCtrl::showPopupMenu(const MenuModel& model, int x, int y) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromStdU16String(item.text));
+        // Built-in items in the user's language; the host's own items as the host wrote them.
+        QAction* action = menu.addAction(item.commandId < menu_id::kCustomItemBase
+                                             ? ramulo_i18n::menuText(item.text)
+                                             : QString::fromStdU16String(item.text));
         action->setData(QVariant::fromValue<quint32>(item.commandId));
         action->setEnabled(!item.grayed);
     }
@@ -128,8 +135,8 @@ MessageAnswer CRamuloCtrl::messageBox(const std::u16string& text, const std::u16
         qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         dismissed = MessageAnswer::Cancel;
     }
-    QMessageBox box(qtIcon, QString::fromStdU16String(caption), QString::fromStdU16String(text),
-                    qtButtons, this);
+    QMessageBox box(qtIcon, ramulo_i18n::caption(caption), ramulo_i18n::message(text), qtButtons,
+                    this);
     const int answer = execMessageBox ? execMessageBox(box) : box.exec();
     switch (answer) {
         case QMessageBox::Ok:
@@ -152,7 +159,9 @@ FileDialogResult CRamuloCtrl::fileDialog(const FileDialogRequest& request) {
     // A save over an existing file is confirmed first.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setDefaultSuffix(QString::fromStdU16String(request.defaultExtension));
-    dialog.setNameFilters(qtNameFilters(request.filter));
+    QStringList filters = qtNameFilters(request.filter);
+    for (QString& f : filters) f = ramulo_i18n::nameFilter(f);
+    dialog.setNameFilters(filters);
     if (!request.initialDirectory.empty())
         dialog.setDirectory(QString::fromStdU16String(request.initialDirectory));
     if (!request.fileName.empty()) dialog.selectFile(QString::fromStdU16String(request.fileName));
@@ -215,6 +224,12 @@ nx::RgbColor CRamuloCtrl::systemColor(int index) {
 
 std::unique_ptr<nx::WindowGraphView> CRamuloCtrl::createGraphView(
     nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals) {
+    // A new document (NewTree, a load, a sample): its IDs name other vertices than the old
+    // one's, so the keyboard starts afresh.
+    if (focus_ != kNoVertex) {
+        focus_ = kNoVertex;
+        emit FocusedVertexChanged(kNoVertex);
+    }
     return std::make_unique<nx::QtWindowGraphView>(vertexFormals, edgeFormals, viewport());
 }
 

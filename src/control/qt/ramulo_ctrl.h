@@ -23,6 +23,7 @@
 #include "engine/host_window.h"
 
 class QAction;
+class QLocale;
 class QDialog;
 class QLineEdit;
 class QFileDialog;
@@ -61,6 +62,7 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
     Q_PROPERTY(double Zoom READ zoom WRITE setZoom NOTIFY ZoomChanged)
+    Q_PROPERTY(bool LabelContrast READ labelContrast WRITE setLabelContrast)
 
 public:
     explicit CRamuloCtrl(QWidget* parent = nullptr);
@@ -170,6 +172,14 @@ public:
     void setViewZoom(double zoom) override { setZoom(zoom); }
     void zoomToFit() override { ZoomToFit(); }
 
+    // --- Languages (ramulo_ctrl_translation.cpp). Installs the widget's translation for the
+    // locale's language in the application (replacing one installed before), so that its
+    // menus, questions and dialogs appear in that language; English, the source language,
+    // needs none. False when there is no translation for it. Error texts stay English.
+    static bool installTranslator(const QLocale& locale);
+    // Takes the installed translation out again: English.
+    static void removeTranslator();
+
     // --- Properties
     bool editingEnabled() const;
     void setEditingEnabled(bool on);
@@ -212,6 +222,9 @@ public:
     void setStockFont(const QFont& font);
     quint16 propertyTypeCount() const;
     quint16 graphPropertyCount() const;
+    // Labels keep a readable contrast against the background (off: their own colours).
+    bool labelContrast() const;
+    void setLabelContrast(bool on);
 
     // --- Methods (the automation members with Qt types)
     Q_INVOKABLE void AboutBox();
@@ -354,6 +367,8 @@ signals:
     void ZoomChanged(double zoom);
     // The visible part of the drawing moved or changed its size.
     void ViewChanged();
+    // The vertex the keys work on changed (kNoVertex: none, as after a new document).
+    void FocusedVertexChanged(quint32 vertexID);
 
 protected:
     bool viewportEvent(QEvent* event) override;

@@ -63,10 +63,12 @@ quint32 CRamuloCtrl::focusedVertex() const {
 }
 
 void CRamuloCtrl::setFocusedVertex(quint32 vertexID) {
+    const quint32 before = focus_;
     focus_ = vertexID;
     if (!focusVertex()) focus_ = kNoVertex;
     if (nx::Vertex* v = focusVertex()) showLogical(logicalPositionOf(v));
     viewport()->update();
+    if (focus_ != before) emit FocusedVertexChanged(focus_);
 }
 
 QPoint CRamuloCtrl::logicalPositionOf(nx::Vertex* vertex) const {
@@ -235,7 +237,10 @@ void CRamuloCtrl::deleteFocused() {
     interaction_.runCommand({menu_id::DeleteVertex, 0, 0});
     if (!focusVertex()) {
         focus_ = kNoVertex;
-        if (next) setFocusedVertex(static_cast<quint32>(next->id));
+        if (next)
+            setFocusedVertex(static_cast<quint32>(next->id));
+        else
+            emit FocusedVertexChanged(kNoVertex);
     }
 }
 

@@ -157,3 +157,11 @@ QFont CRamuloCtrl::stockFont() const {
 void CRamuloCtrl::setStockFont(const QFont& f) {
     member([&] { control_->SetFont(text(f.toString())); });
 }
+
+bool CRamuloCtrl::labelContrast() const {
+    return control_->GetLabelContrast() != VARIANT_FALSE;
+}
+
+void CRamuloCtrl::setLabelContrast(bool on) {
+    control_->SetLabelContrast(on ? VARIANT_TRUE : VARIANT_FALSE);
+}

@@ -1,6 +1,7 @@
 // CRamuloCtrl: printing, the about box, the property page and the actions that show them.
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -25,12 +26,14 @@ public:
         setWindowTitle(QStringLiteral("Ramulo"));
         auto* layout = new QVBoxLayout(this);
         const std::pair<PrintLayout, const char*> choices[] = {
-            {PrintLayout::OnePage, "One page, actual size (cut at the page's edge)"},
-            {PrintLayout::FitToPage, "Fit to page"},
-            {PrintLayout::Tiled, "Tile over as many pages as it takes"},
+            {PrintLayout::OnePage,
+             QT_TRANSLATE_NOOP("CRamuloCtrl", "One page, actual size (cut at the page's edge)")},
+            {PrintLayout::FitToPage, QT_TRANSLATE_NOOP("CRamuloCtrl", "Fit to page")},
+            {PrintLayout::Tiled,
+             QT_TRANSLATE_NOOP("CRamuloCtrl", "Tile over as many pages as it takes")},
         };
         for (const auto& [value, text] : choices) {
-            auto* button = new QRadioButton(QString::fromLatin1(text), this);
+            auto* button = new QRadioButton(QCoreApplication::translate("CRamuloCtrl", text), this);
             button->setChecked(value == current);
             group_.addButton(button, static_cast<int>(value));
             layout->addWidget(button);
@@ -82,8 +85,9 @@ void CRamuloCtrl::printPreview() {
     if (auto* bar = dialog.findChild<QToolBar*>()) {
         auto* layouts = new QComboBox(bar);
         layouts->setObjectName(QStringLiteral("printLayout"));
-        layouts->addItems({QStringLiteral("One page, actual size"), QStringLiteral("Fit to page"),
-                           QStringLiteral("Tile over pages")});
+        layouts->addItems({QCoreApplication::translate("CRamuloCtrl", "One page, actual size"),
+                           QCoreApplication::translate("CRamuloCtrl", "Fit to page"),
+                           QCoreApplication::translate("CRamuloCtrl", "Tile over pages")});
         layouts->setCurrentIndex(static_cast<int>(printLayout_));
         bar->addSeparator();
         bar->addWidget(layouts);
@@ -118,7 +122,7 @@ void CRamuloCtrl::ShowPropertyPage() {
 QAction* CRamuloCtrl::printAction() {
     if (!printAction_) {
         printAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print")),
-                                   QStringLiteral("Print..."), this);
+                                   QCoreApplication::translate("CRamuloCtrl", "Print..."), this);
         printAction_->setShortcut(QKeySequence::Print);
         connect(printAction_, &QAction::triggered, this, [this] { printWithDialog(); });
     }
@@ -128,7 +132,7 @@ QAction* CRamuloCtrl::printAction() {
 QAction* CRamuloCtrl::printPreviewAction() {
     if (!printPreviewAction_) {
         printPreviewAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print-preview")),
-                                          QStringLiteral("Print Preview..."), this);
+                                          QCoreApplication::translate("CRamuloCtrl", "Print Preview..."), this);
         connect(printPreviewAction_, &QAction::triggered, this, [this] { printPreview(); });
     }
     return printPreviewAction_;
@@ -137,7 +141,7 @@ QAction* CRamuloCtrl::printPreviewAction() {
 QAction* CRamuloCtrl::propertiesAction() {
     if (!propertiesAction_) {
         propertiesAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-properties")),
-                                        QStringLiteral("Properties..."), this);
+                                        QCoreApplication::translate("CRamuloCtrl", "Properties..."), this);
         connect(propertiesAction_, &QAction::triggered, this, [this] { ShowPropertyPage(); });
     }
     return propertiesAction_;
@@ -145,7 +149,8 @@ QAction* CRamuloCtrl::propertiesAction() {
 
 QAction* CRamuloCtrl::aboutAction() {
     if (!aboutAction_) {
-        aboutAction_ = new QAction(ramuloIcon(), QStringLiteral("About Ramulo Control..."), this);
+        aboutAction_ = new QAction(
+            ramuloIcon(), QCoreApplication::translate("CRamuloCtrl", "About Ramulo Control..."), this);
         connect(aboutAction_, &QAction::triggered, this, [this] { AboutBox(); });
     }
     return aboutAction_;

@@ -2,6 +2,7 @@
 #include "control/qt/ramulo_prop_page.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -18,29 +19,32 @@ struct CRamuloPropPage::Binding {
 
 const std::array<CRamuloPropPage::Binding, 8>& CRamuloPropPage::bindings() {
     static const std::array<Binding, 8> table{{
-        {1007, "Editing Enabled", "EditingEnabled"},
-        {1008, "New Enabled", "NewEnabled"},
-        {1009, "File IO Enabled", "FileIOEnabled"},
-        {1010, "Rotation Enabled", "RotationEnabled"},
-        {1011, "Hierarchical Layout Enabled", "HierarchicalLayoutEnabled"},
-        {1012, "Radial Layout Enabled", "RadialLayoutEnabled"},
-        {1013, "Force Directed Layout Enabled", "ForceDirectedLayoutEnabled"},
-        {1014, "Double-Click Enabled", "DoubleClickEnabled"},
+        {1007, QT_TRANSLATE_NOOP("CRamuloCtrl", "Editing Enabled"), "EditingEnabled"},
+        {1008, QT_TRANSLATE_NOOP("CRamuloCtrl", "New Enabled"), "NewEnabled"},
+        {1009, QT_TRANSLATE_NOOP("CRamuloCtrl", "File IO Enabled"), "FileIOEnabled"},
+        {1010, QT_TRANSLATE_NOOP("CRamuloCtrl", "Rotation Enabled"), "RotationEnabled"},
+        {1011, QT_TRANSLATE_NOOP("CRamuloCtrl", "Hierarchical Layout Enabled"),
+         "HierarchicalLayoutEnabled"},
+        {1012, QT_TRANSLATE_NOOP("CRamuloCtrl", "Radial Layout Enabled"), "RadialLayoutEnabled"},
+        {1013, QT_TRANSLATE_NOOP("CRamuloCtrl", "Force Directed Layout Enabled"),
+         "ForceDirectedLayoutEnabled"},
+        {1014, QT_TRANSLATE_NOOP("CRamuloCtrl", "Double-Click Enabled"), "DoubleClickEnabled"},
     }};
     return table;
 }
 
 CRamuloPropPage::CRamuloPropPage(CRamuloCtrl* object, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(caption());
-    setWhatsThis(helpString());
-    setToolTip(helpString());
+    // caption() and helpString() name the page towards hosts; the user reads them translated.
+    setWindowTitle(QCoreApplication::translate("CRamuloCtrl", "General"));
+    setWhatsThis(QCoreApplication::translate("CRamuloCtrl", "Ramulo Properties"));
+    setToolTip(QCoreApplication::translate("CRamuloCtrl", "Ramulo Properties"));
     setWindowIcon(ramuloIcon());
     setModal(true);
     auto* group = new QGroupBox(this);
     auto* column = new QVBoxLayout(group);
     for (std::size_t i = 0; i < bindings().size(); ++i) {
         const Binding& b = bindings()[i];
-        auto* box = new QCheckBox(QString::fromLatin1(b.text), group);
+        auto* box = new QCheckBox(QCoreApplication::translate("CRamuloCtrl", b.text), group);
         box->setObjectName(QString::number(b.controlId));
         connect(box, &QCheckBox::toggled, this, &CRamuloPropPage::changed);
         column->addWidget(box);

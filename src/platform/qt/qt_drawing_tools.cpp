@@ -22,6 +22,7 @@
 #include "platform/qt/qt_line_stepper.h"
 #include "platform/qt/qt_screen_metrics.h"
 #include "views/icon.h"
+#include "views/label_contrast.h"
 
 namespace nx {
 
@@ -691,7 +692,8 @@ void QtDrawingTools::textIn(QtFontFace& face, const std::u16string& text, const 
     QPainter* p = painter();
     if (!p || text.empty()) return;
     PlainComposition plain(*p);
-    p->setPen(penFor(effectivePenColor(), 1));
+    const RgbColor colour = effectivePenColor();
+    p->setPen(penFor(labelContrast ? readableTextColor(colour, backgroundColor_) : colour, 1));
     face.draw(*p, r, text);
 }
 

@@ -38,7 +38,12 @@ int pixelSizeForPointSize(int pointSize) {
 QFont labelFont(const std::u16string& faceName, int pixelSize) {
     registerBundledFaces();
     QFont font;
-    font.setFamilies({QString::fromStdU16String(faceName), QString::fromLatin1(kFallbackFamily)});
+    // The face draws what it has; characters it lacks come from the families after it, in
+    // order (DejaVu Sans covers Latin, Greek, Cyrillic and Arabic), then from the system's own
+    // fallback, so no label shows empty boxes where some installed font has the glyph.
+    QStringList families{QString::fromStdU16String(faceName), QString::fromLatin1(kFallbackFamily)};
+    for (const char* script : kScriptFallbackFamilies) families << QString::fromLatin1(script);
+    font.setFamilies(families);
     font.setPixelSize(pixelSize < 1 ? 1 : pixelSize);
     return font;
 }

@@ -13,7 +13,8 @@ inline constexpr int kLogicalDpi = 96;
 // Tenths of a point to pixels: round(96 x |pointSize| / 720), at least 1 pixel.
 int pixelSizeForPointSize(int pointSize);
 
-// The face asked for, falling back to "DejaVu Sans" when it is not installed. The first
+// The face asked for, falling back to "DejaVu Sans" when it is not installed, and to the
+// script fallback families below for characters the face lacks. The first
 // call registers /usr/share/wine/fonts/tahoma.ttf (outside fontconfig's path) when the
 // system has no "Tahoma" of its own. Needs a QGuiApplication.
 QFont labelFont(const std::u16string& faceName, int pixelSize);
@@ -27,5 +28,10 @@ QFont explicitLabelFont(const std::u16string& faceName, int height, int width, i
 
 // Name of the family used when a face is missing.
 inline constexpr const char* kFallbackFamily = "DejaVu Sans";
+
+// Families asked, after the face and kFallbackFamily, for characters neither has: CJK
+// ideographs (WenQuanYi Micro Hei, installed by make deps; Noto CJK where present) and emoji.
+inline constexpr const char* kScriptFallbackFamilies[] = {"WenQuanYi Micro Hei",
+                                                          "Noto Sans CJK SC", "Noto Color Emoji"};
 
 }  // namespace nx

@@ -1,6 +1,7 @@
 // The widget from the keyboard: walking the drawing, selecting, deleting, renaming, the
 // double-click action and the menu at the focused vertex, and the focus mark.
 #include <QLineEdit>
+#include <functional>
 #include <QSignalSpy>
 
 #include "widget_fixture.h"
@@ -163,6 +164,32 @@ TEST_F(Keyboard, EnterRunsTheDoubleClickActionAndTheMenuKeyOpensTheVertexMenu) {
     EXPECT_EQ(menus[0].front().text, QStringLiteral("New Outcoming Edge"));
     ASSERT_EQ(vertexCommand.count(), 2);
     EXPECT_EQ(vertexCommand.at(1).at(1).toUInt(), 5u);
+}
+
+TEST_F(Keyboard, ANewDocumentStartsWithoutAFocusedVertex) {
+    // The new document reuses the old one's IDs: vertex 6 exists again after each of these,
+    // yet it is another vertex than the one the keys were on.
+    const std::pair<const char*, std::function<void()>> replacements[] = {
+        {"LoadTest", [&] { w->LoadTest(1); }},
+        {"NewTree", [&] {
+             w->NewTree();
+             w->AddVertices(8);
+         }},
+    };
+    for (const auto& [name, replace] : replacements) {
+        w->LoadTest(1);
+        w->setFocusedVertex(6);
+        ASSERT_EQ(w->focusedVertex(), 6u);
+        QSignalSpy changed(w.get(), &CRamuloCtrl::FocusedVertexChanged);
+        replace();
+        settle();
+        EXPECT_EQ(w->focusedVertex(), CRamuloCtrl::kNoVertex) << name;
+        ASSERT_EQ(changed.count(), 1) << name;
+        EXPECT_EQ(changed.at(0).at(0).toUInt(), CRamuloCtrl::kNoVertex) << name;
+        // The next arrow starts afresh at the drawing's first root.
+        key(Qt::Key_Down);
+        EXPECT_EQ(w->focusedVertex(), w->VertexID(0, 0)) << name;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+// The widget as a screen reader walks it: vertices and edges as accessible children with
+// names, roles, states and places on the screen, following the keyboard and the selection.
+#include <QAccessible>
+
+#include "widget_fixture.h"
+
+namespace {
+
+using namespace widget_test;
+
+class Accessible : public Widget {
+protected:
+    void SetUp() override {
+        Widget::SetUp();
+        iface = QAccessible::queryAccessibleInterface(w.get());
+        ASSERT_NE(iface, nullptr);
+    }
+    // Document 1: vertices A ... K are children 0 ... 10 (IDs 1 ... 11), the edges follow.
+    QAccessibleInterface* vertexChild(char name) { return iface->child(name - 'A'); }
+    QRect screenRect(QPoint logical, double zoom, int half) {
+        const QPoint shown = (QPointF(logical) * zoom).toPoint() - w->scrollPosition();
+        const int side = static_cast<int>(2 * half * zoom);
+        return {vp()->mapToGlobal(shown) - QPoint(side / 2, side / 2), QSize(side, side)};
+    }
+
+    QAccessibleInterface* iface = nullptr;
+};
+
+TEST_F(Accessible, ChildrenAreTheVerticesThenTheEdgesWithNamesAndRoles) {
+    EXPECT_EQ(iface->role(), QAccessible::Tree);
+    ASSERT_EQ(iface->childCount(), 21);  // 11 vertices, 10 edges
+    const QString vertexNames = QStringLiteral("ABCDEFGHIJK");
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        ASSERT_NE(child, nullptr) << i;
+        EXPECT_TRUE(child->isValid());
+        EXPECT_EQ(child->parent(), iface);
+        EXPECT_EQ(iface->indexOfChild(child), i);
+        EXPECT_EQ(iface->child(i), child) << "the same interface each time";
+        if (i < 11) {
+            EXPECT_EQ(child->role(), QAccessible::TreeItem);
+            EXPECT_EQ(child->text(QAccessible::Name), QString(vertexNames[i]));
+        } else {
+            EXPECT_EQ(child->role(), QAccessible::Link);
+        }
+    }
+    // Edges in the order they were added: A to B first, G to K last.
+    EXPECT_EQ(iface->child(11)->text(QAccessible::Name), QStringLiteral("A \u2192 B"));
+    EXPECT_EQ(iface->child(20)->text(QAccessible::Name), QStringLiteral("G \u2192 K"));
+
+    // The list follows the document: a vertex without a name is called by its ID, and a
+    // removed one leaves (its interface goes invalid).
+    QAccessibleInterface* k = vertexChild('K');
+    const quint32 added = w->AddVertex();
+    ASSERT_EQ(iface->childCount(), 22);
+    EXPECT_EQ(iface->child(11)->text(QAccessible::Name), QStringLiteral("Vertex %1").arg(added));
+    w->RemoveVertex(11);
+    EXPECT_FALSE(k->isValid());
+    EXPECT_EQ(iface->childCount(), 20);  // K and the edge G to K went
+    EXPECT_EQ(iface->indexOfChild(k), -1);
+}
+
+TEST_F(Accessible, RectanglesAreOnTheScreenAtEveryZoomAndScroll) {
+    // Vertex F is a dot of size 8 (16 pixels across) at (245, 210).
+    struct Case {
+        double zoom;
+        QPoint scrollTo;
+    };
+    for (const Case& c : {Case{1.0, {0, 0}}, Case{2.0, {100, 80}}, Case{0.5, {0, 0}}}) {
+        w->setZoom(c.zoom);
+        w->scrollToLogical(c.scrollTo);
+        settle();
+        QAccessibleInterface* f = vertexChild('F');
+        const QRect expected = screenRect(kF, c.zoom, 8);
+        const QRect r = f->rect();
+        EXPECT_LE((r.center() - expected.center()).manhattanLength(), 2) << "zoom " << c.zoom;
+        EXPECT_NEAR(r.width(), expected.width(), 2) << "zoom " << c.zoom;
+        // The point a screen reader hits lands on the same child.
+        EXPECT_EQ(iface->childAt(r.center().x(), r.center().y()), f) << "zoom " << c.zoom;
+        EXPECT_FALSE(f->state().offscreen);
+    }
+    // An edge spans its two ends: A to B.
+    w->setZoom(1.0);
+    w->scrollToLogical({0, 0});
+    settle();
+    const QRect ab = iface->child(11)->rect();
+    EXPECT_EQ(ab.topLeft(), vp()->mapToGlobal(client({kB.x(), kA.y()})));
+    EXPECT_EQ(ab.bottomRight(), vp()->mapToGlobal(client({kA.x(), kB.y()})));
+    // Scrolled far away, a vertex is off the screen.
+    w->setZoom(4.0);
+    w->scrollToLogical({300, 250});
+    settle();
+    EXPECT_TRUE(vertexChild('A')->state().offscreen);
+}
+
+TEST_F(Accessible, TheKeyboardFocusAndTheSelectionShowAsStates) {
+    w->activateWindow();
+    w->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    // The first arrow puts the focus on A, the next on its first child B.
+    QTest::keyClick(w.get(), Qt::Key_Down);
+    settle();
+    EXPECT_TRUE(vertexChild('A')->state().focused);
+    EXPECT_EQ(iface->focusChild(), vertexChild('A'));
+    QTest::keyClick(w.get(), Qt::Key_Down);
+    settle();
+    EXPECT_FALSE(vertexChild('A')->state().focused);
+    EXPECT_TRUE(vertexChild('B')->state().focused);
+    EXPECT_EQ(iface->focusChild(), vertexChild('B'));
+
+    // Space selects the focused vertex, a click another one.
+    QTest::keyClick(w.get(), Qt::Key_Space);
+    settle();
+    EXPECT_TRUE(vertexChild('B')->state().selected);
+    click(kF);
+    QAccessibleInterface* f = vertexChild('F');
+    EXPECT_TRUE(f->state().selectable);
+    EXPECT_TRUE(f->state().selected);
+    EXPECT_FALSE(vertexChild('B')->state().selected);
+    EXPECT_FALSE(vertexChild('C')->state().selected);
+
+    // Without the keyboard focus no vertex is focused.
+    w->clearFocus();
+    settle();
+    EXPECT_FALSE(vertexChild('B')->state().focused);
+    EXPECT_EQ(iface->focusChild(), nullptr);
+}
+
+}  // namespace
