@@ -24,14 +24,16 @@ void Graph::writeGraphStream(std::ostream& out) const {
     out << vertices_.size();
     for (const auto& [vertex, entry] : vertices_) {
         endLine(out);
-        out << vertex->id << sep;
+        writeNumber(out, vertex->id);
+        out << sep;
         writeValues(out, *entry.properties);
     }
     endLine(out);
     out << edges_.size();
     for (const auto& [edge, props] : edges_) {
         endLine(out);
-        out << edge->id << sep;
+        writeNumber(out, edge->id);
+        out << sep;
         writeValues(out, *props);
     }
 }

@@ -34,8 +34,8 @@ public:
     virtual const std::string& className() const;
     virtual bool isAuxiliary() const { return false; }
 
-    // The value's text form as a string (write into a buffer).
-    std::string toText() const;
+    // The value's text form as a string: what write produces.
+    virtual std::string toText() const;
 
 protected:
     Property() = default;
