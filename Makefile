@@ -12,6 +12,9 @@ PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
 
 .PHONY: deps configure build test bench run sanitize docs clean
 
+# Each benchmark that measures one of the performance targets appends its line here.
+BENCH_TARGETS = $(CURDIR)/$(BUILD_DIR)-bench/targets.txt
+
 deps:
 	@missing=""; \
 	for p in $(PACKAGES); do \
@@ -37,7 +40,14 @@ test: build
 bench: configure
 	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target benchmarks
-	@for b in $(BUILD_DIR)-bench/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+	@rm -f $(BENCH_TARGETS)
+	@for b in $(BUILD_DIR)-bench/bench/bench_*; do \
+	  [ -x "$$b" ] && echo "== $$b" && RAMULO_BENCH_TARGETS=$(BENCH_TARGETS) "$$b"; \
+	done; true
+	@echo "== Targets of the performance issue (CPU time, baselines and ratios from this run)"
+	@for n in 1 2 3 4 5 6 7; do \
+	  grep "^target $$n " $(BENCH_TARGETS) 2>/dev/null || echo "target $$n  not measured by any benchmark in this run"; \
+	done
 
 # The whole suite under AddressSanitizer + UndefinedBehaviorSanitizer, then the thread
 # tests under ThreadSanitizer; any finding fails the run. Leaks of the system's font

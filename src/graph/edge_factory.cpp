@@ -23,6 +23,11 @@ Edge* EdgeFactory::create() {
     return create(second, first);
 }
 
+void EdgeFactory::reserve(std::size_t n) {
+    ScopedLock lock(&mutex_);
+    edges_.reserve(n);
+}
+
 Edge* EdgeFactory::at(ElementId id) {
     ScopedLock lock(&mutex_);
     return id < edges_.size() ? edges_[id] : nullptr;

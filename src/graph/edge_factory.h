@@ -32,6 +32,8 @@ public:
     virtual void saveXml(TiXmlNode& parent);
     virtual std::size_t compact(std::vector<ElementId>& map);
 
+    // Room for n edges in the index (loading).
+    void reserve(std::size_t n);
     Edge* at(ElementId id);
     void clear();
     std::size_t size() const { return edges_.size(); }

@@ -19,6 +19,9 @@ class Element {
 public:
     virtual void accept(Visitor& visitor) = 0;
     virtual ~Element() = default;
+    // Vertices and edges are many and small: they come from the pools (graphs are larger
+    // and go to the global allocator).
+    NX_POOLED_OBJECT
     // The element's record of the stream file.
     virtual void writeStream(std::ostream& out) const = 0;
     // Appends the element's XML element to the node.

@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "graph/pointer_index.h"
 
 namespace nx {
 
@@ -41,33 +42,33 @@ public:
 
     std::size_t size() const { return index_.size(); }
     bool empty() const { return index_.empty(); }
-    bool contains(K key) const { return index_.count(key) != 0; }
+    bool contains(K key) const { return index_.find(key) != nullptr; }
 
     V* find(K key) {
-        auto it = index_.find(key);
-        return it == index_.end() ? nullptr : &slots_[it->second].second;
+        const std::size_t* at = index_.find(key);
+        return at ? &slots_[*at].second : nullptr;
     }
     const V* find(K key) const {
-        auto it = index_.find(key);
-        return it == index_.end() ? nullptr : &slots_[it->second].second;
+        const std::size_t* at = index_.find(key);
+        return at ? &slots_[*at].second : nullptr;
     }
 
     // Inserts unless present; answers the stored value and whether it was inserted.
     std::pair<V*, bool> insert(K key, V value) {
-        auto [it, inserted] = index_.try_emplace(key, slots_.size());
-        if (!inserted) return {&slots_[it->second].second, false};
+        auto [at, inserted] = index_.tryInsert(key, slots_.size());
+        if (!inserted) return {&slots_[*at].second, false};
         slots_.emplace_back(key, std::move(value));
         return {&slots_.back().second, true};
     }
 
     // Removes the key; answers whether it was present. Invalidates iterators.
     bool erase(K key) {
-        auto it = index_.find(key);
-        if (it == index_.end()) return false;
-        value_type& slot = slots_[it->second];
+        const std::size_t* at = index_.find(key);
+        if (!at) return false;
+        value_type& slot = slots_[*at];
+        index_.erase(key);
         slot.first = K();
         slot.second = V();
-        index_.erase(it);
         if (slots_.size() > 32 && slots_.size() > 2 * index_.size()) compactSlots();
         return true;
     }
@@ -99,14 +100,14 @@ private:
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             if (slots_[i].first == K()) continue;
             if (kept != i) slots_[kept] = std::move(slots_[i]);
-            index_[slots_[kept].first] = kept;
+            *index_.find(slots_[kept].first) = kept;
             ++kept;
         }
         slots_.resize(kept);
     }
 
     std::vector<value_type> slots_;
-    std::unordered_map<K, std::size_t> index_;
+    detail::PointerIndex<K> index_;
 };
 
 }  // namespace nx

@@ -16,6 +16,11 @@ Vertex* VertexFactory::create() {
     return vertex;
 }
 
+void VertexFactory::reserve(std::size_t n) {
+    ScopedLock lock(&mutex_);
+    vertices_.reserve(n);
+}
+
 void VertexFactory::append(Vertex* vertex) {
     ScopedLock lock(&mutex_);
     vertices_.push_back(vertex);

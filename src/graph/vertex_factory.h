@@ -28,6 +28,8 @@ public:
     virtual std::size_t compact(std::vector<ElementId>& map);
 
     Vertex* create();
+    // Room for n vertices in the index (loading).
+    void reserve(std::size_t n);
     // nullptr when the ID is not less than size().
     Vertex* at(ElementId id);
     void clear();

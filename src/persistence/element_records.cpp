@@ -12,7 +12,8 @@ namespace {
 
 void writeVertexRecord(std::ostream& out, const Vertex& vertex) {
     const char sep = listSeparator();
-    out << vertex.id << sep << (vertex.isGraph() ? '1' : '0') << sep;
+    persistence::writeNumber(out, vertex.id);
+    out << sep << (vertex.isGraph() ? '1' : '0') << sep;
     persistence::writeValues(out, *vertex.properties);
 }
 
@@ -41,7 +42,12 @@ void Graph::saveXml(TiXmlNode& parent) const {
 
 void Edge::writeStream(std::ostream& out) const {
     const char sep = listSeparator();
-    out << id << sep << source->id << sep << target->id << sep;
+    persistence::writeNumber(out, id);
+    out << sep;
+    persistence::writeNumber(out, source->id);
+    out << sep;
+    persistence::writeNumber(out, target->id);
+    out << sep;
     persistence::writeValues(out, *properties);
 }
 

@@ -1,5 +1,6 @@
 // A graph's own record (its values, members and their graph-level values) in both files.
 #include <tinyxml.h>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -23,14 +24,16 @@ void Graph::writeGraphStream(std::ostream& out) const {
     out << vertices_.size();
     for (const auto& [vertex, entry] : vertices_) {
         endLine(out);
-        out << vertex->id << sep;
+        writeNumber(out, vertex->id);
+        out << sep;
         writeValues(out, *entry.properties);
     }
     endLine(out);
     out << edges_.size();
     for (const auto& [edge, props] : edges_) {
         endLine(out);
-        out << edge->id << sep;
+        writeNumber(out, edge->id);
+        out << sep;
         writeValues(out, *props);
     }
 }
@@ -76,6 +79,9 @@ void Graph::readGraphStream(std::istream& in, Space& space) {
 void Graph::readGraphVerticesStream(std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph vertex count");
+    // A graph holds no more members than the space has elements.
+    vertices_.reserve(vertices_.size() +
+                      std::min<std::uint64_t>(count, space.vertexFactory().size()));
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
         Vertex* vertex = space.vertexFactory().at(vertexId);
@@ -91,6 +97,7 @@ void Graph::readGraphVerticesStream(std::istream& in, Space& space) {
 void Graph::readGraphEdgesStream(std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph edge count");
+    edges_.reserve(edges_.size() + std::min<std::uint64_t>(count, space.edgeFactory().size()));
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
         Edge* edge = space.edgeFactory().at(edgeId);

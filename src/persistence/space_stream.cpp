@@ -1,4 +1,5 @@
 // The stream document file: header groups, schemas, the three element sections.
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -25,9 +26,19 @@ std::array<FormalProperties*, 5> schemasOf(const Space& space) {
             space.graphVertexSchema(), space.graphEdgeSchema()};
 }
 
-void readVertexSection(std::istream& in, Space& space) {
+// The shortest record line is "0,0,0,#" and its LF: a count no file of this size can hold
+// sizes nothing.
+constexpr std::uintmax_t kShortestRecordBytes = 8;
+
+std::size_t plausibleCount(std::uint64_t count, std::uintmax_t fileBytes) {
+    return static_cast<std::size_t>(
+        std::min<std::uintmax_t>(count, fileBytes / kShortestRecordBytes));
+}
+
+void readVertexSection(std::istream& in, Space& space, std::uintmax_t fileBytes) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read vertex count");
+    space.vertexFactory().reserve(space.vertexFactory().size() + plausibleCount(count, fileBytes));
     const std::size_t schemaSize = space.vertexSchema()->size();
     for (std::uint64_t k = 0; k < count; ++k) {
         readUInt64(in, sep, "Failed to read vertex Id");  // IDs follow reading order
@@ -41,9 +52,10 @@ void readVertexSection(std::istream& in, Space& space) {
     }
 }
 
-void readEdgeSection(std::istream& in, Space& space) {
+void readEdgeSection(std::istream& in, Space& space, std::uintmax_t fileBytes) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read edge count");
+    space.edgeFactory().reserve(space.edgeFactory().size() + plausibleCount(count, fileBytes));
     const std::size_t schemaSize = space.edgeSchema()->size();
     for (std::uint64_t k = 0; k < count; ++k) {
         readUInt64(in, sep, "Failed to read edge Id");  // IDs follow reading order
@@ -110,6 +122,9 @@ void Space::loadStream(const std::string& fileName, GraphView* view) {
     if (!in || std::filesystem::is_directory(fileName, notADirectory))
         throw std::runtime_error("nx::Space error: Failed to open input file " + fileName +
                                  " for reading");
+    std::error_code noSize;
+    std::uintmax_t fileBytes = std::filesystem::file_size(fileName, noSize);
+    if (noSize) fileBytes = 0;
     if (isHeader(readLine(in))) {
         const auto schemas = schemasOf(*this);
         for (FormalProperties* schema : schemas) schema->clear();
@@ -123,9 +138,9 @@ void Space::loadStream(const std::string& fileName, GraphView* view) {
         detachFromSpace(*this, view);
         clearElements(*this);
         expectLabel(in, "VertexFactory");
-        readVertexSection(in, *this);
+        readVertexSection(in, *this, fileBytes);
         expectLabel(in, "EdgeFactory");
-        readEdgeSection(in, *this);
+        readEdgeSection(in, *this, fileBytes);
         expectLabel(in, "GraphFactory");
         readGraphSection(in, *this);
     }

@@ -1,6 +1,7 @@
 // Token, count, label and value handling shared by every stream record.
 #include "persistence/stream_fields.h"
 
+#include <charconv>
 #include <stdexcept>
 
 #include "persistence/document_format.h"
@@ -62,13 +63,20 @@ void readValues(std::istream& in, ActualProperties& values, std::uint64_t count)
     for (std::uint64_t j = 0; j < count; ++j) values.at(j).read(in, sep);
 }
 
+void writeNumber(std::ostream& out, std::uint64_t value) {
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.write(digits, end - digits);
+}
+
 void writeValues(std::ostream& out, const ActualProperties& values) {
     const char sep = listSeparator();
-    out << values.size();
+    writeNumber(out, values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Property& value = values.at(i);
         out << sep;
-        if (!dynamic_cast<const String*>(&value)) {
+        // Only the text classes have no value type name: the cheap test spares most casts.
+        if (!value.valueTypeName().empty() || !dynamic_cast<const String*>(&value)) {
             value.write(out);
             continue;
         }

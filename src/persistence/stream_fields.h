@@ -40,6 +40,9 @@ void readValues(std::istream& in, ActualProperties& values, std::uint64_t count)
 // A text value that would lose its enclosing quotes on reading is quoted once more.
 void writeValues(std::ostream& out, const ActualProperties& values);
 
+// An unsigned decimal, as operator<< writes it in the classic locale, without its cost.
+void writeNumber(std::ostream& out, std::uint64_t value);
+
 // Ends a line. The file is flushed once, when it is complete.
 inline void endLine(std::ostream& out) {
     out.put('\n');

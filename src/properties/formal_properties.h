@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "properties/property.h"
+#include "properties/small_object_pool.h"
 
 namespace nx {
 
@@ -19,6 +20,8 @@ class FormalProperties {
 public:
     FormalProperties() = default;
     virtual ~FormalProperties();
+    // Every element holds one or two value lists: they and their slots come from the pools.
+    NX_POOLED_OBJECT
     FormalProperties(const FormalProperties&) = delete;
     FormalProperties& operator=(const FormalProperties&) = delete;
 
@@ -50,7 +53,8 @@ public:
     }
 
 protected:
-    std::vector<std::unique_ptr<Property>> properties_;
+    std::vector<std::unique_ptr<Property>, detail::PoolAllocator<std::unique_ptr<Property>>>
+        properties_;
 };
 
 }  // namespace nx

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "properties/small_object_pool.h"
+
 class TiXmlElement;
 
 namespace nx {
@@ -12,6 +14,8 @@ namespace nx {
 class Property {
 public:
     virtual ~Property() = default;
+    // A document holds millions of small values: they come from the pools.
+    NX_POOLED_OBJECT
 
     // A new object of the receiver's own class with the same value; the caller owns it.
     virtual Property* clone() const = 0;
@@ -30,8 +34,8 @@ public:
     virtual const std::string& className() const;
     virtual bool isAuxiliary() const { return false; }
 
-    // The value's text form as a string (write into a buffer).
-    std::string toText() const;
+    // The value's text form as a string: what write produces.
+    virtual std::string toText() const;
 
 protected:
     Property() = default;

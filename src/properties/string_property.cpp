@@ -3,6 +3,7 @@
 
 #include <utf8.h>
 #include <algorithm>
+#include <iterator>
 
 #include "properties/list_separator.h"
 #include "properties/text_io.h"
@@ -15,9 +16,15 @@ Property& String::assign(const Property& other) {
 }
 
 void String::write(std::ostream& out) const {
-    std::string bytes = utf8::utf16to8(value);
+    out << toText();
+}
+
+std::string String::toText() const {
+    std::string bytes;
+    bytes.reserve(value.size());
+    utf8::utf16to8(value.begin(), value.end(), std::back_inserter(bytes));
     std::replace(bytes.begin(), bytes.end(), listSeparator(), '\x03');
-    out << bytes;
+    return bytes;
 }
 
 void String::read(std::istream& in, char delimiter) {

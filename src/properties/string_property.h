@@ -18,6 +18,8 @@ public:
     Property* clone() const override { return new String(*this); }
     Property& assign(const Property& other) override;
     void write(std::ostream& out) const override;
+    // Without a string stream: saving calls it for every name.
+    std::string toText() const override;
     void read(std::istream& in, char delimiter) override;
     const std::string& typeName() const override;
 
