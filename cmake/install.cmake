@@ -7,6 +7,11 @@ install(TARGETS ramulo_core ramulo_qt ramulo_revision ramulo_widget EXPORT Ramul
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The translations are an object library linked into every host of the widget library.
+if(RAMULO_WIDGET_RESOURCE_TARGETS)
+  install(TARGETS ${RAMULO_WIDGET_RESOURCE_TARGETS} EXPORT RamuloTargets
+          OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endif()
 install(EXPORT RamuloTargets NAMESPACE Ramulo:: DESTINATION ${RAMULO_CMAKE_DIR})
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/ramulo DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
