@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -24,9 +23,14 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // Every vertex is a small box to dot; labels are drawn beside it by the views.
 constexpr double kNodePixels = 10.0;
 
-struct ContextDeleter {
-    void operator()(GVC_t* c) const { gvFreeContext(c); }
-};
+// The process's one Graphviz context, made on first use and kept. Every context reads the
+// plugin configuration and keeps its text for good (freeing the context does not free it),
+// so a context per layout would grow the process with each layout. Only used while a
+// GraphvizSession holds the library.
+GVC_t* sharedContext() {
+    static GVC_t* const context = gvContext();
+    return context;
+}
 
 std::string inches(double pixels) {
     return std::to_string(std::max(pixels, 1.0) / kPixelsPerInch);
@@ -51,7 +55,7 @@ void LayeredLayout::arrange() {
         throw std::runtime_error("LayeredLayout requires the following vertex properties:\n\tX, Y");
 
     GraphvizSession session;
-    std::unique_ptr<GVC_t, ContextDeleter> context(gvContext());
+    GVC_t* const context = sharedContext();
     Agraph_t* g = agopen(const_cast<char*>("g"), Agdirected, nullptr);
     if (!g) throw std::runtime_error("LayeredLayout error: Graphviz cannot make a graph");
     std::vector<Vertex*> vertices;
@@ -76,7 +80,7 @@ void LayeredLayout::arrange() {
         }
         for (const auto& [edge, values] : graph->edges())
             agedge(g, nodeOf.at(edge->source), nodeOf.at(edge->target), nullptr, 1);
-        if (!context || gvLayout(context.get(), g, "dot") != 0) {
+        if (!context || gvLayout(context, g, "dot") != 0) {
             const std::string errors = session.errors();
             throw std::runtime_error("LayeredLayout error: Graphviz's dot layout failed" +
                                      (errors.empty() ? std::string() : ": " + errors));
@@ -95,7 +99,7 @@ void LayeredLayout::arrange() {
         minX = std::min(minX, xs[i]);
         minY = std::min(minY, ys[i]);
     }
-    gvFreeLayout(context.get(), g);
+    gvFreeLayout(context, g);
     agclose(g);
     for (std::size_t i = 0; i < vertices.size(); ++i)
         setXY(*vertices[i], static_cast<int>(std::lround(xs[i] - minX)) + startX,

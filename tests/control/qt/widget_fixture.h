@@ -132,11 +132,13 @@ protected:
         QMessageBox::Icon icon;
     };
 
-    std::unique_ptr<CRamuloCtrl> w;
     std::vector<QString> choices;
     std::vector<std::vector<Item>> menus;
     std::vector<int> answers;
     std::vector<Box> boxes;
+    // Declared last, so destroyed first: a modified control asks its save question while
+    // it closes, and the handlers above must still be there to answer it.
+    std::unique_ptr<CRamuloCtrl> w;
 };
 
 }  // namespace widget_test
