@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/ole_color.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -199,24 +200,28 @@ void ControlEngine::SetForceDirectedLayoutParams(std::uint16_t separation,
 
 bool ControlEngine::RotateRight90() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->rotate(kQuarterTurn);
     return true;
 }
 
 bool ControlEngine::RotateLeft90() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->rotate(kQuarterTurnBack);
     return true;
 }
 
 bool ControlEngine::FlipVertical() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->flipVertical();
     return true;
 }
 
 bool ControlEngine::FlipHorizontal() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->flipHorizontal();
     return true;
 }

@@ -33,6 +33,10 @@ public:
     virtual std::size_t compact(std::vector<ElementId>& map);
 
     Edge* at(ElementId id);
+    // Appends an edge made with ID size() (redoing its creation); the factory owns it.
+    void append(Edge* edge);
+    // Hands the newest edge to the caller (undoing its creation); null when empty.
+    Edge* releaseLast();
     void clear();
     std::size_t size() const { return edges_.size(); }
     FormalProperties* schema() const { return schema_; }

@@ -1,0 +1,68 @@
+// The engine's recording scopes: what an engine operation changed becomes one history step.
+#pragma once
+
+#include <memory>
+
+#include "engine/control_engine.h"
+#include "engine/membership_change.h"
+#include "engine/position_change.h"
+#include "engine/value_change.h"
+#include "engine/window_graph_view.h"
+#include "properties/property.h"
+
+class ControlEngine::MembershipRecording {
+public:
+    explicit MembershipRecording(ControlEngine& engine) : engine_(engine) {
+        if (engine.history.depth() == 0 || engine.recordingMembership_ || !engine.space ||
+            !engine.graph || !engine.view || engine.view->graph() != engine.graph)
+            return;
+        change_ = std::make_unique<MembershipChange>(*engine.space, *engine.graph, *engine.view);
+        change_->startRecording();
+        engine.recordingMembership_ = true;
+    }
+    ~MembershipRecording() {
+        if (!change_) return;
+        change_->stopRecording();
+        engine_.recordingMembership_ = false;
+        if (!change_->empty()) engine_.history.push(std::move(change_));
+        engine_.keepSlotsForHistory();
+    }
+    MembershipRecording(const MembershipRecording&) = delete;
+    MembershipRecording& operator=(const MembershipRecording&) = delete;
+
+private:
+    ControlEngine& engine_;
+    std::unique_ptr<MembershipChange> change_;
+};
+
+class ControlEngine::PositionRecording {
+public:
+    explicit PositionRecording(ControlEngine& engine) : engine_(engine) {
+        if (engine.history.depth() == 0 || !engine.view) return;
+        before_ = std::make_unique<PositionSnapshot>(*engine.view);
+    }
+    ~PositionRecording() {
+        if (!before_ || !engine_.view) return;
+        if (auto change = PositionChange::since(std::move(*before_), *engine_.view))
+            engine_.history.push(std::move(change));
+        engine_.keepSlotsForHistory();
+    }
+    PositionRecording(const PositionRecording&) = delete;
+    PositionRecording& operator=(const PositionRecording&) = delete;
+
+private:
+    ControlEngine& engine_;
+    std::unique_ptr<PositionSnapshot> before_;
+};
+
+template <typename Put>
+void ControlEngine::recordValue(nx::Property& target, Put&& put) {
+    if (history.depth() == 0) {
+        put();
+        return;
+    }
+    std::unique_ptr<nx::Property> before(target.clone());
+    put();
+    history.push(std::make_unique<ValueChange>(target, std::move(before), view.get()));
+    keepSlotsForHistory();
+}
