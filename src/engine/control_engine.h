@@ -340,6 +340,8 @@ private:
     class MembershipRecording;
     // While one lives, coordinate changes are recorded as one step.
     class PositionRecording;
+    // While one lives, a change of one appearance is recorded as one step.
+    class AppearanceRecording;
     // Lets the maps reclaim empty slots only when no step remembers any.
     void keepSlotsForHistory();
     // Records what moved since the mouse went down as one step.

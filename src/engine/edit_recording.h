@@ -4,11 +4,13 @@
 #include <memory>
 
 #include "engine/control_engine.h"
+#include "engine/appearance_change.h"
 #include "engine/membership_change.h"
 #include "engine/position_change.h"
 #include "engine/value_change.h"
 #include "engine/window_graph_view.h"
 #include "properties/property.h"
+#include "views/view.h"
 
 class ControlEngine::MembershipRecording {
 public:
@@ -53,6 +55,34 @@ public:
 private:
     ControlEngine& engine_;
     std::unique_ptr<PositionSnapshot> before_;
+};
+
+class ControlEngine::AppearanceRecording {
+public:
+    AppearanceRecording(ControlEngine& engine, const AppearanceChange::Target& target)
+        : engine_(engine), target_(target) {
+        if (engine.history.depth() == 0 || !target.view) return;
+        before_ = AppearanceChange::current(target);
+        if (before_) before_->acquire();
+        active_ = true;
+    }
+    ~AppearanceRecording() {
+        if (!active_) return;
+        if (AppearanceChange::current(target_) == before_) {
+            if (before_) before_->release();
+            return;
+        }
+        engine_.history.push(std::make_unique<AppearanceChange>(target_, before_));
+        engine_.keepSlotsForHistory();
+    }
+    AppearanceRecording(const AppearanceRecording&) = delete;
+    AppearanceRecording& operator=(const AppearanceRecording&) = delete;
+
+private:
+    ControlEngine& engine_;
+    AppearanceChange::Target target_;
+    nx::View* before_ = nullptr;
+    bool active_ = false;
 };
 
 template <typename Put>

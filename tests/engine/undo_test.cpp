@@ -106,6 +106,16 @@ const std::vector<Step>& steps() {
         {"graph value", [](History&, ControlEngine& e) {
              e.SetGraphPropertyValueByName(u"Name", Variant::fromString(u"tree"));
          }},
+        {"vertex appearance", [](History& h, ControlEngine& e) {
+             e.SetVertexAppearance_DiamondDot(h.ids[3], 12, true, 3, 4, 1, 2);
+         }},
+        {"default vertex appearance", [](History&, ControlEngine& e) {
+             e.SetDefaultVertexAppearance(7, false, 1, 0, 0, 4);
+         }},
+        {"edge appearance",
+         [](History&, ControlEngine& e) { e.SetEdgeAppearance(e.GetEdgeID(0, 1), 3); }},
+        {"default edge appearance",
+         [](History&, ControlEngine& e) { e.SetDefaultEdgeAppearance(2); }},
         {"HierarchicalLayout", [](History&, ControlEngine& e) { e.HierarchicalLayout(); }},
         {"RadialLayout", [](History&, ControlEngine& e) { e.RadialLayout(); }},
         {"ForceDirectedLayout", [](History&, ControlEngine& e) { e.ForceDirectedLayout(); }},
