@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <typeinfo>
 
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
@@ -30,14 +31,16 @@ unsigned char* plainBytes(nx::Property& p, std::size_t& width) {
     return nullptr;
 }
 
-unsigned char* valueAt(nx::ActualProperties* set, std::size_t index, std::size_t width) {
-    if (!set || index >= set->size()) return nullptr;
-    std::size_t w = 0;
-    unsigned char* at = plainBytes(set->at(index), w);
-    return at && w == width ? at : nullptr;
-}
-
 }  // namespace
+
+unsigned char* ValueColumns::valueAt(nx::ActualProperties* set, const Column& column) {
+    if (!set || column.index >= set->size()) return nullptr;
+    nx::Property& p = set->at(column.index);
+    if (typeid(p) == *column.type) return reinterpret_cast<unsigned char*>(&p) + column.offset;
+    std::size_t w = 0;
+    unsigned char* at = plainBytes(p, w);
+    return at && w == column.width ? at : nullptr;
+}
 
 void ValueColumns::capture(const std::vector<nx::ActualProperties*>& sets) {
     columns_.clear();
@@ -50,12 +53,17 @@ void ValueColumns::capture(const std::vector<nx::ActualProperties*>& sets) {
         // The column's kind is that of the first set holding a plain value there.
         for (nx::ActualProperties* set : sets) {
             if (!set || index >= set->size()) continue;
-            if (plainBytes(set->at(index), column.width)) break;
+            nx::Property& p = set->at(index);
+            if (unsigned char* at = plainBytes(p, column.width)) {
+                column.type = &typeid(p);
+                column.offset = at - reinterpret_cast<unsigned char*>(&p);
+                break;
+            }
         }
         if (column.width == 0) continue;
         column.bytes.assign(sets.size() * column.width, 0);
         for (std::size_t k = 0; k < sets.size(); ++k)
-            if (const unsigned char* at = valueAt(sets[k], index, column.width))
+            if (const unsigned char* at = valueAt(sets[k], column))
                 std::memcpy(&column.bytes[k * column.width], at, column.width);
         columns_.push_back(std::move(column));
     }
@@ -64,7 +72,7 @@ void ValueColumns::capture(const std::vector<nx::ActualProperties*>& sets) {
 bool ValueColumns::keepChanged(const std::vector<nx::ActualProperties*>& sets) {
     std::erase_if(columns_, [&](Column& column) {
         for (std::size_t k = 0; k < sets.size(); ++k) {
-            const unsigned char* at = valueAt(sets[k], column.index, column.width);
+            const unsigned char* at = valueAt(sets[k], column);
             if (at && std::memcmp(at, &column.bytes[k * column.width], column.width) != 0)
                 return false;
         }
@@ -92,7 +100,7 @@ void ValueColumns::swapWith(const std::vector<nx::ActualProperties*>& sets) {
             // The values in place differ from set to set: the column becomes a full one.
             std::vector<unsigned char> now(sets.size() * w, 0);
             for (std::size_t k = 0; k < sets.size(); ++k)
-                if (unsigned char* at = valueAt(sets[k], column.index, w)) {
+                if (unsigned char* at = valueAt(sets[k], column)) {
                     std::memcpy(&now[k * w], at, w);
                     std::memcpy(at, column.bytes.data(), w);
                 }
@@ -102,7 +110,7 @@ void ValueColumns::swapWith(const std::vector<nx::ActualProperties*>& sets) {
         }
         unsigned char held[8];
         for (std::size_t k = 0; k < sets.size(); ++k)
-            if (unsigned char* at = valueAt(sets[k], column.index, w)) {
+            if (unsigned char* at = valueAt(sets[k], column)) {
                 std::memcpy(held, at, w);
                 std::memcpy(at, &column.bytes[k * w], w);
                 std::memcpy(&column.bytes[k * w], held, w);

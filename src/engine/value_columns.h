@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <typeinfo>
 #include <vector>
 
 namespace nx {
@@ -26,8 +27,13 @@ private:
     struct Column {
         std::size_t index = 0;
         std::size_t width = 0;
+        // Values of this class hold their bytes at this offset (the common case is read
+        // without a cast per value).
+        const std::type_info* type = nullptr;
+        std::ptrdiff_t offset = 0;
         bool constant = false;           // bytes hold one value shared by every set
         std::vector<unsigned char> bytes;  // width bytes per set (or one value)
     };
+    static unsigned char* valueAt(nx::ActualProperties* set, const Column& column);
     std::vector<Column> columns_;
 };
