@@ -342,8 +342,10 @@ private:
     class PositionRecording;
     // While one lives, a change of one appearance is recorded as one step.
     class AppearanceRecording;
-    // Lets the maps reclaim empty slots only when no step remembers any.
-    void keepSlotsForHistory();
+    // After a step was pushed, undone or redone: lets the maps reclaim empty slots only when
+    // no step remembers any, and starts a drag in progress over from the document as it
+    // now is (so that its step holds the drag alone).
+    void afterHistoryChange();
     // Records what moved since the mouse went down as one step.
     void endGesture();
     // Records a put on the property after `put` ran; a failure records nothing.

@@ -244,7 +244,7 @@ void ControlEngine::endGesture() {
     if (!view) return;
     if (auto change = PositionChange::since(std::move(*before), *view)) {
         history.push(std::move(change));
-        keepSlotsForHistory();
+        afterHistoryChange();
     }
 }
 

@@ -3,22 +3,23 @@
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
 
-void ControlEngine::keepSlotsForHistory() {
+void ControlEngine::afterHistoryChange() {
     const bool keep = history.remembersSlots();
     if (graph) graph->keepSlots(keep);
     if (view) view->keepSlots(keep);
+    if (gesture_ && view) gesture_ = std::make_unique<PositionSnapshot>(*view);
 }
 
 bool ControlEngine::Undo() {
     if (!history.undo()) return false;
     forgetStaleCurrentElements();
-    keepSlotsForHistory();
+    afterHistoryChange();
     return true;
 }
 
 bool ControlEngine::Redo() {
     if (!history.redo()) return false;
     forgetStaleCurrentElements();
-    keepSlotsForHistory();
+    afterHistoryChange();
     return true;
 }

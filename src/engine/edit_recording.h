@@ -26,8 +26,9 @@ public:
         if (!change_) return;
         change_->stopRecording();
         engine_.recordingMembership_ = false;
-        if (!change_->empty()) engine_.history.push(std::move(change_));
-        engine_.keepSlotsForHistory();
+        if (change_->empty()) return;
+        engine_.history.push(std::move(change_));
+        engine_.afterHistoryChange();
     }
     MembershipRecording(const MembershipRecording&) = delete;
     MembershipRecording& operator=(const MembershipRecording&) = delete;
@@ -45,9 +46,10 @@ public:
     }
     ~PositionRecording() {
         if (!before_ || !engine_.view) return;
-        if (auto change = PositionChange::since(std::move(*before_), *engine_.view))
+        if (auto change = PositionChange::since(std::move(*before_), *engine_.view)) {
             engine_.history.push(std::move(change));
-        engine_.keepSlotsForHistory();
+            engine_.afterHistoryChange();
+        }
     }
     PositionRecording(const PositionRecording&) = delete;
     PositionRecording& operator=(const PositionRecording&) = delete;
@@ -73,7 +75,7 @@ public:
             return;
         }
         engine_.history.push(std::make_unique<AppearanceChange>(target_, before_));
-        engine_.keepSlotsForHistory();
+        engine_.afterHistoryChange();
     }
     AppearanceRecording(const AppearanceRecording&) = delete;
     AppearanceRecording& operator=(const AppearanceRecording&) = delete;
@@ -94,5 +96,5 @@ void ControlEngine::recordValue(nx::Property& target, Put&& put) {
     std::unique_ptr<nx::Property> before(target.clone());
     put();
     history.push(std::make_unique<ValueChange>(target, std::move(before), view.get()));
-    keepSlotsForHistory();
+    afterHistoryChange();
 }

@@ -19,7 +19,9 @@ class History : public OpenDocument {
 protected:
     void SetUp() override {
         OpenDocument::SetUp();
-        folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "engine_history";
+        // A folder per test: CTest runs them side by side.
+        folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "engine_history" /
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::create_directories(folder);
         // root -> a, b; a -> c; b -> d, e, with names, weights and positions, and one
         // vertex that left the graph but stays in the space.
@@ -168,6 +170,60 @@ TEST_F(History, EveryChangeUndoesAndRedoesToTheSameFiles) {
         ASSERT_TRUE(saved() == files[i + 1]);
     }
     EXPECT_FALSE(engine.CanRedo());
+}
+
+// Enough removals one at a time that the graph's and view's maps would reclaim their empty
+// slots; with a short history too, where the oldest removals are forgotten.
+TEST_F(History, ManyRemovalsComeBackInPlaceWhateverTheDepth) {
+    std::vector<std::uint32_t> more = addVertices(80);
+    for (std::size_t i = 1; i < more.size(); ++i) engine.AddEdge(more[i / 2], more[i]);
+    for (std::size_t depth : {std::size_t{100}, std::size_t{5}}) {
+        SCOPED_TRACE(depth);
+        engine.history.clear(true);
+        engine.history.setDepth(depth);
+        std::vector<std::string> files{saved()};
+        for (std::size_t i = 0; i < 70; ++i) {
+            engine.RemoveVertex(more[more.size() - 1 - i]);
+            files.push_back(saved());
+        }
+        const std::size_t back = std::min<std::size_t>(depth, 70);
+        for (std::size_t k = 0; k < back; ++k) {
+            ASSERT_TRUE(engine.Undo());
+            ASSERT_TRUE(saved() == files[files.size() - 2 - k]) << k;
+        }
+        EXPECT_FALSE(engine.CanUndo());
+        for (std::size_t k = back; k-- > 0;) {
+            ASSERT_TRUE(engine.Redo());
+            ASSERT_TRUE(saved() == files[files.size() - 1 - k]) << k;
+        }
+        // Everything back for the next round, unrecorded.
+        while (engine.Undo()) {
+        }
+        engine.history.setDepth(0);
+        for (std::size_t i = 0; i < more.size(); ++i)
+            if (!engine.graph->contains(*vertex(more[i]))) engine.AddEdge(more[i / 2], more[i]);
+        engine.history.setDepth(100);
+    }
+}
+
+TEST_F(History, AStepTakenDuringADragLeavesTheDragItsOwnStep) {
+    engine.HierarchicalLayout();
+    const nx::Point origin{0, 0};
+    const nx::Point at{x(ids[3]), y(ids[3])};
+    const std::string laidOut = saved();
+    ASSERT_TRUE(engine.MouseDown(nullptr, 0, at, origin));
+    engine.MouseMove(nullptr, {at.x + 10, at.y}, origin);
+    // The layout is taken back while the button is still down.
+    ASSERT_TRUE(engine.Undo());
+    const std::string placed = saved();
+    engine.MouseMove(nullptr, {at.x + 30, at.y + 10}, origin);
+    nx::Size extent{};
+    engine.MouseUp(nullptr, extent, {at.x + 30, at.y + 10}, origin);
+    ASSERT_TRUE(engine.CanUndo());
+    ASSERT_TRUE(engine.Undo());
+    // Back to the document as the undo left it, not to the laid-out one.
+    EXPECT_TRUE(saved() == placed);
+    EXPECT_FALSE(saved() == laidOut);
 }
 
 TEST_F(History, UndoneElementsGiveTheirIdsBackAndCountsFollow) {

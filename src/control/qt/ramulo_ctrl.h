@@ -61,7 +61,7 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(quint16 PropertyTypeCount READ propertyTypeCount)
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
     Q_PROPERTY(double Zoom READ zoom WRITE setZoom NOTIFY ZoomChanged)
-    Q_PROPERTY(quint32 UndoLimit READ undoLimit WRITE setUndoLimit)
+    Q_PROPERTY(int UndoLimit READ undoLimit WRITE setUndoLimit)
 
 public:
     explicit CRamuloCtrl(QWidget* parent = nullptr);
@@ -101,9 +101,10 @@ public:
     Q_INVOKABLE void Redo();
     Q_INVOKABLE bool CanUndo() const;
     Q_INVOKABLE bool CanRedo() const;
-    // The steps kept (100 unless changed); 0 records none.
-    quint32 undoLimit() const;
-    void setUndoLimit(quint32 limit);
+    // The steps kept (100 unless changed); 0 records none. An int, as forms store numbers;
+    // a negative limit fails with DISP_E_OVERFLOW.
+    int undoLimit() const;
+    void setUndoLimit(int limit);
 
     // The logical point under a viewport point, and the logical rectangle the viewport shows.
     QPoint logicalAt(QPoint viewportPos) const;

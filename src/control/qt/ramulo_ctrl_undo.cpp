@@ -1,8 +1,12 @@
 // CRamuloCtrl: undo and redo as members and as the keys of every editor.
 #include <QKeyEvent>
 #include <QtGlobal>
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <exception>
 
+#include "control/automation_error.h"
 #include "control/qt/ramulo_ctrl.h"
 
 void CRamuloCtrl::Undo() {
@@ -21,12 +25,15 @@ bool CRamuloCtrl::CanRedo() const {
     return control_->CanRedo() != 0;
 }
 
-quint32 CRamuloCtrl::undoLimit() const {
-    return control_->GetUndoLimit();
+int CRamuloCtrl::undoLimit() const {
+    return static_cast<int>(std::min<std::uint32_t>(control_->GetUndoLimit(), INT_MAX));
 }
 
-void CRamuloCtrl::setUndoLimit(quint32 limit) {
-    control_->SetUndoLimit(limit);
+void CRamuloCtrl::setUndoLimit(int limit) {
+    member([&] {
+        if (limit < 0) throw AutomationError(DISP_E_OVERFLOW, u"Out of present range.");
+        control_->SetUndoLimit(static_cast<std::uint32_t>(limit));
+    });
 }
 
 bool CRamuloCtrl::undoKey(QKeyEvent* event) {
