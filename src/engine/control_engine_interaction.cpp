@@ -233,8 +233,12 @@ bool ControlEngine::MouseDown(nx::DeviceContext* dc, std::uint32_t keyFlags, nx:
     }
     // A drag from here to the release is one step.
     gesture_.reset();
-    if (editingEnabled && view->interactive && history.depth() > 0)
-        gesture_ = std::make_unique<PositionSnapshot>(*view);
+    if (editingEnabled && view->interactive) {
+        if (history.depth() > 0)
+            gesture_ = std::make_unique<PositionSnapshot>(*view);
+        else
+            history.forgetClean();  // a drag no undo could take back may follow
+    }
     return changed;
 }
 

@@ -15,6 +15,8 @@
 class ControlEngine::MembershipRecording {
 public:
     explicit MembershipRecording(ControlEngine& engine) : engine_(engine) {
+        // Unrecorded changes leave the saved state out of every undo's reach.
+        if (engine.history.depth() == 0) engine.history.forgetClean();
         if (engine.history.depth() == 0 || engine.recordingMembership_ || !engine.space ||
             !engine.graph || !engine.view || engine.view->graph() != engine.graph)
             return;
@@ -41,6 +43,7 @@ private:
 class ControlEngine::PositionRecording {
 public:
     explicit PositionRecording(ControlEngine& engine) : engine_(engine) {
+        if (engine.history.depth() == 0) engine.history.forgetClean();
         if (engine.history.depth() == 0 || !engine.view) return;
         before_ = std::make_unique<PositionSnapshot>(*engine.view);
     }
@@ -63,6 +66,7 @@ class ControlEngine::AppearanceRecording {
 public:
     AppearanceRecording(ControlEngine& engine, const AppearanceChange::Target& target)
         : engine_(engine), target_(target) {
+        if (engine.history.depth() == 0) engine.history.forgetClean();
         if (engine.history.depth() == 0 || !target.view) return;
         before_ = AppearanceChange::current(target);
         if (before_) before_->acquire();
@@ -90,6 +94,7 @@ private:
 template <typename Put>
 void ControlEngine::recordValue(nx::Property& target, Put&& put) {
     if (history.depth() == 0) {
+        history.forgetClean();
         put();
         return;
     }

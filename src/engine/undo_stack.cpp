@@ -24,7 +24,10 @@ void UndoStack::trim() {
 void UndoStack::push(std::unique_ptr<UndoCommand> command) {
     while (commands_.size() > done_) dropNewest();
     if (clean_ > static_cast<long long>(done_)) clean_ = -1;  // the saved state was undone
-    if (depth_ == 0) return;
+    if (depth_ == 0) {
+        clean_ = -1;  // a change no undo can take back
+        return;
+    }
     bytes_ += command->bytes();
     if (command->remembersSlots()) ++slotKeepers_;
     commands_.push_back(std::move(command));

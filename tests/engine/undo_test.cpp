@@ -269,9 +269,17 @@ TEST_F(History, CleanMarkFollowsSavesUndoAndRedo) {
     engine.AddEdge(ids[0], ids[1]);
     engine.Undo();
     EXPECT_FALSE(engine.history.isClean());
-    // A new property type is no step: nothing leads back to the saved state.
+    // A new property type is no step, nor is a change while nothing is recorded: nothing
+    // leads back to the saved state.
     saved();
     engine.AddVertexPropertyByName(u"Int", 0);
+    EXPECT_FALSE(engine.history.isClean());
+    saved();
+    engine.history.setDepth(0);
+    engine.AddVertex();
+    engine.history.setDepth(100);
+    engine.AddVertex();
+    engine.Undo();
     EXPECT_FALSE(engine.history.isClean());
 }
 
