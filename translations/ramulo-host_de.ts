@@ -84,6 +84,14 @@
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
         <source>Remove Selected Vertices</source>
         <translation>Ausgewählte Knoten entfernen</translation>
     </message>

@@ -221,6 +221,23 @@ void RamuloHostWindow::buildDocumentMenu() {
 
 void RamuloHostWindow::buildEditingMenu() {
     QMenu* m = menuBar()->addMenu(tr("&Editing"));
+    QAction* undo = m->addAction(QIcon::fromTheme(QStringLiteral("edit-undo")),
+                                 tr("&Undo"), QKeySequence::Undo, this,
+                                 [this] { call("Undo()", [&] { ctrl_->Undo(); }); });
+    QAction* redo = m->addAction(QIcon::fromTheme(QStringLiteral("edit-redo")),
+                                 tr("&Redo"), QKeySequence::Redo, this,
+                                 [this] { call("Redo()", [&] { ctrl_->Redo(); }); });
+    // Grayed as the control's history says while the menu is open; the keys always work
+    // (with nothing to take back they do nothing).
+    connect(m, &QMenu::aboutToShow, this, [this, undo, redo] {
+        undo->setEnabled(ctrl_->CanUndo());
+        redo->setEnabled(ctrl_->CanRedo());
+    });
+    connect(m, &QMenu::aboutToHide, this, [undo, redo] {
+        undo->setEnabled(true);
+        redo->setEnabled(true);
+    });
+    m->addSeparator();
     m->addAction(QStringLiteral("Add Vertex (child of the selection)"), this, [this] {
         call("AddVertex()", [&] {
             const std::vector<quint32> parents = selectedVertices();

@@ -310,6 +310,11 @@ std::vector<MemberInfo> buildTable() {
                &C::SetLayeredLayoutLimit);
     b.property(1010, "Zoom", {}, T::R8, &C::GetZoom, &C::SetZoom);
     b.method(1011, "ZoomToFit", {}, T::None, &C::ZoomToFit);
+    b.method(1020, "Undo", {}, T::None, &C::Undo);
+    b.method(1021, "Redo", {}, T::None, &C::Redo);
+    b.method(1022, "CanUndo", {}, T::BOOL, &C::CanUndo);
+    b.method(1023, "CanRedo", {}, T::BOOL, &C::CanRedo);
+    b.property(1024, "UndoLimit", {}, T::UI4, &C::GetUndoLimit, &C::SetUndoLimit);
     b.property(1030, "LabelContrast", {}, T::BOOL, &C::GetLabelContrast, &C::SetLabelContrast);
     return std::move(b.members);
 }

@@ -247,6 +247,15 @@ public:
     void SetLayeredLayoutLimit(std::uint32_t value) { engine_.layeredLayoutLimit = value; }
     // The window's zoom (DISPIDs 1010, 1011): 1.0 without a window that zooms. A zoom that
     // is not a positive number fails with E_INVALIDARG; the window clamps the rest.
+    // Undo and redo (DISPIDs 1020-1024): each step taken back or made again updates the
+    // window and sets the modified flag unless the document is back as it was saved. An
+    // undo limit of 0 records nothing; steps past the limit are forgotten, oldest first.
+    void Undo();
+    void Redo();
+    VARIANT_BOOL CanUndo() const { return engine_.CanUndo() ? -1 : 0; }
+    VARIANT_BOOL CanRedo() const { return engine_.CanRedo() ? -1 : 0; }
+    std::uint32_t GetUndoLimit() const;
+    void SetUndoLimit(std::uint32_t value);
     double GetZoom() const;
     void SetZoom(double zoom);
     void ZoomToFit();
@@ -285,6 +294,8 @@ private:
     void setFlag(VARIANT_BOOL& flag, VARIANT_BOOL value);
     void setScrollSizesFromExtent();
     void invalidate();
+    // After an undo or redo: the modified flag from the clean mark, a new extent, a repaint.
+    void afterHistoryStep();
     void afterLayout(bool done);
     void afterTransform(bool done);
     // The path of the document: folder, separator, name, dot, extension.

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "engine/host_window.h"
+#include "engine/undo_stack.h"
 #include "engine/variant.h"
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
 
 class HostWindow;
+class PositionSnapshot;
 
 namespace nx {
 class DeviceContext;
@@ -21,6 +23,7 @@ class ActualProperties;
 class Edge;
 class Graph;
 class GraphView;
+class Property;
 class Space;
 class Vertex;
 class VertexView;
@@ -271,6 +274,19 @@ public:
     // Logical point of the last context-menu request or double-click.
     nx::Point lastClick{0, 0};
 
+    // --- Undo and redo. Every change of the document made through the engine (structure,
+    // values, appearances, layouts, transforms, mouse edits) is one step of the history;
+    // a drag from press to release is one step. Loads and NewTree start a new history.
+    // Adding a property type to a schema is no step (it cannot be taken back): the steps
+    // stay, but none leads back to the saved state. Selection and scrolling are not steps.
+    // Each answers whether a step was taken.
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return history.canUndo(); }
+    bool CanRedo() const { return history.canRedo(); }
+    // The steps; its depth 0 records nothing. Saves and loads mark it clean.
+    UndoStack history;
+
     // --- Document
 
     std::unique_ptr<nx::FormalProperties> spaceLevelVertexFormals;
@@ -321,6 +337,25 @@ public:
     HostWindow* hostWindow = nullptr;
 
 private:
+    // While one lives, membership changes of the graph and view are recorded as one step
+    // (nested ones add to the outer one).
+    class MembershipRecording;
+    // While one lives, coordinate changes are recorded as one step.
+    class PositionRecording;
+    // While one lives, a change of one appearance is recorded as one step.
+    class AppearanceRecording;
+    // After a step was pushed, undone or redone: lets the maps reclaim empty slots only when
+    // no step remembers any, and starts a drag in progress over from the document as it
+    // now is (so that its step holds the drag alone).
+    void afterHistoryChange();
+    // Records what moved since the mouse went down as one step.
+    void endGesture();
+    // Records a put on the property after `put` ran; a failure records nothing.
+    template <typename Put>
+    void recordValue(nx::Property& target, Put&& put);
+    std::unique_ptr<PositionSnapshot> gesture_;  // positions when the mouse went down
+    bool recordingMembership_ = false;
+
     bool hasFormals() const;
     nx::FormalProperties* vertexFormals(std::uint16_t level) const;
     nx::FormalProperties* edgeFormals(std::uint16_t level) const;

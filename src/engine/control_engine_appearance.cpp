@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/ole_color.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -68,12 +69,14 @@ void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool p
                                      std::uint16_t namePos, std::uint16_t weightPos) {
     if (!view) return;
     if (!perVertex) {
+        AppearanceRecording recording(*this, {view.get(), nullptr, nullptr, false});
         view->setDefaultVertexView(
             dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
         return;
     }
     nx::Vertex* vertex = appearanceTarget(vertexId);
     if (!vertex) return;
+    AppearanceRecording recording(*this, {view.get(), vertex, nullptr, false});
     setVertexView(*vertex,
                   dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
 }
@@ -134,6 +137,7 @@ void ControlEngine::SetDefaultVertexAppearance_Icon(
     if (!view) return;
     checkIconTextPosition(namePos);
     checkIconTextPosition(weightPos);
+    AppearanceRecording recording(*this, {view.get(), nullptr, nullptr, false});
     view->setDefaultVertexView(nx::vertexViewFactory().getIconView(
         fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow), namePos,
         oleColorToRgb(weightTextColor, hostWindow), weightPos));
@@ -149,6 +153,7 @@ void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::
     if (!vertex) return;
     checkIconTextPosition(namePos);
     checkIconTextPosition(weightPos);
+    AppearanceRecording recording(*this, {view.get(), vertex, nullptr, false});
     setVertexView(*vertex,
                   nx::vertexViewFactory().getIconView(
                       fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow),
@@ -157,6 +162,7 @@ void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::
 
 void ControlEngine::SetDefaultEdgeAppearance(std::uint16_t edgeColor) {
     if (!view) return;
+    AppearanceRecording recording(*this, {view.get(), nullptr, nullptr, true});
     view->setDefaultEdgeView(nx::edgeViewFactory().getStraightEdgeView(edgeColor));
 }
 
@@ -166,6 +172,7 @@ void ControlEngine::SetEdgeAppearance(std::uint32_t edgeId, std::uint16_t edgeCo
     if (!edge) return;
     // An edge outside the current graph: the view refuses it before anything changes.
     if (!view->edgeMap().contains(edge)) view->setEdgeView(edge, nullptr);
+    AppearanceRecording recording(*this, {view.get(), nullptr, edge, false});
     nx::EdgeView* edgeView = nx::edgeViewFactory().getStraightEdgeView(edgeColor);
     try {
         view->setEdgeView(edge, edgeView);
@@ -199,24 +206,28 @@ void ControlEngine::SetForceDirectedLayoutParams(std::uint16_t separation,
 
 bool ControlEngine::RotateRight90() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->rotate(kQuarterTurn);
     return true;
 }
 
 bool ControlEngine::RotateLeft90() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->rotate(kQuarterTurnBack);
     return true;
 }
 
 bool ControlEngine::FlipVertical() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->flipVertical();
     return true;
 }
 
 bool ControlEngine::FlipHorizontal() {
     if (!graph || !view) return false;
+    PositionRecording recording(*this);
     view->flipHorizontal();
     return true;
 }

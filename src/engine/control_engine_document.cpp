@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/host_window.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -45,6 +46,9 @@ ControlEngine::~ControlEngine() {
 }
 
 void ControlEngine::ReleaseDocument() {
+    // Steps hold parts of this document; they go first.
+    history.clear(true);
+    gesture_.reset();
     view.reset();
     if (space) {
         space.reset();
@@ -80,6 +84,8 @@ bool ControlEngine::hasFormals() const {
 
 std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
     if (!hasFormals()) throw std::logic_error("Formal properties undefined");
+    history.clear(true);
+    gesture_.reset();
     if (view) {
         view.reset();
         // The old view owned the current elements' view-level values.
@@ -134,6 +140,7 @@ void ControlEngine::forgetStaleCurrentElements() {
 
 std::uint32_t ControlEngine::AddVertex() {
     if (!space || !graph) return kNoElement;
+    MembershipRecording recording(*this);
     nx::Vertex* vertex = space->vertexFactory().create();
     graph->addVertex(*vertex);
     synchronizeView();
@@ -142,6 +149,7 @@ std::uint32_t ControlEngine::AddVertex() {
 
 void ControlEngine::RemoveVertex(std::uint32_t vertexId) {
     if (!space || !graph) return;
+    MembershipRecording recording(*this);
     nx::Vertex* vertex = space->vertexFactory().at(vertexId);
     if (!vertex)
         throw std::runtime_error("Ramulo Control: RemoveVertex Error. Vertex " +
@@ -152,6 +160,7 @@ void ControlEngine::RemoveVertex(std::uint32_t vertexId) {
 
 std::uint32_t ControlEngine::AddEdge(std::uint32_t sourceId, std::uint32_t targetId) {
     if (!space || !graph) return kNoElement;
+    MembershipRecording recording(*this);
     nx::Vertex* source = space->vertexFactory().at(sourceId);
     nx::Vertex* target = space->vertexFactory().at(targetId);
     if (!source || !target) return kNoElement;
@@ -163,6 +172,7 @@ std::uint32_t ControlEngine::AddEdge(std::uint32_t sourceId, std::uint32_t targe
 
 void ControlEngine::RemoveEdge(std::uint32_t edgeId) {
     if (!space || !graph) return;
+    MembershipRecording recording(*this);
     nx::Edge* edge = space->edgeFactory().at(edgeId);
     if (!edge)
         throw std::runtime_error("Ramulo Control: RemoveEdge Error. Edge " +
@@ -173,6 +183,7 @@ void ControlEngine::RemoveEdge(std::uint32_t edgeId) {
 
 void ControlEngine::AddVertices(std::uint16_t count, std::uint32_t* vertexIds) {
     if (!space || !graph) return;
+    MembershipRecording recording(*this);
     for (std::uint16_t i = 0; i < count; ++i) {
         nx::Vertex* vertex = space->vertexFactory().create();
         graph->addVertex(*vertex);
@@ -183,6 +194,7 @@ void ControlEngine::AddVertices(std::uint16_t count, std::uint32_t* vertexIds) {
 
 void ControlEngine::RemoveVertices(std::uint16_t count, const std::uint32_t* vertexIds) {
     if (!space || !graph) return;
+    MembershipRecording recording(*this);
     for (std::uint16_t i = 0; i < count; ++i)
         if (nx::Vertex* vertex = space->vertexFactory().at(vertexIds[i]))
             graph->removeVertex(*vertex);
@@ -192,6 +204,7 @@ void ControlEngine::RemoveVertices(std::uint16_t count, const std::uint32_t* ver
 void ControlEngine::AddEdges(std::uint16_t count, const std::uint32_t* sourceIds,
                              const std::uint32_t* targetIds, std::uint32_t* edgeIds) {
     if (!space || !graph) return;
+    MembershipRecording recording(*this);
     for (std::uint16_t i = 0; i < count; ++i) {
         nx::Vertex* source = space->vertexFactory().at(sourceIds[i]);
         nx::Vertex* target = space->vertexFactory().at(targetIds[i]);
@@ -208,6 +221,7 @@ void ControlEngine::AddEdges(std::uint16_t count, const std::uint32_t* sourceIds
 
 void ControlEngine::RemoveEdges(std::uint16_t count, const std::uint32_t* edgeIds) {
     if (!space || !graph) return;
+    MembershipRecording recording(*this);
     for (std::uint16_t i = 0; i < count; ++i)
         if (nx::Edge* edge = space->edgeFactory().at(edgeIds[i])) graph->removeEdge(*edge);
     synchronizeView();

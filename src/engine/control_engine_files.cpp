@@ -26,6 +26,7 @@ struct DocumentParts {
     nx::ActualProperties* currentEdgeProperties = nullptr;
     bool editingEnabled = true;
     HostWindow* hostWindow = nullptr;
+    UndoStack history;
 };
 
 std::array<std::unique_ptr<nx::FormalProperties>*, 7> formalsOf(ControlEngine& e) {
@@ -48,6 +49,8 @@ DocumentParts takeDocument(ControlEngine& e) {
     parts.currentEdgeProperties = std::exchange(e.currentEdgeProperties, nullptr);
     parts.editingEnabled = e.editingEnabled;
     parts.hostWindow = e.hostWindow;
+    // The steps refer to this document: they leave and come back with it.
+    std::swap(parts.history, e.history);
     return parts;
 }
 
@@ -65,6 +68,7 @@ void restoreDocument(ControlEngine& e, DocumentParts& parts) {
     e.currentEdgeProperties = parts.currentEdgeProperties;
     e.editingEnabled = parts.editingEnabled;
     e.hostWindow = parts.hostWindow;
+    std::swap(e.history, parts.history);
 }
 
 // Reads a file into a fresh document, which replaces the open one only when the reading
@@ -81,6 +85,10 @@ std::uint32_t loadFresh(ControlEngine& e, bool editingEnabled, HostWindow* host,
         throw;
     }
     e.graph = e.view->graph();
+    // The new document starts a new history with the old one's limits.
+    e.history.setDepth(previous.history.depth());
+    e.history.setMemoryLimit(previous.history.memoryLimit());
+    previous.history.clear(true);
     e.currentVertex = nullptr;
     e.currentVertexProperties = nullptr;
     e.currentEdge = nullptr;
@@ -103,6 +111,7 @@ std::uint32_t ControlEngine::LoadXml(const std::string& path, bool editingEnable
 std::uint16_t ControlEngine::SaveStream(const std::string& path) {
     if (!space || !graph) return 0;
     space->saveStream(path, view.get());
+    history.markClean();
     return 1;
 }
 
@@ -111,5 +120,6 @@ std::uint16_t ControlEngine::SaveXml(const std::string& path) {
     // The space's own XML writer passes over a file it cannot open; answering "written"
     // then would hide the lost document, so the engine writes through the failing form.
     nx::persistence::writeSpaceXml(*space, path, view.get());
+    history.markClean();
     return 1;
 }

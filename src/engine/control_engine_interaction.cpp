@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/menu_resources.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -225,20 +226,55 @@ nx::Size ControlEngine::extentAfterChange() {
 bool ControlEngine::MouseDown(nx::DeviceContext* dc, std::uint32_t keyFlags, nx::Point client,
                               nx::Point scroll) {
     if (!graph || !prepareTools(dc)) return false;
-    return view->mouseDown(logical(client, scroll), (keyFlags & kControlKey) != 0);
+    bool changed = false;
+    {
+        MembershipRecording recording(*this);
+        changed = view->mouseDown(logical(client, scroll), (keyFlags & kControlKey) != 0);
+    }
+    // A drag from here to the release is one step.
+    gesture_.reset();
+    if (editingEnabled && view->interactive) {
+        if (history.depth() > 0)
+            gesture_ = std::make_unique<PositionSnapshot>(*view);
+        else
+            history.forgetClean();  // a drag no undo could take back may follow
+    }
+    return changed;
+}
+
+void ControlEngine::endGesture() {
+    if (!gesture_) return;
+    std::unique_ptr<PositionSnapshot> before = std::move(gesture_);
+    if (!view) return;
+    if (auto change = PositionChange::since(std::move(*before), *view)) {
+        history.push(std::move(change));
+        afterHistoryChange();
+    }
 }
 
 bool ControlEngine::MouseUp(nx::DeviceContext* dc, nx::Size& extent, nx::Point client,
                             nx::Point scroll) {
     if (!graph || !prepareTools(dc)) return false;
-    if (!view->mouseUp(logical(client, scroll))) return false;
+    bool changed = false;
+    {
+        MembershipRecording recording(*this);
+        changed = view->mouseUp(logical(client, scroll));
+    }
+    endGesture();
+    if (!changed) return false;
     extent = extentAfterChange();
     return true;
 }
 
 bool ControlEngine::MouseLeave(nx::DeviceContext* dc, nx::Size& extent) {
     if (!graph || !prepareTools(dc)) return false;
-    if (!view->mouseUpAtLastPoint()) return false;
+    bool changed = false;
+    {
+        MembershipRecording recording(*this);
+        changed = view->mouseUpAtLastPoint();
+    }
+    endGesture();
+    if (!changed) return false;
     extent = extentAfterChange();
     return true;
 }
@@ -281,6 +317,7 @@ bool ControlEngine::DeleteCurrentVertex(HostWindow* host) {
         return false;
     // The vertex may have left the graph since the menu was shown.
     if (!graph->contains(*currentVertex)) return false;
+    MembershipRecording recording(*this);
     graph->removeVertex(*currentVertex);
     synchronizeView();
     return true;
@@ -294,6 +331,7 @@ bool ControlEngine::DeleteCurrentEdge(HostWindow* host) {
                          MessageIcon::None) != MessageAnswer::Yes)
         return false;
     if (!graph->contains(*currentEdge)) return false;
+    MembershipRecording recording(*this);
     graph->removeEdge(*currentEdge);
     synchronizeView();
     return true;
@@ -301,6 +339,7 @@ bool ControlEngine::DeleteCurrentEdge(HostWindow* host) {
 
 bool ControlEngine::NewVertexAtClick() {
     if (!editingEnabled || !graph || !view || !space) return false;
+    MembershipRecording recording(*this);
     nx::Vertex* vertex = space->vertexFactory().create();
     graph->addVertex(*vertex);
     synchronizeView();

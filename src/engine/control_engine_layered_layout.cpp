@@ -2,12 +2,14 @@
 #include <exception>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
 #include "layouts/layered_layout.h"
 
 bool ControlEngine::LayeredLayout() {
     if (!space || !graph || !view) return false;
+    PositionRecording recording(*this);
     nx::LayeredLayout layout(*view, static_cast<int>(layerSeparation),
                              static_cast<int>(siblingSeparation));
     layout.VertexLimit = layeredLayoutLimit;

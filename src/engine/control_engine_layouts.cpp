@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/host_window.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -41,6 +42,7 @@ bool ControlEngine::arrangeShowingFailure(Arrange&& arrange) {
 
 bool ControlEngine::HierarchicalLayout() {
     if (!space || !graph || !view) return false;
+    PositionRecording recording(*this);
     nx::TreeLayout layout(*view, static_cast<int>(layerSeparation),
                           static_cast<int>(siblingSeparation), static_cast<int>(subtreeSeparation));
     return arrangeShowingFailure([&] {
@@ -51,6 +53,7 @@ bool ControlEngine::HierarchicalLayout() {
 
 bool ControlEngine::RadialLayout() {
     if (!space || !graph || !view) return false;
+    PositionRecording recording(*this);
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
     return arrangeShowingFailure([&] {
         std::vector<nx::Vertex*> roots;
@@ -62,6 +65,7 @@ bool ControlEngine::RadialLayout() {
 
 bool ControlEngine::CenterOfRadialLayout() {
     if (!graph || !view || !currentVertex) return false;
+    PositionRecording recording(*this);
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
     layout.centres = {currentVertex};
     layout.arrange();
@@ -70,6 +74,7 @@ bool ControlEngine::CenterOfRadialLayout() {
 
 bool ControlEngine::ForceDirectedLayout() {
     if (!space || !graph || !view) return false;
+    PositionRecording recording(*this);
     nx::ForceDirectedLayout layout(*view);
     layout.Separation = static_cast<int>(forceDirectedSeparation);
     layout.MaxIterations = static_cast<int>(maxIterations);

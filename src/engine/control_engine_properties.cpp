@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/control_engine.h"
+#include "engine/edit_recording.h"
 #include "engine/property_variant.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -98,18 +99,21 @@ std::uint32_t ControlEngine::EdgePropertyCount(std::uint16_t level) const {
 
 void ControlEngine::AddVertexProperty(std::uint32_t typeId, std::uint16_t level) {
     if (!hasFormals()) return;
+    history.forgetClean();
     if (nx::FormalProperties* formals = vertexFormals(level))
         formals->add(CPropertyRegistry::instance().prototypeOf(typeId));
 }
 
 void ControlEngine::AddEdgeProperty(std::uint32_t typeId, std::uint16_t level) {
     if (!hasFormals()) return;
+    history.forgetClean();
     if (nx::FormalProperties* formals = edgeFormals(level))
         formals->add(CPropertyRegistry::instance().prototypeOf(typeId));
 }
 
 void ControlEngine::AddGraphProperty(std::uint32_t typeId) {
     if (!hasFormals()) return;
+    history.forgetClean();
     graphFormals->add(CPropertyRegistry::instance().prototypeOf(typeId));
 }
 
@@ -194,9 +198,11 @@ void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t
     if (!vertex) throw PlainError("Incorrect Vertex ID");
     nx::Property& property =
         propertyAt(vertexValues(*vertex, level), index, "Incorrect Property Index");
-    AssignVariantToProperty(property, value);
-    // Positions the view draws stay where drawing arithmetic cannot overflow.
-    if (level != 0) nx::clampIfCoordinate(property);
+    recordValue(property, [&] {
+        AssignVariantToProperty(property, value);
+        // Positions the view draws stay where drawing arithmetic cannot overflow.
+        if (level != 0) nx::clampIfCoordinate(property);
+    });
 }
 
 Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,
@@ -213,8 +219,9 @@ void ControlEngine::SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t ind
     if (!hasFormals() || !graph || !view) return;
     nx::Edge* edge = space->edgeFactory().at(edgeId);
     if (!edge) throw PlainError("Incorrect Edge ID");
-    AssignVariantToProperty(propertyAt(edgeValues(*edge, level), index, "Incorrect Property Index"),
-                            value);
+    nx::Property& property =
+        propertyAt(edgeValues(*edge, level), index, "Incorrect Property Index");
+    recordValue(property, [&] { AssignVariantToProperty(property, value); });
 }
 
 Variant ControlEngine::GetGraphPropertyValue(std::uint16_t index) {
@@ -225,8 +232,9 @@ Variant ControlEngine::GetGraphPropertyValue(std::uint16_t index) {
 
 void ControlEngine::SetGraphPropertyValue(std::uint16_t index, const Variant& value) {
     if (!hasFormals() || !graph) return;
-    AssignVariantToProperty(propertyAt(graph->graphProperties(), index, "Incorrect Property Index"),
-                            value);
+    nx::Property& property =
+        propertyAt(graph->graphProperties(), index, "Incorrect Property Index");
+    recordValue(property, [&] { AssignVariantToProperty(property, value); });
 }
 
 // --- By type name

@@ -33,6 +33,19 @@ Edge* EdgeFactory::at(ElementId id) {
     return id < edges_.size() ? edges_[id] : nullptr;
 }
 
+void EdgeFactory::append(Edge* edge) {
+    ScopedLock lock(&mutex_);
+    edges_.push_back(edge);
+}
+
+Edge* EdgeFactory::releaseLast() {
+    ScopedLock lock(&mutex_);
+    if (edges_.empty()) return nullptr;
+    Edge* edge = edges_.back();
+    edges_.pop_back();
+    return edge;
+}
+
 void EdgeFactory::clear() {
     ScopedLock lock(&mutex_);
     for (Edge* e : edges_) delete e;

@@ -35,6 +35,10 @@ public:
     // Room for n edges in the index (loading).
     void reserve(std::size_t n);
     Edge* at(ElementId id);
+    // Appends an edge made with ID size() (redoing its creation); the factory owns it.
+    void append(Edge* edge);
+    // Hands the newest edge to the caller (undoing its creation); null when empty.
+    Edge* releaseLast();
     void clear();
     std::size_t size() const { return edges_.size(); }
     FormalProperties* schema() const { return schema_; }

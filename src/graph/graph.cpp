@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "graph/membership_log.h"
 #include "graph/subgraph.h"
 #include "traversal/visitor.h"
 
@@ -81,6 +82,7 @@ void Graph::setVertexProperty(const Vertex& vertex, const Property& value) {
 void Graph::addVertex(Vertex& vertex) {
     if (vertices_.contains(&vertex)) return;
     vertices_.insert(&vertex, VertexEntry{new ActualProperties(*vertexSchema_), {}});
+    if (log_) log_->vertexJoined(*this, vertex, vertices_.slotOf(&vertex));
     tellObservers([&](Observer& o) { o.vertexAdded(*this, vertex); });
 }
 
@@ -91,13 +93,17 @@ void Graph::addEdge(Edge& edge) {
     if (edges_.contains(&edge)) return;
     edges_.insert(&edge, new ActualProperties(*edgeSchema_));
     incidenceGrew_ = true;
+    if (log_) log_->edgeJoined(*this, edge, edges_.slotOf(&edge));
     tellObservers([&](Observer& o) { o.edgeAdded(*this, edge); });
 }
 
 void Graph::removeEdge(Edge& edge) {
     ActualProperties* const* props = edges_.find(&edge);
     if (!props) return;
-    disposeMemberProperties(*props);
+    if (log_)
+        log_->edgeLeft(*this, edge, *props, edges_.slotOf(&edge));
+    else
+        disposeMemberProperties(*props);
     edges_.erase(&edge);
     incidenceDirty_ = true;
     tellObservers([&](Observer& o) { o.edgeRemoved(*this, edge); });
@@ -112,9 +118,46 @@ void Graph::removeVertex(Vertex& vertex) {
     for (Edge* e : entryOf(vertex).incident)
         if (edges_.contains(e)) incident.push_back(e);
     for (Edge* e : incident) removeEdge(*e);
-    disposeMemberProperties(entryOf(vertex).properties);
+    if (log_)
+        log_->vertexLeft(*this, vertex, entryOf(vertex).properties, vertices_.slotOf(&vertex));
+    else
+        disposeMemberProperties(entryOf(vertex).properties);
     vertices_.erase(&vertex);
     tellObservers([&](Observer& o) { o.vertexRemoved(*this, vertex); });
+}
+
+ActualProperties* Graph::takeVertex(Vertex& vertex) {
+    VertexEntry* entry = vertices_.find(&vertex);
+    if (!entry) return nullptr;
+    ActualProperties* values = entry->properties;
+    vertices_.erase(&vertex);
+    ++membershipStamp_;
+    markIncidenceDirty();
+    return values;
+}
+
+ActualProperties* Graph::takeEdge(Edge& edge) {
+    ActualProperties* const* props = edges_.find(&edge);
+    if (!props) return nullptr;
+    ActualProperties* values = *props;
+    edges_.erase(&edge);
+    ++membershipStamp_;
+    markIncidenceDirty();
+    return values;
+}
+
+bool Graph::restoreVertex(Vertex& vertex, ActualProperties* values, std::size_t slot) {
+    if (!vertices_.restoreAt(slot, &vertex, VertexEntry{values, {}})) return false;
+    ++membershipStamp_;
+    markIncidenceDirty();
+    return true;
+}
+
+bool Graph::restoreEdge(Edge& edge, ActualProperties* values, std::size_t slot) {
+    if (!edges_.restoreAt(slot, &edge, values)) return false;
+    ++membershipStamp_;
+    markIncidenceDirty();
+    return true;
 }
 
 void Graph::removeSubtree(Vertex& start) {

@@ -19,6 +19,7 @@ class TiXmlElement;
 namespace nx {
 
 class Component;
+class MembershipLog;
 class SpanningTree;
 class Space;
 
@@ -102,6 +103,21 @@ public:
     // Forces a full rebuild of the incidence lists on next use.
     void markIncidenceDirty() { incidenceDirty_ = incidenceGrew_ = true; }
 
+    // While set, additions and removals through addVertex, addEdge, removeVertex and
+    // removeEdge are told to the log, which then owns the values of members that left.
+    void setMembershipLog(MembershipLog* log) { log_ = log; }
+    // Undo support, telling neither observers nor the log: takes a member out leaving its
+    // slot empty (the caller owns the answered values), or puts it back into that slot.
+    // keepSlots keeps empty slots from being reclaimed while such slots are remembered.
+    ActualProperties* takeVertex(Vertex& vertex);
+    ActualProperties* takeEdge(Edge& edge);
+    bool restoreVertex(Vertex& vertex, ActualProperties* values, std::size_t slot);
+    bool restoreEdge(Edge& edge, ActualProperties* values, std::size_t slot);
+    void keepSlots(bool keep) {
+        vertices_.keepSlots(keep);
+        edges_.keepSlots(keep);
+    }
+
     ActualProperties* graphProperties() const { return graphProperties_; }
     FormalProperties* vertexSchema() const { return vertexSchema_; }
     FormalProperties* edgeSchema() const { return edgeSchema_; }
@@ -140,6 +156,7 @@ protected:
     bool incidenceGrew_ = false;
     FormalProperties* vertexSchema_;  // not owned
     FormalProperties* edgeSchema_;    // not owned
+    MembershipLog* log_ = nullptr;    // not owned
     std::vector<std::unique_ptr<SpanningTree>> spanningTrees_;
     std::vector<std::unique_ptr<Component>> componentsCache_;
 };

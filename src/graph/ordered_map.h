@@ -69,9 +69,34 @@ public:
         index_.erase(key);
         slot.first = K();
         slot.second = V();
-        if (slots_.size() > 32 && slots_.size() > 2 * index_.size()) compactSlots();
+        if (!keepSlots_ && slots_.size() > 32 && slots_.size() > 2 * index_.size())
+            compactSlots();
         return true;
     }
+
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    // The key's slot: its place in iteration order among live and erased entries.
+    std::size_t slotOf(K key) const {
+        const std::size_t* at = index_.find(key);
+        return at ? *at : npos;
+    }
+    // Puts an absent key back into the slot it held, so that it iterates where it did;
+    // a slot past the end extends the map. False (nothing done) when the key is present
+    // or the slot holds another key.
+    bool restoreAt(std::size_t slot, K key, V value) {
+        if (index_.find(key)) return false;
+        if (slot >= slots_.size()) {
+            slots_.resize(slot + 1);
+        } else if (slots_[slot].first != K()) {
+            return false;
+        }
+        slots_[slot] = {key, std::move(value)};
+        index_.tryInsert(key, slot);
+        return true;
+    }
+    // While on, erased slots are never reclaimed, so a slot answered by slotOf stays valid
+    // for restoreAt; turning it off lets the next erase reclaim them.
+    void keepSlots(bool keep) { keepSlots_ = keep; }
 
     void clear() {
         slots_.clear();
@@ -108,6 +133,7 @@ private:
 
     std::vector<value_type> slots_;
     detail::PointerIndex<K> index_;
+    bool keepSlots_ = false;
 };
 
 }  // namespace nx

@@ -26,6 +26,14 @@ void VertexFactory::append(Vertex* vertex) {
     vertices_.push_back(vertex);
 }
 
+Vertex* VertexFactory::releaseLast() {
+    ScopedLock lock(&mutex_);
+    if (vertices_.empty()) return nullptr;
+    Vertex* vertex = vertices_.back();
+    vertices_.pop_back();
+    return vertex;
+}
+
 Vertex* VertexFactory::at(ElementId id) {
     ScopedLock lock(&mutex_);
     return id < vertices_.size() ? vertices_[id] : nullptr;

@@ -37,6 +37,8 @@ public:
 
     // Appends an element the caller made with ID size() (graphs); the factory owns it.
     void append(Vertex* vertex);
+    // Hands the newest element to the caller (undoing its creation); null when empty.
+    Vertex* releaseLast();
     FormalProperties* schema() const { return schema_; }
     Mutex& mutex() { return mutex_; }
 

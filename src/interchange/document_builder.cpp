@@ -116,6 +116,9 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
 }
 
 void exchangeDocuments(ControlEngine& a, ControlEngine& b) {
+    // Steps describe the document they were taken on: each engine starts a new history.
+    a.history.clear(true);
+    b.history.clear(true);
     std::swap(a.spaceLevelVertexFormals, b.spaceLevelVertexFormals);
     std::swap(a.spaceLevelEdgeFormals, b.spaceLevelEdgeFormals);
     std::swap(a.graphFormals, b.graphFormals);

@@ -19,7 +19,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
                    ImportResult& result);
 
 // Swaps the documents (schemas, space, current graph, view) of two engines and forgets
-// their current elements; the view stays bound to the window it was made for.
+// their current elements and histories; the view stays bound to the window it was made for.
 void exchangeDocuments(ControlEngine& a, ControlEngine& b);
 
 }  // namespace nx

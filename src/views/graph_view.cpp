@@ -261,11 +261,15 @@ bool GraphView::followNotes() {
 // New members are the last ones of the graph's order, in the order they were told: they
 // land where a full pass would put them, numbered as it would number them.
 void GraphView::appendNoted() {
+    std::vector<VertexEntryRecord> appended;
     for (Vertex* vertex : pending_.addedVertices) {
         if (!graph_->contains(*vertex)) continue;
-        if (vertexMap_.insert(vertex, sequence_.size()).second)
+        if (vertexMap_.insert(vertex, sequence_.size()).second) {
+            if (log_) appended.push_back({{vertex, nullptr, nullptr}, sequence_.size()});
             sequence_.push_back(makeVertexEntry(vertex));
+        }
     }
+    if (log_ && !appended.empty()) log_->vertexEntriesAppended(*this, std::move(appended));
     if (pending_.addedEdges.empty()) return;
     const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
     if (number && !parallelsValid_) countParallels();
@@ -277,19 +281,30 @@ void GraphView::appendNoted() {
             valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(parallels_[pair]));
         if (parallelsValid_) ++parallels_[pair];
         edgeMap_.insert(edge, data);
+        if (log_) log_->edgeEntryAppended(*this, *edge, edgeMap_.slotOf(edge));
     }
+}
+
+void GraphView::dropEdgeEntry(Edge* edge, EdgeViewData& data) {
+    if (log_) {
+        log_->edgeEntryDropped(*this, *edge, data, edgeMap_.slotOf(edge));
+        data = {};
+    } else {
+        dropEdgeData(data);
+    }
+    edgeMap_.erase(edge);
 }
 
 void GraphView::dropNoted() {
     for (Edge* edge : pending_.removedEdges) {
         EdgeViewData* data = edgeMap_.find(edge);
         if (!data || graph_->contains(*edge)) continue;
-        dropEdgeData(*data);
-        edgeMap_.erase(edge);
+        dropEdgeEntry(edge, *data);
         if (parallelsValid_) addParallel(edge, -1);
     }
     if (!pending_.removedVertices.empty()) {
         // The survivors keep their order; only those behind the first gap move.
+        std::vector<VertexEntryRecord> dropped;
         std::size_t kept = 0;
         for (std::size_t i = 0; i < sequence_.size(); ++i) {
             VertexViewEntry& entry = sequence_[i];
@@ -301,10 +316,14 @@ void GraphView::dropNoted() {
                 ++kept;
             } else {
                 vertexMap_.erase(entry.vertex);
-                dropVertexEntry(entry);
+                if (log_)
+                    dropped.push_back({entry, i});
+                else
+                    dropVertexEntry(entry);
             }
         }
         sequence_.resize(kept);
+        if (!dropped.empty()) log_->vertexEntriesDropped(*this, std::move(dropped));
         std::erase_if(selectedVertices_,
                       [this](const VertexViewEntry& e) { return !vertexMap_.contains(e.vertex); });
     }
@@ -332,19 +351,28 @@ void GraphView::synchronizeFully() {
     parallels_.clear();
     std::vector<VertexViewEntry> next;
     next.reserve(graph_->order());
-    for (VertexViewEntry& entry : sequence_) {
+    std::vector<VertexEntryRecord> dropped, appended;
+    for (std::size_t i = 0; i < sequence_.size(); ++i) {
+        VertexViewEntry& entry = sequence_[i];
         if (graph_->contains(*entry.vertex)) {
             next.push_back(entry);
         } else {
             vertexMap_.erase(entry.vertex);
-            dropVertexEntry(entry);
+            if (log_)
+                dropped.push_back({entry, i});
+            else
+                dropVertexEntry(entry);
         }
     }
     if (next.size() < graph_->order()) {
         for (const auto& slot : graph_->vertices())
-            if (vertexMap_.insert(slot.first, next.size()).second)
+            if (vertexMap_.insert(slot.first, next.size()).second) {
+                if (log_) appended.push_back({{slot.first, nullptr, nullptr}, next.size()});
                 next.push_back(makeVertexEntry(slot.first));
+            }
     }
+    if (!dropped.empty()) log_->vertexEntriesDropped(*this, std::move(dropped));
+    if (!appended.empty()) log_->vertexEntriesAppended(*this, std::move(appended));
     for (std::size_t i = 0; i < next.size(); ++i) *vertexMap_.find(next[i].vertex) = i;
 
     const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
@@ -360,15 +388,13 @@ void GraphView::synchronizeFully() {
             if (number)
                 valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(before));
             edgeMap_.insert(edge, data);
+            if (log_) log_->edgeEntryAppended(*this, *edge, edgeMap_.slotOf(edge));
         }
     }
     std::vector<Edge*> gone;
     for (auto& slot : edgeMap_)
         if (!graph_->contains(*slot.first)) gone.push_back(slot.first);
-    for (Edge* edge : gone) {
-        dropEdgeData(*edgeMap_.find(edge));
-        edgeMap_.erase(edge);
-    }
+    for (Edge* edge : gone) dropEdgeEntry(edge, *edgeMap_.find(edge));
 
     sequence_.swap(next);
     std::erase_if(selectedVertices_,

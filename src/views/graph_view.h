@@ -21,6 +21,7 @@
 #include "views/spatial_index.h"
 #include "views/vertex_draw_sequence.h"
 #include "views/view_entries.h"
+#include "views/view_entry_log.h"
 
 class TiXmlElement;
 
@@ -214,6 +215,22 @@ public:
 
     Mutex& mutex() { return mutex_; }
 
+    // While set, synchronize() tells the log every entry it adds or drops, and the log
+    // owns what dropped entries held.
+    void setEntryLog(ViewEntryLog* log) { log_ = log; }
+    // Undo support, telling no log. Takes the entries at the records' positions (ascending,
+    // as they stand) out of the drawing order into the records, or puts the records'
+    // entries back at their positions (ascending, as they will stand). Each pass is linear.
+    void takeVertexEntries(std::vector<VertexEntryRecord>& records);
+    void putVertexEntries(std::vector<VertexEntryRecord>& records);
+    // Takes an edge's entry out leaving its slot empty, or puts one back into the slot.
+    bool takeEdgeEntry(Edge* edge, EdgeViewData& data);
+    bool putEdgeEntry(Edge* edge, const EdgeViewData& data, std::size_t slot);
+    void keepSlots(bool keep) { edgeMap_.keepSlots(keep); }
+    // After taking and putting entries along with the graph's members: selection lists,
+    // parallel counts and notes start over from the entries as they now stand.
+    void entriesRestored();
+
     // Drops the grid that culls drawing. The view does so itself whenever coordinates,
     // views, drawing order or membership change through it; code that writes coordinates,
     // labels or view sizes past the view calls this before the next draw.
@@ -260,6 +277,8 @@ protected:
     EdgeViewData makeEdgeData(Edge* edge);
     void dropVertexEntry(VertexViewEntry& entry);
     void dropEdgeData(EdgeViewData& data);
+    // Drops an edge's entry from the map, handing what it held to the log when one is set.
+    void dropEdgeEntry(Edge* edge, EdgeViewData& data);
     void clearEntries();
     void swapEntries(std::size_t a, std::size_t b);
     std::size_t positionOf(const Vertex* vertex) const;
@@ -324,6 +343,7 @@ private:
     void addParallel(const Edge* edge, int delta);
 
     PendingMembers pending_;
+    ViewEntryLog* log_ = nullptr;  // not owned
     // Edges of the map per unordered pair of ends, kept only between full passes.
     std::unordered_map<std::pair<Vertex*, Vertex*>, int, VertexPairHash> parallels_;
     bool parallelsValid_ = false;

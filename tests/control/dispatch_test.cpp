@@ -30,6 +30,7 @@ TEST(DispatchTable, HoldsEveryCustomMemberOnceForEachKind) {
         if (id != 17 && id != 18) expected.insert(id);
     expected.insert({1001, 1002});  // the layered layout and its limit
     expected.insert({1010, 1011});  // the window's zoom and zoom to fit
+    expected.insert({1020, 1021, 1022, 1023, 1024});  // undo, redo and their limit
     expected.insert(1030);          // labels that keep their contrast
     EXPECT_EQ(dispids, expected);
     EXPECT_EQ(findMember(u"vertexcount", MemberKind::PropertyGet)->dispid, 36);

@@ -63,6 +63,7 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
     Q_PROPERTY(double Zoom READ zoom WRITE setZoom NOTIFY ZoomChanged)
     Q_PROPERTY(bool LabelContrast READ labelContrast WRITE setLabelContrast)
+    Q_PROPERTY(int UndoLimit READ undoLimit WRITE setUndoLimit)
 
 public:
     explicit CRamuloCtrl(QWidget* parent = nullptr);
@@ -96,6 +97,17 @@ public:
     Q_INVOKABLE void ZoomOut();
     // The whole drawing (with its margins) in the viewport, at most at zoom 1.
     Q_INVOKABLE void ZoomToFit();
+    // --- Undo and redo (ramulo_ctrl_undo.cpp): every change of the document is a step;
+    // with editing enabled Ctrl+Z takes one back, Ctrl+Shift+Z and Ctrl+Y make it again.
+    Q_INVOKABLE void Undo();
+    Q_INVOKABLE void Redo();
+    Q_INVOKABLE bool CanUndo() const;
+    Q_INVOKABLE bool CanRedo() const;
+    // The steps kept (100 unless changed); 0 records none. An int, as forms store numbers;
+    // a negative limit fails with DISP_E_OVERFLOW.
+    int undoLimit() const;
+    void setUndoLimit(int limit);
+
     // The logical point under a viewport point, and the logical rectangle the viewport shows.
     QPoint logicalAt(QPoint viewportPos) const;
     QRect visibleLogicalRect() const;
@@ -420,6 +432,8 @@ private:
     QSize zoomedTotal() const;
     // Zoom and pan input; true when the event was taken.
     bool zoomKey(QKeyEvent* event);
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; true when the key was one of them.
+    bool undoKey(QKeyEvent* event);
     bool panPress(QMouseEvent* event);
     bool panMove(QMouseEvent* event);
     bool panRelease(QMouseEvent* event);

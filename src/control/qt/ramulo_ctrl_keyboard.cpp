@@ -128,7 +128,7 @@ void CRamuloCtrl::focusOutEvent(QFocusEvent* event) {
 // --- Keys
 
 void CRamuloCtrl::keyPressEvent(QKeyEvent* event) {
-    if (zoomKey(event) || navigationKey(event)) return;
+    if (undoKey(event) || zoomKey(event) || navigationKey(event)) return;
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
         if (!event->isAutoRepeat()) {
             spaceHeld_ = true;

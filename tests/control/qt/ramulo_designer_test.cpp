@@ -91,7 +91,8 @@ TEST(DesignerProperties, EveryPropertyHasATypeFormsStoreAndRangesHold) {
     EXPECT_TRUE(ctrl.setProperty("TestID", 65535));
     EXPECT_EQ(ctrl.testID(), 65535);
     const std::pair<const char*, int> outOfRange[] = {
-        {"TestID", 65536}, {"TestID", -1}, {"BorderStyle", 32768}, {"Appearance", -32769}};
+        {"TestID", 65536}, {"TestID", -1}, {"BorderStyle", 32768}, {"Appearance", -32769},
+        {"UndoLimit", -1}};
     for (const auto& [name, value] : outOfRange) {
         try {
             ctrl.setProperty(name, value);

@@ -1,0 +1,105 @@
+// The engine's recording scopes: what an engine operation changed becomes one history step.
+#pragma once
+
+#include <memory>
+
+#include "engine/control_engine.h"
+#include "engine/appearance_change.h"
+#include "engine/membership_change.h"
+#include "engine/position_change.h"
+#include "engine/value_change.h"
+#include "engine/window_graph_view.h"
+#include "properties/property.h"
+#include "views/view.h"
+
+class ControlEngine::MembershipRecording {
+public:
+    explicit MembershipRecording(ControlEngine& engine) : engine_(engine) {
+        // Unrecorded changes leave the saved state out of every undo's reach.
+        if (engine.history.depth() == 0) engine.history.forgetClean();
+        if (engine.history.depth() == 0 || engine.recordingMembership_ || !engine.space ||
+            !engine.graph || !engine.view || engine.view->graph() != engine.graph)
+            return;
+        change_ = std::make_unique<MembershipChange>(*engine.space, *engine.graph, *engine.view);
+        change_->startRecording();
+        engine.recordingMembership_ = true;
+    }
+    ~MembershipRecording() {
+        if (!change_) return;
+        change_->stopRecording();
+        engine_.recordingMembership_ = false;
+        if (change_->empty()) return;
+        engine_.history.push(std::move(change_));
+        engine_.afterHistoryChange();
+    }
+    MembershipRecording(const MembershipRecording&) = delete;
+    MembershipRecording& operator=(const MembershipRecording&) = delete;
+
+private:
+    ControlEngine& engine_;
+    std::unique_ptr<MembershipChange> change_;
+};
+
+class ControlEngine::PositionRecording {
+public:
+    explicit PositionRecording(ControlEngine& engine) : engine_(engine) {
+        if (engine.history.depth() == 0) engine.history.forgetClean();
+        if (engine.history.depth() == 0 || !engine.view) return;
+        before_ = std::make_unique<PositionSnapshot>(*engine.view);
+    }
+    ~PositionRecording() {
+        if (!before_ || !engine_.view) return;
+        if (auto change = PositionChange::since(std::move(*before_), *engine_.view)) {
+            engine_.history.push(std::move(change));
+            engine_.afterHistoryChange();
+        }
+    }
+    PositionRecording(const PositionRecording&) = delete;
+    PositionRecording& operator=(const PositionRecording&) = delete;
+
+private:
+    ControlEngine& engine_;
+    std::unique_ptr<PositionSnapshot> before_;
+};
+
+class ControlEngine::AppearanceRecording {
+public:
+    AppearanceRecording(ControlEngine& engine, const AppearanceChange::Target& target)
+        : engine_(engine), target_(target) {
+        if (engine.history.depth() == 0) engine.history.forgetClean();
+        if (engine.history.depth() == 0 || !target.view) return;
+        before_ = AppearanceChange::current(target);
+        if (before_) before_->acquire();
+        active_ = true;
+    }
+    ~AppearanceRecording() {
+        if (!active_) return;
+        if (AppearanceChange::current(target_) == before_) {
+            if (before_) before_->release();
+            return;
+        }
+        engine_.history.push(std::make_unique<AppearanceChange>(target_, before_));
+        engine_.afterHistoryChange();
+    }
+    AppearanceRecording(const AppearanceRecording&) = delete;
+    AppearanceRecording& operator=(const AppearanceRecording&) = delete;
+
+private:
+    ControlEngine& engine_;
+    AppearanceChange::Target target_;
+    nx::View* before_ = nullptr;
+    bool active_ = false;
+};
+
+template <typename Put>
+void ControlEngine::recordValue(nx::Property& target, Put&& put) {
+    if (history.depth() == 0) {
+        history.forgetClean();
+        put();
+        return;
+    }
+    std::unique_ptr<nx::Property> before(target.clone());
+    put();
+    history.push(std::make_unique<ValueChange>(target, std::move(before), view.get()));
+    afterHistoryChange();
+}

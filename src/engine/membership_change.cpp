@@ -1,0 +1,221 @@
+// MembershipChange: recording through the graph's and view's logs, and toggling back.
+#include "engine/membership_change.h"
+
+#include <stdexcept>
+
+#include "graph/graph.h"
+#include "graph/space.h"
+#include "views/graph_view.h"
+#include "views/view.h"
+
+namespace {
+
+// What a set of values keeps alive, roughly: the set and one object per value.
+std::size_t valuesBytes(const nx::ActualProperties* values) {
+    return values ? 64 + values->size() * 48 : 0;
+}
+
+void releaseEntry(nx::VertexViewEntry& entry) {
+    delete entry.properties;
+    entry.properties = nullptr;
+    if (entry.view) entry.view->release();
+    entry.view = nullptr;
+}
+
+}  // namespace
+
+MembershipChange::MembershipChange(nx::Space& space, nx::Graph& graph, nx::GraphView& view)
+    : space_(space), graph_(graph), view_(view) {}
+
+MembershipChange::~MembershipChange() {
+    for (Event& event : events_)
+        if (!event.present) release(event);
+    if (createdOut_) {
+        for (nx::Edge* edge : createdEdges_) delete edge;
+        for (nx::Vertex* vertex : createdVertices_) delete vertex;
+    }
+}
+
+void MembershipChange::release(Event& event) {
+    delete event.values;
+    event.values = nullptr;
+    delete event.data.properties;
+    if (event.data.view) event.data.view->release();
+    event.data = {};
+    for (nx::VertexEntryRecord& record : event.records) releaseEntry(record.entry);
+}
+
+void MembershipChange::startRecording() {
+    firstVertex_ = space_.vertexFactory().size();
+    firstEdge_ = space_.edgeFactory().size();
+    graph_.setMembershipLog(this);
+    view_.setEntryLog(this);
+}
+
+void MembershipChange::stopRecording() {
+    graph_.setMembershipLog(nullptr);
+    view_.setEntryLog(nullptr);
+    for (std::size_t id = firstVertex_; id < space_.vertexFactory().size(); ++id)
+        createdVertices_.push_back(space_.vertexFactory().at(id));
+    for (std::size_t id = firstEdge_; id < space_.edgeFactory().size(); ++id)
+        createdEdges_.push_back(space_.edgeFactory().at(id));
+}
+
+bool MembershipChange::empty() const {
+    return events_.empty() && createdVertices_.empty() && createdEdges_.empty();
+}
+
+// --- Recording
+
+void MembershipChange::vertexLeft(nx::Graph&, nx::Vertex& vertex, nx::ActualProperties* values,
+                                  std::size_t slot) {
+    Event event{Kind::GraphVertex, false};
+    event.vertex = &vertex;
+    event.values = values;
+    event.slot = slot;
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::edgeLeft(nx::Graph&, nx::Edge& edge, nx::ActualProperties* values,
+                                std::size_t slot) {
+    Event event{Kind::GraphEdge, false};
+    event.edge = &edge;
+    event.values = values;
+    event.slot = slot;
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::vertexJoined(nx::Graph&, nx::Vertex& vertex, std::size_t slot) {
+    Event event{Kind::GraphVertex, true};
+    event.vertex = &vertex;
+    event.slot = slot;
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::edgeJoined(nx::Graph&, nx::Edge& edge, std::size_t slot) {
+    Event event{Kind::GraphEdge, true};
+    event.edge = &edge;
+    event.slot = slot;
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::vertexEntriesDropped(nx::GraphView&,
+                                            std::vector<nx::VertexEntryRecord> records) {
+    Event event{Kind::ViewVertices, false};
+    event.records = std::move(records);
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::vertexEntriesAppended(nx::GraphView&,
+                                             std::vector<nx::VertexEntryRecord> records) {
+    Event event{Kind::ViewVertices, true};
+    event.records = std::move(records);
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::edgeEntryDropped(nx::GraphView&, nx::Edge& edge, nx::EdgeViewData data,
+                                        std::size_t slot) {
+    Event event{Kind::ViewEdge, false};
+    event.edge = &edge;
+    event.data = data;
+    event.slot = slot;
+    events_.push_back(std::move(event));
+}
+
+void MembershipChange::edgeEntryAppended(nx::GraphView&, nx::Edge& edge, std::size_t slot) {
+    Event event{Kind::ViewEdge, true};
+    event.edge = &edge;
+    event.slot = slot;
+    events_.push_back(std::move(event));
+}
+
+// --- Toggling
+
+void MembershipChange::toggle(Event& event) {
+    bool done = true;
+    switch (event.kind) {
+        case Kind::GraphVertex:
+            if (event.present) {
+                event.values = graph_.takeVertex(*event.vertex);
+                done = event.values != nullptr;
+            } else {
+                done = graph_.restoreVertex(*event.vertex, event.values, event.slot);
+                if (done) event.values = nullptr;
+            }
+            break;
+        case Kind::GraphEdge:
+            if (event.present) {
+                event.values = graph_.takeEdge(*event.edge);
+                done = event.values != nullptr;
+            } else {
+                done = graph_.restoreEdge(*event.edge, event.values, event.slot);
+                if (done) event.values = nullptr;
+            }
+            break;
+        case Kind::ViewVertices:
+            if (event.present)
+                view_.takeVertexEntries(event.records);
+            else
+                view_.putVertexEntries(event.records);
+            break;
+        case Kind::ViewEdge:
+            if (event.present) {
+                done = view_.takeEdgeEntry(event.edge, event.data);
+            } else {
+                done = view_.putEdgeEntry(event.edge, event.data, event.slot);
+                if (done) event.data = {};
+            }
+            break;
+    }
+    // The stack replays steps only in the state they left; anything else is a fault here.
+    if (!done) throw std::logic_error("Undo history does not match the document");
+    event.present = !event.present;
+}
+
+void MembershipChange::takeCreated() {
+    for (std::size_t i = createdEdges_.size(); i-- > 0;)
+        if (space_.edgeFactory().releaseLast() != createdEdges_[i])
+            throw std::logic_error("Undo history does not match the document");
+    for (std::size_t i = createdVertices_.size(); i-- > 0;)
+        if (space_.vertexFactory().releaseLast() != createdVertices_[i])
+            throw std::logic_error("Undo history does not match the document");
+    createdOut_ = true;
+}
+
+void MembershipChange::putCreated() {
+    for (nx::Vertex* vertex : createdVertices_) space_.vertexFactory().append(vertex);
+    for (nx::Edge* edge : createdEdges_) space_.edgeFactory().append(edge);
+    createdOut_ = false;
+}
+
+void MembershipChange::settle() {
+    graph_.updateIncidence();
+    view_.entriesRestored();
+}
+
+void MembershipChange::undo() {
+    for (std::size_t i = events_.size(); i-- > 0;) toggle(events_[i]);
+    takeCreated();
+    settle();
+}
+
+void MembershipChange::redo() {
+    putCreated();
+    for (Event& event : events_) toggle(event);
+    settle();
+}
+
+std::size_t MembershipChange::bytes() const {
+    std::size_t total = sizeof(*this) +
+                        (createdVertices_.size() + createdEdges_.size()) * sizeof(void*);
+    for (const Event& event : events_) {
+        // Each remembered slot also keeps an empty slot of a map alive.
+        total += sizeof(Event) + 48 + event.records.size() * (sizeof(nx::VertexEntryRecord) + 48);
+        if (event.present) continue;
+        total += valuesBytes(event.values) + valuesBytes(event.data.properties);
+        for (const nx::VertexEntryRecord& record : event.records)
+            total += valuesBytes(record.entry.properties);
+    }
+    if (createdOut_) total += (createdVertices_.size() + createdEdges_.size()) * 128;
+    return total;
+}

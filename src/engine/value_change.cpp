@@ -1,0 +1,25 @@
+// ValueChange: swapping the kept value with the one in place.
+#include "engine/value_change.h"
+
+#include "properties/property.h"
+#include "views/graph_view.h"
+
+ValueChange::ValueChange(nx::Property& target, std::unique_ptr<nx::Property> before,
+                         nx::GraphView* view)
+    : target_(target), other_(std::move(before)), view_(view) {}
+
+ValueChange::~ValueChange() = default;
+
+void ValueChange::swapWithTarget() {
+    std::unique_ptr<nx::Property> now(target_.clone());
+    target_.assign(*other_);
+    other_ = std::move(now);
+    if (view_) {
+        view_->invalidateSpatialIndex();
+        view_->rebuildSelection();
+    }
+}
+
+std::size_t ValueChange::bytes() const {
+    return sizeof(*this) + 64;
+}

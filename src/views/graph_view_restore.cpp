@@ -1,0 +1,76 @@
+// nx::GraphView entries taken out and put back in place, for undoing membership changes.
+#include <algorithm>
+
+#include "views/graph_view.h"
+
+namespace nx {
+
+void GraphView::takeVertexEntries(std::vector<VertexEntryRecord>& records) {
+    invalidateSpatialIndex();
+    std::size_t kept = 0;
+    std::size_t next = 0;  // the next record to fill
+    for (std::size_t i = 0; i < sequence_.size(); ++i) {
+        if (next < records.size() && records[next].position == i) {
+            records[next++].entry = sequence_[i];
+            vertexMap_.erase(sequence_[i].vertex);
+            continue;
+        }
+        if (kept != i) {
+            sequence_[kept] = sequence_[i];
+            *vertexMap_.find(sequence_[kept].vertex) = kept;
+        }
+        ++kept;
+    }
+    sequence_.resize(kept);
+}
+
+void GraphView::putVertexEntries(std::vector<VertexEntryRecord>& records) {
+    invalidateSpatialIndex();
+    if (records.empty()) return;
+    const std::size_t total = sequence_.size() + records.size();
+    std::vector<VertexViewEntry> merged;
+    merged.reserve(total);
+    std::size_t from = 0;  // next entry of the current sequence
+    std::size_t next = 0;  // next record
+    while (merged.size() < total) {
+        if (next < records.size() &&
+            (records[next].position == merged.size() || from == sequence_.size())) {
+            merged.push_back(records[next].entry);
+            records[next++].entry = {merged.back().vertex, nullptr, nullptr};
+        } else {
+            merged.push_back(sequence_[from++]);
+        }
+    }
+    sequence_.swap(merged);
+    for (std::size_t i = 0; i < sequence_.size(); ++i) {
+        if (std::size_t* at = vertexMap_.find(sequence_[i].vertex))
+            *at = i;
+        else
+            vertexMap_.insert(sequence_[i].vertex, i);
+    }
+}
+
+bool GraphView::takeEdgeEntry(Edge* edge, EdgeViewData& data) {
+    EdgeViewData* held = edgeMap_.find(edge);
+    if (!held) return false;
+    invalidateSpatialIndex();
+    data = *held;
+    *held = {};
+    edgeMap_.erase(edge);
+    return true;
+}
+
+bool GraphView::putEdgeEntry(Edge* edge, const EdgeViewData& data, std::size_t slot) {
+    invalidateSpatialIndex();
+    return edgeMap_.restoreAt(slot, edge, data);
+}
+
+void GraphView::entriesRestored() {
+    invalidateSpatialIndex();
+    parallelsValid_ = false;
+    parallels_.clear();
+    rebuildSelection();
+    restartNotes();
+}
+
+}  // namespace nx
