@@ -11,6 +11,8 @@ void ControlEngine::afterHistoryChange() {
 }
 
 bool ControlEngine::Undo() {
+    if (!history.canUndo()) return false;
+    if (view) view->abandonConnect();
     if (!history.undo()) return false;
     forgetStaleCurrentElements();
     afterHistoryChange();
@@ -18,6 +20,8 @@ bool ControlEngine::Undo() {
 }
 
 bool ControlEngine::Redo() {
+    if (!history.canRedo()) return false;
+    if (view) view->abandonConnect();
     if (!history.redo()) return false;
     forgetStaleCurrentElements();
     afterHistoryChange();

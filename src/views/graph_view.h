@@ -97,6 +97,9 @@ public:
     virtual bool mouseUp(const Point& p);
     virtual bool mouseUpAtLastPoint();
     virtual bool cancelConnect();
+    // Ends a connection in progress without touching the context-menu rules (a history
+    // step may remove the vertex it started from).
+    void abandonConnect();
     virtual bool mouseMove(const Point& p);
     // Starts drawing a new edge from (or to) the vertex; the next mouseDown finishes it.
     virtual void beginConnectFrom(Vertex* vertex, ActualProperties* viewProperties);

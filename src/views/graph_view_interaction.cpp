@@ -402,6 +402,13 @@ bool GraphView::cancelConnect() {
     return false;
 }
 
+void GraphView::abandonConnect() {
+    if (!interaction_.connecting()) return;
+    eraseConnectFeedback();
+    arrowCursor();
+    endConnect();
+}
+
 bool GraphView::contextMenuAllowed() {
     if (interaction_.suppressContextMenu) {
         interaction_.suppressContextMenu = false;

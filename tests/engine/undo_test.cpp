@@ -251,6 +251,25 @@ TEST_F(History, UndoForgetsCurrentElementsThatLeft) {
     EXPECT_EQ(engine.currentVertexProperties, nullptr);
 }
 
+TEST_F(History, UndoEndsAConnectionFromAVertexItTakesAway) {
+    const std::uint32_t edgeCount = engine.GetEdgeCount(0);
+    const std::uint32_t made = engine.AddVertex();
+    engine.currentVertex = vertex(made);
+    engine.currentVertexProperties = engine.view->vertexViewProperties(vertex(made));
+    ASSERT_TRUE(engine.StartOutgoingEdge(nullptr, nullptr));
+    ASSERT_TRUE(engine.view->interaction().connecting());
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_FALSE(engine.view->interaction().connecting());
+    // Moving and clicking afterwards makes no edge from the vertex that left.
+    const nx::Point origin{0, 0}, at{x(ids[3]), y(ids[3])};
+    engine.MouseMove(nullptr, at, origin);
+    engine.MouseDown(nullptr, 0, at, origin);
+    nx::Size extent{};
+    engine.MouseUp(nullptr, extent, at, origin);
+    EXPECT_EQ(engine.space->vertexFactory().at(made), nullptr);
+    EXPECT_EQ(engine.GetEdgeCount(0), edgeCount);
+}
+
 TEST_F(History, CleanMarkFollowsSavesUndoAndRedo) {
     EXPECT_TRUE(engine.history.isClean());
     engine.AddVertex();
