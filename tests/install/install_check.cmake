@@ -2,7 +2,8 @@
 # through find_package(Ramulo) and through ramulo.pc, and a host of the Qt-free core alone,
 # and runs them.
 # Arguments: BUILD_DIR, EXAMPLE_DIR, CORE_HOST_DIR, WORK_DIR, GENERATOR, CXX, LAUNCHER (may be empty),
-# LIBDIR (the install's library folder).
+# LIBDIR (the install's library folder), SANITIZE (the sanitizers the libraries were built
+# with, may be empty: their hosts must link the sanitizer runtimes too).
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT result EQUAL 0)
@@ -34,6 +35,11 @@ set(configure ${CMAKE_COMMAND} -S ${EXAMPLE_DIR} -B ${WORK_DIR}/build -G ${GENER
 if(LAUNCHER)
   list(APPEND configure -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
 endif()
+set(sanitize_flags "")
+if(SANITIZE)
+  set(sanitize_flags -fsanitize=${SANITIZE})
+  list(APPEND configure -DCMAKE_CXX_FLAGS=${sanitize_flags} -DCMAKE_EXE_LINKER_FLAGS=${sanitize_flags})
+endif()
 run(${configure})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 
@@ -59,7 +65,7 @@ find_program(PKG_CONFIG pkg-config REQUIRED)
 set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIBDIR}/pkgconfig)
 run(${PKG_CONFIG} --cflags --libs ramulo)
 separate_arguments(flags UNIX_COMMAND "${run_output}")
-run(${CXX} -std=c++20 -fPIC ${EXAMPLE_DIR}/main.cpp -o ${WORK_DIR}/minimal_host_pc ${flags})
+run(${CXX} -std=c++20 -fPIC ${sanitize_flags} ${EXAMPLE_DIR}/main.cpp -o ${WORK_DIR}/minimal_host_pc ${flags})
 file(MAKE_DIRECTORY ${WORK_DIR}/out_pc)
 # pkg-config gives no run path: shared libraries of a private prefix are found this way.
 set(ENV{LD_LIBRARY_PATH} ${prefix}/${LIBDIR})
