@@ -8,7 +8,7 @@
 
 #include "graph/membership_log.h"
 #include "graph/subgraph.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 

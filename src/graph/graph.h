@@ -122,13 +122,10 @@ public:
     FormalProperties* vertexSchema() const { return vertexSchema_; }
     FormalProperties* edgeSchema() const { return edgeSchema_; }
 
-    // Traversal services (implemented with the traversal subsystem).
-    void findRoots(std::vector<Vertex*>& roots);
-    std::size_t visitedPropertyIndex() const;
-    const std::vector<std::unique_ptr<Component>>& components();
-    bool isTree();
-    bool isForest();
-    void buildSpanningTrees(const std::vector<Vertex*>& starts);
+    // What the traversal layer finds and keeps with the graph (traversal/graph_walks.h):
+    // the components, dropped whenever incidence is rebuilt, and the last spanning trees.
+    std::vector<std::unique_ptr<Component>>& componentCache() { return componentsCache_; }
+    std::vector<std::unique_ptr<SpanningTree>>& spanningTreeSlot() { return spanningTrees_; }
     const std::vector<std::unique_ptr<SpanningTree>>& spanningTrees() const {
         return spanningTrees_;
     }
