@@ -231,6 +231,11 @@ void Graph::clearGraph() {
     vertices_.clear();
 }
 
+void Graph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
+    if (vertexCount) vertices_.reserve(vertices_.size() + vertexCount);
+    if (edgeCount) edges_.reserve(edges_.size() + edgeCount);
+}
+
 void Graph::updateIncidence() {
     if (!incidenceDirty_) return;
     for (auto& [vertex, entry] : vertices_) entry.incident.clear();
