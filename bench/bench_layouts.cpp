@@ -16,6 +16,7 @@
 #include "layouts/reference_tree_layout.h"
 #include "layouts/tree_layout.h"
 #include "properties/properties.h"
+#include "traversal/graph_walks.h"
 #include "views/graph_view.h"
 
 namespace {
@@ -143,14 +144,14 @@ void findRoots(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
     for (auto _ : state) {
         std::vector<nx::Vertex*> roots;
-        d.graph->findRoots(roots);
+        nx::findRoots(*d.graph, roots);
         benchmark::DoNotOptimize(roots.data());
     }
 }
 
 void spanningTree(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
-    for (auto _ : state) d.graph->buildSpanningTrees({d.vertices.front()});
+    for (auto _ : state) nx::buildSpanningTrees(*d.graph, {d.vertices.front()});
 }
 
 void graphIsForest(benchmark::State& state, Shape shape) {
@@ -158,7 +159,7 @@ void graphIsForest(benchmark::State& state, Shape shape) {
     for (auto _ : state) {
         d.graph->markIncidenceDirty();
         d.graph->updateIncidence();
-        benchmark::DoNotOptimize(d.graph->isForest());
+        benchmark::DoNotOptimize(nx::isForest(*d.graph));
     }
 }
 
@@ -167,7 +168,7 @@ void radialLayout(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
     for (auto _ : state) {
         nx::RadialLayout layout(*d.view, 80, 0.95);
-        d.graph->findRoots(layout.centres);
+        nx::findRoots(*d.graph, layout.centres);
         layout.arrange();
     }
 }

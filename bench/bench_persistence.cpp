@@ -14,6 +14,7 @@
 #include <string>
 
 #include "graph/space.h"
+#include "persistence/space_files.h"
 #include "properties/properties.h"
 #include "target_ratio.h"
 
@@ -121,7 +122,7 @@ void BM_SaveStream(benchmark::State& state) {
     for (auto _ : state) {
         resetPeak();
         const double t = bench::cpuSeconds();
-        doc.space->saveStream(file, nullptr);
+        nx::saveStream(*doc.space, file, nullptr);
         figures.saveStream = bench::cpuSeconds() - t;
     }
     report(state, file);
@@ -136,7 +137,7 @@ std::string fileToLoad(const char* name, bool xml) {
     if (child == 0) {
         Document doc;
         buildTree(doc);
-        xml ? doc.space->saveXml(file, nullptr) : doc.space->saveStream(file, nullptr);
+        xml ? nx::saveXml(*doc.space, file, nullptr) : nx::saveStream(*doc.space, file, nullptr);
         _exit(0);
     }
     int status = 0;
@@ -151,7 +152,7 @@ void BM_LoadStream(benchmark::State& state) {
         const double before = statusMegabytes("VmRSS:");
         resetPeak();
         const double t = bench::cpuSeconds();
-        doc->space->loadStream(file, nullptr);
+        nx::loadStream(*doc->space, file, nullptr);
         figures.loadStream = bench::cpuSeconds() - t;
         state.PauseTiming();
         report(state, file);
@@ -170,7 +171,7 @@ void BM_SaveXml(benchmark::State& state) {
     for (auto _ : state) {
         resetPeak();
         const double t = bench::cpuSeconds();
-        doc.space->saveXml(file, nullptr);
+        nx::saveXml(*doc.space, file, nullptr);
         figures.saveXml = bench::cpuSeconds() - t;
     }
     report(state, file);
@@ -182,7 +183,7 @@ void BM_LoadXml(benchmark::State& state) {
         auto doc = std::make_unique<Document>();
         resetPeak();
         const double t = bench::cpuSeconds();
-        doc->space->loadXml(file, nullptr);
+        nx::loadXml(*doc->space, file, nullptr);
         figures.loadXml = bench::cpuSeconds() - t;
         state.PauseTiming();
         report(state, file);

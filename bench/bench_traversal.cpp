@@ -11,6 +11,7 @@
 #include "graph/space.h"
 #include "graph/subgraph.h"
 #include "properties/properties.h"
+#include "traversal/graph_walks.h"
 #include "traversal/visited_flag.h"
 
 namespace {
@@ -87,7 +88,7 @@ void dropComponents(nx::Graph& graph, benchmark::State& state) {
 // The baseline: one pass over the members writing the visited flag.
 void clearFlags(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
-    const std::size_t index = d.graph->visitedPropertyIndex();
+    const std::size_t index = nx::visitedPropertyIndex(*d.graph);
     for (auto _ : state) nx::clearVisitedFlags(*d.graph, index);
 }
 
@@ -96,7 +97,7 @@ void findRoots(benchmark::State& state, Shape shape) {
     std::vector<nx::Vertex*> roots;
     for (auto _ : state) {
         roots.clear();
-        d.graph->findRoots(roots);
+        nx::findRoots(*d.graph, roots);
         benchmark::DoNotOptimize(roots.data());
     }
     state.counters["roots"] = double(roots.size());
@@ -106,7 +107,7 @@ void components(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
     for (auto _ : state) {
         dropComponents(*d.graph, state);
-        benchmark::DoNotOptimize(d.graph->components().size());
+        benchmark::DoNotOptimize(nx::components(*d.graph).size());
     }
 }
 
@@ -115,14 +116,14 @@ void isForest(benchmark::State& state, Shape shape) {
     bool forest = false;
     for (auto _ : state) {
         dropComponents(*d.graph, state);
-        forest = d.graph->isForest();
+        forest = nx::isForest(*d.graph);
     }
     if (!forest) state.SkipWithError("not a forest");
 }
 
 void spanningTree(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
-    for (auto _ : state) d.graph->buildSpanningTrees({d.vertices.front()});
+    for (auto _ : state) nx::buildSpanningTrees(*d.graph, {d.vertices.front()});
     if (d.graph->spanningTrees().front()->order() != d.vertices.size())
         state.SkipWithError("tree does not span");
 }
@@ -132,7 +133,7 @@ void treePerComponent(benchmark::State& state, Shape shape) {
     Document& d = document(shape, state.range(0));
     std::vector<nx::Vertex*> starts;
     for (std::size_t i = 0; i < d.vertices.size(); i += 2) starts.push_back(d.vertices[i]);
-    for (auto _ : state) d.graph->buildSpanningTrees(starts);
+    for (auto _ : state) nx::buildSpanningTrees(*d.graph, starts);
     if (d.graph->spanningTrees().size() != starts.size()) state.SkipWithError("a tree is missing");
 }
 

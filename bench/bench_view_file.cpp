@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/window_graph_view.h"
+#include "persistence/space_files.h"
 #include "properties/properties.h"
 #include "standard_document.h"
 #include "views/edge_view_factory.h"
@@ -65,7 +66,8 @@ void BM_Save(benchmark::State& state) {
     nx::GraphView* view = state.range(1) ? doc.view.get() : nullptr;
     const std::string file =
         path(std::string("ramulo_bench_view") + (view ? "_v" : "") + (xml ? ".nxx" : ".nx"));
-    for (auto _ : state) xml ? doc.space->saveXml(file, view) : doc.space->saveStream(file, view);
+    for (auto _ : state)
+        xml ? nx::saveXml(*doc.space, file, view) : nx::saveStream(*doc.space, file, view);
     report(state, file);
 }
 
@@ -81,7 +83,7 @@ void BM_Load(benchmark::State& state) {
     for (auto _ : state) {
         auto doc = std::make_unique<ViewDocument>();
         nx::GraphView* view = withView ? doc->view.get() : nullptr;
-        xml ? doc->space->loadXml(file, view) : doc->space->loadStream(file, view);
+        xml ? nx::loadXml(*doc->space, file, view) : nx::loadStream(*doc->space, file, view);
         state.PauseTiming();
         benchmark::DoNotOptimize(doc->view->vertexSequence().size());
         doc.reset();

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "fuzz_input.h"
+#include "persistence/element_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     nx::fuzz::Document doc;
@@ -17,11 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     space.edgeFactory().create(b, b);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     try {
-        graph->readGraphStream(in, space);
+        nx::persistence::readGraphStream(*graph, in, space);
     } catch (const std::exception&) {
         return 0;
     }
     std::ostringstream out;
-    graph->writeGraphStream(out);
+    nx::persistence::writeGraphStream(*graph, out);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fuzz_input.h"
+#include "persistence/element_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     nx::fuzz::Document doc;
@@ -24,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TiXmlElement* record = xml.RootElement();
     if (xml.Error() || !record) return 0;
     try {
-        graph->loadGraphXml(*record, space);
+        nx::persistence::loadGraphXml(*graph, *record, space);
     } catch (const std::exception&) {
         return 0;
     }
     TiXmlElement out("GraphFactory");
-    graph->saveGraphXml(out);
+    nx::persistence::saveGraphXml(*graph, out);
     return 0;
 }

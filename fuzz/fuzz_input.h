@@ -9,6 +9,7 @@
 #include <string>
 
 #include "graph/space.h"
+#include "persistence/space_files.h"
 
 namespace nx::fuzz {
 
@@ -46,21 +47,23 @@ inline std::string slurp(const std::string& path) {
 // documents read from XML are held to the XML round only.
 inline void checkSavesAreStable(Space& space, const std::string& path, bool fromXml) {
     try {
-        space.saveStream(path + ".any.nx", nullptr);
+        nx::saveStream(space, path + ".any.nx", nullptr);
         for (const bool xml : {false, true}) {
             if (fromXml && !xml) continue;
             const std::string first = path + (xml ? ".1.nxx" : ".1.nx");
             const std::string second = path + (xml ? ".2.nxx" : ".2.nx");
             const std::string third = path + (xml ? ".3.nxx" : ".3.nx");
-            xml ? space.saveXml(first, nullptr) : space.saveStream(first, nullptr);
+            xml ? nx::saveXml(space, first, nullptr) : nx::saveStream(space, first, nullptr);
             Document again;
-            xml ? again.space->loadXml(first, nullptr) : again.space->loadStream(first, nullptr);
-            xml ? again.space->saveXml(second, nullptr) : again.space->saveStream(second, nullptr);
+            xml ? nx::loadXml(*again.space, first, nullptr)
+                : nx::loadStream(*again.space, first, nullptr);
+            xml ? nx::saveXml(*again.space, second, nullptr)
+                : nx::saveStream(*again.space, second, nullptr);
             Document once_more;
-            xml ? once_more.space->loadXml(second, nullptr)
-                : once_more.space->loadStream(second, nullptr);
-            xml ? once_more.space->saveXml(third, nullptr)
-                : once_more.space->saveStream(third, nullptr);
+            xml ? nx::loadXml(*once_more.space, second, nullptr)
+                : nx::loadStream(*once_more.space, second, nullptr);
+            xml ? nx::saveXml(*once_more.space, third, nullptr)
+                : nx::saveStream(*once_more.space, third, nullptr);
             if (slurp(second) != slurp(third)) std::abort();
         }
     } catch (...) {

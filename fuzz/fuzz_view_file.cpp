@@ -4,6 +4,7 @@
 
 #include "engine/window_graph_view.h"
 #include "fuzz_input.h"
+#include "persistence/space_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -13,14 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     nx::FormalProperties vertexViewSchema, edgeViewSchema;
     nx::WindowGraphView view(&vertexViewSchema, &edgeViewSchema);
     try {
-        xml ? doc.space->loadXml(path, &view) : doc.space->loadStream(path, &view);
+        xml ? nx::loadXml(*doc.space, path, &view) : nx::loadStream(*doc.space, path, &view);
     } catch (const std::exception&) {
         return 0;
     }
     try {
         const std::string again = path + (xml ? ".v.nxx" : ".v.nx");
-        xml ? doc.space->saveXml(again, &view) : doc.space->saveStream(again, &view);
-        xml ? doc.space->loadXml(again, &view) : doc.space->loadStream(again, &view);
+        xml ? nx::saveXml(*doc.space, again, &view) : nx::saveStream(*doc.space, again, &view);
+        xml ? nx::loadXml(*doc.space, again, &view) : nx::loadStream(*doc.space, again, &view);
     } catch (const std::exception&) {
         // A read document saves and reads back; only texts too long for a stream token
         // (from XML) may refuse, and those are refused before writing.

@@ -8,6 +8,7 @@
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "persistence/space_files.h"
 #include "persistence/space_xml_writer.h"
 
 namespace {
@@ -100,17 +101,18 @@ std::uint32_t loadFresh(ControlEngine& e, bool editingEnabled, HostWindow* host,
 
 std::uint32_t ControlEngine::LoadStream(const std::string& path, bool editingEnabled,
                                         HostWindow* host) {
-    return loadFresh(*this, editingEnabled, host, [&] { space->loadStream(path, view.get()); });
+    return loadFresh(*this, editingEnabled, host,
+                     [&] { nx::loadStream(*space, path, view.get()); });
 }
 
 std::uint32_t ControlEngine::LoadXml(const std::string& path, bool editingEnabled,
                                      HostWindow* host) {
-    return loadFresh(*this, editingEnabled, host, [&] { space->loadXml(path, view.get()); });
+    return loadFresh(*this, editingEnabled, host, [&] { nx::loadXml(*space, path, view.get()); });
 }
 
 std::uint16_t ControlEngine::SaveStream(const std::string& path) {
     if (!space || !graph) return 0;
-    space->saveStream(path, view.get());
+    nx::saveStream(*space, path, view.get());
     history.markClean();
     return 1;
 }

@@ -12,6 +12,7 @@
 #include "layouts/force_directed_layout.h"
 #include "layouts/radial_layout.h"
 #include "layouts/tree_layout.h"
+#include "traversal/graph_walks.h"
 
 void ControlEngine::showLayoutError(const std::string& text) {
     std::u16string wide;
@@ -57,7 +58,7 @@ bool ControlEngine::RadialLayout() {
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
     return arrangeShowingFailure([&] {
         std::vector<nx::Vertex*> roots;
-        graph->findRoots(roots);
+        nx::findRoots(*graph, roots);
         if (!roots.empty()) layout.centres = roots;
         layout.arrange();
     });

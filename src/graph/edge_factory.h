@@ -8,8 +8,6 @@
 #include "graph/element.h"
 #include "graph/mutex.h"
 
-class TiXmlNode;
-
 namespace nx {
 
 class VertexFactory;
@@ -28,8 +26,6 @@ public:
     virtual Edge* create();
     virtual void reserved1() {}
     virtual void reserved2() {}
-    virtual void writeStream(std::ostream& out);
-    virtual void saveXml(TiXmlNode& parent);
     virtual std::size_t compact(std::vector<ElementId>& map);
 
     // Room for n edges in the index (loading).
@@ -43,6 +39,8 @@ public:
     std::size_t size() const { return edges_.size(); }
     FormalProperties* schema() const { return schema_; }
     Mutex& mutex() { return mutex_; }
+    // Every edge by ID (file writers hold the mutex while they walk it).
+    const std::vector<Edge*>& edges() const { return edges_; }
 
 private:
     VertexFactory* vertices_;  // not owned

@@ -1,7 +1,7 @@
 // Vertex and edge lifetime and double dispatch.
 #include "graph/element.h"
 
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 

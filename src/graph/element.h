@@ -7,8 +7,6 @@
 
 #include "properties/actual_properties.h"
 
-class TiXmlNode;
-
 namespace nx {
 
 class Visitor;
@@ -22,10 +20,6 @@ public:
     // Vertices and edges are many and small: they come from the pools (graphs are larger
     // and go to the global allocator).
     NX_POOLED_OBJECT
-    // The element's record of the stream file.
-    virtual void writeStream(std::ostream& out) const = 0;
-    // Appends the element's XML element to the node.
-    virtual void saveXml(TiXmlNode& parent) const = 0;
 
 protected:
     Element() = default;
@@ -40,8 +34,6 @@ public:
     ~Vertex() override;
 
     void accept(Visitor& visitor) override;
-    void writeStream(std::ostream& out) const override;
-    void saveXml(TiXmlNode& parent) const override;
     virtual bool isGraph() const { return false; }
 
     ElementId id;
@@ -56,8 +48,6 @@ public:
     ~Edge() override;
 
     void accept(Visitor& visitor) override;
-    void writeStream(std::ostream& out) const override;
-    void saveXml(TiXmlNode& parent) const override;
 
     bool isLoop() const { return source->id == target->id; }
 

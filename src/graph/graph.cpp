@@ -8,7 +8,7 @@
 
 #include "graph/membership_log.h"
 #include "graph/subgraph.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 
@@ -229,6 +229,11 @@ void Graph::clearGraph() {
     edges_.clear();
     for (auto& [vertex, entry] : vertices_) disposeMemberProperties(entry.properties);
     vertices_.clear();
+}
+
+void Graph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
+    if (vertexCount) vertices_.reserve(vertices_.size() + vertexCount);
+    if (edgeCount) edges_.reserve(edges_.size() + edgeCount);
 }
 
 void Graph::updateIncidence() {

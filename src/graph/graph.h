@@ -14,8 +14,6 @@
 #include "graph/subject.h"
 #include "properties/formal_properties.h"
 
-class TiXmlElement;
-
 namespace nx {
 
 class Component;
@@ -39,8 +37,6 @@ public:
     ~Graph() override;
 
     void accept(Visitor& visitor) override;
-    void writeStream(std::ostream& out) const override;
-    void saveXml(TiXmlNode& parent) const override;
     bool isGraph() const override { return true; }
 
     // Structure. Adding an edge adds its ends; removing keeps elements in the space.
@@ -62,16 +58,6 @@ public:
     virtual void visitOutEdges(Visitor& visitor, Vertex& vertex);
     virtual void visitSuccessors(Visitor& visitor, Vertex& vertex);
     virtual void visitFollowingEdges(Visitor& visitor, Edge& edge);
-
-    // The graph's own records in the two file formats (persistence).
-    virtual void writeGraphStream(std::ostream& out) const;
-    virtual void saveGraphXml(TiXmlNode& parent) const;
-    virtual void readGraphStream(std::istream& in, Space& space);
-    virtual void readGraphVerticesStream(std::istream& in, Space& space);
-    virtual void readGraphEdgesStream(std::istream& in, Space& space);
-    virtual void loadGraphXml(const TiXmlElement& element, Space& space);
-    virtual void loadGraphVerticesXml(const TiXmlElement& element, Space& space);
-    virtual void loadGraphEdgesXml(const TiXmlElement& element, Space& space);
 
     // Subject
     void changed() override {}
@@ -97,6 +83,8 @@ public:
     const std::vector<Edge*>& incidentEdges(const Vertex& vertex) const;
     // Assigns value to the member's first graph-level property of value's class.
     void setVertexProperty(const Vertex& vertex, const Property& value);
+    // Room for this many more members, so that bulk insertion does not rehash.
+    void reserveMore(std::size_t vertexCount, std::size_t edgeCount);
     // Rebuilds the incidence lists when structure changed; drops cached components.
     void updateIncidence();
     bool incidenceDirty() const { return incidenceDirty_; }
@@ -122,13 +110,10 @@ public:
     FormalProperties* vertexSchema() const { return vertexSchema_; }
     FormalProperties* edgeSchema() const { return edgeSchema_; }
 
-    // Traversal services (implemented with the traversal subsystem).
-    void findRoots(std::vector<Vertex*>& roots);
-    std::size_t visitedPropertyIndex() const;
-    const std::vector<std::unique_ptr<Component>>& components();
-    bool isTree();
-    bool isForest();
-    void buildSpanningTrees(const std::vector<Vertex*>& starts);
+    // What the traversal layer finds and keeps with the graph (traversal/graph_walks.h):
+    // the components, dropped whenever incidence is rebuilt, and the last spanning trees.
+    std::vector<std::unique_ptr<Component>>& componentCache() { return componentsCache_; }
+    std::vector<std::unique_ptr<SpanningTree>>& spanningTreeSlot() { return spanningTrees_; }
     const std::vector<std::unique_ptr<SpanningTree>>& spanningTrees() const {
         return spanningTrees_;
     }

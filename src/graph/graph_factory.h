@@ -8,8 +8,6 @@
 #include "graph/graph.h"
 #include "graph/mutex.h"
 
-class TiXmlNode;
-
 namespace nx {
 
 class VertexFactory;
@@ -28,8 +26,6 @@ public:
 
     virtual void reserved1() {}
     virtual void reserved2() {}
-    virtual void writeStream(std::ostream& out);
-    virtual void saveXml(TiXmlNode& parent);
 
     Graph* create();
     // nullptr when no graph has that ID.

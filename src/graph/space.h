@@ -9,8 +9,6 @@
 
 namespace nx {
 
-class GraphView;
-
 class Space {
 public:
     // The schemas stay the caller's and must outlive the space.
@@ -21,11 +19,6 @@ public:
     Space(const Space&) = delete;
     Space& operator=(const Space&) = delete;
 
-    // The two document files (persistence); view may be null.
-    virtual void saveStream(const std::string& fileName, GraphView* view);
-    virtual void loadStream(const std::string& fileName, GraphView* view);
-    virtual void saveXml(const std::string& fileName, GraphView* view);
-    virtual void loadXml(const std::string& fileName, GraphView* view);
     // Deletes every vertex and edge that belongs to no graph and renumbers the rest.
     virtual void collectGarbage();
 

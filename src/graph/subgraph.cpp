@@ -36,11 +36,6 @@ void Subgraph::clearGraph() {
     vertices_.clear();
 }
 
-void Subgraph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
-    vertices_.reserve(vertices_.size() + vertexCount);
-    edges_.reserve(edges_.size() + edgeCount);
-}
-
 void Subgraph::addPendantEdge(Edge& edge, Vertex& added, ActualProperties& addedValues) {
     ++membershipStamp_;
     if (vertices_.empty()) {

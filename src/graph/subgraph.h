@@ -20,8 +20,6 @@ public:
     virtual bool tryAddVertex(Vertex& vertex);
 
     Graph& parent() const { return *parent_; }
-    // Room for this many more members, so that bulk insertion does not rehash.
-    void reserveMore(std::size_t vertexCount, std::size_t edgeCount);
     // Joins a non-member edge through its end `added`, also a non-member, whose parent values
     // the caller already holds; the other end must be a member unless nothing is. Members
     // and their order are those tryAddEdge gives, without its membership lookups.

@@ -8,8 +8,6 @@
 #include "graph/element.h"
 #include "graph/mutex.h"
 
-class TiXmlNode;
-
 namespace nx {
 
 class VertexFactory {
@@ -21,8 +19,6 @@ public:
 
     virtual void reserved1() {}
     virtual void reserved2() {}
-    virtual void writeStream(std::ostream& out);
-    virtual void saveXml(TiXmlNode& parent);
     // Deletes the elements whose map entry equals the list length and renumbers the rest;
     // answers how many were deleted.
     virtual std::size_t compact(std::vector<ElementId>& map);
@@ -41,6 +37,8 @@ public:
     Vertex* releaseLast();
     FormalProperties* schema() const { return schema_; }
     Mutex& mutex() { return mutex_; }
+    // Every vertex by ID (file writers hold the mutex while they walk it).
+    const std::vector<Vertex*>& vertices() const { return vertices_; }
 
 private:
     std::vector<Vertex*> vertices_;

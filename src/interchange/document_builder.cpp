@@ -15,6 +15,7 @@
 #include "layouts/force_directed_layout.h"
 #include "layouts/tree_layout.h"
 #include "properties/properties.h"
+#include "traversal/graph_walks.h"
 
 namespace nx {
 
@@ -100,7 +101,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
     if (placed || !options.arrange || data.nodes.empty()) return;
 
     graph.updateIncidence();
-    if (graph.isForest()) {
+    if (nx::isForest(graph)) {
         TreeLayout layout(view, static_cast<int>(engine.layerSeparation),
                           static_cast<int>(engine.siblingSeparation),
                           static_cast<int>(engine.subtreeSeparation));

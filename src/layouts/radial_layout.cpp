@@ -16,6 +16,7 @@
 #include "layouts/radial_layout_visitor.h"
 #include "layouts/vertex_table.h"
 #include "properties/named_properties.h"
+#include "traversal/graph_walks.h"
 
 namespace nx {
 
@@ -134,7 +135,7 @@ void RadialLayout::arrange() {
     std::vector<Placed> placed;
     try {
         completeCentres();
-        graph->buildSpanningTrees(centres);
+        nx::buildSpanningTrees(*graph, centres);
         placed.reserve(graph->order());
         std::int64_t x0 = startX;
         const std::int64_t y0 = startY;

@@ -10,6 +10,7 @@
 #include "layouts/layout_range.h"
 #include "layouts/tree_layout_visitor.h"
 #include "properties/named_properties.h"
+#include "traversal/graph_walks.h"
 #include "traversal/visited_flag.h"
 
 namespace nx {
@@ -67,7 +68,7 @@ void TreeLayout::arrange() {
     if (walkable && !isForestByCounting(*graph)) {
         // The component walk that refuses the graph leaves every member flagged, and a
         // document saved afterwards holds those flags.
-        setVisitedFlags(*graph, graph->visitedPropertyIndex());
+        setVisitedFlags(*graph, nx::visitedPropertyIndex(*graph));
         throw std::runtime_error("TreeLayout error: Graph is not a tree");
     }
     if (!requirementsMet())
@@ -75,7 +76,7 @@ void TreeLayout::arrange() {
             "TreeLayout requires that vertices have the following properties:\n"
             "\tX and Y at view or graph level,\n"
             "\t_I1, _I2 and _V1 system properties at graph level");
-    if (roots.empty()) graph->findRoots(roots);
+    if (roots.empty()) nx::findRoots(*graph, roots);
     graph->updateIncidence();
     std::stable_sort(roots.begin(), roots.end(),
                      [this](Vertex* a, Vertex* b) { return getX(*a) < getX(*b); });

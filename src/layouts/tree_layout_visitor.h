@@ -7,7 +7,7 @@
 
 #include "layouts/subtree_outlines.h"
 #include "layouts/vertex_table.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 

@@ -2,13 +2,12 @@
 #include <tinyxml.h>
 
 #include "graph/graph.h"
+#include "persistence/element_records.h"
 #include "persistence/stream_fields.h"
 #include "persistence/xml_values.h"
 #include "properties/list_separator.h"
 
-namespace nx {
-
-namespace {
+namespace nx::persistence {
 
 void writeVertexRecord(std::ostream& out, const Vertex& vertex) {
     const char sep = listSeparator();
@@ -25,39 +24,24 @@ void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
     parent.LinkEndChild(element);
 }
 
-}  // namespace
-
-void Vertex::writeStream(std::ostream& out) const {
-    writeVertexRecord(out, *this);
-}
-void Vertex::saveXml(TiXmlNode& parent) const {
-    saveVertexRecord(parent, *this);
-}
-void Graph::writeStream(std::ostream& out) const {
-    writeVertexRecord(out, *this);
-}
-void Graph::saveXml(TiXmlNode& parent) const {
-    saveVertexRecord(parent, *this);
-}
-
-void Edge::writeStream(std::ostream& out) const {
+void writeEdgeRecord(std::ostream& out, const Edge& edge) {
     const char sep = listSeparator();
-    persistence::writeNumber(out, id);
+    persistence::writeNumber(out, edge.id);
     out << sep;
-    persistence::writeNumber(out, source->id);
+    persistence::writeNumber(out, edge.source->id);
     out << sep;
-    persistence::writeNumber(out, target->id);
+    persistence::writeNumber(out, edge.target->id);
     out << sep;
-    persistence::writeValues(out, *properties);
+    persistence::writeValues(out, *edge.properties);
 }
 
-void Edge::saveXml(TiXmlNode& parent) const {
+void saveEdgeRecord(TiXmlNode& parent, const Edge& edge) {
     auto* element = new TiXmlElement("Edge");
-    persistence::setNumberAttribute(*element, "Id", id);
-    persistence::setNumberAttribute(*element, "FirstVertexId", source->id);
-    persistence::setNumberAttribute(*element, "SecondVertexId", target->id);
-    persistence::saveValuesXml(*element, *properties);
+    persistence::setNumberAttribute(*element, "Id", edge.id);
+    persistence::setNumberAttribute(*element, "FirstVertexId", edge.source->id);
+    persistence::setNumberAttribute(*element, "SecondVertexId", edge.target->id);
+    persistence::saveValuesXml(*element, *edge.properties);
     parent.LinkEndChild(element);
 }
 
-}  // namespace nx
+}  // namespace nx::persistence

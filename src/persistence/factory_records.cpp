@@ -4,11 +4,12 @@
 #include "graph/edge_factory.h"
 #include "graph/graph_factory.h"
 #include "graph/vertex_factory.h"
+#include "persistence/element_records.h"
 #include "persistence/stream_fields.h"
 #include "persistence/xml_values.h"
 #include "properties/list_separator.h"
 
-namespace nx {
+namespace nx::persistence {
 
 namespace {
 
@@ -19,52 +20,52 @@ void setCount(TiXmlNode& parent, std::size_t count) {
 
 }  // namespace
 
-void VertexFactory::writeStream(std::ostream& out) {
-    ScopedLock lock(&mutex_);
-    out << "VertexFactory" << listSeparator() << vertices_.size();
-    for (const Vertex* vertex : vertices_) {
+void writeFactoryStream(VertexFactory& factory, std::ostream& out) {
+    ScopedLock lock(&factory.mutex());
+    out << "VertexFactory" << listSeparator() << factory.vertices().size();
+    for (const Vertex* vertex : factory.vertices()) {
         persistence::endLine(out);
-        vertex->writeStream(out);
+        writeVertexRecord(out, *vertex);
     }
     persistence::endLine(out);
 }
 
-void VertexFactory::saveXml(TiXmlNode& parent) {
-    ScopedLock lock(&mutex_);
-    setCount(parent, vertices_.size());
-    for (const Vertex* vertex : vertices_) vertex->saveXml(parent);
+void saveFactoryXml(VertexFactory& factory, TiXmlNode& parent) {
+    ScopedLock lock(&factory.mutex());
+    setCount(parent, factory.vertices().size());
+    for (const Vertex* vertex : factory.vertices()) saveVertexRecord(parent, *vertex);
 }
 
-void EdgeFactory::writeStream(std::ostream& out) {
-    ScopedLock lock(&mutex_);
-    out << "EdgeFactory" << listSeparator() << edges_.size();
-    for (const Edge* edge : edges_) {
+void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
+    ScopedLock lock(&factory.mutex());
+    out << "EdgeFactory" << listSeparator() << factory.edges().size();
+    for (const Edge* edge : factory.edges()) {
         persistence::endLine(out);
-        edge->writeStream(out);
+        writeEdgeRecord(out, *edge);
     }
     persistence::endLine(out);
 }
 
-void EdgeFactory::saveXml(TiXmlNode& parent) {
-    ScopedLock lock(&mutex_);
-    setCount(parent, edges_.size());
-    for (const Edge* edge : edges_) edge->saveXml(parent);
+void saveFactoryXml(EdgeFactory& factory, TiXmlNode& parent) {
+    ScopedLock lock(&factory.mutex());
+    setCount(parent, factory.edges().size());
+    for (const Edge* edge : factory.edges()) saveEdgeRecord(parent, *edge);
 }
 
-void GraphFactory::writeStream(std::ostream& out) {
-    ScopedLock lock(&mutex_);
-    out << "GraphFactory" << listSeparator() << graphs_.size();
-    for (const Graph* graph : graphs_) {
+void writeFactoryStream(GraphFactory& factory, std::ostream& out) {
+    ScopedLock lock(&factory.mutex());
+    out << "GraphFactory" << listSeparator() << factory.graphs().size();
+    for (const Graph* graph : factory.graphs()) {
         persistence::endLine(out);
-        graph->writeGraphStream(out);
+        writeGraphStream(*graph, out);
     }
     persistence::endLine(out);
 }
 
-void GraphFactory::saveXml(TiXmlNode& parent) {
-    ScopedLock lock(&mutex_);
-    setCount(parent, graphs_.size());
-    for (const Graph* graph : graphs_) graph->saveGraphXml(parent);
+void saveFactoryXml(GraphFactory& factory, TiXmlNode& parent) {
+    ScopedLock lock(&factory.mutex());
+    setCount(parent, factory.graphs().size());
+    for (const Graph* graph : factory.graphs()) saveGraphXml(*graph, parent);
 }
 
-}  // namespace nx
+}  // namespace nx::persistence

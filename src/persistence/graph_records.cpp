@@ -6,31 +6,30 @@
 
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "persistence/element_records.h"
 #include "persistence/graph_members_xml.h"
 #include "persistence/missing_element.h"
 #include "persistence/stream_fields.h"
 #include "persistence/xml_values.h"
 #include "properties/list_separator.h"
 
-namespace nx {
+namespace nx::persistence {
 
-using namespace persistence;
-
-void Graph::writeGraphStream(std::ostream& out) const {
+void writeGraphStream(const Graph& graph, std::ostream& out) {
     const char sep = listSeparator();
-    out << id << sep;
-    writeValues(out, *graphProperties_);
+    out << graph.id << sep;
+    writeValues(out, *graph.graphProperties());
     endLine(out);
-    out << vertices_.size();
-    for (const auto& [vertex, entry] : vertices_) {
+    out << graph.order();
+    for (const auto& [vertex, entry] : graph.vertices()) {
         endLine(out);
         writeNumber(out, vertex->id);
         out << sep;
         writeValues(out, *entry.properties);
     }
     endLine(out);
-    out << edges_.size();
-    for (const auto& [edge, props] : edges_) {
+    out << graph.edgeCount();
+    for (const auto& [edge, props] : graph.edges()) {
         endLine(out);
         writeNumber(out, edge->id);
         out << sep;
@@ -38,15 +37,15 @@ void Graph::writeGraphStream(std::ostream& out) const {
     }
 }
 
-void Graph::saveGraphXml(TiXmlNode& parent) const {
+void saveGraphXml(const Graph& graph, TiXmlNode& parent) {
     auto* element = new TiXmlElement("Graph");
-    setNumberAttribute(*element, "Id", id);
+    setNumberAttribute(*element, "Id", graph.id);
     element->SetAttribute("IsGraph", 1);
-    saveValuesXml(*element, *graphProperties_);
+    saveValuesXml(*element, *graph.graphProperties());
 
     auto* members = new TiXmlElement("Vertices");
-    setNumberAttribute(*members, "Count", vertices_.size());
-    for (const auto& [vertex, entry] : vertices_) {
+    setNumberAttribute(*members, "Count", graph.order());
+    for (const auto& [vertex, entry] : graph.vertices()) {
         auto* child = new TiXmlElement("Vertex");
         setNumberAttribute(*child, "Id", vertex->id);
         saveValuesXml(*child, *entry.properties);
@@ -55,8 +54,8 @@ void Graph::saveGraphXml(TiXmlNode& parent) const {
     element->LinkEndChild(members);
 
     auto* edges = new TiXmlElement("Edges");
-    setNumberAttribute(*edges, "Count", edges_.size());
-    for (const auto& [edge, props] : edges_) {
+    setNumberAttribute(*edges, "Count", graph.edgeCount());
+    for (const auto& [edge, props] : graph.edges()) {
         auto* child = new TiXmlElement("Edge");
         setNumberAttribute(*child, "Id", edge->id);
         saveValuesXml(*child, *props);
@@ -66,67 +65,66 @@ void Graph::saveGraphXml(TiXmlNode& parent) const {
     parent.LinkEndChild(element);
 }
 
-void Graph::readGraphStream(std::istream& in, Space& space) {
+void readGraphStream(Graph& graph, std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, sep, "Failed to read graph property count");
-    readValues(in, *graphProperties_, count);
+    readValues(in, *graph.graphProperties(), count);
     expectEndMark(in);
-    readGraphVerticesStream(in, space);
-    readGraphEdgesStream(in, space);
-    updateIncidence();
+    readGraphVerticesStream(graph, in, space);
+    readGraphEdgesStream(graph, in, space);
+    graph.updateIncidence();
 }
 
-void Graph::readGraphVerticesStream(std::istream& in, Space& space) {
+void readGraphVerticesStream(Graph& graph, std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph vertex count");
     // A graph holds no more members than the space has elements.
-    vertices_.reserve(vertices_.size() +
-                      std::min<std::uint64_t>(count, space.vertexFactory().size()));
+    graph.reserveMore(std::min<std::uint64_t>(count, space.vertexFactory().size()), 0);
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
         Vertex* vertex = space.vertexFactory().at(vertexId);
-        if (!vertex) throw missingMember(*this, "vertex", vertexId);
-        addVertex(*vertex);
+        if (!vertex) throw missingMember(graph, "vertex", vertexId);
+        graph.addVertex(*vertex);
         const std::uint64_t values =
             readUInt64(in, sep, "Failed to read graph vertex property count");
-        readValues(in, vertexProperties(*vertex), values);
+        readValues(in, graph.vertexProperties(*vertex), values);
         expectEndMark(in);
     }
 }
 
-void Graph::readGraphEdgesStream(std::istream& in, Space& space) {
+void readGraphEdgesStream(Graph& graph, std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph edge count");
-    edges_.reserve(edges_.size() + std::min<std::uint64_t>(count, space.edgeFactory().size()));
+    graph.reserveMore(0, std::min<std::uint64_t>(count, space.edgeFactory().size()));
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
         Edge* edge = space.edgeFactory().at(edgeId);
-        if (!edge) throw missingMember(*this, "edge", edgeId);
-        addEdge(*edge);
+        if (!edge) throw missingMember(graph, "edge", edgeId);
+        graph.addEdge(*edge);
         const std::uint64_t values =
             readUInt64(in, sep, "Failed to read graph edge property count");
-        readValues(in, edgeProperties(*edge), values);
+        readValues(in, graph.edgeProperties(*edge), values);
         expectEndMark(in);
     }
 }
 
-void Graph::loadGraphXml(const TiXmlElement& element, Space& space) {
+void loadGraphXml(Graph& graph, const TiXmlElement& element, Space& space) {
     const long count = longAttribute(element, "PropertyCount");
     const TiXmlElement* child = nullptr;
     for (long i = 0; i < count; ++i) {
         // Checked before the child: a count past the schema fails as the stream reader does.
-        Property& value = graphProperties_->at(static_cast<std::size_t>(i));
+        Property& value = graph.graphProperties()->at(static_cast<std::size_t>(i));
         child = i == 0 ? firstChild(element) : nextChild(*child);
         // Graph values are read like vertex values; a missing one fails the same way.
         if (!child) throw std::runtime_error("Error reading vertex properties");
         loadValueXml(value, *child);
     }
-    loadGraphVerticesXml(element, space);
-    loadGraphEdgesXml(element, space);
-    updateIncidence();
+    loadGraphVerticesXml(graph, element, space);
+    loadGraphEdgesXml(graph, element, space);
+    graph.updateIncidence();
 }
 
-void Graph::loadGraphVerticesXml(const TiXmlElement& element, Space& space) {
+void loadGraphVerticesXml(Graph& graph, const TiXmlElement& element, Space& space) {
     const TiXmlElement* list = element.FirstChildElement("Vertices");
     if (!list) return;
     const long count = longAttribute(*list, "Count");
@@ -134,11 +132,11 @@ void Graph::loadGraphVerticesXml(const TiXmlElement& element, Space& space) {
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
         if (!child) throw std::runtime_error("Error reading vertices");
-        readMemberVertexXml(*this, *child, space);
+        readMemberVertexXml(graph, *child, space);
     }
 }
 
-void Graph::loadGraphEdgesXml(const TiXmlElement& element, Space& space) {
+void loadGraphEdgesXml(Graph& graph, const TiXmlElement& element, Space& space) {
     const TiXmlElement* list = element.FirstChildElement("Edges");
     if (!list) return;
     const long count = longAttribute(*list, "Count");
@@ -146,11 +144,9 @@ void Graph::loadGraphEdgesXml(const TiXmlElement& element, Space& space) {
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
         if (!child) throw std::runtime_error("Error reading edges");
-        readMemberEdgeXml(*this, *child, space);
+        readMemberEdgeXml(graph, *child, space);
     }
 }
-
-namespace persistence {
 
 namespace {
 
@@ -183,6 +179,4 @@ void readMemberEdgeXml(Graph& graph, const TiXmlElement& record, Space& space) {
     readMemberValues(record, graph.edgeProperties(*edge), "Error reading edge properties");
 }
 
-}  // namespace persistence
-
-}  // namespace nx
+}  // namespace nx::persistence

@@ -8,6 +8,7 @@
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/graph_view_files.h"
 #include "persistence/graph_view_section.h"
 #include "persistence/safe_output_file.h"
 #include "persistence/stream_fields.h"
@@ -79,34 +80,34 @@ void writeColor(std::ostream& out, const RgbColor& color, char sep) {
 
 }  // namespace
 
-void GraphView::writeStream(std::ostream& out) {
-    ScopedLock lock(&mutex_);
+void writeStream(GraphView& view, std::ostream& out) {
+    ScopedLock lock(&view.mutex());
     const char sep = listSeparator();
-    out << (graph_ ? graph_->id : kNoGraphId) << sep;
-    writeColor(out, penColor, sep);
-    writeColor(out, backgroundColor, sep);
+    out << (view.graph() ? view.graph()->id : kNoGraphId) << sep;
+    writeColor(out, view.penColor, sep);
+    writeColor(out, view.backgroundColor, sep);
     out << '#';
     endLine(out);
 
     out << "DefaultVertexView" << sep;
-    writeRecord(out, defaultVertexView_, sep);
+    writeRecord(out, view.storedDefaultVertexView(), sep);
     endLine(out);
     out << "DefaultEdgeView" << sep;
-    writeRecord(out, defaultEdgeView_, sep);
+    writeRecord(out, view.storedDefaultEdgeView(), sep);
     endLine(out);
 
-    out << "VertexSequence" << sep << sequence_.size();
+    out << "VertexSequence" << sep << view.vertexSequence().size();
     endLine(out);
-    for (const VertexViewEntry& entry : sequence_) {
+    for (const VertexViewEntry& entry : view.vertexSequence()) {
         out << entry.vertex->id << sep;
         writeValues(out, *entry.properties);
         out << sep;
         writeRecord(out, entry.view, sep);
         endLine(out);
     }
-    out << "Edges" << sep << edgeMap_.size();
+    out << "Edges" << sep << view.edgeMap().size();
     endLine(out);
-    for (const auto& [edge, data] : edgeMap_) {
+    for (const auto& [edge, data] : view.edgeMap()) {
         out << edge->id << sep;
         writeValues(out, *data.properties);
         out << sep;
@@ -115,49 +116,50 @@ void GraphView::writeStream(std::ostream& out) {
     }
 }
 
-void GraphView::readStream(std::istream& in) {
-    if (!space_) throw std::runtime_error("nx::GraphView error: no space to read the view into");
+void readStream(GraphView& view, std::istream& in) {
+    Space* space = view.space();
+    if (!space) throw std::runtime_error("nx::GraphView error: no space to read the view into");
     const char sep = listSeparator();
 
     const std::uint64_t graphId = readNumber(in, sep);
-    setGraph(nullptr);
-    setGraph(space_->graphFactory().find(graphId));
+    view.setGraph(nullptr);
+    view.setGraph(space->graphFactory().find(graphId));
 
-    readColor(in, penColor);
-    readColor(in, backgroundColor);
+    readColor(in, view.penColor);
+    readColor(in, view.backgroundColor);
     expectEndMark(in);
 
     expectLabel(in, "DefaultVertexView");
-    if (VertexView* view = vertexViewFactory().readView(in)) {
-        setDefaultVertexView(view);
+    if (VertexView* record = vertexViewFactory().readView(in)) {
+        view.setDefaultVertexView(record);
     } else {
         expectEndMark(in);
-        defaultVertexView()->release();
+        view.defaultVertexView()->release();
     }
     expectLabel(in, "DefaultEdgeView");
-    if (EdgeView* view = edgeViewFactory().readView(in)) {
-        setDefaultEdgeView(view);
+    if (EdgeView* record = edgeViewFactory().readView(in)) {
+        view.setDefaultEdgeView(record);
     } else {
         expectEndMark(in);
-        defaultEdgeView()->release();
+        view.defaultEdgeView()->release();
     }
 
     expectLabel(in, "VertexSequence");
     const std::uint64_t count = readNumber(in, '\n');
-    checkVertexCount(count, sequence_.size(), vertexMap_.size());
+    checkVertexCount(count, view.vertexSequence().size(), view.vertexMap().size());
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint64_t id = readNumber(in, sep);
-        Vertex* vertex = space_->vertexFactory().at(id);
-        if (!vertex || !vertexMap_.find(vertex))
-            throw vertexNotInView(id, vertexMap_.size(), graph_);
-        placeInSequence(vertex, static_cast<std::size_t>(i));
-        readEntryValues(in, *sequence_[i].properties);
-        VertexView* view = vertexViewFactory().readView(in);
-        if (!view) {
+        Vertex* vertex = space->vertexFactory().at(id);
+        if (!vertex || !view.vertexMap().find(vertex))
+            throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+        view.placeInSequence(vertex, static_cast<std::size_t>(i));
+        readEntryValues(in, *view.vertexSequence()[i].properties);
+        VertexView* record = vertexViewFactory().readView(in);
+        if (!record) {
             skipRestOfLine(in);
-            view = defaultVertexView();
+            record = view.defaultVertexView();
         }
-        setVertexView(vertex, view);
+        view.setVertexView(vertex, record);
     }
 
     expectLabel(in, "Edges");
@@ -166,34 +168,34 @@ void GraphView::readStream(std::istream& in) {
         const std::uint64_t id = readNumber(in, sep);
         Edge* edge = nullptr;
         {
-            ScopedLock lock(&space_->edgeFactory().mutex());
-            edge = space_->edgeFactory().at(id);
+            ScopedLock lock(&space->edgeFactory().mutex());
+            edge = space->edgeFactory().at(id);
         }
-        EdgeViewData* data = edge ? edgeMap_.find(edge) : nullptr;
+        const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
         if (!data) throw std::runtime_error("Edge not found");
         readEntryValues(in, *data->properties);
-        EdgeView* view = edgeViewFactory().readView(in);
-        if (!view) {
+        EdgeView* record = edgeViewFactory().readView(in);
+        if (!record) {
             skipRestOfLine(in);
-            view = defaultEdgeView();
+            record = view.defaultEdgeView();
         }
-        setEdgeView(edge, view);
+        view.setEdgeView(edge, record);
     }
 
-    synchronize();
-    clampVertexCoordinates(*this);
-    rebuildSelection();
+    view.synchronize();
+    clampVertexCoordinates(view);
+    view.rebuildSelection();
 }
 
-void GraphView::saveToFile(const std::string& path) {
+void saveToFile(GraphView& view, const std::string& path) {
     SafeOutputFile file(path, "nx::GraphView error: ");
     file.stream() << kHeaderWord;
     endLine(file.stream());
-    writeStream(file.stream());
+    writeStream(view, file.stream());
     file.commit();
 }
 
-std::string GraphView::loadFromFile(const std::string& path) {
+std::string loadFromFile(GraphView&, const std::string& path) {
     std::ifstream in(path, std::ios::in | std::ios::binary);
     std::error_code notADirectory;  // a directory opens like a file here but cannot be read
     if (!in || std::filesystem::is_directory(path, notADirectory))

@@ -6,6 +6,7 @@
 
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "persistence/graph_view_files.h"
 #include "persistence/graph_view_section.h"
 #include "persistence/xml_values.h"
 #include "properties/actual_properties.h"
@@ -173,44 +174,43 @@ void finishViewRead(GraphView& view) {
 
 }  // namespace persistence
 
-void GraphView::saveXml(TiXmlElement& element) {
-    ScopedLock lock(&mutex_);
-    const TiXmlElement tag = viewTag(*this);
+void saveXml(GraphView& view, TiXmlElement& element) {
+    ScopedLock lock(&view.mutex());
+    const TiXmlElement tag = viewTag(view);
     for (const TiXmlAttribute* a = tag.FirstAttribute(); a; a = a->Next())
         element.SetAttribute(a->Name(), a->Value());
-    element.InsertEndChild(defaultVertexViewElement(*this));
-    element.InsertEndChild(defaultEdgeViewElement(*this));
+    element.InsertEndChild(defaultVertexViewElement(view));
+    element.InsertEndChild(defaultEdgeViewElement(view));
 
     TiXmlElement sequence("VertexSequence");
-    setNumberAttribute(sequence, "Count", sequence_.size());
-    for (const VertexViewEntry& entry : sequence_)
+    setNumberAttribute(sequence, "Count", view.vertexSequence().size());
+    for (const VertexViewEntry& entry : view.vertexSequence())
         sequence.InsertEndChild(vertexEntryElement(entry));
     element.InsertEndChild(sequence);
 
     TiXmlElement edges("Edges");
-    setNumberAttribute(edges, "Count", edgeMap_.size());
-    for (const auto& [edge, data] : edgeMap_) edges.InsertEndChild(edgeEntryElement(*edge, data));
+    setNumberAttribute(edges, "Count", view.edgeMap().size());
+    for (const auto& [edge, data] : view.edgeMap())
+        edges.InsertEndChild(edgeEntryElement(*edge, data));
     element.InsertEndChild(edges);
 }
 
-void GraphView::loadXml(const TiXmlElement& spaceElement) {
-    spaceOf(*this);
+void loadXml(GraphView& view, const TiXmlElement& spaceElement) {
+    spaceOf(view);
     for (const TiXmlElement* element = spaceElement.FirstChildElement("GraphView"); element;
          element = element->NextSiblingElement("GraphView")) {
-        readViewHead(*this, *element);
+        readViewHead(view, *element);
         if (const TiXmlElement* list = element->FirstChildElement("VertexSequence")) {
             const long count = longAttribute(*list, "Count");
-            checkSequenceCount(*this, count);
-            forEntries(*list, count, "Error reading vertices",
-                       [&](const TiXmlElement& entry, std::size_t i) {
-                           readVertexEntry(*this, entry, i);
-                       });
+            checkSequenceCount(view, count);
+            forEntries(
+                *list, count, "Error reading vertices",
+                [&](const TiXmlElement& entry, std::size_t i) { readVertexEntry(view, entry, i); });
         }
         if (const TiXmlElement* list = element->FirstChildElement("Edges"))
-            forEntries(
-                *list, longAttribute(*list, "Count"), "Error reading edges",
-                [&](const TiXmlElement& entry, std::size_t) { readEdgeEntry(*this, entry); });
-        finishViewRead(*this);
+            forEntries(*list, longAttribute(*list, "Count"), "Error reading edges",
+                       [&](const TiXmlElement& entry, std::size_t) { readEdgeEntry(view, entry); });
+        finishViewRead(view);
     }
 }
 

@@ -8,8 +8,10 @@
 
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/element_records.h"
 #include "persistence/missing_element.h"
 #include "persistence/safe_output_file.h"
+#include "persistence/space_files.h"
 #include "persistence/stream_fields.h"
 #include "persistence/text_check.h"
 #include "persistence/view_sections.h"
@@ -80,7 +82,7 @@ void readGraphSection(std::istream& in, Space& space) {
         const std::uint64_t graphId = readUInt64(in, sep, "Failed to read graph Id");
         Vertex* vertex = space.vertexFactory().at(graphId);
         if (!vertex || !vertex->isGraph()) throw std::runtime_error("Incorrect graph Id");
-        static_cast<Graph*>(vertex)->readGraphStream(in, space);
+        readGraphStream(*static_cast<Graph*>(vertex), in, space);
     }
 }
 
@@ -95,13 +97,13 @@ void clearElements(Space& space) {
 
 }  // namespace
 
-void Space::saveStream(const std::string& fileName, GraphView* view) {
-    checkTexts(*this, true);  // before anything is written
+void saveStream(Space& space, const std::string& fileName, GraphView* view) {
+    checkTexts(space, true);  // before anything is written
     if (view) checkTexts(*view, true);
     SafeOutputFile file(fileName, "nx::Space error: ");
     std::ostream& out = file.stream();
     const char sep = listSeparator();
-    const auto schemas = schemasOf(*this);
+    const auto schemas = schemasOf(space);
     writeHeader(out);
     for (std::size_t i = 0; i < schemas.size(); ++i) {
         out << kSchemaNames[i] << sep;
@@ -109,14 +111,14 @@ void Space::saveStream(const std::string& fileName, GraphView* view) {
         endLine(out);
     }
     writeHeader(out);
-    vertexFactory_.writeStream(out);
-    edgeFactory_.writeStream(out);
-    graphFactory_.writeStream(out);
+    writeFactoryStream(space.vertexFactory(), out);
+    writeFactoryStream(space.edgeFactory(), out);
+    writeFactoryStream(space.graphFactory(), out);
     if (view) writeViewGroupsStream(out, *view);
     file.commit();
 }
 
-void Space::loadStream(const std::string& fileName, GraphView* view) {
+void loadStream(Space& space, const std::string& fileName, GraphView* view) {
     std::ifstream in(fileName, std::ios::in | std::ios::binary);
     std::error_code notADirectory;  // a directory opens like a file here but cannot be read
     if (!in || std::filesystem::is_directory(fileName, notADirectory))
@@ -126,7 +128,7 @@ void Space::loadStream(const std::string& fileName, GraphView* view) {
     std::uintmax_t fileBytes = std::filesystem::file_size(fileName, noSize);
     if (noSize) fileBytes = 0;
     if (isHeader(readLine(in))) {
-        const auto schemas = schemasOf(*this);
+        const auto schemas = schemasOf(space);
         for (FormalProperties* schema : schemas) schema->clear();
         for (std::size_t i = 0; i < schemas.size(); ++i) {
             // The name is skipped by its length, not compared.
@@ -135,16 +137,16 @@ void Space::loadStream(const std::string& fileName, GraphView* view) {
         }
     }
     if (isHeader(readLine(in))) {
-        detachFromSpace(*this, view);
-        clearElements(*this);
+        detachFromSpace(space, view);
+        clearElements(space);
         expectLabel(in, "VertexFactory");
-        readVertexSection(in, *this, fileBytes);
+        readVertexSection(in, space, fileBytes);
         expectLabel(in, "EdgeFactory");
-        readEdgeSection(in, *this, fileBytes);
+        readEdgeSection(in, space, fileBytes);
         expectLabel(in, "GraphFactory");
-        readGraphSection(in, *this);
+        readGraphSection(in, space);
     }
-    if (view) readViewGroupsStream(in, *this, *view);
+    if (view) readViewGroupsStream(in, space, *view);
 }
 
 }  // namespace nx

@@ -11,6 +11,7 @@
 #include "persistence/graph_view_xml.h"
 #include "persistence/missing_element.h"
 #include "persistence/schema_xml.h"
+#include "persistence/space_files.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_document.h"
 #include "persistence/xml_scanner.h"
@@ -270,9 +271,9 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
 
 }  // namespace
 
-void Space::loadXml(const std::string& fileName, GraphView* view) {
+void loadXml(Space& space, const std::string& fileName, GraphView* view) {
     try {
-        readDocument(fileName, *this, view);
+        readDocument(fileName, space, view);
     } catch (const std::exception& e) {
         throw std::runtime_error("Error loading xml file " + fileName + ". " + e.what());
     } catch (...) {

@@ -4,9 +4,11 @@
 
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/element_records.h"
 #include "persistence/graph_view_xml.h"
 #include "persistence/safe_output_file.h"
 #include "persistence/schema_xml.h"
+#include "persistence/space_files.h"
 #include "persistence/space_xml_writer.h"
 #include "persistence/text_check.h"
 #include "persistence/view_sections.h"
@@ -129,7 +131,8 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         const TiXmlElement tag = counted("VertexFactory", vertices.size());
         printer.open(tag, 1, vertices.size() > 0);
         for (ElementId id = 0; id < vertices.size(); ++id)
-            printRecord(printer, 2, [&](TiXmlElement& h) { vertices.at(id)->saveXml(h); });
+            printRecord(printer, 2,
+                        [&](TiXmlElement& h) { saveVertexRecord(h, *vertices.at(id)); });
         printer.close(tag, 1, vertices.size() > 0);
     }
     {
@@ -138,7 +141,7 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         const TiXmlElement tag = counted("EdgeFactory", edges.size());
         printer.open(tag, 1, edges.size() > 0);
         for (ElementId id = 0; id < edges.size(); ++id)
-            printRecord(printer, 2, [&](TiXmlElement& h) { edges.at(id)->saveXml(h); });
+            printRecord(printer, 2, [&](TiXmlElement& h) { saveEdgeRecord(h, *edges.at(id)); });
         printer.close(tag, 1, edges.size() > 0);
     }
     {
@@ -165,9 +168,9 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
 
 namespace nx {
 
-void Space::saveXml(const std::string& fileName, GraphView* view) {
+void saveXml(Space& space, const std::string& fileName, GraphView* view) {
     try {
-        persistence::writeSpaceXml(*this, fileName, view);
+        persistence::writeSpaceXml(space, fileName, view);
     } catch (const persistence::OutputOpenError&) {
         // An unopenable file is silently not written; the engine's save reports it.
     }

@@ -1,6 +1,7 @@
 // The graph view's groups of the stream file and elements of the XML file: its two
 // schemas and its own section.
 #include "persistence/view_sections.h"
+#include "persistence/graph_view_files.h"
 
 #include <tinyxml.h>
 
@@ -54,7 +55,7 @@ void writeViewGroupsStream(std::ostream& out, GraphView& view) {
     endLine(out);
     writeHeader(out);
     out << "GraphView" << sep;
-    view.writeStream(out);
+    writeStream(view, out);
 }
 
 void readViewGroupsStream(std::istream& in, Space& space, GraphView& view) {
@@ -74,7 +75,7 @@ void readViewGroupsStream(std::istream& in, Space& space, GraphView& view) {
     readLine(in);  // the view group's header is not compared
     expectLabel(in, "GraphView");
     view.setSpace(&space);
-    view.readStream(in);
+    readStream(view, in);
 }
 
 void saveViewSchemasXml(TiXmlElement& space, GraphView& view) {
@@ -92,7 +93,7 @@ void saveViewXml(TiXmlElement& space, GraphView& view) {
     // A view without a graph has no section: reading leaves such a view without a graph.
     if (!view.graph()) return;
     TiXmlElement section("GraphView");
-    view.saveXml(section);
+    saveXml(view, section);
     space.InsertEndChild(section);
 }
 
@@ -115,7 +116,7 @@ void loadViewSchemasXml(const TiXmlElement& spaceElement, Space& space, GraphVie
 
 void loadViewXml(const TiXmlElement& spaceElement, Space& space, GraphView& view) {
     loadViewSchemasXml(spaceElement, space, view);
-    view.loadXml(spaceElement);
+    loadXml(view, spaceElement);
 }
 
 }  // namespace nx::persistence

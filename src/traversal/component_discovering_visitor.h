@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "properties/formal_properties.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 

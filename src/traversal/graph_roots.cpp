@@ -5,15 +5,16 @@
 
 #include "graph/graph.h"
 #include "traversal/depth_first_vertex_search_visitor.h"
+#include "traversal/graph_walks.h"
 #include "traversal/predicate_func.h"
 #include "traversal/visited_flag.h"
 
 namespace nx {
 
-std::size_t Graph::visitedPropertyIndex() const {
-    if (vertexSchema_) {
-        if (std::size_t index = vertexSchema_->find(_V1()); index != kNoIndex) return index;
-        if (std::size_t index = vertexSchema_->find(Visited()); index != kNoIndex) return index;
+std::size_t visitedPropertyIndex(const Graph& graph) {
+    if (const FormalProperties* schema = graph.vertexSchema()) {
+        if (std::size_t index = schema->find(_V1()); index != kNoIndex) return index;
+        if (std::size_t index = schema->find(Visited()); index != kNoIndex) return index;
     }
     throw std::runtime_error("Visited vertex property not found at graph level");
 }
@@ -74,8 +75,8 @@ private:
 
 }  // namespace
 
-void Graph::findRoots(std::vector<Vertex*>& roots) {
-    updateIncidence();
+void findRoots(Graph& graph, std::vector<Vertex*>& roots) {
+    graph.updateIncidence();
     static const _V1 visitedPrototype;
     std::vector<Vertex*> isolated;
     RootSearchState state;
@@ -83,7 +84,7 @@ void Graph::findRoots(std::vector<Vertex*>& roots) {
     Vertex* pendingSearch = nullptr;  // a candidate whose search was answered from `seen`
     std::size_t pendingIndex = kNoIndex;
 
-    for (const auto& [vertex, entry] : vertices_) {
+    for (const auto& [vertex, entry] : graph.vertices()) {
         if (entry.incident.empty()) {
             isolated.push_back(vertex);
             continue;
@@ -100,7 +101,7 @@ void Graph::findRoots(std::vector<Vertex*>& roots) {
             continue;
         }
         const std::size_t index = entry.properties->find(visitedPrototype);
-        RootSearch search(*this, *vertex, index, predicate, state);
+        RootSearch search(graph, *vertex, index, predicate, state);
         if (state.seen.count(vertex)) {
             // An earlier search walked this component, and since then the component
             // holds a root: this search would find it. Walking it again for every
@@ -116,7 +117,7 @@ void Graph::findRoots(std::vector<Vertex*>& roots) {
     if (pendingSearch) {
         // The last candidate's search was skipped: run it so that the flags end as
         // that search leaves them.
-        RootSearch search(*this, *pendingSearch, pendingIndex, predicate, state);
+        RootSearch search(graph, *pendingSearch, pendingIndex, predicate, state);
         search.reset();
         search.first();
     }

@@ -4,25 +4,27 @@
 #include "graph/graph.h"
 #include "graph/subgraph.h"
 #include "traversal/breadth_first_spanning_tree_building_visitor.h"
+#include "traversal/graph_walks.h"
 
 namespace nx {
 
-void Graph::buildSpanningTrees(const std::vector<Vertex*>& starts) {
-    spanningTrees_.clear();
+void buildSpanningTrees(Graph& graph, const std::vector<Vertex*>& starts) {
+    auto& trees = graph.spanningTreeSlot();
+    trees.clear();
     try {
-        const std::size_t index = visitedPropertyIndex();
+        const std::size_t index = visitedPropertyIndex(graph);
         // Each tree starts from clear flags; after the first full clearing only the flags
         // the previous tree set need clearing, which keeps many small trees linear.
         std::vector<Vertex*> marked;
         BreadthFirstSpanningTreeBuildingVisitor::MemberTable table;
         if (!starts.empty()) {
-            updateIncidence();
-            table.fill(*this);
+            graph.updateIncidence();
+            table.fill(graph);
         }
         bool first = true;
         for (Vertex* start : starts) {
-            auto& tree = spanningTrees_.emplace_back(std::make_unique<SpanningTree>(*this));
-            BreadthFirstSpanningTreeBuildingVisitor visitor(*this, start, index, tree.get());
+            auto& tree = trees.emplace_back(std::make_unique<SpanningTree>(graph));
+            BreadthFirstSpanningTreeBuildingVisitor visitor(graph, start, index, tree.get());
             visitor.buildTracked(marked, first, table.byId.empty() ? nullptr : &table);
             first = false;
         }

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 

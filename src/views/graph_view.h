@@ -23,8 +23,6 @@
 #include "views/view_entries.h"
 #include "views/view_entry_log.h"
 
-class TiXmlElement;
-
 namespace nx {
 
 class ActualProperties;
@@ -113,20 +111,6 @@ public:
     virtual bool mayMoveEdgeTarget(const EdgeViewEntry&) { return edgeTargetsMovable; }
     // False while an edge is being connected and once right after one was cancelled.
     virtual bool contextMenuAllowed();
-
-    // The view's own file: the line "Nodalyx", then the stream section.
-    virtual void saveToFile(const std::string& path);
-    // Answers the file's first line; the view is not changed.
-    virtual std::string loadFromFile(const std::string& path);
-    // The view's section of both document files: the shown graph, colours, default views,
-    // the drawing order with each vertex's values and view, each edge's values and view.
-    virtual void writeStream(std::ostream& out);
-    virtual void saveXml(TiXmlElement& element);
-    // Reading needs the space (setSpace) and attaches the stored graph itself; a failure
-    // leaves what was read so far.
-    virtual void readStream(std::istream& in);
-    // Reads every "GraphView" child of the given "Space" element.
-    virtual void loadXml(const TiXmlElement& spaceElement);
 
     void refreshPropertyIndices();
     // Attaches a graph (or none), rebuilding every entry with default views.

@@ -4,6 +4,7 @@
 
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "traversal/graph_walks.h"
 #include "views/cursor_tools.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
@@ -382,7 +383,7 @@ bool GraphView::finishConnect() {
         Edge* edge = s.connectFrom ? space_->edgeFactory().create(fixed, target)
                                    : space_->edgeFactory().create(target, fixed);
         graph_->addEdge(*edge);
-        if (keepForest && !graph_->isForest()) {
+        if (keepForest && !nx::isForest(*graph_)) {
             graph_->removeEdge(*edge);
         } else {
             update();

@@ -14,6 +14,7 @@
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "graph/vertex_factory.h"
+#include "traversal/graph_walks.h"
 
 namespace {
 
@@ -343,7 +344,7 @@ TEST_F(Interaction, EditingSession) {
     // b -> a would close a cycle: refused, and the next context menu opens again.
     connect({40, 200}, id::NewOutcomingEdge, {90, 50});
     EXPECT_EQ(control.GetEdgeCount(0), 2u);
-    EXPECT_EQ(engine().graph->isForest(), true);
+    EXPECT_EQ(nx::isForest(*engine().graph), true);
 
     // Rubber band around b and c, then drag them right by 30.
     ui.leftButtonDown(0, {0, 150}, scroll);

@@ -8,6 +8,7 @@
 
 #include "engine/control_engine.h"
 #include "engine_fixture.h"
+#include "traversal/graph_walks.h"
 
 namespace {
 
@@ -193,7 +194,7 @@ TEST(WholeDocument, RunsHeadless) {
     EXPECT_EQ(engine.GetVertexPropertyValue(v[27], 1, 0).intVal, 27);
     EXPECT_EQ(engine.GetGraphPropertyValue(0).bstrVal, u"tree");
     EXPECT_EQ(engine.graph->id, graphId);
-    EXPECT_TRUE(engine.graph->isForest());
+    EXPECT_TRUE(nx::isForest(*engine.graph));
 
     // Every vertex got a place of its own.
     std::set<std::pair<int, int>> places;

@@ -5,7 +5,7 @@
 
 #include "graph/space.h"
 #include "properties/properties.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx::testing {
 

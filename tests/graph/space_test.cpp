@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "document_fixture.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx {
 namespace {

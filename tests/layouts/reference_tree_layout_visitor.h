@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "layouts/vertex_table.h"
-#include "traversal/visitor.h"
+#include "graph/visitor.h"
 
 namespace nx::test {
 

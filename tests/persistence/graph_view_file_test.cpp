@@ -9,6 +9,8 @@
 
 #include "graph/graph.h"
 #include "persistence/document.h"
+#include "persistence/graph_view_files.h"
+#include "persistence/space_files.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_document.h"
 #include "properties/list_separator.h"
@@ -94,16 +96,16 @@ enum class Format { Stream, Xml };
 
 void save(ViewDocument& doc, Format format, const std::string& path) {
     if (format == Format::Stream)
-        doc.space->saveStream(path, &doc.view);
+        nx::saveStream(*doc.space, path, &doc.view);
     else
-        doc.space->saveXml(path, &doc.view);
+        nx::saveXml(*doc.space, path, &doc.view);
 }
 
 void load(ViewDocument& doc, Format format, const std::string& path) {
     if (format == Format::Stream)
-        doc.space->loadStream(path, &doc.view);
+        nx::loadStream(*doc.space, path, &doc.view);
     else
-        doc.space->loadXml(path, &doc.view);
+        nx::loadXml(*doc.space, path, &doc.view);
 }
 
 void expectWellFormed(const std::filesystem::path& path) {
@@ -183,7 +185,7 @@ TEST_P(ViewRoundTrip, RestoresEveryPartOfTheViewAndSavesTheSameBytes) {
         ASSERT_TRUE(file.LoadFile(first.c_str()));
         const TiXmlElement* space = file.RootElement();
         TiXmlElement built("GraphView");
-        copy.view.saveXml(built);
+        nx::saveXml(copy.view, built);
         TiXmlPrinter filed, direct, reparsed;
         space->FirstChildElement("GraphView")->Accept(&filed);
         built.Accept(&direct);
@@ -193,7 +195,7 @@ TEST_P(ViewRoundTrip, RestoresEveryPartOfTheViewAndSavesTheSameBytes) {
         EXPECT_EQ(reparsed.Str(), filed.Str());
 
         ViewDocument third;
-        third.space->loadXml(first, nullptr);
+        nx::loadXml(*third.space, first, nullptr);
         persistence::loadViewXml(*space, *third.space, third.view);
         EXPECT_EQ(dumpView(third.view), expected);
     }
@@ -271,7 +273,7 @@ TEST(ViewStreamSection, IsWrittenLineByLineWithEitherSeparator) {
         ViewDocument doc;
         buildSmallView(doc);
         const auto path = outputPath(std::string("small_view_") + (separator == ',' ? "c" : "s"));
-        doc.space->saveStream(path, &doc.view);
+        nx::saveStream(*doc.space, path, &doc.view);
         const std::string bytes = readFile(path);
         const std::string groups = smallViewGroups(separator);
         ASSERT_GE(bytes.size(), groups.size());
@@ -279,7 +281,7 @@ TEST(ViewStreamSection, IsWrittenLineByLineWithEitherSeparator) {
 
         // "-1" for the default edge view gives the standard default on reading.
         ViewDocument copy;
-        copy.space->loadStream(path, &copy.view);
+        nx::loadStream(*copy.space, path, &copy.view);
         EXPECT_EQ(dumpView(copy.view), dumpView(doc.view));
         EdgeView* standard = edgeViewFactory().getStraightEdgeView(4);
         EXPECT_EQ(copy.view.edgeMap().begin()->second.view, standard);
@@ -291,7 +293,7 @@ TEST(ViewStreamSection, ARecordOfAnUnknownViewClassGivesTheDefaultView) {
     ViewDocument doc;
     buildSmallView(doc);
     const auto path = outputPath("unknown_class.nx");
-    doc.space->saveStream(path, &doc.view);
+    nx::saveStream(*doc.space, path, &doc.view);
     std::string bytes = readFile(path);
     const std::string record = "2,2,40,1,#,1,1,4,4,2,6,9,#\n";
     ASSERT_NE(bytes.find(record), std::string::npos);
@@ -299,7 +301,7 @@ TEST(ViewStreamSection, ARecordOfAnUnknownViewClassGivesTheDefaultView) {
     writeFile(path, bytes);
 
     ViewDocument copy;
-    copy.space->loadStream(path, &copy.view);
+    nx::loadStream(*copy.space, path, &copy.view);
     Vertex* leaf = copy.space->vertexFactory().at(2);
     VertexView* defaultView = copy.view.defaultVertexView();
     EXPECT_EQ(copy.view.findVertexView(leaf), defaultView);
@@ -311,7 +313,7 @@ TEST(ViewXmlSection, AViewElementOfAnUnknownClassGivesTheDefaultView) {
     ViewDocument doc;
     buildSmallView(doc);
     const auto path = outputPath("unknown_class.nxx");
-    doc.space->saveXml(path, &doc.view);
+    nx::saveXml(*doc.space, path, &doc.view);
     std::string bytes = readFile(path);
     const std::string from = "<Vertex Id=\"2\">";
     const std::size_t at = bytes.find("<View ClassId=\"1\"", bytes.find(from));
@@ -320,7 +322,7 @@ TEST(ViewXmlSection, AViewElementOfAnUnknownClassGivesTheDefaultView) {
     writeFile(path, bytes);
 
     ViewDocument copy;
-    copy.space->loadXml(path, &copy.view);
+    nx::loadXml(*copy.space, path, &copy.view);
     VertexView* defaultView = copy.view.defaultVertexView();
     EXPECT_EQ(copy.view.findVertexView(copy.space->vertexFactory().at(2)), defaultView);
     defaultView->release();
@@ -474,9 +476,9 @@ TEST(ViewXmlSection, AFileWithoutAViewElementLeavesTheViewAsItIs) {
     ViewDocument other;
     buildExample(other);
     const auto path = outputPath("no_view.nxx");
-    other.space->saveXml(path, nullptr);
+    nx::saveXml(*other.space, path, nullptr);
     const std::string before = dumpView(shown.view);
-    other.space->loadXml(path, &shown.view);
+    nx::loadXml(*other.space, path, &shown.view);
     EXPECT_EQ(dumpView(shown.view), before);
 }
 
@@ -484,18 +486,18 @@ TEST(ViewOwnFile, HoldsTheWordAndTheSectionAndReadsOnlyTheFirstLine) {
     ViewDocument doc;
     buildSmallView(doc);
     const auto path = outputPath("view_only.nxv");
-    doc.view.saveToFile(path);
+    nx::saveToFile(doc.view, path);
     const std::string groups = smallViewGroups(',');
     EXPECT_EQ(readFile(path), "Nodalyx\n" + groups.substr(groups.find("GraphView,") + 10));
     const std::string before = dumpView(doc.view);
-    EXPECT_EQ(doc.view.loadFromFile(path), "Nodalyx");
+    EXPECT_EQ(nx::loadFromFile(doc.view, path), "Nodalyx");
     EXPECT_EQ(dumpView(doc.view), before);
 
     const std::string missing = (outputPath("none") / "view.nxv").string();
     const std::pair<std::function<void()>, std::string> failures[] = {
-        {[&] { doc.view.saveToFile(missing); },
+        {[&] { nx::saveToFile(doc.view, missing); },
          "nx::GraphView error: Failed to open output file " + missing + " for writing"},
-        {[&] { doc.view.loadFromFile(missing); },
+        {[&] { nx::loadFromFile(doc.view, missing); },
          "nx::GraphView error: Failed to open input file " + missing + " for reading"},
     };
     for (const auto& [call, text] : failures) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "persistence/document.h"
+#include "persistence/space_files.h"
 #include "persistence/xml_nesting.h"
 
 namespace nx::test {
@@ -21,9 +22,9 @@ std::string tryLoad(Format format, const std::string& bytes) {
     Document doc;
     try {
         if (format == Format::Stream)
-            doc.space->loadStream(path, nullptr);
+            nx::loadStream(*doc.space, path, nullptr);
         else
-            doc.space->loadXml(path, nullptr);
+            nx::loadXml(*doc.space, path, nullptr);
     } catch (const std::exception& e) {
         EXPECT_NE(std::string(e.what()), "");
         return e.what();
@@ -36,9 +37,9 @@ std::string richFile(Format format) {
     buildRich(doc);
     const auto path = outputPath(format == Format::Stream ? "hostile_rich.nx" : "hostile_rich.nxx");
     if (format == Format::Stream)
-        doc.space->saveStream(path, nullptr);
+        nx::saveStream(*doc.space, path, nullptr);
     else
-        doc.space->saveXml(path, nullptr);
+        nx::saveXml(*doc.space, path, nullptr);
     return readFile(path);
 }
 

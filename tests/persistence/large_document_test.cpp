@@ -9,6 +9,7 @@
 
 #include "graph/graph.h"
 #include "persistence/document.h"
+#include "persistence/space_files.h"
 #include "properties/properties.h"
 
 namespace nx::test {
@@ -69,12 +70,13 @@ TEST_P(LargeDocument, ComesBackEqualAndSavesToTheSameBytes) {
     const auto second = outputPath("large_again" + ext);
     Document original;
     buildLargeTree(original, 30000);
-    xml ? original.space->saveXml(first, nullptr) : original.space->saveStream(first, nullptr);
+    xml ? nx::saveXml(*original.space, first, nullptr)
+        : nx::saveStream(*original.space, first, nullptr);
 
     Document copy;
-    xml ? copy.space->loadXml(first, nullptr) : copy.space->loadStream(first, nullptr);
+    xml ? nx::loadXml(*copy.space, first, nullptr) : nx::loadStream(*copy.space, first, nullptr);
     EXPECT_EQ(dump(*copy.space), dump(*original.space));
-    xml ? copy.space->saveXml(second, nullptr) : copy.space->saveStream(second, nullptr);
+    xml ? nx::saveXml(*copy.space, second, nullptr) : nx::saveStream(*copy.space, second, nullptr);
     EXPECT_TRUE(readFile(second) == readFile(first));
 }
 

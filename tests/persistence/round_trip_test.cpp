@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "persistence/document.h"
+#include "persistence/space_files.h"
 #include "properties/list_separator.h"
 
 namespace nx::test {
@@ -15,16 +16,16 @@ enum class Format { Stream, Xml };
 
 void save(Space& space, Format format, const std::string& path) {
     if (format == Format::Stream)
-        space.saveStream(path, nullptr);
+        nx::saveStream(space, path, nullptr);
     else
-        space.saveXml(path, nullptr);
+        nx::saveXml(space, path, nullptr);
 }
 
 void load(Space& space, Format format, const std::string& path) {
     if (format == Format::Stream)
-        space.loadStream(path, nullptr);
+        nx::loadStream(space, path, nullptr);
     else
-        space.loadXml(path, nullptr);
+        nx::loadXml(space, path, nullptr);
 }
 
 class RoundTrip : public testing::TestWithParam<std::tuple<Format, char>> {};

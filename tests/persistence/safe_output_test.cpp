@@ -8,7 +8,9 @@
 #include <functional>
 
 #include "persistence/document.h"
+#include "persistence/graph_view_files.h"
 #include "persistence/safe_output_file.h"
+#include "persistence/space_files.h"
 #include "support/scratch_filesystem.h"
 #include "views/graph_view.h"
 
@@ -33,10 +35,10 @@ TEST(SafeOutput, EveryWriterReportsAFullDeviceWithTheReason) {
     const std::string full =
         std::string("Failed to write output file /dev/full: ") + std::strerror(ENOSPC);
     const std::pair<std::function<void()>, std::string> writers[] = {
-        {[&] { doc.space->saveStream("/dev/full", nullptr); }, "nx::Space error: " + full},
+        {[&] { nx::saveStream(*doc.space, "/dev/full", nullptr); }, "nx::Space error: " + full},
         // The XML writer passes over a file it cannot open, but not one it cannot write.
-        {[&] { doc.space->saveXml("/dev/full", nullptr); }, "nx::Space error: " + full},
-        {[&] { view.saveToFile("/dev/full"); }, "nx::GraphView error: " + full},
+        {[&] { nx::saveXml(*doc.space, "/dev/full", nullptr); }, "nx::Space error: " + full},
+        {[&] { nx::saveToFile(view, "/dev/full"); }, "nx::GraphView error: " + full},
     };
     for (const auto& [write, text] : writers) {
         try {

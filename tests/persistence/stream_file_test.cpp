@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "persistence/document.h"
+#include "persistence/space_files.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -45,7 +46,7 @@ std::string loadError(const std::string& bytes, Document& doc) {
     const auto path = outputPath("broken.nx");
     writeFile(path, bytes);
     try {
-        doc.space->loadStream(path, nullptr);
+        nx::loadStream(*doc.space, path, nullptr);
     } catch (const std::exception& e) {
         return e.what();
     }
@@ -56,14 +57,14 @@ TEST(StreamFile, ExampleDocumentIsWrittenByteForByte) {
     Document doc;
     buildExample(doc);
     const auto path = outputPath("example.nx");
-    doc.space->saveStream(path, nullptr);
+    nx::saveStream(*doc.space, path, nullptr);
     EXPECT_EQ(readFile(path), join(kExampleLines));
 }
 
 TEST(StreamFile, EmptySpaceIsTheTwoHeadersTheSchemasAndThreeEmptySections) {
     Document doc;
     const auto path = outputPath("empty.nx");
-    doc.space->saveStream(path, nullptr);
+    nx::saveStream(*doc.space, path, nullptr);
     EXPECT_EQ(readFile(path),
               join({"Nodalyx1.0.0", "VertexFormalProperties,0,#", "EdgeFormalProperties,0,#",
                     "GraphFormalProperties,0,#", "GraphVertexFormalProperties,0,#",
@@ -76,7 +77,7 @@ TEST(StreamFile, SemicolonSeparatesEveryField) {
     Document doc;
     buildExample(doc);
     const auto path = outputPath("example_semicolon.nx");
-    doc.space->saveStream(path, nullptr);
+    nx::saveStream(*doc.space, path, nullptr);
     std::string expected = join(kExampleLines);
     for (char& c : expected)
         if (c == ',') c = ';';
@@ -205,13 +206,13 @@ TEST(StreamFile, TextsBeyondOneTokenFailTheSaveAndKeepTheOldFile) {
         writeFile(path, "old");
         doc.space->vertexFactory().at(1)->properties->get<Name>(0).value = text;
         if (!fits) {
-            EXPECT_THROW(doc.space->saveStream(path, nullptr), std::runtime_error);
+            EXPECT_THROW(nx::saveStream(*doc.space, path, nullptr), std::runtime_error);
             EXPECT_EQ(readFile(path), "old");
             continue;
         }
-        doc.space->saveStream(path, nullptr);
+        nx::saveStream(*doc.space, path, nullptr);
         Document copy;
-        copy.space->loadStream(path, nullptr);
+        nx::loadStream(*copy.space, path, nullptr);
         EXPECT_EQ(copy.space->vertexFactory().at(1)->properties->get<Name>(0).value, text);
     }
 }
@@ -220,7 +221,7 @@ TEST(StreamFile, MissingFilesFailWithTheirNames) {
     Document doc;
     const std::string missing = outputPath("no-such-dir").string() + "/doc.nx";
     try {
-        doc.space->saveStream(missing, nullptr);
+        nx::saveStream(*doc.space, missing, nullptr);
         FAIL() << "saved into a missing directory";
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()),
@@ -229,7 +230,7 @@ TEST(StreamFile, MissingFilesFailWithTheirNames) {
     const std::string folder = outputPath("folder").parent_path().string();
     for (const std::string& unreadable : {missing, folder}) {
         try {
-            doc.space->loadStream(unreadable, nullptr);
+            nx::loadStream(*doc.space, unreadable, nullptr);
             FAIL() << "loaded " << unreadable;
         } catch (const std::runtime_error& e) {
             EXPECT_EQ(std::string(e.what()),

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "persistence/document.h"
+#include "persistence/element_records.h"
 #include "persistence/schema_xml.h"
+#include "persistence/space_files.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -70,7 +72,7 @@ std::string loadError(const std::string& bytes, Document& doc) {
     const auto path = outputPath("broken.nxx");
     writeFile(path, bytes);
     try {
-        doc.space->loadXml(path, nullptr);
+        nx::loadXml(*doc.space, path, nullptr);
     } catch (const std::exception& e) {
         const std::string prefix = "Error loading xml file " + path.string() + ". ";
         const std::string text = e.what();
@@ -96,7 +98,7 @@ TEST(XmlFile, ExampleDocumentIsPrintedInFullAndReadsBack) {
     Document doc;
     buildExample(doc);
     const auto path = outputPath("example.nxx");
-    doc.space->saveXml(path, nullptr);
+    nx::saveXml(*doc.space, path, nullptr);
     EXPECT_EQ(readFile(path), kExample);
     EXPECT_TRUE(wellFormed(path));
 
@@ -112,7 +114,7 @@ TEST(XmlFile, RecordByRecordOutputEqualsThePrintedTreeOfTheFactoryWriters) {
     Document doc;
     buildRich(doc);
     const auto path = outputPath("rich_records.nxx");
-    doc.space->saveXml(path, nullptr);
+    nx::saveXml(*doc.space, path, nullptr);
 
     TiXmlDocument tree;
     TiXmlDocument scratch;
@@ -135,13 +137,13 @@ TEST(XmlFile, RecordByRecordOutputEqualsThePrintedTreeOfTheFactoryWriters) {
         root->LinkEndChild(element);
     }
     auto* vertices = new TiXmlElement("VertexFactory");
-    doc.space->vertexFactory().saveXml(*vertices);
+    nx::persistence::saveFactoryXml(doc.space->vertexFactory(), *vertices);
     root->LinkEndChild(vertices);
     auto* edges = new TiXmlElement("EdgeFactory");
-    doc.space->edgeFactory().saveXml(*edges);
+    nx::persistence::saveFactoryXml(doc.space->edgeFactory(), *edges);
     root->LinkEndChild(edges);
     auto* graphs = new TiXmlElement("GraphFactory");
-    doc.space->graphFactory().saveXml(*graphs);
+    nx::persistence::saveFactoryXml(doc.space->graphFactory(), *graphs);
     root->LinkEndChild(graphs);
     const auto treePath = outputPath("rich_tree.nxx");
     ASSERT_TRUE(tree.SaveFile(treePath.string()));
@@ -154,10 +156,10 @@ TEST(XmlFile, GraphReaderRestoresMembersFromParsedGraphElements) {
     Document original;
     buildRich(original);
     const auto path = outputPath("rich_graphs.nxx");
-    original.space->saveXml(path, nullptr);
+    nx::saveXml(*original.space, path, nullptr);
 
     Document copy;
-    copy.space->loadXml(path, nullptr);
+    nx::loadXml(*copy.space, path, nullptr);
     for (Graph* graph : copy.space->graphFactory().graphs()) {
         graph->clearGraph();
         graph->graphProperties()->at(0).assign(Name());
@@ -168,7 +170,8 @@ TEST(XmlFile, GraphReaderRestoresMembersFromParsedGraphElements) {
     for (const TiXmlElement* g = graphs->FirstChildElement(); g; g = g->NextSiblingElement()) {
         int id = -1;
         g->QueryIntAttribute("Id", &id);
-        copy.space->graphFactory().find(static_cast<ElementId>(id))->loadGraphXml(*g, *copy.space);
+        nx::persistence::loadGraphXml(*copy.space->graphFactory().find(static_cast<ElementId>(id)),
+                                      *g, *copy.space);
     }
     EXPECT_EQ(dump(*copy.space), dump(*original.space));
 }
@@ -176,7 +179,7 @@ TEST(XmlFile, GraphReaderRestoresMembersFromParsedGraphElements) {
 TEST(XmlFile, EmptySpaceHasEightEmptyChildren) {
     Document doc;
     const auto path = outputPath("empty.nxx");
-    doc.space->saveXml(path, nullptr);
+    nx::saveXml(*doc.space, path, nullptr);
     const std::string text = readFile(path);
     for (const char* child :
          {"VertexFormalProperties", "EdgeFormalProperties", "GraphFormalProperties",
@@ -216,10 +219,10 @@ TEST(XmlFile, CharactersXmlCannotCarryBecomeReplacementCharacters) {
     auto& name = doc.space->vertexFactory().at(1)->properties->get<Name>(0);
     name.value = u"a\u0001b\uFFFFc\u0003d";
     const auto path = outputPath("controls.nxx");
-    doc.space->saveXml(path, nullptr);
+    nx::saveXml(*doc.space, path, nullptr);
     EXPECT_TRUE(wellFormed(path));
     Document copy;
-    copy.space->loadXml(path, nullptr);
+    nx::loadXml(*copy.space, path, nullptr);
     EXPECT_EQ(copy.space->vertexFactory().at(1)->properties->get<Name>(0).value,
               u"a\uFFFDb\uFFFDc,d");
 }
@@ -231,14 +234,14 @@ TEST(XmlFile, LongTextsRoundTripAndBrokenTextsFailBeforeTheFileIsTouched) {
     name.value = std::u16string(5000, u'\u00e9');
     name.value += u", end";
     const auto path = outputPath("long.nxx");
-    doc.space->saveXml(path, nullptr);
+    nx::saveXml(*doc.space, path, nullptr);
     Document copy;
-    copy.space->loadXml(path, nullptr);
+    nx::loadXml(*copy.space, path, nullptr);
     EXPECT_EQ(copy.space->vertexFactory().at(1)->properties->get<Name>(0).value, name.value);
 
     name.value = u"lone \xD800 surrogate";
-    EXPECT_THROW(doc.space->saveXml(path, nullptr), std::exception);
-    copy.space->loadXml(path, nullptr);  // the earlier file is still there, whole
+    EXPECT_THROW(nx::saveXml(*doc.space, path, nullptr), std::exception);
+    nx::loadXml(*copy.space, path, nullptr);  // the earlier file is still there, whole
     EXPECT_EQ(copy.space->vertexFactory().size(), 3u);
 }
 
@@ -249,13 +252,13 @@ TEST(XmlFile, PrimitiveTypesGetWellFormedElementNames) {
         doc.vertexSchema.addByTypeName(type);
     doc.space->vertexFactory().create()->properties->get<PropertyTemplate::Char>(3).value = -5;
     const auto path = outputPath("primitives.nxx");
-    doc.space->saveXml(path, nullptr);
+    nx::saveXml(*doc.space, path, nullptr);
     EXPECT_TRUE(wellFormed(path));
     const std::string text = readFile(path);
     EXPECT_NE(text.find("<Primitive-unsigned-__int64 />"), std::string::npos);
     EXPECT_NE(text.find("<Primitive-char>-5</Primitive-char>"), std::string::npos);
     Document copy;
-    copy.space->loadXml(path, nullptr);
+    nx::loadXml(*copy.space, path, nullptr);
     EXPECT_EQ(dump(*copy.space), dump(*doc.space));
 }
 
@@ -263,7 +266,7 @@ TEST(XmlFile, SavingIntoAMissingDirectoryWritesNothingAndReportsNothing) {
     Document doc;
     buildExample(doc);
     const auto dir = outputPath("no-such-dir");
-    EXPECT_NO_THROW(doc.space->saveXml((dir / "doc.nxx").string(), nullptr));
+    EXPECT_NO_THROW(nx::saveXml(*doc.space, (dir / "doc.nxx").string(), nullptr));
     EXPECT_FALSE(std::filesystem::exists(dir));
 }
 
@@ -281,7 +284,7 @@ TEST(XmlFile, MissingFileOrFolderFailsWithTheLibraryText) {
     const std::string folder = outputPath("folder").parent_path().string();
     for (const std::string& unreadable : {missing, folder}) {
         try {
-            doc.space->loadXml(unreadable, nullptr);
+            nx::loadXml(*doc.space, unreadable, nullptr);
             FAIL() << "loaded " << unreadable;
         } catch (const std::runtime_error& e) {
             EXPECT_EQ(std::string(e.what()),

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "graph/subgraph.h"
+#include "traversal/graph_walks.h"
 #include "traversal_fixture.h"
 
 namespace nx::test {
@@ -64,35 +65,35 @@ TEST(Components, DiscoveredInVertexOrderWithMembersInWalkOrder) {
         SCOPED_TRACE(c.name);
         TestGraph g(c.vertexCount);
         g.edges(c.edges);
-        const auto& components = g.graph().components();
+        const auto& components = nx::components(g.graph());
         ASSERT_EQ(components.size(), c.vertices.size());
         for (std::size_t i = 0; i < components.size(); ++i) {
             EXPECT_EQ(memberIds(*components[i]), c.vertices[i]) << "component " << i;
             EXPECT_EQ(edgeIds(*components[i]), c.edgesJoined[i]) << "component " << i;
-            EXPECT_EQ(components[i]->isTree(), c.trees[i]) << "component " << i;
+            EXPECT_EQ(nx::isTree(*components[i]), c.trees[i]) << "component " << i;
             EXPECT_EQ(&components[i]->parent(), &g.graph());
         }
-        EXPECT_EQ(g.graph().isForest(), c.forest);
+        EXPECT_EQ(nx::isForest(g.graph()), c.forest);
     }
 }
 
 TEST(Components, CachedUntilIncidenceIsRebuilt) {
     TestGraph g(4);
     g.edges({{0, 1}, {2, 3}});
-    const auto& first = g.graph().components();
+    const auto& first = nx::components(g.graph());
     ASSERT_EQ(first.size(), 2u);
     const Component* component0 = first[0].get();
     g.setAllFlags(1, true);  // a recomputation would clear these
-    EXPECT_EQ(&g.graph().components(), &first);
-    EXPECT_EQ(g.graph().components()[0].get(), component0);
+    EXPECT_EQ(&nx::components(g.graph()), &first);
+    EXPECT_EQ(nx::components(g.graph())[0].get(), component0);
     EXPECT_EQ(g.flags(1), std::vector<bool>(4, true));
 
     g.edge(1, 2);
     g.graph().updateIncidence();
-    const auto& rebuilt = g.graph().components();
+    const auto& rebuilt = nx::components(g.graph());
     ASSERT_EQ(rebuilt.size(), 1u);
     EXPECT_EQ(memberIds(*rebuilt[0]), (std::vector<ElementId>{0, 1, 2, 3}));
-    EXPECT_TRUE(g.graph().isForest());
+    EXPECT_TRUE(nx::isForest(g.graph()));
 }
 
 TEST(TreeTests, RootsParentsAndEmptyGraphs) {
@@ -117,8 +118,8 @@ TEST(TreeTests, RootsParentsAndEmptyGraphs) {
         SCOPED_TRACE(c.name);
         TestGraph g(c.vertexCount);
         g.edges(c.edges);
-        EXPECT_EQ(g.graph().isTree(), c.tree);
-        EXPECT_EQ(g.graph().isForest(), c.forest);
+        EXPECT_EQ(nx::isTree(g.graph()), c.tree);
+        EXPECT_EQ(nx::isForest(g.graph()), c.forest);
     }
 }
 
@@ -126,17 +127,17 @@ TEST(Components, WithoutVisitedPropertyNoneAreFoundAndNoGraphPassesAsForest) {
     const _I1 i1;
     TestGraph cycle(2, {&i1});
     cycle.edges({{0, 1}, {1, 0}});
-    EXPECT_TRUE(cycle.graph().components().empty());
-    EXPECT_FALSE(cycle.graph().isForest()) << "a failed walk must not vouch for a cycle";
+    EXPECT_TRUE(nx::components(cycle.graph()).empty());
+    EXPECT_FALSE(nx::isForest(cycle.graph())) << "a failed walk must not vouch for a cycle";
     TestGraph tree(2, {&i1});
     tree.edges({{0, 1}});
-    EXPECT_FALSE(tree.graph().isForest()) << "the shape cannot be judged without the flag";
+    EXPECT_FALSE(nx::isForest(tree.graph())) << "the shape cannot be judged without the flag";
 }
 
 TEST(Components, ShareTheParentsValues) {
     TestGraph g(2, {});
     g.edge(0, 1);
-    Component& component = *g.graph().components()[0];
+    Component& component = *nx::components(g.graph())[0];
     static_cast<Visited&>(component.vertexProperties(g[1]).at(1)).value = false;
     EXPECT_FALSE(g.visited(1, 1));
     EXPECT_TRUE(g.visited(0, 1));  // set by the discovery

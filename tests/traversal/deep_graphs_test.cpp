@@ -4,6 +4,7 @@
 #include "graph/subgraph.h"
 #include "traversal/breadth_first_vertex_search_visitor.h"
 #include "traversal/depth_first_vertex_search_visitor.h"
+#include "traversal/graph_walks.h"
 #include "traversal_fixture.h"
 
 namespace nx::test {
@@ -71,17 +72,17 @@ TEST_P(DeepGraph, WalksComplete) {
     EXPECT_EQ(bfs.found().size(), dfs.found().size());
 
     std::vector<Vertex*> roots;
-    g.graph().findRoots(roots);
+    nx::findRoots(g.graph(), roots);
     EXPECT_EQ(roots.size(), d.rootCount);
     roots.resize(std::min(roots.size(), d.roots.size()));
     EXPECT_EQ(ids(roots), d.roots);
 
-    const auto& components = g.graph().components();
+    const auto& components = nx::components(g.graph());
     ASSERT_EQ(components.size(), d.componentCount);
     EXPECT_EQ(components.front()->order(), d.componentCount == 1 ? kN : 2);
-    EXPECT_EQ(g.graph().isForest(), d.forest);
+    EXPECT_EQ(nx::isForest(g.graph()), d.forest);
 
-    g.graph().buildSpanningTrees({g.at(d.searchStart)});
+    nx::buildSpanningTrees(g.graph(), {g.at(d.searchStart)});
     const SpanningTree& tree = *g.graph().spanningTrees().front();
     EXPECT_EQ(tree.order(), d.componentCount == 1 ? kN : 2);
     EXPECT_EQ(tree.edgeCount(), tree.order() - 1);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "traversal/depth_first_vertex_search_visitor.h"
+#include "traversal/graph_walks.h"
 #include "traversal/predicate_func.h"
 #include "traversal_fixture.h"
 
@@ -66,7 +67,7 @@ TEST(RootDiscovery, OneRootPerComponentThenIsolatedVertices) {
         g.edges(c.edges);
         std::vector<Vertex*> roots;
         for (std::size_t i : c.given) roots.push_back(g.at(i));
-        g.graph().findRoots(roots);
+        nx::findRoots(g.graph(), roots);
         EXPECT_EQ(ids(roots), c.roots);
     }
 }
@@ -88,7 +89,7 @@ TEST(RootDiscovery, RootsAndFlagsMatchThePlainProcedure) {
                 fastRoots.push_back(fast.at(i));
             }
             const std::vector<Vertex*> plainRoots = referenceRoots(plain.graph(), given);
-            fast.graph().findRoots(fastRoots);
+            nx::findRoots(fast.graph(), fastRoots);
             EXPECT_EQ(ids(fastRoots), ids(plainRoots));
             EXPECT_EQ(fast.flags(kV1), plain.flags(kV1));
         }
@@ -101,7 +102,7 @@ TEST(RootDiscovery, MissingV1FailsTheSearch) {
     g.edges({{0, 1}, {2, 1}});
     std::vector<Vertex*> roots;
     try {
-        g.graph().findRoots(roots);
+        nx::findRoots(g.graph(), roots);
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(),
@@ -112,7 +113,7 @@ TEST(RootDiscovery, MissingV1FailsTheSearch) {
     TestGraph tree(3, {&visited});
     tree.edges({{0, 1}, {0, 2}});
     roots.clear();
-    tree.graph().findRoots(roots);
+    nx::findRoots(tree.graph(), roots);
     EXPECT_EQ(ids(roots), std::vector<ElementId>{0});
 }
 
@@ -142,11 +143,11 @@ TEST(VisitedPropertyIndex, PrefersV1ThenVisited) {
         {{&i1, &visited, &v1}, 2}, {{&v1, &visited}, 0}, {{&i1, &visited}, 1}};
     for (const Case& c : cases) {
         TestGraph g(1, c.schema);
-        EXPECT_EQ(g.graph().visitedPropertyIndex(), c.index);
+        EXPECT_EQ(nx::visitedPropertyIndex(g.graph()), c.index);
     }
     TestGraph none(1, {&i1});
     try {
-        none.graph().visitedPropertyIndex();
+        nx::visitedPropertyIndex(none.graph());
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "Visited vertex property not found at graph level");

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "graph/subgraph.h"
+#include "traversal/graph_walks.h"
 #include "traversal_fixture.h"
 
 namespace nx::test {
@@ -50,7 +51,7 @@ TEST(SpanningTrees, EdgesChosenByFirstDequeue) {
         SCOPED_TRACE(c.name);
         TestGraph g(c.vertexCount);
         g.edges(c.edges);
-        g.graph().buildSpanningTrees({g.at(c.start)});
+        nx::buildSpanningTrees(g.graph(), {g.at(c.start)});
         ASSERT_EQ(g.graph().spanningTrees().size(), 1u);
         const SpanningTree& tree = *g.graph().spanningTrees()[0];
         EXPECT_EQ(edgeIds(tree), c.treeEdges);
@@ -62,7 +63,7 @@ TEST(SpanningTrees, EdgesChosenByFirstDequeue) {
 TEST(SpanningTrees, OneTreePerStartAndRebuiltOnEachCall) {
     TestGraph g(5);
     g.edges({{0, 1}, {1, 2}, {3, 4}});
-    g.graph().buildSpanningTrees({g.at(2), g.at(4), g.at(0)});
+    nx::buildSpanningTrees(g.graph(), {g.at(2), g.at(4), g.at(0)});
     const auto& trees = g.graph().spanningTrees();
     ASSERT_EQ(trees.size(), 3u);
     EXPECT_EQ(memberIds(*trees[0]), (std::vector<ElementId>{1, 2, 0}));
@@ -71,10 +72,10 @@ TEST(SpanningTrees, OneTreePerStartAndRebuiltOnEachCall) {
     // The last build cleared the flags first: only its own component is marked.
     EXPECT_EQ(g.flags(1), (std::vector<bool>{true, true, true, false, false}));
 
-    g.graph().buildSpanningTrees({g.at(3)});
+    nx::buildSpanningTrees(g.graph(), {g.at(3)});
     ASSERT_EQ(trees.size(), 1u);
     EXPECT_EQ(edgeIds(*trees[0]), std::vector<ElementId>{2});
-    g.graph().buildSpanningTrees({});
+    nx::buildSpanningTrees(g.graph(), {});
     EXPECT_TRUE(trees.empty());
 }
 
@@ -82,7 +83,7 @@ TEST(SpanningTrees, FailuresKeepTheTreesBuiltSoFar) {
     TestGraph g(3);
     g.edge(0, 1);
     Vertex* outsider = g.space().vertexFactory().create();  // not a member of the graph
-    g.graph().buildSpanningTrees({g.at(0), outsider, g.at(2)});
+    nx::buildSpanningTrees(g.graph(), {g.at(0), outsider, g.at(2)});
     const auto& trees = g.graph().spanningTrees();
     ASSERT_EQ(trees.size(), 2u);
     EXPECT_EQ(edgeIds(*trees[0]), std::vector<ElementId>{0});
@@ -91,7 +92,7 @@ TEST(SpanningTrees, FailuresKeepTheTreesBuiltSoFar) {
     const _I1 i1;
     TestGraph noFlag(2, {&i1});
     noFlag.edge(0, 1);
-    noFlag.graph().buildSpanningTrees({noFlag.at(0)});
+    nx::buildSpanningTrees(noFlag.graph(), {noFlag.at(0)});
     EXPECT_TRUE(noFlag.graph().spanningTrees().empty());
 }
 
@@ -138,7 +139,7 @@ TEST(SpanningTrees, ManyTreesEqualBuildingEachFromClearFlags) {
             for (int extra = 0; extra < 3; ++extra) g.edge(random() % n, random() % n);
         std::vector<Vertex*> starts;
         for (std::size_t k = random() % (n + 3); k > 0; --k) starts.push_back(g.at(random() % n));
-        const std::size_t index = g.graph().visitedPropertyIndex();
+        const std::size_t index = nx::visitedPropertyIndex(g.graph());
 
         g.setAllFlags(index, true);  // stale flags from an earlier walk
         std::vector<std::vector<ElementId>> plainEdges, plainMembers;
@@ -152,7 +153,7 @@ TEST(SpanningTrees, ManyTreesEqualBuildingEachFromClearFlags) {
         const std::vector<bool> plainFlags = g.flags(index);
 
         g.setAllFlags(index, true);
-        g.graph().buildSpanningTrees(starts);
+        nx::buildSpanningTrees(g.graph(), starts);
         const auto& trees = g.graph().spanningTrees();
         ASSERT_EQ(trees.size(), starts.size());
         for (std::size_t t = 0; t < trees.size(); ++t) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 
+#include "traversal/graph_walks.h"
 #include "views/recording_graph_view.h"
 
 namespace nx::test {
@@ -345,7 +346,7 @@ TEST_F(InteractionFixture, ConnectionsThatBreakTheForestAreRefused) {
         EXPECT_EQ(view->mouseDown(at(v[k.target]), false), k.created) << k.fixed << k.target;
         EXPECT_EQ(doc->graph->edgeCount(), before.size() + (k.created ? 1 : 0));
         for (Edge* e : before) EXPECT_TRUE(doc->graph->contains(*e));
-        EXPECT_TRUE(doc->graph->isForest());
+        EXPECT_TRUE(nx::isForest(*doc->graph));
         EXPECT_EQ(view->edgeMap().size(), doc->graph->edgeCount());
     }
 
@@ -437,13 +438,13 @@ TEST_F(InteractionFixture, EditingSession) {
     view->mouseMove(at(c1));
     EXPECT_TRUE(view->mouseDown(at(c1), false));
     EXPECT_EQ(doc->graph->edgeCount(), 3u);
-    EXPECT_EQ(doc->graph->components().size(), 1u);
+    EXPECT_EQ(nx::components(*doc->graph).size(), 1u);
 
     view->beginConnectFrom(c2, view->vertexViewProperties(c2));
     view->mouseMove(at(r1));
     EXPECT_FALSE(view->mouseDown(at(r1), false));
     EXPECT_EQ(doc->graph->edgeCount(), 3u);
-    EXPECT_TRUE(doc->graph->isForest());
+    EXPECT_TRUE(nx::isForest(*doc->graph));
     EXPECT_TRUE(allErased());
     EXPECT_TRUE(view->contextMenuAllowed());
 }

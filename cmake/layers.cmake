@@ -1,0 +1,78 @@
+# The core's layers: one object library per folder of src/, each seeing only its own and
+# lower layers' headers, so an upward include fails to compile.
+#
+# The order is the build's: a layer may include and call every layer before it in
+# RAMULO_LAYERS and none after it. Each layer compiles against a tree of its own holding
+# links to exactly the folders it may include (include "graph/graph.h" resolves through
+# it), so the compiler, not a review, keeps the layering. ramulo_core is made of all their
+# objects and stays the one library hosts link.
+set(RAMULO_LAYERS properties graph traversal views layouts persistence engine interchange
+                  control)
+
+set(RAMULO_LAYER_TREES ${CMAKE_BINARY_DIR}/layers)
+
+# ramulo_layer(<folder> [PUBLIC_HEADERS] [LIBRARIES <external>...])
+# Defines ramulo_<folder> from src/<folder>/*.cpp, linked to the layer just below it;
+# PUBLIC_HEADERS lets the layer include include/ramulo/ too.
+function(ramulo_layer layer)
+  cmake_parse_arguments(ARG "PUBLIC_HEADERS" "" "LIBRARIES" ${ARGN})
+  list(FIND RAMULO_LAYERS ${layer} position)
+  if(position LESS 0)
+    message(FATAL_ERROR "ramulo_layer: ${layer} is not one of RAMULO_LAYERS")
+  endif()
+
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(target ramulo_${layer})
+  add_library(${target} OBJECT ${sources})
+
+  # The layer's view of src/: itself and every layer below, nothing above.
+  set(tree ${RAMULO_LAYER_TREES}/${layer})
+  file(REMOVE_RECURSE ${tree})
+  file(MAKE_DIRECTORY ${tree})
+  foreach(index RANGE ${position})
+    list(GET RAMULO_LAYERS ${index} visible)
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${visible} ${tree}/${visible} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} PRIVATE ${tree})
+  if(ARG_PUBLIC_HEADERS)
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/include)
+  endif()
+  target_include_directories(${target} SYSTEM PUBLIC ${UTFCPP_INCLUDE_DIR})
+
+  if(position GREATER 0)
+    math(EXPR below "${position} - 1")
+    list(GET RAMULO_LAYERS ${below} below_layer)
+    target_link_libraries(${target} PUBLIC ramulo_${below_layer})
+  endif()
+  if(ARG_LIBRARIES)
+    target_link_libraries(${target} PUBLIC ${ARG_LIBRARIES})
+  endif()
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  ramulo_warnings(${target})
+endfunction()
+
+# Links each layer on its own, as a shared library over the probe of the layer below it
+# with no undefined symbol allowed, so that a call into a higher layer (a function declared
+# below and defined above) fails the build as an upward include does. Needs the layers'
+# objects position-independent; without that, and in sanitizer builds (whose runtimes
+# only executables bring), no probe is made.
+function(ramulo_layer_link_probes)
+  list(GET RAMULO_LAYERS 0 lowest)
+  get_target_property(pic ramulo_${lowest} POSITION_INDEPENDENT_CODE)
+  if(NOT pic OR RAMULO_SANITIZE OR RAMULO_FUZZ)
+    return()
+  endif()
+  set(below)
+  foreach(layer IN LISTS RAMULO_LAYERS)
+    set(probe ramulo_${layer}_link_probe)
+    add_library(${probe} SHARED $<TARGET_OBJECTS:ramulo_${layer}>)
+    # Public, so that each probe links every lower one (a layer calls any layer below).
+    target_link_libraries(${probe} PUBLIC ${below})
+    target_link_libraries(${probe} PRIVATE PkgConfig::TINYXML PkgConfig::GRAPHVIZ
+                                           nlohmann_json::nlohmann_json)
+    target_link_options(${probe} PRIVATE -Wl,--no-undefined)
+    set_target_properties(${probe} PROPERTIES AUTOMOC OFF LIBRARY_OUTPUT_DIRECTORY
+                          ${CMAKE_BINARY_DIR}/layer_link_probes)
+    set(below ${probe})
+  endforeach()
+endfunction()
