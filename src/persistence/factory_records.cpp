@@ -3,6 +3,7 @@
 
 #include "graph/edge_factory.h"
 #include "graph/graph_factory.h"
+#include "graph/progress.h"
 #include "graph/vertex_factory.h"
 #include "persistence/stream_fields.h"
 #include "persistence/xml_values.h"
@@ -23,6 +24,7 @@ void VertexFactory::writeStream(std::ostream& out) {
     ScopedLock lock(&mutex_);
     out << "VertexFactory" << listSeparator() << vertices_.size();
     for (const Vertex* vertex : vertices_) {
+        progressStep();
         persistence::endLine(out);
         vertex->writeStream(out);
     }
@@ -39,6 +41,7 @@ void EdgeFactory::writeStream(std::ostream& out) {
     ScopedLock lock(&mutex_);
     out << "EdgeFactory" << listSeparator() << edges_.size();
     for (const Edge* edge : edges_) {
+        progressStep();
         persistence::endLine(out);
         edge->writeStream(out);
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/graph_members_xml.h"
 #include "persistence/missing_element.h"
@@ -23,6 +24,7 @@ void Graph::writeGraphStream(std::ostream& out) const {
     endLine(out);
     out << vertices_.size();
     for (const auto& [vertex, entry] : vertices_) {
+        progressStep();
         endLine(out);
         writeNumber(out, vertex->id);
         out << sep;
@@ -31,6 +33,7 @@ void Graph::writeGraphStream(std::ostream& out) const {
     endLine(out);
     out << edges_.size();
     for (const auto& [edge, props] : edges_) {
+        progressStep();
         endLine(out);
         writeNumber(out, edge->id);
         out << sep;
@@ -83,6 +86,7 @@ void Graph::readGraphVerticesStream(std::istream& in, Space& space) {
     vertices_.reserve(vertices_.size() +
                       std::min<std::uint64_t>(count, space.vertexFactory().size()));
     for (std::uint64_t i = 0; i < count; ++i) {
+        progressStep();
         const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
         Vertex* vertex = space.vertexFactory().at(vertexId);
         if (!vertex) throw missingMember(*this, "vertex", vertexId);
@@ -99,6 +103,7 @@ void Graph::readGraphEdgesStream(std::istream& in, Space& space) {
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph edge count");
     edges_.reserve(edges_.size() + std::min<std::uint64_t>(count, space.edgeFactory().size()));
     for (std::uint64_t i = 0; i < count; ++i) {
+        progressStep();
         const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
         Edge* edge = space.edgeFactory().at(edgeId);
         if (!edge) throw missingMember(*this, "edge", edgeId);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/graph_view_section.h"
@@ -98,6 +99,7 @@ void GraphView::writeStream(std::ostream& out) {
     out << "VertexSequence" << sep << sequence_.size();
     endLine(out);
     for (const VertexViewEntry& entry : sequence_) {
+        progressStep();
         out << entry.vertex->id << sep;
         writeValues(out, *entry.properties);
         out << sep;
@@ -107,6 +109,7 @@ void GraphView::writeStream(std::ostream& out) {
     out << "Edges" << sep << edgeMap_.size();
     endLine(out);
     for (const auto& [edge, data] : edgeMap_) {
+        progressStep();
         out << edge->id << sep;
         writeValues(out, *data.properties);
         out << sep;
@@ -146,6 +149,7 @@ void GraphView::readStream(std::istream& in) {
     const std::uint64_t count = readNumber(in, '\n');
     checkVertexCount(count, sequence_.size(), vertexMap_.size());
     for (std::uint64_t i = 0; i < count; ++i) {
+        progressStep();
         const std::uint64_t id = readNumber(in, sep);
         Vertex* vertex = space_->vertexFactory().at(id);
         if (!vertex || !vertexMap_.find(vertex))
@@ -163,6 +167,7 @@ void GraphView::readStream(std::istream& in) {
     expectLabel(in, "Edges");
     const std::uint64_t edges = readNumber(in, '\n');
     for (std::uint64_t i = 0; i < edges; ++i) {
+        progressStep();
         const std::uint64_t id = readNumber(in, sep);
         Edge* edge = nullptr;
         {
