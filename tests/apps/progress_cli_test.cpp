@@ -35,7 +35,7 @@ TEST_F(ProgressCli, TheLineAppearsOnlyWhenAskedForAndLeavesStdoutAlone) {
     };
     const Case cases[] = {
         {{QStringLiteral("convert"), tree, nx, QStringLiteral("--progress")},
-         {QStringLiteral("ramulo: Saving 100%")}},
+         {QStringLiteral("ramulo: Loading "), QStringLiteral("ramulo: Saving 100%")}},
         {{QStringLiteral("render"), QStringLiteral("--progress"), nx, QStringLiteral("-o"),
           path(QStringLiteral("tree.svg")), QStringLiteral("--layout"), QStringLiteral("radial")},
          {QStringLiteral("ramulo: Loading "), QStringLiteral("ramulo: Arranging 100%"),

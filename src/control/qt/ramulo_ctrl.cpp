@@ -193,6 +193,8 @@ FileDialogResult CRamuloCtrl::fileDialog(const FileDialogRequest& request) {
 }
 
 void CRamuloCtrl::showFailure(const std::u16string& text) {
+    // The user stopped it in the progress dialog: nothing to tell.
+    if (text == u"Operation cancelled") return;
     messageBox(text, u"Ramulo Control", MessageButtons::Ok, MessageIcon::Error);
 }
 
