@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <exception>
 #include <string>
 
 namespace {
@@ -38,7 +39,8 @@ public:
     void end() override {
         // Only operations long enough to have shown a line finish it.
         if (!shown_) return;
-        if (total_) done_ = total_;
+        // Finished, not failed or cancelled (the scope ends while its exception passes).
+        if (total_ && std::uncaught_exceptions() == 0) done_ = total_;
         print('\r');
         std::fputc('\n', stderr);
         shown_ = false;
