@@ -44,7 +44,8 @@ TEST_F(ProgressCli, TheLineAppearsOnlyWhenAskedForAndLeavesStdoutAlone) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const auto run = ok(c.args);
-        for (const QString& line : c.lines) EXPECT_TRUE(run.err.contains(line)) << run.err.toStdString();
+        for (const QString& line : c.lines)
+            EXPECT_TRUE(run.err.contains(line)) << run.err.toStdString();
         // Each line ends once, after its last update.
         EXPECT_EQ(run.err.count(QStringLiteral("%\n")) + run.err.count(QStringLiteral("items\n")),
                   run.err.count(QLatin1Char('\r')) > 0 ? c.lines.size() : 0)

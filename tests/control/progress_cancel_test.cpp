@@ -73,9 +73,13 @@ const Operation kOperations[] = {
     {"SaveToXml",
      [](RamuloControl& c, const fs::path& f) { c.SaveToXml((f / "old.nxx").u16string()); }},
     {"importGraphFile",
-     [](RamuloControl& c, const fs::path& f) { nx::importGraphFile(c, (f / "old.graphml").string()); }},
+     [](RamuloControl& c, const fs::path& f) {
+         nx::importGraphFile(c, (f / "old.graphml").string());
+     }},
     {"exportGraphFile",
-     [](RamuloControl& c, const fs::path& f) { nx::exportGraphFile(c, (f / "old.graphml").string()); }},
+     [](RamuloControl& c, const fs::path& f) {
+         nx::exportGraphFile(c, (f / "old.graphml").string());
+     }},
 };
 
 // What a call failed with: an automation error's description or another failure's text.

@@ -43,8 +43,7 @@ void ProgressDialogSink::advance(std::uint64_t n) {
     done_ += n;
     if (!dialog_ && clock_.elapsed() >= delayMs) show();
     if (dialog_) {
-        if (total_)
-            dialog_->setValue(static_cast<int>(std::min(done_, total_) * kSteps / total_));
+        if (total_) dialog_->setValue(static_cast<int>(std::min(done_, total_) * kSteps / total_));
         QCoreApplication::processEvents();
     } else {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -25,14 +25,14 @@ protected:
             sources.push_back(ids[(i - 1) / 2]);
             targets.push_back(ids[i]);
         }
-        c.AddEdges(static_cast<std::uint16_t>(n - 1), sources.data(), targets.data(),
-                   edges.data());
+        c.AddEdges(static_cast<std::uint16_t>(n - 1), sources.data(), targets.data(), edges.data());
         c.setModified(false);
     }
 
     std::vector<QPoint> positions() {
         std::vector<QPoint> all;
-        for (std::uint32_t k = 0; k < w->VertexCount(0); ++k) all.push_back(position(w->VertexID(0, k)));
+        for (std::uint32_t k = 0; k < w->VertexCount(0); ++k)
+            all.push_back(position(w->VertexID(0, k)));
         return all;
     }
 
@@ -91,6 +91,21 @@ TEST_F(Progress, NoDialogBeforeTheDelay) {
     EXPECT_FALSE(dialogShown);
     EXPECT_TRUE(w->control().isModified());
     EXPECT_TRUE(w->CanUndo());
+}
+
+TEST_F(Progress, InputDuringAnOperationIsDropped) {
+    growTree(30000);
+    w->setProgressDelay(60000);
+    // A click while the layout runs would select A where it is still drawn.
+    bool clicked = false;
+    QTimer::singleShot(0, w.get(), [&] {
+        click(widget_test::kA);
+        clicked = true;
+    });
+    w->HierarchicalLayout();
+    settle();
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(selectedCount(), 0u);
 }
 
 TEST_F(Progress, ACancelledDrawingWritesNoFile) {
