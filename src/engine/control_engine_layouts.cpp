@@ -17,8 +17,8 @@
 namespace {
 
 // Items each layout reports per vertex (its walks over the tree), for the sink's total.
-constexpr std::uint64_t kTreeSteps = 8;
-constexpr std::uint64_t kRadialSteps = 8;
+constexpr std::uint64_t kTreeSteps = 12;
+constexpr std::uint64_t kRadialSteps = 7;
 
 }  // namespace
 
