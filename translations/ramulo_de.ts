@@ -247,5 +247,25 @@
         <source>Edge %1</source>
         <translation>Kante %1</translation>
     </message>
+    <message>
+        <source>Arranging</source>
+        <translation>Anordnen</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 </TS>

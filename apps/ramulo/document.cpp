@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "control/automation_error.h"
+#include "progress_line.h"
 
 std::string extensionOf(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
@@ -21,6 +22,7 @@ DocumentFormat documentFormatFor(const std::string& path) {
 }
 
 Document::Document(std::uint16_t testId) {
+    control_.engine().progress = progressLine();
     control_.SetTestID(testId);
     control_.windowCreated(&host_);
 }

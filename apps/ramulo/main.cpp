@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "control/control_module.h"
+#include "progress_line.h"
 #include "verbs.h"
 
 namespace {
@@ -22,6 +23,9 @@ const char* const kUsage =
     "  info IN              print counts, schemas and extent of a document\n"
     "  call [FILE]          run member calls, one per line, from FILE or stdin\n"
     "  script FILE.js       run a JavaScript file against the control\n"
+    "\n"
+    "--progress (any verb) shows the progress of long work on stderr, as it is shown when\n"
+    "stderr is a terminal; Ctrl+C then cancels it, leaving every file as it was.\n"
     "\n"
     "Documents: .nx is the stream format, .nxx and .xml XML; graph files .graphml, .dot,\n"
     ".gv, .csv, .tsv and .json are read and written as well.\n";
@@ -48,6 +52,8 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     args.erase(args.begin());
+    // --progress: the progress line even when stderr is no terminal; any verb takes it.
+    const auto forced = std::erase(args, std::string("--progress")) > 0;
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
             std::fputs(verb->help, stdout);
@@ -58,6 +64,7 @@ int main(int argc, char** argv) {
     // Past a file-size limit a write then fails with its reason instead of ending the tool,
     // which could not report it (the old file is kept either way).
     std::signal(SIGXFSZ, SIG_IGN);
+    enableProgressLine(forced);
     QApplication app(argc, argv);
     try {
         control_module::start();

@@ -13,6 +13,7 @@
 #include "control/qt/ramulo_export.h"
 #include "control/qt/ramulo_script.h"
 #include "document.h"
+#include "progress_line.h"
 #include "verbs.h"
 
 const char* const kScriptHelp =
@@ -91,6 +92,9 @@ int runScript(const std::vector<std::string>& args) {
     if (!output.empty()) output = QFileInfo(qt(output)).absoluteFilePath().toStdString();
 
     CRamuloCtrl ctrl;
+    // No window to show a dialog in: progress goes to the tool's line.
+    ctrl.setProgressDelay(-1);
+    ctrl.control().engine().progress = progressLine();
     answerForTheUser(ctrl);
     ctrl.resize(800, 600);
     ctrl.setTestID(0);

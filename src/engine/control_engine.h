@@ -23,6 +23,7 @@ class ActualProperties;
 class Edge;
 class Graph;
 class GraphView;
+class Progress;
 class Property;
 class Space;
 class Vertex;
@@ -333,6 +334,11 @@ public:
     std::uint32_t forceDirectedSeparation = 80;
     std::uint32_t maxIterations = 100;
 
+    // Where layouts, loads and saves report progress; null reports nothing. A sink that
+    // asks to stop makes the operation fail with nx::OperationCancelled ("Operation
+    // cancelled") and leave the document, its history and any file exactly as they were.
+    nx::Progress* progress = nullptr;
+
     // The window the current view draws in; message boxes go there. May be null.
     HostWindow* hostWindow = nullptr;
 
@@ -371,9 +377,10 @@ private:
     // The vertex an appearance is for; null to ignore the call. Fails for a vertex outside
     // the current graph.
     nx::Vertex* appearanceTarget(std::uint32_t vertexId);
-    // Runs arrange under the message-box guard.
+    // Runs arrange under the message-box guard; a cancel puts the positions back and
+    // propagates.
     template <typename Arrange>
-    bool arrangeShowingFailure(Arrange&& arrange);
+    bool arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange);
     void showLayoutError(const std::string& text);
     // Hands a vertex view from the factory to one vertex, releasing it when that fails.
     void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);

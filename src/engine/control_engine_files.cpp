@@ -7,6 +7,7 @@
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/space_files.h"
 #include "persistence/space_xml_writer.h"
@@ -97,21 +98,29 @@ std::uint32_t loadFresh(ControlEngine& e, bool editingEnabled, HostWindow* host,
     return e.graph ? static_cast<std::uint32_t>(e.graph->id) : kNoElement;
 }
 
+// Items a save reports: about one per record of the factories, the graph and the view.
+std::uint64_t saveSteps(const nx::Graph& graph) {
+    return 3 * (std::uint64_t{graph.order()} + graph.edgeCount());
+}
+
 }  // namespace
 
 std::uint32_t ControlEngine::LoadStream(const std::string& path, bool editingEnabled,
                                         HostWindow* host) {
+    nx::ProgressScope reporting(progress, "Loading", 0);
     return loadFresh(*this, editingEnabled, host,
                      [&] { nx::loadStream(*space, path, view.get()); });
 }
 
 std::uint32_t ControlEngine::LoadXml(const std::string& path, bool editingEnabled,
                                      HostWindow* host) {
+    nx::ProgressScope reporting(progress, "Loading", 0);
     return loadFresh(*this, editingEnabled, host, [&] { nx::loadXml(*space, path, view.get()); });
 }
 
 std::uint16_t ControlEngine::SaveStream(const std::string& path) {
     if (!space || !graph) return 0;
+    nx::ProgressScope reporting(progress, "Saving", saveSteps(*graph));
     nx::saveStream(*space, path, view.get());
     history.markClean();
     return 1;
@@ -121,6 +130,7 @@ std::uint16_t ControlEngine::SaveXml(const std::string& path) {
     if (!space || !graph) return 0;
     // The space's own XML writer passes over a file it cannot open; answering "written"
     // then would hide the lost document, so the engine writes through the failing form.
+    nx::ProgressScope reporting(progress, "Saving", saveSteps(*graph));
     nx::persistence::writeSpaceXml(*space, path, view.get());
     history.markClean();
     return 1;

@@ -9,10 +9,19 @@
 #include "engine/host_window.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "layouts/force_directed_layout.h"
 #include "layouts/radial_layout.h"
 #include "layouts/tree_layout.h"
 #include "traversal/graph_walks.h"
+
+namespace {
+
+// Items each layout reports per vertex (its walks over the tree), for the sink's total.
+constexpr std::uint64_t kTreeSteps = 12;
+constexpr std::uint64_t kRadialSteps = 7;
+
+}  // namespace
 
 void ControlEngine::showLayoutError(const std::string& text) {
     std::u16string wide;
@@ -28,9 +37,12 @@ void ControlEngine::showLayoutError(const std::string& text) {
 }
 
 template <typename Arrange>
-bool ControlEngine::arrangeShowingFailure(Arrange&& arrange) {
+bool ControlEngine::arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange) {
     try {
         arrange();
+    } catch (const nx::OperationCancelled&) {
+        recording.restore();
+        throw;
     } catch (const std::exception& e) {
         showLayoutError(e.what());
         return false;
@@ -44,9 +56,10 @@ bool ControlEngine::arrangeShowingFailure(Arrange&& arrange) {
 bool ControlEngine::HierarchicalLayout() {
     if (!space || !graph || !view) return false;
     PositionRecording recording(*this);
+    nx::ProgressScope reporting(progress, "Arranging", kTreeSteps * graph->order());
     nx::TreeLayout layout(*view, static_cast<int>(layerSeparation),
                           static_cast<int>(siblingSeparation), static_cast<int>(subtreeSeparation));
-    return arrangeShowingFailure([&] {
+    return arrangeShowingFailure(recording, [&] {
         graph->updateIncidence();
         layout.arrange();
     });
@@ -55,8 +68,9 @@ bool ControlEngine::HierarchicalLayout() {
 bool ControlEngine::RadialLayout() {
     if (!space || !graph || !view) return false;
     PositionRecording recording(*this);
+    nx::ProgressScope reporting(progress, "Arranging", kRadialSteps * graph->order());
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
-    return arrangeShowingFailure([&] {
+    return arrangeShowingFailure(recording, [&] {
         std::vector<nx::Vertex*> roots;
         nx::findRoots(*graph, roots);
         if (!roots.empty()) layout.centres = roots;
@@ -67,19 +81,27 @@ bool ControlEngine::RadialLayout() {
 bool ControlEngine::CenterOfRadialLayout() {
     if (!graph || !view || !currentVertex) return false;
     PositionRecording recording(*this);
+    nx::ProgressScope reporting(progress, "Arranging", kRadialSteps * graph->order());
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
     layout.centres = {currentVertex};
-    layout.arrange();
+    try {
+        layout.arrange();
+    } catch (const nx::OperationCancelled&) {
+        recording.restore();
+        throw;
+    }
     return true;
 }
 
 bool ControlEngine::ForceDirectedLayout() {
     if (!space || !graph || !view) return false;
     PositionRecording recording(*this);
+    nx::ProgressScope reporting(progress, "Arranging",
+                                std::uint64_t{maxIterations} * graph->order());
     nx::ForceDirectedLayout layout(*view);
     layout.Separation = static_cast<int>(forceDirectedSeparation);
     layout.MaxIterations = static_cast<int>(maxIterations);
-    return arrangeShowingFailure([&] {
+    return arrangeShowingFailure(recording, [&] {
         graph->updateIncidence();
         layout.arrange();
     });

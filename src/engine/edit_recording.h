@@ -44,11 +44,13 @@ class ControlEngine::PositionRecording {
 public:
     explicit PositionRecording(ControlEngine& engine) : engine_(engine) {
         if (engine.history.depth() == 0) engine.history.forgetClean();
-        if (engine.history.depth() == 0 || !engine.view) return;
+        // A cancelled layout puts the positions back, so one that can be cancelled keeps
+        // them even when nothing is recorded.
+        if ((engine.history.depth() == 0 && !engine.progress) || !engine.view) return;
         before_ = std::make_unique<PositionSnapshot>(*engine.view);
     }
     ~PositionRecording() {
-        if (!before_ || !engine_.view) return;
+        if (!before_ || !engine_.view || engine_.history.depth() == 0) return;
         if (auto change = PositionChange::since(std::move(*before_), *engine_.view)) {
             engine_.history.push(std::move(change));
             engine_.afterHistoryChange();
@@ -56,6 +58,15 @@ public:
     }
     PositionRecording(const PositionRecording&) = delete;
     PositionRecording& operator=(const PositionRecording&) = delete;
+
+    // Puts every position and working value back as it was and records nothing.
+    void restore() {
+        if (!before_ || !engine_.view) return;
+        if (auto change = PositionChange::since(std::move(*before_), *engine_.view))
+            change->undo();
+        before_.reset();
+        engine_.view->invalidateSpatialIndex();
+    }
 
 private:
     ControlEngine& engine_;

@@ -10,6 +10,7 @@
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "interchange/import_error.h"
 #include "layouts/force_directed_layout.h"
@@ -63,6 +64,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
     vertices.reserve(data.nodes.size());
     std::size_t positioned = 0;
     for (const GraphNode& n : data.nodes) {
+        progressStep();
         Vertex* v = space.vertexFactory().create();
         graph.addVertex(*v);
         v->properties->get<Name>(vertexName).value =
@@ -71,6 +73,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
         if (n.hasPosition) ++positioned;
     }
     for (const GraphEdge& e : data.edges) {
+        progressStep();
         Edge* edge = space.edgeFactory().create(vertices[e.source], vertices[e.target]);
         graph.addEdge(*edge);
         if (!e.label.empty())

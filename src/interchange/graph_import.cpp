@@ -8,6 +8,7 @@
 #include "engine/control_engine.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "interchange/document_builder.h"
 #include "interchange/dot_reader.h"
@@ -40,6 +41,8 @@ GraphData readGraphFile(const std::string& path, GraphFormat format, const Impor
 
 ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFormat format,
                          const ImportOptions& options) {
+    // The old document stays until the new one is whole, so a cancel leaves it as it was.
+    ProgressScope reporting(engine.progress, "Loading", 0);
     GraphData data = readGraphFile(path, format, options);
     ImportResult result;
     result.warnings = data.warnings;
@@ -71,6 +74,7 @@ GraphData snapshotOf(ControlEngine& engine) {
     std::unordered_map<const Vertex*, std::size_t> index;
     index.reserve(graph.order());
     for (const auto& [vertex, entry] : graph.vertices()) {
+        progressStep();
         GraphNode n;
         n.id = "n" + std::to_string(vertex->id);
         if (vertexName != kNoIndex)
@@ -83,6 +87,7 @@ GraphData snapshotOf(ControlEngine& engine) {
         data.addNode(std::move(n));
     }
     for (const auto& [edge, values] : graph.edges()) {
+        progressStep();
         GraphEdge e;
         e.source = index.at(edge->source);
         e.target = index.at(edge->target);
@@ -94,7 +99,10 @@ GraphData snapshotOf(ControlEngine& engine) {
 
 std::vector<std::string> exportGraph(ControlEngine& engine, const std::string& path,
                                      GraphFormat format) {
+    ProgressScope reporting(engine.progress, "Saving",
+                            engine.graph ? engine.graph->order() + engine.graph->edgeCount() : 0);
     const GraphData data = snapshotOf(engine);
+    flushProgress();  // the last chance to stop before the file is opened
     std::vector<std::string> warnings;
     writeOutputFile(path, [&](std::ostream& out) {
         switch (format) {

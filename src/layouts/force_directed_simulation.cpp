@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graph/progress.h"
+
 namespace nx {
 
 namespace {
@@ -75,6 +77,7 @@ float ForceDirectedSimulation::iterate() {
     }
     float sum = 0.0f;
     for (std::uint32_t i = 0; i < n; ++i) {
+        progressStep();
         float mx = step * body_[i].force.x;
         float my = step * body_[i].force.y;
         if (std::fabs(mx) > maxStep) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "layouts/graphviz_session.h"
 
 namespace nx {
@@ -72,14 +73,17 @@ void LayeredLayout::arrange() {
         vertices.reserve(graph->order());
         nodeOf.reserve(graph->order());
         for (const auto& [vertex, entry] : graph->vertices()) {
+            progressStep();
             std::string name = std::to_string(vertices.size());
             Agnode_t* n = agnode(g, name.data(), 1);
             vertices.push_back(vertex);
             nodes.push_back(n);
             nodeOf.emplace(vertex, n);
         }
-        for (const auto& [edge, values] : graph->edges())
+        for (const auto& [edge, values] : graph->edges()) {
+            progressStep();
             agedge(g, nodeOf.at(edge->source), nodeOf.at(edge->target), nullptr, 1);
+        }
         if (!context || gvLayout(context, g, "dot") != 0) {
             const std::string errors = session.errors();
             throw std::runtime_error("LayeredLayout error: Graphviz's dot layout failed" +
@@ -101,6 +105,7 @@ void LayeredLayout::arrange() {
     }
     gvFreeLayout(context, g);
     agclose(g);
+    flushProgress();  // a stop asked for during Graphviz's run comes before any position
     for (std::size_t i = 0; i < vertices.size(); ++i)
         setXY(*vertices[i], static_cast<int>(std::lround(xs[i] - minX)) + startX,
               static_cast<int>(std::lround(ys[i] - minY)) + startY);

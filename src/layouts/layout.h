@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "graph/progress.h"
+
 namespace nx {
 
 class ActualProperties;

@@ -173,6 +173,7 @@ void RadialLayout::arrange() {
                                 kAdvice);
             // In the tree's vertex order, as its values are laid out in memory.
             for (std::uint32_t k = 0; k < n; ++k) {
+                progressStep();
                 const std::uint32_t v = table.atGraphIndex(k);
                 Placed& p = placed.emplace_back();
                 p.values = &table.values(v);

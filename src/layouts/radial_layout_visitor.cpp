@@ -97,6 +97,7 @@ void RadialLayoutVisitor::assignWedges(std::uint32_t root) {
     stack_.clear();
     stack_.push_back({root, 0, 0});
     while (!stack_.empty()) {
+        progressStep();
         Frame& top = stack_.back();
         const std::uint32_t v = top.vertex;
         const auto neighbours = table_.neighbours(v);
@@ -131,6 +132,7 @@ void RadialLayoutVisitor::assignAngles(std::uint32_t root) {
     stack_.clear();
     enter(root, true);
     while (!stack_.empty()) {
+        progressStep();
         Frame& top = stack_.back();
         const auto neighbours = table_.neighbours(top.vertex);
         if (top.next == neighbours.size()) {

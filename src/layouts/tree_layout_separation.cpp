@@ -26,6 +26,7 @@ int TreeLayoutVisitor::separationWalk(std::uint32_t root) {
     walked_.clear();
     int result = enterSeparation(root, VertexTable::kNone);
     while (result == 0) {
+        progressStep();
         Frame& top = stack.back();
         if (top.next < top.end) {
             const std::uint32_t i = top.next++;

@@ -146,6 +146,7 @@ void TreeLayoutVisitor::firstWalk(std::uint32_t root) {
     stack.clear();
     enterFirst(root, 0, stack);
     while (!stack.empty()) {
+        progressStep();
         Frame& top = stack.back();
         const std::vector<std::uint32_t>& siblings = levels[depth - 1];
         if (top.next < siblings.size()) {
@@ -216,6 +217,7 @@ void TreeLayoutVisitor::placementWalk(std::uint32_t root) {
     stack.clear();
     enterPlacement(root, stack);
     while (!stack.empty()) {
+        progressStep();
         Frame& top = stack.back();
         const auto neighbours = table_.neighbours(top.vertex);
         if (top.next < neighbours.size()) {

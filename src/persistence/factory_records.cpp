@@ -3,6 +3,7 @@
 
 #include "graph/edge_factory.h"
 #include "graph/graph_factory.h"
+#include "graph/progress.h"
 #include "graph/vertex_factory.h"
 #include "persistence/element_records.h"
 #include "persistence/stream_fields.h"
@@ -24,6 +25,7 @@ void writeFactoryStream(VertexFactory& factory, std::ostream& out) {
     ScopedLock lock(&factory.mutex());
     out << "VertexFactory" << listSeparator() << factory.vertices().size();
     for (const Vertex* vertex : factory.vertices()) {
+        progressStep();
         persistence::endLine(out);
         writeVertexRecord(out, *vertex);
     }
@@ -40,6 +42,7 @@ void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
     ScopedLock lock(&factory.mutex());
     out << "EdgeFactory" << listSeparator() << factory.edges().size();
     for (const Edge* edge : factory.edges()) {
+        progressStep();
         persistence::endLine(out);
         writeEdgeRecord(out, *edge);
     }

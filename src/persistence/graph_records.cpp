@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/element_records.h"
 #include "persistence/graph_members_xml.h"
@@ -22,6 +23,7 @@ void writeGraphStream(const Graph& graph, std::ostream& out) {
     endLine(out);
     out << graph.order();
     for (const auto& [vertex, entry] : graph.vertices()) {
+        progressStep();
         endLine(out);
         writeNumber(out, vertex->id);
         out << sep;
@@ -30,6 +32,7 @@ void writeGraphStream(const Graph& graph, std::ostream& out) {
     endLine(out);
     out << graph.edgeCount();
     for (const auto& [edge, props] : graph.edges()) {
+        progressStep();
         endLine(out);
         writeNumber(out, edge->id);
         out << sep;
@@ -81,6 +84,7 @@ void readGraphVerticesStream(Graph& graph, std::istream& in, Space& space) {
     // A graph holds no more members than the space has elements.
     graph.reserveMore(std::min<std::uint64_t>(count, space.vertexFactory().size()), 0);
     for (std::uint64_t i = 0; i < count; ++i) {
+        progressStep();
         const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
         Vertex* vertex = space.vertexFactory().at(vertexId);
         if (!vertex) throw missingMember(graph, "vertex", vertexId);
@@ -97,6 +101,7 @@ void readGraphEdgesStream(Graph& graph, std::istream& in, Space& space) {
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph edge count");
     graph.reserveMore(0, std::min<std::uint64_t>(count, space.edgeFactory().size()));
     for (std::uint64_t i = 0; i < count; ++i) {
+        progressStep();
         const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
         Edge* edge = space.edgeFactory().at(edgeId);
         if (!edge) throw missingMember(graph, "edge", edgeId);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/graph_view_files.h"
@@ -99,6 +100,7 @@ void writeStream(GraphView& view, std::ostream& out) {
     out << "VertexSequence" << sep << view.vertexSequence().size();
     endLine(out);
     for (const VertexViewEntry& entry : view.vertexSequence()) {
+        progressStep();
         out << entry.vertex->id << sep;
         writeValues(out, *entry.properties);
         out << sep;
@@ -108,6 +110,7 @@ void writeStream(GraphView& view, std::ostream& out) {
     out << "Edges" << sep << view.edgeMap().size();
     endLine(out);
     for (const auto& [edge, data] : view.edgeMap()) {
+        progressStep();
         out << edge->id << sep;
         writeValues(out, *data.properties);
         out << sep;
@@ -148,6 +151,7 @@ void readStream(GraphView& view, std::istream& in) {
     const std::uint64_t count = readNumber(in, '\n');
     checkVertexCount(count, view.vertexSequence().size(), view.vertexMap().size());
     for (std::uint64_t i = 0; i < count; ++i) {
+        progressStep();
         const std::uint64_t id = readNumber(in, sep);
         Vertex* vertex = space->vertexFactory().at(id);
         if (!vertex || !view.vertexMap().find(vertex))
@@ -165,6 +169,7 @@ void readStream(GraphView& view, std::istream& in) {
     expectLabel(in, "Edges");
     const std::uint64_t edges = readNumber(in, '\n');
     for (std::uint64_t i = 0; i < edges; ++i) {
+        progressStep();
         const std::uint64_t id = readNumber(in, sep);
         Edge* edge = nullptr;
         {

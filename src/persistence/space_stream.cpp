@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/element_records.h"
@@ -43,6 +44,7 @@ void readVertexSection(std::istream& in, Space& space, std::uintmax_t fileBytes)
     space.vertexFactory().reserve(space.vertexFactory().size() + plausibleCount(count, fileBytes));
     const std::size_t schemaSize = space.vertexSchema()->size();
     for (std::uint64_t k = 0; k < count; ++k) {
+        progressStep();
         readUInt64(in, sep, "Failed to read vertex Id");  // IDs follow reading order
         const std::int32_t isGraph = readInt32(in, sep, "Failed to read isGraph flag");
         const std::uint64_t values = readUInt64(in, sep, "Failed to read vertex property count");
@@ -60,6 +62,7 @@ void readEdgeSection(std::istream& in, Space& space, std::uintmax_t fileBytes) {
     space.edgeFactory().reserve(space.edgeFactory().size() + plausibleCount(count, fileBytes));
     const std::size_t schemaSize = space.edgeSchema()->size();
     for (std::uint64_t k = 0; k < count; ++k) {
+        progressStep();
         readUInt64(in, sep, "Failed to read edge Id");  // IDs follow reading order
         const std::uint64_t sourceId = readUInt64(in, sep, "Failed to read first vertex Id");
         const std::uint64_t targetId = readUInt64(in, sep, "Failed to read second vertex Id");

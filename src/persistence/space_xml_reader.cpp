@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/graph_members_xml.h"
@@ -53,6 +54,7 @@ public:
     void forChildren(const XmlSpan& parent, long count, const char* missing, Read read) const {
         std::size_t at = parent.tagEnd;
         for (long i = 0; i < count; ++i) {
+            progressStep();
             const std::size_t start =
                 parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
             if (start == std::string::npos) throw std::runtime_error(missing);
@@ -274,6 +276,8 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
 void loadXml(Space& space, const std::string& fileName, GraphView* view) {
     try {
         readDocument(fileName, space, view);
+    } catch (const OperationCancelled&) {
+        throw;
     } catch (const std::exception& e) {
         throw std::runtime_error("Error loading xml file " + fileName + ". " + e.what());
     } catch (...) {

@@ -4,6 +4,8 @@
 
 #include <tinyxml.h>
 
+#include "graph/progress.h"
+
 namespace nx::persistence {
 
 void XmlRecordPrinter::indent(int depth) {
@@ -27,6 +29,7 @@ void XmlRecordPrinter::open(const TiXmlElement& tag, int depth, bool hasChildren
 }
 
 void XmlRecordPrinter::child(const TiXmlNode& node, int depth) {
+    progressStep();
     if (!node.ToText()) std::fputs("\n", file_);
     node.Print(file_, depth);
 }

@@ -2,6 +2,9 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "control/ramulo_control.h"
+#include "graph/graph.h"
+#include "graph/progress.h"
 #include "ramulo/render.h"
 
 namespace nx {
@@ -15,6 +18,11 @@ bool isRenderTarget(const QString& path) {
 void renderFile(RamuloControl& control, const QString& path, const ImageOptions& image,
                 const PdfOptions& pdf) {
     const QString kind = QFileInfo(path).suffix().toLower();
+    // A cancel stops the drawing before the scratch file replaces the target.
+    ControlEngine& engine = control.engine();
+    const std::uint64_t items =
+        engine.graph ? std::uint64_t{engine.graph->order()} + engine.graph->edgeCount() : 0;
+    ProgressScope reporting(engine.progress, "Drawing", items);
     if (kind == QLatin1String("png"))
         renderPng(control, path, image);
     else if (kind == QLatin1String("svg"))

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "graph/graph.h"
+#include "graph/progress.h"
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
 #include "views/drawing_tools.h"
@@ -64,6 +65,7 @@ int GraphView::fadingOf(const ActualProperties* properties, bool selected, std::
 }
 
 void GraphView::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r) {
+    progressStep();
     if (!data.view) throw std::runtime_error("Error in nx::GraphView: Edge view class is unknown");
     const Point s = devicePosition(edge->source);
     const Point t = devicePosition(edge->target);
@@ -89,6 +91,7 @@ void GraphView::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, co
 }
 
 void GraphView::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r) {
+    progressStep();
     const VertexViewEntry& entry = sequence_[i];
     if (!entry.view)
         throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include "control/control_events.h"
+#include "control/qt/progress_dialog_sink.h"
 #include "control/qt/ramulo_accessible.h"
 #include "control/qt/ramulo_module.h"
 #include "control/qt/file_filter.h"
@@ -45,8 +46,12 @@ CRamuloCtrl::CRamuloCtrl(QWidget* parent)
     : QAbstractScrollArea(parent),
       events_(std::make_unique<Events>(*this)),
       control_((ensureModuleStarted(), std::make_unique<RamuloControl>())),
+      progress_(std::make_unique<ProgressDialogSink>(this)),
       interaction_(*control_) {
     control_->setEventListener(events_.get());
+    control_->engine().progress = progress_.get();
+    // What was invalidated while an operation ran is drawn once it is over.
+    progress_->finished = [this] { viewport()->update(); };
     installRamuloAccessibility();
     viewport()->setMouseTracking(true);
     // The widget keeps its own picture and paints every pixel of it.
@@ -66,6 +71,15 @@ CRamuloCtrl::CRamuloCtrl(QWidget* parent)
 CRamuloCtrl::~CRamuloCtrl() {
     // The save question is asked while the window is still whole; then the document goes.
     control_.reset();
+}
+
+void CRamuloCtrl::setProgressDelay(int milliseconds) {
+    progress_->delayMs = milliseconds;
+    control_->engine().progress = milliseconds < 0 ? nullptr : progress_.get();
+}
+
+int CRamuloCtrl::progressDelay() const {
+    return progress_->delayMs;
 }
 
 void CRamuloCtrl::createWindow() {
@@ -179,6 +193,8 @@ FileDialogResult CRamuloCtrl::fileDialog(const FileDialogRequest& request) {
 }
 
 void CRamuloCtrl::showFailure(const std::u16string& text) {
+    // The user stopped it in the progress dialog: nothing to tell.
+    if (text == u"Operation cancelled") return;
     messageBox(text, u"Ramulo Control", MessageButtons::Ok, MessageIcon::Error);
 }
 

@@ -30,6 +30,7 @@ class QFileDialog;
 class QMenu;
 class QMessageBox;
 class QPrinter;
+class ProgressDialogSink;
 
 // A scroll area that owns one RamuloControl for its whole life: it draws the document,
 // scrolls it, hands the user's mouse and context menus to the control, and offers every
@@ -71,6 +72,11 @@ public:
     ~CRamuloCtrl() override;
 
     RamuloControl& control() { return *control_; }
+    // Layouts, loads, saves and renders that run longer than this (milliseconds, 500 unless
+    // changed) show a progress dialog whose Cancel stops them; a cancelled member fails with
+    // "Operation cancelled" and leaves the document as it was. Negative: no dialog.
+    void setProgressDelay(int milliseconds);
+    int progressDelay() const;
     ControlInteraction& interaction() { return interaction_; }
     // The window exists (the widget was shown once, or createWindow was called).
     bool isCreated() const { return created_; }
@@ -454,6 +460,7 @@ private:
 
     std::unique_ptr<Events> events_;
     std::unique_ptr<RamuloControl> control_;
+    std::unique_ptr<ProgressDialogSink> progress_;
     ControlInteraction interaction_;
     bool created_ = false;
     bool leaveRequested_ = false;

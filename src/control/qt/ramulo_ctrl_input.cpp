@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "control/automation_error.h"
+#include "control/qt/progress_dialog_sink.h"
 #include "control/qt/ramulo_ctrl.h"
 #include "engine/menu_resources.h"
 
@@ -121,6 +122,9 @@ void CRamuloCtrl::contextMenuAt(const QPoint& globalPos, const QPoint& viewportP
 }
 
 bool CRamuloCtrl::viewportEvent(QEvent* event) {
+    // Input that reaches the control while an operation runs (before its dialog shows) is
+    // dropped: the document is half done.
+    if (progress_->active() && event->isInputEvent()) return true;
     if (zoomGesture(event)) return true;
     if (event->type() == QEvent::Leave && leaveRequested_) {
         // One notification per request, as the request asks for.

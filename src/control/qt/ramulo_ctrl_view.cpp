@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "control/automation_error.h"
+#include "control/qt/progress_dialog_sink.h"
 #include "control/qt/ramulo_ctrl.h"
 #include "engine/ole_color.h"
 #include "platform/qt/qt_device_context.h"
@@ -85,9 +86,9 @@ void CRamuloCtrl::ensureScreenSize() {
 }
 
 void CRamuloCtrl::renderStale() {
-    // While the control is going (its save question may run an event loop) the picture
-    // stays as it was.
-    if (!control_) return;
+    // While the control is going (its save question may run an event loop) or an operation
+    // is half done, the picture stays as it was.
+    if (!control_ || progress_->active()) return;
     ensureScreenSize();
     // Zoomed, the picture and the viewport differ in size: what is stale is all of it.
     const QRect whole(QPoint(0, 0), pictureSize());
