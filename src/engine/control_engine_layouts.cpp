@@ -26,6 +26,11 @@ void ControlEngine::showLayoutError(const std::string& text) {
         std::cerr << "RamuloCtrl Error: " << text << '\n';
 }
 
+nx::LabelMeasure ControlEngine::labelMeasure() {
+    if (!labelAwareSpacing || !view) return {};
+    return nx::drawnLabels(*view);
+}
+
 template <typename Arrange>
 bool ControlEngine::arrangeShowingFailure(Arrange&& arrange) {
     try {
@@ -45,6 +50,7 @@ bool ControlEngine::HierarchicalLayout() {
     PositionRecording recording(*this);
     nx::TreeLayout layout(*view, static_cast<int>(layerSeparation),
                           static_cast<int>(siblingSeparation), static_cast<int>(subtreeSeparation));
+    layout.labelExtent = labelMeasure();
     return arrangeShowingFailure([&] {
         graph->updateIncidence();
         layout.arrange();
@@ -55,6 +61,7 @@ bool ControlEngine::RadialLayout() {
     if (!space || !graph || !view) return false;
     PositionRecording recording(*this);
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
+    layout.labelExtent = labelMeasure();
     return arrangeShowingFailure([&] {
         std::vector<nx::Vertex*> roots;
         graph->findRoots(roots);
@@ -67,6 +74,7 @@ bool ControlEngine::CenterOfRadialLayout() {
     if (!graph || !view || !currentVertex) return false;
     PositionRecording recording(*this);
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
+    layout.labelExtent = labelMeasure();
     layout.centres = {currentVertex};
     layout.arrange();
     return true;

@@ -17,6 +17,8 @@ namespace nx {
 namespace {
 
 constexpr int kUnknownWidth = std::numeric_limits<int>::min();
+// Labels reach no further than this; twice it and any coordinate still fit an int.
+constexpr int kLongestLabel = 1 << 24;
 
 // Every stored value is computed in 64 bits and checked: prelims, modifiers and sums of
 // modifiers are offsets within the drawing, so none of them exceeds a drawing that fits.
@@ -59,6 +61,16 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         y_[i] = *ySlots_[k];
     }
     widths_.assign(n, kUnknownWidth);
+    if (layout.labelExtent) {
+        labelled_ = true;
+        labelLeft_.resize(n);
+        labelRight_.resize(n);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const LabelExtent e = layout.labelExtent(table_.vertex(i));
+            labelLeft_[i] = std::clamp(e.left, 0, kLongestLabel);
+            labelRight_[i] = std::clamp(e.right, 0, kLongestLabel);
+        }
+    }
     shift_.resize(n);
     outline_.resize(n);
     parent_.resize(n);
@@ -132,6 +144,9 @@ int TreeLayoutVisitor::width(std::uint32_t v) {
             const Rect r = entry->view->getBoundingRectangle(&vertex, view, entry->properties);
             w = std::abs(r.right - r.left);
         }
+        // Siblings are set apart by half their widths: twice the wider side of the labels
+        // keeps both sides clear.
+        if (labelled_) w = std::max(w, 2 * std::max(labelLeft_[v], labelRight_[v]));
         widths_[v] = w;
     }
     return widths_[v];
@@ -238,8 +253,8 @@ void TreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stac
     const int y = fit(std::int64_t{depth} * layout->LayerSeparation + layout->startY);
     x_[v] = x;
     y_[v] = y;
-    minX = std::min(minX, x);
-    maxX = std::max(maxX, x);
+    minX = static_cast<int>(std::min<std::int64_t>(minX, std::int64_t{x} - labelLeft(v)));
+    maxX = fit(std::max<std::int64_t>(maxX, std::int64_t{x} + labelRight(v)));
     modSum = depth == 0 ? mod_[v] : fit(std::int64_t{modSum} + mod_[v]);
     ++depth;
     stack.push_back({v, 0, 0, 0, 0});
