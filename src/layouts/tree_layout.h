@@ -27,9 +27,9 @@ public:
     int SiblingSeparation;
     int SubtreeSeparation;
     std::size_t v1Index, i1Index, i2Index;
-    // When set, separations count from the edges of each vertex's labels instead of its
-    // position (siblings from the edges of the wider side), so that no two labels of a
-    // level overlap; children are then not spread out evenly. Unset, the shapes alone count.
+    // When set, separations count from the edges of each vertex's labels (which include
+    // its shape) instead of its position, so that no two labels of a level overlap;
+    // children are then not spread out evenly. Unset, the shapes alone count.
     LabelMeasure labelExtent;
 
 private:

@@ -144,12 +144,16 @@ int TreeLayoutVisitor::width(std::uint32_t v) {
             const Rect r = entry->view->getBoundingRectangle(&vertex, view, entry->properties);
             w = std::abs(r.right - r.left);
         }
-        // Siblings are set apart by half their widths: twice the wider side of the labels
-        // keeps both sides clear.
-        if (labelled_) w = std::max(w, 2 * std::max(labelLeft_[v], labelRight_[v]));
         widths_[v] = w;
     }
     return widths_[v];
+}
+
+std::int64_t TreeLayoutVisitor::step(std::uint32_t left, std::uint32_t v) {
+    // With labels counted the facing sides decide; otherwise half of each shape. The
+    // widths are looked up either way: a vertex the view does not show fails the same.
+    const int shapes = half(width(left), width(v));
+    return labelled_ ? std::int64_t{labelRight_[left]} + labelLeft_[v] : shapes;
 }
 
 // First walk: post-order; the flags stay set until the next pass.
@@ -199,8 +203,7 @@ void TreeLayoutVisitor::placeLeaf(std::uint32_t v, std::uint32_t place) {
         prelim_[v] = 0;
     } else {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
-                         half(width(left), width(v)));
+        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation + step(left, v));
     }
     mod_[v] = 0;
 }
@@ -215,8 +218,7 @@ void TreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t place) {
     }
     if (place > 0) {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
-                         half(width(left), width(v)));
+        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation + step(left, v));
     } else {
         prelim_[v] = mid;
     }

@@ -82,6 +82,8 @@ private:
     // Unmarked neighbours in incidence order, sorted stably by X.
     void children(std::uint32_t v, bool ordered, std::vector<std::uint32_t>& out);
     int width(std::uint32_t v);
+    // The distance of neighbouring siblings' X beyond the sibling separation.
+    std::int64_t step(std::uint32_t left, std::uint32_t v);
 
     std::vector<std::uint32_t> positions_;  // by vertex ID, for the table
     VertexTable table_;

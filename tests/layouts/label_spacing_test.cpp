@@ -101,7 +101,7 @@ TEST(LabelAwareSpacing, NoTwoLabelsOfALevelOverlapInTreeAndRadialLayouts) {
     };
     for (const Case& c : {Case{"tree", arrangeTree, true}, Case{"radial", arrangeRadial, false}}) {
         int overlappingWithout = 0;
-        for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        for (std::uint32_t seed = 1; seed <= 200; ++seed) {
             SCOPED_TRACE(std::string(c.layout) + " seed " + std::to_string(seed));
             LabelledForest f(seed);
             auto level = [&](std::size_t i) {
@@ -117,18 +117,18 @@ TEST(LabelAwareSpacing, NoTwoLabelsOfALevelOverlapInTreeAndRadialLayouts) {
     }
 }
 
-// A leaf's extent widens the siblings' step by its wider side, whichever side that is.
-TEST(LabelAwareSpacing, SiblingsStepByTheWiderSideOfTheirLabels) {
+// Siblings step by the sides of their labels that face each other, whatever the shapes.
+TEST(LabelAwareSpacing, SiblingsStepByTheFacingSidesOfTheirLabels) {
     LayoutDocument d(3);
     d.edges({{0, 1}, {0, 2}});
     d.graph().updateIncidence();
     TreeLayout layout(*d.view, 80, 10, 10);
     layout.labelExtent = [&](Vertex& v) {
-        return &v == d[1] ? LabelExtent{5, 0, 40, 0} : LabelExtent{30, 0, 3, 0};
+        return &v == d[1] ? LabelExtent{5, 0, 40, 0} : LabelExtent{12, 0, 50, 0};
     };
     layout.arrange();
-    // Widths 80 and 60 (twice the wider sides), so the step is 10 + (80 + 60) / 2.
-    EXPECT_EQ(d.at(2).first - d.at(1).first, 80);
+    // 10 apart beyond the right side of 1 (40) and the left side of 2 (12).
+    EXPECT_EQ(d.at(2).first - d.at(1).first, 62);
     EXPECT_EQ(d.at(1).first - 5, 50) << "the leftmost label starts where the layout starts";
 }
 

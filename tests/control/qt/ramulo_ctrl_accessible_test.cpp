@@ -3,6 +3,15 @@
 #include <QAccessible>
 #include <vector>
 
+#if __has_include(<qpa/qplatformaccessibility.h>)
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#define RAMULO_PLATFORM_ACCESSIBILITY 1
+#else
+class QPlatformAccessibility;
+#endif
+
 #include "widget_fixture.h"
 
 namespace {
@@ -21,21 +30,42 @@ void listen(QAccessibleEvent* event) {
     heard.push_back({event->type(), event->object(), event->child()});
 }
 
-// Makes accessibility active for the test (the offscreen platform has no screen reader)
-// and routes its events to `heard`.
+// The platform's accessibility, which a screen reader would switch on; null when the
+// test cannot reach it.
+QPlatformAccessibility* platformAccessibility() {
+#ifdef RAMULO_PLATFORM_ACCESSIBILITY
+    QPlatformIntegration* integration = QGuiApplicationPrivate::platformIntegration();
+    return integration ? integration->accessibility() : nullptr;
+#else
+    return nullptr;
+#endif
+}
+
+// Makes accessibility active for the test as a screen reader would (the offscreen
+// platform has none) and routes its events to `heard`.
 class Listening {
 public:
-    Listening() {
+    explicit Listening(QPlatformAccessibility* platform) : platform_(platform) {
         heard.clear();
         QAccessible::installUpdateHandler(listen);
-        QAccessible::setActive(true);
+        setActive(true);
     }
     ~Listening() {
-        QAccessible::setActive(false);
+        setActive(false);
         QAccessible::installUpdateHandler(nullptr);
     }
     Listening(const Listening&) = delete;
     Listening& operator=(const Listening&) = delete;
+
+private:
+    void setActive(bool on) {
+#ifdef RAMULO_PLATFORM_ACCESSIBILITY
+        platform_->setActive(on);
+#else
+        (void)on;
+#endif
+    }
+    QPlatformAccessibility* platform_;
 };
 
 std::vector<HeardEvent> heardOf(QAccessible::Event type) {
@@ -167,7 +197,9 @@ TEST_F(Accessible, FocusMovesAndSelectionChangesReachAScreenReader) {
     w->activateWindow();
     w->setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    const Listening listening;
+    QPlatformAccessibility* platform = platformAccessibility();
+    if (!platform) GTEST_SKIP() << "Qt's private platform headers are not installed";
+    const Listening listening(platform);
     // Down to A, down to its first child B, right to its sibling C: each a focus event on
     // the widget naming the vertex's child index.
     const int expected[] = {'A' - 'A', 'B' - 'A', 'C' - 'A'};
@@ -180,8 +212,8 @@ TEST_F(Accessible, FocusMovesAndSelectionChangesReachAScreenReader) {
     for (std::size_t i = 0; i < moves.size(); ++i) {
         EXPECT_EQ(moves[i].object, w.get());
         EXPECT_EQ(moves[i].child, expected[i]) << i;
-        EXPECT_TRUE(iface->child(moves[i].child)->state().focused || i + 1 < moves.size());
     }
+    EXPECT_TRUE(vertexChild('C')->state().focused);
 
     // Space selects the focused vertex, a click another one: each tells the widget's
     // selection changed.
