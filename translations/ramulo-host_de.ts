@@ -160,6 +160,10 @@
         <translation>Kräftebasiertes Layout</translation>
     </message>
     <message>
+        <source>Label-Aware Spacing</source>
+        <translation>Platz für Beschriftungen</translation>
+    </message>
+    <message>
         <source>Layout Parameters...</source>
         <translation>Layoutparameter...</translation>
     </message>

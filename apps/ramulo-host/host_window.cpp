@@ -240,6 +240,12 @@ void RamuloHostWindow::buildEditingMenu() {
     m->addSeparator();
     m->addAction(QStringLiteral("Add Vertex (child of the selection)"), this, [this] {
         call("AddVertex()", [&] {
+            // The new vertex, its name, its edge and the layout are one step to undo.
+            struct Group {
+                CRamuloCtrl* ctrl;
+                explicit Group(CRamuloCtrl* c) : ctrl(c) { ctrl->BeginUndoGroup(); }
+                ~Group() { ctrl->EndUndoGroup(); }
+            } group(ctrl_);
             const std::vector<quint32> parents = selectedVertices();
             const quint32 v = ctrl_->AddVertex();
             ctrl_->SetVertexPropertyValueByName(v, QStringLiteral("Name"), 0,
@@ -382,6 +388,17 @@ void RamuloHostWindow::buildLayoutMenu() {
     });
     layoutActions_[2] = m->addAction(tr("Force-Directed Layout"), this, [this] {
         call("ForceDirectedLayout()", [&] { ctrl_->ForceDirectedLayout(); });
+    });
+    QAction* labelled = m->addAction(tr("Label-Aware Spacing"));
+    labelled->setCheckable(true);
+    connect(labelled, &QAction::toggled, this, [this](bool on) {
+        if (ctrl_->labelAwareSpacing() != on)
+            call(QStringLiteral("LabelAwareSpacing = %1").arg(on),
+                 [&] { ctrl_->setLabelAwareSpacing(on); });
+    });
+    connect(m, &QMenu::aboutToShow, this, [this, labelled] {
+        const QSignalBlocker quiet(labelled);
+        labelled->setChecked(ctrl_->labelAwareSpacing());
     });
     m->addAction(tr("Layout Parameters..."), this, [this] {
         bool ok = false;

@@ -315,7 +315,11 @@ std::vector<MemberInfo> buildTable() {
     b.method(1022, "CanUndo", {}, T::BOOL, &C::CanUndo);
     b.method(1023, "CanRedo", {}, T::BOOL, &C::CanRedo);
     b.property(1024, "UndoLimit", {}, T::UI4, &C::GetUndoLimit, &C::SetUndoLimit);
+    b.method(1025, "BeginUndoGroup", {}, T::None, &C::BeginUndoGroup);
+    b.method(1026, "EndUndoGroup", {}, T::None, &C::EndUndoGroup);
     b.property(1030, "LabelContrast", {}, T::BOOL, &C::GetLabelContrast, &C::SetLabelContrast);
+    b.property(1040, "LabelAwareSpacing", {}, T::BOOL, &C::GetLabelAwareSpacing,
+               &C::SetLabelAwareSpacing);
     return std::move(b.members);
 }
 

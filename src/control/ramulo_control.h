@@ -256,9 +256,17 @@ public:
     VARIANT_BOOL CanRedo() const { return engine_.CanRedo() ? -1 : 0; }
     std::uint32_t GetUndoLimit() const;
     void SetUndoLimit(std::uint32_t value);
+    // Undo groups (DISPIDs 1025, 1026): the changes between the outermost begin and its end
+    // are one step. Groups nest; an end without a begin fails; loads and NewTree, Undo and
+    // Redo close every open group.
+    void BeginUndoGroup();
+    void EndUndoGroup();
     double GetZoom() const;
     void SetZoom(double zoom);
     void ZoomToFit();
+    // Layouts that make room for the labels (DISPID 1040): off spaces by the shapes alone.
+    VARIANT_BOOL GetLabelAwareSpacing() const;
+    void SetLabelAwareSpacing(VARIANT_BOOL value);
     // Labels readable on dark backgrounds (DISPID 1030): off draws them in their own colours.
     VARIANT_BOOL GetLabelContrast() const;
     void SetLabelContrast(VARIANT_BOOL value);

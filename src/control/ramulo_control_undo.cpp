@@ -1,4 +1,5 @@
-// RamuloControl: undo and redo through the engine's history, the modified flag following it.
+// RamuloControl: undo, redo and undo groups through the engine's history, the modified flag
+// following it.
 #include <stdexcept>
 
 #include "control/automation_error.h"
@@ -36,4 +37,13 @@ std::uint32_t RamuloControl::GetUndoLimit() const {
 
 void RamuloControl::SetUndoLimit(std::uint32_t value) {
     engine_.history.setDepth(value);
+}
+
+void RamuloControl::BeginUndoGroup() {
+    engine_.BeginUndoGroup();
+}
+
+void RamuloControl::EndUndoGroup() {
+    if (!engine_.EndUndoGroup())
+        throw AutomationError(0x80004005, u"Ramulo Control: EndUndoGroup without an open undo group");
 }

@@ -11,6 +11,7 @@
 #include "engine/host_window.h"
 #include "engine/undo_stack.h"
 #include "engine/variant.h"
+#include "layouts/label_extent.h"
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
 
@@ -285,6 +286,10 @@ public:
     bool Redo();
     bool CanUndo() const { return history.canUndo(); }
     bool CanRedo() const { return history.canRedo(); }
+    // The steps taken between the outermost begin and its end become one step; EndUndoGroup
+    // answers false when no group is open.
+    void BeginUndoGroup() { history.beginGroup(); }
+    bool EndUndoGroup();
     // The steps; its depth 0 records nothing. Saves and loads mark it clean.
     UndoStack history;
 
@@ -330,6 +335,11 @@ public:
     std::uint32_t siblingSeparation = 80;
     std::uint32_t subtreeSeparation = 80;
     std::uint32_t radialSeparation = 80;
+    // The hierarchical and radial layouts widen the separations by the labels as drawn, so
+    // that no two labels of a level overlap (off: the shapes alone count).
+    bool labelAwareSpacing = false;
+    // What the layouts are given to measure the labels with: nothing while the option is off.
+    nx::LabelMeasure labelMeasure();
     double dampingCoefficient = 0.95;
     std::uint32_t forceDirectedSeparation = 80;
     std::uint32_t maxIterations = 100;

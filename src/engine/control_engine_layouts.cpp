@@ -36,6 +36,11 @@ void ControlEngine::showLayoutError(const std::string& text) {
         std::cerr << "RamuloCtrl Error: " << text << '\n';
 }
 
+nx::LabelMeasure ControlEngine::labelMeasure() {
+    if (!labelAwareSpacing || !view) return {};
+    return nx::drawnLabels(*view);
+}
+
 template <typename Arrange>
 bool ControlEngine::arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange) {
     try {
@@ -59,6 +64,7 @@ bool ControlEngine::HierarchicalLayout() {
     nx::ProgressScope reporting(progress, "Arranging", kTreeSteps * graph->order());
     nx::TreeLayout layout(*view, static_cast<int>(layerSeparation),
                           static_cast<int>(siblingSeparation), static_cast<int>(subtreeSeparation));
+    layout.labelExtent = labelMeasure();
     return arrangeShowingFailure(recording, [&] {
         graph->updateIncidence();
         layout.arrange();
@@ -70,6 +76,7 @@ bool ControlEngine::RadialLayout() {
     PositionRecording recording(*this);
     nx::ProgressScope reporting(progress, "Arranging", kRadialSteps * graph->order());
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
+    layout.labelExtent = labelMeasure();
     return arrangeShowingFailure(recording, [&] {
         std::vector<nx::Vertex*> roots;
         nx::findRoots(*graph, roots);
@@ -83,6 +90,7 @@ bool ControlEngine::CenterOfRadialLayout() {
     PositionRecording recording(*this);
     nx::ProgressScope reporting(progress, "Arranging", kRadialSteps * graph->order());
     nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
+    layout.labelExtent = labelMeasure();
     layout.centres = {currentVertex};
     try {
         layout.arrange();

@@ -27,3 +27,9 @@ bool ControlEngine::Redo() {
     afterHistoryChange();
     return true;
 }
+
+bool ControlEngine::EndUndoGroup() {
+    if (!history.endGroup()) return false;
+    afterHistoryChange();
+    return true;
+}

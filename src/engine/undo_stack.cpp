@@ -22,6 +22,14 @@ void UndoStack::trim() {
 }
 
 void UndoStack::push(std::unique_ptr<UndoCommand> command) {
+    if (group_ && depth_ > 0) {
+        group_->append(std::move(command));
+        return;
+    }
+    append(std::move(command));
+}
+
+void UndoStack::append(std::unique_ptr<UndoCommand> command) {
     while (commands_.size() > done_) dropNewest();
     if (clean_ > static_cast<long long>(done_)) clean_ = -1;  // the saved state was undone
     if (depth_ == 0) {
@@ -35,7 +43,31 @@ void UndoStack::push(std::unique_ptr<UndoCommand> command) {
     trim();
 }
 
+void UndoStack::beginGroup() {
+    if (groupDepth_++ == 0) group_ = std::make_unique<UndoGroup>();
+}
+
+bool UndoStack::endGroup() {
+    if (groupDepth_ == 0) return false;
+    if (--groupDepth_ > 0) return true;
+    std::unique_ptr<UndoGroup> group = std::move(group_);
+    if (group->size() == 1 || group->empty()) {
+        // One change needs no wrapper; none leaves the history as it was.
+        if (!group->empty()) append(group->release());
+    } else {
+        append(std::move(group));
+    }
+    return true;
+}
+
+void UndoStack::closeGroups() {
+    if (groupDepth_ == 0) return;
+    groupDepth_ = 1;
+    endGroup();
+}
+
 bool UndoStack::undo() {
+    closeGroups();
     if (!canUndo()) return false;
     UndoCommand& command = *commands_[done_ - 1];
     const std::size_t before = command.bytes();
@@ -46,6 +78,7 @@ bool UndoStack::undo() {
 }
 
 bool UndoStack::redo() {
+    closeGroups();
     if (!canRedo()) return false;
     UndoCommand& command = *commands_[done_];
     const std::size_t before = command.bytes();
@@ -56,6 +89,8 @@ bool UndoStack::redo() {
 }
 
 void UndoStack::clear(bool clean) {
+    group_.reset();
+    groupDepth_ = 0;
     while (!commands_.empty()) dropNewest();
     done_ = 0;
     bytes_ = 0;

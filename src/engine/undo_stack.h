@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/undo_command.h"
+#include "engine/undo_group.h"
 
 class UndoStack {
 public:
@@ -15,19 +16,33 @@ public:
     // Appends a done change, dropping whatever could be redone; the oldest steps go while
     // the limits are exceeded (a single step above the memory limit is not kept). With a
     // depth of 0 nothing is recorded.
+    // While a group is open the change joins the group instead.
     void push(std::unique_ptr<UndoCommand> command);
-    bool canUndo() const { return done_ > 0; }
-    bool canRedo() const { return done_ < commands_.size(); }
-    // Each answers whether a step was taken back (made again).
+    // An open group that holds changes counts as the step to undo, and closing it will
+    // drop whatever could be redone.
+    bool canUndo() const { return done_ > 0 || openChanges(); }
+    bool canRedo() const { return done_ < commands_.size() && !openChanges(); }
+    // Each answers whether a step was taken back (made again). An open group is closed
+    // first, so that what it holds is the step taken back.
     bool undo();
     bool redo();
-    // Forgets every step; the clean mark is kept only when `clean` says the document now
-    // is as it was saved.
+    // Forgets every step and any open group; the clean mark is kept only when `clean` says
+    // the document now is as it was saved.
     void clear(bool clean);
+
+    // Groups nest: the changes pushed until the outermost group ends become one step (none
+    // when nothing changed). endGroup() answers false when no group is open.
+    void beginGroup();
+    bool endGroup();
+    // Ends every open group.
+    void closeGroups();
+    std::size_t groupDepth() const { return groupDepth_; }
 
     // The document is as saved now (after a save, a load, a new document).
     void markClean() { clean_ = static_cast<long long>(done_); }
-    bool isClean() const { return clean_ == static_cast<long long>(done_); }
+    bool isClean() const {
+        return clean_ == static_cast<long long>(done_) && (!group_ || group_->empty());
+    }
     // A change outside the history: no step leads back to the saved state any more.
     void forgetClean() { clean_ = -1; }
 
@@ -40,12 +55,16 @@ public:
     std::size_t undoCount() const { return done_; }
     std::size_t bytes() const { return bytes_; }
     // Whether any kept step remembers map slots.
-    bool remembersSlots() const { return slotKeepers_ > 0; }
+    bool remembersSlots() const {
+        return slotKeepers_ > 0 || (group_ && group_->remembersSlots());
+    }
 
 private:
     void dropOldest();
     void dropNewest();
     void trim();
+    bool openChanges() const { return group_ && !group_->empty(); }
+    void append(std::unique_ptr<UndoCommand> command);
 
     std::deque<std::unique_ptr<UndoCommand>> commands_;
     std::size_t done_ = 0;  // commands_[0, done_) are done, the rest undone
@@ -54,4 +73,6 @@ private:
     std::size_t memoryLimit_ = kDefaultMemory;
     std::size_t bytes_ = 0;
     std::size_t slotKeepers_ = 0;
+    std::size_t groupDepth_ = 0;
+    std::unique_ptr<UndoGroup> group_;  // the open group's changes so far
 };

@@ -13,6 +13,7 @@
 #include "graph/subgraph.h"
 #include "layouts/is_leaf.h"
 #include "layouts/layout_range.h"
+#include "layouts/radial_label_rings.h"
 #include "layouts/radial_layout_visitor.h"
 #include "layouts/vertex_table.h"
 #include "properties/named_properties.h"
@@ -47,6 +48,8 @@ namespace {
 
 constexpr const char* kLayoutName = "RadialLayout";
 constexpr const char* kAdvice = "a smaller Separation or DampingCoefficient may fit";
+// Labels reach no further than this, so that positions and label edges stay in 64 bits.
+constexpr int kLongestLabel = 1 << 24;
 
 // Ring radii, grown as deeper rings are asked for. Distances are kept as the whole
 // numbers the int arithmetic of the rings gives, but in double, so that a ring beyond the
@@ -141,6 +144,9 @@ void RadialLayout::arrange() {
         const std::int64_t y0 = startY;
         Rings rings(Separation, DampingCoefficient);
         std::vector<int> xs, ys;
+        std::vector<LabelExtent> extents;
+        std::vector<RingMember> members;
+        std::vector<int> radii;
         const auto& trees = graph->spanningTrees();
         for (std::size_t i = 0; i < trees.size() && i < centres.size(); ++i) {
             SpanningTree& tree = *trees[i];
@@ -155,15 +161,31 @@ void RadialLayout::arrange() {
             if (n == 0) continue;
             xs.resize(n);
             ys.resize(n);
-            int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
+            // Labels counted: the rings grow for them, and the component's box holds them.
+            extents.assign(labelExtent ? n : 0, LabelExtent{});
+            if (labelExtent) {
+                members.clear();
+                for (std::uint32_t v = 0; v < n; ++v) {
+                    const LabelExtent e = labelExtent(table.vertex(v));
+                    extents[v] = {std::clamp(e.left, 0, kLongestLabel),
+                                  std::clamp(e.top, 0, kLongestLabel),
+                                  std::clamp(e.right, 0, kLongestLabel),
+                                  std::clamp(e.bottom, 0, kLongestLabel)};
+                    members.push_back({visitor.depthOf(v), visitor.angleOf(v), extents[v]});
+                }
+                radii = labelledRingRadii(members, [&rings](int d) { return rings.radius(d); });
+            }
+            std::int64_t minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
             for (std::uint32_t v = 0; v < n; ++v) {
-                const int r = rings.radius(visitor.depthOf(v));
+                const int d = visitor.depthOf(v);
+                const int r = labelExtent ? radii[static_cast<std::size_t>(d)] : rings.radius(d);
                 xs[v] = static_cast<int>(std::cos(visitor.angleOf(v)) * r);
                 ys[v] = static_cast<int>(std::sin(visitor.angleOf(v)) * r);
-                minX = std::min(minX, xs[v]);
-                maxX = std::max(maxX, xs[v]);
-                minY = std::min(minY, ys[v]);
-                maxY = std::max(maxY, ys[v]);
+                const LabelExtent e = labelExtent ? extents[v] : LabelExtent{};
+                minX = std::min<std::int64_t>(minX, std::int64_t{xs[v]} - e.left);
+                maxX = std::max<std::int64_t>(maxX, std::int64_t{xs[v]} + e.right);
+                minY = std::min<std::int64_t>(minY, std::int64_t{ys[v]} - e.top);
+                maxY = std::max<std::int64_t>(maxY, std::int64_t{ys[v]} + e.bottom);
             }
             // Moved so that the tree's box of positions starts at (x0, y0).
             const std::int64_t right = maxX + x0 - minX;

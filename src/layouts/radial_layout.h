@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "layouts/label_extent.h"
 #include "layouts/layout.h"
 
 namespace nx {
@@ -33,6 +34,9 @@ public:
     int Separation;
     double DampingCoefficient;
     std::size_t v1Index, i1Index, i2Index, r1Index, r2Index;
+    // When set, rings grow until no two labels on a ring overlap (keeping at least the
+    // rings' own distances apart), and components stand side by side by their labels.
+    LabelMeasure labelExtent;
     // One centre per component, in component order.
     std::vector<Vertex*> centres;
 

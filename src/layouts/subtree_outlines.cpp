@@ -5,7 +5,7 @@
 
 namespace nx {
 
-SubtreeOutlines::Id SubtreeOutlines::leaf(std::int64_t x) {
+SubtreeOutlines::Id SubtreeOutlines::leaf(std::int64_t left, std::int64_t right) {
     Id id;
     if (free_.empty()) {
         id = static_cast<Id>(outlines_.size());
@@ -16,10 +16,10 @@ SubtreeOutlines::Id SubtreeOutlines::leaf(std::int64_t x) {
     }
     Outline& o = outlines_[id];
     o.left.assign(1, 0);
-    o.right.assign(1, 0);
+    o.right.assign(1, right - left);
     o.leftBelow.assign(1, 0);
-    o.leftOffset = o.rightOffset = x;
-    o.rightmost = 0;
+    o.leftOffset = o.rightOffset = left;
+    o.rightmost = right - left;
     return id;
 }
 

@@ -38,8 +38,9 @@ public:
         }
     };
 
-    // A one-vertex outline at x.
-    Id leaf(std::int64_t x);
+    // A one-vertex outline at x, or reaching from left to right.
+    Id leaf(std::int64_t x) { return leaf(x, x); }
+    Id leaf(std::int64_t left, std::int64_t right);
     Outline& operator[](Id id) { return outlines_[id]; }
     void release(Id id) { free_.push_back(id); }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "layouts/label_extent.h"
 #include "layouts/layout.h"
 
 namespace nx {
@@ -26,6 +27,10 @@ public:
     int SiblingSeparation;
     int SubtreeSeparation;
     std::size_t v1Index, i1Index, i2Index;
+    // When set, separations count from the edges of each vertex's labels (which include
+    // its shape) instead of its position, so that no two labels of a level overlap;
+    // children are then not spread out evenly. Unset, the shapes alone count.
+    LabelMeasure labelExtent;
 
 private:
     friend class TreeLayoutVisitor;  // resolves the coordinate slots once per run

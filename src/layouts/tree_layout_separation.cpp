@@ -130,7 +130,7 @@ std::int64_t TreeLayoutVisitor::frontAt(std::uint32_t depth) const {
 void TreeLayoutVisitor::addToFront(std::uint32_t c) {
     if (outline_[c] == kLeafOutline) {
         if (front_.empty()) frontOffset_ = 0;
-        SubtreeOutlines::mergeRight(front_, frontOffset_, leafX(c));
+        SubtreeOutlines::mergeRight(front_, frontOffset_, rightEdge(c));
         return;
     }
     SubtreeOutlines::Outline& o = outlines_[outline_[c]];
@@ -160,7 +160,7 @@ std::int64_t TreeLayoutVisitor::closestApproach(std::uint32_t begin, std::uint32
     const std::uint32_t kid = kids_[begin + c];
     if (outline_[kid] == kLeafOutline) {
         // The front holds the child before at least, so it reaches depth 0.
-        const std::int64_t gap = std::min(separation, leafX(kid) - frontAt(0));
+        const std::int64_t gap = std::min(separation, leftEdge(kid) - frontAt(0));
         depth = gap < separation ? 0 : -1;
         return gap;
     }
@@ -208,7 +208,7 @@ int TreeLayoutVisitor::firstAtGap(std::uint32_t c, std::int64_t gap) {
     int found = -1;
     auto enter = [&](std::uint32_t v, int k, std::int64_t above) {
         const std::int64_t s = above + shift_[v];
-        if (x_[v] + s - frontAt(static_cast<std::uint32_t>(k)) == gap) {
+        if (x_[v] + s - labelLeft(v) - frontAt(static_cast<std::uint32_t>(k)) == gap) {
             found = k;
             return;
         }
@@ -262,7 +262,9 @@ void TreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint32_t end)
         const std::int64_t d = separation - gap;
         moveSubtree(child(c), d, true);
         pending += d;
-        if (c < 2) continue;
+        // Spreading would bring children nearer to those on their right than their labels
+        // allow.
+        if (c < 2 || labelled_) continue;
         const int k = highEnough(begin, c, gapDepth);
         if (k < 0 || k >= static_cast<int>(c) - 1) continue;
         const std::int64_t e = prelim_[child(k)];
@@ -294,22 +296,23 @@ void TreeLayoutVisitor::buildOutline(const Frame& frame, bool separated) {
         if (heights_[frame.begin + i] > heights_[frame.begin + tallest]) tallest = i;
     // Leaves have no outline of their own: over leaves only, the parent starts a new one.
     const SubtreeOutlines::Id id =
-        isLeaf(tallest) ? outlines_.leaf(leafX(child(tallest))) : outline_[child(tallest)];
+        isLeaf(tallest) ? outlines_.leaf(leftEdge(child(tallest)), rightEdge(child(tallest)))
+                        : outline_[child(tallest)];
     SubtreeOutlines::Outline& base = outlines_[id];
     auto mergeRightOf = [&](std::uint32_t i) {
         if (isLeaf(i)) {
-            SubtreeOutlines::mergeRight(base.right, base.rightOffset, leafX(child(i)));
+            SubtreeOutlines::mergeRight(base.right, base.rightOffset, rightEdge(child(i)));
         } else {
             const SubtreeOutlines::Outline& o = outlines_[outline_[child(i)]];
             SubtreeOutlines::mergeRight(base.right, base.rightOffset, o.right, o.rightOffset);
         }
     };
     const std::int64_t x = x_[frame.vertex];
-    std::int64_t most = x;
+    std::int64_t most = x + labelRight(frame.vertex);
     for (std::uint32_t i = 0; i < n; ++i) {
         if (isLeaf(i)) {
-            most = std::max(most, leafX(child(i)));
-            if (i != tallest) SubtreeOutlines::mergeLeft(base, leafX(child(i)));
+            most = std::max(most, rightEdge(child(i)));
+            if (i != tallest) SubtreeOutlines::mergeLeft(base, leftEdge(child(i)));
             continue;
         }
         const SubtreeOutlines::Outline& o = outlines_[outline_[child(i)]];
@@ -336,9 +339,9 @@ void TreeLayoutVisitor::buildOutline(const Frame& frame, bool separated) {
         for (std::uint32_t i = 0; i < n; ++i)
             if (i != tallest) mergeRightOf(i);
     }
-    base.left.push_back(x - base.leftOffset);
+    base.left.push_back(x - labelLeft(frame.vertex) - base.leftOffset);
     base.leftBelow.push_back(std::min(base.leftBelow.back(), base.left.back()));
-    base.right.push_back(x - base.rightOffset);
+    base.right.push_back(x + labelRight(frame.vertex) - base.rightOffset);
     base.rightmost = most - base.rightOffset;
     for (std::uint32_t i = 0; i < n; ++i)
         if (i != tallest && !isLeaf(i)) outlines_.release(outline_[child(i)]);

@@ -17,6 +17,8 @@ namespace nx {
 namespace {
 
 constexpr int kUnknownWidth = std::numeric_limits<int>::min();
+// Labels reach no further than this; twice it and any coordinate still fit an int.
+constexpr int kLongestLabel = 1 << 24;
 
 // Every stored value is computed in 64 bits and checked: prelims, modifiers and sums of
 // modifiers are offsets within the drawing, so none of them exceeds a drawing that fits.
@@ -59,6 +61,16 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         y_[i] = *ySlots_[k];
     }
     widths_.assign(n, kUnknownWidth);
+    if (layout.labelExtent) {
+        labelled_ = true;
+        labelLeft_.resize(n);
+        labelRight_.resize(n);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const LabelExtent e = layout.labelExtent(table_.vertex(i));
+            labelLeft_[i] = std::clamp(e.left, 0, kLongestLabel);
+            labelRight_[i] = std::clamp(e.right, 0, kLongestLabel);
+        }
+    }
     shift_.resize(n);
     outline_.resize(n);
     parent_.resize(n);
@@ -137,6 +149,13 @@ int TreeLayoutVisitor::width(std::uint32_t v) {
     return widths_[v];
 }
 
+std::int64_t TreeLayoutVisitor::step(std::uint32_t left, std::uint32_t v) {
+    // With labels counted the facing sides decide; otherwise half of each shape. The
+    // widths are looked up either way: a vertex the view does not show fails the same.
+    const int shapes = half(width(left), width(v));
+    return labelled_ ? std::int64_t{labelRight_[left]} + labelLeft_[v] : shapes;
+}
+
 // First walk: post-order; the flags stay set until the next pass.
 
 void TreeLayoutVisitor::firstWalk(std::uint32_t root) {
@@ -185,8 +204,7 @@ void TreeLayoutVisitor::placeLeaf(std::uint32_t v, std::uint32_t place) {
         prelim_[v] = 0;
     } else {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
-                         half(width(left), width(v)));
+        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation + step(left, v));
     }
     mod_[v] = 0;
 }
@@ -201,8 +219,7 @@ void TreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t place) {
     }
     if (place > 0) {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
-                         half(width(left), width(v)));
+        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation + step(left, v));
     } else {
         prelim_[v] = mid;
     }
@@ -240,8 +257,8 @@ void TreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stac
     const int y = fit(std::int64_t{depth} * layout->LayerSeparation + layout->startY);
     x_[v] = x;
     y_[v] = y;
-    minX = std::min(minX, x);
-    maxX = std::max(maxX, x);
+    minX = static_cast<int>(std::min<std::int64_t>(minX, std::int64_t{x} - labelLeft(v)));
+    maxX = fit(std::max<std::int64_t>(maxX, std::int64_t{x} + labelRight(v)));
     modSum = depth == 0 ? mod_[v] : fit(std::int64_t{modSum} + mod_[v]);
     ++depth;
     stack.push_back({v, 0, 0, 0, 0});

@@ -66,6 +66,11 @@ private:
     // A leaf's outline is its X alone, which it keeps in x_ and shift_.
     static constexpr SubtreeOutlines::Id kLeafOutline = 0xFFFFFFFF;
     std::int64_t leafX(std::uint32_t v) const { return std::int64_t{x_[v]} + shift_[v]; }
+    // Where the vertex's labels end on either side (its X while labels do not count).
+    std::int64_t leftEdge(std::uint32_t v) const { return leafX(v) - labelLeft(v); }
+    std::int64_t rightEdge(std::uint32_t v) const { return leafX(v) + labelRight(v); }
+    std::int64_t labelLeft(std::uint32_t v) const { return labelled_ ? labelLeft_[v] : 0; }
+    std::int64_t labelRight(std::uint32_t v) const { return labelled_ ? labelRight_[v] : 0; }
     void addToFront(std::uint32_t c);
     // Moves c's subtree by d: with working, its prelim and modifier too.
     void moveSubtree(std::uint32_t c, std::int64_t d, bool working);
@@ -77,6 +82,8 @@ private:
     // Unmarked neighbours in incidence order, sorted stably by X.
     void children(std::uint32_t v, bool ordered, std::vector<std::uint32_t>& out);
     int width(std::uint32_t v);
+    // The distance of neighbouring siblings' X beyond the sibling separation.
+    std::int64_t step(std::uint32_t left, std::uint32_t v);
 
     std::vector<std::uint32_t> positions_;  // by vertex ID, for the table
     VertexTable table_;
@@ -87,6 +94,9 @@ private:
     std::vector<char> visited_;
     std::vector<std::int32_t> prelim_, mod_, x_, y_;
     std::vector<int> widths_;
+    // With labels counted, how far each vertex's labels reach left and right of its X.
+    bool labelled_ = false;
+    std::vector<std::int32_t> labelLeft_, labelRight_;
     std::vector<std::uint32_t> scratch_;
     std::vector<Frame> frames_, walkFrames_;
     std::vector<std::uint32_t> kids_, walkKids_;

@@ -177,6 +177,40 @@ Rect DotView::getBoundingRectangle(Vertex* vertex, GraphView& view,
     return shapeBounds(geometry(view), at.x, at.y);
 }
 
+Rect DotView::getLabelledRectangle(Vertex* vertex, GraphView& view,
+                                   ActualProperties* viewProperties) {
+    static const Name namePrototype;
+    static const Weight weightPrototype;
+    const DotGeometry g = geometry(view);
+    const Point at = view.devicePosition(vertex, viewProperties);
+    Rect r = shapeBounds(g, at.x, at.y);
+    DrawingTools* tools = view.drawingTools();
+    if (!tools) return r;
+    auto add = [&r](const Rect& t) {
+        r = {std::min(r.left, t.left), std::min(r.top, t.top), std::max(r.right, t.right),
+             std::max(r.bottom, t.bottom)};
+    };
+    // Measured as drawLabels measures them.
+    const int pointSize = scaled(kLabelPointSize, view.scaleX);
+    const Graph* graph = view.graph();
+    if (auto* name = dynamic_cast<const Name*>(
+            findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties));
+        name && !name->get().empty()) {
+        ScopedFont font(tools, kLabelFace, pointSize);
+        const Size size = tools->getTextSizeWithSelectedFont(name->get());
+        add(getTextRectangle(g, at.x, at.y, size, parameters_.namePosition));
+    }
+    if (const Property* weight =
+            findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties)) {
+        std::u16string text = labelText(*weight);
+        text.insert(text.begin(), u'(');
+        text.push_back(u')');
+        const Size size = tools->getTextSize(text, kLabelFace, pointSize);
+        add(getTextRectangle(g, at.x, at.y, size, parameters_.weightPosition));
+    }
+    return r;
+}
+
 Rect DotView::getUpdateRectangle(Vertex* vertex, GraphView& view,
                                  ActualProperties* viewProperties) {
     static const Name namePrototype;

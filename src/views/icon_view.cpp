@@ -228,6 +228,27 @@ Rect IconView::getBoundingRectangle(Vertex* vertex, GraphView& view,
     return {at.x - g.halfWidth, at.y - g.halfHeight, at.x + g.halfWidth, at.y + g.halfHeight};
 }
 
+Rect IconView::getLabelledRectangle(Vertex* vertex, GraphView& view,
+                                    ActualProperties* viewProperties) {
+    static const Name namePrototype;
+    Rect r = getBoundingRectangle(vertex, view, viewProperties);
+    DrawingTools* tools = view.drawingTools();
+    if (!tools) return r;
+    // Measured as draw() measures the name, the only label an icon shows.
+    if (auto* name = dynamic_cast<const Name*>(
+            findLabelProperty(namePrototype, nameIndices_, *vertex, view.graph(), viewProperties));
+        name && !name->get().empty()) {
+        const IconGeometry g = geometry(view);
+        const Point at = view.devicePosition(vertex, viewProperties);
+        ScopedFont font(tools, kLabelFace, static_cast<int>(view.scaleX * kLabelPointSize));
+        const Size size = tools->getTextSizeWithSelectedFont(name->get());
+        const Rect t = getTextRectangle(g, at.x, at.y, size, namePosition_);
+        r = {std::min(r.left, t.left), std::min(r.top, t.top), std::max(r.right, t.right),
+             std::max(r.bottom, t.bottom)};
+    }
+    return r;
+}
+
 Rect IconView::getUpdateRectangle(Vertex* vertex, GraphView& view,
                                   ActualProperties* viewProperties) {
     static const Name namePrototype;

@@ -84,6 +84,8 @@ public:
                             ActualProperties* viewProperties) override;
     Rect getBoundingRectangle(Vertex* vertex, GraphView& view,
                               ActualProperties* viewProperties) override;
+    Rect getLabelledRectangle(Vertex* vertex, GraphView& view,
+                              ActualProperties* viewProperties) override;
     Size getSize() const override;
     Point getContourPoint(const Point& direction, GraphView& view, Point& companion) override;
     bool hitTest(const Point& centre, const Point& position) const override;

@@ -66,6 +66,12 @@ public:
     // The shape alone.
     virtual Rect getBoundingRectangle(Vertex* vertex, GraphView& view,
                                       ActualProperties* viewProperties) = 0;
+    // The shape with its labels, the labels measured by the view's drawing tools as they
+    // would be drawn (the shape alone when it has no tools or no labels).
+    virtual Rect getLabelledRectangle(Vertex* vertex, GraphView& view,
+                                      ActualProperties* viewProperties) {
+        return getBoundingRectangle(vertex, view, viewProperties);
+    }
     virtual Size getSize() const = 0;
     // Offset from the centre where a line in the given direction leaves the shape;
     // companion receives the neighbouring pixel for the second tone of an edge.

@@ -31,7 +31,9 @@ TEST(DispatchTable, HoldsEveryCustomMemberOnceForEachKind) {
     expected.insert({1001, 1002});  // the layered layout and its limit
     expected.insert({1010, 1011});  // the window's zoom and zoom to fit
     expected.insert({1020, 1021, 1022, 1023, 1024});  // undo, redo and their limit
+    expected.insert({1025, 1026});  // undo groups
     expected.insert(1030);          // labels that keep their contrast
+    expected.insert(1040);          // layouts that make room for labels
     EXPECT_EQ(dispids, expected);
     EXPECT_EQ(findMember(u"vertexcount", MemberKind::PropertyGet)->dispid, 36);
     EXPECT_EQ(findMember(u"Init", MemberKind::PropertyGet), nullptr);

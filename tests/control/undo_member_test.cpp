@@ -48,4 +48,27 @@ TEST_F(ShownControl, UndoAndRedoMembersFollowTheHistoryAndTheModifiedFlag) {
     EXPECT_FALSE(flag(call(u"CanUndo")));
 }
 
+TEST_F(ShownControl, UndoGroupMembersMakeOneStepAndAnUnbalancedEndFails) {
+    auto call = [&](const char16_t* name, std::vector<Variant> args = {}) {
+        return invoke(control, name, MemberKind::Method, std::move(args));
+    };
+    const std::uint32_t order = control.GetVertexCount(0);
+    call(u"BeginUndoGroup");
+    call(u"AddVertex");
+    call(u"AddVertex");
+    call(u"HierarchicalLayout");
+    call(u"EndUndoGroup");
+    EXPECT_EQ(control.GetVertexCount(0), order + 2);
+    EXPECT_TRUE(control.isModified());
+    call(u"Undo");
+    EXPECT_EQ(control.GetVertexCount(0), order);
+    EXPECT_FALSE(flag(call(u"CanUndo")));
+    try {
+        call(u"EndUndoGroup");
+        FAIL() << "an end without a begin is an error";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.description(), u"Ramulo Control: EndUndoGroup without an open undo group");
+    }
+}
+
 }  // namespace

@@ -326,6 +326,67 @@ TEST_F(History, LoadsAndNewTreeStartANewHistoryAndFailedLoadsKeepIt) {
     EXPECT_TRUE(engine.history.isClean());
 }
 
+TEST_F(History, AGroupIsOneStepToTheSameFilesAndNestedGroupsJoinTheOuterOne) {
+    const std::string before = saved();
+    engine.BeginUndoGroup();
+    const std::uint32_t v = engine.AddVertex();
+    engine.SetVertexPropertyValueByName(v, u"Name", 0, Variant::fromString(u"grouped"));
+    engine.BeginUndoGroup();
+    engine.AddEdge(ids[0], v);
+    engine.HierarchicalLayout();
+    ASSERT_TRUE(engine.EndUndoGroup());
+    EXPECT_EQ(engine.history.undoCount(), 0u) << "the inner end leaves the group open";
+    EXPECT_TRUE(engine.CanUndo());
+    EXPECT_FALSE(engine.history.isClean());
+    ASSERT_TRUE(engine.EndUndoGroup());
+    EXPECT_FALSE(engine.EndUndoGroup()) << "no group is open any more";
+    const std::string after = saved();
+    EXPECT_EQ(engine.history.undoCount(), 1u);
+
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(saved(), before);
+    EXPECT_FALSE(engine.CanUndo());
+    ASSERT_TRUE(engine.Redo());
+    EXPECT_EQ(saved(), after);
+
+    // A group that changed nothing leaves no step; one change stays that change.
+    engine.BeginUndoGroup();
+    EXPECT_TRUE(engine.EndUndoGroup());
+    engine.BeginUndoGroup();
+    engine.AddVertex();
+    EXPECT_TRUE(engine.EndUndoGroup());
+    EXPECT_EQ(engine.history.undoCount(), 2u);
+}
+
+TEST_F(History, UndoLoadsAndNewTreeCloseAnOpenGroup) {
+    const std::string file = (folder / "start.nx").string();
+    engine.SaveStream(file);
+    // Undo inside a group takes back what the group holds so far.
+    engine.BeginUndoGroup();
+    engine.AddVertex();
+    engine.AddVertex();
+    const std::uint32_t order = engine.GetVertexCount(0);
+    ASSERT_TRUE(engine.Undo());
+    EXPECT_EQ(engine.GetVertexCount(0), order - 2);
+    EXPECT_FALSE(engine.EndUndoGroup());
+
+    for (const bool load : {true, false}) {
+        engine.BeginUndoGroup();
+        engine.BeginUndoGroup();
+        engine.AddVertex();
+        if (load)
+            engine.LoadStream(file, true, &host);
+        else
+            engine.NewTree(true, &host);
+        EXPECT_FALSE(engine.CanUndo()) << load;
+        EXPECT_FALSE(engine.EndUndoGroup()) << load;
+        // Later changes are steps of their own again.
+        engine.AddVertex();
+        engine.AddVertex();
+        EXPECT_EQ(engine.history.undoCount(), 2u) << load;
+    }
+}
+
 TEST_F(History, DepthAndMemoryLimitsDropTheOldestSteps) {
     engine.history.setDepth(3);
     for (int i = 0; i < 5; ++i) engine.AddVertex();

@@ -1,7 +1,9 @@
 // Dot vertex views: scaled geometry, shapes and fills, labels, bounds and contour points.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "views/dot_shapes.h"
 #include "views/recording_graph_view.h"
@@ -165,6 +167,29 @@ TEST_F(DotFixture, NameAndWeightLabelsAreDrawnBesideTheShape) {
     EXPECT_EQ(weights[0].rect, (Rect{66, 44, 87, 57}));  // W, text (21, 12)
     EXPECT_EQ(weights[0].colour, (RgbColor{212, 82, 64}));
     EXPECT_EQ(view->tools.selectedFont(), nullptr);
+}
+
+// What the layouts make room for is exactly what is drawn: the shape and both labels.
+TEST_F(DotFixture, LabelledRectangleHoldsTheShapeAndTheDrawnLabels) {
+    setName(u"Wide name");
+    for (int namePos = 0; namePos < 8; ++namePos)
+        for (int weightPos : {namePos, (namePos + 3) % 8}) {
+            SCOPED_TRACE(std::to_string(namePos) + " " + std::to_string(weightPos));
+            DotView* d = dot(2, true, 9, namePos, weightPos);
+            Rect expected = d->getBoundingRectangle(v, *view, props());
+            for (const DrawCall& call : drawn(d))
+                if (call.op == "drawText" || call.op == "drawTextWithSelectedFont")
+                    expected = {std::min(expected.left, call.rect.left),
+                                std::min(expected.top, call.rect.top),
+                                std::max(expected.right, call.rect.right),
+                                std::max(expected.bottom, call.rect.bottom)};
+            EXPECT_EQ(d->getLabelledRectangle(v, *view, props()), expected);
+            EXPECT_EQ(view->tools.selectedFont(), nullptr);
+        }
+    dropLabels();
+    DotView* d = dot(2, true, 9);
+    d->resetPropertyIndices();
+    EXPECT_EQ(d->getLabelledRectangle(v, *view, props()), d->getBoundingRectangle(v, *view, props()));
 }
 
 TEST_F(DotFixture, EmptyNameIsNotDrawnAndNoLabelsMeansBoundsPlusTwo) {

@@ -64,6 +64,7 @@ class CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public Contro
     Q_PROPERTY(quint16 GraphPropertyCount READ graphPropertyCount)
     Q_PROPERTY(double Zoom READ zoom WRITE setZoom NOTIFY ZoomChanged)
     Q_PROPERTY(bool LabelContrast READ labelContrast WRITE setLabelContrast)
+    Q_PROPERTY(bool LabelAwareSpacing READ labelAwareSpacing WRITE setLabelAwareSpacing)
     Q_PROPERTY(int UndoLimit READ undoLimit WRITE setUndoLimit)
 
 public:
@@ -109,6 +110,9 @@ public:
     Q_INVOKABLE void Redo();
     Q_INVOKABLE bool CanUndo() const;
     Q_INVOKABLE bool CanRedo() const;
+    // The changes between the outermost begin and its end are one step (groups nest).
+    Q_INVOKABLE void BeginUndoGroup();
+    Q_INVOKABLE void EndUndoGroup();
     // The steps kept (100 unless changed); 0 records none. An int, as forms store numbers;
     // a negative limit fails with DISP_E_OVERFLOW.
     int undoLimit() const;
@@ -243,6 +247,9 @@ public:
     // Labels keep a readable contrast against the background (off: their own colours).
     bool labelContrast() const;
     void setLabelContrast(bool on);
+    // The hierarchical and radial layouts make room for the labels (off: the shapes alone).
+    bool labelAwareSpacing() const;
+    void setLabelAwareSpacing(bool on);
 
     // --- Methods (the automation members with Qt types)
     Q_INVOKABLE void AboutBox();

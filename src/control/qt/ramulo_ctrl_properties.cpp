@@ -158,6 +158,14 @@ void CRamuloCtrl::setStockFont(const QFont& f) {
     member([&] { control_->SetFont(text(f.toString())); });
 }
 
+bool CRamuloCtrl::labelAwareSpacing() const {
+    return control_->GetLabelAwareSpacing() != VARIANT_FALSE;
+}
+
+void CRamuloCtrl::setLabelAwareSpacing(bool on) {
+    control_->SetLabelAwareSpacing(on ? VARIANT_TRUE : VARIANT_FALSE);
+}
+
 bool CRamuloCtrl::labelContrast() const {
     return control_->GetLabelContrast() != VARIANT_FALSE;
 }

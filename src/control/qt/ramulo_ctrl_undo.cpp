@@ -17,6 +17,14 @@ void CRamuloCtrl::Redo() {
     member([&] { control_->Redo(); });
 }
 
+void CRamuloCtrl::BeginUndoGroup() {
+    member([&] { control_->BeginUndoGroup(); });
+}
+
+void CRamuloCtrl::EndUndoGroup() {
+    member([&] { control_->EndUndoGroup(); });
+}
+
 bool CRamuloCtrl::CanUndo() const {
     return control_->CanUndo() != 0;
 }

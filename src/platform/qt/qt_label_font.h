@@ -30,7 +30,8 @@ QFont explicitLabelFont(const std::u16string& faceName, int height, int width, i
 inline constexpr const char* kFallbackFamily = "DejaVu Sans";
 
 // Families asked, after the face and kFallbackFamily, for characters neither has: CJK
-// ideographs (WenQuanYi Micro Hei, installed by make deps; Noto CJK where present) and emoji.
+// ideographs (WenQuanYi Micro Hei, installed by make deps; Noto CJK where present) and emoji
+// (Noto Color Emoji, installed by make deps).
 inline constexpr const char* kScriptFallbackFamilies[] = {"WenQuanYi Micro Hei",
                                                           "Noto Sans CJK SC", "Noto Color Emoji"};
 

@@ -1,12 +1,79 @@
 // The widget as a screen reader walks it: vertices and edges as accessible children with
 // names, roles, states and places on the screen, following the keyboard and the selection.
 #include <QAccessible>
+#include <vector>
+
+#if __has_include(<qpa/qplatformaccessibility.h>)
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#define RAMULO_PLATFORM_ACCESSIBILITY 1
+#else
+class QPlatformAccessibility;
+#endif
 
 #include "widget_fixture.h"
 
 namespace {
 
 using namespace widget_test;
+
+// The events a screen reader would get, while a test listens.
+struct HeardEvent {
+    QAccessible::Event type;
+    QObject* object;
+    int child;
+};
+std::vector<HeardEvent> heard;
+
+void listen(QAccessibleEvent* event) {
+    heard.push_back({event->type(), event->object(), event->child()});
+}
+
+// The platform's accessibility, which a screen reader would switch on; null when the
+// test cannot reach it.
+QPlatformAccessibility* platformAccessibility() {
+#ifdef RAMULO_PLATFORM_ACCESSIBILITY
+    QPlatformIntegration* integration = QGuiApplicationPrivate::platformIntegration();
+    return integration ? integration->accessibility() : nullptr;
+#else
+    return nullptr;
+#endif
+}
+
+// Makes accessibility active for the test as a screen reader would (the offscreen
+// platform has none) and routes its events to `heard`.
+class Listening {
+public:
+    explicit Listening(QPlatformAccessibility* platform) : platform_(platform) {
+        heard.clear();
+        QAccessible::installUpdateHandler(listen);
+        setActive(true);
+    }
+    ~Listening() {
+        setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    Listening(const Listening&) = delete;
+    Listening& operator=(const Listening&) = delete;
+
+private:
+    void setActive(bool on) {
+#ifdef RAMULO_PLATFORM_ACCESSIBILITY
+        platform_->setActive(on);
+#else
+        (void)on;
+#endif
+    }
+    QPlatformAccessibility* platform_;
+};
+
+std::vector<HeardEvent> heardOf(QAccessible::Event type) {
+    std::vector<HeardEvent> found;
+    for (const HeardEvent& e : heard)
+        if (e.type == type) found.push_back(e);
+    return found;
+}
 
 class Accessible : public Widget {
 protected:
@@ -124,6 +191,42 @@ TEST_F(Accessible, TheKeyboardFocusAndTheSelectionShowAsStates) {
     settle();
     EXPECT_FALSE(vertexChild('B')->state().focused);
     EXPECT_EQ(iface->focusChild(), nullptr);
+}
+
+TEST_F(Accessible, FocusMovesAndSelectionChangesReachAScreenReader) {
+    w->activateWindow();
+    w->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QPlatformAccessibility* platform = platformAccessibility();
+    if (!platform) GTEST_SKIP() << "Qt's private platform headers are not installed";
+    const Listening listening(platform);
+    // Down to A, down to its first child B, right to its sibling C: each a focus event on
+    // the widget naming the vertex's child index.
+    const int expected[] = {'A' - 'A', 'B' - 'A', 'C' - 'A'};
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
+        QTest::keyClick(w.get(), key);
+        settle();
+    }
+    const std::vector<HeardEvent> moves = heardOf(QAccessible::Focus);
+    ASSERT_EQ(moves.size(), std::size(expected));
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        EXPECT_EQ(moves[i].object, w.get());
+        EXPECT_EQ(moves[i].child, expected[i]) << i;
+    }
+    EXPECT_TRUE(vertexChild('C')->state().focused);
+
+    // Space selects the focused vertex, a click another one: each tells the widget's
+    // selection changed.
+    heard.clear();
+    QTest::keyClick(w.get(), Qt::Key_Space);
+    settle();
+    EXPECT_FALSE(heardOf(QAccessible::SelectionWithin).empty());
+    EXPECT_TRUE(vertexChild('C')->state().selected);
+    heard.clear();
+    click(kF);
+    const std::vector<HeardEvent> changes = heardOf(QAccessible::SelectionWithin);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.front().object, w.get());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Labels in scripts the label face lacks: drawn from a fallback font, never as empty boxes.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <string>
 
@@ -23,6 +24,15 @@ QImage drawn(const std::u16string& text) {
     tools.endPainting();
     tools.deinit();
     return image;
+}
+
+// Pixels that differ from the white background, whatever their colour: emoji draw in colour.
+int paintedPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ++n;
+    return n;
 }
 
 int inkedPixels(const QImage& image) {
@@ -56,6 +66,28 @@ TEST(ScriptFallback, CjkAndArabicLabelsShowTheirOwnGlyphsNotTheMissingGlyphBox) 
         // Boxes would all look alike; real glyphs differ from each other.
         EXPECT_NE(first, second);
     }
+}
+
+TEST(ScriptFallback, EmojiLabelsShowTheirOwnGlyphsNotTheMissingGlyphBox) {
+    test::testApplication();
+    if (!QFontDatabase::hasFamily(QStringLiteral("Noto Color Emoji")))
+        GTEST_SKIP() << "no emoji font installed (make deps installs fonts-noto-color-emoji)";
+    const QImage missing = drawn(u"\uE000");
+    const QImage face = drawn(u"\U0001F600");
+    const QImage tree = drawn(u"\U0001F333");
+    EXPECT_GT(paintedPixels(face), 20) << "the label is not blank";
+    EXPECT_NE(face, missing);
+    EXPECT_NE(tree, missing);
+    EXPECT_NE(face, tree);
+    // The colour font draws in its own colours, not in the black pen a box would use (the
+    // faces come from DejaVu Sans, which has them in black; the tree only the emoji font has).
+    bool coloured = false;
+    for (int y = 0; y < tree.height() && !coloured; ++y)
+        for (int x = 0; x < tree.width() && !coloured; ++x) {
+            const QRgb p = tree.pixel(x, y);
+            coloured = qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
+    EXPECT_TRUE(coloured);
 }
 
 }  // namespace
