@@ -206,13 +206,14 @@ struct LaidOutTree {
         }
         std::vector<std::uint32_t> edges(kChunk);
         for (std::size_t at = 0; at < sources.size(); at += kChunk) {
-            const auto count = static_cast<std::uint16_t>(std::min<std::size_t>(kChunk, sources.size() - at));
+            const auto count =
+                static_cast<std::uint16_t>(std::min<std::size_t>(kChunk, sources.size() - at));
             engine.AddEdges(count, sources.data() + at, targets.data() + at, edges.data());
         }
         for (std::uint32_t i = 0; i < kLaidOutVertices; ++i) {
             const std::string number = std::to_string(i);
-            engine.SetVertexPropertyValueByName(
-                ids[i], u"Name", 0, Variant::fromString(u"v" + std::u16string(number.begin(), number.end())));
+            const std::u16string name = u"v" + std::u16string(number.begin(), number.end());
+            engine.SetVertexPropertyValueByName(ids[i], u"Name", 0, Variant::fromString(name));
         }
         engine.HierarchicalLayout();
         extent = engine.view->extent();
@@ -232,7 +233,7 @@ struct LaidOutTree {
         nx::DrawingTools* tools = &recording;
         std::unique_ptr<nx::QtDeviceContext> context;
         if (qtTools) {
-            context = std::make_unique<nx::QtDeviceContext>(&screen, nx::Point{-r.left, -r.top});
+            context = std::make_unique<nx::QtDeviceContext>(&screen, QPoint(-r.left, -r.top));
             qt.init(context.get(), {kBufferWidth, kBufferHeight});
             tools = &qt;
         } else {

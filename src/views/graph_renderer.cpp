@@ -76,8 +76,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
     handleCount_ = 0;
     framed_.clear();
 
-    if (cull && !v.printing && prepareGrid() &&
-        (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
+    if (cull && !v.printing && prepareGrid() && (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
         std::optional<GraphView::DrawCacheScope> cache;
@@ -189,9 +188,9 @@ bool GraphRenderer::repairGrid() {
 
 bool GraphRenderer::prepareGrid() {
     const GraphView& v = view_;
-    const bool fits = grid_.valid && !v.changes_.all &&
-                      grid_.structure == v.changes_.structure && grid_.graph == v.graph_ &&
-                      grid_.scaleX == v.scaleX && grid_.scaleY == v.scaleY;
+    const bool fits = grid_.valid && !v.changes_.all && grid_.structure == v.changes_.structure &&
+                      grid_.graph == v.graph_ && grid_.scaleX == v.scaleX &&
+                      grid_.scaleY == v.scaleY;
     return (fits && repairGrid()) || buildGrid();
 }
 
@@ -249,8 +248,8 @@ void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r
         !entry.view->getUpdateRectangle(entry.vertex, v, entry.properties).intersects(r))
         return;
     const bool selected = v.isSelected(entry.vertex, entry.properties);
-    const int level = v.fadingOf(entry.properties, selected, v.indices_.vertexFading,
-                                 v.indices_.vertexUnfaded);
+    const int level =
+        v.fadingOf(entry.properties, selected, v.indices_.vertexFading, v.indices_.vertexUnfaded);
     if (level > 99) return;
     {
         FadingScope fade(tools, level);

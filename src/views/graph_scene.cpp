@@ -178,7 +178,7 @@ void GraphScene::setEdgeView(Edge* edge, EdgeView* view) {
 // --- coordinates and flags
 
 int GraphScene::coordinate(const Vertex* vertex, const ActualProperties* viewProperties,
-                          std::size_t viewIndex, std::size_t graphIndex) const {
+                           std::size_t viewIndex, std::size_t graphIndex) const {
     try {
         if (viewIndex != kNoIndex && viewProperties) {
             if (auto* value = valueAt<IntValue>(viewProperties, viewIndex)) return value->get();
@@ -194,7 +194,7 @@ int GraphScene::coordinate(const Vertex* vertex, const ActualProperties* viewPro
 }
 
 bool GraphScene::setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
-                              std::size_t viewIndex, std::size_t graphIndex, int v) {
+                               std::size_t viewIndex, std::size_t graphIndex, int v) {
     if (vertex)
         vertexChanged(*vertex);
     else

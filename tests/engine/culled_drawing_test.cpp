@@ -38,8 +38,8 @@ protected:
             sources.push_back(ids[(i - 1) / 3]);
             targets.push_back(ids[i]);
         }
-        engine.AddEdges(static_cast<std::uint16_t>(sources.size()), sources.data(),
-                        targets.data(), edges.data());
+        engine.AddEdges(static_cast<std::uint16_t>(sources.size()), sources.data(), targets.data(),
+                        edges.data());
         edgeIds = edges;
         for (std::size_t i = 0; i < ids.size(); ++i) {
             place(ids[i], 30 + static_cast<int>(i % 8) * 70, 30 + static_cast<int>(i / 8) * 60);
@@ -81,9 +81,11 @@ TEST_F(CulledDrawing, MatchesTestingEveryElementAfterEachWriter) {
     std::filesystem::create_directories(file.parent_path());
     const std::vector<std::pair<const char*, std::function<void()>>> writers = {
         {"put X and Y", [&] { place(ids[5], 900, 700); }},
-        {"put X alone", [&] { engine.SetVertexPropertyValueByName(ids[6], u"X", 2, Variant::fromInt(15)); }},
+        {"put X alone",
+         [&] { engine.SetVertexPropertyValueByName(ids[6], u"X", 2, Variant::fromInt(15)); }},
         {"rename", [&] { rename(ids[7], u"a name much longer than its neighbours"); }},
-        {"edge put", [&] {
+        {"edge put",
+         [&] {
              engine.SetEdgePropertyValueByName(edgeIds[3], u"Name", 0,
                                                Variant::fromString(u"a long edge name"));
          }},
@@ -92,7 +94,8 @@ TEST_F(CulledDrawing, MatchesTestingEveryElementAfterEachWriter) {
         {"force-directed layout", [&] { ASSERT_TRUE(engine.ForceDirectedLayout()); }},
         {"flip", [&] { engine.FlipHorizontal(); }},
         {"rotate", [&] { engine.RotateRight90(); }},
-        {"drag", [&] {
+        {"drag",
+         [&] {
              const nx::Point from = at(ids[9]);
              ASSERT_TRUE(engine.MouseDown(nullptr, 0, from, {0, 0}));
              engine.MouseMove(nullptr, {from.x + 150, from.y + 90}, {0, 0});
@@ -101,19 +104,23 @@ TEST_F(CulledDrawing, MatchesTestingEveryElementAfterEachWriter) {
          }},
         {"select all", [&] { engine.SelectAllVertices(); }},
         {"bring to front", [&] { engine.view->bringToFront(vertex(ids[0])); }},
-        {"add and place a vertex", [&] {
+        {"add and place a vertex",
+         [&] {
              const std::uint32_t added = engine.AddVertex();
              engine.AddEdge(ids[2], added);
              place(added, 700, 20);
          }},
         {"remove a vertex", [&] { engine.RemoveVertex(ids[39]); }},
-        {"undo", [&] {
+        {"undo",
+         [&] {
              for (int k = 0; k < 6; ++k) ASSERT_TRUE(engine.Undo());
          }},
-        {"redo", [&] {
+        {"redo",
+         [&] {
              for (int k = 0; k < 4; ++k) ASSERT_TRUE(engine.Redo());
          }},
-        {"load", [&] {
+        {"load",
+         [&] {
              place(ids[1], 1000, 20);
              engine.SaveStream(file.string());
              place(ids[1], 20, 1000);
