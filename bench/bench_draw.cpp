@@ -273,6 +273,8 @@ void drawTarget(benchmark::State& state, const nx::Rect& r, const std::string& w
     state.counters["culled_ms"] = culled / n * 1e3;
     state.counters["every_element_ms"] = everything / n * 1e3;
     state.counters["ratio"] = everything > 0 ? culled / everything : 0;
+    state.counters["vertices_shown"] = double(tree.engine.view->verticesInRect(r).size());
+    if (!qtTools) state.counters["primitives"] = double(tree.recording.calls.size());
     bench::recordTarget("5", what + (qtTools ? ", Qt on an image" : ", recording tools"),
                         culled / n * 1e3, limitMs, "ms", "every element tested",
                         everything / n * 1e3);

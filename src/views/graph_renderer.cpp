@@ -76,7 +76,10 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
     handleCount_ = 0;
     framed_.clear();
 
-    if (cull && !v.printing && prepareGrid() && (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
+    // An area holding every box draws everything: the walk costs less than the query.
+    if (cull && !v.printing && prepareGrid() &&
+        !(grid_.edges.covers(r) && grid_.vertices.covers(r)) &&
+        (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
         std::optional<GraphView::DrawCacheScope> cache;

@@ -192,7 +192,6 @@ public:
     // parallel counts and notes start over from the entries as they now stand.
     void entriesRestored();
 
-
     // Top-left corner and size of the visible area, kept by the platform binding.
     Point origin;
     std::uint64_t visibleWidth = 0;

@@ -84,8 +84,7 @@ void SpatialIndex::buildGrids() {
     bottom_ = bottom;
     const std::int64_t width = right - left_ + 1, height = bottom - top_ + 1;
     // The finest level: about one square cell per item over the covered area.
-    const double side =
-        std::max(1.0, std::sqrt(double(width) * double(height) / double(present)));
+    const double side = std::max(1.0, std::sqrt(double(width) * double(height) / double(present)));
     std::int64_t cellWidth = std::max<std::int64_t>(1, std::int64_t(side));
     std::int64_t cellHeight = cellWidth;
     for (;;) {
@@ -149,6 +148,18 @@ void SpatialIndex::buildGrids() {
         forCells(level, boxes[k],
                  [&](std::size_t cell) { level.cellItems[next[cell]++] = std::uint32_t(k); });
     }
+}
+
+bool SpatialIndex::covers(const Rect& area) const {
+    auto holds = [&](std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+        return area.left <= left && area.top <= top && right <= area.right && bottom <= area.bottom;
+    };
+    if (!levels_.empty() && !holds(left_, top_, right_, bottom_)) return false;
+    for (std::uint32_t k : moved_) {
+        const Rect& b = boxes_[k];
+        if (!absent(b) && !holds(b.left, b.top, b.right, b.bottom)) return false;
+    }
+    return true;
 }
 
 void SpatialIndex::query(const Rect& area, std::vector<std::uint32_t>& out) const {

@@ -26,6 +26,8 @@ public:
     // Every item whose box meets the inclusive area, ascending and without repeats, plus
     // possibly a few that do not: callers test the candidates exactly.
     void query(const Rect& area, std::vector<std::uint32_t>& out) const;
+    // True when the inclusive area holds every item's box: a query would answer them all.
+    bool covers(const Rect& area) const;
 
 private:
     struct Level {
