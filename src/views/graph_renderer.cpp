@@ -76,9 +76,9 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
     handleCount_ = 0;
     framed_.clear();
 
-    // An area holding every box draws everything: the walk costs less than the query.
-    if (cull && !v.printing && prepareGrid() &&
-        !(grid_.edges.covers(r) && grid_.vertices.covers(r)) &&
+    // An area holding every vertex box draws nearly everything (an edge shows whenever an
+    // end lies in the area): the walk costs less than the query.
+    if (cull && !v.printing && prepareGrid() && !grid_.vertices.covers(r) &&
         (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
