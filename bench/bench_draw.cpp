@@ -261,13 +261,14 @@ void drawTarget(benchmark::State& state, const nx::Rect& r, const std::string& w
     const bool qtTools = state.range(0) != 0;
     tree.render(r, qtTools, true);  // the grid is built once, outside the timings
     double culled = 0, everything = 0;
+    bool culledFirst = false;  // alternates, so that neither form always follows the other
     for (auto _ : state) {
-        double t = bench::cpuSeconds();
-        tree.render(r, qtTools, false);
-        everything += bench::cpuSeconds() - t;
-        t = bench::cpuSeconds();
-        tree.render(r, qtTools, true);
-        culled += bench::cpuSeconds() - t;
+        for (bool cull : {culledFirst, !culledFirst}) {
+            const double t = bench::cpuSeconds();
+            tree.render(r, qtTools, cull);
+            (cull ? culled : everything) += bench::cpuSeconds() - t;
+        }
+        culledFirst = !culledFirst;
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["culled_ms"] = culled / n * 1e3;
