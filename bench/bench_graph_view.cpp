@@ -159,12 +159,15 @@ Scene& scene() {
 
 void drawArea(benchmark::State& state, nx::Rect area) {
     Scene& s = scene();
-    s.view->useSpatialIndex = state.range(0) != 0;  // 0: the full walk
+    const bool cull = state.range(0) != 0;  // 0: every element tested, as before the grid
     long allocations = 0;
     for (auto _ : state) {
         s.view->tools.primitives = 0;
         const long before = gAllocations.load();
-        s.view->draw(area);
+        if (cull)
+            s.view->draw(area);
+        else
+            s.view->renderer().renderTestingEveryElement(s.view->tools, area);
         allocations = gAllocations.load() - before;
     }
     state.counters["primitives"] = static_cast<double>(s.view->tools.primitives);

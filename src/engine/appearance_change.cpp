@@ -31,6 +31,5 @@ void AppearanceChange::swapWithTarget() {
     else
         target_.view->setDefaultVertexView(static_cast<nx::VertexView*>(other_));
     other_ = now;
-    target_.view->invalidateSpatialIndex();
     target_.view->rebuildSelection();
 }

@@ -25,6 +25,5 @@ bool ControlEngine::LayeredLayout() {
         showLayoutError(e.what());
         return false;
     }
-    view->invalidateSpatialIndex();
     return true;
 }

@@ -203,6 +203,7 @@ void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t
         // Positions the view draws stay where drawing arithmetic cannot overflow.
         if (level != 0) nx::clampIfCoordinate(property);
     });
+    view->vertexChanged(*vertex);
 }
 
 Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,
@@ -222,6 +223,7 @@ void ControlEngine::SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t ind
     nx::Property& property =
         propertyAt(edgeValues(*edge, level), index, "Incorrect Property Index");
     recordValue(property, [&] { AssignVariantToProperty(property, value); });
+    view->edgeChanged(*edge);
 }
 
 Variant ControlEngine::GetGraphPropertyValue(std::uint16_t index) {

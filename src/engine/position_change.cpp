@@ -91,7 +91,7 @@ void PositionChange::swapWithView() {
     }
     vertexValues_.swapWith(graphVertexValues(view_));
     edgeValues_.swapWith(graphEdgeValues(view_));
-    view_.invalidateSpatialIndex();
+    view_.everythingChanged();  // the graph-level values were swapped wholesale
 }
 
 std::size_t PositionChange::bytes() const {

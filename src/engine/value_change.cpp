@@ -15,7 +15,7 @@ void ValueChange::swapWithTarget() {
     target_.assign(*other_);
     other_ = std::move(now);
     if (view_) {
-        view_->invalidateSpatialIndex();
+        view_->everythingChanged();  // the value may belong to any element
         view_->rebuildSelection();
     }
 }

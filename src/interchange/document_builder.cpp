@@ -115,7 +115,6 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
         layout.MaxIterations = static_cast<int>(engine.maxIterations);
         layout.arrange();
     }
-    view.invalidateSpatialIndex();
     result.laidOut = true;
 }
 

@@ -37,7 +37,9 @@ bool Layout::requirementsMet() {
     return usesViewLevel() || usesGraphLevel();
 }
 
+// Writes through the slots pass the view, so each hands out a slot only after telling it.
 std::int32_t* Layout::xSlot(Vertex& vertex) {
+    view->everythingChanged();
     if (usesViewLevel())
         return &static_cast<X&>(view->vertexViewProperties(&vertex)->at(viewXIndex)).value;
     if (usesGraphLevel())
@@ -46,6 +48,7 @@ std::int32_t* Layout::xSlot(Vertex& vertex) {
 }
 
 std::int32_t* Layout::ySlot(Vertex& vertex) {
+    view->everythingChanged();
     if (usesViewLevel())
         return &static_cast<Y&>(view->vertexViewProperties(&vertex)->at(viewYIndex)).value;
     if (usesGraphLevel())
@@ -55,6 +58,7 @@ std::int32_t* Layout::ySlot(Vertex& vertex) {
 
 void Layout::coordinateSlots(Vertex& vertex, std::int32_t*& x, std::int32_t*& y) {
     x = y = nullptr;
+    view->everythingChanged();
     if (usesViewLevel()) {
         ActualProperties* values = view->vertexViewProperties(&vertex);
         x = &static_cast<X&>(values->at(viewXIndex)).value;

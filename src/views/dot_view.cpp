@@ -131,7 +131,7 @@ Rect DotView::shapeBounds(const DotGeometry& g, int x, int y) const {
 
 void DotView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) {
     const DotGeometry g = geometry(view);
-    DrawingTools* tools = view.drawingTools();
+    DrawingTools* tools = view.currentTools();
     if (!tools) return;
     const Point at = view.devicePosition(vertex, viewProperties);
     // Shape and fill reselect the pen as colours change and release it once.

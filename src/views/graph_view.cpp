@@ -1,4 +1,4 @@
-// nx::GraphView entries: attaching a graph, synchronising, coordinates and selection.
+// nx::GraphView entries: attaching a graph, synchronising, default views, device positions.
 #include "views/graph_view.h"
 
 #include <algorithm>
@@ -20,7 +20,6 @@ namespace nx {
 namespace {
 
 using IntValue = PropertyTemplate::Int;
-using BoolValue = PropertyTemplate::Bool;
 
 template <typename P>
 P* valueAt(const ActualProperties* properties, std::size_t index) {
@@ -30,12 +29,6 @@ P* valueAt(const ActualProperties* properties, std::size_t index) {
 
 ActualProperties* newValues(const FormalProperties* schema) {
     return schema ? new ActualProperties(*schema) : new ActualProperties();
-}
-
-[[noreturn]] void notInGraph(const char* kind, ElementId id, const Graph* graph) {
-    std::ostringstream text;
-    text << kind << ' ' << id << " does not belong to graph " << (graph ? graph->id : 0) << '\n';
-    throw std::runtime_error(text.str());
 }
 
 std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {
@@ -49,9 +42,7 @@ int parallelNumber(int n) {
 }  // namespace
 
 GraphView::GraphView(FormalProperties* vertexFormals, FormalProperties* edgeFormals)
-    : vertexFormals_(vertexFormals), edgeFormals_(edgeFormals) {
-    refreshPropertyIndices();
-}
+    : GraphScene(vertexFormals, edgeFormals), renderer_(std::make_unique<GraphRenderer>(*this)) {}
 
 GraphView::~GraphView() {
     if (graph_) graph_->detach(this);
@@ -61,51 +52,9 @@ GraphView::~GraphView() {
 }
 
 void GraphView::setFormals(FormalProperties* vertexFormals, FormalProperties* edgeFormals) {
-    invalidateSpatialIndex();
+    structureChanged();
     vertexFormals_ = vertexFormals;
     edgeFormals_ = edgeFormals;
-}
-
-void GraphView::refreshPropertyIndices() {
-    invalidateSpatialIndex();
-    static const X x;
-    static const Y y;
-    static const Z z;
-    static const Selected selected;
-    static const _I1 i1;
-    static const Fading fading;
-    static const Unfaded unfaded;
-    auto at = [](const FormalProperties* schema, const Property& p) {
-        return schema ? schema->find(p) : kNoIndex;
-    };
-    indices_.vertexX = at(vertexFormals_, x);
-    indices_.vertexY = at(vertexFormals_, y);
-    indices_.vertexZ = at(vertexFormals_, z);
-    indices_.vertexSelected = at(vertexFormals_, selected);
-    indices_.edgeSelected = at(edgeFormals_, selected);
-    indices_.edgeI1 = at(edgeFormals_, i1);
-    indices_.vertexFading = at(vertexFormals_, fading);
-    indices_.vertexUnfaded = at(vertexFormals_, unfaded);
-    indices_.edgeFading = at(edgeFormals_, fading);
-    indices_.edgeUnfaded = at(edgeFormals_, unfaded);
-}
-
-void GraphView::refreshGraphPropertyIndices() {
-    invalidateSpatialIndex();
-    static const X x;
-    static const Y y;
-    static const Z z;
-    static const Selected selected;
-    const FormalProperties* vertices = graph_ ? graph_->vertexSchema() : nullptr;
-    const FormalProperties* edges = graph_ ? graph_->edgeSchema() : nullptr;
-    auto at = [](const FormalProperties* schema, const Property& p) {
-        return schema ? schema->find(p) : kNoIndex;
-    };
-    indices_.graphX = at(vertices, x);
-    indices_.graphY = at(vertices, y);
-    indices_.graphZ = at(vertices, z);
-    indices_.graphVertexSelected = at(vertices, selected);
-    indices_.graphEdgeSelected = at(edges, selected);
 }
 
 // --- default views
@@ -158,7 +107,7 @@ void GraphView::dropEdgeData(EdgeViewData& data) {
 }
 
 void GraphView::clearEntries() {
-    invalidateSpatialIndex();
+    structureChanged();
     for (VertexViewEntry& entry : sequence_) dropVertexEntry(entry);
     for (auto& slot : edgeMap_) dropEdgeData(slot.second);
     sequence_.clear();
@@ -171,7 +120,7 @@ void GraphView::clearEntries() {
 }
 
 void GraphView::setGraph(Graph* graph) {
-    invalidateSpatialIndex();
+    structureChanged();
     if (graph == graph_) return;
     ScopedLock lock(&mutex_);
     if (graph_) graph_->detach(this);
@@ -198,10 +147,12 @@ void GraphView::setGraph(Graph* graph) {
 }
 
 void GraphView::synchronize() {
-    invalidateSpatialIndex();
     ScopedLock lock(&mutex_);
     if (!graph_) return;
-    if (!followNotes()) synchronizeFully();
+    if (!followNotes()) {
+        synchronizeFully();
+        structureChanged();
+    }
     restartNotes();
 }
 
@@ -254,7 +205,10 @@ bool GraphView::followNotes() {
     // take that pass rather than tell the cases apart.
     if (added && removed) return false;
     if (added) appendNoted();
-    if (removed) dropNoted();
+    if (removed) {
+        dropNoted();
+        structureChanged();
+    }
     return sequence_.size() == graph_->order() && edgeMap_.size() == graph_->edgeCount();
 }
 
@@ -267,6 +221,7 @@ void GraphView::appendNoted() {
         if (vertexMap_.insert(vertex, sequence_.size()).second) {
             if (log_) appended.push_back({{vertex, nullptr, nullptr}, sequence_.size()});
             sequence_.push_back(makeVertexEntry(vertex));
+            vertexChanged(*vertex);
         }
     }
     if (log_ && !appended.empty()) log_->vertexEntriesAppended(*this, std::move(appended));
@@ -281,6 +236,7 @@ void GraphView::appendNoted() {
             valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(parallels_[pair]));
         if (parallelsValid_) ++parallels_[pair];
         edgeMap_.insert(edge, data);
+        edgeChanged(*edge);
         if (log_) log_->edgeEntryAppended(*this, *edge, edgeMap_.slotOf(edge));
     }
 }
@@ -403,180 +359,10 @@ void GraphView::synchronizeFully() {
                   [this](const EdgeViewEntry& e) { return !edgeMap_.contains(e.edge); });
 }
 
-void GraphView::rebuildSelection() {
-    selectedVertices_.clear();
-    selectedEdges_.clear();
-    for (const VertexViewEntry& entry : sequence_)
-        if (isSelected(entry.vertex, entry.properties)) selectedVertices_.push_back(entry);
-    for (const auto& slot : edgeMap_)
-        if (isSelected(slot.first, slot.second.properties))
-            selectedEdges_.push_back({slot.first, slot.second.properties, slot.second.view});
-}
-
-std::size_t GraphView::positionOf(const Vertex* vertex) const {
-    const std::size_t* at = vertexMap_.find(const_cast<Vertex*>(vertex));
-    return at ? *at : sequence_.size();
-}
-
-const VertexViewEntry* GraphView::findVertexEntry(const Vertex* vertex) const {
-    const std::size_t at = positionOf(vertex);
-    return at < sequence_.size() ? &sequence_[at] : nullptr;
-}
-
 VertexView* GraphView::findVertexView(const Vertex* vertex) const {
     if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->view;
     const VertexViewEntry* entry = findVertexEntry(vertex);
     return entry ? entry->view : nullptr;
-}
-
-EdgeViewEntry GraphView::findEdgeEntry(Edge* edge) const {
-    const EdgeViewData* data = edgeMap_.find(edge);
-    return data ? EdgeViewEntry{edge, data->properties, data->view} : EdgeViewEntry{};
-}
-
-ActualProperties* GraphView::vertexViewProperties(Vertex* vertex) {
-    const VertexViewEntry* entry = findVertexEntry(vertex);
-    if (!entry) throw std::runtime_error("Vertex properties not found");
-    return entry->properties;
-}
-
-ActualProperties* GraphView::edgeViewProperties(Edge* edge) {
-    const EdgeViewData* data = edgeMap_.find(edge);
-    if (!data) throw std::runtime_error("Edge properties not found");
-    return data->properties;
-}
-
-VertexView* GraphView::vertexView(Vertex* vertex) {
-    const VertexViewEntry* entry = findVertexEntry(vertex);
-    if (!entry) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
-    return entry->view;
-}
-
-void GraphView::setVertexView(Vertex* vertex, VertexView* view) {
-    invalidateSpatialIndex();
-    const std::size_t at = positionOf(vertex);
-    if (at >= sequence_.size()) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
-    VertexViewEntry& entry = sequence_[at];
-    if (entry.view) entry.view->release();
-    entry.view = view;
-    for (VertexViewEntry& selected : selectedVertices_)
-        if (selected.vertex == vertex) selected.view = view;
-}
-
-void GraphView::setEdgeView(Edge* edge, EdgeView* view) {
-    invalidateSpatialIndex();
-    EdgeViewData* data = edgeMap_.find(edge);
-    if (!data) notInGraph("Edge", edge ? edge->id : 0, graph_);
-    if (data->view) data->view->release();
-    data->view = view;
-    for (EdgeViewEntry& selected : selectedEdges_)
-        if (selected.edge == edge) selected.view = view;
-}
-
-// --- coordinates and flags
-
-int GraphView::coordinate(const Vertex* vertex, const ActualProperties* viewProperties,
-                          std::size_t viewIndex, std::size_t graphIndex) const {
-    try {
-        if (viewIndex != kNoIndex && viewProperties) {
-            if (auto* value = valueAt<IntValue>(viewProperties, viewIndex)) return value->get();
-        }
-        if (graphIndex != kNoIndex && graph_ && vertex && graph_->contains(*vertex)) {
-            if (auto* value = valueAt<IntValue>(&graph_->vertexProperties(*vertex), graphIndex))
-                return value->get();
-        }
-    } catch (const std::exception&) {
-        // A value that cannot be read counts as missing.
-    }
-    return 0;
-}
-
-bool GraphView::setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
-                              std::size_t viewIndex, std::size_t graphIndex, int v) {
-    invalidateSpatialIndex();
-    if (viewIndex != kNoIndex && viewProperties) {
-        if (auto* value = valueAt<IntValue>(viewProperties, viewIndex)) {
-            value->set(v);
-            return true;
-        }
-    }
-    if (graphIndex != kNoIndex && graph_ && vertex && graph_->contains(*vertex)) {
-        if (auto* value = valueAt<IntValue>(&graph_->vertexProperties(*vertex), graphIndex)) {
-            value->set(v);
-            return true;
-        }
-    }
-    return false;
-}
-
-int GraphView::getX(const Vertex* v, const ActualProperties* p) const {
-    return coordinate(v, p, indices_.vertexX, indices_.graphX);
-}
-int GraphView::getY(const Vertex* v, const ActualProperties* p) const {
-    return coordinate(v, p, indices_.vertexY, indices_.graphY);
-}
-int GraphView::getZ(const Vertex* v, const ActualProperties* p) const {
-    return coordinate(v, p, indices_.vertexZ, indices_.graphZ);
-}
-void GraphView::setX(const Vertex* v, ActualProperties* p, int value) {
-    setCoordinate(v, p, indices_.vertexX, indices_.graphX, value);
-}
-void GraphView::setY(const Vertex* v, ActualProperties* p, int value) {
-    setCoordinate(v, p, indices_.vertexY, indices_.graphY, value);
-}
-void GraphView::setZ(const Vertex* v, ActualProperties* p, int value) {
-    setCoordinate(v, p, indices_.vertexZ, indices_.graphZ, value);
-}
-// Moves stop at the coordinate range's edge: drags add up without bound.
-int GraphView::addX(const Vertex* v, ActualProperties* p, int delta) {
-    const int value = clampCoordinate(std::int64_t{getX(v, p)} + delta);
-    return setCoordinate(v, p, indices_.vertexX, indices_.graphX, value) ? value : 0;
-}
-int GraphView::addY(const Vertex* v, ActualProperties* p, int delta) {
-    const int value = clampCoordinate(std::int64_t{getY(v, p)} + delta);
-    return setCoordinate(v, p, indices_.vertexY, indices_.graphY, value) ? value : 0;
-}
-
-bool GraphView::isSelected(const Vertex* vertex, const ActualProperties* viewProperties) const {
-    if (auto* value = valueAt<BoolValue>(viewProperties, indices_.vertexSelected))
-        return value->get();
-    if (indices_.graphVertexSelected != kNoIndex && graph_ && vertex && graph_->contains(*vertex))
-        if (auto* value = valueAt<BoolValue>(&graph_->vertexProperties(*vertex),
-                                             indices_.graphVertexSelected))
-            return value->get();
-    return false;
-}
-
-bool GraphView::isSelected(const Edge* edge, const ActualProperties* viewProperties) const {
-    if (auto* value = valueAt<BoolValue>(viewProperties, indices_.edgeSelected))
-        return value->get();
-    if (indices_.graphEdgeSelected != kNoIndex && graph_ && edge && graph_->contains(*edge))
-        if (auto* value =
-                valueAt<BoolValue>(&graph_->edgeProperties(*edge), indices_.graphEdgeSelected))
-            return value->get();
-    return false;
-}
-
-bool GraphView::setSelected(const VertexViewEntry& entry, bool selected) {
-    BoolValue* value = valueAt<BoolValue>(entry.properties, indices_.vertexSelected);
-    if (!value && indices_.graphVertexSelected != kNoIndex && graph_ && entry.vertex &&
-        graph_->contains(*entry.vertex))
-        value = valueAt<BoolValue>(&graph_->vertexProperties(*entry.vertex),
-                                   indices_.graphVertexSelected);
-    if (!value || value->get() == selected) return false;
-    value->set(selected);
-    return true;
-}
-
-bool GraphView::setSelected(const EdgeViewEntry& entry, bool selected) {
-    BoolValue* value = valueAt<BoolValue>(entry.properties, indices_.edgeSelected);
-    if (!value && indices_.graphEdgeSelected != kNoIndex && graph_ && entry.edge &&
-        graph_->contains(*entry.edge))
-        value =
-            valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge), indices_.graphEdgeSelected);
-    if (!value || value->get() == selected) return false;
-    value->set(selected);
-    return true;
 }
 
 Point GraphView::devicePosition(const Vertex* vertex,

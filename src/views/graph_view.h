@@ -1,5 +1,6 @@
-// nx::GraphView: the presentation of one graph: per-element view values, drawing order,
-// selection, drawing with culling and fading, extent and transforms.
+// nx::GraphView: the presentation of one graph: the scene it shows (entries, drawing order,
+// selection, coordinates), the renderer that draws it culled, the mouse interaction on top,
+// following the graph, files, extent and transforms.
 #pragma once
 
 #include <cstddef>
@@ -10,16 +11,16 @@
 #include <unordered_map>
 #include <utility>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "graph/mutex.h"
-#include "graph/ordered_map.h"
 #include "graph/subject.h"
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
+#include "views/graph_renderer.h"
+#include "views/graph_scene.h"
 #include "views/graph_view_interaction.h"
-#include "views/spatial_index.h"
-#include "views/vertex_draw_sequence.h"
 #include "views/view_entries.h"
 #include "views/view_entry_log.h"
 
@@ -43,22 +44,12 @@ struct VertexPairHash {
     }
 };
 
-class GraphView : public IVertexDrawSequence, public Observer {
+class GraphView : public GraphScene, public Observer {
 public:
-    // The vertex map answers an entry's position in the drawing sequence.
-    using VertexMap = OrderedMap<Vertex*, std::size_t>;
-    using EdgeMap = OrderedMap<Edge*, EdgeViewData>;
-
     // The schemas are the view-level ones and stay the caller's.
     GraphView(FormalProperties* vertexFormals, FormalProperties* edgeFormals);
     GraphView(const GraphView&) = delete;
     GraphView& operator=(const GraphView&) = delete;
-
-    // Drawing order; nothing happens with fewer than two vertices or an unknown one.
-    void bringForward(Vertex* vertex) override;
-    void sendBackward(Vertex* vertex) override;
-    void bringToFront(Vertex* vertex) override;
-    void sendToBack(Vertex* vertex) override;
     // Notification from the graph; a window binding resynchronises and repaints.
     void update() override {}
     // Membership notifications: noted here, applied by the next synchronize().
@@ -70,12 +61,17 @@ public:
     virtual ~GraphView();
     // Records the visible area and fills it with the background colour.
     virtual void eraseBackground(const Rect& r) = 0;
+    // Renders the area with the view's own tools between beginDraw and endDraw.
     virtual void draw(const Rect& r);
     virtual void beginDraw(const Rect& r);
     virtual void endDraw(const Rect& r);
     virtual Rect extent();
     virtual void copyToScreen(const Rect& r) = 0;
     virtual DrawingTools* drawingTools() = 0;
+    // The tools the element views draw with: those of the render in progress, else the
+    // view's own.
+    DrawingTools* currentTools() { return renderTools_ ? renderTools_ : drawingTools(); }
+    GraphRenderer& renderer() { return *renderer_; }
     virtual CursorTools* cursorTools() = 0;
     virtual Bitmap* bitmap() = 0;
     // Both answer a reference acquired for the caller, making the standard view first
@@ -112,58 +108,20 @@ public:
     // False while an edge is being connected and once right after one was cancelled.
     virtual bool contextMenuAllowed();
 
-    void refreshPropertyIndices();
     // Attaches a graph (or none), rebuilding every entry with default views.
     void setGraph(Graph* graph);
     // Follows the graph: drops entries of removed elements, appends new ones on top. When
     // the graph told every change since the last call, only those elements are visited.
     void synchronize();
 
-    Graph* graph() const { return graph_; }
     Space* space() const { return space_; }
     void setSpace(Space* space) { space_ = space; }
-    FormalProperties* vertexFormals() const { return vertexFormals_; }
-    FormalProperties* edgeFormals() const { return edgeFormals_; }
     // Replaces the view-level schemas (file readers); call refreshPropertyIndices after.
     void setFormals(FormalProperties* vertexFormals, FormalProperties* edgeFormals);
 
-    // Entries and views. The lookups throw std::runtime_error for an element without entry.
-    ActualProperties* vertexViewProperties(Vertex* vertex);
-    ActualProperties* edgeViewProperties(Edge* edge);
-    VertexView* vertexView(Vertex* vertex);
-    void setVertexView(Vertex* vertex, VertexView* view);
-    void setEdgeView(Edge* edge, EdgeView* view);
-    // Null when the element has no entry.
-    const VertexViewEntry* findVertexEntry(const Vertex* vertex) const;
+    // The entry's view, from the drawing's position table while a render runs; null
+    // without entry.
     VertexView* findVertexView(const Vertex* vertex) const;
-    EdgeViewEntry findEdgeEntry(Edge* edge) const;
-
-    const std::vector<VertexViewEntry>& vertexSequence() const { return sequence_; }
-    const VertexMap& vertexMap() const { return vertexMap_; }
-    const EdgeMap& edgeMap() const { return edgeMap_; }
-    const std::vector<VertexViewEntry>& selectedVertices() const { return selectedVertices_; }
-    const std::vector<EdgeViewEntry>& selectedEdges() const { return selectedEdges_; }
-    // Moves the vertex's entry to the position, swapping with the entry there (file readers
-    // restore the stored drawing order this way); false when either is unknown.
-    bool placeInSequence(Vertex* vertex, std::size_t position);
-    // Rebuilds both selection lists from the Selected values (sequence and map order).
-    void rebuildSelection();
-
-    // Coordinates: the view level when it has the property, else the graph level, else none
-    // (reads 0, writes nothing).
-    int getX(const Vertex* vertex, const ActualProperties* viewProperties) const;
-    int getY(const Vertex* vertex, const ActualProperties* viewProperties) const;
-    int getZ(const Vertex* vertex, const ActualProperties* viewProperties) const;
-    void setX(const Vertex* vertex, ActualProperties* viewProperties, int value);
-    void setY(const Vertex* vertex, ActualProperties* viewProperties, int value);
-    void setZ(const Vertex* vertex, ActualProperties* viewProperties, int value);
-    int addX(const Vertex* vertex, ActualProperties* viewProperties, int delta);
-    int addY(const Vertex* vertex, ActualProperties* viewProperties, int delta);
-    bool isSelected(const Vertex* vertex, const ActualProperties* viewProperties) const;
-    bool isSelected(const Edge* edge, const ActualProperties* viewProperties) const;
-    // Answer whether the value changed; false without a Selected property.
-    bool setSelected(const VertexViewEntry& entry, bool selected);
-    bool setSelected(const EdgeViewEntry& entry, bool selected);
     // (X × scaleX, Y × scaleY), truncated.
     Point devicePosition(const Vertex* vertex, const ActualProperties* viewProperties) const;
     // Looks the view-level values up first.
@@ -218,11 +176,6 @@ public:
     // parallel counts and notes start over from the entries as they now stand.
     void entriesRestored();
 
-    // Drops the grid that culls drawing. The view does so itself whenever coordinates,
-    // views, drawing order or membership change through it; code that writes coordinates,
-    // labels or view sizes past the view calls this before the next draw.
-    void invalidateSpatialIndex() { ++layoutStamp_; }
-
     // Top-left corner and size of the visible area, kept by the platform binding.
     Point origin;
     std::uint64_t visibleWidth = 0;
@@ -242,24 +195,8 @@ public:
     // Whether the mouse may re-attach an edge's source or target to another vertex.
     bool edgeSourcesMovable = true;
     bool edgeTargetsMovable = true;
-    // Cull through the cached grid; off, every element's update rectangle is tested on
-    // every draw. Both draw the same primitives in the same order, but the grid only sees
-    // changes made through the view: turn it on only where every other writer of
-    // coordinates, labels or view sizes calls invalidateSpatialIndex().
-    bool useSpatialIndex = false;
 
 protected:
-    struct PropertyIndices {
-        std::size_t vertexX = kNoIndex, vertexY = kNoIndex, vertexZ = kNoIndex;
-        std::size_t vertexSelected = kNoIndex;
-        std::size_t edgeSelected = kNoIndex, edgeI1 = kNoIndex;
-        std::size_t graphX = kNoIndex, graphY = kNoIndex, graphZ = kNoIndex;
-        std::size_t graphVertexSelected = kNoIndex, graphEdgeSelected = kNoIndex;
-        std::size_t vertexFading = kNoIndex, vertexUnfaded = kNoIndex;
-        std::size_t edgeFading = kNoIndex, edgeUnfaded = kNoIndex;
-    };
-
-    void refreshGraphPropertyIndices();
     VertexViewEntry makeVertexEntry(Vertex* vertex);
     EdgeViewData makeEdgeData(Edge* edge);
     void dropVertexEntry(VertexViewEntry& entry);
@@ -267,8 +204,6 @@ protected:
     // Drops an edge's entry from the map, handing what it held to the log when one is set.
     void dropEdgeEntry(Edge* edge, EdgeViewData& data);
     void clearEntries();
-    void swapEntries(std::size_t a, std::size_t b);
-    std::size_t positionOf(const Vertex* vertex) const;
     // Fading level for an element, or -1 when it is drawn normally; above 99 skips it.
     int fadingOf(const ActualProperties* properties, bool selected, std::size_t fading,
                  std::size_t unfaded) const;
@@ -282,31 +217,21 @@ protected:
     void endConnect();
     void crossCursor();
     void arrowCursor();
-    void drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry);
-    void drawEdgeHandles(DrawingTools& tools, const std::vector<Point>& points);
     // Min and max of X or Y over all vertices; false without vertices.
     bool coordinateRange(bool horizontal, int& low, int& high) const;
-    int coordinate(const Vertex* vertex, const ActualProperties* viewProperties,
-                   std::size_t viewIndex, std::size_t graphIndex) const;
-    bool setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
-                       std::size_t viewIndex, std::size_t graphIndex, int value);
 
-    EdgeMap edgeMap_;
-    VertexMap vertexMap_;
-    Graph* graph_ = nullptr;
-    FormalProperties* vertexFormals_;
-    FormalProperties* edgeFormals_;
-    std::vector<VertexViewEntry> sequence_;
     Mutex mutex_;
-    PropertyIndices indices_;
-    std::vector<VertexViewEntry> selectedVertices_;
-    std::vector<EdgeViewEntry> selectedEdges_;
     InteractionState interaction_;
     Space* space_ = nullptr;
     VertexView* defaultVertexView_ = nullptr;
     EdgeView* defaultEdgeView_ = nullptr;
 
 private:
+    friend class GraphRenderer;
+
+    std::unique_ptr<GraphRenderer> renderer_;
+    DrawingTools* renderTools_ = nullptr;  // set while the renderer draws
+
     // What the graph told since the view last matched its membership, at which stamp.
     struct PendingMembers {
         std::vector<Vertex*> addedVertices, removedVertices;
@@ -356,36 +281,8 @@ private:
     };
     const DrawCacheSlot* cachedSlot(const Vertex* vertex) const;
 
-    // Update-rectangle boxes of every edge (in edge-map order) and vertex (in drawing
-    // order), valid while the stamp and the scales they were built with hold.
-    struct CullingGrid {
-        bool valid = false;
-        std::uint64_t stamp = 0;
-        const Graph* graph = nullptr;
-        float scaleX = 1.0f, scaleY = 1.0f;
-        SpatialIndex edges, vertices;
-        std::vector<Edge*> edgeOrder;
-        std::vector<Vertex*> vertexOrder;
-    };
-    // True when the grid is current (rebuilt if needed); false sends draw() the full walk.
-    bool prepareCullingGrid();
-    bool buildCullingGrid();
-    // Fills the candidate lists for the area; false when the grid no longer fits the entries.
-    bool queryCullingGrid(const Rect& r);
-    void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r);
-    void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r);
-
-    std::uint64_t layoutStamp_ = 0;
-    CullingGrid culling_;
-    std::vector<std::uint32_t> candidates_;  // edges, by edge-map position
-    std::vector<EdgeViewData*> edgeCandidates_;
-    std::vector<std::uint32_t> vertexCandidates_;  // drawing-order positions
     std::vector<DrawCacheSlot> drawCache_;
     bool drawCacheValid_ = false;
-    // Scratch of draw(), kept to avoid allocating on every paint.
-    std::vector<std::size_t> framed_;
-    std::vector<std::vector<Point>> handles_;
-    std::size_t handleCount_ = 0;
 };
 
 }  // namespace nx

@@ -1,4 +1,4 @@
-// nx::GraphView drawing order, flips and rotation.
+// nx::GraphView flips and rotation.
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -8,45 +8,6 @@
 #include "views/graph_view.h"
 
 namespace nx {
-
-void GraphView::swapEntries(std::size_t a, std::size_t b) {
-    invalidateSpatialIndex();
-    std::swap(sequence_[a], sequence_[b]);
-    *vertexMap_.find(sequence_[a].vertex) = a;
-    *vertexMap_.find(sequence_[b].vertex) = b;
-}
-
-void GraphView::bringForward(Vertex* vertex) {
-    const std::size_t at = positionOf(vertex);
-    if (sequence_.size() < 2 || at + 1 >= sequence_.size()) return;
-    swapEntries(at, at + 1);
-}
-
-void GraphView::sendBackward(Vertex* vertex) {
-    const std::size_t at = positionOf(vertex);
-    if (sequence_.size() < 2 || at == 0 || at >= sequence_.size()) return;
-    swapEntries(at, at - 1);
-}
-
-void GraphView::bringToFront(Vertex* vertex) {
-    const std::size_t at = positionOf(vertex);
-    if (sequence_.size() < 2 || at + 1 >= sequence_.size()) return;
-    swapEntries(at, sequence_.size() - 1);
-}
-
-void GraphView::sendToBack(Vertex* vertex) {
-    const std::size_t at = positionOf(vertex);
-    if (sequence_.size() < 2 || at == 0 || at >= sequence_.size()) return;
-    swapEntries(at, 0);
-}
-
-bool GraphView::placeInSequence(Vertex* vertex, std::size_t position) {
-    invalidateSpatialIndex();
-    const std::size_t at = positionOf(vertex);
-    if (at >= sequence_.size() || position >= sequence_.size()) return false;
-    if (at != position) swapEntries(at, position);
-    return true;
-}
 
 bool GraphView::coordinateRange(bool horizontal, int& low, int& high) const {
     if (sequence_.empty()) return false;

@@ -6,7 +6,7 @@
 namespace nx {
 
 void GraphView::takeVertexEntries(std::vector<VertexEntryRecord>& records) {
-    invalidateSpatialIndex();
+    structureChanged();
     std::size_t kept = 0;
     std::size_t next = 0;  // the next record to fill
     for (std::size_t i = 0; i < sequence_.size(); ++i) {
@@ -25,7 +25,7 @@ void GraphView::takeVertexEntries(std::vector<VertexEntryRecord>& records) {
 }
 
 void GraphView::putVertexEntries(std::vector<VertexEntryRecord>& records) {
-    invalidateSpatialIndex();
+    structureChanged();
     if (records.empty()) return;
     const std::size_t total = sequence_.size() + records.size();
     std::vector<VertexViewEntry> merged;
@@ -53,7 +53,7 @@ void GraphView::putVertexEntries(std::vector<VertexEntryRecord>& records) {
 bool GraphView::takeEdgeEntry(Edge* edge, EdgeViewData& data) {
     EdgeViewData* held = edgeMap_.find(edge);
     if (!held) return false;
-    invalidateSpatialIndex();
+    structureChanged();
     data = *held;
     *held = {};
     edgeMap_.erase(edge);
@@ -61,12 +61,12 @@ bool GraphView::takeEdgeEntry(Edge* edge, EdgeViewData& data) {
 }
 
 bool GraphView::putEdgeEntry(Edge* edge, const EdgeViewData& data, std::size_t slot) {
-    invalidateSpatialIndex();
+    structureChanged();
     return edgeMap_.restoreAt(slot, edge, data);
 }
 
 void GraphView::entriesRestored() {
-    invalidateSpatialIndex();
+    structureChanged();
     parallelsValid_ = false;
     parallels_.clear();
     rebuildSelection();

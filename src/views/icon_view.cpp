@@ -192,7 +192,7 @@ IconGeometry IconView::geometry(double sx, double sy) const {
 
 void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProperties) {
     const IconGeometry g = geometry(view);
-    DrawingTools* tools = view.drawingTools();
+    DrawingTools* tools = view.currentTools();
     if (!tools) return;
     const double sx = view.scaleX;
     const double sy = view.scaleY;

@@ -221,7 +221,7 @@ EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
 
 void StraightEdgeView::draw(Edge* edge, GraphView& view, ActualProperties* viewProperties,
                             const Point& source, const Point& target, std::vector<Point>* points) {
-    DrawingTools* tools = view.drawingTools();
+    DrawingTools* tools = view.currentTools();
     if (!tools) return;
     const double sx = view.scaleX;
     const int penUnit = sx == 1.0 ? 1 : static_cast<int>(sx);

@@ -59,9 +59,11 @@ protected:
         if (uniform(0, 9) == 0) view->setSelected(view->findEdgeEntry(e), true);
     }
     std::vector<std::string> drawn(const Rect& r, bool indexed) {
-        view->useSpatialIndex = indexed;
         view->tools.calls.clear();
-        view->draw(r);
+        if (indexed)
+            view->draw(r);
+        else
+            view->renderer().renderTestingEveryElement(view->tools, r);
         std::vector<std::string> out;
         for (const DrawCall& c : view->tools.calls) out.push_back(describe(c));
         return out;
@@ -126,8 +128,15 @@ TEST_F(CullingGrid, FollowsChangesBetweenDraws) {
         {"scale", [&] { view->scaleX = 1.5f; }},
         {"rename, then say so",
          [&] {
-             for (Vertex* v : vertices) valueOf<Name>(v->properties).set(u"a much longer name");
-             view->invalidateSpatialIndex();
+             for (Vertex* v : vertices) {
+                 valueOf<Name>(v->properties).set(u"a much longer name");
+                 view->vertexChanged(*v);
+             }
+         }},
+        {"rename one", [&] {
+             Vertex* v = vertices[uniform(0, 100)];
+             valueOf<Name>(v->properties).set(u"another quite long name");
+             view->vertexChanged(*v);
          }},
     };
     view->rebuildSelection();

@@ -1,0 +1,139 @@
+// nx::GraphScene: what a graph view shows and every write to it: entries, drawing order,
+// selection flags and coordinates, with the change notes that keep drawing culled right.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "graph/ordered_map.h"
+#include "properties/formal_properties.h"
+#include "views/geometry.h"
+#include "views/vertex_draw_sequence.h"
+#include "views/view_entries.h"
+
+namespace nx {
+
+class ActualProperties;
+class Edge;
+class Graph;
+class GraphRenderer;
+class Vertex;
+
+// Every write to a value that an element's update rectangle depends on (its position, its
+// view, its labels) leaves a note naming the element, so that the renderer redoes only that
+// element's box before the next draw. Writers inside the scene note their own changes;
+// code that writes values past it (engine property puts, layouts through their coordinate
+// slots, undo steps swapping values) calls vertexChanged, edgeChanged or everythingChanged.
+class GraphScene : public IVertexDrawSequence {
+public:
+    // The vertex map answers an entry's position in the drawing sequence.
+    using VertexMap = OrderedMap<Vertex*, std::size_t>;
+    using EdgeMap = OrderedMap<Edge*, EdgeViewData>;
+
+    // The schemas are the view-level ones and stay the caller's.
+    GraphScene(FormalProperties* vertexFormals, FormalProperties* edgeFormals);
+    GraphScene(const GraphScene&) = delete;
+    GraphScene& operator=(const GraphScene&) = delete;
+
+    // Drawing order; nothing happens with fewer than two vertices or an unknown one.
+    void bringForward(Vertex* vertex) override;
+    void sendBackward(Vertex* vertex) override;
+    void bringToFront(Vertex* vertex) override;
+    void sendToBack(Vertex* vertex) override;
+    // Moves the vertex's entry to the position, swapping with the entry there (file readers
+    // restore the stored drawing order this way); false when either is unknown.
+    bool placeInSequence(Vertex* vertex, std::size_t position);
+
+    Graph* graph() const { return graph_; }
+    FormalProperties* vertexFormals() const { return vertexFormals_; }
+    FormalProperties* edgeFormals() const { return edgeFormals_; }
+    void refreshPropertyIndices();
+
+    // Entries and views. The lookups throw std::runtime_error for an element without entry.
+    ActualProperties* vertexViewProperties(Vertex* vertex);
+    ActualProperties* edgeViewProperties(Edge* edge);
+    VertexView* vertexView(Vertex* vertex);
+    // The caller's reference passes to the entry; the one it held is released.
+    void setVertexView(Vertex* vertex, VertexView* view);
+    void setEdgeView(Edge* edge, EdgeView* view);
+    // Null when the element has no entry.
+    const VertexViewEntry* findVertexEntry(const Vertex* vertex) const;
+    EdgeViewEntry findEdgeEntry(Edge* edge) const;
+
+    const std::vector<VertexViewEntry>& vertexSequence() const { return sequence_; }
+    const VertexMap& vertexMap() const { return vertexMap_; }
+    const EdgeMap& edgeMap() const { return edgeMap_; }
+    const std::vector<VertexViewEntry>& selectedVertices() const { return selectedVertices_; }
+    const std::vector<EdgeViewEntry>& selectedEdges() const { return selectedEdges_; }
+    // Rebuilds both selection lists from the Selected values (sequence and map order).
+    void rebuildSelection();
+
+    // Coordinates: the view level when it has the property, else the graph level, else none
+    // (reads 0, writes nothing).
+    int getX(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    int getY(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    int getZ(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    void setX(const Vertex* vertex, ActualProperties* viewProperties, int value);
+    void setY(const Vertex* vertex, ActualProperties* viewProperties, int value);
+    void setZ(const Vertex* vertex, ActualProperties* viewProperties, int value);
+    int addX(const Vertex* vertex, ActualProperties* viewProperties, int delta);
+    int addY(const Vertex* vertex, ActualProperties* viewProperties, int delta);
+    bool isSelected(const Vertex* vertex, const ActualProperties* viewProperties) const;
+    bool isSelected(const Edge* edge, const ActualProperties* viewProperties) const;
+    // Answer whether the value changed; false without a Selected property.
+    bool setSelected(const VertexViewEntry& entry, bool selected);
+    bool setSelected(const EdgeViewEntry& entry, bool selected);
+
+    // Change notes; each is constant time.
+    void vertexChanged(const Vertex& vertex);
+    void edgeChanged(Edge& edge);
+    void everythingChanged();
+
+protected:
+    ~GraphScene() = default;
+
+    struct PropertyIndices {
+        std::size_t vertexX = kNoIndex, vertexY = kNoIndex, vertexZ = kNoIndex;
+        std::size_t vertexSelected = kNoIndex;
+        std::size_t edgeSelected = kNoIndex, edgeI1 = kNoIndex;
+        std::size_t graphX = kNoIndex, graphY = kNoIndex, graphZ = kNoIndex;
+        std::size_t graphVertexSelected = kNoIndex, graphEdgeSelected = kNoIndex;
+        std::size_t vertexFading = kNoIndex, vertexUnfaded = kNoIndex;
+        std::size_t edgeFading = kNoIndex, edgeUnfaded = kNoIndex;
+    };
+    // Elements whose boxes the renderer redoes before its next query; all of them once
+    // the notes grow past a fraction of the entries or the entries themselves changed.
+    struct ChangeNotes {
+        std::vector<const Vertex*> vertices;
+        std::vector<Edge*> edges;
+        std::uint64_t structure = 0;  // counts changes of membership and schemas
+        bool all = true;
+    };
+
+    void refreshGraphPropertyIndices();
+    // Membership, drawing positions of many entries or schemas changed: the grid starts over.
+    void structureChanged();
+    void swapEntries(std::size_t a, std::size_t b);
+    std::size_t positionOf(const Vertex* vertex) const;
+    int coordinate(const Vertex* vertex, const ActualProperties* viewProperties,
+                   std::size_t viewIndex, std::size_t graphIndex) const;
+    bool setCoordinate(const Vertex* vertex, ActualProperties* viewProperties,
+                       std::size_t viewIndex, std::size_t graphIndex, int value);
+
+    EdgeMap edgeMap_;
+    VertexMap vertexMap_;
+    Graph* graph_ = nullptr;
+    FormalProperties* vertexFormals_;
+    FormalProperties* edgeFormals_;
+    std::vector<VertexViewEntry> sequence_;
+    PropertyIndices indices_;
+    std::vector<VertexViewEntry> selectedVertices_;
+    std::vector<EdgeViewEntry> selectedEdges_;
+    ChangeNotes changes_;
+
+private:
+    friend class GraphRenderer;
+};
+
+}  // namespace nx
