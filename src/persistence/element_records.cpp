@@ -12,9 +12,14 @@ namespace {
 
 void writeVertexRecord(std::ostream& out, const Vertex& vertex) {
     const char sep = listSeparator();
-    persistence::writeNumber(out, vertex.id);
-    out << sep << (vertex.isGraph() ? '1' : '0') << sep;
-    persistence::writeValues(out, *vertex.properties);
+    std::string& line = persistence::lineBuffer();
+    line.clear();
+    persistence::appendNumber(line, vertex.id);
+    line.push_back(sep);
+    line.push_back(vertex.isGraph() ? '1' : '0');
+    line.push_back(sep);
+    persistence::appendValues(line, *vertex.properties);
+    persistence::writeLine(out, line);
 }
 
 void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
@@ -42,13 +47,16 @@ void Graph::saveXml(TiXmlNode& parent) const {
 
 void Edge::writeStream(std::ostream& out) const {
     const char sep = listSeparator();
-    persistence::writeNumber(out, id);
-    out << sep;
-    persistence::writeNumber(out, source->id);
-    out << sep;
-    persistence::writeNumber(out, target->id);
-    out << sep;
-    persistence::writeValues(out, *properties);
+    std::string& line = persistence::lineBuffer();
+    line.clear();
+    persistence::appendNumber(line, id);
+    line.push_back(sep);
+    persistence::appendNumber(line, source->id);
+    line.push_back(sep);
+    persistence::appendNumber(line, target->id);
+    line.push_back(sep);
+    persistence::appendValues(line, *properties);
+    persistence::writeLine(out, line);
 }
 
 void Edge::saveXml(TiXmlNode& parent) const {

@@ -38,9 +38,16 @@ void VertexFactory::saveXml(TiXmlNode& parent) {
 void EdgeFactory::writeStream(std::ostream& out) {
     ScopedLock lock(&mutex_);
     out << "EdgeFactory" << listSeparator() << edges_.size();
-    for (const Edge* edge : edges_) {
+    // An edge's ends lie anywhere in memory: ask for them a few records ahead.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < edges_.size(); ++i) {
+        if (i + kAhead < edges_.size()) {
+            const Edge* ahead = edges_[i + kAhead];
+            __builtin_prefetch(ahead->source);
+            __builtin_prefetch(ahead->target);
+        }
         persistence::endLine(out);
-        edge->writeStream(out);
+        edges_[i]->writeStream(out);
     }
     persistence::endLine(out);
 }

@@ -70,25 +70,45 @@ void writeNumber(std::ostream& out, std::uint64_t value) {
 }
 
 void writeValues(std::ostream& out, const ActualProperties& values) {
+    std::string& line = lineBuffer();
+    line.clear();
+    appendValues(line, values);
+    writeLine(out, line);
+}
+
+void appendValues(std::string& line, const ActualProperties& values) {
     const char sep = listSeparator();
-    writeNumber(out, values.size());
+    appendNumber(line, values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Property& value = values.at(i);
-        out << sep;
+        line.push_back(sep);
         // Only the text classes have no value type name: the cheap test spares most casts.
         if (!value.valueTypeName().empty() || !dynamic_cast<const String*>(&value)) {
-            value.write(out);
+            value.appendText(line);
             continue;
         }
         // The reader strips one pair of enclosing quotes, so a text that begins and
         // ends with a quote gets one more pair and comes back unchanged.
-        const std::string bytes = value.toText();
-        if (!bytes.empty() && bytes.front() == '"' && bytes.back() == '"')
-            out << '"' << bytes << '"';
-        else
-            out << bytes;
+        const std::size_t from = line.size();
+        value.appendText(line);
+        if (line.size() > from && line[from] == '"' && line.back() == '"') {
+            line.insert(from, 1, '"');
+            line.push_back('"');
+        }
     }
-    out << sep << '#';
+    line.push_back(sep);
+    line.push_back('#');
+}
+
+void appendNumber(std::string& line, std::uint64_t value) {
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    line.append(digits, end);
+}
+
+std::string& lineBuffer() {
+    static thread_local std::string line;
+    return line;
 }
 
 void writeHeader(std::ostream& out) {
