@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "persistence/document_format.h"
+#include "persistence/text_check.h"
 #include "properties/actual_properties.h"
 #include "properties/list_separator.h"
 #include "properties/string_property.h"
@@ -89,12 +90,15 @@ void appendValues(std::string& line, const ActualProperties& values) {
         }
         // The reader strips one pair of enclosing quotes, so a text that begins and
         // ends with a quote gets one more pair and comes back unchanged.
+        // Converting fails on a broken text as the check before saving does; the length
+        // is checked here, where the bytes are at hand (see Space::saveStream).
         const std::size_t from = line.size();
         value.appendText(line);
         if (line.size() > from && line[from] == '"' && line.back() == '"') {
             line.insert(from, 1, '"');
             line.push_back('"');
         }
+        checkStreamTextBytes(line.size() - from);
     }
     line.push_back(sep);
     line.push_back('#');

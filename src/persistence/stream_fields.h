@@ -40,7 +40,8 @@ void readValues(std::istream& in, ActualProperties& values, std::uint64_t count)
 // A text value that would lose its enclosing quotes on reading is quoted once more.
 void writeValues(std::ostream& out, const ActualProperties& values);
 
-// The same form appended to a line being built.
+// The same form appended to a line being built. Both fail as the text check before saving
+// does on a text that is broken or too long for the stream file.
 void appendValues(std::string& line, const ActualProperties& values);
 // An unsigned decimal appended to a line being built.
 void appendNumber(std::string& line, std::uint64_t value);
