@@ -97,19 +97,26 @@ void GraphView::writeStream(std::ostream& out) {
 
     out << "VertexSequence" << sep << sequence_.size();
     endLine(out);
+    std::string& line = lineBuffer();
     for (const VertexViewEntry& entry : sequence_) {
-        out << entry.vertex->id << sep;
-        writeValues(out, *entry.properties);
-        out << sep;
+        line.clear();
+        appendNumber(line, entry.vertex->id);
+        line.push_back(sep);
+        appendValues(line, *entry.properties);
+        line.push_back(sep);
+        writeLine(out, line);
         writeRecord(out, entry.view, sep);
         endLine(out);
     }
     out << "Edges" << sep << edgeMap_.size();
     endLine(out);
     for (const auto& [edge, data] : edgeMap_) {
-        out << edge->id << sep;
-        writeValues(out, *data.properties);
-        out << sep;
+        line.clear();
+        appendNumber(line, edge->id);
+        line.push_back(sep);
+        appendValues(line, *data.properties);
+        line.push_back(sep);
+        writeLine(out, line);
         writeRecord(out, data.view, sep);
         endLine(out);
     }
