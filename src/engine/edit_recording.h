@@ -65,7 +65,6 @@ public:
         if (auto change = PositionChange::since(std::move(*before_), *engine_.view))
             change->undo();
         before_.reset();
-        engine_.view->invalidateSpatialIndex();
     }
 
 private:

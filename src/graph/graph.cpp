@@ -67,6 +67,12 @@ ActualProperties& Graph::edgeProperties(const Edge& edge) const {
     return **props;
 }
 
+std::size_t Graph::slotOfMember(const Vertex& vertex) const {
+    const std::size_t slot = vertices_.slotOf(const_cast<Vertex*>(&vertex));
+    if (slot == VertexMap::npos) throw std::runtime_error("Vertex not found");
+    return slot;
+}
+
 const std::vector<Edge*>& Graph::incidentEdges(const Vertex& vertex) const {
     return entryOf(vertex).incident;
 }
@@ -80,21 +86,43 @@ void Graph::setVertexProperty(const Vertex& vertex, const Property& value) {
 }
 
 void Graph::addVertex(Vertex& vertex) {
-    if (vertices_.contains(&vertex)) return;
-    vertices_.insert(&vertex, VertexEntry{new ActualProperties(*vertexSchema_), {}});
-    if (log_) log_->vertexJoined(*this, vertex, vertices_.slotOf(&vertex));
-    tellObservers([&](Observer& o) { o.vertexAdded(*this, vertex); });
+    joinVertex(vertex);
 }
 
 void Graph::addEdge(Edge& edge) {
     incidenceDirty_ = true;
     addVertex(*edge.source);
     addVertex(*edge.target);
-    if (edges_.contains(&edge)) return;
-    edges_.insert(&edge, new ActualProperties(*edgeSchema_));
+    joinEdge(edge);
+}
+
+VertexEntry& Graph::joinVertex(Vertex& vertex) {
+    auto placed = vertices_.place(&vertex, VertexEntry{});
+    if (!placed.inserted) return *placed.value;
+    try {
+        placed.value->properties = new ActualProperties(*vertexSchema_);
+    } catch (...) {
+        vertices_.erase(&vertex);
+        throw;
+    }
+    if (log_) log_->vertexJoined(*this, vertex, placed.slot);
+    tellObservers([&](Observer& o) { o.vertexAdded(*this, vertex); });
+    return vertices_.atSlot(placed.slot);  // by slot: an observer may have grown the map
+}
+
+ActualProperties& Graph::joinEdge(Edge& edge) {
+    auto placed = edges_.place(&edge, nullptr);
+    if (!placed.inserted) return **placed.value;
+    try {
+        *placed.value = new ActualProperties(*edgeSchema_);
+    } catch (...) {
+        edges_.erase(&edge);
+        throw;
+    }
     incidenceGrew_ = true;
-    if (log_) log_->edgeJoined(*this, edge, edges_.slotOf(&edge));
+    if (log_) log_->edgeJoined(*this, edge, placed.slot);
     tellObservers([&](Observer& o) { o.edgeAdded(*this, edge); });
+    return *edges_.atSlot(placed.slot);
 }
 
 void Graph::removeEdge(Edge& edge) {
@@ -239,9 +267,36 @@ void Graph::reserveMore(std::size_t vertexCount, std::size_t edgeCount) {
 void Graph::updateIncidence() {
     if (!incidenceDirty_) return;
     for (auto& [vertex, entry] : vertices_) entry.incident.clear();
-    for (auto& [edge, props] : edges_) {
-        entryOf(*edge->source).incident.push_back(edge);
-        entryOf(*edge->target).incident.push_back(edge);
+    if (vertices_.slotCount() >= UINT32_MAX) {
+        for (auto& [edge, props] : edges_) {
+            entryOf(*edge->source).incident.push_back(edge);
+            entryOf(*edge->target).incident.push_back(edge);
+        }
+    } else {
+        // Each end is looked up once; the lists are then sized exactly before they are
+        // filled, in the order appending edge by edge gives.
+        std::vector<std::uint32_t> ends;
+        ends.reserve(2 * edges_.size());
+        for (auto& [edge, props] : edges_) {
+            ends.push_back(static_cast<std::uint32_t>(slotOfMember(*edge->source)));
+            ends.push_back(static_cast<std::uint32_t>(slotOfMember(*edge->target)));
+        }
+        {
+            std::vector<std::uint32_t> degree(vertices_.slotCount());
+            for (std::uint32_t slot : ends) ++degree[slot];
+            for (std::size_t slot = 0; slot < degree.size(); ++slot)
+                if (degree[slot]) {
+                    std::vector<Edge*>& list = vertices_.atSlot(slot).incident;
+                    if (list.capacity() < degree[slot] || list.capacity() > 2 * degree[slot])
+                        std::vector<Edge*>().swap(list);
+                    list.reserve(degree[slot]);
+                }
+        }
+        std::size_t at = 0;
+        for (auto& [edge, props] : edges_) {
+            vertices_.atSlot(ends[at++]).incident.push_back(edge);
+            vertices_.atSlot(ends[at++]).incident.push_back(edge);
+        }
     }
     auto byId = [](const Edge* a, const Edge* b) { return a->id < b->id; };
     for (auto& [vertex, entry] : vertices_)

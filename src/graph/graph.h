@@ -75,6 +75,12 @@ public:
     const VertexMap& vertices() const { return vertices_; }
     const EdgeMap& edges() const { return edges_; }
 
+    // What addVertex and addEdge (without its ends) do in this class, with one probe of the
+    // map: the member's entry or values, joining it first (told to the log and the
+    // observers) when it is not a member yet. For the file readers.
+    VertexEntry& joinVertex(Vertex& vertex);
+    ActualProperties& joinEdge(Edge& edge);
+
     // Fails with "Vertex properties not found" for a non-member.
     ActualProperties& vertexProperties(const Vertex& vertex) const;
     // Fails with "Edge properties not found" for a non-member.
@@ -88,6 +94,8 @@ public:
     // Rebuilds the incidence lists when structure changed; drops cached components.
     void updateIncidence();
     bool incidenceDirty() const { return incidenceDirty_; }
+    // The incidence lists need a rebuild before use (structure is about to change).
+    void markIncidenceStale() { incidenceDirty_ = true; }
     // Forces a full rebuild of the incidence lists on next use.
     void markIncidenceDirty() { incidenceDirty_ = incidenceGrew_ = true; }
 
@@ -121,6 +129,8 @@ public:
 protected:
     // Hands back a member's graph-level values; subgraphs borrow theirs and keep them.
     virtual void disposeMemberProperties(ActualProperties* properties);
+    // The member's slot in the vertex map; fails like entryOf for a non-member.
+    std::size_t slotOfMember(const Vertex& vertex) const;
     VertexEntry& entryOf(const Vertex& vertex);
     const VertexEntry& entryOf(const Vertex& vertex) const;
     // Calls the observers' hook after one change of membership.

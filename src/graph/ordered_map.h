@@ -42,56 +42,74 @@ public:
 
     std::size_t size() const { return index_.size(); }
     bool empty() const { return index_.empty(); }
-    bool contains(K key) const { return index_.find(key) != nullptr; }
+    bool contains(K key) const { return index_.find(key, keyAt()) != nullptr; }
 
     V* find(K key) {
-        const std::size_t* at = index_.find(key);
+        const auto* at = index_.find(key, keyAt());
         return at ? &slots_[*at].second : nullptr;
     }
     const V* find(K key) const {
-        const std::size_t* at = index_.find(key);
+        const auto* at = index_.find(key, keyAt());
         return at ? &slots_[*at].second : nullptr;
     }
 
     // Inserts unless present; answers the stored value and whether it was inserted.
     std::pair<V*, bool> insert(K key, V value) {
-        auto [at, inserted] = index_.tryInsert(key, slots_.size());
+        auto [at, inserted] = index_.tryInsert(key, slots_.size(), keyAt());
         if (!inserted) return {&slots_[*at].second, false};
         slots_.emplace_back(key, std::move(value));
         return {&slots_.back().second, true};
     }
 
+    // Inserts unless present with one probe of the index; answers the stored value, its slot
+    // and whether it was inserted.
+    struct Placed {
+        V* value;
+        std::size_t slot;
+        bool inserted;
+    };
+    Placed place(K key, V value) {
+        auto [at, inserted] = index_.tryInsert(key, slots_.size(), keyAt());
+        if (!inserted) return {&slots_[*at].second, *at, false};
+        slots_.emplace_back(key, std::move(value));
+        return {&slots_.back().second, slots_.size() - 1, true};
+    }
+
+    // Live and erased slots together: one more than the last slot.
+    std::size_t slotCount() const { return slots_.size(); }
+    // The value in a live slot (as place or slotOf answered it).
+    V& atSlot(std::size_t slot) { return slots_[slot].second; }
+
     // Removes the key; answers whether it was present. Invalidates iterators.
     bool erase(K key) {
-        const std::size_t* at = index_.find(key);
+        const auto* at = index_.find(key, keyAt());
         if (!at) return false;
         value_type& slot = slots_[*at];
-        index_.erase(key);
+        index_.erase(key, keyAt());
         slot.first = K();
         slot.second = V();
-        if (!keepSlots_ && slots_.size() > 32 && slots_.size() > 2 * index_.size())
-            compactSlots();
+        if (!keepSlots_ && slots_.size() > 32 && slots_.size() > 2 * index_.size()) compactSlots();
         return true;
     }
 
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
     // The key's slot: its place in iteration order among live and erased entries.
     std::size_t slotOf(K key) const {
-        const std::size_t* at = index_.find(key);
+        const auto* at = index_.find(key, keyAt());
         return at ? *at : npos;
     }
     // Puts an absent key back into the slot it held, so that it iterates where it did;
     // a slot past the end extends the map. False (nothing done) when the key is present
     // or the slot holds another key.
     bool restoreAt(std::size_t slot, K key, V value) {
-        if (index_.find(key)) return false;
+        if (index_.find(key, keyAt())) return false;
         if (slot >= slots_.size()) {
             slots_.resize(slot + 1);
         } else if (slots_[slot].first != K()) {
             return false;
         }
         slots_[slot] = {key, std::move(value)};
-        index_.tryInsert(key, slot);
+        index_.tryInsert(key, slot, keyAt());
         return true;
     }
     // While on, erased slots are never reclaimed, so a slot answered by slotOf stays valid
@@ -124,11 +142,20 @@ private:
         std::size_t kept = 0;
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             if (slots_[i].first == K()) continue;
-            if (kept != i) slots_[kept] = std::move(slots_[i]);
-            *index_.find(slots_[kept].first) = kept;
+            if (kept != i) {
+                // Renumbered before the move: the index reads keys from the slots.
+                *index_.find(slots_[i].first, keyAt()) =
+                    static_cast<typename detail::PointerIndex<K>::Slot>(kept);
+                slots_[kept] = std::move(slots_[i]);
+                slots_[i].first = K();
+            }
             ++kept;
         }
         slots_.resize(kept);
+    }
+
+    auto keyAt() const {
+        return [this](std::size_t slot) { return slots_[slot].first; };
     }
 
     std::vector<value_type> slots_;

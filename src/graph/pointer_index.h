@@ -3,60 +3,77 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
 namespace nx::detail {
 
-// Linear probing over a power-of-two table of (key, slot) pairs, null meaning empty;
-// erasing shifts the following run back, so there are no tombstones. Two words an entry
-// at most twice over, where a node-based map costs a heap node and a bucket per entry.
+// Linear probing over a power-of-two table of (slot, hash tag) pairs; erasing shifts the
+// following run back, so there are no tombstones. The keys themselves live in the map's
+// slots: an entry holds the slot number and the high half of the key's hash, which both
+// places the entry and rules out nearly every other key before its slot is read. Eight
+// bytes an entry, at most twice over, where a node-based map costs a heap node and a
+// bucket per entry. Every call takes keyAt(slot), the key the map holds in that slot.
 template <typename K>
 class PointerIndex {
 public:
+    using Slot = std::uint32_t;
+    // Slots are numbered below this.
+    static constexpr Slot kSlotLimit = UINT32_MAX;
+
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
 
     // The slot stored for key, or nullptr.
-    const std::size_t* find(K key) const {
+    template <typename KeyAt>
+    const Slot* find(K key, const KeyAt& keyAt) const {
         if (size_ == 0) return nullptr;
-        for (std::size_t i = home(key);; i = (i + 1) & mask_) {
+        const Slot tag = tagOf(key);
+        for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
             const Entry& e = table_[i];
-            if (e.key == key) return &e.slot;
-            if (e.key == K()) return nullptr;
+            if (e.slot == kEmpty) return nullptr;
+            if (e.tag == tag && keyAt(e.slot) == key) return &e.slot;
         }
     }
-    std::size_t* find(K key) {
-        return const_cast<std::size_t*>(static_cast<const PointerIndex&>(*this).find(key));
+    template <typename KeyAt>
+    Slot* find(K key, const KeyAt& keyAt) {
+        return const_cast<Slot*>(static_cast<const PointerIndex&>(*this).find(key, keyAt));
     }
 
     // Stores slot for key unless key is present; answers the stored slot and whether it
-    // was inserted.
-    std::pair<std::size_t*, bool> tryInsert(K key, std::size_t slot) {
+    // was inserted. A new slot is not read, so it may be filled after the call.
+    template <typename KeyAt>
+    std::pair<Slot*, bool> tryInsert(K key, std::size_t slot, const KeyAt& keyAt) {
+        if (slot >= kSlotLimit) throw std::length_error("Too many members");
         if ((size_ + 1) * 8 > table_.size() * 7) grow();
-        for (std::size_t i = home(key);; i = (i + 1) & mask_) {
+        const Slot tag = tagOf(key);
+        for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
             Entry& e = table_[i];
-            if (e.key == key) return {&e.slot, false};
-            if (e.key == K()) {
-                e = Entry{key, slot};
+            if (e.slot == kEmpty) {
+                e = Entry{static_cast<Slot>(slot), tag};
                 ++size_;
                 return {&e.slot, true};
             }
+            if (e.tag == tag && keyAt(e.slot) == key) return {&e.slot, false};
         }
     }
 
     // Removes key; answers whether it was present.
-    bool erase(K key) {
+    template <typename KeyAt>
+    bool erase(K key, const KeyAt& keyAt) {
         if (size_ == 0) return false;
-        std::size_t i = home(key);
-        while (table_[i].key != key) {
-            if (table_[i].key == K()) return false;
-            i = (i + 1) & mask_;
+        const Slot tag = tagOf(key);
+        std::size_t i = home(tag);
+        for (;; i = (i + 1) & mask_) {
+            const Entry& e = table_[i];
+            if (e.slot == kEmpty) return false;
+            if (e.tag == tag && keyAt(e.slot) == key) break;
         }
         // Backward shift: move each later entry of the run into the hole when the hole
         // lies on its probe path.
-        for (std::size_t j = (i + 1) & mask_; table_[j].key != K(); j = (j + 1) & mask_) {
-            const std::size_t h = home(table_[j].key);
+        for (std::size_t j = (i + 1) & mask_; table_[j].slot != kEmpty; j = (j + 1) & mask_) {
+            const std::size_t h = home(table_[j].tag);
             if (((j - h) & mask_) >= ((j - i) & mask_)) {
                 table_[i] = table_[j];
                 i = j;
@@ -70,7 +87,7 @@ public:
     void clear() {
         table_.clear();
         mask_ = 0;
-        shift_ = 64;
+        tagShift_ = 32;
         size_ = 0;
     }
 
@@ -82,36 +99,43 @@ public:
     }
 
 private:
+    static constexpr Slot kEmpty = UINT32_MAX;
     struct Entry {
-        K key = K();
-        std::size_t slot = 0;
+        Slot slot = kEmpty;
+        Slot tag = 0;
     };
 
-    std::size_t home(K key) const {
-        // Fibonacci hashing: addresses are aligned, so their low bits say little.
+    static Slot tagOf(K key) {
+        // Fibonacci hashing: addresses are aligned, so their low bits say little. The high
+        // half of the product is both the tag and, by its top bits, the home position.
         const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
-        return static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ull) >> shift_);
+        return static_cast<Slot>((bits * 0x9E3779B97F4A7C15ull) >> 32);
+    }
+    std::size_t home(Slot tag) const {
+        // A 64-bit shift of a 32-bit value is undefined: an empty table has no bits to use.
+        return tagShift_ >= 32 ? 0 : static_cast<std::size_t>(tag >> tagShift_);
     }
 
     void grow() { rehash(table_.empty() ? 16 : table_.size() * 2); }
 
     void rehash(std::size_t capacity) {
+        if (capacity > (std::size_t{1} << 32)) throw std::length_error("Too many members");
         std::vector<Entry> old(capacity);
         old.swap(table_);
         mask_ = capacity - 1;
-        shift_ = 64;
-        for (std::size_t c = capacity; c > 1; c >>= 1) --shift_;
+        tagShift_ = 32;
+        for (std::size_t c = capacity; c > 1; c >>= 1) --tagShift_;
         for (const Entry& e : old) {
-            if (e.key == K()) continue;
-            std::size_t i = home(e.key);
-            while (table_[i].key != K()) i = (i + 1) & mask_;
+            if (e.slot == kEmpty) continue;
+            std::size_t i = home(e.tag);
+            while (table_[i].slot != kEmpty) i = (i + 1) & mask_;
             table_[i] = e;
         }
     }
 
     std::vector<Entry> table_;
     std::size_t mask_ = 0;
-    int shift_ = 64;
+    int tagShift_ = 32;
     std::size_t size_ = 0;
 };
 

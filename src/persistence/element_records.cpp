@@ -11,9 +11,14 @@ namespace nx::persistence {
 
 void writeVertexRecord(std::ostream& out, const Vertex& vertex) {
     const char sep = listSeparator();
-    persistence::writeNumber(out, vertex.id);
-    out << sep << (vertex.isGraph() ? '1' : '0') << sep;
-    persistence::writeValues(out, *vertex.properties);
+    std::string& line = persistence::lineBuffer();
+    line.clear();
+    persistence::appendNumber(line, vertex.id);
+    line.push_back(sep);
+    line.push_back(vertex.isGraph() ? '1' : '0');
+    line.push_back(sep);
+    persistence::appendValues(line, *vertex.properties);
+    persistence::writeLine(out, line);
 }
 
 void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
@@ -26,13 +31,16 @@ void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
 
 void writeEdgeRecord(std::ostream& out, const Edge& edge) {
     const char sep = listSeparator();
-    persistence::writeNumber(out, edge.id);
-    out << sep;
-    persistence::writeNumber(out, edge.source->id);
-    out << sep;
-    persistence::writeNumber(out, edge.target->id);
-    out << sep;
-    persistence::writeValues(out, *edge.properties);
+    std::string& line = persistence::lineBuffer();
+    line.clear();
+    persistence::appendNumber(line, edge.id);
+    line.push_back(sep);
+    persistence::appendNumber(line, edge.source->id);
+    line.push_back(sep);
+    persistence::appendNumber(line, edge.target->id);
+    line.push_back(sep);
+    persistence::appendValues(line, *edge.properties);
+    persistence::writeLine(out, line);
 }
 
 void saveEdgeRecord(TiXmlNode& parent, const Edge& edge) {

@@ -2,8 +2,6 @@
 // readers.
 #pragma once
 
-class TiXmlElement;
-
 namespace nx {
 class Graph;
 class Space;
@@ -11,10 +9,12 @@ class Space;
 
 namespace nx::persistence {
 
+struct XmlRecord;
+
 // A "Vertex" child of "Vertices": the member named by "Id" is added and its graph-level
 // values read from the first "PropertyCount" children.
-void readMemberVertexXml(Graph& graph, const TiXmlElement& record, Space& space);
+void readMemberVertexXml(Graph& graph, const XmlRecord& record, Space& space);
 // An "Edge" child of "Edges", likewise.
-void readMemberEdgeXml(Graph& graph, const TiXmlElement& record, Space& space);
+void readMemberEdgeXml(Graph& graph, const XmlRecord& record, Space& space);
 
 }  // namespace nx::persistence

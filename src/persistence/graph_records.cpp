@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "graph/graph.h"
 #include "graph/progress.h"
@@ -11,6 +12,7 @@
 #include "persistence/graph_members_xml.h"
 #include "persistence/missing_element.h"
 #include "persistence/stream_fields.h"
+#include "persistence/xml_record.h"
 #include "persistence/xml_values.h"
 #include "properties/list_separator.h"
 
@@ -22,21 +24,24 @@ void writeGraphStream(const Graph& graph, std::ostream& out) {
     writeValues(out, *graph.graphProperties());
     endLine(out);
     out << graph.order();
+    std::string& line = lineBuffer();
     for (const auto& [vertex, entry] : graph.vertices()) {
         progressStep();
-        endLine(out);
-        writeNumber(out, vertex->id);
-        out << sep;
-        writeValues(out, *entry.properties);
+        line.assign(1, '\n');
+        appendNumber(line, vertex->id);
+        line.push_back(sep);
+        appendValues(line, *entry.properties);
+        writeLine(out, line);
     }
     endLine(out);
     out << graph.edgeCount();
     for (const auto& [edge, props] : graph.edges()) {
         progressStep();
-        endLine(out);
-        writeNumber(out, edge->id);
-        out << sep;
-        writeValues(out, *props);
+        line.assign(1, '\n');
+        appendNumber(line, edge->id);
+        line.push_back(sep);
+        appendValues(line, *props);
+        writeLine(out, line);
     }
 }
 
@@ -88,27 +93,50 @@ void readGraphVerticesStream(Graph& graph, std::istream& in, Space& space) {
         const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
         Vertex* vertex = space.vertexFactory().at(vertexId);
         if (!vertex) throw missingMember(graph, "vertex", vertexId);
-        graph.addVertex(*vertex);
+        ActualProperties& memberValues = *graph.joinVertex(*vertex).properties;
         const std::uint64_t values =
             readUInt64(in, sep, "Failed to read graph vertex property count");
-        readValues(in, graph.vertexProperties(*vertex), values);
+        readValues(in, memberValues, values);
         expectEndMark(in);
     }
 }
+
+namespace {
+constexpr std::uint64_t kPrefetchAhead = 16;
+}  // namespace
 
 void readGraphEdgesStream(Graph& graph, std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph edge count");
     graph.reserveMore(0, std::min<std::uint64_t>(count, space.edgeFactory().size()));
+    // Members by vertex ID, a bit each: an edge's ends are nearly always members already,
+    // and this answers so without a probe of the map.
+    std::vector<bool> member(space.vertexFactory().size());
+    for (const auto& [vertex, entry] : graph.vertices())
+        if (vertex->id < member.size()) member[vertex->id] = true;
+    auto join = [&](Vertex& end) {
+        if (end.id < member.size() && member[end.id]) return;
+        graph.joinVertex(end);
+        if (end.id < member.size()) member[end.id] = true;
+    };
     for (std::uint64_t i = 0; i < count; ++i) {
         progressStep();
         const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
         Edge* edge = space.edgeFactory().at(edgeId);
         if (!edge) throw missingMember(graph, "edge", edgeId);
-        graph.addEdge(*edge);
+        // Members are mostly listed by ascending ID: ask for the ends of an edge a little
+        // ahead, which lie anywhere in memory.
+        if (const Edge* ahead = space.edgeFactory().at(edgeId + kPrefetchAhead)) {
+            __builtin_prefetch(ahead->source);
+            __builtin_prefetch(ahead->target);
+        }
+        graph.markIncidenceStale();
+        join(*edge->source);
+        join(*edge->target);
+        ActualProperties& memberValues = graph.joinEdge(*edge);
         const std::uint64_t values =
             readUInt64(in, sep, "Failed to read graph edge property count");
-        readValues(in, graph.edgeProperties(*edge), values);
+        readValues(in, memberValues, values);
         expectEndMark(in);
     }
 }
@@ -134,10 +162,12 @@ void loadGraphVerticesXml(Graph& graph, const TiXmlElement& element, Space& spac
     if (!list) return;
     const long count = longAttribute(*list, "Count");
     const TiXmlElement* child = nullptr;
+    XmlRecord record;
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
         if (!child) throw std::runtime_error("Error reading vertices");
-        readMemberVertexXml(graph, *child, space);
+        viewElement(*child, record);
+        readMemberVertexXml(graph, record, space);
     }
 }
 
@@ -146,42 +176,45 @@ void loadGraphEdgesXml(Graph& graph, const TiXmlElement& element, Space& space) 
     if (!list) return;
     const long count = longAttribute(*list, "Count");
     const TiXmlElement* child = nullptr;
+    XmlRecord record;
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
         if (!child) throw std::runtime_error("Error reading edges");
-        readMemberEdgeXml(graph, *child, space);
+        viewElement(*child, record);
+        readMemberEdgeXml(graph, record, space);
     }
 }
 
 namespace {
 
-void readMemberValues(const TiXmlElement& record, ActualProperties& values, const char* missing) {
+void readMemberValues(const XmlRecord& record, ActualProperties& values, const char* missing) {
     const long count = longAttribute(record, "PropertyCount");
-    const TiXmlElement* child = nullptr;
     for (long j = 0; j < count; ++j) {
         Property& value = values.at(static_cast<std::size_t>(j));
-        child = j == 0 ? firstChild(record) : nextChild(*child);
-        if (!child) throw std::runtime_error(missing);
-        loadValueXml(value, *child);
+        if (static_cast<std::size_t>(j) >= record.children.size())
+            throw std::runtime_error(missing);
+        loadValueXml(value, record.children[static_cast<std::size_t>(j)]);
     }
 }
 
 }  // namespace
 
-void readMemberVertexXml(Graph& graph, const TiXmlElement& record, Space& space) {
+void readMemberVertexXml(Graph& graph, const XmlRecord& record, Space& space) {
     const std::uint64_t vertexId = idAttribute(record, "Id");
     Vertex* vertex = space.vertexFactory().at(vertexId);
     if (!vertex) throw missingMember(graph, "vertex", vertexId);
-    graph.addVertex(*vertex);
-    readMemberValues(record, graph.vertexProperties(*vertex), "Error reading vertex properties");
+    readMemberValues(record, *graph.joinVertex(*vertex).properties,
+                     "Error reading vertex properties");
 }
 
-void readMemberEdgeXml(Graph& graph, const TiXmlElement& record, Space& space) {
+void readMemberEdgeXml(Graph& graph, const XmlRecord& record, Space& space) {
     const std::uint64_t edgeId = idAttribute(record, "Id");
     Edge* edge = space.edgeFactory().at(edgeId);
     if (!edge) throw missingMember(graph, "edge", edgeId);
-    graph.addEdge(*edge);
-    readMemberValues(record, graph.edgeProperties(*edge), "Error reading edge properties");
+    graph.markIncidenceStale();
+    graph.joinVertex(*edge->source);
+    graph.joinVertex(*edge->target);
+    readMemberValues(record, graph.joinEdge(*edge), "Error reading edge properties");
 }
 
 }  // namespace nx::persistence

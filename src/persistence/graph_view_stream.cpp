@@ -99,11 +99,15 @@ void writeStream(GraphView& view, std::ostream& out) {
 
     out << "VertexSequence" << sep << view.vertexSequence().size();
     endLine(out);
+    std::string& line = lineBuffer();
     for (const VertexViewEntry& entry : view.vertexSequence()) {
         progressStep();
-        out << entry.vertex->id << sep;
-        writeValues(out, *entry.properties);
-        out << sep;
+        line.clear();
+        appendNumber(line, entry.vertex->id);
+        line.push_back(sep);
+        appendValues(line, *entry.properties);
+        line.push_back(sep);
+        writeLine(out, line);
         writeRecord(out, entry.view, sep);
         endLine(out);
     }
@@ -111,9 +115,12 @@ void writeStream(GraphView& view, std::ostream& out) {
     endLine(out);
     for (const auto& [edge, data] : view.edgeMap()) {
         progressStep();
-        out << edge->id << sep;
-        writeValues(out, *data.properties);
-        out << sep;
+        line.clear();
+        appendNumber(line, edge->id);
+        line.push_back(sep);
+        appendValues(line, *data.properties);
+        line.push_back(sep);
+        writeLine(out, line);
         writeRecord(out, data.view, sep);
         endLine(out);
     }

@@ -131,6 +131,12 @@ ssize_t cookieWrite(void* cookie, const char* data, std::size_t size) {
 
 }  // namespace
 
+bool SafeOutputFile::writesDirectly(const std::string& path) {
+    struct stat existing {};
+    return ::stat(path.c_str(), &existing) == 0 && !S_ISDIR(existing.st_mode) &&
+           !S_ISREG(existing.st_mode);
+}
+
 SafeOutputFile::SafeOutputFile(const std::string& path, std::string errorPrefix)
     : path_(path), prefix_(std::move(errorPrefix)) {
     const std::string openError = prefix_ + "Failed to open output file " + path + " for writing";

@@ -42,6 +42,10 @@ public:
     // the target is as it was.
     void commit();
 
+    // Whether a SafeOutputFile for path would write the target itself (a device, a FIFO),
+    // so that what it is given reaches the target at once.
+    static bool writesDirectly(const std::string& path);
+
     // The file being written: the temporary file, or the target itself when it is written
     // directly.
     const std::string& writtenPath() const;

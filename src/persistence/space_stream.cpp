@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -101,9 +102,22 @@ void clearElements(Space& space) {
 }  // namespace
 
 void saveStream(Space& space, const std::string& fileName, GraphView* view) {
-    checkTexts(space, true);  // before anything is written
-    if (view) checkTexts(*view, true);
-    SafeOutputFile file(fileName, "nx::Space error: ");
+    // Texts are checked as the records are written: a failure then discards the output and
+    // the target stays as it was. A target written directly gets them checked before it is
+    // opened, and a text error goes before a failure to open, as when checking came first.
+    auto checkAll = [&] {
+        checkTexts(space, true);
+        if (view) checkTexts(*view, true);
+    };
+    if (SafeOutputFile::writesDirectly(fileName)) checkAll();
+    std::optional<SafeOutputFile> opened;
+    try {
+        opened.emplace(fileName, "nx::Space error: ");
+    } catch (const OutputOpenError&) {
+        checkAll();
+        throw;
+    }
+    SafeOutputFile& file = *opened;
     std::ostream& out = file.stream();
     const char sep = listSeparator();
     const auto schemas = schemasOf(space);

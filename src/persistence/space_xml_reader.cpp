@@ -15,6 +15,7 @@
 #include "persistence/space_files.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_document.h"
+#include "persistence/xml_record.h"
 #include "persistence/xml_scanner.h"
 #include "persistence/xml_values.h"
 #include "views/graph_view.h"
@@ -65,6 +66,29 @@ public:
         }
     }
 
+    // As forChildren, with each record seen as an XmlRecord: plain records are read
+    // directly, any other by the XML library.
+    template <typename Read>
+    void forRecords(const XmlSpan& parent, long count, const char* missing, Read read) const {
+        std::size_t at = parent.tagEnd;
+        XmlRecord record;
+        const bool plain = encoding_ == TIXML_ENCODING_UTF8;
+        for (long i = 0; i < count; ++i) {
+            const std::size_t start =
+                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
+            if (start == std::string::npos) throw std::runtime_error(missing);
+            const char* end = nullptr;
+            if (plain && readPlainRecord(text_.c_str() + start, record, &end)) {
+                read(record);
+            } else {
+                const auto parsed = parseElement(text_.c_str() + start, encoding_, &end);
+                viewElement(*parsed->RootElement(), record);
+                read(record);
+            }
+            at = static_cast<std::size_t>(end - text_.c_str());
+        }
+    }
+
     std::vector<XmlSpan> children(const XmlSpan& parent) const {
         std::vector<XmlSpan> all;
         for (auto child = scanner_.firstChild(parent); child;
@@ -83,16 +107,14 @@ const TiXmlElement& root(const std::unique_ptr<TiXmlDocument>& doc) {
     return *doc->RootElement();
 }
 
-void readValues(const TiXmlElement& record, ActualProperties& values, const char* missing) {
-    const TiXmlElement* child = nullptr;
+void readValues(const XmlRecord& record, ActualProperties& values, const char* missing) {
     for (std::size_t j = 0; j < values.size(); ++j) {
-        child = j == 0 ? firstChild(record) : nextChild(*child);
-        if (!child) throw std::runtime_error(missing);
-        loadValueXml(values.at(j), *child);
+        if (j >= record.children.size()) throw std::runtime_error(missing);
+        loadValueXml(values.at(j), record.children[j]);
     }
 }
 
-void readVertexRecord(const TiXmlElement& record, Space& space) {
+void readVertexRecord(const XmlRecord& record, Space& space) {
     const long isGraph = longAttribute(record, "IsGraph");
     if (longAttribute(record, "PropertyCount") != static_cast<long>(space.vertexSchema()->size()))
         throw std::runtime_error("Incorrect number of vertex properties");
@@ -100,7 +122,7 @@ void readVertexRecord(const TiXmlElement& record, Space& space) {
     readValues(record, *vertex->properties, "Error reading vertex properties");
 }
 
-void readEdgeRecord(const TiXmlElement& record, Space& space) {
+void readEdgeRecord(const XmlRecord& record, Space& space) {
     const std::uint64_t sourceId = idAttribute(record, "FirstVertexId");
     const std::uint64_t targetId = idAttribute(record, "SecondVertexId");
     if (longAttribute(record, "PropertyCount") != static_cast<long>(space.edgeSchema()->size()))
@@ -135,16 +157,16 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
     const std::vector<XmlSpan> parts = reader.children(span);
     for (const XmlSpan& part : parts) {
         if (part.name != "Vertices") continue;
-        reader.forChildren(
+        reader.forRecords(
             part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading vertices",
-            [&](const TiXmlElement& member) { readMemberVertexXml(graph, member, space); });
+            [&](const XmlRecord& member) { readMemberVertexXml(graph, member, space); });
         break;
     }
     for (const XmlSpan& part : parts) {
         if (part.name != "Edges") continue;
-        reader.forChildren(
+        reader.forRecords(
             part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading edges",
-            [&](const TiXmlElement& member) { readMemberEdgeXml(graph, member, space); });
+            [&](const XmlRecord& member) { readMemberEdgeXml(graph, member, space); });
         break;
     }
     graph.updateIncidence();
@@ -241,14 +263,14 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     space.vertexFactory().clear();
     space.edgeFactory().clear();
     each("VertexFactory", [&](const XmlSpan& s) {
-        reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading vertices",
-                           [&](const TiXmlElement& record) { readVertexRecord(record, space); });
+        reader.forRecords(s, longAttribute(root(reader.parseTag(s)), "Count"),
+                          "Error reading vertices",
+                          [&](const XmlRecord& record) { readVertexRecord(record, space); });
     });
     each("EdgeFactory", [&](const XmlSpan& s) {
-        reader.forChildren(s, longAttribute(root(reader.parseTag(s)), "Count"),
-                           "Error reading edges",
-                           [&](const TiXmlElement& record) { readEdgeRecord(record, space); });
+        reader.forRecords(s, longAttribute(root(reader.parseTag(s)), "Count"),
+                          "Error reading edges",
+                          [&](const XmlRecord& record) { readEdgeRecord(record, space); });
     });
     // A graph is listed like a vertex: a missing one fails as a missing vertex does.
     each("GraphFactory", [&](const XmlSpan& s) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "persistence/document_format.h"
+#include "persistence/text_check.h"
 #include "properties/actual_properties.h"
 #include "properties/list_separator.h"
 #include "properties/string_property.h"
@@ -26,16 +27,73 @@ std::string readField(std::istream& in, char terminator) {
     return terminator == '\n' ? dropCr(std::move(token)) : token;
 }
 
+namespace {
+
+constexpr std::size_t kFieldLimit = 49;
+
+// What readField reads, into a buffer without a string: answers the length.
+std::size_t readFieldInto(std::istream& in, char terminator, char (&field)[kFieldLimit]) {
+    std::streambuf* buf = in.rdbuf();
+    if (!buf) return 0;
+    using traits = std::char_traits<char>;
+    std::size_t length = 0;
+    bool ended = false;
+    while (length < kFieldLimit) {
+        const int c = buf->sbumpc();
+        if (c == traits::eof()) {
+            in.setstate(std::ios::eofbit);
+            ended = true;
+            break;
+        }
+        if (static_cast<char>(c) == terminator) {
+            ended = true;
+            break;
+        }
+        field[length++] = static_cast<char>(c);
+    }
+    if (!ended) {
+        // The limit was reached: take the terminator too when it comes next.
+        const int c = buf->sgetc();
+        if (c != traits::eof() && static_cast<char>(c) == terminator) buf->sbumpc();
+    }
+    if (terminator == '\n' && length > 0 && field[length - 1] == '\r') --length;
+    return length;
+}
+
+// A field of 1 to maxDigits decimal digits alone (what nearly every field is), which
+// cannot overflow; false for anything else, which the general parsers then take.
+bool plainDigits(const char* field, std::size_t length, std::size_t maxDigits,
+                 std::uint64_t& value) {
+    if (length == 0 || length > maxDigits) return false;
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        const unsigned digit = static_cast<unsigned>(field[i] - '0');
+        if (digit > 9) return false;
+        v = v * 10 + digit;
+    }
+    value = v;
+    return true;
+}
+
+}  // namespace
+
 std::uint64_t readUInt64(std::istream& in, char terminator, const char* error) {
+    char field[kFieldLimit];
+    const std::size_t length = readFieldInto(in, terminator, field);
     std::uint64_t value = 0;
-    if (!text::parseUInt64(text::stripQuotes(readField(in, terminator)), value))
+    if (plainDigits(field, length, 19, value)) return value;
+    if (!text::parseUInt64(text::stripQuotes(std::string(field, length)), value))
         throw std::runtime_error(error);
     return value;
 }
 
 std::int32_t readInt32(std::istream& in, char terminator, const char* error) {
+    char field[kFieldLimit];
+    const std::size_t length = readFieldInto(in, terminator, field);
+    std::uint64_t digits = 0;
+    if (plainDigits(field, length, 9, digits)) return static_cast<std::int32_t>(digits);
     std::int32_t value = 0;
-    if (!text::parseInt32(text::stripQuotes(readField(in, terminator)), value))
+    if (!text::parseInt32(text::stripQuotes(std::string(field, length)), value))
         throw std::runtime_error(error);
     return value;
 }
@@ -70,25 +128,48 @@ void writeNumber(std::ostream& out, std::uint64_t value) {
 }
 
 void writeValues(std::ostream& out, const ActualProperties& values) {
+    std::string& line = lineBuffer();
+    line.clear();
+    appendValues(line, values);
+    writeLine(out, line);
+}
+
+void appendValues(std::string& line, const ActualProperties& values) {
     const char sep = listSeparator();
-    writeNumber(out, values.size());
+    appendNumber(line, values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Property& value = values.at(i);
-        out << sep;
+        line.push_back(sep);
         // Only the text classes have no value type name: the cheap test spares most casts.
         if (!value.valueTypeName().empty() || !dynamic_cast<const String*>(&value)) {
-            value.write(out);
+            value.appendText(line);
             continue;
         }
         // The reader strips one pair of enclosing quotes, so a text that begins and
         // ends with a quote gets one more pair and comes back unchanged.
-        const std::string bytes = value.toText();
-        if (!bytes.empty() && bytes.front() == '"' && bytes.back() == '"')
-            out << '"' << bytes << '"';
-        else
-            out << bytes;
+        // Converting fails on a broken text as the check before saving does; the length
+        // is checked here, where the bytes are at hand (see Space::saveStream).
+        const std::size_t from = line.size();
+        value.appendText(line);
+        if (line.size() > from && line[from] == '"' && line.back() == '"') {
+            line.insert(from, 1, '"');
+            line.push_back('"');
+        }
+        checkStreamTextBytes(line.size() - from);
     }
-    out << sep << '#';
+    line.push_back(sep);
+    line.push_back('#');
+}
+
+void appendNumber(std::string& line, std::uint64_t value) {
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    line.append(digits, end);
+}
+
+std::string& lineBuffer() {
+    static thread_local std::string line;
+    return line;
 }
 
 void writeHeader(std::ostream& out) {

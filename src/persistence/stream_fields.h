@@ -40,6 +40,18 @@ void readValues(std::istream& in, ActualProperties& values, std::uint64_t count)
 // A text value that would lose its enclosing quotes on reading is quoted once more.
 void writeValues(std::ostream& out, const ActualProperties& values);
 
+// The same form appended to a line being built. Both fail as the text check before saving
+// does on a text that is broken or too long for the stream file.
+void appendValues(std::string& line, const ActualProperties& values);
+// An unsigned decimal appended to a line being built.
+void appendNumber(std::string& line, std::uint64_t value);
+// A line buffer of this thread for the record writers (one record at a time).
+std::string& lineBuffer();
+// Writes a built line (or record) in one call.
+inline void writeLine(std::ostream& out, const std::string& line) {
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
 // An unsigned decimal, as operator<< writes it in the classic locale, without its cost.
 void writeNumber(std::ostream& out, std::uint64_t value);
 

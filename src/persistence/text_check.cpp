@@ -45,15 +45,18 @@ void check(const FormalProperties& values, bool forStream) {
             value.valueTypeName().empty() ? dynamic_cast<const String*>(&value) : nullptr;
         if (!text) continue;
         const std::size_t bytes = writtenBytes(text->value);
-        if (forStream && bytes > kStreamTextLimit)
-            throw std::runtime_error("nx::Space error: a text value of " + std::to_string(bytes) +
-                                     " bytes does not fit the stream file (at most " +
-                                     std::to_string(kStreamTextLimit) +
-                                     "); save the document as XML");
+        if (forStream) checkStreamTextBytes(bytes);
     }
 }
 
 }  // namespace
+
+void checkStreamTextBytes(std::size_t bytes) {
+    if (bytes > kStreamTextLimit)
+        throw std::runtime_error("nx::Space error: a text value of " + std::to_string(bytes) +
+                                 " bytes does not fit the stream file (at most " +
+                                 std::to_string(kStreamTextLimit) + "); save the document as XML");
+}
 
 void checkTexts(Space& space, bool forStream) {
     for (ElementId id = 0; id < space.vertexFactory().size(); ++id)

@@ -19,5 +19,7 @@ inline constexpr std::size_t kStreamTextLimit = 1023;
 void checkTexts(Space& space, bool forStream);
 // The same for the view-level values of the view's entries.
 void checkTexts(GraphView& view, bool forStream);
+// Fails as checkTexts does for a stream text of this many written bytes.
+void checkStreamTextBytes(std::size_t bytes);
 
 }  // namespace nx::persistence

@@ -59,6 +59,8 @@ std::size_t XmlScanner::tagEnd(std::size_t pos) const {
 }
 
 XmlSpan XmlScanner::elementAt(std::size_t pos) const {
+    // Elements this large are remembered when a scan passes over them.
+    constexpr std::size_t kRememberedBytes = 64 * 1024;
     XmlSpan span;
     span.begin = pos;
     span.name = nameAt(pos + 1);
@@ -69,22 +71,33 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
         span.end = span.tagEnd;
         return span;
     }
-    std::size_t depth = 1;
+    if (const auto known = knownEnds_.find(pos); known != knownEnds_.end()) {
+        // The same end tag a scan from here would reach: nesting pairs each end tag with
+        // the latest open element, as counting depth from here does.
+        if (nameAt(known->second.first + 2) != span.name)
+            throw std::runtime_error("Error reading end tag.");
+        span.end = known->second.second;
+        return span;
+    }
+    std::vector<std::size_t> open;  // starts of the open elements inside this one
     std::size_t i = span.tagEnd;
     while ((i = text_.find('<', i)) != npos) {
         if (i + 1 < text_.size() && text_[i + 1] == '/') {
             const std::size_t close = text_.find('>', i + 2);
             if (close == npos) break;
-            if (--depth == 0) {
+            if (open.empty()) {
                 if (nameAt(i + 2) != span.name) throw std::runtime_error("Error reading end tag.");
                 span.end = close + 1;
                 return span;
             }
+            if (close + 1 - open.back() >= kRememberedBytes)
+                knownEnds_.emplace(open.back(), std::make_pair(i, close + 1));
+            open.pop_back();
             i = close + 1;
         } else if (i + 1 < text_.size() && startsElementName(text_[i + 1])) {
             const std::size_t end = tagEnd(i);
             if (end == npos) throw std::runtime_error("Error parsing Element.");
-            if (text_[end - 2] != '/') ++depth;
+            if (text_[end - 2] != '/') open.push_back(i);
             i = end;
         } else {
             i = skipMarkup(i);

@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace nx::persistence {
 
@@ -52,6 +55,10 @@ private:
     std::string_view nameAt(std::size_t pos) const;
 
     const std::string& text_;
+    // Large elements met inside a scanned element, by start: where their end tag starts and
+    // where it ends. Finding a container's end scans all of it; its large children (the
+    // sections, a graph's member lists) are then found without scanning them again.
+    mutable std::unordered_map<std::size_t, std::pair<std::size_t, std::size_t>> knownEnds_;
 };
 
 // True when the byte after '<' starts an element name, as the XML library decides.

@@ -45,16 +45,25 @@ bool allWhiteSpace(const std::string& text) {
 
 }  // namespace
 
-void saveValueXml(TiXmlElement& element, const Property& value) {
+std::string valueTextXml(const Property& value) {
     std::string text = value.toText();
     if (dynamic_cast<const String*>(&value)) {
         // The stream escape (byte 3) is no XML character; the separator needs no escape here.
         std::replace(text.begin(), text.end(), '\x03', listSeparator());
         text = xmlSafe(text);
     }
-    auto* node = new TiXmlText(text);
+    return text;
+}
+
+bool needsCdata(const std::string& text) {
     // A parser drops blank text between tags; CDATA keeps a text made of spaces only.
-    if (!text.empty() && allWhiteSpace(text)) node->SetCDATA(true);
+    return !text.empty() && allWhiteSpace(text);
+}
+
+void saveValueXml(TiXmlElement& element, const Property& value) {
+    const std::string text = valueTextXml(value);
+    auto* node = new TiXmlText(text);
+    if (needsCdata(text)) node->SetCDATA(true);
     element.LinkEndChild(node);
 }
 

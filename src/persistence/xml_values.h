@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class TiXmlElement;
 
@@ -19,6 +20,9 @@ void saveValuesXml(TiXmlElement& element, const ActualProperties& values);
 // parser accepts. Text values carry the separator itself, not its stream escape.
 void saveValueXml(TiXmlElement& element, const Property& value);
 
+// The text saveValueXml gives the value's element, and whether it goes in CDATA.
+std::string valueTextXml(const Property& value);
+bool needsCdata(const std::string& text);
 // Reads the value from the element's first child when that is text. Text values
 // take the whole text, so separators and quotes inside them survive.
 void loadValueXml(Property& value, const TiXmlElement& element);

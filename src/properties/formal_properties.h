@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "properties/property.h"
+#include "properties/property_list.h"
 #include "properties/small_object_pool.h"
 
 namespace nx {
@@ -53,8 +54,7 @@ public:
     }
 
 protected:
-    std::vector<std::unique_ptr<Property>, detail::PoolAllocator<std::unique_ptr<Property>>>
-        properties_;
+    detail::PropertyList properties_;
 };
 
 }  // namespace nx

@@ -30,6 +30,7 @@ public:
         return *this;
     }
     void write(std::ostream& out) const override { ValueTraits<T>::write(out, value); }
+    void appendText(std::string& text) const override { ValueTraits<T>::append(text, value); }
     void read(std::istream& in, char delimiter) override {
         const std::string token = text::stripQuotes(text::readToken(in, delimiter, kTokenLimit));
         if (!ValueTraits<T>::parse(token, value)) throw std::runtime_error(ValueTraits<T>::error);

@@ -48,6 +48,10 @@ const std::string& Property::className() const {
     return name;
 }
 
+void Property::appendText(std::string& text) const {
+    text += toText();
+}
+
 std::string Property::toText() const {
     static thread_local std::ostringstream out;
     out.clear();

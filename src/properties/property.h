@@ -36,6 +36,8 @@ public:
 
     // The value's text form as a string: what write produces.
     virtual std::string toText() const;
+    // Appends what write produces to text, without a stream (saving calls it per value).
+    virtual void appendText(std::string& text) const;
 
 protected:
     Property() = default;

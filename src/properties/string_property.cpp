@@ -21,10 +21,16 @@ void String::write(std::ostream& out) const {
 
 std::string String::toText() const {
     std::string bytes;
-    bytes.reserve(value.size());
-    utf8::utf16to8(value.begin(), value.end(), std::back_inserter(bytes));
-    std::replace(bytes.begin(), bytes.end(), listSeparator(), '\x03');
+    appendText(bytes);
     return bytes;
+}
+
+void String::appendText(std::string& text) const {
+    const std::size_t from = text.size();
+    text.reserve(from + value.size());
+    utf8::utf16to8(value.begin(), value.end(), std::back_inserter(text));
+    std::replace(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), listSeparator(),
+                 '\x03');
 }
 
 void String::read(std::istream& in, char delimiter) {

@@ -20,6 +20,7 @@ public:
     void write(std::ostream& out) const override;
     // Without a string stream: saving calls it for every name.
     std::string toText() const override;
+    void appendText(std::string& text) const override;
     void read(std::istream& in, char delimiter) override;
     const std::string& typeName() const override;
 

@@ -46,4 +46,46 @@ TEST(OrderedMap, MatchesReferenceThroughInsertsAndErasures) {
     }
 }
 
+// Members taken out while slots are kept go back where they were; once slots may be
+// reclaimed, compaction renumbers every live entry and lookups still find each one.
+TEST(OrderedMap, RestoresIntoKeptSlotsAndCompactsAfterwards) {
+    std::vector<int> objects(200);
+    nx::OrderedMap<int*, int> map;
+    for (int i = 0; i < 200; ++i) map.insert(&objects[i], i);
+    map.keepSlots(true);
+    std::vector<std::pair<int*, std::size_t>> taken;
+    for (int i = 0; i < 200; i += 3) {
+        taken.emplace_back(&objects[i], map.slotOf(&objects[i]));
+        ASSERT_TRUE(map.erase(&objects[i]));
+    }
+    for (auto it = taken.rbegin(); it != taken.rend(); ++it)
+        ASSERT_TRUE(
+            map.restoreAt(it->second, it->first, static_cast<int>(it->first - &objects[0])));
+    EXPECT_FALSE(map.restoreAt(taken[0].second, taken[0].first, 0));  // present again
+    int expected = 0;
+    for (const auto& [key, value] : map) {
+        ASSERT_EQ(key, &objects[expected]);
+        ASSERT_EQ(value, expected++);
+    }
+    map.keepSlots(false);
+    for (int i = 0; i < 200; ++i) {
+        if (i % 4 != 0) {
+            ASSERT_TRUE(map.erase(&objects[i]));
+        }
+    }
+    std::vector<int> walked;
+    for (const auto& [key, value] : map) walked.push_back(value);
+    std::vector<int> left;
+    for (int i = 0; i < 200; i += 4) left.push_back(i);
+    EXPECT_EQ(walked, left);
+    for (int i = 0; i < 200; ++i) {
+        const int* found = map.find(&objects[i]);
+        ASSERT_EQ(found != nullptr, i % 4 == 0) << i;
+        if (found) {
+            EXPECT_EQ(*found, i);
+        }
+    }
+    EXPECT_LT(map.slotCount(), 200u);  // erased slots were reclaimed
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // The stream file: exact bytes, the header rules, every reader error and the odd inputs.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -214,6 +216,37 @@ TEST(StreamFile, TextsBeyondOneTokenFailTheSaveAndKeepTheOldFile) {
         Document copy;
         nx::loadStream(*copy.space, path, nullptr);
         EXPECT_EQ(copy.space->vertexFactory().at(1)->properties->get<Name>(0).value, text);
+    }
+}
+
+// Texts are checked as their records are written: a failure leaves no output behind, a
+// broken text fails as it did before writing began, and a text error still goes before a
+// target that cannot be opened.
+TEST(StreamFile, TextErrorsLeaveNoOutputAndGoBeforeOpeningFailures) {
+    const auto path = outputPath("doc.nx");
+    const auto folder = path.parent_path();  // this test's own
+    for (const std::u16string& text : {std::u16string(1024, u'x'), std::u16string(u"a\xD800"
+                                                                                  u"z")}) {
+        Document doc;
+        buildExample(doc);
+        writeFile(path, "old");
+        doc.space->vertexFactory().at(1)->properties->get<Name>(0).value = text;
+        EXPECT_ANY_THROW(nx::saveStream(*doc.space, path.string(), nullptr));
+        EXPECT_EQ(readFile(path), "old");
+        std::size_t files = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+            ++files;
+        EXPECT_EQ(files, 1u);  // no temporary file left
+    }
+    Document doc;
+    buildExample(doc);
+    doc.space->vertexFactory().at(1)->properties->get<Name>(0).value = std::u16string(1024, u'x');
+    try {
+        nx::saveStream(*doc.space, (folder / "missing" / "doc.nx").string(), nullptr);
+        FAIL() << "saved a text that does not fit";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("does not fit the stream file"), std::string::npos)
+            << e.what();
     }
 }
 

@@ -113,6 +113,14 @@ TEST(XmlFile, ExampleDocumentIsPrintedInFullAndReadsBack) {
 TEST(XmlFile, RecordByRecordOutputEqualsThePrintedTreeOfTheFactoryWriters) {
     Document doc;
     buildRich(doc);
+    // Texts the printer escapes, keeps in CDATA or passes through.
+    const std::size_t name = doc.vertexSchema.find(Name());
+    ASSERT_NE(name, kNoIndex);
+    for (const char16_t* text : {u"a<b>&c", u"it's \"x\"", u"tab\there\nline\r", u"   ", u"",
+                                 u"caf\u00e9 \u6f22", u"&#x41; &amp;", u"\u0001\uFFFE"}) {
+        Vertex* vertex = doc.space->vertexFactory().create();
+        vertex->properties->get<Name>(name).value = text;
+    }
     const auto path = outputPath("rich_records.nxx");
     nx::saveXml(*doc.space, path, nullptr);
 

@@ -1,0 +1,177 @@
+// Plain XML records read directly, with the XML library's reading for everything else.
+#include "persistence/xml_record.h"
+
+#include <tinyxml.h>
+#include <utf8.h>
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "properties/list_separator.h"
+#include "properties/string_property.h"
+
+namespace nx::persistence {
+
+namespace {
+
+// The library's white space (isspace in the C locale).
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+const char* skipSpace(const char* p) {
+    while (isSpace(*p)) ++p;
+    return p;
+}
+
+bool isNameStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool isNameChar(char c) {
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+}
+
+// An ASCII name at p, or an empty view (the library decides about anything else).
+std::string_view nameAt(const char* p) {
+    if (!isNameStart(*p)) return {};
+    const char* q = p + 1;
+    while (isNameChar(*q)) ++q;
+    // A byte past ASCII would continue the name for the library.
+    if (static_cast<unsigned char>(*q) >= 0x80) return {};
+    return std::string_view(p, static_cast<std::size_t>(q - p));
+}
+
+// Text up to stop with no entity, NUL or byte past ASCII; nullptr when there is one.
+const char* plainTextEnd(const char* p, char stop) {
+    for (;; ++p) {
+        const char c = *p;
+        if (c == stop) return p;
+        if (c == '&' || c == '\0' || static_cast<unsigned char>(c) >= 0x80) return nullptr;
+    }
+}
+
+// "</name>" at p: answers the position past it, or nullptr.
+const char* endTag(const char* p, std::string_view name) {
+    if (p[0] != '<' || p[1] != '/') return nullptr;
+    p += 2;
+    if (std::string_view(p, name.size()) != name) return nullptr;
+    p += name.size();
+    return *p == '>' ? p + 1 : nullptr;
+}
+
+// A child element: "<name/>", "<name />", "<name></name>" or "<name>text</name>".
+const char* readChild(const char* p, XmlRecord::Child& child) {
+    const std::string_view name = nameAt(p + 1);
+    if (name.empty()) return nullptr;
+    p = skipSpace(p + 1 + name.size());
+    child = XmlRecord::Child{name, {}, false};
+    if (p[0] == '/') return p[1] == '>' ? p + 2 : nullptr;
+    if (p[0] != '>') return nullptr;  // attributes: the library's case
+    ++p;
+    const char* textEnd = plainTextEnd(p, '<');
+    if (!textEnd) return nullptr;
+    // A text of white space alone makes no node.
+    if (skipSpace(p) != textEnd)
+        child.text = std::string_view(p, static_cast<std::size_t>(textEnd - p));
+    child.hasText = !child.text.empty();
+    return endTag(textEnd, name);
+}
+
+}  // namespace
+
+const char* XmlRecord::attribute(std::string_view name) const {
+    for (const Attribute& a : attributes)
+        if (a.name == name) return a.value;
+    return nullptr;
+}
+
+bool readPlainRecord(const char* start, XmlRecord& record, const char** end) {
+    record.attributes.clear();
+    record.children.clear();
+    if (start[0] != '<') return false;
+    const std::string_view name = nameAt(start + 1);
+    if (name.empty()) return false;
+    const char* p = start + 1 + name.size();
+    for (;;) {
+        p = skipSpace(p);
+        if (p[0] == '/') {
+            if (p[1] != '>') return false;
+            *end = p + 2;
+            return true;
+        }
+        if (p[0] == '>') break;
+        const std::string_view attributeName = nameAt(p);
+        if (attributeName.empty()) return false;
+        p = skipSpace(p + attributeName.size());
+        if (*p != '=') return false;
+        p = skipSpace(p + 1);
+        if (*p != '"') return false;
+        const char* value = p + 1;
+        const char* valueEnd = plainTextEnd(value, '"');
+        if (!valueEnd || record.attribute(attributeName)) return false;
+        record.attributes.push_back({attributeName, value});
+        p = valueEnd + 1;
+    }
+    ++p;
+    for (;;) {
+        p = skipSpace(p);
+        if (p[0] != '<') return false;  // text between children, or the end of the input
+        if (p[1] == '/') break;
+        XmlRecord::Child child;
+        p = readChild(p, child);
+        if (!p) return false;
+        record.children.push_back(child);
+    }
+    p = endTag(p, name);
+    if (!p) return false;
+    *end = p;
+    return true;
+}
+
+void viewElement(const TiXmlElement& element, XmlRecord& record) {
+    record.attributes.clear();
+    record.children.clear();
+    for (const TiXmlAttribute* a = element.FirstAttribute(); a; a = a->Next())
+        record.attributes.push_back({a->NameTStr(), a->Value()});
+    for (const TiXmlElement* c = element.FirstChildElement(); c; c = c->NextSiblingElement()) {
+        const TiXmlNode* first = c->FirstChild();
+        const TiXmlText* text = first ? first->ToText() : nullptr;
+        record.children.push_back({c->ValueStr(),
+                                   text ? std::string_view(text->ValueStr()) : std::string_view(),
+                                   text != nullptr});
+    }
+}
+
+long longAttribute(const XmlRecord& record, const char* name) {
+    const char* text = record.attribute(name);
+    return text ? std::strtol(text, nullptr, 10) : 0;
+}
+
+std::uint64_t idAttribute(const XmlRecord& record, const char* name) {
+    const char* text = record.attribute(name);
+    if (!text) return 0;
+    const long long id = std::strtoll(text, nullptr, 10);
+    return id < 0 ? UINT64_MAX : static_cast<std::uint64_t>(id);
+}
+
+void loadValueXml(Property& value, const XmlRecord::Child& child) {
+    if (!child.hasText) return;
+    // Only the text classes have no value type name: the cheap test spares most casts.
+    auto* text = value.valueTypeName().empty() ? dynamic_cast<String*>(&value) : nullptr;
+    if (text) {
+        std::string bytes(child.text);
+        // Files whose writers kept the stream escape still read back with the separator.
+        std::replace(bytes.begin(), bytes.end(), '\x03', listSeparator());
+        text->value = utf8::utf8to16(bytes);
+        return;
+    }
+    // What the value's own XML reading does with its element's text.
+    static thread_local std::istringstream in;
+    in.clear();
+    in.str(std::string(child.text));
+    value.read(in, listSeparator());
+}
+
+}  // namespace nx::persistence

@@ -1,0 +1,91 @@
+// Plain record reading against the XML library's reading of the same records.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "persistence/xml_document.h"
+#include "persistence/xml_record.h"
+
+namespace {
+
+using nx::persistence::XmlRecord;
+
+struct Seen {
+    std::vector<std::pair<std::string, long>> attributes;
+    std::vector<std::pair<std::string, std::string>> children;  // text, or "<none>"
+    std::size_t end = 0;
+};
+
+Seen seen(const XmlRecord& record, std::size_t end) {
+    Seen s;
+    for (const auto& a : record.attributes) {
+        const std::string name(a.name);
+        s.attributes.emplace_back(name, nx::persistence::longAttribute(record, name.c_str()));
+    }
+    for (const auto& c : record.children)
+        s.children.emplace_back(std::string(c.name), c.hasText ? std::string(c.text) : "<none>");
+    s.end = end;
+    return s;
+}
+
+// Every record the plain reading accepts reads as the library reads it, up to the same
+// end; the ones it declines are left to the library.
+TEST(XmlRecord, PlainReadingMatchesTheLibraryOrDeclines) {
+    nx::persistence::KeepWhiteSpace keep;
+    struct Case {
+        const char* text;
+        bool plain;
+    };
+    const Case cases[] = {
+        {"<Vertex Id=\"3\" IsGraph=\"0\" PropertyCount=\"1\">\n  <Name>v2</Name>\n</Vertex>tail",
+         true},
+        {"<Vertex Id=\"1\" PropertyCount=\"6\"><Visited>0</Visited><_V1>1</_V1><_I1>-4</_I1>"
+         "<_I2>7</_I2><_R1>0.5</_R1><_R2>1e+20</_R2></Vertex>",
+         true},
+        {"<Edge Id = \"2\"FirstVertexId=\"0\" SecondVertexId=\"1\" PropertyCount=\"1\" />", true},
+        {"<Vertex Id=\"0\" PropertyCount=\"2\"><Name></Name><Name/></Vertex>", true},
+        {"<Vertex Id=\"0\" PropertyCount=\"2\"><Name>   </Name><Name>  a b \t</Name></Vertex>",
+         true},
+        {"<Vertex Id=\"0\"><Name>a > b, \"c\" 'd'</Name ></Vertex>", false},
+        {"<Vertex Id=\"0\"><Name>a &amp; b</Name></Vertex>", false},
+        {"<Vertex Id=\"0\"><Name>caf\xC3\xA9</Name></Vertex>", false},
+        {"<Vertex Id='0'><Name>x</Name></Vertex>", false},
+        {"<Vertex Id=\"&#49;\"><Name>x</Name></Vertex>", false},
+        {"<Vertex Id=\"0\"><!-- c --><Name>x</Name></Vertex>", false},
+        {"<Vertex Id=\"0\"><Name><![CDATA[  ]]></Name></Vertex>", false},
+        {"<Vertex Id=\"0\">text<Name>x</Name></Vertex>", false},
+        {"<Vertex Id=\"0\"><Name a=\"1\">x</Name></Vertex>", false},
+        {"<Vertex Id=\"0\"><Name><b/>x</Name></Vertex>", false},
+        {"<Vertex Id=\"0\" Id=\"1\"/>", false},
+        {"<Vertex Id=\"0\"><Name>x</Name></Vertex >", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        XmlRecord plain;
+        const char* plainEnd = nullptr;
+        const bool accepted = nx::persistence::readPlainRecord(c.text, plain, &plainEnd);
+        EXPECT_EQ(accepted, c.plain);
+        if (!accepted) continue;
+        const char* libraryEnd = nullptr;
+        const auto doc = nx::persistence::parseElement(c.text, TIXML_ENCODING_UTF8, &libraryEnd);
+        XmlRecord library;
+        nx::persistence::viewElement(*doc->RootElement(), library);
+        const Seen a = seen(plain, static_cast<std::size_t>(plainEnd - c.text));
+        const Seen b = seen(library, static_cast<std::size_t>(libraryEnd - c.text));
+        EXPECT_EQ(a.attributes, b.attributes);
+        EXPECT_EQ(a.children, b.children);
+        EXPECT_EQ(a.end, b.end);
+    }
+}
+
+// Unterminated or mismatched records are left to the library, which reports them.
+TEST(XmlRecord, DeclinesUnterminatedRecords) {
+    XmlRecord record;
+    const char* end = nullptr;
+    for (const char* text : {"<Vertex Id=\"0\"><Name>x</Name>", "<Vertex Id=\"0", "<Vertex><Name>x",
+                             "<Vertex Id=\"0\"><Name>x</Nam></Vertex>"})
+        EXPECT_FALSE(nx::persistence::readPlainRecord(text, record, &end)) << text;
+}
+
+}  // namespace
