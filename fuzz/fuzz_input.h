@@ -10,13 +10,12 @@
 
 #include "graph/space.h"
 #include "persistence/space_files.h"
+#include "support/document_schemas.h"
 
 namespace nx::fuzz {
 
-struct Document {
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    std::unique_ptr<Space> space = std::make_unique<Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                                           &graphVertexSchema, &graphEdgeSchema);
+struct Document : test::Schemas {
+    std::unique_ptr<Space> space = newSpace();
 };
 
 // The readers take file names: each process writes its input to a file of its own.
