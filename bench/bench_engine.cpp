@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/control_engine.h"
-#include "engine/scripted_host_window.h"
+#include "engine/headless_host_window.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/control_engine.h"
-#include "engine/scripted_host_window.h"
+#include "engine/headless_host_window.h"
 #include "graph/graph.h"
 #include "standard_document.h"
 #include "target_ratio.h"
