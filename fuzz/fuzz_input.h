@@ -18,6 +18,23 @@ struct Document : test::Schemas {
     std::unique_ptr<Space> space = newSpace();
 };
 
+// What a graph record can refer to: graph-level values of several types, one graph, and two
+// vertices outside it joined by an edge, one with a self-loop.
+struct GraphRecordSpace : Document {
+    Graph* graph = nullptr;
+
+    GraphRecordSpace() {
+        for (const char* type : {"Name", "Real"}) graphSchema.addByTypeName(type);
+        for (const char* type : {"Visited", "String"}) graphVertexSchema.addByTypeName(type);
+        graphEdgeSchema.addByTypeName("Weight");
+        graph = space->graphFactory().create();
+        Vertex* a = space->vertexFactory().create();
+        Vertex* b = space->vertexFactory().create();
+        space->edgeFactory().create(a, b);
+        space->edgeFactory().create(b, b);
+    }
+};
+
 // The readers take file names: each process writes its input to a file of its own.
 inline std::string writeInput(const std::uint8_t* data, std::size_t size, const char* suffix) {
     const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
