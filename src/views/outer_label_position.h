@@ -8,8 +8,8 @@
 namespace nx {
 
 // A box centred on (x, y) and the gaps a label keeps from it: above (N, NE), beside
-// (NE..SE, SW..NW) and below (SE..SW, and above at NW). The widths of a centred label
-// reach one pen unit past its middle.
+// (NE..SE, SW..NW) and below (SE..SW; NW keeps this one above too, as drawings always
+// have). Labels centred on an axis reach one pen unit further right or down.
 struct LabelFrame {
     int x = 0, y = 0;
     int halfWidth = 0, halfHeight = 0;
