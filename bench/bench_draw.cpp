@@ -16,6 +16,7 @@
 
 #include "../tests/views/recording_drawing_tools.h"
 #include "engine/control_engine.h"
+#include "engine/headless_host_window.h"
 #include "engine/scripted_host_window.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -23,6 +24,7 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_view.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 #include "target_ratio.h"
 
 namespace {
@@ -44,10 +46,7 @@ P& valueOf(nx::ActualProperties* properties) {
 // named by number and laid out row by row on a grid in depth-first order, snaking,
 // so that most edges stay short as in a real layout. The grid is about 10 buffers wide
 // and 10 high, so a buffer-sized viewport shows about 1% of it.
-struct TreeDrawing {
-    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    nx::FormalProperties vertexViewSchema, edgeViewSchema;
-    nx::Space space{&vertexSchema, &edgeSchema, &graphSchema, &graphVertexSchema, &graphEdgeSchema};
+struct TreeDrawing : nx::test::SchemasAndSpace, nx::test::ViewSchemas {
     nx::Graph* graph = nullptr;
     std::unique_ptr<nx::QtView> view;
     QImage screen{kBufferWidth, kBufferHeight, QImage::Format_RGB32};
@@ -55,15 +54,7 @@ struct TreeDrawing {
 
     TreeDrawing() {
         vertexSchema.add(nx::Name());
-        vertexViewSchema.add(nx::X());
-        vertexViewSchema.add(nx::Y());
-        vertexViewSchema.add(nx::Selected());
-        vertexViewSchema.add(nx::Fading());
-        vertexViewSchema.add(nx::Unfaded());
-        edgeViewSchema.add(nx::Selected());
-        edgeViewSchema.add(nx::_I1());
-        edgeViewSchema.add(nx::Fading());
-        edgeViewSchema.add(nx::Unfaded());
+        addStandardViewValues();
         graph = space.graphFactory().create();
 
         std::mt19937 random(20261210);

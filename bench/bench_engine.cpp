@@ -5,16 +5,14 @@
 #include <vector>
 
 #include "engine/control_engine.h"
-#include "engine/scripted_host_window.h"
+#include "engine/headless_host_window.h"
+#include "support/engine_schemas.h"
 
 namespace {
 
 void openDocument(ControlEngine& engine, HostWindow& host) {
     engine.Init();
-    for (const char16_t* name : {u"Name", u"Weight"}) engine.AddVertexPropertyByName(name, 0);
-    for (const char16_t* name : {u"_V1", u"_I1", u"_I2", u"_I3", u"_R1", u"_R2"})
-        engine.AddVertexPropertyByName(name, 1);
-    for (const char16_t* name : {u"X", u"Y", u"Selected"}) engine.AddVertexPropertyByName(name, 2);
+    engine_test::addStandardVertexSchemas(engine);
     engine.AddEdgePropertyByName(u"Selected", 2);
     engine.NewTree(true, &host);
 }

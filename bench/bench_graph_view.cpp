@@ -12,6 +12,7 @@
 #include "graph/space.h"
 #include "properties/actual_properties.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
 #include "views/view.h"
@@ -111,22 +112,19 @@ constexpr int kColumns = 400;
 constexpr int kSpacing = 40;
 
 // A random recursive tree with named vertices, laid out row by row on a grid.
-struct Scene {
-    nx::FormalProperties vertices, edges, graphs, graphVertices, graphEdges, viewVertices,
-        viewEdges;
+struct Scene : nx::test::Schemas, nx::test::ViewSchemas {
     std::unique_ptr<nx::Space> space;
     std::unique_ptr<NullView> view;
 
     Scene() {
-        vertices.add(nx::Name());
-        viewVertices.add(nx::X());
-        viewVertices.add(nx::Y());
-        viewVertices.add(nx::Selected());
-        viewVertices.add(nx::Fading());
-        viewEdges.add(nx::Selected());
-        viewEdges.add(nx::_I1());
-        space =
-            std::make_unique<nx::Space>(&vertices, &edges, &graphs, &graphVertices, &graphEdges);
+        vertexSchema.add(nx::Name());
+        vertexViewSchema.add(nx::X());
+        vertexViewSchema.add(nx::Y());
+        vertexViewSchema.add(nx::Selected());
+        vertexViewSchema.add(nx::Fading());
+        edgeViewSchema.add(nx::Selected());
+        edgeViewSchema.add(nx::_I1());
+        space = newSpace();
         nx::Graph* graph = space->graphFactory().create();
         std::mt19937 random(42);
         std::vector<nx::Vertex*> made;
@@ -141,7 +139,7 @@ struct Scene {
             }
             made.push_back(v);
         }
-        view = std::make_unique<NullView>(&viewVertices, &viewEdges);
+        view = std::make_unique<NullView>(&vertexViewSchema, &edgeViewSchema);
         view->setGraph(graph);
         for (const nx::VertexViewEntry& e : view->vertexSequence()) {
             const auto i = static_cast<int>(e.vertex->id) - 1;  // the graph took id 0

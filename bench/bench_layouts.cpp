@@ -1,8 +1,8 @@
 // Tree, radial and force-directed layout costs on large trees, against one pass over X.
 #include <benchmark/benchmark.h>
 
-#include "standard_document.h"
 #include "first_force_simulation.h"
+#include "standard_document.h"
 #include "target_ratio.h"
 
 #include <memory>
@@ -51,9 +51,7 @@ public:
 };
 
 // A document with view-level coordinates and the working properties; vertex i has ID i.
-struct Document {
-    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    nx::FormalProperties vertexViewSchema, edgeViewSchema;
+struct Document : nx::test::Schemas, nx::test::ViewSchemas {
     std::unique_ptr<nx::Space> space;
     std::unique_ptr<HeadlessView> view;
     nx::Graph* graph = nullptr;
@@ -69,8 +67,7 @@ struct Document {
         vertexViewSchema.add(nx::X());
         vertexViewSchema.add(nx::Y());
         vertexViewSchema.add(nx::Selected());
-        space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                            &graphVertexSchema, &graphEdgeSchema);
+        space = newSpace();
         std::mt19937_64 random(20261210);
         graph = bench::buildVerticesThenGraph(*space, n, vertices, [&](std::size_t i) {
             switch (shape) {
@@ -132,7 +129,8 @@ void treeLayout(benchmark::State& state, Shape shape) {
     if (!target) return;
     const double pass = bench::cpuSeconds();
     for (nx::Vertex* v : d.vertices) d.view->setX(v, d.view->vertexViewProperties(v), 1);
-    bench::recordTarget("3", std::string("hierarchical layout of a 1M ") + shapeName(shape) + " (CPU)",
+    bench::recordTarget("3",
+                        std::string("hierarchical layout of a 1M ") + shapeName(shape) + " (CPU)",
                         layoutSeconds / double(state.iterations()), 3.0, "s",
                         "one pass writing every X", bench::cpuSeconds() - pass);
 }
@@ -246,7 +244,8 @@ void forceDirectedAgainstFirst(benchmark::State& state) {
     // the line gives the figure and the ratio against the first grid form.
     if (state.range(0) == 100000)
         bench::recordTarget("target 4  force-directed, 100 iterations, 100k tree (CPU): " +
-                            bench::fixed(state.counters["ms"] / 1e3) + " s; baseline first grid form " +
+                            bench::fixed(state.counters["ms"] / 1e3) +
+                            " s; baseline first grid form " +
                             bench::fixed(state.counters["baseline_ms"] / 1e3) + " s, ratio " +
                             bench::fixed(state.counters["ratio"]) +
                             "; compare with igraph's 1.61 s end to end outside this run");

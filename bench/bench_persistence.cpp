@@ -16,14 +16,14 @@
 #include "graph/space.h"
 #include "persistence/space_files.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 #include "target_ratio.h"
 
 namespace {
 
 constexpr std::size_t kVertices = 1'000'000;
 
-struct Document {
-    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
+struct Document : nx::test::Schemas {
     std::unique_ptr<nx::Space> space;
     Document() {
         vertexSchema.addByTypeName("Name");
@@ -31,8 +31,7 @@ struct Document {
         graphSchema.addByTypeName("Name");
         for (const char* type : {"Visited", "_V1", "_I1", "_I2", "_R1", "_R2"})
             graphVertexSchema.addByTypeName(type);
-        space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                            &graphVertexSchema, &graphEdgeSchema);
+        space = newSpace();
     }
 };
 

@@ -31,23 +31,14 @@ const char* shapeName(Shape shape) {
 }
 
 // One document with the schemas of a real one; vertex i has ID i.
-struct Document {
-    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
+struct Document : nx::test::Schemas {
     std::unique_ptr<nx::Space> space;
     nx::Graph* graph = nullptr;
     std::vector<nx::Vertex*> vertices;
 
     Document(Shape shape, std::size_t n) {
-        vertexSchema.add(nx::Name());
-        edgeSchema.add(nx::Name());
-        graphVertexSchema.add(nx::Visited());
-        graphVertexSchema.add(nx::_V1());
-        graphVertexSchema.add(nx::_I1());
-        graphVertexSchema.add(nx::_I2());
-        graphVertexSchema.add(nx::_R1());
-        graphVertexSchema.add(nx::_R2());
-        space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                            &graphVertexSchema, &graphEdgeSchema);
+        nx::test::addStandardValues(*this);
+        space = newSpace();
         std::mt19937_64 random(20261210);
         graph = bench::buildVerticesThenGraph(*space, n, vertices, [&](std::size_t i) {
             switch (shape) {

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "engine/control_engine.h"
-#include "engine/scripted_host_window.h"
+#include "engine/headless_host_window.h"
 #include "graph/graph.h"
 #include "standard_document.h"
+#include "support/engine_schemas.h"
 #include "target_ratio.h"
 
 namespace {
@@ -22,11 +23,7 @@ constexpr std::uint32_t kVertices = 1000000;
 struct BigDocument {
     BigDocument() {
         engine.Init();
-        for (const char16_t* name : {u"Name", u"Weight"}) engine.AddVertexPropertyByName(name, 0);
-        for (const char16_t* name : {u"_V1", u"_I1", u"_I2", u"_I3", u"_R1", u"_R2"})
-            engine.AddVertexPropertyByName(name, 1);
-        for (const char16_t* name : {u"X", u"Y", u"Selected"})
-            engine.AddVertexPropertyByName(name, 2);
+        engine_test::addStandardVertexSchemas(engine);
         engine.AddEdgePropertyByName(u"Selected", 2);
         engine.NewTree(true, &host);
         engine.history.setDepth(0);

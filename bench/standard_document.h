@@ -10,23 +10,15 @@
 #include <string>
 
 #include "graph/space.h"
-#include "properties/properties.h"
+#include "support/document_schemas.h"
 
 namespace bench {
 
 // Vertex: Name at space level; Visited, _V1, _I1, _I2, _R1, _R2 at graph level; edge: Name.
-struct StandardDocument {
+struct StandardDocument : nx::test::Schemas {
     StandardDocument() {
-        vertexSchema.add(nx::Name());
-        edgeSchema.add(nx::Name());
-        graphVertexSchema.add(nx::Visited());
-        graphVertexSchema.add(nx::_V1());
-        graphVertexSchema.add(nx::_I1());
-        graphVertexSchema.add(nx::_I2());
-        graphVertexSchema.add(nx::_R1());
-        graphVertexSchema.add(nx::_R2());
-        space = std::make_unique<nx::Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                            &graphVertexSchema, &graphEdgeSchema);
+        nx::test::addStandardValues(*this);
+        space = newSpace();
         graph = space->graphFactory().create();
     }
 
@@ -46,7 +38,6 @@ struct StandardDocument {
         }
     }
 
-    nx::FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
     std::unique_ptr<nx::Space> space;
     nx::Graph* graph = nullptr;
     std::vector<nx::Vertex*> vertices;

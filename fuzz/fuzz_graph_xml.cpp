@@ -7,16 +7,9 @@
 #include "persistence/element_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    nx::fuzz::Document doc;
-    for (const char* type : {"Name", "Real"}) doc.graphSchema.addByTypeName(type);
-    for (const char* type : {"Visited", "String"}) doc.graphVertexSchema.addByTypeName(type);
-    doc.graphEdgeSchema.addByTypeName("Weight");
+    nx::fuzz::GraphRecordSpace doc;
     nx::Space& space = *doc.space;
-    nx::Graph* graph = space.graphFactory().create();
-    nx::Vertex* a = space.vertexFactory().create();
-    nx::Vertex* b = space.vertexFactory().create();
-    space.edgeFactory().create(a, b);
-    space.edgeFactory().create(b, b);
+    nx::Graph* graph = doc.graph;
     // Shallow inputs only: the document readers bound nesting before parsing.
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (text.size() > 4096) return 0;

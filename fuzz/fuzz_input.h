@@ -10,13 +10,29 @@
 
 #include "graph/space.h"
 #include "persistence/space_files.h"
+#include "support/document_schemas.h"
 
 namespace nx::fuzz {
 
-struct Document {
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    std::unique_ptr<Space> space = std::make_unique<Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                                           &graphVertexSchema, &graphEdgeSchema);
+struct Document : test::Schemas {
+    std::unique_ptr<Space> space = newSpace();
+};
+
+// What a graph record can refer to: graph-level values of several types, one graph, and two
+// vertices outside it joined by an edge, one with a self-loop.
+struct GraphRecordSpace : Document {
+    Graph* graph = nullptr;
+
+    GraphRecordSpace() {
+        for (const char* type : {"Name", "Real"}) graphSchema.addByTypeName(type);
+        for (const char* type : {"Visited", "String"}) graphVertexSchema.addByTypeName(type);
+        graphEdgeSchema.addByTypeName("Weight");
+        graph = space->graphFactory().create();
+        Vertex* a = space->vertexFactory().create();
+        Vertex* b = space->vertexFactory().create();
+        space->edgeFactory().create(a, b);
+        space->edgeFactory().create(b, b);
+    }
 };
 
 // The readers take file names: each process writes its input to a file of its own.

@@ -1,26 +1,11 @@
-// CliHostWindow: answers of a host without a user, and views with Qt drawing tools.
+// CliHostWindow: the answers that let a run go on, and views with Qt drawing tools.
 #include "cli_host_window.h"
-
-#include <QString>
-#include <cstdio>
 
 #include "engine/window_graph_view.h"
 #include "platform/qt/qt_window_graph_view.h"
 
-std::uint32_t CliHostWindow::showPopupMenu(const MenuModel&, int, int) {
-    return 0;
-}
-
-MessageAnswer CliHostWindow::messageBox(const std::u16string& text, const std::u16string& caption,
-                                        MessageButtons buttons, MessageIcon) {
-    std::fprintf(stderr, "ramulo: %s: %s\n",
-                 QString::fromStdU16String(caption).toUtf8().constData(),
-                 QString::fromStdU16String(text).toUtf8().constData());
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-}
-
-FileDialogResult CliHostWindow::fileDialog(const FileDialogRequest&) {
-    return {};
+MessageAnswer CliHostWindow::unattendedAnswer(MessageButtons buttons) const {
+    return proceedingAnswer(buttons);
 }
 
 std::unique_ptr<nx::WindowGraphView> CliHostWindow::createGraphView(

@@ -1,24 +1,8 @@
-// The scripted host for tests and the headless host for command-line use.
+// The scripted host for tests: requests recorded, answers taken from queues.
 #include "engine/scripted_host_window.h"
 
-#include <utf8.h>
-#include <iostream>
-
+#include "engine/headless_host_window.h"
 #include "views/device_context.h"
-
-namespace {
-MessageAnswer declined(MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::Ok:
-            return MessageAnswer::Ok;
-        case MessageButtons::YesNo:
-            return MessageAnswer::No;
-        case MessageButtons::YesNoCancel:
-            return MessageAnswer::Cancel;
-    }
-    return MessageAnswer::Cancel;
-}
-}  // namespace
 
 std::uint32_t ScriptedHostWindow::showPopupMenu(const MenuModel& menu, int x, int y) {
     menus.push_back({menu, x, y});
@@ -32,7 +16,7 @@ MessageAnswer ScriptedHostWindow::messageBox(const std::u16string& text,
                                              const std::u16string& caption, MessageButtons buttons,
                                              MessageIcon icon) {
     messages.push_back({text, caption, buttons, icon});
-    if (answers.empty()) return declined(buttons);
+    if (answers.empty()) return decliningAnswer(buttons);
     const MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
@@ -50,9 +34,3 @@ void ScriptedHostWindow::invalidate(bool) {
     ++invalidations;
 }
 
-MessageAnswer HeadlessHostWindow::messageBox(const std::u16string& text,
-                                             const std::u16string& caption, MessageButtons buttons,
-                                             MessageIcon) {
-    std::cerr << utf8::utf16to8(caption) << ": " << utf8::utf16to8(text) << '\n';
-    return declined(buttons);
-}

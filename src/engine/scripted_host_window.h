@@ -47,17 +47,3 @@ public:
     bool captured = false;
 };
 
-// HeadlessHostWindow: for command-line use; declines every question and logs messages to stderr.
-class HeadlessHostWindow : public HostWindow {
-public:
-    std::uint32_t showPopupMenu(const MenuModel&, int, int) override { return 0; }
-    MessageAnswer messageBox(const std::u16string& text, const std::u16string& caption,
-                             MessageButtons buttons, MessageIcon icon) override;
-    FileDialogResult fileDialog(const FileDialogRequest&) override { return {}; }
-    void invalidate(bool) override {}
-    void repaintNow() override {}
-    void captureMouse() override {}
-    void releaseMouse() override {}
-    void requestLeaveNotification() override {}
-    std::unique_ptr<nx::DeviceContext> windowDeviceContext() override { return nullptr; }
-};

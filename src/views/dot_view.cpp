@@ -11,6 +11,7 @@
 #include "properties/string_property.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
+#include "views/outer_label_position.h"
 #include "views/view_records.h"
 
 namespace nx {
@@ -268,33 +269,10 @@ bool DotView::hitTest(const Point& centre, const Point& position) const {
 
 Rect DotView::getTextRectangle(const DotGeometry& g, int x, int y, const Size& text,
                                int position) const {
-    const int w = static_cast<int>(text.cx);
-    const int h = static_cast<int>(text.cy);
-    const int hw = g.halfWidth;
-    const int hh = g.halfHeight;
-    const int pu = g.penUnit;
-    const Point o2 = g.offset(2), o4 = g.offset(4), o5 = g.offset(5);
-    switch (position) {
-        case N:
-            return {x - w / 2, y - hh - o2.y - h, x + w / 2 + pu, y - hh};
-        case NE:
-            return {x + hw + o4.x, y - hh - o2.y - h, x + hw + o4.x + w + 1, y - hh};
-        case E:
-            return {x + hw + o4.x, y - h / 2, x + hw + o4.x + w + 1, y + h / 2 + pu};
-        case SE:
-            return {x + hw + o4.x, y + hh + o5.y, x + hw + o4.x + w + 1, y + hh + o5.y + h};
-        case S:
-            return {x - w / 2, y + hh + o5.y, x + w / 2 + pu, y + hh + o5.y + h};
-        case SW:
-            return {x - hw - o4.x - w, y + hh + o5.y, x - hw - o4.x, y + hh + o5.y + h};
-        case W:
-            return {x - hw - o4.x - w, y - h / 2, x - hw - o4.x, y + h / 2 + pu};
-        case NW:
-            return {x - hw - o4.x - w, y - hh - o5.y - h, x - hw - o4.x, y - hh};
-        default:
-            throw std::runtime_error(
-                "Error in nx::DotView::getTextRectangle: Incorrect text position");
-    }
+    const LabelFrame frame{
+        x, y, g.halfWidth, g.halfHeight, g.penUnit, g.offset(2).y, g.offset(4).x, g.offset(5).y};
+    if (const std::optional<Rect> r = outerLabelRectangle(frame, text, position)) return *r;
+    throw std::runtime_error("Error in nx::DotView::getTextRectangle: Incorrect text position");
 }
 
 void DotView::saveToStream(std::ostream& out) const {

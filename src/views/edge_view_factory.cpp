@@ -5,7 +5,6 @@
 
 #include <tinyxml.h>
 
-#include "properties/text_io.h"
 #include "views/straight_edge_view.h"
 #include "views/view_records.h"
 
@@ -16,67 +15,10 @@ EdgeViewFactory& edgeViewFactory() {
     return factory;
 }
 
-EdgeViewFactory::~EdgeViewFactory() {
-    for (EdgeView* view : views_) delete view;
-}
-
 EdgeView* EdgeViewFactory::getStraightEdgeView(int color) {
-    ScopedLock lock(&mutex_);
-    for (EdgeView* view : views_) {
-        auto* straight = dynamic_cast<StraightEdgeView*>(view);
-        if (straight && straight->color() == color) {
-            straight->acquire();
-            return straight;
-        }
-    }
-    auto made = std::make_unique<StraightEdgeView>(color);
-    made->setId(static_cast<unsigned>(views_.size()));
-    views_.push_back(made.get());
-    made->acquire();
-    return made.release();
-}
-
-std::size_t EdgeViewFactory::size() const {
-    ScopedLock lock(&mutex_);
-    return views_.size();
-}
-
-EdgeView* EdgeViewFactory::at(std::size_t id) const {
-    ScopedLock lock(&mutex_);
-    return id < views_.size() ? views_[id] : nullptr;
-}
-
-void EdgeViewFactory::saveToStream(std::ostream& out) {
-    ScopedLock lock(&mutex_);
-    const char sep = records::separator();
-    out << defaultViewId_.load() << sep << views_.size() << sep << '\n';
-    for (const EdgeView* view : views_) {
-        view->saveToStream(out);
-        out << '\n';
-    }
-}
-
-void EdgeViewFactory::saveToXml(TiXmlElement& element) {
-    ScopedLock lock(&mutex_);
-    element.SetAttribute("DefaultEdgeViewId", defaultViewId_.load());
-    for (const EdgeView* view : views_) {
-        TiXmlElement child("View");
-        view->saveToXml(child);
-        element.InsertEndChild(child);
-    }
-}
-
-void EdgeViewFactory::resetPropertyIndices() {
-    ScopedLock lock(&mutex_);
-    for (EdgeView* view : views_) view->resetPropertyIndices();
-}
-
-void EdgeViewFactory::loadFromStream(std::istream& in) {
-    ScopedLock lock(&mutex_);
-    defaultViewId_ = records::readIntField(in);
-    const std::int32_t count = records::readIntField(in);
-    text::readToken(in, '\n', 255);
-    for (std::int32_t i = 0; i < count; ++i) readView(in);
+    return findOrMake<StraightEdgeView>(
+        [&](const StraightEdgeView& straight) { return straight.color() == color; },
+        [&] { return std::make_unique<StraightEdgeView>(color); });
 }
 
 EdgeView* EdgeViewFactory::readRecord(std::istream& in, bool byName) {

@@ -14,6 +14,7 @@
 #include "properties/text_io.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
+#include "views/outer_label_position.h"
 #include "views/view_records.h"
 
 namespace nx {
@@ -300,23 +301,10 @@ Rect IconView::getTextRectangle(const IconGeometry& g, int x, int y, const Size&
     const int o2y = g.offset(2).y;
     const int o4x = g.offset(4).x;
     const int o5y = g.offset(5).y;
+    if (const std::optional<Rect> r =
+            outerLabelRectangle({x, y, hw, hh, u, o2y, o4x, o5y}, text, position))
+        return *r;
     switch (position) {
-        case N:
-            return {x - tw / 2, y - hh - o2y - th, x + tw / 2 + u, y - hh};
-        case NE:
-            return {x + hw + o4x, y - hh - o2y - th, x + hw + o4x + tw + 1, y - hh};
-        case E:
-            return {x + hw + o4x, y - th / 2, x + hw + o4x + tw + 1, y + th / 2 + u};
-        case SE:
-            return {x + hw + o4x, y + hh + o5y, x + hw + o4x + tw + 1, y + hh + o5y + th};
-        case S:
-            return {x - tw / 2, y + hh + o5y, x + tw / 2 + u, y + hh + o5y + th};
-        case SW:
-            return {x - hw - o4x - tw, y + hh + o5y, x - hw - o4x, y + hh + o5y + th};
-        case W:
-            return {x - hw - o4x - tw, y - th / 2, x - hw - o4x, y + th / 2 + u};
-        case NW:
-            return {x - hw - o4x - tw, y - hh - o5y - th, x - hw - o4x, y - hh};
         case CENTER:
             return {x - tw / 2, y - th / 2, x + tw / 2 + u, y + th / 2 + u};
         case N_INSIDE:

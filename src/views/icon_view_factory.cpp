@@ -16,19 +16,8 @@ VertexView* VertexViewFactory::getIconView(const std::u16string& fileName,
 }
 
 VertexView* VertexViewFactory::getIconView(const IconParameters& p) {
-    ScopedLock lock(&mutex_);
-    for (VertexView* view : views_) {
-        auto* icon = dynamic_cast<IconView*>(view);
-        if (icon && icon->matches(p)) {
-            icon->acquire();
-            return icon;
-        }
-    }
-    auto made = std::make_unique<IconView>(p);
-    made->setId(static_cast<unsigned>(views_.size()));
-    views_.push_back(made.get());
-    made->acquire();
-    return made.release();
+    return findOrMake<IconView>([&](const IconView& icon) { return icon.matches(p); },
+                                [&] { return std::make_unique<IconView>(p); });
 }
 
 }  // namespace nx

@@ -5,7 +5,6 @@
 
 #include <tinyxml.h>
 
-#include "properties/text_io.h"
 #include "views/dot_shapes.h"
 #include "views/icon_view.h"
 #include "views/view_records.h"
@@ -17,40 +16,22 @@ VertexViewFactory& vertexViewFactory() {
     return factory;
 }
 
-VertexViewFactory::~VertexViewFactory() {
-    for (VertexView* view : views_) delete view;
-}
-
 VertexView* VertexViewFactory::getDotView(int classId, const DotParameters& p) {
     if (classId < 1 || classId > 4) return nullptr;
-    // The walk runs under the lock too: a concurrent registration may grow the list.
-    ScopedLock lock(&mutex_);
-    for (VertexView* view : views_) {
-        auto* dot = dynamic_cast<DotView*>(view);
-        if (dot && dot->getClassId() == classId && dot->parameters() == p) {
-            dot->acquire();
-            return dot;
-        }
-    }
-    std::unique_ptr<VertexView> made;
-    switch (classId) {
-        case 1:
-            made = std::make_unique<SquareDotView>(p);
-            break;
-        case 2:
-            made = std::make_unique<CircleDotView>(p);
-            break;
-        case 3:
-            made = std::make_unique<DiamondDotView>(p);
-            break;
-        default:
-            made = std::make_unique<TriangleDotView>(p);
-            break;
-    }
-    made->setId(static_cast<unsigned>(views_.size()));
-    views_.push_back(made.get());
-    made->acquire();
-    return made.release();
+    return findOrMake<DotView>(
+        [&](const DotView& dot) { return dot.getClassId() == classId && dot.parameters() == p; },
+        [&]() -> std::unique_ptr<VertexView> {
+            switch (classId) {
+                case 1:
+                    return std::make_unique<SquareDotView>(p);
+                case 2:
+                    return std::make_unique<CircleDotView>(p);
+                case 3:
+                    return std::make_unique<DiamondDotView>(p);
+                default:
+                    return std::make_unique<TriangleDotView>(p);
+            }
+        });
 }
 
 VertexView* VertexViewFactory::getSquareDotView(bool f, int o, int i, int n, int w, int s) {
@@ -64,49 +45,6 @@ VertexView* VertexViewFactory::getDiamondDotView(bool f, int o, int i, int n, in
 }
 VertexView* VertexViewFactory::getTriangleDotView(bool f, int o, int i, int n, int w, int s) {
     return getDotView(4, {f, o, i, n, w, s});
-}
-
-std::size_t VertexViewFactory::size() const {
-    ScopedLock lock(&mutex_);
-    return views_.size();
-}
-
-VertexView* VertexViewFactory::at(std::size_t id) const {
-    ScopedLock lock(&mutex_);
-    return id < views_.size() ? views_[id] : nullptr;
-}
-
-void VertexViewFactory::saveToStream(std::ostream& out) {
-    ScopedLock lock(&mutex_);
-    const char sep = records::separator();
-    out << defaultViewId_.load() << sep << views_.size() << sep << '\n';
-    for (const VertexView* view : views_) {
-        view->saveToStream(out);
-        out << '\n';
-    }
-}
-
-void VertexViewFactory::saveToXml(TiXmlElement& element) {
-    ScopedLock lock(&mutex_);
-    element.SetAttribute("DefaultVertexViewId", defaultViewId_.load());
-    for (const VertexView* view : views_) {
-        TiXmlElement child("View");
-        view->saveToXml(child);
-        element.InsertEndChild(child);
-    }
-}
-
-void VertexViewFactory::resetPropertyIndices() {
-    ScopedLock lock(&mutex_);
-    for (VertexView* view : views_) view->resetPropertyIndices();
-}
-
-void VertexViewFactory::loadFromStream(std::istream& in) {
-    ScopedLock lock(&mutex_);
-    defaultViewId_ = records::readIntField(in);
-    const std::int32_t count = records::readIntField(in);
-    text::readToken(in, '\n', 255);
-    for (std::int32_t i = 0; i < count; ++i) readView(in);
 }
 
 VertexView* VertexViewFactory::readRecord(std::istream& in, bool byName) {

@@ -1,16 +1,12 @@
 // nx::VertexViewFactory: the process-wide owner of every vertex view, found by parameters.
 #pragma once
 
-#include <atomic>
-#include <cstddef>
 #include <istream>
-#include <ostream>
 #include <string>
-#include <vector>
 
-#include "graph/mutex.h"
 #include "views/dot_view.h"
 #include "views/geometry.h"
+#include "views/view_registry.h"
 
 class TiXmlElement;
 
@@ -18,22 +14,13 @@ namespace nx {
 
 struct IconParameters;
 
-class VertexViewFactory {
+// Its XML section carries the default view's ID as "DefaultVertexViewId".
+class VertexViewFactory : public ViewRegistry<VertexView> {
 public:
-    VertexViewFactory() = default;
-    VertexViewFactory(const VertexViewFactory&) = delete;
-    VertexViewFactory& operator=(const VertexViewFactory&) = delete;
+    VertexViewFactory() : ViewRegistry("DefaultVertexViewId") {}
 
-    // Deletes every view it made, whatever their reference counts.
-    virtual ~VertexViewFactory();
-    virtual void saveToStream(std::ostream& out);
-    // Sets "DefaultVertexViewId" and appends one "View" child per view, in id order.
-    virtual void saveToXml(TiXmlElement& element);
-    virtual void resetPropertyIndices();
-    // Reads a section written by saveToStream; equal records merge into one view.
-    virtual void loadFromStream(std::istream& in);
     // A view record; null for a class id this build cannot make.
-    virtual VertexView* readView(std::istream& in);
+    VertexView* readView(std::istream& in) override;
     virtual VertexView* readView(const TiXmlElement& element);
     // A record whose colours and positions are written as names.
     virtual VertexView* readViewByName(std::istream& in);
@@ -54,19 +41,8 @@ public:
     // Dispatches on the dot class id (1 square, 2 circle, 3 diamond, 4 triangle); null otherwise.
     VertexView* getDotView(int classId, const DotParameters& parameters);
 
-    std::size_t size() const;
-    // The view with that id, or null.
-    VertexView* at(std::size_t id) const;
-    int defaultViewId() const { return defaultViewId_.load(); }
-
 private:
     VertexView* readRecord(std::istream& in, bool byName);
-
-    std::vector<VertexView*> views_;
-    std::atomic<int> defaultViewId_{0};
-    // Guards the list: every walk and every registration holds it, so documents on
-    // several threads may share the factory.
-    mutable Mutex mutex_;
 };
 
 // The process-wide factory, created on first use and destroyed at exit.

@@ -11,32 +11,17 @@
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "support/engine_schemas.h"
+#include "support/error_of.h"
 
 namespace engine_test {
 
-// The text of the exception a call raises, or "" when it raises none.
-template <typename F>
-std::string errorOf(F&& call) {
-    try {
-        call();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using test_support::errorOf;
 
-// Vertices: Name and Weight in the space, the layouts' working values in the graph,
-// X, Y and Selected in the view. Edges: Name in the space, _V1 in the graph, Selected
-// and _I1 in the view. Graphs: Name and Int.
+// The standard vertex and edge schemas; graphs: Name and Int.
 inline void addStandardSchemas(ControlEngine& engine) {
-    for (const char16_t* name : {u"Name", u"Weight"}) engine.AddVertexPropertyByName(name, 0);
-    for (const char16_t* name : {u"_V1", u"_I1", u"_I2", u"_I3", u"_R1", u"_R2"})
-        engine.AddVertexPropertyByName(name, 1);
-    for (const char16_t* name : {u"X", u"Y", u"Selected"}) engine.AddVertexPropertyByName(name, 2);
-    engine.AddEdgePropertyByName(u"Name", 0);
-    engine.AddEdgePropertyByName(u"_V1", 1);
-    engine.AddEdgePropertyByName(u"Selected", 2);
-    engine.AddEdgePropertyByName(u"_I1", 2);
+    addStandardVertexSchemas(engine);
+    addStandardEdgeSchemas(engine);
     engine.AddGraphPropertyByName(u"Name");
     engine.AddGraphPropertyByName(u"Int");
 }

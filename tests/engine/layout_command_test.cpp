@@ -7,6 +7,7 @@
 #include <set>
 
 #include "engine/control_engine.h"
+#include "engine/headless_host_window.h"
 #include "engine_fixture.h"
 #include "traversal/graph_walks.h"
 

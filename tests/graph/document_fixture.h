@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "graph/space.h"
-#include "properties/properties.h"
 #include "graph/visitor.h"
+#include "properties/properties.h"
+#include "support/document_schemas.h"
 
 namespace nx::testing {
 
-class DocumentFixture : public ::testing::Test {
+class DocumentFixture : public ::testing::Test, protected test::SchemasAndSpace {
 protected:
     DocumentFixture() {
         vertexSchema.add(Name());
@@ -23,9 +23,6 @@ protected:
     Vertex* vertex() { return space.vertexFactory().create(); }
     Edge* edge(Vertex* s, Vertex* t) { return space.edgeFactory().create(s, t); }
     int xOf(Graph& g, Vertex* v) { return g.vertexProperties(*v).get<X>(2).value; }
-
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    Space space{&vertexSchema, &edgeSchema, &graphSchema, &graphVertexSchema, &graphEdgeSchema};
 };
 
 // Records the elements a walk hands over, by kind and ID ("v3", "e1", "g2").

@@ -3,6 +3,7 @@
 
 #include "document_fixture.h"
 #include "graph/visitor.h"
+#include "support/error_of.h"
 
 namespace nx {
 namespace {
@@ -11,14 +12,7 @@ using GraphTest = testing::DocumentFixture;
 using testing::RecordingVisitor;
 using Seen = std::vector<std::string>;
 
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using test_support::errorOf;
 
 TEST_F(GraphTest, AddEdgeAddsItsEndsOnce) {
     Graph* g = space.graphFactory().create();

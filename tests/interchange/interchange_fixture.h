@@ -20,6 +20,7 @@
 #include "graph/space.h"
 #include "interchange/graph_import.h"
 #include "properties/properties.h"
+#include "support/error_of.h"
 
 namespace interchange_test {
 
@@ -44,16 +45,7 @@ inline std::string readFile(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// The text of the exception a call raises, or "" when it raises none.
-template <typename F>
-std::string errorOf(F&& call) {
-    try {
-        call();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using test_support::errorOf;
 
 using EdgeKey = std::tuple<std::string, std::string, std::string>;  // source, target, label
 

@@ -6,15 +6,12 @@
 #include <string>
 
 #include "graph/space.h"
+#include "support/document_schemas.h"
 
 namespace nx::test {
 
-struct Document {
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    std::unique_ptr<Space> space;
-    Document()
-        : space(std::make_unique<Space>(&vertexSchema, &edgeSchema, &graphSchema,
-                                        &graphVertexSchema, &graphEdgeSchema)) {}
+struct Document : Schemas {
+    std::unique_ptr<Space> space = newSpace();
 };
 
 // Graph 0 holding vertices 1 "Root" and 2 "Leaf" and edge 0 from 1 to 2; the graph's Name is Main.

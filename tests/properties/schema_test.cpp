@@ -8,20 +8,14 @@
 #include "properties/actual_properties.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
+#include "support/error_of.h"
 
 namespace nx {
 namespace {
 
 using namespace PropertyTemplate;
 
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using test_support::errorOf;
 
 TEST(Schema, FindMatchesExactClassOnly) {
     FormalProperties s;

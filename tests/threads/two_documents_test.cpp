@@ -22,6 +22,7 @@
 #include "engine/scripted_host_window.h"
 #include "engine/window_graph_view.h"
 #include "properties/property_registry.h"
+#include "support/engine_schemas.h"
 #include "views/dot_view.h"
 #include "views/edge_view_factory.h"
 #include "views/icon_view.h"
@@ -96,14 +97,8 @@ Outcome runDocument(int variant, const std::string& stem) {
     RecordingHost host;
     ControlEngine engine;
     engine.Init();
-    for (const char16_t* name : {u"Name", u"Weight"}) engine.AddVertexPropertyByName(name, 0);
-    for (const char16_t* name : {u"_V1", u"_I1", u"_I2", u"_I3", u"_R1", u"_R2"})
-        engine.AddVertexPropertyByName(name, 1);
-    for (const char16_t* name : {u"X", u"Y", u"Selected"}) engine.AddVertexPropertyByName(name, 2);
-    engine.AddEdgePropertyByName(u"Name", 0);
-    engine.AddEdgePropertyByName(u"_V1", 1);
-    engine.AddEdgePropertyByName(u"Selected", 2);
-    engine.AddEdgePropertyByName(u"_I1", 2);
+    engine_test::addStandardVertexSchemas(engine);
+    engine_test::addStandardEdgeSchemas(engine);
     engine.NewTree(true, &host);
 
     engine.SetDefaultVertexAppearance(9, variant % 2 == 0, variant % 5, 4, 1, 2);

@@ -9,6 +9,7 @@
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 #include "traversal/vertex_search_visitor.h"
 
 namespace nx::test {
@@ -17,29 +18,29 @@ namespace nx::test {
 // Visited before _V1, so that lookups must pick _V1 by its exact class).
 class TestGraph {
 public:
-    explicit TestGraph(std::size_t vertexCount, const std::vector<const Property*>& graphLevel = {})
-        : space_(&vertexSchema_, &edgeSchema_, &graphSchema_, &graphVertexSchema_,
-                 &graphEdgeSchema_) {
+    explicit TestGraph(std::size_t vertexCount,
+                       const std::vector<const Property*>& graphLevel = {}) {
+        FormalProperties& graphLevelSchema = doc_.graphVertexSchema;
         if (graphLevel.empty()) {
-            graphVertexSchema_.add(Visited());
-            graphVertexSchema_.add(_V1());
+            graphLevelSchema.add(Visited());
+            graphLevelSchema.add(_V1());
         }
-        for (const Property* p : graphLevel) graphVertexSchema_.add(*p);
+        for (const Property* p : graphLevel) graphLevelSchema.add(*p);
         vertices_.reserve(vertexCount);
         for (std::size_t i = 0; i < vertexCount; ++i)
-            vertices_.push_back(space_.vertexFactory().create());
-        graph_ = space_.graphFactory().create();
+            vertices_.push_back(doc_.space.vertexFactory().create());
+        graph_ = doc_.space.graphFactory().create();
         for (Vertex* v : vertices_) graph_->addVertex(*v);
     }
 
     Graph& graph() { return *graph_; }
     Vertex& operator[](std::size_t i) { return *vertices_[i]; }
     Vertex* at(std::size_t i) { return vertices_[i]; }
-    Space& space() { return space_; }
+    Space& space() { return doc_.space; }
 
     // A new member edge source -> target; edge IDs follow the calls.
     Edge& edge(std::size_t source, std::size_t target) {
-        Edge* e = space_.edgeFactory().create(vertices_[source], vertices_[target]);
+        Edge* e = doc_.space.edgeFactory().create(vertices_[source], vertices_[target]);
         graph_->addEdge(*e);
         return *e;
     }
@@ -61,8 +62,7 @@ public:
     }
 
 private:
-    FormalProperties vertexSchema_, edgeSchema_, graphSchema_, graphVertexSchema_, graphEdgeSchema_;
-    Space space_;
+    SchemasAndSpace doc_;
     std::vector<Vertex*> vertices_;
     Graph* graph_;
 };

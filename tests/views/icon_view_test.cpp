@@ -7,6 +7,7 @@
 
 #include <tinyxml.h>
 
+#include "support/error_of.h"
 #include "views/icon_view.h"
 #include "views/recording_graph_view.h"
 #include "views/vertex_view_factory.h"
@@ -15,15 +16,7 @@
 namespace nx::test {
 namespace {
 
-template <typename F>
-std::string errorOf(F f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using test_support::errorOf;
 
 // Records the icon requests instead of drawing a placeholder.
 class IconRecordingTools : public RecordingDrawingTools {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "graph/space.h"
 #include "properties/actual_properties.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 #include "views/graph_view.h"
 #include "views/recording_drawing_tools.h"
 
@@ -29,24 +29,11 @@ public:
 
 // Schemas and a space; view-level vertex values X, Y, Selected, Fading, Unfaded, and edge
 // values Selected, _I1, Fading, Unfaded unless a test builds its own.
-struct Document {
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    FormalProperties vertexViewSchema, edgeViewSchema;
-    Space space{&vertexSchema, &edgeSchema, &graphSchema, &graphVertexSchema, &graphEdgeSchema};
+struct Document : SchemasAndSpace, ViewSchemas {
     Graph* graph = nullptr;
 
     explicit Document(bool standardViewSchemas = true) {
-        if (standardViewSchemas) {
-            vertexViewSchema.add(X());
-            vertexViewSchema.add(Y());
-            vertexViewSchema.add(Selected());
-            vertexViewSchema.add(Fading());
-            vertexViewSchema.add(Unfaded());
-            edgeViewSchema.add(Selected());
-            edgeViewSchema.add(_I1());
-            edgeViewSchema.add(Fading());
-            edgeViewSchema.add(Unfaded());
-        }
+        if (standardViewSchemas) addStandardViewValues();
         graph = space.graphFactory().create();
     }
 

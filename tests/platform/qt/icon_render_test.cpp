@@ -12,16 +12,14 @@
 #include "platform/qt/qt_test_app.h"
 #include "platform/qt/qt_view.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 #include "views/icon_view.h"
 #include "views/vertex_view_factory.h"
 
 namespace nx {
 namespace {
 
-struct IconDrawing {
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    FormalProperties vertexViewSchema, edgeViewSchema;
-    Space space{&vertexSchema, &edgeSchema, &graphSchema, &graphVertexSchema, &graphEdgeSchema};
+struct IconDrawing : test::SchemasAndSpace, test::ViewSchemas {
     Graph* graph = nullptr;
 
     IconDrawing() {

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_test_app.h"
 #include "platform/qt/qt_view.h"
 #include "properties/properties.h"
+#include "support/document_schemas.h"
 
 namespace nx {
 namespace {
@@ -24,25 +25,14 @@ P& valueOf(ActualProperties* properties) {
 }
 
 // Two named vertices, A above B, joined by one edge; A selected, B faded by half.
-struct SmallDrawing {
-    FormalProperties vertexSchema, edgeSchema, graphSchema, graphVertexSchema, graphEdgeSchema;
-    FormalProperties vertexViewSchema, edgeViewSchema;
-    Space space{&vertexSchema, &edgeSchema, &graphSchema, &graphVertexSchema, &graphEdgeSchema};
+struct SmallDrawing : test::SchemasAndSpace, test::ViewSchemas {
     Graph* graph = nullptr;
     Vertex* a = nullptr;
     Vertex* b = nullptr;
 
     SmallDrawing() {
         vertexSchema.add(Name());
-        vertexViewSchema.add(X());
-        vertexViewSchema.add(Y());
-        vertexViewSchema.add(Selected());
-        vertexViewSchema.add(Fading());
-        vertexViewSchema.add(Unfaded());
-        edgeViewSchema.add(Selected());
-        edgeViewSchema.add(_I1());
-        edgeViewSchema.add(Fading());
-        edgeViewSchema.add(Unfaded());
+        addStandardViewValues();
         graph = space.graphFactory().create();
         a = addVertex(u"A");
         b = addVertex(u"B");
