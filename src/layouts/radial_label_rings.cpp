@@ -57,6 +57,11 @@ double ringRadius(const std::vector<const RingMember*>& ring, double r) {
     return std::ceil(needed);
 }
 
+// How far a label rectangle reaches from its vertex in any direction.
+double reach(const LabelExtent& e) {
+    return std::hypot(std::max(e.left, e.right), std::max(e.top, e.bottom));
+}
+
 }  // namespace
 
 std::vector<int> labelledRingRadii(const std::vector<RingMember>& members,
@@ -66,12 +71,21 @@ std::vector<int> labelledRingRadii(const std::vector<RingMember>& members,
     std::vector<std::vector<const RingMember*>> rings(static_cast<std::size_t>(deepest) + 1);
     for (const RingMember& m : members)
         if (m.depth > 0) rings[static_cast<std::size_t>(m.depth)].push_back(&m);
+    // Labels of neighbouring rings (the centre's too) lie within their reach of their
+    // vertices, and vertices of rings this far apart are at least the difference of the
+    // radii apart: rings that far apart cannot make labels meet across them.
+    std::vector<double> reaches(rings.size(), 0);
+    for (const RingMember& m : members)
+        reaches[static_cast<std::size_t>(m.depth)] =
+            std::max(reaches[static_cast<std::size_t>(m.depth)], reach(m.extent));
     std::vector<int> radii(rings.size(), 0);
     for (std::size_t d = 1; d < rings.size(); ++d) {
         const int depth = static_cast<int>(d);
         const double gap =
             std::max(0.0, static_cast<double>(baseRadius(depth)) - baseRadius(depth - 1));
-        const double r = ringRadius(rings[d], std::max<double>(baseRadius(depth), radii[d - 1] + gap));
+        const double clear = radii[d - 1] + reaches[d - 1] + reaches[d] + kMargin;
+        const double r = ringRadius(
+            rings[d], std::max({static_cast<double>(baseRadius(depth)), radii[d - 1] + gap, clear}));
         if (!(r <= kCoordinateLimit))
             failBeyondRange("RadialLayout", "ring " + std::to_string(d) + " with its labels",
                             "a smaller Separation or shorter labels may fit");

@@ -16,7 +16,8 @@ struct RingMember {
 };
 
 // Radius per depth (index 0 the centre, radius 0): each ring at least baseRadius(d) and at
-// least as far beyond the ring inside it as the base rings are apart, grown until no two
+// least as far beyond the ring inside it as the base rings are apart and as the labels of
+// both rings reach (so labels of neighbouring rings never meet), grown until no two
 // label rectangles on the ring come nearer than two units (what rounding positions to
 // whole units can take away). Fails with std::runtime_error for a ring beyond the
 // coordinate range.
