@@ -19,6 +19,26 @@ constexpr std::int64_t kCellsPerReach = 1;
 // How many vertices ahead the partners are fetched.
 constexpr std::uint32_t kAhead = 2;
 
+// Up to this many partners are ranked by counting; more go through std::sort.
+constexpr std::size_t kMostRanked = 32;
+
+// Writes the distinct values to out in ascending order. A vertex has a handful of partners,
+// in a few ascending runs (one per cell) whose interleaving no branch predictor guesses:
+// each value's place is the count of smaller ones, found without branches.
+void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
+    if (count > kMostRanked) {
+        std::sort(values, values + count);
+        std::copy(values, values + count, out);
+        return;
+    }
+    for (std::size_t a = 0; a < count; ++a) {
+        const std::uint32_t v = values[a];
+        std::size_t rank = 0;
+        for (std::size_t b = 0; b < count; ++b) rank += static_cast<std::size_t>(values[b] < v);
+        out[rank] = v;
+    }
+}
+
 }  // namespace
 
 ForceDirectedSimulation::ForceDirectedSimulation(int separation, std::uint32_t seed)
@@ -255,7 +275,8 @@ void ForceDirectedSimulation::findPairs() {
                 const std::uint32_t i = cellVertices_[at];
                 const float xi = cellX_[at], yi = cellY_[at];
                 if (pairs_.size() < used + reach) pairs_.resize(2 * (used + reach));
-                std::uint32_t* const out = pairs_.data() + used;
+                if (candidates_.size() < reach) candidates_.resize(2 * reach);
+                std::uint32_t* const found = candidates_.data();
                 std::size_t count = 0;
                 for (std::size_t k = 0; k < rows; ++k)
                     for (std::size_t slot = begin[k]; slot < end[k]; ++slot) {
@@ -266,16 +287,10 @@ void ForceDirectedSimulation::findPairs() {
                         const float ux = cellX_[slot] - xi;
                         const float uy = cellY_[slot] - yi;
                         const float q = ux * ux + uy * uy;
-                        out[count] = j;
+                        found[count] = j;
                         count += static_cast<std::size_t>((j > i) & ((q < 1.0f) | (q < cutoff2)));
                     }
-                // A handful each: insertion sort.
-                for (std::size_t a = 1; a < count; ++a) {
-                    const std::uint32_t v = out[a];
-                    std::size_t b = a;
-                    for (; b > 0 && out[b - 1] > v; --b) out[b] = out[b - 1];
-                    out[b] = v;
-                }
+                sortInto(found, count, pairs_.data() + used);
                 pairStart_[i] = used;
                 pairCount_[i] = static_cast<std::uint32_t>(count);
                 used += count;
