@@ -85,6 +85,9 @@ float ForceDirectedSimulation::iterate() {
         for (std::uint32_t i = 0; i < n; ++i) {
             // The partners are scattered over memory: ask for those of a vertex a little
             // ahead while this one is worked on.
+            // Their lists lie in cell order, as scattered: those are asked for further
+            // ahead, so that they are at hand when their partners are.
+            if (i + 2 * kAhead < n) prefetchList(i + 2 * kAhead);
             if (i + kAhead < n) prefetchPartners(i + kAhead);
             repelPairs(i);
             attract(i);
@@ -136,6 +139,15 @@ void ForceDirectedSimulation::repel(std::uint32_t i, std::uint32_t j) {
         body_[j].force.x += f * ux;
         body_[j].force.y += f * uy;
     }
+}
+
+void ForceDirectedSimulation::prefetchList(std::uint32_t i) const {
+#if defined(__GNUC__)
+    __builtin_prefetch(pairs_.data() + pairStart_[i]);
+    if (!first_.empty()) __builtin_prefetch(targets_.data() + first_[i]);
+#else
+    (void)i;
+#endif
 }
 
 void ForceDirectedSimulation::prefetchPartners(std::uint32_t i) const {
