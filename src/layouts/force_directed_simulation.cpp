@@ -26,7 +26,7 @@ constexpr std::uint32_t kAhead = 2;
 // Up to this many partners are ranked by counting; more go through std::sort.
 constexpr std::size_t kMostRanked = 32;
 
-// Writes the distinct values to out in ascending order. A vertex has a handful of partners,
+// Writes the distinct values to out in ascending order; values has room for three more. A vertex has a handful of partners,
 // in a few ascending runs (one per cell) whose interleaving no branch predictor guesses:
 // each value's place is the count of smaller ones, found without branches.
 void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
@@ -35,12 +35,32 @@ void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
         std::copy(values, values + count, out);
         return;
     }
+#if defined(__SSE2__)
+    // Four comparisons at once. The padding up to a whole group of four is the largest
+    // value, which no vertex exceeds.
+    for (std::size_t b = count; b % 4 != 0; ++b) values[b] = UINT32_MAX;
+    const __m128i flip = _mm_set1_epi32(INT32_MIN);
+    for (std::size_t a = 0; a < count; ++a) {
+        const std::uint32_t v = values[a];
+        const __m128i own = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(v)), flip);
+        __m128i smaller = _mm_setzero_si128();
+        for (std::size_t b = 0; b < count; b += 4) {
+            const __m128i w = _mm_xor_si128(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(values + b)), flip);
+            smaller = _mm_sub_epi32(smaller, _mm_cmpgt_epi32(own, w));
+        }
+        smaller = _mm_add_epi32(smaller, _mm_shuffle_epi32(smaller, _MM_SHUFFLE(1, 0, 3, 2)));
+        smaller = _mm_add_epi32(smaller, _mm_shuffle_epi32(smaller, _MM_SHUFFLE(2, 3, 0, 1)));
+        out[_mm_cvtsi128_si32(smaller)] = v;
+    }
+#else
     for (std::size_t a = 0; a < count; ++a) {
         const std::uint32_t v = values[a];
         std::size_t rank = 0;
         for (std::size_t b = 0; b < count; ++b) rank += static_cast<std::size_t>(values[b] < v);
         out[rank] = v;
     }
+#endif
 }
 
 // Appends to found, from count on, the vertices of slots [begin, end) that the plain loop
@@ -66,10 +86,14 @@ std::size_t keepPartners(const std::uint32_t* vertices, const float* xs, const f
         const __m128 near = _mm_or_ps(_mm_cmplt_ps(q, one), _mm_cmplt_ps(q, reach));
         const __m128 later = _mm_castsi128_ps(_mm_cmpgt_epi32(_mm_xor_si128(j, flip), own));
         const auto keep = static_cast<unsigned>(_mm_movemask_ps(_mm_and_ps(near, later)));
-        for (unsigned lane = 0; lane < 4; ++lane) {
-            found[count] = vertices[slot + lane];
-            count += (keep >> lane) & 1u;
-        }
+        found[count] = vertices[slot];
+        count += keep & 1u;
+        found[count] = vertices[slot + 1];
+        count += (keep >> 1) & 1u;
+        found[count] = vertices[slot + 2];
+        count += (keep >> 2) & 1u;
+        found[count] = vertices[slot + 3];
+        count += keep >> 3;
     }
 #endif
     for (; slot < end; ++slot) {
@@ -331,7 +355,8 @@ void ForceDirectedSimulation::findPairs() {
                 const std::uint32_t i = cellVertices_[at];
                 const float xi = cellX_[at], yi = cellY_[at];
                 if (pairs_.size() < used + reach) pairs_.resize(2 * (used + reach));
-                if (candidates_.size() < reach) candidates_.resize(2 * reach);
+                // Room for the padding to a whole group of four as well.
+                if (candidates_.size() < reach + 4) candidates_.resize(2 * reach + 4);
                 std::uint32_t* const found = candidates_.data();
                 std::size_t count = 0;
                 for (std::size_t k = 0; k < rows; ++k)
