@@ -26,9 +26,10 @@ constexpr std::uint32_t kAhead = 2;
 // Up to this many partners are ranked by counting; more go through std::sort.
 constexpr std::size_t kMostRanked = 32;
 
-// Writes the distinct values to out in ascending order; values has room for three more. A vertex has a handful of partners,
-// in a few ascending runs (one per cell) whose interleaving no branch predictor guesses:
-// each value's place is the count of smaller ones, found without branches.
+// Writes the distinct values to out in ascending order; values has room for three more.
+// A vertex has a handful of partners, in a few ascending runs (one per cell) whose
+// interleaving no branch predictor guesses: each value's place is the count of smaller
+// ones, found without branches.
 void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
     if (count > kMostRanked) {
         std::sort(values, values + count);
@@ -152,9 +153,8 @@ float ForceDirectedSimulation::iterate() {
         findPairs();
         for (std::uint32_t i = 0; i < n; ++i) {
             // The partners are scattered over memory: ask for those of a vertex a little
-            // ahead while this one is worked on.
-            // Their lists lie in cell order, as scattered: those are asked for further
-            // ahead, so that they are at hand when their partners are.
+            // ahead while this one is worked on. Their lists, in cell order, are as
+            // scattered: ask for those twice as far ahead.
             if (i + 2 * kAhead < n) prefetchList(i + 2 * kAhead);
             if (i + kAhead < n) prefetchPartners(i + kAhead);
             repelPairs(i);
