@@ -6,6 +6,10 @@
 
 #include "graph/progress.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace nx {
 
 namespace {
@@ -18,6 +22,91 @@ constexpr float kGridCoordinateLimit = 1e9f;
 constexpr std::int64_t kCellsPerReach = 1;
 // How many vertices ahead the partners are fetched.
 constexpr std::uint32_t kAhead = 2;
+
+// Up to this many partners are ranked by counting; more go through std::sort.
+constexpr std::size_t kMostRanked = 32;
+
+// Writes the distinct values to out in ascending order; values has room for three more.
+// A vertex has a handful of partners, in a few ascending runs (one per cell) whose
+// interleaving no branch predictor guesses: each value's place is the count of smaller
+// ones, found without branches.
+void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
+    if (count > kMostRanked) {
+        std::sort(values, values + count);
+        std::copy(values, values + count, out);
+        return;
+    }
+#if defined(__SSE2__)
+    // Four comparisons at once. The padding up to a whole group of four is the largest
+    // value, which no vertex exceeds.
+    for (std::size_t b = count; b % 4 != 0; ++b) values[b] = UINT32_MAX;
+    const __m128i flip = _mm_set1_epi32(INT32_MIN);
+    for (std::size_t a = 0; a < count; ++a) {
+        const std::uint32_t v = values[a];
+        const __m128i own = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(v)), flip);
+        __m128i smaller = _mm_setzero_si128();
+        for (std::size_t b = 0; b < count; b += 4) {
+            const __m128i w = _mm_xor_si128(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(values + b)), flip);
+            smaller = _mm_sub_epi32(smaller, _mm_cmpgt_epi32(own, w));
+        }
+        smaller = _mm_add_epi32(smaller, _mm_shuffle_epi32(smaller, _MM_SHUFFLE(1, 0, 3, 2)));
+        smaller = _mm_add_epi32(smaller, _mm_shuffle_epi32(smaller, _MM_SHUFFLE(2, 3, 0, 1)));
+        out[_mm_cvtsi128_si32(smaller)] = v;
+    }
+#else
+    for (std::size_t a = 0; a < count; ++a) {
+        const std::uint32_t v = values[a];
+        std::size_t rank = 0;
+        for (std::size_t b = 0; b < count; ++b) rank += static_cast<std::size_t>(values[b] < v);
+        out[rank] = v;
+    }
+#endif
+}
+
+// Appends to found, from count on, the vertices of slots [begin, end) that the plain loop
+// would act on from vertex i at (xi, yi): later ones, coincident or within the cut-off,
+// tested with its own arithmetic. Without branches: which slots pass is unpredictable.
+// Answers the new count. found has room for one entry per slot.
+std::size_t keepPartners(const std::uint32_t* vertices, const float* xs, const float* ys,
+                         std::size_t begin, std::size_t end, std::uint32_t i, float xi, float yi,
+                         float cutoff2, std::uint32_t* found, std::size_t count) {
+    std::size_t slot = begin;
+#if defined(__SSE2__)
+    // Four slots at once; the same single-precision operations, lane by lane.
+    const __m128 x4 = _mm_set1_ps(xi), y4 = _mm_set1_ps(yi);
+    const __m128 one = _mm_set1_ps(1.0f), reach = _mm_set1_ps(cutoff2);
+    // Unsigned order through the signed comparison: flip the top bits.
+    const __m128i flip = _mm_set1_epi32(INT32_MIN);
+    const __m128i own = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(i)), flip);
+    for (; slot + 4 <= end; slot += 4) {
+        const __m128 ux = _mm_sub_ps(_mm_loadu_ps(xs + slot), x4);
+        const __m128 uy = _mm_sub_ps(_mm_loadu_ps(ys + slot), y4);
+        const __m128 q = _mm_add_ps(_mm_mul_ps(ux, ux), _mm_mul_ps(uy, uy));
+        const __m128i j = _mm_loadu_si128(reinterpret_cast<const __m128i*>(vertices + slot));
+        const __m128 near = _mm_or_ps(_mm_cmplt_ps(q, one), _mm_cmplt_ps(q, reach));
+        const __m128 later = _mm_castsi128_ps(_mm_cmpgt_epi32(_mm_xor_si128(j, flip), own));
+        const auto keep = static_cast<unsigned>(_mm_movemask_ps(_mm_and_ps(near, later)));
+        found[count] = vertices[slot];
+        count += keep & 1u;
+        found[count] = vertices[slot + 1];
+        count += (keep >> 1) & 1u;
+        found[count] = vertices[slot + 2];
+        count += (keep >> 2) & 1u;
+        found[count] = vertices[slot + 3];
+        count += keep >> 3;
+    }
+#endif
+    for (; slot < end; ++slot) {
+        const std::uint32_t j = vertices[slot];
+        const float ux = xs[slot] - xi;
+        const float uy = ys[slot] - yi;
+        const float q = ux * ux + uy * uy;
+        found[count] = j;
+        count += static_cast<std::size_t>((j > i) & ((q < 1.0f) | (q < cutoff2)));
+    }
+    return count;
+}
 
 }  // namespace
 
@@ -64,7 +153,9 @@ float ForceDirectedSimulation::iterate() {
         findPairs();
         for (std::uint32_t i = 0; i < n; ++i) {
             // The partners are scattered over memory: ask for those of a vertex a little
-            // ahead while this one is worked on.
+            // ahead while this one is worked on. Their lists, in cell order, are as
+            // scattered: ask for those twice as far ahead.
+            if (i + 2 * kAhead < n) prefetchList(i + 2 * kAhead);
             if (i + kAhead < n) prefetchPartners(i + kAhead);
             repelPairs(i);
             attract(i);
@@ -116,6 +207,15 @@ void ForceDirectedSimulation::repel(std::uint32_t i, std::uint32_t j) {
         body_[j].force.x += f * ux;
         body_[j].force.y += f * uy;
     }
+}
+
+void ForceDirectedSimulation::prefetchList(std::uint32_t i) const {
+#if defined(__GNUC__)
+    __builtin_prefetch(pairs_.data() + pairStart_[i]);
+    if (!first_.empty()) __builtin_prefetch(targets_.data() + first_[i]);
+#else
+    (void)i;
+#endif
 }
 
 void ForceDirectedSimulation::prefetchPartners(std::uint32_t i) const {
@@ -255,27 +355,14 @@ void ForceDirectedSimulation::findPairs() {
                 const std::uint32_t i = cellVertices_[at];
                 const float xi = cellX_[at], yi = cellY_[at];
                 if (pairs_.size() < used + reach) pairs_.resize(2 * (used + reach));
-                std::uint32_t* const out = pairs_.data() + used;
+                // Room for the padding to a whole group of four as well.
+                if (candidates_.size() < reach + 4) candidates_.resize(2 * reach + 4);
+                std::uint32_t* const found = candidates_.data();
                 std::size_t count = 0;
                 for (std::size_t k = 0; k < rows; ++k)
-                    for (std::size_t slot = begin[k]; slot < end[k]; ++slot) {
-                        // Keep the later vertices the plain loop would act on (coincident,
-                        // or within the cut-off), tested with its own arithmetic; it passes
-                        // over the rest. Without branches: which slots pass is unpredictable.
-                        const std::uint32_t j = cellVertices_[slot];
-                        const float ux = cellX_[slot] - xi;
-                        const float uy = cellY_[slot] - yi;
-                        const float q = ux * ux + uy * uy;
-                        out[count] = j;
-                        count += static_cast<std::size_t>((j > i) & ((q < 1.0f) | (q < cutoff2)));
-                    }
-                // A handful each: insertion sort.
-                for (std::size_t a = 1; a < count; ++a) {
-                    const std::uint32_t v = out[a];
-                    std::size_t b = a;
-                    for (; b > 0 && out[b - 1] > v; --b) out[b] = out[b - 1];
-                    out[b] = v;
-                }
+                    count = keepPartners(cellVertices_.data(), cellX_.data(), cellY_.data(),
+                                         begin[k], end[k], i, xi, yi, cutoff2, found, count);
+                sortInto(found, count, pairs_.data() + used);
                 pairStart_[i] = used;
                 pairCount_[i] = static_cast<std::uint32_t>(count);
                 used += count;

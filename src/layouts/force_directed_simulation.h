@@ -36,6 +36,8 @@ public:
 private:
     void repel(std::uint32_t i, std::uint32_t j);
     void repelPairs(std::uint32_t i);
+    // Asks for the cache lines of vertex i's partner list and edge targets.
+    void prefetchList(std::uint32_t i) const;
     void prefetchPartners(std::uint32_t i) const;
     void attract(std::uint32_t i);
     void jitter(float& ux, float& uy, float& q);
