@@ -1,6 +1,9 @@
 // Plain XML records read directly, with the XML library's reading for everything else.
 #include "persistence/xml_record.h"
 
+#include <charconv>
+#include <limits>
+
 #include <tinyxml.h>
 #include <utf8.h>
 #include <algorithm>
@@ -144,15 +147,39 @@ void viewElement(const TiXmlElement& element, XmlRecord& record) {
     }
 }
 
+namespace {
+
+// strtol's reading of a number that ends where its digits end: attribute values point into
+// the whole document, and strtol may look at the rest of it (sanitizers' strict string checks
+// do, which makes a large file's load quadratic).
+template <typename T>
+T numberLikeStrtol(const char* p) {
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = *p++ == '-';
+    const char* end = p;
+    while (*end >= '0' && *end <= '9') ++end;
+    if (end == p) return 0;
+    unsigned long long magnitude = 0;
+    if (std::from_chars(p, end, magnitude).ec == std::errc::result_out_of_range)
+        magnitude = std::numeric_limits<unsigned long long>::max();
+    constexpr auto kMax = static_cast<unsigned long long>(std::numeric_limits<T>::max());
+    if (!negative) return magnitude > kMax ? std::numeric_limits<T>::max() : static_cast<T>(magnitude);
+    if (magnitude > kMax) return std::numeric_limits<T>::min();
+    return -static_cast<T>(magnitude);
+}
+
+}  // namespace
+
 long longAttribute(const XmlRecord& record, const char* name) {
     const char* text = record.attribute(name);
-    return text ? std::strtol(text, nullptr, 10) : 0;
+    return text ? numberLikeStrtol<long>(text) : 0;
 }
 
 std::uint64_t idAttribute(const XmlRecord& record, const char* name) {
     const char* text = record.attribute(name);
     if (!text) return 0;
-    const long long id = std::strtoll(text, nullptr, 10);
+    const long long id = numberLikeStrtol<long long>(text);
     return id < 0 ? UINT64_MAX : static_cast<std::uint64_t>(id);
 }
 
