@@ -32,6 +32,11 @@ P* valueAt(const ActualProperties* properties, std::size_t index) {
     throw std::runtime_error(text.str());
 }
 
+// Where a schema keeps a property of that class; none without a schema.
+std::size_t indexIn(const FormalProperties* schema, const Property& p) {
+    return schema ? schema->find(p) : kNoIndex;
+}
+
 }  // namespace
 
 GraphScene::GraphScene(FormalProperties* vertexFormals, FormalProperties* edgeFormals)
@@ -48,19 +53,16 @@ void GraphScene::refreshPropertyIndices() {
     static const _I1 i1;
     static const Fading fading;
     static const Unfaded unfaded;
-    auto at = [](const FormalProperties* schema, const Property& p) {
-        return schema ? schema->find(p) : kNoIndex;
-    };
-    indices_.vertexX = at(vertexFormals_, x);
-    indices_.vertexY = at(vertexFormals_, y);
-    indices_.vertexZ = at(vertexFormals_, z);
-    indices_.vertexSelected = at(vertexFormals_, selected);
-    indices_.edgeSelected = at(edgeFormals_, selected);
-    indices_.edgeI1 = at(edgeFormals_, i1);
-    indices_.vertexFading = at(vertexFormals_, fading);
-    indices_.vertexUnfaded = at(vertexFormals_, unfaded);
-    indices_.edgeFading = at(edgeFormals_, fading);
-    indices_.edgeUnfaded = at(edgeFormals_, unfaded);
+    indices_.vertexX = indexIn(vertexFormals_, x);
+    indices_.vertexY = indexIn(vertexFormals_, y);
+    indices_.vertexZ = indexIn(vertexFormals_, z);
+    indices_.vertexSelected = indexIn(vertexFormals_, selected);
+    indices_.edgeSelected = indexIn(edgeFormals_, selected);
+    indices_.edgeI1 = indexIn(edgeFormals_, i1);
+    indices_.vertexFading = indexIn(vertexFormals_, fading);
+    indices_.vertexUnfaded = indexIn(vertexFormals_, unfaded);
+    indices_.edgeFading = indexIn(edgeFormals_, fading);
+    indices_.edgeUnfaded = indexIn(edgeFormals_, unfaded);
 }
 
 void GraphScene::refreshGraphPropertyIndices() {
@@ -71,14 +73,11 @@ void GraphScene::refreshGraphPropertyIndices() {
     static const Selected selected;
     const FormalProperties* vertices = graph_ ? graph_->vertexSchema() : nullptr;
     const FormalProperties* edges = graph_ ? graph_->edgeSchema() : nullptr;
-    auto at = [](const FormalProperties* schema, const Property& p) {
-        return schema ? schema->find(p) : kNoIndex;
-    };
-    indices_.graphX = at(vertices, x);
-    indices_.graphY = at(vertices, y);
-    indices_.graphZ = at(vertices, z);
-    indices_.graphVertexSelected = at(vertices, selected);
-    indices_.graphEdgeSelected = at(edges, selected);
+    indices_.graphX = indexIn(vertices, x);
+    indices_.graphY = indexIn(vertices, y);
+    indices_.graphZ = indexIn(vertices, z);
+    indices_.graphVertexSelected = indexIn(vertices, selected);
+    indices_.graphEdgeSelected = indexIn(edges, selected);
 }
 
 // --- change notes
