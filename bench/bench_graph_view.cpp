@@ -123,7 +123,7 @@ struct Scene : nx::test::Schemas, nx::test::ViewSchemas {
         vertexViewSchema.add(nx::Selected());
         vertexViewSchema.add(nx::Fading());
         edgeViewSchema.add(nx::Selected());
-        edgeViewSchema.add(nx::_I1());
+        edgeViewSchema.add(nx::AuxInt1());
         space = newSpace();
         nx::Graph* graph = space->graphFactory().create();
         std::mt19937 random(42);

@@ -59,11 +59,11 @@ struct Document : nx::test::Schemas, nx::test::ViewSchemas {
 
     Document(Shape shape, std::size_t n) {
         vertexSchema.add(nx::Name());
-        graphVertexSchema.add(nx::_V1());
-        graphVertexSchema.add(nx::_I1());
-        graphVertexSchema.add(nx::_I2());
-        graphVertexSchema.add(nx::_R1());
-        graphVertexSchema.add(nx::_R2());
+        graphVertexSchema.add(nx::AuxFlag1());
+        graphVertexSchema.add(nx::AuxInt1());
+        graphVertexSchema.add(nx::AuxInt2());
+        graphVertexSchema.add(nx::AuxReal1());
+        graphVertexSchema.add(nx::AuxReal2());
         vertexViewSchema.add(nx::X());
         vertexViewSchema.add(nx::Y());
         vertexViewSchema.add(nx::Selected());

@@ -33,11 +33,11 @@ RadialLayout::RadialLayout(GraphView& view, int Separation, double DampingCoeffi
     : Layout(view),
       Separation(Separation),
       DampingCoefficient(DampingCoefficient),
-      v1Index(graphIndex(graph, _V1())),
-      i1Index(graphIndex(graph, _I1())),
-      i2Index(graphIndex(graph, _I2())),
-      r1Index(graphIndex(graph, _R1())),
-      r2Index(graphIndex(graph, _R2())) {}
+      v1Index(graphIndex(graph, AuxFlag1())),
+      i1Index(graphIndex(graph, AuxInt1())),
+      i2Index(graphIndex(graph, AuxInt2())),
+      r1Index(graphIndex(graph, AuxReal1())),
+      r2Index(graphIndex(graph, AuxReal2())) {}
 
 bool RadialLayout::requirementsMet() {
     return Layout::requirementsMet() && v1Index != kNoIndex && i1Index != kNoIndex &&
@@ -94,8 +94,8 @@ public:
     SavedMarks(Graph& graph, std::size_t i1Index, std::size_t v1Index) {
         marks_.reserve(graph.order());
         for (const auto& [vertex, entry] : graph.vertices()) {
-            std::int32_t* label = &static_cast<_I1&>(entry.properties->at(i1Index)).value;
-            bool* flag = &static_cast<_V1&>(entry.properties->at(v1Index)).value;
+            std::int32_t* label = &static_cast<AuxInt1&>(entry.properties->at(i1Index)).value;
+            bool* flag = &static_cast<AuxFlag1&>(entry.properties->at(v1Index)).value;
             marks_.push_back({label, *label, flag, *flag});
         }
     }
@@ -217,11 +217,11 @@ void RadialLayout::arrange() {
 
     for (const Placed& p : placed) {
         ActualProperties& values = *p.values;
-        static_cast<_V1&>(values.at(v1Index)).value = p.visited;
-        static_cast<_I1&>(values.at(i1Index)).value = p.leaves;
-        static_cast<_I2&>(values.at(i2Index)).value = p.depth;
-        static_cast<_R1&>(values.at(r1Index)).value = p.wedge;
-        static_cast<_R2&>(values.at(r2Index)).value = p.angle;
+        static_cast<AuxFlag1&>(values.at(v1Index)).value = p.visited;
+        static_cast<AuxInt1&>(values.at(i1Index)).value = p.leaves;
+        static_cast<AuxInt2&>(values.at(i2Index)).value = p.depth;
+        static_cast<AuxReal1&>(values.at(r1Index)).value = p.wedge;
+        static_cast<AuxReal2&>(values.at(r2Index)).value = p.angle;
         if (!p.x) continue;
         *p.x = p.px;
         *p.y = p.py;
@@ -252,7 +252,7 @@ void RadialLayout::completeCentres() {
     graph->updateIncidence();
     VertexTable table(*graph, positions_);
     const std::uint32_t n = table.size();
-    labels_ = table.slots<_I1>(i1Index);
+    labels_ = table.slots<AuxInt1>(i1Index);
     const auto& labels = labels_;
     for (std::int32_t* label : labels) *label = 0;
     stamps_.assign(n, 0);

@@ -23,11 +23,11 @@ RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
         ActualProperties& values = table_.values(i);
-        visited_[i] = static_cast<_V1&>(values.at(layout.v1Index)).value;
-        leaves_[i] = static_cast<_I1&>(values.at(layout.i1Index)).value;
-        depths_[i] = static_cast<_I2&>(values.at(layout.i2Index)).value;
-        wedges_[i] = static_cast<_R1&>(values.at(layout.r1Index)).value;
-        angles_[i] = static_cast<_R2&>(values.at(layout.r2Index)).value;
+        visited_[i] = static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
+        leaves_[i] = static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
+        depths_[i] = static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
+        wedges_[i] = static_cast<AuxReal1&>(values.at(layout.r1Index)).value;
+        angles_[i] = static_cast<AuxReal2&>(values.at(layout.r2Index)).value;
     }
 }
 

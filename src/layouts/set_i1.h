@@ -13,7 +13,7 @@ public:
     explicit SetI1(int n) : value(n) {}
     bool test(Vertex& vertex, Graph& graph) override;
 
-    _I1 value;
+    AuxInt1 value;
 };
 
 }  // namespace nx

@@ -49,9 +49,9 @@ TreeLayout::TreeLayout(GraphView& view, int LayerSeparation, int SiblingSeparati
       LayerSeparation(LayerSeparation),
       SiblingSeparation(SiblingSeparation),
       SubtreeSeparation(SubtreeSeparation),
-      v1Index(graphIndex(graph, _V1())),
-      i1Index(graphIndex(graph, _I1())),
-      i2Index(graphIndex(graph, _I2())) {}
+      v1Index(graphIndex(graph, AuxFlag1())),
+      i1Index(graphIndex(graph, AuxInt1())),
+      i2Index(graphIndex(graph, AuxInt2())) {}
 
 bool TreeLayout::requirementsMet() {
     return Layout::requirementsMet() && v1Index != kNoIndex && i1Index != kNoIndex &&
@@ -63,7 +63,7 @@ void TreeLayout::arrange() {
     // Graph::isForest() builds every component as a subgraph; counting answers the same.
     // Without a visited property that test finds no components and passes any graph.
     const bool walkable = graph->vertexSchema() &&
-                          (graph->vertexSchema()->find(_V1()) != kNoIndex ||
+                          (graph->vertexSchema()->find(AuxFlag1()) != kNoIndex ||
                            graph->vertexSchema()->find(Visited()) != kNoIndex);
     if (walkable && !isForestByCounting(*graph)) {
         // The component walk that refuses the graph leaves every member flagged, and a

@@ -50,9 +50,9 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
         ActualProperties& values = table_.values(i);
-        flagSlots_[k] = &static_cast<_V1&>(values.at(layout.v1Index)).value;
-        prelimSlots_[k] = &static_cast<_I1&>(values.at(layout.i1Index)).value;
-        modSlots_[k] = &static_cast<_I2&>(values.at(layout.i2Index)).value;
+        flagSlots_[k] = &static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
+        prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
+        modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
         layout.coordinateSlots(table_.vertex(i), xSlots_[k], ySlots_[k]);
         visited_[i] = *flagSlots_[k];
         prelim_[i] = *prelimSlots_[k];

@@ -37,16 +37,16 @@ NX_NAMED_PROPERTY(Y, PropertyTemplate::Int, Y, 50, false);
 NX_NAMED_PROPERTY(Z, PropertyTemplate::Int, Z, 0, false);
 NX_NAMED_PROPERTY(Weight, PropertyTemplate::Int, Weight, 1, false);
 NX_NAMED_PROPERTY(Fading, PropertyTemplate::Int, Fading, 0, false);
-NX_NAMED_PROPERTY(_I1, PropertyTemplate::Int, I1, 0, true);
-NX_NAMED_PROPERTY(_I2, PropertyTemplate::Int, I2, 0, true);
-NX_NAMED_PROPERTY(_I3, PropertyTemplate::Int, I3, 0, true);
+NX_NAMED_PROPERTY(AuxInt1, PropertyTemplate::Int, I1, 0, true);
+NX_NAMED_PROPERTY(AuxInt2, PropertyTemplate::Int, I2, 0, true);
+NX_NAMED_PROPERTY(AuxInt3, PropertyTemplate::Int, I3, 0, true);
 NX_NAMED_PROPERTY(Selected, PropertyTemplate::Bool, Selected, false, false);
 NX_NAMED_PROPERTY(Visited, PropertyTemplate::Bool, Visited, false, false);
 NX_NAMED_PROPERTY(Unfaded, PropertyTemplate::Bool, Unfaded, false, false);
-NX_NAMED_PROPERTY(_V1, Visited, V1, false, true);
-NX_NAMED_PROPERTY(_R1, PropertyTemplate::Real, R1, 0.0, true);
-NX_NAMED_PROPERTY(_R2, PropertyTemplate::Real, R2, 0.0, true);
-NX_NAMED_PROPERTY(_R3, PropertyTemplate::Real, R3, 0.0, true);
+NX_NAMED_PROPERTY(AuxFlag1, Visited, V1, false, true);
+NX_NAMED_PROPERTY(AuxReal1, PropertyTemplate::Real, R1, 0.0, true);
+NX_NAMED_PROPERTY(AuxReal2, PropertyTemplate::Real, R2, 0.0, true);
+NX_NAMED_PROPERTY(AuxReal3, PropertyTemplate::Real, R3, 0.0, true);
 
 #undef NX_NAMED_PROPERTY
 

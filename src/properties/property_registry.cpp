@@ -54,12 +54,12 @@ CPropertyRegistry::CPropertyRegistry() {
     add(new PropertyTemplate::Real);
     add(new PropertyTemplate::Bool);
     add(new PropertyTemplate::Pointer);
-    add(new _I1);
-    add(new _I2);
-    add(new _I3);
-    add(new _R1);
-    add(new _R2);
-    add(new _V1);
+    add(new AuxInt1);
+    add(new AuxInt2);
+    add(new AuxInt3);
+    add(new AuxReal1);
+    add(new AuxReal2);
+    add(new AuxFlag1);
 }
 
 CPropertyRegistry::~CPropertyRegistry() = default;

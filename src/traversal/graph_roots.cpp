@@ -13,7 +13,7 @@ namespace nx {
 
 std::size_t visitedPropertyIndex(const Graph& graph) {
     if (const FormalProperties* schema = graph.vertexSchema()) {
-        if (std::size_t index = schema->find(_V1()); index != kNoIndex) return index;
+        if (std::size_t index = schema->find(AuxFlag1()); index != kNoIndex) return index;
         if (std::size_t index = schema->find(Visited()); index != kNoIndex) return index;
     }
     throw std::runtime_error("Visited vertex property not found at graph level");
@@ -77,7 +77,7 @@ private:
 
 void findRoots(Graph& graph, std::vector<Vertex*>& roots) {
     graph.updateIncidence();
-    static const _V1 visitedPrototype;
+    static const AuxFlag1 visitedPrototype;
     std::vector<Vertex*> isolated;
     RootSearchState state;
     MarkNotingPredicate predicate(roots, state);

@@ -50,7 +50,7 @@ void GraphScene::refreshPropertyIndices() {
     static const Y y;
     static const Z z;
     static const Selected selected;
-    static const _I1 i1;
+    static const AuxInt1 i1;
     static const Fading fading;
     static const Unfaded unfaded;
     indices_.vertexX = indexIn(vertexFormals_, x);

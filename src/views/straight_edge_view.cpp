@@ -136,7 +136,7 @@ void StraightEdgeView::resetPropertyIndices() {
 }
 
 int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
-    static const _I1 prototype;
+    static const AuxInt1 prototype;
     if (!viewProperties) return 0;
     // Documents on other threads may share this view: one load and one store, never a
     // position read twice.
@@ -146,7 +146,7 @@ int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
         parallelIndexPosition_.store(position, std::memory_order_relaxed);
     }
     if (position >= viewProperties->size()) return 0;
-    auto* index = dynamic_cast<const _I1*>(&viewProperties->at(position));
+    auto* index = dynamic_cast<const AuxInt1*>(&viewProperties->at(position));
     return index ? index->get() : 0;
 }
 

@@ -16,9 +16,9 @@ TEST(Property2OleVariant, TypesFollowTheClassFamily) {
         VARTYPE vt;
     } cases[] = {
         {std::make_unique<Name>(u"n"), VT_BSTR}, {std::make_unique<X>(3), VT_INT},
-        {std::make_unique<_I2>(), VT_INT},       {std::make_unique<Fading>(), VT_INT},
-        {std::make_unique<_R1>(), VT_R8},        {std::make_unique<Selected>(true), VT_BOOL},
-        {std::make_unique<_V1>(), VT_BOOL},      {std::make_unique<Color>(2), VT_INT},
+        {std::make_unique<AuxInt2>(), VT_INT},       {std::make_unique<Fading>(), VT_INT},
+        {std::make_unique<AuxReal1>(), VT_R8},        {std::make_unique<Selected>(true), VT_BOOL},
+        {std::make_unique<AuxFlag1>(), VT_BOOL},      {std::make_unique<Color>(2), VT_INT},
         {std::make_unique<Pointer>(), VT_BSTR},
     };
     for (const Case& c : cases) EXPECT_EQ(Property2OleVariant(*c.p).vt, c.vt) << c.p->typeName();

@@ -15,7 +15,7 @@ protected:
         vertexSchema.add(Name());
         edgeSchema.add(Name());
         graphVertexSchema.add(Visited());
-        graphVertexSchema.add(_V1());
+        graphVertexSchema.add(AuxFlag1());
         graphVertexSchema.add(X());
         graphEdgeSchema.add(Weight());
     }

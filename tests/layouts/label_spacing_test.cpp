@@ -107,7 +107,7 @@ TEST(LabelAwareSpacing, NoTwoLabelsOverlapInTreeAndRadialLayouts) {
             SCOPED_TRACE(std::string(c.layout) + " seed " + std::to_string(seed));
             LabelledForest f(seed);
             auto level = [&](std::size_t i) {
-                return c.byRow ? f.d.at(i).second : f.d.working<_I2>(i);
+                return c.byRow ? f.d.at(i).second : f.d.working<AuxInt2>(i);
             };
             c.arrange(f, false);
             overlappingWithout += f.overlaps(level);

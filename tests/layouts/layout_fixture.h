@@ -33,11 +33,11 @@ struct LayoutDocument {
             doc.graphVertexSchema.add(Y());
         }
         if (workingProperties) {
-            doc.graphVertexSchema.add(_V1());
-            doc.graphVertexSchema.add(_I1());
-            doc.graphVertexSchema.add(_I2());
-            doc.graphVertexSchema.add(_R1());
-            doc.graphVertexSchema.add(_R2());
+            doc.graphVertexSchema.add(AuxFlag1());
+            doc.graphVertexSchema.add(AuxInt1());
+            doc.graphVertexSchema.add(AuxInt2());
+            doc.graphVertexSchema.add(AuxReal1());
+            doc.graphVertexSchema.add(AuxReal2());
         }
         view = std::make_unique<RecordingGraphView>(&doc.vertexViewSchema, &doc.edgeViewSchema);
         view->setGraph(doc.graph);

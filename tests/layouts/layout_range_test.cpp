@@ -56,10 +56,10 @@ LayoutDocument* document(std::size_t n, const EdgeList& edges) {
     d->edges(edges);
     for (std::size_t i = 0; i < n; ++i) {
         d->place(i, int(i % 7) * 3, 11);
-        d->working<_I1>(i) = 5;
-        d->working<_I2>(i) = -6;
-        d->working<_R1>(i) = 0.25;
-        d->working<_R2>(i) = 0.5;
+        d->working<AuxInt1>(i) = 5;
+        d->working<AuxInt2>(i) = -6;
+        d->working<AuxReal1>(i) = 0.25;
+        d->working<AuxReal2>(i) = 0.5;
     }
     return d;
 }

@@ -45,11 +45,11 @@ TEST(RadialLayoutTest, StarWithFourLeaves) {
     const Position leaves[4] = {{162, 162}, {50, 162}, {50, 50}, {162, 50}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(d.at(i + 1), leaves[i]);
-        EXPECT_DOUBLE_EQ(d.working<_R1>(i + 1), kPi / 2);
-        EXPECT_DOUBLE_EQ(d.working<_R2>(i + 1), kPi / 4 + i * kPi / 2);
-        EXPECT_EQ(d.working<_I2>(i + 1), 1);
+        EXPECT_DOUBLE_EQ(d.working<AuxReal1>(i + 1), kPi / 2);
+        EXPECT_DOUBLE_EQ(d.working<AuxReal2>(i + 1), kPi / 4 + i * kPi / 2);
+        EXPECT_EQ(d.working<AuxInt2>(i + 1), 1);
     }
-    EXPECT_EQ(d.working<_I1>(0), 4);
+    EXPECT_EQ(d.working<AuxInt1>(0), 4);
 }
 
 // A path hung from its first vertex lies on one ray: rings 80, 156 and 228 for damping
@@ -120,7 +120,7 @@ TEST(RadialLayoutTest, LeafTest) {
 // breadth-first search per vertex for its distance to the nearest leaf.
 Vertex* centreByLeafDistance(LayoutDocument& d, std::size_t u, int label) {
     Graph& g = d.graph();
-    const std::size_t v1 = g.vertexSchema()->find(_V1());
+    const std::size_t v1 = g.vertexSchema()->find(AuxFlag1());
     IsLeaf leaf;
     BreadthFirstVertexSearchVisitor hasLeaf(g, d[u], v1, &leaf, 1);
     hasLeaf.reset();
@@ -132,7 +132,7 @@ Vertex* centreByLeafDistance(LayoutDocument& d, std::size_t u, int label) {
     Vertex* best = nullptr;
     int bestLevel = -1;
     for (std::size_t w = 0; w < d.vertices.size(); ++w) {
-        if (d.working<_I1>(w) != label) continue;
+        if (d.working<AuxInt1>(w) != label) continue;
         BreadthFirstVertexSearchVisitor search(g, d[w], v1, &leaf, 1);
         search.reset();
         search.first();
@@ -165,7 +165,7 @@ TEST(RadialLayoutTest, RootlessCentresMatchThePerVertexSearches) {
         RadialLayout layout(*d.view, 80, 0.95);
         layout.completeCentres();
         EXPECT_EQ(layout.centres, expected) << round;
-        for (std::size_t i = 0; i < n + m; ++i) EXPECT_EQ(d.working<_I1>(i), i < n ? 1 : 2);
+        for (std::size_t i = 0; i < n + m; ++i) EXPECT_EQ(d.working<AuxInt1>(i), i < n ? 1 : 2);
         withLeaves += expected[0] != d[0];
     }
     EXPECT_GT(withLeaves, 0);  // some rounds exercised the distance rule
@@ -179,8 +179,8 @@ TEST(RadialLayoutTest, GivenCentresComeFirst) {
     layout.centres = {d[4]};
     layout.completeCentres();
     EXPECT_EQ(layout.centres, (std::vector<Vertex*>{d[4], d[0]}));
-    EXPECT_EQ(d.working<_I1>(5), 1);
-    EXPECT_EQ(d.working<_I1>(2), 2);
+    EXPECT_EQ(d.working<AuxInt1>(5), 1);
+    EXPECT_EQ(d.working<AuxInt1>(2), 2);
 }
 
 // A million-vertex path from its first vertex: every walk keeps its own stack.
@@ -192,7 +192,7 @@ TEST(RadialLayoutTest, MillionVertexPath) {
     for (std::size_t i = 1; i < n; ++i) path.emplace_back(i - 1, i);
     d.edges(path);
     runRadial(d, {d[0]}, 1, 1.0);
-    EXPECT_EQ(d.working<_I2>(n - 1), int(n - 1));
+    EXPECT_EQ(d.working<AuxInt2>(n - 1), int(n - 1));
     EXPECT_EQ(d.at(n - 1), Position(50, 50));
     EXPECT_EQ(d.at(0), Position(50 + int(n - 1), 50));
 }

@@ -44,7 +44,7 @@ void ReferenceTreeLayout::arrange() {
     // Graph::isForest() builds every component as a subgraph; counting answers the same.
     // Without a visited property that test finds no components and passes any graph.
     const bool walkable = graph->vertexSchema() &&
-                          (graph->vertexSchema()->find(_V1()) != kNoIndex ||
+                          (graph->vertexSchema()->find(AuxFlag1()) != kNoIndex ||
                            graph->vertexSchema()->find(Visited()) != kNoIndex);
     if (walkable && !isForestByCounting(*graph)) {
         // The component walk that refuses the graph leaves every member flagged, and a

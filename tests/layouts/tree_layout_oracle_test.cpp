@@ -116,7 +116,7 @@ Outcome run(const Shape& shape, Start start, unsigned seed, Separations s,
     for (std::size_t i = 0; i < shape.n; ++i) {
         const auto [x, y] = d.at(i);
         outcome.values.insert(outcome.values.end(),
-                              {x, y, d.working<_I1>(i), d.working<_I2>(i), d.working<_V1>(i)});
+                              {x, y, d.working<AuxInt1>(i), d.working<AuxInt2>(i), d.working<AuxFlag1>(i)});
     }
     return outcome;
 }

@@ -48,7 +48,7 @@ TEST(TreeLayoutTest, RootOverThreeLeaves) {
         EXPECT_EQ(d.at(0), Position(50 + step, 50));
         for (int i = 1; i <= 3; ++i) {
             EXPECT_EQ(d.at(i), Position(50 + (i - 1) * step, 50 + c.layer)) << c.sibling;
-            EXPECT_EQ(d.working<_I1>(i), (i - 1) * step);
+            EXPECT_EQ(d.working<AuxInt1>(i), (i - 1) * step);
         }
     }
 }
@@ -152,11 +152,11 @@ TEST(TreeLayoutTest, WorkingValuesExplainTheResult) {
     std::vector<std::size_t> parent(12, 0);
     for (auto [s, t] : edges) parent[t] = s;
     for (std::size_t i = 0; i < 12; ++i) {
-        EXPECT_FALSE(d.working<_V1>(i));
-        int x = d.at(0).first - d.working<_I1>(0) + d.working<_I1>(i);
+        EXPECT_FALSE(d.working<AuxFlag1>(i));
+        int x = d.at(0).first - d.working<AuxInt1>(0) + d.working<AuxInt1>(i);
         for (std::size_t a = i; a != 0;) {
             a = parent[a];
-            x += d.working<_I2>(a);
+            x += d.working<AuxInt2>(a);
         }
         EXPECT_EQ(d.at(i).first, x) << i;
     }
@@ -195,7 +195,7 @@ TEST(TreeLayoutTest, MillionVertexPath) {
     runTree(d, 2, 80, 80);
     EXPECT_EQ(d.at(0), Position(50, 50));
     EXPECT_EQ(d.at(n - 1), Position(50, 50 + 2 * int(n - 1)));
-    EXPECT_FALSE(d.working<_V1>(n / 2));
+    EXPECT_FALSE(d.working<AuxFlag1>(n / 2));
 }
 
 }  // namespace

@@ -34,10 +34,10 @@ TEST(PropertyClass, DefaultsTypeNamesAndAuxiliaryFlags) {
         {std::make_unique<Visited>(), "Visited", "0", false},
         {std::make_unique<Fading>(), "Fading", "0", false},
         {std::make_unique<Unfaded>(), "Unfaded", "0", false},
-        {std::make_unique<_I1>(), "_I1", "0", true},
-        {std::make_unique<_I3>(), "_I3", "0", true},
-        {std::make_unique<_R2>(), "_R2", "0", true},
-        {std::make_unique<_V1>(), "_V1", "0", true},
+        {std::make_unique<AuxInt1>(), "_I1", "0", true},
+        {std::make_unique<AuxInt3>(), "_I3", "0", true},
+        {std::make_unique<AuxReal2>(), "_R2", "0", true},
+        {std::make_unique<AuxFlag1>(), "_V1", "0", true},
         {std::make_unique<UInt32>(), "Primitive(unsigned int)", "0", false},
         {std::make_unique<Int64>(), "Primitive(__int64)", "0", false},
         {std::make_unique<UInt64>(), "Primitive(unsigned __int64)", "0", false},
@@ -71,9 +71,9 @@ TEST(PropertyClass, AssignAcceptsOnlyTheClassesItNames) {
     EXPECT_TRUE(b.value);
 
     Visited v(false);
-    v.assign(_V1(true));
+    v.assign(AuxFlag1(true));
     EXPECT_TRUE(v.value) << "a Visited takes a _V1";
-    _V1 v1(false);
+    AuxFlag1 v1(false);
     v1.assign(Visited(true));
     EXPECT_FALSE(v1.value) << "a _V1 does not take a plain Visited";
 

@@ -26,7 +26,7 @@ TEST(Schema, FindMatchesExactClassOnly) {
     EXPECT_EQ(s.find(Int()), 0u);
 
     FormalProperties flags;
-    flags.add(_V1());
+    flags.add(AuxFlag1());
     EXPECT_EQ(flags.find(Visited()), kNoIndex);
     EXPECT_EQ(errorOf([&] { flags.findByType(Visited()); }), "Property does not exist");
     EXPECT_EQ(errorOf([&] { flags.at(1); }), "Property does not exist");

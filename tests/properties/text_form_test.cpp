@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BoolZero", make<Selected>, "0", "0", nullptr},
         ReadCase{"BoolWord", make<Bool>, "true", nullptr, kIntError},
         ReadCase{"RealQuoted", make<Real>, "\"7\"", "7", nullptr},
-        ReadCase{"RealExponent", make<_R1>, "1.5e3", "1500", nullptr},
+        ReadCase{"RealExponent", make<AuxReal1>, "1.5e3", "1500", nullptr},
         ReadCase{"RealTrailingJunk", make<Real>, "1.5x", nullptr,
                  "Failed to read a value of type 'double'"},
         ReadCase{"RealOverflow", make<Real>, "1e999", nullptr,

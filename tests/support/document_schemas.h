@@ -30,11 +30,11 @@ inline void addStandardValues(Schemas& schemas) {
     schemas.vertexSchema.add(Name());
     schemas.edgeSchema.add(Name());
     schemas.graphVertexSchema.add(Visited());
-    schemas.graphVertexSchema.add(_V1());
-    schemas.graphVertexSchema.add(_I1());
-    schemas.graphVertexSchema.add(_I2());
-    schemas.graphVertexSchema.add(_R1());
-    schemas.graphVertexSchema.add(_R2());
+    schemas.graphVertexSchema.add(AuxFlag1());
+    schemas.graphVertexSchema.add(AuxInt1());
+    schemas.graphVertexSchema.add(AuxInt2());
+    schemas.graphVertexSchema.add(AuxReal1());
+    schemas.graphVertexSchema.add(AuxReal2());
 }
 
 // The values a graph view draws from: position, selection and fading on vertices;
@@ -49,7 +49,7 @@ struct ViewSchemas {
         vertexViewSchema.add(Fading());
         vertexViewSchema.add(Unfaded());
         edgeViewSchema.add(Selected());
-        edgeViewSchema.add(_I1());
+        edgeViewSchema.add(AuxInt1());
         edgeViewSchema.add(Fading());
         edgeViewSchema.add(Unfaded());
     }

@@ -124,7 +124,7 @@ TEST(TreeTests, RootsParentsAndEmptyGraphs) {
 }
 
 TEST(Components, WithoutVisitedPropertyNoneAreFoundAndNoGraphPassesAsForest) {
-    const _I1 i1;
+    const AuxInt1 i1;
     TestGraph cycle(2, {&i1});
     cycle.edges({{0, 1}, {1, 0}});
     EXPECT_TRUE(nx::components(cycle.graph()).empty());

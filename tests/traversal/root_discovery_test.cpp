@@ -30,7 +30,7 @@ std::vector<Vertex*> referenceRoots(Graph& graph, std::vector<Vertex*> roots) {
             continue;
         }
         PredicateFunc inRoots(roots);
-        DepthFirstVertexSearchVisitor search(graph, vertex, entry.properties->find(_V1()), &inRoots,
+        DepthFirstVertexSearchVisitor search(graph, vertex, entry.properties->find(AuxFlag1()), &inRoots,
                                              0);
         search.reset();
         if (!search.first()) roots.push_back(vertex);
@@ -132,9 +132,9 @@ TEST(PredicateFunc, MatchesByIdAndFollowsAGrowingList) {
 }
 
 TEST(VisitedPropertyIndex, PrefersV1ThenVisited) {
-    const _V1 v1;
+    const AuxFlag1 v1;
     const Visited visited;
-    const _I1 i1;
+    const AuxInt1 i1;
     struct Case {
         std::vector<const Property*> schema;
         std::size_t index;

@@ -167,8 +167,8 @@ TEST(VertexSearch, StartWithoutEdgesTestsOnlyItself) {
 }
 
 TEST(TraversalVisitors, ConstructorsRequireAVisitedPropertyAtTheIndex) {
-    const _I1 i1;
-    const _V1 v1;
+    const AuxInt1 i1;
+    const AuxFlag1 v1;
     const Visited visited;
     TestGraph g(2, {&i1, &visited, &v1});
     Component component(g.graph());

@@ -89,7 +89,7 @@ TEST(SpanningTrees, FailuresKeepTheTreesBuiltSoFar) {
     EXPECT_EQ(edgeIds(*trees[0]), std::vector<ElementId>{0});
     EXPECT_EQ(trees[1]->order(), 0u);
 
-    const _I1 i1;
+    const AuxInt1 i1;
     TestGraph noFlag(2, {&i1});
     noFlag.edge(0, 1);
     nx::buildSpanningTrees(noFlag.graph(), {noFlag.at(0)});

@@ -23,7 +23,7 @@ public:
         FormalProperties& graphLevelSchema = doc_.graphVertexSchema;
         if (graphLevel.empty()) {
             graphLevelSchema.add(Visited());
-            graphLevelSchema.add(_V1());
+            graphLevelSchema.add(AuxFlag1());
         }
         for (const Property* p : graphLevel) graphLevelSchema.add(*p);
         vertices_.reserve(vertexCount);

@@ -33,7 +33,7 @@ struct InteractionFixture : ::testing::Test {
         view.reset();
         doc = std::make_unique<Document>();
         // The forest test marks vertices with the graph-level visited flag.
-        doc->graphVertexSchema.add(_V1());
+        doc->graphVertexSchema.add(AuxFlag1());
         view = std::make_unique<InteractiveView>(&doc->vertexViewSchema, &doc->edgeViewSchema);
         view->setGraph(doc->graph);
         view->setSpace(&doc->space);

@@ -76,12 +76,12 @@ TEST_F(GraphViewFixture, ParallelEdgesAreNumberedInEitherDirection) {
     }
     const int expected[] = {0, 1, 0, -1, 2};
     for (std::size_t i = 0; i < edges.size(); ++i)
-        EXPECT_EQ(valueOf<_I1>(view->edgeViewProperties(edges[i])).get(), expected[i]) << i;
+        EXPECT_EQ(valueOf<AuxInt1>(view->edgeViewProperties(edges[i])).get(), expected[i]) << i;
 
     view->spreadParallelEdges = false;
     Edge* more = doc.addEdge(a, b);
     view->synchronize();
-    EXPECT_EQ(valueOf<_I1>(view->edgeViewProperties(more)).get(), 0);
+    EXPECT_EQ(valueOf<AuxInt1>(view->edgeViewProperties(more)).get(), 0);
 }
 
 TEST_F(GraphViewFixture, SynchronizeAppendsOnTopAndDropsRemovedElements) {
@@ -131,7 +131,7 @@ TEST_F(GraphViewFixture, NotedChangesLeaveWhatAFullPassLeaves) {
                           std::to_string(*v.vertexMap().find(e.vertex)));
         for (const auto& [edge, data] : v.edgeMap())
             out.push_back("e" + std::to_string(edge->id) + ":" +
-                          std::to_string(valueOf<_I1>(data.properties).get()));
+                          std::to_string(valueOf<AuxInt1>(data.properties).get()));
         for (const VertexViewEntry& e : v.selectedVertices()) out.push_back("sv" + std::to_string(e.vertex->id));
         for (const EdgeViewEntry& e : v.selectedEdges()) out.push_back("se" + std::to_string(e.edge->id));
         return out;
@@ -161,7 +161,7 @@ TEST_F(GraphViewFixture, NotedChangesLeaveWhatAFullPassLeaves) {
         oracle.synchronize();
         ASSERT_EQ(snapshot(*view), snapshot(oracle)) << round;
         for (const auto& [edge, data] : view->edgeMap())
-            numbered += valueOf<_I1>(data.properties).get() != 0;
+            numbered += valueOf<AuxInt1>(data.properties).get() != 0;
         if (round % 5 == 0 && !view->vertexSequence().empty()) {
             const std::size_t i = pick(view->vertexSequence().size());
             for (GraphView* v : {static_cast<GraphView*>(view.get()), static_cast<GraphView*>(&oracle)}) {

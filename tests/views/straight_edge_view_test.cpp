@@ -38,7 +38,7 @@ struct EdgeFixture : ::testing::Test {
     Edge* connect(Vertex* from, Vertex* to, int parallelIndex = 0) {
         Edge* e = doc.addEdge(from, to);
         view->synchronize();
-        valueOf<_I1>(view->edgeViewProperties(e)).set(parallelIndex);
+        valueOf<AuxInt1>(view->edgeViewProperties(e)).set(parallelIndex);
         return e;
     }
     EdgeGeometry geometry(Edge* e) {

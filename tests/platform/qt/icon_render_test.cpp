@@ -26,7 +26,7 @@ struct IconDrawing : test::SchemasAndSpace, test::ViewSchemas {
         vertexSchema.add(Name());
         vertexViewSchema.add(X());
         vertexViewSchema.add(Y());
-        edgeViewSchema.add(_I1());
+        edgeViewSchema.add(AuxInt1());
         graph = space.graphFactory().create();
     }
     Vertex* add(const std::u16string& name) {
