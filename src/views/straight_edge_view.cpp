@@ -15,6 +15,7 @@
 #include "views/dot_view.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
+#include "views/property_cast.h"
 #include "views/view_records.h"
 
 namespace nx {
@@ -146,7 +147,7 @@ int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
         parallelIndexPosition_.store(position, std::memory_order_relaxed);
     }
     if (position >= viewProperties->size()) return 0;
-    auto* index = dynamic_cast<const _I1*>(&viewProperties->at(position));
+    auto* index = propertyAs<_I1>(&viewProperties->at(position));
     return index ? index->get() : 0;
 }
 
