@@ -23,15 +23,7 @@ void FormalProperties::add(const Property& prototype) {
     properties_.emplace_back(prototype.clone());
 }
 
-Property& FormalProperties::at(std::size_t index) {
-    if (index >= properties_.size()) throw std::logic_error("Property does not exist");
-    return *properties_[index];
-}
-
-const Property& FormalProperties::at(std::size_t index) const {
-    if (index >= properties_.size()) throw std::logic_error("Property does not exist");
-    return *properties_[index];
-}
+void FormalProperties::missing() { throw std::logic_error("Property does not exist"); }
 
 std::size_t FormalProperties::find(const Property& prototype) const {
     const std::type_info& wanted = typeid(prototype);

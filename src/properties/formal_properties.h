@@ -40,8 +40,14 @@ public:
     void add(const Property& prototype);
     std::size_t size() const { return properties_.size(); }
     // Fails with the logic error "Property does not exist" past the end.
-    Property& at(std::size_t index);
-    const Property& at(std::size_t index) const;
+    Property& at(std::size_t index) {
+        if (index >= properties_.size()) missing();
+        return *properties_[index];
+    }
+    const Property& at(std::size_t index) const {
+        if (index >= properties_.size()) missing();
+        return *properties_[index];
+    }
     // Index of the first property of exactly the prototype's class, or kNoIndex.
     std::size_t find(const Property& prototype) const;
     // First property of exactly the prototype's class, or "Property does not exist".
@@ -55,6 +61,10 @@ public:
 
 protected:
     detail::PropertyList properties_;
+
+private:
+    // Out of line: at() is read per drawn element and stays small enough to inline.
+    [[noreturn]] static void missing();
 };
 
 }  // namespace nx

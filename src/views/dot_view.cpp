@@ -151,7 +151,7 @@ void DotView::drawLabels(DrawingTools& tools, const DotGeometry& g, Vertex* vert
     static const Weight weightPrototype;
     const int pointSize = scaled(kLabelPointSize, sx);
     const Graph* graph = view.graph();
-    if (auto* name = dynamic_cast<const Name*>(
+    if (auto* name = static_cast<const Name*>(
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties));
         name && !name->get().empty()) {
         ScopedFont font(&tools, kLabelFace, pointSize);
@@ -194,7 +194,7 @@ Rect DotView::getLabelledRectangle(Vertex* vertex, GraphView& view,
     // Measured as drawLabels measures them.
     const int pointSize = scaled(kLabelPointSize, view.scaleX);
     const Graph* graph = view.graph();
-    if (auto* name = dynamic_cast<const Name*>(
+    if (auto* name = static_cast<const Name*>(
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties));
         name && !name->get().empty()) {
         ScopedFont font(tools, kLabelFace, pointSize);
@@ -222,7 +222,7 @@ Rect DotView::getUpdateRectangle(Vertex* vertex, GraphView& view,
     int m = 0;
     if (const Property* name =
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
-        n = 6 * static_cast<int>(labelLength(*name));
+        n = 6 * static_cast<int>(static_cast<const Name*>(name)->get().size());
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
         m = 2 * (3 * static_cast<int>(labelLength(*weight)) + 6);

@@ -87,7 +87,8 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
         if (candidates_.size() > v.edgeMap_.size() / 8) cache.emplace(v);
         for (std::size_t j = 0; j < candidates_.size(); ++j)
             drawEdge(tools, grid_.edgeAt[candidates_[j]], *edgeCandidates_[j], r);
-        for (std::uint32_t i : vertexCandidates_) drawVertex(tools, i, r);
+        // The grid holds each vertex's current update rectangle: no need to measure again.
+        for (std::uint32_t i : vertexCandidates_) drawVertex(tools, i, r, &grid_.vertices.box(i));
     } else {
         GraphView::DrawCacheScope cache(v);
         for (auto& [edge, data] : v.edgeMap_) drawEdge(tools, edge, data, r);
@@ -244,14 +245,16 @@ void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data
     if (points && points->size() >= 2) ++handleCount_;
 }
 
-void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r) {
+void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r,
+                               const Rect* box) {
     progressStep();
     GraphView& v = view_;
     const VertexViewEntry& entry = v.sequence_[i];
     if (!entry.view)
         throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");
     if (!v.printing &&
-        !entry.view->getUpdateRectangle(entry.vertex, v, entry.properties).intersects(r))
+        !(box ? *box : entry.view->getUpdateRectangle(entry.vertex, v, entry.properties))
+             .intersects(r))
         return;
     const bool selected = v.isSelected(entry.vertex, entry.properties);
     const int level =

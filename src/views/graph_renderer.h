@@ -58,7 +58,8 @@ private:
     // Fills the candidate lists for the area; false when the grid no longer fits the entries.
     bool queryGrid(const Rect& r);
     void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r);
-    void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r);
+    // box: the vertex's update rectangle when the caller already holds it (the grid's).
+    void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r, const Rect* box = nullptr);
     void drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry);
     void drawEdgeHandles(DrawingTools& tools, const std::vector<Point>& points);
 

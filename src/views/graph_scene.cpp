@@ -11,6 +11,7 @@
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
 #include "views/coordinate_range.h"
+#include "views/property_cast.h"
 #include "views/view.h"
 
 namespace nx {
@@ -23,7 +24,7 @@ using BoolValue = PropertyTemplate::Bool;
 template <typename P>
 P* valueAt(const ActualProperties* properties, std::size_t index) {
     if (!properties || index >= properties->size()) return nullptr;
-    return dynamic_cast<P*>(const_cast<Property*>(&properties->at(index)));
+    return propertyAs<P>(const_cast<Property*>(&properties->at(index)));
 }
 
 [[noreturn]] void notInGraph(const char* kind, ElementId id, const Graph* graph) {

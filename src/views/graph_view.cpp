@@ -13,6 +13,7 @@
 #include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
 #include "views/vertex_view_factory.h"
+#include "views/property_cast.h"
 #include "views/view.h"
 
 namespace nx {
@@ -24,7 +25,7 @@ using IntValue = PropertyTemplate::Int;
 template <typename P>
 P* valueAt(const ActualProperties* properties, std::size_t index) {
     if (!properties || index >= properties->size()) return nullptr;
-    return dynamic_cast<P*>(const_cast<Property*>(&properties->at(index)));
+    return propertyAs<P>(const_cast<Property*>(&properties->at(index)));
 }
 
 ActualProperties* newValues(const FormalProperties* schema) {

@@ -8,6 +8,7 @@
 #include "properties/named_properties.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
+#include "views/property_cast.h"
 #include "views/view.h"
 
 namespace nx {
@@ -22,12 +23,12 @@ int GraphView::fadingOf(const ActualProperties* properties, bool selected, std::
                         std::size_t unfaded) const {
     if (selected || fading == kNoIndex || !properties) return 0;
     if (unfaded != kNoIndex && unfaded < properties->size()) {
-        if (auto* value = dynamic_cast<const PropertyTemplate::Bool*>(&properties->at(unfaded));
+        if (auto* value = propertyAs<PropertyTemplate::Bool>(&properties->at(unfaded));
             value && value->get())
             return 0;
     }
     if (fading >= properties->size()) return 0;
-    auto* value = dynamic_cast<const PropertyTemplate::Int*>(&properties->at(fading));
+    auto* value = propertyAs<PropertyTemplate::Int>(&properties->at(fading));
     // Negative levels would push colours past the background; they draw normally.
     return value && value->get() > 0 ? value->get() : 0;
 }

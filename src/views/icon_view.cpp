@@ -211,7 +211,7 @@ void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewPrope
 
     // Only the name is written; icon views draw no weight.
     static const Name namePrototype;
-    if (auto* name = dynamic_cast<const Name*>(
+    if (auto* name = static_cast<const Name*>(
             findLabelProperty(namePrototype, nameIndices_, *vertex, view.graph(), viewProperties));
         name && !name->get().empty()) {
         ScopedFont font(tools, kLabelFace, static_cast<int>(sx * kLabelPointSize));
@@ -236,7 +236,7 @@ Rect IconView::getLabelledRectangle(Vertex* vertex, GraphView& view,
     DrawingTools* tools = view.drawingTools();
     if (!tools) return r;
     // Measured as draw() measures the name, the only label an icon shows.
-    if (auto* name = dynamic_cast<const Name*>(
+    if (auto* name = static_cast<const Name*>(
             findLabelProperty(namePrototype, nameIndices_, *vertex, view.graph(), viewProperties));
         name && !name->get().empty()) {
         const IconGeometry g = geometry(view);
@@ -260,10 +260,10 @@ Rect IconView::getUpdateRectangle(Vertex* vertex, GraphView& view,
     int m = 0;
     if (const Property* name =
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
-        n = 6 * static_cast<int>(labelText(*name).size());
+        n = 6 * static_cast<int>(static_cast<const Name*>(name)->get().size());
     if (const Property* weight =
             findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
-        m = 2 * (3 * static_cast<int>(labelText(*weight).size()) + 6);
+        m = 2 * (3 * static_cast<int>(labelLength(*weight)) + 6);
     if (n != 0 || m != 0) {
         const int wide = std::max(n, m);
         r.left -= wide;

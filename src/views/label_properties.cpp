@@ -17,6 +17,20 @@ std::size_t indexIn(const FormalProperties* list, const Property& prototype) {
     return list ? list->find(prototype) : kNoIndex;
 }
 
+// The three list lengths in one word (a missing list counts as length 0, a present one as
+// its length + 1); 0 when a list is too long to pack, which is never remembered.
+std::uint64_t lengths(const FormalProperties* space, const FormalProperties* graph,
+                      const FormalProperties* view) {
+    constexpr std::uint64_t kLimit = (std::uint64_t{1} << 21) - 1;
+    std::uint64_t packed = 0;
+    for (const FormalProperties* list : {space, graph, view}) {
+        const std::uint64_t n = list ? list->size() + 1 : 0;
+        if (n >= kLimit) return 0;
+        packed = (packed << 21) | n;
+    }
+    return packed | (std::uint64_t{1} << 63);
+}
+
 const Property* pick(const Property* p, const Property& prototype) {
     return p && typeid(*p) == typeid(prototype) ? p : nullptr;
 }
@@ -30,12 +44,19 @@ const Property* lookup(const Property& prototype, PropertyIndexCache& cache, con
     std::size_t graph = cache.graph.load(std::memory_order_relaxed);
     std::size_t view = cache.view.load(std::memory_order_relaxed);
     if (space == kNoIndex && graph == kNoIndex && view == kNoIndex) {
+        const std::uint64_t shape = lengths(element.properties, graphSchema, viewProperties);
+        if (shape != 0 && cache.absentFor.load(std::memory_order_relaxed) == shape)
+            return nullptr;  // searched these lists before and found nothing
         space = indexIn(element.properties, prototype);
         graph = indexIn(graphSchema, prototype);
         view = indexIn(viewProperties, prototype);
         cache.space.store(space, std::memory_order_relaxed);
         cache.graph.store(graph, std::memory_order_relaxed);
         cache.view.store(view, std::memory_order_relaxed);
+        if (space == kNoIndex && graph == kNoIndex && view == kNoIndex) {
+            cache.absentFor.store(shape, std::memory_order_relaxed);
+            return nullptr;
+        }
     }
     if (viewProperties && view < viewProperties->size())
         return pick(&viewProperties->at(view), prototype);

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "properties/formal_properties.h"
@@ -16,18 +17,23 @@ class Property;
 class Vertex;
 
 // Positions of one property class among the space-level values, the graph's member
-// schema and the view-level values; recomputed while all three are unknown. A shared view
-// holds it for every document, so the positions are atomics: documents on other threads
-// read and store them without a data race, and every position is checked before use.
+// schema and the view-level values; recomputed while all three are unknown. A class found
+// at no level is remembered with the three lists' lengths, so that the common absent label
+// (a Weight nobody added) costs no search per element until a list grows or shrinks. A
+// shared view holds it for every document, so the positions are atomics: documents on
+// other threads read and store them without a data race, and every position is checked
+// before use.
 struct PropertyIndexCache {
     std::atomic<std::size_t> space{kNoIndex};
     std::atomic<std::size_t> graph{kNoIndex};
     std::atomic<std::size_t> view{kNoIndex};
+    std::atomic<std::uint64_t> absentFor{0};  // packed list lengths; 0 while not known absent
 
     void reset() {
         space.store(kNoIndex, std::memory_order_relaxed);
         graph.store(kNoIndex, std::memory_order_relaxed);
         view.store(kNoIndex, std::memory_order_relaxed);
+        absentFor.store(0, std::memory_order_relaxed);
     }
 };
 

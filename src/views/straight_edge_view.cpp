@@ -15,6 +15,7 @@
 #include "views/dot_view.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
+#include "views/property_cast.h"
 #include "views/view_records.h"
 
 namespace nx {
@@ -146,7 +147,7 @@ int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
         parallelIndexPosition_.store(position, std::memory_order_relaxed);
     }
     if (position >= viewProperties->size()) return 0;
-    auto* index = dynamic_cast<const AuxInt1*>(&viewProperties->at(position));
+    auto* index = propertyAs<AuxInt1>(&viewProperties->at(position));
     return index ? index->get() : 0;
 }
 
@@ -268,7 +269,7 @@ void StraightEdgeView::drawLabels(DrawingTools& t, Edge* edge, GraphView& view,
                    getTextRectangle(p0, p1, p2, size, side, view.scaleX, view.scaleY));
     };
     const Graph* graph = view.graph();
-    if (auto* name = dynamic_cast<const Name*>(
+    if (auto* name = static_cast<const Name*>(
             findLabelProperty(namePrototype, nameIndices_, *edge, graph, viewProperties));
         name && !name->get().empty())
         label(name->get(), {64, 64, 64}, -1);
@@ -369,7 +370,8 @@ Rect StraightEdgeView::getUpdateRectangle(Edge* edge, GraphView& view,
     const Property* weight =
         findLabelProperty(weightPrototype, weightIndices_, *edge, graph, viewProperties);
     if (name || weight) {
-        const int n = name ? 40 * static_cast<int>(labelLength(*name)) : 0;
+        const int n =
+            name ? 40 * static_cast<int>(static_cast<const Name*>(name)->get().size()) : 0;
         const int m = weight ? 40 * static_cast<int>(labelLength(*weight)) : 0;
         const int wide = std::max(n, m);
         r = {r.left - wide, r.top - 140, r.right + wide, r.bottom + 140};
