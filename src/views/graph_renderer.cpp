@@ -18,6 +18,8 @@ namespace {
 constexpr RgbColor kBlack{0, 0, 0};
 constexpr RgbColor kWhite{255, 255, 255};
 constexpr Rect kNoBox{1, 1, 0, 0};  // a free slot of the grid
+// How many edges apart the steps of prefetchEdge() are taken.
+constexpr std::size_t kEdgeAhead = 4;
 
 // Fades the tools for one element and always puts them back.
 class FadingScope {
@@ -85,13 +87,43 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
         // position table pays off once many edges are drawn.
         std::optional<GraphView::DrawCacheScope> cache;
         if (candidates_.size() > v.edgeMap_.size() / 8) cache.emplace(v);
-        for (std::size_t j = 0; j < candidates_.size(); ++j)
+        const std::size_t count = candidates_.size();
+        for (std::size_t j = 0; j < count; ++j) {
+            for (int step = 0; step < 3; ++step) {
+                const std::size_t ahead = j + (3 - step) * kEdgeAhead;
+                if (ahead < count)
+                    prefetchEdge(grid_.edgeAt[candidates_[ahead]], *edgeCandidates_[ahead], step);
+            }
             drawEdge(tools, grid_.edgeAt[candidates_[j]], *edgeCandidates_[j], r);
+        }
         // The grid holds each vertex's current update rectangle: no need to measure again.
         for (std::uint32_t i : vertexCandidates_) drawVertex(tools, i, r, &grid_.vertices.box(i));
     } else {
         GraphView::DrawCacheScope cache(v);
-        for (auto& [edge, data] : v.edgeMap_) drawEdge(tools, edge, data, r);
+        // Three trailing walks, each step's distance ahead of the drawing one.
+        const auto end = v.edgeMap_.end();
+        auto ahead = v.edgeMap_.begin();
+        decltype(ahead) behind[2] = {ahead, ahead};
+        for (std::size_t k = 0; k < 3 * kEdgeAhead && ahead != end; ++k, ++ahead) {
+            prefetchEdge(ahead->first, ahead->second, 0);
+            for (std::size_t b = 0; b < 2; ++b)
+                if (k >= (b + 1) * kEdgeAhead) {
+                    prefetchEdge(behind[b]->first, behind[b]->second, int(b) + 1);
+                    ++behind[b];
+                }
+        }
+        for (auto& [edge, data] : v.edgeMap_) {
+            if (ahead != end) {
+                prefetchEdge(ahead->first, ahead->second, 0);
+                ++ahead;
+            }
+            for (std::size_t b = 0; b < 2; ++b)
+                if (behind[b] != end) {
+                    prefetchEdge(behind[b]->first, behind[b]->second, int(b) + 1);
+                    ++behind[b];
+                }
+            drawEdge(tools, edge, data, r);
+        }
         for (std::size_t i = 0; i < v.sequence_.size(); ++i) drawVertex(tools, i, r);
     }
 
@@ -217,6 +249,26 @@ bool GraphRenderer::queryGrid(const Rect& r) {
 }
 
 // --- elements
+
+void GraphRenderer::prefetchEdge(const Edge* edge, const EdgeViewData& data, int step) const {
+#if defined(__GNUC__)
+    const GraphView& v = view_;
+    if (step == 0) {
+        __builtin_prefetch(edge);
+        __builtin_prefetch(data.properties);
+    } else if (step == 1) {
+        __builtin_prefetch(edge->source);
+        __builtin_prefetch(edge->target);
+    } else if (v.drawCacheValid_) {
+        for (const Vertex* end : {edge->source, edge->target})
+            if (end->id < v.drawCache_.size()) __builtin_prefetch(&v.drawCache_[end->id]);
+    }
+#else
+    (void)edge;
+    (void)data;
+    (void)step;
+#endif
+}
 
 void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r) {
     progressStep();

@@ -58,6 +58,10 @@ private:
     // Fills the candidate lists for the area; false when the grid no longer fits the entries.
     bool queryGrid(const Rect& r);
     void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r);
+    // Asks for the memory drawing an edge reads, which lies scattered, in three steps taken
+    // some edges apart, each needing the one before: the edge and its values, then its ends,
+    // then their cached positions.
+    void prefetchEdge(const Edge* edge, const EdgeViewData& data, int step) const;
     // box: the vertex's update rectangle when the caller already holds it (the grid's).
     void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r, const Rect* box = nullptr);
     void drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry);
