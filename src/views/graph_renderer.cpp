@@ -97,7 +97,14 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
             drawEdge(tools, grid_.edgeAt[candidates_[j]], *edgeCandidates_[j], r);
         }
         // The grid holds each vertex's current update rectangle: no need to measure again.
-        for (std::uint32_t i : vertexCandidates_) drawVertex(tools, i, r, &grid_.vertices.box(i));
+        const std::size_t shown = vertexCandidates_.size();
+        for (std::size_t j = 0; j < shown; ++j) {
+            for (int step = 0; step < 2; ++step)
+                if (j + (2 - step) * kEdgeAhead < shown)
+                    prefetchVertex(vertexCandidates_[j + (2 - step) * kEdgeAhead], step);
+            const std::uint32_t i = vertexCandidates_[j];
+            drawVertex(tools, i, r, &grid_.vertices.box(i));
+        }
     } else {
         GraphView::DrawCacheScope cache(v);
         // Three trailing walks, each step's distance ahead of the drawing one.
@@ -124,7 +131,13 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
                 }
             drawEdge(tools, edge, data, r);
         }
-        for (std::size_t i = 0; i < v.sequence_.size(); ++i) drawVertex(tools, i, r);
+        const std::size_t count = v.sequence_.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            for (int step = 0; step < 2; ++step)
+                if (i + (2 - step) * kEdgeAhead < count)
+                    prefetchVertex(i + (2 - step) * kEdgeAhead, step);
+            drawVertex(tools, i, r);
+        }
     }
 
     for (std::size_t i : framed_) drawSelectionFrame(tools, v.sequence_[i]);
@@ -266,6 +279,21 @@ void GraphRenderer::prefetchEdge(const Edge* edge, const EdgeViewData& data, int
 #else
     (void)edge;
     (void)data;
+    (void)step;
+#endif
+}
+
+void GraphRenderer::prefetchVertex(std::size_t i, int step) const {
+#if defined(__GNUC__)
+    const VertexViewEntry& entry = view_.sequence_[i];
+    if (step == 0) {
+        __builtin_prefetch(entry.vertex);
+        __builtin_prefetch(entry.properties);
+    } else if (entry.vertex) {
+        __builtin_prefetch(entry.vertex->properties);
+    }
+#else
+    (void)i;
     (void)step;
 #endif
 }

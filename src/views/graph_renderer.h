@@ -64,6 +64,9 @@ private:
     void prefetchEdge(const Edge* edge, const EdgeViewData& data, int step) const;
     // box: the vertex's update rectangle when the caller already holds it (the grid's).
     void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r, const Rect* box = nullptr);
+    // The same for a vertex, in two steps: its entry's vertex and values, then the vertex's
+    // own values (where its name lies).
+    void prefetchVertex(std::size_t i, int step) const;
     void drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry);
     void drawEdgeHandles(DrawingTools& tools, const std::vector<Point>& points);
 

@@ -518,10 +518,8 @@ void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
 // end point, so a closed path drawn line by line in XOR mode would lose the corners
 // where a line runs backwards; it also spends a blend call per pixel, and edges are
 // most of what a large drawing puts on its buffer. So image surfaces get stepped lines.
-bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
-    if (pen.width() != 0) return false;
+QImage* QtDrawingTools::directImage(QPoint& origin) {
     QImage* image = nullptr;
-    QPoint origin;
     if (current_ == Surface::Memory) {
         image = &memory_;
         origin = memoryOrigin_;
@@ -530,10 +528,29 @@ bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
         image = static_cast<QImage*>(target_->device());
         origin = target_->viewportOrigin();
     }
-    // Stepping works in pixels; a high-density image leaves lines to the painter's scale.
-    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0) return false;
+    // Direct writes work in pixels; a high-density image leaves them to the painter's scale.
+    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0) return nullptr;
     // The painter owns the pixels: beginning it detaches a shared image.
-    if (!painter()) return false;
+    if (!painter()) return nullptr;
+    return image;
+}
+
+bool QtDrawingTools::fillDirect(const QRect& r, const QColor& color) {
+    if (color.alpha() != 255 || r.width() <= 0 || r.height() <= 0) return false;
+    QPoint origin;
+    QImage* image = directImage(origin);
+    if (!image) return false;
+    const long long left = 1LL * r.left() + origin.x();
+    const long long top = 1LL * r.top() + origin.y();
+    fillRectIntoImage(*image, left, top, left + r.width(), top + r.height(), color.rgb());
+    return true;
+}
+
+bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
+    if (pen.width() != 0) return false;
+    QPoint origin;
+    QImage* image = directImage(origin);
+    if (!image) return false;
     stepLineIntoImage(*image, safePoint(1LL * from.x() + origin.x(), 1LL * from.y() + origin.y()),
                       safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()),
                       pen.color().rgb(), mode_ == RasterMode::Xor);
@@ -552,15 +569,20 @@ void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
         const QRect outer(n.left - width / 2, n.top - width / 2, n.width() + width - 1,
                           n.height() + width - 1);
         const QColor color = pen.color();
+        // XOR outlines keep the painter's raster operation.
+        const bool direct = mode_ != RasterMode::Xor;
+        const auto fill = [&](const QRect& strip) {
+            if (!direct || !fillDirect(strip, color)) p->fillRect(strip, color);
+        };
         if (outer.height() <= 2 * width || outer.width() <= 2 * width) {
-            p->fillRect(outer, color);
+            fill(outer);
             return;
         }
         const int side = outer.height() - 2 * width;
-        p->fillRect(QRect(outer.left(), outer.top(), outer.width(), width), color);
-        p->fillRect(QRect(outer.left(), outer.bottom() - width + 1, outer.width(), width), color);
-        p->fillRect(QRect(outer.left(), outer.top() + width, width, side), color);
-        p->fillRect(QRect(outer.right() - width + 1, outer.top() + width, width, side), color);
+        fill(QRect(outer.left(), outer.top(), outer.width(), width));
+        fill(QRect(outer.left(), outer.bottom() - width + 1, outer.width(), width));
+        fill(QRect(outer.left(), outer.top() + width, width, side));
+        fill(QRect(outer.right() - width + 1, outer.top() + width, width, side));
         return;
     }
     p->setPen(pen);
@@ -624,8 +646,12 @@ void QtDrawingTools::fillRectangle(const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     const Rect n = safeRect(r);
+    const QRect area(n.left, n.top, n.width(), n.height());
+    const QBrush& brush = brushFor(effectiveBrushColor());
+    // Fills ignore the raster mode: an opaque one sets the pixels whatever the mode.
+    if (fillDirect(area, brush.color())) return;
     PlainComposition plain(*p);
-    p->fillRect(QRect(n.left, n.top, n.width(), n.height()), brushFor(effectiveBrushColor()));
+    p->fillRect(area, brush);
 }
 
 void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {

@@ -138,6 +138,12 @@ private:
     // A one-pixel line stepped straight into an image surface; false when the line has
     // to go through Qt (another kind of surface, a host's painter or a wider pen).
     bool stepLine(const QPen& pen, QPoint from, QPoint to);
+    // The image surface whose pixels the tools may write themselves, with its origin; null
+    // for other surfaces, a host's painter or a high-density image.
+    QImage* directImage(QPoint& origin);
+    // An opaque fill of r (surface coordinates, not empty) written straight into an image
+    // surface, the pixels Qt's fill would set; false when the fill has to go through Qt.
+    bool fillDirect(const QRect& r, const QColor& color);
     void textIn(QtFontFace& face, const std::u16string& text, const Rect& r);
     QtFontFace& selectedFace();
 

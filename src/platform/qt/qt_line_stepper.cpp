@@ -68,4 +68,20 @@ void stepLineIntoImage(QImage& image, QPoint from, QPoint to, QRgb rgb, bool xor
     }
 }
 
+void fillRectIntoImage(QImage& image, long long left, long long top, long long right,
+                       long long bottom, QRgb rgb) {
+    left = std::max(left, 0LL);
+    top = std::max(top, 0LL);
+    right = std::min(right, static_cast<long long>(image.width()));
+    bottom = std::min(bottom, static_cast<long long>(image.height()));
+    if (left >= right || top >= bottom) return;
+    const std::uint32_t pixel = 0xff000000u | (rgb & 0x00ffffffu);
+    uchar* bits = const_cast<uchar*>(image.constBits());
+    const qsizetype stride = image.bytesPerLine();
+    for (long long y = top; y < bottom; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(bits + y * stride);
+        std::fill(row + left, row + right, pixel);
+    }
+}
+
 }  // namespace nx

@@ -1,4 +1,4 @@
-// One-pixel lines stepped straight into 32-bit images, as the drawing tools draw them.
+// One-pixel lines and plain rectangles written straight into 32-bit images, as the drawing tools draw them.
 #pragma once
 
 #include <QImage>
@@ -15,5 +15,10 @@ bool canStepLinesInto(const QImage& image);
 // rounded away from the start. Only the steps that land on the image are walked. The
 // colour is written opaque, or its red, green and blue are XOR-ed into the pixel.
 void stepLineIntoImage(QImage& image, QPoint from, QPoint to, QRgb rgb, bool xorMode);
+
+// Sets the pixels of the device rectangle [left, right) x [top, bottom) that lie on the
+// image to the colour, opaque.
+void fillRectIntoImage(QImage& image, long long left, long long top, long long right,
+                       long long bottom, QRgb rgb);
 
 }  // namespace nx

@@ -108,6 +108,46 @@ TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
     }
 }
 
+// On every 32-bit image format the tools fill and outline thinly themselves; the pixels
+// are Qt's, for fills inside, across the edges of, and off the image.
+TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
+    test::testApplication();
+    const Rect rects[] = {{10, 10, 30, 25}, {-5, -4, 8, 6},    {110, 70, 140, 95},
+                          {50, 40, 52, 42}, {70, 30, 64, 20},  {-20, 50, 200, 53},
+                          {90, -9, 93, 200}, {300, 10, 320, 20}};
+    const QColor fill(0, 128, 255), outline(200, 30, 40);
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
+        QImage image(120, 80, format);
+        image.fill(QColor(240, 230, 10));
+        QImage expected = image.copy();
+        {
+            QtDeviceContext context(&image);
+            QtDrawingTools tools;
+            tools.init(&context, {0, 0});
+            tools.setBrushColor({0, 128, 255});
+            tools.setPenColor({200, 30, 40});
+            QPainter reference(&expected);
+            QPen pen(outline);
+            pen.setWidth(0);
+            reference.setPen(pen);
+            for (const Rect& r : rects) {
+                const Rect n = r.normalized();
+                tools.fillRectangle(r);
+                reference.fillRect(QRect(n.left, n.top, n.width(), n.height()), fill);
+                // Qt's stroker is the reference for outlines that stay on the image.
+                const QRect box(n.left + 3, n.top + 3, n.width() - 1, n.height() - 1);
+                if (!image.rect().contains(box)) continue;
+                tools.drawRectangle({r.left + 3, r.top + 3, r.right + 3, r.bottom + 3});
+                reference.drawRect(box);
+            }
+            reference.end();
+            tools.endPainting();
+        }
+        EXPECT_EQ(image, expected) << "format " << int(format);
+    }
+}
+
 TEST_F(QtDrawingToolsTest, CoordinatesFromTheEndsOfTheIntRangeDrawWithoutOverflow) {
     constexpr int kMin = std::numeric_limits<int>::min();
     constexpr int kMax = std::numeric_limits<int>::max();
