@@ -1,4 +1,4 @@
-// One-pixel lines stepped straight into 32-bit images.
+// One-pixel lines and plain rectangles written straight into 32-bit images.
 #include "platform/qt/qt_line_stepper.h"
 
 #include <algorithm>

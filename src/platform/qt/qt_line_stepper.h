@@ -1,4 +1,4 @@
-// One-pixel lines and plain rectangles written straight into 32-bit images, as the drawing tools draw them.
+// One-pixel lines and plain rectangles written straight into 32-bit images.
 #pragma once
 
 #include <QImage>
