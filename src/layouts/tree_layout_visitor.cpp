@@ -53,7 +53,9 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         flagSlots_[k] = &static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
         prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
-        layout.coordinateSlots(table_.vertex(i), xSlots_[k], ySlots_[k]);
+        const PositionWriter::Slots xy = layout.positions().slots(table_.vertex(i));
+        xSlots_[k] = xy.x;
+        ySlots_[k] = xy.y;
         visited_[i] = *flagSlots_[k];
         prelim_[i] = *prelimSlots_[k];
         mod_[i] = *modSlots_[k];
