@@ -143,7 +143,7 @@ TEST_F(CullingGrid, FollowsChangesBetweenDraws) {
                  *xy.y = uniform(0, 2000);
              }
          }},
-        {"scale", [&] { view->scaleX = 1.5f; }},
+        {"scale", [&] { view->setScaleX(1.5f); }},
         {"rename through the view",
          [&] {
              for (Vertex* v : vertices)
