@@ -34,7 +34,10 @@ std::int32_t half(std::int64_t a, std::int64_t b) {
 }  // namespace
 
 TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
-    : graph(&graph), layout(&layout), table_(graph, positions_, true) {
+    : PassVisitor(graph, {&TreeLayoutVisitor::firstWalk, &TreeLayoutVisitor::separationWalk,
+                          &TreeLayoutVisitor::placementWalk}),
+      layout(&layout),
+      table_(graph, positions_, true) {
     const std::uint32_t n = table_.size();
     flagSlots_.resize(n);
     prelimSlots_.resize(n);
@@ -86,30 +89,6 @@ void TreeLayoutVisitor::commit() {
         *modSlots_[k] = mod_[i];
         *xSlots_[k] = x_[i];
         *ySlots_[k] = y_[i];
-    }
-}
-
-void TreeLayoutVisitor::visit(Graph&) {}
-
-void TreeLayoutVisitor::visit(Edge& edge) {
-    graph->visitEndpoints(*this, edge);
-}
-
-void TreeLayoutVisitor::visit(Vertex& vertex) {
-    const std::uint32_t v = table_.position(vertex);
-    if (v == VertexTable::kNone) return;
-    switch (pass) {
-        case 1:
-            firstWalk(v);
-            break;
-        case 2:
-            separationWalk(v);
-            break;
-        case 3:
-            placementWalk(v);
-            break;
-        default:
-            break;
     }
 }
 
