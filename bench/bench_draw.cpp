@@ -92,7 +92,7 @@ struct TreeDrawing : nx::test::SchemasAndSpace, nx::test::ViewSchemas {
         extent = view->extent();
 
         nx::QtDrawingTools& tools = view->qtDrawingTools();
-        tools.setBackgroundColor(view->backgroundColor);
+        tools.setBackgroundColor(view->backgroundColor());
         tools.enableMemoryBuffer();
     }
 

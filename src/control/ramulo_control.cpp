@@ -92,8 +92,8 @@ void RamuloControl::setFlag(VARIANT_BOOL& flag, VARIANT_BOOL value) {
 void RamuloControl::SetEditingEnabled(VARIANT_BOOL value) {
     setFlag(editingEnabled_, value);
     if (engine_.view) {
-        engine_.view->interactive = value != 0;
-        engine_.view->keepForest = true;
+        engine_.view->setInteractive(value != 0);
+        engine_.view->setKeepForest(true);
     }
 }
 void RamuloControl::SetNewEnabled(VARIANT_BOOL value) {

@@ -103,10 +103,10 @@ std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
     view->setSpace(space.get());
     view->setHostWindow(host);
     // Only forests are edited, and the mouse never re-attaches an edge's ends.
-    view->interactive = editingEnabled;
-    view->keepForest = true;
-    view->edgeSourcesMovable = false;
-    view->edgeTargetsMovable = false;
+    view->setInteractive(editingEnabled);
+    view->setKeepForest(true);
+    view->setEdgeSourcesMovable(false);
+    view->setEdgeTargetsMovable(false);
     this->editingEnabled = editingEnabled;
     hostWindow = host;
     graph = space->graphFactory().create();
@@ -310,9 +310,9 @@ std::uint32_t ControlEngine::GetEdgeID(std::uint16_t scope, std::uint32_t n) {
 
 nx::Size ControlEngine::GetExtent() {
     if (!graph || !view) return {1, 1};
-    view->printing = false;
-    view->scaleX = 1.0f;
-    view->scaleY = 1.0f;
+    view->setPrinting(false);
+    view->setScaleX(1.0f);
+    view->setScaleY(1.0f);
     const nx::Rect e = view->extent();
     const auto span = [](std::int32_t a, std::int32_t b, std::int32_t margin) {
         return static_cast<std::uint64_t>(std::llabs(static_cast<long long>(b) - a) + margin);

@@ -38,14 +38,14 @@ void ControlEngine::Draw(nx::DeviceContext* dc, const nx::Rect&, const nx::Rect&
     nx::DrawingTools* tools = view->drawingTools();
     if (!tools) return;
     const bool printing = dc && dc->isPrinting();
-    view->printing = printing;
+    view->setPrinting(printing);
     tools->fadingLevel = 0;
     tools->fadingRatio = 0.0;
     tools->labelContrast = labelContrast;
 
     if (!printing) {
-        view->scaleX = 1.0f;
-        view->scaleY = 1.0f;
+        view->setScaleX(1.0f);
+        view->setScaleY(1.0f);
         // A buffer sized by the screen is enough for a window; a larger surface (an image
         // of the whole drawing) gets a buffer of its own size, or the drawing is cut.
         const nx::Size wanted = sizeOf(invalid);
@@ -65,8 +65,8 @@ void ControlEngine::Draw(nx::DeviceContext* dc, const nx::Rect&, const nx::Rect&
 
     const nx::Size pixels = dc->pixelSize();
     const nx::Size millimetres = dc->millimetreSize();
-    if (millimetres.cy) view->scaleY = ratio(pixels.cy, millimetres.cy) / screenScaleY;
-    if (millimetres.cx) view->scaleX = ratio(pixels.cx, millimetres.cx) / screenScaleX;
+    if (millimetres.cy) view->setScaleY(ratio(pixels.cy, millimetres.cy) / screenScaleY);
+    if (millimetres.cx) view->setScaleX(ratio(pixels.cx, millimetres.cx) / screenScaleX);
     nx::Rect area = dc->logicalToDevice(invalid).normalized();
     area.left -= 1;
     area.top -= 1;

@@ -198,12 +198,13 @@ void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t
     if (!vertex) throw PlainError("Incorrect Vertex ID");
     nx::Property& property =
         propertyAt(vertexValues(*vertex, level), index, "Incorrect Property Index");
-    recordValue(property, [&] {
-        AssignVariantToProperty(property, value);
-        // Positions the view draws stay where drawing arithmetic cannot overflow.
-        if (level != 0) nx::clampIfCoordinate(property);
+    view->writeVertexValues(*vertex, [&] {
+        recordValue(property, [&] {
+            AssignVariantToProperty(property, value);
+            // Positions the view draws stay where drawing arithmetic cannot overflow.
+            if (level != 0) nx::clampIfCoordinate(property);
+        });
     });
-    view->vertexChanged(*vertex);
 }
 
 Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,
@@ -222,8 +223,8 @@ void ControlEngine::SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t ind
     if (!edge) throw PlainError("Incorrect Edge ID");
     nx::Property& property =
         propertyAt(edgeValues(*edge, level), index, "Incorrect Property Index");
-    recordValue(property, [&] { AssignVariantToProperty(property, value); });
-    view->edgeChanged(*edge);
+    view->writeEdgeValues(
+        *edge, [&] { recordValue(property, [&] { AssignVariantToProperty(property, value); }); });
 }
 
 Variant ControlEngine::GetGraphPropertyValue(std::uint16_t index) {

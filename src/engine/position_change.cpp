@@ -89,9 +89,10 @@ void PositionChange::swapWithView() {
         coordinates_[2 * k] = x;
         coordinates_[2 * k + 1] = y;
     }
-    vertexValues_.swapWith(graphVertexValues(view_));
-    edgeValues_.swapWith(graphEdgeValues(view_));
-    view_.everythingChanged();  // the graph-level values were swapped wholesale
+    view_.writeValues([&] {  // the graph-level values are swapped wholesale
+        vertexValues_.swapWith(graphVertexValues(view_));
+        edgeValues_.swapWith(graphEdgeValues(view_));
+    });
 }
 
 std::size_t PositionChange::bytes() const {

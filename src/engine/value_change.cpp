@@ -12,12 +12,13 @@ ValueChange::~ValueChange() = default;
 
 void ValueChange::swapWithTarget() {
     std::unique_ptr<nx::Property> now(target_.clone());
-    target_.assign(*other_);
+    const auto swap = [&] { target_.assign(*other_); };
+    if (view_)
+        view_->writeValues(swap);  // the value may belong to any element
+    else
+        swap();
     other_ = std::move(now);
-    if (view_) {
-        view_->everythingChanged();  // the value may belong to any element
-        view_->rebuildSelection();
-    }
+    if (view_) view_->rebuildSelection();
 }
 
 std::size_t ValueChange::bytes() const {

@@ -27,10 +27,10 @@ void WindowGraphView::selectionChanged() {
 }
 
 void WindowGraphView::recordVisibleArea(const Rect& n) {
-    origin = {n.left, n.top};
-    visibleWidth = static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.right) - n.left));
-    visibleHeight =
-        static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.bottom) - n.top));
+    setVisibleArea(
+        {n.left, n.top},
+        static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.right) - n.left)),
+        static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.bottom) - n.top)));
 }
 
 void WindowGraphView::eraseBackground(const Rect& r) {

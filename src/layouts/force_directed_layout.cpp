@@ -50,20 +50,19 @@ void ForceDirectedLayout::arrange() {
     simulation.useGrid = useGrid;
 
     graph->updateIncidence();
-    std::vector<std::uint32_t> positions;
-    const VertexTable table(*graph, positions);
+    std::vector<std::uint32_t> places;
+    const VertexTable table(*graph, places);
     const std::uint32_t n = table.size();
-    std::vector<std::int32_t*> xs(n), ys(n);
+    std::vector<PositionWriter::Slots> slots(n);
     simulation.x.resize(n);
     simulation.y.resize(n);
     std::vector<std::uint32_t> first{0}, targets;
     first.reserve(n + 1);
     for (std::uint32_t i = 0; i < n; ++i) {
         Vertex& vertex = table.vertex(i);
-        xs[i] = xSlot(vertex);
-        ys[i] = ySlot(vertex);
-        simulation.x[i] = static_cast<float>(*xs[i]);
-        simulation.y[i] = static_cast<float>(*ys[i]);
+        slots[i] = positions().slots(vertex);
+        simulation.x[i] = static_cast<float>(*slots[i].x);
+        simulation.y[i] = static_cast<float>(*slots[i].y);
         // Each edge acts once, from its source.
         for (const Edge* edge : graph->incidentEdges(vertex)) {
             if (edge->isLoop() || edge->source->id != vertex.id) continue;
@@ -88,8 +87,8 @@ void ForceDirectedLayout::arrange() {
     checkPositions(simulation.x);
     checkPositions(simulation.y);
     for (std::uint32_t i = 0; i < n; ++i) {
-        *xs[i] = static_cast<std::int32_t>(simulation.x[i]);
-        *ys[i] = static_cast<std::int32_t>(simulation.y[i]);
+        *slots[i].x = static_cast<std::int32_t>(simulation.x[i]);
+        *slots[i].y = static_cast<std::int32_t>(simulation.y[i]);
     }
 }
 

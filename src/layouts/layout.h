@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "graph/progress.h"
+#include "views/position_writer.h"
 
 namespace nx {
 
@@ -23,28 +24,20 @@ public:
 
     // Coordinates at view level when the view has both X and Y, else at graph level when
     // the graph has both, else nowhere (writes do nothing, reads answer 0).
-    void setXY(Vertex& vertex, int x, int y);
-    int getX(Vertex& vertex);
-    // Answers the new X.
-    int addX(Vertex& vertex, int dx);
+    void setXY(Vertex& vertex, int x, int y) { positions_.set(vertex, x, y); }
+    int getX(Vertex& vertex) { return positions_.x(vertex); }
 
     Graph* graph;
     GraphView* view;
-    std::size_t viewXIndex, viewYIndex;
-    std::size_t graphXIndex, graphYIndex;
     int startX = 50;
     int startY = 50;
 
-protected:
-    // The vertex's X and Y values at the chosen level; both null when neither level has them.
-    // The walks keep these to avoid a lookup per access.
-    std::int32_t* xSlot(Vertex& vertex);
-    std::int32_t* ySlot(Vertex& vertex);
-    // Both at once, with one lookup of the vertex's entry; both null when neither level
-    // has them.
-    void coordinateSlots(Vertex& vertex, std::int32_t*& x, std::int32_t*& y);
-    bool usesViewLevel() const;
-    bool usesGraphLevel() const;
+    // Every position a layout writes goes through this writer: the walks keep its slots
+    // to avoid a lookup per access, and the view hears of the writes.
+    PositionWriter& positions() { return positions_; }
+
+private:
+    PositionWriter positions_;
 };
 
 }  // namespace nx

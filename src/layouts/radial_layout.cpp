@@ -80,7 +80,7 @@ private:
 // position, already moved to its tree's place.
 struct Placed {
     ActualProperties* values;  // graph level
-    std::int32_t *x, *y;       // null when neither level has coordinates
+    PositionWriter::Slots xy;  // null when neither level has coordinates
     double wedge, angle;
     std::int32_t leaves, depth, px, py;
     bool visited;
@@ -199,7 +199,7 @@ void RadialLayout::arrange() {
                 const std::uint32_t v = table.atGraphIndex(k);
                 Placed& p = placed.emplace_back();
                 p.values = &table.values(v);
-                coordinateSlots(table.vertex(v), p.x, p.y);
+                p.xy = positions().slots(table.vertex(v));
                 p.wedge = visitor.wedgeOf(v);
                 p.angle = visitor.angleOf(v);
                 p.leaves = visitor.leavesOf(v);
@@ -222,9 +222,9 @@ void RadialLayout::arrange() {
         static_cast<AuxInt2&>(values.at(i2Index)).value = p.depth;
         static_cast<AuxReal1&>(values.at(r1Index)).value = p.wedge;
         static_cast<AuxReal2&>(values.at(r2Index)).value = p.angle;
-        if (!p.x) continue;
-        *p.x = p.px;
-        *p.y = p.py;
+        if (!p.xy.x) continue;
+        *p.xy.x = p.px;
+        *p.xy.y = p.py;
     }
 }
 

@@ -12,7 +12,10 @@ namespace nx {
 
 RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
                                          std::vector<std::uint32_t>& positions)
-    : graph(&tree), layout(&layout), table_(tree, positions, true) {
+    : PassVisitor(tree, {&RadialLayoutVisitor::countLeaves, &RadialLayoutVisitor::assignWedges,
+                         &RadialLayoutVisitor::assignAngles}),
+      layout(&layout),
+      table_(tree, positions, true) {
     const std::uint32_t n = table_.size();
     visited_.resize(n);
     leaves_.resize(n);
@@ -31,30 +34,6 @@ RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
     }
 }
 
-void RadialLayoutVisitor::visit(Graph&) {}
-
-void RadialLayoutVisitor::visit(Edge& edge) {
-    graph->visitEndpoints(*this, edge);
-}
-
-void RadialLayoutVisitor::visit(Vertex& vertex) {
-    const std::uint32_t v = table_.position(vertex);
-    if (v == VertexTable::kNone) return;
-    switch (pass) {
-        case 1:
-            countLeaves(v);
-            break;
-        case 2:
-            assignWedges(v);
-            break;
-        case 3:
-            assignAngles(v);
-            break;
-        default:
-            break;
-    }
-}
-
 void RadialLayoutVisitor::setPass(int p) {
     pass = p;
     depth = 0;
@@ -63,8 +42,8 @@ void RadialLayoutVisitor::setPass(int p) {
 }
 
 // Depth first; each vertex's _I1 becomes its number of leaves (a leaf counts 1).
-int RadialLayoutVisitor::countLeaves(std::uint32_t root) {
-    if (visited_[root]) return 0;
+void RadialLayoutVisitor::countLeaves(std::uint32_t root) {
+    if (visited_[root]) return;
     auto enter = [this](std::uint32_t v) {
         visited_[v] = true;
         depths_[v] = depth++;
@@ -83,7 +62,7 @@ int RadialLayoutVisitor::countLeaves(std::uint32_t root) {
             const int count = top.sum > 0 ? top.sum : 1;
             leaves_[top.vertex] = count;
             stack_.pop_back();
-            if (stack_.empty()) return count;
+            if (stack_.empty()) return;
             stack_.back().sum += count;
         }
     }

@@ -4,24 +4,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "layouts/pass_visitor.h"
 #include "layouts/vertex_table.h"
-#include "graph/visitor.h"
 
 namespace nx {
 
 class RadialLayout;
 
 // The walks keep their own stacks, so a path of any length is walked without recursion.
-class RadialLayoutVisitor : public Visitor {
+// Pass 1: depth (_I2) and leaf count (_I1); pass 2: wedge (_R1); pass 3: angle (_R2).
+class RadialLayoutVisitor : public PassVisitor<RadialLayoutVisitor> {
 public:
     // positions is the layout's scratch by vertex ID; the tree's incidence must be current.
     RadialLayoutVisitor(Graph& tree, RadialLayout& layout, std::vector<std::uint32_t>& positions);
 
-    void visit(Graph& graph) override;
-    // Hands both ends to the visitor.
-    void visit(Edge& edge) override;
-    // Pass 1: depth (_I2) and leaf count (_I1); pass 2: wedge (_R1); pass 3: angle (_R2).
-    void visit(Vertex& vertex) override;
     // Starts a pass: depth and cursor 0, every visited flag of the tree cleared.
     virtual void setPass(int pass);
 
@@ -32,9 +28,7 @@ public:
     int leavesOf(std::uint32_t v) const { return leaves_[v]; }
     double wedgeOf(std::uint32_t v) const { return wedges_[v]; }
 
-    Graph* graph;
     int depth = 0;
-    int pass = 0;
     RadialLayout* layout;
     double cursor = 0.0;
 
@@ -45,7 +39,7 @@ private:
         int sum;
     };
 
-    int countLeaves(std::uint32_t root);
+    void countLeaves(std::uint32_t root);
     void assignWedges(std::uint32_t root);
     void assignAngles(std::uint32_t root);
 

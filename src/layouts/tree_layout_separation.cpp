@@ -16,9 +16,9 @@ std::int32_t fit(std::int64_t value) {
 
 }  // namespace
 
-// Post-order with path marking; answers the subtree's height. During the walk X of a
+// Post-order with path marking, until the root's height is known. During the walk X of a
 // vertex is its X at the start plus the shifts noted at it and its ancestors.
-int TreeLayoutVisitor::separationWalk(std::uint32_t root) {
+void TreeLayoutVisitor::separationWalk(std::uint32_t root) {
     std::vector<Frame>& stack = frames_;
     stack.clear();
     kids_.clear();
@@ -46,7 +46,6 @@ int TreeLayoutVisitor::separationWalk(std::uint32_t root) {
         }
     }
     commitSeparation();
-    return result;
 }
 
 // Answers the height of a vertex finished at once (-1 visited, 1 leaf), or 0 when the

@@ -34,7 +34,10 @@ std::int32_t half(std::int64_t a, std::int64_t b) {
 }  // namespace
 
 TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
-    : graph(&graph), layout(&layout), table_(graph, positions_, true) {
+    : PassVisitor(graph, {&TreeLayoutVisitor::firstWalk, &TreeLayoutVisitor::separationWalk,
+                          &TreeLayoutVisitor::placementWalk}),
+      layout(&layout),
+      table_(graph, positions_, true) {
     const std::uint32_t n = table_.size();
     flagSlots_.resize(n);
     prelimSlots_.resize(n);
@@ -53,7 +56,9 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         flagSlots_[k] = &static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
         prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
-        layout.coordinateSlots(table_.vertex(i), xSlots_[k], ySlots_[k]);
+        const PositionWriter::Slots xy = layout.positions().slots(table_.vertex(i));
+        xSlots_[k] = xy.x;
+        ySlots_[k] = xy.y;
         visited_[i] = *flagSlots_[k];
         prelim_[i] = *prelimSlots_[k];
         mod_[i] = *modSlots_[k];
@@ -84,30 +89,6 @@ void TreeLayoutVisitor::commit() {
         *modSlots_[k] = mod_[i];
         *xSlots_[k] = x_[i];
         *ySlots_[k] = y_[i];
-    }
-}
-
-void TreeLayoutVisitor::visit(Graph&) {}
-
-void TreeLayoutVisitor::visit(Edge& edge) {
-    graph->visitEndpoints(*this, edge);
-}
-
-void TreeLayoutVisitor::visit(Vertex& vertex) {
-    const std::uint32_t v = table_.position(vertex);
-    if (v == VertexTable::kNone) return;
-    switch (pass) {
-        case 1:
-            firstWalk(v);
-            break;
-        case 2:
-            separationWalk(v);
-            break;
-        case 3:
-            placementWalk(v);
-            break;
-        default:
-            break;
     }
 }
 

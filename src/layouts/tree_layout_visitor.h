@@ -5,37 +5,32 @@
 #include <cstdint>
 #include <vector>
 
+#include "layouts/pass_visitor.h"
 #include "layouts/subtree_outlines.h"
 #include "layouts/vertex_table.h"
-#include "graph/visitor.h"
 
 namespace nx {
 
 class TreeLayout;
 
 // Every walk keeps its own stack, so a path of any length is walked without recursion.
-class TreeLayoutVisitor : public Visitor {
+// Its passes: 1 first walk, 2 separation, 3 placement.
+class TreeLayoutVisitor : public PassVisitor<TreeLayoutVisitor> {
 public:
     // Resolves every member vertex's working values; the graph's incidence must be current.
     TreeLayoutVisitor(Graph& graph, TreeLayout& layout);
 
-    void visit(Graph& graph) override;
-    // Hands both ends to the visitor.
-    void visit(Edge& edge) override;
-    // Runs the current pass's walk from the vertex: 1 first walk, 2 separation, 3 placement.
-    void visit(Vertex& vertex) override;
+    const VertexTable& table() const { return table_; }
     // Starts a pass: clears every visited flag, and for pass 1 every prelim and modifier.
     virtual void setPass(int pass);
     // Stores the flags, prelims, modifiers and coordinates of the walks in the vertices'
     // properties; the layout calls it after the last walk.
     void commit();
 
-    Graph* graph;
     TreeLayout* layout;
     int depth = 0;
     // Per depth, the sibling list being walked there (vertex positions).
     std::vector<std::vector<std::uint32_t>> levels;
-    int pass = 0;
     int minX = INT_MAX;
     int maxX = INT_MIN;
     int modSum = 0;
@@ -51,7 +46,7 @@ private:
     bool enterFirst(std::uint32_t v, std::uint32_t place, std::vector<Frame>& stack);
     void placeLeaf(std::uint32_t v, std::uint32_t place);
     void placeParent(std::uint32_t v, std::uint32_t place);
-    int separationWalk(std::uint32_t root);
+    void separationWalk(std::uint32_t root);
     int enterSeparation(std::uint32_t v, std::uint32_t parent);
     int finishSeparation(const Frame& frame);
     void separateChildren(std::uint32_t begin, std::uint32_t end);

@@ -33,7 +33,7 @@ std::uint64_t readNumber(std::istream& in, char terminator) {
     return readUInt64(in, terminator, kNumberError);
 }
 
-void readColor(std::istream& in, RgbColor& color) {
+RgbColor readColor(std::istream& in) {
     const char sep = listSeparator();
     try {
         std::uint8_t channels[3];
@@ -44,7 +44,7 @@ void readColor(std::istream& in, RgbColor& color) {
                 throw std::runtime_error("Failed to read a value of type 'unsigned int'");
             channel = static_cast<std::uint8_t>(value);
         }
-        color = {channels[0], channels[1], channels[2]};
+        return {channels[0], channels[1], channels[2]};
     } catch (const std::exception& e) {
         throw std::runtime_error(
             std::string("Failed to read a value of type 'nx::RgbColor' from input stream. ") +
@@ -85,8 +85,8 @@ void writeStream(GraphView& view, std::ostream& out) {
     ScopedLock lock(&view.mutex());
     const char sep = listSeparator();
     out << (view.graph() ? view.graph()->id : kNoGraphId) << sep;
-    writeColor(out, view.penColor, sep);
-    writeColor(out, view.backgroundColor, sep);
+    writeColor(out, view.penColor(), sep);
+    writeColor(out, view.backgroundColor(), sep);
     out << '#';
     endLine(out);
 
@@ -135,8 +135,8 @@ void readStream(GraphView& view, std::istream& in) {
     view.setGraph(nullptr);
     view.setGraph(space->graphFactory().find(graphId));
 
-    readColor(in, view.penColor);
-    readColor(in, view.backgroundColor);
+    view.setPenColor(readColor(in));
+    view.setBackgroundColor(readColor(in));
     expectEndMark(in);
 
     expectLabel(in, "DefaultVertexView");

@@ -33,13 +33,14 @@ void setColor(TiXmlElement& element, const char* const names[3], const RgbColor&
 }
 
 // A missing channel stays as it is; a number outside 0..255 is clamped.
-void readColor(const TiXmlElement& element, const char* const names[3], RgbColor& color) {
+RgbColor readColor(const TiXmlElement& element, const char* const names[3], RgbColor color) {
     std::uint8_t* channels[] = {&color.red, &color.green, &color.blue};
     for (int i = 0; i < 3; ++i) {
         int value = 0;
         if (element.QueryIntAttribute(names[i], &value) == TIXML_SUCCESS)
             *channels[i] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     }
+    return color;
 }
 
 template <typename V>
@@ -94,8 +95,8 @@ namespace persistence {
 TiXmlElement viewTag(const GraphView& view) {
     TiXmlElement element("GraphView");
     setNumberAttribute(element, "GraphId", view.graph() ? view.graph()->id : 0);
-    setColor(element, kPenNames, view.penColor);
-    setColor(element, kBackgroundNames, view.backgroundColor);
+    setColor(element, kPenNames, view.penColor());
+    setColor(element, kBackgroundNames, view.backgroundColor());
     return element;
 }
 
@@ -126,8 +127,8 @@ void readViewHead(GraphView& view, const TiXmlElement& element) {
     if (!graph)
         throw std::runtime_error("Incorrect GraphId found file reading GraphView from xml file");
     view.setGraph(graph);
-    readColor(element, kPenNames, view.penColor);
-    readColor(element, kBackgroundNames, view.backgroundColor);
+    view.setPenColor(readColor(element, kPenNames, view.penColor()));
+    view.setBackgroundColor(readColor(element, kBackgroundNames, view.backgroundColor()));
     if (const TiXmlElement* child = element.FirstChildElement("DefaultVertexView"))
         if (VertexView* v = vertexViewFactory().readView(*child)) view.setDefaultVertexView(v);
     if (const TiXmlElement* child = element.FirstChildElement("DefaultEdgeView"))

@@ -6,7 +6,9 @@
 #include <tinyxml.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "graph/space.h"
 #include "persistence/document_format.h"
@@ -22,10 +24,36 @@ namespace nx::persistence {
 
 namespace {
 
+struct ViewSchema {
+    std::string_view name;
+    FormalProperties& schema;
+};
+
+// The view's vertex and edge schemas in file order, each with the name it is filed under.
 // A view built without a schema reads and writes an empty one.
-FormalProperties& schemaOr(FormalProperties* schema, FormalProperties& empty) {
-    return schema ? *schema : empty;
-}
+class ViewSchemas {
+public:
+    explicit ViewSchemas(GraphView& view)
+        : parts_{{{kVertexViewSchemaName, schemaOr(view.vertexFormals(), noVertexSchema_)},
+                  {kEdgeViewSchemaName, schemaOr(view.edgeFormals(), noEdgeSchema_)}}} {}
+    ViewSchemas(const ViewSchemas&) = delete;
+    ViewSchemas& operator=(const ViewSchemas&) = delete;
+
+    std::array<ViewSchema, 2>::iterator begin() { return parts_.begin(); }
+    std::array<ViewSchema, 2>::iterator end() { return parts_.end(); }
+    // Both emptied before either is read, as the readers always did.
+    void clear() {
+        for (ViewSchema& part : parts_) part.schema.clear();
+    }
+
+private:
+    static FormalProperties& schemaOr(FormalProperties* schema, FormalProperties& empty) {
+        return schema ? *schema : empty;
+    }
+
+    FormalProperties noVertexSchema_, noEdgeSchema_;
+    std::array<ViewSchema, 2> parts_;
+};
 
 // After the view's schemas changed: the view and every shared view look their slots up again.
 void refreshIndices(GraphView& view) {
@@ -45,14 +73,12 @@ void detachFromSpace(Space& space, GraphView* view) {
 
 void writeViewGroupsStream(std::ostream& out, GraphView& view) {
     const char sep = listSeparator();
-    FormalProperties noVertexSchema, noEdgeSchema;
     writeHeader(out);
-    out << kVertexViewSchemaName << sep;
-    schemaOr(view.vertexFormals(), noVertexSchema).writeStream(out);
-    endLine(out);
-    out << kEdgeViewSchemaName << sep;
-    schemaOr(view.edgeFormals(), noEdgeSchema).writeStream(out);
-    endLine(out);
+    for (const ViewSchema& part : ViewSchemas(view)) {
+        out << part.name << sep;
+        part.schema.writeStream(out);
+        endLine(out);
+    }
     writeHeader(out);
     out << "GraphView" << sep;
     writeStream(view, out);
@@ -60,16 +86,13 @@ void writeViewGroupsStream(std::ostream& out, GraphView& view) {
 
 void readViewGroupsStream(std::istream& in, Space& space, GraphView& view) {
     if (isHeader(readLine(in))) {
-        FormalProperties noVertexSchema, noEdgeSchema;
-        FormalProperties& vertexSchema = schemaOr(view.vertexFormals(), noVertexSchema);
-        FormalProperties& edgeSchema = schemaOr(view.edgeFormals(), noEdgeSchema);
-        vertexSchema.clear();
-        edgeSchema.clear();
-        // The names are skipped by their length, not compared.
-        in.ignore(static_cast<std::streamsize>(kVertexViewSchemaName.size() + 1));
-        vertexSchema.readStream(in);
-        in.ignore(static_cast<std::streamsize>(kEdgeViewSchemaName.size() + 1));
-        edgeSchema.readStream(in);
+        ViewSchemas schemas(view);
+        schemas.clear();
+        for (const ViewSchema& part : schemas) {
+            // The names are skipped by their length, not compared.
+            in.ignore(static_cast<std::streamsize>(part.name.size() + 1));
+            part.schema.readStream(in);
+        }
     }
     refreshIndices(view);
     readLine(in);  // the view group's header is not compared
@@ -79,13 +102,11 @@ void readViewGroupsStream(std::istream& in, Space& space, GraphView& view) {
 }
 
 void saveViewSchemasXml(TiXmlElement& space, GraphView& view) {
-    FormalProperties noSchema;
-    TiXmlElement vertexSchema{std::string(kVertexViewSchemaName)};
-    saveSchemaXml(vertexSchema, schemaOr(view.vertexFormals(), noSchema));
-    space.InsertEndChild(vertexSchema);
-    TiXmlElement edgeSchema{std::string(kEdgeViewSchemaName)};
-    saveSchemaXml(edgeSchema, schemaOr(view.edgeFormals(), noSchema));
-    space.InsertEndChild(edgeSchema);
+    for (const ViewSchema& part : ViewSchemas(view)) {
+        TiXmlElement element{std::string(part.name)};
+        saveSchemaXml(element, part.schema);
+        space.InsertEndChild(element);
+    }
 }
 
 void saveViewXml(TiXmlElement& space, GraphView& view) {
@@ -98,18 +119,14 @@ void saveViewXml(TiXmlElement& space, GraphView& view) {
 }
 
 void loadViewSchemasXml(const TiXmlElement& spaceElement, Space& space, GraphView& view) {
-    FormalProperties noVertexSchema, noEdgeSchema;
-    FormalProperties& vertexSchema = schemaOr(view.vertexFormals(), noVertexSchema);
-    FormalProperties& edgeSchema = schemaOr(view.edgeFormals(), noEdgeSchema);
-    vertexSchema.clear();
-    edgeSchema.clear();
-    const std::string vertexName(kVertexViewSchemaName), edgeName(kEdgeViewSchemaName);
-    for (const TiXmlElement* e = spaceElement.FirstChildElement(vertexName); e;
-         e = e->NextSiblingElement(vertexName))
-        loadSchemaXml(vertexSchema, *e);
-    for (const TiXmlElement* e = spaceElement.FirstChildElement(edgeName); e;
-         e = e->NextSiblingElement(edgeName))
-        loadSchemaXml(edgeSchema, *e);
+    ViewSchemas schemas(view);
+    schemas.clear();
+    for (const ViewSchema& part : schemas) {
+        const std::string name(part.name);
+        for (const TiXmlElement* e = spaceElement.FirstChildElement(name); e;
+             e = e->NextSiblingElement(name))
+            loadSchemaXml(part.schema, *e);
+    }
     refreshIndices(view);
     view.setSpace(&space);
 }

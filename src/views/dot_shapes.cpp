@@ -130,8 +130,8 @@ void DiamondDotView::drawFill(DrawingTools& t, const DotGeometry& g, int x, int 
 }
 
 Point DiamondDotView::getContourPoint(const Point& d, GraphView& view, Point& companion) {
-    const int c = static_cast<int>(parameters_.size * kSqrt2 * double(view.scaleY));
-    const int dd = static_cast<int>(parameters_.size * kSqrt2 * double(view.scaleX));
+    const int c = static_cast<int>(parameters_.size * kSqrt2 * double(view.scaleY()));
+    const int dd = static_cast<int>(parameters_.size * kSqrt2 * double(view.scaleX()));
     if (d.x == 0) {
         const Point p{0, d.y < 0 ? -(c + 1) : d.y > 0 ? c + 1 : 0};
         companion = {1, p.y};

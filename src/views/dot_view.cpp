@@ -102,7 +102,7 @@ void DotView::resetPropertyIndices() {
 }
 
 DotGeometry DotView::geometry(const GraphView& view) const {
-    return geometry(view.scaleX, view.scaleY);
+    return geometry(view.scaleX(), view.scaleY());
 }
 
 DotGeometry DotView::geometry(double sx, double sy) const {
@@ -142,7 +142,7 @@ void DotView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewProper
         drawFill(*tools, g, at.x, at.y);
     }
     tools->releasePen();
-    drawLabels(*tools, g, vertex, view, viewProperties, at.x, at.y, view.scaleX);
+    drawLabels(*tools, g, vertex, view, viewProperties, at.x, at.y, view.scaleX());
 }
 
 void DotView::drawLabels(DrawingTools& tools, const DotGeometry& g, Vertex* vertex, GraphView& view,
@@ -192,7 +192,7 @@ Rect DotView::getLabelledRectangle(Vertex* vertex, GraphView& view,
              std::max(r.bottom, t.bottom)};
     };
     // Measured as drawLabels measures them.
-    const int pointSize = scaled(kLabelPointSize, view.scaleX);
+    const int pointSize = scaled(kLabelPointSize, view.scaleX());
     const Graph* graph = view.graph();
     if (auto* name = static_cast<const Name*>(
             findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties));

@@ -81,7 +81,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
 
     // An area holding every vertex box draws nearly everything (an edge shows whenever an
     // end lies in the area): the walk costs less than the query.
-    if (cull && !v.printing && prepareGrid() && !grid_.vertices.covers(r) &&
+    if (cull && !v.printing() && prepareGrid() && !grid_.vertices.covers(r) &&
         (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
@@ -186,8 +186,8 @@ bool GraphRenderer::buildGrid() {
     grid_.valid = true;
     grid_.structure = v.changes_.structure;
     grid_.graph = v.graph_;
-    grid_.scaleX = v.scaleX;
-    grid_.scaleY = v.scaleY;
+    grid_.scaleX = v.scaleX();
+    grid_.scaleY = v.scaleY();
     v.changes_.all = false;
     v.changes_.vertices.clear();
     v.changes_.edges.clear();
@@ -239,8 +239,8 @@ bool GraphRenderer::repairGrid() {
 bool GraphRenderer::prepareGrid() {
     const GraphView& v = view_;
     const bool fits = grid_.valid && !v.changes_.all && grid_.structure == v.changes_.structure &&
-                      grid_.graph == v.graph_ && grid_.scaleX == v.scaleX &&
-                      grid_.scaleY == v.scaleY;
+                      grid_.graph == v.graph_ && grid_.scaleX == v.scaleX() &&
+                      grid_.scaleY == v.scaleY();
     return (fits && repairGrid()) || buildGrid();
 }
 
@@ -307,13 +307,13 @@ void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data
     const bool visible =
         r.containsInclusive(s) || r.containsInclusive(t) ||
         data.view->getUpdateRectangle(edge, v, data.properties, s, t).intersects(r);
-    if (!visible && !v.printing) return;
+    if (!visible && !v.printing()) return;
     const bool selected = v.isSelected(edge, data.properties);
     const int level =
         v.fadingOf(data.properties, selected, v.indices_.edgeFading, v.indices_.edgeUnfaded);
     if (level > 99) return;
     std::vector<Point>* points = nullptr;
-    if (selected && !v.printing) {
+    if (selected && !v.printing()) {
         if (handles_.size() <= handleCount_) handles_.emplace_back();
         points = &handles_[handleCount_];
         points->clear();
@@ -332,7 +332,7 @@ void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r
     const VertexViewEntry& entry = v.sequence_[i];
     if (!entry.view)
         throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");
-    if (!v.printing &&
+    if (!v.printing() &&
         !(box ? *box : entry.view->getUpdateRectangle(entry.vertex, v, entry.properties))
              .intersects(r))
         return;
@@ -344,7 +344,7 @@ void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r
         FadingScope fade(tools, level);
         entry.view->draw(entry.vertex, v, entry.properties);
     }
-    if (selected && !v.printing) framed_.push_back(i);
+    if (selected && !v.printing()) framed_.push_back(i);
 }
 
 void GraphRenderer::drawSelectionFrame(DrawingTools& tools, const VertexViewEntry& entry) {

@@ -21,10 +21,11 @@ class GraphRenderer;
 class Vertex;
 
 // Every write to a value that an element's update rectangle depends on (its position, its
-// view, its labels) leaves a note naming the element, so that the renderer redoes only that
-// element's box before the next draw. Writers inside the scene note their own changes;
-// code that writes values past it (engine property puts, layouts through their coordinate
-// slots, undo steps swapping values) calls vertexChanged, edgeChanged or everythingChanged.
+// view, its labels) goes through the scene and leaves a note naming the element, so that
+// the renderer redoes only that element's box before the next draw. The writers: setX/setY
+// and addX/addY for single positions, nx::PositionWriter (position_writer.h) for the
+// layouts' bulk writes, setSelected, setVertexView/setEdgeView, the order members, and
+// writeVertexValues/writeEdgeValues/writeValues for any other value (property puts, undo).
 class GraphScene : public IVertexDrawSequence {
 public:
     // The vertex map answers an entry's position in the drawing sequence.
@@ -85,13 +86,33 @@ public:
     bool setSelected(const VertexViewEntry& entry, bool selected);
     bool setSelected(const EdgeViewEntry& entry, bool selected);
 
+    // Any of an element's values, at any level, written by `write`: a name, a view or a
+    // position moves the element's box. The note comes first, so a write that throws half
+    // way is still redrawn right.
+    template <typename Write>
+    void writeVertexValues(const Vertex& vertex, Write&& write) {
+        vertexChanged(vertex);
+        write();
+    }
+    template <typename Write>
+    void writeEdgeValues(Edge& edge, Write&& write) {
+        edgeChanged(edge);
+        write();
+    }
+    // Values of any elements at once (undo steps swapping values wholesale).
+    template <typename Write>
+    void writeValues(Write&& write) {
+        everythingChanged();
+        write();
+    }
+
+protected:
+    ~GraphScene() = default;
+
     // Change notes; each is constant time.
     void vertexChanged(const Vertex& vertex);
     void edgeChanged(Edge& edge);
     void everythingChanged();
-
-protected:
-    ~GraphScene() = default;
 
     struct PropertyIndices {
         std::size_t vertexX = kNoIndex, vertexY = kNoIndex, vertexZ = kNoIndex;
@@ -134,6 +155,7 @@ protected:
 
 private:
     friend class GraphRenderer;
+    friend class PositionWriter;
 };
 
 }  // namespace nx

@@ -227,7 +227,7 @@ void GraphView::appendNoted() {
     }
     if (log_ && !appended.empty()) log_->vertexEntriesAppended(*this, std::move(appended));
     if (pending_.addedEdges.empty()) return;
-    const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
+    const bool number = spreadParallelEdges_ && indices_.edgeI1 != kNoIndex;
     if (number && !parallelsValid_) countParallels();
     for (Edge* edge : pending_.addedEdges) {
         if (!graph_->contains(*edge) || edgeMap_.contains(edge)) continue;
@@ -332,7 +332,7 @@ void GraphView::synchronizeFully() {
     if (!appended.empty()) log_->vertexEntriesAppended(*this, std::move(appended));
     for (std::size_t i = 0; i < next.size(); ++i) *vertexMap_.find(next[i].vertex) = i;
 
-    const bool number = spreadParallelEdges && indices_.edgeI1 != kNoIndex;
+    const bool number = spreadParallelEdges_ && indices_.edgeI1 != kNoIndex;
     std::unordered_map<std::pair<Vertex*, Vertex*>, int, VertexPairHash> parallels;
     bool missing = false;
     for (const auto& slot : graph_->edges()) missing = missing || !edgeMap_.contains(slot.first);
@@ -368,8 +368,8 @@ VertexView* GraphView::findVertexView(const Vertex* vertex) const {
 
 Point GraphView::devicePosition(const Vertex* vertex,
                                 const ActualProperties* viewProperties) const {
-    return {scaledCoordinate(getX(vertex, viewProperties), scaleX),
-            scaledCoordinate(getY(vertex, viewProperties), scaleY)};
+    return {scaledCoordinate(getX(vertex, viewProperties), scaleX_),
+            scaledCoordinate(getY(vertex, viewProperties), scaleY_)};
 }
 
 Point GraphView::devicePosition(const Vertex* vertex) const {

@@ -103,8 +103,8 @@ public:
     // Hooks after an edge end was moved to another vertex, and whether an end may move.
     virtual void edgeSourceMoved(const EdgeViewEntry&) {}
     virtual void edgeTargetMoved(const EdgeViewEntry&) {}
-    virtual bool mayMoveEdgeSource(const EdgeViewEntry&) { return edgeSourcesMovable; }
-    virtual bool mayMoveEdgeTarget(const EdgeViewEntry&) { return edgeTargetsMovable; }
+    virtual bool mayMoveEdgeSource(const EdgeViewEntry&) { return edgeSourcesMovable_; }
+    virtual bool mayMoveEdgeTarget(const EdgeViewEntry&) { return edgeTargetsMovable_; }
     // False while an edge is being connected and once right after one was cancelled.
     virtual bool contextMenuAllowed();
 
@@ -177,24 +177,45 @@ public:
     void entriesRestored();
 
     // Top-left corner and size of the visible area, kept by the platform binding.
-    Point origin;
-    std::uint64_t visibleWidth = 0;
-    std::uint64_t visibleHeight = 0;
-    RgbColor penColor{0, 0, 0};
-    RgbColor backgroundColor{255, 255, 255};
+    Point origin() const { return origin_; }
+    std::uint64_t visibleWidth() const { return visibleWidth_; }
+    std::uint64_t visibleHeight() const { return visibleHeight_; }
+    void setOrigin(const Point& origin) { origin_ = origin; }
+    void setVisibleArea(const Point& origin, std::uint64_t width, std::uint64_t height) {
+        origin_ = origin;
+        visibleWidth_ = width;
+        visibleHeight_ = height;
+    }
+    // The colours the files keep with the view.
+    RgbColor penColor() const { return penColor_; }
+    RgbColor backgroundColor() const { return backgroundColor_; }
+    void setPenColor(const RgbColor& color) { penColor_ = color; }
+    void setBackgroundColor(const RgbColor& color) { backgroundColor_ = color; }
     // Printer-to-screen ratios while printing; 1 on screen.
-    float scaleY = 1.0f;
-    float scaleX = 1.0f;
-    bool printing = false;
+    float scaleX() const { return scaleX_; }
+    float scaleY() const { return scaleY_; }
+    void setScaleX(float scale) { scaleX_ = scale; }
+    void setScaleY(float scale) { scaleY_ = scale; }
+    void setScale(float x, float y) {
+        scaleX_ = x;
+        scaleY_ = y;
+    }
+    bool printing() const { return printing_; }
+    void setPrinting(bool printing) { printing_ = printing; }
     // Number parallel edges in their view-level _I1 when they are added.
-    bool spreadParallelEdges = true;
+    bool spreadParallelEdges() const { return spreadParallelEdges_; }
+    void setSpreadParallelEdges(bool spread) { spreadParallelEdges_ = spread; }
     // The mouse edits the drawing; off, a click only selects.
-    bool interactive = true;
+    bool interactive() const { return interactive_; }
+    void setInteractive(bool interactive) { interactive_ = interactive; }
     // Refuse a new edge that stops the graph from being a forest.
-    bool keepForest = false;
+    bool keepForest() const { return keepForest_; }
+    void setKeepForest(bool keep) { keepForest_ = keep; }
     // Whether the mouse may re-attach an edge's source or target to another vertex.
-    bool edgeSourcesMovable = true;
-    bool edgeTargetsMovable = true;
+    bool edgeSourcesMovable() const { return edgeSourcesMovable_; }
+    bool edgeTargetsMovable() const { return edgeTargetsMovable_; }
+    void setEdgeSourcesMovable(bool movable) { edgeSourcesMovable_ = movable; }
+    void setEdgeTargetsMovable(bool movable) { edgeTargetsMovable_ = movable; }
 
 protected:
     VertexViewEntry makeVertexEntry(Vertex* vertex);
@@ -228,6 +249,20 @@ protected:
 
 private:
     friend class GraphRenderer;
+
+    Point origin_;
+    std::uint64_t visibleWidth_ = 0;
+    std::uint64_t visibleHeight_ = 0;
+    RgbColor penColor_{0, 0, 0};
+    RgbColor backgroundColor_{255, 255, 255};
+    float scaleY_ = 1.0f;
+    float scaleX_ = 1.0f;
+    bool printing_ = false;
+    bool spreadParallelEdges_ = true;
+    bool interactive_ = true;
+    bool keepForest_ = false;
+    bool edgeSourcesMovable_ = true;
+    bool edgeTargetsMovable_ = true;
 
     std::unique_ptr<GraphRenderer> renderer_;
     DrawingTools* renderTools_ = nullptr;  // set while the renderer draws

@@ -99,8 +99,8 @@ std::vector<VertexViewEntry> GraphView::verticesInRect(const Rect& area) {
 }
 
 Rect GraphView::visibleArea() const {
-    return {origin.x, origin.y, origin.x + static_cast<int>(visibleWidth),
-            origin.y + static_cast<int>(visibleHeight)};
+    return {origin_.x, origin_.y, origin_.x + static_cast<int>(visibleWidth_),
+            origin_.y + static_cast<int>(visibleHeight_)};
 }
 
 std::vector<VertexViewEntry> GraphView::verticesInVisibleArea() {

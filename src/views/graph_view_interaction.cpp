@@ -238,14 +238,14 @@ void GraphView::moveSelected(int dx, int dy) {
 bool GraphView::mouseDown(const Point& p, bool additive) {
     InteractionState& s = interaction_;
     if (s.connecting()) {
-        if (interactive) return finishConnect();
+        if (interactive_) return finishConnect();
         // Editing was switched off meanwhile; keeping the connection would block the
         // context menu until it is switched on again.
         eraseConnectFeedback();
         arrowCursor();
         endConnect();
     }
-    if (interactive && additive) {
+    if (interactive_ && additive) {
         if (isSelectedAt(p)) {
             // Only a vertex toggles off; a selected edge under the pointer stays selected.
             const VertexViewEntry hit = vertexAt(p);
@@ -267,20 +267,20 @@ bool GraphView::mouseDown(const Point& p, bool additive) {
         return false;
     }
     if (isSelectedAt(p)) {
-        if (interactive) {
+        if (interactive_) {
             s.moving = true;
             s.lastPoint = p;
         }
         return false;
     }
     if (clickSelect(p, false)) {
-        if (interactive) {
+        if (interactive_) {
             s.moving = true;
             s.lastPoint = p;
         }
         return true;
     }
-    if (interactive) {
+    if (interactive_) {
         crossCursor();
         s.rubberBand = true;
         s.rubberAdditive = false;
@@ -298,7 +298,7 @@ bool GraphView::mouseDown(const Point& p, bool additive) {
 
 bool GraphView::mouseMove(const Point& p) {
     InteractionState& s = interaction_;
-    if (!interactive) return false;
+    if (!interactive_) return false;
     if (s.moving) {
         moveSelected(p.x - s.lastPoint.x, p.y - s.lastPoint.y);
         s.lastPoint = p;
@@ -383,7 +383,7 @@ bool GraphView::finishConnect() {
         Edge* edge = s.connectFrom ? space_->edgeFactory().create(fixed, target)
                                    : space_->edgeFactory().create(target, fixed);
         graph_->addEdge(*edge);
-        if (keepForest && !nx::isForest(*graph_)) {
+        if (keepForest_ && !nx::isForest(*graph_)) {
             graph_->removeEdge(*edge);
         } else {
             update();
@@ -395,7 +395,7 @@ bool GraphView::finishConnect() {
 }
 
 bool GraphView::cancelConnect() {
-    if (!interactive || !interaction_.connecting()) return false;
+    if (!interactive_ || !interaction_.connecting()) return false;
     eraseConnectFeedback();
     arrowCursor();
     interaction_.suppressContextMenu = true;

@@ -171,7 +171,7 @@ int IconView::iconSize() const {
 }
 
 IconGeometry IconView::geometry(const GraphView& view) const {
-    return geometry(view.scaleX, view.scaleY);
+    return geometry(view.scaleX(), view.scaleY());
 }
 
 IconGeometry IconView::geometry(double sx, double sy) const {
@@ -195,8 +195,8 @@ void IconView::draw(Vertex* vertex, GraphView& view, ActualProperties* viewPrope
     const IconGeometry g = geometry(view);
     DrawingTools* tools = view.currentTools();
     if (!tools) return;
-    const double sx = view.scaleX;
-    const double sy = view.scaleY;
+    const double sx = view.scaleX();
+    const double sy = view.scaleY();
     const Point at = view.devicePosition(vertex, viewProperties);
     const int s = iconSize();
     int w = s;
@@ -241,7 +241,7 @@ Rect IconView::getLabelledRectangle(Vertex* vertex, GraphView& view,
         name && !name->get().empty()) {
         const IconGeometry g = geometry(view);
         const Point at = view.devicePosition(vertex, viewProperties);
-        ScopedFont font(tools, kLabelFace, static_cast<int>(view.scaleX * kLabelPointSize));
+        ScopedFont font(tools, kLabelFace, static_cast<int>(view.scaleX() * kLabelPointSize));
         const Size size = tools->getTextSizeWithSelectedFont(name->get());
         const Rect t = getTextRectangle(g, at.x, at.y, size, namePosition_);
         r = {std::min(r.left, t.left), std::min(r.top, t.top), std::max(r.right, t.right),
@@ -281,7 +281,7 @@ Size IconView::getSize() const {
 
 Point IconView::getContourPoint(const Point& direction, GraphView& view, Point& companion) {
     Point point;
-    contour_->getContourPoint(direction, point, companion, view.scaleX, view.scaleY);
+    contour_->getContourPoint(direction, point, companion, view.scaleX(), view.scaleY());
     return point;
 }
 

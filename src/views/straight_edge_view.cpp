@@ -154,8 +154,8 @@ int StraightEdgeView::parallelIndex(const ActualProperties* viewProperties) {
 EdgeGeometry StraightEdgeView::geometry(Edge* edge, GraphView& view,
                                         ActualProperties* viewProperties, const Point& s,
                                         const Point& t, bool withArrows) {
-    const double sx = view.scaleX;
-    const double sy = view.scaleY;
+    const double sx = view.scaleX();
+    const double sy = view.scaleY();
     const int k = parallelIndex(viewProperties);
     const double arrowLength = static_cast<int>(sx * kArrowLength);
     EdgeGeometry g;
@@ -224,7 +224,7 @@ void StraightEdgeView::draw(Edge* edge, GraphView& view, ActualProperties* viewP
                             const Point& source, const Point& target, std::vector<Point>* points) {
     DrawingTools* tools = view.currentTools();
     if (!tools) return;
-    const double sx = view.scaleX;
+    const double sx = view.scaleX();
     const int penUnit = sx == 1.0 ? 1 : static_cast<int>(sx);
     const EdgeGeometry g = geometry(edge, view, viewProperties, source, target);
     if (points) points->assign(g.main.points.begin(), g.main.points.begin() + g.main.count);
@@ -258,7 +258,7 @@ void StraightEdgeView::drawLabels(DrawingTools& t, Edge* edge, GraphView& view,
                                   ActualProperties* viewProperties, const EdgeGeometry& g) {
     static const Name namePrototype;
     static const Weight weightPrototype;
-    const int pointSize = static_cast<int>(double(view.scaleX) * kLabelPointSize);
+    const int pointSize = static_cast<int>(double(view.scaleX()) * kLabelPointSize);
     const Point p0 = g.loop ? g.q0 : g.main.front();
     const Point p1 = g.loop ? g.q0 : g.bent ? g.bend : g.main.front();
     const Point p2 = g.loop ? g.q1 : g.main.back();
@@ -266,7 +266,7 @@ void StraightEdgeView::drawLabels(DrawingTools& t, Edge* edge, GraphView& view,
         const Size size = t.getTextSize(text, kLabelFace, pointSize);
         t.setPenColor(colour);
         t.drawText(text, kLabelFace, pointSize,
-                   getTextRectangle(p0, p1, p2, size, side, view.scaleX, view.scaleY));
+                   getTextRectangle(p0, p1, p2, size, side, view.scaleX(), view.scaleY()));
     };
     const Graph* graph = view.graph();
     if (auto* name = static_cast<const Name*>(

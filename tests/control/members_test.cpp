@@ -139,10 +139,10 @@ TEST_F(ControlTest, EditingEnabledConfiguresTheView) {
     control.NewTree();
     control.SetEditingEnabled(VARIANT_TRUE);
     EXPECT_EQ(control.GetEditingEnabled(), VARIANT_TRUE);
-    EXPECT_TRUE(control.engine().view->interactive);
-    EXPECT_TRUE(control.engine().view->keepForest);
+    EXPECT_TRUE(control.engine().view->interactive());
+    EXPECT_TRUE(control.engine().view->keepForest());
     control.SetEditingEnabled(VARIANT_FALSE);
-    EXPECT_FALSE(control.engine().view->interactive);
+    EXPECT_FALSE(control.engine().view->interactive());
 }
 
 TEST_F(ControlTest, CustomMenuItemsIndexFromZeroAndClear) {

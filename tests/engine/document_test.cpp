@@ -37,12 +37,12 @@ TEST(ControlEngineStates, InitDeletesTheDocumentAndNewTreeOpensIt) {
     EXPECT_EQ(engine.view->space(), engine.space.get());
     EXPECT_EQ(engine.view->hostWindow(), &host);
     EXPECT_TRUE(engine.view->drawingTools()->memoryBufferEnabled);
-    EXPECT_FALSE(engine.view->interactive) << "the editing switch";
-    EXPECT_TRUE(engine.view->keepForest);
-    EXPECT_FALSE(engine.view->edgeSourcesMovable);
-    EXPECT_FALSE(engine.view->edgeTargetsMovable);
+    EXPECT_FALSE(engine.view->interactive()) << "the editing switch";
+    EXPECT_TRUE(engine.view->keepForest());
+    EXPECT_FALSE(engine.view->edgeSourcesMovable());
+    EXPECT_FALSE(engine.view->edgeTargetsMovable());
     engine.NewTree(true, &host);
-    EXPECT_TRUE(engine.view->interactive);
+    EXPECT_TRUE(engine.view->interactive());
     for (std::uint16_t scope : {0, 1, 2}) {
         EXPECT_EQ(engine.GetVertexCount(scope), 0u);
         EXPECT_EQ(engine.GetEdgeCount(scope), 0u);
@@ -192,12 +192,10 @@ TEST_F(OpenDocument, VisibleScopeCountsWhatTheVisibleAreaShows) {
     place(v[2], 900, 900);
     engine.AddEdge(v[0], v[1]);
     engine.AddEdge(v[1], v[2]);
-    engine.view->origin = {0, 0};
-    engine.view->visibleWidth = 100;
-    engine.view->visibleHeight = 100;
+    engine.view->setVisibleArea({0, 0}, 100, 100);
     EXPECT_EQ(engine.GetVertexCount(2), 2u);
     EXPECT_EQ(engine.GetEdgeCount(2), 2u);  // both edges reach into the area
-    engine.view->origin = {800, 800};
+    engine.view->setOrigin({800, 800});
     EXPECT_EQ(engine.GetVertexCount(2), 1u);
     EXPECT_EQ(engine.GetVertexID(2, 0), v[2]);
 }
@@ -207,11 +205,11 @@ TEST_F(OpenDocument, ExtentIsTheDrawingPlusMarginsOnScreenScale) {
     place(v[0], 100, 100);
     place(v[1], 300, 200);
     const nx::Rect drawing = engine.view->extent();
-    engine.view->printing = true;
-    engine.view->scaleX = engine.view->scaleY = 4.0f;
+    engine.view->setPrinting(true);
+    engine.view->setScale(4.0f, 4.0f);
     const nx::Size extent = engine.GetExtent();
-    EXPECT_FALSE(engine.view->printing);
-    EXPECT_EQ(engine.view->scaleX, 1.0f);
+    EXPECT_FALSE(engine.view->printing());
+    EXPECT_EQ(engine.view->scaleX(), 1.0f);
     EXPECT_EQ(engine.view->extent(), drawing);
     EXPECT_EQ(extent.cx, static_cast<std::uint64_t>(drawing.width() + 50));
     EXPECT_EQ(extent.cy, static_cast<std::uint64_t>(drawing.height() + 30));

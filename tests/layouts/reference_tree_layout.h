@@ -13,7 +13,11 @@ public:
 
     // The same checks, root order and sequence of walks as TreeLayout::arrange().
     void arrange() override;
-    void slots(Vertex& vertex, std::int32_t*& x, std::int32_t*& y) { coordinateSlots(vertex, x, y); }
+    void slots(Vertex& vertex, std::int32_t*& x, std::int32_t*& y) {
+        const PositionWriter::Slots xy = positions().slots(vertex);
+        x = xy.x;
+        y = xy.y;
+    }
 };
 
 }  // namespace nx::test

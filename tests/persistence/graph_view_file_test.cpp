@@ -72,9 +72,9 @@ std::string viewText(const V* view) {
 std::string dumpView(GraphView& view) {
     std::ostringstream out;
     out << "graph " << (view.graph() ? std::to_string(view.graph()->id) : "none") << " pen "
-        << int(view.penColor.red) << ' ' << int(view.penColor.green) << ' '
-        << int(view.penColor.blue) << " background " << int(view.backgroundColor.red) << ' '
-        << int(view.backgroundColor.green) << ' ' << int(view.backgroundColor.blue) << '\n';
+        << int(view.penColor().red) << ' ' << int(view.penColor().green) << ' '
+        << int(view.penColor().blue) << " background " << int(view.backgroundColor().red) << ' '
+        << int(view.backgroundColor().green) << ' ' << int(view.backgroundColor().blue) << '\n';
     VertexView* defaultVertex = view.defaultVertexView();
     EdgeView* defaultEdge = view.defaultEdgeView();
     out << "defaults " << viewText(defaultVertex) << ' ' << viewText(defaultEdge) << '\n';
@@ -122,8 +122,8 @@ void buildRichView(ViewDocument& doc) {
     doc.view.refreshPropertyIndices();
     GraphView& view = doc.view;
     view.setGraph(doc.space->graphFactory().graphs().front());
-    view.penColor = {12, 0, 255};
-    view.backgroundColor = {1, 2, 3};
+    view.setPenColor({12, 0, 255});
+    view.setBackgroundColor({1, 2, 3});
     view.setDefaultVertexView(vertexViewFactory().getCircleDotView(false, 1, 2, 3, 4, 11));
     view.setDefaultEdgeView(edgeViewFactory().getStraightEdgeView(2));
 
@@ -220,7 +220,7 @@ void buildSmallView(ViewDocument& doc) {
     doc.view.setGraph(doc.space->graphFactory().graphs().front());
     doc.view.setDefaultVertexView(vertexViewFactory().getSquareDotView(true, 4, 4, 2, 6, 9));
     doc.view.setDefaultEdgeView(nullptr);
-    doc.view.backgroundColor = {255, 255, 240};
+    doc.view.setBackgroundColor({255, 255, 240});
     Vertex* leaf = doc.space->vertexFactory().at(2);
     doc.view.bringToFront(doc.space->vertexFactory().at(1));
     setText(doc.view.vertexViewProperties(leaf)->at(0), "40");

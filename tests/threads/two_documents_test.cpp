@@ -146,9 +146,9 @@ Outcome runDocument(int variant, const std::string& stem) {
     engine.ForceDirectedLayout();
     engine.FlipVertical();
     engine.FlipHorizontal();
-    engine.view->scaleX = engine.view->scaleY = 1.5f;  // as printing does
+    engine.view->setScale(1.5f, 1.5f);  // as printing does
     record(engine, outcome);
-    engine.view->scaleX = engine.view->scaleY = 1.0f;
+    engine.view->setScale(1.0f, 1.0f);
 
     const std::string stream = stem + ".nx";
     const std::string xml = stem + ".nxx";

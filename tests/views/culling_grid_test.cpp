@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "recording_graph_view.h"
+#include "views/position_writer.h"
 
 namespace nx::test {
 namespace {
@@ -125,18 +126,34 @@ TEST_F(CullingGrid, FollowsChangesBetweenDraws) {
         {"flip", [&] { view->flipHorizontal(); }},
         {"rotate", [&] { view->rotate(0.7f); }},
         {"move selected", [&] { view->moveSelected(37, -12); }},
-        {"scale", [&] { view->scaleX = 1.5f; }},
-        {"rename, then say so",
+        {"write through a position writer",
          [&] {
-             for (Vertex* v : vertices) {
-                 valueOf<Name>(v->properties).set(u"a much longer name");
-                 view->vertexChanged(*v);
+             PositionWriter positions(*view);
+             for (int i = 0; i < 20; ++i)
+                 positions.set(*vertices[uniform(0, 100)], uniform(0, 3000), uniform(0, 2000));
+         }},
+        {"draw while a writer holds slots",
+         [&] {
+             PositionWriter positions(*view);
+             std::vector<PositionWriter::Slots> slots;
+             for (int i = 0; i < 20; ++i) slots.push_back(positions.slots(*vertices[uniform(0, 100)]));
+             expectSameDrawing(3);  // the grid is built with the old positions
+             for (const PositionWriter::Slots& xy : slots) {
+                 *xy.x = uniform(0, 3000);
+                 *xy.y = uniform(0, 2000);
              }
+         }},
+        {"scale", [&] { view->setScaleX(1.5f); }},
+        {"rename through the view",
+         [&] {
+             for (Vertex* v : vertices)
+                 view->writeVertexValues(
+                     *v, [&] { valueOf<Name>(v->properties).set(u"a much longer name"); });
          }},
         {"rename one", [&] {
              Vertex* v = vertices[uniform(0, 100)];
-             valueOf<Name>(v->properties).set(u"another quite long name");
-             view->vertexChanged(*v);
+             view->writeVertexValues(
+                 *v, [&] { valueOf<Name>(v->properties).set(u"another quite long name"); });
          }},
     };
     view->rebuildSelection();

@@ -63,7 +63,7 @@ TEST_F(DotFixture, CircleOfSizeNineIsAShadowAndALightRing) {
     EXPECT_EQ(view->tools.selectedPen(), nullptr);  // released at the end
 
     // Printing at twice the scale: position, halves, pen unit and width all double.
-    view->scaleX = view->scaleY = 2.0f;
+    view->setScale(2.0f, 2.0f);
     drawn(d);
     const auto scaled = view->tools.callsNamed("drawEllipseWithSelectedPen");
     ASSERT_EQ(scaled.size(), 2u);
@@ -83,7 +83,7 @@ TEST_F(DotFixture, OffsetsAndBevelStepsScaleByTruncation) {
         {2.0f, {4, 6, 8, 10, 12}, {3, 5, 7, 9, 11}, 18, 2},
     };
     for (const Case& c : cases) {
-        view->scaleX = view->scaleY = c.scale;
+        view->setScale(c.scale, c.scale);
         const DotGeometry g = d->geometry(*view);
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(g.offset(i + 2), (Point{c.offsets[i], c.offsets[i]})) << c.scale;

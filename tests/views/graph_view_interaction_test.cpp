@@ -37,7 +37,7 @@ struct InteractionFixture : ::testing::Test {
         view = std::make_unique<InteractiveView>(&doc->vertexViewSchema, &doc->edgeViewSchema);
         view->setGraph(doc->graph);
         view->setSpace(&doc->space);
-        view->keepForest = true;
+        view->setKeepForest(true);
     }
     void TearDown() override { view.reset(); }
     Vertex* vertexAt(Point p) {
@@ -352,7 +352,7 @@ TEST_F(InteractionFixture, ConnectionsThatBreakTheForestAreRefused) {
 
     // Without the forest rule the cycle stays.
     SetUp();
-    view->keepForest = false;
+    view->setKeepForest(false);
     Vertex* a = vertexAt({100, 100});
     Vertex* b = vertexAt({200, 100});
     edge(a, b);
@@ -382,7 +382,7 @@ TEST_F(InteractionFixture, ContextMenuIsRefusedWhileConnectingAndOnceAfterCancel
 TEST_F(InteractionFixture, WithoutEditingClicksOnlySelect) {
     Vertex* a = vertexAt({100, 100});
     Vertex* b = vertexAt({200, 100});
-    view->interactive = false;
+    view->setInteractive(false);
     EXPECT_TRUE(view->mouseDown(at(a), false));
     EXPECT_FALSE(view->interaction().moving);
     EXPECT_FALSE(view->mouseMove({150, 150}));
@@ -399,10 +399,10 @@ TEST_F(InteractionFixture, WithoutEditingClicksOnlySelect) {
 
     // A connection begun before editing was switched off is dropped by the next press
     // rather than blocking the context menu for good.
-    view->interactive = true;
+    view->setInteractive(true);
     view->beginConnectFrom(a, view->vertexViewProperties(a));
     view->mouseMove(at(b));
-    view->interactive = false;
+    view->setInteractive(false);
     view->mouseDown({400, 400}, false);
     EXPECT_FALSE(view->interaction().connecting());
     EXPECT_TRUE(view->contextMenuAllowed());

@@ -78,7 +78,7 @@ TEST_F(GraphViewFixture, ParallelEdgesAreNumberedInEitherDirection) {
     for (std::size_t i = 0; i < edges.size(); ++i)
         EXPECT_EQ(valueOf<AuxInt1>(view->edgeViewProperties(edges[i])).get(), expected[i]) << i;
 
-    view->spreadParallelEdges = false;
+    view->setSpreadParallelEdges(false);
     Edge* more = doc.addEdge(a, b);
     view->synchronize();
     EXPECT_EQ(valueOf<AuxInt1>(view->edgeViewProperties(more)).get(), 0);
@@ -221,7 +221,7 @@ TEST_F(GraphViewFixture, CoordinatesFallBackToTheGraphLevel) {
     EXPECT_TRUE(gv.setSelected(*gv.findVertexEntry(v), true));
     EXPECT_FALSE(gv.setSelected(*gv.findVertexEntry(v), true));
     EXPECT_TRUE(gv.isSelected(v, p));
-    gv.scaleX = 1.5f;
+    gv.setScaleX(1.5f);
     EXPECT_EQ(gv.devicePosition(v), (Point{112, 30}));  // trunc(75 x 1.5)
 }
 
@@ -348,7 +348,7 @@ TEST_F(GraphViewFixture, MovedAndScaledPositionsStayInsideTheCoordinateRange) {
     EXPECT_EQ(view->addY(far, values, INT_MIN), -kCoordinateLimit);
     EXPECT_EQ(view->addX(far, values, -10), kCoordinateLimit - 10);
     view->addX(far, values, 10);
-    view->scaleX = view->scaleY = 11.811f;
+    view->setScale(11.811f, 11.811f);
     EXPECT_EQ(at(near), (Point{int(1000 * double(11.811f)), int(-7 * double(11.811f))}));
     EXPECT_EQ(at(far), (Point{kCoordinateLimit, -kCoordinateLimit}));
 }
@@ -380,7 +380,7 @@ TEST_F(GraphViewFixture, DrawCullsVerticesAndEdgesOutsideTheArea) {
 
     draw({-1000, -1000, 150, 150});  // reversed corners are normalised
     EXPECT_EQ(squaresAt(at(a)), 1u);
-    view->printing = true;
+    view->setPrinting(true);
     draw({0, 0, 1, 1});
     EXPECT_EQ(squaresAt(at(far)), 1u);
     EXPECT_EQ(view->tools.callsNamed("lineToWithSelectedPen").size(), 8u);
@@ -490,9 +490,7 @@ TEST_F(GraphViewFixture, HitTestsAndAreaQueries) {
     EXPECT_TRUE(view->edgesInRect({190, 90, 210, 100}).empty());  // right and bottom exclusive
     EXPECT_TRUE(view->edgesInRect({190, 300, 210, 310}).empty());
 
-    view->origin = {250, 0};
-    view->visibleWidth = 100;
-    view->visibleHeight = 200;
+    view->setVisibleArea({250, 0}, 100, 200);
     const auto visible = view->verticesInVisibleArea();
     ASSERT_EQ(visible.size(), 1u);
     EXPECT_EQ(visible[0].vertex, c);

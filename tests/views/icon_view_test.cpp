@@ -167,7 +167,7 @@ TEST_F(IconFixture, BoundsHitTestAndUpdateRectangle) {
     valueOf<Name>(v->properties).set(u"Disk");
     EXPECT_EQ(icon->getUpdateRectangle(v, *view, props()), (Rect{50, 8, 150, 92}));
     // While printing at 2 x 2 the box doubles.
-    view->scaleX = view->scaleY = 2.0f;
+    view->setScale(2.0f, 2.0f);
     EXPECT_EQ(icon->getBoundingRectangle(v, *view, props()), (Rect{152, 52, 248, 148}));
 }
 
@@ -187,7 +187,7 @@ TEST_F(IconFixture, ContourIsTheBoxOneOutsideTheIcon) {
         EXPECT_EQ(icon->getContourPoint(c.direction, *view, companion), c.point) << c.direction;
         EXPECT_EQ(companion, c.companion) << c.direction;
     }
-    view->scaleX = 2.0f;
+    view->setScaleX(2.0f);
     Point companion;
     EXPECT_EQ(icon->getContourPoint({10, 0}, *view, companion), (Point{33, 0}));
 }

@@ -86,7 +86,7 @@ void RamuloOverview::renderMap() {
         const nx::Point p = view.devicePosition(v);
         return mapFromLogical(QPointF(p.x, p.y));
     };
-    const QColor ink(view.penColor.red, view.penColor.green, view.penColor.blue);
+    const QColor ink(view.penColor().red, view.penColor().green, view.penColor().blue);
     painter.setPen(QPen(QColor(ink.red(), ink.green(), ink.blue(), 110), 1));
     for (const auto& [edge, data] : view.edgeMap())
         painter.drawLine(at(edge->source), at(edge->target));

@@ -77,8 +77,8 @@ SurfaceScope::~SurfaceScope() {
     }
     // The screen's scale again, so extents and hit tests are not the printer's.
     if (engine_.view) {
-        engine_.view->printing = false;
-        engine_.view->scaleX = engine_.view->scaleY = 1.0f;
+        engine_.view->setPrinting(false);
+        engine_.view->setScale(1.0f, 1.0f);
     }
 }
 

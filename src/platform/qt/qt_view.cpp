@@ -14,10 +14,10 @@ QtView::QtView(FormalProperties* vertexFormals, FormalProperties* edgeFormals,
 QtView::~QtView() = default;
 
 void QtView::recordVisibleArea(const Rect& n) {
-    origin = {n.left, n.top};
-    visibleWidth = static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.right) - n.left));
-    visibleHeight =
-        static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.bottom) - n.top));
+    setVisibleArea(
+        {n.left, n.top},
+        static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.right) - n.left)),
+        static_cast<std::uint64_t>(std::llabs(static_cast<long long>(n.bottom) - n.top)));
 }
 
 void QtView::eraseBackground(const Rect& r) {
@@ -51,8 +51,7 @@ void QtView::copyToScreen(const Rect& r) {
 }
 
 void QtView::setVisibleSize(const Size& size) {
-    visibleWidth = size.cx;
-    visibleHeight = size.cy;
+    setVisibleArea(origin(), size.cx, size.cy);
 }
 
 }  // namespace nx

@@ -69,7 +69,7 @@ TEST(QtIconRender, SmallGraphShowsIconsLabelsAndThePlaceholder) {
     QImage surface(240, 190, QImage::Format_RGB32);
     QtDeviceContext context(&surface);
     QtDrawingTools& tools = view.qtDrawingTools();
-    tools.setBackgroundColor(view.backgroundColor);
+    tools.setBackgroundColor(view.backgroundColor());
     tools.enableMemoryBuffer();
     tools.init(&context, {0, 0});
     view.eraseBackground({0, 0, 240, 190});

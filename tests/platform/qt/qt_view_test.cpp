@@ -61,7 +61,7 @@ QImage render(SmallDrawing& drawing, QtView& view, const Rect& area, QSize surfa
     surface.fill(qRgb(255, 0, 255));  // whatever the background does not cover shows
     QtDeviceContext context(&surface);
     QtDrawingTools& tools = view.qtDrawingTools();
-    tools.setBackgroundColor(view.backgroundColor);
+    tools.setBackgroundColor(view.backgroundColor());
     tools.enableMemoryBuffer();
     drawing.place(view);
     tools.init(&context, {0, 0});
@@ -111,9 +111,9 @@ TEST(QtView, RendersASmallGraphThroughTheMemoryBuffer) {
     EXPECT_GT(faded, 150);
     EXPECT_LT(faded, 255);
 
-    EXPECT_EQ(view.origin, (Point{0, 0}));
-    EXPECT_EQ(view.visibleWidth, 200u);
-    EXPECT_EQ(view.visibleHeight, 160u);
+    EXPECT_EQ(view.origin(), (Point{0, 0}));
+    EXPECT_EQ(view.visibleWidth(), 200u);
+    EXPECT_EQ(view.visibleHeight(), 160u);
 }
 
 TEST(QtView, ScrolledPaintCopiesOnlyItsRectangle) {
@@ -125,14 +125,14 @@ TEST(QtView, ScrolledPaintCopiesOnlyItsRectangle) {
     surface.fill(qRgb(255, 0, 255));
     QtDeviceContext context(&surface, {-60, -20});
     QtDrawingTools& tools = view.qtDrawingTools();
-    tools.setBackgroundColor(view.backgroundColor);
+    tools.setBackgroundColor(view.backgroundColor());
     tools.enableMemoryBuffer();
     drawing.place(view);
     tools.init(&context, {0, 0});
     view.eraseBackground({100, 60, 60, 20});  // given the wrong way round
     view.draw({100, 60, 60, 20});
-    EXPECT_EQ(view.origin, (Point{60, 20}));
-    EXPECT_EQ(view.visibleWidth, 40u);
+    EXPECT_EQ(view.origin(), (Point{60, 20}));
+    EXPECT_EQ(view.visibleWidth(), 40u);
     EXPECT_EQ(QColor(surface.pixel(20, 20)), QColor(130, 130, 130)) << "A's fill";
     EXPECT_EQ(QColor(surface.pixel(10, 10)), QColor(0, 0, 0)) << "A's handle at (70, 30)";
     EXPECT_EQ(QColor(surface.pixel(45, 45)), QColor(255, 0, 255)) << "outside the repaint";
