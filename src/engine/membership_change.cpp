@@ -7,6 +7,7 @@
 #include "graph/space.h"
 #include "views/graph_view.h"
 #include "views/view.h"
+#include "views/view_ref.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ std::size_t valuesBytes(const nx::ActualProperties* values) {
 void releaseEntry(nx::VertexViewEntry& entry) {
     delete entry.properties;
     entry.properties = nullptr;
-    if (entry.view) entry.view->release();
-    entry.view = nullptr;
+    nx::dropHeldReference(entry.view);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ void MembershipChange::release(Event& event) {
     delete event.values;
     event.values = nullptr;
     delete event.data.properties;
-    if (event.data.view) event.data.view->release();
+    nx::dropHeldReference(event.data.view);
     event.data = {};
     for (nx::VertexEntryRecord& record : event.records) releaseEntry(record.entry);
 }

@@ -6,7 +6,7 @@
 
 namespace nx {
 
-VertexView* VertexViewFactory::getIconView(const std::u16string& fileName,
+ViewRef<VertexView> VertexViewFactory::getIconView(const std::u16string& fileName,
                                            const std::u16string& iconName, int id, int index,
                                            int size, const RgbColor& nameTextColor,
                                            int namePosition, const RgbColor& weightTextColor,
@@ -15,7 +15,7 @@ VertexView* VertexViewFactory::getIconView(const std::u16string& fileName,
                                       namePosition, weightTextColor, weightPosition});
 }
 
-VertexView* VertexViewFactory::getIconView(const IconParameters& p) {
+ViewRef<VertexView> VertexViewFactory::getIconView(const IconParameters& p) {
     return findOrMake<IconView>([&](const IconView& icon) { return icon.matches(p); },
                                 [&] { return std::make_unique<IconView>(p); });
 }

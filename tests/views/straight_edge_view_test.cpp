@@ -29,7 +29,7 @@ struct EdgeFixture : ::testing::Test {
         view->setGraph(doc.graph);
         place(a, {100, 100});
         place(b, {200, 100});
-        edgeView = static_cast<StraightEdgeView*>(factory.getStraightEdgeView(1));
+        edgeView = static_cast<StraightEdgeView*>(factory.getStraightEdgeView(1).get());
     }
     void place(Vertex* v, Point p) {
         view->setX(v, view->vertexViewProperties(v), p.x);
