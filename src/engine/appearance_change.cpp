@@ -22,7 +22,8 @@ void AppearanceChange::swapWithTarget() {
         target_.view->setVertexView(target_.vertex,
                                     nx::staticViewCast<nx::VertexView>(std::move(other_)));
     else if (target_.edge)
-        target_.view->setEdgeView(target_.edge, nx::staticViewCast<nx::EdgeView>(std::move(other_)));
+        target_.view->setEdgeView(target_.edge,
+                                  nx::staticViewCast<nx::EdgeView>(std::move(other_)));
     else if (target_.edges)
         target_.view->setDefaultEdgeView(nx::staticViewCast<nx::EdgeView>(std::move(other_)));
     else

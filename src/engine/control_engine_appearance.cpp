@@ -30,8 +30,8 @@ void checkDotTextPosition(std::uint16_t position) {
 }
 
 nx::ViewRef<nx::VertexView> dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
-                                     std::uint16_t outerColor, std::uint16_t innerColor,
-                                     std::uint16_t namePos, std::uint16_t weightPos) {
+                                    std::uint16_t outerColor, std::uint16_t innerColor,
+                                    std::uint16_t namePos, std::uint16_t weightPos) {
     checkDotTextPosition(namePos);
     checkDotTextPosition(weightPos);
     return nx::vertexViewFactory().getDotView(

@@ -3,8 +3,7 @@
 
 namespace nx {
 
-Subgraph::Subgraph(Graph& parent)
-    : Graph(BorrowFrom{parent}), parent_(&parent) {}
+Subgraph::Subgraph(Graph& parent) : Graph(BorrowFrom{parent}), parent_(&parent) {}
 
 Subgraph::~Subgraph() {
     edges_.clear();

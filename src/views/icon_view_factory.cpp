@@ -7,10 +7,11 @@
 namespace nx {
 
 ViewRef<VertexView> VertexViewFactory::getIconView(const std::u16string& fileName,
-                                           const std::u16string& iconName, int id, int index,
-                                           int size, const RgbColor& nameTextColor,
-                                           int namePosition, const RgbColor& weightTextColor,
-                                           int weightPosition) {
+                                                   const std::u16string& iconName, int id,
+                                                   int index, int size,
+                                                   const RgbColor& nameTextColor, int namePosition,
+                                                   const RgbColor& weightTextColor,
+                                                   int weightPosition) {
     return getIconView(IconParameters{fileName, iconName, id, index, size, nameTextColor,
                                       namePosition, weightTextColor, weightPosition});
 }

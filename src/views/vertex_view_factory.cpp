@@ -40,10 +40,12 @@ ViewRef<VertexView> VertexViewFactory::getSquareDotView(bool f, int o, int i, in
 ViewRef<VertexView> VertexViewFactory::getCircleDotView(bool f, int o, int i, int n, int w, int s) {
     return getDotView(2, {f, o, i, n, w, s});
 }
-ViewRef<VertexView> VertexViewFactory::getDiamondDotView(bool f, int o, int i, int n, int w, int s) {
+ViewRef<VertexView> VertexViewFactory::getDiamondDotView(bool f, int o, int i, int n, int w,
+                                                         int s) {
     return getDotView(3, {f, o, i, n, w, s});
 }
-ViewRef<VertexView> VertexViewFactory::getTriangleDotView(bool f, int o, int i, int n, int w, int s) {
+ViewRef<VertexView> VertexViewFactory::getTriangleDotView(bool f, int o, int i, int n, int w,
+                                                          int s) {
     return getDotView(4, {f, o, i, n, w, s});
 }
 

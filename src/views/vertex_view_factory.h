@@ -26,17 +26,18 @@ public:
     virtual ViewRef<VertexView> readViewByName(std::istream& in);
 
     // Find-or-create; each answers a counted reference for the caller.
-    ViewRef<VertexView> getSquareDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                 int weightPosition, int size);
-    ViewRef<VertexView> getCircleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                 int weightPosition, int size);
-    ViewRef<VertexView> getDiamondDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                  int weightPosition, int size);
-    ViewRef<VertexView> getTriangleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                   int weightPosition, int size);
-    ViewRef<VertexView> getIconView(const std::u16string& fileName, const std::u16string& iconName, int id,
-                            int index, int size, const RgbColor& nameTextColor, int namePosition,
-                            const RgbColor& weightTextColor, int weightPosition);
+    ViewRef<VertexView> getSquareDotView(bool isFilled, int outerColor, int innerColor,
+                                         int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getCircleDotView(bool isFilled, int outerColor, int innerColor,
+                                         int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getDiamondDotView(bool isFilled, int outerColor, int innerColor,
+                                          int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getTriangleDotView(bool isFilled, int outerColor, int innerColor,
+                                           int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getIconView(const std::u16string& fileName, const std::u16string& iconName,
+                                    int id, int index, int size, const RgbColor& nameTextColor,
+                                    int namePosition, const RgbColor& weightTextColor,
+                                    int weightPosition);
     ViewRef<VertexView> getIconView(const IconParameters& parameters);
     // Dispatches on the dot class id (1 square, 2 circle, 3 diamond, 4 triangle); null otherwise.
     ViewRef<VertexView> getDotView(int classId, const DotParameters& parameters);

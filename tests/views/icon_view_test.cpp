@@ -273,8 +273,9 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
     EXPECT_EQ(view->referenceCount(), 2u);
 
     // The named form writes the two positions as names.
-    std::istringstream namedIn("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" + sep +
-                             "0,0,0" + sep + "S_INSIDE" + sep + "0,0,0" + sep + "W" + sep + "#\n");
+    std::istringstream namedIn("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" +
+                               sep + "0,0,0" + sep + "S_INSIDE" + sep + "0,0,0" + sep + "W" + sep +
+                               "#\n");
     const ViewRef<VertexView> named = factory.readViewByName(namedIn);
     auto* byName = dynamic_cast<IconView*>(named.get());
     ASSERT_NE(byName, nullptr);

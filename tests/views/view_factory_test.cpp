@@ -76,7 +76,8 @@ TEST(ViewRef, EveryReferenceTakenIsGivenBackOnce) {
         {"self-assignment", [&] { copy = *&copy; }, 2},
         {"move", [&] { base = std::move(copy); }, 2},
         {"moved-from is empty", [&] { EXPECT_FALSE(copy); }, 2},
-        {"copy to the base class", [&] { copy = staticViewCast<VertexView>(ViewRef<View>(base)); }, 3},
+        {"copy to the base class", [&] { copy = staticViewCast<VertexView>(ViewRef<View>(base)); },
+         3},
         {"reset", [&] { base.reset(); }, 2},
         {"assignment replaces", [&] { copy = factory.getCircleDotView(false, 1, 1, 0, 0, 6); }, 1},
         {"detach", [&] { detached = held.detach(); }, 1},
@@ -169,7 +170,8 @@ TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
         std::istringstream in(c.record);
         ViewRef<View> read;
         const std::string error = errorOf([&] {
-            read = c.edge ? ViewRef<View>(edges.readView(in)) : ViewRef<View>(vertices.readView(in));
+            read =
+                c.edge ? ViewRef<View>(edges.readView(in)) : ViewRef<View>(vertices.readView(in));
         });
         if (c.error) {
             EXPECT_EQ(error, c.error) << c.record;
