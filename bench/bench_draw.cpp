@@ -64,7 +64,7 @@ struct TreeDrawing : nx::test::SchemasAndSpace, nx::test::ViewSchemas {
         for (int i = 0; i < kVertices; ++i) {
             nx::Vertex* v = space.vertexFactory().create();
             const std::string number = std::to_string(i);
-            valueOf<nx::Name>(v->properties)
+            valueOf<nx::Name>(v->properties.get())
                 .set(u"v" + std::u16string(number.begin(), number.end()));
             graph->addVertex(*v);
             vertices.push_back(v);

@@ -11,25 +11,23 @@ nx::View* AppearanceChange::current(const Target& t) {
                    : static_cast<nx::View*>(t.view->storedDefaultVertexView());
 }
 
-AppearanceChange::AppearanceChange(const Target& target, nx::View* before)
-    : target_(target), other_(before) {}
+AppearanceChange::AppearanceChange(const Target& target, nx::ViewRef<nx::View> before)
+    : target_(target), other_(std::move(before)) {}
 
-AppearanceChange::~AppearanceChange() {
-    if (other_) other_->release();
-}
+AppearanceChange::~AppearanceChange() = default;
 
 void AppearanceChange::swapWithTarget() {
-    nx::View* now = current(target_);
-    if (now) now->acquire();
-    // Each setter takes over the reference handed to it and releases the one it held.
+    nx::ViewRef<nx::View> now(current(target_));
     if (target_.vertex)
-        target_.view->setVertexView(target_.vertex, static_cast<nx::VertexView*>(other_));
+        target_.view->setVertexView(target_.vertex,
+                                    nx::staticViewCast<nx::VertexView>(std::move(other_)));
     else if (target_.edge)
-        target_.view->setEdgeView(target_.edge, static_cast<nx::EdgeView*>(other_));
+        target_.view->setEdgeView(target_.edge,
+                                  nx::staticViewCast<nx::EdgeView>(std::move(other_)));
     else if (target_.edges)
-        target_.view->setDefaultEdgeView(static_cast<nx::EdgeView*>(other_));
+        target_.view->setDefaultEdgeView(nx::staticViewCast<nx::EdgeView>(std::move(other_)));
     else
-        target_.view->setDefaultVertexView(static_cast<nx::VertexView*>(other_));
-    other_ = now;
+        target_.view->setDefaultVertexView(nx::staticViewCast<nx::VertexView>(std::move(other_)));
+    other_ = std::move(now);
     target_.view->rebuildSelection();
 }

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "engine/undo_command.h"
+#include "views/view.h"
+#include "views/view_ref.h"
 
 namespace nx {
 class Edge;
 class GraphView;
 class Vertex;
-class View;
 }  // namespace nx
 
 class AppearanceChange : public UndoCommand {
@@ -23,8 +24,8 @@ public:
     // The view object the target has now, null for a default not made yet.
     static nx::View* current(const Target& target);
 
-    // `before` is a reference the change takes over (may be null).
-    AppearanceChange(const Target& target, nx::View* before);
+    // `before` may be null (a default not made yet).
+    AppearanceChange(const Target& target, nx::ViewRef<nx::View> before);
     ~AppearanceChange() override;
     AppearanceChange(const AppearanceChange&) = delete;
     AppearanceChange& operator=(const AppearanceChange&) = delete;
@@ -37,5 +38,5 @@ private:
     void swapWithTarget();
 
     Target target_;
-    nx::View* other_;  // one reference held
+    nx::ViewRef<nx::View> other_;
 };

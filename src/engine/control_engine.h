@@ -392,8 +392,6 @@ private:
     template <typename Arrange>
     bool arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange);
     void showLayoutError(const std::string& text);
-    // Hands a vertex view from the factory to one vertex, releasing it when that fails.
-    void setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView);
     // Initialises the view's drawing tools on the context; false without a view or tools.
     bool prepareTools(nx::DeviceContext* dc);
     bool startEdge(nx::DeviceContext* dc, HostWindow* host, bool outgoing);

@@ -29,9 +29,9 @@ void checkDotTextPosition(std::uint16_t position) {
         throw std::runtime_error("Error in nx::DotView::getTextRectangle: Incorrect text position");
 }
 
-nx::VertexView* dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
-                        std::uint16_t outerColor, std::uint16_t innerColor, std::uint16_t namePos,
-                        std::uint16_t weightPos) {
+nx::ViewRef<nx::VertexView> dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
+                                    std::uint16_t outerColor, std::uint16_t innerColor,
+                                    std::uint16_t namePos, std::uint16_t weightPos) {
     checkDotTextPosition(namePos);
     checkDotTextPosition(weightPos);
     return nx::vertexViewFactory().getDotView(
@@ -54,15 +54,6 @@ nx::Vertex* ControlEngine::appearanceTarget(std::uint32_t vertexId) {
     return vertex;
 }
 
-void ControlEngine::setVertexView(nx::Vertex& vertex, nx::VertexView* vertexView) {
-    try {
-        view->setVertexView(&vertex, vertexView);
-    } catch (...) {
-        vertexView->release();
-        throw;
-    }
-}
-
 void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex,
                                      std::uint16_t size, VARIANT_BOOL isFilled,
                                      std::uint16_t outerColor, std::uint16_t innerColor,
@@ -77,8 +68,8 @@ void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool p
     nx::Vertex* vertex = appearanceTarget(vertexId);
     if (!vertex) return;
     AppearanceRecording recording(*this, {view.get(), vertex, nullptr, false});
-    setVertexView(*vertex,
-                  dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
+    view->setVertexView(
+        vertex, dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
 }
 
 void ControlEngine::SetDefaultVertexAppearance(std::uint16_t size, VARIANT_BOOL isFilled,
@@ -154,10 +145,10 @@ void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::
     checkIconTextPosition(namePos);
     checkIconTextPosition(weightPos);
     AppearanceRecording recording(*this, {view.get(), vertex, nullptr, false});
-    setVertexView(*vertex,
-                  nx::vertexViewFactory().getIconView(
-                      fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow),
-                      namePos, oleColorToRgb(weightTextColor, hostWindow), weightPos));
+    view->setVertexView(
+        vertex, nx::vertexViewFactory().getIconView(
+                    fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow),
+                    namePos, oleColorToRgb(weightTextColor, hostWindow), weightPos));
 }
 
 void ControlEngine::SetDefaultEdgeAppearance(std::uint16_t edgeColor) {
@@ -173,13 +164,7 @@ void ControlEngine::SetEdgeAppearance(std::uint32_t edgeId, std::uint16_t edgeCo
     // An edge outside the current graph: the view refuses it before anything changes.
     if (!view->edgeMap().contains(edge)) view->setEdgeView(edge, nullptr);
     AppearanceRecording recording(*this, {view.get(), nullptr, edge, false});
-    nx::EdgeView* edgeView = nx::edgeViewFactory().getStraightEdgeView(edgeColor);
-    try {
-        view->setEdgeView(edge, edgeView);
-    } catch (...) {
-        edgeView->release();
-        throw;
-    }
+    view->setEdgeView(edge, nx::edgeViewFactory().getStraightEdgeView(edgeColor));
 }
 
 // --- Layout parameters: stored as given, checked by the layouts when they run.

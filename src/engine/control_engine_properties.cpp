@@ -158,7 +158,7 @@ std::uint16_t ControlEngine::FindGraphPropertyIndex(std::uint32_t, std::uint32_t
 nx::ActualProperties* ControlEngine::vertexValues(nx::Vertex& vertex, std::uint16_t level) {
     switch (level) {
         case 0:
-            return vertex.properties;
+            return vertex.properties.get();
         case 1:
             return &graph->vertexProperties(vertex);
         case 2:
@@ -171,7 +171,7 @@ nx::ActualProperties* ControlEngine::vertexValues(nx::Vertex& vertex, std::uint1
 nx::ActualProperties* ControlEngine::edgeValues(nx::Edge& edge, std::uint16_t level) {
     switch (level) {
         case 0:
-            return edge.properties;
+            return edge.properties.get();
         case 1:
             return &graph->edgeProperties(edge);
         case 2:

@@ -78,17 +78,13 @@ public:
         : engine_(engine), target_(target) {
         if (engine.history.depth() == 0) engine.history.forgetClean();
         if (engine.history.depth() == 0 || !target.view) return;
-        before_ = AppearanceChange::current(target);
-        if (before_) before_->acquire();
+        before_ = nx::ViewRef<nx::View>(AppearanceChange::current(target));
         active_ = true;
     }
     ~AppearanceRecording() {
         if (!active_) return;
-        if (AppearanceChange::current(target_) == before_) {
-            if (before_) before_->release();
-            return;
-        }
-        engine_.history.push(std::make_unique<AppearanceChange>(target_, before_));
+        if (AppearanceChange::current(target_) == before_.get()) return;
+        engine_.history.push(std::make_unique<AppearanceChange>(target_, std::move(before_)));
         engine_.afterHistoryChange();
     }
     AppearanceRecording(const AppearanceRecording&) = delete;
@@ -97,7 +93,7 @@ public:
 private:
     ControlEngine& engine_;
     AppearanceChange::Target target_;
-    nx::View* before_ = nullptr;
+    nx::ViewRef<nx::View> before_;
     bool active_ = false;
 };
 

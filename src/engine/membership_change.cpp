@@ -7,6 +7,7 @@
 #include "graph/space.h"
 #include "views/graph_view.h"
 #include "views/view.h"
+#include "views/view_ref.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ std::size_t valuesBytes(const nx::ActualProperties* values) {
 void releaseEntry(nx::VertexViewEntry& entry) {
     delete entry.properties;
     entry.properties = nullptr;
-    if (entry.view) entry.view->release();
-    entry.view = nullptr;
+    nx::dropHeldReference(entry.view);
 }
 
 }  // namespace
@@ -30,17 +30,14 @@ MembershipChange::MembershipChange(nx::Space& space, nx::Graph& graph, nx::Graph
 MembershipChange::~MembershipChange() {
     for (Event& event : events_)
         if (!event.present) release(event);
-    if (createdOut_) {
-        for (nx::Edge* edge : createdEdges_) delete edge;
-        for (nx::Vertex* vertex : createdVertices_) delete vertex;
-    }
+    takenEdges_.clear();  // edges before the vertices they join
 }
 
 void MembershipChange::release(Event& event) {
     delete event.values;
     event.values = nullptr;
     delete event.data.properties;
-    if (event.data.view) event.data.view->release();
+    nx::dropHeldReference(event.data.view);
     event.data = {};
     for (nx::VertexEntryRecord& record : event.records) releaseEntry(record.entry);
 }
@@ -172,20 +169,41 @@ void MembershipChange::toggle(Event& event) {
     event.present = !event.present;
 }
 
+namespace {
+
+// Takes the newest elements of a factory while they are the recorded ones, newest first;
+// false when another element (or none) was found, which is then in taken too.
+template <typename Factory, typename T>
+bool takeNewest(Factory& factory, const std::vector<T*>& created,
+                std::vector<std::unique_ptr<T>>& taken) {
+    for (std::size_t i = created.size(); i-- > 0;) {
+        std::unique_ptr<T> element = factory.releaseLast();
+        const bool recorded = element.get() == created[i];
+        if (element) taken.push_back(std::move(element));
+        if (!recorded) return false;
+    }
+    return true;
+}
+
+template <typename Factory, typename T>
+void putBack(Factory& factory, std::vector<std::unique_ptr<T>>& taken) {
+    for (std::size_t i = taken.size(); i-- > 0;) factory.append(std::move(taken[i]));
+    taken.clear();
+}
+
+}  // namespace
+
 void MembershipChange::takeCreated() {
-    for (std::size_t i = createdEdges_.size(); i-- > 0;)
-        if (space_.edgeFactory().releaseLast() != createdEdges_[i])
-            throw std::logic_error("Undo history does not match the document");
-    for (std::size_t i = createdVertices_.size(); i-- > 0;)
-        if (space_.vertexFactory().releaseLast() != createdVertices_[i])
-            throw std::logic_error("Undo history does not match the document");
-    createdOut_ = true;
+    if (!takeNewest(space_.edgeFactory(), createdEdges_, takenEdges_) ||
+        !takeNewest(space_.vertexFactory(), createdVertices_, takenVertices_)) {
+        putCreated();
+        throw std::logic_error("Undo history does not match the document");
+    }
 }
 
 void MembershipChange::putCreated() {
-    for (nx::Vertex* vertex : createdVertices_) space_.vertexFactory().append(vertex);
-    for (nx::Edge* edge : createdEdges_) space_.edgeFactory().append(edge);
-    createdOut_ = false;
+    putBack(space_.vertexFactory(), takenVertices_);
+    putBack(space_.edgeFactory(), takenEdges_);
 }
 
 void MembershipChange::settle() {
@@ -216,6 +234,6 @@ std::size_t MembershipChange::bytes() const {
         for (const nx::VertexEntryRecord& record : event.records)
             total += valuesBytes(record.entry.properties);
     }
-    if (createdOut_) total += (createdVertices_.size() + createdEdges_.size()) * 128;
+    total += (takenVertices_.size() + takenEdges_.size()) * 128;
     return total;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "engine/undo_command.h"
@@ -65,7 +66,8 @@ private:
     };
     void toggle(Event& event);
     static void release(Event& event);
-    // Moves the created elements out of the factories (undo) or back in (redo).
+    // Moves the created elements out of the factories (undo) or back in (redo); a taking
+    // that finds another element than recorded puts everything back and fails.
     void takeCreated();
     void putCreated();
     void settle();
@@ -75,7 +77,9 @@ private:
     nx::GraphView& view_;
     std::vector<Event> events_;
     std::size_t firstVertex_ = 0, firstEdge_ = 0;
-    std::vector<nx::Vertex*> createdVertices_;  // owned while undone
-    std::vector<nx::Edge*> createdEdges_;       // owned while undone
-    bool createdOut_ = false;
+    std::vector<nx::Vertex*> createdVertices_;  // in creation order
+    std::vector<nx::Edge*> createdEdges_;
+    // The created elements while undone, newest first (the factories own them otherwise).
+    std::vector<std::unique_ptr<nx::Vertex>> takenVertices_;
+    std::vector<std::unique_ptr<nx::Edge>> takenEdges_;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace nx::detail {
@@ -10,19 +11,19 @@ namespace nx::detail {
 // IDs 0, 1, ... in their old order (recording each new ID in the map) and answers
 // how many were deleted.
 template <typename T>
-std::size_t compactList(std::vector<T*>& list, std::vector<std::uint64_t>& map) {
+std::size_t compactList(std::vector<std::unique_ptr<T>>& list, std::vector<std::uint64_t>& map) {
     const std::uint64_t n = list.size();
     std::uint64_t k = 0;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        T* element = list[i];
         if (map[i] == n) {
-            delete element;
+            list[i].reset();
             continue;
         }
-        element->id = k;
+        list[i]->id = k;
         map[i] = k++;
-        list[kept++] = element;
+        if (kept != i) list[kept] = std::move(list[i]);
+        ++kept;
     }
     const std::size_t removed = list.size() - kept;
     list.resize(kept);

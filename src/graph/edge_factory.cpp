@@ -11,9 +11,9 @@ EdgeFactory::~EdgeFactory() {
 }
 
 Edge* EdgeFactory::create(Vertex* source, Vertex* target) {
-    auto* edge = new Edge(source, target, edges_.size(), new ActualProperties(*schema_));
-    edges_.push_back(edge);
-    return edge;
+    edges_.push_back(std::make_unique<Edge>(source, target, edges_.size(),
+                                            std::make_unique<ActualProperties>(*schema_)));
+    return edges_.back().get();
 }
 
 Edge* EdgeFactory::create() {
@@ -30,25 +30,24 @@ void EdgeFactory::reserve(std::size_t n) {
 
 Edge* EdgeFactory::at(ElementId id) {
     ScopedLock lock(&mutex_);
-    return id < edges_.size() ? edges_[id] : nullptr;
+    return id < edges_.size() ? edges_[id].get() : nullptr;
 }
 
-void EdgeFactory::append(Edge* edge) {
+void EdgeFactory::append(std::unique_ptr<Edge> edge) {
     ScopedLock lock(&mutex_);
-    edges_.push_back(edge);
+    edges_.push_back(std::move(edge));
 }
 
-Edge* EdgeFactory::releaseLast() {
+std::unique_ptr<Edge> EdgeFactory::releaseLast() {
     ScopedLock lock(&mutex_);
     if (edges_.empty()) return nullptr;
-    Edge* edge = edges_.back();
+    std::unique_ptr<Edge> edge = std::move(edges_.back());
     edges_.pop_back();
     return edge;
 }
 
 void EdgeFactory::clear() {
     ScopedLock lock(&mutex_);
-    for (Edge* e : edges_) delete e;
     edges_.clear();
 }
 

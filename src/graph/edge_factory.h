@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -31,20 +32,20 @@ public:
     // Room for n edges in the index (loading).
     void reserve(std::size_t n);
     Edge* at(ElementId id);
-    // Appends an edge made with ID size() (redoing its creation); the factory owns it.
-    void append(Edge* edge);
+    // Appends an edge made with ID size() (redoing its creation).
+    void append(std::unique_ptr<Edge> edge);
     // Hands the newest edge to the caller (undoing its creation); null when empty.
-    Edge* releaseLast();
+    std::unique_ptr<Edge> releaseLast();
     void clear();
     std::size_t size() const { return edges_.size(); }
     FormalProperties* schema() const { return schema_; }
     Mutex& mutex() { return mutex_; }
     // Every edge by ID (file writers hold the mutex while they walk it).
-    const std::vector<Edge*>& edges() const { return edges_; }
+    const std::vector<std::unique_ptr<Edge>>& edges() const { return edges_; }
 
 private:
     VertexFactory* vertices_;  // not owned
-    std::vector<Edge*> edges_;
+    std::vector<std::unique_ptr<Edge>> edges_;
     FormalProperties* schema_;  // not owned
     Mutex mutex_;
 };

@@ -5,17 +5,13 @@
 
 namespace nx {
 
-Vertex::~Vertex() {
-    delete properties;
-}
+Vertex::~Vertex() = default;
 
 void Vertex::accept(Visitor& visitor) {
     visitor.visit(*this);
 }
 
-Edge::~Edge() {
-    delete properties;
-}
+Edge::~Edge() = default;
 
 void Edge::accept(Visitor& visitor) {
     visitor.visit(*this);

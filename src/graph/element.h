@@ -29,22 +29,21 @@ protected:
 
 class Vertex : public Element {
 public:
-    // Takes ownership of the space-level properties.
-    Vertex(ElementId id, ActualProperties* properties) : id(id), properties(properties) {}
+    Vertex(ElementId id, std::unique_ptr<ActualProperties> properties)
+        : id(id), properties(std::move(properties)) {}
     ~Vertex() override;
 
     void accept(Visitor& visitor) override;
     virtual bool isGraph() const { return false; }
 
     ElementId id;
-    ActualProperties* properties;  // owned
+    std::unique_ptr<ActualProperties> properties;  // space-level values
 };
 
 class Edge : public Element {
 public:
-    // Takes ownership of the space-level properties.
-    Edge(Vertex* source, Vertex* target, ElementId id, ActualProperties* properties)
-        : source(source), target(target), id(id), properties(properties) {}
+    Edge(Vertex* source, Vertex* target, ElementId id, std::unique_ptr<ActualProperties> properties)
+        : source(source), target(target), id(id), properties(std::move(properties)) {}
     ~Edge() override;
 
     void accept(Visitor& visitor) override;
@@ -54,7 +53,7 @@ public:
     Vertex* source;  // not owned
     Vertex* target;  // not owned
     ElementId id;
-    ActualProperties* properties;  // owned
+    std::unique_ptr<ActualProperties> properties;  // space-level values
 };
 
 }  // namespace nx

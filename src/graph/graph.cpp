@@ -12,19 +12,26 @@
 
 namespace nx {
 
-Graph::Graph(ElementId id, ActualProperties* properties, ActualProperties* graphProperties,
-             FormalProperties* vertexSchema, FormalProperties* edgeSchema)
-    : Vertex(id, properties),
-      graphProperties_(graphProperties),
+Graph::Graph(ElementId id, std::unique_ptr<ActualProperties> properties,
+             std::unique_ptr<ActualProperties> graphProperties, FormalProperties* vertexSchema,
+             FormalProperties* edgeSchema)
+    : Vertex(id, std::move(properties)),
+      ownGraphProperties_(std::move(graphProperties)),
+      graphProperties_(ownGraphProperties_.get()),
       vertexSchema_(vertexSchema),
       edgeSchema_(edgeSchema) {}
+
+Graph::Graph(BorrowFrom borrow)
+    : Vertex(borrow.parent.id, nullptr),
+      graphProperties_(borrow.parent.graphProperties()),
+      vertexSchema_(borrow.parent.vertexSchema()),
+      edgeSchema_(borrow.parent.edgeSchema()) {}
 
 Graph::~Graph() {
     for (auto& [edge, props] : edges_) disposeMemberProperties(props);
     for (auto& [vertex, entry] : vertices_) disposeMemberProperties(entry.properties);
     edges_.clear();
     vertices_.clear();
-    delete graphProperties_;
     spanningTrees_.clear();
     componentsCache_.clear();
 }

@@ -31,9 +31,10 @@ public:
     using VertexMap = OrderedMap<Vertex*, VertexEntry>;
     using EdgeMap = OrderedMap<Edge*, ActualProperties*>;
 
-    // Takes ownership of properties and graphProperties; the schemas stay the caller's.
-    Graph(ElementId id, ActualProperties* properties, ActualProperties* graphProperties,
-          FormalProperties* vertexSchema, FormalProperties* edgeSchema);
+    // The schemas stay the caller's.
+    Graph(ElementId id, std::unique_ptr<ActualProperties> properties,
+          std::unique_ptr<ActualProperties> graphProperties, FormalProperties* vertexSchema,
+          FormalProperties* edgeSchema);
     ~Graph() override;
 
     void accept(Visitor& visitor) override;
@@ -127,6 +128,13 @@ public:
     }
 
 protected:
+    // A subgraph's: the parent's ID, schemas and graph-level values, borrowed; no space-level
+    // values of its own (the parent's are reached through the parent).
+    struct BorrowFrom {
+        Graph& parent;
+    };
+    explicit Graph(BorrowFrom borrow);
+
     // Hands back a member's graph-level values; subgraphs borrow theirs and keep them.
     virtual void disposeMemberProperties(ActualProperties* properties);
     // The member's slot in the vertex map; fails like entryOf for a non-member.
@@ -141,7 +149,8 @@ protected:
         for (std::size_t i = 0; i < observers_.size(); ++i) tell(*observers_[i]);
     }
 
-    ActualProperties* graphProperties_;  // owned unless a subgraph's
+    std::unique_ptr<ActualProperties> ownGraphProperties_;  // null for a subgraph
+    ActualProperties* graphProperties_;  // ownGraphProperties_, or the parent's for a subgraph
     VertexMap vertices_;
     EdgeMap edges_;
     bool incidenceDirty_ = false;

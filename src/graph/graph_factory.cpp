@@ -8,10 +8,12 @@ namespace nx {
 Graph* GraphFactory::create() {
     ScopedLock lock(&mutex_);
     ScopedLock vertexLock(&vertices_->mutex());
-    auto* graph =
-        new Graph(vertices_->size(), new ActualProperties(*vertices_->schema()),
-                  new ActualProperties(*graphSchema_), graphVertexSchema_, graphEdgeSchema_);
-    vertices_->append(graph);
+    auto made = std::make_unique<Graph>(
+        vertices_->size(), std::make_unique<ActualProperties>(*vertices_->schema()),
+        std::make_unique<ActualProperties>(*graphSchema_), graphVertexSchema_, graphEdgeSchema_);
+    Graph* graph = made.get();
+    graphs_.reserve(graphs_.size() + 1);  // the append below must not be undone
+    vertices_->append(std::move(made));
     graphs_.push_back(graph);
     return graph;
 }

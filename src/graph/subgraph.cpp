@@ -3,16 +3,11 @@
 
 namespace nx {
 
-Subgraph::Subgraph(Graph& parent)
-    : Graph(parent.id, parent.properties, parent.graphProperties(), parent.vertexSchema(),
-            parent.edgeSchema()),
-      parent_(&parent) {}
+Subgraph::Subgraph(Graph& parent) : Graph(BorrowFrom{parent}), parent_(&parent) {}
 
 Subgraph::~Subgraph() {
     edges_.clear();
     vertices_.clear();
-    properties = nullptr;
-    graphProperties_ = nullptr;
 }
 
 void Subgraph::addVertex(Vertex& vertex) {

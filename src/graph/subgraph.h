@@ -1,4 +1,4 @@
-// Subgraphs: graphs that borrow their parent's ID, properties and members' values.
+// Subgraphs: graphs that borrow their parent's ID, graph-level values and members' values.
 #pragma once
 
 #include "graph/graph.h"

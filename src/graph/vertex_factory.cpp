@@ -11,9 +11,9 @@ VertexFactory::~VertexFactory() {
 
 Vertex* VertexFactory::create() {
     ScopedLock lock(&mutex_);
-    auto* vertex = new Vertex(vertices_.size(), new ActualProperties(*schema_));
-    vertices_.push_back(vertex);
-    return vertex;
+    vertices_.push_back(
+        std::make_unique<Vertex>(vertices_.size(), std::make_unique<ActualProperties>(*schema_)));
+    return vertices_.back().get();
 }
 
 void VertexFactory::reserve(std::size_t n) {
@@ -21,27 +21,26 @@ void VertexFactory::reserve(std::size_t n) {
     vertices_.reserve(n);
 }
 
-void VertexFactory::append(Vertex* vertex) {
+void VertexFactory::append(std::unique_ptr<Vertex> vertex) {
     ScopedLock lock(&mutex_);
-    vertices_.push_back(vertex);
+    vertices_.push_back(std::move(vertex));
 }
 
-Vertex* VertexFactory::releaseLast() {
+std::unique_ptr<Vertex> VertexFactory::releaseLast() {
     ScopedLock lock(&mutex_);
     if (vertices_.empty()) return nullptr;
-    Vertex* vertex = vertices_.back();
+    std::unique_ptr<Vertex> vertex = std::move(vertices_.back());
     vertices_.pop_back();
     return vertex;
 }
 
 Vertex* VertexFactory::at(ElementId id) {
     ScopedLock lock(&mutex_);
-    return id < vertices_.size() ? vertices_[id] : nullptr;
+    return id < vertices_.size() ? vertices_[id].get() : nullptr;
 }
 
 void VertexFactory::clear() {
     ScopedLock lock(&mutex_);
-    for (Vertex* v : vertices_) delete v;
     vertices_.clear();
 }
 

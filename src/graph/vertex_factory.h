@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -31,17 +32,17 @@ public:
     void clear();
     std::size_t size() const { return vertices_.size(); }
 
-    // Appends an element the caller made with ID size() (graphs); the factory owns it.
-    void append(Vertex* vertex);
+    // Appends an element made with ID size() (graphs, redone creations).
+    void append(std::unique_ptr<Vertex> vertex);
     // Hands the newest element to the caller (undoing its creation); null when empty.
-    Vertex* releaseLast();
+    std::unique_ptr<Vertex> releaseLast();
     FormalProperties* schema() const { return schema_; }
     Mutex& mutex() { return mutex_; }
     // Every vertex by ID (file writers hold the mutex while they walk it).
-    const std::vector<Vertex*>& vertices() const { return vertices_; }
+    const std::vector<std::unique_ptr<Vertex>>& vertices() const { return vertices_; }
 
 private:
-    std::vector<Vertex*> vertices_;
+    std::vector<std::unique_ptr<Vertex>> vertices_;
     FormalProperties* schema_;  // not owned
     Mutex mutex_;
 };

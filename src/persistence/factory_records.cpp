@@ -24,7 +24,7 @@ void setCount(TiXmlNode& parent, std::size_t count) {
 void writeFactoryStream(VertexFactory& factory, std::ostream& out) {
     ScopedLock lock(&factory.mutex());
     out << "VertexFactory" << listSeparator() << factory.vertices().size();
-    for (const Vertex* vertex : factory.vertices()) {
+    for (const auto& vertex : factory.vertices()) {
         progressStep();
         persistence::endLine(out);
         writeVertexRecord(out, *vertex);
@@ -35,7 +35,7 @@ void writeFactoryStream(VertexFactory& factory, std::ostream& out) {
 void saveFactoryXml(VertexFactory& factory, TiXmlNode& parent) {
     ScopedLock lock(&factory.mutex());
     setCount(parent, factory.vertices().size());
-    for (const Vertex* vertex : factory.vertices()) saveVertexRecord(parent, *vertex);
+    for (const auto& vertex : factory.vertices()) saveVertexRecord(parent, *vertex);
 }
 
 void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
@@ -47,7 +47,7 @@ void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
     for (std::size_t i = 0; i < edges.size(); ++i) {
         progressStep();
         if (i + kAhead < edges.size()) {
-            const Edge* ahead = edges[i + kAhead];
+            const Edge* ahead = edges[i + kAhead].get();
             __builtin_prefetch(ahead->source);
             __builtin_prefetch(ahead->target);
         }
@@ -60,7 +60,7 @@ void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
 void saveFactoryXml(EdgeFactory& factory, TiXmlNode& parent) {
     ScopedLock lock(&factory.mutex());
     setCount(parent, factory.edges().size());
-    for (const Edge* edge : factory.edges()) saveEdgeRecord(parent, *edge);
+    for (const auto& edge : factory.edges()) saveEdgeRecord(parent, *edge);
 }
 
 void writeFactoryStream(GraphFactory& factory, std::ostream& out) {

@@ -140,18 +140,18 @@ void readStream(GraphView& view, std::istream& in) {
     expectEndMark(in);
 
     expectLabel(in, "DefaultVertexView");
-    if (VertexView* record = vertexViewFactory().readView(in)) {
-        view.setDefaultVertexView(record);
+    if (ViewRef<VertexView> record = vertexViewFactory().readView(in)) {
+        view.setDefaultVertexView(std::move(record));
     } else {
         expectEndMark(in);
-        view.defaultVertexView()->release();
+        view.ensureDefaultVertexView();
     }
     expectLabel(in, "DefaultEdgeView");
-    if (EdgeView* record = edgeViewFactory().readView(in)) {
-        view.setDefaultEdgeView(record);
+    if (ViewRef<EdgeView> record = edgeViewFactory().readView(in)) {
+        view.setDefaultEdgeView(std::move(record));
     } else {
         expectEndMark(in);
-        view.defaultEdgeView()->release();
+        view.ensureDefaultEdgeView();
     }
 
     expectLabel(in, "VertexSequence");
@@ -165,12 +165,12 @@ void readStream(GraphView& view, std::istream& in) {
             throw vertexNotInView(id, view.vertexMap().size(), view.graph());
         view.placeInSequence(vertex, static_cast<std::size_t>(i));
         readEntryValues(in, *view.vertexSequence()[i].properties);
-        VertexView* record = vertexViewFactory().readView(in);
+        ViewRef<VertexView> record = vertexViewFactory().readView(in);
         if (!record) {
             skipRestOfLine(in);
             record = view.defaultVertexView();
         }
-        view.setVertexView(vertex, record);
+        view.setVertexView(vertex, std::move(record));
     }
 
     expectLabel(in, "Edges");
@@ -186,12 +186,12 @@ void readStream(GraphView& view, std::istream& in) {
         const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
         if (!data) throw std::runtime_error("Edge not found");
         readEntryValues(in, *data->properties);
-        EdgeView* record = edgeViewFactory().readView(in);
+        ViewRef<EdgeView> record = edgeViewFactory().readView(in);
         if (!record) {
             skipRestOfLine(in);
             record = view.defaultEdgeView();
         }
-        view.setEdgeView(edge, record);
+        view.setEdgeView(edge, std::move(record));
     }
 
     view.synchronize();

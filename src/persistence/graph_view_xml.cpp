@@ -130,9 +130,11 @@ void readViewHead(GraphView& view, const TiXmlElement& element) {
     view.setPenColor(readColor(element, kPenNames, view.penColor()));
     view.setBackgroundColor(readColor(element, kBackgroundNames, view.backgroundColor()));
     if (const TiXmlElement* child = element.FirstChildElement("DefaultVertexView"))
-        if (VertexView* v = vertexViewFactory().readView(*child)) view.setDefaultVertexView(v);
+        if (ViewRef<VertexView> v = vertexViewFactory().readView(*child))
+            view.setDefaultVertexView(std::move(v));
     if (const TiXmlElement* child = element.FirstChildElement("DefaultEdgeView"))
-        if (EdgeView* v = edgeViewFactory().readView(*child)) view.setDefaultEdgeView(v);
+        if (ViewRef<EdgeView> v = edgeViewFactory().readView(*child))
+            view.setDefaultEdgeView(std::move(v));
 }
 
 void checkSequenceCount(const GraphView& view, long count) {
@@ -148,8 +150,8 @@ void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t pos
     readEntryValues(entry, *view.vertexSequence()[position].properties,
                     "Error reading vertex properties");
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
-    VertexView* v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
-    view.setVertexView(vertex, v ? v : view.defaultVertexView());
+    ViewRef<VertexView> v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
+    view.setVertexView(vertex, v ? std::move(v) : view.defaultVertexView());
 }
 
 void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
@@ -163,8 +165,8 @@ void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
     if (!data) throw std::runtime_error("Edge not found");
     readEntryValues(entry, *data->properties, "Error reading edge properties");
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
-    EdgeView* v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
-    view.setEdgeView(edge, v ? v : view.defaultEdgeView());
+    ViewRef<EdgeView> v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
+    view.setEdgeView(edge, v ? std::move(v) : view.defaultEdgeView());
 }
 
 void finishViewRead(GraphView& view) {

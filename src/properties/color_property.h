@@ -17,7 +17,7 @@ public:
     std::int32_t get() const { return value; }
     void set(std::int32_t v) { value = v; }
 
-    Property* clone() const override { return new Color(*this); }
+    std::unique_ptr<Property> clone() const override { return std::make_unique<Color>(*this); }
     Property& assign(const Property& other) override;
     void write(std::ostream& out) const override;
     // An unknown token leaves the value unchanged without error.

@@ -40,11 +40,11 @@ Property& FormalProperties::findByType(const Property& prototype) {
 
 namespace {
 
-using Factory = Property* (*)();
+using Factory = std::unique_ptr<Property> (*)();
 
 template <typename P>
-Property* make() {
-    return new P;
+std::unique_ptr<Property> make() {
+    return std::make_unique<P>();
 }
 
 struct NamedFactory {
@@ -97,16 +97,16 @@ void FormalProperties::addByTypeName(const std::string& typeName) {
     if (typeName.compare(0, primitive.size(), primitive) != 0)
         throw std::runtime_error("Unknown property " + typeName);
     const std::size_t from = primitive.size();
-    Property* p = nullptr;
+    std::unique_ptr<Property> p;
     if (startsWith(typeName, from, "char"))
-        p = new PropertyTemplate::Char;
+        p = make<PropertyTemplate::Char>();
     else if (startsWith(typeName, from, "unsigned int"))
-        p = new PropertyTemplate::UInt32;
+        p = make<PropertyTemplate::UInt32>();
     else if (startsWith(typeName, from, "__int64"))
-        p = new PropertyTemplate::Int64;
+        p = make<PropertyTemplate::Int64>();
     else if (startsWith(typeName, from, "unsigned __int64"))
-        p = new PropertyTemplate::UInt64;
-    if (p) properties_.emplace_back(p);  // other Primitive(...) names are ignored
+        p = make<PropertyTemplate::UInt64>();
+    if (p) properties_.emplace_back(std::move(p));  // other Primitive(...) names are ignored
 }
 
 void FormalProperties::writeStream(std::ostream& out) const {

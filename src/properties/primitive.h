@@ -24,7 +24,9 @@ public:
     void set(T v) { value = v; }
 
     // Used directly only for the four unnamed instantiations, which accept themselves.
-    Property* clone() const override { return new Primitive(*this); }
+    std::unique_ptr<Property> clone() const override {
+        return std::make_unique<Primitive>(*this);
+    }
     Property& assign(const Property& other) override {
         if (auto* p = dynamic_cast<const Primitive*>(&other); p && p != this) value = p->value;
         return *this;
@@ -57,7 +59,9 @@ template <typename Self, typename T, const char* TypeName>
 class Family : public Primitive<T> {
 public:
     using Primitive<T>::Primitive;
-    Property* clone() const override { return new Self(static_cast<const Self&>(*this)); }
+    std::unique_ptr<Property> clone() const override {
+        return std::make_unique<Self>(static_cast<const Self&>(*this));
+    }
     const std::string& typeName() const override {
         static const std::string name(TypeName);
         return name;
@@ -70,7 +74,9 @@ template <typename Self, typename Base, const char* TypeName, bool Auxiliary = f
 class Named : public Base {
 public:
     using Base::Base;
-    Property* clone() const override { return new Self(static_cast<const Self&>(*this)); }
+    std::unique_ptr<Property> clone() const override {
+        return std::make_unique<Self>(static_cast<const Self&>(*this));
+    }
     Property& assign(const Property& other) override {
         if (auto* p = dynamic_cast<const Self*>(&other); p && p != this) this->value = p->value;
         return *this;

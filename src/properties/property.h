@@ -2,6 +2,7 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -17,8 +18,8 @@ public:
     // A document holds millions of small values: they come from the pools.
     NX_POOLED_OBJECT
 
-    // A new object of the receiver's own class with the same value; the caller owns it.
-    virtual Property* clone() const = 0;
+    // A new object of the receiver's own class with the same value.
+    virtual std::unique_ptr<Property> clone() const = 0;
     // Copies the value when other is of an accepted class; otherwise changes nothing.
     virtual Property& assign(const Property& other);
     // Writes the value's text form.

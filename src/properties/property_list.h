@@ -49,9 +49,8 @@ public:
         data_ = grown;
         capacity_ = static_cast<std::uint32_t>(n);
     }
-    // Takes ownership of the value (also when growing fails).
-    void emplace_back(Property* value) {
-        Slot owned(value);
+    // Keeps the value (deleted also when growing fails).
+    void emplace_back(Slot owned) {
         if (size_ == capacity_) reserve(capacity_ == 0 ? 1 : 2 * std::size_t{capacity_});
         new (&data_[size_]) Slot(std::move(owned));
         ++size_;

@@ -15,7 +15,7 @@ public:
     const std::u16string& get() const { return value; }
     void set(std::u16string v) { value = std::move(v); }
 
-    Property* clone() const override { return new String(*this); }
+    std::unique_ptr<Property> clone() const override { return std::make_unique<String>(*this); }
     Property& assign(const Property& other) override;
     void write(std::ostream& out) const override;
     // Without a string stream: saving calls it for every name.
@@ -30,7 +30,7 @@ public:
 class Name : public String {
 public:
     using String::String;
-    Property* clone() const override { return new Name(*this); }
+    std::unique_ptr<Property> clone() const override { return std::make_unique<Name>(*this); }
     Property& assign(const Property& other) override;
     const std::string& typeName() const override;
 };

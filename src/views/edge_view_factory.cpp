@@ -15,26 +15,26 @@ EdgeViewFactory& edgeViewFactory() {
     return factory;
 }
 
-EdgeView* EdgeViewFactory::getStraightEdgeView(int color) {
+ViewRef<EdgeView> EdgeViewFactory::getStraightEdgeView(int color) {
     return findOrMake<StraightEdgeView>(
         [&](const StraightEdgeView& straight) { return straight.color() == color; },
         [&] { return std::make_unique<StraightEdgeView>(color); });
 }
 
-EdgeView* EdgeViewFactory::readRecord(std::istream& in, bool byName) {
+ViewRef<EdgeView> EdgeViewFactory::readRecord(std::istream& in, bool byName) {
     if (records::readIntField(in) != 1) return nullptr;
     return getStraightEdgeView(StraightEdgeView::readStream(in, byName));
 }
 
-EdgeView* EdgeViewFactory::readView(std::istream& in) {
+ViewRef<EdgeView> EdgeViewFactory::readView(std::istream& in) {
     return readRecord(in, false);
 }
 
-EdgeView* EdgeViewFactory::readViewByName(std::istream& in) {
+ViewRef<EdgeView> EdgeViewFactory::readViewByName(std::istream& in) {
     return readRecord(in, true);
 }
 
-EdgeView* EdgeViewFactory::readView(const TiXmlElement& element) {
+ViewRef<EdgeView> EdgeViewFactory::readView(const TiXmlElement& element) {
     int classId = 0;
     element.Attribute("ClassId", &classId);
     if (classId != 1) return nullptr;

@@ -15,15 +15,15 @@ public:
     EdgeViewFactory() : ViewRegistry("DefaultEdgeViewId") {}
 
     // A view record; null for a class id other than 1.
-    EdgeView* readView(std::istream& in) override;
-    virtual EdgeView* readView(const TiXmlElement& element);
-    virtual EdgeView* readViewByName(std::istream& in);
+    ViewRef<EdgeView> readView(std::istream& in) override;
+    virtual ViewRef<EdgeView> readView(const TiXmlElement& element);
+    virtual ViewRef<EdgeView> readViewByName(std::istream& in);
 
-    // Find-or-create; answers a view acquired for the caller.
-    EdgeView* getStraightEdgeView(int color);
+    // Find-or-create; answers a counted reference for the caller.
+    ViewRef<EdgeView> getStraightEdgeView(int color);
 
 private:
-    EdgeView* readRecord(std::istream& in, bool byName);
+    ViewRef<EdgeView> readRecord(std::istream& in, bool byName);
 };
 
 // The process-wide factory, created on first use and destroyed at exit.

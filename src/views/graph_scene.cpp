@@ -154,25 +154,25 @@ VertexView* GraphScene::vertexView(Vertex* vertex) {
     return entry->view;
 }
 
-void GraphScene::setVertexView(Vertex* vertex, VertexView* view) {
+void GraphScene::setVertexView(Vertex* vertex, ViewRef<VertexView> view) {
     const std::size_t at = positionOf(vertex);
     if (at >= sequence_.size()) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
     vertexChanged(*vertex);
     VertexViewEntry& entry = sequence_[at];
-    if (entry.view) entry.view->release();
-    entry.view = view;
+    dropHeldReference(entry.view);
+    entry.view = view.detach();
     for (VertexViewEntry& selected : selectedVertices_)
-        if (selected.vertex == vertex) selected.view = view;
+        if (selected.vertex == vertex) selected.view = entry.view;
 }
 
-void GraphScene::setEdgeView(Edge* edge, EdgeView* view) {
+void GraphScene::setEdgeView(Edge* edge, ViewRef<EdgeView> view) {
     EdgeViewData* data = edgeMap_.find(edge);
     if (!data) notInGraph("Edge", edge ? edge->id : 0, graph_);
     edgeChanged(*edge);
-    if (data->view) data->view->release();
-    data->view = view;
+    dropHeldReference(data->view);
+    data->view = view.detach();
     for (EdgeViewEntry& selected : selectedEdges_)
-        if (selected.edge == edge) selected.view = view;
+        if (selected.edge == edge) selected.view = data->view;
 }
 
 // --- coordinates and flags

@@ -10,7 +10,9 @@
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
 #include "views/vertex_draw_sequence.h"
+#include "views/view.h"
 #include "views/view_entries.h"
+#include "views/view_ref.h"
 
 namespace nx {
 
@@ -56,8 +58,8 @@ public:
     ActualProperties* edgeViewProperties(Edge* edge);
     VertexView* vertexView(Vertex* vertex);
     // The caller's reference passes to the entry; the one it held is released.
-    void setVertexView(Vertex* vertex, VertexView* view);
-    void setEdgeView(Edge* edge, EdgeView* view);
+    void setVertexView(Vertex* vertex, ViewRef<VertexView> view);
+    void setEdgeView(Edge* edge, ViewRef<EdgeView> view);
     // Null when the element has no entry.
     const VertexViewEntry* findVertexEntry(const Vertex* vertex) const;
     EdgeViewEntry findEdgeEntry(Edge* edge) const;

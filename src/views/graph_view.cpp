@@ -48,8 +48,6 @@ GraphView::GraphView(FormalProperties* vertexFormals, FormalProperties* edgeForm
 GraphView::~GraphView() {
     if (graph_) graph_->detach(this);
     clearEntries();
-    if (defaultVertexView_) defaultVertexView_->release();
-    if (defaultEdgeView_) defaultEdgeView_->release();
 }
 
 void GraphView::setFormals(FormalProperties* vertexFormals, FormalProperties* edgeFormals) {
@@ -60,51 +58,45 @@ void GraphView::setFormals(FormalProperties* vertexFormals, FormalProperties* ed
 
 // --- default views
 
-VertexView* GraphView::defaultVertexView() {
+ViewRef<VertexView> GraphView::defaultVertexView() {
     if (!defaultVertexView_)
         defaultVertexView_ = vertexViewFactory().getSquareDotView(true, 4, 4, 2, 6, 9);
-    defaultVertexView_->acquire();
     return defaultVertexView_;
 }
 
-EdgeView* GraphView::defaultEdgeView() {
+ViewRef<EdgeView> GraphView::defaultEdgeView() {
     if (!defaultEdgeView_) defaultEdgeView_ = edgeViewFactory().getStraightEdgeView(4);
-    defaultEdgeView_->acquire();
     return defaultEdgeView_;
 }
 
-void GraphView::setDefaultVertexView(VertexView* view) {
-    if (defaultVertexView_) defaultVertexView_->release();
-    defaultVertexView_ = view;
+void GraphView::setDefaultVertexView(ViewRef<VertexView> view) {
+    defaultVertexView_ = std::move(view);
 }
 
-void GraphView::setDefaultEdgeView(EdgeView* view) {
-    if (defaultEdgeView_) defaultEdgeView_->release();
-    defaultEdgeView_ = view;
+void GraphView::setDefaultEdgeView(ViewRef<EdgeView> view) {
+    defaultEdgeView_ = std::move(view);
 }
 
 // --- entries
 
 VertexViewEntry GraphView::makeVertexEntry(Vertex* vertex) {
-    return {vertex, newValues(vertexFormals_), defaultVertexView()};
+    return {vertex, newValues(vertexFormals_), defaultVertexView().detach()};
 }
 
 EdgeViewData GraphView::makeEdgeData(Edge*) {
-    return {newValues(edgeFormals_), defaultEdgeView()};
+    return {newValues(edgeFormals_), defaultEdgeView().detach()};
 }
 
 void GraphView::dropVertexEntry(VertexViewEntry& entry) {
     delete entry.properties;
     entry.properties = nullptr;
-    if (entry.view) entry.view->release();
-    entry.view = nullptr;
+    dropHeldReference(entry.view);
 }
 
 void GraphView::dropEdgeData(EdgeViewData& data) {
     delete data.properties;
     data.properties = nullptr;
-    if (data.view) data.view->release();
-    data.view = nullptr;
+    dropHeldReference(data.view);
 }
 
 void GraphView::clearEntries() {

@@ -21,8 +21,10 @@
 #include "views/graph_renderer.h"
 #include "views/graph_scene.h"
 #include "views/graph_view_interaction.h"
+#include "views/view.h"
 #include "views/view_entries.h"
 #include "views/view_entry_log.h"
+#include "views/view_ref.h"
 
 namespace nx {
 
@@ -74,16 +76,18 @@ public:
     GraphRenderer& renderer() { return *renderer_; }
     virtual CursorTools* cursorTools() = 0;
     virtual Bitmap* bitmap() = 0;
-    // Both answer a reference acquired for the caller, making the standard view first
-    // when none is set.
-    virtual VertexView* defaultVertexView();
-    virtual EdgeView* defaultEdgeView();
-    // The caller's reference passes to the view; the previous default is released.
-    virtual void setDefaultVertexView(VertexView* view);
-    virtual void setDefaultEdgeView(EdgeView* view);
+    // Both answer a reference for the caller, making the standard view first when none is set.
+    virtual ViewRef<VertexView> defaultVertexView();
+    virtual ViewRef<EdgeView> defaultEdgeView();
+    // Makes the standard default view where none is set (a file that names none).
+    void ensureDefaultVertexView() { (void)defaultVertexView(); }
+    void ensureDefaultEdgeView() { (void)defaultEdgeView(); }
+    // The given reference replaces the previous default.
+    virtual void setDefaultVertexView(ViewRef<VertexView> view);
+    virtual void setDefaultEdgeView(ViewRef<EdgeView> view);
     // The default views as set, null when none was made yet (file writers).
-    VertexView* storedDefaultVertexView() const { return defaultVertexView_; }
-    EdgeView* storedDefaultEdgeView() const { return defaultEdgeView_; }
+    VertexView* storedDefaultVertexView() const { return defaultVertexView_.get(); }
+    EdgeView* storedDefaultEdgeView() const { return defaultEdgeView_.get(); }
 
     // Mouse interaction in device points. The mouse operations answer whether something
     // changed that needs a new extent; additive is the Ctrl key.
@@ -244,8 +248,8 @@ protected:
     Mutex mutex_;
     InteractionState interaction_;
     Space* space_ = nullptr;
-    VertexView* defaultVertexView_ = nullptr;
-    EdgeView* defaultEdgeView_ = nullptr;
+    ViewRef<VertexView> defaultVertexView_;
+    ViewRef<EdgeView> defaultEdgeView_;
 
 private:
     friend class GraphRenderer;

@@ -6,16 +6,17 @@
 
 namespace nx {
 
-VertexView* VertexViewFactory::getIconView(const std::u16string& fileName,
-                                           const std::u16string& iconName, int id, int index,
-                                           int size, const RgbColor& nameTextColor,
-                                           int namePosition, const RgbColor& weightTextColor,
-                                           int weightPosition) {
+ViewRef<VertexView> VertexViewFactory::getIconView(const std::u16string& fileName,
+                                                   const std::u16string& iconName, int id,
+                                                   int index, int size,
+                                                   const RgbColor& nameTextColor, int namePosition,
+                                                   const RgbColor& weightTextColor,
+                                                   int weightPosition) {
     return getIconView(IconParameters{fileName, iconName, id, index, size, nameTextColor,
                                       namePosition, weightTextColor, weightPosition});
 }
 
-VertexView* VertexViewFactory::getIconView(const IconParameters& p) {
+ViewRef<VertexView> VertexViewFactory::getIconView(const IconParameters& p) {
     return findOrMake<IconView>([&](const IconView& icon) { return icon.matches(p); },
                                 [&] { return std::make_unique<IconView>(p); });
 }

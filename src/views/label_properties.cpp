@@ -44,10 +44,10 @@ const Property* lookup(const Property& prototype, PropertyIndexCache& cache, con
     std::size_t graph = cache.graph.load(std::memory_order_relaxed);
     std::size_t view = cache.view.load(std::memory_order_relaxed);
     if (space == kNoIndex && graph == kNoIndex && view == kNoIndex) {
-        const std::uint64_t shape = lengths(element.properties, graphSchema, viewProperties);
+        const std::uint64_t shape = lengths(element.properties.get(), graphSchema, viewProperties);
         if (shape != 0 && cache.absentFor.load(std::memory_order_relaxed) == shape)
             return nullptr;  // searched these lists before and found nothing
-        space = indexIn(element.properties, prototype);
+        space = indexIn(element.properties.get(), prototype);
         graph = indexIn(graphSchema, prototype);
         view = indexIn(viewProperties, prototype);
         cache.space.store(space, std::memory_order_relaxed);

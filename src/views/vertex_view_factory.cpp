@@ -16,7 +16,7 @@ VertexViewFactory& vertexViewFactory() {
     return factory;
 }
 
-VertexView* VertexViewFactory::getDotView(int classId, const DotParameters& p) {
+ViewRef<VertexView> VertexViewFactory::getDotView(int classId, const DotParameters& p) {
     if (classId < 1 || classId > 4) return nullptr;
     return findOrMake<DotView>(
         [&](const DotView& dot) { return dot.getClassId() == classId && dot.parameters() == p; },
@@ -34,35 +34,37 @@ VertexView* VertexViewFactory::getDotView(int classId, const DotParameters& p) {
         });
 }
 
-VertexView* VertexViewFactory::getSquareDotView(bool f, int o, int i, int n, int w, int s) {
+ViewRef<VertexView> VertexViewFactory::getSquareDotView(bool f, int o, int i, int n, int w, int s) {
     return getDotView(1, {f, o, i, n, w, s});
 }
-VertexView* VertexViewFactory::getCircleDotView(bool f, int o, int i, int n, int w, int s) {
+ViewRef<VertexView> VertexViewFactory::getCircleDotView(bool f, int o, int i, int n, int w, int s) {
     return getDotView(2, {f, o, i, n, w, s});
 }
-VertexView* VertexViewFactory::getDiamondDotView(bool f, int o, int i, int n, int w, int s) {
+ViewRef<VertexView> VertexViewFactory::getDiamondDotView(bool f, int o, int i, int n, int w,
+                                                         int s) {
     return getDotView(3, {f, o, i, n, w, s});
 }
-VertexView* VertexViewFactory::getTriangleDotView(bool f, int o, int i, int n, int w, int s) {
+ViewRef<VertexView> VertexViewFactory::getTriangleDotView(bool f, int o, int i, int n, int w,
+                                                          int s) {
     return getDotView(4, {f, o, i, n, w, s});
 }
 
-VertexView* VertexViewFactory::readRecord(std::istream& in, bool byName) {
+ViewRef<VertexView> VertexViewFactory::readRecord(std::istream& in, bool byName) {
     const int classId = records::readIntField(in);
     if (classId == 5) return getIconView(IconParameters::readStream(in, byName));
     if (classId < 1 || classId > 4) return nullptr;
     return getDotView(classId, DotParameters::readStream(in, byName));
 }
 
-VertexView* VertexViewFactory::readView(std::istream& in) {
+ViewRef<VertexView> VertexViewFactory::readView(std::istream& in) {
     return readRecord(in, false);
 }
 
-VertexView* VertexViewFactory::readViewByName(std::istream& in) {
+ViewRef<VertexView> VertexViewFactory::readViewByName(std::istream& in) {
     return readRecord(in, true);
 }
 
-VertexView* VertexViewFactory::readView(const TiXmlElement& element) {
+ViewRef<VertexView> VertexViewFactory::readView(const TiXmlElement& element) {
     int classId = 0;
     element.Attribute("ClassId", &classId);
     if (classId == 5) return getIconView(IconParameters::readXml(element));

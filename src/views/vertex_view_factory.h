@@ -19,30 +19,31 @@ class VertexViewFactory : public ViewRegistry<VertexView> {
 public:
     VertexViewFactory() : ViewRegistry("DefaultVertexViewId") {}
 
-    // A view record; null for a class id this build cannot make.
-    VertexView* readView(std::istream& in) override;
-    virtual VertexView* readView(const TiXmlElement& element);
+    // A view record (a reference for the caller); null for a class id this build cannot make.
+    ViewRef<VertexView> readView(std::istream& in) override;
+    virtual ViewRef<VertexView> readView(const TiXmlElement& element);
     // A record whose colours and positions are written as names.
-    virtual VertexView* readViewByName(std::istream& in);
+    virtual ViewRef<VertexView> readViewByName(std::istream& in);
 
-    // Find-or-create; each answers a view acquired for the caller.
-    VertexView* getSquareDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                 int weightPosition, int size);
-    VertexView* getCircleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                 int weightPosition, int size);
-    VertexView* getDiamondDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                  int weightPosition, int size);
-    VertexView* getTriangleDotView(bool isFilled, int outerColor, int innerColor, int namePosition,
-                                   int weightPosition, int size);
-    VertexView* getIconView(const std::u16string& fileName, const std::u16string& iconName, int id,
-                            int index, int size, const RgbColor& nameTextColor, int namePosition,
-                            const RgbColor& weightTextColor, int weightPosition);
-    VertexView* getIconView(const IconParameters& parameters);
+    // Find-or-create; each answers a counted reference for the caller.
+    ViewRef<VertexView> getSquareDotView(bool isFilled, int outerColor, int innerColor,
+                                         int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getCircleDotView(bool isFilled, int outerColor, int innerColor,
+                                         int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getDiamondDotView(bool isFilled, int outerColor, int innerColor,
+                                          int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getTriangleDotView(bool isFilled, int outerColor, int innerColor,
+                                           int namePosition, int weightPosition, int size);
+    ViewRef<VertexView> getIconView(const std::u16string& fileName, const std::u16string& iconName,
+                                    int id, int index, int size, const RgbColor& nameTextColor,
+                                    int namePosition, const RgbColor& weightTextColor,
+                                    int weightPosition);
+    ViewRef<VertexView> getIconView(const IconParameters& parameters);
     // Dispatches on the dot class id (1 square, 2 circle, 3 diamond, 4 triangle); null otherwise.
-    VertexView* getDotView(int classId, const DotParameters& parameters);
+    ViewRef<VertexView> getDotView(int classId, const DotParameters& parameters);
 
 private:
-    VertexView* readRecord(std::istream& in, bool byName);
+    ViewRef<VertexView> readRecord(std::istream& in, bool byName);
 };
 
 // The process-wide factory, created on first use and destroyed at exit.

@@ -37,7 +37,8 @@ public:
     virtual const std::vector<ParameterDescriptor>& getParameterDescriptors() const = 0;
     virtual const std::vector<std::string>& getParameterValues() const { return parameterValues_; }
     // Both answer the new count; release() refuses to go below zero. The count is
-    // atomic: documents on several threads hold the same shared views.
+    // atomic: documents on several threads hold the same shared views. Holders count
+    // through nx::ViewRef rather than calling these.
     virtual std::size_t acquire();
     virtual std::size_t release();
     // Forgets cached property positions (after a schema changed).

@@ -10,6 +10,8 @@ class Vertex;
 class VertexView;
 
 // A vertex with its view-level values and the view that draws it; empty when vertex is null.
+// In the scene's drawing order and edge map the entry owns its values and its view pointer
+// holds one counted reference (see ViewRef::detach); copies handed out only borrow both.
 struct VertexViewEntry {
     Vertex* vertex = nullptr;
     ActualProperties* properties = nullptr;

@@ -9,11 +9,6 @@
 namespace nx {
 
 template <typename V>
-ViewRegistry<V>::~ViewRegistry() {
-    for (V* view : views_) delete view;
-}
-
-template <typename V>
 std::size_t ViewRegistry<V>::size() const {
     ScopedLock lock(&mutex_);
     return views_.size();
@@ -22,7 +17,7 @@ std::size_t ViewRegistry<V>::size() const {
 template <typename V>
 V* ViewRegistry<V>::at(std::size_t id) const {
     ScopedLock lock(&mutex_);
-    return id < views_.size() ? views_[id] : nullptr;
+    return id < views_.size() ? views_[id].get() : nullptr;
 }
 
 template <typename V>
@@ -30,7 +25,7 @@ void ViewRegistry<V>::saveToStream(std::ostream& out) {
     ScopedLock lock(&mutex_);
     const char sep = records::separator();
     out << defaultViewId_.load() << sep << views_.size() << sep << '\n';
-    for (const V* view : views_) {
+    for (const std::unique_ptr<V>& view : views_) {
         view->saveToStream(out);
         out << '\n';
     }
@@ -40,7 +35,7 @@ template <typename V>
 void ViewRegistry<V>::saveToXml(TiXmlElement& element) {
     ScopedLock lock(&mutex_);
     element.SetAttribute(defaultIdAttribute_, defaultViewId_.load());
-    for (const V* view : views_) {
+    for (const std::unique_ptr<V>& view : views_) {
         TiXmlElement child("View");
         view->saveToXml(child);
         element.InsertEndChild(child);
@@ -50,7 +45,7 @@ void ViewRegistry<V>::saveToXml(TiXmlElement& element) {
 template <typename V>
 void ViewRegistry<V>::resetPropertyIndices() {
     ScopedLock lock(&mutex_);
-    for (V* view : views_) view->resetPropertyIndices();
+    for (const std::unique_ptr<V>& view : views_) view->resetPropertyIndices();
 }
 
 template <typename V>
@@ -59,7 +54,7 @@ void ViewRegistry<V>::loadFromStream(std::istream& in) {
     defaultViewId_ = records::readIntField(in);
     const std::int32_t count = records::readIntField(in);
     text::readToken(in, '\n', 255);
-    for (std::int32_t i = 0; i < count; ++i) readView(in);
+    for (std::int32_t i = 0; i < count; ++i) (void)readView(in);
 }
 
 template class ViewRegistry<VertexView>;

@@ -10,6 +10,7 @@
 
 #include "graph/mutex.h"
 #include "views/view.h"
+#include "views/view_ref.h"
 
 class TiXmlElement;
 
@@ -24,7 +25,7 @@ public:
     ViewRegistry& operator=(const ViewRegistry&) = delete;
 
     // Deletes every view it made, whatever their reference counts.
-    virtual ~ViewRegistry();
+    virtual ~ViewRegistry() = default;
 
     virtual void saveToStream(std::ostream& out);
     // Sets the default view ID attribute and appends one "View" child per view, in ID order.
@@ -32,7 +33,7 @@ public:
     virtual void resetPropertyIndices();
     // Reads a section written by saveToStream; equal records merge into one view.
     virtual void loadFromStream(std::istream& in);
-    virtual V* readView(std::istream& in) = 0;
+    virtual ViewRef<V> readView(std::istream& in) = 0;
 
     std::size_t size() const;
     // The view with that ID, or null.
@@ -45,28 +46,24 @@ protected:
         : defaultIdAttribute_(defaultIdAttribute) {}
 
     // Find-or-create: the first view of type T that `matches` accepts, else a new one from
-    // `make`, registered under the next ID; either way acquired for the caller.
+    // `make`, registered under the next ID; either way a reference for the caller.
     template <typename T, typename Matches, typename Make>
-    V* findOrMake(Matches matches, Make make) {
+    ViewRef<V> findOrMake(Matches matches, Make make) {
         // The walk runs under the lock too: a concurrent registration may grow the list.
         ScopedLock lock(&mutex_);
-        for (V* view : views_) {
-            auto* typed = dynamic_cast<T*>(view);
-            if (typed && matches(*typed)) {
-                typed->acquire();
-                return typed;
-            }
+        for (const std::unique_ptr<V>& view : views_) {
+            auto* typed = dynamic_cast<T*>(view.get());
+            if (typed && matches(*typed)) return ViewRef<V>(view.get());
         }
         std::unique_ptr<V> made = make();
         made->setId(static_cast<unsigned>(views_.size()));
-        views_.push_back(made.get());
-        made->acquire();
-        return made.release();
+        views_.push_back(std::move(made));
+        return ViewRef<V>(views_.back().get());
     }
 
 private:
     const char* defaultIdAttribute_;
-    std::vector<V*> views_;
+    std::vector<std::unique_ptr<V>> views_;
     std::atomic<int> defaultViewId_{0};
     // Guards the list: every walk and every registration holds it, so documents on
     // several threads may share the factory.

@@ -59,8 +59,7 @@ TEST_F(Appearance, DefaultsReachOnlyLaterVerticesAndAreShared) {
 
     engine.SetDefaultEdgeAppearance(2);
     const std::uint32_t e = engine.AddEdge(a, b);
-    EXPECT_EQ(edgeViewOf(e), nx::edgeViewFactory().getStraightEdgeView(2));
-    edgeViewOf(e)->release();
+    EXPECT_EQ(edgeViewOf(e), nx::edgeViewFactory().getStraightEdgeView(2).get());
 }
 
 TEST_F(Appearance, PerElementViewsReplaceOnlyTheirElement) {
@@ -78,9 +77,7 @@ TEST_F(Appearance, PerElementViewsReplaceOnlyTheirElement) {
 
     engine.SetEdgeAppearance(e, 3);
     EXPECT_EQ(dynamic_cast<nx::EdgeView*>(edgeViewOf(e))->getClassId(), 1);
-    nx::EdgeView* yellow = nx::edgeViewFactory().getStraightEdgeView(3);
-    EXPECT_EQ(edgeViewOf(e), yellow);
-    yellow->release();
+    EXPECT_EQ(edgeViewOf(e), nx::edgeViewFactory().getStraightEdgeView(3).get());
 
     // IDs that name no element are ignored.
     engine.SetVertexAppearance(777, 11, VARIANT_TRUE, 2, 0, 1, 2);

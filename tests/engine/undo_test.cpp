@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -240,6 +241,17 @@ TEST_F(History, UndoneElementsGiveTheirIdsBackAndCountsFollow) {
     EXPECT_EQ(engine.AddVertex(), made);
     EXPECT_FALSE(engine.CanRedo());
     EXPECT_EQ(engine.AddEdge(ids[0], made), edge);
+}
+
+TEST_F(History, AnUndoThatFindsAnotherNewestElementLosesNone) {
+    const std::uint32_t made = engine.AddVertex();
+    nx::VertexFactory& factory = engine.space->vertexFactory();
+    nx::Vertex* stray = factory.create();  // made behind the history's back
+    const std::size_t count = factory.size();
+    EXPECT_THROW(engine.Undo(), std::logic_error);
+    EXPECT_EQ(factory.size(), count);
+    EXPECT_NE(factory.at(made), nullptr);
+    EXPECT_EQ(factory.at(stray->id), stray);
 }
 
 TEST_F(History, UndoForgetsCurrentElementsThatLeft) {

@@ -75,11 +75,8 @@ std::string dumpView(GraphView& view) {
         << int(view.penColor().red) << ' ' << int(view.penColor().green) << ' '
         << int(view.penColor().blue) << " background " << int(view.backgroundColor().red) << ' '
         << int(view.backgroundColor().green) << ' ' << int(view.backgroundColor().blue) << '\n';
-    VertexView* defaultVertex = view.defaultVertexView();
-    EdgeView* defaultEdge = view.defaultEdgeView();
-    out << "defaults " << viewText(defaultVertex) << ' ' << viewText(defaultEdge) << '\n';
-    defaultVertex->release();
-    defaultEdge->release();
+    out << "defaults " << viewText(view.defaultVertexView().get()) << ' '
+        << viewText(view.defaultEdgeView().get()) << '\n';
     for (const VertexViewEntry& e : view.vertexSequence())
         out << "vertex " << e.vertex->id << ": " << valuesText(*e.properties) << viewText(e.view)
             << '\n';
@@ -283,9 +280,8 @@ TEST(ViewStreamSection, IsWrittenLineByLineWithEitherSeparator) {
         ViewDocument copy;
         nx::loadStream(*copy.space, path, &copy.view);
         EXPECT_EQ(dumpView(copy.view), dumpView(doc.view));
-        EdgeView* standard = edgeViewFactory().getStraightEdgeView(4);
-        EXPECT_EQ(copy.view.edgeMap().begin()->second.view, standard);
-        standard->release();
+        EXPECT_EQ(copy.view.edgeMap().begin()->second.view,
+                  edgeViewFactory().getStraightEdgeView(4).get());
     }
 }
 
@@ -303,9 +299,7 @@ TEST(ViewStreamSection, ARecordOfAnUnknownViewClassGivesTheDefaultView) {
     ViewDocument copy;
     nx::loadStream(*copy.space, path, &copy.view);
     Vertex* leaf = copy.space->vertexFactory().at(2);
-    VertexView* defaultView = copy.view.defaultVertexView();
-    EXPECT_EQ(copy.view.findVertexView(leaf), defaultView);
-    defaultView->release();
+    EXPECT_EQ(copy.view.findVertexView(leaf), copy.view.defaultVertexView().get());
     EXPECT_EQ(copy.view.edgeMap().size(), 1u);  // the lines after it were read as usual
 }
 
@@ -323,9 +317,8 @@ TEST(ViewXmlSection, AViewElementOfAnUnknownClassGivesTheDefaultView) {
 
     ViewDocument copy;
     nx::loadXml(*copy.space, path, &copy.view);
-    VertexView* defaultView = copy.view.defaultVertexView();
-    EXPECT_EQ(copy.view.findVertexView(copy.space->vertexFactory().at(2)), defaultView);
-    defaultView->release();
+    EXPECT_EQ(copy.view.findVertexView(copy.space->vertexFactory().at(2)),
+              copy.view.defaultVertexView().get());
 }
 
 TEST(ViewFiles, AViewWithoutAGraphReadsBackWithoutAGraph) {

@@ -94,7 +94,7 @@ TEST(PropertyClass, AssignAcceptsOnlyTheClassesItNames) {
 
 TEST(PropertyClass, AssignOnTheBaseIsALogicError) {
     struct Bare : Property {
-        Property* clone() const override { return new Bare; }
+        std::unique_ptr<Property> clone() const override { return std::make_unique<Bare>(); }
     } bare;
     EXPECT_EQ(bare.typeName(), "Unknown property");
     try {

@@ -33,14 +33,13 @@ struct DotFixture : ::testing::Test {
     // A vertex schema without the label properties.
     void dropLabels() {
         doc.vertexSchema.clear();
-        delete v->properties;
-        v->properties = new ActualProperties(doc.vertexSchema);
+        v->properties = std::make_unique<ActualProperties>(doc.vertexSchema);
     }
     DotView* dot(int classId, bool filled, int size, int namePos = 2, int weightPos = 6) {
-        auto* d = dynamic_cast<DotView*>(
-            factory.getDotView(classId, {filled, 4, 1, namePos, weightPos, size}));
-        view->setVertexView(v, d);
-        d->acquire();  // the test keeps one reference of its own
+        ViewRef<VertexView> made =
+            factory.getDotView(classId, {filled, 4, 1, namePos, weightPos, size});
+        auto* d = dynamic_cast<DotView*>(made.get());
+        view->setVertexView(v, std::move(made));
         return d;
     }
     std::vector<DrawCall> drawn(DotView* d) {

@@ -503,8 +503,9 @@ TEST_F(GraphViewFixture, ViewsAreCountedAndTheGraphIsDetachedOnDestruction) {
     const std::size_t before = standard->referenceCount();
     vertexAt({10, 10});
     EXPECT_EQ(standard->referenceCount(), before + 1);
-    VertexView* circle = vertexViewFactory().getCircleDotView(false, 0, 0, 0, 0, 3);
-    view->setVertexView(v, circle);
+    ViewRef<VertexView> made = vertexViewFactory().getCircleDotView(false, 0, 0, 0, 0, 3);
+    VertexView* circle = made.get();
+    view->setVertexView(v, std::move(made));
     EXPECT_EQ(standard->referenceCount(), before);
     EXPECT_EQ(view->vertexView(v), circle);
     view->setGraph(nullptr);

@@ -70,9 +70,10 @@ struct IconFixture : ::testing::Test {
     }
     ActualProperties* props() { return view->vertexViewProperties(v); }
     IconView* icon(const IconParameters& p) {
-        auto* made = dynamic_cast<IconView*>(factory.getIconView(p));
-        view->setVertexView(v, made);
-        return made;
+        ViewRef<VertexView> made = factory.getIconView(p);
+        auto* icon = dynamic_cast<IconView*>(made.get());
+        view->setVertexView(v, std::move(made));
+        return icon;
     }
 };
 
@@ -195,16 +196,17 @@ TEST_F(IconFixture, ContourIsTheBoxOneOutsideTheIcon) {
 TEST(IconViewFactory, SameRequestSameViewButAnIndexAlwaysMakesANewOne) {
     VertexViewFactory factory;
     const IconParameters drive = fileIcon(u"C:");
-    VertexView* first = factory.getIconView(drive);
-    EXPECT_EQ(factory.getIconView(drive), first);
+    const ViewRef<VertexView> first = factory.getIconView(drive);
+    const ViewRef<VertexView> again = factory.getIconView(drive);
+    EXPECT_EQ(again, first);
     EXPECT_EQ(first->referenceCount(), 2u);
     EXPECT_EQ(first->getClassId(), 5);
 
     // The index is not recorded, so a request with one never finds its view again.
     IconParameters indexed = drive;
     indexed.index = 3;
-    VertexView* a = factory.getIconView(indexed);
-    VertexView* b = factory.getIconView(indexed);
+    const ViewRef<VertexView> a = factory.getIconView(indexed);
+    const ViewRef<VertexView> b = factory.getIconView(indexed);
     EXPECT_NE(a, first);
     EXPECT_NE(a, b);
     EXPECT_EQ(b->id(), 2u);
@@ -257,7 +259,7 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
     p.nameTextColor = {1, 2, 3};
     p.namePosition = IconView::NW_INSIDE;
     p.weightTextColor = {250, 128, 0};
-    VertexView* view = factory.getIconView(p);
+    const ViewRef<VertexView> view = factory.getIconView(p);
     std::ostringstream out;
     view->saveToStream(out);
     const char s = records::separator();
@@ -266,13 +268,16 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
                              sep + "48" + sep + "1,2,3" + sep + "16" + sep + "250,128,0" + sep +
                              "1" + sep + "#");
     std::istringstream in(out.str() + "\n");
-    EXPECT_EQ(factory.readView(in), view);
+    const ViewRef<VertexView> read = factory.readView(in);
+    EXPECT_EQ(read, view);
     EXPECT_EQ(view->referenceCount(), 2u);
 
     // The named form writes the two positions as names.
-    std::istringstream named("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" + sep +
-                             "0,0,0" + sep + "S_INSIDE" + sep + "0,0,0" + sep + "W" + sep + "#\n");
-    auto* byName = dynamic_cast<IconView*>(factory.readViewByName(named));
+    std::istringstream namedIn("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" +
+                               sep + "0,0,0" + sep + "S_INSIDE" + sep + "0,0,0" + sep + "W" + sep +
+                               "#\n");
+    const ViewRef<VertexView> named = factory.readViewByName(namedIn);
+    auto* byName = dynamic_cast<IconView*>(named.get());
     ASSERT_NE(byName, nullptr);
     EXPECT_EQ(byName->namePosition(), IconView::S_INSIDE);
     EXPECT_EQ(byName->weightPosition(), IconView::W);
@@ -284,7 +289,8 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
 
 TEST(IconViewFactory, XmlRecordReadsBackAsTheSameView) {
     VertexViewFactory factory;
-    VertexView* view = factory.getIconView({u"C:", u"", 0, -1, 32, {9, 8, 7}, 8, kBlack, 12});
+    const ViewRef<VertexView> view =
+        factory.getIconView({u"C:", u"", 0, -1, 32, {9, 8, 7}, 8, kBlack, 12});
     TiXmlElement element("View");
     view->saveToXml(element);
     EXPECT_STREQ(element.Attribute("ClassId"), "5");

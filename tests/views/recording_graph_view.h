@@ -55,4 +55,9 @@ P& valueOf(ActualProperties* properties) {
     return properties->get<P>(properties->find(prototype));
 }
 
+template <typename P>
+P& valueOf(const std::unique_ptr<ActualProperties>& properties) {
+    return valueOf<P>(properties.get());
+}
+
 }  // namespace nx::test

@@ -29,7 +29,7 @@ struct EdgeFixture : ::testing::Test {
         view->setGraph(doc.graph);
         place(a, {100, 100});
         place(b, {200, 100});
-        edgeView = static_cast<StraightEdgeView*>(factory.getStraightEdgeView(1));
+        edgeView = static_cast<StraightEdgeView*>(factory.getStraightEdgeView(1).get());
     }
     void place(Vertex* v, Point p) {
         view->setX(v, view->vertexViewProperties(v), p.x);
@@ -193,8 +193,7 @@ TEST_F(EdgeFixture, NearTheEndsAndUpdateRectangle) {
     // The edge schema has Name and Weight: "1" is 40 wide; 140 above and below.
     EXPECT_EQ(edgeView->getUpdateRectangle(e, *view, p), (Rect{70, -40, 231, 242}));
     doc.edgeSchema.clear();
-    delete e->properties;
-    e->properties = new ActualProperties(doc.edgeSchema);
+    e->properties = std::make_unique<ActualProperties>(doc.edgeSchema);
     edgeView->resetPropertyIndices();
     EXPECT_EQ(edgeView->getUpdateRectangle(e, *view, p), (Rect{110, 100, 191, 102}));
 }

@@ -11,6 +11,7 @@
 #include "views/edge_view_factory.h"
 #include "views/straight_edge_view.h"
 #include "views/vertex_view_factory.h"
+#include "views/view_ref.h"
 
 namespace nx::test {
 namespace {
@@ -26,18 +27,18 @@ std::string errorOf(const std::function<void()>& f) {
 
 TEST(ViewFactory, EqualParametersShareOneViewAndNewOnesGetTheNextId) {
     VertexViewFactory factory;
-    VertexView* a = factory.getSquareDotView(true, 4, 4, 2, 6, 9);
-    VertexView* b = factory.getSquareDotView(true, 4, 4, 2, 6, 9);
+    const ViewRef<VertexView> a = factory.getSquareDotView(true, 4, 4, 2, 6, 9);
+    const ViewRef<VertexView> b = factory.getSquareDotView(true, 4, 4, 2, 6, 9);
     EXPECT_EQ(a, b);
     EXPECT_EQ(a->referenceCount(), 2u);
-    VertexView* bigger = factory.getSquareDotView(true, 4, 4, 2, 6, 10);
+    const ViewRef<VertexView> bigger = factory.getSquareDotView(true, 4, 4, 2, 6, 10);
     EXPECT_NE(bigger, a);
     EXPECT_EQ(bigger->id(), a->id() + 1);
-    VertexView* circle = factory.getCircleDotView(true, 4, 4, 2, 6, 9);
+    const ViewRef<VertexView> circle = factory.getCircleDotView(true, 4, 4, 2, 6, 9);
     EXPECT_NE(circle, a);
     EXPECT_EQ(circle->getClassId(), 2);
     EXPECT_EQ(factory.size(), 3u);
-    EXPECT_EQ(factory.at(circle->id()), circle);
+    EXPECT_EQ(factory.at(circle->id()), circle.get());
 
     EdgeViewFactory edges;
     EXPECT_EQ(edges.getStraightEdgeView(1), edges.getStraightEdgeView(1));
@@ -47,7 +48,8 @@ TEST(ViewFactory, EqualParametersShareOneViewAndNewOnesGetTheNextId) {
 
 TEST(ViewFactory, ReleasingAFreeViewIsALogicError) {
     VertexViewFactory factory;
-    VertexView* view = factory.getTriangleDotView(false, 0, 0, 0, 0, 5);
+    // Counted by hand here, to drive the count itself below zero.
+    VertexView* view = factory.getTriangleDotView(false, 0, 0, 0, 0, 5).detach();
     EXPECT_EQ(view->release(), 0u);
     EXPECT_THROW(view->release(), std::logic_error);
     EXPECT_EQ(errorOf([&] { view->release(); }),
@@ -56,9 +58,44 @@ TEST(ViewFactory, ReleasingAFreeViewIsALogicError) {
     EXPECT_EQ(factory.size(), 1u);  // a free view stays in the list
 }
 
+TEST(ViewRef, EveryReferenceTakenIsGivenBackOnce) {
+    VertexViewFactory factory;
+    ViewRef<VertexView> held = factory.getCircleDotView(false, 1, 1, 0, 0, 5);
+    VertexView* view = held.get();
+    ASSERT_EQ(view->referenceCount(), 1u);
+    struct Case {
+        const char* what;
+        std::function<void()> step;
+        std::size_t count;  // the view's count after the step
+    };
+    ViewRef<VertexView> copy;
+    ViewRef<View> base;
+    VertexView* detached = nullptr;
+    const Case steps[] = {
+        {"copy", [&] { copy = held; }, 2},
+        {"self-assignment", [&] { copy = *&copy; }, 2},
+        {"move", [&] { base = std::move(copy); }, 2},
+        {"moved-from is empty", [&] { EXPECT_FALSE(copy); }, 2},
+        {"copy to the base class", [&] { copy = staticViewCast<VertexView>(ViewRef<View>(base)); },
+         3},
+        {"reset", [&] { base.reset(); }, 2},
+        {"assignment replaces", [&] { copy = factory.getCircleDotView(false, 1, 1, 0, 0, 6); }, 1},
+        {"detach", [&] { detached = held.detach(); }, 1},
+        {"adopt", [&] { held = ViewRef<VertexView>::adopt(detached); }, 1},
+        {"a copy dies", [&] { ViewRef<VertexView> passing = held; }, 1},
+        {"null", [&] { held = nullptr; }, 0},
+    };
+    for (const Case& c : steps) {
+        c.step();
+        EXPECT_EQ(view->referenceCount(), c.count) << c.what;
+    }
+    EXPECT_EQ(copy->referenceCount(), 1u);  // the replacing view kept its own reference
+    EXPECT_EQ(held, nullptr);
+}
+
 TEST(ViewFactory, DescriptorsAndParameterValues) {
     VertexViewFactory factory;
-    VertexView* view = factory.getDiamondDotView(true, 2, 3, 7, 4, 12);
+    const ViewRef<VertexView> view = factory.getDiamondDotView(true, 2, 3, 7, 4, 12);
     const auto& table = view->getParameterDescriptors();
     ASSERT_EQ(table.size(), 6u);
     EXPECT_EQ(table[0].displayName, "Is Filled");
@@ -83,7 +120,7 @@ TEST(ViewFactory, StreamSectionRoundTripsAndMergesEqualRecords) {
     std::istringstream in("0,3,\n2,1,4,1,2,6,9,#\n3,0,0,3,0,7,4,#\n2,1,4,1,2,6,9,#\n");
     loaded.loadFromStream(in);
     ASSERT_EQ(loaded.size(), 2u);
-    EXPECT_EQ(loaded.at(0)->referenceCount(), 2u);
+    EXPECT_EQ(loaded.at(0)->referenceCount(), 0u);  // only documents that use a view count it
     std::ostringstream again;
     loaded.saveToStream(again);
     EXPECT_EQ(again.str(), out.str());
@@ -92,7 +129,7 @@ TEST(ViewFactory, StreamSectionRoundTripsAndMergesEqualRecords) {
     std::istringstream edgeIn("0,2,\n1,3,#\n1,3,#\n");
     edges.loadFromStream(edgeIn);
     ASSERT_EQ(edges.size(), 1u);
-    EXPECT_EQ(edges.at(0)->referenceCount(), 2u);
+    EXPECT_EQ(edges.at(0)->referenceCount(), 0u);
 }
 
 TEST(ViewFactory, RecordsFollowTheListSeparatorAndReadByName) {
@@ -106,9 +143,9 @@ TEST(ViewFactory, RecordsFollowTheListSeparatorAndReadByName) {
 
     EdgeViewFactory edges;
     std::istringstream edgeNamed("1;Yellow;#\n");
-    EdgeView* e = edges.readViewByName(edgeNamed);
+    const ViewRef<EdgeView> e = edges.readViewByName(edgeNamed);
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(static_cast<StraightEdgeView*>(e)->color(), 3);
+    EXPECT_EQ(static_cast<StraightEdgeView*>(e.get())->color(), 3);
 }
 
 TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
@@ -131,9 +168,11 @@ TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
     };
     for (const Case& c : cases) {
         std::istringstream in(c.record);
-        View* read = nullptr;
-        const std::string error =
-            errorOf([&] { read = c.edge ? (View*)edges.readView(in) : vertices.readView(in); });
+        ViewRef<View> read;
+        const std::string error = errorOf([&] {
+            read =
+                c.edge ? ViewRef<View>(edges.readView(in)) : ViewRef<View>(vertices.readView(in));
+        });
         if (c.error) {
             EXPECT_EQ(error, c.error) << c.record;
         } else {
@@ -155,7 +194,10 @@ TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
     for (const Named& c : names) {
         std::istringstream in(c.record);
         EXPECT_EQ(errorOf([&] {
-                      c.edge ? (View*)edges.readViewByName(in) : vertices.readViewByName(in);
+                      if (c.edge)
+                          (void)edges.readViewByName(in);
+                      else
+                          (void)vertices.readViewByName(in);
                   }),
                   c.error)
             << c.record;
@@ -164,7 +206,7 @@ TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
 
 TEST(ViewFactory, XmlRecordsRoundTrip) {
     VertexViewFactory factory;
-    VertexView* view = factory.getTriangleDotView(true, 3, 0, 5, 1, 7);
+    const ViewRef<VertexView> view = factory.getTriangleDotView(true, 3, 0, 5, 1, 7);
     TiXmlElement element("View");
     view->saveToXml(element);
     EXPECT_STREQ(element.Attribute("ClassId"), "4");
@@ -180,7 +222,7 @@ TEST(ViewFactory, XmlRecordsRoundTrip) {
     EXPECT_EQ(factory.readView(element), view);
 
     EdgeViewFactory edges;
-    EdgeView* edge = edges.getStraightEdgeView(2);
+    const ViewRef<EdgeView> edge = edges.getStraightEdgeView(2);
     TiXmlElement edgeElement("View");
     edge->saveToXml(edgeElement);
     EXPECT_STREQ(edgeElement.Attribute("ClassName"), "StraightEdgeView");
@@ -201,11 +243,11 @@ TEST(ViewFactory, XmlIsFilledIsFalseOnlyForExactlyFalse) {
     auto record = [&](const char* filled) {
         return std::string("<View ClassId=\"2\"><IsFilled>") + filled + "</IsFilled>" + tail;
     };
-    auto* lower = dynamic_cast<DotView*>(parse(record("false").c_str()));
+    auto* lower = dynamic_cast<DotView*>(parse(record("false").c_str()).get());
     ASSERT_NE(lower, nullptr);
     EXPECT_TRUE(lower->parameters().isFilled);
     EXPECT_EQ(lower->parameters().size, 9);
-    auto* exact = dynamic_cast<DotView*>(parse(record("False").c_str()));
+    auto* exact = dynamic_cast<DotView*>(parse(record("False").c_str()).get());
     EXPECT_FALSE(exact->parameters().isFilled);
     EXPECT_EQ(parse("<View ClassId=\"6\"/>"), nullptr);
     EXPECT_EQ(errorOf([&] { parse("<View ClassId=\"2\"><IsFilled>True</IsFilled></View>"); }),

@@ -41,7 +41,7 @@ struct SmallDrawing : test::SchemasAndSpace, test::ViewSchemas {
     }
     Vertex* addVertex(const std::u16string& name) {
         Vertex* v = space.vertexFactory().create();
-        valueOf<Name>(v->properties).set(name);
+        valueOf<Name>(v->properties.get()).set(name);
         graph->addVertex(*v);
         return v;
     }
