@@ -290,7 +290,7 @@ void GraphRenderer::prefetchVertex(std::size_t i, int step) const {
         __builtin_prefetch(entry.vertex);
         __builtin_prefetch(entry.properties);
     } else if (entry.vertex) {
-        __builtin_prefetch(entry.vertex->properties);
+        __builtin_prefetch(entry.vertex->properties.get());
     }
 #else
     (void)i;
