@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "engine/error_texts.h"
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "views/graph_view.h"
@@ -168,17 +169,17 @@ void MembershipChange::toggle(Event& event) {
             break;
     }
     // The stack replays steps only in the state they left; anything else is a fault here.
-    if (!done) throw std::logic_error("Undo history does not match the document");
+    if (!done) throw std::logic_error(nx::error_texts::kHistoryMismatch);
     event.present = !event.present;
 }
 
 void MembershipChange::takeCreated() {
     for (std::size_t i = createdEdges_.size(); i-- > 0;)
         if (space_.edgeFactory().releaseLast() != createdEdges_[i])
-            throw std::logic_error("Undo history does not match the document");
+            throw std::logic_error(nx::error_texts::kHistoryMismatch);
     for (std::size_t i = createdVertices_.size(); i-- > 0;)
         if (space_.vertexFactory().releaseLast() != createdVertices_[i])
-            throw std::logic_error("Undo history does not match the document");
+            throw std::logic_error(nx::error_texts::kHistoryMismatch);
     createdOut_ = true;
 }
 

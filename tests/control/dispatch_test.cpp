@@ -7,6 +7,7 @@
 
 #include "control/automation_reference.h"
 #include "control/dispatch_table.h"
+#include "control/error_texts.h"
 #include "control_fixture.h"
 
 using namespace control_test;
@@ -142,7 +143,7 @@ TEST_F(ControlTest, InvokeRefusesUnknownMembersAndWrongCounts) {
 TEST_F(ControlTest, InvokeReportsMemberErrorsAndUnguardedFailures) {
     const Failure newTree = failureOf([&] { invoke(control, 23, MemberKind::Method, {}); });
     EXPECT_EQ(newTree.code, 1u);
-    EXPECT_EQ(newTree.description, u"Ramulo Control");
+    EXPECT_EQ(newTree.description, error_texts::kControlName);
     control.Init();
     control.NewTree();
     // An appearance member has no guard of its own: its text still arrives.
