@@ -79,8 +79,8 @@ void ControlInteraction::reportNewEdge(std::size_t edgesBefore) {
 }
 
 template <typename Arrange>
-void ControlInteraction::menuLayout(std::uint32_t code, Arrange&& arrange) {
-    if (!control_detail::guarded(code, u"Unknown exception", arrange)) return;
+void ControlInteraction::menuLayout(const MemberRules& rules, Arrange&& arrange) {
+    if (!control_detail::guardedBy(rules, arrange)) return;
     changed(true);
     if (RamuloControlEvents* events = control_.eventListener()) events->LayoutFinished();
 }
@@ -160,7 +160,8 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
             }
             break;
         case id::HierarchicalLayout:
-            menuLayout(0x800a03ef, [&] { return engine.HierarchicalLayout(); });
+            menuLayout(member_rules::HierarchicalLayout,
+                       [&] { return engine.HierarchicalLayout(); });
             break;
         case id::NewIncomingEdge:
         case id::NewOutcomingEdge: {
@@ -189,13 +190,14 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
             break;
         }
         case id::RadialLayout:
-            menuLayout(0x800a03f1, [&] { return engine.RadialLayout(); });
+            menuLayout(member_rules::RadialLayout, [&] { return engine.RadialLayout(); });
             break;
         case id::CenterOfRadialLayout:
-            menuLayout(0x800a03f1, [&] { return engine.CenterOfRadialLayout(); });
+            menuLayout(member_rules::RadialLayout, [&] { return engine.CenterOfRadialLayout(); });
             break;
         case id::ForceDirectedLayout:
-            menuLayout(0x800a03f2, [&] { return engine.ForceDirectedLayout(); });
+            menuLayout(member_rules::ForceDirectedLayoutCommand,
+                       [&] { return engine.ForceDirectedLayout(); });
             break;
         case id::RotateRight90:
             control_.RotateRight90();

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "control/member_rules.h"
 #include "engine/control_engine.h"
 #include "views/geometry.h"
 
@@ -34,7 +35,7 @@ private:
     void changed(bool newExtent);
     // A layout run from the menu: only an arrangement modifies, rescrolls and repaints.
     template <typename Arrange>
-    void menuLayout(std::uint32_t code, Arrange&& arrange);
+    void menuLayout(const MemberRules& rules, Arrange&& arrange);
     // The user's press that finished connecting may have made an edge.
     void reportNewEdge(std::size_t edgesBefore);
     void syncSwitches();

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "control/member_rules.h"
 #include "engine/variant.h"
 
 class RamuloControl;
@@ -31,6 +32,9 @@ struct MemberInfo {
     ArgType result;
     // Called with arguments already converted to the parameter types.
     std::function<Variant(RamuloControl&, std::vector<Variant>&)> call;
+    // The member's guard and what it does to the modified flag; the member's C++ body
+    // applies these same rules, so direct calls and invoke fail alike.
+    MemberRules rules;
 };
 
 struct EventInfo {

@@ -5,12 +5,14 @@
 #include "control/automation_error.h"
 #include "control/control_site.h"
 #include "control/member_guard.h"
+#include "control/member_rules.h"
 #include "engine/host_window.h"
 #include "engine/ole_color.h"
 #include "engine/window_graph_view.h"
 #include "views/drawing_tools.h"
 
-using control_detail::guarded;
+using control_detail::applyRules;
+namespace rules = member_rules;
 
 RamuloControl::RamuloControl() = default;
 
@@ -47,33 +49,42 @@ void RamuloControl::invalidate() {
 
 // --- Stock members
 
-void RamuloControl::SetBorderStyle(std::int16_t value) {
+namespace {
+// The stock border and appearance take 0 or 1 only.
+void checkStockSwitch(std::int16_t value) {
     if (value != 0 && value != 1) throw AutomationError(CTL_E_INVALIDPROPERTYVALUE, u"");
-    borderStyle_ = value;
-    modified_ = true;
+}
+}  // namespace
+
+void RamuloControl::SetBorderStyle(std::int16_t value) {
+    applyRules(rules::Edit, modified_, [&] {
+        checkStockSwitch(value);
+        borderStyle_ = value;
+    });
     if (site_) site_->stockPropertiesChanged();
 }
 
 void RamuloControl::SetAppearance(std::int16_t value) {
-    if (value != 0 && value != 1) throw AutomationError(CTL_E_INVALIDPROPERTYVALUE, u"");
-    appearance_ = value;
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        checkStockSwitch(value);
+        appearance_ = value;
+    });
     if (site_) site_->stockPropertiesChanged();
 }
 
 void RamuloControl::SetFont(const std::u16string& value) {
-    font_ = value;
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { font_ = value; });
     if (site_) site_->stockPropertiesChanged();
     invalidate();
 }
 
 void RamuloControl::SetBackColor(OLE_COLOR value) {
-    backColor_ = value;
-    engine_.backgroundColor = oleColorToRgb(value, window_);
-    if (engine_.view && engine_.view->drawingTools())
-        engine_.view->drawingTools()->setBackgroundColor(engine_.backgroundColor);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        backColor_ = value;
+        engine_.backgroundColor = oleColorToRgb(value, window_);
+        if (engine_.view && engine_.view->drawingTools())
+            engine_.view->drawingTools()->setBackgroundColor(engine_.backgroundColor);
+    });
     if (site_) site_->stockPropertiesChanged();
     invalidate();
 }
@@ -85,8 +96,7 @@ void RamuloControl::AboutBox() {
 // --- Switches
 
 void RamuloControl::setFlag(VARIANT_BOOL& flag, VARIANT_BOOL value) {
-    flag = value;
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { flag = value; });
 }
 
 void RamuloControl::SetEditingEnabled(VARIANT_BOOL value) {
@@ -119,71 +129,55 @@ void RamuloControl::SetDoubleClickEnabled(VARIANT_BOOL value) {
 }
 
 void RamuloControl::SetTestID(std::uint16_t value) {
-    testId_ = value;
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { testId_ = value; });
 }
 
 // --- Document and structural editing
 
 void RamuloControl::Init() {
-    engine_.Init();
-    modified_ = false;
+    applyRules(rules::Init, modified_, [&] { engine_.Init(); });
 }
 
 std::uint32_t RamuloControl::NewTree() {
-    std::uint32_t id = 0;
-    try {
-        id = engine_.NewTree(editingEnabled_ != 0, window_);
-    } catch (const std::exception&) {
-        throw AutomationError(1, u"Ramulo Control", 1);
-    }
-    fileName_ = defaultFileName_;
-    modified_ = false;
-    return id;
+    return applyRules(rules::NewTree, modified_, [&] {
+        const std::uint32_t id = engine_.NewTree(editingEnabled_ != 0, window_);
+        fileName_ = defaultFileName_;
+        return id;
+    });
 }
 
 std::uint32_t RamuloControl::AddVertex() {
-    const std::uint32_t id = engine_.AddVertex();
-    modified_ = true;
-    return id;
+    return applyRules(rules::Edit, modified_, [&] { return engine_.AddVertex(); });
 }
 
 void RamuloControl::RemoveVertex(std::uint32_t VertexID) {
-    guarded(0x800a03f3, u"Unknown exception in RemoveVertex",
-            [&] { engine_.RemoveVertex(VertexID); });
-    modified_ = true;
+    applyRules(rules::RemoveVertex, modified_, [&] { engine_.RemoveVertex(VertexID); });
 }
 
 std::uint32_t RamuloControl::AddEdge(std::uint32_t VertexID1, std::uint32_t VertexID2) {
-    const std::uint32_t id = engine_.AddEdge(VertexID1, VertexID2);
-    modified_ = true;
-    return id;
+    return applyRules(rules::Edit, modified_,
+                      [&] { return engine_.AddEdge(VertexID1, VertexID2); });
 }
 
 void RamuloControl::RemoveEdge(std::uint32_t EdgeID) {
-    guarded(0x800a03f4, u"Unknown exception in RemoveEdge", [&] { engine_.RemoveEdge(EdgeID); });
-    modified_ = true;
+    applyRules(rules::RemoveEdge, modified_, [&] { engine_.RemoveEdge(EdgeID); });
 }
 
 void RamuloControl::AddVertices(std::uint16_t N, std::uint32_t* VertexIDs) {
-    engine_.AddVertices(N, VertexIDs);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { engine_.AddVertices(N, VertexIDs); });
 }
 
 void RamuloControl::RemoveVertices(std::uint16_t N, std::uint32_t* VertexIDs) {
-    engine_.RemoveVertices(N, VertexIDs);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { engine_.RemoveVertices(N, VertexIDs); });
 }
 
 void RamuloControl::AddEdges(std::uint16_t N, std::uint32_t* VertexID1, std::uint32_t* VertexID2,
                              std::uint32_t* EdgeIDs) {
-    engine_.AddEdges(N, VertexID1, VertexID2, EdgeIDs);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { engine_.AddEdges(N, VertexID1, VertexID2, EdgeIDs); });
 }
 
 void RamuloControl::RemoveEdges(std::uint16_t N, std::uint32_t* EdgeIDs) {
-    engine_.RemoveEdges(N, EdgeIDs);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { engine_.RemoveEdges(N, EdgeIDs); });
 }
 
 std::uint32_t RamuloControl::GetVertexCount(std::uint16_t Scope) {
@@ -195,13 +189,11 @@ std::uint32_t RamuloControl::GetEdgeCount(std::uint16_t Scope) {
 }
 
 std::uint32_t RamuloControl::GetVertexID(std::uint16_t Scope, std::uint32_t N) {
-    return guarded(0x800a03f7, u"Unknown exception in GetVertexID",
-                   [&] { return engine_.GetVertexID(Scope, N); });
+    return applyRules(rules::GetVertexID, modified_, [&] { return engine_.GetVertexID(Scope, N); });
 }
 
 std::uint32_t RamuloControl::GetEdgeID(std::uint16_t Scope, std::uint32_t N) {
-    return guarded(0x800a03f8, u"Unknown exception in GetEdgeID",
-                   [&] { return engine_.GetEdgeID(Scope, N); });
+    return applyRules(rules::GetEdgeID, modified_, [&] { return engine_.GetEdgeID(Scope, N); });
 }
 
 void RamuloControl::Update() {

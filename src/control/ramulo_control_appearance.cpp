@@ -1,15 +1,19 @@
 // RamuloControl: appearance, layout, transform and custom menu-item members.
 #include "control/control_events.h"
 #include "control/member_guard.h"
+#include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
-using control_detail::guarded;
+using control_detail::applyRules;
+namespace rules = member_rules;
 
 void RamuloControl::SetDefaultVertexAppearance(std::uint16_t Sz, VARIANT_BOOL IsFilled,
                                                std::uint16_t OuterColor, std::uint16_t InnerColor,
                                                std::uint16_t NamePos, std::uint16_t WeightPos) {
-    engine_.SetDefaultVertexAppearance(Sz, IsFilled, OuterColor, InnerColor, NamePos, WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetDefaultVertexAppearance(Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                           WeightPos);
+    });
 }
 
 void RamuloControl::SetDefaultVertexAppearance_SquareDot(std::uint16_t Sz, VARIANT_BOOL IsFilled,
@@ -17,9 +21,10 @@ void RamuloControl::SetDefaultVertexAppearance_SquareDot(std::uint16_t Sz, VARIA
                                                          std::uint16_t InnerColor,
                                                          std::uint16_t NamePos,
                                                          std::uint16_t WeightPos) {
-    engine_.SetDefaultVertexAppearance_SquareDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                                 WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetDefaultVertexAppearance_SquareDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                                     WeightPos);
+    });
 }
 
 void RamuloControl::SetDefaultVertexAppearance_DiamondDot(std::uint16_t Sz, VARIANT_BOOL IsFilled,
@@ -27,49 +32,54 @@ void RamuloControl::SetDefaultVertexAppearance_DiamondDot(std::uint16_t Sz, VARI
                                                           std::uint16_t InnerColor,
                                                           std::uint16_t NamePos,
                                                           std::uint16_t WeightPos) {
-    engine_.SetDefaultVertexAppearance_DiamondDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                                  WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetDefaultVertexAppearance_DiamondDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                                      WeightPos);
+    });
 }
 
 void RamuloControl::SetDefaultVertexAppearance_Icon(
     const std::u16string& FileName, const std::u16string& IconName, std::int32_t ID,
     std::int32_t Index, std::uint16_t Sz, OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
     std::uint16_t NamePos, std::uint16_t WeightPos) {
-    engine_.SetDefaultVertexAppearance_Icon(FileName, IconName, ID, Index, Sz, NameTextColor,
-                                            WeightTextColor, NamePos, WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetDefaultVertexAppearance_Icon(FileName, IconName, ID, Index, Sz, NameTextColor,
+                                                WeightTextColor, NamePos, WeightPos);
+    });
 }
 
 void RamuloControl::SetDefaultEdgeAppearance(std::uint16_t EdgeColor) {
-    engine_.SetDefaultEdgeAppearance(EdgeColor);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { engine_.SetDefaultEdgeAppearance(EdgeColor); });
 }
 
 void RamuloControl::SetVertexAppearance(std::uint32_t VertexID, std::uint16_t Sz,
                                         VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
                                         std::uint16_t InnerColor, std::uint16_t NamePos,
                                         std::uint16_t WeightPos) {
-    engine_.SetVertexAppearance(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos, WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetVertexAppearance(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                    WeightPos);
+    });
 }
 
 void RamuloControl::SetVertexAppearance_SquareDot(std::uint32_t VertexID, std::uint16_t Sz,
                                                   VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
                                                   std::uint16_t InnerColor, std::uint16_t NamePos,
                                                   std::uint16_t WeightPos) {
-    engine_.SetVertexAppearance_SquareDot(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                          WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetVertexAppearance_SquareDot(VertexID, Sz, IsFilled, OuterColor, InnerColor,
+                                              NamePos, WeightPos);
+    });
 }
 
 void RamuloControl::SetVertexAppearance_DiamondDot(std::uint32_t VertexID, std::uint16_t Sz,
                                                    VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
                                                    std::uint16_t InnerColor, std::uint16_t NamePos,
                                                    std::uint16_t WeightPos) {
-    engine_.SetVertexAppearance_DiamondDot(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                           WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetVertexAppearance_DiamondDot(VertexID, Sz, IsFilled, OuterColor, InnerColor,
+                                               NamePos, WeightPos);
+    });
 }
 
 void RamuloControl::SetVertexAppearance_Icon(std::uint32_t VertexID, const std::u16string& FileName,
@@ -77,42 +87,37 @@ void RamuloControl::SetVertexAppearance_Icon(std::uint32_t VertexID, const std::
                                              std::int32_t Index, std::uint16_t Sz,
                                              OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
                                              std::uint16_t NamePos, std::uint16_t WeightPos) {
-    engine_.SetVertexAppearance_Icon(VertexID, FileName, IconName, ID, Index, Sz, NameTextColor,
-                                     WeightTextColor, NamePos, WeightPos);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] {
+        engine_.SetVertexAppearance_Icon(VertexID, FileName, IconName, ID, Index, Sz, NameTextColor,
+                                         WeightTextColor, NamePos, WeightPos);
+    });
 }
 
 void RamuloControl::SetEdgeAppearance(std::uint32_t EdgeID, std::uint16_t EdgeColor) {
-    engine_.SetEdgeAppearance(EdgeID, EdgeColor);
-    modified_ = true;
+    applyRules(rules::Edit, modified_, [&] { engine_.SetEdgeAppearance(EdgeID, EdgeColor); });
 }
 
 // --- Layouts: arranging failures are shown by the engine; the rest is the member's code.
 
 // As automation methods, layouts rescroll and repaint even when they did not arrange.
 void RamuloControl::afterLayout(bool done) {
-    modified_ = true;
     setScrollSizesFromExtent();
     invalidate();
     if (done && events_) events_->LayoutFinished();
 }
 
 void RamuloControl::HierarchicalLayout() {
-    guarded(0x800a03ef, u"Unknown exception", [&] {
-        afterLayout(engine_.HierarchicalLayout());
-    });
+    afterLayout(applyRules(rules::HierarchicalLayout, modified_,
+                           [&] { return engine_.HierarchicalLayout(); }));
 }
 
 void RamuloControl::RadialLayout() {
-    guarded(0x800a03f1, u"Unknown exception", [&] {
-        afterLayout(engine_.RadialLayout());
-    });
+    afterLayout(applyRules(rules::RadialLayout, modified_, [&] { return engine_.RadialLayout(); }));
 }
 
 void RamuloControl::ForceDirectedLayout() {
-    guarded(0x800a03f1, u"Unknown exception", [&] {
-        afterLayout(engine_.ForceDirectedLayout());
-    });
+    afterLayout(applyRules(rules::ForceDirectedLayout, modified_,
+                           [&] { return engine_.ForceDirectedLayout(); }));
 }
 
 void RamuloControl::SetHierarchicalLayoutParams(std::uint16_t LayerSeparation,

@@ -3,15 +3,17 @@
 #include <unistd.h>
 
 #include "control/automation_error.h"
+#include "control/error_texts.h"
 #include "control/member_guard.h"
+#include "control/member_rules.h"
 #include "control/ramulo_control.h"
 #include "engine/host_window.h"
 
-using control_detail::guarded;
+using control_detail::applyRules;
+namespace rules = member_rules;
 
 namespace {
 
-const char16_t kCaption[] = u"Ramulo Control";
 const char16_t kOpenFilter[] = u"Nodalyx Files (*.nxx; *.nx)|*.nxx; *.nx|XML Files (*.xml)|*.xml||";
 const char16_t kSaveAsFilter[] =
     u"Nodalyx File (*.nxx)|*.nxx|Nodalyx File (*.nx)|*.nx|XML File (*.xml)|*.xml||";
@@ -30,45 +32,30 @@ void changeDirectory(const std::u16string& folder) {
 }  // namespace
 
 std::uint16_t RamuloControl::Load(const std::u16string& Pathname) {
-    try {
-        engine_.LoadStream(toUtf8(Pathname), editingEnabled_ != 0, window_);
-    } catch (const std::exception& e) {
-        // The open document is kept; the reader's text tells the host what went wrong.
-        throw AutomationError(1, toUtf16(e.what()));
-    }
-    modified_ = false;
+    applyRules(rules::Load, modified_,
+               [&] { engine_.LoadStream(toUtf8(Pathname), editingEnabled_ != 0, window_); });
     setScrollSizesFromExtent();
     return 0;
 }
 
 std::uint16_t RamuloControl::LoadFromXml(const std::u16string& Pathname) {
-    try {
-        engine_.LoadXml(toUtf8(Pathname), editingEnabled_ != 0, window_);
-    } catch (const std::exception& e) {
-        // The open document is kept; the reader's text tells the host what went wrong.
-        throw AutomationError(1, toUtf16(e.what()));
-    }
-    modified_ = false;
+    applyRules(rules::Load, modified_,
+               [&] { engine_.LoadXml(toUtf8(Pathname), editingEnabled_ != 0, window_); });
     setScrollSizesFromExtent();
     return 0;
 }
 
 std::uint16_t RamuloControl::Save(const std::u16string& Pathname) {
-    const std::uint16_t written = guarded(0x800a03ed, u"Unknown exception",
-                                          [&] { return engine_.SaveStream(toUtf8(Pathname)); });
-    modified_ = false;
-    return written;
+    return applyRules(rules::Save, modified_, [&] { return engine_.SaveStream(toUtf8(Pathname)); });
 }
 
 std::uint16_t RamuloControl::SaveToXml(const std::u16string& Pathname) {
-    const std::uint16_t written = guarded(0x800a03eb, u"Unknown exception",
-                                          [&] { return engine_.SaveXml(toUtf8(Pathname)); });
-    modified_ = false;
-    return written;
+    return applyRules(rules::SaveToXml, modified_,
+                      [&] { return engine_.SaveXml(toUtf8(Pathname)); });
 }
 
 std::uint16_t RamuloControl::LoadTest(std::uint16_t ID) {
-    guarded(0x800a03fd, u"Unknown exception in LoadTest", [&] { buildSample(ID); });
+    applyRules(rules::LoadTest, modified_, [&] { buildSample(ID); });
     // A sample document starts its own history, as a loaded one does.
     engine_.history.clear(!modified_);
     setScrollSizesFromExtent();
@@ -112,7 +99,7 @@ bool RamuloControl::SaveModified(bool withCancel) {
     if (fileName_.empty()) fileName_ = defaultFileName_;
     if (!window_) return true;  // no window, nobody to ask
     const MessageAnswer answer = window_->messageBox(
-        u"Save changes to " + fileName_ + u"?", kCaption,
+        u"Save changes to " + fileName_ + u"?", error_texts::kControlName,
         withCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo, MessageIcon::Question);
     if (answer == MessageAnswer::Cancel) return false;
     if (answer == MessageAnswer::Yes) OnSave();

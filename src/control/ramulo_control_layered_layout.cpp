@@ -1,11 +1,12 @@
 // RamuloControl: the layered layout member.
 #include "control/member_guard.h"
+#include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
-using control_detail::guarded;
+using control_detail::applyRules;
+namespace rules = member_rules;
 
 void RamuloControl::LayeredLayout() {
-    guarded(0x800a03f1, u"Unknown exception", [&] {
-        afterLayout(engine_.LayeredLayout());
-    });
+    afterLayout(
+        applyRules(rules::LayeredLayout, modified_, [&] { return engine_.LayeredLayout(); }));
 }

@@ -1,22 +1,13 @@
 // RamuloControl: undo, redo and undo groups through the engine's history, the modified flag
 // following it.
-#include <stdexcept>
-
 #include "control/automation_error.h"
+#include "control/error_texts.h"
+#include "control/member_guard.h"
+#include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
-namespace {
-
-template <typename Step>
-bool takeStep(Step&& step) {
-    try {
-        return step();
-    } catch (const std::exception& e) {
-        throw AutomationError(1, u"Ramulo Control: " + toUtf16(e.what()));
-    }
-}
-
-}  // namespace
+using control_detail::applyRules;
+namespace rules = member_rules;
 
 void RamuloControl::afterHistoryStep() {
     modified_ = !engine_.history.isClean();
@@ -24,11 +15,13 @@ void RamuloControl::afterHistoryStep() {
 }
 
 void RamuloControl::Undo() {
-    if (takeStep([&] { return engine_.Undo(); })) afterHistoryStep();
+    if (applyRules(rules::HistoryStep, modified_, [&] { return engine_.Undo(); }))
+        afterHistoryStep();
 }
 
 void RamuloControl::Redo() {
-    if (takeStep([&] { return engine_.Redo(); })) afterHistoryStep();
+    if (applyRules(rules::HistoryStep, modified_, [&] { return engine_.Redo(); }))
+        afterHistoryStep();
 }
 
 std::uint32_t RamuloControl::GetUndoLimit() const {
@@ -44,6 +37,5 @@ void RamuloControl::BeginUndoGroup() {
 }
 
 void RamuloControl::EndUndoGroup() {
-    if (!engine_.EndUndoGroup())
-        throw AutomationError(0x80004005, u"Ramulo Control: EndUndoGroup without an open undo group");
+    if (!engine_.EndUndoGroup()) throw AutomationError(0x80004005, error_texts::kNoOpenUndoGroup);
 }

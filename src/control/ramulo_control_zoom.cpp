@@ -3,6 +3,7 @@
 
 #include "control/automation_error.h"
 #include "control/control_site.h"
+#include "control/error_texts.h"
 #include "control/ramulo_control.h"
 
 double RamuloControl::GetZoom() const {
@@ -11,7 +12,7 @@ double RamuloControl::GetZoom() const {
 
 void RamuloControl::SetZoom(double zoom) {
     if (!std::isfinite(zoom) || zoom <= 0)
-        throw AutomationError(0x80070057, u"Zoom must be a positive number");
+        throw AutomationError(0x80070057, error_texts::kZoomNotPositive);
     if (site_) site_->setViewZoom(zoom);
 }
 

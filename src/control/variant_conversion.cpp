@@ -12,15 +12,16 @@
 #include <string>
 
 #include "control/automation_error.h"
+#include "control/error_texts.h"
 
 namespace {
 
 [[noreturn]] void mismatch() {
-    throw AutomationError(DISP_E_TYPEMISMATCH, u"Type mismatch.");
+    throw AutomationError(DISP_E_TYPEMISMATCH, error_texts::kTypeMismatch);
 }
 
 [[noreturn]] void overflow() {
-    throw AutomationError(DISP_E_OVERFLOW, u"Out of present range.");
+    throw AutomationError(DISP_E_OVERFLOW, error_texts::kOutOfRange);
 }
 
 // A source value reduced to one of three shapes.

@@ -10,6 +10,7 @@
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "views/edge_view_factory.h"
+#include "views/error_texts.h"
 #include "views/icon_view.h"
 #include "views/vertex_view_factory.h"
 
@@ -25,8 +26,7 @@ const float kQuarterTurnBack = std::bit_cast<float>(std::uint32_t{0xBFC90FDB});
 // The dot views accept any position code and fail only when a label is placed, which
 // would break every later extent and paint; refuse such codes before anything changes.
 void checkDotTextPosition(std::uint16_t position) {
-    if (position > 7)
-        throw std::runtime_error("Error in nx::DotView::getTextRectangle: Incorrect text position");
+    if (position > 7) throw std::runtime_error(nx::error_texts::kDotViewTextPosition);
 }
 
 nx::ViewRef<nx::VertexView> dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
@@ -40,8 +40,7 @@ nx::ViewRef<nx::VertexView> dotView(int classId, std::uint16_t size, VARIANT_BOO
 
 void checkIconTextPosition(std::uint16_t position) {
     if (position > nx::IconView::NW_INSIDE)
-        throw std::runtime_error(
-            "Error in nx::IconView::getTextRectangle: Incorrect text position");
+        throw std::runtime_error(nx::error_texts::kIconViewTextPosition);
 }
 
 }  // namespace

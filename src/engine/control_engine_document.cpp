@@ -5,6 +5,7 @@
 
 #include "engine/control_engine.h"
 #include "engine/edit_recording.h"
+#include "engine/error_texts.h"
 #include "engine/host_window.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -83,7 +84,7 @@ bool ControlEngine::hasFormals() const {
 }
 
 std::uint32_t ControlEngine::NewTree(bool editingEnabled, HostWindow* host) {
-    if (!hasFormals()) throw std::logic_error("Formal properties undefined");
+    if (!hasFormals()) throw std::logic_error(nx::error_texts::kFormalsUndefined);
     history.clear(true);
     gesture_.reset();
     if (view) {

@@ -5,6 +5,7 @@
 
 #include "engine/control_engine.h"
 #include "engine/edit_recording.h"
+#include "engine/error_texts.h"
 #include "engine/property_variant.h"
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
@@ -185,19 +186,19 @@ Variant ControlEngine::GetVertexPropertyValue(std::uint32_t vertexId, std::uint1
                                               std::uint16_t level) {
     if (!hasFormals() || !graph || !view) return {};
     nx::Vertex* vertex = space->vertexFactory().at(vertexId);
-    if (!vertex) throw PlainError("Ramulo Control: Incorrect Vertex ID");
+    if (!vertex) throw PlainError(nx::error_texts::kControlIncorrectVertexId);
     if (level > 2) badLevel("GetVertexPropertyValue", level);
     return Property2OleVariant(propertyAt(vertexValues(*vertex, level), index,
-                                          "Ramulo Control: Incorrect Property Index"));
+                                          nx::error_texts::kControlIncorrectPropertyIndex));
 }
 
 void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index,
                                            std::uint16_t level, const Variant& value) {
     if (!hasFormals() || !graph || !view) return;
     nx::Vertex* vertex = space->vertexFactory().at(vertexId);
-    if (!vertex) throw PlainError("Incorrect Vertex ID");
+    if (!vertex) throw PlainError(nx::error_texts::kIncorrectVertexId);
     nx::Property& property =
-        propertyAt(vertexValues(*vertex, level), index, "Incorrect Property Index");
+        propertyAt(vertexValues(*vertex, level), index, nx::error_texts::kIncorrectPropertyIndex);
     view->writeVertexValues(*vertex, [&] {
         recordValue(property, [&] {
             AssignVariantToProperty(property, value);
@@ -211,18 +212,18 @@ Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t 
                                             std::uint16_t level) {
     if (!hasFormals() || !graph || !view) return {};
     nx::Edge* edge = space->edgeFactory().at(edgeId);
-    if (!edge) throw PlainError("Incorrect Edge ID");
+    if (!edge) throw PlainError(nx::error_texts::kIncorrectEdgeId);
     return Property2OleVariant(
-        propertyAt(edgeValues(*edge, level), index, "Incorrect Property Index"));
+        propertyAt(edgeValues(*edge, level), index, nx::error_texts::kIncorrectPropertyIndex));
 }
 
 void ControlEngine::SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,
                                          std::uint16_t level, const Variant& value) {
     if (!hasFormals() || !graph || !view) return;
     nx::Edge* edge = space->edgeFactory().at(edgeId);
-    if (!edge) throw PlainError("Incorrect Edge ID");
+    if (!edge) throw PlainError(nx::error_texts::kIncorrectEdgeId);
     nx::Property& property =
-        propertyAt(edgeValues(*edge, level), index, "Incorrect Property Index");
+        propertyAt(edgeValues(*edge, level), index, nx::error_texts::kIncorrectPropertyIndex);
     view->writeEdgeValues(
         *edge, [&] { recordValue(property, [&] { AssignVariantToProperty(property, value); }); });
 }
@@ -230,13 +231,13 @@ void ControlEngine::SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t ind
 Variant ControlEngine::GetGraphPropertyValue(std::uint16_t index) {
     if (!hasFormals() || !graph) return {};
     return Property2OleVariant(
-        propertyAt(graph->graphProperties(), index, "Incorrect Property Index"));
+        propertyAt(graph->graphProperties(), index, nx::error_texts::kIncorrectPropertyIndex));
 }
 
 void ControlEngine::SetGraphPropertyValue(std::uint16_t index, const Variant& value) {
     if (!hasFormals() || !graph) return;
     nx::Property& property =
-        propertyAt(graph->graphProperties(), index, "Incorrect Property Index");
+        propertyAt(graph->graphProperties(), index, nx::error_texts::kIncorrectPropertyIndex);
     recordValue(property, [&] { AssignVariantToProperty(property, value); });
 }
 

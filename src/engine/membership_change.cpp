@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "engine/error_texts.h"
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "views/graph_view.h"
@@ -165,7 +166,7 @@ void MembershipChange::toggle(Event& event) {
             break;
     }
     // The stack replays steps only in the state they left; anything else is a fault here.
-    if (!done) throw std::logic_error("Undo history does not match the document");
+    if (!done) throw std::logic_error(nx::error_texts::kHistoryMismatch);
     event.present = !event.present;
 }
 
@@ -197,7 +198,7 @@ void MembershipChange::takeCreated() {
     if (!takeNewest(space_.edgeFactory(), createdEdges_, takenEdges_) ||
         !takeNewest(space_.vertexFactory(), createdVertices_, takenVertices_)) {
         putCreated();
-        throw std::logic_error("Undo history does not match the document");
+        throw std::logic_error(nx::error_texts::kHistoryMismatch);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "engine/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 #include "properties/text_io.h"
@@ -24,7 +25,7 @@ Variant Property2OleVariant(const nx::Property& property) {
         return Variant::fromString(std::move(text));
     }
     if (auto* c = dynamic_cast<const nx::Color*>(&property)) return Variant::fromInt(c->value);
-    throw PlainError("Error in Property2OleVariant: property type is not supported yet");
+    throw PlainError(nx::error_texts::kPropertyTypeNotSupported);
 }
 
 std::string VariantToText(const Variant& v) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "graph/error_texts.h"
 #include "graph/membership_log.h"
 #include "graph/subgraph.h"
 #include "graph/visitor.h"
@@ -52,31 +53,31 @@ void Graph::notifyObservers() {
 
 VertexEntry& Graph::entryOf(const Vertex& vertex) {
     VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
-    if (!entry) throw std::runtime_error("Vertex not found");
+    if (!entry) throw std::runtime_error(nx::error_texts::kVertexNotFound);
     return *entry;
 }
 
 const VertexEntry& Graph::entryOf(const Vertex& vertex) const {
     const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
-    if (!entry) throw std::runtime_error("Vertex not found");
+    if (!entry) throw std::runtime_error(nx::error_texts::kVertexNotFound);
     return *entry;
 }
 
 ActualProperties& Graph::vertexProperties(const Vertex& vertex) const {
     const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
-    if (!entry) throw std::runtime_error("Vertex properties not found");
+    if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
     return *entry->properties;
 }
 
 ActualProperties& Graph::edgeProperties(const Edge& edge) const {
     ActualProperties* const* props = edges_.find(const_cast<Edge*>(&edge));
-    if (!props) throw std::runtime_error("Edge properties not found");
+    if (!props) throw std::runtime_error(nx::error_texts::kEdgePropertiesNotFound);
     return **props;
 }
 
 std::size_t Graph::slotOfMember(const Vertex& vertex) const {
     const std::size_t slot = vertices_.slotOf(const_cast<Vertex*>(&vertex));
-    if (slot == VertexMap::npos) throw std::runtime_error("Vertex not found");
+    if (slot == VertexMap::npos) throw std::runtime_error(nx::error_texts::kVertexNotFound);
     return slot;
 }
 

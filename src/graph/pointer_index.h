@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "graph/error_texts.h"
+
 namespace nx::detail {
 
 // Linear probing over a power-of-two table of (slot, hash tag) pairs; erasing shifts the
@@ -45,7 +47,7 @@ public:
     // was inserted. A new slot is not read, so it may be filled after the call.
     template <typename KeyAt>
     std::pair<Slot*, bool> tryInsert(K key, std::size_t slot, const KeyAt& keyAt) {
-        if (slot >= kSlotLimit) throw std::length_error("Too many members");
+        if (slot >= kSlotLimit) throw std::length_error(nx::error_texts::kTooManyMembers);
         if ((size_ + 1) * 8 > table_.size() * 7) grow();
         const Slot tag = tagOf(key);
         for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
@@ -119,7 +121,8 @@ private:
     void grow() { rehash(table_.empty() ? 16 : table_.size() * 2); }
 
     void rehash(std::size_t capacity) {
-        if (capacity > (std::size_t{1} << 32)) throw std::length_error("Too many members");
+        if (capacity > (std::size_t{1} << 32))
+            throw std::length_error(nx::error_texts::kTooManyMembers);
         std::vector<Entry> old(capacity);
         old.swap(table_);
         mask_ = capacity - 1;

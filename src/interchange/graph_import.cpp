@@ -12,6 +12,7 @@
 #include "graph/space.h"
 #include "interchange/document_builder.h"
 #include "interchange/dot_reader.h"
+#include "interchange/error_texts.h"
 #include "interchange/graph_writers.h"
 #include "interchange/graphml_reader.h"
 #include "interchange/json_reader.h"
@@ -36,7 +37,7 @@ GraphData readGraphFile(const std::string& path, GraphFormat format, const Impor
             return readEdgeList(path, o);
         }
     }
-    throw std::logic_error("unknown graph format");
+    throw std::logic_error(nx::error_texts::kUnknownGraphFormat);
 }
 
 ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFormat format,
@@ -63,7 +64,7 @@ ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFo
 
 GraphData snapshotOf(ControlEngine& engine) {
     if (!engine.space || !engine.graph || !engine.view)
-        throw std::runtime_error("There is no document to export");
+        throw std::runtime_error(nx::error_texts::kNoDocumentToExport);
     Space& space = *engine.space;
     Graph& graph = *engine.graph;
     WindowGraphView& view = *engine.view;

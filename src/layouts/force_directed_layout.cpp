@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graph/graph.h"
+#include "layouts/error_texts.h"
 #include "layouts/force_directed_simulation.h"
 #include "layouts/layout_range.h"
 #include "layouts/vertex_table.h"
@@ -19,10 +20,7 @@ namespace {
 void checkPositions(const std::vector<float>& values) {
     constexpr auto limit = static_cast<float>(kCoordinateLimit);
     for (const float v : values) {
-        if (std::isnan(v))
-            throw std::runtime_error(
-                "ForceDirectedLayout error: the forces gave positions that are not numbers; "
-                "a Separation above 0 may help");
+        if (std::isnan(v)) throw std::runtime_error(nx::error_texts::kForceDirectedNotNumbers);
         if (!(v >= -limit && v <= limit))
             failBeyondRange("ForceDirectedLayout", "vertices",
                             "vertices nearer to each other may fit");
@@ -34,11 +32,9 @@ void checkPositions(const std::vector<float>& values) {
 ForceDirectedLayout::ForceDirectedLayout(GraphView& view) : Layout(view) {}
 
 void ForceDirectedLayout::arrange() {
-    if (Separation > 15000) throw std::runtime_error("Separation is too big");
+    if (Separation > 15000) throw std::runtime_error(nx::error_texts::kSeparationTooBig);
     if (!graph || graph->order() == 0) return;
-    if (!requirementsMet())
-        throw std::runtime_error(
-            "ForceDirectedLayout requires the following vertex properties:\n\tX, Y");
+    if (!requirementsMet()) throw std::runtime_error(nx::error_texts::kForceDirectedRequirements);
 
     ForceDirectedSimulation simulation(Separation, seed);
     k = simulation.k;
@@ -68,7 +64,7 @@ void ForceDirectedLayout::arrange() {
             if (edge->isLoop() || edge->source->id != vertex.id) continue;
             const std::uint32_t j = table.position(*edge->target);
             if (j == VertexTable::kNone)
-                throw std::logic_error("Error in ForceDirectedLayout::arrange()");
+                throw std::logic_error(nx::error_texts::kForceDirectedArrange);
             targets.push_back(j);
         }
         first.push_back(static_cast<std::uint32_t>(targets.size()));

@@ -13,6 +13,7 @@
 
 #include "graph/graph.h"
 #include "graph/progress.h"
+#include "layouts/error_texts.h"
 #include "layouts/graphviz_session.h"
 
 namespace nx {
@@ -52,13 +53,12 @@ void LayeredLayout::arrange() {
         throw std::runtime_error("LayeredLayout error: the graph has " +
                                  std::to_string(graph->order()) + " vertices, more than the limit of " +
                                  std::to_string(VertexLimit));
-    if (!requirementsMet())
-        throw std::runtime_error("LayeredLayout requires the following vertex properties:\n\tX, Y");
+    if (!requirementsMet()) throw std::runtime_error(nx::error_texts::kLayeredRequirements);
 
     GraphvizSession session;
     GVC_t* const context = sharedContext();
     Agraph_t* g = agopen(const_cast<char*>("g"), Agdirected, nullptr);
-    if (!g) throw std::runtime_error("LayeredLayout error: Graphviz cannot make a graph");
+    if (!g) throw std::runtime_error(nx::error_texts::kGraphvizCannotMakeGraph);
     std::vector<Vertex*> vertices;
     std::vector<Agnode_t*> nodes;
     std::unordered_map<const Vertex*, Agnode_t*> nodeOf;

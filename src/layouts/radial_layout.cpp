@@ -9,8 +9,10 @@
 #include <string>
 #include <utility>
 
+#include "graph/error_texts.h"
 #include "graph/graph.h"
 #include "graph/subgraph.h"
+#include "layouts/error_texts.h"
 #include "layouts/is_leaf.h"
 #include "layouts/layout_range.h"
 #include "layouts/radial_label_rings.h"
@@ -124,13 +126,9 @@ int RadialLayout::ringRadius(int d) const {
 
 void RadialLayout::arrange() {
     if (!graph || graph->order() == 0) return;
-    if (!requirementsMet())
-        throw std::runtime_error(
-            "RadialLayout requires that vertices have the following properties:\n"
-            "\tX and Y at view or graph level,\n"
-            "\t_I1, _I2, _R1, _R2 and _V1 system properties at graph level");
+    if (!requirementsMet()) throw std::runtime_error(nx::error_texts::kRadialRequirements);
     if (!std::isfinite(DampingCoefficient))
-        throw std::runtime_error("RadialLayout error: DampingCoefficient must be a finite number");
+        throw std::runtime_error(nx::error_texts::kDampingNotFinite);
 
     // Every tree is placed before anything is stored: a layout that does not fit the
     // coordinate range fails without a change.
@@ -260,7 +258,7 @@ void RadialLayout::completeCentres() {
 
     for (std::size_t j = 0; j < centres.size(); ++j) {
         const std::uint32_t c = centres[j] ? table.position(*centres[j]) : VertexTable::kNone;
-        if (c == VertexTable::kNone) throw std::runtime_error("Vertex not found");
+        if (c == VertexTable::kNone) throw std::runtime_error(nx::error_texts::kVertexNotFound);
         labelComponent(c, static_cast<int>(j + 1), table);
     }
 

@@ -9,6 +9,7 @@
 #include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/element_records.h"
+#include "persistence/error_texts.h"
 #include "persistence/graph_members_xml.h"
 #include "persistence/missing_element.h"
 #include "persistence/stream_fields.h"
@@ -149,7 +150,7 @@ void loadGraphXml(Graph& graph, const TiXmlElement& element, Space& space) {
         Property& value = graph.graphProperties()->at(static_cast<std::size_t>(i));
         child = i == 0 ? firstChild(element) : nextChild(*child);
         // Graph values are read like vertex values; a missing one fails the same way.
-        if (!child) throw std::runtime_error("Error reading vertex properties");
+        if (!child) throw std::runtime_error(nx::error_texts::kErrorReadingVertexProperties);
         loadValueXml(value, *child);
     }
     loadGraphVerticesXml(graph, element, space);
@@ -165,7 +166,7 @@ void loadGraphVerticesXml(Graph& graph, const TiXmlElement& element, Space& spac
     XmlRecord record;
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
-        if (!child) throw std::runtime_error("Error reading vertices");
+        if (!child) throw std::runtime_error(nx::error_texts::kErrorReadingVertices);
         viewElement(*child, record);
         readMemberVertexXml(graph, record, space);
     }
@@ -179,7 +180,7 @@ void loadGraphEdgesXml(Graph& graph, const TiXmlElement& element, Space& space) 
     XmlRecord record;
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(*list) : nextChild(*child);
-        if (!child) throw std::runtime_error("Error reading edges");
+        if (!child) throw std::runtime_error(nx::error_texts::kErrorReadingEdges);
         viewElement(*child, record);
         readMemberEdgeXml(graph, record, space);
     }
@@ -204,7 +205,7 @@ void readMemberVertexXml(Graph& graph, const XmlRecord& record, Space& space) {
     Vertex* vertex = space.vertexFactory().at(vertexId);
     if (!vertex) throw missingMember(graph, "vertex", vertexId);
     readMemberValues(record, *graph.joinVertex(*vertex).properties,
-                     "Error reading vertex properties");
+                     nx::error_texts::kErrorReadingVertexProperties);
 }
 
 void readMemberEdgeXml(Graph& graph, const XmlRecord& record, Space& space) {

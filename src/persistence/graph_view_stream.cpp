@@ -9,11 +9,13 @@
 #include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/error_texts.h"
 #include "persistence/graph_view_files.h"
 #include "persistence/graph_view_section.h"
 #include "persistence/safe_output_file.h"
 #include "persistence/stream_fields.h"
 #include "properties/actual_properties.h"
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
@@ -38,10 +40,8 @@ RgbColor readColor(std::istream& in) {
     try {
         std::uint8_t channels[3];
         for (std::uint8_t& channel : channels) {
-            const std::uint64_t value =
-                readUInt64(in, sep, "Failed to read a value of type 'unsigned int'");
-            if (value > 255)
-                throw std::runtime_error("Failed to read a value of type 'unsigned int'");
+            const std::uint64_t value = readUInt64(in, sep, nx::error_texts::kFailedToReadUnsigned);
+            if (value > 255) throw std::runtime_error(nx::error_texts::kFailedToReadUnsigned);
             channel = static_cast<std::uint8_t>(value);
         }
         return {channels[0], channels[1], channels[2]};
@@ -55,7 +55,7 @@ RgbColor readColor(std::istream& in) {
 // An entry's values: the count must match, the values follow, then "#" before the view.
 void readEntryValues(std::istream& in, ActualProperties& values) {
     const std::uint64_t count = readNumber(in, listSeparator());
-    if (count != values.size()) throw std::runtime_error("Incorrect number of properties");
+    if (count != values.size()) throw std::runtime_error(nx::error_texts::kIncorrectPropertyCount);
     readValues(in, values, count);
     expectLabel(in, "#");
 }
@@ -128,7 +128,7 @@ void writeStream(GraphView& view, std::ostream& out) {
 
 void readStream(GraphView& view, std::istream& in) {
     Space* space = view.space();
-    if (!space) throw std::runtime_error("nx::GraphView error: no space to read the view into");
+    if (!space) throw std::runtime_error(nx::error_texts::kNoSpaceForView);
     const char sep = listSeparator();
 
     const std::uint64_t graphId = readNumber(in, sep);
@@ -184,7 +184,7 @@ void readStream(GraphView& view, std::istream& in) {
             edge = space->edgeFactory().at(id);
         }
         const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
-        if (!data) throw std::runtime_error("Edge not found");
+        if (!data) throw std::runtime_error(nx::error_texts::kEdgeNotFound);
         readEntryValues(in, *data->properties);
         ViewRef<EdgeView> record = edgeViewFactory().readView(in);
         if (!record) {

@@ -6,6 +6,7 @@
 
 #include "graph/graph.h"
 #include "graph/space.h"
+#include "persistence/error_texts.h"
 #include "persistence/graph_view_files.h"
 #include "persistence/graph_view_section.h"
 #include "persistence/xml_values.h"
@@ -62,7 +63,7 @@ void readEntryValues(const TiXmlElement& entry, ActualProperties& values, const 
     const TiXmlElement* properties = entry.FirstChildElement("Properties");
     const long count = properties ? longAttribute(*properties, "PropertyCount") : 0;
     if (count < 0 || static_cast<unsigned long>(count) != values.size())
-        throw std::runtime_error("Incorrect number of properties");
+        throw std::runtime_error(nx::error_texts::kIncorrectPropertyCount);
     const TiXmlElement* child = nullptr;
     for (std::size_t j = 0; j < values.size(); ++j) {
         child = j == 0 ? firstChild(*properties) : nextChild(*child);
@@ -83,8 +84,7 @@ void forEntries(const TiXmlElement& list, long count, const char* missing, Read 
 }
 
 Space& spaceOf(const GraphView& view) {
-    if (!view.space())
-        throw std::runtime_error("nx::GraphView error: no space to read the view into");
+    if (!view.space()) throw std::runtime_error(nx::error_texts::kNoSpaceForView);
     return *view.space();
 }
 
@@ -124,8 +124,7 @@ void readViewHead(GraphView& view, const TiXmlElement& element) {
     Space& space = spaceOf(view);
     view.setGraph(nullptr);
     Graph* graph = space.graphFactory().find(idAttribute(element, "GraphId"));
-    if (!graph)
-        throw std::runtime_error("Incorrect GraphId found file reading GraphView from xml file");
+    if (!graph) throw std::runtime_error(nx::error_texts::kIncorrectViewGraphId);
     view.setGraph(graph);
     view.setPenColor(readColor(element, kPenNames, view.penColor()));
     view.setBackgroundColor(readColor(element, kBackgroundNames, view.backgroundColor()));
@@ -148,7 +147,7 @@ void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t pos
         throw vertexNotInView(id, view.vertexMap().size(), view.graph());
     view.placeInSequence(vertex, position);
     readEntryValues(entry, *view.vertexSequence()[position].properties,
-                    "Error reading vertex properties");
+                    nx::error_texts::kErrorReadingVertexProperties);
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
     ViewRef<VertexView> v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
     view.setVertexView(vertex, v ? std::move(v) : view.defaultVertexView());
@@ -162,7 +161,7 @@ void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
         edge = space.edgeFactory().at(idAttribute(entry, "Id"));
     }
     const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
-    if (!data) throw std::runtime_error("Edge not found");
+    if (!data) throw std::runtime_error(nx::error_texts::kEdgeNotFound);
     readEntryValues(entry, *data->properties, "Error reading edge properties");
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
     ViewRef<EdgeView> v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;

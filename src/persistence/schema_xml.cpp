@@ -6,6 +6,7 @@
 
 #include "persistence/xml_names.h"
 #include "persistence/xml_values.h"
+#include "properties/error_texts.h"
 #include "properties/formal_properties.h"
 
 namespace nx::persistence {
@@ -21,7 +22,7 @@ void loadSchemaXml(FormalProperties& schema, const TiXmlElement& element) {
     const TiXmlElement* child = nullptr;
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? firstChild(element) : nextChild(*child);
-        if (!child) throw std::runtime_error("Error reading formal properties");
+        if (!child) throw std::runtime_error(nx::error_texts::kErrorReadingFormalProperties);
         schema.addByTypeName(typeNameOf(child->ValueStr()));
     }
 }

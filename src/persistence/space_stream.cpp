@@ -11,6 +11,7 @@
 #include "graph/space.h"
 #include "persistence/document_format.h"
 #include "persistence/element_records.h"
+#include "persistence/error_texts.h"
 #include "persistence/missing_element.h"
 #include "persistence/safe_output_file.h"
 #include "persistence/space_files.h"
@@ -49,7 +50,8 @@ void readVertexSection(std::istream& in, Space& space, std::uintmax_t fileBytes)
         readUInt64(in, sep, "Failed to read vertex Id");  // IDs follow reading order
         const std::int32_t isGraph = readInt32(in, sep, "Failed to read isGraph flag");
         const std::uint64_t values = readUInt64(in, sep, "Failed to read vertex property count");
-        if (values != schemaSize) throw std::runtime_error("Incorrect number of vertex properties");
+        if (values != schemaSize)
+            throw std::runtime_error(nx::error_texts::kIncorrectVertexPropertyCount);
         Vertex* vertex =
             isGraph != 0 ? space.graphFactory().create() : space.vertexFactory().create();
         readValues(in, *vertex->properties, values);
@@ -68,7 +70,8 @@ void readEdgeSection(std::istream& in, Space& space, std::uintmax_t fileBytes) {
         const std::uint64_t sourceId = readUInt64(in, sep, "Failed to read first vertex Id");
         const std::uint64_t targetId = readUInt64(in, sep, "Failed to read second vertex Id");
         const std::uint64_t values = readUInt64(in, sep, "Failed to read edge property count");
-        if (values != schemaSize) throw std::runtime_error("Incorrect number of edge properties");
+        if (values != schemaSize)
+            throw std::runtime_error(nx::error_texts::kIncorrectEdgePropertyCount);
         Vertex* source = space.vertexFactory().at(sourceId);
         if (!source) throw missingEnd(space.edgeFactory().size(), sourceId);
         Vertex* target = space.vertexFactory().at(targetId);
@@ -85,7 +88,8 @@ void readGraphSection(std::istream& in, Space& space) {
     for (std::uint64_t k = 0; k < count; ++k) {
         const std::uint64_t graphId = readUInt64(in, sep, "Failed to read graph Id");
         Vertex* vertex = space.vertexFactory().at(graphId);
-        if (!vertex || !vertex->isGraph()) throw std::runtime_error("Incorrect graph Id");
+        if (!vertex || !vertex->isGraph())
+            throw std::runtime_error(nx::error_texts::kIncorrectGraphId);
         readGraphStream(*static_cast<Graph*>(vertex), in, space);
     }
 }

@@ -8,6 +8,7 @@
 #include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/error_texts.h"
 #include "persistence/graph_members_xml.h"
 #include "persistence/graph_view_xml.h"
 #include "persistence/missing_element.h"
@@ -117,16 +118,16 @@ void readValues(const XmlRecord& record, ActualProperties& values, const char* m
 void readVertexRecord(const XmlRecord& record, Space& space) {
     const long isGraph = longAttribute(record, "IsGraph");
     if (longAttribute(record, "PropertyCount") != static_cast<long>(space.vertexSchema()->size()))
-        throw std::runtime_error("Incorrect number of vertex properties");
+        throw std::runtime_error(nx::error_texts::kIncorrectVertexPropertyCount);
     Vertex* vertex = isGraph != 0 ? space.graphFactory().create() : space.vertexFactory().create();
-    readValues(record, *vertex->properties, "Error reading vertex properties");
+    readValues(record, *vertex->properties, nx::error_texts::kErrorReadingVertexProperties);
 }
 
 void readEdgeRecord(const XmlRecord& record, Space& space) {
     const std::uint64_t sourceId = idAttribute(record, "FirstVertexId");
     const std::uint64_t targetId = idAttribute(record, "SecondVertexId");
     if (longAttribute(record, "PropertyCount") != static_cast<long>(space.edgeSchema()->size()))
-        throw std::runtime_error("Incorrect number of edge properties");
+        throw std::runtime_error(nx::error_texts::kIncorrectEdgePropertyCount);
     Vertex* source = space.vertexFactory().at(sourceId);
     if (!source) throw missingEnd(space.edgeFactory().size(), sourceId);
     Vertex* target = space.vertexFactory().at(targetId);
@@ -140,7 +141,7 @@ void readEdgeRecord(const XmlRecord& record, Space& space) {
 void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& space) {
     const auto tag = reader.parseTag(span);
     Vertex* vertex = space.vertexFactory().at(idAttribute(root(tag), "Id"));
-    if (!vertex || !vertex->isGraph()) throw std::runtime_error("Incorrect graph Id");
+    if (!vertex || !vertex->isGraph()) throw std::runtime_error(nx::error_texts::kIncorrectGraphId);
     auto& graph = static_cast<Graph&>(*vertex);
 
     const long count = longAttribute(root(tag), "PropertyCount");
@@ -150,7 +151,7 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
         Property& value = graph.graphProperties()->at(static_cast<std::size_t>(i));
         child = reader.next(span, child);
         // Graph values are read like vertex values; a missing one fails the same way.
-        if (!child) throw std::runtime_error("Error reading vertex properties");
+        if (!child) throw std::runtime_error(nx::error_texts::kErrorReadingVertexProperties);
         loadValueXml(value, root(reader.parse(*child)));
     }
 
@@ -232,15 +233,17 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     }
     const auto frame = parseXml(frameText, TIXML_DEFAULT_ENCODING);
     const TiXmlNode* first = frame->FirstChild();
-    if (!first || !first->ToDeclaration()) throw std::runtime_error("Incorrect file format");
+    if (!first || !first->ToDeclaration())
+        throw std::runtime_error(nx::error_texts::kIncorrectFileFormat);
     const TiXmlNode* instruction = first->NextSibling();
-    if (!instruction || !instruction->ToUnknown()) throw std::runtime_error("Unknown version");
+    if (!instruction || !instruction->ToUnknown())
+        throw std::runtime_error(nx::error_texts::kUnknownVersion);
     // The stored text is ?nodalyx version='1.0.0'? : the version stands between
     // the first 18 and the last 2 characters.
     const std::string& markup = instruction->ValueStr();
     if (markup.size() < 20 || markup.compare(18, markup.size() - 20, kVersion) != 0)
-        throw std::runtime_error("Incorrect version");
-    if (!spaceSpan) throw std::runtime_error("<Space> tag cannot be found");
+        throw std::runtime_error(nx::error_texts::kIncorrectVersion);
+    if (!spaceSpan) throw std::runtime_error(nx::error_texts::kSpaceTagMissing);
 
     const RecordReader reader(text, encodingOf(text, *first->ToDeclaration()));
     const std::vector<XmlSpan> sections = reader.children(*spaceSpan);
@@ -278,7 +281,7 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
         const long count = longAttribute(root(reader.parseTag(s)), "Count");
         for (long i = 0; i < count; ++i) {
             record = reader.next(s, record);
-            if (!record) throw std::runtime_error("Error reading vertices");
+            if (!record) throw std::runtime_error(nx::error_texts::kErrorReadingVertices);
             readGraphRecord(reader, *record, space);
         }
     });

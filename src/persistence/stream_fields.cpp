@@ -7,6 +7,7 @@
 #include "persistence/document_format.h"
 #include "persistence/text_check.h"
 #include "properties/actual_properties.h"
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/string_property.h"
 #include "properties/text_io.h"
@@ -113,7 +114,7 @@ void expectLabel(std::istream& in, const std::string& label) {
 
 void expectEndMark(std::istream& in) {
     if (dropCr(text::readToken(in, '\n', 254)) != "#")
-        throw std::runtime_error("Failed to read \"#\" from input stream");
+        throw std::runtime_error(nx::error_texts::kFailedToReadEndMark);
 }
 
 void readValues(std::istream& in, ActualProperties& values, std::uint64_t count) {

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "persistence/error_texts.h"
 #include "persistence/xml_nesting.h"
 
 namespace nx::persistence {
@@ -16,7 +17,7 @@ std::string readXmlText(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
     if (size < 0 || std::filesystem::is_directory(fileName, notADirectory))
-        throw std::runtime_error("Failed to open file");
+        throw std::runtime_error(nx::error_texts::kFailedToOpenFile);
     std::string text(static_cast<std::size_t>(size), '\0');
     in.seekg(0);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
@@ -44,7 +45,7 @@ std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding enc
     TiXmlNode* element = doc->LinkEndChild(new TiXmlElement(""));
     const char* after = element->Parse(start, nullptr, encoding);
     if (doc->Error()) throw std::runtime_error(doc->ErrorDesc());
-    if (!after) throw std::runtime_error("Error parsing Element.");
+    if (!after) throw std::runtime_error(nx::error_texts::kErrorParsingElement);
     if (end) *end = after;
     return doc;
 }

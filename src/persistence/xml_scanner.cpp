@@ -1,5 +1,6 @@
 // Element boundaries by the XML library's own rules for comments, CDATA, markup and quotes.
 #include "persistence/xml_scanner.h"
+#include "persistence/error_texts.h"
 
 #include <strings.h>
 #include <cctype>
@@ -65,7 +66,7 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
     span.begin = pos;
     span.name = nameAt(pos + 1);
     span.tagEnd = tagEnd(pos);
-    if (span.tagEnd == npos) throw std::runtime_error("Error parsing Element.");
+    if (span.tagEnd == npos) throw std::runtime_error(nx::error_texts::kErrorParsingElement);
     span.selfClosing = text_[span.tagEnd - 2] == '/';
     if (span.selfClosing) {
         span.end = span.tagEnd;
@@ -75,7 +76,7 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
         // The same end tag a scan from here would reach: nesting pairs each end tag with
         // the latest open element, as counting depth from here does.
         if (nameAt(known->second.first + 2) != span.name)
-            throw std::runtime_error("Error reading end tag.");
+            throw std::runtime_error(nx::error_texts::kErrorReadingEndTag);
         span.end = known->second.second;
         return span;
     }
@@ -86,7 +87,8 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
             const std::size_t close = text_.find('>', i + 2);
             if (close == npos) break;
             if (open.empty()) {
-                if (nameAt(i + 2) != span.name) throw std::runtime_error("Error reading end tag.");
+                if (nameAt(i + 2) != span.name)
+                    throw std::runtime_error(nx::error_texts::kErrorReadingEndTag);
                 span.end = close + 1;
                 return span;
             }
@@ -96,14 +98,14 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
             i = close + 1;
         } else if (i + 1 < text_.size() && startsElementName(text_[i + 1])) {
             const std::size_t end = tagEnd(i);
-            if (end == npos) throw std::runtime_error("Error parsing Element.");
+            if (end == npos) throw std::runtime_error(nx::error_texts::kErrorParsingElement);
             if (text_[end - 2] != '/') open.push_back(i);
             i = end;
         } else {
             i = skipMarkup(i);
         }
     }
-    throw std::runtime_error("Error reading end tag.");
+    throw std::runtime_error(nx::error_texts::kErrorReadingEndTag);
 }
 
 std::size_t XmlScanner::nextStart(std::size_t pos) const {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <typeinfo>
 
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 #include "properties/text_io.h"
@@ -23,7 +24,9 @@ void FormalProperties::add(const Property& prototype) {
     properties_.emplace_back(prototype.clone());
 }
 
-void FormalProperties::missing() { throw std::logic_error("Property does not exist"); }
+void FormalProperties::missing() {
+    throw std::logic_error(nx::error_texts::kPropertyDoesNotExist);
+}
 
 std::size_t FormalProperties::find(const Property& prototype) const {
     const std::type_info& wanted = typeid(prototype);
@@ -34,7 +37,7 @@ std::size_t FormalProperties::find(const Property& prototype) const {
 
 Property& FormalProperties::findByType(const Property& prototype) {
     const std::size_t index = find(prototype);
-    if (index == kNoIndex) throw std::logic_error("Property does not exist");
+    if (index == kNoIndex) throw std::logic_error(nx::error_texts::kPropertyDoesNotExist);
     return *properties_[index];
 }
 
@@ -120,7 +123,7 @@ void FormalProperties::readStream(std::istream& in) {
     const char sep = listSeparator();
     std::uint64_t count = 0;
     if (!text::parseUInt64(text::stripQuotes(text::readToken(in, sep, 49)), count))
-        throw std::runtime_error("Failed to read formal properties count");
+        throw std::runtime_error(nx::error_texts::kFailedToReadFormalCount);
     for (std::uint64_t i = 0; i < count; ++i) {
         // An absurd count runs out of input long before it runs out of memory:
         // each missing entry fails on its empty name.
@@ -131,7 +134,7 @@ void FormalProperties::readStream(std::istream& in) {
     }
     std::string end = text::readToken(in, '\n', 254);
     if (!end.empty() && end.back() == '\r') end.pop_back();  // tolerate CR LF files
-    if (end != "#") throw std::runtime_error("Failed to read \"#\" from input stream");
+    if (end != "#") throw std::runtime_error(nx::error_texts::kFailedToReadEndMark);
 }
 
 void FormalProperties::saveXml(TiXmlElement& element) const {
@@ -148,7 +151,7 @@ void FormalProperties::loadXml(const TiXmlElement& element) {
     const TiXmlElement* child = nullptr;
     for (long i = 0; i < count; ++i) {
         child = i == 0 ? element.FirstChildElement() : child->NextSiblingElement();
-        if (!child) throw std::runtime_error("Error reading formal properties");
+        if (!child) throw std::runtime_error(nx::error_texts::kErrorReadingFormalProperties);
         addByTypeName(child->ValueStr());
     }
 }

@@ -5,12 +5,13 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 
 namespace nx {
 
 Property& Property::assign(const Property&) {
-    throw std::logic_error("Unknown property");
+    throw std::logic_error(nx::error_texts::kUnknownProperty);
 }
 
 void Property::write(std::ostream&) const {}
@@ -34,7 +35,7 @@ void Property::saveXml(TiXmlElement& element) const {
 }
 
 const std::string& Property::typeName() const {
-    static const std::string name("Unknown property");
+    static const std::string name(nx::error_texts::kUnknownProperty);
     return name;
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "properties/error_texts.h"
 #include "properties/property.h"
 #include "properties/small_object_pool.h"
 
@@ -39,7 +40,7 @@ public:
     // Room for n values without moving them.
     void reserve(std::size_t n) {
         if (n <= capacity_) return;
-        if (n > UINT32_MAX) throw std::length_error("Too many properties");
+        if (n > UINT32_MAX) throw std::length_error(nx::error_texts::kTooManyProperties);
         auto* grown = static_cast<Slot*>(poolAllocate(n * sizeof(Slot)));
         for (std::uint32_t i = 0; i < size_; ++i) {
             new (&grown[i]) Slot(std::move(data_[i]));

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -89,7 +90,7 @@ const nx::Property& CPropertyRegistry::prototypeOf(std::size_t typeId) const {
 namespace nx {
 void initPropertySystem() {
     if (CPropertyRegistry::instance().typeCount() == 0)
-        throw std::logic_error("PropertyRegistry is empty");
+        throw std::logic_error(nx::error_texts::kRegistryEmpty);
     initListSeparator();
 }
 }  // namespace nx

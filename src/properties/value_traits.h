@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "properties/error_texts.h"
 #include "properties/text_io.h"
 
 namespace nx::PropertyTemplate {
@@ -25,7 +26,7 @@ void appendDecimal(std::string& text, I v) {
 template <>
 struct ValueTraits<bool> {
     static constexpr const char* name = "bool";
-    static constexpr const char* error = "Failed to read a value of type 'int'";
+    static constexpr const char* error = nx::error_texts::kFailedToReadInt;
     static void write(std::ostream& out, bool v) { out << (v ? '1' : '0'); }
     static void append(std::string& text, bool v) { text.push_back(v ? '1' : '0'); }
     static bool parse(const std::string& s, bool& v) {
@@ -39,7 +40,7 @@ struct ValueTraits<bool> {
 template <>
 struct ValueTraits<std::int32_t> {
     static constexpr const char* name = "int";
-    static constexpr const char* error = "Failed to read a value of type 'int'";
+    static constexpr const char* error = nx::error_texts::kFailedToReadInt;
     static void write(std::ostream& out, std::int32_t v) { out << std::to_string(v); }
     static void append(std::string& text, std::int32_t v) { appendDecimal(text, v); }
     static bool parse(const std::string& s, std::int32_t& v) { return text::parseInt32(s, v); }
@@ -81,7 +82,7 @@ struct ValueTraits<void*> {
 template <>
 struct ValueTraits<std::uint32_t> {
     static constexpr const char* name = "unsigned int";
-    static constexpr const char* error = "Failed to read a value of type 'unsigned int'";
+    static constexpr const char* error = nx::error_texts::kFailedToReadUnsigned;
     static void write(std::ostream& out, std::uint32_t v) { out << std::to_string(v); }
     static void append(std::string& text, std::uint32_t v) { appendDecimal(text, v); }
     static bool parse(const std::string& s, std::uint32_t& v) { return text::parseUInt32(s, v); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "graph/error_texts.h"
 #include "graph/subgraph.h"
 #include "traversal/visited_flag.h"
 
@@ -14,7 +15,7 @@ namespace {
 // One lookup gives both the flag and the incidence list of a member.
 const VertexEntry& memberEntry(const Graph& graph, const Vertex& vertex) {
     const VertexEntry* entry = graph.vertices().find(const_cast<Vertex*>(&vertex));
-    if (!entry) throw std::runtime_error("Vertex properties not found");
+    if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
     return *entry;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graph/subgraph.h"
+#include "traversal/error_texts.h"
 #include "traversal/visited_flag.h"
 
 namespace nx {
@@ -14,9 +15,7 @@ ComponentDiscoveringVisitor::ComponentDiscoveringVisitor(Graph& graph, std::size
                                                          Component* component)
     : graph_(&graph), component_(component) {
     if (!namesVisitedProperty(graph, visitedIndex))
-        throw std::runtime_error(
-            "nx::ComponentDiscoveringVisitor error: cannot find nx::Visited vertex property at "
-            "graph-level");
+        throw std::runtime_error(nx::error_texts::kComponentVisitedMissing);
     visitedIndex_ = visitedIndex;
 }
 

@@ -5,6 +5,7 @@
 
 #include "graph/graph.h"
 #include "traversal/depth_first_vertex_search_visitor.h"
+#include "traversal/error_texts.h"
 #include "traversal/graph_walks.h"
 #include "traversal/predicate_func.h"
 #include "traversal/visited_flag.h"
@@ -16,7 +17,7 @@ std::size_t visitedPropertyIndex(const Graph& graph) {
         if (std::size_t index = schema->find(AuxFlag1()); index != kNoIndex) return index;
         if (std::size_t index = schema->find(Visited()); index != kNoIndex) return index;
     }
-    throw std::runtime_error("Visited vertex property not found at graph level");
+    throw std::runtime_error(nx::error_texts::kVisitedNotAtGraphLevel);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "traversal/error_texts.h"
 #include "traversal/visited_flag.h"
 
 namespace nx {
@@ -12,9 +13,7 @@ SpanningTreeBuildingVisitor::SpanningTreeBuildingVisitor(Graph& graph, Vertex* s
                                                          SpanningTree* tree)
     : graph_(&graph), visitedIndex_(visitedIndex), tree_(tree), start_(start) {
     if (!namesVisitedProperty(graph, visitedIndex))
-        throw std::runtime_error(
-            "nx::SpanningTreeBuildingVisitor error: cannot find nx::Visited vertex property at "
-            "graph-level");
+        throw std::runtime_error(nx::error_texts::kSpanningTreeVisitedMissing);
 }
 
 }  // namespace nx

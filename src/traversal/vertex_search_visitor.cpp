@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "traversal/error_texts.h"
 #include "traversal/visited_flag.h"
 
 namespace nx {
@@ -20,9 +21,7 @@ VertexSearchVisitor::VertexSearchVisitor(Graph& graph, Vertex* start, std::size_
       visitedIndex_(visitedIndex),
       maxFound_(maxFound) {
     if (!namesVisitedProperty(graph, visitedIndex))
-        throw std::runtime_error(
-            "nx::VertexSearchVisitor error: cannot find nx::Visited vertex property at "
-            "graph-level");
+        throw std::runtime_error(nx::error_texts::kVertexSearchVisitedMissing);
 }
 
 void VertexSearchVisitor::clearResults() {

@@ -10,6 +10,7 @@
 #include "properties/named_properties.h"
 #include "properties/string_property.h"
 #include "views/drawing_tools.h"
+#include "views/error_texts.h"
 #include "views/graph_view.h"
 #include "views/outer_label_position.h"
 #include "views/view_records.h"
@@ -53,20 +54,20 @@ const std::string& nameOrNumber(const char* const* names, int count, int code,
 
 int DotView::colorFromName(const std::string& name) {
     const int code = indexOfName(kColorNames, name);
-    if (code < 0) throw std::runtime_error("Unknown DotView::DotColor");
+    if (code < 0) throw std::runtime_error(nx::error_texts::kUnknownDotColor);
     return code;
 }
 
 int DotView::positionFromName(const std::string& name) {
     const int code = indexOfName(kPositionNames, name);
-    if (code < 0) throw std::runtime_error("Unknown DotView::DotTextPos");
+    if (code < 0) throw std::runtime_error(nx::error_texts::kUnknownDotTextPos);
     return code;
 }
 
 DotView::DotView(const DotParameters& p) : parameters_(p) {
     auto valid = [](int code) { return code >= 0 && code <= 4; };
     if (!valid(p.outerColor) || !valid(p.innerColor))
-        throw std::runtime_error("Error in nx::DotView : Incorrect color");
+        throw std::runtime_error(nx::error_texts::kDotViewIncorrectColor);
     outerLight_ = kTones[p.outerColor].light;
     outerDark_ = kTones[p.outerColor].dark;
     innerLight_ = kTones[p.innerColor].light;
@@ -272,7 +273,7 @@ Rect DotView::getTextRectangle(const DotGeometry& g, int x, int y, const Size& t
     const LabelFrame frame{
         x, y, g.halfWidth, g.halfHeight, g.penUnit, g.offset(2).y, g.offset(4).x, g.offset(5).y};
     if (const std::optional<Rect> r = outerLabelRectangle(frame, text, position)) return *r;
-    throw std::runtime_error("Error in nx::DotView::getTextRectangle: Incorrect text position");
+    throw std::runtime_error(nx::error_texts::kDotViewTextPosition);
 }
 
 void DotView::saveToStream(std::ostream& out) const {

@@ -1,5 +1,6 @@
 // The platform-neutral part of nx::DrawingTools: fading, the selection protocol, placeholders.
 #include "views/drawing_tools.h"
+#include "views/error_texts.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -7,9 +8,7 @@
 namespace nx {
 
 void DrawingTools::enableMemoryBuffer() {
-    if (initialized)
-        throw std::logic_error(
-            "DrawingTools::enableMemoryBuffer() shall only be called before initialization");
+    if (initialized) throw std::logic_error(nx::error_texts::kMemoryBufferAfterInit);
     memoryBufferEnabled = true;
 }
 

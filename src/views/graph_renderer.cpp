@@ -8,6 +8,7 @@
 #include "graph/graph.h"
 #include "graph/progress.h"
 #include "views/drawing_tools.h"
+#include "views/error_texts.h"
 #include "views/graph_view.h"
 #include "views/view.h"
 
@@ -301,7 +302,7 @@ void GraphRenderer::prefetchVertex(std::size_t i, int step) const {
 void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r) {
     progressStep();
     GraphView& v = view_;
-    if (!data.view) throw std::runtime_error("Error in nx::GraphView: Edge view class is unknown");
+    if (!data.view) throw std::runtime_error(nx::error_texts::kEdgeViewClassUnknown);
     const Point s = v.devicePosition(edge->source);
     const Point t = v.devicePosition(edge->target);
     const bool visible =
@@ -330,8 +331,7 @@ void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r
     progressStep();
     GraphView& v = view_;
     const VertexViewEntry& entry = v.sequence_[i];
-    if (!entry.view)
-        throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");
+    if (!entry.view) throw std::runtime_error(nx::error_texts::kVertexViewClassUnknown);
     if (!v.printing() &&
         !(box ? *box : entry.view->getUpdateRectangle(entry.vertex, v, entry.properties))
              .intersects(r))

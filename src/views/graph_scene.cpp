@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "graph/error_texts.h"
 #include "graph/graph.h"
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
@@ -138,13 +139,13 @@ EdgeViewEntry GraphScene::findEdgeEntry(Edge* edge) const {
 
 ActualProperties* GraphScene::vertexViewProperties(Vertex* vertex) {
     const VertexViewEntry* entry = findVertexEntry(vertex);
-    if (!entry) throw std::runtime_error("Vertex properties not found");
+    if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
     return entry->properties;
 }
 
 ActualProperties* GraphScene::edgeViewProperties(Edge* edge) {
     const EdgeViewData* data = edgeMap_.find(edge);
-    if (!data) throw std::runtime_error("Edge properties not found");
+    if (!data) throw std::runtime_error(nx::error_texts::kEdgePropertiesNotFound);
     return data->properties;
 }
 

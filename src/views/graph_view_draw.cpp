@@ -7,6 +7,7 @@
 #include "properties/actual_properties.h"
 #include "properties/named_properties.h"
 #include "views/drawing_tools.h"
+#include "views/error_texts.h"
 #include "views/graph_view.h"
 #include "views/property_cast.h"
 #include "views/view.h"
@@ -50,8 +51,7 @@ Rect GraphView::extent() {
     if (graph_->incidenceDirty()) graph_->updateIncidence();
     Rect e{INT_MAX, INT_MAX, 0, 0};
     for (const VertexViewEntry& entry : sequence_) {
-        if (!entry.view)
-            throw std::runtime_error("Error in nx::GraphView: Vertex view class is unknown");
+        if (!entry.view) throw std::runtime_error(nx::error_texts::kVertexViewClassUnknown);
         const Rect u = entry.view->getUpdateRectangle(entry.vertex, *this, entry.properties);
         e.left = std::min(e.left, u.left);
         e.top = std::min(e.top, u.top);

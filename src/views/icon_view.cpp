@@ -13,6 +13,7 @@
 #include "properties/string_property.h"
 #include "properties/text_io.h"
 #include "views/drawing_tools.h"
+#include "views/error_texts.h"
 #include "views/graph_view.h"
 #include "views/outer_label_position.h"
 #include "views/view_records.h"
@@ -50,7 +51,7 @@ RgbColor parseColor(const std::string& text) {
         std::int32_t value = -1;
         if (end == std::string::npos || !text::parseInt32(text.substr(start, end - start), value) ||
             value < 0 || value > 255)
-            throw std::runtime_error("Failed to read a value of type 'RgbColor'");
+            throw std::runtime_error(nx::error_texts::kFailedToReadRgbColor);
         *channels[i] = static_cast<std::uint8_t>(value);
         start = end + 1;
     }
@@ -89,7 +90,7 @@ std::string toUtf8(const std::u16string& text) {
 int IconView::positionFromName(const std::string& name) {
     for (int i = 0; kPositionNames[i]; ++i)
         if (name == kPositionNames[i]) return i;
-    throw std::runtime_error("Unknown IconView::IconTextPos");
+    throw std::runtime_error(nx::error_texts::kUnknownIconTextPos);
 }
 
 IconView::IconView(const std::u16string& fileName, const std::u16string& iconName, int id,
@@ -324,8 +325,7 @@ Rect IconView::getTextRectangle(const IconGeometry& g, int x, int y, const Size&
         case NW_INSIDE:
             return {x - hw, y - hh, x - hw + tw, y - hh + o2y + th};
         default:
-            throw std::runtime_error(
-                "Error in nx::IconView::getTextRectangle: Incorrect text position");
+            throw std::runtime_error(nx::error_texts::kIconViewTextPosition);
     }
 }
 

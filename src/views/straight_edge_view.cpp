@@ -14,6 +14,7 @@
 #include "properties/string_property.h"
 #include "views/dot_view.h"
 #include "views/drawing_tools.h"
+#include "views/error_texts.h"
 #include "views/graph_view.h"
 #include "views/property_cast.h"
 #include "views/view_records.h"
@@ -98,7 +99,7 @@ double squaredDistance(const Point& p, const Point& a, const Point& b) {
 
 StraightEdgeView::StraightEdgeView(int color) : color_(color) {
     if (color < 0 || color > 4)
-        throw std::runtime_error("Error in nx::StraightEdgeView: Incorrect color");
+        throw std::runtime_error(nx::error_texts::kStraightEdgeIncorrectColor);
     darkTone_ = kTones[color].dark;
     lightTone_ = kTones[color].light;
     parameterValues_ = {DotView::kColorNames[color]};
@@ -108,7 +109,7 @@ StraightEdgeView::StraightEdgeView(int color) : color_(color) {
 int StraightEdgeView::colorFromName(const std::string& name) {
     for (int i = 0; DotView::kColorNames[i]; ++i)
         if (name == DotView::kColorNames[i]) return i;
-    throw std::runtime_error("Unknown StraightEdgeView");
+    throw std::runtime_error(nx::error_texts::kUnknownStraightEdgeView);
 }
 
 int StraightEdgeView::readStream(std::istream& in, bool byName) {
@@ -344,7 +345,7 @@ Rect StraightEdgeView::getTextRectangle(const Point& p0, const Point& p1, const 
         case 9:
             return {x - w, y - h, x, y};
         default:
-            throw std::runtime_error("Error in nx::StraightEdgeView: Incorrect text position");
+            throw std::runtime_error(nx::error_texts::kStraightEdgeTextPosition);
     }
 }
 

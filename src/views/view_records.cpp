@@ -6,6 +6,7 @@
 
 #include <tinyxml.h>
 
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/text_io.h"
 
@@ -26,14 +27,14 @@ std::string readField(std::istream& in) {
 std::int32_t readIntField(std::istream& in) {
     std::int32_t value = 0;
     if (!text::parseInt32(readField(in), value))
-        throw std::runtime_error("Failed to read a value of type 'int'");
+        throw std::runtime_error(nx::error_texts::kFailedToReadInt);
     return value;
 }
 
 void readEndMark(std::istream& in) {
     std::string mark = text::readToken(in, '\n', kFieldLimit);
     if (!mark.empty() && mark.back() == '\r') mark.pop_back();
-    if (mark != "#") throw std::runtime_error("Failed to read \"#\" from input stream");
+    if (mark != "#") throw std::runtime_error(nx::error_texts::kFailedToReadEndMark);
 }
 
 void appendTextChild(TiXmlElement& element, const char* name, const std::string& text) {

@@ -1,11 +1,13 @@
 // The dispatch table: completeness, calls by DISPID and by name, argument conversion and
 // the generated member reference.
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
 #include "control/automation_reference.h"
 #include "control/dispatch_table.h"
+#include "control/error_texts.h"
 #include "control_fixture.h"
 
 using namespace control_test;
@@ -28,12 +30,12 @@ TEST(DispatchTable, HoldsEveryCustomMemberOnceForEachKind) {
     std::set<std::int32_t> expected;
     for (std::int32_t id = 1; id <= 90; ++id)
         if (id != 17 && id != 18) expected.insert(id);
-    expected.insert({1001, 1002});  // the layered layout and its limit
-    expected.insert({1010, 1011});  // the window's zoom and zoom to fit
+    expected.insert({1001, 1002});                    // the layered layout and its limit
+    expected.insert({1010, 1011});                    // the window's zoom and zoom to fit
     expected.insert({1020, 1021, 1022, 1023, 1024});  // undo, redo and their limit
-    expected.insert({1025, 1026});  // undo groups
-    expected.insert(1030);          // labels that keep their contrast
-    expected.insert(1040);          // layouts that make room for labels
+    expected.insert({1025, 1026});                    // undo groups
+    expected.insert(1030);                            // labels that keep their contrast
+    expected.insert(1040);                            // layouts that make room for labels
     EXPECT_EQ(dispids, expected);
     EXPECT_EQ(findMember(u"vertexcount", MemberKind::PropertyGet)->dispid, 36);
     EXPECT_EQ(findMember(u"Init", MemberKind::PropertyGet), nullptr);
@@ -141,7 +143,7 @@ TEST_F(ControlTest, InvokeRefusesUnknownMembersAndWrongCounts) {
 TEST_F(ControlTest, InvokeReportsMemberErrorsAndUnguardedFailures) {
     const Failure newTree = failureOf([&] { invoke(control, 23, MemberKind::Method, {}); });
     EXPECT_EQ(newTree.code, 1u);
-    EXPECT_EQ(newTree.description, u"Ramulo Control");
+    EXPECT_EQ(newTree.description, error_texts::kControlName);
     control.Init();
     control.NewTree();
     // An appearance member has no guard of its own: its text still arrives.
@@ -150,6 +152,121 @@ TEST_F(ControlTest, InvokeReportsMemberErrorsAndUnguardedFailures) {
     });
     EXPECT_EQ(colour.code, DISP_E_EXCEPTION);
     EXPECT_NE(colour.description.find(u"Incorrect color"), std::u16string::npos);
+}
+
+// A row's rules are what its member does: invoked or called directly, a failure carries the
+// row's code, and a failed call leaves the modified flag alone.
+TEST_F(ControlTest, FailuresCarryTheRowCodeOnBothPaths) {
+    control.Init();
+    control.AddVertexPropertyByName(u"X", 2);
+    control.NewTree();
+    control.AddVertex();
+    const auto ui4 = [](std::uint32_t v) { return Variant::fromUI4(v); };
+    const auto ui2 = [](std::uint16_t v) { return Variant::fromUI2(v); };
+    struct Case {
+        std::int32_t dispid;
+        MemberKind kind;
+        std::vector<Variant> args;
+        std::function<void()> direct;
+    };
+    const Variant one = Variant::fromInt(1);
+    const std::vector<Case> cases{
+        {33, MemberKind::Method, {ui4(42)}, [&] { control.RemoveVertex(42); }},
+        {35, MemberKind::Method, {ui4(7)}, [&] { control.RemoveEdge(7); }},
+        {38, MemberKind::PropertyGet, {ui2(0), ui4(9)}, [&] { control.GetVertexID(0, 9); }},
+        {39, MemberKind::PropertyGet, {ui2(0), ui4(5)}, [&] { control.GetEdgeID(0, 5); }},
+        {12,
+         MemberKind::PropertyGet,
+         {Variant::fromString(u"name")},
+         [&] { control.GetPropertyTypeID(u"name"); }},
+        {15,
+         MemberKind::PropertyGet,
+         {ui4(12345), ui2(0), ui2(0)},
+         [&] { control.GetVertexPropertyValue(12345, 0, 0); }},
+        {15,
+         MemberKind::PropertyPut,
+         {ui4(12345), ui2(0), ui2(0), one},
+         [&] { control.SetVertexPropertyValue(12345, 0, 0, one); }},
+        {16,
+         MemberKind::PropertyPut,
+         {ui4(12345), ui2(0), ui2(0), one},
+         [&] { control.SetEdgePropertyValue(12345, 0, 0, one); }},
+        {83, MemberKind::PropertyGet, {ui2(999)}, [&] { control.GetGraphPropertyValue(999); }},
+        {80,
+         MemberKind::PropertyGet,
+         {ui2(0), ui2(3)},
+         [&] { control.GetVertexPropertyIndex(0, 3); }},
+        {82, MemberKind::PropertyGet, {ui2(999)}, [&] { control.GetGraphPropertyIndex(999); }},
+        {29, MemberKind::Method, {ui2(999), ui2(0)}, [&] { control.AddVertexProperty(999, 0); }},
+        {87,
+         MemberKind::Method,
+         {Variant::fromString(u"NoSuchType"), ui2(0)},
+         [&] { control.AddVertexPropertyByName(u"NoSuchType", 0); }},
+        {28,
+         MemberKind::Method,
+         {Variant::fromString(u"/no/such/folder/t.nxx")},
+         [&] { control.SaveToXml(u"/no/such/folder/t.nxx"); }},
+    };
+    for (const Case& c : cases) {
+        const MemberInfo* row = findMember(c.dispid, c.kind);
+        ASSERT_NE(row, nullptr) << c.dispid;
+        ASSERT_EQ(row->rules.guard, GuardKind::Text) << row->name;
+        control.setModified(false);
+        const Failure invoked = failureOf([&] { invoke(control, c.dispid, c.kind, c.args); });
+        const Failure direct = failureOf(c.direct);
+        EXPECT_EQ(invoked.code, row->rules.code) << row->name;
+        EXPECT_EQ(direct.code, row->rules.code) << row->name;
+        EXPECT_FALSE(invoked.description.empty()) << row->name;
+        EXPECT_EQ(direct.description, invoked.description) << row->name;
+        EXPECT_FALSE(control.isModified()) << row->name;
+    }
+}
+
+// What a successful call does to the modified flag is the row's: set, cleared or kept.
+TEST_F(ControlTest, SuccessfulCallsMarkTheDocumentAsTheRowSays) {
+    control.Init();
+    control.AddVertexPropertyByName(u"X", 2);
+    control.NewTree();
+    const Variant v = invoke(control, 32, MemberKind::Method, {});  // AddVertex
+    const std::string saved = ::testing::TempDir() + "row_rules.nxx";
+    struct Case {
+        std::int32_t dispid;
+        MemberKind kind;
+        std::vector<Variant> args;
+    };
+    const std::vector<Case> cases{
+        {32, MemberKind::Method, {}},                                   // AddVertex
+        {1, MemberKind::PropertyPut, {Variant::fromBool(true)}},        // EditingEnabled
+        {-501, MemberKind::PropertyPut, {Variant::fromUI4(0x00FF00)}},  // BackColor
+        {53, MemberKind::Method, {Variant::fromUI2(1)}},                // SetDefaultEdgeAppearance
+        {15,
+         MemberKind::PropertyPut,
+         {v, Variant::fromUI2(0), Variant::fromUI2(2), Variant::fromInt(4)}},
+        {84,
+         MemberKind::PropertyPut,
+         {v, Variant::fromString(u"X"), Variant::fromUI2(2), Variant::fromInt(5)}},
+        {60, MemberKind::Method, {}},                                            // RadialLayout
+        {28, MemberKind::Method, {Variant::fromString(toUtf16(saved))}},         // SaveToXml
+        {25, MemberKind::Method, {Variant::fromString(toUtf16(saved))}},         // LoadFromXml
+        {63, MemberKind::Method, {Variant::fromUI2(10), Variant::fromR8(0.5)}},  // layout params
+        {19, MemberKind::Method, {}},                                            // Init
+    };
+    for (const Case& c : cases) {
+        const MemberInfo* row = findMember(c.dispid, c.kind);
+        ASSERT_NE(row, nullptr) << c.dispid;
+        for (const bool before : {false, true}) {
+            control.setModified(before);
+            invoke(control, c.dispid, c.kind, c.args);
+            const bool expected = row->rules.modified == ModifiedFlag::Set       ? true
+                                  : row->rules.modified == ModifiedFlag::Cleared ? false
+                                                                                 : before;
+            EXPECT_EQ(control.isModified(), expected) << row->name << " from " << before;
+        }
+    }
+    // The table names each kind of flag at least once above, so none of them is left unchecked.
+    EXPECT_EQ(findMember(32, MemberKind::Method)->rules.modified, ModifiedFlag::Set);
+    EXPECT_EQ(findMember(28, MemberKind::Method)->rules.modified, ModifiedFlag::Cleared);
+    EXPECT_EQ(findMember(84, MemberKind::PropertyPut)->rules.modified, ModifiedFlag::Kept);
 }
 
 TEST_F(ControlTest, InvokeFillsArraysByReference) {

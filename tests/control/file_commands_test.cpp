@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "control/error_texts.h"
 #include "control_fixture.h"
 
 using namespace control_test;
@@ -101,7 +102,7 @@ TEST_F(FileCommands, CancelDuringNewKeepsTheDocument) {
     control.OnNew();
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, u"Save changes to forest?");
-    EXPECT_EQ(window.messages[0].caption, u"Ramulo Control");
+    EXPECT_EQ(window.messages[0].caption, error_texts::kControlName);
     EXPECT_EQ(window.messages[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(window.messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(control.GetVertexCount(0), 11u);

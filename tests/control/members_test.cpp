@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "control/error_texts.h"
 #include "control_fixture.h"
 #include "engine/window_graph_view.h"
 
@@ -54,7 +55,7 @@ TEST_F(ShownControl, WritingReadOnlyPropertiesChangesNothing) {
 TEST_F(ControlTest, NewTreeBeforeInitFailsWithTheControlsName) {
     const Failure f = failureOf([&] { control.NewTree(); });
     EXPECT_EQ(f.code, 1u);
-    EXPECT_EQ(f.description, u"Ramulo Control");
+    EXPECT_EQ(f.description, error_texts::kControlName);
     EXPECT_EQ(f.helpContext, 1u);
     EXPECT_TRUE(control.GetFileName().empty());
 }

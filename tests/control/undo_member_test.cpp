@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "control/dispatch_table.h"
+#include "control/error_texts.h"
 #include "control_fixture.h"
 
 using namespace control_test;
@@ -67,7 +68,7 @@ TEST_F(ShownControl, UndoGroupMembersMakeOneStepAndAnUnbalancedEndFails) {
         call(u"EndUndoGroup");
         FAIL() << "an end without a begin is an error";
     } catch (const AutomationError& e) {
-        EXPECT_EQ(e.description(), u"Ramulo Control: EndUndoGroup without an open undo group");
+        EXPECT_EQ(e.description(), error_texts::kNoOpenUndoGroup);
     }
 }
 

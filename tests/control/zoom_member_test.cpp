@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "control/dispatch_table.h"
+#include "control/error_texts.h"
 #include "control_fixture.h"
 
 namespace {
@@ -15,7 +16,7 @@ TEST_F(ShownControl, WithoutAZoomingWindowTheZoomStaysOneAndBadValuesAreRefused)
     EXPECT_EQ(control.GetZoom(), 1.0);
     EXPECT_EQ(failureOf([&] { control.SetZoom(std::nan("")); }).code, 0x80070057u);
     EXPECT_EQ(failureOf([&] { control.SetZoom(0.0); }).description,
-              u"Zoom must be a positive number");
+              error_texts::kZoomNotPositive);
 }
 
 }  // namespace

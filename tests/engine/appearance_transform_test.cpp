@@ -10,6 +10,7 @@
 #include "engine_fixture.h"
 #include "views/dot_view.h"
 #include "views/edge_view_factory.h"
+#include "views/error_texts.h"
 #include "views/vertex_view_factory.h"
 #include "views/view.h"
 
@@ -105,18 +106,18 @@ TEST_F(Appearance, RefusedAppearancesChangeNothing) {
         std::string text;
     } cases[] = {
         {"outer colour 5", [&] { engine.SetVertexAppearance(inside, 9, 1, 5, 0, 0, 1); },
-         "Error in nx::DotView : Incorrect color"},
+         nx::error_texts::kDotViewIncorrectColor},
         {"inner colour 9", [&] { engine.SetDefaultVertexAppearance(9, 1, 0, 9, 0, 1); },
-         "Error in nx::DotView : Incorrect color"},
+         nx::error_texts::kDotViewIncorrectColor},
         {"name position 8",
          [&] { engine.SetVertexAppearance_DiamondDot(inside, 9, 1, 0, 0, 8, 1); },
-         "Error in nx::DotView::getTextRectangle: Incorrect text position"},
+         nx::error_texts::kDotViewTextPosition},
         {"weight position 20", [&] { engine.SetDefaultVertexAppearance(9, 1, 0, 0, 0, 20); },
-         "Error in nx::DotView::getTextRectangle: Incorrect text position"},
+         nx::error_texts::kDotViewTextPosition},
         {"edge colour 5", [&] { engine.SetEdgeAppearance(insideEdge, 5); },
-         "Error in nx::StraightEdgeView: Incorrect color"},
+         nx::error_texts::kStraightEdgeIncorrectColor},
         {"default edge colour 6", [&] { engine.SetDefaultEdgeAppearance(6); },
-         "Error in nx::StraightEdgeView: Incorrect color"},
+         nx::error_texts::kStraightEdgeIncorrectColor},
         {"vertex outside the graph", [&] { engine.SetVertexAppearance(v, 21, 1, 0, 0, 0, 1); },
          notInGraph + "\n"},
         {"edge outside the graph", [&] { engine.SetEdgeAppearance(e, 1); }, edgeNotInGraph + "\n"},

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/control_engine.h"
+#include "engine/error_texts.h"
 #include "engine_fixture.h"
 #include "views/drawing_tools.h"
 
@@ -19,7 +20,7 @@ TEST(ControlEngineStates, EmptyEngineAnswersNothingAndRefusesNewTree) {
     EXPECT_EQ(engine.GetExtent(), (nx::Size{1, 1}));
     ScriptedHostWindow host;
     EXPECT_THROW(engine.NewTree(true, &host), std::logic_error);
-    EXPECT_EQ(errorOf([&] { engine.NewTree(true, &host); }), "Formal properties undefined");
+    EXPECT_EQ(errorOf([&] { engine.NewTree(true, &host); }), nx::error_texts::kFormalsUndefined);
     EXPECT_EQ(engine.view, nullptr);
     EXPECT_EQ(engine.space, nullptr);
 }

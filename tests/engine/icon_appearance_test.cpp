@@ -6,6 +6,7 @@
 #include "engine/control_engine.h"
 #include "engine/ole_color.h"
 #include "engine_fixture.h"
+#include "views/error_texts.h"
 #include "views/icon_impl.h"
 #include "views/icon_view.h"
 #include "views/vertex_view_factory.h"
@@ -82,9 +83,9 @@ TEST_F(IconAppearance, RefusedIconsChangeNothing) {
         std::string text;
     } cases[] = {
         {[&] { engine.SetVertexAppearance_Icon(v, u"a.ico", u"", 0, 0, 16, 0, 0, 17, 0); },
-         "Error in nx::IconView::getTextRectangle: Incorrect text position"},
+         nx::error_texts::kIconViewTextPosition},
         {[&] { engine.SetDefaultVertexAppearance_Icon(u"a.ico", u"", 0, 0, 16, 0, 0, 0, 99); },
-         "Error in nx::IconView::getTextRectangle: Incorrect text position"},
+         nx::error_texts::kIconViewTextPosition},
     };
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.call), c.text);
     EXPECT_EQ(engine.view->findVertexView(vertex(v)), shown);

@@ -9,6 +9,7 @@
 #include "engine/control_engine.h"
 #include "engine/headless_host_window.h"
 #include "engine_fixture.h"
+#include "layouts/error_texts.h"
 #include "traversal/graph_walks.h"
 
 namespace {
@@ -89,16 +90,15 @@ TEST_F(LaidOutTree, FailuresWhileArrangingAreShownAndAnswerFalse) {
         std::string text;
     } cases[] = {
         {"not a tree", [&] { engine.AddEdge(ids[5], root()); },
-         [&] { return engine.HierarchicalLayout(); }, "TreeLayout error: Graph is not a tree"},
+         [&] { return engine.HierarchicalLayout(); }, nx::error_texts::kNotATree},
         {"separation too big", [&] { engine.SetForceDirectedLayoutParams(20000, 10); },
-         [&] { return engine.ForceDirectedLayout(); }, "Separation is too big"},
+         [&] { return engine.ForceDirectedLayout(); }, nx::error_texts::kSeparationTooBig},
         {"rings beyond the coordinate range", [&] { engine.SetRadialLayoutParams(80, 1e308); },
          [&] { return engine.RadialLayout(); },
          "RadialLayout error: ring 2 would lie beyond the coordinate range of -1000000000 to "
          "1000000000; a smaller Separation or DampingCoefficient may fit"},
         {"damping not a number", [&] { engine.SetRadialLayoutParams(80, std::nan("")); },
-         [&] { return engine.RadialLayout(); },
-         "RadialLayout error: DampingCoefficient must be a finite number"},
+         [&] { return engine.RadialLayout(); }, nx::error_texts::kDampingNotFinite},
     };
     for (const Case& c : cases) {
         host.messages.clear();

@@ -4,8 +4,11 @@
 #include <functional>
 
 #include "engine/control_engine.h"
+#include "engine/error_texts.h"
 #include "engine/property_variant.h"
 #include "engine_fixture.h"
+#include "graph/error_texts.h"
+#include "properties/error_texts.h"
 
 namespace {
 
@@ -106,13 +109,13 @@ TEST_F(OpenDocument, ErrorsNameTheirOperationAsHostsSeeThem) {
         std::string text;
     } cases[] = {
         {"vertex get, unknown ID", [&] { engine.GetVertexPropertyValue(12345, 0, 0); },
-         "Ramulo Control: Incorrect Vertex ID"},
+         nx::error_texts::kControlIncorrectVertexId},
         {"vertex put, unknown ID", [&] { engine.SetVertexPropertyValue(12345, 0, 0, one); },
-         "Incorrect Vertex ID"},
+         nx::error_texts::kIncorrectVertexId},
         {"edge get, unknown ID", [&] { engine.GetEdgePropertyValue(99, 0, 0); },
-         "Incorrect Edge ID"},
+         nx::error_texts::kIncorrectEdgeId},
         {"edge put, unknown ID", [&] { engine.SetEdgePropertyValue(99, 0, 0, one); },
-         "Incorrect Edge ID"},
+         nx::error_texts::kIncorrectEdgeId},
         {"vertex index, level 3", [&] { engine.FindVertexPropertyIndex(2, 3); },
          std::string("Ramulo Control: Error in FindVertexPropertyIndex. PropertyLevel is 3.") +
              kLevelRule},
@@ -123,24 +126,25 @@ TEST_F(OpenDocument, ErrorsNameTheirOperationAsHostsSeeThem) {
          std::string("Ramulo Control: Error in GetVertexPropertyValue. PropertyLevel is 5.") +
              kLevelRule},
         {"vertex put, level 5", [&] { engine.SetVertexPropertyValue(v, 0, 5, one); },
-         "Incorrect Property Index"},
+         nx::error_texts::kIncorrectPropertyIndex},
         {"edge get, level 5", [&] { engine.GetEdgePropertyValue(e, 0, 5); },
-         "Incorrect Property Index"},
+         nx::error_texts::kIncorrectPropertyIndex},
         {"vertex get, index past the end", [&] { engine.GetVertexPropertyValue(v, 3, 2); },
-         "Ramulo Control: Incorrect Property Index"},
+         nx::error_texts::kControlIncorrectPropertyIndex},
         {"vertex put, index past the end", [&] { engine.SetVertexPropertyValue(v, 3, 2, one); },
-         "Incorrect Property Index"},
+         nx::error_texts::kIncorrectPropertyIndex},
         {"graph get, index past the end", [&] { engine.GetGraphPropertyValue(2); },
-         "Incorrect Property Index"},
+         nx::error_texts::kIncorrectPropertyIndex},
         {"vertex by name, type not in the list",
          [&] { engine.GetVertexPropertyValueByName(v, u"Z", 2); },
-         "Ramulo Control: Incorrect Property Index"},
+         nx::error_texts::kControlIncorrectPropertyIndex},
         {"edge by name, type not in the list",
-         [&] { engine.SetEdgePropertyValueByName(e, u"X", 0, one); }, "Incorrect Property Index"},
+         [&] { engine.SetEdgePropertyValueByName(e, u"X", 0, one); },
+         nx::error_texts::kIncorrectPropertyIndex},
         {"by name, unknown type", [&] { engine.GetGraphPropertyValueByName(u"x"); },
          "Ramulo Control: Property x does not exist."},
         {"Int reader", [&] { engine.SetVertexPropertyValueByName(v, u"X", 2, {}); },
-         "Failed to read a value of type 'int'"},
+         nx::error_texts::kFailedToReadInt},
     };
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.call), c.text) << c.what;
     EXPECT_EQ(engine.FindVertexPropertyIndex(ControlEngine::PropertyTypeID(u"Z"), 2),
@@ -162,15 +166,15 @@ TEST_F(OpenDocument, ValuesOfElementsOutsideTheGraphOrOlderThanTheSchemaFail) {
     engine.AddVertexPropertyByName(u"Z", 2);
     const std::uint16_t z = engine.FindVertexPropertyIndex(ControlEngine::PropertyTypeID(u"Z"), 2);
     EXPECT_EQ(errorOf([&] { engine.GetVertexPropertyValue(old, z, 2); }),
-              "Ramulo Control: Incorrect Property Index");
+              nx::error_texts::kControlIncorrectPropertyIndex);
     const std::uint32_t young = engine.AddVertex();
     EXPECT_EQ(show(engine.GetVertexPropertyValue(young, z, 2)), "INT 0");
 
     engine.NewTree(true, &host);  // old and young stay in the space only
     EXPECT_EQ(errorOf([&] { engine.GetVertexPropertyValue(old, 0, 1); }),
-              "Vertex properties not found");
+              nx::error_texts::kVertexPropertiesNotFound);
     EXPECT_EQ(errorOf([&] { engine.GetVertexPropertyValue(old, 0, 2); }),
-              "Vertex properties not found");
+              nx::error_texts::kVertexPropertiesNotFound);
     EXPECT_EQ(show(engine.GetVertexPropertyValue(young, 0, 0)), "BSTR ");
 }
 

@@ -1,6 +1,7 @@
 // Property values to Variants and Variants into properties, as gets and puts do them.
 #include <gtest/gtest.h>
 
+#include "engine/error_texts.h"
 #include "engine/property_variant.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
@@ -33,7 +34,7 @@ TEST(Property2OleVariant, TypesFollowTheClassFamily) {
         Property2OleVariant(UInt64(1));
         FAIL();
     } catch (const std::exception& e) {
-        EXPECT_STREQ(e.what(), "Error in Property2OleVariant: property type is not supported yet");
+        EXPECT_STREQ(e.what(), nx::error_texts::kPropertyTypeNotSupported);
     }
 }
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "document_fixture.h"
+#include "graph/error_texts.h"
 #include "graph/visitor.h"
+#include "properties/error_texts.h"
 #include "support/error_of.h"
 
 namespace nx {
@@ -33,15 +35,17 @@ TEST_F(GraphTest, LookupsOfNonMembersFailWithTheirTexts) {
     Graph* g = space.graphFactory().create();
     Vertex* v = vertex();
     Edge* e = edge(v, v);
-    EXPECT_EQ(errorOf([&] { g->vertexProperties(*v); }), "Vertex properties not found");
-    EXPECT_EQ(errorOf([&] { g->edgeProperties(*e); }), "Edge properties not found");
-    EXPECT_EQ(errorOf([&] { g->incidentEdges(*v); }), "Vertex not found");
+    EXPECT_EQ(errorOf([&] { g->vertexProperties(*v); }),
+              nx::error_texts::kVertexPropertiesNotFound);
+    EXPECT_EQ(errorOf([&] { g->edgeProperties(*e); }), nx::error_texts::kEdgePropertiesNotFound);
+    EXPECT_EQ(errorOf([&] { g->incidentEdges(*v); }), nx::error_texts::kVertexNotFound);
     RecordingVisitor visitor;
-    EXPECT_EQ(errorOf([&] { g->visitNeighbours(visitor, *v); }), "Vertex not found");
+    EXPECT_EQ(errorOf([&] { g->visitNeighbours(visitor, *v); }), nx::error_texts::kVertexNotFound);
     EXPECT_EQ(errorOf([&] { g->setVertexProperty(*v, X(3)); }),
               "Vertex 1 does not belong to graph  0\n");
     g->addVertex(*v);
-    EXPECT_EQ(errorOf([&] { g->setVertexProperty(*v, Y(3)); }), "Property does not exist");
+    EXPECT_EQ(errorOf([&] { g->setVertexProperty(*v, Y(3)); }),
+              nx::error_texts::kPropertyDoesNotExist);
     g->setVertexProperty(*v, X(3));
     EXPECT_EQ(xOf(*g, v), 3);
 }

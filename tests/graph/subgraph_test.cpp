@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "document_fixture.h"
+#include "graph/error_texts.h"
 #include "graph/subgraph.h"
 
 namespace nx {
@@ -70,7 +71,7 @@ TEST_F(SubgraphTest, NonMemberOfParentCannotJoin) {
         component.addVertex(*stranger);
         FAIL();
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Vertex properties not found");
+        EXPECT_STREQ(e.what(), nx::error_texts::kVertexPropertiesNotFound);
     }
     EXPECT_EQ(component.order(), 0u);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "document_fixture.h"
+#include "graph/error_texts.h"
 
 namespace nx {
 namespace {
@@ -79,7 +80,7 @@ TEST_F(SubtreeTest, NonMemberFailsWithVertexNotFound) {
         g->removeSubtree(*v);
         FAIL();
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Vertex not found");
+        EXPECT_STREQ(e.what(), nx::error_texts::kVertexNotFound);
     }
 }
 

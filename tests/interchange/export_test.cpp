@@ -2,6 +2,7 @@
 // temporary file behind.
 #include <gtest/gtest.h>
 
+#include "interchange/error_texts.h"
 #include "interchange_fixture.h"
 
 namespace interchange_test {
@@ -28,8 +29,9 @@ TEST(Export, NamesTheFileItCannotWriteAndNeedsADocument) {
     EXPECT_EQ(errorOf([&] { nx::exportGraph(e.engine, "/no/such/dir/x.dot", nx::GraphFormat::Dot); }),
               "Failed to open output file /no/such/dir/x.dot for writing");
     Engine empty;
-    EXPECT_EQ(errorOf([&] { nx::exportGraph(empty.engine, outputPath("x.dot"), nx::GraphFormat::Dot); }),
-              "There is no document to export");
+    EXPECT_EQ(
+        errorOf([&] { nx::exportGraph(empty.engine, outputPath("x.dot"), nx::GraphFormat::Dot); }),
+        nx::error_texts::kNoDocumentToExport);
 }
 
 }  // namespace

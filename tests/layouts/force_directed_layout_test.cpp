@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "layouts/error_texts.h"
 #include "layouts/force_directed_layout.h"
 #include "layouts/force_directed_simulation.h"
 #include "layouts/layout_fixture.h"
@@ -40,7 +41,7 @@ TEST(ForceDirectedLayoutTest, SeparationLimitComesFirst) {
                 runForce(d, c.separation);
                 ADD_FAILURE() << "no error";
             } catch (const std::runtime_error& e) {
-                EXPECT_STREQ(e.what(), "Separation is too big");
+                EXPECT_STREQ(e.what(), nx::error_texts::kSeparationTooBig);
             }
         } else {
             EXPECT_NO_THROW(runForce(d, c.separation)) << c.separation;
@@ -51,8 +52,7 @@ TEST(ForceDirectedLayoutTest, SeparationLimitComesFirst) {
         runForce(missing);
         ADD_FAILURE() << "no error";
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(),
-                     "ForceDirectedLayout requires the following vertex properties:\n\tX, Y");
+        EXPECT_STREQ(e.what(), nx::error_texts::kForceDirectedRequirements);
     }
 }
 

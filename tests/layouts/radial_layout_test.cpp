@@ -6,6 +6,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "layouts/error_texts.h"
 #include "layouts/is_leaf.h"
 #include "layouts/layout_fixture.h"
 #include "layouts/radial_layout.h"
@@ -87,10 +88,7 @@ TEST(RadialLayoutTest, MissingPropertiesAreRefused) {
             runRadial(*d);
             ADD_FAILURE() << "no error";
         } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(),
-                         "RadialLayout requires that vertices have the following properties:\n"
-                         "\tX and Y at view or graph level,\n"
-                         "\t_I1, _I2, _R1, _R2 and _V1 system properties at graph level");
+            EXPECT_STREQ(e.what(), nx::error_texts::kRadialRequirements);
         }
     }
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "graph/graph.h"
+#include "layouts/error_texts.h"
 #include "layouts/forest_test.h"
 #include "layouts/layout_range.h"
 #include "layouts/reference_tree_layout_visitor.h"
@@ -50,13 +51,9 @@ void ReferenceTreeLayout::arrange() {
         // The component walk that refuses the graph leaves every member flagged, and a
         // document saved afterwards holds those flags.
         setVisitedFlags(*graph, nx::visitedPropertyIndex(*graph));
-        throw std::runtime_error("TreeLayout error: Graph is not a tree");
+        throw std::runtime_error(nx::error_texts::kNotATree);
     }
-    if (!requirementsMet())
-        throw std::runtime_error(
-            "TreeLayout requires that vertices have the following properties:\n"
-            "\tX and Y at view or graph level,\n"
-            "\t_I1, _I2 and _V1 system properties at graph level");
+    if (!requirementsMet()) throw std::runtime_error(nx::error_texts::kTreeRequirements);
     if (roots.empty()) nx::findRoots(*graph, roots);
     graph->updateIncidence();
     std::stable_sort(roots.begin(), roots.end(),

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "layouts/error_texts.h"
 #include "layouts/forest_test.h"
 #include "layouts/layout_fixture.h"
 #include "layouts/tree_layout.h"
@@ -14,10 +15,7 @@
 namespace nx::test {
 namespace {
 
-const char* const kTreeRequirements =
-    "TreeLayout requires that vertices have the following properties:\n"
-    "\tX and Y at view or graph level,\n"
-    "\t_I1, _I2 and _V1 system properties at graph level";
+const char* const kTreeRequirements = nx::error_texts::kTreeRequirements;
 
 void runTree(LayoutDocument& d, int layer = 80, int sibling = 80, int subtree = 80) {
     d.graph().updateIncidence();
@@ -115,7 +113,7 @@ TEST(TreeLayoutTest, GraphsThatAreNotForestsAreRefusedUntouched) {
             runTree(d);
             ADD_FAILURE() << "no error";
         } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "TreeLayout error: Graph is not a tree");
+            EXPECT_STREQ(e.what(), nx::error_texts::kNotATree);
         }
         for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(d.at(i), Position(7 * int(i), 3));
     }

@@ -9,10 +9,12 @@
 
 #include "graph/graph.h"
 #include "persistence/document.h"
+#include "persistence/error_texts.h"
 #include "persistence/graph_view_files.h"
 #include "persistence/space_files.h"
 #include "persistence/view_sections.h"
 #include "persistence/xml_document.h"
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 #include "views/edge_view_factory.h"
@@ -412,24 +414,24 @@ TEST(ViewStreamSection, EveryReaderErrorHasItsText) {
         {"GraphView,0,0,0,", "GraphView,0,0,256,",
          "Failed to read a value of type 'nx::RgbColor' from input stream. Failed to read a "
          "value of type 'unsigned int'"},
-        {"255,240,#", "255,240,!", "Failed to read \"#\" from input stream"},
+        {"255,240,#", "255,240,!", nx::error_texts::kFailedToReadEndMark},
         {"DefaultVertexView,", "DefaultVertex,",
          "Failed to read \"DefaultVertexView\" from input stream"},
         {"DefaultEdgeView,", "DefaultEdges,",
          "Failed to read \"DefaultEdgeView\" from input stream"},
-        {"DefaultEdgeView,-1,#", "DefaultEdgeView,-1,!", "Failed to read \"#\" from input stream"},
+        {"DefaultEdgeView,-1,#", "DefaultEdgeView,-1,!", nx::error_texts::kFailedToReadEndMark},
         {"VertexSequence,", "VertexSeq,", "Failed to read \"VertexSequence\" from input stream"},
         {"VertexSequence,2", "VertexSequence,3",
          "Incorrect number of vertices.\n\tVertex count read from file: 3\n\tVertex sequence "
          "size: 2\n\tVertex view map size: 2\n"},
         {"\n2,2,40,1,#", "\n3,2,40,1,#",
          "Vertex 3 not found in VertexViewMap[2]\nGraph 0 order = 2\n"},
-        {"\n2,2,40,1,#", "\n2,1,40,#", "Incorrect number of properties"},
-        {"\n2,2,40,1,#", "\n2,2,40,yes,#", "Failed to read a value of type 'int'"},
-        {"\n2,2,40,1,#", "\n2,2,40,1,!", "Failed to read \"#\" from input stream"},
+        {"\n2,2,40,1,#", "\n2,1,40,#", nx::error_texts::kIncorrectPropertyCount},
+        {"\n2,2,40,1,#", "\n2,2,40,yes,#", nx::error_texts::kFailedToReadInt},
+        {"\n2,2,40,1,#", "\n2,2,40,1,!", nx::error_texts::kFailedToReadEndMark},
         {"Edges,", "Edge,", "Failed to read \"Edges\" from input stream"},
-        {"Edges,1\n0,", "Edges,1\n5,", "Edge not found"},
-        {"Edges,1\n0,1,", "Edges,1\n0,2,", "Incorrect number of properties"},
+        {"Edges,1\n0,", "Edges,1\n5,", nx::error_texts::kEdgeNotFound},
+        {"Edges,1\n0,1,", "Edges,1\n0,2,", nx::error_texts::kIncorrectPropertyCount},
         {"Edges,1\n", "Edges,99999999999\n", "Failed to read a value of type 'unsigned long long'"},
         {"\nGraphView,", "\nGraphViews,", "Failed to read \"GraphView\" from input stream"},
     };
@@ -438,8 +440,7 @@ TEST(ViewStreamSection, EveryReaderErrorHasItsText) {
 
 TEST(ViewXmlSection, EveryReaderErrorHasItsText) {
     const Corruption cases[] = {
-        {"GraphId=\"0\"", "GraphId=\"1\"",
-         "Incorrect GraphId found file reading GraphView from xml file"},
+        {"GraphId=\"0\"", "GraphId=\"1\"", nx::error_texts::kIncorrectViewGraphId},
         {"<VertexSequence Count=\"2\"", "<VertexSequence Count=\"-1\"",
          "Incorrect number of vertices.\n\tVertex count read from file: -1\n\tVertex sequence "
          "size: 2\n\tVertex view map size: 2\n"},
@@ -447,12 +448,12 @@ TEST(ViewXmlSection, EveryReaderErrorHasItsText) {
          "Vertex 3 not found in VertexViewMap[2]\nGraph 0 order = 2\n"},
         {"<Properties PropertyCount=\"2\">\n                    <X>50",
          "<Properties PropertyCount=\"1\">\n                    <X>50",
-         "Incorrect number of properties"},
-        {"<Vertex Id=\"1\">", "<!--", "Error reading vertices", "</Vertex>\n        </Vertex",
-         "-->\n        </Vertex"},
-        {"<Selected>1</Selected>", "", "Error reading vertex properties"},
-        {"<Edges Count=\"1\">", "<Edges Count=\"2\">", "Error reading edges"},
-        {"<Edge Id=\"0\">", "<Edge Id=\"1\">", "Edge not found"},
+         nx::error_texts::kIncorrectPropertyCount},
+        {"<Vertex Id=\"1\">", "<!--", nx::error_texts::kErrorReadingVertices,
+         "</Vertex>\n        </Vertex", "-->\n        </Vertex"},
+        {"<Selected>1</Selected>", "", nx::error_texts::kErrorReadingVertexProperties},
+        {"<Edges Count=\"1\">", "<Edges Count=\"2\">", nx::error_texts::kErrorReadingEdges},
+        {"<Edge Id=\"0\">", "<Edge Id=\"1\">", nx::error_texts::kEdgeNotFound},
         {"<Properties PropertyCount=\"1\">\n                    <Selected>0</Selected>\n"
          "                </Properties>",
          "<Properties PropertyCount=\"1\" />", "Error reading edge properties"},

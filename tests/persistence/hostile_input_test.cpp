@@ -9,6 +9,7 @@
 #include "persistence/document.h"
 #include "persistence/space_files.h"
 #include "persistence/xml_nesting.h"
+#include "properties/error_texts.h"
 
 namespace nx::test {
 namespace {
@@ -77,7 +78,7 @@ TEST(HostileInput, AbsurdCountsFailAtTheEndOfTheInput) {
         {schemas + "VertexFactory,1\n0,1,0,#\nEdgeFactory,0\nGraphFactory,1\n0,0,#\n99999999999\n",
          "Failed to read graph vertex Id"},
         {schemas + "VertexFactory,1\n0,1,0,#\nEdgeFactory,0\nGraphFactory,1\n0,99999999999,#\n",
-         "Property does not exist"},
+         nx::error_texts::kPropertyDoesNotExist},
     };
     for (const auto& [bytes, error] : cases) EXPECT_EQ(tryLoad(Format::Stream, bytes), error);
 }

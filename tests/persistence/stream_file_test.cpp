@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "persistence/document.h"
+#include "persistence/error_texts.h"
 #include "persistence/space_files.h"
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -131,18 +133,17 @@ TEST_P(StreamReaderError, FailsWithItsText) {
 INSTANTIATE_TEST_SUITE_P(
     EveryText, StreamReaderError,
     testing::Values(
-        BrokenLine{1, "VertexFormalProperties,x,#", "Failed to read formal properties count"},
+        BrokenLine{1, "VertexFormalProperties,x,#", nx::error_texts::kFailedToReadFormalCount},
         BrokenLine{1, "VertexFormalProperties,1,\"Float\",#", "Unknown property Float"},
-        BrokenLine{2, "EdgeFormalProperties,1,\"Weight\",!",
-                   "Failed to read \"#\" from input stream"},
+        BrokenLine{2, "EdgeFormalProperties,1,\"Weight\",!", nx::error_texts::kFailedToReadEndMark},
         BrokenLine{7, "VertexFactories,3", "Failed to read \"VertexFactory\" from input stream"},
         BrokenLine{7, "VertexFactory,three", "Failed to read vertex count"},
         BrokenLine{9, "x,0,2,a,b,#", "Failed to read vertex Id"},
         BrokenLine{9, "0,yes,2,a,b,#", "Failed to read isGraph flag"},
         BrokenLine{9, "1,0,,Root,50,#", "Failed to read vertex property count"},
-        BrokenLine{9, "1,0,1,Root,#", "Incorrect number of vertex properties"},
-        BrokenLine{9, "1,0,2,a,b,!", "Failed to read a value of type 'int'"},
-        BrokenLine{9, "1,0,2,a,50,!", "Failed to read \"#\" from input stream"},
+        BrokenLine{9, "1,0,1,Root,#", nx::error_texts::kIncorrectVertexPropertyCount},
+        BrokenLine{9, "1,0,2,a,b,!", nx::error_texts::kFailedToReadInt},
+        BrokenLine{9, "1,0,2,a,50,!", nx::error_texts::kFailedToReadEndMark},
         BrokenLine{9, "1,0,2,\xC3(,50,#", "Invalid UTF-8"},
         BrokenLine{11, "EdgeFactory;1", "Failed to read \"EdgeFactory\" from input stream"},
         BrokenLine{11, "EdgeFactory,-1", "Failed to read edge count"},
@@ -150,33 +151,33 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenLine{12, "0,one,2,1,1,#", "Failed to read first vertex Id"},
         BrokenLine{12, "0,1,two,1,1,#", "Failed to read second vertex Id"},
         BrokenLine{12, "0,1,2,,1,#", "Failed to read edge property count"},
-        BrokenLine{12, "0,1,2,2,1,1,#", "Incorrect number of edge properties"},
+        BrokenLine{12, "0,1,2,2,1,1,#", nx::error_texts::kIncorrectEdgePropertyCount},
         BrokenLine{12, "0,1,9,1,1,#", "Edge 0 names vertex 9, which does not exist"},
         BrokenLine{12, "0,7,2,1,1,#", "Edge 0 names vertex 7, which does not exist"},
         BrokenLine{13, "GraphFactory", "Failed to read \"GraphFactory\" from input stream"},
         BrokenLine{13, "GraphFactory,", "Failed to read graph count"},
         BrokenLine{14, "g,1,Main,#", "Failed to read graph Id"},
-        BrokenLine{14, "1,1,Main,#", "Incorrect graph Id"},
-        BrokenLine{14, "3,1,Main,#", "Incorrect graph Id"},
+        BrokenLine{14, "1,1,Main,#", nx::error_texts::kIncorrectGraphId},
+        BrokenLine{14, "3,1,Main,#", nx::error_texts::kIncorrectGraphId},
         BrokenLine{14, "0,n,Main,#", "Failed to read graph property count"},
-        BrokenLine{14, "0,2,Main,x,#", "Property does not exist"},
-        BrokenLine{14, "0,1,Main,x,#", "Failed to read \"#\" from input stream"},
+        BrokenLine{14, "0,2,Main,x,#", nx::error_texts::kPropertyDoesNotExist},
+        BrokenLine{14, "0,1,Main,x,#", nx::error_texts::kFailedToReadEndMark},
         BrokenLine{15, "two", "Failed to read graph vertex count"},
         BrokenLine{16, "v,0,#", "Failed to read graph vertex Id"},
         BrokenLine{16, "1,,#", "Failed to read graph vertex property count"},
-        BrokenLine{16, "1,1,x,#", "Property does not exist"},
+        BrokenLine{16, "1,1,x,#", nx::error_texts::kPropertyDoesNotExist},
         BrokenLine{16, "5,0,#", "Graph 0 names vertex 5, which does not exist"},
         BrokenLine{18, "", "Failed to read graph edge count"},
         BrokenLine{19, "e,0,#", "Failed to read graph edge Id"},
         BrokenLine{19, "0,?,#", "Failed to read graph edge property count"},
         BrokenLine{19, "4,0,#", "Graph 0 names edge 4, which does not exist"},
-        BrokenLine{19, "0,0,", "Failed to read \"#\" from input stream"}));
+        BrokenLine{19, "0,0,", nx::error_texts::kFailedToReadEndMark}));
 
 TEST(StreamFile, FailedReadKeepsWhatWasReadBeforeIt) {
     std::vector<std::string> lines = kExampleLines;
     lines[19] = "0,0,!";
     Document doc;
-    EXPECT_EQ(loadError(join(lines), doc), "Failed to read \"#\" from input stream");
+    EXPECT_EQ(loadError(join(lines), doc), nx::error_texts::kFailedToReadEndMark);
     EXPECT_EQ(doc.vertexSchema.size(), 2u);
     EXPECT_EQ(doc.space->vertexFactory().size(), 3u);
     EXPECT_EQ(doc.space->edgeFactory().size(), 1u);

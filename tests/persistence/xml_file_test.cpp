@@ -10,8 +10,10 @@
 
 #include "persistence/document.h"
 #include "persistence/element_records.h"
+#include "persistence/error_texts.h"
 #include "persistence/schema_xml.h"
 #include "persistence/space_files.h"
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -281,7 +283,7 @@ TEST(XmlFile, SavingIntoAMissingDirectoryWritesNothingAndReportsNothing) {
 TEST(XmlFile, FailedReadKeepsWhatWasReadBeforeIt) {
     Document doc;
     EXPECT_EQ(loadError(replaced(kExample, "<Edge Id=\"0\" PropertyCount=\"0\" />", ""), doc),
-              "Error reading edges");
+              nx::error_texts::kErrorReadingEdges);
     EXPECT_EQ(doc.space->vertexFactory().size(), 3u);
     EXPECT_EQ(doc.space->graphFactory().find(0)->order(), 2u);
 }
@@ -317,53 +319,54 @@ TEST_P(XmlReaderError, FailsWithItsTextAfterTheFileName) {
 INSTANTIATE_TEST_SUITE_P(
     EveryText, XmlReaderError,
     testing::Values(
-        Mutation{"</Space>", "</Spice>", "Error reading end tag."},
+        Mutation{"</Space>", "</Spice>", nx::error_texts::kErrorReadingEndTag},
         Mutation{"<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n", "",
-                 "Incorrect file format"},
-        Mutation{"<?nodalyx version='1.0.0'?>\n", "", "Unknown version"},
-        Mutation{"version='1.0.0'", "version='1.0.1'", "Incorrect version"},
-        Mutation{"version='1.0.0'", "version=''", "Incorrect version"},
-        Mutation{"Space>", "Spice>", "<Space> tag cannot be found"},
+                 nx::error_texts::kIncorrectFileFormat},
+        Mutation{"<?nodalyx version='1.0.0'?>\n", "", nx::error_texts::kUnknownVersion},
+        Mutation{"version='1.0.0'", "version='1.0.1'", nx::error_texts::kIncorrectVersion},
+        Mutation{"version='1.0.0'", "version=''", nx::error_texts::kIncorrectVersion},
+        Mutation{"Space>", "Spice>", nx::error_texts::kSpaceTagMissing},
         Mutation{"<Weight />", "<Float />", "Unknown property Float"},
         Mutation{"<GraphFormalProperties Count=\"1\">", "<GraphFormalProperties Count=\"2\">",
-                 "Error reading formal properties"},
+                 nx::error_texts::kErrorReadingFormalProperties},
         Mutation{"<VertexFactory Count=\"3\">", "<VertexFactory Count=\"4\">",
-                 "Error reading vertices"},
+                 nx::error_texts::kErrorReadingVertices},
         Mutation{"IsGraph=\"0\" PropertyCount=\"2\"", "IsGraph=\"0\" PropertyCount=\"1\"",
-                 "Incorrect number of vertex properties"},
+                 nx::error_texts::kIncorrectVertexPropertyCount},
         Mutation{"<X>50</X>\n        </Vertex>\n    </VertexFactory>", "</Vertex></VertexFactory>",
-                 "Error reading vertex properties"},
+                 nx::error_texts::kErrorReadingVertexProperties},
         Mutation{"<Name>Leaf</Name>", "<Name>\xC3(</Name>", "Invalid UTF-8"},
         Mutation{"<X>50</X>\n        </Vertex>\n    </VertexFactory>",
-                 "<X>5O</X></Vertex></VertexFactory>", "Failed to read a value of type 'int'"},
+                 "<X>5O</X></Vertex></VertexFactory>", nx::error_texts::kFailedToReadInt},
         Mutation{"<EdgeFactory Count=\"1\">", "<EdgeFactory Count=\"99999999999\">",
-                 "Error reading edges"},
+                 nx::error_texts::kErrorReadingEdges},
         Mutation{"PropertyCount=\"1\">\n            <Weight>", "PropertyCount=\"2\">\n<Weight>",
-                 "Incorrect number of edge properties"},
+                 nx::error_texts::kIncorrectEdgePropertyCount},
         Mutation{"<Weight>1</Weight>", "", "Error reading edge properties"},
         Mutation{"SecondVertexId=\"2\"", "SecondVertexId=\"3\"",
                  "Edge 0 names vertex 3, which does not exist"},
         Mutation{"FirstVertexId=\"1\"", "FirstVertexId=\"-1\"",
                  "Edge 0 names vertex 18446744073709551615, which does not exist"},
-        Mutation{"<Graph Id=\"0\"", "<Graph Id=\"1\"", "Incorrect graph Id"},
-        Mutation{"<Graph Id=\"0\"", "<Graph Id=\"3\"", "Incorrect graph Id"},
+        Mutation{"<Graph Id=\"0\"", "<Graph Id=\"1\"", nx::error_texts::kIncorrectGraphId},
+        Mutation{"<Graph Id=\"0\"", "<Graph Id=\"3\"", nx::error_texts::kIncorrectGraphId},
         Mutation{"<GraphFactory Count=\"1\">", "<GraphFactory Count=\"2\">",
-                 "Error reading vertices"},
+                 nx::error_texts::kErrorReadingVertices},
         Mutation{"IsGraph=\"1\" PropertyCount=\"1\"", "IsGraph=\"1\" PropertyCount=\"2\"",
-                 "Property does not exist"},
+                 nx::error_texts::kPropertyDoesNotExist},
         Mutation{"<Name>Main</Name>\n            <Vertices Count=\"2\">\n"
                  "                <Vertex Id=\"1\" PropertyCount=\"0\" />\n"
                  "                <Vertex Id=\"2\" PropertyCount=\"0\" />\n"
                  "            </Vertices>\n            <Edges Count=\"1\">\n"
                  "                <Edge Id=\"0\" PropertyCount=\"0\" />\n            </Edges>",
-                 "", "Error reading vertex properties"},
-        Mutation{"<Vertices Count=\"2\">", "<Vertices Count=\"3\">", "Error reading vertices"},
+                 "", nx::error_texts::kErrorReadingVertexProperties},
+        Mutation{"<Vertices Count=\"2\">", "<Vertices Count=\"3\">",
+                 nx::error_texts::kErrorReadingVertices},
         Mutation{"<Vertex Id=\"2\" PropertyCount=\"0\" />",
-                 "<Vertex Id=\"2\" PropertyCount=\"1\" />", "Property does not exist"},
+                 "<Vertex Id=\"2\" PropertyCount=\"1\" />", nx::error_texts::kPropertyDoesNotExist},
         Mutation{"<Vertex Id=\"2\" PropertyCount=\"0\" />",
                  "<Vertex Id=\"4\" PropertyCount=\"0\" />",
                  "Graph 0 names vertex 4, which does not exist"},
-        Mutation{"<Edges Count=\"1\">", "<Edges Count=\"2\">", "Error reading edges"},
+        Mutation{"<Edges Count=\"1\">", "<Edges Count=\"2\">", nx::error_texts::kErrorReadingEdges},
         Mutation{"<Edge Id=\"0\" PropertyCount=\"0\" />", "<Edge Id=\"1\" PropertyCount=\"0\" />",
                  "Graph 0 names edge 1, which does not exist"}));
 

@@ -3,6 +3,7 @@
 
 #include <tinyxml.h>
 
+#include "properties/error_texts.h"
 #include "properties/properties.h"
 #include "properties/property_registry.h"
 
@@ -96,12 +97,12 @@ TEST(PropertyClass, AssignOnTheBaseIsALogicError) {
     struct Bare : Property {
         std::unique_ptr<Property> clone() const override { return std::make_unique<Bare>(); }
     } bare;
-    EXPECT_EQ(bare.typeName(), "Unknown property");
+    EXPECT_EQ(bare.typeName(), nx::error_texts::kUnknownProperty);
     try {
         bare.assign(X());
         FAIL();
     } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(), "Unknown property");
+        EXPECT_STREQ(e.what(), nx::error_texts::kUnknownProperty);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "properties/actual_properties.h"
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 #include "support/error_of.h"
@@ -28,8 +29,9 @@ TEST(Schema, FindMatchesExactClassOnly) {
     FormalProperties flags;
     flags.add(AuxFlag1());
     EXPECT_EQ(flags.find(Visited()), kNoIndex);
-    EXPECT_EQ(errorOf([&] { flags.findByType(Visited()); }), "Property does not exist");
-    EXPECT_EQ(errorOf([&] { flags.at(1); }), "Property does not exist");
+    EXPECT_EQ(errorOf([&] { flags.findByType(Visited()); }),
+              nx::error_texts::kPropertyDoesNotExist);
+    EXPECT_EQ(errorOf([&] { flags.at(1); }), nx::error_texts::kPropertyDoesNotExist);
 }
 
 TEST(Schema, AddByTypeName) {
@@ -77,8 +79,8 @@ TEST(Schema, StreamFormErrors) {
         const char* text;
         const char* error;
     } cases[] = {
-        {"x,\"Name\",#\n", "Failed to read formal properties count"},
-        {"1,\"Name\",$\n", "Failed to read \"#\" from input stream"},
+        {"x,\"Name\",#\n", nx::error_texts::kFailedToReadFormalCount},
+        {"1,\"Name\",$\n", nx::error_texts::kFailedToReadEndMark},
         {"1,\"Nope\",#\n", "Unknown property Nope"},
         {"99999999999,\"Name\",", "Unknown property "},
     };
@@ -121,7 +123,8 @@ TEST(Schema, XmlFormRoundTripAndCounts) {
     tooFew.SetAttribute("Count", "2");
     tooFew.LinkEndChild(new TiXmlElement("X"));
     FormalProperties partial;
-    EXPECT_EQ(errorOf([&] { partial.loadXml(tooFew); }), "Error reading formal properties");
+    EXPECT_EQ(errorOf([&] { partial.loadXml(tooFew); }),
+              nx::error_texts::kErrorReadingFormalProperties);
     EXPECT_EQ(partial.size(), 1u) << "what was read stays";
 }
 
@@ -159,7 +162,7 @@ TEST(ActualValues, ElementsKeepTheSchemaTheyWereBuiltFrom) {
     ActualProperties newer(schema);
     EXPECT_EQ(older.size(), 1u);
     EXPECT_EQ(newer.size(), 2u);
-    EXPECT_EQ(errorOf([&] { older.at(1); }), "Property does not exist");
+    EXPECT_EQ(errorOf([&] { older.at(1); }), nx::error_texts::kPropertyDoesNotExist);
 }
 
 TEST(ListSeparator, ChosenFromTheLocaleDecimalPoint) {

@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
@@ -57,7 +58,7 @@ TEST_P(ReadTable, ReadsOrFailsWithItsText) {
     }
 }
 
-constexpr const char* kIntError = "Failed to read a value of type 'int'";
+constexpr const char* kIntError = nx::error_texts::kFailedToReadInt;
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ReadTable,
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Failed to read a value of type 'void*'"},
         ReadCase{"UIntMax", make<UInt32>, "4294967295", "4294967295", nullptr},
         ReadCase{"UIntNegative", make<UInt32>, "-1", nullptr,
-                 "Failed to read a value of type 'unsigned int'"},
+                 nx::error_texts::kFailedToReadUnsigned},
         ReadCase{"Int64Min", make<Int64>, "-9223372036854775808", "-9223372036854775808", nullptr},
         ReadCase{"Int64Overflow", make<Int64>, "9223372036854775808", nullptr,
                  "Failed to read a value of type 'long long'"},

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "traversal/depth_first_vertex_search_visitor.h"
+#include "traversal/error_texts.h"
 #include "traversal/graph_walks.h"
 #include "traversal/predicate_func.h"
 #include "traversal_fixture.h"
@@ -105,9 +106,7 @@ TEST(RootDiscovery, MissingV1FailsTheSearch) {
         nx::findRoots(g.graph(), roots);
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(),
-                     "nx::VertexSearchVisitor error: cannot find nx::Visited vertex property at "
-                     "graph-level");
+        EXPECT_STREQ(e.what(), nx::error_texts::kVertexSearchVisitedMissing);
     }
     // A forest needs no search, so it succeeds even without the flag.
     TestGraph tree(3, {&visited});
@@ -150,7 +149,7 @@ TEST(VisitedPropertyIndex, PrefersV1ThenVisited) {
         nx::visitedPropertyIndex(none.graph());
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Visited vertex property not found at graph level");
+        EXPECT_STREQ(e.what(), nx::error_texts::kVisitedNotAtGraphLevel);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "views/dot_shapes.h"
+#include "views/error_texts.h"
 #include "views/recording_graph_view.h"
 #include "views/vertex_view_factory.h"
 
@@ -147,7 +148,7 @@ TEST_F(DotFixture, LabelRectanglesForEveryPosition) {
         d->getTextRectangle(g, 100, 50, {7, 12}, 8);
         FAIL();
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Error in nx::DotView::getTextRectangle: Incorrect text position");
+        EXPECT_STREQ(e.what(), nx::error_texts::kDotViewTextPosition);
     }
 }
 
@@ -256,7 +257,7 @@ TEST(DotView, BadColourCodeCreatesNoView) {
             factory.getCircleDotView(true, colour, 4, 0, 0, 9);
             FAIL();
         } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "Error in nx::DotView : Incorrect color");
+            EXPECT_STREQ(e.what(), nx::error_texts::kDotViewIncorrectColor);
         }
         EXPECT_THROW(factory.getCircleDotView(true, 4, colour, 0, 0, 9), std::runtime_error);
     }

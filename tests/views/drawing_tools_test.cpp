@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "views/error_texts.h"
 #include "views/recording_drawing_tools.h"
 
 namespace nx::test {
@@ -93,9 +94,7 @@ TEST(DrawingTools, MemoryBufferCanOnlyBeEnabledBeforeInit) {
         late.enableMemoryBuffer();
         FAIL() << "expected a logic error";
     } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(),
-                     "DrawingTools::enableMemoryBuffer() shall only be called before "
-                     "initialization");
+        EXPECT_STREQ(e.what(), nx::error_texts::kMemoryBufferAfterInit);
     }
     EXPECT_FALSE(late.memoryBufferEnabled);
 }

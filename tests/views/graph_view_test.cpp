@@ -9,8 +9,10 @@
 #include <string>
 #include <stdexcept>
 
+#include "graph/error_texts.h"
 #include "views/coordinate_range.h"
 #include "views/dot_view.h"
+#include "views/error_texts.h"
 #include "views/recording_graph_view.h"
 #include "views/straight_edge_view.h"
 #include "views/vertex_view_factory.h"
@@ -187,8 +189,9 @@ TEST_F(GraphViewFixture, MissingEntriesFailWithTheirMessages) {
         return std::string("no error");
     };
     EXPECT_EQ(message([&] { view->vertexViewProperties(stranger); }),
-              "Vertex properties not found");
-    EXPECT_EQ(message([&] { view->edgeViewProperties(loose); }), "Edge properties not found");
+              nx::error_texts::kVertexPropertiesNotFound);
+    EXPECT_EQ(message([&] { view->edgeViewProperties(loose); }),
+              nx::error_texts::kEdgePropertiesNotFound);
     const std::string notInGraph = "Vertex " + std::to_string(stranger->id) +
                                    " does not belong to graph " + std::to_string(doc.graph->id) +
                                    "\n";
@@ -529,7 +532,7 @@ TEST_F(GraphViewFixture, MissingViewsFailWhileDrawing) {
             try {
                 view->draw({0, 0, 100, 100});
             } catch (const std::runtime_error& x) {
-                EXPECT_STREQ(x.what(), "Error in nx::GraphView: Edge view class is unknown");
+                EXPECT_STREQ(x.what(), nx::error_texts::kEdgeViewClassUnknown);
                 throw;
             }
         },

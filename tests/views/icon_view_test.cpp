@@ -7,7 +7,9 @@
 
 #include <tinyxml.h>
 
+#include "properties/error_texts.h"
 #include "support/error_of.h"
+#include "views/error_texts.h"
 #include "views/icon_view.h"
 #include "views/recording_graph_view.h"
 #include "views/vertex_view_factory.h"
@@ -95,7 +97,7 @@ TEST(IconViewText, RectanglesForEveryPosition) {
         EXPECT_EQ(errorOf([&] {
                       view.getTextRectangle(g, 100, 50, {20, 10}, bad);
                   }),
-                  "Error in nx::IconView::getTextRectangle: Incorrect text position");
+                  nx::error_texts::kIconViewTextPosition);
 }
 
 TEST(IconViewText, PrintScaleWidensHalvesAndGaps) {
@@ -284,7 +286,7 @@ TEST(IconViewFactory, StreamRecordReadsBackAsTheSameView) {
 
     std::istringstream badEnd("5" + sep + "a.ico" + sep + sep + "0" + sep + "-1" + sep + "32" +
                               sep + "0,0,0" + sep + "4" + sep + "0,0,0" + sep + "1" + sep + "X\n");
-    EXPECT_EQ(errorOf([&] { factory.readView(badEnd); }), "Failed to read \"#\" from input stream");
+    EXPECT_EQ(errorOf([&] { factory.readView(badEnd); }), nx::error_texts::kFailedToReadEndMark);
 }
 
 TEST(IconViewFactory, XmlRecordReadsBackAsTheSameView) {
@@ -323,7 +325,7 @@ TEST(IconViewFactory, XmlReadErrors) {
     const std::string tail = "<WeightTextColor>0,0,0</WeightTextColor><WeightPos>E</WeightPos>";
     EXPECT_NE(parse(head + "<NamePos>SE</NamePos>" + tail), nullptr);
     EXPECT_EQ(errorOf([&] { parse(head + "<NamePos>se</NamePos>" + tail); }),
-              "Unknown IconView::IconTextPos");
+              nx::error_texts::kUnknownIconTextPos);
     EXPECT_EQ(errorOf([&] { parse(head + tail); }), "Failed to read \"NamePos\" from XML element");
     EXPECT_EQ(errorOf([&] { parse("<FileName>a.ico</FileName><Id>0</Id>"); }),
               "Failed to read \"Name\" from XML element");

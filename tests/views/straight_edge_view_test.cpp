@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "views/edge_view_factory.h"
+#include "views/error_texts.h"
 #include "views/recording_graph_view.h"
 #include "views/straight_edge_view.h"
 
@@ -205,7 +206,7 @@ TEST(StraightEdgeView, ColourErrors) {
             factory.getStraightEdgeView(colour);
             FAIL();
         } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "Error in nx::StraightEdgeView: Incorrect color");
+            EXPECT_STREQ(e.what(), nx::error_texts::kStraightEdgeIncorrectColor);
         }
     }
     EXPECT_EQ(factory.size(), 0u);

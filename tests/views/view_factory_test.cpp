@@ -6,9 +6,11 @@
 
 #include <tinyxml.h>
 
+#include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "views/dot_shapes.h"
 #include "views/edge_view_factory.h"
+#include "views/error_texts.h"
 #include "views/straight_edge_view.h"
 #include "views/vertex_view_factory.h"
 #include "views/view_ref.h"
@@ -160,11 +162,11 @@ TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
         {"6,1,4,4,2,6,9,#\n", false, nullptr},
         {"0,1,4,4,2,6,9,#\n", false, nullptr},
         {"2,3,#\n", true, nullptr},
-        {"2,1,4,4,2,6,9,x\n", false, "Failed to read \"#\" from input stream"},
-        {"1,3,\n", true, "Failed to read \"#\" from input stream"},
-        {"2,1,4,4,2,6\n", false, "Failed to read a value of type 'int'"},
-        {"2,1,4,7,2,6,9,#\n", false, "Error in nx::DotView : Incorrect color"},
-        {"1,9,#\n", true, "Error in nx::StraightEdgeView: Incorrect color"},
+        {"2,1,4,4,2,6,9,x\n", false, nx::error_texts::kFailedToReadEndMark},
+        {"1,3,\n", true, nx::error_texts::kFailedToReadEndMark},
+        {"2,1,4,4,2,6\n", false, nx::error_texts::kFailedToReadInt},
+        {"2,1,4,7,2,6,9,#\n", false, nx::error_texts::kDotViewIncorrectColor},
+        {"1,9,#\n", true, nx::error_texts::kStraightEdgeIncorrectColor},
     };
     for (const Case& c : cases) {
         std::istringstream in(c.record);
@@ -186,10 +188,10 @@ TEST(ViewFactory, ReadingFailuresAndUnknownClasses) {
         const char* error;
     };
     const Named names[] = {
-        {"2,1,Grey,Gray,N,N,9,#\n", false, "Unknown DotView::DotColor"},
-        {"2,1,Gray,Gray,North,N,9,#\n", false, "Unknown DotView::DotTextPos"},
-        {"2,1,Gray,Gray,N,n,9,#\n", false, "Unknown DotView::DotTextPos"},
-        {"1,gray,#\n", true, "Unknown StraightEdgeView"},
+        {"2,1,Grey,Gray,N,N,9,#\n", false, nx::error_texts::kUnknownDotColor},
+        {"2,1,Gray,Gray,North,N,9,#\n", false, nx::error_texts::kUnknownDotTextPos},
+        {"2,1,Gray,Gray,N,n,9,#\n", false, nx::error_texts::kUnknownDotTextPos},
+        {"1,gray,#\n", true, nx::error_texts::kUnknownStraightEdgeView},
     };
     for (const Named& c : names) {
         std::istringstream in(c.record);

@@ -1,6 +1,7 @@
 // CRamuloCtrl: the Q_PROPERTY accessors, with Qt types at the boundary.
 #include <limits>
 
+#include "control/error_texts.h"
 #include "control/qt/ramulo_ctrl.h"
 
 namespace {
@@ -17,7 +18,7 @@ QString qtext(const std::u16string& s) {
 template <typename T>
 T narrowed(int value) {
     if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
-        throw AutomationError(DISP_E_OVERFLOW, u"Out of present range.");
+        throw AutomationError(DISP_E_OVERFLOW, error_texts::kOutOfRange);
     return static_cast<T>(value);
 }
 

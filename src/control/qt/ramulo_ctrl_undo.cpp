@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "control/automation_error.h"
+#include "control/error_texts.h"
 #include "control/qt/ramulo_ctrl.h"
 
 void CRamuloCtrl::Undo() {
@@ -39,7 +40,7 @@ int CRamuloCtrl::undoLimit() const {
 
 void CRamuloCtrl::setUndoLimit(int limit) {
     member([&] {
-        if (limit < 0) throw AutomationError(DISP_E_OVERFLOW, u"Out of present range.");
+        if (limit < 0) throw AutomationError(DISP_E_OVERFLOW, error_texts::kOutOfRange);
         control_->SetUndoLimit(static_cast<std::uint32_t>(limit));
     });
 }
@@ -49,10 +50,10 @@ bool CRamuloCtrl::undoKey(QKeyEvent* event) {
         event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
     const bool undo = event->matches(QKeySequence::Undo) ||
                       (mods == Qt::ControlModifier && event->key() == Qt::Key_Z);
-    const bool redo = event->matches(QKeySequence::Redo) ||
-                      (mods == (Qt::ControlModifier | Qt::ShiftModifier) &&
-                       event->key() == Qt::Key_Z) ||
-                      (mods == Qt::ControlModifier && event->key() == Qt::Key_Y);
+    const bool redo =
+        event->matches(QKeySequence::Redo) ||
+        (mods == (Qt::ControlModifier | Qt::ShiftModifier) && event->key() == Qt::Key_Z) ||
+        (mods == Qt::ControlModifier && event->key() == Qt::Key_Y);
     if (!undo && !redo) return false;
     event->accept();
     // The user takes back only where the user may edit; hosts use the members.
