@@ -70,7 +70,7 @@ std::uint16_t RamuloControl::SaveToXml(const std::u16string& Pathname) {
 std::uint16_t RamuloControl::LoadTest(std::uint16_t ID) {
     guarded(0x800a03fd, u"Unknown exception in LoadTest", [&] { buildSample(ID); });
     // A sample document starts its own history, as a loaded one does.
-    engine_.history.clear(!modified_);
+    engine_.history().clear(!modified_);
     setScrollSizesFromExtent();
     invalidate();
     return ID >= 1 && ID <= 4 ? ID : 0;
