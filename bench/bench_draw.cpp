@@ -207,7 +207,7 @@ struct LaidOutTree {
             engine.SetVertexPropertyValueByName(ids[i], u"Name", 0, Variant::fromString(name));
         }
         engine.HierarchicalLayout();
-        extent = engine.view->extent();
+        extent = engine.view()->extent();
     }
 
     // A tenth of the drawing's width and height around its centre: 1% of its area.
@@ -231,9 +231,9 @@ struct LaidOutTree {
             recording.calls.clear();
         }
         if (cull)
-            engine.view->renderer().render(*tools, r);
+            engine.view()->renderer().render(*tools, r);
         else
-            engine.view->renderer().renderTestingEveryElement(*tools, r);
+            engine.view()->renderer().renderTestingEveryElement(*tools, r);
         if (qtTools) qt.endPainting();
     }
 };
@@ -265,7 +265,7 @@ void drawTarget(benchmark::State& state, const nx::Rect& r, const std::string& w
     state.counters["culled_ms"] = culled / n * 1e3;
     state.counters["every_element_ms"] = everything / n * 1e3;
     state.counters["ratio"] = everything > 0 ? culled / everything : 0;
-    state.counters["vertices_shown"] = double(tree.engine.view->verticesInRect(r).size());
+    state.counters["vertices_shown"] = double(tree.engine.view()->verticesInRect(r).size());
     if (!qtTools) state.counters["primitives"] = double(tree.recording.calls.size());
     bench::recordTarget("5", what + (qtTools ? ", Qt on an image" : ", recording tools"),
                         culled / n * 1e3, limitMs, "ms", "every element tested",

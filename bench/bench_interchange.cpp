@@ -70,7 +70,7 @@ void BM_LoadStream(benchmark::State& state) {
         const double start = cpuSeconds();
         engine.LoadStream(f.stream, true, nullptr);
         streamSeconds = seconds(start);
-        benchmark::DoNotOptimize(engine.graph);
+        benchmark::DoNotOptimize(engine.graph());
     }
 }
 
@@ -96,7 +96,7 @@ void BM_ImportCsv(benchmark::State& state) {
         const double start = cpuSeconds();
         nx::importGraph(engine, f.csv, nx::GraphFormat::Csv, options);
         ratio(state, seconds(start));
-        benchmark::DoNotOptimize(engine.graph);
+        benchmark::DoNotOptimize(engine.graph());
     }
 }
 

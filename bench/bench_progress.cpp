@@ -39,7 +39,7 @@ ControlEngine& document() {
         e->AddEdgePropertyByName(u"_V1", 1);
         e->AddEdgePropertyByName(u"Selected", 2);
         e->NewTree(true, nullptr);
-        e->history.setDepth(1);
+        e->history().setDepth(1);
         std::vector<std::uint32_t> ids(kVertices), batch(50000);
         for (std::size_t done = 0; done < kVertices; done += batch.size()) {
             e->AddVertices(static_cast<std::uint16_t>(batch.size()), batch.data());
@@ -92,7 +92,7 @@ void BM_ProgressPollCost(benchmark::State& state) {
         // Each goes first in every other turn: neither profits from the other's warm caches.
         for (int turn = 0; turn < 6; ++turn) {
             for (const bool withSink : {turn % 2 == 0, turn % 2 != 0}) {
-                engine.progress = withSink ? &sink : nullptr;
+                engine.setProgress(withSink ? &sink : nullptr);
                 const double start = bench::cpuSeconds();
                 op.run(engine);
                 double& best = withSink ? reported : silent;
@@ -100,7 +100,7 @@ void BM_ProgressPollCost(benchmark::State& state) {
             }
         }
     }
-    engine.progress = nullptr;
+    engine.setProgress(nullptr);
     state.counters["silent_s"] = silent;
     state.counters["reported_s"] = reported;
     state.counters["ratio"] = reported / silent;

@@ -26,7 +26,7 @@ struct BigDocument {
         engine_test::addStandardVertexSchemas(engine);
         engine.AddEdgePropertyByName(u"Selected", 2);
         engine.NewTree(true, &host);
-        engine.history.setDepth(0);
+        engine.history().setDepth(0);
         std::vector<std::uint32_t> all;
         all.reserve(kVertices);
         while (all.size() < kVertices) {
@@ -47,7 +47,7 @@ struct BigDocument {
                             made.data());
         }
         engine.HierarchicalLayout();
-        engine.history.setDepth(UndoStack::kDefaultDepth);
+        engine.history().setDepth(UndoStack::kDefaultDepth);
         ids = std::move(all);
     }
     HeadlessHostWindow host;
@@ -66,20 +66,20 @@ void BM_LayoutStepOnAMillionVertices(benchmark::State& state) {
     double counted = 0, heap = 0;
     for (auto _ : state) {
         // The same layout each time, from the radial drawing (made unrecorded, untimed).
-        engine.history.setDepth(0);
+        engine.history().setDepth(0);
         engine.RadialLayout();
         double t = bench::cpuSeconds();
         engine.HierarchicalLayout();
         plain += bench::cpuSeconds() - t;
         engine.RadialLayout();
 
-        engine.history.setDepth(UndoStack::kDefaultDepth);
+        engine.history().setDepth(UndoStack::kDefaultDepth);
         const std::size_t before = bench::heapInUse();
         t = bench::cpuSeconds();
         engine.HierarchicalLayout();
         recorded += bench::cpuSeconds() - t;
         heap += static_cast<double>(bench::heapInUse()) - static_cast<double>(before);
-        counted += static_cast<double>(engine.history.bytes());
+        counted += static_cast<double>(engine.history().bytes());
 
         t = bench::cpuSeconds();
         engine.Undo();
@@ -87,7 +87,7 @@ void BM_LayoutStepOnAMillionVertices(benchmark::State& state) {
         t = bench::cpuSeconds();
         engine.Redo();
         redo += bench::cpuSeconds() - t;
-        engine.history.clear(true);
+        engine.history().clear(true);
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["layout_ms"] = plain / n * 1e3;
@@ -110,23 +110,23 @@ void BM_RemoveThousandAndUndo(benchmark::State& state) {
     double removal = 0, undo = 0, plain = 0;
     double counted = 0;
     for (auto _ : state) {
-        engine.history.setDepth(0);
+        engine.history().setDepth(0);
         double t = bench::cpuSeconds();
         engine.RemoveVertices(1000, leaves.data());
         plain += bench::cpuSeconds() - t;
         // Put them back the way a host would, then remove them again, recorded.
         for (std::uint32_t leaf : leaves) engine.AddEdge(doc.ids[(leaf - 2) / 3], leaf);
         // Both removals start from current incidence lists.
-        engine.graph->updateIncidence();
-        engine.history.setDepth(UndoStack::kDefaultDepth);
+        engine.graph()->updateIncidence();
+        engine.history().setDepth(UndoStack::kDefaultDepth);
         t = bench::cpuSeconds();
         engine.RemoveVertices(1000, leaves.data());
         removal += bench::cpuSeconds() - t;
-        counted += static_cast<double>(engine.history.bytes());
+        counted += static_cast<double>(engine.history().bytes());
         t = bench::cpuSeconds();
         engine.Undo();
         undo += bench::cpuSeconds() - t;
-        engine.history.clear(true);
+        engine.history().clear(true);
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["removal_ms"] = plain / n * 1e3;
@@ -148,7 +148,7 @@ void BM_BuildRecordedAgainstUnrecorded(benchmark::State& state) {
         for (const char16_t* name : {u"X", u"Y", u"Selected"})
             engine.AddVertexPropertyByName(name, 2);
         engine.NewTree(true, &host);
-        engine.history.setDepth(depth);
+        engine.history().setDepth(depth);
         std::vector<std::uint32_t> v(n), s, t, e(n - 1);
         engine.AddVertices(n, v.data());
         for (std::uint32_t i = 1; i < n; ++i) {
@@ -156,7 +156,7 @@ void BM_BuildRecordedAgainstUnrecorded(benchmark::State& state) {
             t.push_back(v[i]);
         }
         engine.AddEdges(n - 1, s.data(), t.data(), e.data());
-        benchmark::DoNotOptimize(engine.history.bytes());
+        benchmark::DoNotOptimize(engine.history().bytes());
     };
     bench::compareWithBaseline(
         state, [] {}, [&] { build(0); }, [] {}, [&] { build(UndoStack::kDefaultDepth); });

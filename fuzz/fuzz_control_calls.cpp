@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // Every failure must reach the host as an automation error.
         }
     }
-    if (nx::WindowGraphView* view = control.engine().view.get()) {
+    if (nx::WindowGraphView* view = control.engine().view()) {
         const nx::Size extent = control.engine().GetExtent();
         view->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
     }

@@ -15,9 +15,9 @@
 namespace {
 
 void draw(ControlEngine& engine) {
-    if (!engine.view) return;
+    if (!engine.view()) return;
     const nx::Size extent = engine.GetExtent();
-    engine.view->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
+    engine.view()->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
 }
 
 // Layouts refuse documents without coordinates or working values with an error; that is
@@ -70,11 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (mode & 0x20) engine.FlipVertical();
     if (mode & 0x40) engine.FlipHorizontal();
     if (mode & 0x80) {
-        engine.view->setScaleX(1.0f + a % 4 / 2.0f);  // a print scale
-        engine.view->setScaleY(1.0f + b % 4 / 2.0f);
+        engine.view()->setScaleX(1.0f + a % 4 / 2.0f);  // a print scale
+        engine.view()->setScaleY(1.0f + b % 4 / 2.0f);
     }
     draw(engine);
-    if (engine.view) engine.view->setScale(1.0f, 1.0f);
+    if (engine.view()) engine.view()->setScale(1.0f, 1.0f);
 
     // Each form: saved, read back, saved again, read again, saved a third time; the last
     // two must be the same bytes. Texts too long for a stream token come only from XML

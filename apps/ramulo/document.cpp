@@ -22,7 +22,7 @@ DocumentFormat documentFormatFor(const std::string& path) {
 }
 
 Document::Document(std::uint16_t testId) {
-    control_.engine().progress = progressLine();
+    control_.engine().setProgress(progressLine());
     control_.SetTestID(testId);
     control_.windowCreated(&host_);
 }
@@ -38,7 +38,7 @@ void Document::load(const std::string& path) {
         engine.LoadStream(path, editing, control_.window());
     else
         engine.LoadXml(path, editing, control_.window());
-    if (!engine.graph) throw std::runtime_error("The file holds no graph: " + path);
+    if (!engine.graph()) throw std::runtime_error("The file holds no graph: " + path);
     control_.setModified(false);
 }
 

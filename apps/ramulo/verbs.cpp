@@ -148,7 +148,7 @@ int runRender(const std::vector<std::string>& args) {
         throw UsageError("unknown layout '" + a.layout +
                          "' (hierarchical, radial, force or layered)");
     Document doc;
-    if (!a.layeredLimit.empty()) doc.engine().layeredLayoutLimit = layeredLimitOf(a.layeredLimit);
+    if (!a.layeredLimit.empty()) doc.engine().setLayeredLayoutLimit(layeredLimitOf(a.layeredLimit));
     // A layout asked for replaces whatever the import would arrange.
     loadInput(doc, a.positional[0], a.input, a.layout.empty());
     // The engine has already shown the layout's own message on stderr.
@@ -189,14 +189,14 @@ int runInfo(const std::vector<std::string>& args) {
     std::ostringstream out;
     out << "vertices: " << e.GetVertexCount(0) << '\n'
         << "edges: " << e.GetEdgeCount(0) << '\n'
-        << "graphs: " << e.space->graphFactory().size() << '\n';
-    printSchema(out, "VertexFormalProperties", e.spaceLevelVertexFormals.get());
-    printSchema(out, "EdgeFormalProperties", e.spaceLevelEdgeFormals.get());
-    printSchema(out, "GraphFormalProperties", e.graphFormals.get());
-    printSchema(out, "GraphVertexFormalProperties", e.graphLevelVertexFormals.get());
-    printSchema(out, "GraphEdgeFormalProperties", e.graphLevelEdgeFormals.get());
-    printSchema(out, "VertexViewFormalProperties", e.viewLevelVertexFormals.get());
-    printSchema(out, "EdgeViewFormalProperties", e.viewLevelEdgeFormals.get());
+        << "graphs: " << e.space()->graphFactory().size() << '\n';
+    printSchema(out, "VertexFormalProperties", e.spaceLevelVertexFormals());
+    printSchema(out, "EdgeFormalProperties", e.spaceLevelEdgeFormals());
+    printSchema(out, "GraphFormalProperties", e.graphFormals());
+    printSchema(out, "GraphVertexFormalProperties", e.graphLevelVertexFormals());
+    printSchema(out, "GraphEdgeFormalProperties", e.graphLevelEdgeFormals());
+    printSchema(out, "VertexViewFormalProperties", e.viewLevelVertexFormals());
+    printSchema(out, "EdgeViewFormalProperties", e.viewLevelEdgeFormals());
     out << "extent: " << extent.cx << " x " << extent.cy << '\n';
     std::cout << out.str();
     return kExitOk;

@@ -24,7 +24,7 @@ std::uint32_t idOf(const Element* element) {
 }  // namespace
 
 void ControlInteraction::syncSwitches() {
-    control_.engine().editingEnabled = control_.GetEditingEnabled() != 0;
+    control_.engine().setEditingEnabled(control_.GetEditingEnabled() != 0);
 }
 
 ControlEngine::MenuFlags ControlInteraction::menuFlags() const {
@@ -54,8 +54,8 @@ void ControlInteraction::buttonDown(std::uint32_t keyFlags, nx::Point client, nx
     HostWindow* w = control_.window();
     {
         ControlEngine& engine = control_.engine();
-        const bool connecting = engine.view && engine.view->interaction().connecting();
-        const std::size_t edgesBefore = engine.graph ? engine.graph->edgeCount() : 0;
+        const bool connecting = engine.view() && engine.view()->interaction().connecting();
+        const std::size_t edgesBefore = engine.graph() ? engine.graph()->edgeCount() : 0;
         auto dc = w ? w->windowDeviceContext() : nullptr;
         if (engine.MouseDown(dc.get(), keyFlags, client, scroll)) {
             changed(true);
@@ -71,10 +71,10 @@ void ControlInteraction::buttonDown(std::uint32_t keyFlags, nx::Point client, nx
 void ControlInteraction::reportNewEdge(std::size_t edgesBefore) {
     ControlEngine& engine = control_.engine();
     RamuloControlEvents* events = control_.eventListener();
-    if (!events || !engine.graph || !engine.space) return;
-    if (engine.graph->edgeCount() <= edgesBefore) return;
+    if (!events || !engine.graph() || !engine.space()) return;
+    if (engine.graph()->edgeCount() <= edgesBefore) return;
     // The factory hands out dense IDs, so the new edge is its last one.
-    const std::size_t made = engine.space->edgeFactory().size();
+    const std::size_t made = engine.space()->edgeFactory().size();
     if (made > 0) events->EdgeAdded(static_cast<std::uint32_t>(made - 1));
 }
 
@@ -132,13 +132,13 @@ void ControlInteraction::mouseLeave() {
 }
 
 void ControlInteraction::leftDoubleClick(nx::Point client, nx::Point scroll) {
-    if (!control_.GetDoubleClickEnabled() || !control_.engine().graph) return;
+    if (!control_.GetDoubleClickEnabled() || !control_.engine().graph()) return;
     ControlEngine::MenuCommand command;
     if (control_.engine().DoubleClick(command, client, scroll)) runCommand(command);
 }
 
 void ControlInteraction::contextMenu(nx::Point screen, nx::Point client, nx::Point scroll) {
-    if (!control_.engine().graph) return;
+    if (!control_.engine().graph()) return;
     syncSwitches();
     ControlEngine::MenuCommand command;
     if (control_.engine().ShowContextMenu(control_.window(), screen, menuFlags(), command, client,
@@ -156,7 +156,8 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
         case id::NewVertex:
             if (engine.NewVertexAtClick()) {
                 changed(true);
-                if (events && engine.currentVertex) events->VertexAdded(idOf(engine.currentVertex));
+                if (events && engine.currentVertex())
+                    events->VertexAdded(idOf(engine.currentVertex()));
             }
             break;
         case id::HierarchicalLayout:
@@ -174,7 +175,7 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
             break;
         }
         case id::DeleteVertex: {
-            const std::uint32_t vertex = engine.currentVertex ? idOf(engine.currentVertex) : 0;
+            const std::uint32_t vertex = engine.currentVertex() ? idOf(engine.currentVertex()) : 0;
             if (engine.DeleteCurrentVertex(w)) {
                 changed(true);
                 if (events) events->VertexRemoved(vertex);
@@ -182,7 +183,7 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
             break;
         }
         case id::DeleteEdge: {
-            const std::uint32_t edge = engine.currentEdge ? idOf(engine.currentEdge) : 0;
+            const std::uint32_t edge = engine.currentEdge() ? idOf(engine.currentEdge()) : 0;
             if (engine.DeleteCurrentEdge(w)) {
                 changed(true);
                 if (events) events->EdgeRemoved(edge);

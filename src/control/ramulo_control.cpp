@@ -81,9 +81,9 @@ void RamuloControl::SetFont(const std::u16string& value) {
 void RamuloControl::SetBackColor(OLE_COLOR value) {
     applyRules(rules::Edit, modified_, [&] {
         backColor_ = value;
-        engine_.backgroundColor = oleColorToRgb(value, window_);
-        if (engine_.view && engine_.view->drawingTools())
-            engine_.view->drawingTools()->setBackgroundColor(engine_.backgroundColor);
+        engine_.setBackgroundColor(oleColorToRgb(value, window_));
+        if (engine_.view() && engine_.view()->drawingTools())
+            engine_.view()->drawingTools()->setBackgroundColor(engine_.backgroundColor());
     });
     if (site_) site_->stockPropertiesChanged();
     invalidate();
@@ -101,9 +101,9 @@ void RamuloControl::setFlag(VARIANT_BOOL& flag, VARIANT_BOOL value) {
 
 void RamuloControl::SetEditingEnabled(VARIANT_BOOL value) {
     setFlag(editingEnabled_, value);
-    if (engine_.view) {
-        engine_.view->setInteractive(value != 0);
-        engine_.view->setKeepForest(true);
+    if (engine_.view()) {
+        engine_.view()->setInteractive(value != 0);
+        engine_.view()->setKeepForest(true);
     }
 }
 void RamuloControl::SetNewEnabled(VARIANT_BOOL value) {

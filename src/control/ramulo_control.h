@@ -243,8 +243,8 @@ public:
     void SetForceDirectedLayoutParams(std::uint16_t Separation, std::uint16_t MaxIterations);
     // Extensions: the layered layout for graphs that are not forests, and its size limit.
     void LayeredLayout();
-    std::uint32_t GetLayeredLayoutLimit() const { return engine_.layeredLayoutLimit; }
-    void SetLayeredLayoutLimit(std::uint32_t value) { engine_.layeredLayoutLimit = value; }
+    std::uint32_t GetLayeredLayoutLimit() const { return engine_.layeredLayoutLimit(); }
+    void SetLayeredLayoutLimit(std::uint32_t value) { engine_.setLayeredLayoutLimit(value); }
     // The window's zoom (DISPIDs 1010, 1011): 1.0 without a window that zooms. A zoom that
     // is not a positive number fails with E_INVALIDARG; the window clamps the rest.
     // Undo and redo (DISPIDs 1020-1024): each step taken back or made again updates the

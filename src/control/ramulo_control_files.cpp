@@ -57,7 +57,7 @@ std::uint16_t RamuloControl::SaveToXml(const std::u16string& Pathname) {
 std::uint16_t RamuloControl::LoadTest(std::uint16_t ID) {
     applyRules(rules::LoadTest, modified_, [&] { buildSample(ID); });
     // A sample document starts its own history, as a loaded one does.
-    engine_.history.clear(!modified_);
+    engine_.history().clear(!modified_);
     setScrollSizesFromExtent();
     invalidate();
     return ID >= 1 && ID <= 4 ? ID : 0;

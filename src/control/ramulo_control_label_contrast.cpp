@@ -2,12 +2,12 @@
 #include "control/ramulo_control.h"
 
 VARIANT_BOOL RamuloControl::GetLabelContrast() const {
-    return engine_.labelContrast ? VARIANT_TRUE : VARIANT_FALSE;
+    return engine_.labelContrast() ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 void RamuloControl::SetLabelContrast(VARIANT_BOOL value) {
     const bool on = value != VARIANT_FALSE;
-    if (on == engine_.labelContrast) return;
-    engine_.labelContrast = on;
+    if (on == engine_.labelContrast()) return;
+    engine_.setLabelContrast(on);
     invalidate();
 }

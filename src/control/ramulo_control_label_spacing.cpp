@@ -2,10 +2,10 @@
 #include "control/ramulo_control.h"
 
 VARIANT_BOOL RamuloControl::GetLabelAwareSpacing() const {
-    return engine_.labelAwareSpacing ? VARIANT_TRUE : VARIANT_FALSE;
+    return engine_.labelAwareSpacing() ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 void RamuloControl::SetLabelAwareSpacing(VARIANT_BOOL value) {
     // Takes effect at the next layout; positions already laid out stay.
-    engine_.labelAwareSpacing = value != VARIANT_FALSE;
+    engine_.setLabelAwareSpacing(value != VARIANT_FALSE);
 }

@@ -10,7 +10,7 @@ using control_detail::applyRules;
 namespace rules = member_rules;
 
 void RamuloControl::afterHistoryStep() {
-    modified_ = !engine_.history.isClean();
+    modified_ = !engine_.history().isClean();
     Update();
 }
 
@@ -25,11 +25,11 @@ void RamuloControl::Redo() {
 }
 
 std::uint32_t RamuloControl::GetUndoLimit() const {
-    return static_cast<std::uint32_t>(engine_.history.depth());
+    return static_cast<std::uint32_t>(engine_.history().depth());
 }
 
 void RamuloControl::SetUndoLimit(std::uint32_t value) {
-    engine_.history.setDepth(value);
+    engine_.history().setDepth(value);
 }
 
 void RamuloControl::BeginUndoGroup() {

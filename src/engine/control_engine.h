@@ -184,7 +184,8 @@ public:
     // Graphviz's layered layout for any directed graph, refused above layeredLayoutLimit
     // vertices; failures are shown as for the other layouts.
     bool LayeredLayout();
-    std::uint32_t layeredLayoutLimit = 5000;
+    std::uint32_t layeredLayoutLimit() const { return layeredLayoutLimit_; }
+    void setLayeredLayoutLimit(std::uint32_t vertices) { layeredLayoutLimit_ = vertices; }
 
     // Each answers whether there was a document to transform.
     bool RotateRight90();
@@ -272,9 +273,11 @@ public:
 
     static constexpr std::uint32_t kControlKey = 0x0008;  // MK_CONTROL
     // The editing commands do nothing unless this is on; the control keeps it in step.
-    bool editingEnabled = true;
+    bool editingEnabled() const { return editingEnabled_; }
+    void setEditingEnabled(bool on) { editingEnabled_ = on; }
     // Logical point of the last context-menu request or double-click.
-    nx::Point lastClick{0, 0};
+    nx::Point lastClick() const { return lastClick_; }
+    void setLastClick(nx::Point logical) { lastClick_ = logical; }
 
     // --- Undo and redo. Every change of the document made through the engine (structure,
     // values, appearances, layouts, transforms, mouse edits) is one step of the history;
@@ -284,75 +287,178 @@ public:
     // Each answers whether a step was taken.
     bool Undo();
     bool Redo();
-    bool CanUndo() const { return history.canUndo(); }
-    bool CanRedo() const { return history.canRedo(); }
+    bool CanUndo() const { return history_.canUndo(); }
+    bool CanRedo() const { return history_.canRedo(); }
     // The steps taken between the outermost begin and its end become one step; EndUndoGroup
     // answers false when no group is open.
-    void BeginUndoGroup() { history.beginGroup(); }
+    void BeginUndoGroup() { history_.beginGroup(); }
     bool EndUndoGroup();
-    // The steps; its depth 0 records nothing. Saves and loads mark it clean.
-    UndoStack history;
+    // The steps; its depth 0 records nothing. Saves and loads mark it clean. Always there.
+    UndoStack& history() { return history_; }
+    const UndoStack& history() const { return history_; }
 
-    // --- Document
+    // --- Document. The engine owns the seven schemas, the space and the view; the space
+    // owns the graphs, vertices and edges. Each is null until the document has it (Init
+    // makes the schemas; NewTree or a load the space, graph and view) and after
+    // ReleaseDocument. Pointers handed out stay valid until the document is released,
+    // replaced by NewTree or a load, or exchanged.
 
-    std::unique_ptr<nx::FormalProperties> spaceLevelVertexFormals;
-    std::unique_ptr<nx::FormalProperties> spaceLevelEdgeFormals;
-    std::unique_ptr<nx::FormalProperties> graphFormals;
-    std::unique_ptr<nx::FormalProperties> graphLevelVertexFormals;
-    std::unique_ptr<nx::FormalProperties> graphLevelEdgeFormals;
-    std::unique_ptr<nx::FormalProperties> viewLevelVertexFormals;
-    std::unique_ptr<nx::FormalProperties> viewLevelEdgeFormals;
-    std::unique_ptr<nx::Space> space;
-    nx::Graph* graph = nullptr;  // owned by the space
-    std::unique_ptr<nx::WindowGraphView> view;
+    nx::FormalProperties* spaceLevelVertexFormals() { return spaceLevelVertexFormals_.get(); }
+    const nx::FormalProperties* spaceLevelVertexFormals() const {
+        return spaceLevelVertexFormals_.get();
+    }
+    nx::FormalProperties* spaceLevelEdgeFormals() { return spaceLevelEdgeFormals_.get(); }
+    const nx::FormalProperties* spaceLevelEdgeFormals() const {
+        return spaceLevelEdgeFormals_.get();
+    }
+    nx::FormalProperties* graphFormals() { return graphFormals_.get(); }
+    const nx::FormalProperties* graphFormals() const { return graphFormals_.get(); }
+    nx::FormalProperties* graphLevelVertexFormals() { return graphLevelVertexFormals_.get(); }
+    const nx::FormalProperties* graphLevelVertexFormals() const {
+        return graphLevelVertexFormals_.get();
+    }
+    nx::FormalProperties* graphLevelEdgeFormals() { return graphLevelEdgeFormals_.get(); }
+    const nx::FormalProperties* graphLevelEdgeFormals() const {
+        return graphLevelEdgeFormals_.get();
+    }
+    nx::FormalProperties* viewLevelVertexFormals() { return viewLevelVertexFormals_.get(); }
+    const nx::FormalProperties* viewLevelVertexFormals() const {
+        return viewLevelVertexFormals_.get();
+    }
+    nx::FormalProperties* viewLevelEdgeFormals() { return viewLevelEdgeFormals_.get(); }
+    const nx::FormalProperties* viewLevelEdgeFormals() const { return viewLevelEdgeFormals_.get(); }
+    nx::Space* space() { return space_.get(); }
+    const nx::Space* space() const { return space_.get(); }
+    // The current graph, owned by the space.
+    nx::Graph* graph() { return graph_; }
+    const nx::Graph* graph() const { return graph_; }
+    nx::WindowGraphView* view() { return view_.get(); }
+    const nx::WindowGraphView* view() const { return view_.get(); }
+    // Swaps the documents (schemas, space, current graph and view) of two engines; each
+    // starts a new history and forgets its current elements.
+    void exchangeDocument(ControlEngine& other);
 
-    nx::RgbColor backgroundColor{255, 255, 255};
+    // --- Settings the control keeps in step with its properties
+
+    nx::RgbColor backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(nx::RgbColor color) { backgroundColor_ = color; }
     // Labels keep their contrast against the background (an opt-in of the host).
-    bool labelContrast = false;
-    float screenScaleX = 1.0f;
-    float screenScaleY = 1.0f;
-    std::int32_t extentMarginX = 50;
-    std::int32_t extentMarginY = 30;
+    bool labelContrast() const { return labelContrast_; }
+    void setLabelContrast(bool on) { labelContrast_ = on; }
+    // The scale of a screen drawing, which the printing scale is divided by.
+    float screenScaleX() const { return screenScaleX_; }
+    float screenScaleY() const { return screenScaleY_; }
 
-    // The last hit test's elements and their view-level values.
-    nx::Vertex* currentVertex = nullptr;
-    nx::ActualProperties* currentVertexProperties = nullptr;
-    nx::Edge* currentEdge = nullptr;
-    nx::ActualProperties* currentEdgeProperties = nullptr;
+    // --- Current elements: those of the last hit test, with their view-level values.
+    // Not owned: the graph and view own them; null when there is none.
 
-    // Custom context-menu items: parallel arrays of text, callback and enabled flag.
-    std::vector<std::u16string> vertexMenuTexts;
-    std::vector<MenuCallback> vertexMenuCallbacks;
-    std::vector<std::int32_t> vertexMenuEnabled;
-    std::vector<std::u16string> edgeMenuTexts;
-    std::vector<MenuCallback> edgeMenuCallbacks;
-    std::vector<std::int32_t> edgeMenuEnabled;
-    std::vector<std::u16string> graphMenuTexts;
-    std::vector<MenuCallback> graphMenuCallbacks;
-    std::vector<std::int32_t> graphMenuEnabled;
+    nx::Vertex* currentVertex() { return currentVertex_; }
+    const nx::Vertex* currentVertex() const { return currentVertex_; }
+    nx::ActualProperties* currentVertexProperties() { return currentVertexProperties_; }
+    const nx::ActualProperties* currentVertexProperties() const { return currentVertexProperties_; }
+    nx::Edge* currentEdge() { return currentEdge_; }
+    const nx::Edge* currentEdge() const { return currentEdge_; }
+    nx::ActualProperties* currentEdgeProperties() { return currentEdgeProperties_; }
+    const nx::ActualProperties* currentEdgeProperties() const { return currentEdgeProperties_; }
+    // Makes the element current with its view-level values (none outside the view); null
+    // makes none current.
+    void setCurrentVertex(nx::Vertex* vertex);
+    void setCurrentEdge(nx::Edge* edge);
 
-    std::uint32_t layerSeparation = 80;
-    std::uint32_t siblingSeparation = 80;
-    std::uint32_t subtreeSeparation = 80;
-    std::uint32_t radialSeparation = 80;
+    // --- Custom context-menu items, in the order they were added
+    const std::vector<std::u16string>& menuTexts(Menu menu) const;
+    const std::vector<MenuCallback>& menuCallbacks(Menu menu) const;
+    // The flags as stored (true is -1, an added item 1).
+    const std::vector<std::int32_t>& menuEnabled(Menu menu) const;
+
+    // --- Layout parameters
+    std::uint32_t layerSeparation() const { return layerSeparation_; }
+    void setLayerSeparation(std::uint32_t value) { layerSeparation_ = value; }
+    std::uint32_t siblingSeparation() const { return siblingSeparation_; }
+    void setSiblingSeparation(std::uint32_t value) { siblingSeparation_ = value; }
+    std::uint32_t subtreeSeparation() const { return subtreeSeparation_; }
+    void setSubtreeSeparation(std::uint32_t value) { subtreeSeparation_ = value; }
+    std::uint32_t radialSeparation() const { return radialSeparation_; }
+    double dampingCoefficient() const { return dampingCoefficient_; }
+    std::uint32_t forceDirectedSeparation() const { return forceDirectedSeparation_; }
+    void setForceDirectedSeparation(std::uint32_t value) { forceDirectedSeparation_ = value; }
+    std::uint32_t maxIterations() const { return maxIterations_; }
+    void setMaxIterations(std::uint32_t value) { maxIterations_ = value; }
     // The hierarchical and radial layouts widen the separations by the labels as drawn, so
     // that no two labels of a level overlap (off: the shapes alone count).
-    bool labelAwareSpacing = false;
+    bool labelAwareSpacing() const { return labelAwareSpacing_; }
+    void setLabelAwareSpacing(bool on) { labelAwareSpacing_ = on; }
     // What the layouts are given to measure the labels with: nothing while the option is off.
     nx::LabelMeasure labelMeasure();
-    double dampingCoefficient = 0.95;
-    std::uint32_t forceDirectedSeparation = 80;
-    std::uint32_t maxIterations = 100;
 
     // Where layouts, loads and saves report progress; null reports nothing. A sink that
     // asks to stop makes the operation fail with nx::OperationCancelled ("Operation
     // cancelled") and leave the document, its history and any file exactly as they were.
-    nx::Progress* progress = nullptr;
+    // Not owned: the sink must outlive its use here.
+    nx::Progress* progress() const { return progress_; }
+    void setProgress(nx::Progress* sink) { progress_ = sink; }
 
-    // The window the current view draws in; message boxes go there. May be null.
-    HostWindow* hostWindow = nullptr;
+    // The window the current view draws in; message boxes go there. May be null; not owned.
+    HostWindow* hostWindow() const { return hostWindow_; }
 
 private:
+    std::uint32_t layeredLayoutLimit_ = 5000;
+    bool editingEnabled_ = true;
+    nx::Point lastClick_{0, 0};
+    UndoStack history_;
+
+    std::unique_ptr<nx::FormalProperties> spaceLevelVertexFormals_;
+    std::unique_ptr<nx::FormalProperties> spaceLevelEdgeFormals_;
+    std::unique_ptr<nx::FormalProperties> graphFormals_;
+    std::unique_ptr<nx::FormalProperties> graphLevelVertexFormals_;
+    std::unique_ptr<nx::FormalProperties> graphLevelEdgeFormals_;
+    std::unique_ptr<nx::FormalProperties> viewLevelVertexFormals_;
+    std::unique_ptr<nx::FormalProperties> viewLevelEdgeFormals_;
+    std::unique_ptr<nx::Space> space_;
+    nx::Graph* graph_ = nullptr;  // owned by the space
+    std::unique_ptr<nx::WindowGraphView> view_;
+
+    nx::RgbColor backgroundColor_{255, 255, 255};
+    bool labelContrast_ = false;
+    float screenScaleX_ = 1.0f;
+    float screenScaleY_ = 1.0f;
+    std::int32_t extentMarginX_ = 50;
+    std::int32_t extentMarginY_ = 30;
+
+    nx::Vertex* currentVertex_ = nullptr;
+    nx::ActualProperties* currentVertexProperties_ = nullptr;
+    nx::Edge* currentEdge_ = nullptr;
+    nx::ActualProperties* currentEdgeProperties_ = nullptr;
+
+    // Custom context-menu items: parallel arrays of text, callback and enabled flag.
+    std::vector<std::u16string> vertexMenuTexts_;
+    std::vector<MenuCallback> vertexMenuCallbacks_;
+    std::vector<std::int32_t> vertexMenuEnabled_;
+    std::vector<std::u16string> edgeMenuTexts_;
+    std::vector<MenuCallback> edgeMenuCallbacks_;
+    std::vector<std::int32_t> edgeMenuEnabled_;
+    std::vector<std::u16string> graphMenuTexts_;
+    std::vector<MenuCallback> graphMenuCallbacks_;
+    std::vector<std::int32_t> graphMenuEnabled_;
+    // The three arrays of one menu, const as `self` is.
+    template <typename Self>
+    static auto menuArrays(Self& self, Menu menu);
+
+    std::uint32_t layerSeparation_ = 80;
+    std::uint32_t siblingSeparation_ = 80;
+    std::uint32_t subtreeSeparation_ = 80;
+    std::uint32_t radialSeparation_ = 80;
+    bool labelAwareSpacing_ = false;
+    double dampingCoefficient_ = 0.95;
+    std::uint32_t forceDirectedSeparation_ = 80;
+    std::uint32_t maxIterations_ = 100;
+
+    nx::Progress* progress_ = nullptr;
+    HostWindow* hostWindow_ = nullptr;
+
+    // An engine's document while a file is read into a fresh one.
+    struct DocumentParts;
+
     // While one lives, membership changes of the graph and view are recorded as one step
     // (nested ones add to the outer one).
     class MembershipRecording;

@@ -46,10 +46,10 @@ void checkIconTextPosition(std::uint16_t position) {
 }  // namespace
 
 nx::Vertex* ControlEngine::appearanceTarget(std::uint32_t vertexId) {
-    if (!space || !view) return nullptr;
-    nx::Vertex* vertex = space->vertexFactory().at(vertexId);
+    if (!space_ || !view_) return nullptr;
+    nx::Vertex* vertex = space_->vertexFactory().at(vertexId);
     // A vertex outside the current graph fails here, before a view is made for it.
-    if (vertex) view->vertexView(vertex);
+    if (vertex) view_->vertexView(vertex);
     return vertex;
 }
 
@@ -57,17 +57,17 @@ void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool p
                                      std::uint16_t size, VARIANT_BOOL isFilled,
                                      std::uint16_t outerColor, std::uint16_t innerColor,
                                      std::uint16_t namePos, std::uint16_t weightPos) {
-    if (!view) return;
+    if (!view_) return;
     if (!perVertex) {
-        AppearanceRecording recording(*this, {view.get(), nullptr, nullptr, false});
-        view->setDefaultVertexView(
+        AppearanceRecording recording(*this, {view_.get(), nullptr, nullptr, false});
+        view_->setDefaultVertexView(
             dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
         return;
     }
     nx::Vertex* vertex = appearanceTarget(vertexId);
     if (!vertex) return;
-    AppearanceRecording recording(*this, {view.get(), vertex, nullptr, false});
-    view->setVertexView(
+    AppearanceRecording recording(*this, {view_.get(), vertex, nullptr, false});
+    view_->setVertexView(
         vertex, dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
 }
 
@@ -124,13 +124,13 @@ void ControlEngine::SetDefaultVertexAppearance_Icon(
     const std::u16string& fileName, const std::u16string& iconName, std::int32_t id,
     std::int32_t index, std::uint16_t size, std::uint32_t nameTextColor,
     std::uint32_t weightTextColor, std::uint16_t namePos, std::uint16_t weightPos) {
-    if (!view) return;
+    if (!view_) return;
     checkIconTextPosition(namePos);
     checkIconTextPosition(weightPos);
-    AppearanceRecording recording(*this, {view.get(), nullptr, nullptr, false});
-    view->setDefaultVertexView(nx::vertexViewFactory().getIconView(
-        fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow), namePos,
-        oleColorToRgb(weightTextColor, hostWindow), weightPos));
+    AppearanceRecording recording(*this, {view_.get(), nullptr, nullptr, false});
+    view_->setDefaultVertexView(nx::vertexViewFactory().getIconView(
+        fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow_), namePos,
+        oleColorToRgb(weightTextColor, hostWindow_), weightPos));
 }
 
 void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::u16string& fileName,
@@ -143,75 +143,75 @@ void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::
     if (!vertex) return;
     checkIconTextPosition(namePos);
     checkIconTextPosition(weightPos);
-    AppearanceRecording recording(*this, {view.get(), vertex, nullptr, false});
-    view->setVertexView(
+    AppearanceRecording recording(*this, {view_.get(), vertex, nullptr, false});
+    view_->setVertexView(
         vertex, nx::vertexViewFactory().getIconView(
-                    fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow),
-                    namePos, oleColorToRgb(weightTextColor, hostWindow), weightPos));
+                    fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow_),
+                    namePos, oleColorToRgb(weightTextColor, hostWindow_), weightPos));
 }
 
 void ControlEngine::SetDefaultEdgeAppearance(std::uint16_t edgeColor) {
-    if (!view) return;
-    AppearanceRecording recording(*this, {view.get(), nullptr, nullptr, true});
-    view->setDefaultEdgeView(nx::edgeViewFactory().getStraightEdgeView(edgeColor));
+    if (!view_) return;
+    AppearanceRecording recording(*this, {view_.get(), nullptr, nullptr, true});
+    view_->setDefaultEdgeView(nx::edgeViewFactory().getStraightEdgeView(edgeColor));
 }
 
 void ControlEngine::SetEdgeAppearance(std::uint32_t edgeId, std::uint16_t edgeColor) {
-    if (!space || !view) return;
-    nx::Edge* edge = space->edgeFactory().at(edgeId);
+    if (!space_ || !view_) return;
+    nx::Edge* edge = space_->edgeFactory().at(edgeId);
     if (!edge) return;
     // An edge outside the current graph: the view refuses it before anything changes.
-    if (!view->edgeMap().contains(edge)) view->setEdgeView(edge, nullptr);
-    AppearanceRecording recording(*this, {view.get(), nullptr, edge, false});
-    view->setEdgeView(edge, nx::edgeViewFactory().getStraightEdgeView(edgeColor));
+    if (!view_->edgeMap().contains(edge)) view_->setEdgeView(edge, nullptr);
+    AppearanceRecording recording(*this, {view_.get(), nullptr, edge, false});
+    view_->setEdgeView(edge, nx::edgeViewFactory().getStraightEdgeView(edgeColor));
 }
 
 // --- Layout parameters: stored as given, checked by the layouts when they run.
 
 void ControlEngine::SetHierarchicalLayoutParams(std::uint16_t layer, std::uint16_t sibling,
                                                 std::uint16_t subtree) {
-    layerSeparation = layer;
-    siblingSeparation = sibling;
-    subtreeSeparation = subtree;
+    layerSeparation_ = layer;
+    siblingSeparation_ = sibling;
+    subtreeSeparation_ = subtree;
 }
 
 void ControlEngine::SetRadialLayoutParams(std::uint16_t separation, double damping) {
-    radialSeparation = separation;
-    dampingCoefficient = damping;
+    radialSeparation_ = separation;
+    dampingCoefficient_ = damping;
 }
 
 void ControlEngine::SetForceDirectedLayoutParams(std::uint16_t separation,
                                                  std::uint16_t iterations) {
-    forceDirectedSeparation = separation;
-    maxIterations = iterations;
+    forceDirectedSeparation_ = separation;
+    maxIterations_ = iterations;
 }
 
 // --- Transforms
 
 bool ControlEngine::RotateRight90() {
-    if (!graph || !view) return false;
+    if (!graph_ || !view_) return false;
     PositionRecording recording(*this);
-    view->rotate(kQuarterTurn);
+    view_->rotate(kQuarterTurn);
     return true;
 }
 
 bool ControlEngine::RotateLeft90() {
-    if (!graph || !view) return false;
+    if (!graph_ || !view_) return false;
     PositionRecording recording(*this);
-    view->rotate(kQuarterTurnBack);
+    view_->rotate(kQuarterTurnBack);
     return true;
 }
 
 bool ControlEngine::FlipVertical() {
-    if (!graph || !view) return false;
+    if (!graph_ || !view_) return false;
     PositionRecording recording(*this);
-    view->flipVertical();
+    view_->flipVertical();
     return true;
 }
 
 bool ControlEngine::FlipHorizontal() {
-    if (!graph || !view) return false;
+    if (!graph_ || !view_) return false;
     PositionRecording recording(*this);
-    view->flipHorizontal();
+    view_->flipHorizontal();
     return true;
 }

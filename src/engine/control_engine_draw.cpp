@@ -34,39 +34,39 @@ float ratio(std::uint64_t pixels, std::uint64_t millimetres) {
 }  // namespace
 
 void ControlEngine::Draw(nx::DeviceContext* dc, const nx::Rect&, const nx::Rect& invalid) {
-    if (!graph || !view) return;
-    nx::DrawingTools* tools = view->drawingTools();
+    if (!graph_ || !view_) return;
+    nx::DrawingTools* tools = view_->drawingTools();
     if (!tools) return;
     const bool printing = dc && dc->isPrinting();
-    view->setPrinting(printing);
+    view_->setPrinting(printing);
     tools->fadingLevel = 0;
     tools->fadingRatio = 0.0;
-    tools->labelContrast = labelContrast;
+    tools->labelContrast = labelContrast_;
 
     if (!printing) {
-        view->setScaleX(1.0f);
-        view->setScaleY(1.0f);
+        view_->setScaleX(1.0f);
+        view_->setScaleY(1.0f);
         // A buffer sized by the screen is enough for a window; a larger surface (an image
         // of the whole drawing) gets a buffer of its own size, or the drawing is cut.
         const nx::Size wanted = sizeOf(invalid);
         const bool tooSmall = tools->memoryBufferEnabled &&
                               (wanted.cx > tools->bufferWidth || wanted.cy > tools->bufferHeight);
         tools->init(dc, tooSmall ? wanted : nx::Size{0, 0});
-        view->setGraph(graph);
-        graph->attach(view.get());
+        view_->setGraph(graph_);
+        graph_->attach(view_.get());
         const nx::Rect area = dc ? dc->deviceToLogical(invalid) : invalid;
-        PaintScope paint(*view);
-        view->eraseBackground(area);
-        view->draw(area);
+        PaintScope paint(*view_);
+        view_->eraseBackground(area);
+        view_->draw(area);
         // The buffer holds the picture; the window shows it.
-        if (tools->isDrawingToMemory()) view->copyToScreen(area);
+        if (tools->isDrawingToMemory()) view_->copyToScreen(area);
         return;
     }
 
     const nx::Size pixels = dc->pixelSize();
     const nx::Size millimetres = dc->millimetreSize();
-    if (millimetres.cy) view->setScaleY(ratio(pixels.cy, millimetres.cy) / screenScaleY);
-    if (millimetres.cx) view->setScaleX(ratio(pixels.cx, millimetres.cx) / screenScaleX);
+    if (millimetres.cy) view_->setScaleY(ratio(pixels.cy, millimetres.cy) / screenScaleY_);
+    if (millimetres.cx) view_->setScaleX(ratio(pixels.cx, millimetres.cx) / screenScaleX_);
     nx::Rect area = dc->logicalToDevice(invalid).normalized();
     area.left -= 1;
     area.top -= 1;
@@ -75,12 +75,12 @@ void ControlEngine::Draw(nx::DeviceContext* dc, const nx::Rect&, const nx::Rect&
     tools->init(dc, sizeOf(area));
     const bool wasToMemory = tools->isDrawingToMemory();
     if (wasToMemory) tools->drawToScreen();
-    view->setGraph(graph);
-    graph->attach(view.get());
+    view_->setGraph(graph_);
+    graph_->attach(view_.get());
     {
-        PaintScope paint(*view);
+        PaintScope paint(*view_);
         try {
-            view->draw(area);
+            view_->draw(area);
         } catch (...) {
             if (wasToMemory) tools->drawToMemory();
             throw;

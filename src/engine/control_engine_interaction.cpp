@@ -73,21 +73,21 @@ MenuModel ControlEngine::vertexMenu(const MenuFlags& flags) const {
         appendSeparator(menu);
         appendItem(menu, kVertexTextMenu, menu_id::CenterOfRadialLayout);
     }
-    appendCustom(menu, vertexMenuTexts, vertexMenuEnabled);
+    appendCustom(menu, vertexMenuTexts_, vertexMenuEnabled_);
     return menu;
 }
 
 MenuModel ControlEngine::edgeMenu(const MenuFlags& flags) const {
     MenuModel menu;
     appendBase(menu, kEdgePopupMenu, flags.editing);
-    appendCustom(menu, edgeMenuTexts, edgeMenuEnabled);
+    appendCustom(menu, edgeMenuTexts_, edgeMenuEnabled_);
     return menu;
 }
 
 MenuModel ControlEngine::graphMenu(const MenuFlags& flags) const {
     MenuModel menu;
     appendBase(menu, kTreePopupMenu, flags.editing);
-    const std::size_t vertices = graph ? graph->order() : 0;
+    const std::size_t vertices = graph_ ? graph_->order() : 0;
     if (vertices > 1 && flags.rotation) {
         appendSeparator(menu);
         for (std::uint32_t id : {menu_id::RotateRight90, menu_id::RotateLeft90,
@@ -113,41 +113,41 @@ MenuModel ControlEngine::graphMenu(const MenuFlags& flags) const {
             for (std::uint32_t id : {menu_id::FileOpen, menu_id::FileSave, menu_id::FileSaveAs})
                 appendItem(menu, kTreeTextMenu, id);
     }
-    appendCustom(menu, graphMenuTexts, graphMenuEnabled);
+    appendCustom(menu, graphMenuTexts_, graphMenuEnabled_);
     return menu;
 }
 
 bool ControlEngine::ShowContextMenu(HostWindow* host, nx::Point screen, const MenuFlags& flags,
                                     MenuCommand& result, nx::Point client, nx::Point scroll) {
     result = {};
-    if (!view || !view->contextMenuAllowed() || !host) return false;
-    lastClick = logical(client, scroll);
-    const nx::VertexViewEntry vertexHit = view->vertexAt(lastClick);
-    currentVertex = vertexHit.vertex;
-    currentVertexProperties = vertexHit.properties;
+    if (!view_ || !view_->contextMenuAllowed() || !host) return false;
+    lastClick_ = logical(client, scroll);
+    const nx::VertexViewEntry vertexHit = view_->vertexAt(lastClick_);
+    currentVertex_ = vertexHit.vertex;
+    currentVertexProperties_ = vertexHit.properties;
     std::uint16_t index = 0;
-    if (currentVertex) {
+    if (currentVertex_) {
         const std::uint32_t chosen = host->showPopupMenu(vertexMenu(flags), screen.x, screen.y);
         if ((chosen >= menu_id::NewIncomingEdge && chosen <= menu_id::VertexProperties) ||
             chosen == menu_id::CenterOfRadialLayout) {
             result.command = chosen;
-        } else if (customIndex(chosen, vertexMenuTexts.size(), index)) {
-            const std::uint32_t id = idOf(currentVertex->id);
-            call(vertexMenuCallbacks[index], id);
+        } else if (customIndex(chosen, vertexMenuTexts_.size(), index)) {
+            const std::uint32_t id = idOf(currentVertex_->id);
+            call(vertexMenuCallbacks_[index], id);
             result = {menu_id::CustomVertexCommand, index, id};
         }
         return true;
     }
-    const nx::EdgeViewEntry edgeHit = view->edgeAt(lastClick);
-    currentEdge = edgeHit.edge;
-    currentEdgeProperties = edgeHit.properties;
-    if (currentEdge) {
+    const nx::EdgeViewEntry edgeHit = view_->edgeAt(lastClick_);
+    currentEdge_ = edgeHit.edge;
+    currentEdgeProperties_ = edgeHit.properties;
+    if (currentEdge_) {
         const std::uint32_t chosen = host->showPopupMenu(edgeMenu(flags), screen.x, screen.y);
         if (chosen >= menu_id::DeleteEdge && chosen <= menu_id::EdgeProperties) {
             result.command = chosen;
-        } else if (customIndex(chosen, edgeMenuTexts.size(), index)) {
-            const std::uint32_t id = idOf(currentEdge->id);
-            call(edgeMenuCallbacks[index], id);
+        } else if (customIndex(chosen, edgeMenuTexts_.size(), index)) {
+            const std::uint32_t id = idOf(currentEdge_->id);
+            call(edgeMenuCallbacks_[index], id);
             result = {menu_id::CustomEdgeCommand, index, id};
         }
         return true;
@@ -171,9 +171,9 @@ bool ControlEngine::ShowContextMenu(HostWindow* host, nx::Point screen, const Me
             result.command = chosen;
             break;
         default:
-            if (graph && customIndex(chosen, graphMenuTexts.size(), index)) {
-                const std::uint32_t id = idOf(graph->id);
-                call(graphMenuCallbacks[index], id);
+            if (graph_ && customIndex(chosen, graphMenuTexts_.size(), index)) {
+                const std::uint32_t id = idOf(graph_->id);
+                call(graphMenuCallbacks_[index], id);
                 result = {menu_id::CustomGraphCommand, index, id};
             }
     }
@@ -182,31 +182,31 @@ bool ControlEngine::ShowContextMenu(HostWindow* host, nx::Point screen, const Me
 
 bool ControlEngine::DoubleClick(MenuCommand& result, nx::Point client, nx::Point scroll) {
     result = {};
-    if (!view || !view->drawingTools()) return false;
-    lastClick = logical(client, scroll);
-    const nx::VertexViewEntry vertexHit = view->vertexAt(lastClick);
-    currentVertex = vertexHit.vertex;
-    currentVertexProperties = vertexHit.properties;
-    if (currentVertex) {
-        if (vertexMenuTexts.empty()) return false;
-        const std::uint32_t id = idOf(currentVertex->id);
-        call(vertexMenuCallbacks[0], id);
+    if (!view_ || !view_->drawingTools()) return false;
+    lastClick_ = logical(client, scroll);
+    const nx::VertexViewEntry vertexHit = view_->vertexAt(lastClick_);
+    currentVertex_ = vertexHit.vertex;
+    currentVertexProperties_ = vertexHit.properties;
+    if (currentVertex_) {
+        if (vertexMenuTexts_.empty()) return false;
+        const std::uint32_t id = idOf(currentVertex_->id);
+        call(vertexMenuCallbacks_[0], id);
         result = {menu_id::CustomVertexCommand, 0, id};
         return true;
     }
-    const nx::EdgeViewEntry edgeHit = view->edgeAt(lastClick);
-    currentEdge = edgeHit.edge;
-    currentEdgeProperties = edgeHit.properties;
-    if (currentEdge) {
-        if (edgeMenuTexts.empty()) return false;
-        const std::uint32_t id = idOf(currentEdge->id);
-        call(edgeMenuCallbacks[0], id);
+    const nx::EdgeViewEntry edgeHit = view_->edgeAt(lastClick_);
+    currentEdge_ = edgeHit.edge;
+    currentEdgeProperties_ = edgeHit.properties;
+    if (currentEdge_) {
+        if (edgeMenuTexts_.empty()) return false;
+        const std::uint32_t id = idOf(currentEdge_->id);
+        call(edgeMenuCallbacks_[0], id);
         result = {menu_id::CustomEdgeCommand, 0, id};
         return true;
     }
-    if (graphMenuTexts.empty() || !graph) return false;
-    const std::uint32_t id = idOf(graph->id);
-    call(graphMenuCallbacks[0], id);
+    if (graphMenuTexts_.empty() || !graph_) return false;
+    const std::uint32_t id = idOf(graph_->id);
+    call(graphMenuCallbacks_[0], id);
     result = {menu_id::CustomGraphCommand, 0, id};
     return true;
 }
@@ -214,8 +214,8 @@ bool ControlEngine::DoubleClick(MenuCommand& result, nx::Point client, nx::Point
 // --- Mouse
 
 bool ControlEngine::prepareTools(nx::DeviceContext* dc) {
-    if (!view || !view->drawingTools()) return false;
-    view->drawingTools()->init(dc, {0, 0});
+    if (!view_ || !view_->drawingTools()) return false;
+    view_->drawingTools()->init(dc, {0, 0});
     return true;
 }
 
@@ -225,19 +225,19 @@ nx::Size ControlEngine::extentAfterChange() {
 
 bool ControlEngine::MouseDown(nx::DeviceContext* dc, std::uint32_t keyFlags, nx::Point client,
                               nx::Point scroll) {
-    if (!graph || !prepareTools(dc)) return false;
+    if (!graph_ || !prepareTools(dc)) return false;
     bool changed = false;
     {
         MembershipRecording recording(*this);
-        changed = view->mouseDown(logical(client, scroll), (keyFlags & kControlKey) != 0);
+        changed = view_->mouseDown(logical(client, scroll), (keyFlags & kControlKey) != 0);
     }
     // A drag from here to the release is one step.
     gesture_.reset();
-    if (editingEnabled && view->interactive()) {
-        if (history.depth() > 0)
-            gesture_ = std::make_unique<PositionSnapshot>(*view);
+    if (editingEnabled && view_->interactive()) {
+        if (history_.depth() > 0)
+            gesture_ = std::make_unique<PositionSnapshot>(*view_);
         else
-            history.forgetClean();  // a drag no undo could take back may follow
+            history_.forgetClean();  // a drag no undo could take back may follow
     }
     return changed;
 }
@@ -245,20 +245,20 @@ bool ControlEngine::MouseDown(nx::DeviceContext* dc, std::uint32_t keyFlags, nx:
 void ControlEngine::endGesture() {
     if (!gesture_) return;
     std::unique_ptr<PositionSnapshot> before = std::move(gesture_);
-    if (!view) return;
-    if (auto change = PositionChange::since(std::move(*before), *view)) {
-        history.push(std::move(change));
+    if (!view_) return;
+    if (auto change = PositionChange::since(std::move(*before), *view_)) {
+        history_.push(std::move(change));
         afterHistoryChange();
     }
 }
 
 bool ControlEngine::MouseUp(nx::DeviceContext* dc, nx::Size& extent, nx::Point client,
                             nx::Point scroll) {
-    if (!graph || !prepareTools(dc)) return false;
+    if (!graph_ || !prepareTools(dc)) return false;
     bool changed = false;
     {
         MembershipRecording recording(*this);
-        changed = view->mouseUp(logical(client, scroll));
+        changed = view_->mouseUp(logical(client, scroll));
     }
     endGesture();
     if (!changed) return false;
@@ -267,11 +267,11 @@ bool ControlEngine::MouseUp(nx::DeviceContext* dc, nx::Size& extent, nx::Point c
 }
 
 bool ControlEngine::MouseLeave(nx::DeviceContext* dc, nx::Size& extent) {
-    if (!graph || !prepareTools(dc)) return false;
+    if (!graph_ || !prepareTools(dc)) return false;
     bool changed = false;
     {
         MembershipRecording recording(*this);
-        changed = view->mouseUpAtLastPoint();
+        changed = view_->mouseUpAtLastPoint();
     }
     endGesture();
     if (!changed) return false;
@@ -280,19 +280,19 @@ bool ControlEngine::MouseLeave(nx::DeviceContext* dc, nx::Size& extent) {
 }
 
 bool ControlEngine::MouseMove(nx::DeviceContext* dc, nx::Point client, nx::Point scroll) {
-    if (!graph || !prepareTools(dc)) return false;
-    return view->mouseMove(logical(client, scroll));
+    if (!graph_ || !prepareTools(dc)) return false;
+    return view_->mouseMove(logical(client, scroll));
 }
 
 // --- Editing commands
 
 bool ControlEngine::startEdge(nx::DeviceContext* dc, HostWindow* host, bool outgoing) {
-    if (!editingEnabled || !currentVertex || !prepareTools(dc)) return false;
-    view->setHostWindow(host);
+    if (!editingEnabled_ || !currentVertex_ || !prepareTools(dc)) return false;
+    view_->setHostWindow(host);
     if (outgoing)
-        view->beginConnectFrom(currentVertex, currentVertexProperties);
+        view_->beginConnectFrom(currentVertex_, currentVertexProperties_);
     else
-        view->beginConnectTo(currentVertex, currentVertexProperties);
+        view_->beginConnectTo(currentVertex_, currentVertexProperties_);
     if (host) {
         host->requestLeaveNotification();
         host->captureMouse();
@@ -309,49 +309,49 @@ bool ControlEngine::StartIncomingEdge(nx::DeviceContext* dc, HostWindow* host) {
 }
 
 bool ControlEngine::DeleteCurrentVertex(HostWindow* host) {
-    if (!editingEnabled || !graph || !view || !currentVertex || !host) return false;
-    const std::uint32_t id = idOf(currentVertex->id);
+    if (!editingEnabled_ || !graph_ || !view_ || !currentVertex_ || !host) return false;
+    const std::uint32_t id = idOf(currentVertex_->id);
     if (host->messageBox(question("Do you want to remove vertex %1i from the tree?", id),
                          u"Delete Vertex", MessageButtons::YesNo,
                          MessageIcon::None) != MessageAnswer::Yes)
         return false;
     // The vertex may have left the graph since the menu was shown.
-    if (!graph->contains(*currentVertex)) return false;
+    if (!graph_->contains(*currentVertex_)) return false;
     MembershipRecording recording(*this);
-    graph->removeVertex(*currentVertex);
+    graph_->removeVertex(*currentVertex_);
     synchronizeView();
     return true;
 }
 
 bool ControlEngine::DeleteCurrentEdge(HostWindow* host) {
-    if (!editingEnabled || !graph || !view || !currentEdge || !host) return false;
-    const std::uint32_t id = idOf(currentEdge->id);
+    if (!editingEnabled_ || !graph_ || !view_ || !currentEdge_ || !host) return false;
+    const std::uint32_t id = idOf(currentEdge_->id);
     if (host->messageBox(question("Do you want to remove edge %1i from the tree?", id),
                          u"Delete Edge", MessageButtons::YesNo,
                          MessageIcon::None) != MessageAnswer::Yes)
         return false;
-    if (!graph->contains(*currentEdge)) return false;
+    if (!graph_->contains(*currentEdge_)) return false;
     MembershipRecording recording(*this);
-    graph->removeEdge(*currentEdge);
+    graph_->removeEdge(*currentEdge_);
     synchronizeView();
     return true;
 }
 
 bool ControlEngine::NewVertexAtClick() {
-    if (!editingEnabled || !graph || !view || !space) return false;
+    if (!editingEnabled_ || !graph_ || !view_ || !space_) return false;
     MembershipRecording recording(*this);
-    nx::Vertex* vertex = space->vertexFactory().create();
-    graph->addVertex(*vertex);
+    nx::Vertex* vertex = space_->vertexFactory().create();
+    graph_->addVertex(*vertex);
     synchronizeView();
-    currentVertex = vertex;
-    currentVertexProperties = view->vertexViewProperties(vertex);
-    view->setX(vertex, currentVertexProperties, lastClick.x);
-    view->setY(vertex, currentVertexProperties, lastClick.y);
+    currentVertex_ = vertex;
+    currentVertexProperties_ = view_->vertexViewProperties(vertex);
+    view_->setX(vertex, currentVertexProperties_, lastClick_.x);
+    view_->setY(vertex, currentVertexProperties_, lastClick_.y);
     return true;
 }
 
 bool ControlEngine::SelectAllVertices() {
-    if (!editingEnabled || !view) return false;
+    if (!editingEnabled_ || !view_) return false;
     // The list is rebuilt in drawing order; selected edges stay selected.
-    return view->selectVertices(view->vertexSequence(), false);
+    return view_->selectVertices(view_->vertexSequence(), false);
 }

@@ -9,14 +9,14 @@
 #include "layouts/layered_layout.h"
 
 bool ControlEngine::LayeredLayout() {
-    if (!space || !graph || !view) return false;
+    if (!space_ || !graph_ || !view_) return false;
     PositionRecording recording(*this);
-    nx::ProgressScope reporting(progress, "Arranging", graph->order() + graph->edgeCount());
-    nx::LayeredLayout layout(*view, static_cast<int>(layerSeparation),
-                             static_cast<int>(siblingSeparation));
-    layout.VertexLimit = layeredLayoutLimit;
+    nx::ProgressScope reporting(progress_, "Arranging", graph_->order() + graph_->edgeCount());
+    nx::LayeredLayout layout(*view_, static_cast<int>(layerSeparation_),
+                             static_cast<int>(siblingSeparation_));
+    layout.VertexLimit = layeredLayoutLimit_;
     try {
-        graph->updateIncidence();
+        graph_->updateIncidence();
         layout.arrange();
     } catch (const nx::OperationCancelled&) {
         recording.restore();

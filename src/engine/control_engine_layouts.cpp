@@ -30,15 +30,16 @@ void ControlEngine::showLayoutError(const std::string& text) {
     } catch (const std::exception&) {
         wide.assign(text.begin(), text.end());  // not UTF-8: show the bytes as they are
     }
-    if (hostWindow)
-        hostWindow->messageBox(wide, u"RamuloCtrl Error", MessageButtons::Ok, MessageIcon::Warning);
+    if (hostWindow_)
+        hostWindow_->messageBox(wide, u"RamuloCtrl Error", MessageButtons::Ok,
+                                MessageIcon::Warning);
     else
         std::cerr << "RamuloCtrl Error: " << text << '\n';
 }
 
 nx::LabelMeasure ControlEngine::labelMeasure() {
-    if (!labelAwareSpacing || !view) return {};
-    return nx::drawnLabels(*view);
+    if (!labelAwareSpacing_ || !view_) return {};
+    return nx::drawnLabels(*view_);
 }
 
 template <typename Arrange>
@@ -59,39 +60,40 @@ bool ControlEngine::arrangeShowingFailure(PositionRecording& recording, Arrange&
 }
 
 bool ControlEngine::HierarchicalLayout() {
-    if (!space || !graph || !view) return false;
+    if (!space_ || !graph_ || !view_) return false;
     PositionRecording recording(*this);
-    nx::ProgressScope reporting(progress, "Arranging", kTreeSteps * graph->order());
-    nx::TreeLayout layout(*view, static_cast<int>(layerSeparation),
-                          static_cast<int>(siblingSeparation), static_cast<int>(subtreeSeparation));
+    nx::ProgressScope reporting(progress_, "Arranging", kTreeSteps * graph_->order());
+    nx::TreeLayout layout(*view_, static_cast<int>(layerSeparation_),
+                          static_cast<int>(siblingSeparation_),
+                          static_cast<int>(subtreeSeparation_));
     layout.labelExtent = labelMeasure();
     return arrangeShowingFailure(recording, [&] {
-        graph->updateIncidence();
+        graph_->updateIncidence();
         layout.arrange();
     });
 }
 
 bool ControlEngine::RadialLayout() {
-    if (!space || !graph || !view) return false;
+    if (!space_ || !graph_ || !view_) return false;
     PositionRecording recording(*this);
-    nx::ProgressScope reporting(progress, "Arranging", kRadialSteps * graph->order());
-    nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
+    nx::ProgressScope reporting(progress_, "Arranging", kRadialSteps * graph_->order());
+    nx::RadialLayout layout(*view_, static_cast<int>(radialSeparation_), dampingCoefficient_);
     layout.labelExtent = labelMeasure();
     return arrangeShowingFailure(recording, [&] {
         std::vector<nx::Vertex*> roots;
-        nx::findRoots(*graph, roots);
+        nx::findRoots(*graph_, roots);
         if (!roots.empty()) layout.centres = roots;
         layout.arrange();
     });
 }
 
 bool ControlEngine::CenterOfRadialLayout() {
-    if (!graph || !view || !currentVertex) return false;
+    if (!graph_ || !view_ || !currentVertex_) return false;
     PositionRecording recording(*this);
-    nx::ProgressScope reporting(progress, "Arranging", kRadialSteps * graph->order());
-    nx::RadialLayout layout(*view, static_cast<int>(radialSeparation), dampingCoefficient);
+    nx::ProgressScope reporting(progress_, "Arranging", kRadialSteps * graph_->order());
+    nx::RadialLayout layout(*view_, static_cast<int>(radialSeparation_), dampingCoefficient_);
     layout.labelExtent = labelMeasure();
-    layout.centres = {currentVertex};
+    layout.centres = {currentVertex_};
     try {
         layout.arrange();
     } catch (const nx::OperationCancelled&) {
@@ -102,15 +104,15 @@ bool ControlEngine::CenterOfRadialLayout() {
 }
 
 bool ControlEngine::ForceDirectedLayout() {
-    if (!space || !graph || !view) return false;
+    if (!space_ || !graph_ || !view_) return false;
     PositionRecording recording(*this);
-    nx::ProgressScope reporting(progress, "Arranging",
-                                std::uint64_t{maxIterations} * graph->order());
-    nx::ForceDirectedLayout layout(*view);
-    layout.Separation = static_cast<int>(forceDirectedSeparation);
-    layout.MaxIterations = static_cast<int>(maxIterations);
+    nx::ProgressScope reporting(progress_, "Arranging",
+                                std::uint64_t{maxIterations_} * graph_->order());
+    nx::ForceDirectedLayout layout(*view_);
+    layout.Separation = static_cast<int>(forceDirectedSeparation_);
+    layout.MaxIterations = static_cast<int>(maxIterations_);
     return arrangeShowingFailure(recording, [&] {
-        graph->updateIncidence();
+        graph_->updateIncidence();
         layout.arrange();
     });
 }

@@ -1,49 +1,55 @@
 // ControlEngine: the custom items of the three context menus (text, callback, enabled flag).
+#include <tuple>
+
 #include "engine/control_engine.h"
 
-namespace {
-
-struct MenuArrays {
-    std::vector<std::u16string>& texts;
-    std::vector<MenuCallback>& callbacks;
-    std::vector<std::int32_t>& enabled;
-};
-
-MenuArrays arraysOf(ControlEngine& engine, ControlEngine::Menu menu) {
+template <typename Self>
+auto ControlEngine::menuArrays(Self& self, Menu menu) {
     switch (menu) {
-        case ControlEngine::Menu::Vertex:
-            return {engine.vertexMenuTexts, engine.vertexMenuCallbacks, engine.vertexMenuEnabled};
-        case ControlEngine::Menu::Edge:
-            return {engine.edgeMenuTexts, engine.edgeMenuCallbacks, engine.edgeMenuEnabled};
-        case ControlEngine::Menu::Graph:
+        case Menu::Vertex:
+            return std::tie(self.vertexMenuTexts_, self.vertexMenuCallbacks_,
+                            self.vertexMenuEnabled_);
+        case Menu::Edge:
+            return std::tie(self.edgeMenuTexts_, self.edgeMenuCallbacks_, self.edgeMenuEnabled_);
+        case Menu::Graph:
             break;
     }
-    return {engine.graphMenuTexts, engine.graphMenuCallbacks, engine.graphMenuEnabled};
+    return std::tie(self.graphMenuTexts_, self.graphMenuCallbacks_, self.graphMenuEnabled_);
 }
-
-}  // namespace
 
 std::uint16_t ControlEngine::AddMenuItem(Menu menu, const std::u16string& text,
                                          MenuCallback callback) {
-    MenuArrays a = arraysOf(*this, menu);
-    a.texts.push_back(text);
-    a.callbacks.push_back(callback);
-    a.enabled.push_back(1);
-    return static_cast<std::uint16_t>(a.texts.size() - 1);
+    auto [texts, callbacks, enabled] = menuArrays(*this, menu);
+    texts.push_back(text);
+    callbacks.push_back(callback);
+    enabled.push_back(1);
+    return static_cast<std::uint16_t>(texts.size() - 1);
 }
 
 void ControlEngine::ClearMenuItems(Menu menu) {
-    MenuArrays a = arraysOf(*this, menu);
-    a.texts.clear();
-    a.callbacks.clear();
-    a.enabled.clear();
+    auto [texts, callbacks, enabled] = menuArrays(*this, menu);
+    texts.clear();
+    callbacks.clear();
+    enabled.clear();
 }
 
 void ControlEngine::EnableMenuItem(Menu menu, std::uint16_t index, VARIANT_BOOL enable) {
-    MenuArrays a = arraysOf(*this, menu);
-    if (index < a.enabled.size()) a.enabled[index] = enable;
+    auto& enabled = std::get<2>(menuArrays(*this, menu));
+    if (index < enabled.size()) enabled[index] = enable;
 }
 
 std::size_t ControlEngine::MenuItemCount(Menu menu) const {
-    return arraysOf(const_cast<ControlEngine&>(*this), menu).texts.size();
+    return menuTexts(menu).size();
+}
+
+const std::vector<std::u16string>& ControlEngine::menuTexts(Menu menu) const {
+    return std::get<0>(menuArrays(*this, menu));
+}
+
+const std::vector<MenuCallback>& ControlEngine::menuCallbacks(Menu menu) const {
+    return std::get<1>(menuArrays(*this, menu));
+}
+
+const std::vector<std::int32_t>& ControlEngine::menuEnabled(Menu menu) const {
+    return std::get<2>(menuArrays(*this, menu));
 }

@@ -63,11 +63,11 @@ std::uint32_t ControlEngine::PropertyTypeID(const std::u16string& typeName) {
 nx::FormalProperties* ControlEngine::vertexFormals(std::uint16_t level) const {
     switch (level) {
         case 0:
-            return spaceLevelVertexFormals.get();
+            return spaceLevelVertexFormals_.get();
         case 1:
-            return graphLevelVertexFormals.get();
+            return graphLevelVertexFormals_.get();
         case 2:
-            return viewLevelVertexFormals.get();
+            return viewLevelVertexFormals_.get();
         default:
             return nullptr;
     }
@@ -76,18 +76,18 @@ nx::FormalProperties* ControlEngine::vertexFormals(std::uint16_t level) const {
 nx::FormalProperties* ControlEngine::edgeFormals(std::uint16_t level) const {
     switch (level) {
         case 0:
-            return spaceLevelEdgeFormals.get();
+            return spaceLevelEdgeFormals_.get();
         case 1:
-            return graphLevelEdgeFormals.get();
+            return graphLevelEdgeFormals_.get();
         case 2:
-            return viewLevelEdgeFormals.get();
+            return viewLevelEdgeFormals_.get();
         default:
             return nullptr;
     }
 }
 
 std::uint32_t ControlEngine::GraphPropertyCount() const {
-    return hasFormals() ? count(graphFormals.get()) : 0;
+    return hasFormals() ? count(graphFormals_.get()) : 0;
 }
 
 std::uint32_t ControlEngine::VertexPropertyCount(std::uint16_t level) const {
@@ -100,22 +100,22 @@ std::uint32_t ControlEngine::EdgePropertyCount(std::uint16_t level) const {
 
 void ControlEngine::AddVertexProperty(std::uint32_t typeId, std::uint16_t level) {
     if (!hasFormals()) return;
-    history.forgetClean();
+    history_.forgetClean();
     if (nx::FormalProperties* formals = vertexFormals(level))
         formals->add(CPropertyRegistry::instance().prototypeOf(typeId));
 }
 
 void ControlEngine::AddEdgeProperty(std::uint32_t typeId, std::uint16_t level) {
     if (!hasFormals()) return;
-    history.forgetClean();
+    history_.forgetClean();
     if (nx::FormalProperties* formals = edgeFormals(level))
         formals->add(CPropertyRegistry::instance().prototypeOf(typeId));
 }
 
 void ControlEngine::AddGraphProperty(std::uint32_t typeId) {
     if (!hasFormals()) return;
-    history.forgetClean();
-    graphFormals->add(CPropertyRegistry::instance().prototypeOf(typeId));
+    history_.forgetClean();
+    graphFormals_->add(CPropertyRegistry::instance().prototypeOf(typeId));
 }
 
 std::uint16_t ControlEngine::FindVertexPropertyIndex(std::uint32_t typeId,
@@ -136,7 +136,7 @@ std::uint16_t ControlEngine::FindEdgePropertyIndex(std::uint32_t typeId,
 
 std::uint16_t ControlEngine::FindGraphPropertyIndex(std::uint32_t typeId) const {
     if (!hasFormals()) return 0;
-    return indexOf(*graphFormals, typeId);
+    return indexOf(*graphFormals_, typeId);
 }
 
 std::uint16_t ControlEngine::FindVertexPropertyIndex(std::uint32_t, std::uint32_t typeId,
@@ -161,9 +161,9 @@ nx::ActualProperties* ControlEngine::vertexValues(nx::Vertex& vertex, std::uint1
         case 0:
             return vertex.properties.get();
         case 1:
-            return &graph->vertexProperties(vertex);
+            return &graph_->vertexProperties(vertex);
         case 2:
-            return view->vertexViewProperties(&vertex);
+            return view_->vertexViewProperties(&vertex);
         default:
             return nullptr;
     }
@@ -174,9 +174,9 @@ nx::ActualProperties* ControlEngine::edgeValues(nx::Edge& edge, std::uint16_t le
         case 0:
             return edge.properties.get();
         case 1:
-            return &graph->edgeProperties(edge);
+            return &graph_->edgeProperties(edge);
         case 2:
-            return view->edgeViewProperties(&edge);
+            return view_->edgeViewProperties(&edge);
         default:
             return nullptr;
     }
@@ -184,8 +184,8 @@ nx::ActualProperties* ControlEngine::edgeValues(nx::Edge& edge, std::uint16_t le
 
 Variant ControlEngine::GetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index,
                                               std::uint16_t level) {
-    if (!hasFormals() || !graph || !view) return {};
-    nx::Vertex* vertex = space->vertexFactory().at(vertexId);
+    if (!hasFormals() || !graph_ || !view_) return {};
+    nx::Vertex* vertex = space_->vertexFactory().at(vertexId);
     if (!vertex) throw PlainError(nx::error_texts::kControlIncorrectVertexId);
     if (level > 2) badLevel("GetVertexPropertyValue", level);
     return Property2OleVariant(propertyAt(vertexValues(*vertex, level), index,
@@ -194,12 +194,12 @@ Variant ControlEngine::GetVertexPropertyValue(std::uint32_t vertexId, std::uint1
 
 void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t index,
                                            std::uint16_t level, const Variant& value) {
-    if (!hasFormals() || !graph || !view) return;
-    nx::Vertex* vertex = space->vertexFactory().at(vertexId);
+    if (!hasFormals() || !graph_ || !view_) return;
+    nx::Vertex* vertex = space_->vertexFactory().at(vertexId);
     if (!vertex) throw PlainError(nx::error_texts::kIncorrectVertexId);
     nx::Property& property =
         propertyAt(vertexValues(*vertex, level), index, nx::error_texts::kIncorrectPropertyIndex);
-    view->writeVertexValues(*vertex, [&] {
+    view_->writeVertexValues(*vertex, [&] {
         recordValue(property, [&] {
             AssignVariantToProperty(property, value);
             // Positions the view draws stay where drawing arithmetic cannot overflow.
@@ -210,8 +210,8 @@ void ControlEngine::SetVertexPropertyValue(std::uint32_t vertexId, std::uint16_t
 
 Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,
                                             std::uint16_t level) {
-    if (!hasFormals() || !graph || !view) return {};
-    nx::Edge* edge = space->edgeFactory().at(edgeId);
+    if (!hasFormals() || !graph_ || !view_) return {};
+    nx::Edge* edge = space_->edgeFactory().at(edgeId);
     if (!edge) throw PlainError(nx::error_texts::kIncorrectEdgeId);
     return Property2OleVariant(
         propertyAt(edgeValues(*edge, level), index, nx::error_texts::kIncorrectPropertyIndex));
@@ -219,25 +219,25 @@ Variant ControlEngine::GetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t 
 
 void ControlEngine::SetEdgePropertyValue(std::uint32_t edgeId, std::uint16_t index,
                                          std::uint16_t level, const Variant& value) {
-    if (!hasFormals() || !graph || !view) return;
-    nx::Edge* edge = space->edgeFactory().at(edgeId);
+    if (!hasFormals() || !graph_ || !view_) return;
+    nx::Edge* edge = space_->edgeFactory().at(edgeId);
     if (!edge) throw PlainError(nx::error_texts::kIncorrectEdgeId);
     nx::Property& property =
         propertyAt(edgeValues(*edge, level), index, nx::error_texts::kIncorrectPropertyIndex);
-    view->writeEdgeValues(
+    view_->writeEdgeValues(
         *edge, [&] { recordValue(property, [&] { AssignVariantToProperty(property, value); }); });
 }
 
 Variant ControlEngine::GetGraphPropertyValue(std::uint16_t index) {
-    if (!hasFormals() || !graph) return {};
+    if (!hasFormals() || !graph_) return {};
     return Property2OleVariant(
-        propertyAt(graph->graphProperties(), index, nx::error_texts::kIncorrectPropertyIndex));
+        propertyAt(graph_->graphProperties(), index, nx::error_texts::kIncorrectPropertyIndex));
 }
 
 void ControlEngine::SetGraphPropertyValue(std::uint16_t index, const Variant& value) {
-    if (!hasFormals() || !graph) return;
+    if (!hasFormals() || !graph_) return;
     nx::Property& property =
-        propertyAt(graph->graphProperties(), index, nx::error_texts::kIncorrectPropertyIndex);
+        propertyAt(graph_->graphProperties(), index, nx::error_texts::kIncorrectPropertyIndex);
     recordValue(property, [&] { AssignVariantToProperty(property, value); });
 }
 

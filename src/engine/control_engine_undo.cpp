@@ -4,32 +4,32 @@
 #include "graph/graph.h"
 
 void ControlEngine::afterHistoryChange() {
-    const bool keep = history.remembersSlots();
-    if (graph) graph->keepSlots(keep);
-    if (view) view->keepSlots(keep);
-    if (gesture_ && view) gesture_ = std::make_unique<PositionSnapshot>(*view);
+    const bool keep = history_.remembersSlots();
+    if (graph_) graph_->keepSlots(keep);
+    if (view_) view_->keepSlots(keep);
+    if (gesture_ && view_) gesture_ = std::make_unique<PositionSnapshot>(*view_);
 }
 
 bool ControlEngine::Undo() {
-    if (!history.canUndo()) return false;
-    if (view) view->abandonConnect();
-    if (!history.undo()) return false;
+    if (!history_.canUndo()) return false;
+    if (view_) view_->abandonConnect();
+    if (!history_.undo()) return false;
     forgetStaleCurrentElements();
     afterHistoryChange();
     return true;
 }
 
 bool ControlEngine::Redo() {
-    if (!history.canRedo()) return false;
-    if (view) view->abandonConnect();
-    if (!history.redo()) return false;
+    if (!history_.canRedo()) return false;
+    if (view_) view_->abandonConnect();
+    if (!history_.redo()) return false;
     forgetStaleCurrentElements();
     afterHistoryChange();
     return true;
 }
 
 bool ControlEngine::EndUndoGroup() {
-    if (!history.endGroup()) return false;
+    if (!history_.endGroup()) return false;
     afterHistoryChange();
     return true;
 }

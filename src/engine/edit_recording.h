@@ -16,11 +16,11 @@ class ControlEngine::MembershipRecording {
 public:
     explicit MembershipRecording(ControlEngine& engine) : engine_(engine) {
         // Unrecorded changes leave the saved state out of every undo's reach.
-        if (engine.history.depth() == 0) engine.history.forgetClean();
-        if (engine.history.depth() == 0 || engine.recordingMembership_ || !engine.space ||
-            !engine.graph || !engine.view || engine.view->graph() != engine.graph)
+        if (engine.history_.depth() == 0) engine.history_.forgetClean();
+        if (engine.history_.depth() == 0 || engine.recordingMembership_ || !engine.space_ ||
+            !engine.graph_ || !engine.view_ || engine.view_->graph() != engine.graph_)
             return;
-        change_ = std::make_unique<MembershipChange>(*engine.space, *engine.graph, *engine.view);
+        change_ = std::make_unique<MembershipChange>(*engine.space_, *engine.graph_, *engine.view_);
         change_->startRecording();
         engine.recordingMembership_ = true;
     }
@@ -29,7 +29,7 @@ public:
         change_->stopRecording();
         engine_.recordingMembership_ = false;
         if (change_->empty()) return;
-        engine_.history.push(std::move(change_));
+        engine_.history_.push(std::move(change_));
         engine_.afterHistoryChange();
     }
     MembershipRecording(const MembershipRecording&) = delete;
@@ -43,16 +43,16 @@ private:
 class ControlEngine::PositionRecording {
 public:
     explicit PositionRecording(ControlEngine& engine) : engine_(engine) {
-        if (engine.history.depth() == 0) engine.history.forgetClean();
+        if (engine.history_.depth() == 0) engine.history_.forgetClean();
         // A cancelled layout puts the positions back, so one that can be cancelled keeps
         // them even when nothing is recorded.
-        if ((engine.history.depth() == 0 && !engine.progress) || !engine.view) return;
-        before_ = std::make_unique<PositionSnapshot>(*engine.view);
+        if ((engine.history_.depth() == 0 && !engine.progress_) || !engine.view_) return;
+        before_ = std::make_unique<PositionSnapshot>(*engine.view_);
     }
     ~PositionRecording() {
-        if (!before_ || !engine_.view || engine_.history.depth() == 0) return;
-        if (auto change = PositionChange::since(std::move(*before_), *engine_.view)) {
-            engine_.history.push(std::move(change));
+        if (!before_ || !engine_.view_ || engine_.history_.depth() == 0) return;
+        if (auto change = PositionChange::since(std::move(*before_), *engine_.view_)) {
+            engine_.history_.push(std::move(change));
             engine_.afterHistoryChange();
         }
     }
@@ -61,8 +61,8 @@ public:
 
     // Puts every position and working value back as it was and records nothing.
     void restore() {
-        if (!before_ || !engine_.view) return;
-        if (auto change = PositionChange::since(std::move(*before_), *engine_.view))
+        if (!before_ || !engine_.view_) return;
+        if (auto change = PositionChange::since(std::move(*before_), *engine_.view_))
             change->undo();
         before_.reset();
     }
@@ -76,15 +76,15 @@ class ControlEngine::AppearanceRecording {
 public:
     AppearanceRecording(ControlEngine& engine, const AppearanceChange::Target& target)
         : engine_(engine), target_(target) {
-        if (engine.history.depth() == 0) engine.history.forgetClean();
-        if (engine.history.depth() == 0 || !target.view) return;
+        if (engine.history_.depth() == 0) engine.history_.forgetClean();
+        if (engine.history_.depth() == 0 || !target.view) return;
         before_ = nx::ViewRef<nx::View>(AppearanceChange::current(target));
         active_ = true;
     }
     ~AppearanceRecording() {
         if (!active_) return;
         if (AppearanceChange::current(target_) == before_.get()) return;
-        engine_.history.push(std::make_unique<AppearanceChange>(target_, std::move(before_)));
+        engine_.history_.push(std::make_unique<AppearanceChange>(target_, std::move(before_)));
         engine_.afterHistoryChange();
     }
     AppearanceRecording(const AppearanceRecording&) = delete;
@@ -99,13 +99,13 @@ private:
 
 template <typename Put>
 void ControlEngine::recordValue(nx::Property& target, Put&& put) {
-    if (history.depth() == 0) {
-        history.forgetClean();
+    if (history_.depth() == 0) {
+        history_.forgetClean();
         put();
         return;
     }
     std::unique_ptr<nx::Property> before(target.clone());
     put();
-    history.push(std::make_unique<ValueChange>(target, std::move(before), view.get()));
+    history_.push(std::make_unique<ValueChange>(target, std::move(before), view_.get()));
     afterHistoryChange();
 }

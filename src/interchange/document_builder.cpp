@@ -55,8 +55,8 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
     engine.Init();
     addStandardProperties(engine);
     result.graphId = engine.NewTree(editingEnabled, host);
-    Space& space = *engine.space;
-    Graph& graph = *engine.graph;
+    Space& space = *engine.space();
+    Graph& graph = *engine.graph();
     const std::size_t vertexName = space.vertexSchema()->find(Name());
     const std::size_t edgeName = space.edgeSchema()->find(Name());
 
@@ -80,7 +80,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
             edge->properties->get<Name>(edgeName).value =
                 wide(e.label, path, "the label of an edge from", data.nodes[e.source].id);
     }
-    WindowGraphView& view = *engine.view;
+    WindowGraphView& view = *engine.view();
     view.synchronize();
 
     const bool placed = positioned == data.nodes.size();
@@ -88,7 +88,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
         result.warnings.push_back(std::to_string(data.nodes.size() - positioned) + " of " +
                                   std::to_string(data.nodes.size()) +
                                   " nodes have no position: the graph is laid out anew");
-    const int spacing = static_cast<int>(engine.forceDirectedSeparation);
+    const int spacing = static_cast<int>(engine.forceDirectedSeparation());
     const std::size_t columns =
         std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(std::sqrt(
                                      static_cast<double>(data.nodes.size())))));
@@ -105,39 +105,21 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
 
     graph.updateIncidence();
     if (nx::isForest(graph)) {
-        TreeLayout layout(view, static_cast<int>(engine.layerSeparation),
-                          static_cast<int>(engine.siblingSeparation),
-                          static_cast<int>(engine.subtreeSeparation));
+        TreeLayout layout(view, static_cast<int>(engine.layerSeparation()),
+                          static_cast<int>(engine.siblingSeparation()),
+                          static_cast<int>(engine.subtreeSeparation()));
         layout.arrange();
     } else {
         ForceDirectedLayout layout(view);
-        layout.Separation = static_cast<int>(engine.forceDirectedSeparation);
-        layout.MaxIterations = static_cast<int>(engine.maxIterations);
+        layout.Separation = static_cast<int>(engine.forceDirectedSeparation());
+        layout.MaxIterations = static_cast<int>(engine.maxIterations());
         layout.arrange();
     }
     result.laidOut = true;
 }
 
 void exchangeDocuments(ControlEngine& a, ControlEngine& b) {
-    // Steps describe the document they were taken on: each engine starts a new history.
-    a.history.clear(true);
-    b.history.clear(true);
-    std::swap(a.spaceLevelVertexFormals, b.spaceLevelVertexFormals);
-    std::swap(a.spaceLevelEdgeFormals, b.spaceLevelEdgeFormals);
-    std::swap(a.graphFormals, b.graphFormals);
-    std::swap(a.graphLevelVertexFormals, b.graphLevelVertexFormals);
-    std::swap(a.graphLevelEdgeFormals, b.graphLevelEdgeFormals);
-    std::swap(a.viewLevelVertexFormals, b.viewLevelVertexFormals);
-    std::swap(a.viewLevelEdgeFormals, b.viewLevelEdgeFormals);
-    std::swap(a.space, b.space);
-    std::swap(a.graph, b.graph);
-    std::swap(a.view, b.view);
-    for (ControlEngine* e : {&a, &b}) {
-        e->currentVertex = nullptr;
-        e->currentVertexProperties = nullptr;
-        e->currentEdge = nullptr;
-        e->currentEdgeProperties = nullptr;
-    }
+    a.exchangeDocument(b);
 }
 
 }  // namespace nx

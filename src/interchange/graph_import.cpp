@@ -43,31 +43,31 @@ GraphData readGraphFile(const std::string& path, GraphFormat format, const Impor
 ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFormat format,
                          const ImportOptions& options) {
     // The old document stays until the new one is whole, so a cancel leaves it as it was.
-    ProgressScope reporting(engine.progress, "Loading", 0);
+    ProgressScope reporting(engine.progress(), "Loading", 0);
     GraphData data = readGraphFile(path, format, options);
     ImportResult result;
     result.warnings = data.warnings;
     for (std::string& line : data.ignored.warnings()) result.warnings.push_back(std::move(line));
 
     ControlEngine fresh;
-    fresh.backgroundColor = engine.backgroundColor;
-    fresh.layerSeparation = engine.layerSeparation;
-    fresh.siblingSeparation = engine.siblingSeparation;
-    fresh.subtreeSeparation = engine.subtreeSeparation;
-    fresh.forceDirectedSeparation = engine.forceDirectedSeparation;
-    fresh.maxIterations = engine.maxIterations;
-    buildDocument(fresh, data, path, options, engine.editingEnabled, engine.hostWindow, result);
+    fresh.setBackgroundColor(engine.backgroundColor());
+    fresh.setLayerSeparation(engine.layerSeparation());
+    fresh.setSiblingSeparation(engine.siblingSeparation());
+    fresh.setSubtreeSeparation(engine.subtreeSeparation());
+    fresh.setForceDirectedSeparation(engine.forceDirectedSeparation());
+    fresh.setMaxIterations(engine.maxIterations());
+    buildDocument(fresh, data, path, options, engine.editingEnabled(), engine.hostWindow(), result);
     // Only a complete document reaches the engine; its old one goes with `fresh`.
     exchangeDocuments(engine, fresh);
     return result;
 }
 
 GraphData snapshotOf(ControlEngine& engine) {
-    if (!engine.space || !engine.graph || !engine.view)
+    if (!engine.space() || !engine.graph() || !engine.view())
         throw std::runtime_error(nx::error_texts::kNoDocumentToExport);
-    Space& space = *engine.space;
-    Graph& graph = *engine.graph;
-    WindowGraphView& view = *engine.view;
+    Space& space = *engine.space();
+    Graph& graph = *engine.graph();
+    WindowGraphView& view = *engine.view();
     const std::size_t vertexName = space.vertexSchema()->find(Name());
     const std::size_t edgeName = space.edgeSchema()->find(Name());
     GraphData data;
@@ -100,8 +100,9 @@ GraphData snapshotOf(ControlEngine& engine) {
 
 std::vector<std::string> exportGraph(ControlEngine& engine, const std::string& path,
                                      GraphFormat format) {
-    ProgressScope reporting(engine.progress, "Saving",
-                            engine.graph ? engine.graph->order() + engine.graph->edgeCount() : 0);
+    ProgressScope reporting(
+        engine.progress(), "Saving",
+        engine.graph() ? engine.graph()->order() + engine.graph()->edgeCount() : 0);
     const GraphData data = snapshotOf(engine);
     flushProgress();  // the last chance to stop before the file is opened
     std::vector<std::string> warnings;

@@ -13,9 +13,9 @@ namespace nx {
 
 QSize drawingSize(RamuloControl& control) {
     ControlEngine& engine = control.engine();
-    if (!engine.graph || !engine.view) return {};
+    if (!engine.graph() || !engine.view()) return {};
     const Size extent = engine.GetExtent();
-    const Rect bounds = engine.view->extent();
+    const Rect bounds = engine.view()->extent();
     // The extent is the drawing's size plus margins, counted from the origin; a drawing
     // that starts further in than the margins would be cut at the right or bottom, so
     // the far side gets at least the near side's space.

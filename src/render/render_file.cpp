@@ -21,8 +21,8 @@ void renderFile(RamuloControl& control, const QString& path, const ImageOptions&
     // A cancel stops the drawing before the scratch file replaces the target.
     ControlEngine& engine = control.engine();
     const std::uint64_t items =
-        engine.graph ? std::uint64_t{engine.graph->order()} + engine.graph->edgeCount() : 0;
-    ProgressScope reporting(engine.progress, "Drawing", items);
+        engine.graph() ? std::uint64_t{engine.graph()->order()} + engine.graph()->edgeCount() : 0;
+    ProgressScope reporting(engine.progress(), "Drawing", items);
     if (kind == QLatin1String("png"))
         renderPng(control, path, image);
     else if (kind == QLatin1String("svg"))

@@ -142,10 +142,10 @@ OpenDocument openDocument(RamuloControl& control) {
             control.GetVertexCount(1),
             control.isModified(),
             control.GetFileName(),
-            e.graph,
-            e.view.get(),
-            e.currentVertex,
-            e.currentEdge};
+            e.graph(),
+            e.view(),
+            e.currentVertex(),
+            e.currentEdge()};
 }
 
 void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
@@ -191,9 +191,9 @@ TEST_F(DocumentFiles, FailedLoadsKeepTheOpenDocumentAndSayWhy) {
     for (std::uint32_t n : {1u, 2u})
         control.SetVertexPropertyValueByName(control.GetVertexID(0, n), u"Selected", 2,
                                              Variant::fromBool(true));
-    e.view->rebuildSelection();
-    e.currentVertex = e.space->vertexFactory().at(control.GetVertexID(0, 3));
-    e.currentEdge = e.space->edgeFactory().at(control.GetEdgeID(0, 0));
+    e.view()->rebuildSelection();
+    e.setCurrentVertex(e.space()->vertexFactory().at(control.GetVertexID(0, 3)));
+    e.setCurrentEdge(e.space()->edgeFactory().at(control.GetEdgeID(0, 0)));
     control.setModified(true);
     const OpenDocument before = openDocument(control);
     ASSERT_EQ(before.selected, 2u);
@@ -211,7 +211,7 @@ TEST_F(DocumentFiles, FailedLoadsKeepTheOpenDocumentAndSayWhy) {
         const std::uint32_t v = control.AddVertex();
         control.AddEdge(control.GetVertexID(0, 0), v);
         EXPECT_EQ(control.GetVertexCount(0), before.vertices + 1);
-        EXPECT_NE(e.view->vertexMap().find(e.space->vertexFactory().at(v)), nullptr);
+        EXPECT_NE(e.view()->vertexMap().find(e.space()->vertexFactory().at(v)), nullptr);
         control.RemoveVertex(v);
         control.setModified(true);
     }

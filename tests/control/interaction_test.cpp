@@ -79,8 +79,8 @@ protected:
         control.setModified(false);
     }
     ControlEngine& engine() { return control.engine(); }
-    nx::WindowGraphView& view() { return *engine().view; }
-    nx::Vertex* vertex(std::uint32_t vid) { return engine().space->vertexFactory().at(vid); }
+    nx::WindowGraphView& view() { return *engine().view(); }
+    nx::Vertex* vertex(std::uint32_t vid) { return engine().space()->vertexFactory().at(vid); }
     nx::Point position(std::uint32_t vid) {
         nx::Vertex* v = vertex(vid);
         return {view().getX(v, view().vertexViewProperties(v)),
@@ -90,7 +90,7 @@ protected:
     std::uint32_t newVertexAt(nx::Point client, nx::Point scroll = {0, 0}) {
         window.menuChoices.push_back(id::NewVertex);
         ui.contextMenu(client, client, scroll);
-        return static_cast<std::uint32_t>(engine().currentVertex->id);
+        return static_cast<std::uint32_t>(engine().currentVertex()->id);
     }
     std::uint32_t vertexCount() { return control.GetVertexCount(0); }
 
@@ -180,9 +180,9 @@ TEST_F(Interaction, CustomItemIndicesEnableAndEvents) {
     EXPECT_EQ(control.AddGraphMenuItem(u"First"), 0);
     EXPECT_EQ(control.AddGraphMenuItem(u"Second"), 1);
     control.EnableGraphMenuItem(2, VARIANT_FALSE);  // the item count: nothing happens
-    EXPECT_EQ(engine().graphMenuEnabled, (std::vector<std::int32_t>{1, 1}));
+    EXPECT_EQ(engine().menuEnabled(ControlEngine::Menu::Graph), (std::vector<std::int32_t>{1, 1}));
     control.EnableGraphMenuItem(0, VARIANT_FALSE);
-    EXPECT_EQ(engine().graphMenuEnabled, (std::vector<std::int32_t>{0, 1}));
+    EXPECT_EQ(engine().menuEnabled(ControlEngine::Menu::Graph), (std::vector<std::int32_t>{0, 1}));
 
     window.menuChoices.push_back(id::kCustomItemBase + 1);
     ui.contextMenu({5, 5}, {5, 5}, {0, 0});
@@ -244,7 +244,7 @@ TEST_F(Interaction, VertexMenuWithoutEditingIsGrayedAndDoesNothing) {
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(vertexCount(), 1u);
     EXPECT_FALSE(control.isModified());
-    EXPECT_EQ(engine().currentVertex, vertex(v));
+    EXPECT_EQ(engine().currentVertex(), vertex(v));
 }
 
 TEST_F(Interaction, DeleteAsksAndNoKeepsEverything) {
@@ -296,7 +296,7 @@ TEST_F(Interaction, CallbacksAreTypedCallablesNeverNumbers) {
     std::vector<std::uint32_t> typed;
     engine().AddMenuItem(ControlEngine::Menu::Vertex, u"Typed",
                          [&](std::uint32_t e) { typed.push_back(e); });
-    EXPECT_FALSE(engine().vertexMenuCallbacks[1]);
+    EXPECT_FALSE(engine().menuCallbacks(ControlEngine::Menu::Vertex)[1]);
 
     window.menuChoices = {id::kCustomItemBase, id::kCustomItemBase + 1, id::kCustomItemBase + 2};
     for (int i = 0; i < 3; ++i) ui.contextMenu({50, 50}, {50, 50}, {0, 0});
@@ -344,7 +344,7 @@ TEST_F(Interaction, EditingSession) {
     // b -> a would close a cycle: refused, and the next context menu opens again.
     connect({40, 200}, id::NewOutcomingEdge, {90, 50});
     EXPECT_EQ(control.GetEdgeCount(0), 2u);
-    EXPECT_EQ(nx::isForest(*engine().graph), true);
+    EXPECT_EQ(nx::isForest(*engine().graph()), true);
 
     // Rubber band around b and c, then drag them right by 30.
     ui.leftButtonDown(0, {0, 150}, scroll);
@@ -375,8 +375,8 @@ TEST_F(Interaction, EditingSession) {
     window.menuChoices = {id::kCustomItemBase, id::DeleteEdge};
     window.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     ui.contextMenu(mid, mid, scroll);
-    ASSERT_TRUE(engine().currentEdge);
-    const std::uint32_t edge = static_cast<std::uint32_t>(engine().currentEdge->id);
+    ASSERT_TRUE(engine().currentEdge());
+    const std::uint32_t edge = static_cast<std::uint32_t>(engine().currentEdge()->id);
     EXPECT_EQ(events.fired, (std::vector<Fired>{{503, 0, edge}}));
     ui.contextMenu(mid, mid, scroll);
     EXPECT_EQ(control.GetEdgeCount(0), 1u);

@@ -140,10 +140,10 @@ TEST_F(ControlTest, EditingEnabledConfiguresTheView) {
     control.NewTree();
     control.SetEditingEnabled(VARIANT_TRUE);
     EXPECT_EQ(control.GetEditingEnabled(), VARIANT_TRUE);
-    EXPECT_TRUE(control.engine().view->interactive());
-    EXPECT_TRUE(control.engine().view->keepForest());
+    EXPECT_TRUE(control.engine().view()->interactive());
+    EXPECT_TRUE(control.engine().view()->keepForest());
     control.SetEditingEnabled(VARIANT_FALSE);
-    EXPECT_FALSE(control.engine().view->interactive());
+    EXPECT_FALSE(control.engine().view()->interactive());
 }
 
 TEST_F(ControlTest, CustomMenuItemsIndexFromZeroAndClear) {
@@ -151,24 +151,26 @@ TEST_F(ControlTest, CustomMenuItemsIndexFromZeroAndClear) {
     EXPECT_EQ(control.AddGraphMenuItem(u"Second"), 1);
     EXPECT_EQ(control.AddVertexMenuItemFunc(u"Call", Variant::fromI4(0x401000)), 0);
     const ControlEngine& e = control.engine();
-    EXPECT_EQ(e.graphMenuTexts, (std::vector<std::u16string>{u"First", u"Second"}));
-    EXPECT_EQ(e.graphMenuEnabled, (std::vector<std::int32_t>{1, 1}));
+    EXPECT_EQ(e.menuTexts(ControlEngine::Menu::Graph),
+              (std::vector<std::u16string>{u"First", u"Second"}));
+    EXPECT_EQ(e.menuEnabled(ControlEngine::Menu::Graph), (std::vector<std::int32_t>{1, 1}));
     // An address that arrives as a number is never called.
-    EXPECT_EQ(e.vertexMenuCallbacks.at(0), nullptr);
+    EXPECT_EQ(e.menuCallbacks(ControlEngine::Menu::Vertex).at(0), nullptr);
 
     control.EnableGraphMenuItem(1, VARIANT_FALSE);
     control.EnableGraphMenuItem(2, VARIANT_FALSE);  // past the items: nothing
     control.EnableGraphMenuItem(0, VARIANT_TRUE);
-    EXPECT_EQ(e.graphMenuEnabled, (std::vector<std::int32_t>{-1, 0}));
+    EXPECT_EQ(e.menuEnabled(ControlEngine::Menu::Graph), (std::vector<std::int32_t>{-1, 0}));
 
     control.ClearGraphMenuItems();
-    EXPECT_TRUE(e.graphMenuTexts.empty() && e.graphMenuCallbacks.empty() &&
-                e.graphMenuEnabled.empty());
+    EXPECT_TRUE(e.menuTexts(ControlEngine::Menu::Graph).empty() &&
+                e.menuCallbacks(ControlEngine::Menu::Graph).empty() &&
+                e.menuEnabled(ControlEngine::Menu::Graph).empty());
     EXPECT_EQ(control.AddGraphMenuItem(u"Again"), 0);
-    EXPECT_EQ(e.vertexMenuTexts.size(), 1u);  // other menus untouched
+    EXPECT_EQ(e.menuTexts(ControlEngine::Menu::Vertex).size(), 1u);  // other menus untouched
     control.ClearVertexMenuItems();
     control.ClearEdgeMenuItems();
-    EXPECT_TRUE(e.vertexMenuTexts.empty());
+    EXPECT_TRUE(e.menuTexts(ControlEngine::Menu::Vertex).empty());
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST_F(ControlTest, DocumentOnePlacesElevenNamedVerticesWithoutLayout) {
 
 TEST_F(ControlTest, DocumentThreeRecordsTheBinaryTreeInPreOrder) {
     control.LoadTest(3);
-    nx::EdgeFactory& edges = control.engine().space->edgeFactory();
+    nx::EdgeFactory& edges = control.engine().space()->edgeFactory();
     ASSERT_EQ(edges.size(), 30u);
     // Vertices are used in creation order: the root first, then the pool; in pre-order each
     // edge's target is the next unused vertex, and the walk returns up the tree for the
@@ -81,9 +81,9 @@ TEST_F(ControlTest, DocumentThreeRecordsTheBinaryTreeInPreOrder) {
     }
     EXPECT_EQ(control.GetVertexPropertyValueByName(root, u"Name", 0).bstrVal, u"Root");
     // The layout ran with the document's parameters, which stay in the engine.
-    EXPECT_EQ(control.engine().layerSeparation, 55u);
-    EXPECT_EQ(control.engine().siblingSeparation, 15u);
-    EXPECT_EQ(control.engine().subtreeSeparation, 20u);
+    EXPECT_EQ(control.engine().layerSeparation(), 55u);
+    EXPECT_EQ(control.engine().siblingSeparation(), 15u);
+    EXPECT_EQ(control.engine().subtreeSeparation(), 20u);
     const auto y = [&](std::uint32_t v) {
         return control.GetVertexPropertyValueByName(root + v, u"Y", 2).intVal;
     };

@@ -16,8 +16,8 @@ protected:
     // The ID a walk of steps leads to from the vertex; 0 when a step finds nothing.
     std::uint32_t walk(std::uint32_t from, const std::vector<NavigationStep>& steps) {
         ControlEngine& e = control.engine();
-        VertexNavigation nav(*e.graph, *e.view);
-        nx::Vertex* at = e.space->vertexFactory().at(from);
+        VertexNavigation nav(*e.graph(), *e.view());
+        nx::Vertex* at = e.space()->vertexFactory().at(from);
         for (NavigationStep s : steps) {
             at = nav.step(at, s);
             if (!at) return 0;
@@ -70,9 +70,9 @@ TEST_F(Navigation, OrderFollowsWhereVerticesAreDrawnAndStartsAtTheSelectionOrThe
     EXPECT_EQ(walk(z, {NavigationStep::FirstChild}), 0u);
     EXPECT_EQ(walk(1, {NavigationStep::FirstChild, NavigationStep::NextSibling}), 4u);
 
-    VertexNavigation nav(*e.graph, *e.view);
+    VertexNavigation nav(*e.graph(), *e.view());
     EXPECT_EQ(nav.start()->id, z);
-    e.view->selectVertex(*e.view->findVertexEntry(e.space->vertexFactory().at(6)), false);
+    e.view()->selectVertex(*e.view()->findVertexEntry(e.space()->vertexFactory().at(6)), false);
     EXPECT_EQ(nav.start()->id, 6u);
     EXPECT_EQ(nav.step(nullptr, NavigationStep::Parent), nullptr);
 }

@@ -32,9 +32,9 @@ TEST(AppearanceWithoutDocument, DoesNothing) {
 
 class Appearance : public OpenDocument {
 protected:
-    nx::VertexView* viewOf(std::uint32_t id) { return engine.view->findVertexView(vertex(id)); }
+    nx::VertexView* viewOf(std::uint32_t id) { return engine.view()->findVertexView(vertex(id)); }
     nx::EdgeView* edgeViewOf(std::uint32_t id) {
-        return engine.view->edgeMap().find(engine.space->edgeFactory().at(id))->view;
+        return engine.view()->edgeMap().find(engine.space()->edgeFactory().at(id))->view;
     }
     static const nx::DotParameters& dot(nx::VertexView* view) {
         return dynamic_cast<nx::DotView&>(*view).parameters();
@@ -97,9 +97,9 @@ TEST_F(Appearance, RefusedAppearancesChangeNothing) {
     const std::size_t vertexViews = nx::vertexViewFactory().size();
     const std::size_t edgeViews = nx::edgeViewFactory().size();
     const std::string notInGraph = "Vertex " + std::to_string(v) + " does not belong to graph " +
-                                   std::to_string(engine.graph->id);
+                                   std::to_string(engine.graph()->id);
     const std::string edgeNotInGraph = "Edge " + std::to_string(e) + " does not belong to graph " +
-                                       std::to_string(engine.graph->id);
+                                       std::to_string(engine.graph()->id);
     struct Case {
         const char* what;
         std::function<void()> call;
@@ -139,11 +139,12 @@ TEST_F(OpenDocument, LayoutParametersAreStoredAsGiven) {
     engine.SetHierarchicalLayoutParams(0, 0, 0);
     engine.SetRadialLayoutParams(65535, -2.5);
     engine.SetForceDirectedLayoutParams(1, 0);
-    EXPECT_EQ(engine.layerSeparation + engine.siblingSeparation + engine.subtreeSeparation, 0u);
-    EXPECT_EQ(engine.radialSeparation, 65535u);
-    EXPECT_EQ(engine.dampingCoefficient, -2.5);
-    EXPECT_EQ(engine.forceDirectedSeparation, 1u);
-    EXPECT_EQ(engine.maxIterations, 0u);
+    EXPECT_EQ(engine.layerSeparation() + engine.siblingSeparation() + engine.subtreeSeparation(),
+              0u);
+    EXPECT_EQ(engine.radialSeparation(), 65535u);
+    EXPECT_EQ(engine.dampingCoefficient(), -2.5);
+    EXPECT_EQ(engine.forceDirectedSeparation(), 1u);
+    EXPECT_EQ(engine.maxIterations(), 0u);
 }
 
 class Transforms : public OpenDocument {

@@ -31,7 +31,7 @@ class CulledDrawing : public OpenDocument {
 protected:
     void SetUp() override {
         OpenDocument::SetUp();
-        engine.history.setDepth(100);
+        engine.history().setDepth(100);
         ids = addVertices(40);
         std::vector<std::uint32_t> sources, targets, edges(ids.size() - 1);
         for (std::size_t i = 1; i < ids.size(); ++i) {
@@ -52,15 +52,15 @@ protected:
     std::vector<std::string> drawn(const nx::Rect& r, bool culled) {
         tools.calls.clear();
         if (culled)
-            engine.view->renderer().render(tools, r);
+            engine.view()->renderer().render(tools, r);
         else
-            engine.view->renderer().renderTestingEveryElement(tools, r);
+            engine.view()->renderer().renderTestingEveryElement(tools, r);
         std::vector<std::string> out;
         for (const nx::test::DrawCall& c : tools.calls) out.push_back(describe(c));
         return out;
     }
     void expectCulledMatches() {
-        const nx::Rect e = engine.view->extent();
+        const nx::Rect e = engine.view()->extent();
         const int w = std::max(1, (e.right - e.left) / 8), h = std::max(1, (e.bottom - e.top) / 6);
         for (int top = e.top - h; top <= e.bottom; top += h)
             for (int left = e.left - w; left <= e.right; left += w) {
@@ -103,7 +103,7 @@ TEST_F(CulledDrawing, MatchesTestingEveryElementAfterEachWriter) {
              engine.MouseUp(nullptr, extent, {from.x + 150, from.y + 90}, {0, 0});
          }},
         {"select all", [&] { engine.SelectAllVertices(); }},
-        {"bring to front", [&] { engine.view->bringToFront(vertex(ids[0])); }},
+        {"bring to front", [&] { engine.view()->bringToFront(vertex(ids[0])); }},
         {"add and place a vertex",
          [&] {
              const std::uint32_t added = engine.AddVertex();

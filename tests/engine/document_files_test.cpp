@@ -17,10 +17,8 @@ TEST_F(OpenDocument, FailedLoadsLeaveTheDocumentWholeAndEditable) {
     const std::vector<std::uint32_t> v = addVertices(3);
     const std::uint32_t edge = engine.AddEdge(v[0], v[1]);
     engine.AddEdge(v[0], v[2]);
-    engine.currentVertex = vertex(v[1]);
-    engine.currentVertexProperties = engine.view->vertexViewProperties(vertex(v[1]));
-    engine.currentEdge = engine.space->edgeFactory().at(edge);
-    engine.currentEdgeProperties = engine.view->edgeViewProperties(engine.currentEdge);
+    engine.setCurrentVertex(vertex(v[1]));
+    engine.setCurrentEdge(engine.space()->edgeFactory().at(edge));
 
     const auto folder = std::filesystem::path(RAMULO_TEST_OUTPUT) / "engine_failed_loads";
     std::filesystem::remove_all(folder);
@@ -38,9 +36,9 @@ TEST_F(OpenDocument, FailedLoadsLeaveTheDocumentWholeAndEditable) {
         << streamBytes.substr(0, streamBytes.find("VertexSequence"));
     std::ofstream(folder / "half.nxx", std::ios::binary) << xmlBytes.substr(0, xmlBytes.size() / 2);
 
-    const auto* graph = engine.graph;
-    const auto* view = engine.view.get();
-    const auto* space = engine.space.get();
+    const auto* graph = engine.graph();
+    const auto* view = engine.view();
+    const auto* space = engine.space();
     for (const char* name : {"seven.nx", "view.nx", "half.nxx"}) {
         SCOPED_TRACE(name);
         const std::string path = (folder / name).string();
@@ -49,23 +47,24 @@ TEST_F(OpenDocument, FailedLoadsLeaveTheDocumentWholeAndEditable) {
                                                          : engine.LoadXml(path, false, nullptr);
                   }),
                   "");
-        EXPECT_EQ(engine.graph, graph);
-        EXPECT_EQ(engine.view.get(), view);
-        EXPECT_EQ(engine.space.get(), space);
-        EXPECT_EQ(engine.currentVertex, vertex(v[1]));
-        EXPECT_EQ(engine.currentVertexProperties, engine.view->vertexViewProperties(vertex(v[1])));
-        EXPECT_EQ(engine.currentEdgeProperties,
-                  engine.view->edgeViewProperties(engine.space->edgeFactory().at(edge)));
-        EXPECT_EQ(engine.hostWindow, &host);
-        EXPECT_TRUE(engine.editingEnabled);
+        EXPECT_EQ(engine.graph(), graph);
+        EXPECT_EQ(engine.view(), view);
+        EXPECT_EQ(engine.space(), space);
+        EXPECT_EQ(engine.currentVertex(), vertex(v[1]));
+        EXPECT_EQ(engine.currentVertexProperties(),
+                  engine.view()->vertexViewProperties(vertex(v[1])));
+        EXPECT_EQ(engine.currentEdgeProperties(),
+                  engine.view()->edgeViewProperties(engine.space()->edgeFactory().at(edge)));
+        EXPECT_EQ(engine.hostWindow(), &host);
+        EXPECT_TRUE(engine.editingEnabled());
 
         // The view still observes the graph, and edits reach both.
         const int repaints = host.invalidations;
-        engine.graph->notifyObservers();
+        engine.graph()->notifyObservers();
         EXPECT_EQ(host.invalidations, repaints + 1);
         const std::uint32_t added = engine.AddVertex();
         const std::uint32_t link = engine.AddEdge(v[2], added);
-        EXPECT_NE(engine.view->findVertexEntry(vertex(added)), nullptr);
+        EXPECT_NE(engine.view()->findVertexEntry(vertex(added)), nullptr);
         EXPECT_EQ(engine.GetVertexCount(0), 4u);
         EXPECT_EQ(engine.GetEdgeCount(0), 3u);
         engine.RemoveEdge(link);
@@ -77,8 +76,8 @@ TEST_F(OpenDocument, FailedLoadsLeaveTheDocumentWholeAndEditable) {
     EXPECT_EQ(engine.LoadStream(stream.string(), true, &host), graphId);
     EXPECT_EQ(engine.GetVertexCount(0), 3u);
     EXPECT_EQ(engine.GetEdgeCount(0), 2u);
-    EXPECT_EQ(engine.currentVertex, nullptr);
-    EXPECT_EQ(engine.currentEdge, nullptr);
+    EXPECT_EQ(engine.currentVertex(), nullptr);
+    EXPECT_EQ(engine.currentEdge(), nullptr);
 }
 
 }  // namespace

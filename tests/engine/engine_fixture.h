@@ -49,7 +49,7 @@ protected:
     int y(std::uint32_t vertex) {
         return engine.GetVertexPropertyValueByName(vertex, u"Y", 2).intVal;
     }
-    nx::Vertex* vertex(std::uint32_t id) { return engine.space->vertexFactory().at(id); }
+    nx::Vertex* vertex(std::uint32_t id) { return engine.space()->vertexFactory().at(id); }
 
     ScriptedHostWindow host;
     ControlEngine engine;

@@ -49,7 +49,7 @@ TEST(ControlEngineConstruction, DropsFadedIconCopies) {
 class IconAppearance : public OpenDocument {
 protected:
     nx::IconView* iconOf(std::uint32_t id) {
-        return dynamic_cast<nx::IconView*>(engine.view->findVertexView(vertex(id)));
+        return dynamic_cast<nx::IconView*>(engine.view()->findVertexView(vertex(id)));
     }
 };
 
@@ -76,7 +76,7 @@ TEST_F(IconAppearance, DefaultAndPerVertexIconsAreSharedViews) {
 
 TEST_F(IconAppearance, RefusedIconsChangeNothing) {
     const std::uint32_t v = engine.AddVertex();
-    nx::VertexView* shown = engine.view->findVertexView(vertex(v));
+    nx::VertexView* shown = engine.view()->findVertexView(vertex(v));
     const std::size_t views = nx::vertexViewFactory().size();
     struct Case {
         std::function<void()> call;
@@ -88,9 +88,9 @@ TEST_F(IconAppearance, RefusedIconsChangeNothing) {
          nx::error_texts::kIconViewTextPosition},
     };
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.call), c.text);
-    EXPECT_EQ(engine.view->findVertexView(vertex(v)), shown);
+    EXPECT_EQ(engine.view()->findVertexView(vertex(v)), shown);
     EXPECT_EQ(nx::vertexViewFactory().size(), views);
-    EXPECT_EQ(engine.view->findVertexView(vertex(engine.AddVertex())), shown);
+    EXPECT_EQ(engine.view()->findVertexView(vertex(engine.AddVertex())), shown);
 }
 
 }  // namespace

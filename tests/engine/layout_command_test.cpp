@@ -65,7 +65,7 @@ TEST_F(LaidOutTree, RadialLayoutCentresTheRootAndRingsItsChildren) {
 
 TEST_F(LaidOutTree, CentreOfRadialLayoutIsTheCurrentVertex) {
     EXPECT_FALSE(engine.CenterOfRadialLayout());  // no current vertex
-    engine.currentVertex = vertex(ids[1]);
+    engine.setCurrentVertex(vertex(ids[1]));
     engine.SetRadialLayoutParams(80, 1.0);
     ASSERT_TRUE(engine.CenterOfRadialLayout());
     for (std::uint32_t neighbour : {root(), ids[3], ids[4]})
@@ -131,7 +131,7 @@ TEST(LayoutCommands, WithoutWorkingPropertiesTheBoxExplainsAndCentringThrows) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find(u"RadialLayout requires"), std::u16string::npos);
     // The centring command has no box of its own: its caller reports the failure.
-    engine.currentVertex = engine.space->vertexFactory().at(a);
+    engine.setCurrentVertex(engine.space()->vertexFactory().at(a));
     EXPECT_THROW(engine.CenterOfRadialLayout(), std::runtime_error);
     EXPECT_EQ(host.messages.size(), 1u);
 }
@@ -194,8 +194,8 @@ TEST(WholeDocument, RunsHeadless) {
     EXPECT_EQ(engine.GetVertexPropertyValueByName(v[27], u"Name", 0).bstrVal, u"vb");
     EXPECT_EQ(engine.GetVertexPropertyValue(v[27], 1, 0).intVal, 27);
     EXPECT_EQ(engine.GetGraphPropertyValue(0).bstrVal, u"tree");
-    EXPECT_EQ(engine.graph->id, graphId);
-    EXPECT_TRUE(nx::isForest(*engine.graph));
+    EXPECT_EQ(engine.graph()->id, graphId);
+    EXPECT_TRUE(nx::isForest(*engine.graph()));
 
     // Every vertex got a place of its own.
     std::set<std::pair<int, int>> places;

@@ -245,9 +245,9 @@ TEST_F(OpenDocument, PutsReachOnlyTheAddressedLevel) {
     const std::uint32_t v = engine.AddVertex();
     engine.SetVertexPropertyValueByName(v, u"_I1", 1, Variant::fromInt(5));
     engine.SetVertexPropertyValueByName(v, u"X", 2, Variant::fromInt(40));
-    EXPECT_EQ(engine.graph->vertexProperties(*vertex(v)).size(), 6u);
+    EXPECT_EQ(engine.graph()->vertexProperties(*vertex(v)).size(), 6u);
     EXPECT_EQ(show(engine.GetVertexPropertyValue(v, 1, 1)), "INT 5");
-    EXPECT_EQ(engine.view->getX(vertex(v), engine.view->vertexViewProperties(vertex(v))), 40);
+    EXPECT_EQ(engine.view()->getX(vertex(v), engine.view()->vertexViewProperties(vertex(v))), 40);
     // A host string keeps the separator and line feeds it carries.
     engine.SetVertexPropertyValueByName(v, u"Name", 0, Variant::fromString(u"a,b;c\nd"));
     EXPECT_EQ(show(engine.GetVertexPropertyValueByName(v, u"Name", 0)), "BSTR a,b;c\nd");

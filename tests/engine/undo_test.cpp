@@ -40,7 +40,7 @@ protected:
         engine.SetEdgePropertyValueByName(edges[2], u"Name", 0, Variant::fromString(u"a-c"));
         engine.SetEdgePropertyValueByName(edges[2], u"_V1", 1, Variant::fromInt(5));
         engine.RemoveVertex(ids[6]);
-        engine.history.clear(true);
+        engine.history().clear(true);
     }
 
     // Both files of the document, one after the other.
@@ -68,26 +68,31 @@ struct Step {
 const std::vector<Step>& steps() {
     static const std::vector<Step> table = {
         {"AddVertex", [](History&, ControlEngine& e) { e.AddVertex(); }},
-        {"RemoveVertex with its edges", [](History& h, ControlEngine& e) { e.RemoveVertex(h.ids[2]); }},
+        {"RemoveVertex with its edges",
+         [](History& h, ControlEngine& e) { e.RemoveVertex(h.ids[2]); }},
         {"AddEdge", [](History& h, ControlEngine& e) { e.AddEdge(h.ids[3], h.ids[7]); }},
         {"AddEdge to vertices out of the graph",
          [](History& h, ControlEngine& e) { e.AddEdge(h.ids[2], h.ids[6]); }},
         {"RemoveEdge", [](History& h, ControlEngine& e) { e.RemoveEdge(h.edges[0]); }},
-        {"AddVertices", [](History&, ControlEngine& e) {
+        {"AddVertices",
+         [](History&, ControlEngine& e) {
              std::uint32_t made[3];
              e.AddVertices(3, made);
          }},
-        {"RemoveVertices apart in the drawing order", [](History& h, ControlEngine& e) {
+        {"RemoveVertices apart in the drawing order",
+         [](History& h, ControlEngine& e) {
              const std::uint32_t gone[] = {h.ids[5], h.ids[1], h.ids[9]};
              e.RemoveVertices(3, gone);
          }},
-        {"AddEdges with a pair that names no vertex", [](History& h, ControlEngine& e) {
+        {"AddEdges with a pair that names no vertex",
+         [](History& h, ControlEngine& e) {
              const std::uint32_t s[] = {h.ids[0], 999, h.ids[0]};
              const std::uint32_t t[] = {h.ids[8], h.ids[0], h.ids[3]};
              std::uint32_t made[3];
              e.AddEdges(3, s, t, made);
          }},
-        {"RemoveEdges", [](History&, ControlEngine& e) {
+        {"RemoveEdges",
+         [](History&, ControlEngine& e) {
              const std::uint32_t gone[] = {e.GetEdgeID(0, 0), e.GetEdgeID(0, 2)};
              e.RemoveEdges(2, gone);
          }},
@@ -103,18 +108,20 @@ const std::vector<Step>& steps() {
          [](History& h, ControlEngine& e) {
              e.SetVertexPropertyValueByName(h.ids[3], u"X", 2, Variant::fromInt(-40));
          }},
-        {"edge value", [](History& h, ControlEngine& e) {
+        {"edge value",
+         [](History& h, ControlEngine& e) {
              e.SetEdgePropertyValueByName(h.edges[1], u"Name", 0, Variant::fromString(u"x"));
          }},
-        {"graph value", [](History&, ControlEngine& e) {
+        {"graph value",
+         [](History&, ControlEngine& e) {
              e.SetGraphPropertyValueByName(u"Name", Variant::fromString(u"tree"));
          }},
-        {"vertex appearance", [](History& h, ControlEngine& e) {
+        {"vertex appearance",
+         [](History& h, ControlEngine& e) {
              e.SetVertexAppearance_DiamondDot(h.ids[3], 12, true, 3, 4, 1, 2);
          }},
-        {"default vertex appearance", [](History&, ControlEngine& e) {
-             e.SetDefaultVertexAppearance(7, false, 1, 0, 0, 4);
-         }},
+        {"default vertex appearance",
+         [](History&, ControlEngine& e) { e.SetDefaultVertexAppearance(7, false, 1, 0, 0, 4); }},
         {"edge appearance",
          [](History&, ControlEngine& e) { e.SetEdgeAppearance(e.GetEdgeID(0, 1), 3); }},
         {"default edge appearance",
@@ -124,14 +131,15 @@ const std::vector<Step>& steps() {
         {"ForceDirectedLayout", [](History&, ControlEngine& e) { e.ForceDirectedLayout(); }},
         {"RotateRight90", [](History&, ControlEngine& e) { e.RotateRight90(); }},
         {"FlipVertical", [](History&, ControlEngine& e) { e.FlipVertical(); }},
-        {"NewVertexAtClick", [](History&, ControlEngine& e) {
-             e.lastClick = {321, 123};
+        {"NewVertexAtClick",
+         [](History&, ControlEngine& e) {
+             e.setLastClick({321, 123});
              e.NewVertexAtClick();
          }},
-        {"DeleteCurrentVertex", [](History& h, ControlEngine& e) {
+        {"DeleteCurrentVertex",
+         [](History& h, ControlEngine& e) {
              h.host.answers.push_back(MessageAnswer::Yes);
-             e.currentVertex = h.vertex(h.ids[0]);
-             e.currentVertexProperties = e.view->vertexViewProperties(e.currentVertex);
+             e.setCurrentVertex(h.vertex(h.ids[0]));
              e.DeleteCurrentVertex(&h.host);
          }},
     };
@@ -142,10 +150,10 @@ TEST_F(History, EveryChangeUndoesAndRedoesToTheSameFiles) {
     std::vector<std::string> files{saved()};
     for (const Step& step : steps()) {
         SCOPED_TRACE(step.name);
-        const std::size_t vertices = engine.space->vertexFactory().size();
+        const std::size_t vertices = engine.space()->vertexFactory().size();
         step.run(*this, engine);
         // The ids the later steps use, whichever step made them.
-        for (std::size_t id = vertices; id < engine.space->vertexFactory().size(); ++id)
+        for (std::size_t id = vertices; id < engine.space()->vertexFactory().size(); ++id)
             ids.push_back(static_cast<std::uint32_t>(id));
         files.push_back(saved());
         // (Compared as flags: the files are long.)
@@ -157,7 +165,7 @@ TEST_F(History, EveryChangeUndoesAndRedoesToTheSameFiles) {
         ASSERT_TRUE(engine.Redo());
         ASSERT_TRUE(saved() == files.back());
     }
-    EXPECT_EQ(engine.history.undoCount(), steps().size());
+    EXPECT_EQ(engine.history().undoCount(), steps().size());
     // The whole sequence back to the start and forth to the end.
     for (std::size_t i = steps().size(); i-- > 0;) {
         SCOPED_TRACE(steps()[i].name);
@@ -180,8 +188,8 @@ TEST_F(History, ManyRemovalsComeBackInPlaceWhateverTheDepth) {
     for (std::size_t i = 1; i < more.size(); ++i) engine.AddEdge(more[i / 2], more[i]);
     for (std::size_t depth : {std::size_t{100}, std::size_t{5}}) {
         SCOPED_TRACE(depth);
-        engine.history.clear(true);
-        engine.history.setDepth(depth);
+        engine.history().clear(true);
+        engine.history().setDepth(depth);
         std::vector<std::string> files{saved()};
         for (std::size_t i = 0; i < 70; ++i) {
             // All over the orders, not only from their ends.
@@ -201,10 +209,10 @@ TEST_F(History, ManyRemovalsComeBackInPlaceWhateverTheDepth) {
         // Everything back for the next round, unrecorded.
         while (engine.Undo()) {
         }
-        engine.history.setDepth(0);
+        engine.history().setDepth(0);
         for (std::size_t i = 0; i < more.size(); ++i)
-            if (!engine.graph->contains(*vertex(more[i]))) engine.AddEdge(more[i / 2], more[i]);
-        engine.history.setDepth(100);
+            if (!engine.graph()->contains(*vertex(more[i]))) engine.AddEdge(more[i / 2], more[i]);
+        engine.history().setDepth(100);
     }
 }
 
@@ -235,8 +243,8 @@ TEST_F(History, UndoneElementsGiveTheirIdsBackAndCountsFollow) {
     ASSERT_TRUE(engine.Undo());
     ASSERT_TRUE(engine.Undo());
     EXPECT_EQ(engine.GetVertexCount(0), order);
-    EXPECT_EQ(engine.space->vertexFactory().at(made), nullptr);
-    EXPECT_EQ(engine.space->edgeFactory().at(edge), nullptr);
+    EXPECT_EQ(engine.space()->vertexFactory().at(made), nullptr);
+    EXPECT_EQ(engine.space()->edgeFactory().at(edge), nullptr);
     // A new change drops what could be redone; new elements take the freed ids.
     EXPECT_EQ(engine.AddVertex(), made);
     EXPECT_FALSE(engine.CanRedo());
@@ -256,63 +264,61 @@ TEST_F(History, AnUndoThatFindsAnotherNewestElementLosesNone) {
 
 TEST_F(History, UndoForgetsCurrentElementsThatLeft) {
     const std::uint32_t made = engine.AddVertex();
-    engine.currentVertex = vertex(made);
-    engine.currentVertexProperties = engine.view->vertexViewProperties(vertex(made));
+    engine.setCurrentVertex(vertex(made));
     ASSERT_TRUE(engine.Undo());
-    EXPECT_EQ(engine.currentVertex, nullptr);
-    EXPECT_EQ(engine.currentVertexProperties, nullptr);
+    EXPECT_EQ(engine.currentVertex(), nullptr);
+    EXPECT_EQ(engine.currentVertexProperties(), nullptr);
 }
 
 TEST_F(History, UndoEndsAConnectionFromAVertexItTakesAway) {
     const std::uint32_t edgeCount = engine.GetEdgeCount(0);
     const std::uint32_t made = engine.AddVertex();
-    engine.currentVertex = vertex(made);
-    engine.currentVertexProperties = engine.view->vertexViewProperties(vertex(made));
+    engine.setCurrentVertex(vertex(made));
     ASSERT_TRUE(engine.StartOutgoingEdge(nullptr, nullptr));
-    ASSERT_TRUE(engine.view->interaction().connecting());
+    ASSERT_TRUE(engine.view()->interaction().connecting());
     ASSERT_TRUE(engine.Undo());
-    EXPECT_FALSE(engine.view->interaction().connecting());
+    EXPECT_FALSE(engine.view()->interaction().connecting());
     // Moving and clicking afterwards makes no edge from the vertex that left.
     const nx::Point origin{0, 0}, at{x(ids[3]), y(ids[3])};
     engine.MouseMove(nullptr, at, origin);
     engine.MouseDown(nullptr, 0, at, origin);
     nx::Size extent{};
     engine.MouseUp(nullptr, extent, at, origin);
-    EXPECT_EQ(engine.space->vertexFactory().at(made), nullptr);
+    EXPECT_EQ(engine.space()->vertexFactory().at(made), nullptr);
     EXPECT_EQ(engine.GetEdgeCount(0), edgeCount);
 }
 
 TEST_F(History, CleanMarkFollowsSavesUndoAndRedo) {
-    EXPECT_TRUE(engine.history.isClean());
+    EXPECT_TRUE(engine.history().isClean());
     engine.AddVertex();
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
     saved();
-    EXPECT_TRUE(engine.history.isClean());
+    EXPECT_TRUE(engine.history().isClean());
     engine.RemoveVertex(ids[0]);
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
     engine.Undo();
-    EXPECT_TRUE(engine.history.isClean());
+    EXPECT_TRUE(engine.history().isClean());
     engine.Undo();
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
     engine.Redo();
-    EXPECT_TRUE(engine.history.isClean());
+    EXPECT_TRUE(engine.history().isClean());
     // A new change made from an undone state leaves the saved state out of reach.
     engine.Undo();
     engine.AddEdge(ids[0], ids[1]);
     engine.Undo();
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
     // A new property type is no step, nor is a change while nothing is recorded: nothing
     // leads back to the saved state.
     saved();
     engine.AddVertexPropertyByName(u"Int", 0);
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
     saved();
-    engine.history.setDepth(0);
+    engine.history().setDepth(0);
     engine.AddVertex();
-    engine.history.setDepth(100);
+    engine.history().setDepth(100);
     engine.AddVertex();
     engine.Undo();
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
 }
 
 TEST_F(History, LoadsAndNewTreeStartANewHistoryAndFailedLoadsKeepIt) {
@@ -323,19 +329,19 @@ TEST_F(History, LoadsAndNewTreeStartANewHistoryAndFailedLoadsKeepIt) {
     const std::string broken = (folder / "broken.nx").string();
     std::ofstream(broken, std::ios::binary) << "not a document";
     EXPECT_NE(errorOf([&] { engine.LoadStream(broken, true, &host); }), "");
-    EXPECT_EQ(engine.history.undoCount(), 2u);
+    EXPECT_EQ(engine.history().undoCount(), 2u);
     ASSERT_TRUE(engine.Undo());
-    EXPECT_TRUE(engine.graph->contains(*vertex(ids[0])));
+    EXPECT_TRUE(engine.graph()->contains(*vertex(ids[0])));
 
     engine.LoadStream(file, true, &host);
     EXPECT_FALSE(engine.CanUndo());
     EXPECT_FALSE(engine.CanRedo());
-    EXPECT_TRUE(engine.history.isClean());
+    EXPECT_TRUE(engine.history().isClean());
     engine.AddVertex();
     engine.SetGraphPropertyValueByName(u"Name", Variant::fromString(u"n"));
     engine.NewTree(true, &host);
     EXPECT_FALSE(engine.CanUndo());
-    EXPECT_TRUE(engine.history.isClean());
+    EXPECT_TRUE(engine.history().isClean());
 }
 
 TEST_F(History, AGroupIsOneStepToTheSameFilesAndNestedGroupsJoinTheOuterOne) {
@@ -347,13 +353,13 @@ TEST_F(History, AGroupIsOneStepToTheSameFilesAndNestedGroupsJoinTheOuterOne) {
     engine.AddEdge(ids[0], v);
     engine.HierarchicalLayout();
     ASSERT_TRUE(engine.EndUndoGroup());
-    EXPECT_EQ(engine.history.undoCount(), 0u) << "the inner end leaves the group open";
+    EXPECT_EQ(engine.history().undoCount(), 0u) << "the inner end leaves the group open";
     EXPECT_TRUE(engine.CanUndo());
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
     ASSERT_TRUE(engine.EndUndoGroup());
     EXPECT_FALSE(engine.EndUndoGroup()) << "no group is open any more";
     const std::string after = saved();
-    EXPECT_EQ(engine.history.undoCount(), 1u);
+    EXPECT_EQ(engine.history().undoCount(), 1u);
 
     ASSERT_TRUE(engine.Undo());
     EXPECT_EQ(saved(), before);
@@ -367,7 +373,7 @@ TEST_F(History, AGroupIsOneStepToTheSameFilesAndNestedGroupsJoinTheOuterOne) {
     engine.BeginUndoGroup();
     engine.AddVertex();
     EXPECT_TRUE(engine.EndUndoGroup());
-    EXPECT_EQ(engine.history.undoCount(), 2u);
+    EXPECT_EQ(engine.history().undoCount(), 2u);
 }
 
 TEST_F(History, UndoLoadsAndNewTreeCloseAnOpenGroup) {
@@ -395,33 +401,33 @@ TEST_F(History, UndoLoadsAndNewTreeCloseAnOpenGroup) {
         // Later changes are steps of their own again.
         engine.AddVertex();
         engine.AddVertex();
-        EXPECT_EQ(engine.history.undoCount(), 2u) << load;
+        EXPECT_EQ(engine.history().undoCount(), 2u) << load;
     }
 }
 
 TEST_F(History, DepthAndMemoryLimitsDropTheOldestSteps) {
-    engine.history.setDepth(3);
+    engine.history().setDepth(3);
     for (int i = 0; i < 5; ++i) engine.AddVertex();
-    EXPECT_EQ(engine.history.size(), 3u);
+    EXPECT_EQ(engine.history().size(), 3u);
     // The saved state was dropped with the oldest steps: no undo reaches it.
     while (engine.Undo()) {
     }
     EXPECT_EQ(engine.GetVertexCount(0), ids.size() - 1 + 2);
-    EXPECT_FALSE(engine.history.isClean());
+    EXPECT_FALSE(engine.history().isClean());
 
-    engine.history.setDepth(100);
+    engine.history().setDepth(100);
     engine.HierarchicalLayout();
-    const std::size_t layoutBytes = engine.history.bytes();
+    const std::size_t layoutBytes = engine.history().bytes();
     // Room for one layout and a little more: the next layout pushes the older one out.
-    engine.history.clear(true);
-    engine.history.setMemoryLimit(layoutBytes + layoutBytes / 2);
+    engine.history().clear(true);
+    engine.history().setMemoryLimit(layoutBytes + layoutBytes / 2);
     engine.RadialLayout();
     engine.ForceDirectedLayout();
-    EXPECT_EQ(engine.history.size(), 1u);
-    EXPECT_LE(engine.history.bytes(), engine.history.memoryLimit());
+    EXPECT_EQ(engine.history().size(), 1u);
+    EXPECT_LE(engine.history().bytes(), engine.history().memoryLimit());
 
     // Depth 0 records nothing.
-    engine.history.setDepth(0);
+    engine.history().setDepth(0);
     EXPECT_FALSE(engine.CanUndo());
     engine.AddVertex();
     EXPECT_FALSE(engine.CanUndo());
@@ -431,14 +437,14 @@ TEST_F(History, ALayoutKeepsOnlyCoordinatesAndADragOnlyWhatMoved) {
     // Grow the tree so that a few vertices are a small part of it.
     std::vector<std::uint32_t> more = addVertices(300);
     for (std::uint32_t id : more) engine.AddEdge(ids[0], id);
-    engine.history.clear(true);
+    engine.history().clear(true);
     engine.HierarchicalLayout();
     const std::size_t order = engine.GetVertexCount(0);
     // Two coordinates per vertex, the one working value that differed from vertex to vertex
     // before (_I1, set in SetUp; the others held one value each) and a little for the step.
-    EXPECT_LE(engine.history.bytes(), order * (8 + 4) + 512);
-    EXPECT_GE(engine.history.bytes(), order * 8);
-    engine.history.clear(true);
+    EXPECT_LE(engine.history().bytes(), order * (8 + 4) + 512);
+    EXPECT_GE(engine.history().bytes(), order * 8);
+    engine.history().clear(true);
 
     const std::string before = saved();
     // Select and move one vertex by a press, moves and a release: one step of a few bytes.
@@ -449,8 +455,8 @@ TEST_F(History, ALayoutKeepsOnlyCoordinatesAndADragOnlyWhatMoved) {
     engine.MouseMove(nullptr, {at.x + 12, at.y + 9}, origin);
     nx::Size extent{};
     engine.MouseUp(nullptr, extent, {at.x + 20, at.y + 15}, origin);
-    ASSERT_EQ(engine.history.size(), 1u);
-    EXPECT_LE(engine.history.bytes(), 256u);
+    ASSERT_EQ(engine.history().size(), 1u);
+    EXPECT_LE(engine.history().bytes(), 256u);
     EXPECT_NE(x(more[0]), at.x);
     ASSERT_TRUE(engine.Undo());
     EXPECT_EQ(x(more[0]), at.x);

@@ -106,7 +106,7 @@ TEST(ForeignFiles, SpreadsheetCsvWithQuotesCrLfAndALoneVertex) {
     // A forest without positions: the hierarchical layout puts each root at the top.
     EXPECT_TRUE(r.laidOut);
     EXPECT_EQ(e.positions()["Smith, J."].second, 50);
-    EXPECT_EQ(e.positions()["Lee"].second, 50 + 2 * static_cast<int>(e.engine.layerSeparation));
+    EXPECT_EQ(e.positions()["Lee"].second, 50 + 2 * static_cast<int>(e.engine.layerSeparation()));
 }
 
 TEST(ForeignFiles, EdgeListHeaderDetectedGivenOrAbsent) {

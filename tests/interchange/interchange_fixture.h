@@ -78,38 +78,38 @@ struct Engine {
     }
 
     std::string nameOf(const nx::Vertex* v) {
-        const std::size_t i = engine.space->vertexSchema()->find(nx::Name());
+        const std::size_t i = engine.space()->vertexSchema()->find(nx::Name());
         return utf8::utf16to8(v->properties->get<nx::Name>(i).value);
     }
     // Names in the graph's vertex order.
     std::vector<std::string> names() {
         std::vector<std::string> out;
-        for (const auto& [v, entry] : engine.graph->vertices()) out.push_back(nameOf(v));
+        for (const auto& [v, entry] : engine.graph()->vertices()) out.push_back(nameOf(v));
         return out;
     }
     std::multiset<EdgeKey> edges() {
-        const std::size_t i = engine.space->edgeSchema()->find(nx::Name());
+        const std::size_t i = engine.space()->edgeSchema()->find(nx::Name());
         std::multiset<EdgeKey> out;
-        for (const auto& [e, values] : engine.graph->edges())
+        for (const auto& [e, values] : engine.graph()->edges())
             out.emplace(nameOf(e->source), nameOf(e->target),
                         utf8::utf16to8(e->properties->get<nx::Name>(i).value));
         return out;
     }
     std::map<std::string, std::pair<int, int>> positions() {
         std::map<std::string, std::pair<int, int>> out;
-        for (const auto& [v, entry] : engine.graph->vertices()) {
-            nx::ActualProperties* values = engine.view->vertexViewProperties(v);
-            out[nameOf(v)] = {engine.view->getX(v, values), engine.view->getY(v, values)};
+        for (const auto& [v, entry] : engine.graph()->vertices()) {
+            nx::ActualProperties* values = engine.view()->vertexViewProperties(v);
+            out[nameOf(v)] = {engine.view()->getX(v, values), engine.view()->getY(v, values)};
         }
         return out;
     }
     std::vector<std::string> schemas() {
         std::vector<std::string> out;
         for (const nx::FormalProperties* s :
-             {engine.spaceLevelVertexFormals.get(), engine.spaceLevelEdgeFormals.get(),
-              engine.graphFormals.get(), engine.graphLevelVertexFormals.get(),
-              engine.graphLevelEdgeFormals.get(), engine.viewLevelVertexFormals.get(),
-              engine.viewLevelEdgeFormals.get()}) {
+             {engine.spaceLevelVertexFormals(), engine.spaceLevelEdgeFormals(),
+              engine.graphFormals(), engine.graphLevelVertexFormals(),
+              engine.graphLevelEdgeFormals(), engine.viewLevelVertexFormals(),
+              engine.viewLevelEdgeFormals()}) {
             std::string line;
             for (std::size_t i = 0; i < s->size(); ++i) line += s->at(i).typeName() + ' ';
             out.push_back(line);

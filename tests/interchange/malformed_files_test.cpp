@@ -68,12 +68,12 @@ TEST(MalformedFiles, ClearMessagesAndTheOpenDocumentStays) {
         Engine e;
         e.newDocument();
         e.vertex("kept", 10, 20);
-        const nx::Space* space = e.engine.space.get();
-        const nx::WindowGraphView* view = e.engine.view.get();
+        const nx::Space* space = e.engine.space();
+        const nx::WindowGraphView* view = e.engine.view();
         const std::string path = writeFile(c.file, c.content);
         EXPECT_EQ(errorOf([&] { nx::importGraph(e.engine, path, c.format); }), path + c.message);
-        EXPECT_EQ(e.engine.space.get(), space) << c.file;
-        EXPECT_EQ(e.engine.view.get(), view) << c.file;
+        EXPECT_EQ(e.engine.space(), space) << c.file;
+        EXPECT_EQ(e.engine.view(), view) << c.file;
         EXPECT_EQ(e.names(), std::vector<std::string>{"kept"}) << c.file;
         EXPECT_EQ(e.positions()["kept"], std::make_pair(10, 20)) << c.file;
     }
@@ -95,9 +95,9 @@ TEST(Import, ReplacesTheDocumentAndKeepsTheWindow) {
     const nx::ImportResult r = nx::importGraph(
         e.engine, writeFile("new.csv", "p,q\n"), nx::GraphFormat::Csv);
     EXPECT_EQ(e.names(), (std::vector<std::string>{"p", "q"}));
-    EXPECT_EQ(r.graphId, static_cast<std::uint32_t>(e.engine.graph->id));
-    EXPECT_EQ(e.engine.view->hostWindow(), &e.host);
-    EXPECT_EQ(e.engine.view->graph(), e.engine.graph);
+    EXPECT_EQ(r.graphId, static_cast<std::uint32_t>(e.engine.graph()->id));
+    EXPECT_EQ(e.engine.view()->hostWindow(), &e.host);
+    EXPECT_EQ(e.engine.view()->graph(), e.engine.graph());
     // Editing works on the imported document as on any other.
     const std::uint32_t v = e.engine.AddVertex();
     EXPECT_EQ(e.engine.GetVertexCount(0), 3u);

@@ -80,10 +80,10 @@ struct Outcome {
 
 // Draws the whole document and keeps the calls.
 void record(ControlEngine& engine, Outcome& outcome) {
-    auto* tools = static_cast<RecordingDrawingTools*>(engine.view->drawingTools());
+    auto* tools = static_cast<RecordingDrawingTools*>(engine.view()->drawingTools());
     tools->calls.clear();
     const nx::Size extent = engine.GetExtent();
-    engine.view->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
+    engine.view()->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
     std::string all;
     for (const DrawCall& c : tools->calls) all += describe(c) + '\n';
     outcome.drawings.push_back(all);
@@ -146,9 +146,9 @@ Outcome runDocument(int variant, const std::string& stem) {
     engine.ForceDirectedLayout();
     engine.FlipVertical();
     engine.FlipHorizontal();
-    engine.view->setScale(1.5f, 1.5f);  // as printing does
+    engine.view()->setScale(1.5f, 1.5f);  // as printing does
     record(engine, outcome);
-    engine.view->setScale(1.0f, 1.0f);
+    engine.view()->setScale(1.0f, 1.0f);
 
     const std::string stream = stem + ".nx";
     const std::string xml = stem + ".nxx";

@@ -78,8 +78,8 @@ void RamuloOverview::renderMap() {
     map_.fill(control_ ? control_->backColor() : palette().color(QPalette::Base));
     if (!control_) return;
     const ControlEngine& engine = control_->control().engine();
-    if (!engine.graph || !engine.view) return;
-    const nx::GraphView& view = *engine.view;
+    if (!engine.graph() || !engine.view()) return;
+    const nx::GraphView& view = *engine.view();
     QPainter painter(&map_);
     painter.setRenderHint(QPainter::Antialiasing);
     const auto at = [&](const nx::Vertex* v) {

@@ -49,7 +49,7 @@ CRamuloCtrl::CRamuloCtrl(QWidget* parent)
       progress_(std::make_unique<ProgressDialogSink>(this)),
       interaction_(*control_) {
     control_->setEventListener(events_.get());
-    control_->engine().progress = progress_.get();
+    control_->engine().setProgress(progress_.get());
     // What was invalidated while an operation ran is drawn once it is over.
     progress_->finished = [this] { viewport()->update(); };
     installRamuloAccessibility();
@@ -75,7 +75,7 @@ CRamuloCtrl::~CRamuloCtrl() {
 
 void CRamuloCtrl::setProgressDelay(int milliseconds) {
     progress_->delayMs = milliseconds;
-    control_->engine().progress = milliseconds < 0 ? nullptr : progress_.get();
+    control_->engine().setProgress(milliseconds < 0 ? nullptr : progress_.get());
 }
 
 int CRamuloCtrl::progressDelay() const {

@@ -51,10 +51,10 @@ private:
 
 nx::Vertex* CRamuloCtrl::focusVertex() const {
     if (focus_ == kNoVertex || !control_) return nullptr;
-    const ControlEngine& e = control_->engine();
-    if (!e.graph || !e.view || !e.space) return nullptr;
-    nx::Vertex* v = e.space->vertexFactory().at(focus_);
-    return v && !v->isGraph() && e.graph->contains(*v) ? v : nullptr;
+    ControlEngine& e = control_->engine();
+    if (!e.graph() || !e.view() || !e.space()) return nullptr;
+    nx::Vertex* v = e.space()->vertexFactory().at(focus_);
+    return v && !v->isGraph() && e.graph()->contains(*v) ? v : nullptr;
 }
 
 quint32 CRamuloCtrl::focusedVertex() const {
@@ -72,7 +72,7 @@ void CRamuloCtrl::setFocusedVertex(quint32 vertexID) {
 }
 
 QPoint CRamuloCtrl::logicalPositionOf(nx::Vertex* vertex) const {
-    const nx::GraphView& view = *control_->engine().view;
+    const nx::GraphView& view = *control_->engine().view();
     const nx::Point p = view.devicePosition(vertex);
     return {p.x, p.y};
 }
@@ -97,7 +97,7 @@ void CRamuloCtrl::showLogical(QPoint logical) {
 QRect CRamuloCtrl::focusMarkRect() const {
     nx::Vertex* v = focusVertex();
     if (!v) return {};
-    const nx::GraphView& view = *control_->engine().view;
+    const nx::GraphView& view = *control_->engine().view();
     const nx::VertexView* look = view.findVertexView(v);
     const nx::Size size = look ? look->getSize() : nx::Size{8, 8};
     const int w = static_cast<int>(std::ceil(double(size.cx) * zoom_)) + 8;
@@ -152,7 +152,7 @@ void CRamuloCtrl::keyReleaseEvent(QKeyEvent* event) {
 }
 
 bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
-    if (!control_ || !control_->engine().graph || !control_->engine().view) return false;
+    if (!control_ || !control_->engine().graph() || !control_->engine().view()) return false;
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     NavigationStep step{};
@@ -198,7 +198,7 @@ bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
     }
     if (mods != Qt::NoModifier) return false;
     ControlEngine& e = control_->engine();
-    VertexNavigation nav(*e.graph, *e.view);
+    VertexNavigation nav(*e.graph(), *e.view());
     // The first arrow puts the focus on the drawing; later ones move it.
     nx::Vertex* from = focusVertex();
     nx::Vertex* to = from ? nav.step(from, step) : nav.start();
@@ -210,7 +210,7 @@ bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
 void CRamuloCtrl::selectFocused(bool toggle) {
     nx::Vertex* v = focusVertex();
     if (!v) return;
-    nx::WindowGraphView& view = *control_->engine().view;
+    nx::WindowGraphView& view = *control_->engine().view();
     const nx::VertexViewEntry* entry = view.findVertexEntry(v);
     if (!entry) return;
     // As a click and a Ctrl+click on the vertex would.
@@ -229,10 +229,9 @@ void CRamuloCtrl::deleteFocused() {
     nx::Vertex* v = focusVertex();
     if (!v) return;
     ControlEngine& e = control_->engine();
-    VertexNavigation nav(*e.graph, *e.view);
+    VertexNavigation nav(*e.graph(), *e.view());
     nx::Vertex* next = nav.parent(v);
-    e.currentVertex = v;
-    e.currentVertexProperties = e.view->vertexViewProperties(v);
+    e.setCurrentVertex(v);
     // The menu's Delete Vertex: it asks first.
     interaction_.runCommand({menu_id::DeleteVertex, 0, 0});
     if (!focusVertex()) {

@@ -35,7 +35,7 @@ public:
     ~ScreenContext() override {
         // The tools' painters on the picture close before it is shown.
         if (w_.control_) {
-            auto* view = dynamic_cast<nx::QtWindowGraphView*>(w_.control_->engine().view.get());
+            auto* view = dynamic_cast<nx::QtWindowGraphView*>(w_.control_->engine().view());
             if (view) view->endPaint();
         }
         w_.viewport()->update();

@@ -58,7 +58,7 @@ void drawTileMarks(QPainter& painter, const PrintPlan& plan, int index) {
 }  // namespace
 
 SurfaceScope::SurfaceScope(ControlEngine& engine) : engine_(engine) {
-    if (engine.view) tools_ = dynamic_cast<nx::QtDrawingTools*>(engine.view->drawingTools());
+    if (engine.view()) tools_ = dynamic_cast<nx::QtDrawingTools*>(engine.view()->drawingTools());
     if (tools_) {
         buffered_ = tools_->memoryBufferEnabled;
         tools_->deinit();
@@ -76,9 +76,9 @@ SurfaceScope::~SurfaceScope() {
         tools_->memoryBufferEnabled = buffered_;
     }
     // The screen's scale again, so extents and hit tests are not the printer's.
-    if (engine_.view) {
-        engine_.view->setPrinting(false);
-        engine_.view->setScale(1.0f, 1.0f);
+    if (engine_.view()) {
+        engine_.view()->setPrinting(false);
+        engine_.view()->setScale(1.0f, 1.0f);
     }
 }
 
@@ -115,13 +115,13 @@ int printDocument(RamuloControl& control, QPrinter& printer, PrintLayout layout)
     nx::QtDeviceContext context(&painter, {}, true);
     const nx::Size pixels = context.pixelSize();
     const nx::Size millimetres = context.millimetreSize();
-    const float scaleX = printingScale(pixels.cx, millimetres.cx) / engine.screenScaleX;
-    const float scaleY = printingScale(pixels.cy, millimetres.cy) / engine.screenScaleY;
-    const nx::Size extent = engine.graph && engine.view ? engine.GetExtent() : nx::Size{0, 0};
+    const float scaleX = printingScale(pixels.cx, millimetres.cx) / engine.screenScaleX();
+    const float scaleY = printingScale(pixels.cy, millimetres.cy) / engine.screenScaleY();
+    const nx::Size extent = engine.graph() && engine.view() ? engine.GetExtent() : nx::Size{0, 0};
     const QSize drawing(static_cast<int>(std::ceil(double(extent.cx) * scaleX)),
                         static_cast<int>(std::ceil(double(extent.cy) * scaleY)));
     const QSize page(static_cast<int>(pixels.cx), static_cast<int>(pixels.cy));
-    const int overlap = static_cast<int>(kTileOverlapMm * scaleX * engine.screenScaleX);
+    const int overlap = static_cast<int>(kTileOverlapMm * scaleX * engine.screenScaleX());
     const PrintPlan plan = planPrint(drawing, page, layout, overlap);
 
     {

@@ -93,7 +93,7 @@ TEST_F(Widget, ExtentChangesRescroll) {
 
 TEST(WidgetWithoutWindow, ConstructionIsEmptyUntilTheWindowIsCreated) {
     CRamuloCtrl w;
-    EXPECT_EQ(w.control().engine().graph, nullptr);
+    EXPECT_EQ(w.control().engine().graph(), nullptr);
     EXPECT_EQ(w.testID(), 1);
     EXPECT_FALSE(w.editingEnabled());
     EXPECT_FALSE(w.doubleClickEnabled());
