@@ -14,11 +14,10 @@ if(RAMULO_WIDGET_RESOURCE_TARGETS)
 endif()
 install(EXPORT RamuloTargets NAMESPACE Ramulo:: DESTINATION ${RAMULO_CMAKE_DIR})
 
+# The public headers need nothing of src/: they are the whole interface.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/ramulo DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-# The public headers still include the control's own; they go beside them, out of the way.
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ramulo/detail
-        FILES_MATCHING PATTERN "*.h"
-        PATTERN "designer" EXCLUDE PATTERN "revision" EXCLUDE)
+install(FILES ${RAMULO_GENERATED_INCLUDE}/ramulo/export.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ramulo)
 
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/RamuloConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/RamuloConfig.cmake

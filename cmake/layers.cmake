@@ -11,11 +11,11 @@ set(RAMULO_LAYERS properties graph traversal views layouts persistence engine in
 
 set(RAMULO_LAYER_TREES ${CMAKE_BINARY_DIR}/layers)
 
-# ramulo_layer(<folder> [PUBLIC_HEADERS] [LIBRARIES <external>...])
+# ramulo_layer(<folder> [LIBRARIES <external>...])
 # Defines ramulo_<folder> from src/<folder>/*.cpp, linked to the layer just below it;
-# PUBLIC_HEADERS lets the layer include include/ramulo/ too.
+# every layer sees include/ (the public headers) too.
 function(ramulo_layer layer)
-  cmake_parse_arguments(ARG "PUBLIC_HEADERS" "" "LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBRARIES" ${ARGN})
   list(FIND RAMULO_LAYERS ${layer} position)
   if(position LESS 0)
     message(FATAL_ERROR "ramulo_layer: ${layer} is not one of RAMULO_LAYERS")
@@ -34,9 +34,10 @@ function(ramulo_layer layer)
     file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${visible} ${tree}/${visible} SYMBOLIC)
   endforeach()
   target_include_directories(${target} PRIVATE ${tree})
-  if(ARG_PUBLIC_HEADERS)
-    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/include)
-  endif()
+  # The public headers hold the types the interface shares with every layer (geometry,
+  # Variant, AutomationError, the host seams) and the generated export macro.
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/include
+                                               ${RAMULO_GENERATED_INCLUDE})
   target_include_directories(${target} SYSTEM PUBLIC ${UTFCPP_INCLUDE_DIR})
 
   if(position GREATER 0)

@@ -12,7 +12,7 @@
 
 using control_detail::guarded;
 
-RamuloControl::RamuloControl() = default;
+RamuloControl::RamuloControl() : impl_(std::make_unique<Impl>()), engine_(*impl_) {}
 
 RamuloControl::~RamuloControl() {
     if (editingEnabled_ && fileIOEnabled_) {

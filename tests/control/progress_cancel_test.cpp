@@ -105,7 +105,7 @@ protected:
         fs::create_directories(folder);
         control.LoadTest(1);
         addBinaryTree(4500);
-        control.engine().layeredLayoutLimit = 20000;
+        engineOf(control).layeredLayoutLimit = 20000;
         control.SetForceDirectedLayoutParams(80, 3);
         // The files on disk hold the document as it was before its last step.
         control.Save((folder / "old.nx").u16string());
@@ -113,7 +113,7 @@ protected:
         nx::exportGraphFile(control, (folder / "old.graphml").string());
         control.HierarchicalLayout();
     }
-    void TearDown() override { control.engine().progress = nullptr; }
+    void TearDown() override { engineOf(control).progress = nullptr; }
 
     // A second tree of n vertices beside document 1, each placed apart, with history.
     void addBinaryTree(std::uint16_t n) {
@@ -132,11 +132,11 @@ protected:
 
     // The whole open document as the stream writer sees it, written without a sink.
     std::string fingerprint() {
-        nx::Progress* sink = std::exchange(control.engine().progress, nullptr);
+        nx::Progress* sink = std::exchange(engineOf(control).progress, nullptr);
         const fs::path path = folder / "fingerprint" / "doc.nx";
         fs::create_directories(path.parent_path());
-        control.engine().SaveStream(path.string());
-        control.engine().progress = sink;
+        engineOf(control).SaveStream(path.string());
+        engineOf(control).progress = sink;
         const std::string bytes = bytesOf(path);
         fs::remove_all(path.parent_path());
         return bytes;
@@ -149,7 +149,7 @@ TEST_F(ProgressCancel, EveryLongOperationReportsToTheSinkAndEndsIt) {
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
         CountingSink sink;
-        control.engine().progress = &sink;
+        engineOf(control).progress = &sink;
         op.run(control, folder);
         EXPECT_EQ(sink.begun, 1);
         EXPECT_EQ(sink.ended, 1);
@@ -168,26 +168,26 @@ TEST_F(ProgressCancel, ACancelLeavesDocumentHistoryFlagAndFilesAsTheyWere) {
             for (const bool modified : {true, false}) {
                 control.setModified(modified);
                 const std::string document = fingerprint();
-                const auto undoCount = control.engine().history.undoCount();
-                const auto steps = control.engine().history.size();
-                const bool clean = control.engine().history.isClean();
+                const auto undoCount = engineOf(control).history.undoCount();
+                const auto steps = engineOf(control).history.size();
+                const bool clean = engineOf(control).history.isClean();
                 const std::string nx = bytesOf(folder / "old.nx");
                 const std::string nxx = bytesOf(folder / "old.nxx");
                 const std::string graphml = bytesOf(folder / "old.graphml");
                 const auto names = namesIn(folder);
 
                 CountingSink sink(stopAfter);
-                control.engine().progress = &sink;
+                engineOf(control).progress = &sink;
                 const std::string failure = failureOf([&] { op.run(control, folder); });
-                control.engine().progress = nullptr;
+                engineOf(control).progress = nullptr;
 
                 EXPECT_EQ(failure, nx::kOperationCancelled);
                 EXPECT_EQ(sink.ended, 1);
                 EXPECT_EQ(control.isModified(), modified);
                 EXPECT_TRUE(fingerprint() == document) << "the document changed";
-                EXPECT_EQ(control.engine().history.undoCount(), undoCount);
-                EXPECT_EQ(control.engine().history.size(), steps);
-                EXPECT_EQ(control.engine().history.isClean(), clean);
+                EXPECT_EQ(engineOf(control).history.undoCount(), undoCount);
+                EXPECT_EQ(engineOf(control).history.size(), steps);
+                EXPECT_EQ(engineOf(control).history.isClean(), clean);
                 EXPECT_TRUE(bytesOf(folder / "old.nx") == nx) << "old.nx changed";
                 EXPECT_TRUE(bytesOf(folder / "old.nxx") == nxx) << "old.nxx changed";
                 EXPECT_TRUE(bytesOf(folder / "old.graphml") == graphml) << "old.graphml changed";
@@ -204,7 +204,7 @@ TEST_F(ProgressCancel, WithoutHistoryACancelledLayoutStillPutsThePositionsBack) 
     control.SetUndoLimit(0);
     const std::string document = fingerprint();
     CountingSink sink(1);
-    control.engine().progress = &sink;
+    engineOf(control).progress = &sink;
     EXPECT_EQ(failureOf([&] { control.ForceDirectedLayout(); }), nx::kOperationCancelled);
     EXPECT_TRUE(fingerprint() == document) << "the document changed";
 }
