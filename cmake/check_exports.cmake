@@ -7,7 +7,7 @@ if(failed)
   message(FATAL_ERROR "${NM} failed on ${LIBRARY}: ${error}")
 endif()
 # The nx:: names the public headers declare (render.h, graph_files.h).
-set(public "nx::(render(Image|Png|Svg|Pdf|File)|drawingSize|imageSize|isRenderTarget|ImageTooLarge|importGraphFile|exportGraphFile)[(:]")
+set(public "nx::(render(Image|Png|Svg|Pdf|File)|drawingSize|imageSize|isRenderTarget|ImageTooLarge|importGraphFile|exportGraphFile)([(:]|$)")
 set(exported 0)
 set(faults)
 string(REPLACE "\n" ";" lines "${table}")

@@ -32,3 +32,14 @@ if(RAMULO_BUILD_TESTS)
   add_test(NAME public_headers_stand_alone
            COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target ramulo_public_headers)
 endif()
+
+# The shared libraries export no internal symbol.
+if(RAMULO_BUILD_TESTS)
+  foreach(library IN ITEMS ramulo_public_core ramulo_public_widgets)
+    if(TARGET ${library})
+      add_test(NAME ${library}_exports_only_the_interface
+               COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DLIBRARY=$<TARGET_FILE:${library}>
+                       -P ${CMAKE_SOURCE_DIR}/cmake/check_exports.cmake)
+    endif()
+  endforeach()
+endif()

@@ -12,6 +12,8 @@
 #include <exception>
 #include <string>
 
+#include "ramulo/export.h"
+
 // Codes of the platform's dispatch errors that argument conversion and lookup raise.
 inline constexpr std::uint32_t DISP_E_MEMBERNOTFOUND = 0x80020003;
 inline constexpr std::uint32_t DISP_E_TYPEMISMATCH = 0x80020005;
@@ -23,7 +25,7 @@ inline constexpr std::uint32_t E_POINTER = 0x80004003;
 // The invalid-property-value error of the stock properties.
 inline constexpr std::uint32_t CTL_E_INVALIDPROPERTYVALUE = 0x800A017C;
 
-class AutomationError : public std::exception {
+class RAMULO_EXPORT AutomationError : public std::exception {
 public:
     AutomationError(std::uint32_t code, std::u16string description, std::uint32_t helpContext = 0);
 
@@ -42,5 +44,5 @@ private:
 
 // UTF-8 byte strings (paths, messages) to UTF-16 and back; invalid sequences are replaced
 // rather than thrown, since a broken message must still reach the host.
-std::u16string toUtf16(const std::string& text);
-std::string toUtf8(const std::u16string& text);
+RAMULO_EXPORT std::u16string toUtf16(const std::string& text);
+RAMULO_EXPORT std::string toUtf8(const std::u16string& text);

@@ -8,7 +8,9 @@
 
 #include <cstdint>
 
-class RamuloControlEvents {
+#include "ramulo/export.h"
+
+class RAMULO_EXPORT RamuloControlEvents {
 public:
     virtual ~RamuloControlEvents() = default;
     // DISPID 501: a custom graph-menu item (or a double-click on the background).

@@ -6,9 +6,10 @@
 /// device units, the about box, the look of the stock properties and the window's zoom.
 /// Every member but setScrollSizes has a default that does nothing.
 
+#include "ramulo/export.h"
 #include "ramulo/geometry.h"
 
-class ControlSite {
+class RAMULO_EXPORT ControlSite {
 public:
     virtual ~ControlSite() = default;
     // The scrollable size of the drawing (the engine's extent with its margins).

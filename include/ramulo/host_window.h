@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ramulo/export.h"
 #include "ramulo/geometry.h"
 
 namespace nx {
@@ -52,9 +53,9 @@ struct FileDialogResult {
 };
 
 // The usual desktop colour of a system colour index; black for an unknown index.
-nx::RgbColor defaultSystemColor(int index);
+RAMULO_EXPORT nx::RgbColor defaultSystemColor(int index);
 
-class HostWindow {
+class RAMULO_EXPORT HostWindow {
 public:
     virtual ~HostWindow() = default;
 

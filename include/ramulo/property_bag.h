@@ -8,8 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "ramulo/export.h"
+
 /// A key-value store of the control's persisted properties.
-class PropertyBag {
+class RAMULO_EXPORT PropertyBag {
 public:
     virtual ~PropertyBag() = default;
     /// The stored text of a key, or nothing when the key is absent.

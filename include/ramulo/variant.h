@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "ramulo/export.h"
+
 using VARTYPE = std::uint16_t;
 
 enum : VARTYPE {
@@ -45,7 +47,7 @@ inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
 // A callable object of the host's, carried by a VT_DISPATCH Variant: the only form in which
 // a callback can arrive through the dispatch table, since an address given as a number
 // cannot be checked.
-class VariantCallable {
+class RAMULO_EXPORT VariantCallable {
 public:
     virtual ~VariantCallable() = default;
     virtual void call(std::uint32_t elementId) = 0;

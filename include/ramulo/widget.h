@@ -50,7 +50,9 @@ class QPrinter;
 // The window counts as created when the widget is first shown: the document TestID is
 // built then. A member that fails throws AutomationError, as through the dispatch table
 // (or raises a script error, below).
-class RAMULO_EXPORT CRamuloCtrl : public QAbstractScrollArea, public HostWindow, public ControlSite {
+class RAMULO_EXPORT CRamuloCtrl : public QAbstractScrollArea,
+                                  public HostWindow,
+                                  public ControlSite {
     Q_OBJECT
     Q_PROPERTY(bool EditingEnabled READ editingEnabled WRITE setEditingEnabled)
     Q_PROPERTY(bool NewEnabled READ newEnabled WRITE setNewEnabled)
