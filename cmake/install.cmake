@@ -3,22 +3,26 @@ include(CMakePackageConfigHelpers)
 
 set(RAMULO_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Ramulo)
 
-install(TARGETS ramulo_core ramulo_qt ramulo_revision ramulo_widget EXPORT RamuloTargets
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The translations are an object library linked into every host of the widget library.
-if(RAMULO_WIDGET_RESOURCE_TARGETS)
-  install(TARGETS ${RAMULO_WIDGET_RESOURCE_TARGETS} EXPORT RamuloTargets
-          OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR})
+if(RAMULO_SHARED)
+  install(TARGETS ramulo_public_core ramulo_public_widgets EXPORT RamuloTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  set(RAMULO_PC_LIBS "-lramulo_widgets")
+else()
+  install(TARGETS ramulo_core ramulo_qt ramulo_revision ramulo_widget EXPORT RamuloTargets
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  # The translations are an object library linked into every host of the widget library.
+  if(RAMULO_WIDGET_RESOURCE_TARGETS)
+    install(TARGETS ${RAMULO_WIDGET_RESOURCE_TARGETS} EXPORT RamuloTargets
+            OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  endif()
+  set(RAMULO_PC_LIBS "-lramulo_widget -lramulo_qt -lramulo_revision -lramulo_core")
 endif()
 install(EXPORT RamuloTargets NAMESPACE Ramulo:: DESTINATION ${RAMULO_CMAKE_DIR})
 
+# The public headers need nothing of src/: they are the whole interface.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/ramulo DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-# The public headers still include the control's own; they go beside them, out of the way.
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ramulo/detail
-        FILES_MATCHING PATTERN "*.h"
-        PATTERN "designer" EXCLUDE PATTERN "revision" EXCLUDE)
+install(FILES ${RAMULO_GENERATED_INCLUDE}/ramulo/export.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ramulo)
 
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/RamuloConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/RamuloConfig.cmake

@@ -11,11 +11,11 @@ set(RAMULO_LAYERS properties graph traversal views layouts persistence engine in
 
 set(RAMULO_LAYER_TREES ${CMAKE_BINARY_DIR}/layers)
 
-# ramulo_layer(<folder> [PUBLIC_HEADERS] [LIBRARIES <external>...])
+# ramulo_layer(<folder> [LIBRARIES <external>...])
 # Defines ramulo_<folder> from src/<folder>/*.cpp, linked to the layer just below it;
-# PUBLIC_HEADERS lets the layer include include/ramulo/ too.
+# every layer sees include/ (the public headers) too.
 function(ramulo_layer layer)
-  cmake_parse_arguments(ARG "PUBLIC_HEADERS" "" "LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBRARIES" ${ARGN})
   list(FIND RAMULO_LAYERS ${layer} position)
   if(position LESS 0)
     message(FATAL_ERROR "ramulo_layer: ${layer} is not one of RAMULO_LAYERS")
@@ -34,9 +34,10 @@ function(ramulo_layer layer)
     file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${visible} ${tree}/${visible} SYMBOLIC)
   endforeach()
   target_include_directories(${target} PRIVATE ${tree})
-  if(ARG_PUBLIC_HEADERS)
-    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/include)
-  endif()
+  # The public headers hold the types the interface shares with every layer (geometry,
+  # Variant, AutomationError, the host seams) and the generated export macro.
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/include
+                                               ${RAMULO_GENERATED_INCLUDE})
   target_include_directories(${target} SYSTEM PUBLIC ${UTFCPP_INCLUDE_DIR})
 
   if(position GREATER 0)
@@ -49,30 +50,28 @@ function(ramulo_layer layer)
   endif()
   target_compile_features(${target} PUBLIC cxx_std_20)
   ramulo_warnings(${target})
+  ramulo_library_objects(${target})
 endfunction()
 
-# Links each layer on its own, as a shared library over the probe of the layer below it
-# with no undefined symbol allowed, so that a call into a higher layer (a function declared
-# below and defined above) fails the build as an upward include does. Needs the layers'
-# objects position-independent; without that, and in sanitizer builds (whose runtimes
-# only executables bring), no probe is made.
+# Links each layer on its own, as a shared library of its objects and those of the layers
+# below it with no undefined symbol allowed, so that a call into a higher layer (a function declared
+# below and defined above) fails the build as an upward include does. In sanitizer builds
+# (whose runtimes only executables bring) no probe is made.
 function(ramulo_layer_link_probes)
-  list(GET RAMULO_LAYERS 0 lowest)
-  get_target_property(pic ramulo_${lowest} POSITION_INDEPENDENT_CODE)
-  if(NOT pic OR RAMULO_SANITIZE OR RAMULO_FUZZ)
+  if(RAMULO_SANITIZE OR RAMULO_FUZZ)
     return()
   endif()
-  set(below)
+  # Each probe holds its layer's objects and those of every layer below it (their symbols
+  # are hidden, so a probe cannot link against the lower probes).
+  set(objects)
   foreach(layer IN LISTS RAMULO_LAYERS)
     set(probe ramulo_${layer}_link_probe)
-    add_library(${probe} SHARED $<TARGET_OBJECTS:ramulo_${layer}>)
-    # Public, so that each probe links every lower one (a layer calls any layer below).
-    target_link_libraries(${probe} PUBLIC ${below})
+    list(APPEND objects $<TARGET_OBJECTS:ramulo_${layer}>)
+    add_library(${probe} SHARED ${objects})
     target_link_libraries(${probe} PRIVATE PkgConfig::TINYXML PkgConfig::GRAPHVIZ
                                            nlohmann_json::nlohmann_json)
     target_link_options(${probe} PRIVATE -Wl,--no-undefined)
     set_target_properties(${probe} PROPERTIES AUTOMOC OFF LIBRARY_OUTPUT_DIRECTORY
                           ${CMAKE_BINARY_DIR}/layer_link_probes)
-    set(below ${probe})
   endforeach()
 endfunction()

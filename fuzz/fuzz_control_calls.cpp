@@ -165,8 +165,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // Every failure must reach the host as an automation error.
         }
     }
-    if (nx::WindowGraphView* view = control.engine().view()) {
-        const nx::Size extent = control.engine().GetExtent();
+    if (nx::WindowGraphView* view = engineOf(control).view()) {
+        const nx::Size extent = engineOf(control).GetExtent();
         view->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
     }
     return 0;

@@ -22,7 +22,7 @@ DocumentFormat documentFormatFor(const std::string& path) {
 }
 
 Document::Document(std::uint16_t testId) {
-    control_.engine().setProgress(progressLine());
+    engineOf(control_).setProgress(progressLine());
     control_.SetTestID(testId);
     control_.windowCreated(&host_);
 }
@@ -32,7 +32,7 @@ Document::~Document() {
 }
 
 void Document::load(const std::string& path) {
-    ControlEngine& engine = control_.engine();
+    ControlEngine& engine = engineOf(control_);
     const bool editing = control_.GetEditingEnabled() != 0;
     if (documentFormatFor(path) == DocumentFormat::Stream)
         engine.LoadStream(path, editing, control_.window());

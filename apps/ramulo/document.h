@@ -34,7 +34,7 @@ public:
     void buildSample(std::uint16_t id);
 
     RamuloControl& control() { return control_; }
-    ControlEngine& engine() { return control_.engine(); }
+    ControlEngine& engine() { return engineOf(control_); }
 
 private:
     CliHostWindow host_;

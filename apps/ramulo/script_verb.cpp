@@ -94,7 +94,7 @@ int runScript(const std::vector<std::string>& args) {
     CRamuloCtrl ctrl;
     // No window to show a dialog in: progress goes to the tool's line.
     ctrl.setProgressDelay(-1);
-    ctrl.control().engine().setProgress(progressLine());
+    engineOf(ctrl.control()).setProgress(progressLine());
     answerForTheUser(ctrl);
     ctrl.resize(800, 600);
     ctrl.setTestID(0);

@@ -8,4 +8,41 @@
 /// description as UTF-8. toUtf16 and toUtf8 convert texts for it, replacing invalid
 /// sequences rather than failing.
 
-#include "control/automation_error.h"
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "ramulo/export.h"
+
+// Codes of the platform's dispatch errors that argument conversion and lookup raise.
+inline constexpr std::uint32_t DISP_E_MEMBERNOTFOUND = 0x80020003;
+inline constexpr std::uint32_t DISP_E_TYPEMISMATCH = 0x80020005;
+inline constexpr std::uint32_t DISP_E_UNKNOWNNAME = 0x80020006;
+inline constexpr std::uint32_t DISP_E_EXCEPTION = 0x80020009;
+inline constexpr std::uint32_t DISP_E_OVERFLOW = 0x8002000A;
+inline constexpr std::uint32_t DISP_E_BADPARAMCOUNT = 0x8002000E;
+inline constexpr std::uint32_t E_POINTER = 0x80004003;
+// The invalid-property-value error of the stock properties.
+inline constexpr std::uint32_t CTL_E_INVALIDPROPERTYVALUE = 0x800A017C;
+
+class RAMULO_EXPORT AutomationError : public std::exception {
+public:
+    AutomationError(std::uint32_t code, std::u16string description, std::uint32_t helpContext = 0);
+
+    std::uint32_t code() const { return code_; }
+    const std::u16string& description() const { return description_; }
+    std::uint32_t helpContext() const { return helpContext_; }
+    // The description as UTF-8, for C++ callers and logs.
+    const char* what() const noexcept override { return utf8_.c_str(); }
+
+private:
+    std::uint32_t code_;
+    std::u16string description_;
+    std::uint32_t helpContext_;
+    std::string utf8_;
+};
+
+// UTF-8 byte strings (paths, messages) to UTF-16 and back; invalid sequences are replaced
+// rather than thrown, since a broken message must still reach the host.
+RAMULO_EXPORT std::u16string toUtf16(const std::string& text);
+RAMULO_EXPORT std::string toUtf8(const std::u16string& text);

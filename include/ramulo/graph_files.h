@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ramulo/export.h"
+
 class RamuloControl;
 
 namespace nx {
@@ -22,14 +24,16 @@ namespace nx {
 /// graphml, dot, gv, csv, tsv, json)" or "No graph format has the extension of '<path>'
 /// (known: ...)", and with the reader's ImportError for a bad file; on failure the control
 /// keeps its document.
-std::vector<std::string> importGraphFile(RamuloControl& control, const std::string& path,
-                                         const std::string& format = {});
+RAMULO_EXPORT std::vector<std::string> importGraphFile(RamuloControl& control,
+                                                      const std::string& path,
+                                                      const std::string& format = {});
 
 /// Writes the control's current graph (names, view-level positions, edge names) in the
 /// format the path's extension names, replacing the file only when complete. Answers the
 /// warnings. Fails with std::invalid_argument "No graph format has the extension of
 /// '<path>' (known: ...)" and with a runtime error without a document or when the file
 /// cannot be written.
-std::vector<std::string> exportGraphFile(RamuloControl& control, const std::string& path);
+RAMULO_EXPORT std::vector<std::string> exportGraphFile(RamuloControl& control,
+                                                      const std::string& path);
 
 }  // namespace nx

@@ -6,4 +6,121 @@
 /// with the VT codes automation hosts expect (VT_I4, VT_BSTR as UTF-16, VT_BOOL as -1/0,
 /// VT_DISPATCH for a callable). The Qt widget converts it to and from QVariant.
 
-#include "engine/variant.h"
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ramulo/export.h"
+
+using VARTYPE = std::uint16_t;
+
+enum : VARTYPE {
+    VT_EMPTY = 0,
+    VT_NULL = 1,
+    VT_I2 = 2,
+    VT_I4 = 3,
+    VT_R4 = 4,
+    VT_R8 = 5,
+    VT_DATE = 7,
+    VT_BSTR = 8,
+    VT_DISPATCH = 9,
+    VT_ERROR = 10,
+    VT_BOOL = 11,
+    VT_VARIANT = 12,
+    VT_UNKNOWN = 13,
+    VT_I1 = 16,
+    VT_UI1 = 17,
+    VT_UI2 = 18,
+    VT_UI4 = 19,
+    VT_I8 = 20,
+    VT_UI8 = 21,
+    VT_INT = 22,
+    VT_UINT = 23,
+    VT_ARRAY = 0x2000,
+    VT_BYREF = 0x4000,
+};
+
+using VARIANT_BOOL = std::int16_t;
+inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
+inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
+
+// A callable object of the host's, carried by a VT_DISPATCH Variant: the only form in which
+// a callback can arrive through the dispatch table, since an address given as a number
+// cannot be checked.
+class RAMULO_EXPORT VariantCallable {
+public:
+    virtual ~VariantCallable() = default;
+    virtual void call(std::uint32_t elementId) = 0;
+};
+
+// One value of one VT type; strings are UTF-16, pointers are opaque addresses.
+struct Variant {
+    VARTYPE vt = VT_EMPTY;
+    union {
+        std::int8_t cVal;
+        std::uint8_t bVal;
+        std::int16_t iVal;
+        std::uint16_t uiVal;
+        std::int32_t lVal;
+        std::uint32_t ulVal;
+        std::int32_t intVal;
+        std::uint32_t uintVal;
+        std::int64_t llVal;
+        std::uint64_t ullVal;
+        float fltVal;
+        double dblVal;
+        double date;
+        VARIANT_BOOL boolVal;
+        void* ptr;
+    };
+    std::u16string bstrVal;
+    std::shared_ptr<VariantCallable> callable;  // with VT_DISPATCH
+
+    Variant() : ullVal(0) {}
+
+    static Variant fromInt(std::int32_t v) {
+        return make(VT_INT, [&](Variant& r) { r.intVal = v; });
+    }
+    static Variant fromI4(std::int32_t v) {
+        return make(VT_I4, [&](Variant& r) { r.lVal = v; });
+    }
+    static Variant fromI2(std::int16_t v) {
+        return make(VT_I2, [&](Variant& r) { r.iVal = v; });
+    }
+    static Variant fromUI2(std::uint16_t v) {
+        return make(VT_UI2, [&](Variant& r) { r.uiVal = v; });
+    }
+    static Variant fromUI4(std::uint32_t v) {
+        return make(VT_UI4, [&](Variant& r) { r.ulVal = v; });
+    }
+    static Variant fromR8(double v) {
+        return make(VT_R8, [&](Variant& r) { r.dblVal = v; });
+    }
+    static Variant fromR4(float v) {
+        return make(VT_R4, [&](Variant& r) { r.fltVal = v; });
+    }
+    static Variant fromBool(bool v) {
+        return make(VT_BOOL, [&](Variant& r) { r.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE; });
+    }
+    static Variant fromCallable(std::shared_ptr<VariantCallable> c) {
+        Variant r;
+        r.vt = VT_DISPATCH;
+        r.callable = std::move(c);
+        return r;
+    }
+    static Variant fromString(std::u16string v) {
+        Variant r;
+        r.vt = VT_BSTR;
+        r.bstrVal = std::move(v);
+        return r;
+    }
+
+private:
+    template <typename F>
+    static Variant make(VARTYPE vt, F set) {
+        Variant r;
+        r.vt = vt;
+        set(r);
+        return r;
+    }
+};

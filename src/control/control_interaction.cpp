@@ -24,7 +24,7 @@ std::uint32_t idOf(const Element* element) {
 }  // namespace
 
 void ControlInteraction::syncSwitches() {
-    control_.engine().setEditingEnabled(control_.GetEditingEnabled() != 0);
+    engineOf(control_).setEditingEnabled(control_.GetEditingEnabled() != 0);
 }
 
 ControlEngine::MenuFlags ControlInteraction::menuFlags() const {
@@ -53,7 +53,7 @@ void ControlInteraction::buttonDown(std::uint32_t keyFlags, nx::Point client, nx
     syncSwitches();
     HostWindow* w = control_.window();
     {
-        ControlEngine& engine = control_.engine();
+        ControlEngine& engine = engineOf(control_);
         const bool connecting = engine.view() && engine.view()->interaction().connecting();
         const std::size_t edgesBefore = engine.graph() ? engine.graph()->edgeCount() : 0;
         auto dc = w ? w->windowDeviceContext() : nullptr;
@@ -69,7 +69,7 @@ void ControlInteraction::buttonDown(std::uint32_t keyFlags, nx::Point client, nx
 }
 
 void ControlInteraction::reportNewEdge(std::size_t edgesBefore) {
-    ControlEngine& engine = control_.engine();
+    ControlEngine& engine = engineOf(control_);
     RamuloControlEvents* events = control_.eventListener();
     if (!events || !engine.graph() || !engine.space()) return;
     if (engine.graph()->edgeCount() <= edgesBefore) return;
@@ -99,7 +99,7 @@ void ControlInteraction::endDrag(nx::Point client, nx::Point scroll) {
     HostWindow* w = control_.window();
     auto dc = w ? w->windowDeviceContext() : nullptr;
     nx::Size extent{0, 0};
-    if (control_.engine().MouseUp(dc.get(), extent, client, scroll)) changed(true);
+    if (engineOf(control_).MouseUp(dc.get(), extent, client, scroll)) changed(true);
 }
 
 void ControlInteraction::leftButtonUp(nx::Point client, nx::Point scroll) {
@@ -121,27 +121,27 @@ void ControlInteraction::mouseMove(nx::Point client, nx::Point scroll) {
     if (!control_.GetEditingEnabled()) return;
     HostWindow* w = control_.window();
     auto dc = w ? w->windowDeviceContext() : nullptr;
-    if (control_.engine().MouseMove(dc.get(), client, scroll)) changed(false);
+    if (engineOf(control_).MouseMove(dc.get(), client, scroll)) changed(false);
 }
 
 void ControlInteraction::mouseLeave() {
     HostWindow* w = control_.window();
     auto dc = w ? w->windowDeviceContext() : nullptr;
     nx::Size extent{0, 0};
-    if (control_.engine().MouseLeave(dc.get(), extent)) changed(true);
+    if (engineOf(control_).MouseLeave(dc.get(), extent)) changed(true);
 }
 
 void ControlInteraction::leftDoubleClick(nx::Point client, nx::Point scroll) {
-    if (!control_.GetDoubleClickEnabled() || !control_.engine().graph()) return;
+    if (!control_.GetDoubleClickEnabled() || !engineOf(control_).graph()) return;
     ControlEngine::MenuCommand command;
-    if (control_.engine().DoubleClick(command, client, scroll)) runCommand(command);
+    if (engineOf(control_).DoubleClick(command, client, scroll)) runCommand(command);
 }
 
 void ControlInteraction::contextMenu(nx::Point screen, nx::Point client, nx::Point scroll) {
-    if (!control_.engine().graph()) return;
+    if (!engineOf(control_).graph()) return;
     syncSwitches();
     ControlEngine::MenuCommand command;
-    if (control_.engine().ShowContextMenu(control_.window(), screen, menuFlags(), command, client,
+    if (engineOf(control_).ShowContextMenu(control_.window(), screen, menuFlags(), command, client,
                                           scroll))
         runCommand(command);
 }
@@ -149,7 +149,7 @@ void ControlInteraction::contextMenu(nx::Point screen, nx::Point client, nx::Poi
 void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
     namespace id = menu_id;
     syncSwitches();
-    ControlEngine& engine = control_.engine();
+    ControlEngine& engine = engineOf(control_);
     HostWindow* w = control_.window();
     RamuloControlEvents* events = control_.eventListener();
     switch (command.command) {

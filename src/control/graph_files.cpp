@@ -28,7 +28,7 @@ std::vector<std::string> importGraphFile(RamuloControl& control, const std::stri
     const std::optional<GraphFormat> chosen =
         format.empty() ? graphFormatForPath(path) : graphFormatNamed(format);
     if (!chosen) throw format.empty() ? unknownExtension(path) : unknownFormat(format);
-    ImportResult result = importGraph(control.engine(), path, *chosen);
+    ImportResult result = importGraph(engineOf(control), path, *chosen);
     control.setModified(false);
     control.Update();
     return std::move(result.warnings);
@@ -37,7 +37,7 @@ std::vector<std::string> importGraphFile(RamuloControl& control, const std::stri
 std::vector<std::string> exportGraphFile(RamuloControl& control, const std::string& path) {
     const std::optional<GraphFormat> format = graphFormatForPath(path);
     if (!format) throw unknownExtension(path);
-    return exportGraph(control.engine(), path, *format);
+    return exportGraph(engineOf(control), path, *format);
 }
 
 }  // namespace nx

@@ -6,13 +6,7 @@
 #include <optional>
 #include <string>
 
-class PropertyBag {
-public:
-    virtual ~PropertyBag() = default;
-    // The stored text of a key, or nothing when the key is absent.
-    virtual std::optional<std::string> read(const std::string& key) const = 0;
-    virtual void write(const std::string& key, const std::string& value) = 0;
-};
+#include "ramulo/property_bag.h"
 
 class MemoryPropertyBag : public PropertyBag {
 public:

@@ -14,7 +14,7 @@
 using control_detail::applyRules;
 namespace rules = member_rules;
 
-RamuloControl::RamuloControl() = default;
+RamuloControl::RamuloControl() : impl_(std::make_unique<Impl>()), engine_(*impl_) {}
 
 RamuloControl::~RamuloControl() {
     if (editingEnabled_ && fileIOEnabled_) {

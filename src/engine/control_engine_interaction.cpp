@@ -233,7 +233,7 @@ bool ControlEngine::MouseDown(nx::DeviceContext* dc, std::uint32_t keyFlags, nx:
     }
     // A drag from here to the release is one step.
     gesture_.reset();
-    if (editingEnabled && view_->interactive()) {
+    if (editingEnabled_ && view_->interactive()) {
         if (history_.depth() > 0)
             gesture_ = std::make_unique<PositionSnapshot>(*view_);
         else

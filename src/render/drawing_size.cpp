@@ -12,7 +12,7 @@
 namespace nx {
 
 QSize drawingSize(RamuloControl& control) {
-    ControlEngine& engine = control.engine();
+    ControlEngine& engine = engineOf(control);
     if (!engine.graph() || !engine.view()) return {};
     const Size extent = engine.GetExtent();
     const Rect bounds = engine.view()->extent();

@@ -32,7 +32,7 @@ void drawBand(RamuloControl& control, QImage& band, int top, QSize drawing, doub
     QPainter painter(&band);
     painter.translate(0, -top);
     painter.scale(ratio, ratio);
-    SurfaceScope scope(control.engine());
+    SurfaceScope scope(engineOf(control));
     QtDeviceContext context(&painter);
     control.OnDraw(&context, area, area);
 }

@@ -19,7 +19,7 @@ void renderFile(RamuloControl& control, const QString& path, const ImageOptions&
                 const PdfOptions& pdf) {
     const QString kind = QFileInfo(path).suffix().toLower();
     // A cancel stops the drawing before the scratch file replaces the target.
-    ControlEngine& engine = control.engine();
+    ControlEngine& engine = engineOf(control);
     const std::uint64_t items =
         engine.graph() ? std::uint64_t{engine.graph()->order()} + engine.graph()->edgeCount() : 0;
     ProgressScope reporting(engine.progress(), "Drawing", items);

@@ -50,7 +50,7 @@ QImage renderImage(RamuloControl& control, const ImageOptions& options) {
             // as a buffer of the view's would be copied at its own size.
             QPainter painter(&image);
             painter.scale(ratio, ratio);
-            SurfaceScope scope(control.engine());
+            SurfaceScope scope(engineOf(control));
             QtDeviceContext context(&painter);
             control.OnDraw(&context, area, area);
         }

@@ -30,7 +30,7 @@ void renderSvg(RamuloControl& control, const QString& path, const ImageOptions& 
     {
         // A vector surface keeps its shapes only when they are drawn on it directly, not
         // through the view's memory buffer.
-        SurfaceScope scope(control.engine());
+        SurfaceScope scope(engineOf(control));
         QtDeviceContext context(&painter);
         const Rect area{0, 0, drawing.width(), drawing.height()};
         control.OnDraw(&context, area, area);

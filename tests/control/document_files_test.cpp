@@ -136,7 +136,7 @@ struct OpenDocument {
 };
 
 OpenDocument openDocument(RamuloControl& control) {
-    const ControlEngine& e = control.engine();
+    const ControlEngine& e = engineOf(control);
     return {control.GetVertexCount(0),
             control.GetEdgeCount(0),
             control.GetVertexCount(1),
@@ -187,7 +187,7 @@ TEST_F(DocumentFiles, FailedLoadsKeepTheOpenDocumentAndSayWhy) {
     // The open document: two of its vertices selected, a current vertex and edge, unsaved.
     control.LoadTest(1);
     control.SetFileName(u"kept");
-    ControlEngine& e = control.engine();
+    ControlEngine& e = engineOf(control);
     for (std::uint32_t n : {1u, 2u})
         control.SetVertexPropertyValueByName(control.GetVertexID(0, n), u"Selected", 2,
                                              Variant::fromBool(true));

@@ -78,7 +78,7 @@ protected:
         control.setEventListener(&events);
         control.setModified(false);
     }
-    ControlEngine& engine() { return control.engine(); }
+    ControlEngine& engine() { return engineOf(control); }
     nx::WindowGraphView& view() { return *engine().view(); }
     nx::Vertex* vertex(std::uint32_t vid) { return engine().space()->vertexFactory().at(vid); }
     nx::Point position(std::uint32_t vid) {

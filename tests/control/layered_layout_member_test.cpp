@@ -19,7 +19,7 @@ TEST_F(ShownControl, LayeredLayoutArrangesAGraphWithTwoParents) {
     const std::uint16_t y = control.GetVertexPropertyIndex(control.GetPropertyTypeID(u"Y"), 2);
     for (std::uint32_t i = 0; i < control.GetEdgeCount(0); ++i) {
         const std::uint32_t edge = control.GetEdgeID(0, i);
-        const nx::Edge* e = control.engine().space()->edgeFactory().at(edge);
+        const nx::Edge* e = engineOf(control).space()->edgeFactory().at(edge);
         EXPECT_LT(control.GetVertexPropertyValue(static_cast<std::uint32_t>(e->source->id), y, 2).intVal,
                   control.GetVertexPropertyValue(static_cast<std::uint32_t>(e->target->id), y, 2).intVal)
             << "edge " << edge;

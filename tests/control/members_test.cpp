@@ -140,17 +140,17 @@ TEST_F(ControlTest, EditingEnabledConfiguresTheView) {
     control.NewTree();
     control.SetEditingEnabled(VARIANT_TRUE);
     EXPECT_EQ(control.GetEditingEnabled(), VARIANT_TRUE);
-    EXPECT_TRUE(control.engine().view()->interactive());
-    EXPECT_TRUE(control.engine().view()->keepForest());
+    EXPECT_TRUE(engineOf(control).view()->interactive());
+    EXPECT_TRUE(engineOf(control).view()->keepForest());
     control.SetEditingEnabled(VARIANT_FALSE);
-    EXPECT_FALSE(control.engine().view()->interactive());
+    EXPECT_FALSE(engineOf(control).view()->interactive());
 }
 
 TEST_F(ControlTest, CustomMenuItemsIndexFromZeroAndClear) {
     EXPECT_EQ(control.AddGraphMenuItem(u"First"), 0);
     EXPECT_EQ(control.AddGraphMenuItem(u"Second"), 1);
     EXPECT_EQ(control.AddVertexMenuItemFunc(u"Call", Variant::fromI4(0x401000)), 0);
-    const ControlEngine& e = control.engine();
+    const ControlEngine& e = engineOf(control);
     EXPECT_EQ(e.menuTexts(ControlEngine::Menu::Graph),
               (std::vector<std::u16string>{u"First", u"Second"}));
     EXPECT_EQ(e.menuEnabled(ControlEngine::Menu::Graph), (std::vector<std::int32_t>{1, 1}));

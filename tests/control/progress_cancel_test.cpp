@@ -105,7 +105,7 @@ protected:
         fs::create_directories(folder);
         control.LoadTest(1);
         addBinaryTree(4500);
-        control.engine().setLayeredLayoutLimit(20000);
+        engineOf(control).setLayeredLayoutLimit(20000);
         control.SetForceDirectedLayoutParams(80, 3);
         // The files on disk hold the document as it was before its last step.
         control.Save((folder / "old.nx").u16string());
@@ -113,7 +113,7 @@ protected:
         nx::exportGraphFile(control, (folder / "old.graphml").string());
         control.HierarchicalLayout();
     }
-    void TearDown() override { control.engine().setProgress(nullptr); }
+    void TearDown() override { engineOf(control).setProgress(nullptr); }
 
     // A second tree of n vertices beside document 1, each placed apart, with history.
     void addBinaryTree(std::uint16_t n) {
@@ -132,12 +132,12 @@ protected:
 
     // The whole open document as the stream writer sees it, written without a sink.
     std::string fingerprint() {
-        nx::Progress* sink = control.engine().progress();
-        control.engine().setProgress(nullptr);
+        nx::Progress* sink = engineOf(control).progress();
+        engineOf(control).setProgress(nullptr);
         const fs::path path = folder / "fingerprint" / "doc.nx";
         fs::create_directories(path.parent_path());
-        control.engine().SaveStream(path.string());
-        control.engine().setProgress(sink);
+        engineOf(control).SaveStream(path.string());
+        engineOf(control).setProgress(sink);
         const std::string bytes = bytesOf(path);
         fs::remove_all(path.parent_path());
         return bytes;
@@ -150,7 +150,7 @@ TEST_F(ProgressCancel, EveryLongOperationReportsToTheSinkAndEndsIt) {
     for (const Operation& op : kOperations) {
         SCOPED_TRACE(op.name);
         CountingSink sink;
-        control.engine().setProgress(&sink);
+        engineOf(control).setProgress(&sink);
         op.run(control, folder);
         EXPECT_EQ(sink.begun, 1);
         EXPECT_EQ(sink.ended, 1);
@@ -169,26 +169,26 @@ TEST_F(ProgressCancel, ACancelLeavesDocumentHistoryFlagAndFilesAsTheyWere) {
             for (const bool modified : {true, false}) {
                 control.setModified(modified);
                 const std::string document = fingerprint();
-                const auto undoCount = control.engine().history().undoCount();
-                const auto steps = control.engine().history().size();
-                const bool clean = control.engine().history().isClean();
+                const auto undoCount = engineOf(control).history().undoCount();
+                const auto steps = engineOf(control).history().size();
+                const bool clean = engineOf(control).history().isClean();
                 const std::string nx = bytesOf(folder / "old.nx");
                 const std::string nxx = bytesOf(folder / "old.nxx");
                 const std::string graphml = bytesOf(folder / "old.graphml");
                 const auto names = namesIn(folder);
 
                 CountingSink sink(stopAfter);
-                control.engine().setProgress(&sink);
+                engineOf(control).setProgress(&sink);
                 const std::string failure = failureOf([&] { op.run(control, folder); });
-                control.engine().setProgress(nullptr);
+                engineOf(control).setProgress(nullptr);
 
                 EXPECT_EQ(failure, nx::kOperationCancelled);
                 EXPECT_EQ(sink.ended, 1);
                 EXPECT_EQ(control.isModified(), modified);
                 EXPECT_TRUE(fingerprint() == document) << "the document changed";
-                EXPECT_EQ(control.engine().history().undoCount(), undoCount);
-                EXPECT_EQ(control.engine().history().size(), steps);
-                EXPECT_EQ(control.engine().history().isClean(), clean);
+                EXPECT_EQ(engineOf(control).history().undoCount(), undoCount);
+                EXPECT_EQ(engineOf(control).history().size(), steps);
+                EXPECT_EQ(engineOf(control).history().isClean(), clean);
                 EXPECT_TRUE(bytesOf(folder / "old.nx") == nx) << "old.nx changed";
                 EXPECT_TRUE(bytesOf(folder / "old.nxx") == nxx) << "old.nxx changed";
                 EXPECT_TRUE(bytesOf(folder / "old.graphml") == graphml) << "old.graphml changed";
@@ -205,7 +205,7 @@ TEST_F(ProgressCancel, WithoutHistoryACancelledLayoutStillPutsThePositionsBack) 
     control.SetUndoLimit(0);
     const std::string document = fingerprint();
     CountingSink sink(1);
-    control.engine().setProgress(&sink);
+    engineOf(control).setProgress(&sink);
     EXPECT_EQ(failureOf([&] { control.ForceDirectedLayout(); }), nx::kOperationCancelled);
     EXPECT_TRUE(fingerprint() == document) << "the document changed";
 }

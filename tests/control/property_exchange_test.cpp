@@ -93,14 +93,14 @@ TEST_F(ControlTest, SaveAndLoadCarryTheStateButNotNewEnabled) {
     EXPECT_EQ(loaded.GetEditingEnabled(), VARIANT_FALSE);
     EXPECT_EQ(loaded.GetBorderStyle(), 1);
     EXPECT_EQ(loaded.GetBackColor(), 0x00336699u);
-    EXPECT_EQ(loaded.engine().backgroundColor(), (nx::RgbColor{0x99, 0x66, 0x33}));
+    EXPECT_EQ(engineOf(loaded).backgroundColor(), (nx::RgbColor{0x99, 0x66, 0x33}));
     EXPECT_EQ(loaded.GetFont(), u"Tahoma,9");
     EXPECT_EQ(loaded.GetTestID(), 4);
     EXPECT_EQ(loaded.GetWorkingDirectory(), u"/tmp/trees");
     EXPECT_EQ(loaded.GetFileName(), u"forest");
     EXPECT_EQ(loaded.GetFileExt(), u"nx");
     // Without a window nothing is built and nothing is marked.
-    EXPECT_EQ(loaded.engine().graph(), nullptr);
+    EXPECT_EQ(engineOf(loaded).graph(), nullptr);
     EXPECT_FALSE(loaded.isModified());
 }
 

@@ -69,7 +69,7 @@ protected:
         for (std::uint32_t done = 0; done < extra;) {
             const auto batch =
                 static_cast<std::uint16_t>(std::min<std::uint32_t>(50000, extra - done));
-            control.engine().AddVertices(batch, ids.data());
+            engineOf(control).AddVertices(batch, ids.data());
             done += batch;
         }
     }

@@ -66,7 +66,7 @@ TEST_F(ControlTest, DocumentOnePlacesElevenNamedVerticesWithoutLayout) {
 
 TEST_F(ControlTest, DocumentThreeRecordsTheBinaryTreeInPreOrder) {
     control.LoadTest(3);
-    nx::EdgeFactory& edges = control.engine().space()->edgeFactory();
+    nx::EdgeFactory& edges = engineOf(control).space()->edgeFactory();
     ASSERT_EQ(edges.size(), 30u);
     // Vertices are used in creation order: the root first, then the pool; in pre-order each
     // edge's target is the next unused vertex, and the walk returns up the tree for the
@@ -81,9 +81,9 @@ TEST_F(ControlTest, DocumentThreeRecordsTheBinaryTreeInPreOrder) {
     }
     EXPECT_EQ(control.GetVertexPropertyValueByName(root, u"Name", 0).bstrVal, u"Root");
     // The layout ran with the document's parameters, which stay in the engine.
-    EXPECT_EQ(control.engine().layerSeparation(), 55u);
-    EXPECT_EQ(control.engine().siblingSeparation(), 15u);
-    EXPECT_EQ(control.engine().subtreeSeparation(), 20u);
+    EXPECT_EQ(engineOf(control).layerSeparation(), 55u);
+    EXPECT_EQ(engineOf(control).siblingSeparation(), 15u);
+    EXPECT_EQ(engineOf(control).subtreeSeparation(), 20u);
     const auto y = [&](std::uint32_t v) {
         return control.GetVertexPropertyValueByName(root + v, u"Y", 2).intVal;
     };
@@ -96,12 +96,12 @@ TEST_F(ControlTest, LoadTestWithAWindowSizesAndRepaints) {
     control.windowCreated(&window, &site);  // document 1, as TestID says
     EXPECT_EQ(control.GetVertexCount(0), 11u);
     ASSERT_EQ(site.sizes.size(), 1u);
-    EXPECT_EQ(site.sizes[0], control.engine().GetExtent());
+    EXPECT_EQ(site.sizes[0], engineOf(control).GetExtent());
     const int before = window.invalidations;
     control.LoadTest(0);
     EXPECT_EQ(window.invalidations, before + 1);
     EXPECT_EQ(site.sizes.size(), 2u);
-    EXPECT_EQ(site.sizes[1], control.engine().GetExtent());
+    EXPECT_EQ(site.sizes[1], engineOf(control).GetExtent());
 }
 
 }  // namespace

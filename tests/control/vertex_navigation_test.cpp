@@ -15,7 +15,7 @@ class Navigation : public ShownControl {
 protected:
     // The ID a walk of steps leads to from the vertex; 0 when a step finds nothing.
     std::uint32_t walk(std::uint32_t from, const std::vector<NavigationStep>& steps) {
-        ControlEngine& e = control.engine();
+        ControlEngine& e = engineOf(control);
         VertexNavigation nav(*e.graph(), *e.view());
         nx::Vertex* at = e.space()->vertexFactory().at(from);
         for (NavigationStep s : steps) {
@@ -56,7 +56,7 @@ TEST_F(Navigation, StepsFollowTheTreeAsDrawn) {
 }
 
 TEST_F(Navigation, OrderFollowsWhereVerticesAreDrawnAndStartsAtTheSelectionOrTheLeftmostRoot) {
-    ControlEngine& e = control.engine();
+    ControlEngine& e = engineOf(control);
     placeX(3, 400);  // C to the right of D: A's children run B, D, C
     EXPECT_EQ(walk(2, {NavigationStep::NextSibling}), 4u);
     EXPECT_EQ(walk(4, {NavigationStep::NextSibling}), 3u);

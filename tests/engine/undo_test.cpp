@@ -253,7 +253,7 @@ TEST_F(History, UndoneElementsGiveTheirIdsBackAndCountsFollow) {
 
 TEST_F(History, AnUndoThatFindsAnotherNewestElementLosesNone) {
     const std::uint32_t made = engine.AddVertex();
-    nx::VertexFactory& factory = engine.space->vertexFactory();
+    nx::VertexFactory& factory = engine.space()->vertexFactory();
     nx::Vertex* stray = factory.create();  // made behind the history's back
     const std::size_t count = factory.size();
     EXPECT_THROW(engine.Undo(), std::logic_error);

@@ -77,7 +77,7 @@ void RamuloOverview::renderMap() {
     map_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     map_.fill(control_ ? control_->backColor() : palette().color(QPalette::Base));
     if (!control_) return;
-    const ControlEngine& engine = control_->control().engine();
+    const ControlEngine& engine = engineOf(control_->control());
     if (!engine.graph() || !engine.view()) return;
     const nx::GraphView& view = *engine.view();
     QPainter painter(&map_);

@@ -51,13 +51,13 @@ CRamuloCtrl* RamuloAccessibleWidget::control() const {
 nx::WindowGraphView* RamuloAccessibleWidget::view() const {
     CRamuloCtrl* w = control();
     if (!w) return nullptr;
-    ControlEngine& e = w->control().engine();
+    ControlEngine& e = engineOf(w->control());
     return e.graph() && e.space() ? e.view() : nullptr;
 }
 
 void RamuloAccessibleWidget::refresh() const {
     nx::WindowGraphView* v = view();
-    const nx::Graph* graph = v ? control()->control().engine().graph() : nullptr;
+    const nx::Graph* graph = v ? engineOf(control()->control()).graph() : nullptr;
     const std::uint64_t stamp = graph ? graph->membershipStamp() : 0;
     const std::size_t order = graph ? graph->order() : 0;
     const std::size_t edges = graph ? graph->edgeCount() : 0;
@@ -146,14 +146,14 @@ QAccessible::State RamuloAccessibleWidget::state() const {
 
 nx::Vertex* RamuloAccessibleWidget::vertex(std::uint32_t id) const {
     if (!view()) return nullptr;
-    ControlEngine& e = control()->control().engine();
+    ControlEngine& e = engineOf(control()->control());
     nx::Vertex* v = e.space()->vertexFactory().at(id);
     return v && !v->isGraph() && e.graph()->contains(*v) ? v : nullptr;
 }
 
 nx::Edge* RamuloAccessibleWidget::edge(std::uint32_t id) const {
     if (!view()) return nullptr;
-    ControlEngine& e = control()->control().engine();
+    ControlEngine& e = engineOf(control()->control());
     nx::Edge* edge = e.space()->edgeFactory().at(id);
     return edge && e.graph()->contains(*edge) ? edge : nullptr;
 }

@@ -46,12 +46,11 @@ CRamuloCtrl::CRamuloCtrl(QWidget* parent)
     : QAbstractScrollArea(parent),
       events_(std::make_unique<Events>(*this)),
       control_((ensureModuleStarted(), std::make_unique<RamuloControl>())),
-      progress_(std::make_unique<ProgressDialogSink>(this)),
-      interaction_(*control_) {
+      impl_(std::make_unique<Impl>(*this, *control_)) {
     control_->setEventListener(events_.get());
-    control_->engine().setProgress(progress_.get());
+    engineOf(*control_).setProgress(impl_->progress.get());
     // What was invalidated while an operation ran is drawn once it is over.
-    progress_->finished = [this] { viewport()->update(); };
+    impl_->progress->finished = [this] { viewport()->update(); };
     installRamuloAccessibility();
     viewport()->setMouseTracking(true);
     // The widget keeps its own picture and paints every pixel of it.
@@ -74,12 +73,12 @@ CRamuloCtrl::~CRamuloCtrl() {
 }
 
 void CRamuloCtrl::setProgressDelay(int milliseconds) {
-    progress_->delayMs = milliseconds;
-    control_->engine().setProgress(milliseconds < 0 ? nullptr : progress_.get());
+    impl_->progress->delayMs = milliseconds;
+    engineOf(*control_).setProgress(milliseconds < 0 ? nullptr : impl_->progress.get());
 }
 
 int CRamuloCtrl::progressDelay() const {
-    return progress_->delayMs;
+    return impl_->progress->delayMs;
 }
 
 void CRamuloCtrl::createWindow() {

@@ -59,9 +59,9 @@ void CRamuloCtrl::mousePressEvent(QMouseEvent* event) {
     if (panPress(event)) return;
     const nx::Point at = clientPoint(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
-        guardInput([&] { interaction_.leftButtonDown(keyFlags(*event), at, scroll()); });
+        guardInput([&] { impl_->interaction.leftButtonDown(keyFlags(*event), at, scroll()); });
     else if (event->button() == Qt::RightButton)
-        guardInput([&] { interaction_.rightButtonDown(keyFlags(*event), at, scroll()); });
+        guardInput([&] { impl_->interaction.rightButtonDown(keyFlags(*event), at, scroll()); });
     event->accept();
 }
 
@@ -70,9 +70,9 @@ void CRamuloCtrl::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const nx::Point at = clientPoint(pos);
     if (event->button() == Qt::LeftButton) {
-        guardInput([&] { interaction_.leftButtonUp(at, scroll()); });
+        guardInput([&] { impl_->interaction.leftButtonUp(at, scroll()); });
     } else if (event->button() == Qt::RightButton) {
-        guardInput([&] { interaction_.rightButtonUp(at, scroll()); });
+        guardInput([&] { impl_->interaction.rightButtonUp(at, scroll()); });
         // The menu follows the release on every platform, wherever Qt would raise it.
         contextMenuAt(event->globalPosition().toPoint(), pos);
     }
@@ -84,7 +84,7 @@ void CRamuloCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     // control comes from; the right button's is ignored there too.
     if (event->button() == Qt::LeftButton) {
         const nx::Point at = clientPoint(event->position().toPoint());
-        guardInput([&] { interaction_.leftDoubleClick(at, scroll()); });
+        guardInput([&] { impl_->interaction.leftDoubleClick(at, scroll()); });
     }
     event->accept();
 }
@@ -92,7 +92,7 @@ void CRamuloCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 void CRamuloCtrl::mouseMoveEvent(QMouseEvent* event) {
     if (panMove(event)) return;
     const nx::Point at = clientPoint(event->position().toPoint());
-    guardInput([&] { interaction_.mouseMove(at, scroll()); });
+    guardInput([&] { impl_->interaction.mouseMove(at, scroll()); });
     event->accept();
 }
 
@@ -103,9 +103,9 @@ void CRamuloCtrl::contextMenuEvent(QContextMenuEvent* event) {
     // says where it is either way.
     if (event->reason() == QContextMenuEvent::Keyboard) {
         // With a vertex focused from the keyboard, its menu opens at the vertex.
-        if (nx::Vertex* v = focusVertex()) {
-            showLogical(logicalPositionOf(v));
-            const QPoint at = shownPoint(logicalPositionOf(v));
+        if (nx::Vertex* v = Impl::focusVertex(*this)) {
+            showLogical(Impl::logicalPositionOf(*this, v));
+            const QPoint at = shownPoint(Impl::logicalPositionOf(*this, v));
             contextMenuAt(viewport()->mapToGlobal(at), at);
         } else {
             contextMenuAt(event->globalPos(), viewport()->mapFromGlobal(event->globalPos()));
@@ -116,7 +116,7 @@ void CRamuloCtrl::contextMenuEvent(QContextMenuEvent* event) {
 
 void CRamuloCtrl::contextMenuAt(const QPoint& globalPos, const QPoint& viewportPos) {
     guardInput([&] {
-        interaction_.contextMenu({globalPos.x(), globalPos.y()}, clientPoint(viewportPos),
+        impl_->interaction.contextMenu({globalPos.x(), globalPos.y()}, clientPoint(viewportPos),
                                  scroll());
     });
 }
@@ -124,12 +124,12 @@ void CRamuloCtrl::contextMenuAt(const QPoint& globalPos, const QPoint& viewportP
 bool CRamuloCtrl::viewportEvent(QEvent* event) {
     // Input that reaches the control while an operation runs (before its dialog shows) is
     // dropped: the document is half done.
-    if (progress_->active() && event->isInputEvent()) return true;
+    if (impl_->progress->active() && event->isInputEvent()) return true;
     if (zoomGesture(event)) return true;
     if (event->type() == QEvent::Leave && leaveRequested_) {
         // One notification per request, as the request asks for.
         leaveRequested_ = false;
-        guardInput([&] { interaction_.mouseLeave(); });
+        guardInput([&] { impl_->interaction.mouseLeave(); });
     }
     return QAbstractScrollArea::viewportEvent(event);
 }
@@ -177,7 +177,7 @@ bool CRamuloCtrl::onCommand(std::uint32_t id) {
         case m::FileSave:
         case m::FileSaveAs:
         case m::SelectAllVertices:
-            guardInput([&] { interaction_.runCommand({id, 0, 0}); });
+            guardInput([&] { impl_->interaction.runCommand({id, 0, 0}); });
             return true;
         default:
             return false;

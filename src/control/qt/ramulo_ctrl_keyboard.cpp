@@ -49,30 +49,30 @@ private:
 
 // --- The focused vertex
 
-nx::Vertex* CRamuloCtrl::focusVertex() const {
-    if (focus_ == kNoVertex || !control_) return nullptr;
-    ControlEngine& e = control_->engine();
+nx::Vertex* CRamuloCtrl::Impl::focusVertex(const CRamuloCtrl& w) {
+    if (w.focus_ == kNoVertex || !w.control_) return nullptr;
+    const ControlEngine& e = engineOf(*w.control_);
     if (!e.graph() || !e.view() || !e.space()) return nullptr;
-    nx::Vertex* v = e.space()->vertexFactory().at(focus_);
+    nx::Vertex* v = e.space()->vertexFactory().at(w.focus_);
     return v && !v->isGraph() && e.graph()->contains(*v) ? v : nullptr;
 }
 
 quint32 CRamuloCtrl::focusedVertex() const {
-    const nx::Vertex* v = focusVertex();
+    const nx::Vertex* v = Impl::focusVertex(*this);
     return v ? static_cast<quint32>(v->id) : kNoVertex;
 }
 
 void CRamuloCtrl::setFocusedVertex(quint32 vertexID) {
     const quint32 before = focus_;
     focus_ = vertexID;
-    if (!focusVertex()) focus_ = kNoVertex;
-    if (nx::Vertex* v = focusVertex()) showLogical(logicalPositionOf(v));
+    if (!Impl::focusVertex(*this)) focus_ = kNoVertex;
+    if (nx::Vertex* v = Impl::focusVertex(*this)) showLogical(Impl::logicalPositionOf(*this, v));
     viewport()->update();
     if (focus_ != before) emit FocusedVertexChanged(focus_);
 }
 
-QPoint CRamuloCtrl::logicalPositionOf(nx::Vertex* vertex) const {
-    const nx::GraphView& view = *control_->engine().view();
+QPoint CRamuloCtrl::Impl::logicalPositionOf(const CRamuloCtrl& w, nx::Vertex* vertex) {
+    const nx::GraphView& view = *engineOf(*w.control_).view();
     const nx::Point p = view.devicePosition(vertex);
     return {p.x, p.y};
 }
@@ -95,14 +95,14 @@ void CRamuloCtrl::showLogical(QPoint logical) {
 }
 
 QRect CRamuloCtrl::focusMarkRect() const {
-    nx::Vertex* v = focusVertex();
+    nx::Vertex* v = Impl::focusVertex(*this);
     if (!v) return {};
-    const nx::GraphView& view = *control_->engine().view();
+    const nx::GraphView& view = *engineOf(*control_).view();
     const nx::VertexView* look = view.findVertexView(v);
     const nx::Size size = look ? look->getSize() : nx::Size{8, 8};
     const int w = static_cast<int>(std::ceil(double(size.cx) * zoom_)) + 8;
     const int h = static_cast<int>(std::ceil(double(size.cy) * zoom_)) + 8;
-    const QPoint c = shownPoint(logicalPositionOf(v));
+    const QPoint c = shownPoint(Impl::logicalPositionOf(*this, v));
     return {c.x() - w / 2, c.y() - h / 2, w, h};
 }
 
@@ -152,7 +152,7 @@ void CRamuloCtrl::keyReleaseEvent(QKeyEvent* event) {
 }
 
 bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
-    if (!control_ || !control_->engine().graph() || !control_->engine().view()) return false;
+    if (!control_ || !engineOf(*control_).graph() || !engineOf(*control_).view()) return false;
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     NavigationStep step{};
@@ -175,21 +175,22 @@ bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
             event->accept();
             return true;
         case Qt::Key_Delete:
-            if (mods != Qt::NoModifier || !focusVertex()) return false;
+            if (mods != Qt::NoModifier || !Impl::focusVertex(*this)) return false;
             guardHandler([&] { deleteFocused(); });
             event->accept();
             return true;
         case Qt::Key_F2:
-            if (mods != Qt::NoModifier || !focusVertex()) return false;
+            if (mods != Qt::NoModifier || !Impl::focusVertex(*this)) return false;
             guardHandler([&] { beginRename(); });
             event->accept();
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (mods != Qt::NoModifier || !focusVertex()) return false;
+            if (mods != Qt::NoModifier || !Impl::focusVertex(*this)) return false;
             guardHandler([&] {
-                const QPoint at = logicalPositionOf(focusVertex()) - pictureOrigin();
-                interaction_.leftDoubleClick({at.x(), at.y()}, scroll());
+                const QPoint at =
+                    Impl::logicalPositionOf(*this, Impl::focusVertex(*this)) - pictureOrigin();
+                impl_->interaction.leftDoubleClick({at.x(), at.y()}, scroll());
             });
             event->accept();
             return true;
@@ -197,10 +198,10 @@ bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
             return false;
     }
     if (mods != Qt::NoModifier) return false;
-    ControlEngine& e = control_->engine();
+    ControlEngine& e = engineOf(*control_);
     VertexNavigation nav(*e.graph(), *e.view());
     // The first arrow puts the focus on the drawing; later ones move it.
-    nx::Vertex* from = focusVertex();
+    nx::Vertex* from = Impl::focusVertex(*this);
     nx::Vertex* to = from ? nav.step(from, step) : nav.start();
     if (to) setFocusedVertex(static_cast<quint32>(to->id));
     event->accept();
@@ -208,9 +209,9 @@ bool CRamuloCtrl::navigationKey(QKeyEvent* event) {
 }
 
 void CRamuloCtrl::selectFocused(bool toggle) {
-    nx::Vertex* v = focusVertex();
+    nx::Vertex* v = Impl::focusVertex(*this);
     if (!v) return;
-    nx::WindowGraphView& view = *control_->engine().view();
+    nx::WindowGraphView& view = *engineOf(*control_).view();
     const nx::VertexViewEntry* entry = view.findVertexEntry(v);
     if (!entry) return;
     // As a click and a Ctrl+click on the vertex would.
@@ -226,15 +227,15 @@ void CRamuloCtrl::selectFocused(bool toggle) {
 }
 
 void CRamuloCtrl::deleteFocused() {
-    nx::Vertex* v = focusVertex();
+    nx::Vertex* v = Impl::focusVertex(*this);
     if (!v) return;
-    ControlEngine& e = control_->engine();
+    ControlEngine& e = engineOf(*control_);
     VertexNavigation nav(*e.graph(), *e.view());
     nx::Vertex* next = nav.parent(v);
     e.setCurrentVertex(v);
     // The menu's Delete Vertex: it asks first.
-    interaction_.runCommand({menu_id::DeleteVertex, 0, 0});
-    if (!focusVertex()) {
+    impl_->interaction.runCommand({menu_id::DeleteVertex, 0, 0});
+    if (!Impl::focusVertex(*this)) {
         focus_ = kNoVertex;
         if (next)
             setFocusedVertex(static_cast<quint32>(next->id));
@@ -250,7 +251,7 @@ QLineEdit* CRamuloCtrl::nameEditor() const {
 }
 
 void CRamuloCtrl::beginRename() {
-    nx::Vertex* v = focusVertex();
+    nx::Vertex* v = Impl::focusVertex(*this);
     if (!v || !editingEnabled() || nameEditor_) return;
     const quint16 type = PropertyTypeID(QStringLiteral("Name"));
     // The name as the drawing shows it: the view's own, else the graph's, else the space's.

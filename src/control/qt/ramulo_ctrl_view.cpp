@@ -35,7 +35,7 @@ public:
     ~ScreenContext() override {
         // The tools' painters on the picture close before it is shown.
         if (w_.control_) {
-            auto* view = dynamic_cast<nx::QtWindowGraphView*>(w_.control_->engine().view());
+            auto* view = dynamic_cast<nx::QtWindowGraphView*>(engineOf(*w_.control_).view());
             if (view) view->endPaint();
         }
         w_.viewport()->update();
@@ -88,7 +88,7 @@ void CRamuloCtrl::ensureScreenSize() {
 void CRamuloCtrl::renderStale() {
     // While the control is going (its save question may run an event loop) or an operation
     // is half done, the picture stays as it was.
-    if (!control_ || progress_->active()) return;
+    if (!control_ || impl_->progress->active()) return;
     ensureScreenSize();
     // Zoomed, the picture and the viewport differ in size: what is stale is all of it.
     const QRect whole(QPoint(0, 0), pictureSize());

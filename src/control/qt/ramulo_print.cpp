@@ -107,7 +107,7 @@ PrintPlan planPrint(QSize drawing, QSize page, PrintLayout layout, int overlap) 
 }
 
 int printDocument(RamuloControl& control, QPrinter& printer, PrintLayout layout) {
-    ControlEngine& engine = control.engine();
+    ControlEngine& engine = engineOf(control);
     QPainter painter;
     if (!painter.begin(&printer))
         throw std::runtime_error("Ramulo Control: the printer could not be started");

@@ -5,14 +5,14 @@
 #include <QRect>
 #include <QSize>
 
+#include "ramulo/print_layout.h"
+
 class QPrinter;
 class RamuloControl;
 class ControlEngine;
 namespace nx {
 class QtDrawingTools;
 }
-
-enum class PrintLayout { OnePage, FitToPage, Tiled };
 
 // Where a document goes on the pages, in printer pixels. Tiled pages follow each other
 // across, then down; neighbours share a strip of `overlap` pixels for gluing.

@@ -78,7 +78,7 @@ TEST_F(Widget, ConnectingMakesAnEdgeThatKeepsAForestAndRefusesOneThatDoesNot) {
     ASSERT_EQ(edgeAdded.count(), 1);
     const quint32 edge = edgeAdded.at(0).at(0).toUInt();
     EXPECT_EQ(edge, 10u);
-    EXPECT_EQ(w->control().engine().space()->edgeFactory().size(), 11u);
+    EXPECT_EQ(engineOf(w->control()).space()->edgeFactory().size(), 11u);
 
     // D to K would close a cycle in the tree: refused.
     choices = {QStringLiteral("New Outcoming Edge")};
@@ -114,7 +114,7 @@ TEST_F(Widget, LeavingTheWindowEndsTheDragWhereThePointerWasLastSeen) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(vp(), &leave);
     settle();
-    EXPECT_FALSE(w->control().engine().view()->interaction().moving);
+    EXPECT_FALSE(engineOf(w->control()).view()->interaction().moving);
     move(kB + QPoint(90, 0));  // no longer dragging
     EXPECT_EQ(position(2), kB + QPoint(30, 0));
     release(kB + QPoint(90, 0));

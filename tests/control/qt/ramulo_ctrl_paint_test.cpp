@@ -93,7 +93,7 @@ TEST_F(Widget, ExtentChangesRescroll) {
 
 TEST(WidgetWithoutWindow, ConstructionIsEmptyUntilTheWindowIsCreated) {
     CRamuloCtrl w;
-    EXPECT_EQ(w.control().engine().graph(), nullptr);
+    EXPECT_EQ(engineOf(w.control()).graph(), nullptr);
     EXPECT_EQ(w.testID(), 1);
     EXPECT_FALSE(w.editingEnabled());
     EXPECT_FALSE(w.doubleClickEnabled());
@@ -102,8 +102,8 @@ TEST(WidgetWithoutWindow, ConstructionIsEmptyUntilTheWindowIsCreated) {
     w.createWindow();
     EXPECT_TRUE(w.isCreated());
     EXPECT_EQ(w.VertexCount(0), 10u);  // document 2
-    EXPECT_EQ(w.scrollTotal(), QSize(int(w.control().engine().GetExtent().cx),
-                                     int(w.control().engine().GetExtent().cy)));
+    EXPECT_EQ(w.scrollTotal(), QSize(int(engineOf(w.control()).GetExtent().cx),
+                                     int(engineOf(w.control()).GetExtent().cy)));
 }
 
 TEST(WidgetWithoutWindow, FirstPaintScrollsOverWhatItShows) {

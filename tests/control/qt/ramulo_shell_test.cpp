@@ -97,7 +97,7 @@ TEST_F(Printing, OnePagePrintsAMillimetrePerPixelWithoutTheScrollOffset) {
     // The window draws as before: the screen's scale and buffer are back.
     w->viewport()->repaint();
     EXPECT_EQ(w->screenImage(), before);
-    EXPECT_EQ(w->control().engine().view()->scaleX(), 1.0f);
+    EXPECT_EQ(engineOf(w->control()).view()->scaleX(), 1.0f);
 }
 
 TEST_F(Printing, FitToPageShrinksTheWholeDrawingOntoOnePage) {

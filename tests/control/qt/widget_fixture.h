@@ -122,7 +122,7 @@ protected:
                 w->VertexPropertyValueByName(vertex, QStringLiteral("Y"), 2).toInt()};
     }
     QSize extent() {
-        const nx::Size e = w->control().engine().GetExtent();
+        const nx::Size e = engineOf(w->control()).GetExtent();
         return {int(e.cx), int(e.cy)};
     }
 

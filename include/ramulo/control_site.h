@@ -1,0 +1,24 @@
+// What the control asks of the widget or host that owns it, beyond its window.
+#pragma once
+
+/// @file
+/// ControlSite, handed to RamuloControl::windowCreated: the scroll sizes of the drawing in
+/// device units, the about box, the look of the stock properties and the window's zoom.
+/// Every member but setScrollSizes has a default that does nothing.
+
+#include "ramulo/export.h"
+#include "ramulo/geometry.h"
+
+class RAMULO_EXPORT ControlSite {
+public:
+    virtual ~ControlSite() = default;
+    // The scrollable size of the drawing (the engine's extent with its margins).
+    virtual void setScrollSizes(const nx::Size& total) = 0;
+    virtual void showAboutBox() {}
+    // BorderStyle, Appearance, BackColor or Font changed: the widget shows the new values.
+    virtual void stockPropertiesChanged() {}
+    // The window's zoom (1.0 shows the drawing pixel for pixel); a site without one keeps 1.
+    virtual double viewZoom() const { return 1.0; }
+    virtual void setViewZoom(double) {}
+    virtual void zoomToFit() {}
+};
