@@ -51,7 +51,7 @@ private:
 
 nx::Vertex* CRamuloCtrl::Impl::focusVertex(const CRamuloCtrl& w) {
     if (w.focus_ == kNoVertex || !w.control_) return nullptr;
-    const ControlEngine& e = engineOf(*w.control_);
+    ControlEngine& e = engineOf(*w.control_);
     if (!e.graph() || !e.view() || !e.space()) return nullptr;
     nx::Vertex* v = e.space()->vertexFactory().at(w.focus_);
     return v && !v->isGraph() && e.graph()->contains(*v) ? v : nullptr;
