@@ -35,8 +35,7 @@ MembershipChange::~MembershipChange() {
 }
 
 void MembershipChange::release(Event& event) {
-    delete event.values;
-    event.values = nullptr;
+    event.values.reset();
     delete event.data.properties;
     nx::dropHeldReference(event.data.view);
     event.data = {};
@@ -65,20 +64,20 @@ bool MembershipChange::empty() const {
 
 // --- Recording
 
-void MembershipChange::vertexLeft(nx::Graph&, nx::Vertex& vertex, nx::ActualProperties* values,
-                                  std::size_t slot) {
+void MembershipChange::vertexLeft(nx::Graph&, nx::Vertex& vertex,
+                                  std::unique_ptr<nx::ActualProperties> values, std::size_t slot) {
     Event event{Kind::GraphVertex, false};
     event.vertex = &vertex;
-    event.values = values;
+    event.values = std::move(values);
     event.slot = slot;
     events_.push_back(std::move(event));
 }
 
-void MembershipChange::edgeLeft(nx::Graph&, nx::Edge& edge, nx::ActualProperties* values,
-                                std::size_t slot) {
+void MembershipChange::edgeLeft(nx::Graph&, nx::Edge& edge,
+                                std::unique_ptr<nx::ActualProperties> values, std::size_t slot) {
     Event event{Kind::GraphEdge, false};
     event.edge = &edge;
-    event.values = values;
+    event.values = std::move(values);
     event.slot = slot;
     events_.push_back(std::move(event));
 }
@@ -138,7 +137,6 @@ void MembershipChange::toggle(Event& event) {
                 done = event.values != nullptr;
             } else {
                 done = graph_.restoreVertex(*event.vertex, event.values, event.slot);
-                if (done) event.values = nullptr;
             }
             break;
         case Kind::GraphEdge:
@@ -147,7 +145,6 @@ void MembershipChange::toggle(Event& event) {
                 done = event.values != nullptr;
             } else {
                 done = graph_.restoreEdge(*event.edge, event.values, event.slot);
-                if (done) event.values = nullptr;
             }
             break;
         case Kind::ViewVertices:
@@ -231,7 +228,7 @@ std::size_t MembershipChange::bytes() const {
         // Each remembered slot also keeps an empty slot of a map alive.
         total += sizeof(Event) + 48 + event.records.size() * (sizeof(nx::VertexEntryRecord) + 48);
         if (event.present) continue;
-        total += valuesBytes(event.values) + valuesBytes(event.data.properties);
+        total += valuesBytes(event.values.get()) + valuesBytes(event.data.properties);
         for (const nx::VertexEntryRecord& record : event.records)
             total += valuesBytes(record.entry.properties);
     }

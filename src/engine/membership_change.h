@@ -36,9 +36,9 @@ public:
     bool remembersSlots() const override { return true; }
 
     // MembershipLog
-    void vertexLeft(nx::Graph&, nx::Vertex& vertex, nx::ActualProperties* values,
+    void vertexLeft(nx::Graph&, nx::Vertex& vertex, std::unique_ptr<nx::ActualProperties> values,
                     std::size_t slot) override;
-    void edgeLeft(nx::Graph&, nx::Edge& edge, nx::ActualProperties* values,
+    void edgeLeft(nx::Graph&, nx::Edge& edge, std::unique_ptr<nx::ActualProperties> values,
                   std::size_t slot) override;
     void vertexJoined(nx::Graph&, nx::Vertex& vertex, std::size_t slot) override;
     void edgeJoined(nx::Graph&, nx::Edge& edge, std::size_t slot) override;
@@ -59,7 +59,7 @@ private:
         bool present;
         nx::Vertex* vertex = nullptr;
         nx::Edge* edge = nullptr;
-        nx::ActualProperties* values = nullptr;
+        std::unique_ptr<nx::ActualProperties> values;
         nx::EdgeViewData data;
         std::vector<nx::VertexEntryRecord> records;
         std::size_t slot = 0;

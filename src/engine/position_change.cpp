@@ -11,7 +11,7 @@ std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) 
     sets.reserve(view.vertexSequence().size());
     for (const nx::VertexViewEntry& e : view.vertexSequence()) {
         const nx::VertexEntry* entry = graph->vertices().find(e.vertex);
-        sets.push_back(entry ? entry->properties : nullptr);
+        sets.push_back(entry ? entry->properties.get() : nullptr);
     }
     return sets;
 }
@@ -21,7 +21,7 @@ std::vector<nx::ActualProperties*> graphEdgeValues(const nx::GraphView& view) {
     const nx::Graph* graph = view.graph();
     if (!graph) return sets;
     sets.reserve(graph->edgeCount());
-    for (const auto& [edge, values] : graph->edges()) sets.push_back(values);
+    for (const auto& [edge, values] : graph->edges()) sets.push_back(values.get());
     return sets;
 }
 

@@ -41,8 +41,8 @@ void Graph::accept(Visitor& visitor) {
     visitor.visit(*this);
 }
 
-void Graph::disposeMemberProperties(ActualProperties* properties) {
-    delete properties;
+void Graph::disposeMemberProperties(MemberValues& properties) {
+    properties.reset();
 }
 
 void Graph::notifyObservers() {
@@ -52,31 +52,43 @@ void Graph::notifyObservers() {
 }
 
 VertexEntry& Graph::entryOf(const Vertex& vertex) {
-    VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    VertexEntry* entry = vertices_.find(&vertex);
     if (!entry) throw std::runtime_error(nx::error_texts::kVertexNotFound);
     return *entry;
 }
 
 const VertexEntry& Graph::entryOf(const Vertex& vertex) const {
-    const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    const VertexEntry* entry = vertices_.find(&vertex);
     if (!entry) throw std::runtime_error(nx::error_texts::kVertexNotFound);
     return *entry;
 }
 
-ActualProperties& Graph::vertexProperties(const Vertex& vertex) const {
-    const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+const ActualProperties& Graph::vertexProperties(const Vertex& vertex) const {
+    const VertexEntry* entry = vertices_.find(&vertex);
     if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
     return *entry->properties;
 }
 
-ActualProperties& Graph::edgeProperties(const Edge& edge) const {
-    ActualProperties* const* props = edges_.find(const_cast<Edge*>(&edge));
+ActualProperties& Graph::vertexProperties(const Vertex& vertex) {
+    VertexEntry* entry = vertices_.find(&vertex);
+    if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
+    return *entry->properties;
+}
+
+const ActualProperties& Graph::edgeProperties(const Edge& edge) const {
+    const MemberValues* props = edges_.find(&edge);
+    if (!props) throw std::runtime_error(nx::error_texts::kEdgePropertiesNotFound);
+    return **props;
+}
+
+ActualProperties& Graph::edgeProperties(const Edge& edge) {
+    MemberValues* props = edges_.find(&edge);
     if (!props) throw std::runtime_error(nx::error_texts::kEdgePropertiesNotFound);
     return **props;
 }
 
 std::size_t Graph::slotOfMember(const Vertex& vertex) const {
-    const std::size_t slot = vertices_.slotOf(const_cast<Vertex*>(&vertex));
+    const std::size_t slot = vertices_.slotOf(&vertex);
     if (slot == VertexMap::npos) throw std::runtime_error(nx::error_texts::kVertexNotFound);
     return slot;
 }
@@ -86,7 +98,7 @@ const std::vector<Edge*>& Graph::incidentEdges(const Vertex& vertex) const {
 }
 
 void Graph::setVertexProperty(const Vertex& vertex, const Property& value) {
-    const VertexEntry* entry = vertices_.find(const_cast<Vertex*>(&vertex));
+    VertexEntry* entry = vertices_.find(&vertex);
     if (!entry)
         throw std::runtime_error("Vertex " + std::to_string(vertex.id) +
                                  " does not belong to graph  " + std::to_string(id) + "\n");
@@ -108,7 +120,7 @@ VertexEntry& Graph::joinVertex(Vertex& vertex) {
     auto placed = vertices_.place(&vertex, VertexEntry{});
     if (!placed.inserted) return *placed.value;
     try {
-        placed.value->properties = new ActualProperties(*vertexSchema_);
+        placed.value->properties = std::make_unique<ActualProperties>(*vertexSchema_);
     } catch (...) {
         vertices_.erase(&vertex);
         throw;
@@ -122,7 +134,7 @@ ActualProperties& Graph::joinEdge(Edge& edge) {
     auto placed = edges_.place(&edge, nullptr);
     if (!placed.inserted) return **placed.value;
     try {
-        *placed.value = new ActualProperties(*edgeSchema_);
+        *placed.value = std::make_unique<ActualProperties>(*edgeSchema_);
     } catch (...) {
         edges_.erase(&edge);
         throw;
@@ -134,10 +146,10 @@ ActualProperties& Graph::joinEdge(Edge& edge) {
 }
 
 void Graph::removeEdge(Edge& edge) {
-    ActualProperties* const* props = edges_.find(&edge);
+    MemberValues* props = edges_.find(&edge);
     if (!props) return;
     if (log_)
-        log_->edgeLeft(*this, edge, *props, edges_.slotOf(&edge));
+        log_->edgeLeft(*this, edge, std::move(*props), edges_.slotOf(&edge));
     else
         disposeMemberProperties(*props);
     edges_.erase(&edge);
@@ -155,42 +167,49 @@ void Graph::removeVertex(Vertex& vertex) {
         if (edges_.contains(e)) incident.push_back(e);
     for (Edge* e : incident) removeEdge(*e);
     if (log_)
-        log_->vertexLeft(*this, vertex, entryOf(vertex).properties, vertices_.slotOf(&vertex));
+        log_->vertexLeft(*this, vertex, std::move(entryOf(vertex).properties),
+                         vertices_.slotOf(&vertex));
     else
         disposeMemberProperties(entryOf(vertex).properties);
     vertices_.erase(&vertex);
     tellObservers([&](Observer& o) { o.vertexRemoved(*this, vertex); });
 }
 
-ActualProperties* Graph::takeVertex(Vertex& vertex) {
+std::unique_ptr<ActualProperties> Graph::takeVertex(Vertex& vertex) {
     VertexEntry* entry = vertices_.find(&vertex);
     if (!entry) return nullptr;
-    ActualProperties* values = entry->properties;
+    std::unique_ptr<ActualProperties> values = std::move(entry->properties);
     vertices_.erase(&vertex);
     ++membershipStamp_;
     markIncidenceDirty();
     return values;
 }
 
-ActualProperties* Graph::takeEdge(Edge& edge) {
-    ActualProperties* const* props = edges_.find(&edge);
+std::unique_ptr<ActualProperties> Graph::takeEdge(Edge& edge) {
+    MemberValues* props = edges_.find(&edge);
     if (!props) return nullptr;
-    ActualProperties* values = *props;
+    std::unique_ptr<ActualProperties> values = std::move(*props);
     edges_.erase(&edge);
     ++membershipStamp_;
     markIncidenceDirty();
     return values;
 }
 
-bool Graph::restoreVertex(Vertex& vertex, ActualProperties* values, std::size_t slot) {
-    if (!vertices_.restoreAt(slot, &vertex, VertexEntry{values, {}})) return false;
+bool Graph::restoreVertex(Vertex& vertex, std::unique_ptr<ActualProperties>& values,
+                          std::size_t slot) {
+    VertexEntry entry{std::move(values), {}};
+    if (!vertices_.restoreAt(slot, &vertex, std::move(entry))) {
+        values = std::move(entry.properties);
+        return false;
+    }
     ++membershipStamp_;
     markIncidenceDirty();
     return true;
 }
 
-bool Graph::restoreEdge(Edge& edge, ActualProperties* values, std::size_t slot) {
-    if (!edges_.restoreAt(slot, &edge, values)) return false;
+bool Graph::restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values,
+                        std::size_t slot) {
+    if (!edges_.restoreAt(slot, &edge, std::move(values))) return false;
     ++membershipStamp_;
     markIncidenceDirty();
     return true;
@@ -247,15 +266,14 @@ void Graph::removeSubtree(Vertex& start) {
     if (parentEdge) removeEdge(*parentEdge);
     if (!collectedEdges.empty()) incidenceDirty_ = true;
     for (Edge* e : collectedEdges) {
-        if (ActualProperties* const* props = edges_.find(e)) {
+        if (MemberValues* props = edges_.find(e)) {
             disposeMemberProperties(*props);
             edges_.erase(e);
         }
     }
     for (Vertex* v : collectedVertices) {
-        ActualProperties* props = entryOf(*v).properties;
+        disposeMemberProperties(entryOf(*v).properties);
         vertices_.erase(v);
-        disposeMemberProperties(props);
     }
 }
 

@@ -21,15 +21,20 @@ class MembershipLog;
 class SpanningTree;
 class Space;
 
+// A member's graph-level values. A graph deletes them (back to the values' pool); a subgraph
+// holds its parent's and hands them back with release() before a slot is emptied
+// (Graph::disposeMemberProperties), so the pointer stays one word.
+using MemberValues = std::unique_ptr<ActualProperties>;
+
 struct VertexEntry {
-    ActualProperties* properties = nullptr;  // graph-level values; owned unless a subgraph's
-    std::vector<Edge*> incident;             // incident edges, edge ID ascending
+    MemberValues properties;      // graph-level values; borrowed in a subgraph
+    std::vector<Edge*> incident;  // incident edges, edge ID ascending
 };
 
 class Graph : public Vertex, public Subject {
 public:
     using VertexMap = OrderedMap<Vertex*, VertexEntry>;
-    using EdgeMap = OrderedMap<Edge*, ActualProperties*>;
+    using EdgeMap = OrderedMap<Edge*, MemberValues>;
 
     // The schemas stay the caller's.
     Graph(ElementId id, std::unique_ptr<ActualProperties> properties,
@@ -69,10 +74,8 @@ public:
 
     std::size_t order() const { return vertices_.size(); }
     std::size_t edgeCount() const { return edges_.size(); }
-    bool contains(const Vertex& vertex) const {
-        return vertices_.contains(const_cast<Vertex*>(&vertex));
-    }
-    bool contains(const Edge& edge) const { return edges_.contains(const_cast<Edge*>(&edge)); }
+    bool contains(const Vertex& vertex) const { return vertices_.contains(&vertex); }
+    bool contains(const Edge& edge) const { return edges_.contains(&edge); }
     const VertexMap& vertices() const { return vertices_; }
     const EdgeMap& edges() const { return edges_; }
 
@@ -83,9 +86,11 @@ public:
     ActualProperties& joinEdge(Edge& edge);
 
     // Fails with "Vertex properties not found" for a non-member.
-    ActualProperties& vertexProperties(const Vertex& vertex) const;
+    ActualProperties& vertexProperties(const Vertex& vertex);
+    const ActualProperties& vertexProperties(const Vertex& vertex) const;
     // Fails with "Edge properties not found" for a non-member.
-    ActualProperties& edgeProperties(const Edge& edge) const;
+    ActualProperties& edgeProperties(const Edge& edge);
+    const ActualProperties& edgeProperties(const Edge& edge) const;
     // Fails with "Vertex not found" for a non-member.
     const std::vector<Edge*>& incidentEdges(const Vertex& vertex) const;
     // Assigns value to the member's first graph-level property of value's class.
@@ -104,12 +109,14 @@ public:
     // removeEdge are told to the log, which then owns the values of members that left.
     void setMembershipLog(MembershipLog* log) { log_ = log; }
     // Undo support, telling neither observers nor the log: takes a member out leaving its
-    // slot empty (the caller owns the answered values), or puts it back into that slot.
+    // slot empty and answers its values (null for a non-member), or puts it back into that
+    // slot, taking the values only when it succeeds (values stays the caller's on false).
     // keepSlots keeps empty slots from being reclaimed while such slots are remembered.
-    ActualProperties* takeVertex(Vertex& vertex);
-    ActualProperties* takeEdge(Edge& edge);
-    bool restoreVertex(Vertex& vertex, ActualProperties* values, std::size_t slot);
-    bool restoreEdge(Edge& edge, ActualProperties* values, std::size_t slot);
+    std::unique_ptr<ActualProperties> takeVertex(Vertex& vertex);
+    std::unique_ptr<ActualProperties> takeEdge(Edge& edge);
+    bool restoreVertex(Vertex& vertex, std::unique_ptr<ActualProperties>& values,
+                       std::size_t slot);
+    bool restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values, std::size_t slot);
     void keepSlots(bool keep) {
         vertices_.keepSlots(keep);
         edges_.keepSlots(keep);
@@ -135,8 +142,9 @@ protected:
     };
     explicit Graph(BorrowFrom borrow);
 
-    // Hands back a member's graph-level values; subgraphs borrow theirs and keep them.
-    virtual void disposeMemberProperties(ActualProperties* properties);
+    // Empties a member's graph-level values before its slot goes: a graph deletes them,
+    // a subgraph (which borrows its parent's) only lets go of them.
+    virtual void disposeMemberProperties(MemberValues& properties);
     // The member's slot in the vertex map; fails like entryOf for a non-member.
     std::size_t slotOfMember(const Vertex& vertex) const;
     VertexEntry& entryOf(const Vertex& vertex);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 namespace nx {
 
@@ -14,9 +15,9 @@ class MembershipLog {
 public:
     virtual ~MembershipLog() = default;
     // A member left from its slot; its graph-level values pass to the log.
-    virtual void vertexLeft(Graph& graph, Vertex& vertex, ActualProperties* values,
-                            std::size_t slot) = 0;
-    virtual void edgeLeft(Graph& graph, Edge& edge, ActualProperties* values,
+    virtual void vertexLeft(Graph& graph, Vertex& vertex,
+                            std::unique_ptr<ActualProperties> values, std::size_t slot) = 0;
+    virtual void edgeLeft(Graph& graph, Edge& edge, std::unique_ptr<ActualProperties> values,
                           std::size_t slot) = 0;
     // A member joined into the slot.
     virtual void vertexJoined(Graph& graph, Vertex& vertex, std::size_t slot) = 0;

@@ -15,6 +15,8 @@ template <typename K, typename V>
 class OrderedMap {
 public:
     using value_type = std::pair<K, V>;
+    // Lookups take a pointer to const, so const callers need no cast to find an element.
+    using ConstKey = typename detail::PointerIndex<K>::ConstKey;
 
     template <typename Slot>
     class Iter {
@@ -42,13 +44,13 @@ public:
 
     std::size_t size() const { return index_.size(); }
     bool empty() const { return index_.empty(); }
-    bool contains(K key) const { return index_.find(key, keyAt()) != nullptr; }
+    bool contains(ConstKey key) const { return index_.find(key, keyAt()) != nullptr; }
 
-    V* find(K key) {
+    V* find(ConstKey key) {
         const auto* at = index_.find(key, keyAt());
         return at ? &slots_[*at].second : nullptr;
     }
-    const V* find(K key) const {
+    const V* find(ConstKey key) const {
         const auto* at = index_.find(key, keyAt());
         return at ? &slots_[*at].second : nullptr;
     }
@@ -79,9 +81,10 @@ public:
     std::size_t slotCount() const { return slots_.size(); }
     // The value in a live slot (as place or slotOf answered it).
     V& atSlot(std::size_t slot) { return slots_[slot].second; }
+    const V& atSlot(std::size_t slot) const { return slots_[slot].second; }
 
     // Removes the key; answers whether it was present. Invalidates iterators.
-    bool erase(K key) {
+    bool erase(ConstKey key) {
         const auto* at = index_.find(key, keyAt());
         if (!at) return false;
         value_type& slot = slots_[*at];
@@ -94,14 +97,14 @@ public:
 
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
     // The key's slot: its place in iteration order among live and erased entries.
-    std::size_t slotOf(K key) const {
+    std::size_t slotOf(ConstKey key) const {
         const auto* at = index_.find(key, keyAt());
         return at ? *at : npos;
     }
     // Puts an absent key back into the slot it held, so that it iterates where it did;
-    // a slot past the end extends the map. False (nothing done) when the key is present
-    // or the slot holds another key.
-    bool restoreAt(std::size_t slot, K key, V value) {
+    // a slot past the end extends the map. False (nothing done, value not moved from) when
+    // the key is present or the slot holds another key.
+    bool restoreAt(std::size_t slot, K key, V&& value) {
         if (index_.find(key, keyAt())) return false;
         if (slot >= slots_.size()) {
             slots_.resize(slot + 1);

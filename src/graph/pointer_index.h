@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -27,20 +28,19 @@ public:
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
 
+    // Lookups take the key as a pointer to const: finding an element never changes it.
+    using ConstKey = const std::remove_pointer_t<K>*;
+
     // The slot stored for key, or nullptr.
     template <typename KeyAt>
-    const Slot* find(K key, const KeyAt& keyAt) const {
-        if (size_ == 0) return nullptr;
-        const Slot tag = tagOf(key);
-        for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
-            const Entry& e = table_[i];
-            if (e.slot == kEmpty) return nullptr;
-            if (e.tag == tag && keyAt(e.slot) == key) return &e.slot;
-        }
+    const Slot* find(ConstKey key, const KeyAt& keyAt) const {
+        const std::size_t at = locate(key, keyAt);
+        return at == kNowhere ? nullptr : &table_[at].slot;
     }
     template <typename KeyAt>
-    Slot* find(K key, const KeyAt& keyAt) {
-        return const_cast<Slot*>(static_cast<const PointerIndex&>(*this).find(key, keyAt));
+    Slot* find(ConstKey key, const KeyAt& keyAt) {
+        const std::size_t at = locate(key, keyAt);
+        return at == kNowhere ? nullptr : &table_[at].slot;
     }
 
     // Stores slot for key unless key is present; answers the stored slot and whether it
@@ -63,15 +63,9 @@ public:
 
     // Removes key; answers whether it was present.
     template <typename KeyAt>
-    bool erase(K key, const KeyAt& keyAt) {
-        if (size_ == 0) return false;
-        const Slot tag = tagOf(key);
-        std::size_t i = home(tag);
-        for (;; i = (i + 1) & mask_) {
-            const Entry& e = table_[i];
-            if (e.slot == kEmpty) return false;
-            if (e.tag == tag && keyAt(e.slot) == key) break;
-        }
+    bool erase(ConstKey key, const KeyAt& keyAt) {
+        std::size_t i = locate(key, keyAt);
+        if (i == kNowhere) return false;
         // Backward shift: move each later entry of the run into the hole when the hole
         // lies on its probe path.
         for (std::size_t j = (i + 1) & mask_; table_[j].slot != kEmpty; j = (j + 1) & mask_) {
@@ -102,12 +96,25 @@ public:
 
 private:
     static constexpr Slot kEmpty = UINT32_MAX;
+    static constexpr std::size_t kNowhere = static_cast<std::size_t>(-1);
     struct Entry {
         Slot slot = kEmpty;
         Slot tag = 0;
     };
 
-    static Slot tagOf(K key) {
+    // The table position holding key, or kNowhere.
+    template <typename KeyAt>
+    std::size_t locate(ConstKey key, const KeyAt& keyAt) const {
+        if (size_ == 0) return kNowhere;
+        const Slot tag = tagOf(key);
+        for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
+            const Entry& e = table_[i];
+            if (e.slot == kEmpty) return kNowhere;
+            if (e.tag == tag && keyAt(e.slot) == key) return i;
+        }
+    }
+
+    static Slot tagOf(ConstKey key) {
         // Fibonacci hashing: addresses are aligned, so their low bits say little. The high
         // half of the product is both the tag and, by its top bits, the home position.
         const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));

@@ -6,14 +6,33 @@ namespace nx {
 Subgraph::Subgraph(Graph& parent) : Graph(BorrowFrom{parent}), parent_(&parent) {}
 
 Subgraph::~Subgraph() {
+    dropMembers();
+}
+
+void Subgraph::dropMembers() {
+    for (auto& [edge, values] : edges_) disposeMemberProperties(values);
+    for (auto& [vertex, entry] : vertices_) disposeMemberProperties(entry.properties);
     edges_.clear();
     vertices_.clear();
+}
+
+void Subgraph::joinBorrowed(Vertex& vertex, ActualProperties& values) {
+    // Placed empty and filled after: a value handed to a map that already held the key
+    // would be deleted with the unused argument.
+    auto placed = vertices_.place(&vertex, VertexEntry{});
+    if (placed.inserted) placed.value->properties.reset(&values);
+}
+
+bool Subgraph::joinBorrowed(Edge& edge, ActualProperties& values) {
+    auto placed = edges_.place(&edge, nullptr);
+    if (placed.inserted) placed.value->reset(&values);
+    return placed.inserted;
 }
 
 void Subgraph::addVertex(Vertex& vertex) {
     ++membershipStamp_;
     if (vertices_.contains(&vertex)) return;
-    vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});
+    joinBorrowed(vertex, parent_->vertexProperties(vertex));
 }
 
 void Subgraph::addEdge(Edge& edge) {
@@ -21,14 +40,12 @@ void Subgraph::addEdge(Edge& edge) {
     incidenceDirty_ = true;
     addVertex(*edge.source);
     addVertex(*edge.target);
-    ActualProperties& props = parent_->edgeProperties(edge);
-    if (edges_.insert(&edge, &props).second) incidenceGrew_ = true;
+    if (joinBorrowed(edge, parent_->edgeProperties(edge))) incidenceGrew_ = true;
 }
 
 void Subgraph::clearGraph() {
     ++membershipStamp_;
-    edges_.clear();
-    vertices_.clear();
+    dropMembers();
 }
 
 void Subgraph::addPendantEdge(Edge& edge, Vertex& added, ActualProperties& addedValues) {
@@ -38,14 +55,14 @@ void Subgraph::addPendantEdge(Edge& edge, Vertex& added, ActualProperties& added
         return;
     }
     incidenceDirty_ = incidenceGrew_ = true;
-    vertices_.insert(&added, VertexEntry{&addedValues, {}});
-    edges_.insert(&edge, &parent_->edgeProperties(edge));
+    joinBorrowed(added, addedValues);
+    joinBorrowed(edge, parent_->edgeProperties(edge));
 }
 
 bool Subgraph::tryAddVertex(Vertex& vertex) {
     ++membershipStamp_;
     if (vertices_.contains(&vertex)) return false;
-    vertices_.insert(&vertex, VertexEntry{&parent_->vertexProperties(vertex), {}});
+    joinBorrowed(vertex, parent_->vertexProperties(vertex));
     return true;
 }
 
@@ -55,7 +72,7 @@ bool Subgraph::tryAddEdge(Edge& edge) {
     const bool addedSource = tryAddVertex(*edge.source);
     const bool addedTarget = tryAddVertex(*edge.target);
     if (!edges_.contains(&edge)) {
-        edges_.insert(&edge, &parent_->edgeProperties(edge));
+        joinBorrowed(edge, parent_->edgeProperties(edge));
         incidenceGrew_ = true;
         return true;
     }

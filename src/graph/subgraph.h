@@ -26,9 +26,17 @@ public:
     void addPendantEdge(Edge& edge, Vertex& added, ActualProperties& addedValues);
 
 protected:
-    void disposeMemberProperties(ActualProperties*) override {}
+    void disposeMemberProperties(MemberValues& properties) override {
+        static_cast<void>(properties.release());
+    }
 
 private:
+    // Joins the member holding the parent's values unless it is one already.
+    void joinBorrowed(Vertex& vertex, ActualProperties& values);
+    bool joinBorrowed(Edge& edge, ActualProperties& values);
+    // Lets go of every borrowed value and empties both maps.
+    void dropMembers();
+
     Graph* parent_;
 };
 

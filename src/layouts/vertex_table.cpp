@@ -15,7 +15,7 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
     ElementId maxId = 0;
     for (const auto& [vertex, entry] : members) {
         vertices_.push_back(vertex);
-        values_.push_back(entry.properties);
+        values_.push_back(entry.properties.get());
         maxId = std::max(maxId, vertex->id);
     }
     if (!vertices_.empty() && positions.size() <= maxId) positions.resize(maxId + 1, kNone);

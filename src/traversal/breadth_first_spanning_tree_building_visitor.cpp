@@ -14,7 +14,7 @@ namespace {
 
 // One lookup gives both the flag and the incidence list of a member.
 const VertexEntry& memberEntry(const Graph& graph, const Vertex& vertex) {
-    const VertexEntry* entry = graph.vertices().find(const_cast<Vertex*>(&vertex));
+    const VertexEntry* entry = graph.vertices().find(&vertex);
     if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
     return *entry;
 }
@@ -154,7 +154,7 @@ void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
             const VertexEntry& entry = entryOf(reached, slot);
             if (isVisited(entry, slot)) continue;
             mark(reached, entry, slot);
-            treeEdges_.push_back({edge, &reached, entry.properties});
+            treeEdges_.push_back({edge, &reached, entry.properties.get()});
             pushNeighbours(reached, entry.incident);
         }
     } catch (...) {

@@ -62,7 +62,8 @@ bool GraphView::takeEdgeEntry(Edge* edge, EdgeViewData& data) {
 
 bool GraphView::putEdgeEntry(Edge* edge, const EdgeViewData& data, std::size_t slot) {
     structureChanged();
-    return edgeMap_.restoreAt(slot, edge, data);
+    EdgeViewData held = data;
+    return edgeMap_.restoreAt(slot, edge, std::move(held));
 }
 
 void GraphView::entriesRestored() {

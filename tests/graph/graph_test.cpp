@@ -181,5 +181,48 @@ TEST_F(GraphTest, MembershipIteratesInInsertionOrderAcrossRemovals) {
     EXPECT_EQ(last, vs[0]) << "a re-added vertex goes to the end";
 }
 
+TEST_F(GraphTest, TakenMembersGoBackIntoTheirSlotsWithTheirValues) {
+    Graph* g = space.graphFactory().create();
+    Vertex* a = vertex();
+    Vertex* b = vertex();
+    Vertex* c = vertex();
+    Edge* ab = edge(a, b);
+    Edge* bc = edge(b, c);
+    g->addEdge(*ab);
+    g->addEdge(*bc);
+    g->vertexProperties(*b).get<X>(2).value = 41;
+    g->edgeProperties(*ab).get<Weight>(0).value = 9;
+    g->keepSlots(true);
+    const std::size_t bSlot = g->vertices().slotOf(b);
+    const std::size_t abSlot = g->edges().slotOf(ab);
+
+    std::unique_ptr<ActualProperties> bValues = g->takeVertex(*b);
+    std::unique_ptr<ActualProperties> abValues = g->takeEdge(*ab);
+    ASSERT_NE(bValues, nullptr);
+    ASSERT_NE(abValues, nullptr);
+    EXPECT_EQ(g->takeVertex(*b), nullptr) << "no longer a member";
+    EXPECT_FALSE(g->contains(*b));
+
+    // A slot held by another member refuses, and the values stay with the caller.
+    EXPECT_FALSE(g->restoreVertex(*b, bValues, g->vertices().slotOf(a)));
+    EXPECT_FALSE(g->restoreEdge(*ab, abValues, g->edges().slotOf(bc)));
+    ASSERT_NE(bValues, nullptr);
+    ASSERT_NE(abValues, nullptr);
+
+    EXPECT_TRUE(g->restoreVertex(*b, bValues, bSlot));
+    EXPECT_TRUE(g->restoreEdge(*ab, abValues, abSlot));
+    EXPECT_EQ(bValues, nullptr);
+    EXPECT_EQ(abValues, nullptr);
+    g->keepSlots(false);
+    EXPECT_EQ(xOf(*g, b), 41);
+    EXPECT_EQ(g->edgeProperties(*ab).get<Weight>(0).value, 9);
+    std::vector<Vertex*> order;
+    for (const auto& [v, entry] : g->vertices()) order.push_back(v);
+    EXPECT_EQ(order, (std::vector<Vertex*>{a, b, c}));
+    std::vector<Edge*> edges;
+    for (const auto& [e, values] : g->edges()) edges.push_back(e);
+    EXPECT_EQ(edges, (std::vector<Edge*>{ab, bc}));
+}
+
 }  // namespace
 }  // namespace nx
