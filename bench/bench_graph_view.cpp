@@ -141,7 +141,7 @@ struct Scene : nx::test::Schemas, nx::test::ViewSchemas {
         }
         view = std::make_unique<NullView>(&vertexViewSchema, &edgeViewSchema);
         view->setGraph(graph);
-        for (const nx::VertexViewEntry& e : view->vertexSequence()) {
+        for (const nx::VertexViewEntry e : view->vertexSequence()) {
             const auto i = static_cast<int>(e.vertex->id) - 1;  // the graph took id 0
             view->setX(e.vertex, e.properties, (i % kColumns) * kSpacing + 20);
             view->setY(e.vertex, e.properties, (i / kColumns) * kSpacing + 20);

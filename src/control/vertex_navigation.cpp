@@ -40,8 +40,8 @@ std::vector<nx::Vertex*> VertexNavigation::roots() {
 
 void VertexNavigation::sortAsDrawn(std::vector<nx::Vertex*>& vertices) const {
     const auto key = [this](nx::Vertex* v) {
-        const nx::VertexViewEntry* entry = view_.findVertexEntry(v);
-        const nx::ActualProperties* props = entry ? entry->properties : nullptr;
+        const nx::VertexViewData* entry = view_.findVertexEntry(v);
+        const nx::ActualProperties* props = entry ? entry->properties.get() : nullptr;
         return std::make_tuple(view_.getX(v, props), view_.getY(v, props), v->id);
     };
     std::stable_sort(vertices.begin(), vertices.end(),

@@ -129,9 +129,9 @@ void ControlEngine::forgetCurrentElements() {
 }
 
 void ControlEngine::setCurrentVertex(nx::Vertex* vertex) {
-    const nx::VertexViewEntry* entry = vertex && view_ ? view_->findVertexEntry(vertex) : nullptr;
+    const nx::VertexViewData* entry = vertex && view_ ? view_->findVertexEntry(vertex) : nullptr;
     currentVertex_ = vertex;
-    currentVertexProperties_ = entry ? entry->properties : nullptr;
+    currentVertexProperties_ = entry ? entry->properties.get() : nullptr;
 }
 
 void ControlEngine::setCurrentEdge(nx::Edge* edge) {

@@ -353,5 +353,6 @@ bool ControlEngine::NewVertexAtClick() {
 bool ControlEngine::SelectAllVertices() {
     if (!editingEnabled_ || !view_) return false;
     // The list is rebuilt in drawing order; selected edges stay selected.
-    return view_->selectVertices(view_->vertexSequence(), false);
+    const auto& sequence = view_->vertexSequence();
+    return view_->selectVertices({sequence.begin(), sequence.end()}, false);
 }

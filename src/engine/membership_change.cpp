@@ -7,8 +7,6 @@
 #include "graph/graph.h"
 #include "graph/space.h"
 #include "views/graph_view.h"
-#include "views/view.h"
-#include "views/view_ref.h"
 
 namespace {
 
@@ -17,29 +15,14 @@ std::size_t valuesBytes(const nx::ActualProperties* values) {
     return values ? 64 + values->size() * 48 : 0;
 }
 
-void releaseEntry(nx::VertexViewEntry& entry) {
-    delete entry.properties;
-    entry.properties = nullptr;
-    nx::dropHeldReference(entry.view);
-}
-
 }  // namespace
 
 MembershipChange::MembershipChange(nx::Space& space, nx::Graph& graph, nx::GraphView& view)
     : space_(space), graph_(graph), view_(view) {}
 
 MembershipChange::~MembershipChange() {
-    for (Event& event : events_)
-        if (!event.present) release(event);
+    // What the events hold while out goes with them.
     takenEdges_.clear();  // edges before the vertices they join
-}
-
-void MembershipChange::release(Event& event) {
-    event.values.reset();
-    delete event.data.properties;
-    nx::dropHeldReference(event.data.view);
-    event.data = {};
-    for (nx::VertexEntryRecord& record : event.records) releaseEntry(record.entry);
 }
 
 void MembershipChange::startRecording() {
@@ -114,7 +97,7 @@ void MembershipChange::edgeEntryDropped(nx::GraphView&, nx::Edge& edge, nx::Edge
                                         std::size_t slot) {
     Event event{Kind::ViewEdge, false};
     event.edge = &edge;
-    event.data = data;
+    event.data = std::move(data);
     event.slot = slot;
     events_.push_back(std::move(event));
 }
@@ -158,7 +141,6 @@ void MembershipChange::toggle(Event& event) {
                 done = view_.takeEdgeEntry(event.edge, event.data);
             } else {
                 done = view_.putEdgeEntry(event.edge, event.data, event.slot);
-                if (done) event.data = {};
             }
             break;
     }
@@ -228,9 +210,9 @@ std::size_t MembershipChange::bytes() const {
         // Each remembered slot also keeps an empty slot of a map alive.
         total += sizeof(Event) + 48 + event.records.size() * (sizeof(nx::VertexEntryRecord) + 48);
         if (event.present) continue;
-        total += valuesBytes(event.values.get()) + valuesBytes(event.data.properties);
+        total += valuesBytes(event.values.get()) + valuesBytes(event.data.properties.get());
         for (const nx::VertexEntryRecord& record : event.records)
-            total += valuesBytes(record.entry.properties);
+            total += valuesBytes(record.entry.properties.get());
     }
     total += (takenVertices_.size() + takenEdges_.size()) * 128;
     return total;

@@ -52,7 +52,7 @@ public:
 
 private:
     enum class Kind { GraphVertex, GraphEdge, ViewVertices, ViewEdge };
-    // One member or entry (group) that is in or out; while out, the event owns what it held.
+    // One member or entry (group) that is in or out; while out, the event holds what it held.
     struct Event {
         Event(Kind kind, bool present) : kind(kind), present(present) {}
         Kind kind;
@@ -65,7 +65,6 @@ private:
         std::size_t slot = 0;
     };
     void toggle(Event& event);
-    static void release(Event& event);
     // Moves the created elements out of the factories (undo) or back in (redo); a taking
     // that finds another element than recorded puts everything back and fails.
     void takeCreated();

@@ -9,7 +9,7 @@ std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) 
     const nx::Graph* graph = view.graph();
     if (!graph) return sets;
     sets.reserve(view.vertexSequence().size());
-    for (const nx::VertexViewEntry& e : view.vertexSequence()) {
+    for (const nx::VertexViewEntry e : view.vertexSequence()) {
         const nx::VertexEntry* entry = graph->vertices().find(e.vertex);
         sets.push_back(entry ? entry->properties.get() : nullptr);
     }
@@ -31,8 +31,8 @@ PositionSnapshot::PositionSnapshot(const nx::GraphView& view) : view_(&view) {
     const auto& sequence = view.vertexSequence();
     coordinates_.resize(sequence.size() * 2);
     for (std::size_t i = 0; i < sequence.size(); ++i) {
-        coordinates_[2 * i] = view.getX(sequence[i].vertex, sequence[i].properties);
-        coordinates_[2 * i + 1] = view.getY(sequence[i].vertex, sequence[i].properties);
+        coordinates_[2 * i] = view.getX(sequence[i].vertex, sequence[i].properties.get());
+        coordinates_[2 * i + 1] = view.getY(sequence[i].vertex, sequence[i].properties.get());
     }
 }
 
@@ -47,8 +47,8 @@ std::unique_ptr<PositionChange> PositionChange::since(PositionSnapshot&& before,
     std::vector<std::int32_t>& old = before.coordinates();
     std::vector<std::uint32_t> places;
     for (std::size_t i = 0; i < sequence.size(); ++i) {
-        if (view.getX(sequence[i].vertex, sequence[i].properties) != old[2 * i] ||
-            view.getY(sequence[i].vertex, sequence[i].properties) != old[2 * i + 1])
+        if (view.getX(sequence[i].vertex, sequence[i].properties.get()) != old[2 * i] ||
+            view.getY(sequence[i].vertex, sequence[i].properties.get()) != old[2 * i + 1])
             places.push_back(static_cast<std::uint32_t>(i));
     }
     const bool vertexValuesChanged = before.vertexValues().keepChanged(graphVertexValues(view));
@@ -81,7 +81,7 @@ void PositionChange::swapWithView() {
     for (std::size_t k = 0; k < count; ++k) {
         const std::size_t i = places_.empty() ? k : places_[k];
         if (i >= sequence.size()) continue;
-        const nx::VertexViewEntry& e = sequence[i];
+        const nx::VertexViewEntry e = sequence[i];
         const int x = view_.getX(e.vertex, e.properties);
         const int y = view_.getY(e.vertex, e.properties);
         view_.setX(e.vertex, e.properties, coordinates_[2 * k]);

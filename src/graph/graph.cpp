@@ -207,8 +207,7 @@ bool Graph::restoreVertex(Vertex& vertex, std::unique_ptr<ActualProperties>& val
     return true;
 }
 
-bool Graph::restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values,
-                        std::size_t slot) {
+bool Graph::restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values, std::size_t slot) {
     if (!edges_.restoreAt(slot, &edge, std::move(values))) return false;
     ++membershipStamp_;
     markIncidenceDirty();

@@ -114,15 +114,15 @@ public:
     // keepSlots keeps empty slots from being reclaimed while such slots are remembered.
     std::unique_ptr<ActualProperties> takeVertex(Vertex& vertex);
     std::unique_ptr<ActualProperties> takeEdge(Edge& edge);
-    bool restoreVertex(Vertex& vertex, std::unique_ptr<ActualProperties>& values,
-                       std::size_t slot);
+    bool restoreVertex(Vertex& vertex, std::unique_ptr<ActualProperties>& values, std::size_t slot);
     bool restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values, std::size_t slot);
     void keepSlots(bool keep) {
         vertices_.keepSlots(keep);
         edges_.keepSlots(keep);
     }
 
-    ActualProperties* graphProperties() const { return graphProperties_; }
+    ActualProperties* graphProperties() { return graphProperties_; }
+    const ActualProperties* graphProperties() const { return graphProperties_; }
     FormalProperties* vertexSchema() const { return vertexSchema_; }
     FormalProperties* edgeSchema() const { return edgeSchema_; }
 

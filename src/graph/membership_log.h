@@ -15,8 +15,8 @@ class MembershipLog {
 public:
     virtual ~MembershipLog() = default;
     // A member left from its slot; its graph-level values pass to the log.
-    virtual void vertexLeft(Graph& graph, Vertex& vertex,
-                            std::unique_ptr<ActualProperties> values, std::size_t slot) = 0;
+    virtual void vertexLeft(Graph& graph, Vertex& vertex, std::unique_ptr<ActualProperties> values,
+                            std::size_t slot) = 0;
     virtual void edgeLeft(Graph& graph, Edge& edge, std::unique_ptr<ActualProperties> values,
                           std::size_t slot) = 0;
     // A member joined into the slot.

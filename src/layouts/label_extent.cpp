@@ -9,10 +9,10 @@ namespace nx {
 
 LabelMeasure drawnLabels(GraphView& view) {
     return [&view](Vertex& vertex) -> LabelExtent {
-        const VertexViewEntry* entry = view.findVertexEntry(&vertex);
+        const VertexViewData* entry = view.findVertexEntry(&vertex);
         if (!entry || !entry->view) return {};
-        const Point at = view.devicePosition(&vertex, entry->properties);
-        const Rect r = entry->view->getLabelledRectangle(&vertex, view, entry->properties);
+        const Point at = view.devicePosition(&vertex, entry->properties.get());
+        const Rect r = entry->view->getLabelledRectangle(&vertex, view, entry->properties.get());
         return {at.x - r.left, at.y - r.top, r.right - at.x, r.bottom - at.y};
     };
 }

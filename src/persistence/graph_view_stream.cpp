@@ -100,7 +100,7 @@ void writeStream(GraphView& view, std::ostream& out) {
     out << "VertexSequence" << sep << view.vertexSequence().size();
     endLine(out);
     std::string& line = lineBuffer();
-    for (const VertexViewEntry& entry : view.vertexSequence()) {
+    for (const VertexViewEntry entry : view.vertexSequence()) {
         progressStep();
         line.clear();
         appendNumber(line, entry.vertex->id);
@@ -121,7 +121,7 @@ void writeStream(GraphView& view, std::ostream& out) {
         appendValues(line, *data.properties);
         line.push_back(sep);
         writeLine(out, line);
-        writeRecord(out, data.view, sep);
+        writeRecord(out, data.view.get(), sep);
         endLine(out);
     }
 }

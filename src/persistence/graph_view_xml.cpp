@@ -117,7 +117,7 @@ TiXmlElement vertexEntryElement(const VertexViewEntry& entry) {
 }
 
 TiXmlElement edgeEntryElement(const Edge& edge, const EdgeViewData& data) {
-    return entryElement("Edge", edge.id, *data.properties, data.view);
+    return entryElement("Edge", edge.id, *data.properties, data.view.get());
 }
 
 void readViewHead(GraphView& view, const TiXmlElement& element) {
@@ -186,7 +186,7 @@ void saveXml(GraphView& view, TiXmlElement& element) {
 
     TiXmlElement sequence("VertexSequence");
     setNumberAttribute(sequence, "Count", view.vertexSequence().size());
-    for (const VertexViewEntry& entry : view.vertexSequence())
+    for (const VertexViewEntry entry : view.vertexSequence())
         sequence.InsertEndChild(vertexEntryElement(entry));
     element.InsertEndChild(sequence);
 

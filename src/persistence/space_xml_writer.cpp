@@ -198,7 +198,7 @@ void printView(XmlRecordPrinter& printer, GraphView& view) {
     const auto& sequence = view.vertexSequence();
     const TiXmlElement vertices = counted("VertexSequence", sequence.size());
     printer.open(vertices, 2, !sequence.empty());
-    for (const VertexViewEntry& entry : sequence) printer.child(vertexEntryElement(entry), 3);
+    for (const VertexViewEntry entry : sequence) printer.child(vertexEntryElement(entry), 3);
     printer.close(vertices, 2, !sequence.empty());
 
     const auto& edgeMap = view.edgeMap();

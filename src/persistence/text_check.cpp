@@ -72,7 +72,7 @@ void checkTexts(Space& space, bool forStream) {
 
 void checkTexts(GraphView& view, bool forStream) {
     ScopedLock lock(&view.mutex());
-    for (const VertexViewEntry& entry : view.vertexSequence()) check(*entry.properties, forStream);
+    for (const VertexViewEntry entry : view.vertexSequence()) check(*entry.properties, forStream);
     for (const auto& [edge, data] : view.edgeMap()) check(*data.properties, forStream);
 }
 

@@ -12,7 +12,7 @@ void clampIfCoordinate(Property& property) {
 }
 
 void clampVertexCoordinates(GraphView& view) {
-    for (const VertexViewEntry& e : view.vertexSequence()) {
+    for (const VertexViewEntry e : view.vertexSequence()) {
         const int x = view.getX(e.vertex, e.properties);
         const int y = view.getY(e.vertex, e.properties);
         if (!inCoordinateRange(x)) view.setX(e.vertex, e.properties, clampCoordinate(x));

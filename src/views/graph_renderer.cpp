@@ -150,7 +150,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
 Rect GraphRenderer::edgeBox(Edge* edge, const EdgeViewData& data) {
     const Point s = view_.devicePosition(edge->source);
     const Point t = view_.devicePosition(edge->target);
-    const Rect u = data.view->getUpdateRectangle(edge, view_, data.properties, s, t);
+    const Rect u = data.view->getUpdateRectangle(edge, view_, data.properties.get(), s, t);
     // Visible when an end lies in the area or the rectangle meets it.
     return {std::min({u.left, s.x, t.x}), std::min({u.top, s.y, t.y}),
             std::max({u.right, s.x, t.x}), std::max({u.bottom, s.y, t.y})};
@@ -178,7 +178,7 @@ bool GraphRenderer::buildGrid() {
     boxes = {};
     boxes.reserve(v.sequence_.size());
     grid_.vertexAt.clear();
-    for (const VertexViewEntry& entry : v.sequence_) {
+    for (const VertexViewEntry entry : v.sequence_) {
         if (!entry.view) return false;
         boxes.push_back(entry.view->getUpdateRectangle(entry.vertex, v, entry.properties));
         grid_.vertexAt.push_back(entry.vertex);
@@ -199,7 +199,7 @@ bool GraphRenderer::reboxVertex(const Vertex& vertex) {
     GraphView& v = view_;
     const std::size_t at = v.positionOf(&vertex);
     if (at >= v.sequence_.size()) return true;  // gone since: its entry left with the structure
-    const VertexViewEntry& entry = v.sequence_[at];
+    const VertexViewEntry entry = v.sequence_[at];
     if (!entry.view) return false;
     grid_.vertices.update(static_cast<std::uint32_t>(at),
                           entry.view->getUpdateRectangle(entry.vertex, v, entry.properties));
@@ -269,7 +269,7 @@ void GraphRenderer::prefetchEdge(const Edge* edge, const EdgeViewData& data, int
     const GraphView& v = view_;
     if (step == 0) {
         __builtin_prefetch(edge);
-        __builtin_prefetch(data.properties);
+        __builtin_prefetch(data.properties.get());
     } else if (step == 1) {
         __builtin_prefetch(edge->source);
         __builtin_prefetch(edge->target);
@@ -286,7 +286,7 @@ void GraphRenderer::prefetchEdge(const Edge* edge, const EdgeViewData& data, int
 
 void GraphRenderer::prefetchVertex(std::size_t i, int step) const {
 #if defined(__GNUC__)
-    const VertexViewEntry& entry = view_.sequence_[i];
+    const VertexViewEntry entry = view_.sequence_[i];
     if (step == 0) {
         __builtin_prefetch(entry.vertex);
         __builtin_prefetch(entry.properties);
@@ -307,11 +307,11 @@ void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data
     const Point t = v.devicePosition(edge->target);
     const bool visible =
         r.containsInclusive(s) || r.containsInclusive(t) ||
-        data.view->getUpdateRectangle(edge, v, data.properties, s, t).intersects(r);
+        data.view->getUpdateRectangle(edge, v, data.properties.get(), s, t).intersects(r);
     if (!visible && !v.printing()) return;
-    const bool selected = v.isSelected(edge, data.properties);
+    const bool selected = v.isSelected(edge, data.properties.get());
     const int level =
-        v.fadingOf(data.properties, selected, v.indices_.edgeFading, v.indices_.edgeUnfaded);
+        v.fadingOf(data.properties.get(), selected, v.indices_.edgeFading, v.indices_.edgeUnfaded);
     if (level > 99) return;
     std::vector<Point>* points = nullptr;
     if (selected && !v.printing()) {
@@ -321,7 +321,7 @@ void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data
     }
     {
         FadingScope fade(tools, level);
-        data.view->draw(edge, v, data.properties, s, t, points);
+        data.view->draw(edge, v, data.properties.get(), s, t, points);
     }
     if (points && points->size() >= 2) ++handleCount_;
 }
@@ -330,7 +330,7 @@ void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r
                                const Rect* box) {
     progressStep();
     GraphView& v = view_;
-    const VertexViewEntry& entry = v.sequence_[i];
+    const VertexViewEntry entry = v.sequence_[i];
     if (!entry.view) throw std::runtime_error(nx::error_texts::kVertexViewClassUnknown);
     if (!v.printing() &&
         !(box ? *box : entry.view->getUpdateRectangle(entry.vertex, v, entry.properties))

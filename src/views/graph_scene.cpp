@@ -23,9 +23,15 @@ using IntValue = PropertyTemplate::Int;
 using BoolValue = PropertyTemplate::Bool;
 
 template <typename P>
-P* valueAt(const ActualProperties* properties, std::size_t index) {
+const P* valueAt(const ActualProperties* properties, std::size_t index) {
     if (!properties || index >= properties->size()) return nullptr;
-    return propertyAs<P>(const_cast<Property*>(&properties->at(index)));
+    return propertyAs<P>(&properties->at(index));
+}
+
+template <typename P>
+P* valueAt(ActualProperties* properties, std::size_t index) {
+    if (!properties || index >= properties->size()) return nullptr;
+    return propertyAs<P>(&properties->at(index));
 }
 
 [[noreturn]] void notInGraph(const char* kind, ElementId id, const Graph* graph) {
@@ -115,65 +121,65 @@ void GraphScene::edgeChanged(Edge& edge) {
 void GraphScene::rebuildSelection() {
     selectedVertices_.clear();
     selectedEdges_.clear();
-    for (const VertexViewEntry& entry : sequence_)
-        if (isSelected(entry.vertex, entry.properties)) selectedVertices_.push_back(entry);
+    for (const VertexViewData& entry : sequence_)
+        if (isSelected(entry.vertex, entry.properties.get()))
+            selectedVertices_.push_back(entry.borrow());
     for (const auto& slot : edgeMap_)
-        if (isSelected(slot.first, slot.second.properties))
-            selectedEdges_.push_back({slot.first, slot.second.properties, slot.second.view});
+        if (isSelected(slot.first, slot.second.properties.get()))
+            selectedEdges_.push_back(
+                {slot.first, slot.second.properties.get(), slot.second.view.get()});
 }
 
 std::size_t GraphScene::positionOf(const Vertex* vertex) const {
-    const std::size_t* at = vertexMap_.find(const_cast<Vertex*>(vertex));
+    const std::size_t* at = vertexMap_.find(vertex);
     return at ? *at : sequence_.size();
 }
 
-const VertexViewEntry* GraphScene::findVertexEntry(const Vertex* vertex) const {
+const VertexViewData* GraphScene::findVertexEntry(const Vertex* vertex) const {
     const std::size_t at = positionOf(vertex);
     return at < sequence_.size() ? &sequence_[at] : nullptr;
 }
 
 EdgeViewEntry GraphScene::findEdgeEntry(Edge* edge) const {
     const EdgeViewData* data = edgeMap_.find(edge);
-    return data ? EdgeViewEntry{edge, data->properties, data->view} : EdgeViewEntry{};
+    return data ? EdgeViewEntry{edge, data->properties.get(), data->view.get()} : EdgeViewEntry{};
 }
 
 ActualProperties* GraphScene::vertexViewProperties(Vertex* vertex) {
-    const VertexViewEntry* entry = findVertexEntry(vertex);
+    const VertexViewData* entry = findVertexEntry(vertex);
     if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
-    return entry->properties;
+    return entry->properties.get();
 }
 
 ActualProperties* GraphScene::edgeViewProperties(Edge* edge) {
     const EdgeViewData* data = edgeMap_.find(edge);
     if (!data) throw std::runtime_error(nx::error_texts::kEdgePropertiesNotFound);
-    return data->properties;
+    return data->properties.get();
 }
 
 VertexView* GraphScene::vertexView(Vertex* vertex) {
-    const VertexViewEntry* entry = findVertexEntry(vertex);
+    const VertexViewData* entry = findVertexEntry(vertex);
     if (!entry) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
-    return entry->view;
+    return entry->view.get();
 }
 
 void GraphScene::setVertexView(Vertex* vertex, ViewRef<VertexView> view) {
     const std::size_t at = positionOf(vertex);
     if (at >= sequence_.size()) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
     vertexChanged(*vertex);
-    VertexViewEntry& entry = sequence_[at];
-    dropHeldReference(entry.view);
-    entry.view = view.detach();
+    VertexViewData& entry = sequence_[at];
+    entry.view = std::move(view);
     for (VertexViewEntry& selected : selectedVertices_)
-        if (selected.vertex == vertex) selected.view = entry.view;
+        if (selected.vertex == vertex) selected.view = entry.view.get();
 }
 
 void GraphScene::setEdgeView(Edge* edge, ViewRef<EdgeView> view) {
     EdgeViewData* data = edgeMap_.find(edge);
     if (!data) notInGraph("Edge", edge ? edge->id : 0, graph_);
     edgeChanged(*edge);
-    dropHeldReference(data->view);
-    data->view = view.detach();
+    data->view = std::move(view);
     for (EdgeViewEntry& selected : selectedEdges_)
-        if (selected.edge == edge) selected.view = data->view;
+        if (selected.edge == edge) selected.view = data->view.get();
 }
 
 // --- coordinates and flags

@@ -60,11 +60,11 @@ public:
     // The caller's reference passes to the entry; the one it held is released.
     void setVertexView(Vertex* vertex, ViewRef<VertexView> view);
     void setEdgeView(Edge* edge, ViewRef<EdgeView> view);
-    // Null when the element has no entry.
-    const VertexViewEntry* findVertexEntry(const Vertex* vertex) const;
+    // Null (empty) when the element has no entry.
+    const VertexViewData* findVertexEntry(const Vertex* vertex) const;
     EdgeViewEntry findEdgeEntry(Edge* edge) const;
 
-    const std::vector<VertexViewEntry>& vertexSequence() const { return sequence_; }
+    const std::vector<VertexViewData>& vertexSequence() const { return sequence_; }
     const VertexMap& vertexMap() const { return vertexMap_; }
     const EdgeMap& edgeMap() const { return edgeMap_; }
     const std::vector<VertexViewEntry>& selectedVertices() const { return selectedVertices_; }
@@ -149,7 +149,7 @@ protected:
     Graph* graph_ = nullptr;
     FormalProperties* vertexFormals_;
     FormalProperties* edgeFormals_;
-    std::vector<VertexViewEntry> sequence_;
+    std::vector<VertexViewData> sequence_;
     PropertyIndices indices_;
     std::vector<VertexViewEntry> selectedVertices_;
     std::vector<EdgeViewEntry> selectedEdges_;

@@ -23,13 +23,14 @@ namespace {
 using IntValue = PropertyTemplate::Int;
 
 template <typename P>
-P* valueAt(const ActualProperties* properties, std::size_t index) {
+P* valueAt(ActualProperties* properties, std::size_t index) {
     if (!properties || index >= properties->size()) return nullptr;
-    return propertyAs<P>(const_cast<Property*>(&properties->at(index)));
+    return propertyAs<P>(&properties->at(index));
 }
 
-ActualProperties* newValues(const FormalProperties* schema) {
-    return schema ? new ActualProperties(*schema) : new ActualProperties();
+std::unique_ptr<ActualProperties> newValues(const FormalProperties* schema) {
+    return schema ? std::make_unique<ActualProperties>(*schema)
+                  : std::make_unique<ActualProperties>();
 }
 
 std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {
@@ -79,30 +80,16 @@ void GraphView::setDefaultEdgeView(ViewRef<EdgeView> view) {
 
 // --- entries
 
-VertexViewEntry GraphView::makeVertexEntry(Vertex* vertex) {
-    return {vertex, newValues(vertexFormals_), defaultVertexView().detach()};
+VertexViewData GraphView::makeVertexEntry(Vertex* vertex) {
+    return {vertex, newValues(vertexFormals_), defaultVertexView()};
 }
 
 EdgeViewData GraphView::makeEdgeData(Edge*) {
-    return {newValues(edgeFormals_), defaultEdgeView().detach()};
-}
-
-void GraphView::dropVertexEntry(VertexViewEntry& entry) {
-    delete entry.properties;
-    entry.properties = nullptr;
-    dropHeldReference(entry.view);
-}
-
-void GraphView::dropEdgeData(EdgeViewData& data) {
-    delete data.properties;
-    data.properties = nullptr;
-    dropHeldReference(data.view);
+    return {newValues(edgeFormals_), defaultEdgeView()};
 }
 
 void GraphView::clearEntries() {
     structureChanged();
-    for (VertexViewEntry& entry : sequence_) dropVertexEntry(entry);
-    for (auto& slot : edgeMap_) dropEdgeData(slot.second);
     sequence_.clear();
     vertexMap_.clear();
     edgeMap_.clear();
@@ -131,8 +118,8 @@ void GraphView::setGraph(Graph* graph) {
     edgeMap_.reserve(graph_->edgeCount());
     for (const auto& slot : graph_->edges()) {
         EdgeViewData data = makeEdgeData(slot.first);
-        if (auto* index = valueAt<IntValue>(data.properties, indices_.edgeI1)) index->set(0);
-        edgeMap_.insert(slot.first, data);
+        if (auto* index = valueAt<IntValue>(data.properties.get(), indices_.edgeI1)) index->set(0);
+        edgeMap_.insert(slot.first, std::move(data));
     }
     rebuildSelection();
     graph_->attach(this);
@@ -226,21 +213,17 @@ void GraphView::appendNoted() {
         const auto pair = unordered(edge->source, edge->target);
         EdgeViewData data = makeEdgeData(edge);
         if (number)
-            valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(parallels_[pair]));
+            valueAt<IntValue>(data.properties.get(), indices_.edgeI1)
+                ->set(parallelNumber(parallels_[pair]));
         if (parallelsValid_) ++parallels_[pair];
-        edgeMap_.insert(edge, data);
+        edgeMap_.insert(edge, std::move(data));
         edgeChanged(*edge);
         if (log_) log_->edgeEntryAppended(*this, *edge, edgeMap_.slotOf(edge));
     }
 }
 
 void GraphView::dropEdgeEntry(Edge* edge, EdgeViewData& data) {
-    if (log_) {
-        log_->edgeEntryDropped(*this, *edge, data, edgeMap_.slotOf(edge));
-        data = {};
-    } else {
-        dropEdgeData(data);
-    }
+    if (log_) log_->edgeEntryDropped(*this, *edge, std::move(data), edgeMap_.slotOf(edge));
     edgeMap_.erase(edge);
 }
 
@@ -256,19 +239,16 @@ void GraphView::dropNoted() {
         std::vector<VertexEntryRecord> dropped;
         std::size_t kept = 0;
         for (std::size_t i = 0; i < sequence_.size(); ++i) {
-            VertexViewEntry& entry = sequence_[i];
+            VertexViewData& entry = sequence_[i];
             if (graph_->contains(*entry.vertex)) {
                 if (kept != i) {
-                    sequence_[kept] = entry;
                     *vertexMap_.find(entry.vertex) = kept;
+                    sequence_[kept] = std::move(entry);
                 }
                 ++kept;
             } else {
                 vertexMap_.erase(entry.vertex);
-                if (log_)
-                    dropped.push_back({entry, i});
-                else
-                    dropVertexEntry(entry);
+                if (log_) dropped.push_back({std::move(entry), i});
             }
         }
         sequence_.resize(kept);
@@ -298,19 +278,16 @@ void GraphView::addParallel(const Edge* edge, int delta) {
 void GraphView::synchronizeFully() {
     parallelsValid_ = false;
     parallels_.clear();
-    std::vector<VertexViewEntry> next;
+    std::vector<VertexViewData> next;
     next.reserve(graph_->order());
     std::vector<VertexEntryRecord> dropped, appended;
     for (std::size_t i = 0; i < sequence_.size(); ++i) {
-        VertexViewEntry& entry = sequence_[i];
+        VertexViewData& entry = sequence_[i];
         if (graph_->contains(*entry.vertex)) {
-            next.push_back(entry);
+            next.push_back(std::move(entry));
         } else {
             vertexMap_.erase(entry.vertex);
-            if (log_)
-                dropped.push_back({entry, i});
-            else
-                dropVertexEntry(entry);
+            if (log_) dropped.push_back({std::move(entry), i});
         }
     }
     if (next.size() < graph_->order()) {
@@ -335,8 +312,9 @@ void GraphView::synchronizeFully() {
             if (edgeMap_.contains(edge)) continue;
             EdgeViewData data = makeEdgeData(edge);
             if (number)
-                valueAt<IntValue>(data.properties, indices_.edgeI1)->set(parallelNumber(before));
-            edgeMap_.insert(edge, data);
+                valueAt<IntValue>(data.properties.get(), indices_.edgeI1)
+                    ->set(parallelNumber(before));
+            edgeMap_.insert(edge, std::move(data));
             if (log_) log_->edgeEntryAppended(*this, *edge, edgeMap_.slotOf(edge));
         }
     }
@@ -354,8 +332,8 @@ void GraphView::synchronizeFully() {
 
 VertexView* GraphView::findVertexView(const Vertex* vertex) const {
     if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->view;
-    const VertexViewEntry* entry = findVertexEntry(vertex);
-    return entry ? entry->view : nullptr;
+    const VertexViewData* entry = findVertexEntry(vertex);
+    return entry ? entry->view.get() : nullptr;
 }
 
 Point GraphView::devicePosition(const Vertex* vertex,
@@ -366,15 +344,15 @@ Point GraphView::devicePosition(const Vertex* vertex,
 
 Point GraphView::devicePosition(const Vertex* vertex) const {
     if (const DrawCacheSlot* slot = cachedSlot(vertex)) return slot->position;
-    const VertexViewEntry* entry = findVertexEntry(vertex);
-    return devicePosition(vertex, entry ? entry->properties : nullptr);
+    const VertexViewData* entry = findVertexEntry(vertex);
+    return devicePosition(vertex, entry ? entry->properties.get() : nullptr);
 }
 
 GraphView::DrawCacheScope::DrawCacheScope(GraphView& view)
     : view_(view), outer_(!view.drawCacheValid_) {
     if (!outer_) return;
     std::size_t size = 0;
-    for (const VertexViewEntry& entry : view_.sequence_)
+    for (const VertexViewEntry entry : view_.sequence_)
         size = std::max<std::size_t>(size, entry.vertex->id + 1);
     // A small graph in a large space keeps the map lookups rather than a sparse table.
     if (size > 4 * view_.sequence_.size() + 1024) {
@@ -382,7 +360,7 @@ GraphView::DrawCacheScope::DrawCacheScope(GraphView& view)
         return;
     }
     view_.drawCache_.assign(size, DrawCacheSlot{});
-    for (const VertexViewEntry& entry : view_.sequence_)
+    for (const VertexViewEntry entry : view_.sequence_)
         view_.drawCache_[entry.vertex->id] = {view_.devicePosition(entry.vertex, entry.properties),
                                               entry.view, true};
     view_.drawCacheValid_ = true;

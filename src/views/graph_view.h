@@ -174,7 +174,8 @@ public:
     void putVertexEntries(std::vector<VertexEntryRecord>& records);
     // Takes an edge's entry out leaving its slot empty, or puts one back into the slot.
     bool takeEdgeEntry(Edge* edge, EdgeViewData& data);
-    bool putEdgeEntry(Edge* edge, const EdgeViewData& data, std::size_t slot);
+    // The entry passes to the view only when it is put back (data is left as it was on false).
+    bool putEdgeEntry(Edge* edge, EdgeViewData& data, std::size_t slot);
     void keepSlots(bool keep) { edgeMap_.keepSlots(keep); }
     // After taking and putting entries along with the graph's members: selection lists,
     // parallel counts and notes start over from the entries as they now stand.
@@ -222,10 +223,8 @@ public:
     void setEdgeTargetsMovable(bool movable) { edgeTargetsMovable_ = movable; }
 
 protected:
-    VertexViewEntry makeVertexEntry(Vertex* vertex);
+    VertexViewData makeVertexEntry(Vertex* vertex);
     EdgeViewData makeEdgeData(Edge* edge);
-    void dropVertexEntry(VertexViewEntry& entry);
-    void dropEdgeData(EdgeViewData& data);
     // Drops an edge's entry from the map, handing what it held to the log when one is set.
     void dropEdgeEntry(Edge* edge, EdgeViewData& data);
     void clearEntries();

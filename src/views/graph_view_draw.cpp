@@ -50,7 +50,7 @@ Rect GraphView::extent() {
     if (!graph_) return {};
     if (graph_->incidenceDirty()) graph_->updateIncidence();
     Rect e{INT_MAX, INT_MAX, 0, 0};
-    for (const VertexViewEntry& entry : sequence_) {
+    for (const VertexViewEntry entry : sequence_) {
         if (!entry.view) throw std::runtime_error(nx::error_texts::kVertexViewClassUnknown);
         const Rect u = entry.view->getUpdateRectangle(entry.vertex, *this, entry.properties);
         e.left = std::min(e.left, u.left);
@@ -65,7 +65,7 @@ Rect GraphView::extent() {
 
 VertexViewEntry GraphView::vertexAt(const Point& p) {
     for (std::size_t i = sequence_.size(); i-- > 0;) {
-        const VertexViewEntry& entry = sequence_[i];
+        const VertexViewEntry entry = sequence_[i];
         if (entry.view && entry.view->hitTest(devicePosition(entry.vertex, entry.properties), p))
             return entry;
     }
@@ -76,9 +76,9 @@ EdgeViewEntry GraphView::edgeAt(const Point& p) {
     DrawCacheScope cache(*this);
     for (auto& [edge, data] : edgeMap_) {
         if (data.view &&
-            data.view->hitTest(edge, *this, data.properties, devicePosition(edge->source),
+            data.view->hitTest(edge, *this, data.properties.get(), devicePosition(edge->source),
                                devicePosition(edge->target), p))
-            return {edge, data.properties, data.view};
+            return {edge, data.properties.get(), data.view.get()};
     }
     return {};
 }
@@ -87,7 +87,7 @@ std::vector<VertexViewEntry> GraphView::verticesInRect(const Rect& area) {
     const Rect r = area.normalized();
     std::vector<VertexViewEntry> found;
     for (std::size_t i = sequence_.size(); i-- > 0;) {
-        const VertexViewEntry& entry = sequence_[i];
+        const VertexViewEntry entry = sequence_[i];
         const Size size = entry.view ? entry.view->getSize() : Size{};
         const int hw = static_cast<int>(size.cx / 2) + 1;
         const int hh = static_cast<int>(size.cy / 2) + 1;
@@ -112,8 +112,9 @@ std::vector<EdgeViewEntry> GraphView::edgesInRect(const Rect& area) {
     DrawCacheScope cache(*this);
     std::vector<EdgeViewEntry> found;
     for (auto& [edge, data] : edgeMap_) {
-        if (data.view && data.view->getUpdateRectangle(edge, *this, data.properties).intersects(r))
-            found.push_back({edge, data.properties, data.view});
+        if (data.view &&
+            data.view->getUpdateRectangle(edge, *this, data.properties.get()).intersects(r))
+            found.push_back({edge, data.properties.get(), data.view.get()});
     }
     return found;
 }

@@ -132,7 +132,7 @@ bool GraphView::selectVertices(const std::vector<VertexViewEntry>& entries, bool
     std::vector<VertexViewEntry> next;
     for (const VertexViewEntry& e : entries)
         if (e.vertex && chosen.insert(e.vertex).second) next.push_back(e);
-    for (const VertexViewEntry& e : sequence_)
+    for (const VertexViewEntry e : sequence_)
         if (!chosen.contains(e.vertex)) changed = setSelected(e, false) || changed;
     for (const VertexViewEntry& e : next) changed = setSelected(e, true) || changed;
     selectedVertices_.swap(next);
@@ -150,7 +150,7 @@ bool GraphView::deselectVertex(const VertexViewEntry& entry) {
 // Both walk every entry, so a flag set behind the lists' back is cleared as well.
 bool GraphView::deselectAllVertices() {
     bool changed = false;
-    for (const VertexViewEntry& e : sequence_) changed = setSelected(e, false) || changed;
+    for (const VertexViewEntry e : sequence_) changed = setSelected(e, false) || changed;
     selectedVertices_.clear();
     return changed;
 }
@@ -158,7 +158,8 @@ bool GraphView::deselectAllVertices() {
 bool GraphView::deselectAllEdges() {
     bool changed = false;
     for (auto& [edge, data] : edgeMap_)
-        changed = setSelected(EdgeViewEntry{edge, data.properties, data.view}, false) || changed;
+        changed = setSelected(EdgeViewEntry{edge, data.properties.get(), data.view.get()}, false) ||
+                  changed;
     selectedEdges_.clear();
     return changed;
 }
@@ -225,7 +226,7 @@ void GraphView::moveSelected(int dx, int dy) {
     const int shiftX = minX < 0 ? -minX : 0;
     const int shiftY = minY < 0 ? -minY : 0;
     if (shiftX || shiftY) {
-        for (const VertexViewEntry& e : sequence_) {
+        for (const VertexViewEntry e : sequence_) {
             if (shiftX) addX(e.vertex, e.properties, shiftX);
             if (shiftY) addY(e.vertex, e.properties, shiftY);
         }
@@ -365,8 +366,8 @@ void GraphView::startConnect(Vertex* vertex, ActualProperties* viewProperties, b
     s.connectFrom = from;
     s.connectTo = !from;
     s.lineStart = s.lineEnd = {getX(vertex, viewProperties), getY(vertex, viewProperties)};
-    const VertexViewEntry* entry = findVertexEntry(vertex);
-    s.fixed = {vertex, viewProperties, entry ? entry->view : nullptr};
+    const VertexViewData* entry = findVertexEntry(vertex);
+    s.fixed = {vertex, viewProperties, entry ? entry->view.get() : nullptr};
     s.target = {};
 }
 
@@ -443,9 +444,10 @@ void GraphView::xorConnectingLine() {
 // The shape's bounds widened by 2 to the left and top and by 3 to the right and bottom.
 void GraphView::xorTargetBox(const VertexViewEntry& entry) {
     // Looked up afresh: the entry may have been dropped by a synchronisation meanwhile.
-    const VertexViewEntry* current = findVertexEntry(entry.vertex);
+    const VertexViewData* current = findVertexEntry(entry.vertex);
     if (!current || !current->view) return;
-    Rect box = current->view->getBoundingRectangle(current->vertex, *this, current->properties);
+    Rect box =
+        current->view->getBoundingRectangle(current->vertex, *this, current->properties.get());
     box.left -= 2;
     box.top -= 2;
     box.right += 3;

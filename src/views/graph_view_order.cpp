@@ -13,7 +13,7 @@ bool GraphView::coordinateRange(bool horizontal, int& low, int& high) const {
     if (sequence_.empty()) return false;
     low = INT_MAX;
     high = INT_MIN;
-    for (const VertexViewEntry& e : sequence_) {
+    for (const VertexViewEntry e : sequence_) {
         const int v = horizontal ? getX(e.vertex, e.properties) : getY(e.vertex, e.properties);
         low = std::min(low, v);
         high = std::max(high, v);
@@ -26,7 +26,7 @@ bool GraphView::coordinateRange(bool horizontal, int& low, int& high) const {
 bool GraphView::flipHorizontal() {
     int low, high;
     if (!coordinateRange(true, low, high) || low >= high) return false;
-    for (const VertexViewEntry& e : sequence_) {
+    for (const VertexViewEntry e : sequence_) {
         const std::int64_t x = std::int64_t{low} + high - getX(e.vertex, e.properties);
         setX(e.vertex, e.properties, clampCoordinate(x));
     }
@@ -36,7 +36,7 @@ bool GraphView::flipHorizontal() {
 bool GraphView::flipVertical() {
     int low, high;
     if (!coordinateRange(false, low, high) || low >= high) return false;
-    for (const VertexViewEntry& e : sequence_) {
+    for (const VertexViewEntry e : sequence_) {
         const std::int64_t y = std::int64_t{low} + high - getY(e.vertex, e.properties);
         setY(e.vertex, e.properties, clampCoordinate(y));
     }
@@ -73,7 +73,7 @@ bool GraphView::rotate(float radians) {
     turned.reserve(sequence_.size());
     std::int64_t newMinX = INT64_MAX, newMinY = INT64_MAX;
     std::int64_t newMaxX = INT64_MIN, newMaxY = INT64_MIN;
-    for (const VertexViewEntry& e : sequence_) {
+    for (const VertexViewEntry e : sequence_) {
         const float dx = static_cast<float>(getX(e.vertex, e.properties) - cx);
         const float dy = static_cast<float>(getY(e.vertex, e.properties) - cy);
         const Turned p{static_cast<std::int64_t>(fx + dx * c - dy * s + 0.5f),
@@ -87,7 +87,7 @@ bool GraphView::rotate(float radians) {
     const std::int64_t shiftX = keepingEdge(minX, newMinX, newMaxX);
     const std::int64_t shiftY = keepingEdge(minY, newMinY, newMaxY);
     for (std::size_t i = 0; i < sequence_.size(); ++i) {
-        const VertexViewEntry& e = sequence_[i];
+        const VertexViewEntry e = sequence_[i];
         setX(e.vertex, e.properties, clampCoordinate(turned[i].x + shiftX));
         setY(e.vertex, e.properties, clampCoordinate(turned[i].y + shiftY));
     }

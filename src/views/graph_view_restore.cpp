@@ -11,12 +11,12 @@ void GraphView::takeVertexEntries(std::vector<VertexEntryRecord>& records) {
     std::size_t next = 0;  // the next record to fill
     for (std::size_t i = 0; i < sequence_.size(); ++i) {
         if (next < records.size() && records[next].position == i) {
-            records[next++].entry = sequence_[i];
             vertexMap_.erase(sequence_[i].vertex);
+            records[next++].entry = std::move(sequence_[i]);
             continue;
         }
         if (kept != i) {
-            sequence_[kept] = sequence_[i];
+            sequence_[kept] = std::move(sequence_[i]);
             *vertexMap_.find(sequence_[kept].vertex) = kept;
         }
         ++kept;
@@ -28,17 +28,18 @@ void GraphView::putVertexEntries(std::vector<VertexEntryRecord>& records) {
     structureChanged();
     if (records.empty()) return;
     const std::size_t total = sequence_.size() + records.size();
-    std::vector<VertexViewEntry> merged;
+    std::vector<VertexViewData> merged;
     merged.reserve(total);
     std::size_t from = 0;  // next entry of the current sequence
     std::size_t next = 0;  // next record
     while (merged.size() < total) {
         if (next < records.size() &&
             (records[next].position == merged.size() || from == sequence_.size())) {
-            merged.push_back(records[next].entry);
-            records[next++].entry = {merged.back().vertex, nullptr, nullptr};
+            // The record keeps only the vertex while its entry is in.
+            merged.push_back(std::move(records[next].entry));
+            records[next++].entry.vertex = merged.back().vertex;
         } else {
-            merged.push_back(sequence_[from++]);
+            merged.push_back(std::move(sequence_[from++]));
         }
     }
     sequence_.swap(merged);
@@ -54,16 +55,14 @@ bool GraphView::takeEdgeEntry(Edge* edge, EdgeViewData& data) {
     EdgeViewData* held = edgeMap_.find(edge);
     if (!held) return false;
     structureChanged();
-    data = *held;
-    *held = {};
+    data = std::move(*held);
     edgeMap_.erase(edge);
     return true;
 }
 
-bool GraphView::putEdgeEntry(Edge* edge, const EdgeViewData& data, std::size_t slot) {
+bool GraphView::putEdgeEntry(Edge* edge, EdgeViewData& data, std::size_t slot) {
     structureChanged();
-    EdgeViewData held = data;
-    return edgeMap_.restoreAt(slot, edge, std::move(held));
+    return edgeMap_.restoreAt(slot, edge, std::move(data));
 }
 
 void GraphView::entriesRestored() {

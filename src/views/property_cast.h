@@ -15,23 +15,26 @@ namespace nx {
 // non-virtual base, so for an object whose class converted once, static_cast yields the
 // same pointer. Slots are atomics: views on other threads share them.
 template <typename P>
-P* propertyAs(Property* property) {
+bool convertsTo(const Property& property) {
     static std::array<std::atomic<const std::type_info*>, 4> known{};
     static std::atomic<unsigned> next{0};
-    if (!property) return nullptr;
-    const std::type_info* type = &typeid(*property);
+    const std::type_info* type = &typeid(property);
     for (const auto& slot : known)
-        if (slot.load(std::memory_order_relaxed) == type) return static_cast<P*>(property);
-    P* result = dynamic_cast<P*>(property);
-    if (result)
-        known[next.fetch_add(1, std::memory_order_relaxed) % known.size()].store(
-            type, std::memory_order_relaxed);
-    return result;
+        if (slot.load(std::memory_order_relaxed) == type) return true;
+    if (!dynamic_cast<const P*>(&property)) return false;
+    known[next.fetch_add(1, std::memory_order_relaxed) % known.size()].store(
+        type, std::memory_order_relaxed);
+    return true;
+}
+
+template <typename P>
+P* propertyAs(Property* property) {
+    return property && convertsTo<P>(*property) ? static_cast<P*>(property) : nullptr;
 }
 
 template <typename P>
 const P* propertyAs(const Property* property) {
-    return propertyAs<P>(const_cast<Property*>(property));
+    return property && convertsTo<P>(*property) ? static_cast<const P*>(property) : nullptr;
 }
 
 }  // namespace nx

@@ -11,9 +11,9 @@ namespace nx {
 class GraphView;
 
 // A vertex entry with its place in the drawing order. While the entry is out of the view,
-// the record owns its values and holds a reference on its view.
+// the record holds it (its values and its view reference); while it is in, only its vertex.
 struct VertexEntryRecord {
-    VertexViewEntry entry;
+    VertexViewData entry;
     std::size_t position = 0;
 };
 

@@ -64,11 +64,4 @@ ViewRef<To> staticViewCast(ViewRef<From>&& from) noexcept {
     return ViewRef<To>::adopt(static_cast<To*>(from.detach()));
 }
 
-// Entries keep their view as a plain pointer holding one reference that detach() handed
-// out (they are copied freely as borrowed answers); this gives it back and empties the slot.
-template <typename T>
-void dropHeldReference(T*& slot) {
-    ViewRef<T>::adopt(std::exchange(slot, nullptr)).reset();
-}
-
 }  // namespace nx

@@ -34,7 +34,7 @@ class Appearance : public OpenDocument {
 protected:
     nx::VertexView* viewOf(std::uint32_t id) { return engine.view()->findVertexView(vertex(id)); }
     nx::EdgeView* edgeViewOf(std::uint32_t id) {
-        return engine.view()->edgeMap().find(engine.space()->edgeFactory().at(id))->view;
+        return engine.view()->edgeMap().find(engine.space()->edgeFactory().at(id))->view.get();
     }
     static const nx::DotParameters& dot(nx::VertexView* view) {
         return dynamic_cast<nx::DotView&>(*view).parameters();

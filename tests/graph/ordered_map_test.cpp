@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -44,6 +45,28 @@ TEST(OrderedMap, MatchesReferenceThroughInsertsAndErasures) {
         for (const auto& [key, value] : map) walked.push_back(key);
         EXPECT_EQ(walked, order);
     }
+}
+
+// Owning values: a refused restore leaves the value with the caller, erasing frees it, and
+// a const map is searched by pointers to const.
+TEST(OrderedMap, MoveOnlyValuesStayWithTheCallerWhenARestoreIsRefused) {
+    int a = 0, b = 0;
+    nx::OrderedMap<int*, std::unique_ptr<int>> map;
+    map.insert(&a, std::make_unique<int>(1));
+    map.keepSlots(true);
+    const std::size_t slot = map.slotOf(&a);
+    std::unique_ptr<int> taken = std::move(*map.find(&a));
+    ASSERT_TRUE(map.erase(&a));
+    map.insert(&b, std::make_unique<int>(2));
+    EXPECT_FALSE(map.restoreAt(map.slotOf(&b), &a, std::move(taken)));  // slot held by b
+    ASSERT_NE(taken, nullptr);
+    EXPECT_TRUE(map.restoreAt(slot, &a, std::move(taken)));
+    EXPECT_EQ(taken, nullptr);
+    const auto& readOnly = map;
+    const int* key = &a;
+    ASSERT_NE(readOnly.find(key), nullptr);
+    EXPECT_EQ(**readOnly.find(key), 1);
+    EXPECT_TRUE(readOnly.contains(static_cast<const int*>(&b)));
 }
 
 // Members taken out while slots are kept go back where they were; once slots may be

@@ -122,11 +122,12 @@ int ReferenceTreeLayoutVisitor::width(std::uint32_t v) {
     if (widths_[v] == kUnknownWidth) {
         Vertex& vertex = table_.vertex(v);
         GraphView& view = *layout->view;
-        const VertexViewEntry* entry = view.findVertexEntry(&vertex);
+        const VertexViewData* entry = view.findVertexEntry(&vertex);
         if (!entry) view.vertexView(&vertex);  // throws the view's error
         int w = 0;
         if (entry && entry->view) {
-            const Rect r = entry->view->getBoundingRectangle(&vertex, view, entry->properties);
+            const Rect r =
+                entry->view->getBoundingRectangle(&vertex, view, entry->properties.get());
             w = std::abs(r.right - r.left);
         }
         widths_[v] = w;

@@ -79,12 +79,12 @@ std::string dumpView(GraphView& view) {
         << int(view.backgroundColor().green) << ' ' << int(view.backgroundColor().blue) << '\n';
     out << "defaults " << viewText(view.defaultVertexView().get()) << ' '
         << viewText(view.defaultEdgeView().get()) << '\n';
-    for (const VertexViewEntry& e : view.vertexSequence())
+    for (const VertexViewEntry e : view.vertexSequence())
         out << "vertex " << e.vertex->id << ": " << valuesText(*e.properties) << viewText(e.view)
             << '\n';
     for (const auto& [edge, data] : view.edgeMap())
-        out << "edge " << edge->id << ": " << valuesText(*data.properties) << viewText(data.view)
-            << '\n';
+        out << "edge " << edge->id << ": " << valuesText(*data.properties)
+            << viewText(data.view.get()) << '\n';
     out << "selected";
     for (const VertexViewEntry& e : view.selectedVertices()) out << " v" << e.vertex->id;
     for (const EdgeViewEntry& e : view.selectedEdges()) out << " e" << e.edge->id;
@@ -131,7 +131,7 @@ void buildRichView(ViewDocument& doc) {
     view.bringToFront(v1);
     view.sendToBack(v4);
     int k = 0;
-    for (const VertexViewEntry& e : view.vertexSequence()) {
+    for (const VertexViewEntry e : view.vertexSequence()) {
         setText(e.properties->at(0), std::to_string(10 * k - 5));
         setText(e.properties->at(1), std::to_string(7 * k++));
         setText(e.properties->at(3), "view, \"name\" <" + std::to_string(e.vertex->id) + ">");
@@ -356,7 +356,7 @@ TEST(ViewFiles, PositionsBeyondTheCoordinateRangeAreClampedOnLoad) {
             graph->addVertex(*doc.space->vertexFactory().create());
             doc.view.setGraph(graph);
             std::size_t i = 0;
-            for (const VertexViewEntry& e : doc.view.vertexSequence()) {
+            for (const VertexViewEntry e : doc.view.vertexSequence()) {
                 doc.view.setX(e.vertex, e.properties, written[i].x);
                 doc.view.setY(e.vertex, e.properties, written[i++].y);
             }
@@ -366,7 +366,7 @@ TEST(ViewFiles, PositionsBeyondTheCoordinateRangeAreClampedOnLoad) {
             load(copy, format, path);
             ASSERT_EQ(copy.view.vertexSequence().size(), 3u);
             i = 0;
-            for (const VertexViewEntry& e : copy.view.vertexSequence()) {
+            for (const VertexViewEntry e : copy.view.vertexSequence()) {
                 EXPECT_EQ(copy.view.getX(e.vertex, e.properties), read[i].x) << i;
                 EXPECT_EQ(copy.view.getY(e.vertex, e.properties), read[i++].y) << i;
             }

@@ -42,7 +42,7 @@ struct GraphViewFixture : ::testing::Test {
     Point at(Vertex* v) { return view->devicePosition(v); }
     std::vector<Vertex*> order() {
         std::vector<Vertex*> out;
-        for (const VertexViewEntry& e : view->vertexSequence()) out.push_back(e.vertex);
+        for (const VertexViewEntry e : view->vertexSequence()) out.push_back(e.vertex);
         return out;
     }
     void select(Vertex* v) {
@@ -128,12 +128,12 @@ TEST_F(GraphViewFixture, NotedChangesLeaveWhatAFullPassLeaves) {
     };
     auto snapshot = [](GraphView& v) {
         std::vector<std::string> out;
-        for (const VertexViewEntry& e : v.vertexSequence())
+        for (const VertexViewEntry e : v.vertexSequence())
             out.push_back("v" + std::to_string(e.vertex->id) + "@" +
                           std::to_string(*v.vertexMap().find(e.vertex)));
         for (const auto& [edge, data] : v.edgeMap())
             out.push_back("e" + std::to_string(edge->id) + ":" +
-                          std::to_string(valueOf<AuxInt1>(data.properties).get()));
+                          std::to_string(valueOf<AuxInt1>(data.properties.get()).get()));
         for (const VertexViewEntry& e : v.selectedVertices()) out.push_back("sv" + std::to_string(e.vertex->id));
         for (const EdgeViewEntry& e : v.selectedEdges()) out.push_back("se" + std::to_string(e.edge->id));
         return out;
@@ -163,7 +163,7 @@ TEST_F(GraphViewFixture, NotedChangesLeaveWhatAFullPassLeaves) {
         oracle.synchronize();
         ASSERT_EQ(snapshot(*view), snapshot(oracle)) << round;
         for (const auto& [edge, data] : view->edgeMap())
-            numbered += valueOf<AuxInt1>(data.properties).get() != 0;
+            numbered += valueOf<AuxInt1>(data.properties.get()).get() != 0;
         if (round % 5 == 0 && !view->vertexSequence().empty()) {
             const std::size_t i = pick(view->vertexSequence().size());
             for (GraphView* v : {static_cast<GraphView*>(view.get()), static_cast<GraphView*>(&oracle)}) {

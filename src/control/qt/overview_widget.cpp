@@ -94,7 +94,7 @@ void RamuloOverview::renderMap() {
     const double r = std::clamp(scale() * 3, 1.5, 4.0);
     painter.setPen(Qt::NoPen);
     const QColor highlight = palette().color(QPalette::Highlight);
-    for (const nx::VertexViewEntry& e : view.vertexSequence()) {
+    for (const nx::VertexViewEntry e : view.vertexSequence()) {
         painter.setBrush(view.isSelected(e.vertex, e.properties) ? highlight : ink);
         painter.drawEllipse(at(e.vertex), r, r);
     }

@@ -67,9 +67,9 @@ QRect RamuloAccessibleElement::logicalRect() const {
     if (!view) return {};
     if (key_.kind == RamuloElementKey::Vertex) {
         nx::Vertex* v = o->vertex(key_.id);
-        const nx::VertexViewEntry* entry = v ? view->findVertexEntry(v) : nullptr;
+        const nx::VertexViewData* entry = v ? view->findVertexEntry(v) : nullptr;
         if (!entry || !entry->view) return {};
-        const nx::Rect r = entry->view->getBoundingRectangle(v, *view, entry->properties);
+        const nx::Rect r = entry->view->getBoundingRectangle(v, *view, entry->properties.get());
         return QRect(QPoint(int(r.left), int(r.top)), QPoint(int(r.right) - 1, int(r.bottom) - 1))
             .normalized();
     }
@@ -101,8 +101,8 @@ QAccessible::State RamuloAccessibleElement::state() const {
     s.multiSelectable = true;
     if (key_.kind == RamuloElementKey::Vertex) {
         nx::Vertex* v = o->vertex(key_.id);
-        const nx::VertexViewEntry* entry = view->findVertexEntry(v);
-        s.selected = entry && view->isSelected(v, entry->properties);
+        const nx::VertexViewData* entry = view->findVertexEntry(v);
+        s.selected = entry && view->isSelected(v, entry->properties.get());
         s.focusable = true;
         s.focused = widget_->hasFocus() && widget_->focusedVertex() == key_.id;
     } else {

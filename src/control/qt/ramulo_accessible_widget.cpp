@@ -161,10 +161,10 @@ nx::Edge* RamuloAccessibleWidget::edge(std::uint32_t id) const {
 QString RamuloAccessibleWidget::vertexName(nx::Vertex* vertex) const {
     static const nx::Name prototype;
     nx::WindowGraphView* v = view();
-    const nx::VertexViewEntry* entry = v ? v->findVertexEntry(vertex) : nullptr;
-    if (const nx::Property* name = nx::findLabelProperty(
-            prototype, vertexNames_, *vertex, v ? v->graph() : nullptr,
-            entry ? entry->properties : nullptr)) {
+    const nx::VertexViewData* entry = v ? v->findVertexEntry(vertex) : nullptr;
+    if (const nx::Property* name =
+            nx::findLabelProperty(prototype, vertexNames_, *vertex, v ? v->graph() : nullptr,
+                                  entry ? entry->properties.get() : nullptr)) {
         const std::u16string text = nx::labelText(*name);
         if (!text.empty()) return QString::fromStdU16String(text);
     }

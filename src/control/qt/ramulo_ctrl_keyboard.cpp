@@ -212,10 +212,10 @@ void CRamuloCtrl::selectFocused(bool toggle) {
     nx::Vertex* v = Impl::focusVertex(*this);
     if (!v) return;
     nx::WindowGraphView& view = *engineOf(*control_).view();
-    const nx::VertexViewEntry* entry = view.findVertexEntry(v);
+    const nx::VertexViewData* entry = view.findVertexEntry(v);
     if (!entry) return;
     // As a click and a Ctrl+click on the vertex would.
-    const bool changed = toggle && view.isSelected(v, entry->properties)
+    const bool changed = toggle && view.isSelected(v, entry->properties.get())
                              ? view.deselectVertex(*entry)
                              : view.selectVertex(*entry, toggle);
     if (!changed) return;
