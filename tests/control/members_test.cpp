@@ -6,6 +6,9 @@
 #include "control/error_texts.h"
 #include "control_fixture.h"
 #include "engine/window_graph_view.h"
+#include "graph/space.h"
+#include "graph/vertex_factory.h"
+#include "views/dot_view.h"
 
 using namespace control_test;
 
@@ -133,6 +136,70 @@ TEST_F(ControlTest, ModifiedFlagFollowsTheMember) {
     }
     control.Init();
     EXPECT_FALSE(control.isModified());
+}
+
+// Each dot member reaches the engine with its own shape and its arguments in their places.
+TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
+    control.Init();
+    control.NewTree();
+    const auto shown = [&](std::uint32_t id) {
+        ControlEngine& engine = engineOf(control);
+        return dynamic_cast<nx::DotView*>(
+            engine.view()->findVertexView(engine.space()->vertexFactory().at(id)));
+    };
+    struct Case {
+        const char* name;
+        std::function<std::uint32_t()> apply;  // answers the vertex that shows the result
+        int classId;
+    };
+    const std::vector<Case> cases{
+        {"SetDefaultVertexAppearance",
+         [&] {
+             control.SetDefaultVertexAppearance(13, VARIANT_TRUE, 1, 2, 6, 7);
+             return control.AddVertex();
+         },
+         1},
+        {"SetDefaultVertexAppearance_SquareDot",
+         [&] {
+             control.SetDefaultVertexAppearance_SquareDot(13, VARIANT_TRUE, 1, 2, 6, 7);
+             return control.AddVertex();
+         },
+         1},
+        {"SetDefaultVertexAppearance_DiamondDot",
+         [&] {
+             control.SetDefaultVertexAppearance_DiamondDot(13, VARIANT_TRUE, 1, 2, 6, 7);
+             return control.AddVertex();
+         },
+         3},
+        {"SetVertexAppearance",
+         [&] {
+             const std::uint32_t v = control.AddVertex();
+             control.SetVertexAppearance(v, 13, VARIANT_TRUE, 1, 2, 6, 7);
+             return v;
+         },
+         1},
+        {"SetVertexAppearance_SquareDot",
+         [&] {
+             const std::uint32_t v = control.AddVertex();
+             control.SetVertexAppearance_SquareDot(v, 13, VARIANT_TRUE, 1, 2, 6, 7);
+             return v;
+         },
+         1},
+        {"SetVertexAppearance_DiamondDot",
+         [&] {
+             const std::uint32_t v = control.AddVertex();
+             control.SetVertexAppearance_DiamondDot(v, 13, VARIANT_TRUE, 1, 2, 6, 7);
+             return v;
+         },
+         3},
+    };
+    for (const Case& c : cases) {
+        control.SetDefaultVertexAppearance(9, VARIANT_FALSE, 4, 4, 1, 2);
+        const nx::DotView* view = shown(c.apply());
+        ASSERT_NE(view, nullptr) << c.name;
+        EXPECT_EQ(view->getClassId(), c.classId) << c.name;
+        EXPECT_EQ(view->parameters(), (nx::DotParameters{true, 1, 2, 6, 7, 13})) << c.name;
+    }
 }
 
 TEST_F(ControlTest, EditingEnabledConfiguresTheView) {
