@@ -474,10 +474,9 @@ private:
     // The vertex an appearance is for; null to ignore the call. Fails for a vertex outside
     // the current graph.
     nx::Vertex* appearanceTarget(std::uint32_t vertexId);
-    // Runs arrange under the message-box guard; a cancel puts the positions back and
-    // propagates.
-    template <typename Arrange>
-    bool arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange);
+    // Runs arrange under the message-box guard (every layout command shares it); a cancel
+    // puts the positions back and propagates.
+    bool arrangeShowingFailure(PositionRecording& recording, const std::function<void()>& arrange);
     void showLayoutError(const std::string& text);
     // Initialises the view's drawing tools on the context; false without a view or tools.
     bool prepareTools(nx::DeviceContext* dc);

@@ -140,6 +140,24 @@ TEST_F(ControlTest, ModifiedFlagFollowsTheMember) {
 
 // Each dot member reaches the engine with its own shape and its arguments in their places.
 TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
+    using Default = void (RamuloControl::*)(std::uint16_t, VARIANT_BOOL, std::uint16_t,
+                                            std::uint16_t, std::uint16_t, std::uint16_t);
+    using PerVertex =
+        void (RamuloControl::*)(std::uint32_t, std::uint16_t, VARIANT_BOOL, std::uint16_t,
+                                std::uint16_t, std::uint16_t, std::uint16_t);
+    const struct {
+        const char* name;
+        Default setDefault;
+        PerVertex setOne;
+        int classId;
+    } cases[] = {
+        {"plain", &RamuloControl::SetDefaultVertexAppearance, &RamuloControl::SetVertexAppearance,
+         1},
+        {"square", &RamuloControl::SetDefaultVertexAppearance_SquareDot,
+         &RamuloControl::SetVertexAppearance_SquareDot, 1},
+        {"diamond", &RamuloControl::SetDefaultVertexAppearance_DiamondDot,
+         &RamuloControl::SetVertexAppearance_DiamondDot, 3},
+    };
     control.Init();
     control.NewTree();
     const auto shown = [&](std::uint32_t id) {
@@ -147,58 +165,19 @@ TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
         return dynamic_cast<nx::DotView*>(
             engine.view()->findVertexView(engine.space()->vertexFactory().at(id)));
     };
-    struct Case {
-        const char* name;
-        std::function<std::uint32_t()> apply;  // answers the vertex that shows the result
-        int classId;
-    };
-    const std::vector<Case> cases{
-        {"SetDefaultVertexAppearance",
-         [&] {
-             control.SetDefaultVertexAppearance(13, VARIANT_TRUE, 1, 2, 6, 7);
-             return control.AddVertex();
-         },
-         1},
-        {"SetDefaultVertexAppearance_SquareDot",
-         [&] {
-             control.SetDefaultVertexAppearance_SquareDot(13, VARIANT_TRUE, 1, 2, 6, 7);
-             return control.AddVertex();
-         },
-         1},
-        {"SetDefaultVertexAppearance_DiamondDot",
-         [&] {
-             control.SetDefaultVertexAppearance_DiamondDot(13, VARIANT_TRUE, 1, 2, 6, 7);
-             return control.AddVertex();
-         },
-         3},
-        {"SetVertexAppearance",
-         [&] {
-             const std::uint32_t v = control.AddVertex();
-             control.SetVertexAppearance(v, 13, VARIANT_TRUE, 1, 2, 6, 7);
-             return v;
-         },
-         1},
-        {"SetVertexAppearance_SquareDot",
-         [&] {
-             const std::uint32_t v = control.AddVertex();
-             control.SetVertexAppearance_SquareDot(v, 13, VARIANT_TRUE, 1, 2, 6, 7);
-             return v;
-         },
-         1},
-        {"SetVertexAppearance_DiamondDot",
-         [&] {
-             const std::uint32_t v = control.AddVertex();
-             control.SetVertexAppearance_DiamondDot(v, 13, VARIANT_TRUE, 1, 2, 6, 7);
-             return v;
-         },
-         3},
-    };
-    for (const Case& c : cases) {
+    const nx::DotParameters expected{true, 1, 2, 6, 7, 13};
+    for (const auto& c : cases) {
+        (control.*c.setDefault)(13, VARIANT_TRUE, 1, 2, 6, 7);
+        const nx::DotView* byDefault = shown(control.AddVertex());
         control.SetDefaultVertexAppearance(9, VARIANT_FALSE, 4, 4, 1, 2);
-        const nx::DotView* view = shown(c.apply());
-        ASSERT_NE(view, nullptr) << c.name;
-        EXPECT_EQ(view->getClassId(), c.classId) << c.name;
-        EXPECT_EQ(view->parameters(), (nx::DotParameters{true, 1, 2, 6, 7, 13})) << c.name;
+        const std::uint32_t one = control.AddVertex();
+        (control.*c.setOne)(one, 13, VARIANT_TRUE, 1, 2, 6, 7);
+        const nx::DotView* byOne = shown(one);
+        for (const nx::DotView* view : {byDefault, byOne}) {
+            ASSERT_NE(view, nullptr) << c.name;
+            EXPECT_EQ(view->getClassId(), c.classId) << c.name;
+            EXPECT_EQ(view->parameters(), expected) << c.name;
+        }
     }
 }
 
