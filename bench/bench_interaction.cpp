@@ -6,20 +6,10 @@
 
 #include "properties/actual_properties.h"
 #include "standard_document.h"
+#include "support/headless_graph_view.h"
 #include "views/graph_view.h"
 
 namespace {
-
-// No drawing or cursor tools: the interaction skips its feedback without them.
-class HeadlessView : public nx::GraphView {
-public:
-    using nx::GraphView::GraphView;
-    void eraseBackground(const nx::Rect&) override {}
-    void copyToScreen(const nx::Rect&) override {}
-    nx::DrawingTools* drawingTools() override { return nullptr; }
-    nx::CursorTools* cursorTools() override { return nullptr; }
-    nx::Bitmap* bitmap() override { return nullptr; }
-};
 
 constexpr int kSide = 316;  // about 100,000 vertices on a grid 30 apart
 constexpr int kSpacing = 30;
@@ -27,7 +17,7 @@ constexpr int kSpacing = 30;
 struct Drawing {
     bench::StandardDocument doc;
     nx::FormalProperties vertexView, edgeView;
-    std::unique_ptr<HeadlessView> view;
+    std::unique_ptr<nx::test::HeadlessGraphView> view;
 
     Drawing() {
         vertexView.add(nx::X());
@@ -35,7 +25,7 @@ struct Drawing {
         vertexView.add(nx::Selected());
         edgeView.add(nx::Selected());
         doc.buildRandomRecursiveTree(std::size_t(kSide) * kSide);
-        view = std::make_unique<HeadlessView>(&vertexView, &edgeView);
+        view = std::make_unique<nx::test::HeadlessGraphView>(&vertexView, &edgeView);
         view->setGraph(doc.graph);
         place();
     }

@@ -11,6 +11,7 @@
 
 #include "engine/control_engine.h"
 #include "graph/progress.h"
+#include "support/engine_schemas.h"
 #include "target_ratio.h"
 
 namespace {
@@ -31,10 +32,7 @@ ControlEngine& document() {
     static ControlEngine* engine = [] {
         auto* e = new ControlEngine;
         e->Init();
-        for (const char16_t* name : {u"Name", u"Weight"}) e->AddVertexPropertyByName(name, 0);
-        for (const char16_t* name : {u"_V1", u"_I1", u"_I2", u"_I3", u"_R1", u"_R2"})
-            e->AddVertexPropertyByName(name, 1);
-        for (const char16_t* name : {u"X", u"Y", u"Selected"}) e->AddVertexPropertyByName(name, 2);
+        engine_test::addStandardVertexSchemas(*e);
         e->AddEdgePropertyByName(u"Name", 0);
         e->AddEdgePropertyByName(u"_V1", 1);
         e->AddEdgePropertyByName(u"Selected", 2);

@@ -11,6 +11,21 @@ set(RAMULO_LAYERS properties graph traversal views layouts persistence engine in
 
 set(RAMULO_LAYER_TREES ${CMAKE_BINARY_DIR}/layers)
 
+# ramulo_include_tree(<target> <tree> <folder>...)
+# Compiles <target> against ${RAMULO_LAYER_TREES}/<tree>, a tree of links to the named
+# folders of src/, and against include/ (the public headers and the export macro): an
+# include of any other folder of src/ does not compile.
+function(ramulo_include_tree target tree_name)
+  set(tree ${RAMULO_LAYER_TREES}/${tree_name})
+  file(REMOVE_RECURSE ${tree})
+  file(MAKE_DIRECTORY ${tree})
+  foreach(folder IN LISTS ARGN)
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${folder} ${tree}/${folder} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} PRIVATE ${tree} ${CMAKE_SOURCE_DIR}/include
+                                               ${RAMULO_GENERATED_INCLUDE})
+endfunction()
+
 # ramulo_layer(<folder> [LIBRARIES <external>...])
 # Defines ramulo_<folder> from src/<folder>/*.cpp, linked to the layer just below it;
 # every layer sees include/ (the public headers) too.
@@ -25,19 +40,11 @@ function(ramulo_layer layer)
   set(target ramulo_${layer})
   add_library(${target} OBJECT ${sources})
 
-  # The layer's view of src/: itself and every layer below, nothing above.
-  set(tree ${RAMULO_LAYER_TREES}/${layer})
-  file(REMOVE_RECURSE ${tree})
-  file(MAKE_DIRECTORY ${tree})
-  foreach(index RANGE ${position})
-    list(GET RAMULO_LAYERS ${index} visible)
-    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${visible} ${tree}/${visible} SYMBOLIC)
-  endforeach()
-  target_include_directories(${target} PRIVATE ${tree})
-  # The public headers hold the types the interface shares with every layer (geometry,
-  # Variant, AutomationError, the host seams) and the generated export macro.
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/include
-                                               ${RAMULO_GENERATED_INCLUDE})
+  # The layer's view of src/: itself and every layer below, nothing above. The public
+  # headers hold the types the interface shares with every layer (geometry, Variant,
+  # AutomationError, the host seams).
+  list(SUBLIST RAMULO_LAYERS 0 ${position} visible)
+  ramulo_include_tree(${target} ${layer} ${visible} ${layer})
   target_include_directories(${target} SYSTEM PUBLIC ${UTFCPP_INCLUDE_DIR})
 
   if(position GREATER 0)

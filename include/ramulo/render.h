@@ -36,10 +36,10 @@ inline constexpr std::uint64_t kDefaultMaxImagePixels = std::uint64_t{16384} * 1
 /// kept). An image holds `devicePixelRatio` pixels per image unit (2 for a high-density
 /// screen) and carries that ratio. Images of more than `maxPixels` pixels are refused.
 struct ImageOptions {
-    double scale = 1.0;
-    QSize size{0, 0};
-    double devicePixelRatio = 1.0;
-    std::uint64_t maxPixels = kDefaultMaxImagePixels;
+    double scale = 1.0;  ///< Image units per drawing unit.
+    QSize size{0, 0};    ///< A target width and/or height in image units; zero sides are free.
+    double devicePixelRatio = 1.0;                     ///< Pixels per image unit.
+    std::uint64_t maxPixels = kDefaultMaxImagePixels;  ///< The most pixels an image may have.
 };
 
 /// How the pages of a PDF are laid out. `DrawingSize`: one page as many millimetres as the
@@ -52,18 +52,22 @@ enum class PageLayout { DrawingSize, OnePage, FitToPage, Tiled };
 /// A PDF's page layout, paper and orientation (ignored for `DrawingSize`) and its
 /// resolution in dots per inch.
 struct PdfOptions {
-    PageLayout layout = PageLayout::DrawingSize;
-    QPageSize pageSize{QPageSize::A4};
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    int resolution = 300;
+    PageLayout layout = PageLayout::DrawingSize;  ///< How the drawing is laid out on pages.
+    QPageSize pageSize{QPageSize::A4};            ///< The paper, unless the layout is DrawingSize.
+    QPageLayout::Orientation orientation =
+        QPageLayout::Portrait;  ///< Portrait or landscape, unless the layout is DrawingSize.
+    int resolution = 300;       ///< Dots per inch.
 };
 
 /// An image over the pixel limit, refused before anything is allocated. The text is "the
 /// drawing is W x H pixels (N), more than the limit of L pixels for an image".
 class RAMULO_EXPORT ImageTooLarge : public std::runtime_error {
 public:
+    /// The refusal of an image of that many pixels over the limit.
     ImageTooLarge(QSize pixels, std::uint64_t limit);
+    /// The size of the refused image, in pixels.
     QSize pixels() const { return pixels_; }
+    /// The pixel limit it exceeded.
     std::uint64_t limit() const { return limit_; }
 
 private:

@@ -12,6 +12,7 @@
 
 #include "ramulo/export.h"
 
+/// The type tag of a Variant (VT_EMPTY, VT_I4, VT_BSTR ...).
 using VARTYPE = std::uint16_t;
 
 enum : VARTYPE {
@@ -40,22 +41,26 @@ enum : VARTYPE {
     VT_BYREF = 0x4000,
 };
 
+/// An automation boolean: VARIANT_TRUE (-1) or VARIANT_FALSE (0).
 using VARIANT_BOOL = std::int16_t;
+/// True as automation spells it: all bits set.
 inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
+/// False as automation spells it.
 inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
 
-// A callable object of the host's, carried by a VT_DISPATCH Variant: the only form in which
-// a callback can arrive through the dispatch table, since an address given as a number
-// cannot be checked.
+/// A callable object of the host's, carried by a VT_DISPATCH Variant: the only form in which
+/// a callback can arrive through the dispatch table, since an address given as a number
+/// cannot be checked.
 class RAMULO_EXPORT VariantCallable {
 public:
     virtual ~VariantCallable() = default;
+    /// Runs the callback for the element with that ID.
     virtual void call(std::uint32_t elementId) = 0;
 };
 
-// One value of one VT type; strings are UTF-16, pointers are opaque addresses.
+/// One value of one VT type; strings are UTF-16, pointers are opaque addresses.
 struct Variant {
-    VARTYPE vt = VT_EMPTY;
+    VARTYPE vt = VT_EMPTY;  ///< Which member holds the value.
     union {
         std::int8_t cVal;
         std::uint8_t bVal;
@@ -73,41 +78,52 @@ struct Variant {
         VARIANT_BOOL boolVal;
         void* ptr;
     };
-    std::u16string bstrVal;
-    std::shared_ptr<VariantCallable> callable;  // with VT_DISPATCH
+    std::u16string bstrVal;                     ///< The string of a VT_BSTR value.
+    std::shared_ptr<VariantCallable> callable;  ///< with VT_DISPATCH
 
+    /// An empty value (VT_EMPTY).
     Variant() : ullVal(0) {}
 
+    /// A VT_INT value.
     static Variant fromInt(std::int32_t v) {
         return make(VT_INT, [&](Variant& r) { r.intVal = v; });
     }
+    /// A VT_I4 value.
     static Variant fromI4(std::int32_t v) {
         return make(VT_I4, [&](Variant& r) { r.lVal = v; });
     }
+    /// A VT_I2 value.
     static Variant fromI2(std::int16_t v) {
         return make(VT_I2, [&](Variant& r) { r.iVal = v; });
     }
+    /// A VT_UI2 value.
     static Variant fromUI2(std::uint16_t v) {
         return make(VT_UI2, [&](Variant& r) { r.uiVal = v; });
     }
+    /// A VT_UI4 value.
     static Variant fromUI4(std::uint32_t v) {
         return make(VT_UI4, [&](Variant& r) { r.ulVal = v; });
     }
+    /// A VT_R8 value.
     static Variant fromR8(double v) {
         return make(VT_R8, [&](Variant& r) { r.dblVal = v; });
     }
+    /// A VT_R4 value.
     static Variant fromR4(float v) {
         return make(VT_R4, [&](Variant& r) { r.fltVal = v; });
     }
+    /// A VT_BOOL value: VARIANT_TRUE or VARIANT_FALSE.
     static Variant fromBool(bool v) {
         return make(VT_BOOL, [&](Variant& r) { r.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE; });
     }
+    /// A VT_DISPATCH value carrying a callable of the host's.
     static Variant fromCallable(std::shared_ptr<VariantCallable> c) {
         Variant r;
         r.vt = VT_DISPATCH;
         r.callable = std::move(c);
         return r;
     }
+    /// A VT_BSTR value holding a UTF-16 string.
     static Variant fromString(std::u16string v) {
         Variant r;
         r.vt = VT_BSTR;

@@ -11,8 +11,8 @@ void RamuloControl::SetDefaultVertexAppearance(std::uint16_t Sz, VARIANT_BOOL Is
                                                std::uint16_t OuterColor, std::uint16_t InnerColor,
                                                std::uint16_t NamePos, std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetDefaultVertexAppearance(Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                           WeightPos);
+        engine_.SetDefaultVertexAppearance({DotAppearance::Shape::Square, Sz, IsFilled != 0,
+                                            OuterColor, InnerColor, NamePos, WeightPos});
     });
 }
 
@@ -22,8 +22,8 @@ void RamuloControl::SetDefaultVertexAppearance_SquareDot(std::uint16_t Sz, VARIA
                                                          std::uint16_t NamePos,
                                                          std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetDefaultVertexAppearance_SquareDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                                     WeightPos);
+        engine_.SetDefaultVertexAppearance({DotAppearance::Shape::Square, Sz, IsFilled != 0,
+                                            OuterColor, InnerColor, NamePos, WeightPos});
     });
 }
 
@@ -33,8 +33,8 @@ void RamuloControl::SetDefaultVertexAppearance_DiamondDot(std::uint16_t Sz, VARI
                                                           std::uint16_t NamePos,
                                                           std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetDefaultVertexAppearance_DiamondDot(Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                                      WeightPos);
+        engine_.SetDefaultVertexAppearance({DotAppearance::Shape::Diamond, Sz, IsFilled != 0,
+                                            OuterColor, InnerColor, NamePos, WeightPos});
     });
 }
 
@@ -57,8 +57,8 @@ void RamuloControl::SetVertexAppearance(std::uint32_t VertexID, std::uint16_t Sz
                                         std::uint16_t InnerColor, std::uint16_t NamePos,
                                         std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetVertexAppearance(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
-                                    WeightPos);
+        engine_.SetVertexAppearance(VertexID, {DotAppearance::Shape::Square, Sz, IsFilled != 0,
+                                               OuterColor, InnerColor, NamePos, WeightPos});
     });
 }
 
@@ -67,8 +67,8 @@ void RamuloControl::SetVertexAppearance_SquareDot(std::uint32_t VertexID, std::u
                                                   std::uint16_t InnerColor, std::uint16_t NamePos,
                                                   std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetVertexAppearance_SquareDot(VertexID, Sz, IsFilled, OuterColor, InnerColor,
-                                              NamePos, WeightPos);
+        engine_.SetVertexAppearance(VertexID, {DotAppearance::Shape::Square, Sz, IsFilled != 0,
+                                               OuterColor, InnerColor, NamePos, WeightPos});
     });
 }
 
@@ -77,8 +77,8 @@ void RamuloControl::SetVertexAppearance_DiamondDot(std::uint32_t VertexID, std::
                                                    std::uint16_t InnerColor, std::uint16_t NamePos,
                                                    std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetVertexAppearance_DiamondDot(VertexID, Sz, IsFilled, OuterColor, InnerColor,
-                                               NamePos, WeightPos);
+        engine_.SetVertexAppearance(VertexID, {DotAppearance::Shape::Diamond, Sz, IsFilled != 0,
+                                               OuterColor, InnerColor, NamePos, WeightPos});
     });
 }
 

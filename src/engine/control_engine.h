@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/dot_appearance.h"
 #include "engine/host_window.h"
 #include "engine/undo_stack.h"
 #include "engine/variant.h"
@@ -134,27 +135,10 @@ public:
     // --- Appearance, layouts and transforms
 
     // Only vertices and edges that get their view entry afterwards take a default.
-    void SetDefaultVertexAppearance(std::uint16_t size, VARIANT_BOOL isFilled,
-                                    std::uint16_t outerColor, std::uint16_t innerColor,
-                                    std::uint16_t namePos, std::uint16_t weightPos);
-    void SetDefaultVertexAppearance_SquareDot(std::uint16_t size, VARIANT_BOOL isFilled,
-                                              std::uint16_t outerColor, std::uint16_t innerColor,
-                                              std::uint16_t namePos, std::uint16_t weightPos);
-    void SetDefaultVertexAppearance_DiamondDot(std::uint16_t size, VARIANT_BOOL isFilled,
-                                               std::uint16_t outerColor, std::uint16_t innerColor,
-                                               std::uint16_t namePos, std::uint16_t weightPos);
+    // A label position over 7 fails before anything changes.
+    void SetDefaultVertexAppearance(const DotAppearance& appearance);
     // An ID naming no vertex or edge is ignored; one that is not in the current graph fails.
-    void SetVertexAppearance(std::uint32_t vertexId, std::uint16_t size, VARIANT_BOOL isFilled,
-                             std::uint16_t outerColor, std::uint16_t innerColor,
-                             std::uint16_t namePos, std::uint16_t weightPos);
-    void SetVertexAppearance_SquareDot(std::uint32_t vertexId, std::uint16_t size,
-                                       VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                                       std::uint16_t innerColor, std::uint16_t namePos,
-                                       std::uint16_t weightPos);
-    void SetVertexAppearance_DiamondDot(std::uint32_t vertexId, std::uint16_t size,
-                                        VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                                        std::uint16_t innerColor, std::uint16_t namePos,
-                                        std::uint16_t weightPos);
+    void SetVertexAppearance(std::uint32_t vertexId, const DotAppearance& appearance);
     // Icon views; the text colours are OLE colours.
     void SetDefaultVertexAppearance_Icon(const std::u16string& fileName,
                                          const std::u16string& iconName, std::int32_t id,
@@ -487,16 +471,12 @@ private:
     void forgetCurrentElements();
     nx::ActualProperties* vertexValues(nx::Vertex& vertex, std::uint16_t level);
     nx::ActualProperties* edgeValues(nx::Edge& edge, std::uint16_t level);
-    void setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex, std::uint16_t size,
-                          VARIANT_BOOL isFilled, std::uint16_t outerColor, std::uint16_t innerColor,
-                          std::uint16_t namePos, std::uint16_t weightPos);
     // The vertex an appearance is for; null to ignore the call. Fails for a vertex outside
     // the current graph.
     nx::Vertex* appearanceTarget(std::uint32_t vertexId);
-    // Runs arrange under the message-box guard; a cancel puts the positions back and
-    // propagates.
-    template <typename Arrange>
-    bool arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange);
+    // Runs arrange under the message-box guard (every layout command shares it); a cancel
+    // puts the positions back and propagates.
+    bool arrangeShowingFailure(PositionRecording& recording, const std::function<void()>& arrange);
     void showLayoutError(const std::string& text);
     // Initialises the view's drawing tools on the context; false without a view or tools.
     bool prepareTools(nx::DeviceContext* dc);

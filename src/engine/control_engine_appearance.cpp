@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr int kSquareDot = 1;
-constexpr int kDiamondDot = 3;
-
 // The 32-bit floats nearest to +pi/2 and -pi/2.
 const float kQuarterTurn = std::bit_cast<float>(std::uint32_t{0x3FC90FDB});
 const float kQuarterTurnBack = std::bit_cast<float>(std::uint32_t{0xBFC90FDB});
@@ -29,13 +26,13 @@ void checkDotTextPosition(std::uint16_t position) {
     if (position > 7) throw std::runtime_error(nx::error_texts::kDotViewTextPosition);
 }
 
-nx::ViewRef<nx::VertexView> dotView(int classId, std::uint16_t size, VARIANT_BOOL isFilled,
-                                    std::uint16_t outerColor, std::uint16_t innerColor,
-                                    std::uint16_t namePos, std::uint16_t weightPos) {
-    checkDotTextPosition(namePos);
-    checkDotTextPosition(weightPos);
+nx::ViewRef<nx::VertexView> dotView(const DotAppearance& appearance) {
+    checkDotTextPosition(appearance.namePos);
+    checkDotTextPosition(appearance.weightPos);
     return nx::vertexViewFactory().getDotView(
-        classId, {isFilled != 0, outerColor, innerColor, namePos, weightPos, size});
+        static_cast<int>(appearance.shape),
+        {appearance.filled, appearance.outerColor, appearance.innerColor, appearance.namePos,
+         appearance.weightPos, appearance.size});
 }
 
 void checkIconTextPosition(std::uint16_t position) {
@@ -53,71 +50,18 @@ nx::Vertex* ControlEngine::appearanceTarget(std::uint32_t vertexId) {
     return vertex;
 }
 
-void ControlEngine::setDotAppearance(int classId, std::uint32_t vertexId, bool perVertex,
-                                     std::uint16_t size, VARIANT_BOOL isFilled,
-                                     std::uint16_t outerColor, std::uint16_t innerColor,
-                                     std::uint16_t namePos, std::uint16_t weightPos) {
+void ControlEngine::SetDefaultVertexAppearance(const DotAppearance& appearance) {
     if (!view_) return;
-    if (!perVertex) {
-        AppearanceRecording recording(*this, {view_.get(), nullptr, nullptr, false});
-        view_->setDefaultVertexView(
-            dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
-        return;
-    }
+    AppearanceRecording recording(*this, {view_.get(), nullptr, nullptr, false});
+    view_->setDefaultVertexView(dotView(appearance));
+}
+
+void ControlEngine::SetVertexAppearance(std::uint32_t vertexId, const DotAppearance& appearance) {
+    if (!view_) return;
     nx::Vertex* vertex = appearanceTarget(vertexId);
     if (!vertex) return;
     AppearanceRecording recording(*this, {view_.get(), vertex, nullptr, false});
-    view_->setVertexView(
-        vertex, dotView(classId, size, isFilled, outerColor, innerColor, namePos, weightPos));
-}
-
-void ControlEngine::SetDefaultVertexAppearance(std::uint16_t size, VARIANT_BOOL isFilled,
-                                               std::uint16_t outerColor, std::uint16_t innerColor,
-                                               std::uint16_t namePos, std::uint16_t weightPos) {
-    setDotAppearance(kSquareDot, 0, false, size, isFilled, outerColor, innerColor, namePos,
-                     weightPos);
-}
-
-void ControlEngine::SetDefaultVertexAppearance_SquareDot(std::uint16_t size, VARIANT_BOOL isFilled,
-                                                         std::uint16_t outerColor,
-                                                         std::uint16_t innerColor,
-                                                         std::uint16_t namePos,
-                                                         std::uint16_t weightPos) {
-    setDotAppearance(kSquareDot, 0, false, size, isFilled, outerColor, innerColor, namePos,
-                     weightPos);
-}
-
-void ControlEngine::SetDefaultVertexAppearance_DiamondDot(std::uint16_t size, VARIANT_BOOL isFilled,
-                                                          std::uint16_t outerColor,
-                                                          std::uint16_t innerColor,
-                                                          std::uint16_t namePos,
-                                                          std::uint16_t weightPos) {
-    setDotAppearance(kDiamondDot, 0, false, size, isFilled, outerColor, innerColor, namePos,
-                     weightPos);
-}
-
-void ControlEngine::SetVertexAppearance(std::uint32_t vertexId, std::uint16_t size,
-                                        VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                                        std::uint16_t innerColor, std::uint16_t namePos,
-                                        std::uint16_t weightPos) {
-    setDotAppearance(kSquareDot, vertexId, true, size, isFilled, outerColor, innerColor, namePos,
-                     weightPos);
-}
-
-void ControlEngine::SetVertexAppearance_SquareDot(std::uint32_t vertexId, std::uint16_t size,
-                                                  VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                                                  std::uint16_t innerColor, std::uint16_t namePos,
-                                                  std::uint16_t weightPos) {
-    setDotAppearance(kSquareDot, vertexId, true, size, isFilled, outerColor, innerColor, namePos,
-                     weightPos);
-}
-
-void ControlEngine::SetVertexAppearance_DiamondDot(std::uint32_t vertexId, std::uint16_t size,
-                                                   VARIANT_BOOL isFilled, std::uint16_t outerColor,
-                                                   std::uint16_t innerColor, std::uint16_t namePos,
-                                                   std::uint16_t weightPos) {
-    setDotAppearance(kDiamondDot, vertexId, true, size, isFilled, outerColor, innerColor, namePos,
-                     weightPos);
+    view_->setVertexView(vertex, dotView(appearance));
 }
 
 void ControlEngine::SetDefaultVertexAppearance_Icon(

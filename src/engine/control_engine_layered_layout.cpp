@@ -1,6 +1,4 @@
 // ControlEngine: the layered layout command on the current graph.
-#include <exception>
-
 #include "engine/control_engine.h"
 #include "engine/edit_recording.h"
 #include "engine/window_graph_view.h"
@@ -15,15 +13,8 @@ bool ControlEngine::LayeredLayout() {
     nx::LayeredLayout layout(*view_, static_cast<int>(layerSeparation_),
                              static_cast<int>(siblingSeparation_));
     layout.VertexLimit = layeredLayoutLimit_;
-    try {
+    return arrangeShowingFailure(recording, [&] {
         graph_->updateIncidence();
         layout.arrange();
-    } catch (const nx::OperationCancelled&) {
-        recording.restore();
-        throw;
-    } catch (const std::exception& e) {
-        showLayoutError(e.what());
-        return false;
-    }
-    return true;
+    });
 }

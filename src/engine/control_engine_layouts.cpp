@@ -42,8 +42,8 @@ nx::LabelMeasure ControlEngine::labelMeasure() {
     return nx::drawnLabels(*view_);
 }
 
-template <typename Arrange>
-bool ControlEngine::arrangeShowingFailure(PositionRecording& recording, Arrange&& arrange) {
+bool ControlEngine::arrangeShowingFailure(PositionRecording& recording,
+                                          const std::function<void()>& arrange) {
     try {
         arrange();
     } catch (const nx::OperationCancelled&) {

@@ -6,6 +6,9 @@
 #include "control/error_texts.h"
 #include "control_fixture.h"
 #include "engine/window_graph_view.h"
+#include "graph/space.h"
+#include "graph/vertex_factory.h"
+#include "views/dot_view.h"
 
 using namespace control_test;
 
@@ -133,6 +136,49 @@ TEST_F(ControlTest, ModifiedFlagFollowsTheMember) {
     }
     control.Init();
     EXPECT_FALSE(control.isModified());
+}
+
+// Each dot member reaches the engine with its own shape and its arguments in their places.
+TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
+    using Default = void (RamuloControl::*)(std::uint16_t, VARIANT_BOOL, std::uint16_t,
+                                            std::uint16_t, std::uint16_t, std::uint16_t);
+    using PerVertex =
+        void (RamuloControl::*)(std::uint32_t, std::uint16_t, VARIANT_BOOL, std::uint16_t,
+                                std::uint16_t, std::uint16_t, std::uint16_t);
+    const struct {
+        const char* name;
+        Default setDefault;
+        PerVertex setOne;
+        int classId;
+    } cases[] = {
+        {"plain", &RamuloControl::SetDefaultVertexAppearance, &RamuloControl::SetVertexAppearance,
+         1},
+        {"square", &RamuloControl::SetDefaultVertexAppearance_SquareDot,
+         &RamuloControl::SetVertexAppearance_SquareDot, 1},
+        {"diamond", &RamuloControl::SetDefaultVertexAppearance_DiamondDot,
+         &RamuloControl::SetVertexAppearance_DiamondDot, 3},
+    };
+    control.Init();
+    control.NewTree();
+    const auto shown = [&](std::uint32_t id) {
+        ControlEngine& engine = engineOf(control);
+        return dynamic_cast<nx::DotView*>(
+            engine.view()->findVertexView(engine.space()->vertexFactory().at(id)));
+    };
+    const nx::DotParameters expected{true, 1, 2, 6, 7, 13};
+    for (const auto& c : cases) {
+        (control.*c.setDefault)(13, VARIANT_TRUE, 1, 2, 6, 7);
+        const nx::DotView* byDefault = shown(control.AddVertex());
+        control.SetDefaultVertexAppearance(9, VARIANT_FALSE, 4, 4, 1, 2);
+        const std::uint32_t one = control.AddVertex();
+        (control.*c.setOne)(one, 13, VARIANT_TRUE, 1, 2, 6, 7);
+        const nx::DotView* byOne = shown(one);
+        for (const nx::DotView* view : {byDefault, byOne}) {
+            ASSERT_NE(view, nullptr) << c.name;
+            EXPECT_EQ(view->getClassId(), c.classId) << c.name;
+            EXPECT_EQ(view->parameters(), expected) << c.name;
+        }
+    }
 }
 
 TEST_F(ControlTest, EditingEnabledConfiguresTheView) {

@@ -17,12 +17,13 @@
 namespace {
 
 using namespace engine_test;
+using Shape = DotAppearance::Shape;
 
 TEST(AppearanceWithoutDocument, DoesNothing) {
     ControlEngine engine;
     const std::size_t views = nx::vertexViewFactory().size();
-    engine.SetDefaultVertexAppearance(12, VARIANT_TRUE, 0, 1, 0, 4);
-    engine.SetVertexAppearance(0, 12, VARIANT_TRUE, 9, 1, 0, 4);  // even a bad colour
+    engine.SetDefaultVertexAppearance({Shape::Square, 12, true, 0, 1, 0, 4});
+    engine.SetVertexAppearance(0, {Shape::Square, 12, true, 9, 1, 0, 4});  // even a bad colour
     engine.SetDefaultEdgeAppearance(2);
     engine.SetEdgeAppearance(0, 2);
     EXPECT_EQ(nx::vertexViewFactory().size(), views);
@@ -44,16 +45,16 @@ protected:
 TEST_F(Appearance, DefaultsReachOnlyLaterVerticesAndAreShared) {
     const std::uint32_t before = engine.AddVertex();
     nx::VertexView* initial = viewOf(before);
-    engine.SetDefaultVertexAppearance(15, VARIANT_TRUE, 1, 2, 0, 4);
+    engine.SetDefaultVertexAppearance({Shape::Square, 15, true, 1, 2, 0, 4});
     const std::uint32_t a = engine.AddVertex();
-    engine.SetDefaultVertexAppearance_SquareDot(15, VARIANT_TRUE, 1, 2, 0, 4);
+    engine.SetDefaultVertexAppearance({Shape::Square, 15, true, 1, 2, 0, 4});
     const std::uint32_t b = engine.AddVertex();
     EXPECT_EQ(viewOf(before), initial);
     EXPECT_EQ(viewOf(a), viewOf(b));  // the factory hands back the equal view
     EXPECT_EQ(viewOf(a)->getClassId(), 1);
     EXPECT_EQ(dot(viewOf(a)), (nx::DotParameters{true, 1, 2, 0, 4, 15}));
 
-    engine.SetDefaultVertexAppearance_DiamondDot(7, VARIANT_FALSE, 3, 3, 6, 7);
+    engine.SetDefaultVertexAppearance({Shape::Diamond, 7, false, 3, 3, 6, 7});
     const std::uint32_t c = engine.AddVertex();
     EXPECT_EQ(viewOf(c)->getClassId(), 3);
     EXPECT_EQ(dot(viewOf(c)), (nx::DotParameters{false, 3, 3, 6, 7, 7}));
@@ -67,12 +68,12 @@ TEST_F(Appearance, PerElementViewsReplaceOnlyTheirElement) {
     const std::vector<std::uint32_t> v = addVertices(2);
     const std::uint32_t e = engine.AddEdge(v[0], v[1]);
     nx::VertexView* other = viewOf(v[1]);
-    engine.SetVertexAppearance_DiamondDot(v[0], 11, VARIANT_TRUE, 2, 0, 1, 2);
+    engine.SetVertexAppearance(v[0], {Shape::Diamond, 11, true, 2, 0, 1, 2});
     EXPECT_EQ(viewOf(v[0])->getClassId(), 3);
     EXPECT_EQ(viewOf(v[1]), other);
-    engine.SetVertexAppearance(v[0], 11, VARIANT_TRUE, 2, 0, 1, 2);
+    engine.SetVertexAppearance(v[0], {Shape::Square, 11, true, 2, 0, 1, 2});
     EXPECT_EQ(viewOf(v[0])->getClassId(), 1);
-    engine.SetVertexAppearance_SquareDot(v[1], 11, VARIANT_TRUE, 2, 0, 1, 2);
+    engine.SetVertexAppearance(v[1], {Shape::Square, 11, true, 2, 0, 1, 2});
     EXPECT_EQ(viewOf(v[1]), viewOf(v[0]));
     EXPECT_EQ(viewOf(v[0])->referenceCount(), 2u);
 
@@ -81,7 +82,7 @@ TEST_F(Appearance, PerElementViewsReplaceOnlyTheirElement) {
     EXPECT_EQ(edgeViewOf(e), nx::edgeViewFactory().getStraightEdgeView(3).get());
 
     // IDs that name no element are ignored.
-    engine.SetVertexAppearance(777, 11, VARIANT_TRUE, 2, 0, 1, 2);
+    engine.SetVertexAppearance(777, {Shape::Square, 11, true, 2, 0, 1, 2});
     engine.SetEdgeAppearance(777, 1);
 }
 
@@ -105,20 +106,20 @@ TEST_F(Appearance, RefusedAppearancesChangeNothing) {
         std::function<void()> call;
         std::string text;
     } cases[] = {
-        {"outer colour 5", [&] { engine.SetVertexAppearance(inside, 9, 1, 5, 0, 0, 1); },
+        {"outer colour 5", [&] { engine.SetVertexAppearance(inside, {.outerColor = 5}); },
          nx::error_texts::kDotViewIncorrectColor},
-        {"inner colour 9", [&] { engine.SetDefaultVertexAppearance(9, 1, 0, 9, 0, 1); },
+        {"inner colour 9", [&] { engine.SetDefaultVertexAppearance({.innerColor = 9}); },
          nx::error_texts::kDotViewIncorrectColor},
         {"name position 8",
-         [&] { engine.SetVertexAppearance_DiamondDot(inside, 9, 1, 0, 0, 8, 1); },
+         [&] { engine.SetVertexAppearance(inside, {.shape = Shape::Diamond, .namePos = 8}); },
          nx::error_texts::kDotViewTextPosition},
-        {"weight position 20", [&] { engine.SetDefaultVertexAppearance(9, 1, 0, 0, 0, 20); },
+        {"weight position 20", [&] { engine.SetDefaultVertexAppearance({.weightPos = 20}); },
          nx::error_texts::kDotViewTextPosition},
         {"edge colour 5", [&] { engine.SetEdgeAppearance(insideEdge, 5); },
          nx::error_texts::kStraightEdgeIncorrectColor},
         {"default edge colour 6", [&] { engine.SetDefaultEdgeAppearance(6); },
          nx::error_texts::kStraightEdgeIncorrectColor},
-        {"vertex outside the graph", [&] { engine.SetVertexAppearance(v, 21, 1, 0, 0, 0, 1); },
+        {"vertex outside the graph", [&] { engine.SetVertexAppearance(v, {.size = 21}); },
          notInGraph + "\n"},
         {"edge outside the graph", [&] { engine.SetEdgeAppearance(e, 1); }, edgeNotInGraph + "\n"},
     };

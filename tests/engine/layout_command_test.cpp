@@ -153,7 +153,7 @@ TEST(WholeDocument, RunsHeadless) {
     engine.Init();
     addStandardSchemas(engine);
     const std::uint32_t graphId = engine.NewTree(true, &host);
-    engine.SetDefaultVertexAppearance_DiamondDot(11, VARIANT_TRUE, 2, 3, 0, 4);
+    engine.SetDefaultVertexAppearance({DotAppearance::Shape::Diamond, 11, true, 2, 3, 0, 4});
     engine.SetDefaultEdgeAppearance(1);
 
     std::vector<std::uint32_t> v(40);

@@ -118,10 +118,12 @@ const std::vector<Step>& steps() {
          }},
         {"vertex appearance",
          [](History& h, ControlEngine& e) {
-             e.SetVertexAppearance_DiamondDot(h.ids[3], 12, true, 3, 4, 1, 2);
+             e.SetVertexAppearance(h.ids[3], {DotAppearance::Shape::Diamond, 12, true, 3, 4, 1, 2});
          }},
         {"default vertex appearance",
-         [](History&, ControlEngine& e) { e.SetDefaultVertexAppearance(7, false, 1, 0, 0, 4); }},
+         [](History&, ControlEngine& e) {
+             e.SetDefaultVertexAppearance({DotAppearance::Shape::Square, 7, false, 1, 0, 0, 4});
+         }},
         {"edge appearance",
          [](History&, ControlEngine& e) { e.SetEdgeAppearance(e.GetEdgeID(0, 1), 3); }},
         {"default edge appearance",

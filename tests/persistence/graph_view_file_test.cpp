@@ -17,6 +17,7 @@
 #include "properties/error_texts.h"
 #include "properties/list_separator.h"
 #include "properties/properties.h"
+#include "support/headless_graph_view.h"
 #include "views/edge_view_factory.h"
 #include "views/graph_view.h"
 #include "views/vertex_view_factory.h"
@@ -25,21 +26,11 @@
 namespace nx::test {
 namespace {
 
-class FileView : public GraphView {
-public:
-    using GraphView::GraphView;
-    void eraseBackground(const Rect&) override {}
-    void copyToScreen(const Rect&) override {}
-    DrawingTools* drawingTools() override { return nullptr; }
-    CursorTools* cursorTools() override { return nullptr; }
-    Bitmap* bitmap() override { return nullptr; }
-};
-
 // A document with the view's schemas and a view; the view's schemas start empty so that a
 // reader must fill them.
 struct ViewDocument : Document {
     FormalProperties vertexViewSchema, edgeViewSchema;
-    FileView view{&vertexViewSchema, &edgeViewSchema};
+    HeadlessGraphView view{&vertexViewSchema, &edgeViewSchema};
 };
 
 void setText(Property& p, const std::string& text) {

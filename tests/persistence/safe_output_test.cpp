@@ -11,27 +11,18 @@
 #include "persistence/graph_view_files.h"
 #include "persistence/safe_output_file.h"
 #include "persistence/space_files.h"
+#include "support/headless_graph_view.h"
 #include "support/scratch_filesystem.h"
 #include "views/graph_view.h"
 
 namespace nx::test {
 namespace {
 
-class PlainView : public GraphView {
-public:
-    using GraphView::GraphView;
-    void eraseBackground(const Rect&) override {}
-    void copyToScreen(const Rect&) override {}
-    DrawingTools* drawingTools() override { return nullptr; }
-    CursorTools* cursorTools() override { return nullptr; }
-    Bitmap* bitmap() override { return nullptr; }
-};
-
 TEST(SafeOutput, EveryWriterReportsAFullDeviceWithTheReason) {
     Document doc;
     buildRich(doc);
     FormalProperties vertexViewSchema, edgeViewSchema;
-    PlainView view(&vertexViewSchema, &edgeViewSchema);
+    HeadlessGraphView view(&vertexViewSchema, &edgeViewSchema);
     const std::string full =
         std::string("Failed to write output file /dev/full: ") + std::strerror(ENOSPC);
     const std::pair<std::function<void()>, std::string> writers[] = {

@@ -101,7 +101,8 @@ Outcome runDocument(int variant, const std::string& stem) {
     engine_test::addStandardEdgeSchemas(engine);
     engine.NewTree(true, &host);
 
-    engine.SetDefaultVertexAppearance(9, variant % 2 == 0, variant % 5, 4, 1, 2);
+    engine.SetDefaultVertexAppearance({DotAppearance::Shape::Square, 9, variant % 2 == 0,
+                                       static_cast<std::uint16_t>(variant % 5), 4, 1, 2});
     engine.SetDefaultEdgeAppearance(static_cast<std::uint16_t>(variant % 5));
     const int n = 24 + 3 * variant;
     std::vector<std::uint32_t> ids;
@@ -119,15 +120,20 @@ Outcome runDocument(int variant, const std::string& stem) {
         }
         const auto size = static_cast<std::uint16_t>(5 + (i + variant) % 4);
         const auto colour = static_cast<std::uint16_t>(i % 5);
+        const auto position = static_cast<std::uint16_t>(i % 8);
         switch ((i + variant) % 5) {
             case 0:
-                engine.SetVertexAppearance(id, size, true, colour, 4 - colour, i % 8, 2);
+                engine.SetVertexAppearance(id,
+                                           {DotAppearance::Shape::Square, size, true, colour,
+                                            static_cast<std::uint16_t>(4 - colour), position, 2});
                 break;
             case 1:
-                engine.SetVertexAppearance_SquareDot(id, size, i % 2, colour, 1, 3, i % 8);
+                engine.SetVertexAppearance(
+                    id, {DotAppearance::Shape::Square, size, i % 2 != 0, colour, 1, 3, position});
                 break;
             case 2:
-                engine.SetVertexAppearance_DiamondDot(id, size, true, 2, colour, 0, 4);
+                engine.SetVertexAppearance(
+                    id, {DotAppearance::Shape::Diamond, size, true, 2, colour, 0, 4});
                 break;
             case 3:
                 engine.SetVertexAppearance_Icon(id, u"missing.ico", u"", 0, -1, 32, 0x0000ff,
