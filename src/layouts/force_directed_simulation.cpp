@@ -47,8 +47,14 @@ void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
     const __m128i flip = _mm_set1_epi32(INT32_MIN);
     alignas(16) std::int32_t rank[4];
     for (std::size_t a = 0; a < count; a += 4) {
-        const __m128i own =
-            _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(values + a)), flip);
+        // Put together from single loads, which take the values straight from the single
+        // stores that just wrote them, where one wide load would wait for them to retire.
+        const __m128i own = _mm_xor_si128(
+            _mm_setr_epi32(static_cast<std::int32_t>(values[a]),
+                           static_cast<std::int32_t>(values[a + 1]),
+                           static_cast<std::int32_t>(values[a + 2]),
+                           static_cast<std::int32_t>(values[a + 3])),
+            flip);
         __m128i smaller = _mm_setzero_si128();
         for (std::size_t b = 0; b < count; ++b) {
             const __m128i w =
@@ -317,16 +323,19 @@ bool ForceDirectedSimulation::buildGrid() {
     // rounding of the cell computation.
     const double reach = std::max(static_cast<double>(std::fabs(cutoff)), 1.0);
     cell_ = reach * 1.001 / kCellsPerReach;
-    columns_ = static_cast<std::int64_t>((double(maxX) - double(minX)) / cell_) + 1;
-    rows_ = static_cast<std::int64_t>((double(maxY) - double(minY)) / cell_) + 1;
+    // A product rather than a quotient per vertex: the cells move by a rounding at most,
+    // which the margin covers, and the extremes still fall in the last column and row.
+    const double perCell = 1.0 / cell_;
+    columns_ = static_cast<std::int64_t>((double(maxX) - double(minX)) * perCell) + 1;
+    rows_ = static_cast<std::int64_t>((double(maxY) - double(minY)) * perCell) + 1;
     const std::int64_t most = 32 * std::int64_t(n) + 1024;
     if (columns_ > most || rows_ > most || columns_ * rows_ > most) return false;
     const auto cells = static_cast<std::size_t>(columns_ * rows_);
     cellOf_.resize(n);
     cellStart_.assign(cells + 1, 0);
     for (std::uint32_t i = 0; i < n; ++i) {
-        const auto col = static_cast<std::int64_t>((double(x[i]) - double(minX)) / cell_);
-        const auto row = static_cast<std::int64_t>((double(y[i]) - double(minY)) / cell_);
+        const auto col = static_cast<std::int64_t>((double(x[i]) - double(minX)) * perCell);
+        const auto row = static_cast<std::int64_t>((double(y[i]) - double(minY)) * perCell);
         cellOf_[i] = static_cast<std::uint32_t>(row * columns_ + col);
         ++cellStart_[cellOf_[i] + 1];
     }
