@@ -47,14 +47,8 @@ void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
     const __m128i flip = _mm_set1_epi32(INT32_MIN);
     alignas(16) std::int32_t rank[4];
     for (std::size_t a = 0; a < count; a += 4) {
-        // Put together from single loads, which take the values straight from the single
-        // stores that just wrote them, where one wide load would wait for them to retire.
-        const __m128i own = _mm_xor_si128(
-            _mm_setr_epi32(static_cast<std::int32_t>(values[a]),
-                           static_cast<std::int32_t>(values[a + 1]),
-                           static_cast<std::int32_t>(values[a + 2]),
-                           static_cast<std::int32_t>(values[a + 3])),
-            flip);
+        const __m128i own =
+            _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(values + a)), flip);
         __m128i smaller = _mm_setzero_si128();
         for (std::size_t b = 0; b < count; ++b) {
             const __m128i w =
