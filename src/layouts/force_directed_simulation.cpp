@@ -20,13 +20,15 @@ constexpr float kGridCoordinateLimit = 1e9f;
 // (9 reach² against 6.25), but a tree's neighbourhoods are sparse, and three row runs per
 // vertex cost less than five (measured on the layout bench).
 constexpr std::int64_t kCellsPerReach = 1;
-// How many vertices ahead the partners are fetched.
-constexpr std::uint32_t kAhead = 2;
+// How many vertices ahead the partners are fetched: a vertex has about five partners, each
+// a likely cache miss, so the fetches need several vertices of work to arrive.
+constexpr std::uint32_t kAhead = 8;
 
 // Up to this many partners are ranked by counting; more go through std::sort.
 constexpr std::size_t kMostRanked = 32;
 
-// Writes the distinct values to out in ascending order; values has room for three more.
+// Writes the distinct values to out in ascending order; values has room for three more, and
+// out for one more after count.
 // A vertex has a handful of partners, in a few ascending runs (one per cell) whose
 // interleaving no branch predictor guesses: each value's place is the count of smaller
 // ones, found without branches.
@@ -37,22 +39,27 @@ void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
         return;
     }
 #if defined(__SSE2__)
-    // Four comparisons at once. The padding up to a whole group of four is the largest
-    // value, which no vertex exceeds.
+    // Ranks four values at once against each value in turn: no horizontal sum is needed.
+    // The padding up to a whole group of four is the largest value, which no vertex
+    // exceeds: it ranks last, at count, where out has room for it. Unsigned order through
+    // the signed comparison: flip the top bits.
     for (std::size_t b = count; b % 4 != 0; ++b) values[b] = UINT32_MAX;
     const __m128i flip = _mm_set1_epi32(INT32_MIN);
-    for (std::size_t a = 0; a < count; ++a) {
-        const std::uint32_t v = values[a];
-        const __m128i own = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(v)), flip);
+    alignas(16) std::int32_t rank[4];
+    for (std::size_t a = 0; a < count; a += 4) {
+        const __m128i own =
+            _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(values + a)), flip);
         __m128i smaller = _mm_setzero_si128();
-        for (std::size_t b = 0; b < count; b += 4) {
-            const __m128i w = _mm_xor_si128(
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(values + b)), flip);
+        for (std::size_t b = 0; b < count; ++b) {
+            const __m128i w =
+                _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(values[b])), flip);
             smaller = _mm_sub_epi32(smaller, _mm_cmpgt_epi32(own, w));
         }
-        smaller = _mm_add_epi32(smaller, _mm_shuffle_epi32(smaller, _MM_SHUFFLE(1, 0, 3, 2)));
-        smaller = _mm_add_epi32(smaller, _mm_shuffle_epi32(smaller, _MM_SHUFFLE(2, 3, 0, 1)));
-        out[_mm_cvtsi128_si32(smaller)] = v;
+        _mm_store_si128(reinterpret_cast<__m128i*>(rank), smaller);
+        out[rank[0]] = values[a];
+        out[rank[1]] = values[a + 1];
+        out[rank[2]] = values[a + 2];
+        out[rank[3]] = values[a + 3];
     }
 #else
     for (std::size_t a = 0; a < count; ++a) {
@@ -67,7 +74,8 @@ void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
 // Appends to found, from count on, the vertices of slots [begin, end) that the plain loop
 // would act on from vertex i at (xi, yi): later ones, coincident or within the cut-off,
 // tested with its own arithmetic. Without branches: which slots pass is unpredictable.
-// Answers the new count. found has room for one entry per slot.
+// Answers the new count. found has room for one entry per slot and three more; the slot
+// arrays carry three slots of padding after their last.
 std::size_t keepPartners(const std::uint32_t* vertices, const float* xs, const float* ys,
                          std::size_t begin, std::size_t end, std::uint32_t i, float xi, float yi,
                          float cutoff2, std::uint32_t* found, std::size_t count) {
@@ -79,14 +87,20 @@ std::size_t keepPartners(const std::uint32_t* vertices, const float* xs, const f
     // Unsigned order through the signed comparison: flip the top bits.
     const __m128i flip = _mm_set1_epi32(INT32_MIN);
     const __m128i own = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(i)), flip);
-    for (; slot + 4 <= end; slot += 4) {
+    // The last group may run past end, into the padding that the slot arrays carry: its
+    // extra lanes are masked off.
+    const __m128i lane = _mm_set_epi32(3, 2, 1, 0);
+    for (; slot < end; slot += 4) {
         const __m128 ux = _mm_sub_ps(_mm_loadu_ps(xs + slot), x4);
         const __m128 uy = _mm_sub_ps(_mm_loadu_ps(ys + slot), y4);
         const __m128 q = _mm_add_ps(_mm_mul_ps(ux, ux), _mm_mul_ps(uy, uy));
         const __m128i j = _mm_loadu_si128(reinterpret_cast<const __m128i*>(vertices + slot));
         const __m128 near = _mm_or_ps(_mm_cmplt_ps(q, one), _mm_cmplt_ps(q, reach));
         const __m128 later = _mm_castsi128_ps(_mm_cmpgt_epi32(_mm_xor_si128(j, flip), own));
-        const auto keep = static_cast<unsigned>(_mm_movemask_ps(_mm_and_ps(near, later)));
+        const __m128 inside = _mm_castsi128_ps(
+            _mm_cmpgt_epi32(_mm_set1_epi32(static_cast<std::int32_t>(end - slot)), lane));
+        const auto keep = static_cast<unsigned>(
+            _mm_movemask_ps(_mm_and_ps(_mm_and_ps(near, later), inside)));
         found[count] = vertices[slot];
         count += keep & 1u;
         found[count] = vertices[slot + 1];
@@ -303,25 +317,29 @@ bool ForceDirectedSimulation::buildGrid() {
     // rounding of the cell computation.
     const double reach = std::max(static_cast<double>(std::fabs(cutoff)), 1.0);
     cell_ = reach * 1.001 / kCellsPerReach;
-    columns_ = static_cast<std::int64_t>((double(maxX) - double(minX)) / cell_) + 1;
-    rows_ = static_cast<std::int64_t>((double(maxY) - double(minY)) / cell_) + 1;
+    // A product rather than a quotient per vertex: the cells move by a rounding at most,
+    // which the margin covers, and the extremes still fall in the last column and row.
+    const double perCell = 1.0 / cell_;
+    columns_ = static_cast<std::int64_t>((double(maxX) - double(minX)) * perCell) + 1;
+    rows_ = static_cast<std::int64_t>((double(maxY) - double(minY)) * perCell) + 1;
     const std::int64_t most = 32 * std::int64_t(n) + 1024;
     if (columns_ > most || rows_ > most || columns_ * rows_ > most) return false;
     const auto cells = static_cast<std::size_t>(columns_ * rows_);
     cellOf_.resize(n);
     cellStart_.assign(cells + 1, 0);
     for (std::uint32_t i = 0; i < n; ++i) {
-        const auto col = static_cast<std::int64_t>((double(x[i]) - double(minX)) / cell_);
-        const auto row = static_cast<std::int64_t>((double(y[i]) - double(minY)) / cell_);
+        const auto col = static_cast<std::int64_t>((double(x[i]) - double(minX)) * perCell);
+        const auto row = static_cast<std::int64_t>((double(y[i]) - double(minY)) * perCell);
         cellOf_[i] = static_cast<std::uint32_t>(row * columns_ + col);
         ++cellStart_[cellOf_[i] + 1];
     }
     for (std::size_t c = 0; c < cells; ++c) cellStart_[c + 1] += cellStart_[c];
-    cellVertices_.resize(n);
+    // Three slots of padding: the pair search reads whole groups of four.
+    cellVertices_.resize(n + 3);
     std::vector<std::uint32_t>& fill = candidates_;
     fill.assign(cellStart_.begin(), cellStart_.end() - 1);
-    cellX_.resize(n);
-    cellY_.resize(n);
+    cellX_.resize(n + 3);
+    cellY_.resize(n + 3);
     pairStart_.resize(n);
     pairCount_.resize(n);
     for (std::uint32_t i = 0; i < n; ++i) {
@@ -354,7 +372,7 @@ void ForceDirectedSimulation::findPairs() {
             for (std::size_t at = cellStart_[cell]; at < cellStart_[cell + 1]; ++at) {
                 const std::uint32_t i = cellVertices_[at];
                 const float xi = cellX_[at], yi = cellY_[at];
-                if (pairs_.size() < used + reach) pairs_.resize(2 * (used + reach));
+                if (pairs_.size() < used + reach + 1) pairs_.resize(2 * (used + reach) + 1);
                 // Room for the padding to a whole group of four as well.
                 if (candidates_.size() < reach + 4) candidates_.resize(2 * reach + 4);
                 std::uint32_t* const found = candidates_.data();
