@@ -6,6 +6,7 @@
 #include "graph/edge_factory.h"
 #include "graph/graph_factory.h"
 #include "graph/vertex_factory.h"
+#include "properties/small_object_pool.h"
 
 namespace nx {
 
@@ -33,6 +34,13 @@ public:
     FormalProperties* graphEdgeSchema() const { return graphEdgeSchema_; }
 
 private:
+    // Destroyed last: sweeps the pools once the document's elements and values are gone.
+    struct PoolSweep {
+        PoolSweep() = default;
+        PoolSweep(const PoolSweep&) = delete;
+        PoolSweep& operator=(const PoolSweep&) = delete;
+        ~PoolSweep() { detail::poolSweep(); }
+    } poolSweep_;
     // Declared so that destruction runs graphs, then edges, then vertices.
     VertexFactory vertexFactory_;
     EdgeFactory edgeFactory_;

@@ -11,11 +11,18 @@ inline constexpr std::size_t kPooledBytesLimit = 128;
 
 // Memory for one object of the given size. Objects of up to kPooledBytesLimit bytes share
 // slabs without a per-object header (the general-purpose allocator adds one and rounds up
-// to 16 bytes, which doubles the cost of a 16-byte value); freed memory is kept for reuse.
+// to 16 bytes, which doubles the cost of a 16-byte value); freed memory is kept for reuse
+// until poolSweep gives it back.
 // Under a sanitizer every request goes to the global allocator so that its checks see them.
 void* poolAllocate(std::size_t bytes);
 // Gives back memory from poolAllocate with the same size.
 void poolFree(void* memory, std::size_t bytes) noexcept;
+
+// After a document is freed: gives the system back the slabs that hold nothing any more and
+// relinks the rest of the free memory in address order, so that the next document's walks
+// go forward through memory. Hands the calling thread's lists in first; other threads keep
+// theirs. Does nothing when little memory is free.
+void poolSweep() noexcept;
 
 // Class-level operators that route a class and its derived classes through the pools; the
 // size passed to delete is the dynamic type's, as the base has a virtual destructor.
