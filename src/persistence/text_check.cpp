@@ -6,6 +6,7 @@
 #include <string>
 
 #include "graph/space.h"
+#include "properties/actual_properties.h"
 #include "properties/string_property.h"
 #include "views/graph_view.h"
 
@@ -37,7 +38,7 @@ std::size_t writtenBytes(const std::u16string& text) {
     return bytes;
 }
 
-void check(const FormalProperties& values, bool forStream) {
+void check(const ActualProperties& values, bool forStream) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Property& value = values.at(i);
         // Only the text classes have no value type name: the cheap test spares most casts.

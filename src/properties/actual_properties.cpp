@@ -8,27 +8,26 @@
 namespace nx {
 
 ActualProperties::ActualProperties(const FormalProperties& schema) {
-    properties_.reserve(schema.size());
-    for (std::size_t i = 0; i < schema.size(); ++i) properties_.emplace_back(schema.at(i).clone());
+    values_.reserve(schema.size());
+    for (std::size_t i = 0; i < schema.size(); ++i) values_.add(schema.at(i));
 }
-
-ActualProperties::~ActualProperties() = default;
 
 void ActualProperties::writeStream(std::ostream& out) const {
     const char sep = listSeparator();
-    out << properties_.size();
-    for (const auto& p : properties_) {
+    out << values_.size();
+    for (std::size_t i = 0; i < values_.size(); ++i) {
         out << sep;
-        p->write(out);
+        values_.at(i).write(out);
     }
     out << sep << '#';
 }
 
 void ActualProperties::saveXml(TiXmlElement& element) const {
-    element.SetAttribute("PropertyCount", std::to_string(properties_.size()));
-    for (const auto& p : properties_) {
-        auto* child = new TiXmlElement(p->typeName());
-        p->saveXml(*child);
+    element.SetAttribute("PropertyCount", std::to_string(values_.size()));
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        const Property& value = values_.at(i);
+        auto* child = new TiXmlElement(value.typeName());
+        value.saveXml(*child);
         element.LinkEndChild(child);
     }
 }

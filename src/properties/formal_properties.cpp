@@ -1,11 +1,10 @@
-// Schemas: lookup by exact class, type-name construction and both text forms.
+// Schemas: type-name construction and both text forms.
 #include "properties/formal_properties.h"
 
 #include <tinyxml.h>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
-#include <typeinfo>
 
 #include "properties/error_texts.h"
 #include "properties/list_separator.h"
@@ -13,33 +12,6 @@
 #include "properties/text_io.h"
 
 namespace nx {
-
-FormalProperties::~FormalProperties() = default;
-
-void FormalProperties::clear() {
-    properties_.clear();
-}
-
-void FormalProperties::add(const Property& prototype) {
-    properties_.emplace_back(prototype.clone());
-}
-
-void FormalProperties::missing() {
-    throw std::logic_error(nx::error_texts::kPropertyDoesNotExist);
-}
-
-std::size_t FormalProperties::find(const Property& prototype) const {
-    const std::type_info& wanted = typeid(prototype);
-    for (std::size_t i = 0; i < properties_.size(); ++i)
-        if (typeid(*properties_[i]) == wanted) return i;
-    return kNoIndex;
-}
-
-Property& FormalProperties::findByType(const Property& prototype) {
-    const std::size_t index = find(prototype);
-    if (index == kNoIndex) throw std::logic_error(nx::error_texts::kPropertyDoesNotExist);
-    return *properties_[index];
-}
 
 namespace {
 
@@ -92,7 +64,7 @@ bool startsWith(const std::string& text, std::size_t from, const char* prefix) {
 void FormalProperties::addByTypeName(const std::string& typeName) {
     for (const auto& entry : kByName) {
         if (typeName == entry.name) {
-            properties_.emplace_back(entry.make());
+            prototypes_.add(entry.make());
             return;
         }
     }
@@ -109,13 +81,14 @@ void FormalProperties::addByTypeName(const std::string& typeName) {
         p = make<PropertyTemplate::Int64>();
     else if (startsWith(typeName, from, "unsigned __int64"))
         p = make<PropertyTemplate::UInt64>();
-    if (p) properties_.emplace_back(std::move(p));  // other Primitive(...) names are ignored
+    if (p) prototypes_.add(std::move(p));  // other Primitive(...) names are ignored
 }
 
 void FormalProperties::writeStream(std::ostream& out) const {
     const char sep = listSeparator();
-    out << properties_.size();
-    for (const auto& p : properties_) out << sep << '"' << p->typeName() << '"';
+    out << prototypes_.size();
+    for (std::size_t i = 0; i < prototypes_.size(); ++i)
+        out << sep << '"' << prototypes_.at(i).typeName() << '"';
     out << sep << '#';
 }
 
@@ -138,8 +111,9 @@ void FormalProperties::readStream(std::istream& in) {
 }
 
 void FormalProperties::saveXml(TiXmlElement& element) const {
-    element.SetAttribute("Count", std::to_string(properties_.size()));
-    for (const auto& p : properties_) element.LinkEndChild(new TiXmlElement(p->typeName()));
+    element.SetAttribute("Count", std::to_string(prototypes_.size()));
+    for (std::size_t i = 0; i < prototypes_.size(); ++i)
+        element.LinkEndChild(new TiXmlElement(prototypes_.at(i).typeName()));
 }
 
 void FormalProperties::loadXml(const TiXmlElement& element) {

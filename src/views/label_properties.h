@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "properties/formal_properties.h"
+#include "properties/property_values.h"
 
 namespace nx {
 

@@ -33,7 +33,7 @@ std::string valueText(const Property& p) {
     return out.str();
 }
 
-void dumpValues(std::ostream& out, const FormalProperties& values) {
+void dumpValues(std::ostream& out, const PropertyValues& values) {
     out << '[';
     for (std::size_t i = 0; i < values.size(); ++i)
         out << (i ? " " : "") << values.at(i).typeName() << '=' << valueText(values.at(i));
@@ -153,36 +153,36 @@ std::string dump(Space& space) {
                                          space.graphEdgeSchema()};
     for (const FormalProperties* schema : schemas) {
         out << "schema";
-        dumpValues(out, *schema);
+        dumpValues(out, schema->prototypes());
         out << '\n';
     }
     for (ElementId id = 0; id < space.vertexFactory().size(); ++id) {
         Vertex* v = space.vertexFactory().at(id);
         out << "vertex " << v->id << (v->isGraph() ? " graph " : " ");
-        dumpValues(out, *v->properties);
+        dumpValues(out, v->properties->values());
         out << '\n';
     }
     for (ElementId id = 0; id < space.edgeFactory().size(); ++id) {
         Edge* e = space.edgeFactory().at(id);
         out << "edge " << e->id << ' ' << e->source->id << "->" << e->target->id << ' ';
-        dumpValues(out, *e->properties);
+        dumpValues(out, e->properties->values());
         out << '\n';
     }
     for (Graph* g : space.graphFactory().graphs()) {
         g->updateIncidence();  // a loaded graph has fresh incidence lists; compare like with like
         out << "graph " << g->id << ' ';
-        dumpValues(out, *g->graphProperties());
+        dumpValues(out, g->graphProperties()->values());
         out << '\n';
         for (const auto& [v, entry] : g->vertices()) {
             out << "  member vertex " << v->id << ' ';
-            dumpValues(out, *entry.properties);
+            dumpValues(out, entry.properties->values());
             out << " incident";
             for (const Edge* e : entry.incident) out << ' ' << e->id;
             out << '\n';
         }
         for (const auto& [e, props] : g->edges()) {
             out << "  member edge " << e->id << ' ';
-            dumpValues(out, *props);
+            dumpValues(out, props->values());
             out << '\n';
         }
     }

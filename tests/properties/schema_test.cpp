@@ -4,6 +4,7 @@
 #include <tinyxml.h>
 #include <clocale>
 #include <sstream>
+#include <type_traits>
 
 #include "properties/actual_properties.h"
 #include "properties/error_texts.h"
@@ -163,6 +164,25 @@ TEST(ActualValues, ElementsKeepTheSchemaTheyWereBuiltFrom) {
     EXPECT_EQ(older.size(), 1u);
     EXPECT_EQ(newer.size(), 2u);
     EXPECT_EQ(errorOf([&] { older.at(1); }), nx::error_texts::kPropertyDoesNotExist);
+}
+
+// A value list is not a schema, and at a million elements a vtable pointer per list counts.
+static_assert(!std::is_convertible_v<ActualProperties*, FormalProperties*>);
+static_assert(!std::is_polymorphic_v<ActualProperties>);
+static_assert(sizeof(ActualProperties) == sizeof(detail::PropertyList));
+
+TEST(ActualValues, ReadThroughAConstListByIndexOrClass) {
+    FormalProperties schema;
+    schema.add(Name(u"n"));
+    schema.add(X(7));
+    const ActualProperties values(schema);
+    const PropertyValues& list = values.values();
+    EXPECT_EQ(list.find(X()), 1u);
+    EXPECT_EQ(list.find(Y()), kNoIndex);
+    EXPECT_EQ(list.get<X>(1).get(), 7);
+    EXPECT_EQ(&values.findByType(X()), &list.at(1));
+    EXPECT_EQ(errorOf([&] { values.findByType(Y()); }), nx::error_texts::kPropertyDoesNotExist);
+    EXPECT_EQ(schema.prototypes().find(X()), 1u) << "the schema answers the same positions";
 }
 
 TEST(ListSeparator, ChosenFromTheLocaleDecimalPoint) {
