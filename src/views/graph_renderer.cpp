@@ -102,7 +102,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
         }
     } else {
         GraphView::DrawCacheScope cache(v);
-        // The map's entries in two arrays, so that the prefetches run ahead by index.
+        // The map's entries in two arrays, walked by index as the culled list is.
         edgeWalk_.clear();
         edgeCandidates_.clear();
         edgeWalk_.reserve(v.edgeMap_.size());
