@@ -82,7 +82,8 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
 
     // An area holding every vertex box draws nearly everything (an edge shows whenever an
     // end lies in the area): the walk costs less than the query.
-    if (cull && !v.printing() && prepareGrid() && !grid_.vertices.covers(r) &&
+    const bool gridReady = cull && !v.printing() && prepareGrid();
+    if (gridReady && !grid_.vertices.covers(r) &&
         (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
@@ -113,11 +114,15 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
         }
         drawEdges(tools, r);
         const std::size_t count = v.sequence_.size();
+        // A current grid still spares measuring each vertex again.
+        const bool boxes = gridReady && grid_.valid && grid_.vertexAt.size() == count &&
+                           grid_.vertices.size() == count;
         for (std::size_t i = 0; i < count; ++i) {
             for (int step = 0; step < 2; ++step)
                 if (i + (2 - step) * kVertexAhead < count)
                     prefetchVertex(i + (2 - step) * kVertexAhead, step);
-            drawVertex(tools, i, r);
+            const bool boxed = boxes && grid_.vertexAt[i] == v.sequence_[i].vertex;
+            drawVertex(tools, i, r, boxed ? &grid_.vertices.box(i) : nullptr);
         }
     }
 
