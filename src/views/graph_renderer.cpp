@@ -83,8 +83,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
     // An area holding every vertex box draws nearly everything (an edge shows whenever an
     // end lies in the area): the walk costs less than the query.
     const bool gridReady = cull && !v.printing() && prepareGrid();
-    if (gridReady && !grid_.vertices.covers(r) &&
-        (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
+    if (gridReady && !grid_.vertices.covers(r) && (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
         std::optional<GraphView::DrawCacheScope> cache;
@@ -320,8 +319,7 @@ void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data
     if (points && points->size() >= 2) ++handleCount_;
 }
 
-void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r,
-                               const Rect* box) {
+void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r, const Rect* box) {
     progressStep();
     GraphView& v = view_;
     const VertexViewEntry& entry = v.sequence_[i];

@@ -235,6 +235,9 @@ void QtDrawingTools::endPainting() {
 }
 
 void QtDrawingTools::closeTargetPainter() {
+    // Another surface may take the device's address before the next painter opens.
+    directTargetDevice_ = nullptr;
+    directTarget_ = nullptr;
     if (!targetPainter_) return;
     if (targetPainter_ == &ownTargetPainter_)
         ownTargetPainter_.end();
@@ -538,12 +541,10 @@ QImage* QtDrawingTools::directImage(QPoint& origin) {
     QPaintDevice* device = target_->device();
     if (!device) return nullptr;
     origin = target_->viewportOrigin();
-    // The answer holds while our painter stays open on the same device.
+    // The answer holds while the painter it was found with stays open.
     if (targetPainter_ && device == directTargetDevice_) return directTarget_;
-    QImage* image =
-        device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
-    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0)
-        image = nullptr;
+    QImage* image = device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0) image = nullptr;
     if (!painter()) return nullptr;
     directTargetDevice_ = device;
     directTarget_ = image;
@@ -567,8 +568,8 @@ bool QtDrawingTools::stepLine(const PenEntry& pen, QPoint from, QPoint to) {
     QImage* image = directImage(origin);
     if (!image) return false;
     stepLineIntoImage(*image, safePoint(1LL * from.x() + origin.x(), 1LL * from.y() + origin.y()),
-                      safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()),
-                      pen.rgb, mode_ == RasterMode::Xor);
+                      safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()), pen.rgb,
+                      mode_ == RasterMode::Xor);
     return true;
 }
 
