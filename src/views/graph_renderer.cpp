@@ -19,8 +19,8 @@ namespace {
 constexpr RgbColor kBlack{0, 0, 0};
 constexpr RgbColor kWhite{255, 255, 255};
 constexpr Rect kNoBox{1, 1, 0, 0};  // a free slot of the grid
-// How many edges apart the steps of prefetchEdge() are taken.
-constexpr std::size_t kEdgeAhead = 4;
+// How many vertices apart the steps of prefetchVertex() are taken.
+constexpr std::size_t kVertexAhead = 4;
 
 // Fades the tools for one element and always puts them back.
 class FadingScope {
@@ -82,67 +82,79 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
 
     // An area holding every vertex box draws nearly everything (an edge shows whenever an
     // end lies in the area): the walk costs less than the query.
-    if (cull && !v.printing() && prepareGrid() && !grid_.vertices.covers(r) &&
-        (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
+    const bool gridReady = cull && !v.printing() && prepareGrid();
+    if (gridReady && !grid_.vertices.covers(r) && (queryGrid(r) || (buildGrid() && queryGrid(r)))) {
         // Only the elements whose boxes meet the area, in the full walk's order; the
         // position table pays off once many edges are drawn.
         std::optional<GraphView::DrawCacheScope> cache;
         if (candidates_.size() > v.edgeMap_.size() / 8) cache.emplace(v);
-        const std::size_t count = candidates_.size();
-        for (std::size_t j = 0; j < count; ++j) {
-            for (int step = 0; step < 3; ++step) {
-                const std::size_t ahead = j + (3 - step) * kEdgeAhead;
-                if (ahead < count)
-                    prefetchEdge(grid_.edgeAt[candidates_[ahead]], *edgeCandidates_[ahead], step);
-            }
-            drawEdge(tools, grid_.edgeAt[candidates_[j]], *edgeCandidates_[j], r);
-        }
+        edgeWalk_.clear();
+        for (std::uint32_t k : candidates_) edgeWalk_.push_back(grid_.edgeAt[k]);
+        drawEdges(tools, r);
         // The grid holds each vertex's current update rectangle: no need to measure again.
         const std::size_t shown = vertexCandidates_.size();
         for (std::size_t j = 0; j < shown; ++j) {
             for (int step = 0; step < 2; ++step)
-                if (j + (2 - step) * kEdgeAhead < shown)
-                    prefetchVertex(vertexCandidates_[j + (2 - step) * kEdgeAhead], step);
+                if (j + (2 - step) * kVertexAhead < shown)
+                    prefetchVertex(vertexCandidates_[j + (2 - step) * kVertexAhead], step);
             const std::uint32_t i = vertexCandidates_[j];
             drawVertex(tools, i, r, &grid_.vertices.box(i));
         }
     } else {
         GraphView::DrawCacheScope cache(v);
-        // Three trailing walks, each step's distance ahead of the drawing one.
-        const auto end = v.edgeMap_.end();
-        auto ahead = v.edgeMap_.begin();
-        decltype(ahead) behind[2] = {ahead, ahead};
-        for (std::size_t k = 0; k < 3 * kEdgeAhead && ahead != end; ++k, ++ahead) {
-            prefetchEdge(ahead->first, ahead->second, 0);
-            for (std::size_t b = 0; b < 2; ++b)
-                if (k >= (b + 1) * kEdgeAhead) {
-                    prefetchEdge(behind[b]->first, behind[b]->second, int(b) + 1);
-                    ++behind[b];
-                }
-        }
+        // The map's entries in two arrays, walked by index as the culled list is.
+        edgeWalk_.clear();
+        edgeCandidates_.clear();
+        edgeWalk_.reserve(v.edgeMap_.size());
+        edgeCandidates_.reserve(v.edgeMap_.size());
         for (auto& [edge, data] : v.edgeMap_) {
-            if (ahead != end) {
-                prefetchEdge(ahead->first, ahead->second, 0);
-                ++ahead;
-            }
-            for (std::size_t b = 0; b < 2; ++b)
-                if (behind[b] != end) {
-                    prefetchEdge(behind[b]->first, behind[b]->second, int(b) + 1);
-                    ++behind[b];
-                }
-            drawEdge(tools, edge, data, r);
+            edgeWalk_.push_back(edge);
+            edgeCandidates_.push_back(&data);
         }
+        drawEdges(tools, r);
         const std::size_t count = v.sequence_.size();
+        // A current grid still spares measuring each vertex again.
+        const bool boxes = gridReady && grid_.valid && grid_.vertexAt.size() == count &&
+                           grid_.vertices.size() == count;
         for (std::size_t i = 0; i < count; ++i) {
             for (int step = 0; step < 2; ++step)
-                if (i + (2 - step) * kEdgeAhead < count)
-                    prefetchVertex(i + (2 - step) * kEdgeAhead, step);
-            drawVertex(tools, i, r);
+                if (i + (2 - step) * kVertexAhead < count)
+                    prefetchVertex(i + (2 - step) * kVertexAhead, step);
+            const bool boxed = boxes && grid_.vertexAt[i] == v.sequence_[i].vertex;
+            drawVertex(tools, i, r, boxed ? &grid_.vertices.box(i) : nullptr);
         }
     }
 
     for (std::size_t i : framed_) drawSelectionFrame(tools, v.sequence_[i]);
     for (std::size_t i = 0; i < handleCount_; ++i) drawEdgeHandles(tools, handles_[i]);
+}
+
+void GraphRenderer::drawEdges(DrawingTools& tools, const Rect& r) {
+    const std::size_t count = edgeWalk_.size();
+    for (std::size_t first = 0; first < count; first += kEdgeBatch) {
+        const std::size_t last = std::min(count, first + kEdgeBatch);
+        // The ends of a batch are read in one tight loop, where the scattered reads overlap
+        // rather than each stalling the drawing in turn; the batch then stays in the cache
+        // while it is drawn.
+        for (std::size_t j = first; j < last; ++j) {
+            const Edge* edge = edgeWalk_[j];
+#if defined(__GNUC__)
+            __builtin_prefetch(edgeCandidates_[j]->properties.get());
+#endif
+            ends_[j - first] = {endPosition(edge->source), endPosition(edge->target)};
+        }
+        for (std::size_t j = first; j < last; ++j)
+            drawEdge(tools, edgeWalk_[j], *edgeCandidates_[j], ends_[j - first], r);
+    }
+}
+
+Point GraphRenderer::endPosition(const Vertex* end) const {
+    const GraphView& v = view_;
+    if (v.drawCacheValid_ && end->id < v.drawCache_.size()) {
+        const GraphView::DrawCacheSlot& slot = v.drawCache_[end->id];
+        if (slot.present) return slot.position;
+    }
+    return v.devicePosition(end);
 }
 
 // --- the grid
@@ -264,26 +276,6 @@ bool GraphRenderer::queryGrid(const Rect& r) {
 
 // --- elements
 
-void GraphRenderer::prefetchEdge(const Edge* edge, const EdgeViewData& data, int step) const {
-#if defined(__GNUC__)
-    const GraphView& v = view_;
-    if (step == 0) {
-        __builtin_prefetch(edge);
-        __builtin_prefetch(data.properties.get());
-    } else if (step == 1) {
-        __builtin_prefetch(edge->source);
-        __builtin_prefetch(edge->target);
-    } else if (v.drawCacheValid_) {
-        for (const Vertex* end : {edge->source, edge->target})
-            if (end->id < v.drawCache_.size()) __builtin_prefetch(&v.drawCache_[end->id]);
-    }
-#else
-    (void)edge;
-    (void)data;
-    (void)step;
-#endif
-}
-
 void GraphRenderer::prefetchVertex(std::size_t i, int step) const {
 #if defined(__GNUC__)
     const VertexViewEntry entry = view_.sequence_[i];
@@ -299,12 +291,13 @@ void GraphRenderer::prefetchVertex(std::size_t i, int step) const {
 #endif
 }
 
-void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r) {
+void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data,
+                             const EdgeEnds& ends, const Rect& r) {
     progressStep();
     GraphView& v = view_;
     if (!data.view) throw std::runtime_error(nx::error_texts::kEdgeViewClassUnknown);
-    const Point s = v.devicePosition(edge->source);
-    const Point t = v.devicePosition(edge->target);
+    const Point s = ends.source;
+    const Point t = ends.target;
     const bool visible =
         r.containsInclusive(s) || r.containsInclusive(t) ||
         data.view->getUpdateRectangle(edge, v, data.properties.get(), s, t).intersects(r);
@@ -326,8 +319,7 @@ void GraphRenderer::drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data
     if (points && points->size() >= 2) ++handleCount_;
 }
 
-void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r,
-                               const Rect* box) {
+void GraphRenderer::drawVertex(DrawingTools& tools, std::size_t i, const Rect& r, const Rect* box) {
     progressStep();
     GraphView& v = view_;
     const VertexViewEntry entry = v.sequence_[i];

@@ -57,11 +57,17 @@ private:
     Rect edgeBox(Edge* edge, const EdgeViewData& data);
     // Fills the candidate lists for the area; false when the grid no longer fits the entries.
     bool queryGrid(const Rect& r);
-    void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const Rect& r);
-    // Asks for the memory drawing an edge reads, which lies scattered, in three steps taken
-    // some edges apart, each needing the one before: the edge and its values, then its ends,
-    // then their cached positions.
-    void prefetchEdge(const Edge* edge, const EdgeViewData& data, int step) const;
+    struct EdgeEnds {
+        Point source, target;
+    };
+    // How many edges drawEdges() reads the ends of at once.
+    static constexpr std::size_t kEdgeBatch = 64;
+    // Draws edgeWalk_ with edgeCandidates_ in order.
+    void drawEdges(DrawingTools& tools, const Rect& r);
+    // An edge end's device position, from the render's position table when it holds it.
+    Point endPosition(const Vertex* end) const;
+    void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const EdgeEnds& ends,
+                  const Rect& r);
     // box: the vertex's update rectangle when the caller already holds it (the grid's).
     void drawVertex(DrawingTools& tools, std::size_t i, const Rect& r, const Rect* box = nullptr);
     // The same for a vertex, in two steps: its entry's vertex and values, then the vertex's
@@ -74,6 +80,8 @@ private:
     Grid grid_;
     std::vector<std::uint32_t> candidates_;  // edges, by edge-map slot
     std::vector<EdgeViewData*> edgeCandidates_;
+    std::vector<Edge*> edgeWalk_;  // the edges drawn, with edgeCandidates_ their entries
+    EdgeEnds ends_[kEdgeBatch];
     std::vector<std::uint32_t> vertexCandidates_;  // drawing-order positions
     // Scratch of a render, kept to avoid allocating on every paint.
     std::vector<std::size_t> framed_;

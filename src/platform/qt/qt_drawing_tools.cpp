@@ -231,9 +231,13 @@ bool QtDrawingTools::isDrawingToMemory() const {
 void QtDrawingTools::endPainting() {
     closeTargetPainter();
     if (memoryPainter_.isActive()) memoryPainter_.end();
+    directMemoryKnown_ = false;
 }
 
 void QtDrawingTools::closeTargetPainter() {
+    // Another surface may take the device's address before the next painter opens.
+    directTargetDevice_ = nullptr;
+    directTarget_ = nullptr;
     if (!targetPainter_) return;
     if (targetPainter_ == &ownTargetPainter_)
         ownTargetPainter_.end();
@@ -386,12 +390,12 @@ void QtDrawingTools::setBlackMode() {
 
 // ---- pens, brushes, fonts ---------------------------------------------------------------
 
-const QPen& QtDrawingTools::penFor(const RgbColor& color, int width) {
+const QtDrawingTools::PenEntry& QtDrawingTools::penFor(const RgbColor& color, int width) {
     const RgbColor c = color;
     const std::uint32_t rgb = packed(c);
     const int w = width <= 1 ? 0 : width;  // 0 and 1 are both one pixel wide
     for (const PenEntry& e : pens_)
-        if (e.rgb == rgb && e.width == w) return e.pen;
+        if (e.rgb == rgb && e.width == w) return e;
     QPen pen(toQColor(c));
     pen.setWidth(w);
     if (w == 0) {
@@ -404,27 +408,27 @@ const QPen& QtDrawingTools::penFor(const RgbColor& color, int width) {
     }
     if (pens_.size() < kPenSlots) {
         pens_.push_back({rgb, w, std::move(pen)});
-        return pens_.back().pen;
+        return pens_.back();
     }
     PenEntry& slot = pens_[nextPen_];
     nextPen_ = (nextPen_ + 1) % kPenSlots;
     slot = {rgb, w, std::move(pen)};
-    return slot.pen;
+    return slot;
 }
 
-const QBrush& QtDrawingTools::brushFor(const RgbColor& color) {
+const QtDrawingTools::BrushEntry& QtDrawingTools::brushFor(const RgbColor& color) {
     const std::uint32_t rgb = packed(color);
     for (const BrushEntry& e : brushes_)
-        if (e.rgb == rgb) return e.brush;
+        if (e.rgb == rgb) return e;
     QBrush brush(toQColor(color));
     if (brushes_.size() < kBrushSlots) {
         brushes_.push_back({rgb, std::move(brush)});
-        return brushes_.back().brush;
+        return brushes_.back();
     }
     BrushEntry& slot = brushes_[nextBrush_];
     nextBrush_ = (nextBrush_ + 1) % kBrushSlots;
     slot = {rgb, std::move(brush)};
-    return slot.brush;
+    return slot;
 }
 
 const std::shared_ptr<QtFontFace>& QtDrawingTools::pointFont(const std::u16string& faceName,
@@ -444,11 +448,11 @@ std::shared_ptr<QtFontFace> QtDrawingTools::explicitFont(const std::u16string& f
                                                           underline, strikeOut, fontQuality_));
 }
 
-const QPen& QtDrawingTools::temporaryPen() {
+const QtDrawingTools::PenEntry& QtDrawingTools::temporaryPen() {
     return penFor(mode_ == RasterMode::Black ? RgbColor{0, 0, 0} : effectivePenColor(), penWidth);
 }
 
-const QPen& QtDrawingTools::currentSelectedPen() {
+const QtDrawingTools::PenEntry& QtDrawingTools::currentSelectedPen() {
     // Without a selected pen the surface's default pen is used: black, one pixel.
     const PenDescription* selected = selectedPen();
     if (!selected) return penFor({0, 0, 0}, 1);
@@ -463,7 +467,7 @@ void QtDrawingTools::selectPen() {
 
 void QtDrawingTools::releasePen() {
     DrawingTools::releasePen();
-    activePen_ = QPen();
+    activePen_ = {};
 }
 
 void QtDrawingTools::selectFont(const std::u16string& faceName, int pointSize) {
@@ -503,11 +507,11 @@ void QtDrawingTools::releaseCachedFont() {
 
 // ---- primitives ---------------------------------------------------------------------------
 
-void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
+void QtDrawingTools::lineWith(const PenEntry& pen, const Point& to) {
     const QPoint end = safePoint(to.x, to.y);
     if (!stepLine(pen, position_, end)) {
         if (QPainter* p = painter()) {
-            p->setPen(unitPen(*p, pen));
+            p->setPen(unitPen(*p, pen.pen));
             p->drawLine(position_, end);
         }
     }
@@ -519,60 +523,71 @@ void QtDrawingTools::lineWith(const QPen& pen, const Point& to) {
 // where a line runs backwards; it also spends a blend call per pixel, and edges are
 // most of what a large drawing puts on its buffer. So image surfaces get stepped lines.
 QImage* QtDrawingTools::directImage(QPoint& origin) {
-    QImage* image = nullptr;
     if (current_ == Surface::Memory) {
-        image = &memory_;
         origin = memoryOrigin_;
-    } else if (current_ == Surface::Target && target_ && !target_->activePainter() &&
-               target_->device() && target_->device()->devType() == QInternal::Image) {
-        image = static_cast<QImage*>(target_->device());
-        origin = target_->viewportOrigin();
+        if (!directMemoryKnown_) {
+            // Direct writes work in pixels; a high-density image leaves them to the
+            // painter's scale. The painter owns the pixels: beginning it detaches a shared
+            // image.
+            directMemory_ =
+                canStepLinesInto(memory_) && memory_.devicePixelRatio() == 1.0 && painter()
+                    ? &memory_
+                    : nullptr;
+            directMemoryKnown_ = true;
+        }
+        return directMemory_;
     }
-    // Direct writes work in pixels; a high-density image leaves them to the painter's scale.
-    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0) return nullptr;
-    // The painter owns the pixels: beginning it detaches a shared image.
+    if (current_ != Surface::Target || !target_ || target_->activePainter()) return nullptr;
+    QPaintDevice* device = target_->device();
+    if (!device) return nullptr;
+    origin = target_->viewportOrigin();
+    // The answer holds while the painter it was found with stays open.
+    if (targetPainter_ && device == directTargetDevice_) return directTarget_;
+    QImage* image = device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    if (!image || !canStepLinesInto(*image) || image->devicePixelRatio() != 1.0) image = nullptr;
     if (!painter()) return nullptr;
+    directTargetDevice_ = device;
+    directTarget_ = image;
     return image;
 }
 
-bool QtDrawingTools::fillDirect(const QRect& r, const QColor& color) {
-    if (color.alpha() != 255 || r.width() <= 0 || r.height() <= 0) return false;
+bool QtDrawingTools::fillDirect(const QRect& r, std::uint32_t rgb) {
+    if (r.width() <= 0 || r.height() <= 0) return false;
     QPoint origin;
     QImage* image = directImage(origin);
     if (!image) return false;
     const long long left = 1LL * r.left() + origin.x();
     const long long top = 1LL * r.top() + origin.y();
-    fillRectIntoImage(*image, left, top, left + r.width(), top + r.height(), color.rgb());
+    fillRectIntoImage(*image, left, top, left + r.width(), top + r.height(), rgb);
     return true;
 }
 
-bool QtDrawingTools::stepLine(const QPen& pen, QPoint from, QPoint to) {
-    if (pen.width() != 0) return false;
+bool QtDrawingTools::stepLine(const PenEntry& pen, QPoint from, QPoint to) {
+    if (pen.width != 0) return false;
     QPoint origin;
     QImage* image = directImage(origin);
     if (!image) return false;
     stepLineIntoImage(*image, safePoint(1LL * from.x() + origin.x(), 1LL * from.y() + origin.y()),
-                      safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()),
-                      pen.color().rgb(), mode_ == RasterMode::Xor);
+                      safePoint(1LL * to.x() + origin.x(), 1LL * to.y() + origin.y()), pen.rgb,
+                      mode_ == RasterMode::Xor);
     return true;
 }
 
-void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
+void QtDrawingTools::outlineRectangle(const PenEntry& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
     const Rect n = safeRect(r);
-    const int width = std::max(pen.width(), 1);
+    const int width = std::max(pen.width, 1);
     if (width <= 2 && n.width() > 0 && n.height() > 0) {
         // Thin outlines as four edge strips that do not overlap, the quickest path of the
         // raster engine, covering the pixels the stroker would; every pixel is touched
         // once, as XOR needs. Wider pens keep the stroker for their round corners.
         const QRect outer(n.left - width / 2, n.top - width / 2, n.width() + width - 1,
                           n.height() + width - 1);
-        const QColor color = pen.color();
         // XOR outlines keep the painter's raster operation.
         const bool direct = mode_ != RasterMode::Xor;
         const auto fill = [&](const QRect& strip) {
-            if (!direct || !fillDirect(strip, color)) p->fillRect(strip, color);
+            if (!direct || !fillDirect(strip, pen.rgb)) p->fillRect(strip, pen.pen.color());
         };
         if (outer.height() <= 2 * width || outer.width() <= 2 * width) {
             fill(outer);
@@ -585,20 +600,20 @@ void QtDrawingTools::outlineRectangle(const QPen& pen, const Rect& r) {
         fill(QRect(outer.right() - width + 1, outer.top() + width, width, side));
         return;
     }
-    p->setPen(pen);
+    p->setPen(pen.pen);
     p->setBrush(noBrush_);
     p->drawRect(outlineRect(n));
 }
 
-void QtDrawingTools::outlineEllipse(const QPen& pen, const Rect& r) {
+void QtDrawingTools::outlineEllipse(const PenEntry& pen, const Rect& r) {
     QPainter* p = painter();
     if (!p) return;
-    p->setPen(unitPen(*p, pen));
+    p->setPen(unitPen(*p, pen.pen));
     p->setBrush(noBrush_);
     p->drawEllipse(outlineRect(safeRect(r)));
 }
 
-void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const Size& half) {
+void QtDrawingTools::outlineDiamond(const PenEntry& pen, const Point& centre, const Size& half) {
     const long long cx = clampExtent(half.cx);
     const long long cy = clampExtent(half.cy);
     const QPoint points[5] = {
@@ -606,7 +621,7 @@ void QtDrawingTools::outlineDiamond(const QPen& pen, const Point& centre, const 
         safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy),
         safePoint(centre.x - cx, centre.y)};
     if (QPainter* p = painter()) {
-        p->setPen(unitPen(*p, pen));
+        p->setPen(unitPen(*p, pen.pen));
         p->setBrush(noBrush_);
         p->drawPolyline(points, 5);
     }
@@ -647,11 +662,11 @@ void QtDrawingTools::fillRectangle(const Rect& r) {
     if (!p) return;
     const Rect n = safeRect(r);
     const QRect area(n.left, n.top, n.width(), n.height());
-    const QBrush& brush = brushFor(effectiveBrushColor());
+    const BrushEntry& brush = brushFor(effectiveBrushColor());
     // Fills ignore the raster mode: an opaque one sets the pixels whatever the mode.
-    if (fillDirect(area, brush.color())) return;
+    if (fillDirect(area, brush.rgb)) return;
     PlainComposition plain(*p);
-    p->fillRect(area, brush);
+    p->fillRect(area, brush.brush);
 }
 
 void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
@@ -664,7 +679,7 @@ void QtDrawingTools::fillDiamond(const Point& centre, const Size& half) {
         safePoint(centre.x + cx, centre.y), safePoint(centre.x, centre.y + cy)};
     PlainComposition plain(*p);
     p->setPen(noPen_);
-    p->setBrush(brushFor(effectiveBrushColor()));
+    p->setBrush(brushFor(effectiveBrushColor()).brush);
     p->drawPolygon(points, 4, Qt::WindingFill);
 }
 
@@ -677,7 +692,7 @@ void QtDrawingTools::fillEllipse(const Rect& r) {
     if (!p) return;
     PlainComposition plain(*p);
     p->setPen(noPen_);
-    p->setBrush(brushFor(effectiveBrushColor()));
+    p->setBrush(brushFor(effectiveBrushColor()).brush);
     // Without an outline the filled shape is one pixel smaller, as the outline is not drawn.
     p->drawEllipse(outlineRect(safeRect(r)));
 }
@@ -719,7 +734,7 @@ void QtDrawingTools::textIn(QtFontFace& face, const std::u16string& text, const 
     if (!p || text.empty()) return;
     PlainComposition plain(*p);
     const RgbColor colour = effectivePenColor();
-    p->setPen(penFor(labelContrast ? readableTextColor(colour, backgroundColor_) : colour, 1));
+    p->setPen(penFor(labelContrast ? readableTextColor(colour, backgroundColor_) : colour, 1).pen);
     face.draw(*p, r, text);
 }
 

@@ -121,29 +121,41 @@ private:
     void applyMode(QPainter& painter) const;
     void closeTargetPainter();
 
+    // Pens and brushes with their colours packed as 0xRRGGBB (pens: width 0 for one pixel).
+    struct PenEntry {
+        std::uint32_t rgb = 0;
+        int width = 0;
+        QPen pen;
+    };
+    struct BrushEntry {
+        std::uint32_t rgb = 0;
+        QBrush brush;
+    };
+
     // Pens, brushes and fonts are kept, so drawing does not allocate per primitive.
-    const QPen& penFor(const RgbColor& color, int width);
-    const QBrush& brushFor(const RgbColor& color);
+    const PenEntry& penFor(const RgbColor& color, int width);
+    const BrushEntry& brushFor(const RgbColor& color);
     const std::shared_ptr<QtFontFace>& pointFont(const std::u16string& faceName, int pointSize);
     std::shared_ptr<QtFontFace> explicitFont(const std::u16string& faceName, int height, int width,
                                              int weight, bool italic, bool underline,
                                              bool strikeOut) const;
-    const QPen& temporaryPen();
-    const QPen& currentSelectedPen();
+    const PenEntry& temporaryPen();
+    const PenEntry& currentSelectedPen();
 
-    void outlineRectangle(const QPen& pen, const Rect& r);
-    void outlineEllipse(const QPen& pen, const Rect& r);
-    void outlineDiamond(const QPen& pen, const Point& centre, const Size& half);
-    void lineWith(const QPen& pen, const Point& to);
+    void outlineRectangle(const PenEntry& pen, const Rect& r);
+    void outlineEllipse(const PenEntry& pen, const Rect& r);
+    void outlineDiamond(const PenEntry& pen, const Point& centre, const Size& half);
+    void lineWith(const PenEntry& pen, const Point& to);
     // A one-pixel line stepped straight into an image surface; false when the line has
     // to go through Qt (another kind of surface, a host's painter or a wider pen).
-    bool stepLine(const QPen& pen, QPoint from, QPoint to);
+    bool stepLine(const PenEntry& pen, QPoint from, QPoint to);
     // The image surface whose pixels the tools may write themselves, with its origin; null
-    // for other surfaces, a host's painter or a high-density image.
+    // for other surfaces, a host's painter or a high-density image. The answer is kept
+    // while the painter stays open: the checks cost more than a short line's pixels.
     QImage* directImage(QPoint& origin);
     // An opaque fill of r (surface coordinates, not empty) written straight into an image
     // surface, the pixels Qt's fill would set; false when the fill has to go through Qt.
-    bool fillDirect(const QRect& r, const QColor& color);
+    bool fillDirect(const QRect& r, std::uint32_t rgb);
     void textIn(QtFontFace& face, const std::u16string& text, const Rect& r);
     QtFontFace& selectedFace();
 
@@ -157,16 +169,13 @@ private:
     QPainter* targetPainter_ = nullptr;  // ownTargetPainter_ or the context's own painter
     QTransform targetBase_;              // the context painter's transform before ours
     QPoint position_;                    // current position for moveTo/lineTo
+    // What directImage() found for the memory buffer (until endPainting) and for the
+    // target's device (while our painter is open on it).
+    bool directMemoryKnown_ = false;
+    QImage* directMemory_ = nullptr;
+    QPaintDevice* directTargetDevice_ = nullptr;
+    QImage* directTarget_ = nullptr;
 
-    struct PenEntry {
-        std::uint32_t rgb;
-        int width;
-        QPen pen;
-    };
-    struct BrushEntry {
-        std::uint32_t rgb;
-        QBrush brush;
-    };
     struct FontEntry {
         std::u16string face;
         int pixelSize;
@@ -180,7 +189,7 @@ private:
 
     const QPen noPen_{Qt::NoPen};
     const QBrush noBrush_{Qt::NoBrush};
-    QPen activePen_;                          // the pen made by selectPen
+    PenEntry activePen_;                      // the pen made by selectPen
     std::shared_ptr<QtFontFace> activeFont_;  // made by selectFont or selectCachedFont
     // Face name (UTF-8) followed by the point size in decimal.
     std::unordered_map<std::string, std::shared_ptr<QtFontFace>> fontCache_;

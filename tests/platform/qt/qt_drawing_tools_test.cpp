@@ -112,8 +112,8 @@ TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
 // are Qt's, for fills inside, across the edges of, and off the image.
 TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
     test::testApplication();
-    const Rect rects[] = {{10, 10, 30, 25}, {-5, -4, 8, 6},    {110, 70, 140, 95},
-                          {50, 40, 52, 42}, {70, 30, 64, 20},  {-20, 50, 200, 53},
+    const Rect rects[] = {{10, 10, 30, 25},  {-5, -4, 8, 6},    {110, 70, 140, 95},
+                          {50, 40, 52, 42},  {70, 30, 64, 20},  {-20, 50, 200, 53},
                           {90, -9, 93, 200}, {300, 10, 320, 20}};
     const QColor fill(0, 128, 255), outline(200, 30, 40);
     for (const QImage::Format format :
@@ -145,6 +145,50 @@ TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
             tools.endPainting();
         }
         EXPECT_EQ(image, expected) << "format " << int(format);
+    }
+}
+
+// What the tools learn about a surface holds for one paint: tools reused across images of
+// other densities and origins draw what fresh tools draw on each.
+TEST(QtDrawingToolsSurfaces, ReusedToolsDrawWhatFreshToolsDraw) {
+    test::testApplication();
+    struct Surface {
+        qreal ratio;
+        QPoint origin;
+    };
+    const Surface surfaces[] = {{1.0, {0, 0}},  {2.0, {0, 0}}, {1.0, {-7, 3}},
+                                {2.0, {4, -2}}, {1.0, {0, 0}}, {1.0, {5, 5}}};
+    const auto paint = [](QtDrawingTools& tools, QImage& image, QPoint origin) {
+        QtDeviceContext context(&image, origin);
+        tools.init(&context, {0, 0});
+        tools.setPenColor({200, 30, 40});
+        tools.setBrushColor({0, 128, 255});
+        tools.fillRectangle({10, 10, 30, 25});
+        tools.drawRectangle({12, 30, 40, 50});
+        tools.drawLine({3, 4}, {50, 37});
+        tools.penWidth = 1;
+        tools.setPenColor({20, 150, 40});
+        tools.selectPen();
+        tools.lineToWithSelectedPen({5, 60});
+        tools.drawRectangleWithSelectedPen({60, 5, 70, 15});
+        tools.releasePen();
+        tools.endPainting();
+    };
+    QtDrawingTools reused;
+    for (const Surface& s : surfaces) {
+        QImage image(int(100 * s.ratio), int(70 * s.ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(s.ratio);
+        image.fill(Qt::white);
+        QImage expected = image.copy();
+        paint(reused, image, s.origin);
+        QtDrawingTools fresh;
+        paint(fresh, expected, s.origin);
+        EXPECT_EQ(image, expected)
+            << "ratio " << s.ratio << ", origin " << s.origin.x() << "," << s.origin.y();
+        // The fill's corner, so that the surface was drawn on at all.
+        EXPECT_EQ(
+            image.pixel(int((11 + s.origin.x()) * s.ratio), int((11 + s.origin.y()) * s.ratio)),
+            QColor(0, 128, 255).rgb());
     }
 }
 
