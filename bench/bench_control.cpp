@@ -13,10 +13,10 @@
 
 namespace {
 
-RamuloControl& sampleControl() {
-    static RamuloControl* control = [] {
-        control_module::start();
-        auto* c = new RamuloControl;
+ramulo::RamuloControl& sampleControl() {
+    static ramulo::RamuloControl* control = [] {
+        ramulo::control_module::start();
+        auto* c = new ramulo::RamuloControl;
         c->LoadTest(3);
         return c;
     }();
@@ -25,7 +25,7 @@ RamuloControl& sampleControl() {
 
 // Baseline: the member called directly.
 void BM_DirectVertexPropertyValue(benchmark::State& state) {
-    RamuloControl& c = sampleControl();
+    ramulo::RamuloControl& c = sampleControl();
     const std::uint32_t v = c.GetVertexID(0, 5);
     for (auto _ : state) benchmark::DoNotOptimize(c.GetVertexPropertyValue(v, 0, 2));
 }
@@ -33,27 +33,27 @@ BENCHMARK(BM_DirectVertexPropertyValue);
 
 // The same read through invoke, with the arguments as a script passes them (VT_I4).
 void BM_InvokeVertexPropertyValueByDispid(benchmark::State& state) {
-    RamuloControl& c = sampleControl();
+    ramulo::RamuloControl& c = sampleControl();
     const auto v = static_cast<std::int32_t>(c.GetVertexID(0, 5));
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            invoke(c, 15, MemberKind::PropertyGet,
-                   {Variant::fromI4(v), Variant::fromI4(0), Variant::fromI4(2)}));
+            ramulo::invoke(c, 15, ramulo::MemberKind::PropertyGet,
+                   {ramulo::Variant::fromI4(v), ramulo::Variant::fromI4(0), ramulo::Variant::fromI4(2)}));
 }
 BENCHMARK(BM_InvokeVertexPropertyValueByDispid);
 
 void BM_InvokeVertexPropertyValueByName(benchmark::State& state) {
-    RamuloControl& c = sampleControl();
+    ramulo::RamuloControl& c = sampleControl();
     const auto v = static_cast<std::int32_t>(c.GetVertexID(0, 5));
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            invoke(c, u"VertexPropertyValue", MemberKind::PropertyGet,
-                   {Variant::fromI4(v), Variant::fromString(u"0"), Variant::fromI4(2)}));
+            ramulo::invoke(c, u"VertexPropertyValue", ramulo::MemberKind::PropertyGet,
+                   {ramulo::Variant::fromI4(v), ramulo::Variant::fromString(u"0"), ramulo::Variant::fromI4(2)}));
 }
 BENCHMARK(BM_InvokeVertexPropertyValueByName);
 
 void BM_LoadTest(benchmark::State& state) {
-    RamuloControl& c = sampleControl();
+    ramulo::RamuloControl& c = sampleControl();
     const auto id = static_cast<std::uint16_t>(state.range(0));
     for (auto _ : state) benchmark::DoNotOptimize(c.LoadTest(id));
 }
@@ -62,12 +62,12 @@ BENCHMARK(BM_LoadTest)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 // A tree of n vertices built through the members: vertex i hangs under vertex i / 2.
 // Baseline: the batch members, in batches of at most 65535; measured: one call each.
 void BM_SingleCallEditingAgainstBatch(benchmark::State& state) {
-    control_module::start();
+    ramulo::control_module::start();
     const auto n = static_cast<std::size_t>(state.range(0));
-    std::unique_ptr<RamuloControl> control;
-    ScriptedHostWindow window;
+    std::unique_ptr<ramulo::RamuloControl> control;
+    ramulo::ScriptedHostWindow window;
     auto fresh = [&] {
-        control = std::make_unique<RamuloControl>();
+        control = std::make_unique<ramulo::RamuloControl>();
         control->windowCreated(&window);
         control->NewTree();
     };

@@ -169,8 +169,8 @@ constexpr std::uint32_t kLaidOutVertices = 100000;
 constexpr std::uint16_t kChunk = 50000;  // the batch members take 16-bit counts
 
 struct LaidOutTree {
-    HeadlessHostWindow host;
-    ControlEngine engine;
+    ramulo::HeadlessHostWindow host;
+    ramulo::ControlEngine engine;
     std::vector<std::uint32_t> ids;
     nx::Rect extent;
     nx::test::RecordingDrawingTools recording;
@@ -204,7 +204,7 @@ struct LaidOutTree {
         for (std::uint32_t i = 0; i < kLaidOutVertices; ++i) {
             const std::string number = std::to_string(i);
             const std::u16string name = u"v" + std::u16string(number.begin(), number.end());
-            engine.SetVertexPropertyValueByName(ids[i], u"Name", 0, Variant::fromString(name));
+            engine.SetVertexPropertyValueByName(ids[i], u"Name", 0, ramulo::Variant::fromString(name));
         }
         engine.HierarchicalLayout();
         extent = engine.view()->extent();
@@ -302,11 +302,11 @@ void BM_EditThenDraw(benchmark::State& state) {
             const std::uint32_t id = tree.ids[random() % kLaidOutVertices];
             if (rename)
                 tree.engine.SetVertexPropertyValueByName(
-                    id, u"Name", 0, Variant::fromString(round % 2 ? u"a longer name" : u"v"));
+                    id, u"Name", 0, ramulo::Variant::fromString(round % 2 ? u"a longer name" : u"v"));
             else
                 tree.engine.SetVertexPropertyValueByName(
                     id, u"X", 2,
-                    Variant::fromInt(tree.engine.GetVertexPropertyValueByName(id, u"X", 2).intVal +
+                    ramulo::Variant::fromInt(tree.engine.GetVertexPropertyValueByName(id, u"X", 2).intVal +
                                      (round % 2 ? 40 : -40)));
             tree.render(r, false, true);
         }
@@ -334,7 +334,7 @@ void BM_SingleMovesAgainstBatch(benchmark::State& state) {
         t = bench::cpuSeconds();
         for (std::uint32_t id : tree.ids) {
             const int x = tree.engine.GetVertexPropertyValueByName(id, u"X", 2).intVal;
-            tree.engine.SetVertexPropertyValueByName(id, u"X", 2, Variant::fromInt(x));
+            tree.engine.SetVertexPropertyValueByName(id, u"X", 2, ramulo::Variant::fromInt(x));
         }
         tree.render(r, false, true);
         single += bench::cpuSeconds() - t;

@@ -10,7 +10,7 @@
 
 namespace {
 
-void openDocument(ControlEngine& engine, HostWindow& host) {
+void openDocument(ramulo::ControlEngine& engine, ramulo::HostWindow& host) {
     engine.Init();
     engine_test::addStandardVertexSchemas(engine);
     engine.AddEdgePropertyByName(u"Selected", 2);
@@ -18,7 +18,7 @@ void openDocument(ControlEngine& engine, HostWindow& host) {
 }
 
 // A tree where vertex i hangs under vertex (i - 1) / 3.
-void buildBatch(ControlEngine& engine, std::uint16_t n) {
+void buildBatch(ramulo::ControlEngine& engine, std::uint16_t n) {
     std::vector<std::uint32_t> v(n), sources, targets, edges(n - 1);
     engine.AddVertices(n, v.data());
     for (std::uint32_t i = 1; i < n; ++i) {
@@ -32,8 +32,8 @@ void buildBatch(ControlEngine& engine, std::uint16_t n) {
 void BM_BuildTreeOneCallEach(benchmark::State& state) {
     const auto n = static_cast<std::uint32_t>(state.range(0));
     for (auto _ : state) {
-        HeadlessHostWindow host;
-        ControlEngine engine;
+        ramulo::HeadlessHostWindow host;
+        ramulo::ControlEngine engine;
         openDocument(engine, host);
         std::vector<std::uint32_t> v;
         for (std::uint32_t i = 0; i < n; ++i) v.push_back(engine.AddVertex());
@@ -47,8 +47,8 @@ BENCHMARK(BM_BuildTreeOneCallEach)->Arg(1000)->Arg(4000)->Unit(benchmark::kMilli
 void BM_BuildTreeBatch(benchmark::State& state) {
     const auto n = static_cast<std::uint16_t>(state.range(0));
     for (auto _ : state) {
-        HeadlessHostWindow host;
-        ControlEngine engine;
+        ramulo::HeadlessHostWindow host;
+        ramulo::ControlEngine engine;
         openDocument(engine, host);
         buildBatch(engine, n);
         benchmark::DoNotOptimize(engine.GetEdgeCount(0));
@@ -58,8 +58,8 @@ BENCHMARK(BM_BuildTreeBatch)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond
 
 void BM_EnumerateVertexIds(benchmark::State& state) {
     const auto n = static_cast<std::uint16_t>(state.range(0));
-    HeadlessHostWindow host;
-    ControlEngine engine;
+    ramulo::HeadlessHostWindow host;
+    ramulo::ControlEngine engine;
     openDocument(engine, host);
     buildBatch(engine, n);
     for (auto _ : state) {
@@ -71,8 +71,8 @@ void BM_EnumerateVertexIds(benchmark::State& state) {
 BENCHMARK(BM_EnumerateVertexIds)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 void BM_Layout(benchmark::State& state) {
-    HeadlessHostWindow host;
-    ControlEngine engine;
+    ramulo::HeadlessHostWindow host;
+    ramulo::ControlEngine engine;
     openDocument(engine, host);
     buildBatch(engine, 1000);
     for (auto _ : state) {

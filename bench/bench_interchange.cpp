@@ -35,7 +35,7 @@ struct Files {
             out << 'v' << std::uniform_int_distribution<std::size_t>(0, i - 1)(random) << ",v" << i
                 << '\n';
         out.close();
-        ControlEngine engine;
+        ramulo::ControlEngine engine;
         nx::importGraph(engine, csv, nx::GraphFormat::Csv);
         engine.SaveStream(stream);
     }
@@ -66,7 +66,7 @@ void ratio(benchmark::State& state, double took) {
 void BM_LoadStream(benchmark::State& state) {
     const Files& f = files();
     for (auto _ : state) {
-        ControlEngine engine;
+        ramulo::ControlEngine engine;
         const double start = cpuSeconds();
         engine.LoadStream(f.stream, true, nullptr);
         streamSeconds = seconds(start);
@@ -92,7 +92,7 @@ void BM_ImportCsv(benchmark::State& state) {
     nx::ImportOptions options;
     options.arrange = state.range(0) != 0;
     for (auto _ : state) {
-        ControlEngine engine;
+        ramulo::ControlEngine engine;
         const double start = cpuSeconds();
         nx::importGraph(engine, f.csv, nx::GraphFormat::Csv, options);
         ratio(state, seconds(start));

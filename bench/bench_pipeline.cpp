@@ -18,11 +18,11 @@ namespace {
 constexpr std::size_t kVertices = 1'000'000;
 
 struct Session {
-    ScriptedHostWindow window;
-    std::unique_ptr<RamuloControl> control;
+    ramulo::ScriptedHostWindow window;
+    std::unique_ptr<ramulo::RamuloControl> control;
     Session() {
-        control_module::start();
-        control = std::make_unique<RamuloControl>();
+        ramulo::control_module::start();
+        control = std::make_unique<ramulo::RamuloControl>();
         control->windowCreated(&window);
         control->NewTree();
     }
@@ -30,7 +30,7 @@ struct Session {
 
 // Vertex i > 0 under a parent drawn uniformly from 0..i-1 (fixed seed), in batches of at
 // most 65535 as the members take them.
-void buildTree(RamuloControl& control) {
+void buildTree(ramulo::RamuloControl& control) {
     std::vector<std::uint32_t> ids(kVertices), sources, targets, edgeIds(kVertices);
     for (std::size_t at = 0; at < kVertices; at += 65535) {
         const auto count = static_cast<std::uint16_t>(std::min<std::size_t>(65535, kVertices - at));

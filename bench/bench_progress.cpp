@@ -28,9 +28,9 @@ public:
 };
 
 // An engine with the standard schemas holding a random recursive tree.
-ControlEngine& document() {
-    static ControlEngine* engine = [] {
-        auto* e = new ControlEngine;
+ramulo::ControlEngine& document() {
+    static ramulo::ControlEngine* engine = [] {
+        auto* e = new ramulo::ControlEngine;
         e->Init();
         engine_test::addStandardVertexSchemas(*e);
         e->AddEdgePropertyByName(u"Name", 0);
@@ -66,23 +66,23 @@ std::string scratch(const char* name) {
 
 struct Operation {
     const char* name;
-    std::function<void(ControlEngine&)> run;
+    std::function<void(ramulo::ControlEngine&)> run;
 };
 
 const Operation kOperations[] = {
-    {"hierarchical layout", [](ControlEngine& e) { e.HierarchicalLayout(); }},
-    {"radial layout", [](ControlEngine& e) { e.RadialLayout(); }},
-    {"stream save", [](ControlEngine& e) { e.SaveStream(scratch("bench_progress.nx")); }},
-    {"XML save", [](ControlEngine& e) { e.SaveXml(scratch("bench_progress.nxx")); }},
+    {"hierarchical layout", [](ramulo::ControlEngine& e) { e.HierarchicalLayout(); }},
+    {"radial layout", [](ramulo::ControlEngine& e) { e.RadialLayout(); }},
+    {"stream save", [](ramulo::ControlEngine& e) { e.SaveStream(scratch("bench_progress.nx")); }},
+    {"XML save", [](ramulo::ControlEngine& e) { e.SaveXml(scratch("bench_progress.nxx")); }},
     {"stream load",
-     [](ControlEngine& e) { e.LoadStream(scratch("bench_progress.nx"), true, nullptr); }},
+     [](ramulo::ControlEngine& e) { e.LoadStream(scratch("bench_progress.nx"), true, nullptr); }},
 };
 
 // Runs silent and reported turns alternately and keeps the fastest of each, so that the
 // load of a shared machine falls on both alike.
 void BM_ProgressPollCost(benchmark::State& state) {
     const Operation& op = kOperations[state.range(0)];
-    ControlEngine& engine = document();
+    ramulo::ControlEngine& engine = document();
     engine.SaveStream(scratch("bench_progress.nx"));
     CountingSink sink;
     double silent = 1e9, reported = 1e9;

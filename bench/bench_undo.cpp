@@ -47,11 +47,11 @@ struct BigDocument {
                             made.data());
         }
         engine.HierarchicalLayout();
-        engine.history().setDepth(UndoStack::kDefaultDepth);
+        engine.history().setDepth(ramulo::UndoStack::kDefaultDepth);
         ids = std::move(all);
     }
-    HeadlessHostWindow host;
-    ControlEngine engine;
+    ramulo::HeadlessHostWindow host;
+    ramulo::ControlEngine engine;
     std::vector<std::uint32_t> ids;
 };
 
@@ -61,7 +61,7 @@ BigDocument& document() {
 }
 
 void BM_LayoutStepOnAMillionVertices(benchmark::State& state) {
-    ControlEngine& engine = document().engine;
+    ramulo::ControlEngine& engine = document().engine;
     double plain = 0, recorded = 0, undo = 0, redo = 0;
     double counted = 0, heap = 0;
     for (auto _ : state) {
@@ -73,7 +73,7 @@ void BM_LayoutStepOnAMillionVertices(benchmark::State& state) {
         plain += bench::cpuSeconds() - t;
         engine.RadialLayout();
 
-        engine.history().setDepth(UndoStack::kDefaultDepth);
+        engine.history().setDepth(ramulo::UndoStack::kDefaultDepth);
         const std::size_t before = bench::heapInUse();
         t = bench::cpuSeconds();
         engine.HierarchicalLayout();
@@ -103,7 +103,7 @@ BENCHMARK(BM_LayoutStepOnAMillionVertices)->Iterations(2)->Unit(benchmark::kMill
 
 void BM_RemoveThousandAndUndo(benchmark::State& state) {
     BigDocument& doc = document();
-    ControlEngine& engine = doc.engine;
+    ramulo::ControlEngine& engine = doc.engine;
     // Leaves far apart in the drawing order (every vertex past a third is one), with their edges.
     std::vector<std::uint32_t> leaves;
     for (std::uint32_t i = kVertices - 1; leaves.size() < 1000; i -= 600) leaves.push_back(doc.ids[i]);
@@ -118,7 +118,7 @@ void BM_RemoveThousandAndUndo(benchmark::State& state) {
         for (std::uint32_t leaf : leaves) engine.AddEdge(doc.ids[(leaf - 2) / 3], leaf);
         // Both removals start from current incidence lists.
         engine.graph()->updateIncidence();
-        engine.history().setDepth(UndoStack::kDefaultDepth);
+        engine.history().setDepth(ramulo::UndoStack::kDefaultDepth);
         t = bench::cpuSeconds();
         engine.RemoveVertices(1000, leaves.data());
         removal += bench::cpuSeconds() - t;
@@ -142,8 +142,8 @@ BENCHMARK(BM_RemoveThousandAndUndo)->Iterations(2)->Unit(benchmark::kMillisecond
 void BM_BuildRecordedAgainstUnrecorded(benchmark::State& state) {
     constexpr std::uint16_t n = 60000;
     auto build = [](std::size_t depth) {
-        HeadlessHostWindow host;
-        ControlEngine engine;
+        ramulo::HeadlessHostWindow host;
+        ramulo::ControlEngine engine;
         engine.Init();
         for (const char16_t* name : {u"X", u"Y", u"Selected"})
             engine.AddVertexPropertyByName(name, 2);
@@ -159,7 +159,7 @@ void BM_BuildRecordedAgainstUnrecorded(benchmark::State& state) {
         benchmark::DoNotOptimize(engine.history().bytes());
     };
     bench::compareWithBaseline(
-        state, [] {}, [&] { build(0); }, [] {}, [&] { build(UndoStack::kDefaultDepth); });
+        state, [] {}, [&] { build(0); }, [] {}, [&] { build(ramulo::UndoStack::kDefaultDepth); });
 }
 BENCHMARK(BM_BuildRecordedAgainstUnrecorded)->Iterations(3)->Unit(benchmark::kMillisecond);
 

@@ -66,25 +66,25 @@ std::vector<std::uint32_t>& array(std::size_t which) {
     return arrays[which % 4];
 }
 
-Variant anyVariant(Reader& in) {
-    static const VARTYPE kTypes[] = {VT_EMPTY, VT_NULL, VT_I2,  VT_I4,   VT_R4,   VT_R8,
-                                     VT_BSTR,  VT_BOOL, VT_I1,  VT_UI1,  VT_UI2,  VT_UI4,
-                                     VT_I8,    VT_UI8,  VT_INT, VT_UINT, VT_DATE, VT_ERROR};
-    Variant v;
+ramulo::Variant anyVariant(Reader& in) {
+    static const ramulo::VARTYPE kTypes[] = {ramulo::VT_EMPTY, ramulo::VT_NULL, ramulo::VT_I2,  ramulo::VT_I4,   ramulo::VT_R4,   ramulo::VT_R8,
+                                     ramulo::VT_BSTR,  ramulo::VT_BOOL, ramulo::VT_I1,  ramulo::VT_UI1,  ramulo::VT_UI2,  ramulo::VT_UI4,
+                                     ramulo::VT_I8,    ramulo::VT_UI8,  ramulo::VT_INT, ramulo::VT_UINT, ramulo::VT_DATE, ramulo::VT_ERROR};
+    ramulo::Variant v;
     v.vt = kTypes[in.byte() % (sizeof kTypes / sizeof kTypes[0])];
     switch (v.vt) {
-        case VT_BSTR:
+        case ramulo::VT_BSTR:
             v.bstrVal = in.text();
             break;
-        case VT_R4:
+        case ramulo::VT_R4:
             v.fltVal = static_cast<float>(in.real());
             break;
-        case VT_R8:
-        case VT_DATE:
+        case ramulo::VT_R8:
+        case ramulo::VT_DATE:
             v.dblVal = in.real();
             break;
-        case VT_BOOL:
-            v.boolVal = in.byte() & 1 ? VARIANT_TRUE : static_cast<VARIANT_BOOL>(in.u16());
+        case ramulo::VT_BOOL:
+            v.boolVal = in.byte() & 1 ? ramulo::VARIANT_TRUE : static_cast<ramulo::VARIANT_BOOL>(in.u16());
             break;
         default: {
             const std::uint32_t n = in.number();
@@ -96,23 +96,23 @@ Variant anyVariant(Reader& in) {
 }
 
 // Mostly the parameter's own type, so that calls get past the conversions.
-Variant argument(Reader& in, ArgType type, std::size_t index) {
+ramulo::Variant argument(Reader& in, ramulo::ArgType type, std::size_t index) {
     if (in.byte() % 8 == 0) return anyVariant(in);
-    Variant v;
-    v.vt = vartypeOf(type);
+    ramulo::Variant v;
+    v.vt = ramulo::vartypeOf(type);
     switch (type) {
-        case ArgType::BSTR:
+        case ramulo::ArgType::BSTR:
             v.bstrVal = in.text();
             break;
-        case ArgType::R8:
+        case ramulo::ArgType::R8:
             v.dblVal = in.real();
             break;
-        case ArgType::BOOL:
-            v.boolVal = in.byte() & 1 ? VARIANT_TRUE : VARIANT_FALSE;
+        case ramulo::ArgType::BOOL:
+            v.boolVal = in.byte() & 1 ? ramulo::VARIANT_TRUE : ramulo::VARIANT_FALSE;
             break;
-        case ArgType::VARIANT:
+        case ramulo::ArgType::VARIANT:
             return anyVariant(in);
-        case ArgType::UI4_PTR: {
+        case ramulo::ArgType::UI4_PTR: {
             std::vector<std::uint32_t>& values = array(index);
             for (std::size_t i = 0, n = in.byte(); i < n; ++i) values[i] = in.number();
             v.ptr = values.data();
@@ -144,29 +144,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Reader in(data, size);
     nx::fuzz::QuietHost host;
-    RamuloControl control;
+    ramulo::RamuloControl control;
     control.windowCreated(&host);
     for (int calls = 0; calls < 48 && !in.empty(); ++calls) {
         // A call: DISPID (signed byte), kind, argument count flag, then the arguments.
         const auto dispid = static_cast<std::int8_t>(in.byte());
-        const auto kind = static_cast<MemberKind>(in.byte() % 3);
+        const auto kind = static_cast<ramulo::MemberKind>(in.byte() % 3);
         const std::uint8_t countFlag = in.byte();
-        const MemberInfo* member = findMember(dispid, kind);
+        const ramulo::MemberInfo* member = ramulo::findMember(dispid, kind);
         std::size_t count = member ? member->params.size() : countFlag % 4;
         if (countFlag == 0xFF) count = in.byte() % 12;  // a wrong count now and then
-        std::vector<Variant> args;
+        std::vector<ramulo::Variant> args;
         for (std::size_t i = 0; i < count; ++i) {
             const bool known = member && i < member->params.size();
-            args.push_back(argument(in, known ? member->params[i].type : ArgType::I4, i));
+            args.push_back(argument(in, known ? member->params[i].type : ramulo::ArgType::I4, i));
         }
         try {
-            invoke(control, dispid, kind, std::move(args));
-        } catch (const AutomationError&) {
+            ramulo::invoke(control, dispid, kind, std::move(args));
+        } catch (const ramulo::AutomationError&) {
             // Every failure must reach the host as an automation error.
         }
     }
-    if (nx::WindowGraphView* view = engineOf(control).view()) {
-        const nx::Size extent = engineOf(control).GetExtent();
+    if (nx::WindowGraphView* view = ramulo::engineOf(control).view()) {
+        const nx::Size extent = ramulo::engineOf(control).GetExtent();
         view->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
     }
     return 0;

@@ -14,7 +14,7 @@
 
 namespace {
 
-void draw(ControlEngine& engine) {
+void draw(ramulo::ControlEngine& engine) {
     if (!engine.view()) return;
     const nx::Size extent = engine.GetExtent();
     engine.view()->draw({0, 0, static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = nx::fuzz::writeInput(data + 4, size - 4, xml ? ".nxx" : ".nx");
 
     nx::fuzz::QuietHost host;
-    ControlEngine engine;
+    ramulo::ControlEngine engine;
     try {
         xml ? engine.LoadXml(path, true, &host) : engine.LoadStream(path, true, &host);
     } catch (const std::exception&) {
@@ -82,10 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool toXml : {false, true}) {
         const char* ext = toXml ? ".nxx" : ".nx";
         // 1 when written, 0 when there is no current graph to write.
-        auto save = [&](ControlEngine& e, const std::string& name) {
+        auto save = [&](ramulo::ControlEngine& e, const std::string& name) {
             return toXml ? e.SaveXml(name) : e.SaveStream(name);
         };
-        auto load = [&](ControlEngine& e, const std::string& name) {
+        auto load = [&](ramulo::ControlEngine& e, const std::string& name) {
             toXml ? e.LoadXml(name, true, &host) : e.LoadStream(name, true, &host);
         };
         const std::string first = path + ".1" + ext;
@@ -97,11 +97,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
         try {
-            ControlEngine again;
+            ramulo::ControlEngine again;
             load(again, first);
             draw(again);
             if (save(again, path + ".2" + ext) == 0) std::abort();
-            ControlEngine onceMore;
+            ramulo::ControlEngine onceMore;
             load(onceMore, path + ".2" + ext);
             if (save(onceMore, path + ".3" + ext) == 0) std::abort();
         } catch (const std::exception& e) {

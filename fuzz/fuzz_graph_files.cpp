@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = nx::fuzz::writeInput(data + 1, size - 1, suffixes[pick]);
     nx::ImportOptions options;
     options.arrange = false;  // the layouts have their own tests
-    ControlEngine engine;
+    ramulo::ControlEngine engine;
     try {
         nx::importGraph(engine, path, formats[pick], options);
     } catch (const std::exception&) {
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::runtime_error&) {
         return 0;  // a text the format cannot carry
     }
-    ControlEngine back;
+    ramulo::ControlEngine back;
     nx::importGraph(back, again, formats[pick], options);
     if (back.GetVertexCount(0) != engine.GetVertexCount(0) ||
         back.GetEdgeCount(0) != engine.GetEdgeCount(0))

@@ -8,11 +8,11 @@
 namespace nx::fuzz {
 
 // The headless host without its log; a question is answered so that a run goes on.
-class QuietHost : public HeadlessHostWindow {
+class QuietHost : public ramulo::HeadlessHostWindow {
 public:
-    MessageAnswer messageBox(const std::u16string&, const std::u16string&, MessageButtons buttons,
-                             MessageIcon) override {
-        return proceedingAnswer(buttons);
+    ramulo::MessageAnswer messageBox(const std::u16string&, const std::u16string&, ramulo::MessageButtons buttons,
+                             ramulo::MessageIcon) override {
+        return ramulo::proceedingAnswer(buttons);
     }
 };
 

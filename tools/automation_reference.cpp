@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
         return asked ? 0 : 2;
     }
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    out << automationReference();
+    out << ramulo::automationReference();
     if (!out) {
         std::cerr << "automation_reference: cannot write " << argv[1] << '\n';
         return 1;

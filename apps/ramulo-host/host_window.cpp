@@ -31,8 +31,8 @@ const char* const kColours[] = {"Blue", "Red", "Green", "Yellow", "Gray"};
 }  // namespace
 
 RamuloHostWindow::RamuloHostWindow(quint16 sample, QWidget* parent) : QMainWindow(parent) {
-    setWindowIcon(ramuloIcon());
-    ctrl_ = new CRamuloCtrl(this);
+    setWindowIcon(ramulo::ramuloIcon());
+    ctrl_ = new ramulo::CRamuloCtrl(this);
     // A container's test form: everything the user can do is switched on.
     ctrl_->setTestID(sample);
     ctrl_->setEditingEnabled(true);
@@ -61,7 +61,7 @@ RamuloHostWindow::RamuloHostWindow(quint16 sample, QWidget* parent) : QMainWindo
         },
         &QAbstractScrollArea::staticMetaObject);
 
-    script_ = std::make_unique<RamuloScript>(*ctrl_);
+    script_ = std::make_unique<ramulo::RamuloScript>(*ctrl_);
     console_ = new ScriptConsole(*script_, this);
     auto* consoleDock = new QDockWidget(tr("Script"), this);
     consoleDock->setObjectName(QStringLiteral("scriptDock"));
@@ -83,7 +83,7 @@ RamuloHostWindow::RamuloHostWindow(quint16 sample, QWidget* parent) : QMainWindo
     buildToolBar();
     resizeDocks({logDock}, {130}, Qt::Vertical);
     resizeDocks({consoleDock}, {360}, Qt::Horizontal);
-    connect(ctrl_, &CRamuloCtrl::DocumentModified, this, &RamuloHostWindow::updateTitle);
+    connect(ctrl_, &ramulo::CRamuloCtrl::DocumentModified, this, &RamuloHostWindow::updateTitle);
     statusBar()->showMessage(tr("Right-click the drawing for its menus"));
     updateTitle();
 }
@@ -104,9 +104,9 @@ void RamuloHostWindow::call(const QString& what, F&& work) {
         work();
         // Once the console holds the control, a failing member raises its error in the script
         // engine rather than here: take it back from there.
-        if (const std::optional<AutomationError> raised = script_->takeRaisedError()) throw *raised;
+        if (const std::optional<ramulo::AutomationError> raised = script_->takeRaisedError()) throw *raised;
         logLine(QStringLiteral("call ") + what);
-    } catch (const AutomationError& e) {
+    } catch (const ramulo::AutomationError& e) {
         const QString text = QString::fromStdU16String(e.description());
         logLine(QStringLiteral("call %1 failed: 0x%2 %3")
                     .arg(what)
@@ -151,25 +151,25 @@ void RamuloHostWindow::buildFileMenu() {
         };
     };
     m->addAction(QIcon::fromTheme(QStringLiteral("document-new")), tr("&New"),
-                 QKeySequence::New, this, command(menu_id::FileNew));
+                 QKeySequence::New, this, command(ramulo::menu_id::FileNew));
     openAction_ = m->addAction(QIcon::fromTheme(QStringLiteral("document-open")),
                                tr("&Open..."), QKeySequence::Open, this,
-                               command(menu_id::FileOpen));
+                               command(ramulo::menu_id::FileOpen));
     saveAction_ = m->addAction(QIcon::fromTheme(QStringLiteral("document-save")),
                                tr("&Save"), QKeySequence::Save, this,
-                               command(menu_id::FileSave));
+                               command(ramulo::menu_id::FileSave));
     m->addAction(tr("Save &As..."), QKeySequence::SaveAs, this,
-                 command(menu_id::FileSaveAs));
+                 command(ramulo::menu_id::FileSaveAs));
     m->addSeparator();
     m->addAction(tr("&Export Drawing..."), this, [this] { exportAs(); });
     m->addAction(ctrl_->printAction());
     m->addAction(ctrl_->printPreviewAction());
     QMenu* layout = m->addMenu(tr("Print &Layout"));
     auto* group = new QActionGroup(this);
-    const std::pair<PrintLayout, const char*> layouts[] = {
-        {PrintLayout::OnePage, QT_TR_NOOP("One Page, Actual Size")},
-        {PrintLayout::FitToPage, QT_TR_NOOP("Fit to Page")},
-        {PrintLayout::Tiled, QT_TR_NOOP("Tile over Pages")},
+    const std::pair<ramulo::PrintLayout, const char*> layouts[] = {
+        {ramulo::PrintLayout::OnePage, QT_TR_NOOP("One Page, Actual Size")},
+        {ramulo::PrintLayout::FitToPage, QT_TR_NOOP("Fit to Page")},
+        {ramulo::PrintLayout::Tiled, QT_TR_NOOP("Tile over Pages")},
     };
     for (const auto& [value, text] : layouts) {
         QAction* a = layout->addAction(tr(text));
@@ -187,7 +187,7 @@ void RamuloHostWindow::exportAs() {
         this, tr("Export Drawing"), ctrl_->fileName(),
         tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
     if (path.isEmpty()) return;
-    call(QStringLiteral("export %1").arg(path), [&] { exportDrawing(ctrl_->control(), path); });
+    call(QStringLiteral("export %1").arg(path), [&] { ramulo::exportDrawing(ctrl_->control(), path); });
 }
 
 void RamuloHostWindow::buildDocumentMenu() {
@@ -242,8 +242,8 @@ void RamuloHostWindow::buildEditingMenu() {
         call("AddVertex()", [&] {
             // The new vertex, its name, its edge and the layout are one step to undo.
             struct Group {
-                CRamuloCtrl* ctrl;
-                explicit Group(CRamuloCtrl* c) : ctrl(c) { ctrl->BeginUndoGroup(); }
+                ramulo::CRamuloCtrl* ctrl;
+                explicit Group(ramulo::CRamuloCtrl* c) : ctrl(c) { ctrl->BeginUndoGroup(); }
                 ~Group() { ctrl->EndUndoGroup(); }
             } group(ctrl_);
             const std::vector<quint32> parents = selectedVertices();
@@ -272,7 +272,7 @@ void RamuloHostWindow::buildEditingMenu() {
         });
     });
     m->addAction(tr("Select All Vertices"), QKeySequence::SelectAll, this,
-                 [this] { ctrl_->onCommand(menu_id::SelectAllVertices); });
+                 [this] { ctrl_->onCommand(ramulo::menu_id::SelectAllVertices); });
 }
 
 void RamuloHostWindow::buildPropertiesMenu() {
@@ -433,14 +433,14 @@ void RamuloHostWindow::buildMenuItemsMenu() {
     QMenu* m = menuBar()->addMenu(tr("&Menu Items"));
     struct Kind {
         const char* label;
-        quint16 (CRamuloCtrl::*add)(const QString&);
-        void (CRamuloCtrl::*clear)();
+        quint16 (ramulo::CRamuloCtrl::*add)(const QString&);
+        void (ramulo::CRamuloCtrl::*clear)();
     };
     // The kinds as members name them; the menus show them translated.
     const Kind kinds[] = {
-        {QT_TR_NOOP("Graph"), &CRamuloCtrl::AddGraphMenuItem, &CRamuloCtrl::ClearGraphMenuItems},
-        {QT_TR_NOOP("Vertex"), &CRamuloCtrl::AddVertexMenuItem, &CRamuloCtrl::ClearVertexMenuItems},
-        {QT_TR_NOOP("Edge"), &CRamuloCtrl::AddEdgeMenuItem, &CRamuloCtrl::ClearEdgeMenuItems},
+        {QT_TR_NOOP("Graph"), &ramulo::CRamuloCtrl::AddGraphMenuItem, &ramulo::CRamuloCtrl::ClearGraphMenuItems},
+        {QT_TR_NOOP("Vertex"), &ramulo::CRamuloCtrl::AddVertexMenuItem, &ramulo::CRamuloCtrl::ClearVertexMenuItems},
+        {QT_TR_NOOP("Edge"), &ramulo::CRamuloCtrl::AddEdgeMenuItem, &ramulo::CRamuloCtrl::ClearEdgeMenuItems},
     };
     for (const Kind& k : kinds) {
         const QString label = QLatin1String(k.label);

@@ -5,10 +5,14 @@
 #include <QMainWindow>
 #include <memory>
 
+namespace ramulo {
 class CRamuloCtrl;
+}  // namespace ramulo
 class QMenu;
 class QPlainTextEdit;
+namespace ramulo {
 class RamuloScript;
+}  // namespace ramulo
 class ScriptConsole;
 
 class RamuloHostWindow : public QMainWindow {
@@ -17,7 +21,7 @@ public:
     explicit RamuloHostWindow(quint16 sample = 1, QWidget* parent = nullptr);
     ~RamuloHostWindow() override;
 
-    CRamuloCtrl& control() { return *ctrl_; }
+    ramulo::CRamuloCtrl& control() { return *ctrl_; }
     ScriptConsole& console() { return *console_; }
     QPlainTextEdit& eventLog() { return *log_; }
     void logLine(const QString& line);
@@ -40,9 +44,9 @@ private:
     void exportAs();
     void updateTitle();
 
-    CRamuloCtrl* ctrl_;
+    ramulo::CRamuloCtrl* ctrl_;
     QPlainTextEdit* log_;
-    std::unique_ptr<RamuloScript> script_;
+    std::unique_ptr<ramulo::RamuloScript> script_;
     ScriptConsole* console_;
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;

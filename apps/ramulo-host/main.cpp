@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     // The control's menus, questions and dialogs in the chosen language where it has a
     // translation; English otherwise.
     const QLocale locale = parser.isSet(language) ? QLocale(parser.value(language)) : QLocale();
-    if (!CRamuloCtrl::installTranslator(locale) && parser.isSet(language))
+    if (!ramulo::CRamuloCtrl::installTranslator(locale) && parser.isSet(language))
         std::fprintf(stderr, "ramulo-host: no translation for %s, English it is\n",
                      qPrintable(parser.value(language)));
     QTranslator hostTexts;

@@ -12,7 +12,7 @@
 
 #include "control/qt/ramulo_script.h"
 
-ScriptConsole::ScriptConsole(RamuloScript& script, QWidget* parent)
+ScriptConsole::ScriptConsole(ramulo::RamuloScript& script, QWidget* parent)
     : QWidget(parent), script_(script) {
     const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     output_ = new QPlainTextEdit(this);
@@ -57,7 +57,7 @@ bool ScriptConsole::run(const QString& program, const QString& label) {
     }
     append(QStringLiteral("> ") + (label.isEmpty() ? program.trimmed() : label),
            QStringLiteral("gray"));
-    const RamuloScript::Result result =
+    const ramulo::RamuloScript::Result result =
         script_.evaluate(program, label.isEmpty() ? QStringLiteral("console") : label);
     if (!result.ok) {
         append(result.error, QStringLiteral("red"));

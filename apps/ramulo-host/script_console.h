@@ -6,12 +6,14 @@
 
 class QPlainTextEdit;
 class QPushButton;
+namespace ramulo {
 class RamuloScript;
+}  // namespace ramulo
 
 class ScriptConsole : public QWidget {
     Q_OBJECT
 public:
-    explicit ScriptConsole(RamuloScript& script, QWidget* parent = nullptr);
+    explicit ScriptConsole(ramulo::RamuloScript& script, QWidget* parent = nullptr);
 
     // Runs the program as if typed and run (echoed as `label` when one is given, as for a
     // file); returns whether it ran without an error.
@@ -26,7 +28,7 @@ private:
     void append(const QString& text, const QString& colour = {});
     void recall(int step);
 
-    RamuloScript& script_;
+    ramulo::RamuloScript& script_;
     QPlainTextEdit* input_;
     QPlainTextEdit* output_;
     QPushButton* runButton_;

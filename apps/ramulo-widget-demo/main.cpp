@@ -18,7 +18,7 @@ namespace {
 
 // Opens the context menu of the vertex at a logical point as a right click would, saves a
 // picture of the whole screen while it is open, then closes it and quits.
-void screenshotWithMenu(CRamuloCtrl& ctrl, QPoint vertex, const QString& path) {
+void screenshotWithMenu(ramulo::CRamuloCtrl& ctrl, QPoint vertex, const QString& path) {
     QTimer::singleShot(300, &ctrl, [&ctrl, vertex, path] {
         QTimer::singleShot(500, &ctrl, [path] {
             QScreen* screen = QGuiApplication::primaryScreen();
@@ -44,26 +44,26 @@ int main(int argc, char** argv) {
     // --language L: the control's menus and questions in that language (de), else English.
     if (const QStringList a = app.arguments(); a.indexOf(QStringLiteral("--language")) > 0) {
         const qsizetype i = a.indexOf(QStringLiteral("--language"));
-        if (i + 1 < a.size() && !CRamuloCtrl::installTranslator(QLocale(a[i + 1])))
+        if (i + 1 < a.size() && !ramulo::CRamuloCtrl::installTranslator(QLocale(a[i + 1])))
             std::fprintf(stderr, "ramulo-widget-demo: no translation for %s\n", qPrintable(a[i + 1]));
     }
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    auto* ctrl = new CRamuloCtrl;
+    auto* ctrl = new ramulo::CRamuloCtrl;
     ctrl->setEditingEnabled(true);
     ctrl->setRotationEnabled(true);
     ctrl->setHierarchicalLayoutEnabled(true);
     ctrl->setRadialLayoutEnabled(true);
     ctrl->setDoubleClickEnabled(true);
     ctrl->AddVertexMenuItem(QStringLiteral("Show ID"));
-    QObject::connect(ctrl, &CRamuloCtrl::VertexMenuCommand, &window,
+    QObject::connect(ctrl, &ramulo::CRamuloCtrl::VertexMenuCommand, &window,
                      [&window](quint16, quint32 id) {
                          window.setWindowTitle(QStringLiteral("Vertex %1").arg(id));
                      });
     // The control with its overview map beside it.
     auto* row = new QHBoxLayout;
     row->addWidget(ctrl, 1);
-    auto* overview = new RamuloOverview;
+    auto* overview = new ramulo::RamuloOverview;
     overview->setControl(ctrl);
     overview->setFixedWidth(160);
     row->addWidget(overview, 0, Qt::AlignTop);

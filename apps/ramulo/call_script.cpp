@@ -55,24 +55,24 @@ private:
     std::size_t i_ = 0;
 };
 
-Variant numberVariant(const std::string& text) {
+ramulo::Variant numberVariant(const std::string& text) {
     errno = 0;
     char* end = nullptr;
     const long long integer = std::strtoll(text.c_str(), &end, 0);
     if (end && *end == '\0' && !text.empty() && errno == 0) {
         if (integer >= std::numeric_limits<std::int32_t>::min() &&
             integer <= std::numeric_limits<std::int32_t>::max())
-            return Variant::fromI4(static_cast<std::int32_t>(integer));
+            return ramulo::Variant::fromI4(static_cast<std::int32_t>(integer));
         if (integer >= 0 && integer <= std::numeric_limits<std::uint32_t>::max())
-            return Variant::fromUI4(static_cast<std::uint32_t>(integer));
-        Variant v;
-        v.vt = VT_I8;
+            return ramulo::Variant::fromUI4(static_cast<std::uint32_t>(integer));
+        ramulo::Variant v;
+        v.vt = ramulo::VT_I8;
         v.llVal = integer;
         return v;
     }
     errno = 0;
     const double real = std::strtod(text.c_str(), &end);
-    if (end && *end == '\0' && !text.empty() && errno == 0) return Variant::fromR8(real);
+    if (end && *end == '\0' && !text.empty() && errno == 0) return ramulo::Variant::fromR8(real);
     throw ScriptSyntaxError("'" + text + "' is no value (strings go in double quotes)");
 }
 
@@ -89,7 +89,7 @@ std::uint32_t arrayElement(const std::string& text) {
 ScriptArgument argument(Scanner& in) {
     ScriptArgument a;
     if (in.peek() == '"') {
-        a.value = Variant::fromString(toUtf16(in.quoted()));
+        a.value = ramulo::Variant::fromString(ramulo::toUtf16(in.quoted()));
         return a;
     }
     if (in.peek() == '[') {
@@ -103,7 +103,7 @@ ScriptArgument argument(Scanner& in) {
     const std::string w = in.word();
     if (w.empty()) throw ScriptSyntaxError(std::string("unexpected '") + in.peek() + "'");
     if (w == "true" || w == "false")
-        a.value = Variant::fromBool(w == "true");
+        a.value = ramulo::Variant::fromBool(w == "true");
     else
         a.value = numberVariant(w);
     return a;
@@ -143,41 +143,41 @@ std::optional<ScriptCall> parseCallLine(const std::string& line) {
     return call;
 }
 
-std::string formatVariant(const Variant& v) {
+std::string formatVariant(const ramulo::Variant& v) {
     switch (v.vt) {
-        case VT_EMPTY:
+        case ramulo::VT_EMPTY:
             return "ok";
-        case VT_NULL:
+        case ramulo::VT_NULL:
             return "null";
-        case VT_I1:
+        case ramulo::VT_I1:
             return std::to_string(v.cVal);
-        case VT_UI1:
+        case ramulo::VT_UI1:
             return std::to_string(v.bVal);
-        case VT_I2:
+        case ramulo::VT_I2:
             return std::to_string(v.iVal);
-        case VT_UI2:
+        case ramulo::VT_UI2:
             return std::to_string(v.uiVal);
-        case VT_I4:
-        case VT_INT:
+        case ramulo::VT_I4:
+        case ramulo::VT_INT:
             return std::to_string(v.lVal);
-        case VT_UI4:
-        case VT_UINT:
+        case ramulo::VT_UI4:
+        case ramulo::VT_UINT:
             return std::to_string(v.ulVal);
-        case VT_I8:
+        case ramulo::VT_I8:
             return std::to_string(v.llVal);
-        case VT_UI8:
+        case ramulo::VT_UI8:
             return std::to_string(v.ullVal);
-        case VT_R4:
+        case ramulo::VT_R4:
             return std::to_string(v.fltVal);
-        case VT_R8: {
+        case ramulo::VT_R8: {
             char buffer[32];
             const auto r = std::to_chars(buffer, buffer + sizeof buffer, v.dblVal);
             return std::string(buffer, r.ptr);
         }
-        case VT_BOOL:
+        case ramulo::VT_BOOL:
             return v.boolVal ? "true" : "false";
-        case VT_BSTR:
-            return quote(toUtf8(v.bstrVal));
+        case ramulo::VT_BSTR:
+            return quote(ramulo::toUtf8(v.bstrVal));
         default:
             return "(VT " + std::to_string(v.vt) + ")";
     }

@@ -17,7 +17,7 @@ struct ScriptSyntaxError : std::runtime_error {
 // An argument as written: a Variant, or a list of 32-bit values in brackets that becomes
 // an array parameter (the member writes IDs back into it).
 struct ScriptArgument {
-    Variant value;
+    ramulo::Variant value;
     std::optional<std::vector<std::uint32_t>> array;
 };
 
@@ -35,4 +35,4 @@ struct ScriptCall {
 std::optional<ScriptCall> parseCallLine(const std::string& line);
 
 // A Variant in the script's own notation, for printing results.
-std::string formatVariant(const Variant& value);
+std::string formatVariant(const ramulo::Variant& value);

@@ -37,13 +37,13 @@ const char* const kCallHelp =
 namespace {
 
 void printMemberList() {
-    for (const MemberInfo& m : memberTable()) {
-        std::printf("%6d  %-11s %s(", m.dispid, kindName(m.kind), m.name);
+    for (const ramulo::MemberInfo& m : ramulo::memberTable()) {
+        std::printf("%6d  %-11s %s(", m.dispid, ramulo::kindName(m.kind), m.name);
         for (std::size_t i = 0; i < m.params.size(); ++i)
             std::printf("%s%s %s", i ? ", " : "", typeName(m.params[i].type), m.params[i].name);
         std::printf(")");
-        if (m.result != ArgType::None) std::printf(" -> %s", typeName(m.result));
-        const std::string help = type_library::helpString(m);
+        if (m.result != ramulo::ArgType::None) std::printf(" -> %s", typeName(m.result));
+        const std::string help = ramulo::type_library::helpString(m);
         if (!help.empty()) std::printf("  \"%s\"", help.c_str());
         std::printf("\n");
     }
@@ -57,24 +57,24 @@ std::optional<std::int32_t> dispidOf(const std::string& name) {
     return dispid;
 }
 
-MemberKind kindOf(const ScriptCall& call) {
-    if (call.putValue) return MemberKind::PropertyPut;
+ramulo::MemberKind kindOf(const ScriptCall& call) {
+    if (call.putValue) return ramulo::MemberKind::PropertyPut;
     const std::optional<std::int32_t> dispid = dispidOf(call.name);
-    const MemberInfo* method = dispid ? findMember(*dispid, MemberKind::Method)
-                                      : findMember(toUtf16(call.name), MemberKind::Method);
-    return method ? MemberKind::Method : MemberKind::PropertyGet;
+    const ramulo::MemberInfo* method = dispid ? findMember(*dispid, ramulo::MemberKind::Method)
+                                      : findMember(ramulo::toUtf16(call.name), ramulo::MemberKind::Method);
+    return method ? ramulo::MemberKind::Method : ramulo::MemberKind::PropertyGet;
 }
 
-Variant invokeCall(RamuloControl& control, const ScriptCall& call, std::vector<Variant> args) {
+ramulo::Variant invokeCall(ramulo::RamuloControl& control, const ScriptCall& call, std::vector<ramulo::Variant> args) {
     if (const std::optional<std::int32_t> dispid = dispidOf(call.name))
-        return invoke(control, *dispid, kindOf(call), std::move(args));
-    return invoke(control, toUtf16(call.name), kindOf(call), std::move(args));
+        return ramulo::invoke(control, *dispid, kindOf(call), std::move(args));
+    return ramulo::invoke(control, ramulo::toUtf16(call.name), kindOf(call), std::move(args));
 }
 
 // The array arguments live here while the call runs; each is at least as long as the
 // count before it, so that a member never reads or writes past what the script gave.
 struct CallArguments {
-    std::vector<Variant> variants;
+    std::vector<ramulo::Variant> variants;
     std::vector<std::unique_ptr<std::vector<std::uint32_t>>> arrays;
 };
 
@@ -83,8 +83,8 @@ struct CallArguments {
 std::size_t countArgument(const ScriptCall& call) {
     if (call.arguments.empty() || call.arguments[0].array) return 0;
     try {
-        return changeType(call.arguments[0].value, VT_UI2).uiVal;
-    } catch (const AutomationError&) {
+        return ramulo::changeType(call.arguments[0].value, ramulo::VT_UI2).uiVal;
+    } catch (const ramulo::AutomationError&) {
         return 0;
     }
 }
@@ -99,8 +99,8 @@ CallArguments variantsOf(const ScriptCall& call) {
         }
         auto values = std::make_unique<std::vector<std::uint32_t>>(*a.array);
         if (values->size() < count) values->resize(count, 0);
-        Variant v;
-        v.vt = VT_BYREF | VT_UI4;
+        ramulo::Variant v;
+        v.vt = ramulo::VT_BYREF | ramulo::VT_UI4;
         v.ptr = values->empty() ? nullptr : values->data();
         out.variants.push_back(v);
         out.arrays.push_back(std::move(values));
@@ -133,11 +133,11 @@ bool runLine(Document& doc, const std::string& line, int lineNumber) {
     if (!call) return true;
     CallArguments args = variantsOf(*call);
     try {
-        const Variant result = invokeCall(doc.control(), *call, args.variants);
+        const ramulo::Variant result = invokeCall(doc.control(), *call, args.variants);
         std::printf("%s: %s%s\n", call->name.c_str(), formatVariant(result).c_str(),
                     arraysText(args).c_str());
         return true;
-    } catch (const AutomationError& e) {
+    } catch (const ramulo::AutomationError& e) {
         std::printf("%s: error 0x%08" PRIX32 ": %s\n", call->name.c_str(), e.code(),
                     e.description().empty() ? "(no description)" : e.what());
         return false;

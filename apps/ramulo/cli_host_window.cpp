@@ -4,8 +4,8 @@
 #include "engine/window_graph_view.h"
 #include "platform/qt/qt_window_graph_view.h"
 
-MessageAnswer CliHostWindow::unattendedAnswer(MessageButtons buttons) const {
-    return proceedingAnswer(buttons);
+ramulo::MessageAnswer CliHostWindow::unattendedAnswer(ramulo::MessageButtons buttons) const {
+    return ramulo::proceedingAnswer(buttons);
 }
 
 std::unique_ptr<nx::WindowGraphView> CliHostWindow::createGraphView(

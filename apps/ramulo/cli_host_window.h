@@ -6,12 +6,12 @@
 // Boxes are logged as "ramulo: <caption>: <text>". A run goes on where the question lets
 // it (No rather than Cancel), and new views draw through the Qt drawing tools, so a
 // document can be rendered.
-class CliHostWindow : public HeadlessHostWindow {
+class CliHostWindow : public ramulo::HeadlessHostWindow {
 public:
-    CliHostWindow() : HeadlessHostWindow("ramulo: ") {}
+    CliHostWindow() : ramulo::HeadlessHostWindow("ramulo: ") {}
     std::unique_ptr<nx::WindowGraphView> createGraphView(
         nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals) override;
 
 protected:
-    MessageAnswer unattendedAnswer(MessageButtons buttons) const override;
+    ramulo::MessageAnswer unattendedAnswer(ramulo::MessageButtons buttons) const override;
 };

@@ -22,7 +22,7 @@ DocumentFormat documentFormatFor(const std::string& path) {
 }
 
 Document::Document(std::uint16_t testId) {
-    engineOf(control_).setProgress(progressLine());
+    ramulo::engineOf(control_).setProgress(progressLine());
     control_.SetTestID(testId);
     control_.windowCreated(&host_);
 }
@@ -32,7 +32,7 @@ Document::~Document() {
 }
 
 void Document::load(const std::string& path) {
-    ControlEngine& engine = engineOf(control_);
+    ramulo::ControlEngine& engine = ramulo::engineOf(control_);
     const bool editing = control_.GetEditingEnabled() != 0;
     if (documentFormatFor(path) == DocumentFormat::Stream)
         engine.LoadStream(path, editing, control_.window());
@@ -43,7 +43,7 @@ void Document::load(const std::string& path) {
 }
 
 void Document::save(const std::string& path) {
-    const std::u16string target = toUtf16(path);
+    const std::u16string target = ramulo::toUtf16(path);
     const std::uint16_t written = documentFormatFor(path) == DocumentFormat::Stream
                                       ? control_.Save(target)
                                       : control_.SaveToXml(target);

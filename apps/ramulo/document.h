@@ -33,10 +33,10 @@ public:
     // LoadTest: builds sample document id.
     void buildSample(std::uint16_t id);
 
-    RamuloControl& control() { return control_; }
-    ControlEngine& engine() { return engineOf(control_); }
+    ramulo::RamuloControl& control() { return control_; }
+    ramulo::ControlEngine& engine() { return ramulo::engineOf(control_); }
 
 private:
     CliHostWindow host_;
-    RamuloControl control_;
+    ramulo::RamuloControl control_;
 };

@@ -67,9 +67,9 @@ int main(int argc, char** argv) {
     enableProgressLine(forced);
     QApplication app(argc, argv);
     try {
-        control_module::start();
+        ramulo::control_module::start();
         const int code = verb->run(args);
-        control_module::exit();
+        ramulo::control_module::exit();
         return code;
     } catch (const UsageError& e) {
         std::fprintf(stderr, "ramulo %s: %s\n\n%s", verb->name, e.what(), verb->help);

@@ -39,7 +39,7 @@ QString qt(const std::string& s) {
 }
 
 // Nothing modal may wait for a user who is not there.
-void answerForTheUser(CRamuloCtrl& ctrl) {
+void answerForTheUser(ramulo::CRamuloCtrl& ctrl) {
     ctrl.execMessageBox = [](QMessageBox& box) {
         std::fprintf(stderr, "ramulo: [%s] %s\n", qPrintable(box.windowTitle()),
                      qPrintable(box.text()));
@@ -50,13 +50,13 @@ void answerForTheUser(CRamuloCtrl& ctrl) {
     ctrl.execDialog = [](QDialog&) { return int(QDialog::Rejected); };
 }
 
-void writeResult(CRamuloCtrl& ctrl, const std::string& path) {
+void writeResult(ramulo::CRamuloCtrl& ctrl, const std::string& path) {
     const QString out = qt(path);
     const QString kind = QFileInfo(out).suffix().toLower();
     if (kind == QLatin1String("png") || kind == QLatin1String("svg") ||
         kind == QLatin1String("pdf")) {
         progress("drawing " + path);
-        exportDrawing(ctrl.control(), out);
+        ramulo::exportDrawing(ctrl.control(), out);
         return;
     }
     progress("writing " + path);
@@ -91,17 +91,17 @@ int runScript(const std::vector<std::string>& args) {
     // An absolute output path: the control's file commands may change the current folder.
     if (!output.empty()) output = QFileInfo(qt(output)).absoluteFilePath().toStdString();
 
-    CRamuloCtrl ctrl;
+    ramulo::CRamuloCtrl ctrl;
     // No window to show a dialog in: progress goes to the tool's line.
     ctrl.setProgressDelay(-1);
-    engineOf(ctrl.control()).setProgress(progressLine());
+    ramulo::engineOf(ctrl.control()).setProgress(progressLine());
     answerForTheUser(ctrl);
     ctrl.resize(800, 600);
     ctrl.setTestID(0);
     ctrl.createWindow();
     ctrl.control().setModified(false);
-    RamuloScript script(ctrl, scriptArgs);
-    const RamuloScript::Result result = script.evaluate(program, QFileInfo(qt(file)).fileName());
+    ramulo::RamuloScript script(ctrl, scriptArgs);
+    const ramulo::RamuloScript::Result result = script.evaluate(program, QFileInfo(qt(file)).fileName());
     if (!result.ok) {
         std::fprintf(stderr, "ramulo script: %s\n", qPrintable(result.error));
         return kExitFailure;

@@ -118,7 +118,7 @@ std::uint32_t layeredLimitOf(const std::string& text) {
     return limit;
 }
 
-bool arrange(ControlEngine& engine, const std::string& layout) {
+bool arrange(ramulo::ControlEngine& engine, const std::string& layout) {
     progress("arranging (" + layout + ")");
     if (layout == "hierarchical") return engine.HierarchicalLayout();
     if (layout == "radial") return engine.RadialLayout();
@@ -127,7 +127,7 @@ bool arrange(ControlEngine& engine, const std::string& layout) {
     throw UsageError("unknown layout '" + layout + "' (hierarchical, radial, force or layered)");
 }
 
-void transform(ControlEngine& engine, const std::string& t) {
+void transform(ramulo::ControlEngine& engine, const std::string& t) {
     if (t == "--rotate-right")
         engine.RotateRight90();
     else if (t == "--rotate-left")
@@ -184,7 +184,7 @@ int runInfo(const std::vector<std::string>& args) {
     expectPositional(a, 1);
     Document doc;
     loadDocumentFile(doc, a.positional[0], a.input);
-    ControlEngine& e = doc.engine();
+    ramulo::ControlEngine& e = doc.engine();
     const nx::Size extent = e.GetExtent();
     std::ostringstream out;
     out << "vertices: " << e.GetVertexCount(0) << '\n'

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     try {
-        CRamuloCtrl ctrl;
+        ramulo::CRamuloCtrl ctrl;
         ctrl.setTestID(0);    // start from an empty document
         ctrl.createWindow();  // the control's window exists without being shown
         ctrl.NewTree();

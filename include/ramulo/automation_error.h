@@ -16,6 +16,8 @@
 
 // Codes of the platform's dispatch errors that argument conversion and lookup raise.
 
+namespace ramulo {
+
 /// No member has that DISPID ("Member not found.").
 inline constexpr std::uint32_t DISP_E_MEMBERNOTFOUND = 0x80020003;
 /// An argument does not convert to the parameter's type ("Type mismatch.").
@@ -61,3 +63,5 @@ private:
 RAMULO_EXPORT std::u16string toUtf16(const std::string& text);
 /// UTF-16 to UTF-8, replacing invalid sequences.
 RAMULO_EXPORT std::string toUtf8(const std::u16string& text);
+
+}  // namespace ramulo

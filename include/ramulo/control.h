@@ -24,6 +24,8 @@ namespace nx {
 class DeviceContext;
 }
 
+namespace ramulo {
+
 class ControlSite;
 class HostWindow;
 class RamuloControlEvents;
@@ -675,3 +677,5 @@ private:
     OLE_COLOR backColor_ = 0xFFFFFF;
     std::u16string font_;
 };
+
+}  // namespace ramulo

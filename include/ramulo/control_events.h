@@ -10,6 +10,8 @@
 
 #include "ramulo/export.h"
 
+namespace ramulo {
+
 /// The listener of the control's events; every notification beyond the three menu commands does
 /// nothing by default.
 class RAMULO_EXPORT RamuloControlEvents {
@@ -38,3 +40,5 @@ public:
     /// A layout (member or menu command) arranged the graph.
     virtual void LayoutFinished() {}
 };
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "ramulo/export.h"
 #include "ramulo/geometry.h"
 
+namespace ramulo {
+
 /// What the control asks of the widget or host that owns it, beyond its window.
 class RAMULO_EXPORT ControlSite {
 public:
@@ -26,3 +28,5 @@ public:
     /// Zooms the window so that the whole drawing fits; the default does nothing.
     virtual void zoomToFit() {}
 };
+
+}  // namespace ramulo

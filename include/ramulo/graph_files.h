@@ -11,7 +11,11 @@
 
 #include "ramulo/export.h"
 
+namespace ramulo {
+
 class RamuloControl;
+
+}  // namespace ramulo
 
 namespace nx {
 
@@ -24,7 +28,7 @@ namespace nx {
 /// graphml, dot, gv, csv, tsv, json)" or "No graph format has the extension of '<path>'
 /// (known: ...)", and with the reader's ImportError for a bad file; on failure the control
 /// keeps its document.
-RAMULO_EXPORT std::vector<std::string> importGraphFile(RamuloControl& control,
+RAMULO_EXPORT std::vector<std::string> importGraphFile(ramulo::RamuloControl& control,
                                                       const std::string& path,
                                                       const std::string& format = {});
 
@@ -33,7 +37,7 @@ RAMULO_EXPORT std::vector<std::string> importGraphFile(RamuloControl& control,
 /// warnings. Fails with std::invalid_argument "No graph format has the extension of
 /// '<path>' (known: ...)" and with a runtime error without a document or when the file
 /// cannot be written.
-RAMULO_EXPORT std::vector<std::string> exportGraphFile(RamuloControl& control,
+RAMULO_EXPORT std::vector<std::string> exportGraphFile(ramulo::RamuloControl& control,
                                                       const std::string& path);
 
 }  // namespace nx

@@ -22,6 +22,8 @@ class FormalProperties;
 class WindowGraphView;
 }  // namespace nx
 
+namespace ramulo {
+
 /// One entry of a popup menu; a separator carries no command.
 struct MenuItem {
     std::uint32_t commandId = 0;  ///< The command answered when chosen.
@@ -100,3 +102,5 @@ public:
     virtual std::unique_ptr<nx::WindowGraphView> createGraphView(
         nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals);
 };
+
+}  // namespace ramulo

@@ -6,6 +6,10 @@
 /// the printing scale (a drawing unit a millimetre) cut at the page's edge, `FitToPage`
 /// shrinks the drawing to fit one page, `Tiled` spreads it over as many pages as it needs.
 
+namespace ramulo {
+
 /// How CRamuloCtrl::print lays a document out: on one page at the printing scale, fit to one page,
 /// or tiled.
 enum class PrintLayout { OnePage, FitToPage, Tiled };
+
+}  // namespace ramulo

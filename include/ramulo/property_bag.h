@@ -10,6 +10,8 @@
 
 #include "ramulo/export.h"
 
+namespace ramulo {
+
 /// A key-value store of the control's persisted properties.
 class RAMULO_EXPORT PropertyBag {
 public:
@@ -19,3 +21,5 @@ public:
     /// Stores the text of a key, replacing an earlier one.
     virtual void write(const std::string& key, const std::string& value) = 0;
 };
+
+}  // namespace ramulo

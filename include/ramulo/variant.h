@@ -12,6 +12,8 @@
 
 #include "ramulo/export.h"
 
+namespace ramulo {
+
 /// The type tag of a Variant (VT_EMPTY, VT_I4, VT_BSTR ...).
 using VARTYPE = std::uint16_t;
 
@@ -140,3 +142,5 @@ private:
         return r;
     }
 };
+
+}  // namespace ramulo

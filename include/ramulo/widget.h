@@ -42,6 +42,8 @@ class QMenu;
 class QMessageBox;
 class QPrinter;
 
+namespace ramulo {
+
 /// A scroll area that owns one RamuloControl for its whole life: it draws the document,
 /// scrolls it, hands the user's mouse and context menus to the control, and offers every
 /// automation member as a Q_PROPERTY or Q_INVOKABLE with Qt types (the same members are
@@ -807,3 +809,5 @@ auto CRamuloCtrl::member(F&& work) const -> decltype(work()) {
         if constexpr (!std::is_void_v<decltype(work())>) return {};
     }
 }
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 
 #include <utf8.h>
 
+namespace ramulo {
+
 AutomationError::AutomationError(std::uint32_t code, std::u16string description,
                                  std::uint32_t helpContext)
     : code_(code),
@@ -33,3 +35,5 @@ std::string toUtf8(const std::u16string& text) {
     }
     return result;
 }
+
+}  // namespace ramulo

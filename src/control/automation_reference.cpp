@@ -6,6 +6,8 @@
 #include "control/dispatch_table.h"
 #include "control/type_library.h"
 
+namespace ramulo {
+
 namespace {
 
 std::string parameters(const std::vector<ParamInfo>& params) {
@@ -53,3 +55,5 @@ std::string automationReference() {
         out << "| " << e.dispid << " | `" << e.name << "` | " << parameters(e.params) << " |\n";
     return out.str();
 }
+
+}  // namespace ramulo

@@ -3,5 +3,9 @@
 
 #include <string>
 
+namespace ramulo {
+
 // Markdown: one table of members (DISPID, name, kind, parameters, result) and one of events.
 std::string automationReference();
+
+}  // namespace ramulo

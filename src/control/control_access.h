@@ -4,6 +4,8 @@
 #include "engine/control_engine.h"
 #include "ramulo/control.h"
 
+namespace ramulo {
+
 // The control's private part is its engine; deriving keeps every `engine_.` body as it was.
 struct RamuloControl::Impl : ControlEngine {};
 
@@ -18,3 +20,5 @@ inline ControlEngine& engineOf(RamuloControl& control) {
 inline const ControlEngine& engineOf(const RamuloControl& control) {
     return RamuloControlAccess::engine(control);
 }
+
+}  // namespace ramulo

@@ -14,6 +14,8 @@
 #include "graph/space.h"
 #include "views/device_context.h"
 
+namespace ramulo {
+
 namespace {
 
 template <typename Element>
@@ -243,3 +245,5 @@ void ControlInteraction::runCommand(const ControlEngine::MenuCommand& command) {
             break;
     }
 }
+
+}  // namespace ramulo

@@ -7,6 +7,8 @@
 #include "engine/control_engine.h"
 #include "views/geometry.h"
 
+namespace ramulo {
+
 class RamuloControl;
 
 // A window binding translates its events into these calls: points in client coordinates
@@ -43,3 +45,5 @@ private:
 
     RamuloControl& control_;
 };
+
+}  // namespace ramulo

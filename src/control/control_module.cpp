@@ -3,6 +3,8 @@
 
 #include "properties/property_registry.h"
 
+namespace ramulo {
+
 namespace control_module {
 
 void start() {
@@ -13,4 +15,6 @@ void exit() {
     CPropertyRegistry::destroyInstance();
 }
 
-}  // namespace control_module
+}
+
+}  // namespace ramulo  // namespace control_module

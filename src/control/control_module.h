@@ -1,6 +1,8 @@
 // The module's start and exit: the process-wide objects every control shares.
 #pragma once
 
+namespace ramulo {
+
 namespace control_module {
 
 // Creates the property registry (a logic error "PropertyRegistry is empty" when it holds no
@@ -10,4 +12,6 @@ void start();
 // live until the process ends.
 void exit();
 
-}  // namespace control_module
+}
+
+}  // namespace ramulo  // namespace control_module

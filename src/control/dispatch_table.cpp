@@ -13,6 +13,8 @@
 #include "control/ramulo_control.h"
 #include "control/variant_conversion.h"
 
+namespace ramulo {
+
 namespace {
 
 using Call = std::function<Variant(RamuloControl&, std::vector<Variant>&)>;
@@ -506,3 +508,5 @@ Variant invoke(RamuloControl& control, std::u16string_view name, MemberKind kind
     }
     return invokeMember(control, *member, args);
 }
+
+}  // namespace ramulo

@@ -11,6 +11,8 @@
 #include "control/member_rules.h"
 #include "engine/variant.h"
 
+namespace ramulo {
+
 class RamuloControl;
 
 enum class MemberKind { Method, PropertyGet, PropertyPut };
@@ -66,3 +68,5 @@ Variant invoke(RamuloControl& control, std::int32_t dispid, MemberKind kind,
                std::vector<Variant> args);
 Variant invoke(RamuloControl& control, std::u16string_view name, MemberKind kind,
                std::vector<Variant> args);
+
+}  // namespace ramulo

@@ -2,6 +2,8 @@
 // compare them byte for byte.
 #pragma once
 
+namespace ramulo {
+
 namespace error_texts {
 
 // The control's name: NewTree's whole error text and the caption of its message boxes.
@@ -24,4 +26,6 @@ inline constexpr char16_t kZoomNotPositive[] = u"Zoom must be a positive number"
 inline constexpr char16_t kNoOpenUndoGroup[] =
     u"Ramulo Control: EndUndoGroup without an open undo group";
 
-}  // namespace error_texts
+}
+
+}  // namespace ramulo  // namespace error_texts

@@ -23,21 +23,21 @@ std::invalid_argument unknownExtension(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> importGraphFile(RamuloControl& control, const std::string& path,
+std::vector<std::string> importGraphFile(ramulo::RamuloControl& control, const std::string& path,
                                          const std::string& format) {
     const std::optional<GraphFormat> chosen =
         format.empty() ? graphFormatForPath(path) : graphFormatNamed(format);
     if (!chosen) throw format.empty() ? unknownExtension(path) : unknownFormat(format);
-    ImportResult result = importGraph(engineOf(control), path, *chosen);
+    ImportResult result = importGraph(ramulo::engineOf(control), path, *chosen);
     control.setModified(false);
     control.Update();
     return std::move(result.warnings);
 }
 
-std::vector<std::string> exportGraphFile(RamuloControl& control, const std::string& path) {
+std::vector<std::string> exportGraphFile(ramulo::RamuloControl& control, const std::string& path) {
     const std::optional<GraphFormat> format = graphFormatForPath(path);
     if (!format) throw unknownExtension(path);
-    return exportGraph(engineOf(control), path, *format);
+    return exportGraph(ramulo::engineOf(control), path, *format);
 }
 
 }  // namespace nx

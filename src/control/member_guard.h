@@ -9,6 +9,8 @@
 #include "control/automation_error.h"
 #include "control/member_rules.h"
 
+namespace ramulo {
+
 namespace control_detail {
 
 template <typename F>
@@ -52,4 +54,6 @@ auto applyRules(const MemberRules& rules, bool& modified, F&& work) -> decltype(
     }
 }
 
-}  // namespace control_detail
+}
+
+}  // namespace ramulo  // namespace control_detail

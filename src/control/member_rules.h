@@ -7,6 +7,8 @@
 
 #include "control/error_texts.h"
 
+namespace ramulo {
+
 enum class GuardKind : std::uint8_t {
     // Failures pass as they are (the table's invoke still turns them into DISP_E_EXCEPTION).
     None,
@@ -130,4 +132,6 @@ inline constexpr MemberRules ForceDirectedLayoutCommand = guarded(0x800a03f2, t:
 // Undo and redo: the flag follows the history's clean mark, set by the member.
 inline constexpr MemberRules HistoryStep{GuardKind::Prefixed, 1, t::kControlPrefix};
 
-}  // namespace member_rules
+}
+
+}  // namespace ramulo  // namespace member_rules

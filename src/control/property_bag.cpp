@@ -4,6 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace ramulo {
+
 std::optional<std::string> MemoryPropertyBag::read(const std::string& key) const {
     const auto it = values_.find(key);
     if (it == values_.end()) return std::nullopt;
@@ -66,3 +68,5 @@ void FilePropertyBag::save() const {
     for (const auto& [key, value] : values()) out << key << '=' << escaped(value) << '\n';
     if (!out) throw std::runtime_error("Failed to write property file " + path_);
 }
+
+}  // namespace ramulo

@@ -8,6 +8,8 @@
 
 #include "ramulo/property_bag.h"
 
+namespace ramulo {
+
 class MemoryPropertyBag : public PropertyBag {
 public:
     std::optional<std::string> read(const std::string& key) const override;
@@ -33,3 +35,5 @@ public:
 private:
     std::string path_;
 };
+
+}  // namespace ramulo

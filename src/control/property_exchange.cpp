@@ -8,6 +8,8 @@
 #include "control/property_bag.h"
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 namespace {
 
 constexpr std::int64_t kVersion = 0x00010003;  // 1.3
@@ -100,3 +102,5 @@ void RamuloControl::exchangeProperties(PropertyBag& bag, ExchangeMode mode) {
     setScrollSizesFromExtent();
     invalidate();
 }
+
+}  // namespace ramulo

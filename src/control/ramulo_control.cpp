@@ -11,6 +11,8 @@
 #include "engine/window_graph_view.h"
 #include "views/drawing_tools.h"
 
+namespace ramulo {
+
 using control_detail::applyRules;
 namespace rules = member_rules;
 
@@ -201,3 +203,5 @@ void RamuloControl::Update() {
     setScrollSizesFromExtent();
     invalidate();
 }
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 using control_detail::applyRules;
 namespace rules = member_rules;
 
@@ -207,3 +209,5 @@ void RamuloControl::EnableVertexMenuItem(std::uint16_t MenuID, VARIANT_BOOL Enab
 void RamuloControl::EnableEdgeMenuItem(std::uint16_t MenuID, VARIANT_BOOL Enable) {
     engine_.EnableMenuItem(ControlEngine::Menu::Edge, MenuID, Enable);
 }
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "control/ramulo_control.h"
 #include "engine/host_window.h"
 
+namespace ramulo {
+
 using control_detail::applyRules;
 namespace rules = member_rules;
 
@@ -167,3 +169,5 @@ void RamuloControl::OnNew() {
     NewTree();
     invalidate();
 }
+
+}  // namespace ramulo

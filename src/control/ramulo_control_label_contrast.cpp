@@ -1,6 +1,8 @@
 // RamuloControl: the LabelContrast opt-in, kept by the engine that draws the labels.
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 VARIANT_BOOL RamuloControl::GetLabelContrast() const {
     return engine_.labelContrast() ? VARIANT_TRUE : VARIANT_FALSE;
 }
@@ -11,3 +13,5 @@ void RamuloControl::SetLabelContrast(VARIANT_BOOL value) {
     engine_.setLabelContrast(on);
     invalidate();
 }
+
+}  // namespace ramulo

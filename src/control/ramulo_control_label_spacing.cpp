@@ -1,6 +1,8 @@
 // RamuloControl: the LabelAwareSpacing opt-in, kept by the engine that runs the layouts.
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 VARIANT_BOOL RamuloControl::GetLabelAwareSpacing() const {
     return engine_.labelAwareSpacing() ? VARIANT_TRUE : VARIANT_FALSE;
 }
@@ -9,3 +11,5 @@ void RamuloControl::SetLabelAwareSpacing(VARIANT_BOOL value) {
     // Takes effect at the next layout; positions already laid out stay.
     engine_.setLabelAwareSpacing(value != VARIANT_FALSE);
 }
+
+}  // namespace ramulo

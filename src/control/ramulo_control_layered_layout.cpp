@@ -3,6 +3,8 @@
 #include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 using control_detail::applyRules;
 namespace rules = member_rules;
 
@@ -10,3 +12,5 @@ void RamuloControl::LayeredLayout() {
     afterLayout(
         applyRules(rules::LayeredLayout, modified_, [&] { return engine_.LayeredLayout(); }));
 }
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 #include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 using control_detail::applyRules;
 namespace rules = member_rules;
 
@@ -192,3 +194,5 @@ void RamuloControl::AddGraphPropertyByName(const std::u16string& PropertyName) {
     applyRules(rules::AddGraphPropertyByName, modified_,
                [&] { engine_.AddGraphPropertyByName(PropertyName); });
 }
+
+}  // namespace ramulo

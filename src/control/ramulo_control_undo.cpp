@@ -6,6 +6,8 @@
 #include "control/member_rules.h"
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 using control_detail::applyRules;
 namespace rules = member_rules;
 
@@ -39,3 +41,5 @@ void RamuloControl::BeginUndoGroup() {
 void RamuloControl::EndUndoGroup() {
     if (!engine_.EndUndoGroup()) throw AutomationError(0x80004005, error_texts::kNoOpenUndoGroup);
 }
+
+}  // namespace ramulo

@@ -6,6 +6,8 @@
 #include "control/error_texts.h"
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 double RamuloControl::GetZoom() const {
     return site_ ? site_->viewZoom() : 1.0;
 }
@@ -19,3 +21,5 @@ void RamuloControl::SetZoom(double zoom) {
 void RamuloControl::ZoomToFit() {
     if (site_) site_->zoomToFit();
 }
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+namespace ramulo {
+
 std::string shortDateOf(const std::string& fullDate) {
     const std::size_t open = fullDate.find('(');
     if (open == std::string::npos) return {};
@@ -16,3 +18,5 @@ std::string shortDateOf(const std::string& fullDate) {
 
 CRamuloRevisionInfo::CRamuloRevisionInfo(RevisionData data)
     : data_(std::move(data)), shortDate_(shortDateOf(data_.lastChangeDate)) {}
+
+}  // namespace ramulo

@@ -5,6 +5,8 @@
 
 #include "control/revision_info.h"
 
+namespace ramulo {
+
 struct RevisionData {
     std::string workingCopyPath;
     std::string workingCopyRoot;
@@ -47,3 +49,5 @@ private:
     RevisionData data_;
     std::string shortDate_;
 };
+
+}  // namespace ramulo

@@ -5,6 +5,8 @@
 
 #include "control/ramulo_control.h"
 
+namespace ramulo {
+
 namespace {
 
 struct Placed {
@@ -141,3 +143,5 @@ void RamuloControl::buildSample(std::uint16_t id) {
             break;
     }
 }
+
+}  // namespace ramulo

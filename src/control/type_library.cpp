@@ -3,6 +3,8 @@
 
 #include "control/dispatch_table.h"
 
+namespace ramulo {
+
 namespace type_library {
 
 std::string helpString(const MemberInfo& member) {
@@ -10,4 +12,6 @@ std::string helpString(const MemberInfo& member) {
     return std::string(member.kind == MemberKind::Method ? "method " : "property ") + member.name;
 }
 
-}  // namespace type_library
+}
+
+}  // namespace ramulo  // namespace type_library

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace ramulo {
+
 struct MemberInfo;
 
 namespace type_library {
@@ -22,4 +24,6 @@ inline constexpr const char* kClassHelp = "Ramulo Control";
 // platform's stock members carry none of ours (empty).
 std::string helpString(const MemberInfo& member);
 
-}  // namespace type_library
+}
+
+}  // namespace ramulo  // namespace type_library

@@ -14,6 +14,8 @@
 #include "control/automation_error.h"
 #include "control/error_texts.h"
 
+namespace ramulo {
+
 namespace {
 
 [[noreturn]] void mismatch() {
@@ -220,3 +222,5 @@ Variant changeType(const Variant& value, VARTYPE target) {
             mismatch();
     }
 }
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "graph/graph.h"
 #include "views/graph_view.h"
 
+namespace ramulo {
+
 VertexNavigation::VertexNavigation(nx::Graph& graph, const nx::GraphView& view)
     : graph_(graph), view_(view) {
     graph_.updateIncidence();
@@ -84,3 +86,5 @@ nx::Vertex* VertexNavigation::step(nx::Vertex* from, NavigationStep step) {
     }
     return nullptr;
 }
+
+}  // namespace ramulo

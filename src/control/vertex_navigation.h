@@ -9,6 +9,8 @@ class GraphView;
 class Vertex;
 }  // namespace nx
 
+namespace ramulo {
+
 enum class NavigationStep { Parent, FirstChild, PreviousSibling, NextSibling };
 
 // Drawing terms: a vertex's parent is the source of its first incoming edge (edge ID order,
@@ -34,3 +36,5 @@ private:
     nx::Graph& graph_;
     const nx::GraphView& view_;
 };
+
+}  // namespace ramulo

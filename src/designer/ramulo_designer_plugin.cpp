@@ -8,7 +8,7 @@
 RamuloDesignerPlugin::RamuloDesignerPlugin(QObject* parent) : QObject(parent) {}
 
 QString RamuloDesignerPlugin::name() const {
-    return QStringLiteral("CRamuloCtrl");
+    return QStringLiteral("ramulo::CRamuloCtrl");
 }
 
 QString RamuloDesignerPlugin::group() const {
@@ -28,7 +28,7 @@ QString RamuloDesignerPlugin::includeFile() const {
 }
 
 QIcon RamuloDesignerPlugin::icon() const {
-    return ramuloIcon();
+    return ramulo::ramuloIcon();
 }
 
 bool RamuloDesignerPlugin::isContainer() const {
@@ -36,7 +36,7 @@ bool RamuloDesignerPlugin::isContainer() const {
 }
 
 QWidget* RamuloDesignerPlugin::createWidget(QWidget* parent) {
-    return createByProgID(QStringLiteral("Nodalyx.RamuloCtrl.1"), parent);
+    return ramulo::createByProgID(QStringLiteral("Nodalyx.RamuloCtrl.1"), parent);
 }
 
 bool RamuloDesignerPlugin::isInitialized() const {
@@ -50,7 +50,7 @@ void RamuloDesignerPlugin::initialize(QDesignerFormEditorInterface*) {
 QString RamuloDesignerPlugin::domXml() const {
     return QStringLiteral(
         "<ui language=\"c++\">\n"
-        " <widget class=\"CRamuloCtrl\" name=\"ramuloCtrl\">\n"
+        " <widget class=\"ramulo::CRamuloCtrl\" name=\"ramuloCtrl\">\n"
         "  <property name=\"geometry\"><rect><x>0</x><y>0</y><width>320</width>"
         "<height>240</height></rect></property>\n"
         "  <property name=\"TestID\"><number>0</number></property>\n"

@@ -4,6 +4,8 @@
 #include "views/graph_view.h"
 #include "views/view.h"
 
+namespace ramulo {
+
 nx::View* AppearanceChange::current(const Target& t) {
     if (t.vertex) return t.view->findVertexView(t.vertex);
     if (t.edge) return t.view->findEdgeEntry(t.edge).view;
@@ -31,3 +33,5 @@ void AppearanceChange::swapWithTarget() {
     other_ = std::move(now);
     target_.view->rebuildSelection();
 }
+
+}  // namespace ramulo

@@ -12,6 +12,8 @@ class GraphView;
 class Vertex;
 }  // namespace nx
 
+namespace ramulo {
+
 class AppearanceChange : public UndoCommand {
 public:
     // What the appearance belongs to: a vertex, an edge, or (both null) a default.
@@ -40,3 +42,5 @@ private:
     Target target_;
     nx::ViewRef<nx::View> other_;
 };
+
+}  // namespace ramulo

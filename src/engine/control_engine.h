@@ -16,8 +16,12 @@
 #include "properties/formal_properties.h"
 #include "views/geometry.h"
 
+namespace ramulo {
+
 class HostWindow;
 class PositionSnapshot;
+
+}  // namespace ramulo
 
 namespace nx {
 class DeviceContext;
@@ -32,6 +36,8 @@ class Vertex;
 class VertexView;
 class WindowGraphView;
 }  // namespace nx
+
+namespace ramulo {
 
 // A host callback of a custom menu item: receives the ID of the element it was invoked on.
 // Always a typed callable registered by the host, never an address that came as a number.
@@ -483,3 +489,5 @@ private:
     bool startEdge(nx::DeviceContext* dc, HostWindow* host, bool outgoing);
     nx::Size extentAfterChange();
 };
+
+}  // namespace ramulo

@@ -14,6 +14,8 @@
 #include "views/icon_view.h"
 #include "views/vertex_view_factory.h"
 
+namespace ramulo {
+
 namespace {
 
 // The 32-bit floats nearest to +pi/2 and -pi/2.
@@ -159,3 +161,5 @@ bool ControlEngine::FlipHorizontal() {
     view_->flipHorizontal();
     return true;
 }
+
+}  // namespace ramulo

@@ -13,6 +13,8 @@
 #include "views/drawing_tools.h"
 #include "views/icon_impl.h"
 
+namespace ramulo {
+
 namespace {
 
 std::uint32_t idOf(nx::ElementId id) {
@@ -331,3 +333,5 @@ nx::Size ControlEngine::GetExtent() {
     };
     return {span(e.left, e.right, extentMarginX_), span(e.top, e.bottom, extentMarginY_)};
 }
+
+}  // namespace ramulo

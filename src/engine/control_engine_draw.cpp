@@ -7,6 +7,8 @@
 #include "views/device_context.h"
 #include "views/drawing_tools.h"
 
+namespace ramulo {
+
 namespace {
 
 // Ends the view's paint however the drawing ends.
@@ -88,3 +90,5 @@ void ControlEngine::Draw(nx::DeviceContext* dc, const nx::Rect&, const nx::Rect&
     }
     if (wasToMemory) tools->drawToMemory();
 }
+
+}  // namespace ramulo

@@ -12,6 +12,8 @@
 #include "persistence/space_files.h"
 #include "persistence/space_xml_writer.h"
 
+namespace ramulo {
+
 // An engine's document while a file is read into a fresh one. Members go in reverse order
 // of declaration: the view, which observes the graph, then the space, then the schemas the
 // space and the view were built on.
@@ -164,3 +166,5 @@ std::uint16_t ControlEngine::SaveXml(const std::string& path) {
     history_.markClean();
     return 1;
 }
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "graph/space.h"
 #include "properties/actual_properties.h"
 
+namespace ramulo {
+
 namespace {
 
 std::uint32_t idOf(nx::ElementId id) {
@@ -356,3 +358,5 @@ bool ControlEngine::SelectAllVertices() {
     const auto& sequence = view_->vertexSequence();
     return view_->selectVertices({sequence.begin(), sequence.end()}, false);
 }
+
+}  // namespace ramulo

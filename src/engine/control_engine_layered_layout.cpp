@@ -6,6 +6,8 @@
 #include "graph/progress.h"
 #include "layouts/layered_layout.h"
 
+namespace ramulo {
+
 bool ControlEngine::LayeredLayout() {
     if (!space_ || !graph_ || !view_) return false;
     PositionRecording recording(*this);
@@ -18,3 +20,5 @@ bool ControlEngine::LayeredLayout() {
         layout.arrange();
     });
 }
+
+}  // namespace ramulo

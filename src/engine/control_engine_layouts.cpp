@@ -15,6 +15,8 @@
 #include "layouts/tree_layout.h"
 #include "traversal/graph_walks.h"
 
+namespace ramulo {
+
 namespace {
 
 // Items each layout reports per vertex (its walks over the tree), for the sink's total.
@@ -116,3 +118,5 @@ bool ControlEngine::ForceDirectedLayout() {
         layout.arrange();
     });
 }
+
+}  // namespace ramulo

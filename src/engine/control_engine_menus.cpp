@@ -3,6 +3,8 @@
 
 #include "engine/control_engine.h"
 
+namespace ramulo {
+
 template <typename Self>
 auto ControlEngine::menuArrays(Self& self, Menu menu) {
     switch (menu) {
@@ -53,3 +55,5 @@ const std::vector<MenuCallback>& ControlEngine::menuCallbacks(Menu menu) const {
 const std::vector<std::int32_t>& ControlEngine::menuEnabled(Menu menu) const {
     return std::get<2>(menuArrays(*this, menu));
 }
+
+}  // namespace ramulo

@@ -14,6 +14,8 @@
 #include "properties/property_registry.h"
 #include "views/coordinate_range.h"
 
+namespace ramulo {
+
 namespace {
 
 const char* const kLevelRule =
@@ -287,3 +289,5 @@ void ControlEngine::AddEdgePropertyByName(const std::u16string& name, std::uint1
 void ControlEngine::AddGraphPropertyByName(const std::u16string& name) {
     AddGraphProperty(PropertyTypeID(name));
 }
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 #include "engine/window_graph_view.h"
 #include "graph/graph.h"
 
+namespace ramulo {
+
 void ControlEngine::afterHistoryChange() {
     const bool keep = history_.remembersSlots();
     if (graph_) graph_->keepSlots(keep);
@@ -33,3 +35,5 @@ bool ControlEngine::EndUndoGroup() {
     afterHistoryChange();
     return true;
 }
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace ramulo {
+
 // The fields in the order the host members take them (size, filled, outer and inner colour
 // index, name and weight label position), so a braced list reads like the host call.
 struct DotAppearance {
@@ -17,3 +19,5 @@ struct DotAppearance {
     std::uint16_t namePos = 1;
     std::uint16_t weightPos = 2;
 };
+
+}  // namespace ramulo

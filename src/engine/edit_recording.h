@@ -12,6 +12,8 @@
 #include "properties/property.h"
 #include "views/view.h"
 
+namespace ramulo {
+
 class ControlEngine::MembershipRecording {
 public:
     explicit MembershipRecording(ControlEngine& engine) : engine_(engine) {
@@ -109,3 +111,5 @@ void ControlEngine::recordValue(nx::Property& target, Put&& put) {
     history_.push(std::make_unique<ValueChange>(target, std::move(before), view_.get()));
     afterHistoryChange();
 }
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include <utf8.h>
 #include <iostream>
 
+namespace ramulo {
+
 namespace {
 
 // A message must reach the log even when it holds a lone surrogate (a file name can):
@@ -46,3 +48,5 @@ MessageAnswer HeadlessHostWindow::messageBox(const std::u16string& text,
     std::cerr << messagePrefix_ << loggable(caption) << ": " << loggable(text) << '\n';
     return unattendedAnswer(buttons);
 }
+
+}  // namespace ramulo

@@ -7,6 +7,8 @@
 #include "engine/host_window.h"
 #include "views/device_context.h"
 
+namespace ramulo {
+
 // The answer that changes nothing: OK for a notice, No for a yes/no question, Cancel when
 // the question offers it.
 MessageAnswer decliningAnswer(MessageButtons buttons);
@@ -40,3 +42,5 @@ protected:
 private:
     std::string messagePrefix_;
 };
+
+}  // namespace ramulo

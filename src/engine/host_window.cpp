@@ -4,6 +4,8 @@
 
 #include "engine/window_graph_view.h"
 
+namespace ramulo {
+
 std::unique_ptr<nx::WindowGraphView> HostWindow::createGraphView(
     nx::FormalProperties* vertexFormals, nx::FormalProperties* edgeFormals) {
     return std::make_unique<nx::WindowGraphView>(vertexFormals, edgeFormals);
@@ -26,3 +28,5 @@ nx::RgbColor defaultSystemColor(int index) {
 nx::RgbColor HostWindow::systemColor(int index) {
     return defaultSystemColor(index);
 }
+
+}  // namespace ramulo

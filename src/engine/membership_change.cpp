@@ -8,6 +8,8 @@
 #include "graph/space.h"
 #include "views/graph_view.h"
 
+namespace ramulo {
+
 namespace {
 
 // What a set of values keeps alive, roughly: the set and one object per value.
@@ -217,3 +219,5 @@ std::size_t MembershipChange::bytes() const {
     total += (takenVertices_.size() + takenEdges_.size()) * 128;
     return total;
 }
+
+}  // namespace ramulo

@@ -16,6 +16,8 @@ class GraphView;
 class Space;
 }  // namespace nx
 
+namespace ramulo {
+
 class MembershipChange : public UndoCommand, public nx::MembershipLog, public nx::ViewEntryLog {
 public:
     // Records changes of this graph and view; elements the space's factories make while
@@ -82,3 +84,5 @@ private:
     std::vector<std::unique_ptr<nx::Vertex>> takenVertices_;
     std::vector<std::unique_ptr<nx::Edge>> takenEdges_;
 };
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 
 #include <iterator>
 
+namespace ramulo {
+
 namespace {
 
 using namespace menu_id;
@@ -68,3 +70,5 @@ std::u16string menuString(int resourceId, std::uint32_t commandId) {
         if (r.items[i].commandId == commandId) return r.items[i].text;
     return {};
 }
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace ramulo {
+
 namespace menu_id {
 inline constexpr std::uint32_t NewVertex = 32769;
 inline constexpr std::uint32_t HierarchicalLayout = 32770;
@@ -64,3 +66,5 @@ struct MenuResource {
 MenuResource menuResource(int resourceId);
 // The text a resource menu holds for a command; empty when it holds none.
 std::u16string menuString(int resourceId, std::uint32_t commandId);
+
+}  // namespace ramulo

@@ -3,6 +3,8 @@
 
 #include "engine/host_window.h"
 
+namespace ramulo {
+
 nx::RgbColor oleColorToRgb(std::uint32_t oleColor, HostWindow* host) {
     if (oleColor & 0x80000000u) {
         const int index = static_cast<int>(oleColor & 0xFFFFu);
@@ -12,3 +14,5 @@ nx::RgbColor oleColorToRgb(std::uint32_t oleColor, HostWindow* host) {
             static_cast<std::uint8_t>((oleColor >> 8) & 0xFF),
             static_cast<std::uint8_t>((oleColor >> 16) & 0xFF)};
 }
+
+}  // namespace ramulo

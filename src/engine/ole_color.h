@@ -5,7 +5,11 @@
 
 #include "views/geometry.h"
 
+namespace ramulo {
+
 class HostWindow;
 
 // System colours resolve through the host window (its defaults when there is none).
 nx::RgbColor oleColorToRgb(std::uint32_t oleColor, HostWindow* host);
+
+}  // namespace ramulo

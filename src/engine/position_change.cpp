@@ -4,6 +4,8 @@
 #include "graph/graph.h"
 #include "views/graph_view.h"
 
+namespace ramulo {
+
 std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) {
     std::vector<nx::ActualProperties*> sets;
     const nx::Graph* graph = view.graph();
@@ -100,3 +102,5 @@ std::size_t PositionChange::bytes() const {
            coordinates_.capacity() * sizeof(std::int32_t) + vertexValues_.bytes() +
            edgeValues_.bytes();
 }
+
+}  // namespace ramulo

@@ -15,6 +15,8 @@ class ActualProperties;
 class GraphView;
 }
 
+namespace ramulo {
+
 // The graph-level value sets of the view's vertices (drawing order) and of its graph's
 // edges (graph order).
 std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view);
@@ -58,3 +60,5 @@ private:
     std::vector<std::uint32_t> places_;      // drawing-order positions; empty: all of them
     std::vector<std::int32_t> coordinates_;  // x, y per kept vertex
 };
+
+}  // namespace ramulo

@@ -11,6 +11,8 @@
 #include "properties/properties.h"
 #include "properties/text_io.h"
 
+namespace ramulo {
+
 Variant Property2OleVariant(const nx::Property& property) {
     using namespace nx::PropertyTemplate;
     if (auto* s = dynamic_cast<const nx::String*>(&property)) return Variant::fromString(s->value);
@@ -94,3 +96,5 @@ void AssignVariantToProperty(nx::Property& property, const Variant& value) {
     std::istringstream in(VariantToText(value));
     property.read(in, '\n');
 }
+
+}  // namespace ramulo

@@ -7,6 +7,8 @@
 #include "engine/variant.h"
 #include "properties/property.h"
 
+namespace ramulo {
+
 // An error that is neither a runtime nor a logic error: its text is all the host sees.
 class PlainError : public std::exception {
 public:
@@ -27,3 +29,5 @@ std::string VariantToText(const Variant& value);
 // Writes the Variant into the property: through the property's reader (the line feed
 // ending the value), except that text properties take a string's text unchanged.
 void AssignVariantToProperty(nx::Property& property, const Variant& value);
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include "engine/headless_host_window.h"
 #include "views/device_context.h"
 
+namespace ramulo {
+
 std::uint32_t ScriptedHostWindow::showPopupMenu(const MenuModel& menu, int x, int y) {
     menus.push_back({menu, x, y});
     if (menuChoices.empty()) return 0;
@@ -33,4 +35,6 @@ FileDialogResult ScriptedHostWindow::fileDialog(const FileDialogRequest& request
 void ScriptedHostWindow::invalidate(bool) {
     ++invalidations;
 }
+
+}  // namespace ramulo
 

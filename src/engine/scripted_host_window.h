@@ -8,6 +8,8 @@
 #include "engine/host_window.h"
 #include "views/device_context.h"
 
+namespace ramulo {
+
 class ScriptedHostWindow : public HostWindow {
 public:
     struct Message {
@@ -46,4 +48,6 @@ public:
     int leaveRequests = 0;
     bool captured = false;
 };
+
+}  // namespace ramulo
 

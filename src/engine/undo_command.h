@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+namespace ramulo {
+
 class UndoCommand {
 public:
     virtual ~UndoCommand() = default;
@@ -15,3 +17,5 @@ public:
     // then not be reclaimed.
     virtual bool remembersSlots() const { return false; }
 };
+
+}  // namespace ramulo

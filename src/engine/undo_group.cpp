@@ -1,6 +1,8 @@
 // UndoGroup: the grouped changes in reverse order for undo and in order for redo.
 #include "engine/undo_group.h"
 
+namespace ramulo {
+
 void UndoGroup::append(std::unique_ptr<UndoCommand> command) {
     commands_.push_back(std::move(command));
 }
@@ -30,3 +32,5 @@ bool UndoGroup::remembersSlots() const {
         if (command->remembersSlots()) return true;
     return false;
 }
+
+}  // namespace ramulo

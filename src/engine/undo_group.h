@@ -7,6 +7,8 @@
 
 #include "engine/undo_command.h"
 
+namespace ramulo {
+
 class UndoGroup : public UndoCommand {
 public:
     void append(std::unique_ptr<UndoCommand> command);
@@ -23,3 +25,5 @@ public:
 private:
     std::vector<std::unique_ptr<UndoCommand>> commands_;
 };
+
+}  // namespace ramulo

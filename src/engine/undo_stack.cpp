@@ -1,6 +1,8 @@
 // UndoStack: pushing, trimming to the limits, undoing and redoing.
 #include "engine/undo_stack.h"
 
+namespace ramulo {
+
 void UndoStack::dropOldest() {
     bytes_ -= commands_.front()->bytes();
     if (commands_.front()->remembersSlots()) --slotKeepers_;
@@ -114,3 +116,5 @@ void UndoStack::setMemoryLimit(std::size_t bytes) {
     trim();
     while (bytes_ > memoryLimit_ && commands_.size() > done_) dropNewest();
 }
+
+}  // namespace ramulo

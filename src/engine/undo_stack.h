@@ -8,6 +8,8 @@
 #include "engine/undo_command.h"
 #include "engine/undo_group.h"
 
+namespace ramulo {
+
 class UndoStack {
 public:
     static constexpr std::size_t kDefaultDepth = 100;
@@ -76,3 +78,5 @@ private:
     std::size_t groupDepth_ = 0;
     std::unique_ptr<UndoGroup> group_;  // the open group's changes so far
 };
+
+}  // namespace ramulo

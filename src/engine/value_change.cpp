@@ -4,6 +4,8 @@
 #include "properties/property.h"
 #include "views/graph_view.h"
 
+namespace ramulo {
+
 ValueChange::ValueChange(nx::Property& target, std::unique_ptr<nx::Property> before,
                          nx::GraphView* view)
     : target_(target), other_(std::move(before)), view_(view) {}
@@ -24,3 +26,5 @@ void ValueChange::swapWithTarget() {
 std::size_t ValueChange::bytes() const {
     return sizeof(*this) + 64;
 }
+
+}  // namespace ramulo

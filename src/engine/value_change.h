@@ -11,6 +11,8 @@ class GraphView;
 class Property;
 }  // namespace nx
 
+namespace ramulo {
+
 class ValueChange : public UndoCommand {
 public:
     // `before` is a clone of target's value before the put; the view, when given, redraws
@@ -29,3 +31,5 @@ private:
     std::unique_ptr<nx::Property> other_;
     nx::GraphView* view_;
 };
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "properties/named_properties.h"
 #include "properties/primitive.h"
 
+namespace ramulo {
+
 namespace {
 
 using nx::PropertyTemplate::Primitive;
@@ -132,3 +134,5 @@ std::size_t ValueColumns::bytes() const {
     for (const Column& column : columns_) total += column.bytes.capacity();
     return total;
 }
+
+}  // namespace ramulo

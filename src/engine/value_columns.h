@@ -12,6 +12,8 @@ namespace nx {
 class ActualProperties;
 }
 
+namespace ramulo {
+
 class ValueColumns {
 public:
     // Takes every plain value of the sets (one per element, in a fixed order), except the
@@ -37,3 +39,5 @@ private:
     static unsigned char* valueAt(nx::ActualProperties* set, const Column& column);
     std::vector<Column> columns_;
 };
+
+}  // namespace ramulo

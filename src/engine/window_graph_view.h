@@ -7,7 +7,11 @@
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
 
+namespace ramulo {
+
 class HostWindow;
+
+}  // namespace ramulo
 
 namespace nx {
 
@@ -35,15 +39,15 @@ public:
     // The host window hears of every change of the selection.
     void selectionChanged() override;
 
-    HostWindow* hostWindow() const { return host_; }
-    void setHostWindow(HostWindow* host) { host_ = host; }
+    ramulo::HostWindow* hostWindow() const { return host_; }
+    void setHostWindow(ramulo::HostWindow* host) { host_ = host; }
 
 private:
     void recordVisibleArea(const Rect& normalized);
 
     std::unique_ptr<DrawingTools> tools_;
     std::unique_ptr<CursorTools> cursors_;
-    HostWindow* host_ = nullptr;
+    ramulo::HostWindow* host_ = nullptr;
 };
 
 }  // namespace nx

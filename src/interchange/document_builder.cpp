@@ -23,7 +23,7 @@ namespace nx {
 namespace {
 
 // The property set a new document has, in the order the New command adds it.
-void addStandardProperties(ControlEngine& engine) {
+void addStandardProperties(ramulo::ControlEngine& engine) {
     for (const char16_t* name : {u"X", u"Y", u"Selected"}) engine.AddVertexPropertyByName(name, 2);
     engine.AddEdgePropertyByName(u"Selected", 2);
     engine.AddVertexPropertyByName(u"Name", 0);
@@ -49,8 +49,8 @@ int coordinate(double value) {
 
 }  // namespace
 
-void buildDocument(ControlEngine& engine, const GraphData& data, const std::string& path,
-                   const ImportOptions& options, bool editingEnabled, HostWindow* host,
+void buildDocument(ramulo::ControlEngine& engine, const GraphData& data, const std::string& path,
+                   const ImportOptions& options, bool editingEnabled, ramulo::HostWindow* host,
                    ImportResult& result) {
     engine.Init();
     addStandardProperties(engine);
@@ -118,7 +118,7 @@ void buildDocument(ControlEngine& engine, const GraphData& data, const std::stri
     result.laidOut = true;
 }
 
-void exchangeDocuments(ControlEngine& a, ControlEngine& b) {
+void exchangeDocuments(ramulo::ControlEngine& a, ramulo::ControlEngine& b) {
     a.exchangeDocument(b);
 }
 

@@ -40,7 +40,7 @@ GraphData readGraphFile(const std::string& path, GraphFormat format, const Impor
     throw std::logic_error(nx::error_texts::kUnknownGraphFormat);
 }
 
-ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFormat format,
+ImportResult importGraph(ramulo::ControlEngine& engine, const std::string& path, GraphFormat format,
                          const ImportOptions& options) {
     // The old document stays until the new one is whole, so a cancel leaves it as it was.
     ProgressScope reporting(engine.progress(), "Loading", 0);
@@ -49,7 +49,7 @@ ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFo
     result.warnings = data.warnings;
     for (std::string& line : data.ignored.warnings()) result.warnings.push_back(std::move(line));
 
-    ControlEngine fresh;
+    ramulo::ControlEngine fresh;
     fresh.setBackgroundColor(engine.backgroundColor());
     fresh.setLayerSeparation(engine.layerSeparation());
     fresh.setSiblingSeparation(engine.siblingSeparation());
@@ -62,7 +62,7 @@ ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFo
     return result;
 }
 
-GraphData snapshotOf(ControlEngine& engine) {
+GraphData snapshotOf(ramulo::ControlEngine& engine) {
     if (!engine.space() || !engine.graph() || !engine.view())
         throw std::runtime_error(nx::error_texts::kNoDocumentToExport);
     Space& space = *engine.space();
@@ -98,7 +98,7 @@ GraphData snapshotOf(ControlEngine& engine) {
     return data;
 }
 
-std::vector<std::string> exportGraph(ControlEngine& engine, const std::string& path,
+std::vector<std::string> exportGraph(ramulo::ControlEngine& engine, const std::string& path,
                                      GraphFormat format) {
     ProgressScope reporting(
         engine.progress(), "Saving",

@@ -9,7 +9,9 @@
 #include "interchange/graph_data.h"
 #include "interchange/graph_format.h"
 
+namespace ramulo {
 class ControlEngine;
+}  // namespace ramulo
 
 namespace nx {
 
@@ -35,15 +37,15 @@ GraphData readGraphFile(const std::string& path, GraphFormat format, const Impor
 // (the schemas a new document has; names, view-level X and Y). The document is built
 // apart and only then handed to the engine, so a failure leaves the engine untouched.
 // The new view is bound to the engine's host window and editing switch.
-ImportResult importGraph(ControlEngine& engine, const std::string& path, GraphFormat format,
+ImportResult importGraph(ramulo::ControlEngine& engine, const std::string& path, GraphFormat format,
                          const ImportOptions& options = {});
 
 // Writes the current graph (names, view-level positions, edge names) in the format through
 // a temporary file; answers the warnings. Fails without a document.
-std::vector<std::string> exportGraph(ControlEngine& engine, const std::string& path,
+std::vector<std::string> exportGraph(ramulo::ControlEngine& engine, const std::string& path,
                                      GraphFormat format);
 
 // The current graph as the writers take it: node ids "n<ID>", labels from Name.
-GraphData snapshotOf(ControlEngine& engine);
+GraphData snapshotOf(ramulo::ControlEngine& engine);
 
 }  // namespace nx

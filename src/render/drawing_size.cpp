@@ -11,8 +11,8 @@
 
 namespace nx {
 
-QSize drawingSize(RamuloControl& control) {
-    ControlEngine& engine = engineOf(control);
+QSize drawingSize(ramulo::RamuloControl& control) {
+    ramulo::ControlEngine& engine = ramulo::engineOf(control);
     if (!engine.graph() || !engine.view()) return {};
     const Size extent = engine.GetExtent();
     const Rect bounds = engine.view()->extent();
@@ -43,7 +43,7 @@ double effectiveScale(QSize drawing, const ImageOptions& options) {
     return w > 0 ? sx : sy;
 }
 
-QSize imageSize(RamuloControl& control, const ImageOptions& options) {
+QSize imageSize(ramulo::RamuloControl& control, const ImageOptions& options) {
     if (!(options.devicePixelRatio > 0) || !std::isfinite(options.devicePixelRatio))
         throw std::invalid_argument("The device-pixel ratio must be a number above 0");
     const QSize drawing = drawingSize(control);

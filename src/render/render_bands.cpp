@@ -22,7 +22,7 @@ namespace {
 // Rows top .. top + band.height() of the drawing at `ratio` image pixels per unit, drawn as
 // renderImage draws the whole: at ratio 1 through the view's buffer, with the band as a
 // window scrolled down to it; otherwise straight onto a scaled painter.
-void drawBand(RamuloControl& control, QImage& band, int top, QSize drawing, double ratio) {
+void drawBand(ramulo::RamuloControl& control, QImage& band, int top, QSize drawing, double ratio) {
     const Rect area{0, 0, drawing.width(), drawing.height()};
     if (ratio == 1.0) {
         QtDeviceContext context(&band, QPoint(0, -top));
@@ -32,14 +32,14 @@ void drawBand(RamuloControl& control, QImage& band, int top, QSize drawing, doub
     QPainter painter(&band);
     painter.translate(0, -top);
     painter.scale(ratio, ratio);
-    SurfaceScope scope(engineOf(control));
+    ramulo::SurfaceScope scope(ramulo::engineOf(control));
     QtDeviceContext context(&painter);
     control.OnDraw(&context, area, area);
 }
 
 }  // namespace
 
-void renderPngInBands(RamuloControl& control, const QString& path, const ImageOptions& options,
+void renderPngInBands(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options,
                       std::uint64_t bandPixels) {
     const QSize pixels = imageSize(control, options);
     if (pixels.isEmpty()) throw std::runtime_error("There is no document to draw");

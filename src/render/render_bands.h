@@ -4,7 +4,9 @@
 #include <QString>
 #include <cstdint>
 
+namespace ramulo {
 class RamuloControl;
+}  // namespace ramulo
 
 namespace nx {
 
@@ -19,7 +21,7 @@ inline constexpr std::uint64_t kBandPixels = std::uint64_t{16} << 20;
 // compressed as they come, with memory for one band only. At scale 1 the pixels are
 // renderImage's; scaled, Qt may round a few pixels of shapes cut at a band's edge
 // differently. Fails as renderPng does.
-void renderPngInBands(RamuloControl& control, const QString& path, const ImageOptions& options,
+void renderPngInBands(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options,
                       std::uint64_t bandPixels);
 
 }  // namespace nx

@@ -15,11 +15,11 @@ bool isRenderTarget(const QString& path) {
            kind == QLatin1String("pdf");
 }
 
-void renderFile(RamuloControl& control, const QString& path, const ImageOptions& image,
+void renderFile(ramulo::RamuloControl& control, const QString& path, const ImageOptions& image,
                 const PdfOptions& pdf) {
     const QString kind = QFileInfo(path).suffix().toLower();
     // A cancel stops the drawing before the scratch file replaces the target.
-    ControlEngine& engine = engineOf(control);
+    ramulo::ControlEngine& engine = ramulo::engineOf(control);
     const std::uint64_t items =
         engine.graph() ? std::uint64_t{engine.graph()->order()} + engine.graph()->edgeCount() : 0;
     ProgressScope reporting(engine.progress(), "Drawing", items);

@@ -30,7 +30,7 @@ std::string tooLargeText(QSize pixels, std::uint64_t limit) {
 ImageTooLarge::ImageTooLarge(QSize pixels, std::uint64_t limit)
     : std::runtime_error(tooLargeText(pixels, limit)), pixels_(pixels), limit_(limit) {}
 
-QImage renderImage(RamuloControl& control, const ImageOptions& options) {
+QImage renderImage(ramulo::RamuloControl& control, const ImageOptions& options) {
     const QSize pixels = imageSize(control, options);
     if (pixels.isEmpty()) throw std::runtime_error("There is no document to draw");
     // Both sides fit in an int, so the product fits in 64 bits.
@@ -50,7 +50,7 @@ QImage renderImage(RamuloControl& control, const ImageOptions& options) {
             // as a buffer of the view's would be copied at its own size.
             QPainter painter(&image);
             painter.scale(ratio, ratio);
-            SurfaceScope scope(engineOf(control));
+            ramulo::SurfaceScope scope(ramulo::engineOf(control));
             QtDeviceContext context(&painter);
             control.OnDraw(&context, area, area);
         }
@@ -62,7 +62,7 @@ QImage renderImage(RamuloControl& control, const ImageOptions& options) {
     return image;
 }
 
-void renderPng(RamuloControl& control, const QString& path, const ImageOptions& options) {
+void renderPng(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options) {
     // A large image is never made whole: it is drawn and compressed a band at a time.
     const QSize pixels = imageSize(control, options);
     if (std::uint64_t(pixels.width()) * std::uint64_t(pixels.height()) > kBandThresholdPixels)

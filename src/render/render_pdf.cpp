@@ -12,20 +12,20 @@ namespace nx {
 
 namespace {
 
-PrintLayout printLayoutOf(PageLayout layout) {
+ramulo::PrintLayout printLayoutOf(PageLayout layout) {
     switch (layout) {
         case PageLayout::FitToPage:
-            return PrintLayout::FitToPage;
+            return ramulo::PrintLayout::FitToPage;
         case PageLayout::Tiled:
-            return PrintLayout::Tiled;
+            return ramulo::PrintLayout::Tiled;
         default:
-            return PrintLayout::OnePage;
+            return ramulo::PrintLayout::OnePage;
     }
 }
 
 }  // namespace
 
-int renderPdf(RamuloControl& control, const QString& path, const PdfOptions& options) {
+int renderPdf(ramulo::RamuloControl& control, const QString& path, const PdfOptions& options) {
     const QSize drawing = drawingSize(control);
     if (drawing.isEmpty()) throw std::runtime_error("There is no document to draw");
     if (options.resolution <= 0)
@@ -45,7 +45,7 @@ int renderPdf(RamuloControl& control, const QString& path, const PdfOptions& opt
     else
         printer.setPageLayout(QPageLayout(options.pageSize, options.orientation,
                                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    const int pages = printDocument(control, printer, printLayoutOf(options.layout));
+    const int pages = ramulo::printDocument(control, printer, printLayoutOf(options.layout));
     out.commit(kPdfEnding);
     return pages;
 }

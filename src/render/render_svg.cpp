@@ -13,7 +13,7 @@
 
 namespace nx {
 
-void renderSvg(RamuloControl& control, const QString& path, const ImageOptions& options) {
+void renderSvg(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options) {
     const QSize drawing = drawingSize(control);
     if (drawing.isEmpty()) throw std::runtime_error("There is no document to draw");
     const double scale = effectiveScale(drawing, options);
@@ -30,7 +30,7 @@ void renderSvg(RamuloControl& control, const QString& path, const ImageOptions& 
     {
         // A vector surface keeps its shapes only when they are drawn on it directly, not
         // through the view's memory buffer.
-        SurfaceScope scope(engineOf(control));
+        ramulo::SurfaceScope scope(ramulo::engineOf(control));
         QtDeviceContext context(&painter);
         const Rect area{0, 0, drawing.width(), drawing.height()};
         control.OnDraw(&context, area, area);

@@ -3,9 +3,9 @@
 #include "control/ramulo_revision_info.h"
 #include "ramulo_revision.h"
 
-const CRamuloRevisionInfo& CRamuloRevisionInfo::instance() {
-    static const CRamuloRevisionInfo info([] {
-        RevisionData d;
+const ramulo::CRamuloRevisionInfo& ramulo::CRamuloRevisionInfo::instance() {
+    static const ramulo::CRamuloRevisionInfo info([] {
+        ramulo::RevisionData d;
         d.workingCopyPath = RAMULO_REVISION_WORKING_COPY_PATH;
         d.workingCopyRoot = RAMULO_REVISION_WORKING_COPY_ROOT;
         d.repositoryPath = RAMULO_REVISION_REPOSITORY_PATH;

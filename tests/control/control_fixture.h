@@ -24,7 +24,7 @@ template <typename F>
 Failure failureOf(F&& call) {
     try {
         call();
-    } catch (const AutomationError& e) {
+    } catch (const ramulo::AutomationError& e) {
         return {e.code(), e.description(), e.helpContext()};
     }
     return {};
@@ -32,10 +32,10 @@ Failure failureOf(F&& call) {
 
 class ControlTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { control_module::start(); }
+    static void SetUpTestSuite() { ramulo::control_module::start(); }
 
-    ScriptedHostWindow window;
-    RamuloControl control;
+    ramulo::ScriptedHostWindow window;
+    ramulo::RamuloControl control;
 };
 
 // A control whose window exists, so that it shows document 1 as at start.

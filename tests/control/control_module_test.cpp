@@ -5,6 +5,8 @@
 #include "properties/list_separator.h"
 #include "properties/property_registry.h"
 
+using namespace ramulo;
+
 namespace {
 
 TEST(ControlModule, StartChoosesTheSeparatorAndExitReleasesTheRegistry) {

@@ -12,6 +12,8 @@
 #include "graph/space.h"
 #include "support/scratch_filesystem.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 using test_support::bytesOf;
 

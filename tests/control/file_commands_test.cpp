@@ -6,6 +6,8 @@
 #include "control/error_texts.h"
 #include "control_fixture.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 
 namespace {

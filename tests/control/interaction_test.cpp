@@ -16,6 +16,8 @@
 #include "graph/vertex_factory.h"
 #include "traversal/graph_walks.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace control_test;

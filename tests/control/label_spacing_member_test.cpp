@@ -7,6 +7,8 @@
 #include "control/variant_conversion.h"
 #include "control_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace control_test;

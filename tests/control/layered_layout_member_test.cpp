@@ -5,6 +5,8 @@
 #include "graph/space.h"
 #include "control_fixture.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 
 namespace {

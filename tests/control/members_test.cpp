@@ -10,6 +10,8 @@
 #include "graph/vertex_factory.h"
 #include "views/dot_view.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 
 namespace {

@@ -14,6 +14,8 @@
 #include "graph/progress.h"
 #include "ramulo/graph_files.h"
 
+using namespace ramulo;
+
 namespace {
 
 using control_test::ShownControl;

@@ -8,6 +8,8 @@
 #include "control/property_bag.h"
 #include "control_fixture.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 
 namespace {

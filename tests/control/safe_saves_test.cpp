@@ -18,6 +18,8 @@
 #include "engine/control_engine.h"
 #include "support/scratch_filesystem.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 using namespace test_support;
 

@@ -10,6 +10,8 @@
 #include "graph/element.h"
 #include "graph/space.h"
 
+using namespace ramulo;
+
 using namespace control_test;
 
 namespace {

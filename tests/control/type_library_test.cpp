@@ -4,6 +4,8 @@
 #include "control/dispatch_table.h"
 #include "control/type_library.h"
 
+using namespace ramulo;
+
 namespace {
 
 TEST(TypeLibrary, EveryCustomMemberIsHelpedByKindAndNameStockOnesNot) {

@@ -7,6 +7,8 @@
 #include "graph/space.h"
 #include "graph/vertex_factory.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace control_test;

@@ -5,6 +5,8 @@
 #include "control/error_texts.h"
 #include "control_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace control_test;

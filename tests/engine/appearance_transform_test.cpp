@@ -14,6 +14,8 @@
 #include "views/vertex_view_factory.h"
 #include "views/view.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

@@ -12,6 +12,8 @@
 #include "engine_fixture.h"
 #include "views/recording_drawing_tools.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

@@ -6,6 +6,8 @@
 #include "engine_fixture.h"
 #include "views/drawing_tools.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

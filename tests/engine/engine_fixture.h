@@ -19,7 +19,7 @@ namespace engine_test {
 using test_support::errorOf;
 
 // The standard vertex and edge schemas; graphs: Name and Int.
-inline void addStandardSchemas(ControlEngine& engine) {
+inline void addStandardSchemas(ramulo::ControlEngine& engine) {
     addStandardVertexSchemas(engine);
     addStandardEdgeSchemas(engine);
     engine.AddGraphPropertyByName(u"Name");
@@ -40,8 +40,8 @@ protected:
         return ids;
     }
     void place(std::uint32_t vertex, int x, int y) {
-        engine.SetVertexPropertyValueByName(vertex, u"X", 2, Variant::fromInt(x));
-        engine.SetVertexPropertyValueByName(vertex, u"Y", 2, Variant::fromInt(y));
+        engine.SetVertexPropertyValueByName(vertex, u"X", 2, ramulo::Variant::fromInt(x));
+        engine.SetVertexPropertyValueByName(vertex, u"Y", 2, ramulo::Variant::fromInt(y));
     }
     int x(std::uint32_t vertex) {
         return engine.GetVertexPropertyValueByName(vertex, u"X", 2).intVal;
@@ -51,8 +51,8 @@ protected:
     }
     nx::Vertex* vertex(std::uint32_t id) { return engine.space()->vertexFactory().at(id); }
 
-    ScriptedHostWindow host;
-    ControlEngine engine;
+    ramulo::ScriptedHostWindow host;
+    ramulo::ControlEngine engine;
     std::uint32_t graphId = 0;
 };
 

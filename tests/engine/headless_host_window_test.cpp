@@ -7,6 +7,8 @@
 
 #include "engine/headless_host_window.h"
 
+using namespace ramulo;
+
 namespace {
 
 // Sends std::cerr to a string for its lifetime.

@@ -11,6 +11,8 @@
 #include "views/icon_view.h"
 #include "views/vertex_view_factory.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

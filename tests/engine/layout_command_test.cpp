@@ -12,6 +12,8 @@
 #include "layouts/error_texts.h"
 #include "traversal/graph_walks.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

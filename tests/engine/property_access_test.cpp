@@ -10,6 +10,8 @@
 #include "graph/error_texts.h"
 #include "properties/error_texts.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

@@ -6,6 +6,8 @@
 #include "properties/list_separator.h"
 #include "properties/properties.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace nx;

@@ -12,6 +12,8 @@
 #include "engine_fixture.h"
 #include "support/scratch_filesystem.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace engine_test;

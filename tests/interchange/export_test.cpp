@@ -5,6 +5,8 @@
 #include "interchange/error_texts.h"
 #include "interchange_fixture.h"
 
+using namespace ramulo;
+
 namespace interchange_test {
 namespace {
 

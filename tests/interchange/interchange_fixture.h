@@ -50,8 +50,8 @@ using test_support::errorOf;
 using EdgeKey = std::tuple<std::string, std::string, std::string>;  // source, target, label
 
 struct Engine {
-    ScriptedHostWindow host;
-    ControlEngine engine;
+    ramulo::ScriptedHostWindow host;
+    ramulo::ControlEngine engine;
 
     // A new document with the standard property set, as the New command makes it.
     void newDocument() {
@@ -67,14 +67,14 @@ struct Engine {
     }
     std::uint32_t vertex(const std::string& name, int x, int y) {
         const std::uint32_t v = engine.AddVertex();
-        engine.SetVertexPropertyValueByName(v, u"Name", 0, Variant::fromString(utf8::utf8to16(name)));
-        engine.SetVertexPropertyValueByName(v, u"X", 2, Variant::fromInt(x));
-        engine.SetVertexPropertyValueByName(v, u"Y", 2, Variant::fromInt(y));
+        engine.SetVertexPropertyValueByName(v, u"Name", 0, ramulo::Variant::fromString(utf8::utf8to16(name)));
+        engine.SetVertexPropertyValueByName(v, u"X", 2, ramulo::Variant::fromInt(x));
+        engine.SetVertexPropertyValueByName(v, u"Y", 2, ramulo::Variant::fromInt(y));
         return v;
     }
     void edge(std::uint32_t s, std::uint32_t t, const std::string& name = "") {
         const std::uint32_t e = engine.AddEdge(s, t);
-        engine.SetEdgePropertyValueByName(e, u"Name", 0, Variant::fromString(utf8::utf8to16(name)));
+        engine.SetEdgePropertyValueByName(e, u"Name", 0, ramulo::Variant::fromString(utf8::utf8to16(name)));
     }
 
     std::string nameOf(const nx::Vertex* v) {

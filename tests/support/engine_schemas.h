@@ -7,7 +7,7 @@ namespace engine_test {
 
 // Name and Weight in the space, the layouts' working values in the graph, X, Y and
 // Selected in the view.
-inline void addStandardVertexSchemas(ControlEngine& engine) {
+inline void addStandardVertexSchemas(ramulo::ControlEngine& engine) {
     for (const char16_t* name : {u"Name", u"Weight"}) engine.AddVertexPropertyByName(name, 0);
     for (const char16_t* name : {u"_V1", u"_I1", u"_I2", u"_I3", u"_R1", u"_R2"})
         engine.AddVertexPropertyByName(name, 1);
@@ -15,7 +15,7 @@ inline void addStandardVertexSchemas(ControlEngine& engine) {
 }
 
 // Name in the space, _V1 in the graph, Selected and _I1 in the view.
-inline void addStandardEdgeSchemas(ControlEngine& engine) {
+inline void addStandardEdgeSchemas(ramulo::ControlEngine& engine) {
     engine.AddEdgePropertyByName(u"Name", 0);
     engine.AddEdgePropertyByName(u"_V1", 1);
     engine.AddEdgePropertyByName(u"Selected", 2);

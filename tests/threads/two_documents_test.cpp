@@ -30,6 +30,8 @@
 #include "views/straight_edge_view.h"
 #include "views/vertex_view_factory.h"
 
+using namespace ramulo;
+
 namespace {
 
 using nx::test::DrawCall;

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace ramulo {
+
 QStringList qtNameFilters(const std::u16string& filter) {
     const QStringList parts = QString::fromStdU16String(filter).split(QLatin1Char('|'));
     QStringList filters;
@@ -26,3 +28,5 @@ QStringList qtNameFilters(const std::u16string& filter) {
     }
     return filters;
 }
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "engine/window_graph_view.h"
 #include "graph/element.h"
 
+namespace ramulo {
+
 RamuloOverview::RamuloOverview(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
@@ -138,3 +140,5 @@ void RamuloOverview::mouseMoveEvent(QMouseEvent* event) {
 void RamuloOverview::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) dragging_ = false;
 }
+
+}  // namespace ramulo

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace ramulo {
+
 class CRamuloCtrl;
 
 // Shows every vertex and edge of the control's drawing scaled to fit, with the control's
@@ -50,3 +52,5 @@ private:
     bool stale_ = true;
     bool dragging_ = false;
 };
+
+}  // namespace ramulo

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace ramulo {
+
 namespace {
 
 constexpr int kSteps = 1000;  // the dialog's range when the total is known
@@ -62,3 +64,5 @@ void ProgressDialogSink::end() {
     }
     if (finished) finished();
 }
+
+}  // namespace ramulo

@@ -13,6 +13,8 @@
 class QProgressDialog;
 class QWidget;
 
+namespace ramulo {
+
 // The work runs on the GUI thread; each report lets the event loop run, so the window
 // repaints and the Cancel button answers. The dialog (window-modal, so the host's window
 // takes no input meanwhile) appears only once an operation has run for `delayMs`; before
@@ -48,3 +50,5 @@ private:
     int depth_ = 0;
     bool cancelled_ = false;
 };
+
+}  // namespace ramulo

@@ -9,6 +9,8 @@
 #include "control/qt/ramulo_icon.h"
 #include "control/revision_info.h"
 
+namespace ramulo {
+
 QString CRamuloAboutBox::revisionLine(const nx::IRevisionInfo& revision) {
     return QCoreApplication::translate("CRamuloCtrl", "Revision %1 (%2)")
         .arg(QString::fromStdString(revision.revisionText()),
@@ -40,3 +42,5 @@ CRamuloAboutBox::CRamuloAboutBox(const nx::IRevisionInfo& revision, QWidget* par
     grid->setHorizontalSpacing(16);
     setFixedSize(sizeHint());
 }
+
+}  // namespace ramulo

@@ -8,6 +8,8 @@ class IRevisionInfo;
 }
 class QLabel;
 
+namespace ramulo {
+
 class CRamuloAboutBox : public QDialog {
     Q_OBJECT
 public:
@@ -23,3 +25,5 @@ private:
     QLabel* version_;
     QLabel* revision_;
 };
+
+}  // namespace ramulo

@@ -10,7 +10,11 @@
 
 #include "views/label_properties.h"
 
+namespace ramulo {
+
 class CRamuloCtrl;
+
+}  // namespace ramulo
 
 namespace nx {
 class Edge;
@@ -18,6 +22,8 @@ class Graph;
 class Vertex;
 class WindowGraphView;
 }  // namespace nx
+
+namespace ramulo {
 
 // Installs, once per process, the factory that gives every CRamuloCtrl the interface below.
 void installRamuloAccessibility();
@@ -106,3 +112,5 @@ private:
     QPointer<CRamuloCtrl> widget_;
     RamuloElementKey key_;
 };
+
+}  // namespace ramulo

@@ -10,6 +10,8 @@
 #include "graph/element.h"
 #include "views/view.h"
 
+namespace ramulo {
+
 RamuloAccessibleElement::RamuloAccessibleElement(CRamuloCtrl* widget, RamuloElementKey key)
     : widget_(widget), key_(key) {}
 
@@ -117,3 +119,5 @@ QAccessible::State RamuloAccessibleElement::state() const {
     s.invisible = !widget_->isVisible();
     return s;
 }
+
+}  // namespace ramulo

@@ -11,10 +11,12 @@
 #include "properties/string_property.h"
 #include "views/view.h"
 
+namespace ramulo {
+
 namespace {
 
 QAccessibleInterface* ramuloFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("CRamuloCtrl") && object && object->isWidgetType())
+    if (className == QLatin1String("ramulo::CRamuloCtrl") && object && object->isWidgetType())
         return new RamuloAccessibleWidget(static_cast<CRamuloCtrl*>(object));
     return nullptr;
 }
@@ -208,3 +210,5 @@ void RamuloAccessibleWidget::notifySelection(CRamuloCtrl* widget) {
     QAccessibleEvent event(widget, QAccessible::SelectionWithin);
     QAccessible::updateAccessibility(&event);
 }
+
+}  // namespace ramulo

@@ -19,6 +19,8 @@
 #include "engine/menu_resources.h"
 #include "platform/qt/qt_window_graph_view.h"
 
+namespace ramulo {
+
 // The control's events, relayed as the widget's signals.
 class CRamuloCtrl::Events : public RamuloControlEvents {
 public:
@@ -260,3 +262,5 @@ void CRamuloCtrl::stockPropertiesChanged() {
         setFont(QFont());
     invalidate(true);
 }
+
+}  // namespace ramulo

@@ -14,6 +14,8 @@ namespace nx {
 class Vertex;
 }
 
+namespace ramulo {
+
 struct CRamuloCtrl::Impl {
     Impl(CRamuloCtrl& widget, RamuloControl& control)
         : progress(std::make_unique<ProgressDialogSink>(&widget)), interaction(control) {}
@@ -26,3 +28,5 @@ struct CRamuloCtrl::Impl {
     std::unique_ptr<ProgressDialogSink> progress;
     ControlInteraction interaction;
 };
+
+}  // namespace ramulo

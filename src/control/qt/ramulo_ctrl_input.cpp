@@ -9,6 +9,8 @@
 #include "control/qt/ramulo_ctrl.h"
 #include "engine/menu_resources.h"
 
+namespace ramulo {
+
 namespace {
 
 // The key flags of a mouse message: buttons held, Shift and Ctrl.
@@ -183,3 +185,5 @@ bool CRamuloCtrl::onCommand(std::uint32_t id) {
             return false;
     }
 }
+
+}  // namespace ramulo

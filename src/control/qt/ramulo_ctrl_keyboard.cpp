@@ -17,6 +17,8 @@
 #include "graph/vertex_factory.h"
 #include "views/view.h"
 
+namespace ramulo {
+
 namespace {
 
 constexpr std::uint16_t kNoIndex = 0xFFFF;
@@ -299,3 +301,5 @@ void CRamuloCtrl::endRename(bool commit) {
         invalidate(true);
     });
 }
+
+}  // namespace ramulo

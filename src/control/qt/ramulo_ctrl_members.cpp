@@ -6,6 +6,8 @@
 
 #include "control/qt/ramulo_ctrl.h"
 
+namespace ramulo {
+
 namespace {
 
 std::u16string text(const QString& s) {
@@ -535,3 +537,5 @@ void CRamuloCtrl::FlipVertical() {
 void CRamuloCtrl::FlipHorizontal() {
     member([&] { control_->FlipHorizontal(); });
 }
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include "control/error_texts.h"
 #include "control/qt/ramulo_ctrl.h"
 
+namespace ramulo {
+
 namespace {
 
 std::u16string text(const QString& s) {
@@ -174,3 +176,5 @@ bool CRamuloCtrl::labelContrast() const {
 void CRamuloCtrl::setLabelContrast(bool on) {
     control_->SetLabelContrast(on ? VARIANT_TRUE : VARIANT_FALSE);
 }
+
+}  // namespace ramulo

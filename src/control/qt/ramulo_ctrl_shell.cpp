@@ -17,6 +17,8 @@
 #include "control/qt/ramulo_prop_page.h"
 #include "control/ramulo_revision_info.h"
 
+namespace ramulo {
+
 namespace {
 
 // The print dialog's own tab: how a drawing larger than the page is printed.
@@ -155,3 +157,5 @@ QAction* CRamuloCtrl::aboutAction() {
     }
     return aboutAction_;
 }
+
+}  // namespace ramulo

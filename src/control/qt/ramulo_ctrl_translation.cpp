@@ -9,6 +9,8 @@
 #include "control/qt/ramulo_ctrl.h"
 #include "control/qt/ramulo_translation.h"
 
+namespace ramulo {
+
 namespace {
 
 // The texts the engine and the member layer hand to the widget in English, listed here so
@@ -130,3 +132,5 @@ void CRamuloCtrl::removeTranslator() {
     QCoreApplication::removeTranslator(installed().get());
     installed().reset();
 }
+
+}  // namespace ramulo

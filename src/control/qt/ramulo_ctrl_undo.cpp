@@ -10,6 +10,8 @@
 #include "control/error_texts.h"
 #include "control/qt/ramulo_ctrl.h"
 
+namespace ramulo {
+
 void CRamuloCtrl::Undo() {
     member([&] { control_->Undo(); });
 }
@@ -74,3 +76,5 @@ bool CRamuloCtrl::undoKey(QKeyEvent* event) {
     viewport()->update();
     return true;
 }
+
+}  // namespace ramulo

@@ -14,6 +14,8 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_window_graph_view.h"
 
+namespace ramulo {
+
 namespace {
 
 int clampedSide(std::uint64_t side) {
@@ -230,3 +232,5 @@ void CRamuloCtrl::resizeEvent(QResizeEvent* event) {
     if (created_ && !updatingBars_ && control_) control_->Update();
     emit ViewChanged();
 }
+
+}  // namespace ramulo

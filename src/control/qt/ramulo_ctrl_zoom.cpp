@@ -9,6 +9,8 @@
 
 #include "control/qt/ramulo_ctrl.h"
 
+namespace ramulo {
+
 namespace {
 
 // One wheel notch or key press zooms by this factor.
@@ -162,3 +164,5 @@ bool CRamuloCtrl::panRelease(QMouseEvent* event) {
     event->accept();
     return true;
 }
+
+}  // namespace ramulo

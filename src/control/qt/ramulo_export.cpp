@@ -3,6 +3,8 @@
 
 #include "ramulo/render.h"
 
+namespace ramulo {
+
 QSize exportSize(RamuloControl& control) {
     return nx::drawingSize(control);
 }
@@ -10,3 +12,5 @@ QSize exportSize(RamuloControl& control) {
 void exportDrawing(RamuloControl& control, const QString& path) {
     nx::renderFile(control, path);
 }
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+namespace ramulo {
+
 class RamuloControl;
 
 // The drawing's size (nx::drawingSize): the engine's extent, grown where the drawing reaches
@@ -15,3 +17,5 @@ QSize exportSize(RamuloControl& control);
 // for another extension, without a document, or when the file cannot be written; drawing
 // failures come as automation error 0x800a03f0.
 void exportDrawing(RamuloControl& control, const QString& path);
+
+}  // namespace ramulo

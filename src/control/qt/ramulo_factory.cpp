@@ -5,6 +5,8 @@
 #include "control/qt/ramulo_module.h"
 #include "control/qt/ramulo_prop_page.h"
 
+namespace ramulo {
+
 namespace {
 
 const RegisteredClass* find(const QString& progId) {
@@ -36,3 +38,5 @@ QString typeNameOf(const QString& progId) {
     const RegisteredClass* c = find(progId);
     return c ? c->typeName : QString();
 }
+
+}  // namespace ramulo

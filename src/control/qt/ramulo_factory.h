@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace ramulo {
+
 struct RegisteredClass {
     QString progId;    // "Nodalyx.RamuloCtrl.1"
     QString typeName;  // "Ramulo Control"
@@ -20,3 +22,5 @@ QWidget* createByProgID(const QString& progId, QWidget* parent = nullptr);
 
 // The type name registered for a ProgID; empty when unknown.
 QString typeNameOf(const QString& progId);
+
+}  // namespace ramulo

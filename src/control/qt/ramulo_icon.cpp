@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace ramulo {
+
 namespace {
 
 QPixmap drawIcon(int side) {
@@ -36,3 +38,5 @@ QIcon ramuloIcon() {
     for (int side : {16, 24, 32, 48, 64}) icon.addPixmap(drawIcon(side));
     return icon;
 }
+
+}  // namespace ramulo

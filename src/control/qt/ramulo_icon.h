@@ -3,4 +3,8 @@
 
 #include <QIcon>
 
+namespace ramulo {
+
 QIcon ramuloIcon();
+
+}  // namespace ramulo

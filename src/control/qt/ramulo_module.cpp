@@ -5,6 +5,8 @@
 
 #include "control/control_module.h"
 
+namespace ramulo {
+
 namespace {
 
 bool g_started = false;
@@ -24,3 +26,5 @@ void ensureModuleStarted() {
     g_started = true;
     qAddPostRoutine(moduleExit);
 }
+
+}  // namespace ramulo

@@ -14,6 +14,8 @@
 #include "platform/qt/qt_device_context.h"
 #include "platform/qt/qt_drawing_tools.h"
 
+namespace ramulo {
+
 namespace {
 
 int pagesAlong(int drawing, int page, int overlap) {
@@ -155,3 +157,5 @@ int printDocument(RamuloControl& control, QPrinter& printer, PrintLayout layout)
     painter.end();
     return plan.pageCount();
 }
+
+}  // namespace ramulo

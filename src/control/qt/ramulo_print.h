@@ -8,11 +8,17 @@
 #include "ramulo/print_layout.h"
 
 class QPrinter;
+namespace ramulo {
+
 class RamuloControl;
 class ControlEngine;
+
+}  // namespace ramulo
 namespace nx {
 class QtDrawingTools;
 }
+
+namespace ramulo {
 
 // Where a document goes on the pages, in printer pixels. Tiled pages follow each other
 // across, then down; neighbours share a strip of `overlap` pixels for gluing.
@@ -55,3 +61,5 @@ private:
     nx::QtDrawingTools* tools_ = nullptr;
     bool buffered_ = true;
 };
+
+}  // namespace ramulo

@@ -11,6 +11,8 @@
 #include "control/qt/ramulo_ctrl.h"
 #include "control/qt/ramulo_icon.h"
 
+namespace ramulo {
+
 struct CRamuloPropPage::Binding {
     int controlId;
     const char* text;
@@ -101,3 +103,5 @@ void CRamuloPropPage::apply() {
 void CRamuloPropPage::changed() {
     apply_->setEnabled(object_ != nullptr);
 }
+
+}  // namespace ramulo

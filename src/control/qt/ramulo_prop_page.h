@@ -5,9 +5,15 @@
 #include <QPointer>
 #include <array>
 
+namespace ramulo {
+
 class CRamuloCtrl;
+
+}  // namespace ramulo
 class QCheckBox;
 class QPushButton;
+
+namespace ramulo {
 
 class CRamuloPropPage : public QDialog {
     Q_OBJECT
@@ -43,3 +49,5 @@ private:
     QPushButton* apply_;
     QPushButton* cancel_;
 };
+
+}  // namespace ramulo

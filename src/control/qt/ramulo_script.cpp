@@ -10,6 +10,8 @@
 #include "control/qt/ramulo_export.h"
 #include "control/qt/ramulo_print.h"
 
+namespace ramulo {
+
 RamuloScript::RamuloScript(CRamuloCtrl& ctrl, QStringList args, QObject* parent)
     : QObject(parent), ctrl_(ctrl) {
     engine_.installExtensions(QJSEngine::ConsoleExtension);
@@ -124,3 +126,5 @@ int RamuloScript::Print(const QString& path, const QString& layout) {
         return printDocument(ctrl_.control(), printer, chosen);
     });
 }
+
+}  // namespace ramulo

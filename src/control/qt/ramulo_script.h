@@ -10,6 +10,8 @@
 
 #include "control/automation_error.h"
 
+namespace ramulo {
+
 class CRamuloCtrl;
 
 // The script sees:
@@ -54,3 +56,5 @@ private:
     CRamuloCtrl& ctrl_;
     QJSEngine engine_;
 };
+
+}  // namespace ramulo

@@ -4,6 +4,8 @@
 #include <QString>
 #include <string>
 
+namespace ramulo {
+
 namespace ramulo_i18n {
 
 // The translation context of every text of the widget.
@@ -20,4 +22,6 @@ QString message(const std::u16string& english);
 // A file dialog filter, "Description (*.a *.b)": the description translated.
 QString nameFilter(const QString& english);
 
-}  // namespace ramulo_i18n
+}
+
+}  // namespace ramulo  // namespace ramulo_i18n

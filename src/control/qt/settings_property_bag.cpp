@@ -3,6 +3,8 @@
 
 #include <QSettings>
 
+namespace ramulo {
+
 SettingsPropertyBag::SettingsPropertyBag(QSettings& settings, QString group)
     : settings_(settings), group_(std::move(group)) {}
 
@@ -20,3 +22,5 @@ std::optional<std::string> SettingsPropertyBag::read(const std::string& key) con
 void SettingsPropertyBag::write(const std::string& key, const std::string& value) {
     settings_.setValue(keyOf(key), QString::fromStdString(value));
 }
+
+}  // namespace ramulo

@@ -7,6 +7,8 @@
 
 class QSettings;
 
+namespace ramulo {
+
 class SettingsPropertyBag : public PropertyBag {
 public:
     // Keys live under `group` ("" for the top level); the settings object is not owned.
@@ -21,3 +23,5 @@ private:
     QSettings& settings_;
     QString group_;
 };
+
+}  // namespace ramulo

@@ -13,6 +13,8 @@
 #include "engine/menu_resources.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

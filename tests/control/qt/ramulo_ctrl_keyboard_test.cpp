@@ -6,6 +6,8 @@
 
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

@@ -3,6 +3,8 @@
 #include "control/dispatch_table.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

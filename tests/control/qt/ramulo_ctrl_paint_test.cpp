@@ -6,6 +6,8 @@
 #include "platform/qt/qt_get_picture.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

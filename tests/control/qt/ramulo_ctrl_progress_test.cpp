@@ -10,6 +10,8 @@
 #include "ramulo/render.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using widget_test::Widget;

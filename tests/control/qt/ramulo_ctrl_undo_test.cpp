@@ -5,6 +5,8 @@
 
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

@@ -9,6 +9,8 @@
 #include "platform/qt/qt_device_context.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

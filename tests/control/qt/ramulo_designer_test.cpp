@@ -12,6 +12,8 @@
 #include "control/qt/settings_property_bag.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 #ifdef RAMULO_DESIGNER_PLUGIN
@@ -20,7 +22,7 @@ TEST(DesignerPlugin, OffersTheControlWithItsIconTipAndDefaults) {
     ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
     auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
     ASSERT_TRUE(plugin);
-    EXPECT_EQ(plugin->name(), QStringLiteral("CRamuloCtrl"));
+    EXPECT_EQ(plugin->name(), QStringLiteral("ramulo::CRamuloCtrl"));
     EXPECT_EQ(plugin->toolTip(), QStringLiteral("Ramulo Control"));
     EXPECT_FALSE(plugin->icon().isNull());
     EXPECT_FALSE(plugin->isContainer());
@@ -35,7 +37,7 @@ TEST(DesignerPlugin, OffersTheControlWithItsIconTipAndDefaults) {
     QBuffer buffer(&xml);
     std::unique_ptr<QWidget> dropped(ui.load(&buffer));
     ASSERT_TRUE(dropped) << ui.errorString().toStdString();
-    EXPECT_EQ(QString::fromLatin1(dropped->metaObject()->className()), QStringLiteral("CRamuloCtrl"));
+    EXPECT_EQ(QString::fromLatin1(dropped->metaObject()->className()), QStringLiteral("ramulo::CRamuloCtrl"));
     EXPECT_EQ(dropped->property("TestID").toInt(), 0);
     EXPECT_EQ(dropped->property("WorkingDirectory").toString(), QStringLiteral("."));
     EXPECT_EQ(dropped->property("FileName").toString(), QStringLiteral("Untitled"));
@@ -52,7 +54,7 @@ TEST(DesignerPlugin, FormWithTheControlLoadsThroughQUiLoader) {
     QUiLoader ui;
     ui.clearPluginPaths();
     ui.addPluginPath(QStringLiteral(RAMULO_DESIGNER_DIR));
-    EXPECT_TRUE(ui.availableWidgets().contains(QStringLiteral("CRamuloCtrl")));
+    EXPECT_TRUE(ui.availableWidgets().contains(QStringLiteral("ramulo::CRamuloCtrl")));
     QFile file(QStringLiteral(RAMULO_TEST_DATA "/ramulo_form.ui"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     std::unique_ptr<QWidget> form(ui.load(&file));

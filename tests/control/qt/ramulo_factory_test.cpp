@@ -7,6 +7,8 @@
 #include "properties/list_separator.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 TEST(Factory, CreatesTheControlAndItsPageByProgID) {

@@ -6,6 +6,8 @@
 #include "control/qt/ramulo_script.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

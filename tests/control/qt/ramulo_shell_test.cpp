@@ -17,6 +17,8 @@
 #include "engine/window_graph_view.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

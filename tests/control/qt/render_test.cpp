@@ -7,6 +7,8 @@
 #include "render/render_bands.h"
 #include "widget_fixture.h"
 
+using namespace ramulo;
+
 namespace {
 
 using namespace widget_test;

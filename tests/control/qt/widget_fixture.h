@@ -45,7 +45,7 @@ inline void PrintTo(const Item& item, std::ostream* out) {
 class Widget : public ::testing::Test {
 protected:
     void SetUp() override {
-        w = std::make_unique<CRamuloCtrl>();
+        w = std::make_unique<ramulo::CRamuloCtrl>();
         w->setEditingEnabled(true);
         w->setDoubleClickEnabled(true);
         w->setRotationEnabled(true);
@@ -122,7 +122,7 @@ protected:
                 w->VertexPropertyValueByName(vertex, QStringLiteral("Y"), 2).toInt()};
     }
     QSize extent() {
-        const nx::Size e = engineOf(w->control()).GetExtent();
+        const nx::Size e = ramulo::engineOf(w->control()).GetExtent();
         return {int(e.cx), int(e.cy)};
     }
 
@@ -138,7 +138,7 @@ protected:
     std::vector<Box> boxes;
     // Declared last, so destroyed first: a modified control asks its save question while
     // it closes, and the handlers above must still be there to answer it.
-    std::unique_ptr<CRamuloCtrl> w;
+    std::unique_ptr<ramulo::CRamuloCtrl> w;
 };
 
 }  // namespace widget_test

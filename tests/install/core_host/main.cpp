@@ -5,7 +5,7 @@
 #include <ramulo/graph_files.h>
 
 int main() {
-    RamuloControl control;  // no window yet, so no document
+    ramulo::RamuloControl control;  // no window yet, so no document
     try {
         nx::exportGraphFile(control, "none.graphml");
     } catch (const std::exception& e) {
