@@ -8,7 +8,7 @@
 
 namespace {
 
-std::uint64_t limit = nx::kDefaultMaxImagePixels;
+std::uint64_t limit = ramulo::kDefaultMaxImagePixels;
 
 }  // namespace
 

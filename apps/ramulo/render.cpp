@@ -27,7 +27,7 @@ int pixelCount(const std::string& option, const std::string& text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || value <= 0 ||
-        value > nx::kMaxDrawingSide)
+        value > ramulo::kMaxDrawingSide)
         throw UsageError(option + " needs a whole number of pixels from 1 to 32767, not '" +
                          text + "'");
     return value;
@@ -56,9 +56,9 @@ bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
         if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
         return args[++i];
     };
-    const auto layout = [&](nx::PageLayout l) {
-        if (choice.pdf.layout != nx::PageLayout::DrawingSize &&
-            choice.pdf.layout != nx::PageLayout::OnePage && choice.pdf.layout != l)
+    const auto layout = [&](ramulo::PageLayout l) {
+        if (choice.pdf.layout != ramulo::PageLayout::DrawingSize &&
+            choice.pdf.layout != ramulo::PageLayout::OnePage && choice.pdf.layout != l)
             throw UsageError("--fit and --tiles cannot be combined");
         choice.pdf.layout = l;
     };
@@ -79,14 +79,14 @@ bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
     } else if (a == "--page") {
         choice.pdf.pageSize = pageNamed(value());
         choice.pageGiven = true;
-        if (choice.pdf.layout == nx::PageLayout::DrawingSize) choice.pdf.layout = nx::PageLayout::OnePage;
+        if (choice.pdf.layout == ramulo::PageLayout::DrawingSize) choice.pdf.layout = ramulo::PageLayout::OnePage;
     } else if (a == "--landscape") {
         choice.pdf.orientation = QPageLayout::Landscape;
-        if (choice.pdf.layout == nx::PageLayout::DrawingSize) choice.pdf.layout = nx::PageLayout::OnePage;
+        if (choice.pdf.layout == ramulo::PageLayout::DrawingSize) choice.pdf.layout = ramulo::PageLayout::OnePage;
     } else if (a == "--fit") {
-        layout(nx::PageLayout::FitToPage);
+        layout(ramulo::PageLayout::FitToPage);
     } else if (a == "--tiles") {
-        layout(nx::PageLayout::Tiled);
+        layout(ramulo::PageLayout::Tiled);
     } else if (a == "--max-pixels") {
         setMaxImagePixels(parsePixelCount(value()));
     } else {
@@ -96,19 +96,19 @@ bool parseRenderOption(const std::vector<std::string>& args, std::size_t& i,
 }
 
 bool isRenderTarget(const std::string& path) {
-    return nx::isRenderTarget(QString::fromLocal8Bit(path.c_str()));
+    return ramulo::isRenderTarget(QString::fromLocal8Bit(path.c_str()));
 }
 
 void renderDocument(Document& doc, const std::string& path, const RenderChoice& choice) {
-    const QSize drawing = nx::drawingSize(doc.control());
-    if (drawing.width() == nx::kMaxDrawingSide || drawing.height() == nx::kMaxDrawingSide)
+    const QSize drawing = ramulo::drawingSize(doc.control());
+    if (drawing.width() == ramulo::kMaxDrawingSide || drawing.height() == ramulo::kMaxDrawingSide)
         std::fprintf(stderr, "ramulo: warning: the drawing is cut at %d pixels\n",
-                     nx::kMaxDrawingSide);
-    nx::ImageOptions image = choice.image;
+                     ramulo::kMaxDrawingSide);
+    ramulo::ImageOptions image = choice.image;
     image.maxPixels = maxImagePixels();
     try {
-        nx::renderFile(doc.control(), QString::fromLocal8Bit(path.c_str()), image, choice.pdf);
-    } catch (const nx::ImageTooLarge& e) {
+        ramulo::renderFile(doc.control(), QString::fromLocal8Bit(path.c_str()), image, choice.pdf);
+    } catch (const ramulo::ImageTooLarge& e) {
         throw std::runtime_error(
             std::string(e.what()) +
             "; draw it into a .svg or .pdf file, draw it smaller with --scale, --width or "

@@ -10,8 +10,8 @@ class Document;
 
 // The drawing options of one run, from the command line.
 struct RenderChoice {
-    nx::ImageOptions image;
-    nx::PdfOptions pdf;
+    ramulo::ImageOptions image;
+    ramulo::PdfOptions pdf;
     bool scaleGiven = false;  // --scale or --dpi
     bool sizeGiven = false;   // --width or --height
     bool pageGiven = false;   // --page or --landscape

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         }
         ctrl.HierarchicalLayout();
         if (!ctrl.SaveToXml(out.filePath(QStringLiteral("tree.nxx")))) return 1;
-        nx::renderPng(ctrl.control(), out.filePath(QStringLiteral("tree.png")));
+        ramulo::renderPng(ctrl.control(), out.filePath(QStringLiteral("tree.png")));
         std::printf("%u vertices, %u edges\n", ctrl.VertexCount(0), ctrl.EdgeCount(0));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "minimal_host: %s\n", e.what());

@@ -15,9 +15,6 @@ namespace ramulo {
 
 class RamuloControl;
 
-}  // namespace ramulo
-
-namespace nx {
 
 /// Replaces the control's document by the graph in the file at `path` (UTF-8), read as
 /// `format` ("graphml", "dot", "gv", "csv", "tsv" or "json", any case) or, when `format`
@@ -28,7 +25,7 @@ namespace nx {
 /// graphml, dot, gv, csv, tsv, json)" or "No graph format has the extension of '<path>'
 /// (known: ...)", and with the reader's ImportError for a bad file; on failure the control
 /// keeps its document.
-RAMULO_EXPORT std::vector<std::string> importGraphFile(ramulo::RamuloControl& control,
+RAMULO_EXPORT std::vector<std::string> importGraphFile(RamuloControl& control,
                                                       const std::string& path,
                                                       const std::string& format = {});
 
@@ -37,7 +34,7 @@ RAMULO_EXPORT std::vector<std::string> importGraphFile(ramulo::RamuloControl& co
 /// warnings. Fails with std::invalid_argument "No graph format has the extension of
 /// '<path>' (known: ...)" and with a runtime error without a document or when the file
 /// cannot be written.
-RAMULO_EXPORT std::vector<std::string> exportGraphFile(ramulo::RamuloControl& control,
+RAMULO_EXPORT std::vector<std::string> exportGraphFile(RamuloControl& control,
                                                       const std::string& path);
 
-}  // namespace nx
+}  // namespace ramulo

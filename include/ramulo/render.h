@@ -22,9 +22,6 @@ namespace ramulo {
 
 class RamuloControl;
 
-}  // namespace ramulo
-
-namespace nx {
 
 /// The largest side of a drawing, in drawing units (pixels at scale 1); a document reaching
 /// further is drawn cut at this side.
@@ -81,36 +78,36 @@ private:
 
 /// The size of the whole drawing in drawing units: the control's extent, grown where the
 /// drawing reaches past it, at most kMaxDrawingSide a side; empty without a document.
-RAMULO_EXPORT QSize drawingSize(ramulo::RamuloControl& control);
+RAMULO_EXPORT QSize drawingSize(RamuloControl& control);
 
 /// The size in pixels of the image renderImage makes with these options; empty without a
 /// document. Fails with std::invalid_argument for a scale or ratio that is not positive.
-RAMULO_EXPORT QSize imageSize(ramulo::RamuloControl& control, const ImageOptions& options = {});
+RAMULO_EXPORT QSize imageSize(RamuloControl& control, const ImageOptions& options = {});
 
 /// The whole drawing as an RGB32 image of imageSize pixels with the options' device-pixel
 /// ratio. Fails with a runtime error "There is no document to draw" without a document,
 /// with ImageTooLarge over the limit, and with the control's automation error 0x800a03f0
 /// when the drawing fails.
-RAMULO_EXPORT QImage renderImage(ramulo::RamuloControl& control, const ImageOptions& options = {});
+RAMULO_EXPORT QImage renderImage(RamuloControl& control, const ImageOptions& options = {});
 
 /// renderImage written to a PNG file; an image over 64 megapixels is drawn and compressed a
 /// band of rows at a time, never held whole. The file is replaced only by a complete drawing;
 /// a failed write fails with "Failed to open output file <path> for writing", "Failed to
 /// write <path>" or "Failed to write output file <path>: <reason>" and leaves any earlier
 /// file as it was.
-RAMULO_EXPORT void renderPng(ramulo::RamuloControl& control, const QString& path,
+RAMULO_EXPORT void renderPng(RamuloControl& control, const QString& path,
                              const ImageOptions& options = {});
 
 /// The drawing as SVG: shapes as vector paths, labels as `<text>` elements. Its size follows
 /// the options' scale or size; the view box is the drawing in drawing units. Written as
 /// renderPng writes, with its failures; no pixel limit applies.
-RAMULO_EXPORT void renderSvg(ramulo::RamuloControl& control, const QString& path,
+RAMULO_EXPORT void renderSvg(RamuloControl& control, const QString& path,
                              const ImageOptions& options = {});
 
 /// The drawing printed into a PDF file on the printing path (background not printed),
 /// laid out on pages as `options` says; returns the number of pages. Written as renderPng
 /// writes, with its failures.
-RAMULO_EXPORT int renderPdf(ramulo::RamuloControl& control, const QString& path,
+RAMULO_EXPORT int renderPdf(RamuloControl& control, const QString& path,
                             const PdfOptions& options = {});
 
 /// Whether renderFile can write this path: it ends in .png, .svg or .pdf (any case).
@@ -118,7 +115,7 @@ RAMULO_EXPORT bool isRenderTarget(const QString& path);
 
 /// renderPng, renderSvg or renderPdf by the path's extension; any other extension fails
 /// with "Cannot draw into a .<ext> file: use .png, .svg or .pdf".
-RAMULO_EXPORT void renderFile(ramulo::RamuloControl& control, const QString& path,
+RAMULO_EXPORT void renderFile(RamuloControl& control, const QString& path,
                               const ImageOptions& image = {}, const PdfOptions& pdf = {});
 
-}  // namespace nx
+}  // namespace ramulo

@@ -7,7 +7,9 @@
 #include "interchange/graph_import.h"
 #include "ramulo/graph_files.h"
 
-namespace nx {
+using namespace nx;
+
+namespace ramulo {
 
 namespace {
 
@@ -23,7 +25,7 @@ std::invalid_argument unknownExtension(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> importGraphFile(ramulo::RamuloControl& control, const std::string& path,
+std::vector<std::string> importGraphFile(RamuloControl& control, const std::string& path,
                                          const std::string& format) {
     const std::optional<GraphFormat> chosen =
         format.empty() ? graphFormatForPath(path) : graphFormatNamed(format);
@@ -34,10 +36,10 @@ std::vector<std::string> importGraphFile(ramulo::RamuloControl& control, const s
     return std::move(result.warnings);
 }
 
-std::vector<std::string> exportGraphFile(ramulo::RamuloControl& control, const std::string& path) {
+std::vector<std::string> exportGraphFile(RamuloControl& control, const std::string& path) {
     const std::optional<GraphFormat> format = graphFormatForPath(path);
     if (!format) throw unknownExtension(path);
     return exportGraph(ramulo::engineOf(control), path, *format);
 }
 
-}  // namespace nx
+}  // namespace ramulo

@@ -9,9 +9,11 @@
 #include "ramulo/render.h"
 #include "render/render_scale.h"
 
-namespace nx {
+using namespace nx;
 
-QSize drawingSize(ramulo::RamuloControl& control) {
+namespace ramulo {
+
+QSize drawingSize(RamuloControl& control) {
     ramulo::ControlEngine& engine = ramulo::engineOf(control);
     if (!engine.graph() || !engine.view()) return {};
     const Size extent = engine.GetExtent();
@@ -43,7 +45,7 @@ double effectiveScale(QSize drawing, const ImageOptions& options) {
     return w > 0 ? sx : sy;
 }
 
-QSize imageSize(ramulo::RamuloControl& control, const ImageOptions& options) {
+QSize imageSize(RamuloControl& control, const ImageOptions& options) {
     if (!(options.devicePixelRatio > 0) || !std::isfinite(options.devicePixelRatio))
         throw std::invalid_argument("The device-pixel ratio must be a number above 0");
     const QSize drawing = drawingSize(control);
@@ -57,4 +59,4 @@ QSize imageSize(ramulo::RamuloControl& control, const ImageOptions& options) {
     return {pixels(drawing.width()), pixels(drawing.height())};
 }
 
-}  // namespace nx
+}  // namespace ramulo

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <stdexcept>
 
-namespace nx {
+namespace ramulo {
 
 namespace {
 
@@ -103,4 +103,4 @@ void PngBandWriter::finish() {
     chunk("IEND", nullptr, 0);
 }
 
-}  // namespace nx
+}  // namespace ramulo

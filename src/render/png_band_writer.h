@@ -9,7 +9,7 @@
 
 class QImage;
 
-namespace nx {
+namespace ramulo {
 
 // An 8-bit RGB PNG of a known size. The signature and header go out at construction, each
 // band's rows as they are added (compressed into IDAT chunks), the end at finish(). Fails
@@ -38,4 +38,4 @@ private:
     std::vector<unsigned char> compressed_;
 };
 
-}  // namespace nx
+}  // namespace ramulo

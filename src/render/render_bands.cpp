@@ -15,14 +15,16 @@
 #include "render/png_band_writer.h"
 #include "render/render_scale.h"
 
-namespace nx {
+using namespace nx;
+
+namespace ramulo {
 
 namespace {
 
 // Rows top .. top + band.height() of the drawing at `ratio` image pixels per unit, drawn as
 // renderImage draws the whole: at ratio 1 through the view's buffer, with the band as a
 // window scrolled down to it; otherwise straight onto a scaled painter.
-void drawBand(ramulo::RamuloControl& control, QImage& band, int top, QSize drawing, double ratio) {
+void drawBand(RamuloControl& control, QImage& band, int top, QSize drawing, double ratio) {
     const Rect area{0, 0, drawing.width(), drawing.height()};
     if (ratio == 1.0) {
         QtDeviceContext context(&band, QPoint(0, -top));
@@ -39,7 +41,7 @@ void drawBand(ramulo::RamuloControl& control, QImage& band, int top, QSize drawi
 
 }  // namespace
 
-void renderPngInBands(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options,
+void renderPngInBands(RamuloControl& control, const QString& path, const ImageOptions& options,
                       std::uint64_t bandPixels) {
     const QSize pixels = imageSize(control, options);
     if (pixels.isEmpty()) throw std::runtime_error("There is no document to draw");
@@ -68,4 +70,4 @@ void renderPngInBands(ramulo::RamuloControl& control, const QString& path, const
     out.commit(kPngEnding);
 }
 
-}  // namespace nx
+}  // namespace ramulo

@@ -5,10 +5,8 @@
 #include <cstdint>
 
 namespace ramulo {
-class RamuloControl;
-}  // namespace ramulo
 
-namespace nx {
+class RamuloControl;
 
 struct ImageOptions;
 
@@ -21,7 +19,7 @@ inline constexpr std::uint64_t kBandPixels = std::uint64_t{16} << 20;
 // compressed as they come, with memory for one band only. At scale 1 the pixels are
 // renderImage's; scaled, Qt may round a few pixels of shapes cut at a band's edge
 // differently. Fails as renderPng does.
-void renderPngInBands(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options,
+void renderPngInBands(RamuloControl& control, const QString& path, const ImageOptions& options,
                       std::uint64_t bandPixels);
 
-}  // namespace nx
+}  // namespace ramulo

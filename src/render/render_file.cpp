@@ -7,7 +7,9 @@
 #include "graph/progress.h"
 #include "ramulo/render.h"
 
-namespace nx {
+using namespace nx;
+
+namespace ramulo {
 
 bool isRenderTarget(const QString& path) {
     const QString kind = QFileInfo(path).suffix().toLower();
@@ -15,7 +17,7 @@ bool isRenderTarget(const QString& path) {
            kind == QLatin1String("pdf");
 }
 
-void renderFile(ramulo::RamuloControl& control, const QString& path, const ImageOptions& image,
+void renderFile(RamuloControl& control, const QString& path, const ImageOptions& image,
                 const PdfOptions& pdf) {
     const QString kind = QFileInfo(path).suffix().toLower();
     // A cancel stops the drawing before the scratch file replaces the target.
@@ -34,4 +36,4 @@ void renderFile(ramulo::RamuloControl& control, const QString& path, const Image
                                  " file: use .png, .svg or .pdf");
 }
 
-}  // namespace nx
+}  // namespace ramulo

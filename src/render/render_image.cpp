@@ -13,7 +13,9 @@
 #include "render/render_bands.h"
 #include "render/render_scale.h"
 
-namespace nx {
+using namespace nx;
+
+namespace ramulo {
 
 namespace {
 
@@ -30,7 +32,7 @@ std::string tooLargeText(QSize pixels, std::uint64_t limit) {
 ImageTooLarge::ImageTooLarge(QSize pixels, std::uint64_t limit)
     : std::runtime_error(tooLargeText(pixels, limit)), pixels_(pixels), limit_(limit) {}
 
-QImage renderImage(ramulo::RamuloControl& control, const ImageOptions& options) {
+QImage renderImage(RamuloControl& control, const ImageOptions& options) {
     const QSize pixels = imageSize(control, options);
     if (pixels.isEmpty()) throw std::runtime_error("There is no document to draw");
     // Both sides fit in an int, so the product fits in 64 bits.
@@ -62,7 +64,7 @@ QImage renderImage(ramulo::RamuloControl& control, const ImageOptions& options) 
     return image;
 }
 
-void renderPng(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options) {
+void renderPng(RamuloControl& control, const QString& path, const ImageOptions& options) {
     // A large image is never made whole: it is drawn and compressed a band at a time.
     const QSize pixels = imageSize(control, options);
     if (std::uint64_t(pixels.width()) * std::uint64_t(pixels.height()) > kBandThresholdPixels)
@@ -73,4 +75,4 @@ void renderPng(ramulo::RamuloControl& control, const QString& path, const ImageO
     out.commit(kPngEnding);
 }
 
-}  // namespace nx
+}  // namespace ramulo

@@ -8,7 +8,9 @@
 #include "ramulo/render.h"
 #include "render/drawing_output.h"
 
-namespace nx {
+using namespace nx;
+
+namespace ramulo {
 
 namespace {
 
@@ -25,7 +27,7 @@ ramulo::PrintLayout printLayoutOf(PageLayout layout) {
 
 }  // namespace
 
-int renderPdf(ramulo::RamuloControl& control, const QString& path, const PdfOptions& options) {
+int renderPdf(RamuloControl& control, const QString& path, const PdfOptions& options) {
     const QSize drawing = drawingSize(control);
     if (drawing.isEmpty()) throw std::runtime_error("There is no document to draw");
     if (options.resolution <= 0)
@@ -50,4 +52,4 @@ int renderPdf(ramulo::RamuloControl& control, const QString& path, const PdfOpti
     return pages;
 }
 
-}  // namespace nx
+}  // namespace ramulo

@@ -3,7 +3,7 @@
 
 #include <QSize>
 
-namespace nx {
+namespace ramulo {
 
 struct ImageOptions;
 
@@ -12,4 +12,4 @@ struct ImageOptions;
 // is not a number above 0.
 double effectiveScale(QSize drawing, const ImageOptions& options);
 
-}  // namespace nx
+}  // namespace ramulo

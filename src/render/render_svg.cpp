@@ -11,9 +11,11 @@
 #include "render/drawing_output.h"
 #include "render/render_scale.h"
 
-namespace nx {
+using namespace nx;
 
-void renderSvg(ramulo::RamuloControl& control, const QString& path, const ImageOptions& options) {
+namespace ramulo {
+
+void renderSvg(RamuloControl& control, const QString& path, const ImageOptions& options) {
     const QSize drawing = drawingSize(control);
     if (drawing.isEmpty()) throw std::runtime_error("There is no document to draw");
     const double scale = effectiveScale(drawing, options);
@@ -39,4 +41,4 @@ void renderSvg(ramulo::RamuloControl& control, const QString& path, const ImageO
     out.commit(kSvgEnding);
 }
 
-}  // namespace nx
+}  // namespace ramulo

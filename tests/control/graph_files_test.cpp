@@ -19,9 +19,9 @@ TEST_F(GraphFiles, ExportedGraphsComeBackWithTheirShape) {
     for (const char* name : {"g.graphml", "g.dot", "g.csv", "g.json"}) {
         SCOPED_TRACE(name);
         const std::string path = (dir / name).string();
-        nx::exportGraphFile(control, path);
+        ramulo::exportGraphFile(control, path);
         control.LoadTest(0);
-        nx::importGraphFile(control, path);
+        ramulo::importGraphFile(control, path);
         EXPECT_EQ(control.GetVertexCount(0), vertices);
         EXPECT_EQ(control.GetEdgeCount(0), edges);
         EXPECT_FALSE(control.isModified());
@@ -30,7 +30,7 @@ TEST_F(GraphFiles, ExportedGraphsComeBackWithTheirShape) {
     const std::string table = (dir / "g.txt").string();
     std::filesystem::copy_file(dir / "g.csv", table,
                                std::filesystem::copy_options::overwrite_existing);
-    nx::importGraphFile(control, table, "CSV");
+    ramulo::importGraphFile(control, table, "CSV");
     EXPECT_EQ(control.GetEdgeCount(0), edges);
     std::filesystem::remove_all(dir);
 }
@@ -45,15 +45,15 @@ TEST_F(GraphFiles, FailuresNameTheCauseAndKeepTheDocument) {
         }
         return "no failure";
     };
-    EXPECT_EQ(message([&] { nx::importGraphFile(control, "g.txt"); }),
+    EXPECT_EQ(message([&] { ramulo::importGraphFile(control, "g.txt"); }),
               "No graph format has the extension of 'g.txt' (known: graphml, dot, gv, csv, tsv, "
               "json)");
-    EXPECT_EQ(message([&] { nx::importGraphFile(control, "g.csv", "xls"); }),
+    EXPECT_EQ(message([&] { ramulo::importGraphFile(control, "g.csv", "xls"); }),
               "Unknown graph format 'xls' (known: graphml, dot, gv, csv, tsv, json)");
-    EXPECT_EQ(message([&] { nx::exportGraphFile(control, "g.nxx"); }),
+    EXPECT_EQ(message([&] { ramulo::exportGraphFile(control, "g.nxx"); }),
               "No graph format has the extension of 'g.nxx' (known: graphml, dot, gv, csv, tsv, "
               "json)");
-    EXPECT_NE(message([&] { nx::importGraphFile(control, "/no/such/file.graphml"); }),
+    EXPECT_NE(message([&] { ramulo::importGraphFile(control, "/no/such/file.graphml"); }),
               "no failure");
     EXPECT_EQ(control.GetVertexCount(0), vertices);
 }

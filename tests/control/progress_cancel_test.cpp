@@ -76,11 +76,11 @@ const Operation kOperations[] = {
      [](RamuloControl& c, const fs::path& f) { c.SaveToXml((f / "old.nxx").u16string()); }},
     {"importGraphFile",
      [](RamuloControl& c, const fs::path& f) {
-         nx::importGraphFile(c, (f / "old.graphml").string());
+         ramulo::importGraphFile(c, (f / "old.graphml").string());
      }},
     {"exportGraphFile",
      [](RamuloControl& c, const fs::path& f) {
-         nx::exportGraphFile(c, (f / "old.graphml").string());
+         ramulo::exportGraphFile(c, (f / "old.graphml").string());
      }},
 };
 
@@ -112,7 +112,7 @@ protected:
         // The files on disk hold the document as it was before its last step.
         control.Save((folder / "old.nx").u16string());
         control.SaveToXml((folder / "old.nxx").u16string());
-        nx::exportGraphFile(control, (folder / "old.graphml").string());
+        ramulo::exportGraphFile(control, (folder / "old.graphml").string());
         control.HierarchicalLayout();
     }
     void TearDown() override { engineOf(control).setProgress(nullptr); }

@@ -6,11 +6,11 @@
 namespace ramulo {
 
 QSize exportSize(RamuloControl& control) {
-    return nx::drawingSize(control);
+    return ramulo::drawingSize(control);
 }
 
 void exportDrawing(RamuloControl& control, const QString& path) {
-    nx::renderFile(control, path);
+    ramulo::renderFile(control, path);
 }
 
 }  // namespace ramulo

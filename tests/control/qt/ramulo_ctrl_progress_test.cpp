@@ -114,7 +114,7 @@ TEST_F(Progress, ACancelledDrawingWritesNoFile) {
     growTree(20000);
     QTemporaryDir dir;
     const QString old = dir.filePath(QStringLiteral("old.png"));
-    nx::renderFile(w->control(), old);
+    ramulo::renderFile(w->control(), old);
     QFile file(old);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -125,7 +125,7 @@ TEST_F(Progress, ACancelledDrawingWritesNoFile) {
         cancelWhenShown();
         QString error;
         try {
-            nx::renderFile(w->control(), dir.filePath(QString::fromLatin1(name)));
+            ramulo::renderFile(w->control(), dir.filePath(QString::fromLatin1(name)));
         } catch (const std::exception& e) {
             EXPECT_TRUE(nx::isCancellation(e)) << e.what();
             error = QString::fromUtf8(e.what());

@@ -27,13 +27,13 @@ QRect inkBounds(const QImage& image) {
 
 // The same drawing at every scale: what is drawn lands where the scale puts it.
 TEST_F(Render, ScaleAndPixelRatioGrowTheSameDrawing) {
-    const QImage plain = nx::renderImage(w->control());
-    ASSERT_EQ(plain.size(), nx::drawingSize(w->control()));
+    const QImage plain = ramulo::renderImage(w->control());
+    ASSERT_EQ(plain.size(), ramulo::drawingSize(w->control()));
     const QRect box = inkBounds(plain);
     ASSERT_GT(box.width(), 100);
 
     struct Case {
-        nx::ImageOptions options;
+        ramulo::ImageOptions options;
         double pixelsPerUnit;
         double ratio;
     };
@@ -48,7 +48,7 @@ TEST_F(Render, ScaleAndPixelRatioGrowTheSameDrawing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pixelsPerUnit);
-        const QImage image = nx::renderImage(w->control(), c.options);
+        const QImage image = ramulo::renderImage(w->control(), c.options);
         EXPECT_EQ(image.devicePixelRatio(), c.ratio);
         EXPECT_NEAR(image.width(), size.width() * c.pixelsPerUnit, 1.0);
         EXPECT_NEAR(image.height(), size.height() * c.pixelsPerUnit, 1.0);
@@ -60,7 +60,7 @@ TEST_F(Render, ScaleAndPixelRatioGrowTheSameDrawing) {
         EXPECT_NEAR(scaled.bottom(), box.bottom() * c.pixelsPerUnit, slack);
     }
     // Neither the window's drawing nor the next plain rendering is disturbed.
-    EXPECT_EQ(nx::renderImage(w->control()), plain);
+    EXPECT_EQ(ramulo::renderImage(w->control()), plain);
     w->viewport()->repaint();
     const QImage shown = w->screenImage();
     const QRect common = QRect(QPoint(0, 0), plain.size()).intersected(shown.rect());
@@ -73,14 +73,14 @@ TEST_F(Render, ScaleAndPixelRatioGrowTheSameDrawing) {
 TEST_F(Render, BandsHoldThePixelsOfTheWholeImage) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("bands.png"));
-    const int width = nx::drawingSize(w->control()).width();
+    const int width = ramulo::drawingSize(w->control()).width();
     for (const double scale : {1.0, 2.0, 0.75}) {
-        nx::ImageOptions options;
+        ramulo::ImageOptions options;
         options.scale = scale;
-        const QImage whole = nx::renderImage(w->control(), options);
+        const QImage whole = ramulo::renderImage(w->control(), options);
         for (const int rows : {1, 7, 100000}) {
             SCOPED_TRACE(testing::Message() << "scale " << scale << ", " << rows << " rows");
-            nx::renderPngInBands(w->control(), png, options,
+            ramulo::renderPngInBands(w->control(), png, options,
                                  std::uint64_t(rows) * std::uint64_t(width * scale + 1));
             const QImage banded = QImage(png).convertToFormat(QImage::Format_RGB32);
             ASSERT_EQ(banded.size(), whole.size());
@@ -95,9 +95,9 @@ TEST_F(Render, BandsHoldThePixelsOfTheWholeImage) {
             EXPECT_LT(differing, whole.width() * whole.height() / 1000);
         }
     }
-    nx::ImageOptions small;
+    ramulo::ImageOptions small;
     small.maxPixels = 1000;
-    EXPECT_THROW(nx::renderPngInBands(w->control(), png, small, 1000), nx::ImageTooLarge);
+    EXPECT_THROW(ramulo::renderPngInBands(w->control(), png, small, 1000), ramulo::ImageTooLarge);
 }
 
 TEST_F(Render, FailuresNameTheirCauseAndWriteNothing) {
@@ -111,10 +111,10 @@ TEST_F(Render, FailuresNameTheirCauseAndWriteNothing) {
         }
         return "no failure";
     };
-    nx::ImageOptions small;
+    ramulo::ImageOptions small;
     small.maxPixels = 1000;
-    const QSize size = nx::drawingSize(w->control());
-    EXPECT_EQ(message([&] { nx::renderPng(w->control(), png, small); }),
+    const QSize size = ramulo::drawingSize(w->control());
+    EXPECT_EQ(message([&] { ramulo::renderPng(w->control(), png, small); }),
               "the drawing is " + std::to_string(size.width()) + " x " +
                   std::to_string(size.height()) + " pixels (" +
                   std::to_string(size.width() * size.height()) +
@@ -122,21 +122,21 @@ TEST_F(Render, FailuresNameTheirCauseAndWriteNothing) {
     EXPECT_FALSE(QFile::exists(png));
     // A smaller scale brings the same drawing under the limit.
     small.size = QSize(30, 0);
-    nx::renderPng(w->control(), png, small);
+    ramulo::renderPng(w->control(), png, small);
     EXPECT_EQ(QImage(png).width(), 30);
 
-    EXPECT_EQ(message([&] { nx::renderFile(w->control(), dir.filePath("d.bmp")); }),
+    EXPECT_EQ(message([&] { ramulo::renderFile(w->control(), dir.filePath("d.bmp")); }),
               "Cannot draw into a .bmp file: use .png, .svg or .pdf");
-    EXPECT_EQ(message([&] { nx::renderImage(w->control(), {0.0, {}, 1.0}); }),
+    EXPECT_EQ(message([&] { ramulo::renderImage(w->control(), {0.0, {}, 1.0}); }),
               "The scale must be a number above 0");
-    EXPECT_EQ(message([&] { nx::renderPng(w->control(), dir.filePath("no/such/d.png")); }),
+    EXPECT_EQ(message([&] { ramulo::renderPng(w->control(), dir.filePath("no/such/d.png")); }),
               "Failed to open output file " + dir.filePath("no/such/d.png").toStdString() +
                   " for writing");
 
     // A control whose window was never created holds no document.
     RamuloControl empty;
     for (const char* name : {"e.png", "e.svg", "e.pdf"}) {
-        EXPECT_EQ(message([&] { nx::renderFile(empty, dir.filePath(name)); }),
+        EXPECT_EQ(message([&] { ramulo::renderFile(empty, dir.filePath(name)); }),
                   "There is no document to draw")
             << name;
         EXPECT_FALSE(QFile::exists(dir.filePath(name)));

@@ -7,7 +7,7 @@
 int main() {
     ramulo::RamuloControl control;  // no window yet, so no document
     try {
-        nx::exportGraphFile(control, "none.graphml");
+        ramulo::exportGraphFile(control, "none.graphml");
     } catch (const std::exception& e) {
         std::printf("%s\n", e.what());
         return 0;
