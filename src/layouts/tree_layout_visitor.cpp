@@ -31,6 +31,13 @@ std::int32_t half(std::int64_t a, std::int64_t b) {
     return static_cast<std::int32_t>((a + b) / 2);
 }
 
+// How wide the vertex's shape is drawn; 0 without an appearance.
+int shapeWidth(const VertexViewEntry& e, GraphView& view) {
+    if (!e.view) return 0;
+    const Rect r = e.view->getBoundingRectangle(e.vertex, view, e.properties);
+    return std::abs(r.right - r.left);
+}
+
 }  // namespace
 
 TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
@@ -39,6 +46,17 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
       layout(&layout),
       table_(graph, positions_, true) {
     const std::uint32_t n = table_.size();
+    // One pass over the drawing order finds the members' view entries (no lookup per
+    // vertex) and measures their shapes, whose widths do not change during the run.
+    std::vector<VertexViewEntry> entries(n);
+    widths_.assign(n, kUnknownWidth);
+    GraphView& view = *layout.view;
+    for (const VertexViewEntry e : view.vertexSequence()) {
+        const std::uint32_t i = e.vertex ? table_.position(*e.vertex) : VertexTable::kNone;
+        if (i == VertexTable::kNone) continue;
+        entries[i] = e;
+        widths_[i] = shapeWidth(e, view);
+    }
     flagSlots_.resize(n);
     prelimSlots_.resize(n);
     modSlots_.resize(n);
@@ -50,13 +68,17 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
     x_.resize(n);
     y_.resize(n);
     // Slots in graph order (k), values in walking order (i).
+    const PositionWriter& positions = layout.positions();
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
         ActualProperties& values = table_.values(i);
         flagSlots_[k] = &static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
         prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
-        const PositionWriter::Slots xy = layout.positions().slots(table_.vertex(i));
+        // A member the view does not show takes the writer's lookup, which names the fault.
+        const PositionWriter::Slots xy = entries[i].vertex
+                                             ? positions.slots(entries[i].properties, values)
+                                             : positions.slots(table_.vertex(i));
         xSlots_[k] = xy.x;
         ySlots_[k] = xy.y;
         visited_[i] = *flagSlots_[k];
@@ -65,7 +87,6 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         x_[i] = *xSlots_[k];
         y_[i] = *ySlots_[k];
     }
-    widths_.assign(n, kUnknownWidth);
     if (layout.labelExtent) {
         labelled_ = true;
         labelLeft_.resize(n);
@@ -115,18 +136,13 @@ void TreeLayoutVisitor::children(std::uint32_t v, bool ordered, std::vector<std:
 }
 
 int TreeLayoutVisitor::width(std::uint32_t v) {
+    // Measured up front for every vertex the view shows; the view names any other.
     if (widths_[v] == kUnknownWidth) {
         Vertex& vertex = table_.vertex(v);
         GraphView& view = *layout->view;
         const VertexViewData* entry = view.findVertexEntry(&vertex);
         if (!entry) view.vertexView(&vertex);  // throws the view's error
-        int w = 0;
-        if (entry && entry->view) {
-            const Rect r =
-                entry->view->getBoundingRectangle(&vertex, view, entry->properties.get());
-            w = std::abs(r.right - r.left);
-        }
-        widths_[v] = w;
+        widths_[v] = entry ? shapeWidth(entry->borrow(), view) : 0;
     }
     return widths_[v];
 }
