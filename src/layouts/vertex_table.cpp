@@ -29,7 +29,7 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
     neighbours_.reserve(2 * graph.edgeCount());  // every edge but a loop is listed twice
     for (const auto& [vertex, entry] : members) {
         for (const Edge* edge : entry.incident) {
-            if (edge->isLoop()) continue;
+            if (edge->source == edge->target) continue;  // a loop (without reading the ends)
             const Vertex* other = edge->source == vertex ? edge->target : edge->source;
             neighbours_.push_back(positions[other->id]);
         }

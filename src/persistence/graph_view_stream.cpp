@@ -123,32 +123,34 @@ void writeStream(GraphView& view, std::ostream& out) {
     out << "VertexSequence" << sep << view.vertexSequence().size();
     endLine(out);
     std::string& line = lineBuffer();
+    line.clear();
     RecordText<VertexView> vertexRecord;
     for (const VertexViewEntry entry : view.vertexSequence()) {
         progressStep();
-        line.clear();
         appendNumber(line, entry.vertex->id);
         line.push_back(sep);
         appendValues(line, *entry.properties);
         line.push_back(sep);
         line.append(vertexRecord.of(entry.view, out, sep));
         line.push_back('\n');
-        writeLine(out, line);
+        writeWhenFull(out, line);
     }
+    writeLine(out, line);
+    line.clear();
     out << "Edges" << sep << view.edgeMap().size();
     endLine(out);
     RecordText<EdgeView> edgeRecord;
     for (const auto& [edge, data] : view.edgeMap()) {
         progressStep();
-        line.clear();
         appendNumber(line, edge->id);
         line.push_back(sep);
         appendValues(line, *data.properties);
         line.push_back(sep);
         line.append(edgeRecord.of(data.view.get(), out, sep));
         line.push_back('\n');
-        writeLine(out, line);
+        writeWhenFull(out, line);
     }
+    writeLine(out, line);
 }
 
 void readStream(GraphView& view, std::istream& in) {
