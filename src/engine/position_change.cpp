@@ -11,9 +11,14 @@ std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) 
     const nx::Graph* graph = view.graph();
     if (!graph) return sets;
     sets.reserve(view.vertexSequence().size());
+    const auto& members = graph->vertices();
+    auto member = members.begin();
     for (const nx::VertexViewEntry e : view.vertexSequence()) {
-        const nx::VertexEntry* entry = graph->vertices().find(e.vertex);
+        // The drawing order mostly is the graph's: the next member is then this entry's.
+        const bool next = member != members.end() && member->first == e.vertex;
+        const nx::VertexEntry* entry = next ? &member->second : members.find(e.vertex);
         sets.push_back(entry ? entry->properties.get() : nullptr);
+        if (member != members.end()) ++member;
     }
     return sets;
 }

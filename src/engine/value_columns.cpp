@@ -64,22 +64,36 @@ void ValueColumns::capture(const std::vector<nx::ActualProperties*>& sets) {
         }
         if (column.width == 0) continue;
         column.bytes.assign(sets.size() * column.width, 0);
-        for (std::size_t k = 0; k < sets.size(); ++k)
-            if (const unsigned char* at = valueAt(sets[k], column))
-                std::memcpy(&column.bytes[k * column.width], at, column.width);
         columns_.push_back(std::move(column));
     }
+    // Set by set, so that each element's values are read together.
+    for (std::size_t k = 0; k < sets.size(); ++k)
+        for (Column& column : columns_)
+            if (const unsigned char* at = valueAt(sets[k], column))
+                std::memcpy(&column.bytes[k * column.width], at, column.width);
 }
 
 bool ValueColumns::keepChanged(const std::vector<nx::ActualProperties*>& sets) {
-    std::erase_if(columns_, [&](Column& column) {
-        for (std::size_t k = 0; k < sets.size(); ++k) {
+    // Set by set as in capture; a column is compared until it shows a change.
+    std::vector<char> changed(columns_.size(), 0);
+    std::size_t open = columns_.size();
+    for (std::size_t k = 0; open > 0 && k < sets.size(); ++k)
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (changed[c]) continue;
+            const Column& column = columns_[c];
             const unsigned char* at = valueAt(sets[k], column);
-            if (at && std::memcmp(at, &column.bytes[k * column.width], column.width) != 0)
-                return false;
+            if (at && std::memcmp(at, &column.bytes[k * column.width], column.width) != 0) {
+                changed[c] = 1;
+                --open;
+            }
         }
-        return true;
-    });
+    std::size_t kept = 0;
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (!changed[c]) continue;
+        if (kept != c) columns_[kept] = std::move(columns_[c]);
+        ++kept;
+    }
+    columns_.resize(kept);
     columns_.shrink_to_fit();
     for (Column& column : columns_) {
         const std::size_t w = column.width;

@@ -30,7 +30,9 @@ bool isForestByCounting(const Graph& graph) {
         const std::uint32_t a = find(static_cast<std::uint32_t>(edge.source->id));
         const std::uint32_t b = find(static_cast<std::uint32_t>(edge.target->id));
         if (a != b) {
-            parent[a] = b;
+            // The target's side is usually a vertex on its own: hung under the source's
+            // root, the trees stay flat when edges come parent before child.
+            parent[b] = a;
             --components;
         }
     }

@@ -196,7 +196,7 @@ void RadialLayout::arrange() {
                 progressStep();
                 const std::uint32_t v = table.atGraphIndex(k);
                 Placed& p = placed.emplace_back();
-                p.values = &table.values(v);
+                p.values = &table.valuesAtGraphIndex(k);
                 p.xy = positions().slots(table.vertex(v));
                 p.wedge = visitor.wedgeOf(v);
                 p.angle = visitor.angleOf(v);

@@ -25,7 +25,7 @@ RadialLayoutVisitor::RadialLayoutVisitor(Graph& tree, RadialLayout& layout,
     // Values in the tree's vertex order (k), as they lie in memory; arrays in walking order (i).
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
-        ActualProperties& values = table_.values(i);
+        ActualProperties& values = table_.valuesAtGraphIndex(k);
         visited_[i] = static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
         leaves_[i] = static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         depths_[i] = static_cast<AuxInt2&>(values.at(layout.i2Index)).value;

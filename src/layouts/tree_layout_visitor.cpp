@@ -31,6 +31,13 @@ std::int32_t half(std::int64_t a, std::int64_t b) {
     return static_cast<std::int32_t>((a + b) / 2);
 }
 
+// How wide the vertex's shape is drawn; 0 without an appearance.
+int shapeWidth(const VertexViewEntry& e, GraphView& view) {
+    if (!e.view) return 0;
+    const Rect r = e.view->getBoundingRectangle(e.vertex, view, e.properties);
+    return std::abs(r.right - r.left);
+}
+
 }  // namespace
 
 TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
@@ -39,39 +46,46 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
       layout(&layout),
       table_(graph, positions_, true) {
     const std::uint32_t n = table_.size();
+    GraphView& view = *layout.view;
+    const std::vector<VertexViewEntry> entries = viewEntries(view);
     flagSlots_.resize(n);
     prelimSlots_.resize(n);
     modSlots_.resize(n);
     xSlots_.resize(n);
     ySlots_.resize(n);
+    // The flags, prelims and modifiers start over in the first pass; X and Y are read.
     visited_.resize(n);
     prelim_.resize(n);
     mod_.resize(n);
     x_.resize(n);
     y_.resize(n);
+    // Shapes keep their widths during the run: measured once, in the order they lie in.
+    widths_.assign(n, kUnknownWidth);
     // Slots in graph order (k), values in walking order (i).
+    const PositionWriter& positions = layout.positions();
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
-        ActualProperties& values = table_.values(i);
+        ActualProperties& values = table_.valuesAtGraphIndex(k);
         flagSlots_[k] = &static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
         prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
-        const PositionWriter::Slots xy = layout.positions().slots(table_.vertex(i));
+        // A member the view does not show takes the writer's lookup, which names the fault.
+        const VertexViewEntry& e = entries[k];
+        const PositionWriter::Slots xy = e.vertex ? positions.slots(e.properties, values)
+                                                  : positions.slots(table_.vertexAtGraphIndex(k));
         xSlots_[k] = xy.x;
         ySlots_[k] = xy.y;
-        visited_[i] = *flagSlots_[k];
-        prelim_[i] = *prelimSlots_[k];
-        mod_[i] = *modSlots_[k];
-        x_[i] = *xSlots_[k];
-        y_[i] = *ySlots_[k];
+        x_[i] = *xy.x;
+        y_[i] = *xy.y;
+        if (e.vertex) widths_[i] = shapeWidth(e, view);
     }
-    widths_.assign(n, kUnknownWidth);
     if (layout.labelExtent) {
         labelled_ = true;
         labelLeft_.resize(n);
         labelRight_.resize(n);
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const LabelExtent e = layout.labelExtent(table_.vertex(i));
+        for (std::uint32_t k = 0; k < n; ++k) {
+            const LabelExtent e = layout.labelExtent(table_.vertexAtGraphIndex(k));
+            const std::uint32_t i = table_.atGraphIndex(k);
             labelLeft_[i] = std::clamp(e.left, 0, kLongestLabel);
             labelRight_[i] = std::clamp(e.right, 0, kLongestLabel);
         }
@@ -79,6 +93,28 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
     shift_.resize(n);
     outline_.resize(n);
     parent_.resize(n);
+}
+
+std::vector<VertexViewEntry> TreeLayoutVisitor::viewEntries(const GraphView& view) const {
+    const std::uint32_t n = table_.size();
+    const auto& sequence = view.vertexSequence();
+    std::vector<VertexViewEntry> entries(n);
+    // The drawing order nearly always is the graph's: then the k-th entry is the k-th
+    // member's, found without a lookup.
+    bool inGraphOrder = sequence.size() == n;
+    for (std::uint32_t k = 0; inGraphOrder && k < n; ++k) {
+        entries[k] = sequence[k];
+        inGraphOrder = entries[k].vertex == &table_.vertexAtGraphIndex(k);
+    }
+    if (inGraphOrder) return entries;
+    entries.assign(n, VertexViewEntry{});
+    std::vector<std::uint32_t> graphIndex(n);
+    for (std::uint32_t k = 0; k < n; ++k) graphIndex[table_.atGraphIndex(k)] = k;
+    for (const VertexViewEntry e : sequence) {
+        const std::uint32_t i = e.vertex ? table_.position(*e.vertex) : VertexTable::kNone;
+        if (i != VertexTable::kNone) entries[graphIndex[i]] = e;
+    }
+    return entries;
 }
 
 void TreeLayoutVisitor::commit() {
@@ -115,18 +151,13 @@ void TreeLayoutVisitor::children(std::uint32_t v, bool ordered, std::vector<std:
 }
 
 int TreeLayoutVisitor::width(std::uint32_t v) {
+    // Measured up front for every vertex the view shows; the view names any other.
     if (widths_[v] == kUnknownWidth) {
         Vertex& vertex = table_.vertex(v);
         GraphView& view = *layout->view;
         const VertexViewData* entry = view.findVertexEntry(&vertex);
         if (!entry) view.vertexView(&vertex);  // throws the view's error
-        int w = 0;
-        if (entry && entry->view) {
-            const Rect r =
-                entry->view->getBoundingRectangle(&vertex, view, entry->properties.get());
-            w = std::abs(r.right - r.left);
-        }
-        widths_[v] = w;
+        widths_[v] = entry ? shapeWidth(entry->borrow(), view) : 0;
     }
     return widths_[v];
 }

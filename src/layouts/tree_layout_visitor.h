@@ -11,7 +11,9 @@
 
 namespace nx {
 
+class GraphView;
 class TreeLayout;
+struct VertexViewEntry;
 
 // Every walk keeps its own stack, so a path of any length is walked without recursion.
 // Its passes: 1 first walk, 2 separation, 3 placement.
@@ -42,6 +44,9 @@ private:
         int k;  // relative depth in a subtree walk; place among siblings in the first walk
     };
 
+    // Each member's view entry in the graph's vertex order; none (null) for a vertex the
+    // view does not show.
+    std::vector<VertexViewEntry> viewEntries(const GraphView& view) const;
     void firstWalk(std::uint32_t root);
     bool enterFirst(std::uint32_t v, std::uint32_t place, std::vector<Frame>& stack);
     void placeLeaf(std::uint32_t v, std::uint32_t place);

@@ -12,35 +12,37 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
     const auto& members = graph.vertices();
     vertices_.reserve(members.size());
     values_.reserve(members.size());
+    std::vector<ElementId> ids;
+    ids.reserve(members.size());
     ElementId maxId = 0;
     for (const auto& [vertex, entry] : members) {
         vertices_.push_back(vertex);
         values_.push_back(entry.properties.get());
+        ids.push_back(vertex->id);
         maxId = std::max(maxId, vertex->id);
     }
     if (!vertices_.empty() && positions.size() <= maxId) positions.resize(maxId + 1, kNone);
-    for (std::uint32_t i = 0; i < size(); ++i) positions[vertices_[i]->id] = i;
+    for (std::uint32_t i = 0; i < size(); ++i) positions[ids[i]] = i;
 
     first_.reserve(vertices_.size() + 1);
     first_.push_back(0);
+    neighbours_.reserve(2 * graph.edgeCount());  // every edge but a loop is listed twice
     for (const auto& [vertex, entry] : members) {
-        const ElementId here = vertex->id;
         for (const Edge* edge : entry.incident) {
-            if (edge->isLoop()) continue;
-            const Vertex* other = edge->source->id == here ? edge->target : edge->source;
+            if (edge->source == edge->target) continue;  // a loop (without reading the ends)
+            const Vertex* other = edge->source == vertex ? edge->target : edge->source;
             neighbours_.push_back(positions[other->id]);
         }
         first_.push_back(static_cast<std::uint32_t>(neighbours_.size()));
     }
-    if (depthFirst) renumberDepthFirst();
+    if (depthFirst) renumberDepthFirst(ids);
 }
 
-void VertexTable::renumberDepthFirst() {
+void VertexTable::renumberDepthFirst(const std::vector<ElementId>& ids) {
     const std::uint32_t n = size();
-    std::vector<std::uint32_t> order;  // old positions in preorder
-    std::vector<std::uint32_t> renamed(n, kNone);
+    std::vector<std::uint32_t> renamed(n, kNone);  // new position by old one
     std::vector<std::uint32_t> stack;
-    order.reserve(n);
+    std::uint32_t next = 0;
     for (std::uint32_t start = 0; start < n; ++start) {
         if (renamed[start] != kNone) continue;
         stack.push_back(start);
@@ -48,8 +50,7 @@ void VertexTable::renumberDepthFirst() {
         while (!stack.empty()) {
             const std::uint32_t v = stack.back();
             stack.pop_back();
-            renamed[v] = static_cast<std::uint32_t>(order.size());
-            order.push_back(v);
+            renamed[v] = next++;
             // Reversed, so that the first neighbour is taken first.
             for (std::uint32_t e = first_[v + 1]; e-- > first_[v];)
                 if (renamed[neighbours_[e]] == kNone) {
@@ -58,24 +59,25 @@ void VertexTable::renumberDepthFirst() {
                 }
         }
     }
+    // Read in the old order, which is the graph's (in sequence), and scattered to the new.
     std::vector<Vertex*> vertices(n);
-    std::vector<ActualProperties*> values(n);
-    std::vector<std::uint32_t> first(n + 1);
-    std::vector<std::uint32_t> neighbours;
-    neighbours.reserve(neighbours_.size());
-    for (std::uint32_t i = 0; i < n; ++i) {
-        const std::uint32_t old = order[i];
+    std::vector<std::uint32_t> first(n + 1, 0);
+    for (std::uint32_t old = 0; old < n; ++old) {
+        const std::uint32_t i = renamed[old];
         vertices[i] = vertices_[old];
-        values[i] = values_[old];
-        first[i] = static_cast<std::uint32_t>(neighbours.size());
-        for (std::uint32_t e = first_[old]; e < first_[old + 1]; ++e)
-            neighbours.push_back(renamed[neighbours_[e]]);
-        (*positions_)[vertices[i]->id] = i;
+        first[i + 1] = first_[old + 1] - first_[old];
+        (*positions_)[ids[old]] = i;
     }
-    first[n] = static_cast<std::uint32_t>(neighbours.size());
+    for (std::uint32_t i = 0; i < n; ++i) first[i + 1] += first[i];
+    std::vector<std::uint32_t> neighbours(neighbours_.size());
+    for (std::uint32_t old = 0; old < n; ++old) {
+        std::uint32_t at = first[renamed[old]];
+        for (std::uint32_t e = first_[old]; e < first_[old + 1]; ++e)
+            neighbours[at++] = renamed[neighbours_[e]];
+    }
     byGraphOrder_.swap(renamed);
+    byGraph_.swap(vertices_);
     vertices_.swap(vertices);
-    values_.swap(values);
     first_.swap(first);
     neighbours_.swap(neighbours);
 }

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "graph/element.h"
 #include "properties/actual_properties.h"
 
 namespace nx {
@@ -34,27 +35,32 @@ public:
     std::span<const std::uint32_t> neighbours(std::uint32_t i) const {
         return {neighbours_.data() + first_[i], neighbours_.data() + first_[i + 1]};
     }
-    ActualProperties& values(std::uint32_t i) const { return *values_[i]; }
     // Position of the k-th vertex in the graph's vertex order. Values are stored in
     // that order, so passes over them in it touch memory in sequence.
     std::uint32_t atGraphIndex(std::uint32_t k) const {
         return byGraphOrder_.empty() ? k : byGraphOrder_[k];
     }
+    // The k-th vertex in the graph's vertex order and its graph-level values.
+    Vertex& vertexAtGraphIndex(std::uint32_t k) const {
+        return byGraph_.empty() ? *vertices_[k] : *byGraph_[k];
+    }
+    ActualProperties& valuesAtGraphIndex(std::uint32_t k) const { return *values_[k]; }
 
     // Pointers to the value of the graph-level property at index, per position.
     template <typename P>
     std::vector<typename P::value_type*> slots(std::size_t index) const {
-        std::vector<typename P::value_type*> result(vertices_.size());
-        for (std::size_t i = 0; i < vertices_.size(); ++i)
-            result[i] = &static_cast<P&>(values_[i]->at(index)).value;
+        std::vector<typename P::value_type*> result(values_.size());
+        for (std::uint32_t k = 0; k < size(); ++k)
+            result[atGraphIndex(k)] = &static_cast<P&>(values_[k]->at(index)).value;
         return result;
     }
 
 private:
-    void renumberDepthFirst();
+    void renumberDepthFirst(const std::vector<ElementId>& ids);
 
-    std::vector<Vertex*> vertices_;
-    std::vector<ActualProperties*> values_;
+    std::vector<Vertex*> vertices_;           // by position
+    std::vector<Vertex*> byGraph_;           // graph order; empty without renumbering
+    std::vector<ActualProperties*> values_;  // graph order
     std::vector<std::uint32_t> first_;
     std::vector<std::uint32_t> neighbours_;
     std::vector<std::uint32_t>* positions_;

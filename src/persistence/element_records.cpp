@@ -9,16 +9,13 @@
 
 namespace nx::persistence {
 
-void writeVertexRecord(std::ostream& out, const Vertex& vertex) {
+void appendVertexRecord(std::string& line, const Vertex& vertex) {
     const char sep = listSeparator();
-    std::string& line = persistence::lineBuffer();
-    line.clear();
     persistence::appendNumber(line, vertex.id);
     line.push_back(sep);
     line.push_back(vertex.isGraph() ? '1' : '0');
     line.push_back(sep);
     persistence::appendValues(line, *vertex.properties);
-    persistence::writeLine(out, line);
 }
 
 void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
@@ -29,10 +26,8 @@ void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex) {
     parent.LinkEndChild(element);
 }
 
-void writeEdgeRecord(std::ostream& out, const Edge& edge) {
+void appendEdgeRecord(std::string& line, const Edge& edge) {
     const char sep = listSeparator();
-    std::string& line = persistence::lineBuffer();
-    line.clear();
     persistence::appendNumber(line, edge.id);
     line.push_back(sep);
     persistence::appendNumber(line, edge.source->id);
@@ -40,7 +35,6 @@ void writeEdgeRecord(std::ostream& out, const Edge& edge) {
     persistence::appendNumber(line, edge.target->id);
     line.push_back(sep);
     persistence::appendValues(line, *edge.properties);
-    persistence::writeLine(out, line);
 }
 
 void saveEdgeRecord(TiXmlNode& parent, const Edge& edge) {

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 class TiXmlElement;
 class TiXmlNode;
@@ -19,10 +20,11 @@ class VertexFactory;
 
 namespace nx::persistence {
 
-// One vertex (a graph counts as one here) or edge: a stream line or an XML element.
-void writeVertexRecord(std::ostream& out, const Vertex& vertex);
+// One vertex (a graph counts as one here) or edge: a stream line (appended to the text,
+// without its line end) or an XML element.
+void appendVertexRecord(std::string& line, const Vertex& vertex);
 void saveVertexRecord(TiXmlNode& parent, const Vertex& vertex);
-void writeEdgeRecord(std::ostream& out, const Edge& edge);
+void appendEdgeRecord(std::string& line, const Edge& edge);
 void saveEdgeRecord(TiXmlNode& parent, const Edge& edge);
 
 // A factory's section, every element it holds in ID order, written under its lock.

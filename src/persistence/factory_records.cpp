@@ -24,12 +24,16 @@ void setCount(TiXmlNode& parent, std::size_t count) {
 void writeFactoryStream(VertexFactory& factory, std::ostream& out) {
     ScopedLock lock(&factory.mutex());
     out << "VertexFactory" << listSeparator() << factory.vertices().size();
+    std::string& lines = persistence::lineBuffer();
+    lines.clear();
     for (const auto& vertex : factory.vertices()) {
         progressStep();
-        persistence::endLine(out);
-        writeVertexRecord(out, *vertex);
+        lines.push_back('\n');
+        appendVertexRecord(lines, *vertex);
+        persistence::writeWhenFull(out, lines);
     }
-    persistence::endLine(out);
+    lines.push_back('\n');
+    persistence::writeLine(out, lines);
 }
 
 void saveFactoryXml(VertexFactory& factory, TiXmlNode& parent) {
@@ -42,6 +46,8 @@ void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
     ScopedLock lock(&factory.mutex());
     const auto& edges = factory.edges();
     out << "EdgeFactory" << listSeparator() << edges.size();
+    std::string& lines = persistence::lineBuffer();
+    lines.clear();
     // An edge's ends lie anywhere in memory: ask for them a few records ahead.
     constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < edges.size(); ++i) {
@@ -51,10 +57,12 @@ void writeFactoryStream(EdgeFactory& factory, std::ostream& out) {
             __builtin_prefetch(ahead->source);
             __builtin_prefetch(ahead->target);
         }
-        persistence::endLine(out);
-        writeEdgeRecord(out, *edges[i]);
+        lines.push_back('\n');
+        appendEdgeRecord(lines, *edges[i]);
+        persistence::writeWhenFull(out, lines);
     }
-    persistence::endLine(out);
+    lines.push_back('\n');
+    persistence::writeLine(out, lines);
 }
 
 void saveFactoryXml(EdgeFactory& factory, TiXmlNode& parent) {

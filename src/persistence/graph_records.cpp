@@ -26,24 +26,28 @@ void writeGraphStream(const Graph& graph, std::ostream& out) {
     endLine(out);
     out << graph.order();
     std::string& line = lineBuffer();
+    line.clear();
     for (const auto& [vertex, entry] : graph.vertices()) {
         progressStep();
-        line.assign(1, '\n');
+        line.push_back('\n');
         appendNumber(line, vertex->id);
         line.push_back(sep);
         appendValues(line, *entry.properties);
-        writeLine(out, line);
+        writeWhenFull(out, line);
     }
-    endLine(out);
+    line.push_back('\n');
+    writeLine(out, line);
+    line.clear();
     out << graph.edgeCount();
     for (const auto& [edge, props] : graph.edges()) {
         progressStep();
-        line.assign(1, '\n');
+        line.push_back('\n');
         appendNumber(line, edge->id);
         line.push_back(sep);
         appendValues(line, *props);
-        writeLine(out, line);
+        writeWhenFull(out, line);
     }
+    writeLine(out, line);
 }
 
 void saveGraphXml(const Graph& graph, TiXmlNode& parent) {

@@ -75,6 +75,29 @@ void writeRecord(std::ostream& out, const V* view, char sep) {
         out << "-1" << sep << '#';
 }
 
+// Entries mostly share a few appearances, one after another: the record of the last one
+// is kept as text, formatted as the file's stream formats it.
+template <typename V>
+class RecordText {
+public:
+    const std::string& of(const V* view, const std::ostream& like, char sep) {
+        if (!known_ || view != view_) {
+            std::ostringstream text;
+            text.copyfmt(like);
+            writeRecord(text, view, sep);
+            text_ = std::move(text).str();
+            view_ = view;
+            known_ = true;
+        }
+        return text_;
+    }
+
+private:
+    const V* view_ = nullptr;
+    bool known_ = false;
+    std::string text_;
+};
+
 void writeColor(std::ostream& out, const RgbColor& color, char sep) {
     out << int(color.red) << sep << int(color.green) << sep << int(color.blue) << sep;
 }
@@ -100,30 +123,34 @@ void writeStream(GraphView& view, std::ostream& out) {
     out << "VertexSequence" << sep << view.vertexSequence().size();
     endLine(out);
     std::string& line = lineBuffer();
+    line.clear();
+    RecordText<VertexView> vertexRecord;
     for (const VertexViewEntry entry : view.vertexSequence()) {
         progressStep();
-        line.clear();
         appendNumber(line, entry.vertex->id);
         line.push_back(sep);
         appendValues(line, *entry.properties);
         line.push_back(sep);
-        writeLine(out, line);
-        writeRecord(out, entry.view, sep);
-        endLine(out);
+        line.append(vertexRecord.of(entry.view, out, sep));
+        line.push_back('\n');
+        writeWhenFull(out, line);
     }
+    writeLine(out, line);
+    line.clear();
     out << "Edges" << sep << view.edgeMap().size();
     endLine(out);
+    RecordText<EdgeView> edgeRecord;
     for (const auto& [edge, data] : view.edgeMap()) {
         progressStep();
-        line.clear();
         appendNumber(line, edge->id);
         line.push_back(sep);
         appendValues(line, *data.properties);
         line.push_back(sep);
-        writeLine(out, line);
-        writeRecord(out, data.view.get(), sep);
-        endLine(out);
+        line.append(edgeRecord.of(data.view.get(), out, sep));
+        line.push_back('\n');
+        writeWhenFull(out, line);
     }
+    writeLine(out, line);
 }
 
 void readStream(GraphView& view, std::istream& in) {

@@ -1,6 +1,7 @@
 // Field-level reading and writing of the stream file: tokens, counts, labels, end marks, values.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>
@@ -50,6 +51,14 @@ std::string& lineBuffer();
 // Writes a built line (or record) in one call.
 inline void writeLine(std::ostream& out, const std::string& line) {
     out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+// Lines gathered in one text go out some 64 KB at a time, sparing a stream call per line;
+// the caller writes what is left at the end.
+inline void writeWhenFull(std::ostream& out, std::string& lines) {
+    if (lines.size() < (std::size_t{1} << 16)) return;
+    writeLine(out, lines);
+    lines.clear();
 }
 
 // An unsigned decimal, as operator<< writes it in the classic locale, without its cost.

@@ -41,11 +41,19 @@ PositionWriter::~PositionWriter() {
 }
 
 PositionWriter::Slots PositionWriter::slots(Vertex& vertex) const {
-    ActualProperties* values = nullptr;
-    if (level_ == Level::View)
-        values = scene_.vertexViewProperties(&vertex);
-    else if (level_ == Level::Graph)
-        values = &graph_->vertexProperties(vertex);
+    if (level_ == Level::View) return slotsIn(scene_.vertexViewProperties(&vertex));
+    if (level_ == Level::Graph) return slotsIn(&graph_->vertexProperties(vertex));
+    return {};
+}
+
+PositionWriter::Slots PositionWriter::slots(ActualProperties* viewValues,
+                                            ActualProperties& graphValues) const {
+    if (level_ == Level::View) return slotsIn(viewValues);
+    if (level_ == Level::Graph) return slotsIn(&graphValues);
+    return {};
+}
+
+PositionWriter::Slots PositionWriter::slotsIn(ActualProperties* values) const {
     if (!values) return {};
     return {&static_cast<X&>(values->at(xIndex_)).value,
             &static_cast<Y&>(values->at(yIndex_)).value};

@@ -8,6 +8,7 @@
 
 namespace nx {
 
+class ActualProperties;
 class Graph;
 class GraphScene;
 class Vertex;
@@ -37,11 +38,15 @@ public:
     // The vertex's X and Y at the chosen level, with one lookup; both null without a level.
     // Throws std::runtime_error for a vertex without an entry at that level.
     Slots slots(Vertex& vertex) const;
+    // The same from the vertex's values at hand, its view entry's (null: none) and its
+    // graph-level ones, without a lookup; at view level a missing entry answers null slots.
+    Slots slots(ActualProperties* viewValues, ActualProperties& graphValues) const;
     void set(Vertex& vertex, int x, int y);
     int x(Vertex& vertex) const;
 
 private:
     enum class Level { None, View, Graph };
+    Slots slotsIn(ActualProperties* values) const;
 
     GraphScene& scene_;
     Graph* graph_;

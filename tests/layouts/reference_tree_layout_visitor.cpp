@@ -47,7 +47,7 @@ ReferenceTreeLayoutVisitor::ReferenceTreeLayoutVisitor(Graph& graph, ReferenceTr
     // Slots in graph order (k), values in walking order (i).
     for (std::uint32_t k = 0; k < n; ++k) {
         const std::uint32_t i = table_.atGraphIndex(k);
-        ActualProperties& values = table_.values(i);
+        ActualProperties& values = table_.valuesAtGraphIndex(k);
         flagSlots_[k] = &static_cast<AuxFlag1&>(values.at(layout.v1Index)).value;
         prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;

@@ -11,6 +11,7 @@
 #include "layouts/layout_fixture.h"
 #include "layouts/reference_tree_layout.h"
 #include "layouts/tree_layout.h"
+#include "views/vertex_view_factory.h"
 
 namespace nx::test {
 namespace {
@@ -102,9 +103,11 @@ void build(LayoutDocument& d, const Shape& shape, Start start, unsigned seed) {
 
 template <typename L>
 Outcome run(const Shape& shape, Start start, unsigned seed, Separations s,
-            const std::vector<std::size_t>& roots = {}) {
+            const std::vector<std::size_t>& roots = {},
+            const std::function<void(LayoutDocument&)>& dress = {}) {
     LayoutDocument d(shape.n);
     build(d, shape, start, seed);
+    if (dress) dress(d);
     Outcome outcome;
     try {
         L layout(*d.view, s.layer, s.sibling, s.subtree);
@@ -148,6 +151,28 @@ TEST(TreeLayoutOracleTest, SameValuesFromChosenRoots) {
                 run<ReferenceTreeLayout>(shape, Start::FewValues, 11, {80, 80, 80}, roots);
             EXPECT_EQ(fast.error, first.error) << shape.name;
             EXPECT_TRUE(fast.values == first.values) << shape.name << " roots " << roots.front();
+        }
+}
+
+// Shapes of many sizes, drawn in an order other than the graph's: every vertex is measured
+// by its own appearance wherever it stands in the drawing order.
+TEST(TreeLayoutOracleTest, SameValuesWithShapesOfManySizesInAnyDrawingOrder) {
+    auto dress = [](LayoutDocument& d) {
+        std::mt19937 random(29);
+        for (Vertex* v : d.vertices)
+            d.view->setVertexView(v, vertexViewFactory().getSquareDotView(
+                                         false, 0, 0, 0, 0,
+                                         std::uniform_int_distribution<int>(1, 40)(random)));
+        for (std::size_t k = 0; k < d.vertices.size() / 3; ++k)
+            d.view->bringToFront(d.vertices[std::uniform_int_distribution<std::size_t>(
+                0, d.vertices.size() - 1)(random)]);
+    };
+    for (const Shape& shape : shapes())
+        for (const Separations& s : {Separations{80, 80, 80}, Separations{40, 0, 100}}) {
+            const Outcome fast = run<TreeLayout>(shape, Start::FewValues, 13, s, {}, dress);
+            const Outcome first = run<ReferenceTreeLayout>(shape, Start::FewValues, 13, s, {}, dress);
+            EXPECT_EQ(fast.error, first.error) << shape.name;
+            EXPECT_TRUE(fast.values == first.values) << shape.name << " " << s.sibling;
         }
 }
 
