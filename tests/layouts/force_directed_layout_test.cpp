@@ -176,17 +176,20 @@ struct AllPairsReference {
 };
 
 // Random graphs of a few hundred vertices, spread out or crowded, with and without
-// coincident vertices: the grid gives the plain loop's floats bit for bit.
+// coincident vertices, and with repeated, opposite and looping edges: the grid gives the
+// plain loop's floats bit for bit.
 TEST(ForceDirectedLayoutTest, GridMatchesAllPairsBitForBit) {
     struct Case {
         std::uint32_t n;
         float spread;
         bool coincident;
         int separation;
+        bool multigraph = false;
     };
     std::mt19937 random(20261210);
     for (const Case c : {Case{300, 3000, false, 80}, Case{400, 600, true, 80},
-                         Case{250, 100, true, 35}, Case{300, 20000, true, 200}}) {
+                         Case{250, 100, true, 35}, Case{300, 20000, true, 200},
+                         Case{300, 600, true, 80, true}}) {
         AllPairsReference reference{
             {}, {}, std::vector<std::vector<std::uint32_t>>(c.n), c.separation};
         std::uniform_real_distribution<float> place(0, c.spread);
@@ -201,6 +204,13 @@ TEST(ForceDirectedLayoutTest, GridMatchesAllPairsBitForBit) {
             }
             if (i > 0) reference.out[random() % i].push_back(i);
             if (i > 1 && random() % 5 == 0) reference.out[i].push_back(random() % i);
+            if (c.multigraph && i > 1 && random() % 7 == 0) {
+                const std::uint32_t j = random() % i;
+                reference.out[i].push_back(j);
+                reference.out[j].push_back(i);
+                reference.out[i].push_back(j);
+            }
+            if (c.multigraph && random() % 11 == 0) reference.out[i].push_back(i);
         }
         std::vector<std::uint32_t> first{0}, targets;
         for (const auto& list : reference.out) {
