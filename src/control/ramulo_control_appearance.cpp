@@ -43,8 +43,8 @@ void RamuloControl::SetDefaultVertexAppearance_Icon(
     std::int32_t Index, std::uint16_t Sz, OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
     std::uint16_t NamePos, std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetDefaultVertexAppearance_Icon(
-            {FileName, IconName, ID, Index, Sz, NameTextColor, WeightTextColor, NamePos, WeightPos});
+        engine_.SetDefaultVertexAppearance_Icon({FileName, IconName, ID, Index, Sz, NameTextColor,
+                                                 WeightTextColor, NamePos, WeightPos});
     });
 }
 
@@ -86,8 +86,9 @@ void RamuloControl::SetVertexAppearance_Icon(std::uint32_t VertexID, const std::
                                              OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
                                              std::uint16_t NamePos, std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetVertexAppearance_Icon(VertexID, {FileName, IconName, ID, Index, Sz, NameTextColor,
-                                                    WeightTextColor, NamePos, WeightPos});
+        engine_.SetVertexAppearance_Icon(
+            VertexID, {FileName, IconName, ID, Index, Sz, NameTextColor, WeightTextColor, NamePos,
+                       WeightPos});
     });
 }
 

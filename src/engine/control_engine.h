@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/dot_appearance.h"
-#include "engine/icon_appearance.h"
 #include "engine/host_window.h"
+#include "engine/icon_appearance.h"
 #include "engine/undo_stack.h"
 #include "engine/variant.h"
 #include "layouts/label_extent.h"

@@ -46,8 +46,8 @@ void checkIconTextPositions(const IconAppearance& appearance) {
 // The text colours are resolved against the host's palette here, when the view is asked for.
 nx::ViewRef<nx::VertexView> iconView(const IconAppearance& appearance, HostWindow* host) {
     return nx::vertexViewFactory().getIconView(
-        appearance.fileName, appearance.iconName, appearance.id, appearance.index,
-        appearance.size, oleColorToRgb(appearance.nameTextColor, host), appearance.namePos,
+        appearance.fileName, appearance.iconName, appearance.id, appearance.index, appearance.size,
+        oleColorToRgb(appearance.nameTextColor, host), appearance.namePos,
         oleColorToRgb(appearance.weightTextColor, host), appearance.weightPos);
 }
 

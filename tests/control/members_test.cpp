@@ -210,8 +210,8 @@ TEST_F(ControlTest, IconAppearanceMembersPassTheirArguments) {
         const nx::IconView* byDefault = shown(control.AddVertex());
         control.SetDefaultVertexAppearance(9, VARIANT_FALSE, 4, 4, 1, 2);
         const std::uint32_t one = control.AddVertex();
-        control.SetVertexAppearance_Icon(one, c.fileName, c.iconName, c.id, -1, c.size,
-                                         0x00336699, 0x000000FF, 8, 13);
+        control.SetVertexAppearance_Icon(one, c.fileName, c.iconName, c.id, -1, c.size, 0x00336699,
+                                         0x000000FF, 8, 13);
         const nx::IconView* byOne = shown(one);
         for (const nx::IconView* view : {byDefault, byOne}) {
             ASSERT_NE(view, nullptr);
