@@ -13,6 +13,7 @@
 #include "properties/actual_properties.h"
 #include "properties/properties.h"
 #include "support/document_schemas.h"
+#include "support/headless_graph_view.h"
 #include "views/drawing_tools.h"
 #include "views/graph_view.h"
 #include "views/view.h"
@@ -96,15 +97,11 @@ public:
     void deinit() override { initialized = false; }
 };
 
-class NullView : public nx::GraphView {
+class NullView : public nx::test::HeadlessGraphView {
 public:
-    using GraphView::GraphView;
+    using HeadlessGraphView::HeadlessGraphView;
     NullDrawingTools tools;
-    void eraseBackground(const nx::Rect&) override {}
-    void copyToScreen(const nx::Rect&) override {}
     nx::DrawingTools* drawingTools() override { return &tools; }
-    nx::CursorTools* cursorTools() override { return nullptr; }
-    nx::Bitmap* bitmap() override { return nullptr; }
 };
 
 constexpr int kVertices = 100000;

@@ -16,6 +16,7 @@
 #include "layouts/reference_tree_layout.h"
 #include "layouts/tree_layout.h"
 #include "properties/properties.h"
+#include "support/headless_graph_view.h"
 #include "traversal/graph_walks.h"
 #include "views/graph_view.h"
 
@@ -39,21 +40,10 @@ const char* shapeName(Shape shape) {
     return "";
 }
 
-// A view without a window: the layouts only read entries and shapes.
-class HeadlessView : public nx::GraphView {
-public:
-    using GraphView::GraphView;
-    void eraseBackground(const nx::Rect&) override {}
-    void copyToScreen(const nx::Rect&) override {}
-    nx::DrawingTools* drawingTools() override { return nullptr; }
-    nx::CursorTools* cursorTools() override { return nullptr; }
-    nx::Bitmap* bitmap() override { return nullptr; }
-};
-
 // A document with view-level coordinates and the working properties; vertex i has ID i.
 struct Document : nx::test::Schemas, nx::test::ViewSchemas {
     std::unique_ptr<nx::Space> space;
-    std::unique_ptr<HeadlessView> view;
+    std::unique_ptr<nx::test::HeadlessGraphView> view;
     nx::Graph* graph = nullptr;
     std::vector<nx::Vertex*> vertices;
 
@@ -84,7 +74,7 @@ struct Document : nx::test::Schemas, nx::test::ViewSchemas {
             }
             return n;
         });
-        view = std::make_unique<HeadlessView>(&vertexViewSchema, &edgeViewSchema);
+        view = std::make_unique<nx::test::HeadlessGraphView>(&vertexViewSchema, &edgeViewSchema);
         view->setGraph(graph);
     }
 };

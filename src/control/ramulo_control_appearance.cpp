@@ -9,13 +9,11 @@ namespace ramulo {
 using control_detail::applyRules;
 namespace rules = member_rules;
 
+// The plain appearance members draw square dots.
 void RamuloControl::SetDefaultVertexAppearance(std::uint16_t Sz, VARIANT_BOOL IsFilled,
                                                std::uint16_t OuterColor, std::uint16_t InnerColor,
                                                std::uint16_t NamePos, std::uint16_t WeightPos) {
-    applyRules(rules::Edit, modified_, [&] {
-        engine_.SetDefaultVertexAppearance({DotAppearance::Shape::Square, Sz, IsFilled != 0,
-                                            OuterColor, InnerColor, NamePos, WeightPos});
-    });
+    SetDefaultVertexAppearance_SquareDot(Sz, IsFilled, OuterColor, InnerColor, NamePos, WeightPos);
 }
 
 void RamuloControl::SetDefaultVertexAppearance_SquareDot(std::uint16_t Sz, VARIANT_BOOL IsFilled,
@@ -45,8 +43,8 @@ void RamuloControl::SetDefaultVertexAppearance_Icon(
     std::int32_t Index, std::uint16_t Sz, OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
     std::uint16_t NamePos, std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetDefaultVertexAppearance_Icon(FileName, IconName, ID, Index, Sz, NameTextColor,
-                                                WeightTextColor, NamePos, WeightPos);
+        engine_.SetDefaultVertexAppearance_Icon({FileName, IconName, ID, Index, Sz, NameTextColor,
+                                                 WeightTextColor, NamePos, WeightPos});
     });
 }
 
@@ -58,10 +56,8 @@ void RamuloControl::SetVertexAppearance(std::uint32_t VertexID, std::uint16_t Sz
                                         VARIANT_BOOL IsFilled, std::uint16_t OuterColor,
                                         std::uint16_t InnerColor, std::uint16_t NamePos,
                                         std::uint16_t WeightPos) {
-    applyRules(rules::Edit, modified_, [&] {
-        engine_.SetVertexAppearance(VertexID, {DotAppearance::Shape::Square, Sz, IsFilled != 0,
-                                               OuterColor, InnerColor, NamePos, WeightPos});
-    });
+    SetVertexAppearance_SquareDot(VertexID, Sz, IsFilled, OuterColor, InnerColor, NamePos,
+                                  WeightPos);
 }
 
 void RamuloControl::SetVertexAppearance_SquareDot(std::uint32_t VertexID, std::uint16_t Sz,
@@ -90,8 +86,9 @@ void RamuloControl::SetVertexAppearance_Icon(std::uint32_t VertexID, const std::
                                              OLE_COLOR NameTextColor, OLE_COLOR WeightTextColor,
                                              std::uint16_t NamePos, std::uint16_t WeightPos) {
     applyRules(rules::Edit, modified_, [&] {
-        engine_.SetVertexAppearance_Icon(VertexID, FileName, IconName, ID, Index, Sz, NameTextColor,
-                                         WeightTextColor, NamePos, WeightPos);
+        engine_.SetVertexAppearance_Icon(
+            VertexID, {FileName, IconName, ID, Index, Sz, NameTextColor, WeightTextColor, NamePos,
+                       WeightPos});
     });
 }
 

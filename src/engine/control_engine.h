@@ -10,6 +10,7 @@
 
 #include "engine/dot_appearance.h"
 #include "engine/host_window.h"
+#include "engine/icon_appearance.h"
 #include "engine/undo_stack.h"
 #include "engine/variant.h"
 #include "layouts/label_extent.h"
@@ -145,17 +146,10 @@ public:
     void SetDefaultVertexAppearance(const DotAppearance& appearance);
     // An ID naming no vertex or edge is ignored; one that is not in the current graph fails.
     void SetVertexAppearance(std::uint32_t vertexId, const DotAppearance& appearance);
-    // Icon views; the text colours are OLE colours.
-    void SetDefaultVertexAppearance_Icon(const std::u16string& fileName,
-                                         const std::u16string& iconName, std::int32_t id,
-                                         std::int32_t index, std::uint16_t size,
-                                         std::uint32_t nameTextColor, std::uint32_t weightTextColor,
-                                         std::uint16_t namePos, std::uint16_t weightPos);
-    void SetVertexAppearance_Icon(std::uint32_t vertexId, const std::u16string& fileName,
-                                  const std::u16string& iconName, std::int32_t id,
-                                  std::int32_t index, std::uint16_t size,
-                                  std::uint32_t nameTextColor, std::uint32_t weightTextColor,
-                                  std::uint16_t namePos, std::uint16_t weightPos);
+    // Icon views; the text colours are OLE colours. A label position over 16 fails before
+    // anything changes.
+    void SetDefaultVertexAppearance_Icon(const IconAppearance& appearance);
+    void SetVertexAppearance_Icon(std::uint32_t vertexId, const IconAppearance& appearance);
     void SetDefaultEdgeAppearance(std::uint16_t edgeColor);
     void SetEdgeAppearance(std::uint32_t edgeId, std::uint16_t edgeColor);
 

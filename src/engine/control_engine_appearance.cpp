@@ -37,9 +37,18 @@ nx::ViewRef<nx::VertexView> dotView(const DotAppearance& appearance) {
          appearance.weightPos, appearance.size});
 }
 
-void checkIconTextPosition(std::uint16_t position) {
-    if (position > nx::IconView::NW_INSIDE)
-        throw std::runtime_error(nx::error_texts::kIconViewTextPosition);
+void checkIconTextPositions(const IconAppearance& appearance) {
+    for (std::uint16_t position : {appearance.namePos, appearance.weightPos})
+        if (position > nx::IconView::NW_INSIDE)
+            throw std::runtime_error(nx::error_texts::kIconViewTextPosition);
+}
+
+// The text colours are resolved against the host's palette here, when the view is asked for.
+nx::ViewRef<nx::VertexView> iconView(const IconAppearance& appearance, HostWindow* host) {
+    return nx::vertexViewFactory().getIconView(
+        appearance.fileName, appearance.iconName, appearance.id, appearance.index, appearance.size,
+        oleColorToRgb(appearance.nameTextColor, host), appearance.namePos,
+        oleColorToRgb(appearance.weightTextColor, host), appearance.weightPos);
 }
 
 }  // namespace
@@ -66,34 +75,20 @@ void ControlEngine::SetVertexAppearance(std::uint32_t vertexId, const DotAppeara
     view_->setVertexView(vertex, dotView(appearance));
 }
 
-void ControlEngine::SetDefaultVertexAppearance_Icon(
-    const std::u16string& fileName, const std::u16string& iconName, std::int32_t id,
-    std::int32_t index, std::uint16_t size, std::uint32_t nameTextColor,
-    std::uint32_t weightTextColor, std::uint16_t namePos, std::uint16_t weightPos) {
+void ControlEngine::SetDefaultVertexAppearance_Icon(const IconAppearance& appearance) {
     if (!view_) return;
-    checkIconTextPosition(namePos);
-    checkIconTextPosition(weightPos);
+    checkIconTextPositions(appearance);
     AppearanceRecording recording(*this, {view_.get(), nullptr, nullptr, false});
-    view_->setDefaultVertexView(nx::vertexViewFactory().getIconView(
-        fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow_), namePos,
-        oleColorToRgb(weightTextColor, hostWindow_), weightPos));
+    view_->setDefaultVertexView(iconView(appearance, hostWindow_));
 }
 
-void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId, const std::u16string& fileName,
-                                             const std::u16string& iconName, std::int32_t id,
-                                             std::int32_t index, std::uint16_t size,
-                                             std::uint32_t nameTextColor,
-                                             std::uint32_t weightTextColor, std::uint16_t namePos,
-                                             std::uint16_t weightPos) {
+void ControlEngine::SetVertexAppearance_Icon(std::uint32_t vertexId,
+                                             const IconAppearance& appearance) {
     nx::Vertex* vertex = appearanceTarget(vertexId);
     if (!vertex) return;
-    checkIconTextPosition(namePos);
-    checkIconTextPosition(weightPos);
+    checkIconTextPositions(appearance);
     AppearanceRecording recording(*this, {view_.get(), vertex, nullptr, false});
-    view_->setVertexView(
-        vertex, nx::vertexViewFactory().getIconView(
-                    fileName, iconName, id, index, size, oleColorToRgb(nameTextColor, hostWindow_),
-                    namePos, oleColorToRgb(weightTextColor, hostWindow_), weightPos));
+    view_->setVertexView(vertex, iconView(appearance, hostWindow_));
 }
 
 void ControlEngine::SetDefaultEdgeAppearance(std::uint16_t edgeColor) {

@@ -15,12 +15,12 @@ ValueChange::~ValueChange() = default;
 void ValueChange::swapWithTarget() {
     std::unique_ptr<nx::Property> now(target_.clone());
     const auto swap = [&] { target_.assign(*other_); };
+    // The value may belong to any element; a Selected value leaves the selection current.
     if (view_)
-        view_->writeValues(swap);  // the value may belong to any element
+        view_->writeValues(swap);
     else
         swap();
     other_ = std::move(now);
-    if (view_) view_->rebuildSelection();
 }
 
 std::size_t ValueChange::bytes() const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 #include <stdexcept>
+#include <unordered_set>
 #include <utility>
 
 #include "graph/error_texts.h"
@@ -128,6 +129,55 @@ void GraphScene::rebuildSelection() {
         if (isSelected(slot.first, slot.second.properties.get()))
             selectedEdges_.push_back(
                 {slot.first, slot.second.properties.get(), slot.second.view.get()});
+}
+
+void GraphScene::refreshSelection() {
+    std::unordered_set<const Vertex*> keptVertices;
+    std::erase_if(selectedVertices_, [&](const VertexViewEntry& e) {
+        return !isSelected(e.vertex, e.properties) || !keptVertices.insert(e.vertex).second;
+    });
+    for (const VertexViewData& entry : sequence_)
+        if (!keptVertices.contains(entry.vertex) &&
+            isSelected(entry.vertex, entry.properties.get()))
+            selectedVertices_.push_back(entry.borrow());
+    std::unordered_set<const Edge*> keptEdges;
+    std::erase_if(selectedEdges_, [&](const EdgeViewEntry& e) {
+        return !isSelected(e.edge, e.properties) || !keptEdges.insert(e.edge).second;
+    });
+    for (const auto& slot : edgeMap_)
+        if (!keptEdges.contains(slot.first) && isSelected(slot.first, slot.second.properties.get()))
+            selectedEdges_.push_back(
+                {slot.first, slot.second.properties.get(), slot.second.view.get()});
+}
+
+bool GraphScene::vertexSelected(const Vertex& vertex) const {
+    const VertexViewData* entry = findVertexEntry(&vertex);
+    return entry && isSelected(&vertex, entry->properties.get());
+}
+
+bool GraphScene::edgeSelected(Edge& edge) const {
+    const EdgeViewData* data = edgeMap_.find(&edge);
+    return data && isSelected(&edge, data->properties.get());
+}
+
+void GraphScene::keepVertexListed(const Vertex& vertex, bool wasSelected) {
+    const VertexViewData* entry = findVertexEntry(&vertex);
+    if (!entry || isSelected(&vertex, entry->properties.get()) == wasSelected) return;
+    const auto listed = [&](const VertexViewEntry& e) { return e.vertex == &vertex; };
+    if (wasSelected)
+        std::erase_if(selectedVertices_, listed);
+    else if (std::none_of(selectedVertices_.begin(), selectedVertices_.end(), listed))
+        selectedVertices_.push_back(entry->borrow());
+}
+
+void GraphScene::keepEdgeListed(Edge& edge, bool wasSelected) {
+    const EdgeViewData* data = edgeMap_.find(&edge);
+    if (!data || isSelected(&edge, data->properties.get()) == wasSelected) return;
+    const auto listed = [&](const EdgeViewEntry& e) { return e.edge == &edge; };
+    if (wasSelected)
+        std::erase_if(selectedEdges_, listed);
+    else if (std::none_of(selectedEdges_.begin(), selectedEdges_.end(), listed))
+        selectedEdges_.push_back({&edge, data->properties.get(), data->view.get()});
 }
 
 std::size_t GraphScene::positionOf(const Vertex* vertex) const {
@@ -276,6 +326,11 @@ bool GraphScene::setSelected(const VertexViewEntry& entry, bool selected) {
         value = valueAt<BoolValue>(&graph_->vertexProperties(*entry.vertex),
                                    indices_.graphVertexSelected);
     if (!value || value->get() == selected) return false;
+    // The renderer redoes the element's box, as after any other write it draws from.
+    if (entry.vertex)
+        vertexChanged(*entry.vertex);
+    else
+        everythingChanged();
     value->set(selected);
     return true;
 }
@@ -287,6 +342,10 @@ bool GraphScene::setSelected(const EdgeViewEntry& entry, bool selected) {
         value =
             valueAt<BoolValue>(&graph_->edgeProperties(*entry.edge), indices_.graphEdgeSelected);
     if (!value || value->get() == selected) return false;
+    if (entry.edge)
+        edgeChanged(*entry.edge);
+    else
+        everythingChanged();
     value->set(selected);
     return true;
 }

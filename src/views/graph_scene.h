@@ -71,6 +71,9 @@ public:
     const std::vector<EdgeViewEntry>& selectedEdges() const { return selectedEdges_; }
     // Rebuilds both selection lists from the Selected values (sequence and map order).
     void rebuildSelection();
+    // Brings both lists in line with the Selected values: what stays selected keeps its
+    // place, what became selected follows in sequence and map order.
+    void refreshSelection();
 
     // Coordinates: the view level when it has the property, else the graph level, else none
     // (reads 0, writes nothing).
@@ -84,28 +87,33 @@ public:
     int addY(const Vertex* vertex, ActualProperties* viewProperties, int delta);
     bool isSelected(const Vertex* vertex, const ActualProperties* viewProperties) const;
     bool isSelected(const Edge* edge, const ActualProperties* viewProperties) const;
-    // Answer whether the value changed; false without a Selected property.
+    // Answer whether the value changed; false without a Selected property. The caller keeps
+    // the selection lists (the graph view's selection members do).
     bool setSelected(const VertexViewEntry& entry, bool selected);
     bool setSelected(const EdgeViewEntry& entry, bool selected);
 
     // Any of an element's values, at any level, written by `write`: a name, a view or a
     // position moves the element's box. The note comes first, so a write that throws half
-    // way is still redrawn right.
+    // way is still redrawn right. A write that flips the element's Selected value moves it
+    // into or out of the selection list, even when it throws.
     template <typename Write>
     void writeVertexValues(const Vertex& vertex, Write&& write) {
         vertexChanged(vertex);
-        write();
+        const bool selected = vertexSelected(vertex);
+        writeThen(write, [&] { keepVertexListed(vertex, selected); });
     }
     template <typename Write>
     void writeEdgeValues(Edge& edge, Write&& write) {
         edgeChanged(edge);
-        write();
+        const bool selected = edgeSelected(edge);
+        writeThen(write, [&] { keepEdgeListed(edge, selected); });
     }
-    // Values of any elements at once (undo steps swapping values wholesale).
+    // Values of any elements at once (undo steps swapping values wholesale); the selection
+    // lists are brought up to date afterwards.
     template <typename Write>
     void writeValues(Write&& write) {
         everythingChanged();
-        write();
+        writeThen(write, [&] { refreshSelection(); });
     }
 
 protected:
@@ -134,7 +142,24 @@ protected:
         bool all = true;
     };
 
+    // Runs `after` once `write` ends, whether it returns or throws.
+    template <typename Write, typename After>
+    static void writeThen(Write& write, After&& after) {
+        try {
+            write();
+        } catch (...) {
+            after();
+            throw;
+        }
+        after();
+    }
     void refreshGraphPropertyIndices();
+    // Whether the element has an entry whose Selected value is set.
+    bool vertexSelected(const Vertex& vertex) const;
+    bool edgeSelected(Edge& edge) const;
+    // After a value write: lists or unlists the element when its Selected value flipped.
+    void keepVertexListed(const Vertex& vertex, bool wasSelected);
+    void keepEdgeListed(Edge& edge, bool wasSelected);
     // Membership, drawing positions of many entries or schemas changed: the grid starts over.
     void structureChanged();
     void swapEntries(std::size_t a, std::size_t b);

@@ -255,24 +255,11 @@ Rect IconView::getUpdateRectangle(Vertex* vertex, GraphView& view,
                                   ActualProperties* viewProperties) {
     static const Name namePrototype;
     static const Weight weightPrototype;
-    Rect r = getBoundingRectangle(vertex, view, viewProperties);
     const Graph* graph = view.graph();
-    int n = 0;
-    int m = 0;
-    if (const Property* name =
-            findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties))
-        n = 6 * static_cast<int>(static_cast<const Name*>(name)->get().size());
-    if (const Property* weight =
-            findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties))
-        m = 2 * (3 * static_cast<int>(labelLength(*weight)) + 6);
-    if (n != 0 || m != 0) {
-        const int wide = std::max(n, m);
-        r.left -= wide;
-        r.right += wide;
-        r.top -= 16;
-        r.bottom += 16;
-    }
-    return {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
+    return labelledUpdateRectangle(
+        getBoundingRectangle(vertex, view, viewProperties),
+        findLabelProperty(namePrototype, nameIndices_, *vertex, graph, viewProperties),
+        findLabelProperty(weightPrototype, weightIndices_, *vertex, graph, viewProperties));
 }
 
 Size IconView::getSize() const {

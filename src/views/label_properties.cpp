@@ -1,11 +1,13 @@
 // Level-preferring lookup of label properties for the vertex and edge views.
 #include "views/label_properties.h"
 
+#include <algorithm>
 #include <charconv>
 #include <typeinfo>
 
 #include "graph/graph.h"
 #include "properties/actual_properties.h"
+#include "properties/named_properties.h"
 #include "properties/primitive.h"
 #include "properties/string_property.h"
 
@@ -122,6 +124,22 @@ std::size_t labelLength(const Property& property) {
             std::to_chars(digits, digits + sizeof digits, number->get()).ptr - digits);
     }
     return labelText(property).size();
+}
+
+Rect labelledUpdateRectangle(const Rect& box, const Property* name, const Property* weight) {
+    Rect r = box;
+    int n = 0;
+    int m = 0;
+    if (name) n = 6 * static_cast<int>(static_cast<const Name*>(name)->get().size());
+    if (weight) m = 2 * (3 * static_cast<int>(labelLength(*weight)) + 6);
+    if (n != 0 || m != 0) {
+        const int wide = std::max(n, m);
+        r.left -= wide;
+        r.right += wide;
+        r.top -= 16;
+        r.bottom += 16;
+    }
+    return {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2};
 }
 
 }  // namespace nx

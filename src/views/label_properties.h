@@ -7,6 +7,7 @@
 #include <string>
 
 #include "properties/property_values.h"
+#include "views/geometry.h"
 
 namespace nx {
 
@@ -50,5 +51,10 @@ const Property* findLabelProperty(const Property& prototype, PropertyIndexCache&
 std::u16string labelText(const Property& property);
 // The number of characters of labelText, without building it for names and integers.
 std::size_t labelLength(const Property& property);
+
+// A vertex's update rectangle around its shape's box, whichever positions its labels take:
+// with a name (6 a character) or a weight (bracketed, 6 a character), as much wider on each
+// side as the longer needs and 16 higher and lower; then 2 more all round.
+Rect labelledUpdateRectangle(const Rect& box, const Property* name, const Property* weight);
 
 }  // namespace nx

@@ -1,5 +1,5 @@
-// The members' boundary: read-only puts, error codes and texts, the modified flag and the
-// custom menu items.
+// The members' boundary: read-only puts, error codes and texts, the modified flag, the
+// selection that value puts leave and the custom menu items.
 #include <functional>
 #include <vector>
 
@@ -9,6 +9,7 @@
 #include "graph/space.h"
 #include "graph/vertex_factory.h"
 #include "views/dot_view.h"
+#include "views/icon_view.h"
 
 using namespace ramulo;
 
@@ -140,6 +141,14 @@ TEST_F(ControlTest, ModifiedFlagFollowsTheMember) {
     EXPECT_FALSE(control.isModified());
 }
 
+// The view a vertex is shown with, when it is of that class.
+template <typename ViewClass>
+const ViewClass* shownAs(RamuloControl& control, std::uint32_t id) {
+    ControlEngine& engine = engineOf(control);
+    return dynamic_cast<ViewClass*>(
+        engine.view()->findVertexView(engine.space()->vertexFactory().at(id)));
+}
+
 // Each dot member reaches the engine with its own shape and its arguments in their places.
 TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
     using Default = void (RamuloControl::*)(std::uint16_t, VARIANT_BOOL, std::uint16_t,
@@ -162,11 +171,7 @@ TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
     };
     control.Init();
     control.NewTree();
-    const auto shown = [&](std::uint32_t id) {
-        ControlEngine& engine = engineOf(control);
-        return dynamic_cast<nx::DotView*>(
-            engine.view()->findVertexView(engine.space()->vertexFactory().at(id)));
-    };
+    const auto shown = [&](std::uint32_t id) { return shownAs<nx::DotView>(control, id); };
     const nx::DotParameters expected{true, 1, 2, 6, 7, 13};
     for (const auto& c : cases) {
         (control.*c.setDefault)(13, VARIANT_TRUE, 1, 2, 6, 7);
@@ -180,6 +185,97 @@ TEST_F(ControlTest, DotAppearanceMembersPassShapeAndArguments) {
             EXPECT_EQ(view->getClassId(), c.classId) << c.name;
             EXPECT_EQ(view->parameters(), expected) << c.name;
         }
+    }
+}
+
+// The icon members reach the engine with each argument in its place: the three kinds of
+// source, the size, both text colours (OLE, resolved) and both label positions.
+TEST_F(ControlTest, IconAppearanceMembersPassTheirArguments) {
+    const struct {
+        const char16_t* fileName;
+        const char16_t* iconName;
+        std::int32_t id;
+        std::uint16_t size;
+    } sources[] = {
+        {u"a.ico", u"", 0, 24},
+        {u"", u"folder", 0, 40},
+        {u"", u"", 7, 16},
+    };
+    control.Init();
+    control.NewTree();
+    const auto shown = [&](std::uint32_t id) { return shownAs<nx::IconView>(control, id); };
+    for (const auto& c : sources) {
+        control.SetDefaultVertexAppearance_Icon(c.fileName, c.iconName, c.id, -1, c.size,
+                                                0x00336699, 0x000000FF, 8, 13);
+        const nx::IconView* byDefault = shown(control.AddVertex());
+        control.SetDefaultVertexAppearance(9, VARIANT_FALSE, 4, 4, 1, 2);
+        const std::uint32_t one = control.AddVertex();
+        control.SetVertexAppearance_Icon(one, c.fileName, c.iconName, c.id, -1, c.size, 0x00336699,
+                                         0x000000FF, 8, 13);
+        const nx::IconView* byOne = shown(one);
+        for (const nx::IconView* view : {byDefault, byOne}) {
+            ASSERT_NE(view, nullptr);
+            SCOPED_TRACE(c.size);
+            EXPECT_EQ(view->icon().fileName(), c.fileName);
+            EXPECT_EQ(view->icon().name(), c.iconName);
+            EXPECT_EQ(view->icon().id(), c.id);
+            EXPECT_EQ(view->size(), c.size);
+            EXPECT_EQ(view->nameTextColor(), (nx::RgbColor{0x99, 0x66, 0x33}));
+            EXPECT_EQ(view->weightTextColor(), (nx::RgbColor{0xFF, 0, 0}));
+            EXPECT_EQ(view->namePosition(), nx::IconView::CENTER);
+            EXPECT_EQ(view->weightPosition(), nx::IconView::S_INSIDE);
+        }
+    }
+}
+
+// A Selected value put through the members is the selection they read: by index or by
+// name, vertices and edges, listed in the order they were selected, through undo and redo.
+TEST_F(ShownControl, SelectedValuePutsKeepTheSelectionCurrent) {
+    const std::uint32_t a = control.GetVertexID(0, 2);
+    const std::uint32_t b = control.GetVertexID(0, 6);
+    const std::uint32_t e = control.GetEdgeID(0, 3);
+    const std::uint16_t selectedIndex =
+        control.GetVertexPropertyIndex(control.GetPropertyTypeID(u"Selected"), 2);
+    const auto byIndex = [&](std::uint32_t v, bool on) {
+        control.SetVertexPropertyValue(v, selectedIndex, 2, Variant::fromBool(on));
+    };
+    const auto byName = [&](std::uint32_t v, bool on) {
+        control.SetVertexPropertyValueByName(v, u"Selected", 2, Variant::fromBool(on));
+    };
+    const auto edge = [&](bool on) {
+        control.SetEdgePropertyValueByName(e, u"Selected", 2, Variant::fromBool(on));
+    };
+    using Ids = std::vector<std::uint32_t>;
+    const struct {
+        const char* step;
+        std::function<void()> call;
+        Ids vertices, edges;
+    } steps[] = {
+        {"b by index", [&] { byIndex(b, true); }, {b}, {}},
+        {"a by name", [&] { byName(a, true); }, {b, a}, {}},
+        {"a again", [&] { byIndex(a, true); }, {b, a}, {}},
+        {"another value",
+         [&] { control.SetVertexPropertyValueByName(b, u"Name", 0, Variant::fromString(u"b")); },
+         {b, a},
+         {}},
+        {"an edge", [&] { edge(true); }, {b, a}, {e}},
+        {"b cleared", [&] { byName(b, false); }, {a}, {e}},
+        {"undone", [&] { control.Undo(); }, {a, b}, {e}},
+        {"redone", [&] { control.Redo(); }, {a}, {e}},
+        {"edge cleared", [&] { edge(false); }, {a}, {}},
+    };
+    const auto listed = [&](bool edges) {
+        Ids ids;
+        const std::uint32_t count = edges ? control.GetEdgeCount(1) : control.GetVertexCount(1);
+        for (std::uint32_t n = 0; n < count; ++n)
+            ids.push_back(edges ? control.GetEdgeID(1, n) : control.GetVertexID(1, n));
+        return ids;
+    };
+    ASSERT_EQ(listed(false), Ids{});
+    for (const auto& s : steps) {
+        s.call();
+        EXPECT_EQ(listed(false), s.vertices) << s.step;
+        EXPECT_EQ(listed(true), s.edges) << s.step;
     }
 }
 

@@ -57,8 +57,8 @@ protected:
 
 TEST_F(IconAppearance, DefaultAndPerVertexIconsAreSharedViews) {
     const std::uint32_t before = engine.AddVertex();
-    engine.SetDefaultVertexAppearance_Icon(u"folder.ico", u"", 0, -1, 24, 0x000000FF, 0x80000005, 8,
-                                           16);
+    engine.SetDefaultVertexAppearance_Icon(
+        {u"folder.ico", u"", 0, -1, 24, 0x000000FF, 0x80000005, 8, 16});
     const std::uint32_t a = engine.AddVertex();
     EXPECT_EQ(iconOf(before), nullptr);
     nx::IconView* icon = iconOf(a);
@@ -70,10 +70,10 @@ TEST_F(IconAppearance, DefaultAndPerVertexIconsAreSharedViews) {
     EXPECT_EQ(icon->weightPosition(), nx::IconView::NW_INSIDE);
     EXPECT_EQ(icon->size(), 24);
 
-    engine.SetVertexAppearance_Icon(before, u"folder.ico", u"", 0, -1, 24, 0x000000FF, 0x80000005,
-                                    8, 16);
+    engine.SetVertexAppearance_Icon(before,
+                                    {u"folder.ico", u"", 0, -1, 24, 0x000000FF, 0x80000005, 8, 16});
     EXPECT_EQ(iconOf(before), icon);
-    engine.SetVertexAppearance_Icon(4242, u"x.ico", u"", 0, 0, 0, 0, 0, 0, 0);  // ignored
+    engine.SetVertexAppearance_Icon(4242, {u"x.ico", u"", 0, 0, 0, 0, 0, 0, 0});  // ignored
 }
 
 TEST_F(IconAppearance, RefusedIconsChangeNothing) {
@@ -84,9 +84,13 @@ TEST_F(IconAppearance, RefusedIconsChangeNothing) {
         std::function<void()> call;
         std::string text;
     } cases[] = {
-        {[&] { engine.SetVertexAppearance_Icon(v, u"a.ico", u"", 0, 0, 16, 0, 0, 17, 0); },
+        {[&] {
+             engine.SetVertexAppearance_Icon(v, {u"a.ico", u"", 0, 0, 16, 0, 0, 17, 0});
+         },
          nx::error_texts::kIconViewTextPosition},
-        {[&] { engine.SetDefaultVertexAppearance_Icon(u"a.ico", u"", 0, 0, 16, 0, 0, 0, 99); },
+        {[&] {
+             engine.SetDefaultVertexAppearance_Icon({u"a.ico", u"", 0, 0, 16, 0, 0, 0, 99});
+         },
          nx::error_texts::kIconViewTextPosition},
     };
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.call), c.text);

@@ -175,7 +175,7 @@ TEST(WholeDocument, RunsHeadless) {
     }
     engine.SetGraphPropertyValueByName(u"Name", Variant::fromString(u"tree"));
     engine.SetEdgeAppearance(edges[0], 4);
-    engine.SetVertexAppearance_Icon(v[0], u"root.ico", u"", 0, -1, 32, 0, 0x80000008, 8, 4);
+    engine.SetVertexAppearance_Icon(v[0], {u"root.ico", u"", 0, -1, 32, 0, 0x80000008, 8, 4});
 
     EXPECT_TRUE(engine.HierarchicalLayout());
     const nx::Size treeExtent = engine.GetExtent();

@@ -138,8 +138,9 @@ Outcome runDocument(int variant, const std::string& stem) {
                     id, {DotAppearance::Shape::Diamond, size, true, 2, colour, 0, 4});
                 break;
             case 3:
-                engine.SetVertexAppearance_Icon(id, u"missing.ico", u"", 0, -1, 32, 0x0000ff,
-                                                0x00ff00, static_cast<std::uint16_t>(i % 17), 2);
+                engine.SetVertexAppearance_Icon(id,
+                                                {u"missing.ico", u"", 0, -1, 32, 0x0000ff, 0x00ff00,
+                                                 static_cast<std::uint16_t>(i % 17), 2});
                 break;
             default:
                 break;  // the default view

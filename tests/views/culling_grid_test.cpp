@@ -143,6 +143,13 @@ TEST_F(CullingGrid, FollowsChangesBetweenDraws) {
                  *xy.y = uniform(0, 2000);
              }
          }},
+        {"select and deselect",
+         [&] {
+             for (int i = 0; i < 20; ++i) {
+                 view->setSelected(*view->findVertexEntry(vertices[uniform(0, 100)]), true);
+                 view->setSelected(*view->findVertexEntry(vertices[uniform(0, 100)]), false);
+             }
+         }},
         {"scale", [&] { view->setScaleX(1.5f); }},
         {"rename through the view",
          [&] {

@@ -5,6 +5,7 @@
 
 #include "ramulo/render.h"
 #include "render/render_bands.h"
+#include "support/error_of.h"
 #include "widget_fixture.h"
 
 using namespace ramulo;
@@ -14,6 +15,7 @@ namespace {
 using namespace widget_test;
 
 using Render = Widget;
+using test_support::errorOf;
 
 // The smallest rectangle holding every pixel that is not the background colour.
 QRect inkBounds(const QImage& image) {
@@ -103,18 +105,10 @@ TEST_F(Render, BandsHoldThePixelsOfTheWholeImage) {
 TEST_F(Render, FailuresNameTheirCauseAndWriteNothing) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("d.png"));
-    const auto message = [](auto&& work) -> std::string {
-        try {
-            work();
-        } catch (const std::exception& e) {
-            return e.what();
-        }
-        return "no failure";
-    };
     ramulo::ImageOptions small;
     small.maxPixels = 1000;
     const QSize size = ramulo::drawingSize(w->control());
-    EXPECT_EQ(message([&] { ramulo::renderPng(w->control(), png, small); }),
+    EXPECT_EQ(errorOf([&] { ramulo::renderPng(w->control(), png, small); }),
               "the drawing is " + std::to_string(size.width()) + " x " +
                   std::to_string(size.height()) + " pixels (" +
                   std::to_string(size.width() * size.height()) +
@@ -125,18 +119,18 @@ TEST_F(Render, FailuresNameTheirCauseAndWriteNothing) {
     ramulo::renderPng(w->control(), png, small);
     EXPECT_EQ(QImage(png).width(), 30);
 
-    EXPECT_EQ(message([&] { ramulo::renderFile(w->control(), dir.filePath("d.bmp")); }),
+    EXPECT_EQ(errorOf([&] { ramulo::renderFile(w->control(), dir.filePath("d.bmp")); }),
               "Cannot draw into a .bmp file: use .png, .svg or .pdf");
-    EXPECT_EQ(message([&] { ramulo::renderImage(w->control(), {0.0, {}, 1.0}); }),
+    EXPECT_EQ(errorOf([&] { ramulo::renderImage(w->control(), {0.0, {}, 1.0}); }),
               "The scale must be a number above 0");
-    EXPECT_EQ(message([&] { ramulo::renderPng(w->control(), dir.filePath("no/such/d.png")); }),
+    EXPECT_EQ(errorOf([&] { ramulo::renderPng(w->control(), dir.filePath("no/such/d.png")); }),
               "Failed to open output file " + dir.filePath("no/such/d.png").toStdString() +
                   " for writing");
 
     // A control whose window was never created holds no document.
     RamuloControl empty;
     for (const char* name : {"e.png", "e.svg", "e.pdf"}) {
-        EXPECT_EQ(message([&] { ramulo::renderFile(empty, dir.filePath(name)); }),
+        EXPECT_EQ(errorOf([&] { ramulo::renderFile(empty, dir.filePath(name)); }),
                   "There is no document to draw")
             << name;
         EXPECT_FALSE(QFile::exists(dir.filePath(name)));
