@@ -8,11 +8,11 @@ namespace ramulo {
 
 std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) {
     std::vector<nx::ActualProperties*> sets;
-    const nx::Graph* graph = view.graph();
+    nx::Graph* graph = view.graph();  // the view's graph, not a part of the view
     if (!graph) return sets;
     sets.reserve(view.vertexSequence().size());
     for (const nx::VertexViewEntry e : view.vertexSequence()) {
-        const nx::VertexEntry* entry = graph->vertices().find(e.vertex);
+        nx::VertexEntry* entry = graph->vertexMembers().find(e.vertex);
         sets.push_back(entry ? entry->properties.get() : nullptr);
     }
     return sets;
@@ -20,10 +20,10 @@ std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) 
 
 std::vector<nx::ActualProperties*> graphEdgeValues(const nx::GraphView& view) {
     std::vector<nx::ActualProperties*> sets;
-    const nx::Graph* graph = view.graph();
+    nx::Graph* graph = view.graph();  // the view's graph, not a part of the view
     if (!graph) return sets;
     sets.reserve(graph->edgeCount());
-    for (const auto& [edge, values] : graph->edges()) sets.push_back(values.get());
+    for (const auto& [edge, values] : graph->edgeMembers()) sets.push_back(values.get());
     return sets;
 }
 

@@ -13,7 +13,7 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
     vertices_.reserve(members.size());
     values_.reserve(members.size());
     ElementId maxId = 0;
-    for (const auto& [vertex, entry] : members) {
+    for (const auto& [vertex, entry] : graph.vertexMembers()) {
         vertices_.push_back(vertex);
         values_.push_back(entry.properties.get());
         maxId = std::max(maxId, vertex->id);
