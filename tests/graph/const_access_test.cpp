@@ -41,9 +41,10 @@ static_assert(std::is_same_v<decltype(std::declval<const PropertyValues&>().at(0
 // A const graph's members, iterated and looked up.
 using ConstVertexSlot = decltype(*std::declval<const Graph&>().vertices().begin());
 using ConstEdgeSlot = decltype(*std::declval<const Graph&>().edges().begin());
-static_assert(givesConst<decltype(std::declval<ConstVertexSlot>().second.properties)>);
-static_assert(givesConst<decltype(std::declval<ConstEdgeSlot>().second)>);
-static_assert(givesConst<decltype(std::declval<const Graph&>().vertices().find(nullptr)->properties)>);
+static_assert(givesConst<decltype((std::declval<ConstVertexSlot>().second.properties))>);
+static_assert(givesConst<decltype((std::declval<ConstEdgeSlot>().second))>);
+static_assert(
+    givesConst<decltype((std::declval<const Graph&>().vertices().find(nullptr)->properties))>);
 static_assert(givesConst<decltype(*std::declval<const Graph&>().edges().find(nullptr))>);
 static_assert(std::is_same_v<decltype(std::declval<const Graph&>().vertexProperties(
                                  std::declval<const Vertex&>())),
@@ -57,8 +58,8 @@ static_assert(givesConst<decltype(std::declval<const Graph&>().graphProperties()
 using VertexMember = decltype(*std::declval<Graph&>().vertexMembers().begin());
 using EdgeMember = decltype(*std::declval<Graph&>().edgeMembers().begin());
 static_assert(!std::is_reference_v<VertexMember> && !std::is_reference_v<EdgeMember>);
-static_assert(!givesConst<decltype(std::declval<VertexMember>().value.properties)>);
-static_assert(!givesConst<decltype(std::declval<EdgeMember>().value)>);
+static_assert(!givesConst<decltype((std::declval<VertexMember>().value.properties))>);
+static_assert(!givesConst<decltype((std::declval<EdgeMember>().value))>);
 
 TEST(Owned, PassesOwnershipToAndFromUniquePointers) {
     // The only owner that deletes is the last one holding the object.
