@@ -8,15 +8,15 @@ namespace ramulo {
 
 std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) {
     std::vector<nx::ActualProperties*> sets;
-    const nx::Graph* graph = view.graph();
+    nx::Graph* graph = view.graph();  // the view's graph, not a part of the view
     if (!graph) return sets;
     sets.reserve(view.vertexSequence().size());
-    const auto& members = graph->vertices();
+    const auto members = graph->vertexMembers();
     auto member = members.begin();
     for (const nx::VertexViewEntry e : view.vertexSequence()) {
         // The drawing order mostly is the graph's: the next member is then this entry's.
-        const bool next = member != members.end() && member->first == e.vertex;
-        const nx::VertexEntry* entry = next ? &member->second : members.find(e.vertex);
+        const bool next = member != members.end() && (*member).key == e.vertex;
+        nx::VertexEntry* entry = next ? &(*member).value : members.find(e.vertex);
         sets.push_back(entry ? entry->properties.get() : nullptr);
         if (member != members.end()) ++member;
     }
@@ -25,10 +25,10 @@ std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) 
 
 std::vector<nx::ActualProperties*> graphEdgeValues(const nx::GraphView& view) {
     std::vector<nx::ActualProperties*> sets;
-    const nx::Graph* graph = view.graph();
+    nx::Graph* graph = view.graph();  // the view's graph, not a part of the view
     if (!graph) return sets;
     sets.reserve(graph->edgeCount());
-    for (const auto& [edge, values] : graph->edges()) sets.push_back(values.get());
+    for (const auto& [edge, values] : graph->edgeMembers()) sets.push_back(values.get());
     return sets;
 }
 

@@ -208,7 +208,13 @@ bool Graph::restoreVertex(Vertex& vertex, std::unique_ptr<ActualProperties>& val
 }
 
 bool Graph::restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values, std::size_t slot) {
-    if (!edges_.restoreAt(slot, &edge, std::move(values))) return false;
+    // Moved into a value of the map's own type first: a converted temporary would take the
+    // values even when the slot refuses them.
+    MemberValues owned = std::move(values);
+    if (!edges_.restoreAt(slot, &edge, std::move(owned))) {
+        values = std::move(owned);
+        return false;
+    }
     ++membershipStamp_;
     markIncidenceDirty();
     return true;

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "graph/element.h"
+#include "graph/member_access.h"
 #include "graph/ordered_map.h"
 #include "graph/subject.h"
 #include "properties/formal_properties.h"
+#include "properties/owned.h"
 
 namespace nx {
 
@@ -23,8 +25,9 @@ class Space;
 
 // A member's graph-level values. A graph deletes them (back to the values' pool); a subgraph
 // holds its parent's and hands them back with release() before a slot is emptied
-// (Graph::disposeMemberProperties), so the pointer stays one word.
-using MemberValues = std::unique_ptr<ActualProperties>;
+// (Graph::disposeMemberProperties), so the pointer stays one word. A const graph hands them
+// out const.
+using MemberValues = Owned<ActualProperties>;
 
 struct VertexEntry {
     MemberValues properties;      // graph-level values; borrowed in a subgraph
@@ -78,6 +81,9 @@ public:
     bool contains(const Edge& edge) const { return edges_.contains(&edge); }
     const VertexMap& vertices() const { return vertices_; }
     const EdgeMap& edges() const { return edges_; }
+    // The same members with their values writable, for code that writes them.
+    MemberAccess<VertexMap> vertexMembers() { return MemberAccess<VertexMap>(vertices_); }
+    MemberAccess<EdgeMap> edgeMembers() { return MemberAccess<EdgeMap>(edges_); }
 
     // What addVertex and addEdge (without its ends) do in this class, with one probe of the
     // map: the member's entry or values, joining it first (told to the log and the

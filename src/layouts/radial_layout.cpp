@@ -95,7 +95,7 @@ class SavedMarks {
 public:
     SavedMarks(Graph& graph, std::size_t i1Index, std::size_t v1Index) {
         marks_.reserve(graph.order());
-        for (const auto& [vertex, entry] : graph.vertices()) {
+        for (const auto& [vertex, entry] : graph.vertexMembers()) {
             std::int32_t* label = &static_cast<AuxInt1&>(entry.properties->at(i1Index)).value;
             bool* flag = &static_cast<AuxFlag1&>(entry.properties->at(v1Index)).value;
             marks_.push_back({label, *label, flag, *flag});

@@ -15,7 +15,7 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
     std::vector<ElementId> ids;
     ids.reserve(members.size());
     ElementId maxId = 0;
-    for (const auto& [vertex, entry] : members) {
+    for (const auto& [vertex, entry] : graph.vertexMembers()) {
         vertices_.push_back(vertex);
         values_.push_back(entry.properties.get());
         ids.push_back(vertex->id);

@@ -9,16 +9,18 @@
 #include <utility>
 
 #include "properties/error_texts.h"
+#include "properties/owned.h"
 #include "properties/property.h"
 #include "properties/small_object_pool.h"
 
 namespace nx::detail {
 
 // What a vector of owned pointers does for a list, in 16 bytes instead of 24: every element
-// and membership holds one or two lists, so the difference is counted per element.
+// and membership holds one or two lists, so the difference is counted per element. A const
+// list hands out only const values.
 class PropertyList {
 public:
-    using Slot = std::unique_ptr<Property>;
+    using Slot = Owned<Property>;
 
     PropertyList() = default;
     ~PropertyList() {

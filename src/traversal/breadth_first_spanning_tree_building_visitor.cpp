@@ -13,14 +13,18 @@ namespace nx {
 namespace {
 
 // One lookup gives both the flag and the incidence list of a member.
-const VertexEntry& memberEntry(const Graph& graph, const Vertex& vertex) {
-    const VertexEntry* entry = graph.vertices().find(&vertex);
+VertexEntry& memberEntry(Graph& graph, const Vertex& vertex) {
+    VertexEntry* entry = graph.vertexMembers().find(&vertex);
     if (!entry) throw std::runtime_error(nx::error_texts::kVertexPropertiesNotFound);
     return *entry;
 }
 
-bool& flagOf(const VertexEntry& entry, std::size_t index) {
+bool& flagOf(VertexEntry& entry, std::size_t index) {
     return static_cast<Visited&>(entry.properties->at(index)).value;
+}
+
+bool flagOf(const VertexEntry& entry, std::size_t index) {
+    return static_cast<const Visited&>(entry.properties->at(index)).value;
 }
 
 }  // namespace
@@ -37,7 +41,7 @@ void BreadthFirstSpanningTreeBuildingVisitor::build() {
     clear();
 }
 
-void BreadthFirstSpanningTreeBuildingVisitor::MemberTable::fill(const Graph& graph) {
+void BreadthFirstSpanningTreeBuildingVisitor::MemberTable::fill(Graph& graph) {
     byId.clear();
     visited.clear();
     std::size_t size = 0;
@@ -45,11 +49,11 @@ void BreadthFirstSpanningTreeBuildingVisitor::MemberTable::fill(const Graph& gra
         size = std::max<std::size_t>(size, vertex->id + 1);
     if (size > 4 * graph.order() + 1024) return;  // sparse: the hashed lookups stay
     byId.assign(size, {nullptr, nullptr});
-    for (const auto& [vertex, entry] : graph.vertices()) byId[vertex->id] = {vertex, &entry};
+    for (const auto& [vertex, entry] : graph.vertexMembers()) byId[vertex->id] = {vertex, &entry};
     visited.assign(size, 0);
 }
 
-const VertexEntry& BreadthFirstSpanningTreeBuildingVisitor::entryOf(const Vertex& vertex,
+VertexEntry& BreadthFirstSpanningTreeBuildingVisitor::entryOf(const Vertex& vertex,
                                                                     std::size_t& slot) const {
     if (table_ && vertex.id < table_->byId.size() && table_->byId[vertex.id].first == &vertex) {
         slot = vertex.id;
@@ -108,7 +112,7 @@ void BreadthFirstSpanningTreeBuildingVisitor::pushNeighbours(Vertex& vertex,
     }
 }
 
-void BreadthFirstSpanningTreeBuildingVisitor::mark(Vertex& vertex, const VertexEntry& entry,
+void BreadthFirstSpanningTreeBuildingVisitor::mark(Vertex& vertex, VertexEntry& entry,
                                                    std::size_t slot) {
     flagOf(entry, visitedIndex_) = true;
     if (slot != std::size_t(-1)) table_->visited[slot] = 1;
@@ -137,7 +141,7 @@ void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
     treeEdges_.clear();
     try {
         std::size_t slot;
-        const VertexEntry& startEntry = entryOf(start, slot);
+        VertexEntry& startEntry = entryOf(start, slot);
         if (!isVisited(startEntry, slot)) {
             mark(start, startEntry, slot);
             pushNeighbours(start, startEntry.incident);
@@ -151,7 +155,7 @@ void BreadthFirstSpanningTreeBuildingVisitor::visit(Vertex& start) {
             }
             auto& reached = *static_cast<Vertex*>(current);
             auto* edge = static_cast<Edge*>(pop());
-            const VertexEntry& entry = entryOf(reached, slot);
+            VertexEntry& entry = entryOf(reached, slot);
             if (isVisited(entry, slot)) continue;
             mark(reached, entry, slot);
             treeEdges_.push_back({edge, &reached, entry.properties.get()});

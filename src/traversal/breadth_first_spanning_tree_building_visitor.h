@@ -34,19 +34,19 @@ public:
     // Members by vertex ID for a run of trees over one unchanged graph, so the walk needs
     // no hashed lookups; `visited` mirrors the flags. Left empty when IDs are too sparse.
     struct MemberTable {
-        std::vector<std::pair<const Vertex*, const VertexEntry*>> byId;
+        std::vector<std::pair<const Vertex*, VertexEntry*>> byId;
         std::vector<std::uint8_t> visited;
-        void fill(const Graph& graph);
+        void fill(Graph& graph);
     };
 
 private:
     // Queues (other end, edge) for every incident edge that is not a self-loop.
     void pushNeighbours(Vertex& vertex, const std::vector<Edge*>& incident);
     // The member's entry; slot is its table index, or npos when the table lacks it.
-    const VertexEntry& entryOf(const Vertex& vertex, std::size_t& slot) const;
+    VertexEntry& entryOf(const Vertex& vertex, std::size_t& slot) const;
     bool isVisited(const VertexEntry& entry, std::size_t slot) const;
     // Sets the flag (and its mirror) and records the vertex when tracking.
-    void mark(Vertex& vertex, const VertexEntry& entry, std::size_t slot);
+    void mark(Vertex& vertex, VertexEntry& entry, std::size_t slot);
     // The tree edges in joining order, inserted into the tree when the growth ends.
     void addCollectedEdges();
 

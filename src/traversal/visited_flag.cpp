@@ -10,12 +10,12 @@ bool namesVisitedProperty(const Graph& graph, std::size_t index) {
 }
 
 void clearVisitedFlags(Graph& graph, std::size_t index) {
-    for (const auto& [vertex, entry] : graph.vertices())
+    for (const auto& [vertex, entry] : graph.vertexMembers())
         static_cast<Visited&>(entry.properties->at(index)).value = false;
 }
 
 void setVisitedFlags(Graph& graph, std::size_t index) {
-    for (const auto& [vertex, entry] : graph.vertices())
+    for (const auto& [vertex, entry] : graph.vertexMembers())
         static_cast<Visited&>(entry.properties->at(index)).value = true;
 }
 
