@@ -732,6 +732,12 @@ QtFontFace& QtDrawingTools::selectedFace() {
 void QtDrawingTools::textIn(QtFontFace& face, const std::u16string& text, const Rect& r) {
     QPainter* p = painter();
     if (!p || text.empty()) return;
+    // Most labels of a large drawing lie off the surface: those that cannot set a pixel
+    // of an image surface skip Qt's glyph work.
+    QPoint origin;
+    if (const QImage* image = directImage(origin);
+        image && !face.mayReach(r, text, QRect(-origin, image->size())))
+        return;
     PlainComposition plain(*p);
     const RgbColor colour = effectivePenColor();
     p->setPen(penFor(labelContrast ? readableTextColor(colour, backgroundColor_) : colour, 1).pen);

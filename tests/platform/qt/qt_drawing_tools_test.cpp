@@ -453,6 +453,44 @@ TEST_F(QtDrawingToolsTest, TextIsOneLineCentredTopAlignedOnATransparentBackgroun
     }
 }
 
+// Labels that straddle or miss the edges of an image set exactly the pixels that the same
+// labels set in that window of a larger image, where every one of them lies inside.
+TEST(QtDrawingToolsText, LabelsAtTheEdgesOfAnImageDrawWhatALargerImageShowsThere) {
+    test::testApplication();
+    const int xs[] = {-90, -60, -40, -25, -16, -9, -4, -1, 50, 104, 112, 117, 119, 121, 126, 140};
+    const int ys[] = {-40, -24, -15, -9, -4, -1, 30, 66, 74, 78, 79, 81, 86, 100};
+    const QPoint window(200, 150);  // where the small image lies in the large one
+    for (const std::u16string text : {u"Wj_y|gQ", u"v12345", u"\u00c5\u00ff\u0192f"}) {
+        for (const int pointSize : {75, 150, 300}) {
+            QImage small(120, 80, QImage::Format_RGB32);
+            QImage large(520, 380, QImage::Format_RGB32);
+            small.fill(kWhite);
+            large.fill(kWhite);
+            const auto paint = [&](QImage& image, QPoint origin) {
+                QtDeviceContext context(&image, origin);
+                QtDrawingTools tools;
+                tools.init(&context, {0, 0});
+                tools.setPenColor({30, 60, 200});
+                tools.selectFont(u"Tahoma", pointSize);
+                const Size size = tools.getTextSizeWithSelectedFont(text);
+                for (const int x : xs)
+                    for (const int y : ys)
+                        tools.drawTextWithSelectedFont(
+                            text, {x, y, x + int(size.cx), y + int(size.cy)});
+                tools.releaseFont();
+                tools.endPainting();
+            };
+            paint(small, {0, 0});
+            paint(large, window);
+            SCOPED_TRACE(QString::fromStdU16String(text).toStdString() + " at " +
+                         std::to_string(pointSize));
+            EXPECT_GT(countPixels(small, kWhite), 0);
+            EXPECT_LT(countPixels(small, kWhite), small.width() * small.height());
+            EXPECT_EQ(small, large.copy(QRect(window, small.size())));
+        }
+    }
+}
+
 TEST_F(QtDrawingToolsTest, MissingIconIsAGreyFrameWithItsWord) {
     bindDirect();
     tools_.drawMissingIcon({40, 20}, {32, 32});
