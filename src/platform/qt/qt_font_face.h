@@ -9,8 +9,8 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QPointF>
-#include <QRect>
 #include <QRawFont>
+#include <QRect>
 
 #include "views/geometry.h"
 

@@ -112,9 +112,10 @@ TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
 // are Qt's, for fills inside, across the edges of, and off the image.
 TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
     test::testApplication();
-    const Rect rects[] = {{10, 10, 30, 25},  {-5, -4, 8, 6},    {110, 70, 140, 95},
-                          {50, 40, 52, 42},  {70, 30, 64, 20},  {-20, 50, 200, 53},
-                          {90, -9, 93, 200}, {300, 10, 320, 20}};
+    const Rect rects[] = {{10, 10, 30, 25},  {-5, -4, 8, 6},     {110, 70, 140, 95},
+                          {50, 40, 52, 42},  {70, 30, 64, 20},   {-20, 50, 200, 53},
+                          {90, -9, 93, 200}, {300, 10, 320, 20}, {-40, -30, -4, -4},
+                          {100, 80, 150, 95}};
     const QColor fill(0, 128, 255), outline(200, 30, 40);
     for (const QImage::Format format :
          {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
@@ -135,9 +136,10 @@ TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
                 const Rect n = r.normalized();
                 tools.fillRectangle(r);
                 reference.fillRect(QRect(n.left, n.top, n.width(), n.height()), fill);
-                // Qt's stroker is the reference for outlines that stay on the image.
+                // Qt's stroker is the reference for outlines that stay on the image or
+                // miss it.
                 const QRect box(n.left + 3, n.top + 3, n.width() - 1, n.height() - 1);
-                if (!image.rect().contains(box)) continue;
+                if (!image.rect().contains(box) && image.rect().intersects(box)) continue;
                 tools.drawRectangle({r.left + 3, r.top + 3, r.right + 3, r.bottom + 3});
                 reference.drawRect(box);
             }
@@ -378,11 +380,20 @@ TEST_F(QtDrawingToolsTest, SelectedPenKeepsTheColourAndWidthOfItsSelection) {
     tools_.penWidth = 1;
     tools_.drawLineWithSelectedPen({10, 10}, {50, 10});
     tools_.drawLine({10, 30}, {50, 30});
+    // More pens than the tools keep pass by: the selection still draws as it was made.
+    for (int k = 0; k < 40; ++k) {
+        tools_.setPenColor({static_cast<std::uint8_t>(k), 0, 255});
+        tools_.drawLine({k, 70}, {k + 1, 70});
+    }
+    tools_.drawLineWithSelectedPen({60, 20}, {100, 20});
     tools_.releasePen();
     tools_.drawLineWithSelectedPen({10, 50}, {50, 50});  // no pen selected: black, one pixel
     tools_.endPainting();
     EXPECT_EQ(at(30, 9), kRed.rgb());
     EXPECT_EQ(at(30, 11), kRed.rgb());
+    EXPECT_EQ(at(80, 19), kRed.rgb());
+    EXPECT_EQ(at(80, 21), kRed.rgb());
+    EXPECT_EQ(at(39, 70), qRgb(39, 0, 255));
     EXPECT_EQ(at(30, 30), qRgb(0, 128, 0));
     EXPECT_EQ(at(30, 29), kWhite.rgb());
     EXPECT_EQ(at(30, 50), qRgb(0, 0, 0));
@@ -475,8 +486,8 @@ TEST(QtDrawingToolsText, LabelsAtTheEdgesOfAnImageDrawWhatALargerImageShowsThere
                 const Size size = tools.getTextSizeWithSelectedFont(text);
                 for (const int x : xs)
                     for (const int y : ys)
-                        tools.drawTextWithSelectedFont(
-                            text, {x, y, x + int(size.cx), y + int(size.cy)});
+                        tools.drawTextWithSelectedFont(text,
+                                                       {x, y, x + int(size.cx), y + int(size.cy)});
                 tools.releaseFont();
                 tools.endPainting();
             };
