@@ -21,6 +21,8 @@ constexpr RgbColor kWhite{255, 255, 255};
 constexpr Rect kNoBox{1, 1, 0, 0};  // a free slot of the grid
 // How many vertices apart the steps of prefetchVertex() are taken.
 constexpr std::size_t kVertexAhead = 4;
+// How many edges ahead of the one drawn the culled walk asks for an edge and its values.
+constexpr std::size_t kEdgeAhead = 4;
 
 // Fades the tools for one element and always puts them back.
 class FadingScope {
@@ -90,7 +92,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
         if (candidates_.size() > v.edgeMap_.size() / 8) cache.emplace(v);
         edgeWalk_.clear();
         for (std::uint32_t k : candidates_) edgeWalk_.push_back(grid_.edgeAt[k]);
-        drawEdges(tools, r);
+        drawEdges(tools, r, true);
         // The grid holds each vertex's current update rectangle: no need to measure again.
         const std::size_t shown = vertexCandidates_.size();
         for (std::size_t j = 0; j < shown; ++j) {
@@ -111,7 +113,7 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
             edgeWalk_.push_back(edge);
             edgeCandidates_.push_back(&data);
         }
-        drawEdges(tools, r);
+        drawEdges(tools, r, false);
         const std::size_t count = v.sequence_.size();
         // A current grid still spares measuring each vertex again.
         const bool boxes = gridReady && grid_.valid && grid_.vertexAt.size() == count &&
@@ -129,8 +131,21 @@ void GraphRenderer::renderWith(DrawingTools& tools, const Rect& area, bool cull)
     for (std::size_t i = 0; i < handleCount_; ++i) drawEdgeHandles(tools, handles_[i]);
 }
 
-void GraphRenderer::drawEdges(DrawingTools& tools, const Rect& r) {
+void GraphRenderer::drawEdges(DrawingTools& tools, const Rect& r, bool gridEnds) {
     const std::size_t count = edgeWalk_.size();
+    if (gridEnds) {
+        // The grid keeps each edge's ends as current as its box: no vertex to look up.
+        for (std::size_t j = 0; j < count; ++j) {
+#if defined(__GNUC__)
+            if (j + kEdgeAhead < count) {
+                __builtin_prefetch(edgeWalk_[j + kEdgeAhead]);
+                __builtin_prefetch(edgeCandidates_[j + kEdgeAhead]->properties.get());
+            }
+#endif
+            drawEdge(tools, edgeWalk_[j], *edgeCandidates_[j], grid_.endsAt[candidates_[j]], r);
+        }
+        return;
+    }
     for (std::size_t first = 0; first < count; first += kEdgeBatch) {
         const std::size_t last = std::min(count, first + kEdgeBatch);
         // The ends of a batch are read in one tight loop, where the scattered reads overlap
@@ -159,9 +174,10 @@ Point GraphRenderer::endPosition(const Vertex* end) const {
 
 // --- the grid
 
-Rect GraphRenderer::edgeBox(Edge* edge, const EdgeViewData& data) {
+Rect GraphRenderer::edgeBox(Edge* edge, const EdgeViewData& data, EdgeEnds& ends) {
     const Point s = view_.devicePosition(edge->source);
     const Point t = view_.devicePosition(edge->target);
+    ends = {s, t};
     const Rect u = data.view->getUpdateRectangle(edge, view_, data.properties.get(), s, t);
     // Visible when an end lies in the area or the rectangle meets it.
     return {std::min({u.left, s.x, t.x}), std::min({u.top, s.y, t.y}),
@@ -173,6 +189,7 @@ bool GraphRenderer::buildGrid() {
     grid_.valid = false;
     std::vector<Rect> boxes;
     grid_.edgeAt.clear();
+    grid_.endsAt.clear();
     {
         GraphView::DrawCacheScope cache(v);
         for (auto& [edge, data] : v.edgeMap_) {
@@ -181,8 +198,9 @@ bool GraphRenderer::buildGrid() {
             if (slot >= boxes.size()) {
                 boxes.resize(slot + 1, kNoBox);
                 grid_.edgeAt.resize(slot + 1, nullptr);
+                grid_.endsAt.resize(slot + 1);
             }
-            boxes[slot] = edgeBox(edge, data);
+            boxes[slot] = edgeBox(edge, data, grid_.endsAt[slot]);
             grid_.edgeAt[slot] = edge;
         }
     }
@@ -232,9 +250,14 @@ bool GraphRenderer::reboxEdge(Edge& edge) {
     const std::size_t slot = v.edgeMap_.slotOf(&edge);
     if (slot < grid_.edgeAt.size() && grid_.edgeAt[slot] && grid_.edgeAt[slot] != &edge)
         return false;
-    grid_.edges.update(static_cast<std::uint32_t>(slot), edgeBox(&edge, *data));
-    if (slot >= grid_.edgeAt.size()) grid_.edgeAt.resize(slot + 1, nullptr);
+    EdgeEnds ends;
+    grid_.edges.update(static_cast<std::uint32_t>(slot), edgeBox(&edge, *data, ends));
+    if (slot >= grid_.edgeAt.size()) {
+        grid_.edgeAt.resize(slot + 1, nullptr);
+        grid_.endsAt.resize(slot + 1);
+    }
     grid_.edgeAt[slot] = &edge;
+    grid_.endsAt[slot] = ends;
     return true;
 }
 

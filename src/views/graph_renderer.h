@@ -33,8 +33,12 @@ public:
     void renderTestingEveryElement(DrawingTools& tools, const Rect& area);
 
 private:
+    struct EdgeEnds {
+        Point source, target;
+    };
     // Update-rectangle boxes of the edges (by edge-map slot) and vertices (by drawing-order
-    // position), with the element each slot held when its box was taken.
+    // position), with the element each slot held when its box was taken and, for edges,
+    // the device positions of the ends the box was taken with.
     struct Grid {
         bool valid = false;
         std::uint64_t structure = 0;
@@ -42,6 +46,7 @@ private:
         float scaleX = 1.0f, scaleY = 1.0f;
         SpatialIndex edges, vertices;
         std::vector<Edge*> edgeAt;
+        std::vector<EdgeEnds> endsAt;
         std::vector<Vertex*> vertexAt;
     };
 
@@ -54,16 +59,14 @@ private:
     bool repairGrid();
     bool reboxVertex(const Vertex& vertex);
     bool reboxEdge(Edge& edge);
-    Rect edgeBox(Edge* edge, const EdgeViewData& data);
+    Rect edgeBox(Edge* edge, const EdgeViewData& data, EdgeEnds& ends);
     // Fills the candidate lists for the area; false when the grid no longer fits the entries.
     bool queryGrid(const Rect& r);
-    struct EdgeEnds {
-        Point source, target;
-    };
     // How many edges drawEdges() reads the ends of at once.
     static constexpr std::size_t kEdgeBatch = 64;
-    // Draws edgeWalk_ with edgeCandidates_ in order.
-    void drawEdges(DrawingTools& tools, const Rect& r);
+    // Draws edgeWalk_ with edgeCandidates_ in order; with the grid's ends, those of
+    // candidates_ rather than the vertices' own.
+    void drawEdges(DrawingTools& tools, const Rect& r, bool gridEnds);
     // An edge end's device position, from the render's position table when it holds it.
     Point endPosition(const Vertex* end) const;
     void drawEdge(DrawingTools& tools, Edge* edge, EdgeViewData& data, const EdgeEnds& ends,

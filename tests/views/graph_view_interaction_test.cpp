@@ -74,9 +74,9 @@ struct InteractionFixture : ::testing::Test {
         std::map<std::tuple<std::string, int, int, int, int>, int> count;
         for (const DrawCall& c : view->tools.calls) {
             if (c.op == "drawRectangleWithSelectedPen")
-                ++count[{c.op, c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}];
+                ++count[{std::string(c.op), c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}];
             else if (c.op == "drawLineWithSelectedPen")
-                ++count[{c.op, c.from.x, c.from.y, c.to.x, c.to.y}];
+                ++count[{std::string(c.op), c.from.x, c.from.y, c.to.x, c.to.y}];
         }
         return count;
     }

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "views/cursor_tools.h"
@@ -11,7 +12,9 @@
 namespace nx::test {
 
 struct DrawCall {
-    std::string op;  // the operation's name, e.g. "drawEllipseWithSelectedPen"
+    // The operation's name, e.g. "drawEllipseWithSelectedPen": a literal, so that recording
+    // a call builds no string.
+    std::string_view op;
     Rect rect;       // rectangles, and (x, y, cx, cy) of diamonds
     Point from, to;  // lines, moveTo/lineTo (to), circles (from = centre)
     int radius = 0;
@@ -34,7 +37,7 @@ public:
     bool toMemory = false;
     DeviceContext* context = nullptr;
 
-    std::vector<DrawCall> callsNamed(const std::string& op) const {
+    std::vector<DrawCall> callsNamed(std::string_view op) const {
         std::vector<DrawCall> found;
         for (const DrawCall& c : calls)
             if (c.op == op) found.push_back(c);
@@ -44,7 +47,7 @@ public:
     std::vector<DrawCall> outlines() const {
         std::vector<DrawCall> found;
         for (const DrawCall& c : calls)
-            if (c.op.rfind("draw", 0) == 0 && c.op.find("Text") == std::string::npos)
+            if (c.op.rfind("draw", 0) == 0 && c.op.find("Text") == std::string_view::npos)
                 found.push_back(c);
         return found;
     }

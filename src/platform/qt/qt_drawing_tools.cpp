@@ -457,17 +457,27 @@ const QtDrawingTools::PenEntry& QtDrawingTools::currentSelectedPen() {
     const PenDescription* selected = selectedPen();
     if (!selected) return penFor({0, 0, 0}, 1);
     if (mode_ == RasterMode::Black) return penFor({0, 0, 0}, selected->width);
-    return activePen_;
+    // The slot selectPen found, unless a later pen has taken it since.
+    if (activePen_ < pens_.size()) {
+        const PenEntry& e = pens_[activePen_];
+        if (e.rgb == packed(selected->color) &&
+            e.width == (selected->width <= 1 ? 0 : selected->width))
+            return e;
+    }
+    const PenEntry& e = penFor(selected->color, selected->width);
+    activePen_ = static_cast<std::size_t>(&e - pens_.data());
+    return e;
 }
 
 void QtDrawingTools::selectPen() {
     DrawingTools::selectPen();
-    activePen_ = penFor(selectedPen()->color, selectedPen()->width);
+    const PenEntry& e = penFor(selectedPen()->color, selectedPen()->width);
+    activePen_ = static_cast<std::size_t>(&e - pens_.data());
 }
 
 void QtDrawingTools::releasePen() {
     DrawingTools::releasePen();
-    activePen_ = {};
+    activePen_ = kNoPen;
 }
 
 void QtDrawingTools::selectFont(const std::u16string& faceName, int pointSize) {
@@ -586,6 +596,15 @@ void QtDrawingTools::outlineRectangle(const PenEntry& pen, const Rect& r) {
                           n.height() + width - 1);
         // XOR outlines keep the painter's raster operation.
         const bool direct = mode_ != RasterMode::Xor;
+        QPoint origin;
+        if (const QImage* image = direct ? directImage(origin) : nullptr) {
+            // Every strip lies in the outer box: off the image, none sets a pixel.
+            const long long left = 1LL * outer.left() + origin.x();
+            const long long top = 1LL * outer.top() + origin.y();
+            if (left + outer.width() <= 0 || left >= image->width() || top + outer.height() <= 0 ||
+                top >= image->height())
+                return;
+        }
         const auto fill = [&](const QRect& strip) {
             if (!direct || !fillDirect(strip, pen.rgb)) p->fillRect(strip, pen.pen.color());
         };
@@ -732,6 +751,12 @@ QtFontFace& QtDrawingTools::selectedFace() {
 void QtDrawingTools::textIn(QtFontFace& face, const std::u16string& text, const Rect& r) {
     QPainter* p = painter();
     if (!p || text.empty()) return;
+    // Most labels of a large drawing lie off the surface: those that cannot set a pixel
+    // of an image surface skip Qt's glyph work.
+    QPoint origin;
+    if (const QImage* image = directImage(origin);
+        image && !face.mayReach(r, text, QRect(-origin, image->size())))
+        return;
     PlainComposition plain(*p);
     const RgbColor colour = effectivePenColor();
     p->setPen(penFor(labelContrast ? readableTextColor(colour, backgroundColor_) : colour, 1).pen);

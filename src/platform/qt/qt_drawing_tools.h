@@ -189,7 +189,10 @@ private:
 
     const QPen noPen_{Qt::NoPen};
     const QBrush noBrush_{Qt::NoBrush};
-    PenEntry activePen_;                      // the pen made by selectPen
+    // The slot of pens_ that held the pen selectPen made (pens are kept rather than copied
+    // per selection).
+    static constexpr std::size_t kNoPen = static_cast<std::size_t>(-1);
+    std::size_t activePen_ = kNoPen;
     std::shared_ptr<QtFontFace> activeFont_;  // made by selectFont or selectCachedFont
     // Face name (UTF-8) followed by the point size in decimal.
     std::unordered_map<std::string, std::shared_ptr<QtFontFace>> fontCache_;

@@ -1,6 +1,7 @@
 // nx::QtFontFace: glyph tables of a label font and its two text paths.
 #include "platform/qt/qt_font_face.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QFontMetrics>
@@ -54,6 +55,43 @@ Size QtFontFace::measure(const std::u16string& text) {
                           : QFontMetrics(font_).horizontalAdvance(QString::fromStdU16String(text));
     return {static_cast<std::uint64_t>(width > 0 ? width : 0),
             static_cast<std::uint64_t>(height_ > 0 ? height_ : 0)};
+}
+
+void QtFontFace::measureInk() {
+    inkMeasured_ = true;
+    if (!raw_.isValid()) return;
+    for (char16_t c = 0x20; c < kDirectLimit; ++c) {
+        if (glyphs_[c] == 0) continue;
+        const QRectF box = raw_.boundingRect(glyphs_[c]);
+        inkLeft_ = std::max(inkLeft_, -box.left());
+        inkRight_ = std::max(inkRight_, box.right() - advances_[c]);
+        inkTop_ = std::min(inkTop_, box.top());
+        inkBottom_ = std::max(inkBottom_, box.bottom());
+    }
+    inkKnown_ = true;
+}
+
+bool QtFontFace::mayReach(const Rect& r, const std::u16string& text, const QRect& area) {
+    if (text.empty()) return false;
+    if (!direct(text)) return true;
+    if (!inkMeasured_) measureInk();
+    // Far coordinates are left to the painter, which clamps them its own way.
+    constexpr int kFar = 1 << 24;
+    if (!inkKnown_ || r.left < -kFar || r.left > kFar || r.right < -kFar || r.right > kFar ||
+        r.top < -kFar || r.top > kFar)
+        return true;
+    // Pen positions run from left to at most the unrounded sum of the advances; hinting
+    // and antialiasing may spread a glyph past its box, so a wide margin is kept.
+    const int width = directWidth(text);
+    const qreal left = r.left + (r.width() - width) / 2;
+    const qreal baseline = r.top + ascent_;
+    const qreal margin = 2 + height_ / 2;
+    const qreal inkLeft = left - inkLeft_ - margin;
+    const qreal inkRight = left + width + 1 + inkRight_ + margin;
+    const qreal inkTop = baseline + inkTop_ - margin;
+    const qreal inkBottom = baseline + inkBottom_ + margin;
+    return inkRight >= area.left() && inkLeft <= area.right() + 1 && inkBottom >= area.top() &&
+           inkTop <= area.bottom() + 1;
 }
 
 void QtFontFace::draw(QPainter& painter, const Rect& r, const std::u16string& text) {

@@ -10,6 +10,7 @@
 #include <QGlyphRun>
 #include <QPointF>
 #include <QRawFont>
+#include <QRect>
 
 #include "views/geometry.h"
 
@@ -36,12 +37,17 @@ public:
     // One line, centred horizontally in r and aligned to its top; the painter's pen
     // gives the colour.
     void draw(QPainter& painter, const Rect& r, const std::u16string& text);
+    // False only when no pixel draw() would set for the text in r lies in the area (device
+    // units of the painter); text outside the glyph tables may set pixels anywhere.
+    bool mayReach(const Rect& r, const std::u16string& text, const QRect& area);
 
 private:
     static constexpr char16_t kDirectLimit = 0x250;  // Basic Latin up to Latin Extended-B
 
     bool direct(const std::u16string& text) const;
     int directWidth(const std::u16string& text) const;
+    // The union of the glyph tables' boxes, taken on first use.
+    void measureInk();
 
     QFont font_;
     int height_ = 0;
@@ -49,6 +55,11 @@ private:
     QRawFont raw_;
     std::array<std::uint32_t, kDirectLimit> glyphs_{};  // 0 where the face has no glyph
     std::array<qreal, kDirectLimit> advances_{};
+    // How far any glyph of the tables reaches left of its pen position and right of its
+    // advance (both >= 0), and above and below the baseline (top < 0 is above).
+    bool inkMeasured_ = false;
+    bool inkKnown_ = false;
+    qreal inkLeft_ = 0, inkRight_ = 0, inkTop_ = 0, inkBottom_ = 0;
     std::vector<quint32> runGlyphs_;
     std::vector<QPointF> runPositions_;
     QGlyphRun run_;

@@ -19,6 +19,10 @@ void stepLineIntoImage(QImage& image, QPoint from, QPoint to, QRgb rgb, bool xor
     const long long dx = 1LL * to.x() - from.x();
     const long long dy = 1LL * to.y() - from.y();
     if (dx == 0 && dy == 0) return;
+    // A line whose box misses the image sets nothing: no need to walk along it.
+    if (std::max(x0, x0 + dx) < 0 || std::min(x0, x0 + dx) >= image.width() ||
+        std::max(y0, y0 + dy) < 0 || std::min(y0, y0 + dy) >= image.height())
+        return;
 
     const bool steep = std::llabs(dy) > std::llabs(dx);
     const long long major0 = steep ? y0 : x0;

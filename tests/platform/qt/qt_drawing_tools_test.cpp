@@ -112,9 +112,10 @@ TEST_F(QtDrawingToolsTest, ThinRectangleOutlinesCoverWhatQtsStrokerCovers) {
 // are Qt's, for fills inside, across the edges of, and off the image.
 TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
     test::testApplication();
-    const Rect rects[] = {{10, 10, 30, 25},  {-5, -4, 8, 6},    {110, 70, 140, 95},
-                          {50, 40, 52, 42},  {70, 30, 64, 20},  {-20, 50, 200, 53},
-                          {90, -9, 93, 200}, {300, 10, 320, 20}};
+    const Rect rects[] = {{10, 10, 30, 25},  {-5, -4, 8, 6},     {110, 70, 140, 95},
+                          {50, 40, 52, 42},  {70, 30, 64, 20},   {-20, 50, 200, 53},
+                          {90, -9, 93, 200}, {300, 10, 320, 20}, {-40, -30, -4, -4},
+                          {100, 80, 150, 95}};
     const QColor fill(0, 128, 255), outline(200, 30, 40);
     for (const QImage::Format format :
          {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
@@ -135,9 +136,10 @@ TEST(QtDrawingToolsFormats, FillsAndThinOutlinesSetThePixelsQtSets) {
                 const Rect n = r.normalized();
                 tools.fillRectangle(r);
                 reference.fillRect(QRect(n.left, n.top, n.width(), n.height()), fill);
-                // Qt's stroker is the reference for outlines that stay on the image.
+                // Qt's stroker is the reference for outlines that stay on the image or
+                // miss it.
                 const QRect box(n.left + 3, n.top + 3, n.width() - 1, n.height() - 1);
-                if (!image.rect().contains(box)) continue;
+                if (!image.rect().contains(box) && image.rect().intersects(box)) continue;
                 tools.drawRectangle({r.left + 3, r.top + 3, r.right + 3, r.bottom + 3});
                 reference.drawRect(box);
             }
@@ -378,11 +380,20 @@ TEST_F(QtDrawingToolsTest, SelectedPenKeepsTheColourAndWidthOfItsSelection) {
     tools_.penWidth = 1;
     tools_.drawLineWithSelectedPen({10, 10}, {50, 10});
     tools_.drawLine({10, 30}, {50, 30});
+    // More pens than the tools keep pass by: the selection still draws as it was made.
+    for (int k = 0; k < 40; ++k) {
+        tools_.setPenColor({static_cast<std::uint8_t>(k), 0, 255});
+        tools_.drawLine({k, 70}, {k + 1, 70});
+    }
+    tools_.drawLineWithSelectedPen({60, 20}, {100, 20});
     tools_.releasePen();
     tools_.drawLineWithSelectedPen({10, 50}, {50, 50});  // no pen selected: black, one pixel
     tools_.endPainting();
     EXPECT_EQ(at(30, 9), kRed.rgb());
     EXPECT_EQ(at(30, 11), kRed.rgb());
+    EXPECT_EQ(at(80, 19), kRed.rgb());
+    EXPECT_EQ(at(80, 21), kRed.rgb());
+    EXPECT_EQ(at(39, 70), qRgb(39, 0, 255));
     EXPECT_EQ(at(30, 30), qRgb(0, 128, 0));
     EXPECT_EQ(at(30, 29), kWhite.rgb());
     EXPECT_EQ(at(30, 50), qRgb(0, 0, 0));
@@ -450,6 +461,44 @@ TEST_F(QtDrawingToolsTest, TextIsOneLineCentredTopAlignedOnATransparentBackgroun
         EXPECT_LE(maxY, box.top + int(size.cy));
         EXPECT_LE(maxX - minX + 1, int(size.cx) + 1);
         tools_.deinit();
+    }
+}
+
+// Labels that straddle or miss the edges of an image set exactly the pixels that the same
+// labels set in that window of a larger image, where every one of them lies inside.
+TEST(QtDrawingToolsText, LabelsAtTheEdgesOfAnImageDrawWhatALargerImageShowsThere) {
+    test::testApplication();
+    const int xs[] = {-90, -60, -40, -25, -16, -9, -4, -1, 50, 104, 112, 117, 119, 121, 126, 140};
+    const int ys[] = {-40, -24, -15, -9, -4, -1, 30, 66, 74, 78, 79, 81, 86, 100};
+    const QPoint window(200, 150);  // where the small image lies in the large one
+    for (const std::u16string text : {u"Wj_y|gQ", u"v12345", u"\u00c5\u00ff\u0192f"}) {
+        for (const int pointSize : {75, 150, 300}) {
+            QImage small(120, 80, QImage::Format_RGB32);
+            QImage large(520, 380, QImage::Format_RGB32);
+            small.fill(kWhite);
+            large.fill(kWhite);
+            const auto paint = [&](QImage& image, QPoint origin) {
+                QtDeviceContext context(&image, origin);
+                QtDrawingTools tools;
+                tools.init(&context, {0, 0});
+                tools.setPenColor({30, 60, 200});
+                tools.selectFont(u"Tahoma", pointSize);
+                const Size size = tools.getTextSizeWithSelectedFont(text);
+                for (const int x : xs)
+                    for (const int y : ys)
+                        tools.drawTextWithSelectedFont(text,
+                                                       {x, y, x + int(size.cx), y + int(size.cy)});
+                tools.releaseFont();
+                tools.endPainting();
+            };
+            paint(small, {0, 0});
+            paint(large, window);
+            SCOPED_TRACE(QString::fromStdU16String(text).toStdString() + " at " +
+                         std::to_string(pointSize));
+            EXPECT_GT(countPixels(small, kWhite), 0);
+            EXPECT_LT(countPixels(small, kWhite), small.width() * small.height());
+            EXPECT_EQ(small, large.copy(QRect(window, small.size())));
+        }
     }
 }
 
