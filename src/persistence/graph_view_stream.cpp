@@ -168,10 +168,13 @@ void readStream(GraphView& view, std::istream& in) {
         progressStep();
         const std::uint64_t id = readNumber(in, sep);
         Vertex* vertex = elementAt(vertices, id);
-        const std::size_t* position = vertex ? view.vertexMap().find(vertex) : nullptr;
-        if (!position) throw vertexNotInView(id, view.vertexMap().size(), view.graph());
-        // A file written from this order (the usual case) needs no move.
-        if (*position != i) view.placeInSequence(vertex, static_cast<std::size_t>(i));
+        // A file written from this order (the usual case) finds each vertex in its place
+        // already, without a lookup.
+        if (!vertex || view.vertexSequence()[i].vertex != vertex) {
+            const std::size_t* position = vertex ? view.vertexMap().find(vertex) : nullptr;
+            if (!position) throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+            view.placeInSequence(vertex, static_cast<std::size_t>(i));
+        }
         readEntryValues(in, *view.vertexSequence()[i].properties);
         ViewRef<VertexView> record = vertexRecords.read(in);
         if (!record) {
@@ -186,15 +189,22 @@ void readStream(GraphView& view, std::istream& in) {
     factoryLock.reset();
     factoryLock.emplace(&space->edgeFactory().mutex());
     const auto& edgeList = space->edgeFactory().edges();
+    // Likewise the edges come in the edge map's order: without erased slots, the i-th
+    // entry lies in slot i.
+    const GraphView::EdgeMap& edgeMap = view.edgeMap();
+    auto expected = edgeMap.slotCount() == edgeMap.size() ? edgeMap.begin() : edgeMap.end();
     RepeatedViewRecords<EdgeView, EdgeViewFactory> edgeRecords(edgeViewFactory());
     for (std::uint64_t i = 0; i < edges; ++i) {
         progressStep();
         const std::uint64_t id = readNumber(in, sep);
         Edge* edge = elementAt(edgeList, id);
-        const std::size_t slot = edge ? view.edgeMap().slotOf(edge) : GraphView::EdgeMap::npos;
+        std::size_t slot = static_cast<std::size_t>(i);
+        const bool inPlace = edge && expected != edgeMap.end() && expected->first == edge;
+        if (expected != edgeMap.end()) ++expected;
+        if (!inPlace) slot = edge ? edgeMap.slotOf(edge) : GraphView::EdgeMap::npos;
         if (slot == GraphView::EdgeMap::npos)
             throw std::runtime_error(nx::error_texts::kEdgeNotFound);
-        readEntryValues(in, *view.edgeMap().atSlot(slot).properties);
+        readEntryValues(in, *edgeMap.atSlot(slot).properties);
         ViewRef<EdgeView> record = edgeRecords.read(in);
         if (!record) {
             skipRestOfLine(in);

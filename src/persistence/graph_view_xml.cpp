@@ -143,9 +143,11 @@ void checkSequenceCount(const GraphView& view, long count) {
 void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position) {
     const std::uint64_t id = idAttribute(entry, "Id");
     Vertex* vertex = spaceOf(view).vertexFactory().at(id);
-    const std::size_t* at = vertex ? view.vertexMap().find(vertex) : nullptr;
-    if (!at) throw vertexNotInView(id, view.vertexMap().size(), view.graph());
-    if (*at != position) view.placeInSequence(vertex, position);
+    if (!vertex || view.vertexSequence()[position].vertex != vertex) {
+        const std::size_t* at = vertex ? view.vertexMap().find(vertex) : nullptr;
+        if (!at) throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+        view.placeInSequence(vertex, position);
+    }
     readEntryValues(entry, *view.vertexSequence()[position].properties,
                     nx::error_texts::kErrorReadingVertexProperties);
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
