@@ -12,8 +12,8 @@
 #include "properties/named_properties.h"
 #include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
-#include "views/property_cast.h"
 #include "views/vertex_view_factory.h"
+#include "views/property_cast.h"
 #include "views/view.h"
 
 namespace nx {
