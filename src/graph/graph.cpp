@@ -93,7 +93,7 @@ std::size_t Graph::slotOfMember(const Vertex& vertex) const {
     return slot;
 }
 
-const std::vector<Edge*>& Graph::incidentEdges(const Vertex& vertex) const {
+const IncidenceList& Graph::incidentEdges(const Vertex& vertex) const {
     return entryOf(vertex).incident;
 }
 
@@ -223,7 +223,7 @@ bool Graph::restoreEdge(Edge& edge, std::unique_ptr<ActualProperties>& values, s
 void Graph::removeSubtree(Vertex& start) {
     updateIncidence();
     ++membershipStamp_;
-    const std::vector<Edge*>& startEdges = incidentEdges(start);
+    const IncidenceList& startEdges = incidentEdges(start);
     Edge* parentEdge = nullptr;
     for (Edge* e : startEdges) {
         if (e->target->id == start.id) {
@@ -248,7 +248,7 @@ void Graph::removeSubtree(Vertex& start) {
     stack.push_back({&start, 0});
     while (!stack.empty()) {
         Frame& frame = stack.back();
-        const std::vector<Edge*>& list = entryOf(*frame.vertex).incident;
+        const IncidenceList& list = entryOf(*frame.vertex).incident;
         if (frame.next == list.size()) {
             stack.pop_back();
             continue;
@@ -308,7 +308,15 @@ void Graph::updateIncidence() {
         // filled, in the order appending edge by edge gives.
         std::vector<std::uint32_t> ends;
         ends.reserve(2 * edges_.size());
+        // The ends lie anywhere in the index: ask for those of an edge a little ahead.
+        auto ahead = edges_.begin();
+        for (int i = 0; i < 16 && ahead != edges_.end(); ++i) ++ahead;
         for (auto& [edge, props] : edges_) {
+            if (ahead != edges_.end()) {
+                vertices_.prefetch(ahead->first->source);
+                vertices_.prefetch(ahead->first->target);
+                ++ahead;
+            }
             ends.push_back(static_cast<std::uint32_t>(slotOfMember(*edge->source)));
             ends.push_back(static_cast<std::uint32_t>(slotOfMember(*edge->target)));
         }
@@ -317,9 +325,9 @@ void Graph::updateIncidence() {
             for (std::uint32_t slot : ends) ++degree[slot];
             for (std::size_t slot = 0; slot < degree.size(); ++slot)
                 if (degree[slot]) {
-                    std::vector<Edge*>& list = vertices_.atSlot(slot).incident;
+                    IncidenceList& list = vertices_.atSlot(slot).incident;
                     if (list.capacity() < degree[slot] || list.capacity() > 2 * degree[slot])
-                        std::vector<Edge*>().swap(list);
+                        list.reset();
                     list.reserve(degree[slot]);
                 }
         }

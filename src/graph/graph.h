@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graph/element.h"
+#include "graph/incidence_list.h"
 #include "graph/member_access.h"
 #include "graph/ordered_map.h"
 #include "graph/subject.h"
@@ -30,8 +31,8 @@ class Space;
 using MemberValues = Owned<ActualProperties>;
 
 struct VertexEntry {
-    MemberValues properties;      // graph-level values; borrowed in a subgraph
-    std::vector<Edge*> incident;  // incident edges, edge ID ascending
+    MemberValues properties;  // graph-level values; borrowed in a subgraph
+    IncidenceList incident;   // incident edges, edge ID ascending
 };
 
 class Graph : public Vertex, public Subject {
@@ -79,6 +80,10 @@ public:
     std::size_t edgeCount() const { return edges_.size(); }
     bool contains(const Vertex& vertex) const { return vertices_.contains(&vertex); }
     bool contains(const Edge& edge) const { return edges_.contains(&edge); }
+    // Asks for the memory a lookup or join of the element reads first (loops that know
+    // their next members).
+    void prefetchMember(const Vertex& vertex) const { vertices_.prefetch(&vertex); }
+    void prefetchMember(const Edge& edge) const { edges_.prefetch(&edge); }
     const VertexMap& vertices() const { return vertices_; }
     const EdgeMap& edges() const { return edges_; }
     // The same members with their values writable, for code that writes them.
@@ -98,7 +103,7 @@ public:
     ActualProperties& edgeProperties(const Edge& edge);
     const ActualProperties& edgeProperties(const Edge& edge) const;
     // Fails with "Vertex not found" for a non-member.
-    const std::vector<Edge*>& incidentEdges(const Vertex& vertex) const;
+    const IncidenceList& incidentEdges(const Vertex& vertex) const;
     // Assigns value to the member's first graph-level property of value's class.
     void setVertexProperty(const Vertex& vertex, const Property& value);
     // Room for this many more members, so that bulk insertion does not rehash.

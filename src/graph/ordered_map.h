@@ -46,6 +46,9 @@ public:
     bool empty() const { return index_.empty(); }
     bool contains(ConstKey key) const { return index_.find(key, keyAt()) != nullptr; }
 
+    // Asks for the memory a lookup of key reads first (see PointerIndex::prefetch).
+    void prefetch(ConstKey key) const { index_.prefetch(key); }
+
     V* find(ConstKey key) {
         const auto* at = index_.find(key, keyAt());
         return at ? &slots_[*at].second : nullptr;
@@ -129,6 +132,25 @@ public:
         index_.reserve(n);
     }
 
+    // Becomes a map of other's keys in other's order, each with the value make(key, slot),
+    // when other has no erased slots: the index then holds the same entries and is copied
+    // rather than rebuilt key by key. False (nothing done) otherwise.
+    template <typename V2, typename Make>
+    bool assignKeysOf(const OrderedMap<K, V2>& other, Make&& make) {
+        if (other.slotCount() != other.size()) return false;
+        clear();
+        try {
+            slots_.reserve(other.size());
+            for (const auto& slot : other)
+                slots_.emplace_back(slot.first, make(slot.first, slots_.size()));
+            index_ = other.index_;
+        } catch (...) {
+            clear();
+            throw;
+        }
+        return true;
+    }
+
     iterator begin() { return iterator(slots_.data(), slots_.data() + slots_.size()); }
     iterator end() {
         return iterator(slots_.data() + slots_.size(), slots_.data() + slots_.size());
@@ -141,6 +163,9 @@ public:
     }
 
 private:
+    template <typename, typename>
+    friend class OrderedMap;
+
     void compactSlots() {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < slots_.size(); ++i) {

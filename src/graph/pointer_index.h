@@ -1,6 +1,7 @@
 // An open-addressing table from element addresses to slot numbers, for nx::OrderedMap.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -12,8 +13,10 @@
 
 namespace nx::detail {
 
-// Linear probing over a power-of-two table of (slot, hash tag) pairs; erasing shifts the
-// following run back, so there are no tombstones. The keys themselves live in the map's
+// Linear probing over a table of (slot, hash tag) pairs; erasing shifts the following run
+// back, so there are no tombstones. The table's length need not be a power of two (the tag
+// scaled to the length places an entry), so a table reserved for a known count is no
+// larger than its load limit asks. The keys themselves live in the map's
 // slots: an entry holds the slot number and the high half of the key's hash, which both
 // places the entry and rules out nearly every other key before its slot is read. Eight
 // bytes an entry, at most twice over, where a node-based map costs a heap node and a
@@ -43,6 +46,12 @@ public:
         return at == kNowhere ? nullptr : &table_[at].slot;
     }
 
+    // Asks for the memory where a lookup of key starts (loops that know their next keys
+    // overlap the misses this way).
+    void prefetch(ConstKey key) const {
+        if (!table_.empty()) __builtin_prefetch(&table_[home(tagOf(key))]);
+    }
+
     // Stores slot for key unless key is present; answers the stored slot and whether it
     // was inserted. A new slot is not read, so it may be filled after the call.
     template <typename KeyAt>
@@ -50,7 +59,7 @@ public:
         if (slot >= kSlotLimit) throw std::length_error(nx::error_texts::kTooManyMembers);
         if ((size_ + 1) * 8 > table_.size() * 7) grow();
         const Slot tag = tagOf(key);
-        for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
+        for (std::size_t i = home(tag);; i = next(i)) {
             Entry& e = table_[i];
             if (e.slot == kEmpty) {
                 e = Entry{static_cast<Slot>(slot), tag};
@@ -68,9 +77,9 @@ public:
         if (i == kNowhere) return false;
         // Backward shift: move each later entry of the run into the hole when the hole
         // lies on its probe path.
-        for (std::size_t j = (i + 1) & mask_; table_[j].slot != kEmpty; j = (j + 1) & mask_) {
+        for (std::size_t j = next(i); table_[j].slot != kEmpty; j = next(j)) {
             const std::size_t h = home(table_[j].tag);
-            if (((j - h) & mask_) >= ((j - i) & mask_)) {
+            if (distance(h, j) >= distance(i, j)) {
                 table_[i] = table_[j];
                 i = j;
             }
@@ -82,15 +91,14 @@ public:
 
     void clear() {
         table_.clear();
-        mask_ = 0;
-        tagShift_ = 32;
         size_ = 0;
     }
 
-    // Room for n entries without growing.
+    // Room for n entries without growing, filled to three quarters: short probe runs
+    // for what is then looked up, without the up to twice as long table that doubling
+    // gives.
     void reserve(std::size_t n) {
-        std::size_t capacity = 16;
-        while (capacity * 7 < n * 8) capacity *= 2;
+        const std::size_t capacity = std::max<std::size_t>(16, n + n / 3 + 1);
         if (capacity > table_.size()) rehash(capacity);
     }
 
@@ -107,7 +115,7 @@ private:
     std::size_t locate(ConstKey key, const KeyAt& keyAt) const {
         if (size_ == 0) return kNowhere;
         const Slot tag = tagOf(key);
-        for (std::size_t i = home(tag);; i = (i + 1) & mask_) {
+        for (std::size_t i = home(tag);; i = next(i)) {
             const Entry& e = table_[i];
             if (e.slot == kEmpty) return kNowhere;
             if (e.tag == tag && keyAt(e.slot) == key) return i;
@@ -116,13 +124,18 @@ private:
 
     static Slot tagOf(ConstKey key) {
         // Fibonacci hashing: addresses are aligned, so their low bits say little. The high
-        // half of the product is both the tag and, by its top bits, the home position.
+        // half of the product is both the tag and, scaled to the table, the home position.
         const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(key));
         return static_cast<Slot>((bits * 0x9E3779B97F4A7C15ull) >> 32);
     }
+    // The tag scaled to the table's length: below it, in the tags' order.
     std::size_t home(Slot tag) const {
-        // A 64-bit shift of a 32-bit value is undefined: an empty table has no bits to use.
-        return tagShift_ >= 32 ? 0 : static_cast<std::size_t>(tag >> tagShift_);
+        return static_cast<std::size_t>((std::uint64_t{tag} * table_.size()) >> 32);
+    }
+    std::size_t next(std::size_t i) const { return i + 1 == table_.size() ? 0 : i + 1; }
+    // Steps from position from forward (wrapping) to position to.
+    std::size_t distance(std::size_t from, std::size_t to) const {
+        return to >= from ? to - from : to + table_.size() - from;
     }
 
     void grow() { rehash(table_.empty() ? 16 : table_.size() * 2); }
@@ -132,20 +145,15 @@ private:
             throw std::length_error(nx::error_texts::kTooManyMembers);
         std::vector<Entry> old(capacity);
         old.swap(table_);
-        mask_ = capacity - 1;
-        tagShift_ = 32;
-        for (std::size_t c = capacity; c > 1; c >>= 1) --tagShift_;
         for (const Entry& e : old) {
             if (e.slot == kEmpty) continue;
             std::size_t i = home(e.tag);
-            while (table_[i].slot != kEmpty) i = (i + 1) & mask_;
+            while (table_[i].slot != kEmpty) i = next(i);
             table_[i] = e;
         }
     }
 
     std::vector<Entry> table_;
-    std::size_t mask_ = 0;
-    int tagShift_ = 32;
     std::size_t size_ = 0;
 };
 

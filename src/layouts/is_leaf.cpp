@@ -10,7 +10,7 @@ bool IsLeaf::test(Vertex& vertex, Graph& graph) {
 }
 
 bool IsLeaf::holds(const Graph& graph, const Vertex& vertex) {
-    const std::vector<Edge*>& incident = graph.incidentEdges(vertex);
+    const IncidenceList& incident = graph.incidentEdges(vertex);
     if (incident.size() <= 1) return true;
     // Every edge differs from its predecessor, parallel and antiparallel ones included,
     // so the test fails at the third edge that is not a self-loop.

@@ -8,6 +8,7 @@
 #include "graph/graph.h"
 #include "graph/progress.h"
 #include "graph/space.h"
+#include "persistence/element_lookup.h"
 #include "persistence/element_records.h"
 #include "persistence/error_texts.h"
 #include "persistence/graph_members_xml.h"
@@ -88,16 +89,25 @@ void readGraphStream(Graph& graph, std::istream& in, Space& space) {
     graph.updateIncidence();
 }
 
+namespace {
+constexpr std::uint64_t kPrefetchAhead = 16;
+}  // namespace
+
 void readGraphVerticesStream(Graph& graph, std::istream& in, Space& space) {
     const char sep = listSeparator();
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read graph vertex count");
     // A graph holds no more members than the space has elements.
     graph.reserveMore(std::min<std::uint64_t>(count, space.vertexFactory().size()), 0);
+    ScopedLock lock(&space.vertexFactory().mutex());
+    const auto& vertices = space.vertexFactory().vertices();
     for (std::uint64_t i = 0; i < count; ++i) {
         progressStep();
         const std::uint64_t vertexId = readUInt64(in, sep, "Failed to read graph vertex Id");
-        Vertex* vertex = space.vertexFactory().at(vertexId);
+        Vertex* vertex = elementAt(vertices, vertexId);
         if (!vertex) throw missingMember(graph, "vertex", vertexId);
+        // Members are mostly listed by ascending ID: ask for where one a little ahead joins.
+        if (const Vertex* ahead = elementAt(vertices, vertexId + kPrefetchAhead))
+            graph.prefetchMember(*ahead);
         ActualProperties& memberValues = *graph.joinVertex(*vertex).properties;
         const std::uint64_t values =
             readUInt64(in, sep, "Failed to read graph vertex property count");
@@ -105,10 +115,6 @@ void readGraphVerticesStream(Graph& graph, std::istream& in, Space& space) {
         expectEndMark(in);
     }
 }
-
-namespace {
-constexpr std::uint64_t kPrefetchAhead = 16;
-}  // namespace
 
 void readGraphEdgesStream(Graph& graph, std::istream& in, Space& space) {
     const char sep = listSeparator();
@@ -124,16 +130,19 @@ void readGraphEdgesStream(Graph& graph, std::istream& in, Space& space) {
         graph.joinVertex(end);
         if (end.id < member.size()) member[end.id] = true;
     };
+    ScopedLock lock(&space.edgeFactory().mutex());
+    const auto& edges = space.edgeFactory().edges();
     for (std::uint64_t i = 0; i < count; ++i) {
         progressStep();
         const std::uint64_t edgeId = readUInt64(in, sep, "Failed to read graph edge Id");
-        Edge* edge = space.edgeFactory().at(edgeId);
+        Edge* edge = elementAt(edges, edgeId);
         if (!edge) throw missingMember(graph, "edge", edgeId);
         // Members are mostly listed by ascending ID: ask for the ends of an edge a little
         // ahead, which lie anywhere in memory.
-        if (const Edge* ahead = space.edgeFactory().at(edgeId + kPrefetchAhead)) {
+        if (const Edge* ahead = elementAt(edges, edgeId + kPrefetchAhead)) {
             __builtin_prefetch(ahead->source);
             __builtin_prefetch(ahead->target);
+            graph.prefetchMember(*ahead);
         }
         graph.markIncidenceStale();
         join(*edge->source);

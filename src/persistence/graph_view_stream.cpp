@@ -2,16 +2,20 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "graph/graph.h"
 #include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/element_lookup.h"
 #include "persistence/error_texts.h"
 #include "persistence/graph_view_files.h"
 #include "persistence/graph_view_section.h"
+#include "persistence/repeated_view_records.h"
 #include "persistence/safe_output_file.h"
 #include "persistence/stream_fields.h"
 #include "properties/actual_properties.h"
@@ -184,43 +188,59 @@ void readStream(GraphView& view, std::istream& in) {
     expectLabel(in, "VertexSequence");
     const std::uint64_t count = readNumber(in, '\n');
     checkVertexCount(count, view.vertexSequence().size(), view.vertexMap().size());
+    std::optional<ScopedLock> factoryLock(std::in_place, &space->vertexFactory().mutex());
+    const auto& vertices = space->vertexFactory().vertices();
+    RepeatedViewRecords<VertexView, VertexViewFactory> vertexRecords(vertexViewFactory());
     for (std::uint64_t i = 0; i < count; ++i) {
         progressStep();
         const std::uint64_t id = readNumber(in, sep);
-        Vertex* vertex = space->vertexFactory().at(id);
-        if (!vertex || !view.vertexMap().find(vertex))
-            throw vertexNotInView(id, view.vertexMap().size(), view.graph());
-        view.placeInSequence(vertex, static_cast<std::size_t>(i));
+        Vertex* vertex = elementAt(vertices, id);
+        // A file written from this order (the usual case) finds each vertex in its place
+        // already, without a lookup.
+        if (!vertex || view.vertexSequence()[i].vertex != vertex) {
+            const std::size_t* position = vertex ? view.vertexMap().find(vertex) : nullptr;
+            if (!position) throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+            view.placeInSequence(vertex, static_cast<std::size_t>(i));
+        }
         readEntryValues(in, *view.vertexSequence()[i].properties);
-        ViewRef<VertexView> record = vertexViewFactory().readView(in);
+        ViewRef<VertexView> record = vertexRecords.read(in);
         if (!record) {
             skipRestOfLine(in);
             record = view.defaultVertexView();
         }
-        view.setVertexView(vertex, std::move(record));
+        view.setVertexViewAt(static_cast<std::size_t>(i), std::move(record));
     }
 
     expectLabel(in, "Edges");
     const std::uint64_t edges = readNumber(in, '\n');
+    factoryLock.reset();
+    factoryLock.emplace(&space->edgeFactory().mutex());
+    const auto& edgeList = space->edgeFactory().edges();
+    // Likewise the edges come in the edge map's order: without erased slots, the i-th
+    // entry lies in slot i.
+    const GraphView::EdgeMap& edgeMap = view.edgeMap();
+    auto expected = edgeMap.slotCount() == edgeMap.size() ? edgeMap.begin() : edgeMap.end();
+    RepeatedViewRecords<EdgeView, EdgeViewFactory> edgeRecords(edgeViewFactory());
     for (std::uint64_t i = 0; i < edges; ++i) {
         progressStep();
         const std::uint64_t id = readNumber(in, sep);
-        Edge* edge = nullptr;
-        {
-            ScopedLock lock(&space->edgeFactory().mutex());
-            edge = space->edgeFactory().at(id);
-        }
-        const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
-        if (!data) throw std::runtime_error(nx::error_texts::kEdgeNotFound);
-        readEntryValues(in, *data->properties);
-        ViewRef<EdgeView> record = edgeViewFactory().readView(in);
+        Edge* edge = elementAt(edgeList, id);
+        std::size_t slot = static_cast<std::size_t>(i);
+        const bool inPlace = edge && expected != edgeMap.end() && expected->first == edge;
+        if (expected != edgeMap.end()) ++expected;
+        if (!inPlace) slot = edge ? edgeMap.slotOf(edge) : GraphView::EdgeMap::npos;
+        if (slot == GraphView::EdgeMap::npos)
+            throw std::runtime_error(nx::error_texts::kEdgeNotFound);
+        readEntryValues(in, *edgeMap.atSlot(slot).properties);
+        ViewRef<EdgeView> record = edgeRecords.read(in);
         if (!record) {
             skipRestOfLine(in);
             record = view.defaultEdgeView();
         }
-        view.setEdgeView(edge, std::move(record));
+        view.setEdgeViewAt(edge, slot, std::move(record));
     }
 
+    factoryLock.reset();
     view.synchronize();
     clampVertexCoordinates(view);
     view.rebuildSelection();

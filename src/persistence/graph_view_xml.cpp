@@ -143,14 +143,16 @@ void checkSequenceCount(const GraphView& view, long count) {
 void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position) {
     const std::uint64_t id = idAttribute(entry, "Id");
     Vertex* vertex = spaceOf(view).vertexFactory().at(id);
-    if (!vertex || !view.vertexMap().find(vertex))
-        throw vertexNotInView(id, view.vertexMap().size(), view.graph());
-    view.placeInSequence(vertex, position);
+    if (!vertex || view.vertexSequence()[position].vertex != vertex) {
+        const std::size_t* at = vertex ? view.vertexMap().find(vertex) : nullptr;
+        if (!at) throw vertexNotInView(id, view.vertexMap().size(), view.graph());
+        view.placeInSequence(vertex, position);
+    }
     readEntryValues(entry, *view.vertexSequence()[position].properties,
                     nx::error_texts::kErrorReadingVertexProperties);
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
     ViewRef<VertexView> v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
-    view.setVertexView(vertex, v ? std::move(v) : view.defaultVertexView());
+    view.setVertexViewAt(position, v ? std::move(v) : view.defaultVertexView());
 }
 
 void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
@@ -160,12 +162,13 @@ void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
         ScopedLock lock(&space.edgeFactory().mutex());
         edge = space.edgeFactory().at(idAttribute(entry, "Id"));
     }
-    const EdgeViewData* data = edge ? view.edgeMap().find(edge) : nullptr;
-    if (!data) throw std::runtime_error(nx::error_texts::kEdgeNotFound);
-    readEntryValues(entry, *data->properties, "Error reading edge properties");
+    const std::size_t slot = edge ? view.edgeMap().slotOf(edge) : GraphView::EdgeMap::npos;
+    if (slot == GraphView::EdgeMap::npos) throw std::runtime_error(nx::error_texts::kEdgeNotFound);
+    readEntryValues(entry, *view.edgeMap().atSlot(slot).properties,
+                    "Error reading edge properties");
     const TiXmlElement* viewElement = entry.FirstChildElement("View");
     ViewRef<EdgeView> v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
-    view.setEdgeView(edge, v ? std::move(v) : view.defaultEdgeView());
+    view.setEdgeViewAt(edge, slot, v ? std::move(v) : view.defaultEdgeView());
 }
 
 void finishViewRead(GraphView& view) {

@@ -10,6 +10,7 @@
 #include "graph/progress.h"
 #include "graph/space.h"
 #include "persistence/document_format.h"
+#include "persistence/element_lookup.h"
 #include "persistence/element_records.h"
 #include "persistence/error_texts.h"
 #include "persistence/missing_element.h"
@@ -64,6 +65,8 @@ void readEdgeSection(std::istream& in, Space& space, std::uintmax_t fileBytes) {
     const std::uint64_t count = readUInt64(in, '\n', "Failed to read edge count");
     space.edgeFactory().reserve(space.edgeFactory().size() + plausibleCount(count, fileBytes));
     const std::size_t schemaSize = space.edgeSchema()->size();
+    ScopedLock lock(&space.vertexFactory().mutex());
+    const auto& vertices = space.vertexFactory().vertices();
     for (std::uint64_t k = 0; k < count; ++k) {
         progressStep();
         readUInt64(in, sep, "Failed to read edge Id");  // IDs follow reading order
@@ -72,9 +75,9 @@ void readEdgeSection(std::istream& in, Space& space, std::uintmax_t fileBytes) {
         const std::uint64_t values = readUInt64(in, sep, "Failed to read edge property count");
         if (values != schemaSize)
             throw std::runtime_error(nx::error_texts::kIncorrectEdgePropertyCount);
-        Vertex* source = space.vertexFactory().at(sourceId);
+        Vertex* source = elementAt(vertices, sourceId);
         if (!source) throw missingEnd(space.edgeFactory().size(), sourceId);
-        Vertex* target = space.vertexFactory().at(targetId);
+        Vertex* target = elementAt(vertices, targetId);
         if (!target) throw missingEnd(space.edgeFactory().size(), targetId);
         Edge* edge = space.edgeFactory().create(source, target);
         readValues(in, *edge->properties, values);

@@ -99,7 +99,7 @@ void BreadthFirstSpanningTreeBuildingVisitor::buildTracked(std::vector<Vertex*>&
 }
 
 void BreadthFirstSpanningTreeBuildingVisitor::pushNeighbours(Vertex& vertex,
-                                                             const std::vector<Edge*>& incident) {
+                                                             const IncidenceList& incident) {
     const ElementId here = vertex.id;
     for (Edge* edge : incident) {
         if (edge->source->id == here) {

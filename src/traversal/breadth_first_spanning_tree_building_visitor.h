@@ -41,7 +41,7 @@ public:
 
 private:
     // Queues (other end, edge) for every incident edge that is not a self-loop.
-    void pushNeighbours(Vertex& vertex, const std::vector<Edge*>& incident);
+    void pushNeighbours(Vertex& vertex, const IncidenceList& incident);
     // The member's entry; slot is its table index, or npos when the table lacks it.
     VertexEntry& entryOf(const Vertex& vertex, std::size_t& slot) const;
     bool isVisited(const VertexEntry& entry, std::size_t slot) const;

@@ -31,7 +31,7 @@ void ComponentDiscoveringVisitor::visit(Vertex& vertex) {
 
     struct Frame {
         Vertex* vertex;
-        const std::vector<Edge*>* incident;
+        const IncidenceList* incident;
         std::size_t next;
     };
     std::vector<Frame> stack{{&vertex, &graph_->incidentEdges(vertex), 0}};

@@ -43,7 +43,7 @@ void DepthFirstVertexSearchVisitor::visit(Vertex& vertex) {
     }
     struct Frame {
         Vertex* vertex;
-        const std::vector<Edge*>* incident;
+        const IncidenceList* incident;
         std::size_t next;
     };
     struct WalkScope {

@@ -216,20 +216,29 @@ VertexView* GraphScene::vertexView(Vertex* vertex) {
 void GraphScene::setVertexView(Vertex* vertex, ViewRef<VertexView> view) {
     const std::size_t at = positionOf(vertex);
     if (at >= sequence_.size()) notInGraph("Vertex", vertex ? vertex->id : 0, graph_);
-    vertexChanged(*vertex);
-    VertexViewData& entry = sequence_[at];
+    setVertexViewAt(at, std::move(view));
+}
+
+void GraphScene::setVertexViewAt(std::size_t position, ViewRef<VertexView> view) {
+    VertexViewData& entry = sequence_[position];
+    vertexChanged(*entry.vertex);
     entry.view = std::move(view);
     for (VertexViewEntry& selected : selectedVertices_)
-        if (selected.vertex == vertex) selected.view = entry.view.get();
+        if (selected.vertex == entry.vertex) selected.view = entry.view.get();
 }
 
 void GraphScene::setEdgeView(Edge* edge, ViewRef<EdgeView> view) {
-    EdgeViewData* data = edgeMap_.find(edge);
-    if (!data) notInGraph("Edge", edge ? edge->id : 0, graph_);
+    const std::size_t slot = edgeMap_.slotOf(edge);
+    if (slot == EdgeMap::npos) notInGraph("Edge", edge ? edge->id : 0, graph_);
+    setEdgeViewAt(edge, slot, std::move(view));
+}
+
+void GraphScene::setEdgeViewAt(Edge* edge, std::size_t slot, ViewRef<EdgeView> view) {
+    EdgeViewData& data = edgeMap_.atSlot(slot);
     edgeChanged(*edge);
-    data->view = std::move(view);
+    data.view = std::move(view);
     for (EdgeViewEntry& selected : selectedEdges_)
-        if (selected.edge == edge) selected.view = data->view.get();
+        if (selected.edge == edge) selected.view = data.view.get();
 }
 
 // --- coordinates and flags

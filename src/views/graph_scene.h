@@ -60,6 +60,10 @@ public:
     // The caller's reference passes to the entry; the one it held is released.
     void setVertexView(Vertex* vertex, ViewRef<VertexView> view);
     void setEdgeView(Edge* edge, ViewRef<EdgeView> view);
+    // The same for file readers that already know where the entry is: a drawing position
+    // below the sequence's size, the edge's slot in the edge map.
+    void setVertexViewAt(std::size_t position, ViewRef<VertexView> view);
+    void setEdgeViewAt(Edge* edge, std::size_t slot, ViewRef<EdgeView> view);
     // Null (empty) when the element has no entry.
     const VertexViewData* findVertexEntry(const Vertex* vertex) const;
     EdgeViewEntry findEdgeEntry(Edge* edge) const;

@@ -109,17 +109,27 @@ void GraphView::setGraph(Graph* graph) {
     refreshGraphPropertyIndices();
     restartNotes();
     if (!graph_) return;
+    // The entries follow the graph's order: its maps' indexes serve as they are when the
+    // graph has no erased slots.
     sequence_.reserve(graph_->order());
-    vertexMap_.reserve(graph_->order());
-    for (const auto& slot : graph_->vertices()) {
-        vertexMap_.insert(slot.first, sequence_.size());
-        sequence_.push_back(makeVertexEntry(slot.first));
+    auto vertexEntry = [this](Vertex* vertex, std::size_t) {
+        sequence_.push_back(makeVertexEntry(vertex));
+        return sequence_.size() - 1;
+    };
+    if (!vertexMap_.assignKeysOf(graph_->vertices(), vertexEntry)) {
+        vertexMap_.reserve(graph_->order());
+        for (const auto& slot : graph_->vertices())
+            vertexMap_.insert(slot.first, vertexEntry(slot.first, 0));
     }
-    edgeMap_.reserve(graph_->edgeCount());
-    for (const auto& slot : graph_->edges()) {
-        EdgeViewData data = makeEdgeData(slot.first);
+    auto edgeData = [this](Edge* edge, std::size_t) {
+        EdgeViewData data = makeEdgeData(edge);
         if (auto* index = valueAt<IntValue>(data.properties.get(), indices_.edgeI1)) index->set(0);
-        edgeMap_.insert(slot.first, std::move(data));
+        return data;
+    };
+    if (!edgeMap_.assignKeysOf(graph_->edges(), edgeData)) {
+        edgeMap_.reserve(graph_->edgeCount());
+        for (const auto& slot : graph_->edges())
+            edgeMap_.insert(slot.first, edgeData(slot.first, 0));
     }
     rebuildSelection();
     graph_->attach(this);
@@ -264,7 +274,8 @@ void GraphView::dropNoted() {
 void GraphView::countParallels() {
     parallels_.clear();
     parallels_.reserve(edgeMap_.size());
-    for (const auto& slot : edgeMap_) ++parallels_[unordered(slot.first->source, slot.first->target)];
+    for (const auto& slot : edgeMap_)
+        ++parallels_[unordered(slot.first->source, slot.first->target)];
     parallelsValid_ = true;
 }
 

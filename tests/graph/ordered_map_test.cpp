@@ -11,12 +11,18 @@
 namespace {
 
 // Inserts, erases and looks up keys drawn from a small range (so that probe runs collide
-// and erasures shift them), then compares contents and insertion order with a reference.
+// and erasures shift them), then compares contents and insertion order with a reference;
+// from an empty map and from maps reserved to index lengths that are not powers of two,
+// whose probe runs wrap around at other places.
 TEST(OrderedMap, MatchesReferenceThroughInsertsAndErasures) {
     std::vector<int> objects(3000);
     std::mt19937 random(7);
-    for (const std::size_t range : {std::size_t{20}, std::size_t{3000}}) {
+    const std::pair<std::size_t, std::size_t> cases[] = {
+        {20, 0}, {3000, 0}, {20, 13}, {3000, 1000}, {3000, 2999}};
+    for (const auto& [range, reserved] : cases) {
+        SCOPED_TRACE(testing::Message() << "range " << range << ", reserved " << reserved);
         nx::OrderedMap<int*, int> map;
+        map.reserve(reserved);
         std::map<int*, int> reference;
         std::vector<int*> order;  // reference insertion order
         for (int step = 0; step < 40000; ++step) {
@@ -109,6 +115,46 @@ TEST(OrderedMap, RestoresIntoKeptSlotsAndCompactsAfterwards) {
         }
     }
     EXPECT_LT(map.slotCount(), 200u);  // erased slots were reclaimed
+}
+
+// A map built from another's keys shares nothing with it afterwards: each finds, inserts
+// and erases on its own, in the other's order; a source with erased slots is refused.
+TEST(OrderedMap, TakesTheKeysOfAnotherMapInItsOrder) {
+    std::vector<int> objects(500);
+    nx::OrderedMap<int*, std::unique_ptr<int>> source;
+    source.reserve(300);
+    for (int i = 0; i < 300; ++i) source.insert(&objects[(i * 7) % 500], std::make_unique<int>(i));
+    nx::OrderedMap<int*, std::size_t> copy;
+    copy.insert(&objects[499], 1);  // replaced
+    ASSERT_TRUE(copy.assignKeysOf(source, [&](int* key, std::size_t slot) {
+        EXPECT_EQ(**source.find(key), static_cast<int>(slot));
+        return slot * 10;
+    }));
+    ASSERT_EQ(copy.size(), 300u);
+    std::size_t at = 0;
+    for (const auto& [key, value] : copy) {
+        ASSERT_EQ(key, &objects[(at * 7) % 500]);
+        ASSERT_EQ(value, at++ * 10);
+    }
+    EXPECT_FALSE(copy.contains(&objects[499]));  // not among the source's keys
+    std::vector<bool> kept(500, false);          // keys of odd i stay in the copy
+    for (int i = 0; i < 300; ++i) {
+        if (i % 2 == 0)
+            ASSERT_TRUE(copy.erase(&objects[(i * 7) % 500]));
+        else
+            kept[(i * 7) % 500] = true;
+    }
+    for (int k = 0; k < 500; ++k) ASSERT_EQ(copy.insert(&objects[k], 1).second, !kept[k]) << k;
+    for (int i = 0; i < 300; ++i) {
+        const int* key = &objects[(i * 7) % 500];
+        ASSERT_NE(source.find(key), nullptr);
+        EXPECT_EQ(**source.find(key), i);
+    }
+    EXPECT_EQ(copy.size(), 500u);
+
+    ASSERT_TRUE(source.erase(&objects[0]));
+    EXPECT_FALSE(copy.assignKeysOf(source, [](int*, std::size_t) { return std::size_t{0}; }));
+    EXPECT_EQ(copy.size(), 500u);  // left as it was
 }
 
 }  // namespace
