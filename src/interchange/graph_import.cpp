@@ -77,7 +77,9 @@ GraphData snapshotOf(ramulo::ControlEngine& engine) {
     for (const auto& [vertex, entry] : graph.vertices()) {
         progressStep();
         GraphNode n;
-        n.id = "n" + std::to_string(vertex->id);
+        // Appended rather than "n" + ..., which GCC 12 misreads as an overlapping copy.
+        n.id = "n";
+        n.id += std::to_string(vertex->id);
         if (vertexName != kNoIndex)
             n.label = utf8::utf16to8(vertex->properties->get<Name>(vertexName).value);
         const ActualProperties* values = view.findVertexEntry(vertex) ? view.vertexViewProperties(vertex) : nullptr;
