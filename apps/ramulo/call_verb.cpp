@@ -114,8 +114,10 @@ std::string arraysText(const CallArguments& args) {
     std::string out;
     for (const auto& values : args.arrays) {
         out += " [";
-        for (std::size_t i = 0; i < values->size(); ++i)
-            out += (i ? " " : "") + std::to_string((*values)[i]);
+        for (std::size_t i = 0; i < values->size(); ++i) {
+            if (i) out += ' ';
+            out += std::to_string((*values)[i]);
+        }
         out += "]";
     }
     return out;
@@ -177,14 +179,15 @@ int runCall(const std::vector<std::string>& args) {
     std::istream& in = stream.is_open() ? stream : std::cin;
 
     // A new control builds document 1 in its window, as in any host's container.
-    Document doc(1);
+    auto doc = std::make_unique<Document>(1);
     int failures = 0;
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
-        if (!runLine(doc, line, ++lineNumber)) ++failures;
+        if (!runLine(*doc, line, ++lineNumber)) ++failures;
         std::fflush(stdout);
     }
-    if (!output.empty()) writeOutput(doc, output);
+    if (!output.empty()) writeOutput(*doc, output);
+    endWithProcess(std::move(doc));
     if (failures) progress(std::to_string(failures) + " call(s) failed");
     return failures ? kExitFailure : kExitOk;
 }

@@ -9,12 +9,33 @@
 #include "control/automation_error.h"
 #include "progress_line.h"
 
+// Leak-checked builds free everything before exit (the build sets RAMULO_FREE_AT_EXIT for
+// its sanitizer options; the compilers' own marks cover sanitizers set by hand).
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define RAMULO_FREE_AT_EXIT 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(leak_sanitizer)
+#define RAMULO_FREE_AT_EXIT 1
+#endif
+#endif
+
 std::string extensionOf(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
     if (!ext.empty()) ext.erase(0, 1);
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
+}
+
+void endWithProcess(std::unique_ptr<Document> document) {
+#ifdef RAMULO_FREE_AT_EXIT
+    document.reset();
+#else
+    // Closes the window as the destructor would, then lets go of the rest.
+    document->control().windowDestroyed();
+    (void)document.release();
+#endif
 }
 
 DocumentFormat documentFormatFor(const std::string& path) {
