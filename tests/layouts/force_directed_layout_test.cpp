@@ -175,7 +175,8 @@ struct AllPairsReference {
     }
 };
 
-// Random graphs of a few hundred vertices, spread out or crowded, with and without
+// Random graphs of a few hundred vertices, spread out or crowded, wide and flat or tall and
+// narrow (grids of mostly empty cells, as a tree's drawing gives), with and without
 // coincident vertices, and with repeated, opposite and looping edges: the grid gives the
 // plain loop's floats bit for bit.
 TEST(ForceDirectedLayoutTest, GridMatchesAllPairsBitForBit) {
@@ -185,14 +186,17 @@ TEST(ForceDirectedLayoutTest, GridMatchesAllPairsBitForBit) {
         bool coincident;
         int separation;
         bool multigraph = false;
+        float height = 0;  // of the drawing when not spread (square)
     };
     std::mt19937 random(20261210);
     for (const Case c : {Case{300, 3000, false, 80}, Case{400, 600, true, 80},
                          Case{250, 100, true, 35}, Case{300, 20000, true, 200},
-                         Case{300, 600, true, 80, true}}) {
+                         Case{300, 600, true, 80, true}, Case{300, 60000, true, 80, false, 400},
+                         Case{300, 300, false, 80, true, 60000}}) {
         AllPairsReference reference{
             {}, {}, std::vector<std::vector<std::uint32_t>>(c.n), c.separation};
         std::uniform_real_distribution<float> place(0, c.spread);
+        std::uniform_real_distribution<float> placeY(0, c.height > 0 ? c.height : c.spread);
         for (std::uint32_t i = 0; i < c.n; ++i) {
             if (c.coincident && i > 0 && random() % 4 == 0) {
                 const std::uint32_t twin = random() % i;
@@ -200,7 +204,7 @@ TEST(ForceDirectedLayoutTest, GridMatchesAllPairsBitForBit) {
                 reference.y.push_back(reference.y[twin]);
             } else {
                 reference.x.push_back(std::round(place(random)));
-                reference.y.push_back(std::round(place(random)));
+                reference.y.push_back(std::round(placeY(random)));
             }
             if (i > 0) reference.out[random() % i].push_back(i);
             if (i > 1 && random() % 5 == 0) reference.out[i].push_back(random() % i);
