@@ -147,7 +147,8 @@ int runRender(const std::vector<std::string>& args) {
         a.layout != "force" && a.layout != "layered")
         throw UsageError("unknown layout '" + a.layout +
                          "' (hierarchical, radial, force or layered)");
-    Document doc;
+    auto owned = std::make_unique<Document>();
+    Document& doc = *owned;
     if (!a.layeredLimit.empty()) doc.engine().setLayeredLayoutLimit(layeredLimitOf(a.layeredLimit));
     // A layout asked for replaces whatever the import would arrange.
     loadInput(doc, a.positional[0], a.input, a.layout.empty());
@@ -156,6 +157,7 @@ int runRender(const std::vector<std::string>& args) {
         throw std::runtime_error("the " + a.layout + " layout failed");
     for (const std::string& t : a.transforms) transform(doc.engine(), t);
     writeOutput(doc, a.output, a.render);
+    endWithProcess(std::move(owned));
     return kExitOk;
 }
 
@@ -165,10 +167,11 @@ int runConvert(const std::vector<std::string>& args) {
     if (!a.output.empty()) files.push_back(a.output);
     if (files.size() != 2) throw UsageError("convert needs IN and OUT");
     checkDocumentTarget(files[1]);
-    Document doc;
-    loadInput(doc, files[0], a.input);
+    auto doc = std::make_unique<Document>();
+    loadInput(*doc, files[0], a.input);
     progress("writing " + files[1]);
-    if (!writeGraphFile(doc, files[1])) doc.save(files[1]);
+    if (!writeGraphFile(*doc, files[1])) doc->save(files[1]);
+    endWithProcess(std::move(doc));
     return kExitOk;
 }
 
@@ -182,9 +185,9 @@ void printSchema(std::ostream& out, const char* name, const nx::FormalProperties
 int runInfo(const std::vector<std::string>& args) {
     const Arguments a = parse(args, false);
     expectPositional(a, 1);
-    Document doc;
-    loadDocumentFile(doc, a.positional[0], a.input);
-    ramulo::ControlEngine& e = doc.engine();
+    auto doc = std::make_unique<Document>();
+    loadDocumentFile(*doc, a.positional[0], a.input);
+    ramulo::ControlEngine& e = doc->engine();
     const nx::Size extent = e.GetExtent();
     std::ostringstream out;
     out << "vertices: " << e.GetVertexCount(0) << '\n'
@@ -199,6 +202,7 @@ int runInfo(const std::vector<std::string>& args) {
     printSchema(out, "EdgeViewFormalProperties", e.viewLevelEdgeFormals());
     out << "extent: " << extent.cx << " x " << extent.cy << '\n';
     std::cout << out.str();
+    endWithProcess(std::move(doc));
     return kExitOk;
 }
 
