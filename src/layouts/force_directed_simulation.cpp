@@ -47,14 +47,8 @@ void sortInto(std::uint32_t* values, std::size_t count, std::uint32_t* out) {
     const __m128i flip = _mm_set1_epi32(INT32_MIN);
     alignas(16) std::int32_t rank[4];
     for (std::size_t a = 0; a < count; a += 4) {
-        // Four single loads: the values were just written one by one, and a load of all four
-        // at once would wait for those writes to reach the cache instead of taking them
-        // from the store buffer.
-        const __m128i own = _mm_xor_si128(
-            _mm_set_epi32(static_cast<std::int32_t>(values[a + 3]),
-                          static_cast<std::int32_t>(values[a + 2]),
-                          static_cast<std::int32_t>(values[a + 1]), static_cast<std::int32_t>(values[a])),
-            flip);
+        const __m128i own =
+            _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(values + a)), flip);
         __m128i smaller = _mm_setzero_si128();
         for (std::size_t b = 0; b < count; ++b) {
             const __m128i w =
@@ -343,25 +337,20 @@ bool ForceDirectedSimulation::buildGrid() {
         const auto col = static_cast<std::int64_t>((double(x[i]) - double(minX)) * perCell);
         const auto row = static_cast<std::int64_t>((double(y[i]) - double(minY)) * perCell);
         cellOf_[i] = static_cast<std::uint32_t>(row * columns_ + col);
-        ++cellStart_[cellOf_[i]];
+        ++cellStart_[cellOf_[i] + 1];
     }
-    // Each cell's end, then filled from the back, last vertex first: every entry ends at
-    // its cell's start, and each cell lists its vertices in ascending order, without a copy
-    // of the whole table.
-    for (std::size_t c = 1; c < cells; ++c) cellStart_[c] += cellStart_[c - 1];
-    cellStart_[cells] = n;
+    for (std::size_t c = 0; c < cells; ++c) cellStart_[c + 1] += cellStart_[c];
     // Three slots of padding: the pair search reads whole groups of four.
     cellVertices_.resize(n + 3);
+    std::vector<std::uint32_t>& fill = candidates_;
+    fill.assign(cellStart_.begin(), cellStart_.end() - 1);
     cellX_.resize(n + 3);
     cellY_.resize(n + 3);
-    slotCell_.resize(n);
     pairStart_.resize(n);
     pairCount_.resize(n);
-    for (std::uint32_t i = n; i-- > 0;) {
-        const std::uint32_t cell = cellOf_[i];
-        const std::uint32_t at = --cellStart_[cell];
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::uint32_t at = fill[cellOf_[i]]++;
         cellVertices_[at] = i;
-        slotCell_[at] = cell;
         cellX_[at] = x[i];
         cellY_[at] = y[i];
     }
@@ -369,48 +358,40 @@ bool ForceDirectedSimulation::buildGrid() {
 }
 
 void ForceDirectedSimulation::findPairs() {
-    const std::size_t n = x.size();
     std::size_t used = 0;
-    // Occupied cells only, in cell order: a wide, flat drawing (a tree after the
-    // hierarchical layout) leaves most of its grid's cells empty.
-    std::int64_t row = 0, rowEnd = columns_;
-    for (std::size_t from = 0; from < n;) {
-        const std::uint32_t cell = slotCell_[from];
-        const std::size_t to = cellStart_[cell + 1];
-        while (cell >= rowEnd) {
-            ++row;
-            rowEnd += columns_;
-        }
-        const std::int64_t col = cell - (rowEnd - columns_);
+    for (std::int64_t row = 0; row < rows_; ++row) {
         const std::int64_t top = std::max<std::int64_t>(row - kCellsPerReach, 0);
         const std::int64_t bottom = std::min(row + kCellsPerReach, rows_ - 1);
-        const std::int64_t left = std::max<std::int64_t>(col - kCellsPerReach, 0);
-        const std::int64_t right = std::min(col + kCellsPerReach, columns_ - 1);
-        // The neighbouring cells of a row lie next to each other in cell order.
-        std::size_t begin[2 * kCellsPerReach + 1], end[2 * kCellsPerReach + 1];
-        std::size_t reach = 0, rows = 0;
-        for (std::int64_t r = top; r <= bottom; ++r, ++rows) {
-            begin[rows] = cellStart_[static_cast<std::size_t>(r * columns_ + left)];
-            end[rows] = cellStart_[static_cast<std::size_t>(r * columns_ + right) + 1];
-            reach += end[rows] - begin[rows];
+        for (std::int64_t col = 0; col < columns_; ++col) {
+            const auto cell = static_cast<std::size_t>(row * columns_ + col);
+            if (cellStart_[cell] == cellStart_[cell + 1]) continue;
+            const std::int64_t left = std::max<std::int64_t>(col - kCellsPerReach, 0);
+            const std::int64_t right = std::min(col + kCellsPerReach, columns_ - 1);
+            // The neighbouring cells of a row lie next to each other in cell order.
+            std::size_t begin[2 * kCellsPerReach + 1], end[2 * kCellsPerReach + 1];
+            std::size_t reach = 0, rows = 0;
+            for (std::int64_t r = top; r <= bottom; ++r, ++rows) {
+                begin[rows] = cellStart_[static_cast<std::size_t>(r * columns_ + left)];
+                end[rows] = cellStart_[static_cast<std::size_t>(r * columns_ + right) + 1];
+                reach += end[rows] - begin[rows];
+            }
+            for (std::size_t at = cellStart_[cell]; at < cellStart_[cell + 1]; ++at) {
+                const std::uint32_t i = cellVertices_[at];
+                const float xi = cellX_[at], yi = cellY_[at];
+                if (pairs_.size() < used + reach + 1) pairs_.resize(2 * (used + reach) + 1);
+                // Room for the padding to a whole group of four as well.
+                if (candidates_.size() < reach + 4) candidates_.resize(2 * reach + 4);
+                std::uint32_t* const found = candidates_.data();
+                std::size_t count = 0;
+                for (std::size_t k = 0; k < rows; ++k)
+                    count = keepPartners(cellVertices_.data(), cellX_.data(), cellY_.data(),
+                                         begin[k], end[k], i, xi, yi, cutoff2, found, count);
+                sortInto(found, count, pairs_.data() + used);
+                pairStart_[i] = used;
+                pairCount_[i] = static_cast<std::uint32_t>(count);
+                used += count;
+            }
         }
-        for (std::size_t at = from; at < to; ++at) {
-            const std::uint32_t i = cellVertices_[at];
-            const float xi = cellX_[at], yi = cellY_[at];
-            if (pairs_.size() < used + reach + 1) pairs_.resize(2 * (used + reach) + 1);
-            // Room for the padding to a whole group of four as well.
-            if (candidates_.size() < reach + 4) candidates_.resize(2 * reach + 4);
-            std::uint32_t* const found = candidates_.data();
-            std::size_t count = 0;
-            for (std::size_t k = 0; k < rows; ++k)
-                count = keepPartners(cellVertices_.data(), cellX_.data(), cellY_.data(), begin[k],
-                                     end[k], i, xi, yi, cutoff2, found, count);
-            sortInto(found, count, pairs_.data() + used);
-            pairStart_[i] = used;
-            pairCount_[i] = static_cast<std::uint32_t>(count);
-            used += count;
-        }
-        from = to;
     }
 }
 

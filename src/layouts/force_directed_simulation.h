@@ -62,7 +62,6 @@ private:
     double cell_ = 1.0;
     std::int64_t columns_ = 0, rows_ = 0;
     std::vector<std::uint32_t> cellOf_, cellStart_, cellVertices_, candidates_;
-    std::vector<std::uint32_t> slotCell_;  // the cell of each slot in cell order
     std::vector<float> cellX_, cellY_;  // coordinates in cell order, for the scan
     std::vector<std::uint32_t> pairs_, pairCount_;  // partners per vertex, in cell order
     std::vector<std::size_t> pairStart_;
