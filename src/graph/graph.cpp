@@ -120,7 +120,7 @@ VertexEntry& Graph::joinVertex(Vertex& vertex) {
     auto placed = vertices_.place(&vertex, VertexEntry{});
     if (!placed.inserted) return *placed.value;
     try {
-        placed.value->properties = std::make_unique<ActualProperties>(*vertexSchema_);
+        placed.value->properties = ActualProperties::make(*vertexSchema_);
     } catch (...) {
         vertices_.erase(&vertex);
         throw;
@@ -134,7 +134,7 @@ ActualProperties& Graph::joinEdge(Edge& edge) {
     auto placed = edges_.place(&edge, nullptr);
     if (!placed.inserted) return **placed.value;
     try {
-        *placed.value = std::make_unique<ActualProperties>(*edgeSchema_);
+        *placed.value = ActualProperties::make(*edgeSchema_);
     } catch (...) {
         edges_.erase(&edge);
         throw;
