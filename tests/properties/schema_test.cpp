@@ -5,6 +5,7 @@
 #include <clocale>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <type_traits>
 #include <typeinfo>
 
@@ -224,6 +225,35 @@ TEST(ActualValues, BlockHoldsEachValueApart) {
             << "the neighbour keeps its value";
         EXPECT_EQ(schema.at(last).toText(), "-3") << "the schema keeps its prototype";
     }
+}
+
+// Counts its live objects; copies fail once the allowance runs out.
+struct Counted : Property {
+    static inline int live = 0;
+    static inline int copiesLeft = -1;  // negative: no limit
+    Counted() { ++live; }
+    Counted(const Counted& other) : Property(other) {
+        if (copiesLeft == 0) throw std::runtime_error("no more copies");
+        if (copiesLeft > 0) --copiesLeft;
+        ++live;
+    }
+    ~Counted() override { --live; }
+    std::unique_ptr<Property> clone() const override { return std::make_unique<Counted>(*this); }
+    std::size_t objectSize() const override { return sizeof(Counted); }
+    Property* cloneAt(void* memory) const override { return ::new (memory) Counted(*this); }
+};
+
+TEST(ActualValues, DeletingOrFailingToMakeAListDestroysItsValues) {
+    FormalProperties schema;
+    for (int i = 0; i < 3; ++i) schema.add(Counted());
+    ASSERT_EQ(Counted::live, 3);
+    ActualProperties::make(schema).reset();
+    EXPECT_EQ(Counted::live, 3) << "deleting a list destroys each value";
+
+    Counted::copiesLeft = 2;
+    EXPECT_EQ(errorOf([&] { ActualProperties::make(schema); }), "no more copies");
+    Counted::copiesLeft = -1;
+    EXPECT_EQ(Counted::live, 3) << "the two values made before the failure are destroyed";
 }
 
 TEST(ListSeparator, ChosenFromTheLocaleDecimalPoint) {
