@@ -12,7 +12,7 @@ EdgeFactory::~EdgeFactory() {
 
 Edge* EdgeFactory::create(Vertex* source, Vertex* target) {
     edges_.push_back(std::make_unique<Edge>(source, target, edges_.size(),
-                                            std::make_unique<ActualProperties>(*schema_)));
+                                            ActualProperties::make(*schema_)));
     return edges_.back().get();
 }
 

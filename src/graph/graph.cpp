@@ -120,7 +120,7 @@ VertexEntry& Graph::joinVertex(Vertex& vertex) {
     auto placed = vertices_.place(&vertex, VertexEntry{});
     if (!placed.inserted) return *placed.value;
     try {
-        placed.value->properties = std::make_unique<ActualProperties>(*vertexSchema_);
+        placed.value->properties = ActualProperties::make(*vertexSchema_);
     } catch (...) {
         vertices_.erase(&vertex);
         throw;
@@ -134,7 +134,7 @@ ActualProperties& Graph::joinEdge(Edge& edge) {
     auto placed = edges_.place(&edge, nullptr);
     if (!placed.inserted) return **placed.value;
     try {
-        *placed.value = std::make_unique<ActualProperties>(*edgeSchema_);
+        *placed.value = ActualProperties::make(*edgeSchema_);
     } catch (...) {
         edges_.erase(&edge);
         throw;
@@ -304,25 +304,28 @@ void Graph::updateIncidence() {
             entryOf(*edge->target).incident.push_back(edge);
         }
     } else {
-        // Each end is looked up once; the lists are then sized exactly before they are
-        // filled, in the order appending edge by edge gives.
-        std::vector<std::uint32_t> ends;
-        ends.reserve(2 * edges_.size());
-        // The ends lie anywhere in the index: ask for those of an edge a little ahead.
-        auto ahead = edges_.begin();
-        for (int i = 0; i < 16 && ahead != edges_.end(); ++i) ++ahead;
-        for (auto& [edge, props] : edges_) {
-            if (ahead != edges_.end()) {
-                vertices_.prefetch(ahead->first->source);
-                vertices_.prefetch(ahead->first->target);
-                ++ahead;
+        // The lists are sized exactly before they are filled, in the order appending edge
+        // by edge gives. The ends are looked up in both walks rather than kept between them:
+        // an array of them would add to the peak of loading a large document.
+        auto forEachEnds = [this](auto&& visit) {
+            // The ends lie anywhere in the index: ask for those of an edge a little ahead.
+            auto ahead = edges_.begin();
+            for (int i = 0; i < 16 && ahead != edges_.end(); ++i) ++ahead;
+            for (auto& [edge, props] : edges_) {
+                if (ahead != edges_.end()) {
+                    vertices_.prefetch(ahead->first->source);
+                    vertices_.prefetch(ahead->first->target);
+                    ++ahead;
+                }
+                visit(edge, slotOfMember(*edge->source), slotOfMember(*edge->target));
             }
-            ends.push_back(static_cast<std::uint32_t>(slotOfMember(*edge->source)));
-            ends.push_back(static_cast<std::uint32_t>(slotOfMember(*edge->target)));
-        }
+        };
         {
             std::vector<std::uint32_t> degree(vertices_.slotCount());
-            for (std::uint32_t slot : ends) ++degree[slot];
+            forEachEnds([&](Edge*, std::size_t source, std::size_t target) {
+                ++degree[source];
+                ++degree[target];
+            });
             for (std::size_t slot = 0; slot < degree.size(); ++slot)
                 if (degree[slot]) {
                     IncidenceList& list = vertices_.atSlot(slot).incident;
@@ -331,11 +334,10 @@ void Graph::updateIncidence() {
                     list.reserve(degree[slot]);
                 }
         }
-        std::size_t at = 0;
-        for (auto& [edge, props] : edges_) {
-            vertices_.atSlot(ends[at++]).incident.push_back(edge);
-            vertices_.atSlot(ends[at++]).incident.push_back(edge);
-        }
+        forEachEnds([&](Edge* edge, std::size_t source, std::size_t target) {
+            vertices_.atSlot(source).incident.push_back(edge);
+            vertices_.atSlot(target).incident.push_back(edge);
+        });
     }
     auto byId = [](const Edge* a, const Edge* b) { return a->id < b->id; };
     for (auto& [vertex, entry] : vertices_)

@@ -9,8 +9,8 @@ Graph* GraphFactory::create() {
     ScopedLock lock(&mutex_);
     ScopedLock vertexLock(&vertices_->mutex());
     auto made = std::make_unique<Graph>(
-        vertices_->size(), std::make_unique<ActualProperties>(*vertices_->schema()),
-        std::make_unique<ActualProperties>(*graphSchema_), graphVertexSchema_, graphEdgeSchema_);
+        vertices_->size(), ActualProperties::make(*vertices_->schema()),
+        ActualProperties::make(*graphSchema_), graphVertexSchema_, graphEdgeSchema_);
     Graph* graph = made.get();
     graphs_.reserve(graphs_.size() + 1);  // the append below must not be undone
     vertices_->append(std::move(made));

@@ -12,7 +12,7 @@ VertexFactory::~VertexFactory() {
 Vertex* VertexFactory::create() {
     ScopedLock lock(&mutex_);
     vertices_.push_back(
-        std::make_unique<Vertex>(vertices_.size(), std::make_unique<ActualProperties>(*schema_)));
+        std::make_unique<Vertex>(vertices_.size(), ActualProperties::make(*schema_)));
     return vertices_.back().get();
 }
 

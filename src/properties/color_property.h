@@ -1,7 +1,9 @@
 // nx::Color: a three-valued enumeration (Black, Gray, White).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 
 #include "properties/property.h"
 
@@ -18,6 +20,8 @@ public:
     void set(std::int32_t v) { value = v; }
 
     std::unique_ptr<Property> clone() const override { return std::make_unique<Color>(*this); }
+    std::size_t objectSize() const override { return sizeof(Color); }
+    Property* cloneAt(void* memory) const override { return ::new (memory) Color(*this); }
     Property& assign(const Property& other) override;
     void write(std::ostream& out) const override;
     // An unknown token leaves the value unchanged without error.

@@ -1,6 +1,8 @@
 // nx::PropertyTemplate::Primitive<T> and the Bool, Int, Real and Pointer families.
 #pragma once
 
+#include <cstddef>
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -27,6 +29,8 @@ public:
     std::unique_ptr<Property> clone() const override {
         return std::make_unique<Primitive>(*this);
     }
+    std::size_t objectSize() const override { return sizeof(Primitive); }
+    Property* cloneAt(void* memory) const override { return ::new (memory) Primitive(*this); }
     Property& assign(const Property& other) override {
         if (auto* p = dynamic_cast<const Primitive*>(&other); p && p != this) value = p->value;
         return *this;
@@ -62,6 +66,10 @@ public:
     std::unique_ptr<Property> clone() const override {
         return std::make_unique<Self>(static_cast<const Self&>(*this));
     }
+    std::size_t objectSize() const override { return sizeof(Self); }
+    Property* cloneAt(void* memory) const override {
+        return ::new (memory) Self(static_cast<const Self&>(*this));
+    }
     const std::string& typeName() const override {
         static const std::string name(TypeName);
         return name;
@@ -76,6 +84,10 @@ public:
     using Base::Base;
     std::unique_ptr<Property> clone() const override {
         return std::make_unique<Self>(static_cast<const Self&>(*this));
+    }
+    std::size_t objectSize() const override { return sizeof(Self); }
+    Property* cloneAt(void* memory) const override {
+        return ::new (memory) Self(static_cast<const Self&>(*this));
     }
     Property& assign(const Property& other) override {
         if (auto* p = dynamic_cast<const Self*>(&other); p && p != this) this->value = p->value;

@@ -1,6 +1,7 @@
 // nx::Property: the polymorphic base of every typed value attached to an element.
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -20,6 +21,10 @@ public:
 
     // A new object of the receiver's own class with the same value.
     virtual std::unique_ptr<Property> clone() const = 0;
+    // A value list keeps its values side by side in one block: the size of the receiver's
+    // own class, and a copy of the receiver made in memory of that size.
+    virtual std::size_t objectSize() const = 0;
+    virtual Property* cloneAt(void* memory) const = 0;
     // Copies the value when other is of an accepted class; otherwise changes nothing.
     virtual Property& assign(const Property& other);
     // Writes the value's text form.

@@ -29,8 +29,7 @@ P* valueAt(ActualProperties* properties, std::size_t index) {
 }
 
 std::unique_ptr<ActualProperties> newValues(const FormalProperties* schema) {
-    return schema ? std::make_unique<ActualProperties>(*schema)
-                  : std::make_unique<ActualProperties>();
+    return schema ? ActualProperties::make(*schema) : ActualProperties::make();
 }
 
 std::pair<Vertex*, Vertex*> unordered(Vertex* a, Vertex* b) {

@@ -15,29 +15,24 @@ namespace nx {
 
 namespace {
 
-// A level's list: positions at the graph level come from the member schema, whose order
-// every member's values share.
-const PropertyValues* listOf(const ActualProperties* values) {
-    return values ? &values->values() : nullptr;
-}
-const PropertyValues* listOf(const FormalProperties* schema) {
-    return schema ? &schema->prototypes() : nullptr;
-}
-
-std::size_t indexIn(const PropertyValues* list, const Property& prototype) {
+// A level's list is a value list or, at the graph level, the member schema, whose order
+// every member's values share; both answer size() and find().
+template <typename List>
+std::size_t indexIn(const List* list, const Property& prototype) {
     return list ? list->find(prototype) : kNoIndex;
 }
 
 // The three list lengths in one word (a missing list counts as length 0, a present one as
 // its length + 1); 0 when a list is too long to pack, which is never remembered.
-std::uint64_t lengths(const PropertyValues* space, const PropertyValues* graph,
-                      const PropertyValues* view) {
+std::uint64_t lengths(const ActualProperties* space, const FormalProperties* graph,
+                      const ActualProperties* view) {
     constexpr std::uint64_t kLimit = (std::uint64_t{1} << 21) - 1;
+    const std::uint64_t n[] = {space ? space->size() + 1 : 0, graph ? graph->size() + 1 : 0,
+                               view ? view->size() + 1 : 0};
     std::uint64_t packed = 0;
-    for (const PropertyValues* list : {space, graph, view}) {
-        const std::uint64_t n = list ? list->size() + 1 : 0;
-        if (n >= kLimit) return 0;
-        packed = (packed << 21) | n;
+    for (const std::uint64_t length : n) {
+        if (length >= kLimit) return 0;
+        packed = (packed << 21) | length;
     }
     return packed | (std::uint64_t{1} << 63);
 }
@@ -55,15 +50,13 @@ const Property* lookup(const Property& prototype, PropertyIndexCache& cache, con
     std::size_t graph = cache.graph.load(std::memory_order_relaxed);
     std::size_t view = cache.view.load(std::memory_order_relaxed);
     if (space == kNoIndex && graph == kNoIndex && view == kNoIndex) {
-        const PropertyValues* spaceList = listOf(element.properties.get());
-        const PropertyValues* graphList = listOf(graphSchema);
-        const PropertyValues* viewList = listOf(viewProperties);
-        const std::uint64_t shape = lengths(spaceList, graphList, viewList);
+        const ActualProperties* spaceList = element.properties.get();
+        const std::uint64_t shape = lengths(spaceList, graphSchema, viewProperties);
         if (shape != 0 && cache.absentFor.load(std::memory_order_relaxed) == shape)
             return nullptr;  // searched these lists before and found nothing
         space = indexIn(spaceList, prototype);
-        graph = indexIn(graphList, prototype);
-        view = indexIn(viewList, prototype);
+        graph = indexIn(graphSchema, prototype);
+        view = indexIn(viewProperties, prototype);
         cache.space.store(space, std::memory_order_relaxed);
         cache.graph.store(graph, std::memory_order_relaxed);
         cache.view.store(view, std::memory_order_relaxed);

@@ -33,7 +33,9 @@ std::string valueText(const Property& p) {
     return out.str();
 }
 
-void dumpValues(std::ostream& out, const PropertyValues& values) {
+// A schema's prototypes or an element's values.
+template <typename List>
+void dumpValues(std::ostream& out, const List& values) {
     out << '[';
     for (std::size_t i = 0; i < values.size(); ++i)
         out << (i ? " " : "") << values.at(i).typeName() << '=' << valueText(values.at(i));
@@ -159,30 +161,30 @@ std::string dump(Space& space) {
     for (ElementId id = 0; id < space.vertexFactory().size(); ++id) {
         Vertex* v = space.vertexFactory().at(id);
         out << "vertex " << v->id << (v->isGraph() ? " graph " : " ");
-        dumpValues(out, v->properties->values());
+        dumpValues(out, *v->properties);
         out << '\n';
     }
     for (ElementId id = 0; id < space.edgeFactory().size(); ++id) {
         Edge* e = space.edgeFactory().at(id);
         out << "edge " << e->id << ' ' << e->source->id << "->" << e->target->id << ' ';
-        dumpValues(out, e->properties->values());
+        dumpValues(out, *e->properties);
         out << '\n';
     }
     for (Graph* g : space.graphFactory().graphs()) {
         g->updateIncidence();  // a loaded graph has fresh incidence lists; compare like with like
         out << "graph " << g->id << ' ';
-        dumpValues(out, g->graphProperties()->values());
+        dumpValues(out, *g->graphProperties());
         out << '\n';
         for (const auto& [v, entry] : g->vertices()) {
             out << "  member vertex " << v->id << ' ';
-            dumpValues(out, entry.properties->values());
+            dumpValues(out, *entry.properties);
             out << " incident";
             for (const Edge* e : entry.incident) out << ' ' << e->id;
             out << '\n';
         }
         for (const auto& [e, props] : g->edges()) {
             out << "  member edge " << e->id << ' ';
-            dumpValues(out, props->values());
+            dumpValues(out, *props);
             out << '\n';
         }
     }

@@ -96,6 +96,8 @@ TEST(PropertyClass, AssignAcceptsOnlyTheClassesItNames) {
 TEST(PropertyClass, AssignOnTheBaseIsALogicError) {
     struct Bare : Property {
         std::unique_ptr<Property> clone() const override { return std::make_unique<Bare>(); }
+        std::size_t objectSize() const override { return sizeof(Bare); }
+        Property* cloneAt(void* memory) const override { return ::new (memory) Bare(); }
     } bare;
     EXPECT_EQ(bare.typeName(), nx::error_texts::kUnknownProperty);
     try {

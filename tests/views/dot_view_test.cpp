@@ -34,7 +34,7 @@ struct DotFixture : ::testing::Test {
     // A vertex schema without the label properties.
     void dropLabels() {
         doc.vertexSchema.clear();
-        v->properties = std::make_unique<ActualProperties>(doc.vertexSchema);
+        v->properties = ActualProperties::make(doc.vertexSchema);
     }
     DotView* dot(int classId, bool filled, int size, int namePos = 2, int weightPos = 6) {
         ViewRef<VertexView> made =

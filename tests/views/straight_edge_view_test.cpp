@@ -194,7 +194,7 @@ TEST_F(EdgeFixture, NearTheEndsAndUpdateRectangle) {
     // The edge schema has Name and Weight: "1" is 40 wide; 140 above and below.
     EXPECT_EQ(edgeView->getUpdateRectangle(e, *view, p), (Rect{70, -40, 231, 242}));
     doc.edgeSchema.clear();
-    e->properties = std::make_unique<ActualProperties>(doc.edgeSchema);
+    e->properties = ActualProperties::make(doc.edgeSchema);
     edgeView->resetPropertyIndices();
     EXPECT_EQ(edgeView->getUpdateRectangle(e, *view, p), (Rect{110, 100, 191, 102}));
 }
