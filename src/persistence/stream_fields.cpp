@@ -113,7 +113,10 @@ void expectLabel(std::istream& in, const std::string& label) {
 }
 
 void expectEndMark(std::istream& in) {
-    if (dropCr(text::readToken(in, '\n', 254)) != "#")
+    char field[254];
+    std::size_t length = text::readTokenInto(in, '\n', field, sizeof field);
+    if (length > 0 && field[length - 1] == '\r') --length;
+    if (length != 1 || field[0] != '#')
         throw std::runtime_error(nx::error_texts::kFailedToReadEndMark);
 }
 
