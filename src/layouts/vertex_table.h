@@ -12,6 +12,7 @@
 namespace nx {
 
 class Graph;
+class IncidenceList;
 class Vertex;
 
 // The layouts walk millions of vertices several times; resolving each vertex's values
@@ -56,6 +57,8 @@ public:
     }
 
 private:
+    void readNeighbours(const std::vector<const IncidenceList*>& lists,
+                        const std::vector<std::uint32_t>& positions);
     void renumberDepthFirst(const std::vector<ElementId>& ids);
 
     std::vector<Vertex*> vertices_;           // by position
