@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "graph/graph.h"
-#include "graph/incidence_list.h"
 
 namespace nx {
 
@@ -15,65 +14,28 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
     values_.reserve(members.size());
     std::vector<ElementId> ids;
     ids.reserve(members.size());
-    std::vector<const IncidenceList*> lists;
-    lists.reserve(members.size());
     ElementId maxId = 0;
     for (const auto& [vertex, entry] : graph.vertexMembers()) {
         vertices_.push_back(vertex);
         values_.push_back(entry.properties.get());
-        lists.push_back(&entry.incident);
         ids.push_back(vertex->id);
         maxId = std::max(maxId, vertex->id);
     }
     if (!vertices_.empty() && positions.size() <= maxId) positions.resize(maxId + 1, kNone);
     for (std::uint32_t i = 0; i < size(); ++i) positions[ids[i]] = i;
-    readNeighbours(lists, positions);
-    if (depthFirst) renumberDepthFirst(ids);
-}
 
-void VertexTable::readNeighbours(const std::vector<const IncidenceList*>& lists,
-                                 const std::vector<std::uint32_t>& positions) {
-    // Edges and their ends lie anywhere in memory: every step below asks a few items ahead
-    // for what a later step reads, so the misses overlap instead of coming one by one.
-    constexpr std::size_t kListAhead = 8, kEdgeAhead = 16, kEndAhead = 8, kIdAhead = 4;
-    const std::size_t n = lists.size();
-    std::vector<const Edge*> incident;
-    std::vector<std::size_t> start;
-    start.reserve(n + 1);
-    std::size_t total = 0;
-    for (const IncidenceList* list : lists) total += list->size();
-    incident.reserve(total);
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i + kListAhead < n && !lists[i + kListAhead]->empty())
-            __builtin_prefetch(lists[i + kListAhead]->begin());
-        start.push_back(incident.size());
-        incident.insert(incident.end(), lists[i]->begin(), lists[i]->end());
-    }
-    start.push_back(incident.size());
-
-    first_.reserve(n + 1);
+    first_.reserve(vertices_.size() + 1);
     first_.push_back(0);
-    neighbours_.reserve(total);  // every edge but a loop is listed twice
-    for (std::size_t i = 0; i < n; ++i) {
-        const Vertex* vertex = vertices_[i];
-        for (std::size_t e = start[i]; e < start[i + 1]; ++e) {
-            if (e + kEdgeAhead < total) __builtin_prefetch(incident[e + kEdgeAhead]);
-            if (e + kEndAhead < total) {
-                __builtin_prefetch(incident[e + kEndAhead]->source);
-                __builtin_prefetch(incident[e + kEndAhead]->target);
-            }
-            if (e + kIdAhead < total) {
-                const Edge* ahead = incident[e + kIdAhead];
-                __builtin_prefetch(positions.data() + ahead->source->id);
-                __builtin_prefetch(positions.data() + ahead->target->id);
-            }
-            const Edge* edge = incident[e];
+    neighbours_.reserve(2 * graph.edgeCount());  // every edge but a loop is listed twice
+    for (const auto& [vertex, entry] : members) {
+        for (const Edge* edge : entry.incident) {
             if (edge->source == edge->target) continue;  // a loop (without reading the ends)
             const Vertex* other = edge->source == vertex ? edge->target : edge->source;
             neighbours_.push_back(positions[other->id]);
         }
         first_.push_back(static_cast<std::uint32_t>(neighbours_.size()));
     }
+    if (depthFirst) renumberDepthFirst(ids);
 }
 
 void VertexTable::renumberDepthFirst(const std::vector<ElementId>& ids) {

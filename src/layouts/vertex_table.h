@@ -12,7 +12,6 @@
 namespace nx {
 
 class Graph;
-class IncidenceList;
 class Vertex;
 
 // The layouts walk millions of vertices several times; resolving each vertex's values
@@ -57,8 +56,6 @@ public:
     }
 
 private:
-    void readNeighbours(const std::vector<const IncidenceList*>& lists,
-                        const std::vector<std::uint32_t>& positions);
     void renumberDepthFirst(const std::vector<ElementId>& ids);
 
     std::vector<Vertex*> vertices_;           // by position
