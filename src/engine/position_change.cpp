@@ -2,6 +2,7 @@
 #include "engine/position_change.h"
 
 #include "graph/graph.h"
+#include "properties/formal_properties.h"
 #include "views/graph_view.h"
 
 namespace ramulo {
@@ -26,7 +27,9 @@ std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view) 
 std::vector<nx::ActualProperties*> graphEdgeValues(const nx::GraphView& view) {
     std::vector<nx::ActualProperties*> sets;
     nx::Graph* graph = view.graph();  // the view's graph, not a part of the view
-    if (!graph) return sets;
+    // Sets follow the schema: with none, no edge has a value to keep, and walking a
+    // million edges for nothing is most of what a layout's snapshot costs.
+    if (!graph || !graph->edgeSchema() || graph->edgeSchema()->size() == 0) return sets;
     sets.reserve(graph->edgeCount());
     for (const auto& [edge, values] : graph->edgeMembers()) sets.push_back(values.get());
     return sets;

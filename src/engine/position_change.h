@@ -18,7 +18,7 @@ class GraphView;
 namespace ramulo {
 
 // The graph-level value sets of the view's vertices (drawing order) and of its graph's
-// edges (graph order).
+// edges (graph order; none when the graph's edge schema is empty).
 std::vector<nx::ActualProperties*> graphVertexValues(const nx::GraphView& view);
 std::vector<nx::ActualProperties*> graphEdgeValues(const nx::GraphView& view);
 

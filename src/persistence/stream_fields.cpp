@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <stdexcept>
+#include <typeinfo>
 
 #include "persistence/document_format.h"
 #include "persistence/text_check.h"
@@ -113,7 +114,10 @@ void expectLabel(std::istream& in, const std::string& label) {
 }
 
 void expectEndMark(std::istream& in) {
-    if (dropCr(text::readToken(in, '\n', 254)) != "#")
+    char field[254];
+    std::size_t length = text::readTokenInto(in, '\n', field, sizeof field);
+    if (length > 0 && field[length - 1] == '\r') --length;
+    if (length != 1 || field[0] != '#')
         throw std::runtime_error(nx::error_texts::kFailedToReadEndMark);
 }
 
@@ -135,6 +139,21 @@ void writeValues(std::ostream& out, const ActualProperties& values) {
     writeLine(out, line);
 }
 
+namespace {
+
+// Whether the value is a text. A document holds one or two text classes: the last one
+// found is recognised by its type alone, which spares a cast per element.
+bool isText(const Property& value) {
+    thread_local const std::type_info* lastText = nullptr;
+    const std::type_info& type = typeid(value);
+    if (lastText && type == *lastText) return true;
+    if (!dynamic_cast<const String*>(&value)) return false;
+    lastText = &type;
+    return true;
+}
+
+}  // namespace
+
 void appendValues(std::string& line, const ActualProperties& values) {
     const char sep = listSeparator();
     appendNumber(line, values.size());
@@ -142,7 +161,7 @@ void appendValues(std::string& line, const ActualProperties& values) {
         const Property& value = values.at(i);
         line.push_back(sep);
         // Only the text classes have no value type name: the cheap test spares most casts.
-        if (!value.valueTypeName().empty() || !dynamic_cast<const String*>(&value)) {
+        if (!value.valueTypeName().empty() || !isText(value)) {
             value.appendText(line);
             continue;
         }
@@ -163,9 +182,14 @@ void appendValues(std::string& line, const ActualProperties& values) {
 }
 
 void appendNumber(std::string& line, std::uint64_t value) {
+    if (value < 10) {  // counts, flags and zeros: most numbers in a file
+        line.push_back(static_cast<char>('0' + value));
+        return;
+    }
     char digits[20];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    line.append(digits, end);
+    // By length: the iterator-pair overload goes through a temporary string.
+    line.append(digits, static_cast<std::size_t>(end - digits));
 }
 
 std::string& lineBuffer() {

@@ -5,6 +5,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "properties/property.h"
 #include "properties/value_traits.h"
@@ -38,7 +39,10 @@ public:
     void write(std::ostream& out) const override { ValueTraits<T>::write(out, value); }
     void appendText(std::string& text) const override { ValueTraits<T>::append(text, value); }
     void read(std::istream& in, char delimiter) override {
-        const std::string token = text::stripQuotes(text::readToken(in, delimiter, kTokenLimit));
+        char field[kTokenLimit];
+        const std::size_t length = text::readTokenInto(in, delimiter, field, kTokenLimit);
+        if (readPlain(field, length)) return;
+        const std::string token = text::stripQuotes(std::string(field, length));
         if (!ValueTraits<T>::parse(token, value)) throw std::runtime_error(ValueTraits<T>::error);
     }
     const std::string& typeName() const override {
@@ -56,6 +60,33 @@ public:
     }
 
     T value;
+
+private:
+    // A short plain decimal, read without a string; the value is what parse would give
+    // (9 digits fit an int, 15 convert to a double exactly). False for anything else.
+    bool readPlain(const char* field, std::size_t length) {
+        if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, std::int32_t> ||
+                      std::is_same_v<T, double>) {
+            constexpr std::size_t maxDigits = std::is_same_v<T, double> ? 15 : 9;
+            std::uint64_t magnitude = 0;
+            bool negative = false;
+            if (!text::plainDecimal(field, length, maxDigits, magnitude, negative)) return false;
+            if constexpr (std::is_same_v<T, bool>) {
+                value = magnitude != 0;
+            } else if constexpr (std::is_same_v<T, double>) {
+                const double v = static_cast<double>(magnitude);
+                value = negative ? -v : v;
+            } else {
+                const auto v = static_cast<std::int32_t>(magnitude);
+                value = negative ? -v : v;
+            }
+            return true;
+        } else {
+            (void)field;
+            (void)length;
+            return false;
+        }
+    }
 };
 
 // A family base (Bool, Int, Real, Pointer): accepts any property of its Primitive.

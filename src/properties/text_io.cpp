@@ -11,6 +11,41 @@
 
 namespace nx::text {
 
+std::size_t readTokenInto(std::istream& in, char delimiter, char* out, std::size_t maxBytes) {
+    std::streambuf* buf = in.rdbuf();
+    if (!buf) return 0;
+    using traits = std::char_traits<char>;
+    std::size_t length = 0;
+    while (length < maxBytes) {
+        const int c = buf->sbumpc();
+        if (c == traits::eof()) {
+            in.setstate(std::ios::eofbit);
+            return length;
+        }
+        if (static_cast<char>(c) == delimiter) return length;
+        out[length++] = static_cast<char>(c);
+    }
+    // The limit was reached: take the delimiter too when it comes next.
+    const int c = buf->sgetc();
+    if (c != traits::eof() && static_cast<char>(c) == delimiter) buf->sbumpc();
+    return length;
+}
+
+bool plainDecimal(const char* text, std::size_t length, std::size_t maxDigits,
+                  std::uint64_t& magnitude, bool& negative) {
+    negative = length > 0 && text[0] == '-';
+    const std::size_t from = negative ? 1 : 0;
+    if (length == from || length - from > maxDigits) return false;
+    std::uint64_t value = 0;
+    for (std::size_t i = from; i < length; ++i) {
+        const unsigned digit = static_cast<unsigned>(text[i] - '0');
+        if (digit > 9) return false;
+        value = value * 10 + digit;
+    }
+    magnitude = value;
+    return true;
+}
+
 std::string readToken(std::istream& in, char delimiter, std::size_t maxBytes) {
     std::string token;
     std::streambuf* buf = in.rdbuf();

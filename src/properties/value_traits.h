@@ -20,7 +20,7 @@ template <typename I>
 void appendDecimal(std::string& text, I v) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    text.append(digits, end);
+    text.append(digits, static_cast<std::size_t>(end - digits));  // by length: no temporary
 }
 
 template <>

@@ -437,6 +437,39 @@ TEST_F(History, DepthAndMemoryLimitsDropTheOldestSteps) {
     EXPECT_FALSE(engine.CanUndo());
 }
 
+// Without graph-level edge values a layout keeps none for edges: the vertex working values
+// and coordinates still come back exactly.
+TEST_F(History, ALayoutWithoutEdgeValuesUndoesAndRedoesToTheSameFiles) {
+    ControlEngine bare;
+    bare.Init();
+    addStandardVertexSchemas(bare);
+    bare.AddEdgePropertyByName(u"Name", 0);
+    ScriptedHostWindow window;
+    bare.NewTree(true, &window);
+    std::vector<std::uint32_t> vs(40), es(39), from(39), to(39);
+    bare.AddVertices(40, vs.data());
+    for (std::uint32_t i = 1; i < 40; ++i) {
+        from[i - 1] = vs[i * 13 / 17];  // an earlier vertex: a tree
+        to[i - 1] = vs[i];
+        bare.SetVertexPropertyValueByName(vs[i], u"_I1", 1, Variant::fromInt(int(i) * 3));
+    }
+    bare.AddEdges(39, from.data(), to.data(), es.data());
+    bare.history().clear(true);
+    const auto file = folder / "bare.nx";
+    auto bytes = [&] {
+        bare.SaveStream(file.string());
+        return test_support::bytesOf(file);
+    };
+    const std::string before = bytes();
+    bare.HierarchicalLayout();
+    const std::string after = bytes();
+    ASSERT_FALSE(after == before);
+    ASSERT_TRUE(bare.Undo());
+    EXPECT_TRUE(bytes() == before);
+    ASSERT_TRUE(bare.Redo());
+    EXPECT_TRUE(bytes() == after);
+}
+
 TEST_F(History, ALayoutKeepsOnlyCoordinatesAndADragOnlyWhatMoved) {
     // Grow the tree so that a few vertices are a small part of it.
     std::vector<std::uint32_t> more = addVertices(300);

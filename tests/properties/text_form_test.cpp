@@ -1,6 +1,7 @@
 // Text forms of property values: writing, reading, quotes, limits and error texts.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "properties/error_texts.h"
@@ -71,6 +72,19 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"IntLoneQuote", make<Int>, "\"", nullptr, kIntError},
         ReadCase{"IntEmpty", make<Int>, "", nullptr, kIntError},
         ReadCase{"XQuoted", make<X>, "\"7\"", "7", nullptr},
+        // Short plain decimals take a quicker path than the rest: its edges read the same.
+        ReadCase{"IntNineDigits", make<Int>, "-999999999", "-999999999", nullptr},
+        ReadCase{"IntTenWithLeadingZeros", make<Int>, "0000000012", "12", nullptr},
+        ReadCase{"IntMinusZero", make<Int>, "-0", "0", nullptr},
+        ReadCase{"IntMinusAlone", make<Int>, "-", nullptr, kIntError},
+        ReadCase{"IntPlus", make<Int>, "+5", "5", nullptr},
+        ReadCase{"BoolNegative", make<Bool>, "-3", "1", nullptr},
+        ReadCase{"BoolTenZeros", make<Bool>, "0000000000", "0", nullptr},
+        ReadCase{"BoolTooBig", make<Bool>, "99999999999", nullptr, kIntError},
+        ReadCase{"RealFifteenDigits", make<Real>, "-123456789012345", "-1.23457e+14", nullptr},
+        ReadCase{"RealMinusZero", make<Real>, "-0", "-0", nullptr},
+        ReadCase{"RealMinusAlone", make<Real>, "-", nullptr,
+                 "Failed to read a value of type 'double'"},
         ReadCase{"BoolFive", make<Bool>, "5", "1", nullptr},
         ReadCase{"BoolZero", make<Selected>, "0", "0", nullptr},
         ReadCase{"BoolWord", make<Bool>, "true", nullptr, kIntError},
@@ -99,6 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CharOverflow", make<Char>, "200", nullptr,
                  "Failed to read a value of type 'char'"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextForm, RealDigitsReadAsTheLibraryConvertsThem) {
+    // Up to 15 digits convert exactly; from 16 on the general conversion rounds.
+    for (const char* text : {"123456789012345", "-999999999999999", "9007199254740993",
+                             "12345678901234567890", "000000000000000000001"}) {
+        Real r;
+        EXPECT_EQ(readInto(r, text), "") << text;
+        EXPECT_EQ(r.value, std::strtod(text, nullptr)) << text;
+    }
+}
 
 TEST(TextForm, RealKeepsSixSignificantDigits) {
     EXPECT_EQ(written(Real(0.123456789)), "0.123457");
