@@ -44,13 +44,11 @@ std::unique_ptr<ActualProperties> ActualProperties::make(const FormalProperties&
     auto* base = static_cast<unsigned char*>(memory);
     std::size_t at = firstValue(n, offsetBytes);
     for (std::size_t i = 0; i < n; ++i) {
-        if (wide) {
-            const auto offset = static_cast<std::uint32_t>(at);
-            std::memcpy(base + sizeof(std::uint32_t) + i * offsetBytes, &offset, offsetBytes);
-        } else {
-            const auto offset = static_cast<std::uint16_t>(at);
-            std::memcpy(base + sizeof(std::uint32_t) + i * offsetBytes, &offset, offsetBytes);
-        }
+        unsigned char* slot = base + sizeof(std::uint32_t) + i * offsetBytes;
+        const auto wideOffset = static_cast<std::uint32_t>(at);
+        const auto narrowOffset = static_cast<std::uint16_t>(at);
+        std::memcpy(slot, wide ? static_cast<const void*>(&wideOffset) : &narrowOffset,
+                    offsetBytes);
         at += aligned(schema.at(i).objectSize());
     }
     // Counted as they are made, so that a failed clone destroys only the made ones.

@@ -11,7 +11,12 @@
 
 namespace nx::text {
 
-std::size_t readTokenInto(std::istream& in, char delimiter, char* out, std::size_t maxBytes) {
+namespace {
+
+// The one reading loop of both token readers: hands each byte to put until the delimiter,
+// the end of input or the limit, and answers the token's length.
+template <typename Put>
+std::size_t readTokenWith(std::istream& in, char delimiter, std::size_t maxBytes, Put put) {
     std::streambuf* buf = in.rdbuf();
     if (!buf) return 0;
     using traits = std::char_traits<char>;
@@ -23,12 +28,18 @@ std::size_t readTokenInto(std::istream& in, char delimiter, char* out, std::size
             return length;
         }
         if (static_cast<char>(c) == delimiter) return length;
-        out[length++] = static_cast<char>(c);
+        put(length++, static_cast<char>(c));
     }
     // The limit was reached: take the delimiter too when it comes next.
     const int c = buf->sgetc();
     if (c != traits::eof() && static_cast<char>(c) == delimiter) buf->sbumpc();
     return length;
+}
+
+}  // namespace
+
+std::size_t readTokenInto(std::istream& in, char delimiter, char* out, std::size_t maxBytes) {
+    return readTokenWith(in, delimiter, maxBytes, [out](std::size_t at, char c) { out[at] = c; });
 }
 
 bool plainDecimal(const char* text, std::size_t length, std::size_t maxDigits,
@@ -48,21 +59,7 @@ bool plainDecimal(const char* text, std::size_t length, std::size_t maxDigits,
 
 std::string readToken(std::istream& in, char delimiter, std::size_t maxBytes) {
     std::string token;
-    std::streambuf* buf = in.rdbuf();
-    if (!buf) return token;
-    using traits = std::char_traits<char>;
-    while (token.size() < maxBytes) {
-        int c = buf->sbumpc();
-        if (c == traits::eof()) {
-            in.setstate(std::ios::eofbit);
-            return token;
-        }
-        if (static_cast<char>(c) == delimiter) return token;
-        token.push_back(static_cast<char>(c));
-    }
-    // The limit was reached: take the delimiter too when it comes next.
-    int c = buf->sgetc();
-    if (c != traits::eof() && static_cast<char>(c) == delimiter) buf->sbumpc();
+    readTokenWith(in, delimiter, maxBytes, [&token](std::size_t, char c) { token.push_back(c); });
     return token;
 }
 
