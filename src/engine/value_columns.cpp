@@ -6,6 +6,7 @@
 #include <typeinfo>
 
 #include "properties/actual_properties.h"
+#include "properties/large_pages.h"
 #include "properties/named_properties.h"
 #include "properties/primitive.h"
 
@@ -63,7 +64,8 @@ void ValueColumns::capture(const std::vector<nx::ActualProperties*>& sets) {
             }
         }
         if (column.width == 0) continue;
-        column.bytes.assign(sets.size() * column.width, 0);
+        nx::assignInLargePages(column.bytes, sets.size() * column.width,
+                               static_cast<unsigned char>(0));
         columns_.push_back(std::move(column));
     }
     // Set by set, so that each element's values are read together.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graph/pointer_index.h"
+#include "properties/large_pages.h"
 
 namespace nx {
 
@@ -128,7 +129,7 @@ public:
     }
 
     void reserve(std::size_t n) {
-        slots_.reserve(n);
+        reserveInLargePages(slots_, n);
         index_.reserve(n);
     }
 
@@ -140,10 +141,10 @@ public:
         if (other.slotCount() != other.size()) return false;
         clear();
         try {
-            slots_.reserve(other.size());
+            reserveInLargePages(slots_, other.size());
             for (const auto& slot : other)
                 slots_.emplace_back(slot.first, make(slot.first, slots_.size()));
-            index_ = other.index_;
+            index_.assign(other.index_);
         } catch (...) {
             clear();
             throw;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graph/error_texts.h"
+#include "properties/large_pages.h"
 
 namespace nx::detail {
 
@@ -97,6 +98,13 @@ public:
     // Room for n entries without growing, filled to three quarters: short probe runs
     // for what is then looked up, without the up to twice as long table that doubling
     // gives.
+    // Becomes a copy of other.
+    void assign(const PointerIndex& other) {
+        reserveInLargePages(table_, other.table_.size());
+        table_ = other.table_;
+        size_ = other.size_;
+    }
+
     void reserve(std::size_t n) {
         const std::size_t capacity = std::max<std::size_t>(16, n + n / 3 + 1);
         if (capacity > table_.size()) rehash(capacity);
@@ -143,7 +151,9 @@ private:
     void rehash(std::size_t capacity) {
         if (capacity > (std::size_t{1} << 32))
             throw std::length_error(nx::error_texts::kTooManyMembers);
-        std::vector<Entry> old(capacity);
+        std::vector<Entry> old;
+        reserveInLargePages(old, capacity);
+        old.resize(capacity);
         old.swap(table_);
         for (const Entry& e : old) {
             if (e.slot == kEmpty) continue;

@@ -8,6 +8,7 @@
 #include "graph/graph.h"
 #include "layouts/layout_range.h"
 #include "layouts/tree_layout.h"
+#include "properties/large_pages.h"
 #include "properties/named_properties.h"
 #include "views/graph_view.h"
 #include "views/view.h"
@@ -47,20 +48,21 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
       table_(graph, positions_, true) {
     const std::uint32_t n = table_.size();
     GraphView& view = *layout.view;
-    const std::vector<VertexViewEntry> entries = viewEntries(view);
-    flagSlots_.resize(n);
-    prelimSlots_.resize(n);
-    modSlots_.resize(n);
-    xSlots_.resize(n);
-    ySlots_.resize(n);
+    std::vector<VertexViewEntry> copy;
+    const VertexViewData* inOrder = viewEntries(view, copy);
+    resizeInLargePages(flagSlots_, n);
+    resizeInLargePages(prelimSlots_, n);
+    resizeInLargePages(modSlots_, n);
+    resizeInLargePages(xSlots_, n);
+    resizeInLargePages(ySlots_, n);
     // The flags, prelims and modifiers start over in the first pass; X and Y are read.
-    visited_.resize(n);
-    prelim_.resize(n);
-    mod_.resize(n);
-    x_.resize(n);
-    y_.resize(n);
+    resizeInLargePages(visited_, n);
+    resizeInLargePages(prelim_, n);
+    resizeInLargePages(mod_, n);
+    resizeInLargePages(x_, n);
+    resizeInLargePages(y_, n);
     // Shapes keep their widths during the run: measured once, in the order they lie in.
-    widths_.assign(n, kUnknownWidth);
+    assignInLargePages(widths_, n, kUnknownWidth);
     // Slots in graph order (k), values in walking order (i).
     const PositionWriter& positions = layout.positions();
     for (std::uint32_t k = 0; k < n; ++k) {
@@ -70,7 +72,7 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
         prelimSlots_[k] = &static_cast<AuxInt1&>(values.at(layout.i1Index)).value;
         modSlots_[k] = &static_cast<AuxInt2&>(values.at(layout.i2Index)).value;
         // A member the view does not show takes the writer's lookup, which names the fault.
-        const VertexViewEntry& e = entries[k];
+        const VertexViewEntry e = inOrder ? inOrder[k].borrow() : copy[k];
         const PositionWriter::Slots xy = e.vertex ? positions.slots(e.properties, values)
                                                   : positions.slots(table_.vertexAtGraphIndex(k));
         xSlots_[k] = xy.x;
@@ -81,8 +83,8 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
     }
     if (layout.labelExtent) {
         labelled_ = true;
-        labelLeft_.resize(n);
-        labelRight_.resize(n);
+        resizeInLargePages(labelLeft_, n);
+        resizeInLargePages(labelRight_, n);
         for (std::uint32_t k = 0; k < n; ++k) {
             const LabelExtent e = layout.labelExtent(table_.vertexAtGraphIndex(k));
             const std::uint32_t i = table_.atGraphIndex(k);
@@ -90,31 +92,29 @@ TreeLayoutVisitor::TreeLayoutVisitor(Graph& graph, TreeLayout& layout)
             labelRight_[i] = std::clamp(e.right, 0, kLongestLabel);
         }
     }
-    shift_.resize(n);
-    outline_.resize(n);
-    parent_.resize(n);
+    resizeInLargePages(shift_, n);
+    resizeInLargePages(outline_, n);
+    resizeInLargePages(parent_, n);
 }
 
-std::vector<VertexViewEntry> TreeLayoutVisitor::viewEntries(const GraphView& view) const {
+const VertexViewData* TreeLayoutVisitor::viewEntries(const GraphView& view,
+                                                     std::vector<VertexViewEntry>& copy) const {
     const std::uint32_t n = table_.size();
     const auto& sequence = view.vertexSequence();
-    std::vector<VertexViewEntry> entries(n);
     // The drawing order nearly always is the graph's: then the k-th entry is the k-th
     // member's, found without a lookup.
     bool inGraphOrder = sequence.size() == n;
-    for (std::uint32_t k = 0; inGraphOrder && k < n; ++k) {
-        entries[k] = sequence[k];
-        inGraphOrder = entries[k].vertex == &table_.vertexAtGraphIndex(k);
-    }
-    if (inGraphOrder) return entries;
-    entries.assign(n, VertexViewEntry{});
+    for (std::uint32_t k = 0; inGraphOrder && k < n; ++k)
+        inGraphOrder = sequence[k].vertex == &table_.vertexAtGraphIndex(k);
+    if (inGraphOrder) return sequence.data();
+    assignInLargePages(copy, n, VertexViewEntry{});
     std::vector<std::uint32_t> graphIndex(n);
     for (std::uint32_t k = 0; k < n; ++k) graphIndex[table_.atGraphIndex(k)] = k;
     for (const VertexViewEntry e : sequence) {
         const std::uint32_t i = e.vertex ? table_.position(*e.vertex) : VertexTable::kNone;
-        if (i != VertexTable::kNone) entries[graphIndex[i]] = e;
+        if (i != VertexTable::kNone) copy[graphIndex[i]] = e;
     }
-    return entries;
+    return nullptr;
 }
 
 void TreeLayoutVisitor::commit() {

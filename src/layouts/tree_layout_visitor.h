@@ -13,6 +13,7 @@ namespace nx {
 
 class GraphView;
 class TreeLayout;
+struct VertexViewData;
 struct VertexViewEntry;
 
 // Every walk keeps its own stack, so a path of any length is walked without recursion.
@@ -45,8 +46,10 @@ private:
     };
 
     // Each member's view entry in the graph's vertex order; none (null) for a vertex the
-    // view does not show.
-    std::vector<VertexViewEntry> viewEntries(const GraphView& view) const;
+    // view does not show. The view's own sequence when it already is in that order (nearly
+    // always), else null with copy put in that order.
+    const VertexViewData* viewEntries(const GraphView& view,
+                                      std::vector<VertexViewEntry>& copy) const;
     void firstWalk(std::uint32_t root);
     bool enterFirst(std::uint32_t v, std::uint32_t place, std::vector<Frame>& stack);
     void placeLeaf(std::uint32_t v, std::uint32_t place);

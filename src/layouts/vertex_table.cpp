@@ -4,16 +4,17 @@
 #include <algorithm>
 
 #include "graph/graph.h"
+#include "properties/large_pages.h"
 
 namespace nx {
 
 VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bool depthFirst)
     : positions_(&positions) {
     const auto& members = graph.vertices();
-    vertices_.reserve(members.size());
-    values_.reserve(members.size());
+    reserveInLargePages(vertices_, members.size());
+    reserveInLargePages(values_, members.size());
     std::vector<ElementId> ids;
-    ids.reserve(members.size());
+    reserveInLargePages(ids, members.size());
     ElementId maxId = 0;
     for (const auto& [vertex, entry] : graph.vertexMembers()) {
         vertices_.push_back(vertex);
@@ -21,12 +22,16 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
         ids.push_back(vertex->id);
         maxId = std::max(maxId, vertex->id);
     }
-    if (!vertices_.empty() && positions.size() <= maxId) positions.resize(maxId + 1, kNone);
+    if (!vertices_.empty() && positions.size() <= maxId) {
+        reserveInLargePages(positions, maxId + 1);
+        positions.resize(maxId + 1, kNone);
+    }
     for (std::uint32_t i = 0; i < size(); ++i) positions[ids[i]] = i;
 
-    first_.reserve(vertices_.size() + 1);
+    reserveInLargePages(first_, vertices_.size() + 1);
     first_.push_back(0);
-    neighbours_.reserve(2 * graph.edgeCount());  // every edge but a loop is listed twice
+    // Every edge but a loop is listed twice.
+    reserveInLargePages(neighbours_, 2 * graph.edgeCount());
     for (const auto& [vertex, entry] : members) {
         for (const Edge* edge : entry.incident) {
             if (edge->source == edge->target) continue;  // a loop (without reading the ends)
@@ -40,7 +45,8 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
 
 void VertexTable::renumberDepthFirst(const std::vector<ElementId>& ids) {
     const std::uint32_t n = size();
-    std::vector<std::uint32_t> renamed(n, kNone);  // new position by old one
+    std::vector<std::uint32_t> renamed;  // new position by old one
+    assignInLargePages(renamed, n, kNone);
     std::vector<std::uint32_t> stack;
     std::uint32_t next = 0;
     for (std::uint32_t start = 0; start < n; ++start) {
@@ -60,8 +66,10 @@ void VertexTable::renumberDepthFirst(const std::vector<ElementId>& ids) {
         }
     }
     // Read in the old order, which is the graph's (in sequence), and scattered to the new.
-    std::vector<Vertex*> vertices(n);
-    std::vector<std::uint32_t> first(n + 1, 0);
+    std::vector<Vertex*> vertices;
+    resizeInLargePages(vertices, n);
+    std::vector<std::uint32_t> first;
+    assignInLargePages(first, n + 1, std::uint32_t{0});
     for (std::uint32_t old = 0; old < n; ++old) {
         const std::uint32_t i = renamed[old];
         vertices[i] = vertices_[old];
@@ -69,7 +77,8 @@ void VertexTable::renumberDepthFirst(const std::vector<ElementId>& ids) {
         (*positions_)[ids[old]] = i;
     }
     for (std::uint32_t i = 0; i < n; ++i) first[i + 1] += first[i];
-    std::vector<std::uint32_t> neighbours(neighbours_.size());
+    std::vector<std::uint32_t> neighbours;
+    resizeInLargePages(neighbours, neighbours_.size());
     for (std::uint32_t old = 0; old < n; ++old) {
         std::uint32_t at = first[renamed[old]];
         for (std::uint32_t e = first_[old]; e < first_[old + 1]; ++e)

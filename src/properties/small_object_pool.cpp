@@ -69,19 +69,49 @@ SlabHeader& headerOf(const void* memory) {
                                           ~(std::uintptr_t{kSlabBytes} - 1));
 }
 
-// kSlabBytes at an address that is a multiple of kSlabBytes, straight from the system so
-// that a slab given back leaves the process.
-char* mapSlab() {
-    const std::size_t span = 2 * kSlabBytes;
-    void* mapped = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED) throw std::bad_alloc();
-    const auto at = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = (at + kSlabBytes - 1) & ~(std::uintptr_t{kSlabBytes} - 1);
-    if (aligned > at) munmap(mapped, aligned - at);
-    if (aligned + kSlabBytes < at + span)
-        munmap(reinterpret_cast<void*>(aligned + kSlabBytes), at + span - aligned - kSlabBytes);
-    return reinterpret_cast<char*>(aligned);
-}
+// Slabs are cut in turn from regions mapped straight from the system, so that a slab given
+// back leaves the process. A region is aligned to the system's large pages and asks for them:
+// a million-element document otherwise spends a fifth of its loading time in page faults.
+constexpr std::size_t kLargePageBytes = 2 * 1024 * 1024;
+constexpr std::size_t kFirstRegionBytes = kLargePageBytes;
+constexpr std::size_t kLargestRegionBytes = 64 * 1024 * 1024;
+
+struct Regions {
+    char* next = nullptr;  // the next slab to cut
+    char* end = nullptr;
+    std::size_t size = kFirstRegionBytes / 2;
+
+    // kSlabBytes at an address that is a multiple of kSlabBytes (and of a large page at the
+    // start of each region).
+    char* mapSlab() {
+        if (next == end) mapRegion();
+        char* slab = next;
+        next += kSlabBytes;
+        return slab;
+    }
+
+    void mapRegion() {
+        const std::size_t wanted = std::min(size * 2, kLargestRegionBytes);
+        const std::size_t span = wanted + kLargePageBytes;
+        void* mapped =
+            mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapped == MAP_FAILED) throw std::bad_alloc();
+        const auto at = reinterpret_cast<std::uintptr_t>(mapped);
+        const std::uintptr_t aligned =
+            (at + kLargePageBytes - 1) & ~(std::uintptr_t{kLargePageBytes} - 1);
+        if (aligned > at) munmap(mapped, aligned - at);
+        if (aligned + wanted < at + span)
+            munmap(reinterpret_cast<void*>(aligned + wanted), at + span - aligned - wanted);
+#ifdef MADV_HUGEPAGE
+        // Only advice: without large pages the region works the same.
+        madvise(reinterpret_cast<void*>(aligned), wanted, MADV_HUGEPAGE);
+#endif
+        size = wanted;
+        next = reinterpret_cast<char*>(aligned);
+        end = next + wanted;
+    }
+};
+static_assert(kLargePageBytes % kSlabBytes == 0);
 
 // Shared by every thread. Objects of all sizes share the slabs in the order they were made,
 // so one element's parts sit together; a sweep after a document is freed gives wholly free
@@ -97,6 +127,7 @@ struct Depot {
         std::size_t used;  // bytes handed out from its start, header included
     };
     std::vector<Slab> slabs;  // the last one is the slab being bumped
+    Regions regions;
 
     // A batch of class c onto the thread's empty list, in address order; answers how many.
     std::uint32_t refill(std::size_t c, FreeNode*& head) {
@@ -131,7 +162,7 @@ struct Depot {
     }
 
     void newSlab() {
-        char* slab = mapSlab();
+        char* slab = regions.mapSlab();
         if (!slabs.empty()) slabs.back().used = static_cast<std::size_t>(bump - slabs.back().start);
         try {
             slabs.push_back({slab, kHeaderBytes});

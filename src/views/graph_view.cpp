@@ -9,6 +9,7 @@
 
 #include "graph/graph.h"
 #include "properties/actual_properties.h"
+#include "properties/large_pages.h"
 #include "properties/named_properties.h"
 #include "views/coordinate_range.h"
 #include "views/edge_view_factory.h"
@@ -110,7 +111,7 @@ void GraphView::setGraph(Graph* graph) {
     if (!graph_) return;
     // The entries follow the graph's order: its maps' indexes serve as they are when the
     // graph has no erased slots.
-    sequence_.reserve(graph_->order());
+    reserveInLargePages(sequence_, graph_->order());
     auto vertexEntry = [this](Vertex* vertex, std::size_t) {
         sequence_.push_back(makeVertexEntry(vertex));
         return sequence_.size() - 1;
