@@ -9,7 +9,7 @@ namespace nx::persistence {
 
 namespace {
 
-bool startsAt(const std::string& text, std::size_t i, const char* word, bool ignoreCase = false) {
+bool startsAt(std::string_view text, std::size_t i, const char* word, bool ignoreCase = false) {
     const std::size_t n = std::char_traits<char>::length(word);
     if (text.size() - i < n) return false;
     return ignoreCase ? strncasecmp(text.data() + i, word, n) == 0 : text.compare(i, n, word) == 0;
@@ -23,11 +23,11 @@ bool startsName(char c) {
 
 }  // namespace
 
-void checkXmlNesting(const std::string& text, std::size_t maxDepth) {
+void checkXmlNesting(std::string_view text, std::size_t maxDepth) {
     checkXmlStructure(text, maxDepth, std::string::npos);
 }
 
-void checkXmlStructure(const std::string& text, std::size_t maxDepth, std::size_t maxAttributes) {
+void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t maxAttributes) {
     constexpr std::size_t npos = std::string::npos;
     std::size_t depth = 0;
     std::size_t i = 0;

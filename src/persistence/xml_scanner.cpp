@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool startsAt(const std::string& text, std::size_t i, std::string_view word) {
+bool startsAt(std::string_view text, std::size_t i, std::string_view word) {
     return text.size() - i >= word.size() && text.compare(i, word.size(), word) == 0;
 }
 
