@@ -156,18 +156,21 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
     }
 
     const std::vector<XmlSpan> parts = reader.children(span);
+    GraphMemberReader members(graph, space);
     for (const XmlSpan& part : parts) {
         if (part.name != "Vertices") continue;
-        reader.forRecords(
-            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading vertices",
-            [&](const XmlRecord& member) { readMemberVertexXml(graph, member, space); });
+        const long listed = longAttribute(root(reader.parseTag(part)), "Count");
+        members.expectVertices(listed);
+        reader.forRecords(part, listed, "Error reading vertices",
+                          [&](const XmlRecord& member) { members.vertex(member); });
         break;
     }
     for (const XmlSpan& part : parts) {
         if (part.name != "Edges") continue;
-        reader.forRecords(
-            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading edges",
-            [&](const XmlRecord& member) { readMemberEdgeXml(graph, member, space); });
+        const long listed = longAttribute(root(reader.parseTag(part)), "Count");
+        members.expectEdges(listed);
+        reader.forRecords(part, listed, "Error reading edges",
+                          [&](const XmlRecord& member) { members.edge(member); });
         break;
     }
     graph.updateIncidence();

@@ -39,7 +39,7 @@ void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t 
         } else if (startsAt(text, i, "<![CDATA[")) {
             end = text.find("]]>", i + 9);
             if (end != npos) end += 2;
-        } else if (startsAt(text, i, "<?xml", true)) {
+        } else if (i + 1 < text.size() && text[i + 1] == '?' && startsAt(text, i, "<?xml", true)) {
             end = text.find("?>", i + 5);
             if (end != npos) end += 1;
         } else if (i + 1 < text.size() && text[i + 1] == '/') {
