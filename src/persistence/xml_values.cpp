@@ -55,17 +55,20 @@ bool needsXmlSafe(std::string_view text) {
 
 }  // namespace
 
-void appendValueTextXml(std::string& text, const Property& value) {
-    const std::size_t from = text.size();
-    value.appendText(text);
-    // Only the text classes have no value type name: the cheap test spares most casts.
-    if (!value.valueTypeName().empty() || !dynamic_cast<const String*>(&value)) return;
+void toXmlText(std::string& text, std::size_t from) {
     // The stream escape (byte 3) is no XML character; the separator needs no escape here.
     std::replace(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), '\x03',
                  listSeparator());
     if (!needsXmlSafe(std::string_view(text).substr(from))) return;
     const std::string safe = xmlSafe(text.substr(from));
     text.replace(from, std::string::npos, safe);
+}
+
+void appendValueTextXml(std::string& text, const Property& value) {
+    const std::size_t from = text.size();
+    value.appendText(text);
+    // Only the text classes have no value type name: the cheap test spares most casts.
+    if (value.valueTypeName().empty() && dynamic_cast<const String*>(&value)) toXmlText(text, from);
 }
 
 std::string valueTextXml(const Property& value) {
