@@ -153,8 +153,9 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         ScopedLock lock(&vertices.mutex());
         const TiXmlElement tag = counted("VertexFactory", vertices.size());
         printer.open(tag, 1, vertices.size() > 0);
-        for (ElementId id = 0; id < vertices.size(); ++id) {
-            const Vertex& vertex = *vertices.at(id);
+        const auto& list = vertices.vertices();  // under the lock taken above
+        for (ElementId id = 0; id < list.size(); ++id) {
+            const Vertex& vertex = *list[id];
             const std::int64_t count = static_cast<int>(vertex.properties->size());
             if (!printer.plainRecord(2, "Vertex",
                                      {{"Id", attributeNumber(vertex.id)},
@@ -170,11 +171,12 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         ScopedLock lock(&edges.mutex());
         const TiXmlElement tag = counted("EdgeFactory", edges.size());
         printer.open(tag, 1, edges.size() > 0);
-        for (ElementId id = 0; id < edges.size(); ++id) {
-            const Edge& edge = *edges.at(id);
+        const auto& list = edges.edges();  // under the lock taken above
+        for (ElementId id = 0; id < list.size(); ++id) {
+            const Edge& edge = *list[id];
             // An edge's ends lie anywhere in memory: ask for those of an edge a little ahead.
-            if (id + kPrefetchAhead < edges.size()) {
-                const Edge& ahead = *edges.at(id + kPrefetchAhead);
+            if (id + kPrefetchAhead < list.size()) {
+                const Edge& ahead = *list[id + kPrefetchAhead];
                 __builtin_prefetch(ahead.source);
                 __builtin_prefetch(ahead.target);
             }
