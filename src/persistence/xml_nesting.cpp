@@ -2,6 +2,7 @@
 #include "persistence/xml_nesting.h"
 
 #include <strings.h>
+#include <array>
 #include <cctype>
 #include <stdexcept>
 
@@ -31,12 +32,20 @@ void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t 
     constexpr std::size_t npos = std::string::npos;
     std::size_t depth = 0;
     std::size_t i = 0;
+    // Bytes that stop the walk through a start tag.
+    static constexpr std::array<bool, 256> kStops = [] {
+        std::array<bool, 256> stops{};
+        for (unsigned char c : {'"', '\'', '=', '>'}) stops[c] = true;
+        return stops;
+    }();
+    const std::size_t size = text.size();
     while ((i = text.find('<', i)) != npos) {
         std::size_t end = npos;
-        if (startsAt(text, i, "<!--")) {
+        const bool bang = i + 1 < size && text[i + 1] == '!';
+        if (bang && startsAt(text, i, "<!--")) {
             end = text.find("-->", i + 4);
             if (end != npos) end += 2;
-        } else if (startsAt(text, i, "<![CDATA[")) {
+        } else if (bang && startsAt(text, i, "<![CDATA[")) {
             end = text.find("]]>", i + 9);
             if (end != npos) end += 2;
         } else if (i + 1 < text.size() && text[i + 1] == '?' && startsAt(text, i, "<?xml", true)) {
@@ -48,16 +57,26 @@ void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t 
         } else if (i + 1 < text.size() && startsName(text[i + 1])) {
             std::size_t j = i + 1;
             std::size_t attributes = 0;
-            while (j < text.size() && text[j] != '>') {
-                if (text[j] == '"' || text[j] == '\'') {
-                    j = text.find(text[j], j + 1);
-                    if (j == npos) return;  // unterminated: the parser stops here too
-                } else if (text[j] == '=' && ++attributes > maxAttributes) {
-                    // Each attribute the library reads takes one '=' outside quotes.
-                    throw std::runtime_error("XML element with more than " +
-                                             std::to_string(maxAttributes) + " attributes");
+            while (j < size) {
+                const char c = text[j];
+                if (!kStops[static_cast<unsigned char>(c)]) {
+                    ++j;
+                    continue;
                 }
-                ++j;
+                if (c == '>') break;
+                if (c == '=') {
+                    // Each attribute the library reads takes one '=' outside quotes.
+                    if (++attributes > maxAttributes)
+                        throw std::runtime_error("XML element with more than " +
+                                                 std::to_string(maxAttributes) + " attributes");
+                    ++j;
+                    continue;
+                }
+                // A quoted value, short: walked here rather than by a memchr call.
+                std::size_t k = j + 1;
+                while (k < size && text[k] != c) ++k;
+                if (k >= size) return;  // unterminated: the parser stops here too
+                j = k + 1;
             }
             if (j >= text.size()) return;
             if (text[j - 1] != '/' && ++depth > maxDepth)
