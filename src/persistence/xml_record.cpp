@@ -9,7 +9,8 @@
 #include <utf8.h>
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
+#include <istream>
+#include <streambuf>
 #include <string>
 
 #include "properties/list_separator.h"
@@ -216,10 +217,17 @@ void loadValueXml(Property& value, const XmlRecord::Child& child) {
         text->value = utf8::utf8to16(bytes);
         return;
     }
-    // What the value's own XML reading does with its element's text.
-    static thread_local std::istringstream in;
+    // What the value's own XML reading does with its element's text, read in place.
+    struct TextBuffer : std::streambuf {
+        void view(std::string_view text) {
+            char* begin = const_cast<char*>(text.data());  // only ever read
+            setg(begin, begin, begin + text.size());
+        }
+    };
+    static thread_local TextBuffer buffer;
+    static thread_local std::istream in(&buffer);
+    buffer.view(child.text);
     in.clear();
-    in.str(std::string(child.text));
     value.read(in, listSeparator());
 }
 
