@@ -234,15 +234,15 @@ void readMemberEdgeXml(Graph& graph, const XmlRecord& record, Space& space) {
 void GraphMemberReader::expectVertices(long count) {
     // A graph holds no more members than the space has elements.
     if (count > 0)
-        graph_.reserveMore(std::min<std::size_t>(static_cast<std::size_t>(count),
-                                                 space_.vertexFactory().size()),
-                           0);
+        graph_.reserveMore(
+            std::min<std::size_t>(static_cast<std::size_t>(count), space_.vertexFactory().size()),
+            0);
 }
 
 void GraphMemberReader::expectEdges(long count) {
     if (count > 0)
-        graph_.reserveMore(0, std::min<std::size_t>(static_cast<std::size_t>(count),
-                                                    space_.edgeFactory().size()));
+        graph_.reserveMore(
+            0, std::min<std::size_t>(static_cast<std::size_t>(count), space_.edgeFactory().size()));
     member_.assign(space_.vertexFactory().size(), false);
     for (const auto& [vertex, entry] : graph_.vertices())
         if (vertex->id < member_.size()) member_[vertex->id] = true;

@@ -85,9 +85,8 @@ void printGraph(XmlRecordPrinter& printer, const Graph& graph) {
     printer.open(edges, 3, !graph.edges().empty());
     for (const auto& [edge, props] : graph.edges()) {
         const std::int64_t count = static_cast<int>(props->size());
-        if (printer.plainRecord(4, "Edge",
-                                {{"Id", attributeNumber(edge->id)}, {"PropertyCount", count}},
-                                *props))
+        if (printer.plainRecord(
+                4, "Edge", {{"Id", attributeNumber(edge->id)}, {"PropertyCount", count}}, *props))
             continue;
         TiXmlElement member("Edge");
         setNumberAttribute(member, "Id", edge->id);

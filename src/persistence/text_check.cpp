@@ -73,7 +73,8 @@ void checkStreamTextBytes(std::size_t bytes) {
 void checkTexts(Space& space, bool forStream) {
     {
         ScopedLock lock(&space.vertexFactory().mutex());
-        for (const auto& vertex : space.vertexFactory().vertices()) check(*vertex->properties, forStream);
+        for (const auto& vertex : space.vertexFactory().vertices())
+            check(*vertex->properties, forStream);
     }
     {
         ScopedLock lock(&space.edgeFactory().mutex());

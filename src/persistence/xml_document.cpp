@@ -68,8 +68,8 @@ XmlFileText::XmlFileText(const std::string& fileName) {
         // the byte after the text is always a readable NUL.
         mapBytes_ = (size + 1 + page - 1) / page * page;
         void* base = ::mmap(nullptr, mapBytes_, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (base != MAP_FAILED &&
-            ::mmap(base, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | kPopulate, fd, 0) != MAP_FAILED) {
+        if (base != MAP_FAILED && ::mmap(base, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | kPopulate,
+                                         fd, 0) != MAP_FAILED) {
             map_ = base;
             text_ = std::string_view(static_cast<const char*>(base), size);
         } else if (base != MAP_FAILED) {

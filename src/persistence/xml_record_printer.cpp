@@ -5,8 +5,8 @@
 #include <tinyxml.h>
 #include <array>
 #include <charconv>
-#include <typeinfo>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "graph/progress.h"

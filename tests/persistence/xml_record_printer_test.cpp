@@ -62,8 +62,19 @@ TEST(XmlRecordPrinter, PlainRecordsPrintAsTheLibraryOrDecline) {
         {"no values", {}, true},
         {"empty text", {{"Name", u"", nullptr}}, true},
         {"markup characters", {{"Name", u"<a href=\"x\">'b'</a> > c", nullptr}}, true},
-        {"controls", {{"Name", u"a\tb\nc\rd\x01" u"e\x1F", nullptr}}, true},
-        {"stream escape and separator", {{"Name", u"a\x03" u"b" + separator, nullptr}}, true},
+        {"controls",
+         {{"Name",
+           u"a\tb\nc\rd\x01"
+           u"e\x1F",
+           nullptr}},
+         true},
+        {"stream escape and separator",
+         {{"Name",
+           u"a\x03"
+           u"b" +
+               separator,
+           nullptr}},
+         true},
         {"non-ASCII", {{"Name", u"caf\u00E9 \u65E5\u672C \U0001F600 \uFFFE\uFFFF", nullptr}}, true},
         {"spaces around words", {{"Name", u"  a b  ", nullptr}}, true},
         {"spaces only", {{"Name", u" \t ", nullptr}}, false},
@@ -79,7 +90,9 @@ TEST(XmlRecordPrinter, PlainRecordsPrintAsTheLibraryOrDecline) {
           {"Primitive(unsigned __int64)", u"", "18446744073709551615"},
           {"Bool", u"", "1"}},
          true},
-        {"a later value declines the record", {{"Int", u"", "7"}, {"Name", u"x&y", nullptr}}, false},
+        {"a later value declines the record",
+         {{"Int", u"", "7"}, {"Name", u"x&y", nullptr}},
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -133,17 +146,20 @@ TEST(XmlRecordPrinter, GatheredRecordsKeepTheirPlace) {
         printer.open(list, 1, true);
         expected += "\n    <Vertices>";
         for (std::int64_t id = 0; id < 3; ++id) {
-            ASSERT_TRUE(printer.plainRecord(2, "Vertex", {{"Id", id}, {"PropertyCount", 1}}, *values));
+            ASSERT_TRUE(
+                printer.plainRecord(2, "Vertex", {{"Id", id}, {"PropertyCount", 1}}, *values));
             expected += "\n        <Vertex Id=\"" + std::to_string(id) +
                         "\" PropertyCount=\"1\">\n            <Name>v</Name>\n        </Vertex>";
         }
-        ASSERT_FALSE(printer.plainRecord(2, "Vertex", {{"Id", 3}, {"PropertyCount", 1}}, *declined));
+        ASSERT_FALSE(
+            printer.plainRecord(2, "Vertex", {{"Id", 3}, {"PropertyCount", 1}}, *declined));
         TiXmlElement record("Vertex");
         record.SetAttribute("Id", 3);
         nx::persistence::saveValuesXml(record, *declined);
         printer.child(record, 2);
-        expected += "\n        <Vertex Id=\"3\" PropertyCount=\"1\">\n            <Name>a&amp;b</Name>"
-                    "\n        </Vertex>";
+        expected +=
+            "\n        <Vertex Id=\"3\" PropertyCount=\"1\">\n            <Name>a&amp;b</Name>"
+            "\n        </Vertex>";
         printer.close(list, 1, true);
         expected += "\n    </Vertices>";
     }
