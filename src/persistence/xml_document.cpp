@@ -2,10 +2,10 @@
 #include "persistence/xml_document.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -18,27 +18,6 @@
 namespace nx::persistence {
 
 namespace {
-
-#ifdef MAP_POPULATE
-constexpr int kPopulate = MAP_POPULATE;  // one call maps the whole file, not a fault per page
-#else
-constexpr int kPopulate = 0;
-#endif
-
-// CR LF and lone CR become LF.
-void normaliseLineEnds(std::string& text) {
-    if (text.find('\r') == std::string::npos) return;
-    std::size_t out = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            text[out++] = '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            text[out++] = text[i];
-        }
-    }
-    text.resize(out);
-}
 
 // Anything but a regular file, read as a stream; a directory opens like a file here but has
 // no size to read.
@@ -55,49 +34,48 @@ std::string readStreamed(const std::string& fileName) {
     return text;
 }
 
+// CR LF and lone CR become LF in [text, text + size); answers the new size.
+std::size_t normaliseLineEnds(char* text, std::size_t size) {
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (text[i] == '\r') {
+            text[out++] = '\n';
+            if (i + 1 < size && text[i + 1] == '\n') ++i;
+        } else {
+            text[out++] = text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 XmlFileText::XmlFileText(const std::string& fileName) {
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat status {};
-    const bool regular = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    if (regular && status.st_size > 0) {
+    if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
         const auto size = static_cast<std::size_t>(status.st_size);
-        const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-        // Zeroed pages one byte longer than the file, with the file mapped over their start:
-        // the byte after the text is always a readable NUL.
-        mapBytes_ = (size + 1 + page - 1) / page * page;
-        void* base = ::mmap(nullptr, mapBytes_, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (base != MAP_FAILED && ::mmap(base, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | kPopulate,
-                                         fd, 0) != MAP_FAILED) {
-            map_ = base;
-            text_ = std::string_view(static_cast<const char*>(base), size);
-        } else if (base != MAP_FAILED) {
-            ::munmap(base, mapBytes_);
+        buffer_.reset(new char[size + 1]);  // not value-initialised: every byte read is written
+        std::size_t got = 0;
+        while (got < size) {
+            const ssize_t n = ::read(fd, buffer_.get() + got, size - got);
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+            } else if (n == 0 || errno != EINTR) {
+                break;  // shorter than it was: what was read is parsed, and fails as cut short
+            }
         }
+        if (std::memchr(buffer_.get(), '\r', got)) got = normaliseLineEnds(buffer_.get(), got);
+        buffer_[got] = '\0';
+        text_ = std::string_view(buffer_.get(), got);
     }
     if (fd >= 0) ::close(fd);
-    if (!map_) {
+    if (!buffer_) {
         copy_ = readStreamed(fileName);
-        normaliseLineEnds(copy_);
-        text_ = copy_;
-    } else if (std::memchr(text_.data(), '\r', text_.size())) {
-        copy_ = std::string(text_);
-        ::munmap(map_, mapBytes_);
-        map_ = nullptr;
-        normaliseLineEnds(copy_);
+        copy_.resize(normaliseLineEnds(copy_.data(), copy_.size()));
         text_ = copy_;
     }
-    try {
-        checkXmlStructure(text_);
-    } catch (...) {
-        if (map_) ::munmap(map_, mapBytes_);
-        throw;
-    }
-}
-
-XmlFileText::~XmlFileText() {
-    if (map_) ::munmap(map_, mapBytes_);
+    checkXmlStructure(text_);
 }
 
 std::string readXmlText(const std::string& fileName) {

@@ -12,23 +12,19 @@ namespace nx::persistence {
 // does); fails with the library's "Failed to open file" or the structure errors.
 std::string readXmlText(const std::string& fileName);
 
-// The same text, NUL-terminated, without copying a large file: a regular file that needs no
-// line-end change is mapped, so its bytes are neither cleared, copied nor faulted in page by
-// page. Our writers replace a file by renaming, never rewrite it in place under a reader.
+// The same text, NUL-terminated, without clearing or copying a large file: a regular file
+// is read straight into a buffer that is never zero-filled first. Read, not mapped, so that a
+// file cut short by another program while it is read gives a parse error, not a crash.
 class XmlFileText {
 public:
     explicit XmlFileText(const std::string& fileName);
-    ~XmlFileText();
-    XmlFileText(const XmlFileText&) = delete;
-    XmlFileText& operator=(const XmlFileText&) = delete;
 
     std::string_view view() const { return text_; }
     // Terminated: a NUL follows the last byte.
     const char* c_str() const { return text_.data(); }
 
 private:
-    void* map_ = nullptr;
-    std::size_t mapBytes_ = 0;
+    std::unique_ptr<char[]> buffer_;
     std::string copy_;
     std::string_view text_;
 };
