@@ -231,4 +231,34 @@ void readMemberEdgeXml(Graph& graph, const XmlRecord& record, Space& space) {
     readMemberValues(record, graph.joinEdge(*edge), "Error reading edge properties");
 }
 
+void GraphMemberReader::expectVertices(long count) {
+    // A graph holds no more members than the space has elements.
+    if (count > 0)
+        graph_.reserveMore(
+            std::min<std::size_t>(static_cast<std::size_t>(count), space_.vertexFactory().size()),
+            0);
+}
+
+void GraphMemberReader::expectEdges(long count) {
+    if (count > 0)
+        graph_.reserveMore(
+            0, std::min<std::size_t>(static_cast<std::size_t>(count), space_.edgeFactory().size()));
+    member_.assign(space_.vertexFactory().size(), false);
+    for (const auto& [vertex, entry] : graph_.vertices())
+        if (vertex->id < member_.size()) member_[vertex->id] = true;
+}
+
+void GraphMemberReader::edge(const XmlRecord& record) {
+    const std::uint64_t edgeId = idAttribute(record, "Id");
+    Edge* edge = space_.edgeFactory().at(edgeId);
+    if (!edge) throw missingMember(graph_, "edge", edgeId);
+    graph_.markIncidenceStale();
+    for (Vertex* end : {edge->source, edge->target}) {
+        if (end->id < member_.size() && member_[end->id]) continue;
+        graph_.joinVertex(*end);
+        if (end->id < member_.size()) member_[end->id] = true;
+    }
+    readMemberValues(record, graph_.joinEdge(*edge), "Error reading edge properties");
+}
+
 }  // namespace nx::persistence

@@ -105,6 +105,15 @@ protected:
         return traits_type::not_eof(c);
     }
     int sync() override { return drain() ? 0 : -1; }
+    // A piece larger than the buffer goes to the file at once, after what waits: copying it
+    // through the buffer would only cut it up.
+    std::streamsize xsputn(const char* data, std::streamsize size) override {
+        if (size < static_cast<std::streamsize>(bytes_.size()))
+            return std::streambuf::xsputn(data, size);
+        if (!drain()) return 0;
+        error_ = writeAll(fd_, data, static_cast<std::size_t>(size));
+        return error_ == 0 ? size : 0;
+    }
 
 private:
     bool drain() {

@@ -29,12 +29,12 @@ namespace {
 
 class RecordReader {
 public:
-    RecordReader(const std::string& text, TiXmlEncoding encoding)
+    RecordReader(std::string_view text, TiXmlEncoding encoding)
         : text_(text), scanner_(text), encoding_(encoding) {}
 
     // The element with everything in it.
     std::unique_ptr<TiXmlDocument> parse(const XmlSpan& span) const {
-        return parseElement(text_.c_str() + span.begin, encoding_);
+        return parseElement(text_.data() + span.begin, encoding_);
     }
 
     // The start tag alone, as an empty element: its name and attributes.
@@ -61,9 +61,9 @@ public:
                 parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
             if (start == std::string::npos) throw std::runtime_error(missing);
             const char* end = nullptr;
-            const auto record = parseElement(text_.c_str() + start, encoding_, &end);
+            const auto record = parseElement(text_.data() + start, encoding_, &end);
             read(*record->RootElement());
-            at = static_cast<std::size_t>(end - text_.c_str());
+            at = static_cast<std::size_t>(end - text_.data());
         }
     }
 
@@ -79,14 +79,14 @@ public:
                 parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
             if (start == std::string::npos) throw std::runtime_error(missing);
             const char* end = nullptr;
-            if (plain && readPlainRecord(text_.c_str() + start, record, &end)) {
+            if (plain && readPlainRecord(text_.data() + start, record, &end)) {
                 read(record);
             } else {
-                const auto parsed = parseElement(text_.c_str() + start, encoding_, &end);
+                const auto parsed = parseElement(text_.data() + start, encoding_, &end);
                 viewElement(*parsed->RootElement(), record);
                 read(record);
             }
-            at = static_cast<std::size_t>(end - text_.c_str());
+            at = static_cast<std::size_t>(end - text_.data());
         }
     }
 
@@ -99,7 +99,7 @@ public:
     }
 
 private:
-    const std::string& text_;
+    std::string_view text_;  // NUL-terminated
     XmlScanner scanner_;
     TiXmlEncoding encoding_;
 };
@@ -156,18 +156,21 @@ void readGraphRecord(const RecordReader& reader, const XmlSpan& span, Space& spa
     }
 
     const std::vector<XmlSpan> parts = reader.children(span);
+    GraphMemberReader members(graph, space);
     for (const XmlSpan& part : parts) {
         if (part.name != "Vertices") continue;
-        reader.forRecords(
-            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading vertices",
-            [&](const XmlRecord& member) { readMemberVertexXml(graph, member, space); });
+        const long listed = longAttribute(root(reader.parseTag(part)), "Count");
+        members.expectVertices(listed);
+        reader.forRecords(part, listed, "Error reading vertices",
+                          [&](const XmlRecord& member) { members.vertex(member); });
         break;
     }
     for (const XmlSpan& part : parts) {
         if (part.name != "Edges") continue;
-        reader.forRecords(
-            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading edges",
-            [&](const XmlRecord& member) { readMemberEdgeXml(graph, member, space); });
+        const long listed = longAttribute(root(reader.parseTag(part)), "Count");
+        members.expectEdges(listed);
+        reader.forRecords(part, listed, "Error reading edges",
+                          [&](const XmlRecord& member) { members.edge(member); });
         break;
     }
     graph.updateIncidence();
@@ -209,7 +212,7 @@ std::array<FormalProperties*, 5> schemasOf(const Space& space) {
 }
 
 // The encoding the library would have chosen for the whole document.
-TiXmlEncoding encodingOf(const std::string& text, const TiXmlDeclaration& declaration) {
+TiXmlEncoding encodingOf(std::string_view text, const TiXmlDeclaration& declaration) {
     if (text.rfind("\xEF\xBB\xBF", 0) == 0) return TIXML_ENCODING_UTF8;
     const char* name = declaration.Encoding();
     if (!*name || strncasecmp(name, "UTF-8", 5) == 0 || strncasecmp(name, "UTF8", 4) == 0)
@@ -219,18 +222,16 @@ TiXmlEncoding encodingOf(const std::string& text, const TiXmlDeclaration& declar
 
 void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     KeepWhiteSpace keep;
-    const std::string text = readXmlText(fileName);
+    const XmlFileText file(fileName);
+    const std::string_view text = file.view();
     XmlScanner scanner(text);
 
     // The frame: everything before "Space" and its start tag, parsed as one small document.
     std::optional<XmlSpan> spaceSpan = scanner.nextElement(0, text.size());
     while (spaceSpan && spaceSpan->name != "Space")
         spaceSpan = scanner.nextElement(spaceSpan->end, text.size());
-    std::string frameText = text;
-    if (spaceSpan) {
-        frameText = text.substr(0, spaceSpan->tagEnd);
-        if (!spaceSpan->selfClosing) frameText.replace(frameText.size() - 1, 1, "/>");
-    }
+    std::string frameText(text.substr(0, spaceSpan ? spaceSpan->tagEnd : text.size()));
+    if (spaceSpan && !spaceSpan->selfClosing) frameText.replace(frameText.size() - 1, 1, "/>");
     const auto frame = parseXml(frameText, TIXML_DEFAULT_ENCODING);
     const TiXmlNode* first = frame->FirstChild();
     if (!first || !first->ToDeclaration())

@@ -29,104 +29,14 @@ using namespace persistence;
 
 namespace {
 
+constexpr ElementId kPrefetchAhead = 16;
+
 constexpr char kNotice[] = " Ramulo graph document: vertices, edges, graphs and their properties ";
 
 TiXmlElement counted(const char* name, std::size_t count) {
     TiXmlElement tag(name);
     setNumberAttribute(tag, "Count", count);
     return tag;
-}
-
-void appendIndent(std::string& out, int depth) {
-    for (int i = 0; i < depth; ++i) out += "    ";
-}
-
-// The element name of a value type, remembered for the few types a document uses.
-const std::string& elementNameCached(const std::string& typeName) {
-    struct Known {
-        const std::string* type;
-        std::string name;
-    };
-    static thread_local std::vector<Known> known;
-    for (const Known& k : known)
-        if (k.type == &typeName) return k.name;
-    if (known.size() == 32) known.clear();
-    known.push_back({&typeName, elementNameOf(typeName)});
-    return known.back().name;
-}
-
-// A record with numeric attributes and one child per value, as the XML library prints it
-// (see printRecord), built in one buffer and written at once. False, with nothing
-// written, when a value needs the library's own printing: CDATA, or a '&', which the
-// library may pass through as a character reference.
-bool printPlainRecord(std::FILE* file, int depth, const char* name,
-                      std::initializer_list<std::pair<const char*, std::int64_t>> attributes,
-                      const ActualProperties& values) {
-    static thread_local std::string out;
-    out.assign(1, '\n');
-    appendIndent(out, depth);
-    out += '<';
-    out += name;
-    for (const auto& [attribute, number] : attributes) {
-        out += ' ';
-        out += attribute;
-        out += "=\"";
-        out += std::to_string(number);
-        out += '"';
-    }
-    if (values.size() == 0) {
-        out += " />";
-    } else {
-        out += '>';
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const Property& value = values.at(i);
-            const std::string text = valueTextXml(value);
-            if (needsCdata(text)) return false;
-            const std::string& element = elementNameCached(value.typeName());
-            out += '\n';
-            appendIndent(out, depth + 1);
-            out += '<';
-            out += element;
-            out += '>';
-            for (const char c : text) {
-                switch (c) {
-                    case '&':
-                        return false;
-                    case '<':
-                        out += "&lt;";
-                        break;
-                    case '>':
-                        out += "&gt;";
-                        break;
-                    case '"':
-                        out += "&quot;";
-                        break;
-                    case '\'':
-                        out += "&apos;";
-                        break;
-                    default:
-                        if (static_cast<unsigned char>(c) < 32) {
-                            char code[8];
-                            std::snprintf(code, sizeof code, "&#x%02X;",
-                                          static_cast<unsigned>(static_cast<unsigned char>(c)));
-                            out += code;
-                        } else {
-                            out += c;
-                        }
-                }
-            }
-            out += "</";
-            out += element;
-            out += '>';
-        }
-        out += '\n';
-        appendIndent(out, depth);
-        out += "</";
-        out += name;
-        out += '>';
-    }
-    std::fwrite(out.data(), 1, out.size(), file);
-    return true;
 }
 
 // An attribute number as setNumberAttribute stores it.
@@ -143,7 +53,7 @@ void printRecord(XmlRecordPrinter& printer, int depth, Save save) {
         printer.child(*node, depth);
 }
 
-void printGraph(XmlRecordPrinter& printer, std::FILE* file, const Graph& graph) {
+void printGraph(XmlRecordPrinter& printer, const Graph& graph) {
     TiXmlElement tag("Graph");
     setNumberAttribute(tag, "Id", graph.id);
     tag.SetAttribute("IsGraph", 1);
@@ -160,9 +70,9 @@ void printGraph(XmlRecordPrinter& printer, std::FILE* file, const Graph& graph) 
     printer.open(vertices, 3, !graph.vertices().empty());
     for (const auto& [vertex, entry] : graph.vertices()) {
         const std::int64_t count = static_cast<int>(entry.properties->size());
-        if (printPlainRecord(file, 4, "Vertex",
-                             {{"Id", attributeNumber(vertex->id)}, {"PropertyCount", count}},
-                             *entry.properties))
+        if (printer.plainRecord(4, "Vertex",
+                                {{"Id", attributeNumber(vertex->id)}, {"PropertyCount", count}},
+                                *entry.properties))
             continue;
         TiXmlElement member("Vertex");
         setNumberAttribute(member, "Id", vertex->id);
@@ -175,8 +85,8 @@ void printGraph(XmlRecordPrinter& printer, std::FILE* file, const Graph& graph) 
     printer.open(edges, 3, !graph.edges().empty());
     for (const auto& [edge, props] : graph.edges()) {
         const std::int64_t count = static_cast<int>(props->size());
-        if (printPlainRecord(file, 4, "Edge",
-                             {{"Id", attributeNumber(edge->id)}, {"PropertyCount", count}}, *props))
+        if (printer.plainRecord(
+                4, "Edge", {{"Id", attributeNumber(edge->id)}, {"PropertyCount", count}}, *props))
             continue;
         TiXmlElement member("Edge");
         setNumberAttribute(member, "Id", edge->id);
@@ -242,14 +152,15 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         ScopedLock lock(&vertices.mutex());
         const TiXmlElement tag = counted("VertexFactory", vertices.size());
         printer.open(tag, 1, vertices.size() > 0);
-        for (ElementId id = 0; id < vertices.size(); ++id) {
-            const Vertex& vertex = *vertices.at(id);
+        const auto& list = vertices.vertices();  // under the lock taken above
+        for (ElementId id = 0; id < list.size(); ++id) {
+            const Vertex& vertex = *list[id];
             const std::int64_t count = static_cast<int>(vertex.properties->size());
-            if (!printPlainRecord(file.file(), 2, "Vertex",
-                                  {{"Id", attributeNumber(vertex.id)},
-                                   {"IsGraph", vertex.isGraph() ? 1 : 0},
-                                   {"PropertyCount", count}},
-                                  *vertex.properties))
+            if (!printer.plainRecord(2, "Vertex",
+                                     {{"Id", attributeNumber(vertex.id)},
+                                      {"IsGraph", vertex.isGraph() ? 1 : 0},
+                                      {"PropertyCount", count}},
+                                     *vertex.properties))
                 printRecord(printer, 2, [&](TiXmlElement& h) { saveVertexRecord(h, vertex); });
         }
         printer.close(tag, 1, vertices.size() > 0);
@@ -259,15 +170,22 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         ScopedLock lock(&edges.mutex());
         const TiXmlElement tag = counted("EdgeFactory", edges.size());
         printer.open(tag, 1, edges.size() > 0);
-        for (ElementId id = 0; id < edges.size(); ++id) {
-            const Edge& edge = *edges.at(id);
+        const auto& list = edges.edges();  // under the lock taken above
+        for (ElementId id = 0; id < list.size(); ++id) {
+            const Edge& edge = *list[id];
+            // An edge's ends lie anywhere in memory: ask for those of an edge a little ahead.
+            if (id + kPrefetchAhead < list.size()) {
+                const Edge& ahead = *list[id + kPrefetchAhead];
+                __builtin_prefetch(ahead.source);
+                __builtin_prefetch(ahead.target);
+            }
             const std::int64_t count = static_cast<int>(edge.properties->size());
-            if (!printPlainRecord(file.file(), 2, "Edge",
-                                  {{"Id", attributeNumber(edge.id)},
-                                   {"FirstVertexId", attributeNumber(edge.source->id)},
-                                   {"SecondVertexId", attributeNumber(edge.target->id)},
-                                   {"PropertyCount", count}},
-                                  *edge.properties))
+            if (!printer.plainRecord(2, "Edge",
+                                     {{"Id", attributeNumber(edge.id)},
+                                      {"FirstVertexId", attributeNumber(edge.source->id)},
+                                      {"SecondVertexId", attributeNumber(edge.target->id)},
+                                      {"PropertyCount", count}},
+                                     *edge.properties))
                 printRecord(printer, 2, [&](TiXmlElement& h) { saveEdgeRecord(h, edge); });
         }
         printer.close(tag, 1, edges.size() > 0);
@@ -277,7 +195,7 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         ScopedLock lock(&graphs.mutex());
         const TiXmlElement tag = counted("GraphFactory", graphs.size());
         printer.open(tag, 1, graphs.size() > 0);
-        for (const Graph* graph : graphs.graphs()) printGraph(printer, file.file(), *graph);
+        for (const Graph* graph : graphs.graphs()) printGraph(printer, *graph);
         printer.close(tag, 1, graphs.size() > 0);
     }
     if (view) {
@@ -289,6 +207,7 @@ void writeSpaceXml(Space& space, const std::string& fileName, GraphView* view) {
         if (view->graph()) printView(printer, *view);
     }
     printer.close(root, 0, true, true);
+    printer.flush();
     file.commit();
 }
 

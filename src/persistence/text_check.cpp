@@ -4,6 +4,7 @@
 #include <utf8.h>
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
 
 #include "graph/space.h"
 #include "properties/actual_properties.h"
@@ -38,12 +39,22 @@ std::size_t writtenBytes(const std::u16string& text) {
     return bytes;
 }
 
+// The value as a text, or nullptr. Only the text classes have no value type name: the cheap
+// test spares most casts, and the last text class met spares the rest.
+const String* textOf(const Property& value) {
+    if (!value.valueTypeName().empty()) return nullptr;
+    thread_local const std::type_info* lastText = nullptr;
+    const std::type_info& type = typeid(value);
+    if (lastText && type == *lastText) return static_cast<const String*>(&value);
+    const auto* text = dynamic_cast<const String*>(&value);
+    if (text) lastText = &type;
+    return text;
+}
+
 void check(const ActualProperties& values, bool forStream) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Property& value = values.at(i);
-        // Only the text classes have no value type name: the cheap test spares most casts.
-        const auto* text =
-            value.valueTypeName().empty() ? dynamic_cast<const String*>(&value) : nullptr;
+        const String* text = textOf(value);
         if (!text) continue;
         const std::size_t bytes = writtenBytes(text->value);
         if (forStream) checkStreamTextBytes(bytes);
@@ -60,10 +71,15 @@ void checkStreamTextBytes(std::size_t bytes) {
 }
 
 void checkTexts(Space& space, bool forStream) {
-    for (ElementId id = 0; id < space.vertexFactory().size(); ++id)
-        check(*space.vertexFactory().at(id)->properties, forStream);
-    for (ElementId id = 0; id < space.edgeFactory().size(); ++id)
-        check(*space.edgeFactory().at(id)->properties, forStream);
+    {
+        ScopedLock lock(&space.vertexFactory().mutex());
+        for (const auto& vertex : space.vertexFactory().vertices())
+            check(*vertex->properties, forStream);
+    }
+    {
+        ScopedLock lock(&space.edgeFactory().mutex());
+        for (const auto& edge : space.edgeFactory().edges()) check(*edge->properties, forStream);
+    }
     for (const Graph* graph : space.graphFactory().graphs()) {
         check(*graph->graphProperties(), forStream);
         for (const auto& [vertex, entry] : graph->vertices()) check(*entry.properties, forStream);

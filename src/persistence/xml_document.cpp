@@ -1,6 +1,12 @@
 // XML files read whole as text; pieces of it parsed by the XML library.
 #include "persistence/xml_document.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -11,8 +17,11 @@
 
 namespace nx::persistence {
 
-std::string readXmlText(const std::string& fileName) {
-    // A directory opens like a file here but has no size to read.
+namespace {
+
+// Anything but a regular file, read as a stream; a directory opens like a file here but has
+// no size to read.
+std::string readStreamed(const std::string& fileName) {
     std::error_code notADirectory;
     std::ifstream in(fileName, std::ios::in | std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
@@ -22,20 +31,55 @@ std::string readXmlText(const std::string& fileName) {
     in.seekg(0);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
-    if (text.find('\r') != std::string::npos) {
-        std::size_t out = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\r') {
-                text[out++] = '\n';
-                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            } else {
-                text[out++] = text[i];
+    return text;
+}
+
+// CR LF and lone CR become LF in [text, text + size); answers the new size.
+std::size_t normaliseLineEnds(char* text, std::size_t size) {
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (text[i] == '\r') {
+            text[out++] = '\n';
+            if (i + 1 < size && text[i + 1] == '\n') ++i;
+        } else {
+            text[out++] = text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+XmlFileText::XmlFileText(const std::string& fileName) {
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        const auto size = static_cast<std::size_t>(status.st_size);
+        buffer_.reset(new char[size + 1]);  // not value-initialised: every byte read is written
+        std::size_t got = 0;
+        while (got < size) {
+            const ssize_t n = ::read(fd, buffer_.get() + got, size - got);
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+            } else if (n == 0 || errno != EINTR) {
+                break;  // shorter than it was: what was read is parsed, and fails as cut short
             }
         }
-        text.resize(out);
+        if (std::memchr(buffer_.get(), '\r', got)) got = normaliseLineEnds(buffer_.get(), got);
+        buffer_[got] = '\0';
+        text_ = std::string_view(buffer_.get(), got);
     }
-    checkXmlStructure(text);
-    return text;
+    if (fd >= 0) ::close(fd);
+    if (!buffer_) {
+        copy_ = readStreamed(fileName);
+        copy_.resize(normaliseLineEnds(copy_.data(), copy_.size()));
+        text_ = copy_;
+    }
+    checkXmlStructure(text_);
+}
+
+std::string readXmlText(const std::string& fileName) {
+    return std::string(XmlFileText(fileName).view());
 }
 
 std::unique_ptr<TiXmlDocument> parseElement(const char* start, TiXmlEncoding encoding,

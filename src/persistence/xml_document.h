@@ -12,6 +12,23 @@ namespace nx::persistence {
 // does); fails with the library's "Failed to open file" or the structure errors.
 std::string readXmlText(const std::string& fileName);
 
+// The same text, NUL-terminated, without clearing or copying a large file: a regular file
+// is read straight into a buffer that is never zero-filled first. Read, not mapped, so that a
+// file cut short by another program while it is read gives a parse error, not a crash.
+class XmlFileText {
+public:
+    explicit XmlFileText(const std::string& fileName);
+
+    std::string_view view() const { return text_; }
+    // Terminated: a NUL follows the last byte.
+    const char* c_str() const { return text_.data(); }
+
+private:
+    std::unique_ptr<char[]> buffer_;
+    std::string copy_;
+    std::string_view text_;
+};
+
 // Parses a piece of XML text as a document of its own with the given encoding; fails with
 // a runtime error carrying the library's description.
 std::unique_ptr<TiXmlDocument> parseXml(std::string_view text, TiXmlEncoding encoding);

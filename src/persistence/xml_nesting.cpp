@@ -2,6 +2,7 @@
 #include "persistence/xml_nesting.h"
 
 #include <strings.h>
+#include <array>
 #include <cctype>
 #include <stdexcept>
 
@@ -9,7 +10,7 @@ namespace nx::persistence {
 
 namespace {
 
-bool startsAt(const std::string& text, std::size_t i, const char* word, bool ignoreCase = false) {
+bool startsAt(std::string_view text, std::size_t i, const char* word, bool ignoreCase = false) {
     const std::size_t n = std::char_traits<char>::length(word);
     if (text.size() - i < n) return false;
     return ignoreCase ? strncasecmp(text.data() + i, word, n) == 0 : text.compare(i, n, word) == 0;
@@ -23,23 +24,31 @@ bool startsName(char c) {
 
 }  // namespace
 
-void checkXmlNesting(const std::string& text, std::size_t maxDepth) {
+void checkXmlNesting(std::string_view text, std::size_t maxDepth) {
     checkXmlStructure(text, maxDepth, std::string::npos);
 }
 
-void checkXmlStructure(const std::string& text, std::size_t maxDepth, std::size_t maxAttributes) {
+void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t maxAttributes) {
     constexpr std::size_t npos = std::string::npos;
     std::size_t depth = 0;
     std::size_t i = 0;
+    // Bytes that stop the walk through a start tag.
+    static constexpr std::array<bool, 256> kStops = [] {
+        std::array<bool, 256> stops{};
+        for (unsigned char c : {'"', '\'', '=', '>'}) stops[c] = true;
+        return stops;
+    }();
+    const std::size_t size = text.size();
     while ((i = text.find('<', i)) != npos) {
         std::size_t end = npos;
-        if (startsAt(text, i, "<!--")) {
+        const bool bang = i + 1 < size && text[i + 1] == '!';
+        if (bang && startsAt(text, i, "<!--")) {
             end = text.find("-->", i + 4);
             if (end != npos) end += 2;
-        } else if (startsAt(text, i, "<![CDATA[")) {
+        } else if (bang && startsAt(text, i, "<![CDATA[")) {
             end = text.find("]]>", i + 9);
             if (end != npos) end += 2;
-        } else if (startsAt(text, i, "<?xml", true)) {
+        } else if (i + 1 < text.size() && text[i + 1] == '?' && startsAt(text, i, "<?xml", true)) {
             end = text.find("?>", i + 5);
             if (end != npos) end += 1;
         } else if (i + 1 < text.size() && text[i + 1] == '/') {
@@ -48,16 +57,26 @@ void checkXmlStructure(const std::string& text, std::size_t maxDepth, std::size_
         } else if (i + 1 < text.size() && startsName(text[i + 1])) {
             std::size_t j = i + 1;
             std::size_t attributes = 0;
-            while (j < text.size() && text[j] != '>') {
-                if (text[j] == '"' || text[j] == '\'') {
-                    j = text.find(text[j], j + 1);
-                    if (j == npos) return;  // unterminated: the parser stops here too
-                } else if (text[j] == '=' && ++attributes > maxAttributes) {
-                    // Each attribute the library reads takes one '=' outside quotes.
-                    throw std::runtime_error("XML element with more than " +
-                                             std::to_string(maxAttributes) + " attributes");
+            while (j < size) {
+                const char c = text[j];
+                if (!kStops[static_cast<unsigned char>(c)]) {
+                    ++j;
+                    continue;
                 }
-                ++j;
+                if (c == '>') break;
+                if (c == '=') {
+                    // Each attribute the library reads takes one '=' outside quotes.
+                    if (++attributes > maxAttributes)
+                        throw std::runtime_error("XML element with more than " +
+                                                 std::to_string(maxAttributes) + " attributes");
+                    ++j;
+                    continue;
+                }
+                // A quoted value, short: walked here rather than by a memchr call.
+                std::size_t k = j + 1;
+                while (k < size && text[k] != c) ++k;
+                if (k >= size) return;  // unterminated: the parser stops here too
+                j = k + 1;
             }
             if (j >= text.size()) return;
             if (text[j - 1] != '/' && ++depth > maxDepth)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace nx::persistence {
 
@@ -18,10 +19,10 @@ inline constexpr std::size_t kMaxXmlAttributes = 64;
 // start tag carries more than maxAttributes attributes (counted by their '=' signs).
 // Counts as the XML library parses: comments, CDATA, declarations and quoted
 // attribute values hide their contents; "</" closes, "/>" closes its own tag only.
-void checkXmlStructure(const std::string& text, std::size_t maxDepth = kMaxXmlNesting,
+void checkXmlStructure(std::string_view text, std::size_t maxDepth = kMaxXmlNesting,
                        std::size_t maxAttributes = kMaxXmlAttributes);
 
 // The nesting bound alone.
-void checkXmlNesting(const std::string& text, std::size_t maxDepth = kMaxXmlNesting);
+void checkXmlNesting(std::string_view text, std::size_t maxDepth = kMaxXmlNesting);
 
 }  // namespace nx::persistence

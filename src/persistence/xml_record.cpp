@@ -1,6 +1,7 @@
 // Plain XML records read directly, with the XML library's reading for everything else.
 #include "persistence/xml_record.h"
 
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -8,7 +9,8 @@
 #include <utf8.h>
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
+#include <istream>
+#include <streambuf>
 #include <string>
 
 #include "properties/list_separator.h"
@@ -28,12 +30,32 @@ const char* skipSpace(const char* p) {
     return p;
 }
 
+// Byte classes, looked up rather than compared: ASCII name starts and name characters, and
+// the bytes that end or spoil a plain text ('"' and '<' end one, depending on where it is).
+enum : unsigned char { kNameStart = 1, kNameChar = 2, kTextStop = 4 };
+
+constexpr std::array<unsigned char, 256> kClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const bool start = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        const bool name = start || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+        const bool stop = c == '"' || c == '<' || c == '&' || c == '\0' || c >= 0x80;
+        classes[static_cast<std::size_t>(c)] = static_cast<unsigned char>(
+            (start ? kNameStart : 0) | (name ? kNameChar : 0) | (stop ? kTextStop : 0));
+    }
+    return classes;
+}();
+
+unsigned char classOf(char c) {
+    return kClasses[static_cast<unsigned char>(c)];
+}
+
 bool isNameStart(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    return classOf(c) & kNameStart;
 }
 
 bool isNameChar(char c) {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+    return classOf(c) & kNameChar;
 }
 
 // An ASCII name at p, or an empty view (the library decides about anything else).
@@ -50,6 +72,7 @@ std::string_view nameAt(const char* p) {
 const char* plainTextEnd(const char* p, char stop) {
     for (;; ++p) {
         const char c = *p;
+        if (!(classOf(c) & kTextStop)) continue;
         if (c == stop) return p;
         if (c == '&' || c == '\0' || static_cast<unsigned char>(c) >= 0x80) return nullptr;
     }
@@ -194,10 +217,17 @@ void loadValueXml(Property& value, const XmlRecord::Child& child) {
         text->value = utf8::utf8to16(bytes);
         return;
     }
-    // What the value's own XML reading does with its element's text.
-    static thread_local std::istringstream in;
+    // What the value's own XML reading does with its element's text, read in place.
+    struct TextBuffer : std::streambuf {
+        void view(std::string_view text) {
+            char* begin = const_cast<char*>(text.data());  // only ever read
+            setg(begin, begin, begin + text.size());
+        }
+    };
+    static thread_local TextBuffer buffer;
+    static thread_local std::istream in(&buffer);
+    buffer.view(child.text);
     in.clear();
-    in.str(std::string(child.text));
     value.read(in, listSeparator());
 }
 

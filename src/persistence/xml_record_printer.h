@@ -2,16 +2,46 @@
 // time, so that a large document never exists as a tree.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <initializer_list>
+#include <string>
 
 class TiXmlElement;
 class TiXmlNode;
 
+namespace nx {
+class ActualProperties;
+}
+
 namespace nx::persistence {
+
+struct NumberAttribute {
+    const char* name;
+    std::int64_t value;
+};
+
+// Appends a record with number attributes and one child element per value as the library
+// prints it as a child at that depth (a line break and the indent first). False, with
+// text unchanged, when a value needs the library's own printing: CDATA, or a '&', which
+// the library may pass through as a character reference.
+bool appendPlainRecord(std::string& text, int depth, const char* name,
+                       std::initializer_list<NumberAttribute> attributes,
+                       const ActualProperties& values);
 
 class XmlRecordPrinter {
 public:
     explicit XmlRecordPrinter(std::FILE* file) : file_(file) {}
+    ~XmlRecordPrinter() { flush(); }
+    XmlRecordPrinter(const XmlRecordPrinter&) = delete;
+    XmlRecordPrinter& operator=(const XmlRecordPrinter&) = delete;
+
+    // A child record printed as appendPlainRecord prints it, gathered with the records
+    // around it into one large write; false, with nothing printed, when it declines.
+    bool plainRecord(int depth, const char* name, std::initializer_list<NumberAttribute> attributes,
+                     const ActualProperties& values);
+    // Writes the gathered records; every other printing call does so first.
+    void flush();
 
     // A node at the top of the document (declaration, instruction, comment).
     void topLevel(const TiXmlNode& node);
@@ -25,6 +55,7 @@ public:
 private:
     void indent(int depth);
     std::FILE* file_;
+    std::string pending_;
 };
 
 }  // namespace nx::persistence

@@ -3,6 +3,7 @@
 #include "persistence/error_texts.h"
 
 #include <strings.h>
+#include <array>
 #include <cctype>
 #include <stdexcept>
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool startsAt(const std::string& text, std::size_t i, std::string_view word) {
+bool startsAt(std::string_view text, std::size_t i, std::string_view word) {
     return text.size() - i >= word.size() && text.compare(i, word.size(), word) == 0;
 }
 
@@ -48,15 +49,27 @@ std::string_view XmlScanner::nameAt(std::size_t pos) const {
 }
 
 std::size_t XmlScanner::tagEnd(std::size_t pos) const {
-    for (std::size_t j = pos + 1; j < text_.size(); ++j) {
-        if (text_[j] == '"' || text_[j] == '\'') {
-            j = text_.find(text_[j], j + 1);
-            if (j == npos) return npos;
-        } else if (text_[j] == '>') {
-            return j + 1;
-        }
+    // Bytes that stop the walk through a start tag: quotes open a value, '>' ends the tag,
+    // NUL may be the end of the text (which a NUL always follows).
+    static constexpr std::array<bool, 256> kStops = [] {
+        std::array<bool, 256> stops{};
+        for (unsigned char c : {'"', '\'', '>', '\0'}) stops[c] = true;
+        return stops;
+    }();
+    const char* const begin = text_.data();
+    const char* const end = begin + text_.size();
+    for (const char* p = begin + pos + 1;; ++p) {
+        while (!kStops[static_cast<unsigned char>(*p)]) ++p;
+        if (p >= end) return npos;
+        if (*p == '>') return static_cast<std::size_t>(p + 1 - begin);
+        if (*p == '\0') continue;  // a NUL inside the text
+        // A quoted value: on past its closing quote. Values are short: no memchr call.
+        const char quote = *p;
+        do {
+            ++p;
+        } while (p < end && *p != quote);
+        if (p >= end) return npos;
     }
-    return npos;
 }
 
 XmlSpan XmlScanner::elementAt(std::size_t pos) const {

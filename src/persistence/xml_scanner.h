@@ -23,7 +23,8 @@ struct XmlSpan {
 
 class XmlScanner {
 public:
-    explicit XmlScanner(const std::string& text) : text_(text) {}
+    // The text must be followed by a NUL and outlive the scanner.
+    explicit XmlScanner(std::string_view text) : text_(text) {}
 
     // The element whose '<' is at pos. An element that never ends or ends with another
     // name fails with the XML library's text for it ("Error reading end tag." and kin).
@@ -46,7 +47,7 @@ public:
     std::size_t tagEnd(std::size_t pos) const;
 
     std::string_view slice(std::size_t begin, std::size_t end) const {
-        return std::string_view(text_).substr(begin, end - begin);
+        return text_.substr(begin, end - begin);
     }
 
 private:
@@ -54,7 +55,7 @@ private:
     std::size_t skipMarkup(std::size_t pos) const;
     std::string_view nameAt(std::size_t pos) const;
 
-    const std::string& text_;
+    std::string_view text_;
     // Large elements met inside a scanned element, by start: where their end tag starts and
     // where it ends. Finding a container's end scans all of it; its large children (the
     // sections, a graph's member lists) are then found without scanning them again.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "persistence/xml_names.h"
 #include "properties/actual_properties.h"
@@ -43,15 +44,36 @@ bool allWhiteSpace(const std::string& text) {
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
+// Whether xmlSafe would change the text.
+bool needsXmlSafe(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 ? c != '\t' && c != '\n' && c != '\r' : c == 0xEF) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
+void toXmlText(std::string& text, std::size_t from) {
+    // The stream escape (byte 3) is no XML character; the separator needs no escape here.
+    std::replace(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), '\x03',
+                 listSeparator());
+    if (!needsXmlSafe(std::string_view(text).substr(from))) return;
+    const std::string safe = xmlSafe(text.substr(from));
+    text.replace(from, std::string::npos, safe);
+}
+
+void appendValueTextXml(std::string& text, const Property& value) {
+    const std::size_t from = text.size();
+    value.appendText(text);
+    // Only the text classes have no value type name: the cheap test spares most casts.
+    if (value.valueTypeName().empty() && dynamic_cast<const String*>(&value)) toXmlText(text, from);
+}
+
 std::string valueTextXml(const Property& value) {
-    std::string text = value.toText();
-    if (dynamic_cast<const String*>(&value)) {
-        // The stream escape (byte 3) is no XML character; the separator needs no escape here.
-        std::replace(text.begin(), text.end(), '\x03', listSeparator());
-        text = xmlSafe(text);
-    }
+    std::string text;
+    appendValueTextXml(text, value);
     return text;
 }
 

@@ -22,6 +22,10 @@ void saveValueXml(TiXmlElement& element, const Property& value);
 
 // The text saveValueXml gives the value's element, and whether it goes in CDATA.
 std::string valueTextXml(const Property& value);
+// Appends that text to text, without a string of its own.
+void appendValueTextXml(std::string& text, const Property& value);
+// Turns a text value's written bytes, text[from..], into that text.
+void toXmlText(std::string& text, std::size_t from);
 bool needsCdata(const std::string& text);
 // Reads the value from the element's first child when that is text. Text values
 // take the whole text, so separators and quotes inside them survive.
