@@ -1,0 +1,41 @@
+# Precompiled headers for the slowest compiles: the test programs (GoogleTest and the
+# standard headers they share) and the Qt targets (Qt's headers). Core code never gets a
+# Qt header this way: only targets that link Qt receive the Qt list.
+#
+# With ccache, a precompiled header is only cached under
+# `sloppiness = pch_defines,time_macros`; set that or configure with -DRAMULO_PCH=OFF.
+option(RAMULO_PCH "Precompile GoogleTest, standard and Qt headers for the tests and Qt targets" ON)
+
+set(RAMULO_PCH_STD <algorithm> <cmath> <cstdint> <filesystem> <fstream> <functional> <map>
+                   <memory> <optional> <set> <sstream> <stdexcept> <string> <utility> <vector>)
+set(RAMULO_PCH_QT <QCoreApplication> <QFile> <QFileInfo> <QString> <QStringList> <QImage>
+                  <QPixmap> <QPainter> <QFontMetrics> <QWidget> <QScrollBar>)
+set(RAMULO_PCH_TEST <gtest/gtest.h> <gmock/gmock.h>)
+
+# ramulo_pch_qt(<target>): a Qt library or program precompiles Qt's headers.
+function(ramulo_pch_qt target)
+  if(RAMULO_PCH)
+    target_precompile_headers(${target} PRIVATE ${RAMULO_PCH_STD} ${RAMULO_PCH_QT})
+  endif()
+endfunction()
+
+# ramulo_pch_test(<target> <uses_qt>): a test program precompiles GoogleTest (and Qt's
+# headers when it links Qt). Test programs without Qt share one header, built by the
+# first of them, since their flags are the same.
+function(ramulo_pch_test target uses_qt)
+  if(NOT RAMULO_PCH)
+    return()
+  endif()
+  if(uses_qt)
+    target_precompile_headers(${target} PRIVATE ${RAMULO_PCH_TEST} ${RAMULO_PCH_STD}
+                                                ${RAMULO_PCH_QT})
+    return()
+  endif()
+  get_property(first GLOBAL PROPERTY RAMULO_PCH_TEST_FIRST)
+  if(first)
+    target_precompile_headers(${target} REUSE_FROM ${first})
+  else()
+    target_precompile_headers(${target} PRIVATE ${RAMULO_PCH_TEST} ${RAMULO_PCH_STD})
+    set_property(GLOBAL PROPERTY RAMULO_PCH_TEST_FIRST ${target})
+  endif()
+endfunction()
