@@ -39,3 +39,13 @@ function(ramulo_pch_test target uses_qt)
     set_property(GLOBAL PROPERTY RAMULO_PCH_TEST_FIRST ${target})
   endif()
 endfunction()
+
+# ccache without the sloppiness above compiles every precompiled-header target anew: say so.
+if(RAMULO_PCH AND CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} --get-config sloppiness
+                  OUTPUT_VARIABLE _sloppiness ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT _sloppiness MATCHES "pch_defines" OR NOT _sloppiness MATCHES "time_macros")
+    message(STATUS "ccache caches no precompiled-header target: run "
+                   "`ccache --set-config sloppiness=pch_defines,time_macros` or set RAMULO_PCH=OFF")
+  endif()
+endif()
