@@ -19,16 +19,20 @@ function(ramulo_pch_qt target)
   endif()
 endfunction()
 
-# ramulo_pch_test(<target> <uses_qt>): a test program precompiles GoogleTest (and Qt's
-# headers when it links Qt). Test programs without Qt share one header, built by the
-# first of them, since their flags are the same.
+# ramulo_pch_test(<target> <uses_qt> [<header>...]): a test program precompiles GoogleTest
+# (and Qt's headers when it links Qt), and the fixture headers named, which most of its files
+# include. Test programs without Qt or fixtures share one header, built by the first of
+# them, since their flags are the same.
 function(ramulo_pch_test target uses_qt)
   if(NOT RAMULO_PCH)
     return()
   endif()
-  if(uses_qt)
-    target_precompile_headers(${target} PRIVATE ${RAMULO_PCH_TEST} ${RAMULO_PCH_STD}
-                                                ${RAMULO_PCH_QT})
+  if(uses_qt OR ARGN)
+    set(qt)
+    if(uses_qt)
+      set(qt ${RAMULO_PCH_QT})
+    endif()
+    target_precompile_headers(${target} PRIVATE ${RAMULO_PCH_TEST} ${RAMULO_PCH_STD} ${qt} ${ARGN})
     return()
   endif()
   get_property(first GLOBAL PROPERTY RAMULO_PCH_TEST_FIRST)
