@@ -1,5 +1,5 @@
-# Precompiled headers for the slowest compiles: the test programs (GoogleTest and the
-# standard headers they share) and the Qt targets (Qt's headers). Core code never gets a
+# Precompiled headers for the slowest compiles: the test programs that link Qt or share a
+# fixture header (GoogleTest, standard headers, the fixture) and the Qt targets (Qt's). Core code never gets a
 # Qt header this way: only targets that link Qt receive the Qt list.
 #
 # With ccache, a precompiled header is only cached under
