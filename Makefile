@@ -52,7 +52,8 @@ bench: configure
 # The whole suite under AddressSanitizer + UndefinedBehaviorSanitizer, then the thread
 # tests under ThreadSanitizer; any finding fails the run. Only system libraries' findings
 # are suppressed (tools/lsan.supp, tools/asan.supp), nothing of ours. The sanitizer builds
-# leave out what no test runs (benchmarks, the widget demo) to keep within CI's time.
+# leave out what no test runs (benchmarks, the widget demo, the developer tools) to keep
+# within CI's time.
 SANITIZE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
 	-DRAMULO_BUILD_BENCH=OFF -DRAMULO_BUILD_DEMO=OFF
 ASAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(CURDIR)/tools/asan.supp \
