@@ -46,7 +46,7 @@ bench: configure
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS) --target benchmarks
 	@rm -f $(BENCH_TARGETS)
 	@for b in $(BUILD_DIR)-bench/bench/bench_*; do \
-	  [ -x "$$b" ] && echo "== $$b" && RAMULO_BENCH_TARGETS=$(BENCH_TARGETS) "$$b"; \
+	  [ -f "$$b" ] && [ -x "$$b" ] && echo "== $$b" && RAMULO_BENCH_TARGETS=$(BENCH_TARGETS) "$$b"; \
 	done; true
 	@echo "== Targets of the performance issue (CPU time, baselines and ratios from this run)"
 	@for n in 1 2 3 4 5 6 7; do \
