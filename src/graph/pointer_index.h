@@ -95,9 +95,6 @@ public:
         size_ = 0;
     }
 
-    // Room for n entries without growing, filled to three quarters: short probe runs
-    // for what is then looked up, without the up to twice as long table that doubling
-    // gives.
     // Becomes a copy of other.
     void assign(const PointerIndex& other) {
         reserveInLargePages(table_, other.table_.size());
@@ -105,6 +102,9 @@ public:
         size_ = other.size_;
     }
 
+    // Room for n entries without growing, filled to three quarters: short probe runs
+    // for what is then looked up, without the up to twice as long table that doubling
+    // gives.
     void reserve(std::size_t n) {
         const std::size_t capacity = std::max<std::size_t>(16, n + n / 3 + 1);
         if (capacity > table_.size()) rehash(capacity);
@@ -152,8 +152,7 @@ private:
         if (capacity > (std::size_t{1} << 32))
             throw std::length_error(nx::error_texts::kTooManyMembers);
         std::vector<Entry> old;
-        reserveInLargePages(old, capacity);
-        old.resize(capacity);
+        resizeInLargePages(old, capacity);
         old.swap(table_);
         for (const Entry& e : old) {
             if (e.slot == kEmpty) continue;

@@ -22,10 +22,8 @@ VertexTable::VertexTable(Graph& graph, std::vector<std::uint32_t>& positions, bo
         ids.push_back(vertex->id);
         maxId = std::max(maxId, vertex->id);
     }
-    if (!vertices_.empty() && positions.size() <= maxId) {
-        reserveInLargePages(positions, maxId + 1);
-        positions.resize(maxId + 1, kNone);
-    }
+    if (!vertices_.empty() && positions.size() <= maxId)
+        resizeInLargePages(positions, maxId + 1, kNone);
     for (std::uint32_t i = 0; i < size(); ++i) positions[ids[i]] = i;
 
     reserveInLargePages(first_, vertices_.size() + 1);

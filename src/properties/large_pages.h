@@ -34,11 +34,16 @@ void reserveInLargePages(std::vector<T, A>& v, std::size_t n) {
     adviseLargePages(v.data(), v.capacity() * sizeof(T));
 }
 
-// resize(n) or assign(n, value) into memory that takes large pages.
+// resize(n), resize(n, value) or assign(n, value) into memory that takes large pages.
 template <typename T, typename A>
 void resizeInLargePages(std::vector<T, A>& v, std::size_t n) {
     reserveInLargePages(v, n);
     v.resize(n);
+}
+template <typename T, typename A>
+void resizeInLargePages(std::vector<T, A>& v, std::size_t n, const T& value) {
+    reserveInLargePages(v, n);
+    v.resize(n, value);
 }
 template <typename T, typename A>
 void assignInLargePages(std::vector<T, A>& v, std::size_t n, const T& value) {
