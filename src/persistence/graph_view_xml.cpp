@@ -9,6 +9,7 @@
 #include "persistence/error_texts.h"
 #include "persistence/graph_view_files.h"
 #include "persistence/graph_view_section.h"
+#include "persistence/xml_record.h"
 #include "persistence/xml_values.h"
 #include "properties/actual_properties.h"
 #include "views/coordinate_range.h"
@@ -58,18 +59,58 @@ TiXmlElement entryElement(const char* name, ElementId id, const ActualProperties
     return entry;
 }
 
-// "Properties": the count must match the entry's values; each child element fills the next.
-void readEntryValues(const TiXmlElement& entry, ActualProperties& values, const char* missing) {
-    const TiXmlElement* properties = entry.FirstChildElement("Properties");
-    const long count = properties ? longAttribute(*properties, "PropertyCount") : 0;
-    if (count < 0 || static_cast<unsigned long>(count) != values.size())
-        throw std::runtime_error(nx::error_texts::kIncorrectPropertyCount);
+// The values of an entry's "Properties" element, one child element each.
+void readChildValues(const TiXmlElement& properties, ActualProperties& values,
+                     const char* missing) {
     const TiXmlElement* child = nullptr;
     for (std::size_t j = 0; j < values.size(); ++j) {
-        child = j == 0 ? firstChild(*properties) : nextChild(*child);
+        child = j == 0 ? firstChild(properties) : nextChild(*child);
         if (!child) throw std::runtime_error(missing);
         loadValueXml(values.at(j), *child);
     }
+}
+
+void readChildValues(const XmlRecord& properties, ActualProperties& values, const char* missing) {
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        if (j >= properties.children.size()) throw std::runtime_error(missing);
+        loadValueXml(values.at(j), properties.children[j]);
+    }
+}
+
+const TiXmlElement* childNamed(const TiXmlElement& entry, const char* name) {
+    return entry.FirstChildElement(name);
+}
+
+const XmlRecord* childNamed(const XmlEntry& entry, const char* name) {
+    return entry.child(name);
+}
+
+const XmlRecord& headOf(const XmlEntry& entry) {
+    return entry.head;
+}
+
+const TiXmlElement& headOf(const TiXmlElement& entry) {
+    return entry;
+}
+
+template <typename Factory>
+auto readViewOf(Factory& factory, const TiXmlElement& element) {
+    return factory.readView(element);
+}
+
+template <typename Factory>
+auto readViewOf(Factory& factory, const XmlRecord& record) {
+    return factory.readView(RecordFields(record));
+}
+
+// "Properties": the count must match the entry's values; each child element fills the next.
+template <typename Entry>
+void readEntryValues(const Entry& entry, ActualProperties& values, const char* missing) {
+    const auto* properties = childNamed(entry, "Properties");
+    const long count = properties ? longAttribute(*properties, "PropertyCount") : 0;
+    if (count < 0 || static_cast<unsigned long>(count) != values.size())
+        throw std::runtime_error(nx::error_texts::kIncorrectPropertyCount);
+    if (values.size() > 0) readChildValues(*properties, values, missing);
 }
 
 // The count's children in order; `missing` when they run out first.
@@ -140,8 +181,11 @@ void checkSequenceCount(const GraphView& view, long count) {
     checkVertexCount(count, view.vertexSequence().size(), view.vertexMap().size());
 }
 
-void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position) {
-    const std::uint64_t id = idAttribute(entry, "Id");
+namespace {
+
+template <typename Entry>
+void readVertexEntryFrom(GraphView& view, const Entry& entry, std::size_t position) {
+    const std::uint64_t id = idAttribute(headOf(entry), "Id");
     Vertex* vertex = spaceOf(view).vertexFactory().at(id);
     if (!vertex || view.vertexSequence()[position].vertex != vertex) {
         const std::size_t* at = vertex ? view.vertexMap().find(vertex) : nullptr;
@@ -150,25 +194,44 @@ void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t pos
     }
     readEntryValues(entry, *view.vertexSequence()[position].properties,
                     nx::error_texts::kErrorReadingVertexProperties);
-    const TiXmlElement* viewElement = entry.FirstChildElement("View");
-    ViewRef<VertexView> v = viewElement ? vertexViewFactory().readView(*viewElement) : nullptr;
+    const auto* viewElement = childNamed(entry, "View");
+    ViewRef<VertexView> v = viewElement ? readViewOf(vertexViewFactory(), *viewElement) : nullptr;
     view.setVertexViewAt(position, v ? std::move(v) : view.defaultVertexView());
 }
 
-void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
+template <typename Entry>
+void readEdgeEntryFrom(GraphView& view, const Entry& entry) {
     Space& space = spaceOf(view);
     Edge* edge = nullptr;
     {
         ScopedLock lock(&space.edgeFactory().mutex());
-        edge = space.edgeFactory().at(idAttribute(entry, "Id"));
+        edge = space.edgeFactory().at(idAttribute(headOf(entry), "Id"));
     }
     const std::size_t slot = edge ? view.edgeMap().slotOf(edge) : GraphView::EdgeMap::npos;
     if (slot == GraphView::EdgeMap::npos) throw std::runtime_error(nx::error_texts::kEdgeNotFound);
     readEntryValues(entry, *view.edgeMap().atSlot(slot).properties,
                     "Error reading edge properties");
-    const TiXmlElement* viewElement = entry.FirstChildElement("View");
-    ViewRef<EdgeView> v = viewElement ? edgeViewFactory().readView(*viewElement) : nullptr;
+    const auto* viewElement = childNamed(entry, "View");
+    ViewRef<EdgeView> v = viewElement ? readViewOf(edgeViewFactory(), *viewElement) : nullptr;
     view.setEdgeViewAt(edge, slot, v ? std::move(v) : view.defaultEdgeView());
+}
+
+}  // namespace
+
+void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position) {
+    readVertexEntryFrom(view, entry, position);
+}
+
+void readVertexEntry(GraphView& view, const XmlEntry& entry, std::size_t position) {
+    readVertexEntryFrom(view, entry, position);
+}
+
+void readEdgeEntry(GraphView& view, const TiXmlElement& entry) {
+    readEdgeEntryFrom(view, entry);
+}
+
+void readEdgeEntry(GraphView& view, const XmlEntry& entry) {
+    readEdgeEntryFrom(view, entry);
 }
 
 void finishViewRead(GraphView& view) {

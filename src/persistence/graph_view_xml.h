@@ -15,6 +15,8 @@ struct VertexViewEntry;
 
 namespace nx::persistence {
 
+struct XmlEntry;
+
 // "GraphView" with its graph id and colour attributes, no children.
 TiXmlElement viewTag(const GraphView& view);
 // "DefaultVertexView" or "DefaultEdgeView", empty when the view has none.
@@ -30,6 +32,9 @@ void checkSequenceCount(const GraphView& view, long count);
 // One "Vertex" entry, placed at that position of the drawing order.
 void readVertexEntry(GraphView& view, const TiXmlElement& entry, std::size_t position);
 void readEdgeEntry(GraphView& view, const TiXmlElement& entry);
+// The same entries read straight from the text (see readPlainEntry).
+void readVertexEntry(GraphView& view, const XmlEntry& entry, std::size_t position);
+void readEdgeEntry(GraphView& view, const XmlEntry& entry);
 // Follows the graph and rebuilds the selection from the values read.
 void finishViewRead(GraphView& view);
 

@@ -29,8 +29,9 @@ namespace {
 
 class RecordReader {
 public:
-    RecordReader(std::string_view text, TiXmlEncoding encoding)
-        : text_(text), scanner_(text), encoding_(encoding) {}
+    // Shares the scanner that found "Space": the sections' ends it met are not scanned again.
+    RecordReader(std::string_view text, const XmlScanner& scanner, TiXmlEncoding encoding)
+        : text_(text), scanner_(scanner), encoding_(encoding) {}
 
     // The element with everything in it.
     std::unique_ptr<TiXmlDocument> parse(const XmlSpan& span) const {
@@ -50,25 +51,9 @@ public:
         return previous ? scanner_.nextSibling(parent, *previous) : scanner_.firstChild(parent);
     }
 
-    // Parses the first count child elements in order and hands each to read; `missing`
-    // when they run out. Each record is found and parsed in one pass of the XML library.
-    template <typename Read>
-    void forChildren(const XmlSpan& parent, long count, const char* missing, Read read) const {
-        std::size_t at = parent.tagEnd;
-        for (long i = 0; i < count; ++i) {
-            progressStep();
-            const std::size_t start =
-                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
-            if (start == std::string::npos) throw std::runtime_error(missing);
-            const char* end = nullptr;
-            const auto record = parseElement(text_.data() + start, encoding_, &end);
-            read(*record->RootElement());
-            at = static_cast<std::size_t>(end - text_.data());
-        }
-    }
-
-    // As forChildren, with each record seen as an XmlRecord: plain records are read
-    // directly, any other by the XML library.
+    // Reads the first count child elements in order and hands each to read as an
+    // XmlRecord; `missing` when they run out. Plain records are read directly, any other by
+    // the XML library.
     template <typename Read>
     void forRecords(const XmlSpan& parent, long count, const char* missing, Read read) const {
         std::size_t at = parent.tagEnd;
@@ -90,6 +75,30 @@ public:
         }
     }
 
+    // The same for view entries, with progress: plain ones are read directly (see
+    // readPlainEntry), any other is handed to read as the XML library read it.
+    template <typename ReadPlain, typename Read>
+    void forEntries(const XmlSpan& parent, long count, const char* missing, ReadPlain readPlain,
+                    Read read) const {
+        std::size_t at = parent.tagEnd;
+        XmlEntry entry;
+        const bool plain = encoding_ == TIXML_ENCODING_UTF8;
+        for (long i = 0; i < count; ++i) {
+            progressStep();
+            const std::size_t start =
+                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
+            if (start == std::string::npos) throw std::runtime_error(missing);
+            const char* end = nullptr;
+            if (plain && readPlainEntry(text_.data() + start, entry, &end)) {
+                readPlain(entry);
+            } else {
+                const auto parsed = parseElement(text_.data() + start, encoding_, &end);
+                read(*parsed->RootElement());
+            }
+            at = static_cast<std::size_t>(end - text_.data());
+        }
+    }
+
     std::vector<XmlSpan> children(const XmlSpan& parent) const {
         std::vector<XmlSpan> all;
         for (auto child = scanner_.firstChild(parent); child;
@@ -100,7 +109,7 @@ public:
 
 private:
     std::string_view text_;  // NUL-terminated
-    XmlScanner scanner_;
+    const XmlScanner& scanner_;
     TiXmlEncoding encoding_;
 };
 
@@ -191,16 +200,18 @@ void readViewSection(const RecordReader& reader, const XmlSpan& span, GraphView&
         const long count = longAttribute(root(reader.parseTag(part)), "Count");
         checkSequenceCount(view, count);
         std::size_t position = 0;
-        reader.forChildren(part, count, "Error reading vertices", [&](const TiXmlElement& entry) {
-            readVertexEntry(view, entry, position++);
-        });
+        reader.forEntries(
+            part, count, "Error reading vertices",
+            [&](const XmlEntry& entry) { readVertexEntry(view, entry, position++); },
+            [&](const TiXmlElement& entry) { readVertexEntry(view, entry, position++); });
         break;
     }
     for (const XmlSpan& part : parts) {
         if (part.name != "Edges") continue;
-        reader.forChildren(part, longAttribute(root(reader.parseTag(part)), "Count"),
-                           "Error reading edges",
-                           [&](const TiXmlElement& entry) { readEdgeEntry(view, entry); });
+        reader.forEntries(
+            part, longAttribute(root(reader.parseTag(part)), "Count"), "Error reading edges",
+            [&](const XmlEntry& entry) { readEdgeEntry(view, entry); },
+            [&](const TiXmlElement& entry) { readEdgeEntry(view, entry); });
         break;
     }
     finishViewRead(view);
@@ -246,7 +257,7 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
         throw std::runtime_error(nx::error_texts::kIncorrectVersion);
     if (!spaceSpan) throw std::runtime_error(nx::error_texts::kSpaceTagMissing);
 
-    const RecordReader reader(text, encodingOf(text, *first->ToDeclaration()));
+    const RecordReader reader(text, scanner, encodingOf(text, *first->ToDeclaration()));
     const std::vector<XmlSpan> sections = reader.children(*spaceSpan);
     auto each = [&](std::string_view name, const auto& read) {
         for (const XmlSpan& section : sections)

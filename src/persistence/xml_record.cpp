@@ -8,7 +8,9 @@
 #include <tinyxml.h>
 #include <utf8.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <istream>
 #include <streambuf>
 #include <string>
@@ -113,34 +115,56 @@ const char* XmlRecord::attribute(std::string_view name) const {
     return nullptr;
 }
 
-bool readPlainRecord(const char* start, XmlRecord& record, const char** end) {
-    record.attributes.clear();
-    record.children.clear();
-    if (start[0] != '<') return false;
-    const std::string_view name = nameAt(start + 1);
-    if (name.empty()) return false;
+namespace {
+
+// A start tag of the plain form: its name and attributes; answers the position past it, or
+// nullptr. *selfClosing tells "<name .../>".
+const char* readStartTag(const char* start, std::string_view& name,
+                         std::vector<XmlRecord::Attribute>& attributes, bool& selfClosing) {
+    attributes.clear();
+    if (start[0] != '<') return nullptr;
+    name = nameAt(start + 1);
+    if (name.empty()) return nullptr;
     const char* p = start + 1 + name.size();
     for (;;) {
         p = skipSpace(p);
         if (p[0] == '/') {
-            if (p[1] != '>') return false;
-            *end = p + 2;
-            return true;
+            selfClosing = true;
+            return p[1] == '>' ? p + 2 : nullptr;
         }
-        if (p[0] == '>') break;
+        if (p[0] == '>') {
+            selfClosing = false;
+            return p + 1;
+        }
         const std::string_view attributeName = nameAt(p);
-        if (attributeName.empty()) return false;
+        if (attributeName.empty()) return nullptr;
         p = skipSpace(p + attributeName.size());
-        if (*p != '=') return false;
+        if (*p != '=') return nullptr;
         p = skipSpace(p + 1);
-        if (*p != '"') return false;
+        if (*p != '"') return nullptr;
         const char* value = p + 1;
         const char* valueEnd = plainTextEnd(value, '"');
-        if (!valueEnd || record.attribute(attributeName)) return false;
-        record.attributes.push_back({attributeName, value});
+        if (!valueEnd) return nullptr;
+        for (const XmlRecord::Attribute& a : attributes)
+            if (a.name == attributeName) return nullptr;  // the library's error to report
+        attributes.push_back({attributeName, value});
         p = valueEnd + 1;
     }
-    ++p;
+}
+
+}  // namespace
+
+bool readPlainRecord(const char* start, XmlRecord& record, const char** end) {
+    record.children.clear();
+    std::string_view name;
+    bool selfClosing = false;
+    const char* p = readStartTag(start, name, record.attributes, selfClosing);
+    if (!p) return false;
+    record.name = name;
+    if (selfClosing) {
+        *end = p;
+        return true;
+    }
     for (;;) {
         p = skipSpace(p);
         if (p[0] != '<') return false;  // text between children, or the end of the input
@@ -156,7 +180,53 @@ bool readPlainRecord(const char* start, XmlRecord& record, const char** end) {
     return true;
 }
 
+const XmlRecord* XmlEntry::child(std::string_view name) const {
+    for (std::size_t i = 0; i < count; ++i)
+        if (records[i].name == name) return &records[i];
+    return nullptr;
+}
+
+bool readPlainEntry(const char* start, XmlEntry& entry, const char** end) {
+    entry.count = 0;
+    std::string_view name;
+    bool selfClosing = false;
+    const char* p = readStartTag(start, name, entry.head.attributes, selfClosing);
+    if (!p) return false;
+    entry.head.name = name;
+    entry.head.children.clear();
+    if (!selfClosing) {
+        for (;;) {
+            p = skipSpace(p);
+            if (p[0] != '<') return false;  // text between children, or the end of the input
+            if (p[1] == '/') break;
+            if (entry.count == entry.records.size()) entry.records.emplace_back();
+            if (!readPlainRecord(p, entry.records[entry.count], &p)) return false;
+            ++entry.count;
+        }
+        p = endTag(p, name);
+        if (!p) return false;
+    }
+    *end = p;
+    return true;
+}
+
+void RecordFields::queryInt(const char* name, int& value) const {
+    const char* text = record_.attribute(name);
+    if (!text) return;
+    // The library's own conversion, on the value alone (it ends at its closing quote).
+    const std::string alone(text, static_cast<std::size_t>(std::strchr(text, '"') - text));
+    std::sscanf(alone.c_str(), "%d", &value);
+}
+
+bool RecordFields::childText(std::size_t i, std::string& text) const {
+    const XmlRecord::Child& child = record_.children[i];
+    if (!child.hasText) return false;
+    text.assign(child.text);
+    return true;
+}
+
 void viewElement(const TiXmlElement& element, XmlRecord& record) {
+    record.name = element.ValueStr();
     record.attributes.clear();
     record.children.clear();
     for (const TiXmlAttribute* a = element.FirstAttribute(); a; a = a->Next())

@@ -301,10 +301,10 @@ DotParameters DotParameters::readStream(std::istream& in, bool byName) {
     return p;
 }
 
-DotParameters DotParameters::readXml(const TiXmlElement& element) {
+DotParameters DotParameters::readXml(const records::ElementFields& element) {
     DotParameters p;
     std::string text;
-    const TiXmlElement* at = records::nextTextChild(element, nullptr, "IsFilled", text);
+    std::size_t at = records::nextTextChild(element, records::ElementFields::npos, "IsFilled", text);
     p.isFilled = text != "False";
     at = records::nextTextChild(element, at, "Color", text);
     p.outerColor = DotView::colorFromName(text);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "views/label_properties.h"
+#include "views/element_fields.h"
 #include "views/view.h"
 
 namespace nx {
@@ -27,7 +28,7 @@ struct DotParameters {
     // the colours and positions as names.
     static DotParameters readStream(std::istream& in, bool byName);
     // The six child elements, each looked for after the previous one.
-    static DotParameters readXml(const TiXmlElement& element);
+    static DotParameters readXml(const records::ElementFields& element);
 };
 
 // The scaled sizes one drawing or query works with. Computed per call from the graph

@@ -35,8 +35,12 @@ ViewRef<EdgeView> EdgeViewFactory::readViewByName(std::istream& in) {
 }
 
 ViewRef<EdgeView> EdgeViewFactory::readView(const TiXmlElement& element) {
+    return readView(records::LibraryElementFields(element));
+}
+
+ViewRef<EdgeView> EdgeViewFactory::readView(const records::ElementFields& element) {
     int classId = 0;
-    element.Attribute("ClassId", &classId);
+    element.queryInt("ClassId", classId);
     if (classId != 1) return nullptr;
     return getStraightEdgeView(StraightEdgeView::readXml(element));
 }

@@ -3,6 +3,7 @@
 
 #include <istream>
 
+#include "views/element_fields.h"
 #include "views/view_registry.h"
 
 class TiXmlElement;
@@ -17,6 +18,8 @@ public:
     // A view record; null for a class id other than 1.
     ViewRef<EdgeView> readView(std::istream& in) override;
     virtual ViewRef<EdgeView> readView(const TiXmlElement& element);
+    // The same from an element read either way (see records::ElementFields).
+    virtual ViewRef<EdgeView> readView(const records::ElementFields& element);
     virtual ViewRef<EdgeView> readViewByName(std::istream& in);
 
     // Find-or-create; answers a counted reference for the caller.

@@ -66,18 +66,6 @@ RgbColor readColorField(std::istream& in) {
     return parseColor(text);
 }
 
-// Like records::nextTextChild, but an element without text reads as empty.
-const TiXmlElement* nextChild(const TiXmlElement& parent, const TiXmlElement* previous,
-                              const char* name, std::string& text) {
-    const TiXmlElement* child =
-        previous ? previous->NextSiblingElement(name) : parent.FirstChildElement(name);
-    if (!child)
-        throw std::runtime_error(std::string("Failed to read \"") + name + "\" from XML element");
-    const char* value = child->GetText();
-    text = value ? value : "";
-    return child;
-}
-
 std::u16string fromUtf8(const std::string& text) {
     return utf8::utf8to16(text);
 }
@@ -354,12 +342,14 @@ IconParameters IconParameters::readStream(std::istream& in, bool byName) {
     return p;
 }
 
-IconParameters IconParameters::readXml(const TiXmlElement& element) {
+IconParameters IconParameters::readXml(const records::ElementFields& element) {
     IconParameters p;
     std::string text;
-    const TiXmlElement* at = nextChild(element, nullptr, "FileName", text);
+    // The names may be empty: an element without text reads as empty.
+    std::size_t at =
+        records::nextTextChild(element, records::ElementFields::npos, "FileName", text, true);
     p.fileName = fromUtf8(text);
-    at = nextChild(element, at, "Name", text);
+    at = records::nextTextChild(element, at, "Name", text, true);
     p.iconName = fromUtf8(text);
     at = records::nextTextChild(element, at, "Id", text);
     p.id = records::leadingInt(text);

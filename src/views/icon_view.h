@@ -9,6 +9,7 @@
 #include "views/contour.h"
 #include "views/icon.h"
 #include "views/label_properties.h"
+#include "views/element_fields.h"
 #include "views/view.h"
 
 class TiXmlElement;
@@ -31,7 +32,7 @@ struct IconParameters {
     // the positions as names.
     static IconParameters readStream(std::istream& in, bool byName);
     // The nine child elements, each looked for after the previous one.
-    static IconParameters readXml(const TiXmlElement& element);
+    static IconParameters readXml(const records::ElementFields& element);
 };
 
 // The scaled sizes one drawing or query works with, computed per call (see DotGeometry).

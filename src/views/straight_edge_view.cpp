@@ -118,9 +118,9 @@ int StraightEdgeView::readStream(std::istream& in, bool byName) {
     return color;
 }
 
-int StraightEdgeView::readXml(const TiXmlElement& element) {
+int StraightEdgeView::readXml(const records::ElementFields& element) {
     std::string text;
-    records::nextTextChild(element, nullptr, "Color", text);
+    records::nextTextChild(element, records::ElementFields::npos, "Color", text);
     return colorFromName(text);
 }
 

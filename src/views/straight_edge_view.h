@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "views/label_properties.h"
+#include "views/element_fields.h"
 #include "views/view.h"
 
 namespace nx {
@@ -46,7 +47,7 @@ public:
     static int colorFromName(const std::string& name);
     // The colour field of a stream record and its end mark.
     static int readStream(std::istream& in, bool byName);
-    static int readXml(const TiXmlElement& element);
+    static int readXml(const records::ElementFields& element);
 
     const std::vector<ParameterDescriptor>& getParameterDescriptors() const override;
     void resetPropertyIndices() override;

@@ -65,8 +65,12 @@ ViewRef<VertexView> VertexViewFactory::readViewByName(std::istream& in) {
 }
 
 ViewRef<VertexView> VertexViewFactory::readView(const TiXmlElement& element) {
+    return readView(records::LibraryElementFields(element));
+}
+
+ViewRef<VertexView> VertexViewFactory::readView(const records::ElementFields& element) {
     int classId = 0;
-    element.Attribute("ClassId", &classId);
+    element.queryInt("ClassId", classId);
     if (classId == 5) return getIconView(IconParameters::readXml(element));
     if (classId < 1 || classId > 4) return nullptr;
     return getDotView(classId, DotParameters::readXml(element));

@@ -6,6 +6,7 @@
 
 #include "views/dot_view.h"
 #include "views/geometry.h"
+#include "views/element_fields.h"
 #include "views/view_registry.h"
 
 class TiXmlElement;
@@ -22,6 +23,8 @@ public:
     // A view record (a reference for the caller); null for a class id this build cannot make.
     ViewRef<VertexView> readView(std::istream& in) override;
     virtual ViewRef<VertexView> readView(const TiXmlElement& element);
+    // The same from an element read either way (see records::ElementFields).
+    virtual ViewRef<VertexView> readView(const records::ElementFields& element);
     // A record whose colours and positions are written as names.
     virtual ViewRef<VertexView> readViewByName(std::istream& in);
 

@@ -43,14 +43,13 @@ void appendTextChild(TiXmlElement& element, const char* name, const std::string&
     element.InsertEndChild(child);
 }
 
-const TiXmlElement* nextTextChild(const TiXmlElement& parent, const TiXmlElement* previous,
-                                  const char* name, std::string& text) {
-    const TiXmlElement* child =
-        previous ? previous->NextSiblingElement(name) : parent.FirstChildElement(name);
-    const char* value = child ? child->GetText() : nullptr;
-    if (!value)
+std::size_t nextTextChild(const ElementFields& parent, std::size_t previous, const char* name,
+                          std::string& text, bool emptyWhenNone) {
+    const std::size_t child = parent.nextChildNamed(previous, name);
+    const bool hasText = child != ElementFields::npos && parent.childText(child, text);
+    if (!hasText && emptyWhenNone && child != ElementFields::npos) text.clear();
+    else if (!hasText)
         throw std::runtime_error(std::string("Failed to read \"") + name + "\" from XML element");
-    text = value;
     return child;
 }
 

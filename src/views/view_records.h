@@ -5,6 +5,8 @@
 #include <istream>
 #include <string>
 
+#include "views/element_fields.h"
+
 class TiXmlElement;
 
 namespace nx::records {
@@ -20,10 +22,11 @@ void readEndMark(std::istream& in);
 
 // Appends <name>text</name> to the element.
 void appendTextChild(TiXmlElement& element, const char* name, const std::string& text);
-// The text of the first element named name after previous (or the first child of
-// parent when previous is null); throws when it is missing or has no text.
-const TiXmlElement* nextTextChild(const TiXmlElement& parent, const TiXmlElement* previous,
-                                  const char* name, std::string& text);
+// The text of the first child named name after position previous (from the first child
+// when previous is npos); answers its position. Throws when it is missing or, unless
+// emptyWhenNone, has no text (then the text reads as empty).
+std::size_t nextTextChild(const ElementFields& parent, std::size_t previous, const char* name,
+                          std::string& text, bool emptyWhenNone = false);
 
 // Decimal value of the leading digits (with an optional sign); 0 when there are none.
 std::int32_t leadingInt(const std::string& text);

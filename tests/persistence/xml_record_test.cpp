@@ -9,6 +9,8 @@
 #include "persistence/xml_document.h"
 #include "persistence/xml_record.h"
 #include "persistence/xml_values.h"
+#include "views/edge_view_factory.h"
+#include "views/vertex_view_factory.h"
 
 namespace {
 
@@ -115,6 +117,106 @@ TEST(XmlRecord, DeclinesUnterminatedRecords) {
     for (const char* text : {"<Vertex Id=\"0\"><Name>x</Name>", "<Vertex Id=\"0", "<Vertex><Name>x",
                              "<Vertex Id=\"0\"><Name>x</Nam></Vertex>"})
         EXPECT_FALSE(nx::persistence::readPlainRecord(text, record, &end)) << text;
+}
+
+// What a view record reading gets from an element: ClassId, each child's name and text,
+// and the view the factory makes of it (or its error).
+template <typename Factory>
+std::vector<std::string> fieldsSeen(Factory& factory, const nx::records::ElementFields& fields) {
+    int classId = -7;
+    fields.queryInt("ClassId", classId);
+    std::vector<std::string> seen{std::to_string(classId)};
+    for (std::size_t i = 0; i < fields.childCount(); ++i) {
+        std::string text = "<none>";
+        fields.childText(i, text);
+        seen.push_back(std::string(fields.childName(i)) + "=" + text);
+    }
+    try {
+        const auto view = factory.readView(fields);
+        TiXmlElement saved("View");
+        if (view) view->saveToXml(saved);
+        TiXmlPrinter printer;
+        saved.Accept(&printer);
+        seen.push_back(view ? printer.Str() : "null");
+    } catch (const std::exception& e) {
+        seen.push_back(e.what());
+    }
+    return seen;
+}
+
+// Entries whose children are plain records read as the library reads them, down to the
+// views made of them; anything else is left to the library.
+TEST(XmlRecord, PlainEntriesReadAsTheLibraryReadsThem) {
+    nx::persistence::KeepWhiteSpace keep;
+    const std::string dot = "<View ClassId=\"1\" ClassName=\"SquareDotView\"><IsFilled>True</IsFilled>"
+                            "<Color>Gray</Color><InnerColor>Red</InnerColor><NamePos>E</NamePos>"
+                            "<WeightPos>W</WeightPos><Size>9</Size></View>";
+    struct Case {
+        std::string text;
+        bool plain;
+        bool edge;
+    };
+    const Case cases[] = {
+        {"<Vertex Id=\"13\">\n  <Properties PropertyCount=\"3\">\n    <X>4127205</X>\n    "
+         "<Y>130</Y>\n    <Selected>0</Selected>\n  </Properties>\n  " + dot + "\n</Vertex>tail",
+         true, false},
+        {"<Edge Id=\"10\"><Properties PropertyCount=\"1\"><Selected>0</Selected></Properties>"
+         "<View ClassId=\"1\" ClassName=\"StraightEdgeView\"><Color>Blue</Color></View></Edge>",
+         true, true},
+        {"<Vertex Id=\"2\"><View ClassId=\"5\"><FileName></FileName><Name/><Id>3</Id><Index>1</Index>"
+         "<Size>32</Size><NameTextColor>1,2,3</NameTextColor><NamePos>N</NamePos>"
+         "<WeightTextColor>4,5,6</WeightTextColor><WeightPos>S</WeightPos></View></Vertex>",
+         true, false},
+        // The class number as the library converts it, and views it cannot make.
+        {"<Vertex Id=\"1\"><View ClassId=\" 2x\"><IsFilled>False</IsFilled><Color>Red</Color>"
+         "<InnerColor>Red</InnerColor><NamePos>E</NamePos><WeightPos>W</WeightPos><Size>4</Size>"
+         "</View></Vertex>",
+         true, false},
+        {"<Vertex Id=\"1\"><View ClassId=\"abc\"/></Vertex>", true, false},
+        {"<Vertex Id=\"1\"><View ClassId=\"99999999999\"/></Vertex>", true, false},
+        {"<Vertex Id=\"1\"><View/></Vertex>", true, false},
+        {"<Vertex Id=\"1\"/>", true, false},
+        // A missing field fails with the same text either way.
+        {"<Edge Id=\"1\"><View ClassId=\"1\"><Colour>Blue</Colour></View></Edge>", true, true},
+        {"<Edge Id=\"1\"><View ClassId=\"1\"><Color/></View></Edge>", true, true},
+        {"<Vertex Id=\"1\">text<View/></Vertex>", false, false},
+        {"<Vertex Id=\"1\"><!-- c --><View/></Vertex>", false, false},
+        {"<Vertex Id=\"1\"><View><Color a=\"1\">Red</Color></View></Vertex>", false, false},
+        {"<Vertex Id=\"1\"><View><Color>Red</Color></View></Vertex >", false, false},
+        {"<Vertex Id=\"1\"><View><Color>Red</Color></View>", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        nx::persistence::XmlEntry entry;
+        entry.records.resize(3);  // reused records from an earlier, longer entry
+        entry.records[2].children.push_back({"Stale", "x", true});
+        const char* plainEnd = nullptr;
+        const bool accepted = nx::persistence::readPlainEntry(c.text.c_str(), entry, &plainEnd);
+        EXPECT_EQ(accepted, c.plain);
+        if (!accepted) continue;
+        const char* libraryEnd = nullptr;
+        const auto doc =
+            nx::persistence::parseElement(c.text.c_str(), TIXML_ENCODING_UTF8, &libraryEnd);
+        const TiXmlElement& element = *doc->RootElement();
+        EXPECT_EQ(plainEnd, libraryEnd);
+        EXPECT_EQ(seen(entry.head, 0).attributes, seen(element, 0).attributes);
+        const TiXmlElement* child = element.FirstChildElement();
+        for (std::size_t i = 0; i < entry.count; ++i, child = child->NextSiblingElement()) {
+            ASSERT_NE(child, nullptr);
+            EXPECT_EQ(entry.records[i].name, child->ValueStr());
+            EXPECT_EQ(seen(entry.records[i], 0).attributes, seen(*child, 0).attributes);
+            EXPECT_EQ(seen(entry.records[i], 0).children, seen(*child, 0).children);
+            const nx::persistence::RecordFields plainFields(entry.records[i]);
+            const nx::records::LibraryElementFields libraryFields(*child);
+            if (c.edge)
+                EXPECT_EQ(fieldsSeen(nx::edgeViewFactory(), plainFields),
+                          fieldsSeen(nx::edgeViewFactory(), libraryFields));
+            else
+                EXPECT_EQ(fieldsSeen(nx::vertexViewFactory(), plainFields),
+                          fieldsSeen(nx::vertexViewFactory(), libraryFields));
+        }
+        EXPECT_EQ(child, nullptr);
+    }
 }
 
 }  // namespace
