@@ -213,8 +213,16 @@ bool readPlainEntry(const char* start, XmlEntry& entry, const char** end) {
 void RecordFields::queryInt(const char* name, int& value) const {
     const char* text = record_.attribute(name);
     if (!text) return;
-    // The library's own conversion, on the value alone (it ends at its closing quote).
-    const std::string alone(text, static_cast<std::size_t>(std::strchr(text, '"') - text));
+    const auto length = static_cast<std::size_t>(std::strchr(text, '"') - text);
+    // A few plain digits (every class number) read the same by hand; anything else takes
+    // the library's own conversion, on the value alone.
+    if (length > 0 && length < 10 &&
+        std::all_of(text, text + length, [](char c) { return c >= '0' && c <= '9'; })) {
+        value = 0;
+        for (std::size_t i = 0; i < length; ++i) value = value * 10 + (text[i] - '0');
+        return;
+    }
+    const std::string alone(text, length);
     std::sscanf(alone.c_str(), "%d", &value);
 }
 

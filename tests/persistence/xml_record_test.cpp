@@ -174,6 +174,8 @@ TEST(XmlRecord, PlainEntriesReadAsTheLibraryReadsThem) {
          true, false},
         {"<Vertex Id=\"1\"><View ClassId=\"abc\"/></Vertex>", true, false},
         {"<Vertex Id=\"1\"><View ClassId=\"99999999999\"/></Vertex>", true, false},
+        {"<Vertex Id=\"1\"><View ClassId=\"0004\"/></Vertex>", true, false},
+        {"<Vertex Id=\"1\"><View ClassId=\"123456789\"/></Vertex>", true, false},
         {"<Vertex Id=\"1\"><View/></Vertex>", true, false},
         {"<Vertex Id=\"1\"/>", true, false},
         // A missing field fails with the same text either way.
