@@ -236,6 +236,7 @@ void readDocument(const std::string& fileName, Space& space, GraphView* view) {
     const XmlFileText file(fileName);
     const std::string_view text = file.view();
     XmlScanner scanner(text);
+    if (const auto* ends = file.largeElementEnds()) scanner.knowEnds(*ends);
 
     // The frame: everything before "Space" and its start tag, parsed as one small document.
     std::optional<XmlSpan> spaceSpan = scanner.nextElement(0, text.size());

@@ -77,7 +77,7 @@ XmlFileText::XmlFileText(const std::string& fileName) {
         copy_.resize(normaliseLineEnds(copy_.data(), copy_.size()));
         text_ = copy_;
     }
-    checkXmlStructure(text_);
+    clean_ = checkXmlStructure(text_, kMaxXmlNesting, kMaxXmlAttributes, &ends_);
 }
 
 std::string readXmlText(const std::string& fileName) {

@@ -5,6 +5,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "persistence/xml_nesting.h"
 
 namespace nx::persistence {
 
@@ -23,7 +26,13 @@ public:
     // Terminated: a NUL follows the last byte.
     const char* c_str() const { return text_.data(); }
 
+    // The large elements' ends, found by the structure check; null when the text did not
+    // read cleanly (a scan then finds them, and reports what is wrong).
+    const std::vector<ElementEnd>* largeElementEnds() const { return clean_ ? &ends_ : nullptr; }
+
 private:
+    std::vector<ElementEnd> ends_;
+    bool clean_ = false;
     std::unique_ptr<char[]> buffer_;
     std::string copy_;
     std::string_view text_;

@@ -28,9 +28,12 @@ void checkXmlNesting(std::string_view text, std::size_t maxDepth) {
     checkXmlStructure(text, maxDepth, std::string::npos);
 }
 
-void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t maxAttributes) {
+bool checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t maxAttributes,
+                       std::vector<ElementEnd>* ends) {
     constexpr std::size_t npos = std::string::npos;
     std::size_t depth = 0;
+    std::vector<std::size_t> open;  // starts of the open elements, kept only for ends
+    bool stray = false;             // an end tag came with no element open
     std::size_t i = 0;
     // Bytes that stop the walk through a start tag.
     static constexpr std::array<bool, 256> kStops = [] {
@@ -54,6 +57,15 @@ void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t 
         } else if (i + 1 < text.size() && text[i + 1] == '/') {
             if (depth > 0) --depth;
             end = text.find('>', i + 2);
+            if (ends && end != npos) {
+                if (open.empty()) {
+                    stray = true;
+                } else {
+                    if (end + 1 - open.back() >= kLargeXmlElementBytes)
+                        ends->push_back({open.back(), i, end + 1});
+                    open.pop_back();
+                }
+            }
         } else if (i + 1 < text.size() && startsName(text[i + 1])) {
             std::size_t j = i + 1;
             std::size_t attributes = 0;
@@ -75,20 +87,24 @@ void checkXmlStructure(std::string_view text, std::size_t maxDepth, std::size_t 
                 // A quoted value, short: walked here rather than by a memchr call.
                 std::size_t k = j + 1;
                 while (k < size && text[k] != c) ++k;
-                if (k >= size) return;  // unterminated: the parser stops here too
+                if (k >= size) return false;  // unterminated: the parser stops here too
                 j = k + 1;
             }
-            if (j >= text.size()) return;
-            if (text[j - 1] != '/' && ++depth > maxDepth)
-                throw std::runtime_error("XML elements nested deeper than " +
-                                         std::to_string(maxDepth) + " levels");
+            if (j >= text.size()) return false;
+            if (text[j - 1] != '/') {
+                if (++depth > maxDepth)
+                    throw std::runtime_error("XML elements nested deeper than " +
+                                             std::to_string(maxDepth) + " levels");
+                if (ends) open.push_back(i);
+            }
             end = j;
         } else {
             end = text.find('>', i + 1);  // anything else is skipped to its '>'
         }
-        if (end == npos) return;
+        if (end == npos) return false;
         i = end + 1;
     }
+    return open.empty() && !stray;
 }
 
 }  // namespace nx::persistence

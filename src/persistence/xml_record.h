@@ -46,7 +46,7 @@ bool readPlainRecord(const char* start, XmlRecord& record, const char** end);
 
 // An element whose children are all plain records, as a view entry ("Properties", "View").
 struct XmlEntry {
-    XmlRecord head;  // the element's name and attributes (no children)
+    XmlRecord head;                  // the element's name and attributes (no children)
     std::vector<XmlRecord> records;  // its children: the first count, kept for reuse
     std::size_t count = 0;
 

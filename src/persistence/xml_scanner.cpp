@@ -73,8 +73,6 @@ std::size_t XmlScanner::tagEnd(std::size_t pos) const {
 }
 
 XmlSpan XmlScanner::elementAt(std::size_t pos) const {
-    // Elements this large are remembered when a scan passes over them.
-    constexpr std::size_t kRememberedBytes = 64 * 1024;
     XmlSpan span;
     span.begin = pos;
     span.name = nameAt(pos + 1);
@@ -105,7 +103,7 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
                 span.end = close + 1;
                 return span;
             }
-            if (close + 1 - open.back() >= kRememberedBytes)
+            if (close + 1 - open.back() >= kLargeXmlElementBytes)
                 knownEnds_.emplace(open.back(), std::make_pair(i, close + 1));
             open.pop_back();
             i = close + 1;
@@ -119,6 +117,10 @@ XmlSpan XmlScanner::elementAt(std::size_t pos) const {
         }
     }
     throw std::runtime_error(nx::error_texts::kErrorReadingEndTag);
+}
+
+void XmlScanner::knowEnds(const std::vector<ElementEnd>& ends) {
+    for (const ElementEnd& e : ends) knownEnds_.emplace(e.start, std::make_pair(e.endTag, e.end));
 }
 
 std::size_t XmlScanner::nextStart(std::size_t pos) const {

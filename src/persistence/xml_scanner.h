@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "persistence/xml_nesting.h"
+
 namespace nx::persistence {
 
 // An element found in the text: [begin, end) is all of it, [begin, tagEnd) its start tag.
@@ -45,6 +47,10 @@ public:
 
     // The end of the start tag at pos (past its '>'), honouring quoted values; npos if none.
     std::size_t tagEnd(std::size_t pos) const;
+
+    // Takes large elements' ends found by a clean structure check of the same text, so that
+    // finding them needs no scan (each is still checked against its end tag's name).
+    void knowEnds(const std::vector<ElementEnd>& ends);
 
     std::string_view slice(std::size_t begin, std::size_t end) const {
         return text_.substr(begin, end - begin);

@@ -304,7 +304,8 @@ DotParameters DotParameters::readStream(std::istream& in, bool byName) {
 DotParameters DotParameters::readXml(const records::ElementFields& element) {
     DotParameters p;
     std::string text;
-    std::size_t at = records::nextTextChild(element, records::ElementFields::npos, "IsFilled", text);
+    std::size_t at =
+        records::nextTextChild(element, records::ElementFields::npos, "IsFilled", text);
     p.isFilled = text != "False";
     at = records::nextTextChild(element, at, "Color", text);
     p.outerColor = DotView::colorFromName(text);

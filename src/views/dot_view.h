@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "views/label_properties.h"
 #include "views/element_fields.h"
+#include "views/label_properties.h"
 #include "views/view.h"
 
 namespace nx {

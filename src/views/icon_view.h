@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "views/contour.h"
+#include "views/element_fields.h"
 #include "views/icon.h"
 #include "views/label_properties.h"
-#include "views/element_fields.h"
 #include "views/view.h"
 
 class TiXmlElement;

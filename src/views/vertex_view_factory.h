@@ -5,8 +5,8 @@
 #include <string>
 
 #include "views/dot_view.h"
-#include "views/geometry.h"
 #include "views/element_fields.h"
+#include "views/geometry.h"
 #include "views/view_registry.h"
 
 class TiXmlElement;

@@ -46,10 +46,11 @@ void appendTextChild(TiXmlElement& element, const char* name, const std::string&
 std::size_t nextTextChild(const ElementFields& parent, std::size_t previous, const char* name,
                           std::string& text, bool emptyWhenNone) {
     const std::size_t child = parent.nextChildNamed(previous, name);
-    const bool hasText = child != ElementFields::npos && parent.childText(child, text);
-    if (!hasText && emptyWhenNone && child != ElementFields::npos) text.clear();
-    else if (!hasText)
+    const bool found = child != ElementFields::npos;
+    if (found && parent.childText(child, text)) return child;
+    if (!found || !emptyWhenNone)
         throw std::runtime_error(std::string("Failed to read \"") + name + "\" from XML element");
+    text.clear();
     return child;
 }
 

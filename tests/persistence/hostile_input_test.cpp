@@ -9,6 +9,7 @@
 #include "persistence/document.h"
 #include "persistence/space_files.h"
 #include "persistence/xml_nesting.h"
+#include "persistence/xml_scanner.h"
 #include "properties/error_texts.h"
 
 namespace nx::test {
@@ -163,6 +164,55 @@ TEST(XmlNesting, CountsElementsAsTheParserDoes) {
         else
             EXPECT_THROW(persistence::checkXmlNesting(text, 2), std::runtime_error) << text;
     }
+}
+
+// The large elements' ends the check finds are those a scan finds, so a scanner may take
+// them instead of scanning; a text that does not read cleanly gives none.
+TEST(XmlNesting, LargeElementEndsAreThoseAScanFinds) {
+    std::string records;
+    for (int i = 0; records.size() < 80 * 1024; ++i)
+        records += "<R Id=\"" + std::to_string(i) +
+                   "\" a='>' b=\"/>\"><N>x</N><E/>"
+                   "<!-- <C> --><![CDATA[</R><]]></R>\n";
+    const std::string text =
+        "<?xml version=\"1.0\"?><!-- <Space> -->\n<Space><Small><s/></Small>"
+        "<List><Inner>" +
+        records + "</Inner></List><Tail>" + records + "</Tail></Space >";
+    std::vector<persistence::ElementEnd> ends;
+    ASSERT_TRUE(persistence::checkXmlStructure(text, 256, 64, &ends));
+    std::vector<std::string> names;
+    for (const auto& e : ends) {
+        const persistence::XmlScanner scanner(text);
+        const persistence::XmlSpan span = scanner.elementAt(e.start);
+        EXPECT_EQ(span.end, e.end);
+        EXPECT_EQ(text.compare(e.endTag, 2, "</"), 0);
+        names.emplace_back(span.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Inner", "List", "Tail", "Space"}));
+
+    // Mismatched names pair as a scan pairs them, and fail as the scan fails.
+    const std::string crossed = "<A><B>" + records + "</A></B>";
+    ASSERT_TRUE(persistence::checkXmlStructure(crossed, 256, 64, &ends));
+    persistence::XmlScanner told(crossed);
+    told.knowEnds(ends);
+    std::string scanned, known;
+    try {
+        persistence::XmlScanner(crossed).elementAt(0);
+    } catch (const std::exception& e) {
+        scanned = e.what();
+    }
+    try {
+        told.elementAt(0);
+    } catch (const std::exception& e) {
+        known = e.what();
+    }
+    EXPECT_NE(scanned, "");
+    EXPECT_EQ(known, scanned);
+
+    for (const std::string& unclean :
+         {"<A>" + records, "<A>" + records + "</A></B>", "<A>" + records + "<!-- </A>",
+          "<A>" + records + "</A", "<A>" + records + "<B x=\"1></B></A>"})
+        EXPECT_FALSE(persistence::checkXmlStructure(unclean, 256, 64, &ends));
 }
 
 }  // namespace

@@ -148,9 +148,10 @@ std::vector<std::string> fieldsSeen(Factory& factory, const nx::records::Element
 // views made of them; anything else is left to the library.
 TEST(XmlRecord, PlainEntriesReadAsTheLibraryReadsThem) {
     nx::persistence::KeepWhiteSpace keep;
-    const std::string dot = "<View ClassId=\"1\" ClassName=\"SquareDotView\"><IsFilled>True</IsFilled>"
-                            "<Color>Gray</Color><InnerColor>Red</InnerColor><NamePos>E</NamePos>"
-                            "<WeightPos>W</WeightPos><Size>9</Size></View>";
+    const std::string dot =
+        "<View ClassId=\"1\" ClassName=\"SquareDotView\"><IsFilled>True</IsFilled>"
+        "<Color>Gray</Color><InnerColor>Red</InnerColor><NamePos>E</NamePos>"
+        "<WeightPos>W</WeightPos><Size>9</Size></View>";
     struct Case {
         std::string text;
         bool plain;
@@ -158,12 +159,14 @@ TEST(XmlRecord, PlainEntriesReadAsTheLibraryReadsThem) {
     };
     const Case cases[] = {
         {"<Vertex Id=\"13\">\n  <Properties PropertyCount=\"3\">\n    <X>4127205</X>\n    "
-         "<Y>130</Y>\n    <Selected>0</Selected>\n  </Properties>\n  " + dot + "\n</Vertex>tail",
+         "<Y>130</Y>\n    <Selected>0</Selected>\n  </Properties>\n  " +
+             dot + "\n</Vertex>tail",
          true, false},
         {"<Edge Id=\"10\"><Properties PropertyCount=\"1\"><Selected>0</Selected></Properties>"
          "<View ClassId=\"1\" ClassName=\"StraightEdgeView\"><Color>Blue</Color></View></Edge>",
          true, true},
-        {"<Vertex Id=\"2\"><View ClassId=\"5\"><FileName></FileName><Name/><Id>3</Id><Index>1</Index>"
+        {"<Vertex Id=\"2\"><View "
+         "ClassId=\"5\"><FileName></FileName><Name/><Id>3</Id><Index>1</Index>"
          "<Size>32</Size><NameTextColor>1,2,3</NameTextColor><NamePos>N</NamePos>"
          "<WeightTextColor>4,5,6</WeightTextColor><WeightPos>S</WeightPos></View></Vertex>",
          true, false},
