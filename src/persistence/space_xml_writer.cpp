@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -105,16 +106,34 @@ void printView(XmlRecordPrinter& printer, GraphView& view) {
     printer.child(defaultVertexViewElement(view), 2);
     printer.child(defaultEdgeViewElement(view), 2);
 
+    // Entries share a few views: each view's record is printed by the library once.
+    std::unordered_map<const void*, std::string> viewRecords;
+    auto viewRecord = [&](const auto* v) -> const std::string& {
+        auto [at, added] = viewRecords.try_emplace(v);
+        if (added) {
+            TiXmlElement element("View");
+            if (v) v->saveToXml(element);
+            at->second = printedChild(element, 4);
+        }
+        return at->second;
+    };
+
     const auto& sequence = view.vertexSequence();
     const TiXmlElement vertices = counted("VertexSequence", sequence.size());
     printer.open(vertices, 2, !sequence.empty());
-    for (const VertexViewEntry entry : sequence) printer.child(vertexEntryElement(entry), 3);
+    for (const VertexViewEntry entry : sequence)
+        if (!printer.plainEntry(3, "Vertex", attributeNumber(entry.vertex->id), *entry.properties,
+                                viewRecord(entry.view)))
+            printer.child(vertexEntryElement(entry), 3);
     printer.close(vertices, 2, !sequence.empty());
 
     const auto& edgeMap = view.edgeMap();
     const TiXmlElement edges = counted("Edges", edgeMap.size());
     printer.open(edges, 2, edgeMap.size() > 0);
-    for (const auto& [edge, data] : edgeMap) printer.child(edgeEntryElement(*edge, data), 3);
+    for (const auto& [edge, data] : edgeMap)
+        if (!printer.plainEntry(3, "Edge", attributeNumber(edge->id), *data.properties,
+                                viewRecord(data.view.get())))
+            printer.child(edgeEntryElement(*edge, data), 3);
     printer.close(edges, 2, edgeMap.size() > 0);
     printer.close(tag, 1, true);
 }

@@ -5,6 +5,8 @@
 #include <tinyxml.h>
 #include <array>
 #include <charconv>
+#include <cstdlib>
+#include <new>
 #include <string_view>
 #include <typeinfo>
 #include <vector>
@@ -223,6 +225,44 @@ bool XmlRecordPrinter::plainRecord(int depth, const char* name,
     if (!appendPlainRecord(pending_, depth, name, attributes, values)) return false;
     if (pending_.size() >= kPendingBytes) flush();
     return true;
+}
+
+bool XmlRecordPrinter::plainEntry(int depth, const char* name, std::int64_t id,
+                                  const ActualProperties& values, std::string_view viewRecord) {
+    progressStep();
+    const std::size_t from = pending_.size();
+    appendBreak(pending_, depth);
+    pending_ += '<';
+    pending_ += name;
+    pending_ += " Id=\"";
+    char number[24];
+    pending_.append(number, std::to_chars(number, number + sizeof number, id).ptr);
+    pending_ += "\">";
+    if (!appendPlainRecord(pending_, depth + 1, "Properties",
+                           {{"PropertyCount", static_cast<int>(values.size())}}, values)) {
+        pending_.resize(from);
+        return false;
+    }
+    pending_ += viewRecord;
+    appendBreak(pending_, depth);
+    pending_ += "</";
+    pending_ += name;
+    pending_ += '>';
+    if (pending_.size() >= kPendingBytes) flush();
+    return true;
+}
+
+std::string printedChild(const TiXmlNode& node, int depth) {
+    char* bytes = nullptr;
+    std::size_t size = 0;
+    std::FILE* memory = open_memstream(&bytes, &size);
+    if (!memory) throw std::bad_alloc();
+    if (!node.ToText()) std::fputs("\n", memory);
+    node.Print(memory, depth);
+    std::fclose(memory);
+    std::string text(bytes, size);
+    std::free(bytes);
+    return text;
 }
 
 void XmlRecordPrinter::flush() {

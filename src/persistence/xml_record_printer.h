@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 class TiXmlElement;
 class TiXmlNode;
@@ -29,6 +30,9 @@ bool appendPlainRecord(std::string& text, int depth, const char* name,
                        std::initializer_list<NumberAttribute> attributes,
                        const ActualProperties& values);
 
+// A node as the library prints it as a child element at that depth, line break first.
+std::string printedChild(const TiXmlNode& node, int depth);
+
 class XmlRecordPrinter {
 public:
     explicit XmlRecordPrinter(std::FILE* file) : file_(file) {}
@@ -40,6 +44,12 @@ public:
     // around it into one large write; false, with nothing printed, when it declines.
     bool plainRecord(int depth, const char* name, std::initializer_list<NumberAttribute> attributes,
                      const ActualProperties& values);
+    // A view entry (name "Vertex" or "Edge") as the library prints it as a child at that
+    // depth: its Id, its values as a "Properties" record, then viewRecord, the entry's
+    // "View" element as printedChild gives it at depth + 1. False, with nothing printed,
+    // when a value needs the library's own printing.
+    bool plainEntry(int depth, const char* name, std::int64_t id, const ActualProperties& values,
+                    std::string_view viewRecord);
     // Writes the gathered records; every other printing call does so first.
     void flush();
 

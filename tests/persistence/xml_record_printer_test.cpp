@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "document.h"
+#include "persistence/graph_view_xml.h"
 #include "persistence/xml_document.h"
 #include "persistence/xml_record_printer.h"
 #include "persistence/xml_values.h"
@@ -15,6 +17,9 @@
 #include "properties/formal_properties.h"
 #include "properties/list_separator.h"
 #include "properties/string_property.h"
+#include "views/edge_view_factory.h"
+#include "views/vertex_view_factory.h"
+#include "views/view_entries.h"
 
 namespace {
 
@@ -126,6 +131,75 @@ TEST(XmlRecordPrinter, PlainRecordsPrintAsTheLibraryOrDecline) {
                {"SecondVertexId", -1},
                {"PropertyCount", count}});
     }
+}
+
+// View entries print as the writer's library route prints them, each view's record printed
+// once and reused; values the library must print itself decline the entry.
+TEST(XmlRecordPrinter, PlainEntriesPrintAsTheLibraryOrDecline) {
+    nx::test::Document doc;
+    nx::Vertex* vertex = doc.space->vertexFactory().create();
+    nx::Edge* edge = doc.space->edgeFactory().create(vertex, vertex);
+    nx::FormalProperties schema;
+    for (const char* type : {"X", "Y", "Name"}) schema.addByTypeName(type);
+    auto values = nx::ActualProperties::make(schema);
+    auto none = nx::ActualProperties::make(nx::FormalProperties());
+    const nx::ViewRef<nx::VertexView> dot =
+        nx::vertexViewFactory().getCircleDotView(true, 2, 3, 1, 2, 11);
+    const nx::ViewRef<nx::VertexView> icon = nx::vertexViewFactory().getIconView(
+        u"a & <b>.ico", u"\"q\" 'n'", 3, 1, 32, {1, 2, 3}, 1, {4, 5, 6}, 2);
+    const nx::ViewRef<nx::EdgeView> line = nx::edgeViewFactory().getStraightEdgeView(4);
+    for (const char16_t* name : {u"plain", u"", u"<a> \"b\"", u"a & b", u"   "}) {
+        static_cast<nx::String&>(values->at(2)).value = name;
+        // Spaces alone print as CDATA, and '&' as the library decides: those decline.
+        const std::u16string text(name);
+        const bool plain = (text.empty() || text.find_first_not_of(u' ') != std::u16string::npos) &&
+                           text.find(u'&') == std::u16string::npos;
+        for (nx::VertexView* view :
+             {dot.get(), icon.get(), static_cast<nx::VertexView*>(nullptr)}) {
+            const nx::VertexViewEntry entry{vertex, values.get(), view};
+            TiXmlElement viewElement("View");
+            if (view) view->saveToXml(viewElement);
+            char* bytes = nullptr;
+            std::size_t size = 0;
+            std::FILE* file = open_memstream(&bytes, &size);
+            bool accepted = false;
+            {
+                nx::persistence::XmlRecordPrinter printer(file);
+                accepted = printer.plainEntry(3, "Vertex", 0, *values,
+                                              nx::persistence::printedChild(viewElement, 4));
+            }
+            std::fclose(file);
+            const std::string printed(bytes, size);
+            std::free(bytes);
+            EXPECT_EQ(accepted, plain);
+            if (accepted)
+                EXPECT_EQ(printed, nx::persistence::printedChild(
+                                       nx::persistence::vertexEntryElement(entry), 3));
+            else
+                EXPECT_EQ(printed, "");
+        }
+    }
+    nx::EdgeViewData data;
+    data.properties = std::move(none);
+    data.view = line;
+    TiXmlElement viewElement("View");
+    line->saveToXml(viewElement);
+    std::string printed;
+    {
+        char* bytes = nullptr;
+        std::size_t size = 0;
+        std::FILE* file = open_memstream(&bytes, &size);
+        {
+            nx::persistence::XmlRecordPrinter printer(file);
+            EXPECT_TRUE(printer.plainEntry(3, "Edge", 0, *data.properties,
+                                           nx::persistence::printedChild(viewElement, 4)));
+        }
+        std::fclose(file);
+        printed.assign(bytes, size);
+        std::free(bytes);
+    }
+    EXPECT_EQ(printed,
+              nx::persistence::printedChild(nx::persistence::edgeEntryElement(*edge, data), 3));
 }
 
 // Records gathered for one write come out in order with what is printed around them.
