@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config libtinyxml-dev libutfcpp-dev \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools \
 	fonts-wine fonts-wqy-microhei fonts-noto-color-emoji libxml2-utils xvfb libgraphviz-dev nlohmann-json3-dev poppler-utils \
-	zlib1g-dev
+	zlib1g-dev mold
 
 .PHONY: deps configure build test bench run sanitize docs clean
 

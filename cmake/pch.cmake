@@ -21,8 +21,8 @@ endfunction()
 
 # ramulo_pch_test(<target> <uses_qt> [<header>...]): a test program that links Qt or names
 # fixture headers (which most of its files include) precompiles them with GoogleTest. The
-# other test programs precompile nothing: after a precompiled header GCC 12 reports false
-# -Warray-bounds in std::string concatenation in several of their files.
+# other test programs precompile nothing: they compile in one or two unity batches
+# (tests/CMakeLists.txt), each of which parses the headers only once anyway.
 function(ramulo_pch_test target uses_qt)
   if(NOT RAMULO_PCH OR (NOT uses_qt AND NOT ARGN))
     return()

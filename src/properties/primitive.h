@@ -46,7 +46,14 @@ public:
         if (!ValueTraits<T>::parse(token, value)) throw std::runtime_error(ValueTraits<T>::error);
     }
     const std::string& typeName() const override {
-        static const std::string name = std::string("Primitive(") + ValueTraits<T>::name + ")";
+        // Built by appending: GCC 12 warns falsely (-Warray-bounds) on the concatenation when
+        // this header comes after a precompiled one.
+        static const std::string name = [] {
+            std::string text("Primitive(");
+            text += ValueTraits<T>::name;
+            text += ')';
+            return text;
+        }();
         return name;
     }
     const std::string& valueTypeName() const override {
@@ -54,8 +61,12 @@ public:
         return name;
     }
     const std::string& className() const override {
-        static const std::string name =
-            std::string("nx::PropertyTemplate::Primitive<") + ValueTraits<T>::name + ">";
+        static const std::string name = [] {
+            std::string text("nx::PropertyTemplate::Primitive<");
+            text += ValueTraits<T>::name;
+            text += '>';
+            return text;
+        }();
         return name;
     }
 

@@ -86,7 +86,7 @@ const Operation kOperations[] = {
 
 // What a call failed with: an automation error's description or another failure's text.
 template <typename F>
-std::string failureOf(F&& call) {
+std::string failureTextOf(F&& call) {
     try {
         call();
     } catch (const AutomationError& e) {
@@ -181,7 +181,7 @@ TEST_F(ProgressCancel, ACancelLeavesDocumentHistoryFlagAndFilesAsTheyWere) {
 
                 CountingSink sink(stopAfter);
                 engineOf(control).setProgress(&sink);
-                const std::string failure = failureOf([&] { op.run(control, folder); });
+                const std::string failure = failureTextOf([&] { op.run(control, folder); });
                 engineOf(control).setProgress(nullptr);
 
                 EXPECT_EQ(failure, nx::kOperationCancelled);
@@ -208,7 +208,7 @@ TEST_F(ProgressCancel, WithoutHistoryACancelledLayoutStillPutsThePositionsBack) 
     const std::string document = fingerprint();
     CountingSink sink(1);
     engineOf(control).setProgress(&sink);
-    EXPECT_EQ(failureOf([&] { control.ForceDirectedLayout(); }), nx::kOperationCancelled);
+    EXPECT_EQ(failureTextOf([&] { control.ForceDirectedLayout(); }), nx::kOperationCancelled);
     EXPECT_TRUE(fingerprint() == document) << "the document changed";
 }
 

@@ -20,7 +20,7 @@ constexpr int kUnknownWidth = std::numeric_limits<int>::min();
 
 // Every stored value is computed in 64 bits and checked: prelims, modifiers and sums of
 // modifiers are offsets within the drawing, so none of them exceeds a drawing that fits.
-std::int32_t fit(std::int64_t value) {
+std::int32_t fit32(std::int64_t value) {
     return fitCoordinate(value, "TreeLayout", "smaller separations may fit");
 }
 
@@ -182,7 +182,7 @@ void ReferenceTreeLayoutVisitor::placeLeaf(std::uint32_t v, std::uint32_t place)
         prelim_[v] = 0;
     } else {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
+        prelim_[v] = fit32(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
                          half(width(left), width(v)));
     }
     mod_[v] = 0;
@@ -198,12 +198,12 @@ void ReferenceTreeLayoutVisitor::placeParent(std::uint32_t v, std::uint32_t plac
     }
     if (place > 0) {
         const std::uint32_t left = levels[depth - 1][place - 1];
-        prelim_[v] = fit(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
+        prelim_[v] = fit32(std::int64_t{prelim_[left]} + layout->SiblingSeparation +
                          half(width(left), width(v)));
     } else {
         prelim_[v] = mid;
     }
-    mod_[v] = fit(std::int64_t{prelim_[v]} - mid);
+    mod_[v] = fit32(std::int64_t{prelim_[v]} - mid);
 }
 
 // Placement walk: preorder with path marking; X from the ancestors' modifiers.
@@ -223,7 +223,7 @@ void ReferenceTreeLayoutVisitor::placementWalk(std::uint32_t root) {
             const std::uint32_t v = top.vertex;
             stack.pop_back();
             --depth;
-            modSum = fit(std::int64_t{modSum} - mod_[v]);
+            modSum = fit32(std::int64_t{modSum} - mod_[v]);
             visited_[v] = false;
         }
     }
@@ -232,13 +232,13 @@ void ReferenceTreeLayoutVisitor::placementWalk(std::uint32_t root) {
 void ReferenceTreeLayoutVisitor::enterPlacement(std::uint32_t v, std::vector<Frame>& stack) {
     visited_[v] = true;
     const std::int64_t start = layout->startX;
-    const int x = fit(depth == 0 ? start + prelim_[v] : start + modSum + prelim_[v]);
-    const int y = fit(std::int64_t{depth} * layout->LayerSeparation + layout->startY);
+    const int x = fit32(depth == 0 ? start + prelim_[v] : start + modSum + prelim_[v]);
+    const int y = fit32(std::int64_t{depth} * layout->LayerSeparation + layout->startY);
     x_[v] = x;
     y_[v] = y;
     minX = std::min(minX, x);
     maxX = std::max(maxX, x);
-    modSum = depth == 0 ? mod_[v] : fit(std::int64_t{modSum} + mod_[v]);
+    modSum = depth == 0 ? mod_[v] : fit32(std::int64_t{modSum} + mod_[v]);
     ++depth;
     stack.push_back({v, 0, 0, 0, 0});
 }
@@ -299,7 +299,7 @@ int ReferenceTreeLayoutVisitor::finishSeparation(const Frame& frame) {
         mod_[v] = 0;
     } else {
         const int old = mod_[v];
-        mod_[v] = fit(std::int64_t{prelim_[v]} - mid);
+        mod_[v] = fit32(std::int64_t{prelim_[v]} - mid);
         // A shift by nothing would only widen maxX, which the next placement resets.
         if (const std::int64_t d = std::int64_t{mod_[v]} - old; d != 0)
             for (std::uint32_t i = frame.begin; i < frame.end; ++i) shiftSubtree(kids_[i], d);
@@ -338,7 +338,7 @@ void ReferenceTreeLayoutVisitor::walkSubtree(std::uint32_t c, int limit, bool or
 
 void ReferenceTreeLayoutVisitor::shiftSubtree(std::uint32_t c, std::int64_t d) {
     walkSubtree(c, INT_MAX, false, [this, d](std::uint32_t v, int) {
-        x_[v] = fit(x_[v] + d);
+        x_[v] = fit32(x_[v] + d);
         maxX = std::max(maxX, x_[v]);
     });
 }
@@ -348,8 +348,8 @@ void ReferenceTreeLayoutVisitor::shiftFrom(std::uint32_t begin, std::uint32_t en
     const std::int64_t d = layout->SubtreeSeparation - gap;
     for (std::uint32_t i = begin + from; i < end; ++i) {
         const std::uint32_t c = kids_[i];
-        prelim_[c] = fit(prelim_[c] + d);
-        mod_[c] = fit(mod_[c] + d);
+        prelim_[c] = fit32(prelim_[c] + d);
+        mod_[c] = fit32(mod_[c] + d);
         shiftSubtree(c, d);
     }
 }
@@ -400,8 +400,8 @@ void ReferenceTreeLayoutVisitor::separateChildren(std::uint32_t begin, std::uint
             const std::uint32_t cl = child(l);
             if (target > prelim_[cl]) {
                 const std::int64_t o = target - prelim_[cl];
-                prelim_[cl] = fit(target);
-                mod_[cl] = fit(mod_[cl] + o);
+                prelim_[cl] = fit32(target);
+                mod_[cl] = fit32(mod_[cl] + o);
                 shiftSubtree(cl, o);
             }
         }

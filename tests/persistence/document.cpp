@@ -12,15 +12,6 @@ namespace nx::test {
 
 namespace {
 
-void setText(Property& p, const std::string& text) {
-    if (auto* s = dynamic_cast<String*>(&p)) {
-        s->value = utf8::utf8to16(text);
-        return;
-    }
-    std::istringstream in(text);
-    p.read(in, '\0');
-}
-
 std::string valueText(const Property& p) {
     if (auto* s = dynamic_cast<const String*>(&p)) {
         std::string quoted(1, '"');
@@ -47,6 +38,15 @@ void addAll(FormalProperties& schema, std::initializer_list<const char*> names) 
 }
 
 }  // namespace
+
+void setText(Property& p, const std::string& text) {
+    if (auto* s = dynamic_cast<String*>(&p)) {
+        s->value = utf8::utf8to16(text);
+        return;
+    }
+    std::istringstream in(text);
+    p.read(in, '\0');
+}
 
 void buildExample(Document& doc) {
     addAll(doc.vertexSchema, {"Name", "X"});

@@ -10,6 +10,9 @@
 
 namespace nx::test {
 
+// The two file formats a document is saved in.
+enum class Format { Stream, Xml };
+
 struct Document : Schemas {
     std::unique_ptr<Space> space = newSpace();
 };
@@ -24,6 +27,9 @@ void buildRich(Document& doc);
 
 // Schemas, elements, values and memberships as text; equal dumps mean equal documents.
 std::string dump(Space& space);
+
+// Sets a property from its text (a string property's text as UTF-8).
+void setText(Property& p, const std::string& text);
 
 // A fresh path in the running test's own output folder (the folder exists, the file does not).
 std::filesystem::path outputPath(const std::string& name);

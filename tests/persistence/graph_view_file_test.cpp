@@ -34,15 +34,6 @@ struct ViewDocument : Document {
     HeadlessGraphView view{&vertexViewSchema, &edgeViewSchema};
 };
 
-void setText(Property& p, const std::string& text) {
-    if (auto* s = dynamic_cast<String*>(&p)) {
-        s->value = utf8::utf8to16(text);
-        return;
-    }
-    std::istringstream in(text);
-    p.read(in, '\0');
-}
-
 std::string valuesText(const ActualProperties& values) {
     std::ostringstream out;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -82,8 +73,6 @@ std::string dumpView(GraphView& view) {
     for (const EdgeViewEntry& e : view.selectedEdges()) out << " e" << e.edge->id;
     return out.str();
 }
-
-enum class Format { Stream, Xml };
 
 void save(ViewDocument& doc, Format format, const std::string& path) {
     if (format == Format::Stream)

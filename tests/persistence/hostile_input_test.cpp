@@ -15,8 +15,6 @@
 namespace nx::test {
 namespace {
 
-enum class Format { Stream, Xml };
-
 // Loads the bytes; answers the error text, or "" when the load succeeded.
 std::string tryLoad(Format format, const std::string& bytes) {
     const auto path = outputPath(format == Format::Stream ? "hostile.nx" : "hostile.nxx");

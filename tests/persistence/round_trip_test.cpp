@@ -12,8 +12,6 @@
 namespace nx::test {
 namespace {
 
-enum class Format { Stream, Xml };
-
 void save(Space& space, Format format, const std::string& path) {
     if (format == Format::Stream)
         nx::saveStream(space, path, nullptr);

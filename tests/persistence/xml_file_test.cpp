@@ -70,7 +70,7 @@ const std::string kExample = R"(<?xml version="1.0" encoding="UTF-8" standalone=
 </Space>
 )";
 
-std::string loadError(const std::string& bytes, Document& doc) {
+std::string loadXmlError(const std::string& bytes, Document& doc) {
     const auto path = outputPath("broken.nxx");
     writeFile(path, bytes);
     try {
@@ -105,7 +105,7 @@ TEST(XmlFile, ExampleDocumentIsPrintedInFullAndReadsBack) {
     EXPECT_TRUE(wellFormed(path));
 
     Document copy;
-    EXPECT_EQ(loadError(kExample, copy), "(no error)");
+    EXPECT_EQ(loadXmlError(kExample, copy), "(no error)");
     EXPECT_EQ(dump(*copy.space), dump(*doc.space));
     EXPECT_FALSE(copy.space->graphFactory().find(0)->incidenceDirty());
 }
@@ -206,7 +206,7 @@ TEST(XmlFile, IdsOfFactoryRecordsAreIgnored) {
     text = replaced(text, "<Edge Id=\"0\" First", "<Edge Id=\"5\" First");
     Document original, doc;
     buildExample(original);
-    EXPECT_EQ(loadError(text, doc), "(no error)");
+    EXPECT_EQ(loadXmlError(text, doc), "(no error)");
     EXPECT_EQ(dump(*doc.space), dump(*original.space));
 }
 
@@ -217,7 +217,7 @@ TEST(XmlFile, ValueTextsAreTakenWhole) {
                                 "<X />\n        </Vertex>\n        <Vertex Id=\"1\"");
     text = replaced(text, "<Name>Root</Name>", "<Name>\"Root, the&#x03;first\"</Name>");
     Document doc;
-    EXPECT_EQ(loadError(text, doc), "(no error)");
+    EXPECT_EQ(loadXmlError(text, doc), "(no error)");
     EXPECT_EQ(doc.space->vertexFactory().at(0)->properties->get<X>(1).value, 50);
     EXPECT_EQ(doc.space->vertexFactory().at(1)->properties->get<Name>(0).value,
               u"\"Root, the,first\"");
@@ -282,7 +282,7 @@ TEST(XmlFile, SavingIntoAMissingDirectoryWritesNothingAndReportsNothing) {
 
 TEST(XmlFile, FailedReadKeepsWhatWasReadBeforeIt) {
     Document doc;
-    EXPECT_EQ(loadError(replaced(kExample, "<Edge Id=\"0\" PropertyCount=\"0\" />", ""), doc),
+    EXPECT_EQ(loadXmlError(replaced(kExample, "<Edge Id=\"0\" PropertyCount=\"0\" />", ""), doc),
               nx::error_texts::kErrorReadingEdges);
     EXPECT_EQ(doc.space->vertexFactory().size(), 3u);
     EXPECT_EQ(doc.space->graphFactory().find(0)->order(), 2u);
@@ -313,7 +313,7 @@ class XmlReaderError : public testing::TestWithParam<Mutation> {};
 
 TEST_P(XmlReaderError, FailsWithItsTextAfterTheFileName) {
     Document doc;
-    EXPECT_EQ(loadError(replaced(kExample, GetParam().from, GetParam().to), doc), GetParam().error);
+    EXPECT_EQ(loadXmlError(replaced(kExample, GetParam().from, GetParam().to), doc), GetParam().error);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,18 +8,6 @@
 namespace nx::test {
 namespace {
 
-std::vector<ElementId> memberIds(const Graph& graph) {
-    std::vector<ElementId> result;
-    for (const auto& [vertex, entry] : graph.vertices()) result.push_back(vertex->id);
-    return result;
-}
-
-std::vector<ElementId> edgeIds(const Graph& graph) {
-    std::vector<ElementId> result;
-    for (const auto& [edge, props] : graph.edges()) result.push_back(edge->id);
-    return result;
-}
-
 struct ComponentCase {
     const char* name;
     std::size_t vertexCount;

@@ -11,7 +11,6 @@ namespace nx::test {
 namespace {
 
 constexpr std::size_t kN = 1'000'000;
-constexpr std::size_t kV1 = 1;
 
 struct Deep {
     const char* name;

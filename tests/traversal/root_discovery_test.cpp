@@ -12,8 +12,6 @@
 namespace nx::test {
 namespace {
 
-constexpr std::size_t kV1 = 1;  // fixture schema: Visited, _V1
-
 // The plain procedure: a fresh search with a full reset per root candidate.
 std::vector<Vertex*> referenceRoots(Graph& graph, std::vector<Vertex*> roots) {
     graph.updateIncidence();

@@ -15,8 +15,6 @@
 namespace nx::test {
 namespace {
 
-constexpr std::size_t kV1 = 1;  // fixture schema: Visited, _V1
-
 struct Shape {
     const char* name;
     std::size_t vertexCount;

@@ -11,18 +11,6 @@
 namespace nx::test {
 namespace {
 
-std::vector<ElementId> edgeIds(const Graph& graph) {
-    std::vector<ElementId> result;
-    for (const auto& [edge, props] : graph.edges()) result.push_back(edge->id);
-    return result;
-}
-
-std::vector<ElementId> memberIds(const Graph& graph) {
-    std::vector<ElementId> result;
-    for (const auto& [vertex, entry] : graph.vertices()) result.push_back(vertex->id);
-    return result;
-}
-
 TEST(SpanningTrees, EdgesChosenByFirstDequeue) {
     struct Case {
         const char* name;

@@ -67,6 +67,22 @@ private:
     Graph* graph_;
 };
 
+// The index of _V1 in the default graph-level schema.
+inline constexpr std::size_t kV1 = 1;
+
+// A graph's members and edges by ID, in the graph's order.
+inline std::vector<ElementId> memberIds(const Graph& graph) {
+    std::vector<ElementId> result;
+    for (const auto& [vertex, entry] : graph.vertices()) result.push_back(vertex->id);
+    return result;
+}
+
+inline std::vector<ElementId> edgeIds(const Graph& graph) {
+    std::vector<ElementId> result;
+    for (const auto& [edge, props] : graph.edges()) result.push_back(edge->id);
+    return result;
+}
+
 inline std::vector<ElementId> ids(const std::vector<Vertex*>& vertices) {
     std::vector<ElementId> result;
     for (const Vertex* v : vertices) result.push_back(v->id);

@@ -18,8 +18,8 @@ namespace nx {
 namespace {
 
 const QString kData = QStringLiteral(RAMULO_TEST_DATA "/icons/");
-const QRgb kRed = qRgb(200, 0, 0);    // the 16-pixel image of sizes.ico
-const QRgb kBlue = qRgb(0, 0, 200);   // its 32-pixel image
+const QRgb kIconRed = qRgb(200, 0, 0);    // the 16-pixel image of sizes.ico
+const QRgb kIconBlue = qRgb(0, 0, 200);   // its 32-pixel image
 const QRgb kGreen = qRgb(0, 160, 0);  // its 48-pixel image
 
 std::u16string u16(const QString& s) {
@@ -66,8 +66,8 @@ TEST_F(QtIconTest, IconFileGivesTheImageNearestTheSize) {
         int width;
         QRgb colour;
     };
-    const Case cases[] = {{0, 32, kBlue}, {32, 32, kBlue},  {20, 16, kRed},
-                          {16, 16, kRed}, {40, 48, kGreen}, {256, 48, kGreen}};
+    const Case cases[] = {{0, 32, kIconBlue}, {32, 32, kIconBlue},  {20, 16, kIconRed},
+                          {16, 16, kIconRed}, {40, 48, kGreen}, {256, 48, kGreen}};
     for (const Case& c : cases) {
         QtIconImpl impl;
         impl.loadIconFile(u16(kData + "sizes.ico"), c.size);
@@ -88,16 +88,16 @@ TEST_F(QtIconTest, IcoInAnyLetterCaseIsReadAsAnIconFile) {
     icon.setFileWithSize(u16(copy), 0);
     const QImage image = drawn(icon);
     ASSERT_NE(icon.impl(), nullptr);
-    EXPECT_EQ(image.pixel(26, 26), kBlue);
+    EXPECT_EQ(image.pixel(26, 26), kIconBlue);
     EXPECT_EQ(image.pixel(10, 10), qRgb(255, 255, 255)) << "transparent rim";
 }
 
 TEST_F(QtIconTest, EnlargedDrawingsUseTheLargestImage) {
     Icon icon;
     icon.setFileWithSize(u16(kData + "sizes.ico"), 32);
-    EXPECT_EQ(drawn(icon, 0, 32).pixel(26, 26), kBlue);
+    EXPECT_EQ(drawn(icon, 0, 32).pixel(26, 26), kIconBlue);
     EXPECT_EQ(drawn(icon, 0, 60).pixel(40, 40), kGreen);
-    EXPECT_EQ(drawn(icon, 0, 20).pixel(20, 20), kBlue);
+    EXPECT_EQ(drawn(icon, 0, 20).pixel(20, 20), kIconBlue);
 }
 
 TEST_F(QtIconTest, SameFileSameImageDuringTheRun) {
@@ -212,7 +212,7 @@ TEST_F(QtIconTest, NoFadedCopiesDrawTheIconUnfadedAtEveryLevel) {
     Icon icon;
     icon.setFileWithSize(u16(kData + "sizes.ico"), 32);
     for (int level : {0, 10, 50, 90, 100})
-        EXPECT_EQ(drawn(icon, level).pixel(26, 26), kBlue) << level;
+        EXPECT_EQ(drawn(icon, level).pixel(26, 26), kIconBlue) << level;
     EXPECT_TRUE(static_cast<QtIconImpl*>(icon.impl())->entry(1).isNull());
 }
 
