@@ -56,23 +56,18 @@ public:
     // the XML library.
     template <typename Read>
     void forRecords(const XmlSpan& parent, long count, const char* missing, Read read) const {
-        std::size_t at = parent.tagEnd;
         XmlRecord record;
-        const bool plain = encoding_ == TIXML_ENCODING_UTF8;
-        for (long i = 0; i < count; ++i) {
-            const std::size_t start =
-                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
-            if (start == std::string::npos) throw std::runtime_error(missing);
+        forEachChild(parent, count, missing, false, [&](const char* start) {
             const char* end = nullptr;
-            if (plain && readPlainRecord(text_.data() + start, record, &end)) {
+            if (plain() && readPlainRecord(start, record, &end)) {
                 read(record);
             } else {
-                const auto parsed = parseElement(text_.data() + start, encoding_, &end);
+                const auto parsed = parseElement(start, encoding_, &end);
                 viewElement(*parsed->RootElement(), record);
                 read(record);
             }
-            at = static_cast<std::size_t>(end - text_.data());
-        }
+            return end;
+        });
     }
 
     // The same for view entries, with progress: plain ones are read directly (see
@@ -80,23 +75,17 @@ public:
     template <typename ReadPlain, typename Read>
     void forEntries(const XmlSpan& parent, long count, const char* missing, ReadPlain readPlain,
                     Read read) const {
-        std::size_t at = parent.tagEnd;
         XmlEntry entry;
-        const bool plain = encoding_ == TIXML_ENCODING_UTF8;
-        for (long i = 0; i < count; ++i) {
-            progressStep();
-            const std::size_t start =
-                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
-            if (start == std::string::npos) throw std::runtime_error(missing);
+        forEachChild(parent, count, missing, true, [&](const char* start) {
             const char* end = nullptr;
-            if (plain && readPlainEntry(text_.data() + start, entry, &end)) {
+            if (plain() && readPlainEntry(start, entry, &end)) {
                 readPlain(entry);
             } else {
-                const auto parsed = parseElement(text_.data() + start, encoding_, &end);
+                const auto parsed = parseElement(start, encoding_, &end);
                 read(*parsed->RootElement());
             }
-            at = static_cast<std::size_t>(end - text_.data());
-        }
+            return end;
+        });
     }
 
     std::vector<XmlSpan> children(const XmlSpan& parent) const {
@@ -108,6 +97,24 @@ public:
     }
 
 private:
+    // Plain records are read directly only in UTF-8 documents.
+    bool plain() const { return encoding_ == TIXML_ENCODING_UTF8; }
+
+    // Finds the first count child elements in order and hands each one's start to read,
+    // which answers where the element ends; `missing` when they run out.
+    template <typename Read>
+    void forEachChild(const XmlSpan& parent, long count, const char* missing, bool progress,
+                      Read read) const {
+        std::size_t at = parent.tagEnd;
+        for (long i = 0; i < count; ++i) {
+            if (progress) progressStep();
+            const std::size_t start =
+                parent.selfClosing ? std::string::npos : scanner_.nextStart(at);
+            if (start == std::string::npos) throw std::runtime_error(missing);
+            at = static_cast<std::size_t>(read(text_.data() + start) - text_.data());
+        }
+    }
+
     std::string_view text_;  // NUL-terminated
     const XmlScanner& scanner_;
     TiXmlEncoding encoding_;

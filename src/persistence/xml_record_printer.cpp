@@ -180,6 +180,27 @@ struct RecordShape {
 
 }  // namespace
 
+namespace {
+
+// ' name="number"', gathered in one piece; false for a name longer than any of ours, which
+// is left to the library.
+bool appendNumberAttribute(std::string& out, const NumberAttribute& attribute) {
+    char piece[96];
+    const std::size_t length = std::char_traits<char>::length(attribute.name);
+    if (length > sizeof piece - 32) return false;
+    piece[0] = ' ';
+    std::char_traits<char>::copy(piece + 1, attribute.name, length);
+    char* p = piece + 1 + length;
+    *p++ = '=';
+    *p++ = '"';
+    p = std::to_chars(p, piece + sizeof piece - 1, attribute.value).ptr;
+    *p++ = '"';
+    out.append(piece, p);
+    return true;
+}
+
+}  // namespace
+
 bool appendPlainRecord(std::string& out, int depth, const char* name,
                        std::initializer_list<NumberAttribute> attributes,
                        const ActualProperties& values) {
@@ -188,21 +209,10 @@ bool appendPlainRecord(std::string& out, int depth, const char* name,
     const std::size_t from = out.size();
     out += shape.head;
     for (const NumberAttribute& attribute : attributes) {
-        // ' name="number"' gathered in one piece.
-        char piece[96];
-        const std::size_t length = std::char_traits<char>::length(attribute.name);
-        if (length > sizeof piece - 32) {  // none of ours: left to the library
+        if (!appendNumberAttribute(out, attribute)) {
             out.resize(from);
             return false;
         }
-        piece[0] = ' ';
-        std::char_traits<char>::copy(piece + 1, attribute.name, length);
-        char* p = piece + 1 + length;
-        *p++ = '=';
-        *p++ = '"';
-        p = std::to_chars(p, piece + sizeof piece - 1, attribute.value).ptr;
-        *p++ = '"';
-        out.append(piece, p);
     }
     if (values.size() == 0) {
         out += " />";
@@ -234,10 +244,8 @@ bool XmlRecordPrinter::plainEntry(int depth, const char* name, std::int64_t id,
     appendBreak(pending_, depth);
     pending_ += '<';
     pending_ += name;
-    pending_ += " Id=\"";
-    char number[24];
-    pending_.append(number, std::to_chars(number, number + sizeof number, id).ptr);
-    pending_ += "\">";
+    appendNumberAttribute(pending_, {"Id", id});
+    pending_ += '>';
     if (!appendPlainRecord(pending_, depth + 1, "Properties",
                            {{"PropertyCount", static_cast<int>(values.size())}}, values)) {
         pending_.resize(from);
